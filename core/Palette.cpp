@@ -1,0 +1,54 @@
+#include "Palette.h"
+
+namespace gw {
+
+const PaletteColor Palette[PaletteSize] = {
+    {0, 0, 0, 0, 0, 0},       // black
+    {255, 255, 255, 1, 1, 1}, // white
+    {255, 0, 0, 1, 0, 0},     // red
+    {0, 0, 255, 0, 0, 1},     // blue
+    {255, 255, 0, 1, 1, 0},   // yellow
+    {0, 255, 0, 0, 1, 0},     // green
+    {255, 0, 255, 1, 0, 1},   // magenta
+    {0, 255, 255, 0, 1, 1},   // aqua
+};
+
+std::uint8_t paletteIndexFromBits(int r, int g, int b)
+{
+    for (std::uint8_t i = 0; i < PaletteSize; ++i) {
+        const PaletteColor& c = Palette[i];
+        if (c.bitR == (r ? 1 : 0) && c.bitG == (g ? 1 : 0) && c.bitB == (b ? 1 : 0))
+            return i;
+    }
+    return White; // not reached: all eight triples occur
+}
+
+std::string ChooseText(std::uint8_t language, const char* en, const char* nl, const char* it)
+{
+    switch (language) {
+    case 0: return en;
+    case 1: return nl;
+    case 2: return it;
+    default: return std::string();
+    }
+}
+
+std::string ChooseText(std::uint8_t language, const Text& text)
+{
+    return ChooseText(language, text.en, text.nl, text.it);
+}
+
+std::string ColorName(std::uint8_t language, int index)
+{
+    static const Text names[PaletteSize] = {
+        {"black", "zwart", "nera"},     {"white", "wit", "bianca"},
+        {"red", "rood", "rossa"},       {"blue", "blauw", "blu"},
+        {"yellow", "geel", "gialla"},   {"green", "groen", "verde"},
+        {"magenta", "magenta", "magenta"}, {"aqua", "aqua", "c\u00ecano"},
+    };
+    if (index < 0 || index >= PaletteSize)
+        return std::string();
+    return ChooseText(language, names[index]);
+}
+
+} // namespace gw

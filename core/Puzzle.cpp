@@ -1,0 +1,20 @@
+#include "Puzzle.h"
+
+#include "Palette.h"
+
+namespace gw {
+
+void NieuwePuzzel(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color)
+{
+    puzzle.PuzzleName = ChooseText(puzzle.Language, "No Title", "Naamloos", "Nessun titolo");
+    puzzle.PuzzleTitle.clear();
+    puzzle.FileName = NoFileName;
+    puzzle.ColorPuzzle = color;
+    puzzle.ButtonColor = {{Black, White}};
+    puzzle.Cells.fill(White);
+    puzzle.PuzzleWidth = width;
+    puzzle.PuzzleHeight = height;
+    puzzle.PuzzleChanged = false;
+}
+
+} // namespace gw
