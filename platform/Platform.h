@@ -1,0 +1,89 @@
+#pragma once
+// Our thin layer over the desktop: every modal dialog, the printer list,
+// opening documents and the busy cursor go through these small interfaces.
+// The programs get the Qt implementations; tests get scripted fakes that
+// record every request and answer it without blocking.
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "core/Message.h"
+
+namespace gw::platform {
+
+using Icon = gw::MessageIcon;
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows a modal message and returns the button pressed.
+    virtual Answer show(const QString& text, const QString& title, Icon icon, Buttons buttons) = 0;
+};
+
+struct FileDialogRequest {
+    QString title;
+    // "|"-separated description/pattern pairs, as in
+    // "Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*".
+    QString filter;
+    QString initialFolder;
+    QString fileName;    // preset file name (save dialog), may be empty
+    int filterIndex = 0; // entry selected at first, 0-based
+};
+
+struct FileDialogResult {
+    bool accepted = false;
+    QString path;
+    int filterIndex = 0; // entry chosen, 0-based
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual FileDialogResult open(const FileDialogRequest& request) = 0;
+    // Never asks about overwriting: the program asks its own question.
+    virtual FileDialogResult save(const FileDialogRequest& request) = 0;
+};
+
+class ColorDialogs {
+public:
+    virtual ~ColorDialogs() = default;
+    // The chosen colour, or nothing when cancelled.
+    virtual std::optional<QColor> choose(const QColor& initial) = 0;
+};
+
+class Printers {
+public:
+    virtual ~Printers() = default;
+    virtual QStringList printerNames() = 0;
+    // Empty when no printer is installed.
+    virtual QString defaultPrinterName() = 0;
+};
+
+class Documents {
+public:
+    virtual ~Documents() = default;
+    // Opens a file path or web address with its default application; false on failure.
+    virtual bool open(const QString& pathOrUrl) = 0;
+};
+
+class BusyCursor {
+public:
+    virtual ~BusyCursor() = default;
+    virtual void setBusy(bool busy) = 0;
+};
+
+// The bundle each window is given. It does not own the services.
+struct Platform {
+    MessageBoxes& messages;
+    FileDialogs& files;
+    ColorDialogs& colors;
+    Printers& printers;
+    Documents& documents;
+    BusyCursor& busy;
+};
+
+} // namespace gw::platform
