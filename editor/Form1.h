@@ -61,7 +61,8 @@ public:
     // Gives the "Print Puzzle" / "Test Puzzle" items their work and enables them.
     void setPrintCommand(std::function<void()> command);
     void setTestCommand(std::function<void()> command);
-    // Runs first when the window is asked to close (e.g. to stop the solver's timer).
+    // Runs first when the window is asked to close, before the save-first
+    // question that may still cancel the close (e.g. to stop the solver's timer).
     void setBeforeClose(std::function<void()> step);
     bool printerPresent() const { return m_printerPresent; }
     QString printerName() const { return m_printerName; }
@@ -130,6 +131,9 @@ public slots:
 signals:
     // After the captions of a language were applied; other windows retitle.
     void languageApplied(std::uint8_t language);
+    // The window is closing for good (the question was answered, "lang.ini"
+    // written): secondary windows close for real from now on.
+    void closingForGood();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -200,6 +200,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     setStatus(text(txt::ByeBye));
     WriteLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
     m_closing = true;
+    emit closingForGood();
     m_sizeDialog->setMainClosing(true);
     m_newDialog->setMainClosing(true);
     m_sizeDialog->close();
