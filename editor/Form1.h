@@ -69,6 +69,8 @@ public:
     // The mouse pictures loaded at start-up (1 left, 2 right); may be empty.
     QPixmap mousePicture(int button) const;
     QString programFolder() const { return m_programFolder; }
+    // The initial folder of every file dialog: "Puzzles" in the program's folder.
+    QString puzzlesFolder() const { return m_programFolder + QStringLiteral("Puzzles"); }
     // True once the window is closing for good (the "CLOSE" tag): secondary
     // windows stop refusing to close.
     bool closing() const { return m_closing; }

@@ -74,6 +74,7 @@ void Form1::importCommand() {
         return;
     platform::FileDialogRequest request;
     request.filter = text(txt::FilterImport);
+    request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
         importFile(chosen.path);

@@ -86,7 +86,7 @@ void Form1::openCommand() {
         return;
     platform::FileDialogRequest request;
     request.filter = text(txt::FilterOpen);
-    request.initialFolder = m_programFolder + QStringLiteral("Puzzles");
+    request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
         loadFile(chosen.path);
@@ -144,7 +144,7 @@ bool Form1::saveAsCommand() {
         const std::size_t lastSeparator = preset.find_last_of("/\\");
         const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
         request.fileName = fromUtf8(dotInName ? preset.substr(0, dot) : preset);
-        request.initialFolder = m_programFolder + QStringLiteral("Puzzles");
+        request.initialFolder = puzzlesFolder();
         request.filterIndex = 0;
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
