@@ -108,7 +108,7 @@ void Form1::loadFile(const QString& path) {
     showMessages(result.messages);
     if (result.loaded()) {
         setCaption();
-        setStatus(text(txt::FileOpenedBefore) + path + text(txt::FileOpenedAfter));
+        setStatus(QString::fromStdString(fileOpenedStatus(m_puzzle.Language, path.toStdString())));
         AddRecent(path);
     }
     m_chooser->choose(1, m_puzzle.ButtonColor[0]);
@@ -123,7 +123,7 @@ bool Form1::saveTo(const QString& path) {
         showMessages({result.message});
         return false;
     }
-    setStatus(text(txt::FileSavedBefore) + path + text(txt::FileSavedAfter));
+    setStatus(QString::fromStdString(fileSavedStatus(m_puzzle.Language, path.toStdString())));
     AddRecent(path);
     TekeningGewijzigd(false);
     return true;
