@@ -1,0 +1,280 @@
+#include "TestLine.h"
+
+#include "SolverObserver.h"
+
+namespace gw {
+
+namespace {
+
+int lowestBit(std::uint64_t bits) { return __builtin_ctzll(bits); }
+
+char cellChar(std::uint8_t value)
+{
+    static const char chars[] = "?#.RBYGMA";
+    return value <= 8 ? chars[value] : '?';
+}
+
+} // namespace
+
+void SolverContext::processEvents()
+{
+    if (observer)
+        observer->processEvents();
+}
+
+Placement::Placement(int length, const std::array<std::uint64_t, PaletteSize>& masks, bool valid)
+    : m_length(length), m_masks(masks), m_valid(valid)
+{
+}
+
+std::uint8_t Placement::getPixel(int index) const
+{
+    for (int q = 0; q < PaletteSize; ++q)
+        if ((m_masks[static_cast<std::size_t>(q)] >> index) & 1u)
+            return static_cast<std::uint8_t>(q + 1);
+    return 0;
+}
+
+std::string Placement::toString() const
+{
+    std::string text;
+    for (int i = 0; i < m_length; ++i)
+        text += cellChar(getPixel(i));
+    return text;
+}
+
+TestLine::TestLine(Orientation orientation, const ClueTables& clues, SolverContext& context)
+    : m_orientation(orientation), m_clues(clues), m_context(context)
+{
+}
+
+std::uint64_t TestLine::possible(int q) const
+{
+    const CellKnowledge& k = m_context.knowledge;
+    return m_orientation == Orientation::Row ? k.rowPossible(m_lineNr, q) : k.columnPossible(m_lineNr, q);
+}
+
+void TestLine::setCell(int i, std::uint8_t value)
+{
+    SetCell(m_context.knowledge, cellX(i), cellY(i), value, m_context.observer);
+}
+
+bool TestLine::changedFlag() const
+{
+    const CellKnowledge& k = m_context.knowledge;
+    const auto nr = static_cast<std::size_t>(m_lineNr);
+    return m_orientation == Orientation::Row ? k.RowChanged[nr] : k.ColumnChanged[nr];
+}
+
+void TestLine::InitTestRij(std::int16_t srcNr)
+{
+    m_lineNr = srcNr;
+    m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
+    m_masks.clear();
+    m_valid.clear();
+    m_generationComplete = false;
+    m_lineDone = false;
+    m_runTotal = 0;
+    m_slots = 0;
+    const bool row = m_orientation == Orientation::Row;
+    m_runs = row ? m_clues.RowClueCount[static_cast<std::size_t>(srcNr)]
+                 : m_clues.ColumnClueCount[static_cast<std::size_t>(srcNr)];
+    if (m_runs == 0) {
+        for (int i = 0; i < m_length; ++i)
+            setCell(i, StateWhite);
+        m_generationComplete = true;
+    } else {
+        for (int k = 0; k < m_runs; ++k) {
+            const auto s = static_cast<std::size_t>(k);
+            m_runLength[s] = static_cast<std::uint8_t>(row ? m_clues.rowLength(srcNr, k) : m_clues.columnLength(srcNr, k));
+            m_runColour[s] = static_cast<std::uint8_t>(row ? m_clues.rowColor(srcNr, k) : m_clues.columnColor(srcNr, k));
+            int slot = 0;
+            while (slot < m_slots && m_slotColour[static_cast<std::size_t>(slot)] != m_runColour[s])
+                ++slot;
+            if (slot == m_slots)
+                m_slotColour[static_cast<std::size_t>(m_slots++)] = m_runColour[s];
+            m_runSlot[s] = static_cast<std::uint8_t>(slot);
+            m_runTotal += m_runLength[s];
+            m_minGap[s] = static_cast<std::int16_t>(k > 0 && m_runColour[s] == m_runColour[s - 1] ? 1 : 0);
+            m_maxGap[s] = static_cast<std::int16_t>(m_length);
+        }
+    }
+    SetupRanges();
+}
+
+Placement TestLine::placement(int p) const
+{
+    std::array<std::uint64_t, PaletteSize> masks{};
+    std::uint64_t coloured = 0;
+    for (int s = 0; s < m_slots; ++s) {
+        const std::uint64_t m = m_masks[static_cast<std::size_t>(p * m_slots + s)];
+        masks[m_slotColour[static_cast<std::size_t>(s)]] |= m;
+        coloured |= m;
+    }
+    masks[White] = lineMask() & ~coloured;
+    return Placement(m_length, masks, m_valid[static_cast<std::size_t>(p)] != 0);
+}
+
+int TestLine::firstMisfit(const std::uint64_t* slotMasks, std::uint64_t white) const
+{
+    std::uint64_t misfit = white & ~possible(White);
+    for (int s = 0; s < m_slots; ++s)
+        misfit |= slotMasks[s] & ~possible(m_slotColour[static_cast<std::size_t>(s)]);
+    return misfit ? lowestBit(misfit) : -1;
+}
+
+bool TestLine::storedFits(std::size_t p)
+{
+    if (!m_valid[p])
+        return false;
+    const std::uint64_t* masks = &m_masks[p * static_cast<std::size_t>(m_slots)];
+    std::uint64_t coloured = 0;
+    for (int s = 0; s < m_slots; ++s)
+        coloured |= masks[s];
+    if (firstMisfit(masks, lineMask() & ~coloured) < 0)
+        return true;
+    m_valid[p] = 0;
+    return false;
+}
+
+void TestLine::GenereerMogelijkheden()
+{
+    if (m_lineDone || m_generationComplete)
+        return;
+    for (int k = 0; k < m_runs; ++k)
+        m_gaps[static_cast<std::size_t>(k)] = m_minGap[static_cast<std::size_t>(k)];
+    m_gaps[0] -= 1;
+    m_gapSum = -1;
+    for (int k = 0; k < m_runs; ++k)
+        m_gapSum += m_minGap[static_cast<std::size_t>(k)];
+    m_generationAborted = false;
+
+    bool exhausted = false;
+    bool r = NextPlacement();
+    for (;;) {
+        if (!r) {
+            exhausted = true;
+            break;
+        }
+        m_masks.insert(m_masks.end(), m_candidate.masks.begin(), m_candidate.masks.begin() + m_slots);
+        m_valid.push_back(1);
+        const auto count = static_cast<std::int32_t>(m_valid.size());
+        if (count > m_context.LargestList)
+            m_context.LargestList = count;
+        if (count >= m_context.MaxPlacements)
+            break;
+        if (count % 500 == 0) {
+            m_context.processEvents();
+            if (m_context.StopTest)
+                break;
+        }
+        r = NextPlacement();
+    }
+    if (exhausted && !m_generationAborted)
+        m_generationComplete = true;
+}
+
+void TestLine::buildCandidate()
+{
+    m_candidate.masks = {};
+    std::uint64_t coloured = 0;
+    int pos = 0;
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        pos += m_gaps[s];
+        const std::uint64_t run = ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+        m_candidate.masks[m_runSlot[s]] |= run;
+        coloured |= run;
+        pos += m_runLength[s];
+    }
+    m_candidate.white = lineMask() & ~coloured;
+}
+
+bool TestLine::NextPlacement()
+{
+    std::int32_t tries = 0;
+    m_failPos = -1;
+    for (;;) {
+        // Skip: the last candidate was white on a cell that cannot be white;
+        // no shift smaller than the next cell that can be white helps.
+        if (m_failPos >= 0 && ((m_candidate.white >> m_failPos) & 1u)) {
+            int i = m_failPos;
+            do {
+                ++i;
+            } while (i != m_length && canBe(i, White) == 0);
+            const int shift = i - m_failPos - 1;
+            m_gaps[0] = static_cast<std::int16_t>(m_gaps[0] + shift);
+            m_gapSum += shift;
+        }
+        // Advance the odometer; gap 0 is the fastest digit.
+        for (int k = 0;;) {
+            const auto s = static_cast<std::size_t>(k);
+            ++m_gaps[s];
+            ++m_gapSum;
+            if (m_gaps[s] <= m_maxGap[s] && m_runTotal + m_gapSum <= m_length)
+                break;
+            m_gapSum += m_minGap[s] - m_gaps[s];
+            m_gaps[s] = m_minGap[s];
+            if (++k == m_runs)
+                return false;
+        }
+        buildCandidate();
+        ++tries;
+        const int misfit = firstMisfit(m_candidate.masks.data(), m_candidate.white);
+        if (tries >= m_context.MaxTries && misfit >= 0) {
+            m_generationAborted = true;
+            return false;
+        }
+        if (tries % 1000 == 0) {
+            m_context.processEvents();
+            if (m_context.StopTest) {
+                m_generationAborted = true;
+                return false;
+            }
+        }
+        if (misfit < 0)
+            return true;
+        m_failPos = static_cast<std::int16_t>(misfit);
+    }
+}
+
+std::int32_t TestLine::GarbageCollection()
+{
+    if (m_lineDone)
+        return 0;
+    if (m_valid.empty())
+        return 0;
+    // From the last placement down, dropping those that no longer fit; the
+    // survivors keep their order. The last placement left is never dropped,
+    // and then not even tested: that can only be placement 0 with nothing
+    // kept above it.
+    const std::size_t slots = static_cast<std::size_t>(m_slots);
+    std::size_t count = m_valid.size();
+    std::vector<std::uint8_t> keep(count, 0);
+    for (std::size_t p = count; p-- > 0;) {
+        if (count == 1) {
+            keep[p] = 1;
+            break;
+        }
+        if (storedFits(p))
+            keep[p] = 1;
+        else
+            --count;
+    }
+    std::size_t out = 0;
+    for (std::size_t p = 0; p < keep.size(); ++p) {
+        if (!keep[p])
+            continue;
+        if (out != p) {
+            for (std::size_t s = 0; s < slots; ++s)
+                m_masks[out * slots + s] = m_masks[p * slots + s];
+            m_valid[out] = m_valid[p];
+        }
+        ++out;
+    }
+    m_masks.resize(out * slots);
+    m_valid.resize(out);
+    return static_cast<std::int32_t>(out);
+}
+
+} // namespace gw
