@@ -6,7 +6,6 @@ namespace gw {
 
 namespace {
 
-int lowestBit(std::uint64_t bits) { return __builtin_ctzll(bits); }
 
 char cellChar(std::uint8_t value)
 {
@@ -115,26 +114,11 @@ Placement TestLine::placement(int p) const
     return Placement(m_length, masks, m_valid[static_cast<std::size_t>(p)] != 0);
 }
 
-int TestLine::firstMisfit(const std::uint64_t* slotMasks, std::uint64_t white) const
+void TestLine::loadPossible()
 {
-    std::uint64_t misfit = white & ~possible(White);
     for (int s = 0; s < m_slots; ++s)
-        misfit |= slotMasks[s] & ~possible(m_slotColour[static_cast<std::size_t>(s)]);
-    return misfit ? lowestBit(misfit) : -1;
-}
-
-bool TestLine::storedFits(std::size_t p)
-{
-    if (!m_valid[p])
-        return false;
-    const std::uint64_t* masks = &m_masks[p * static_cast<std::size_t>(m_slots)];
-    std::uint64_t coloured = 0;
-    for (int s = 0; s < m_slots; ++s)
-        coloured |= masks[s];
-    if (firstMisfit(masks, lineMask() & ~coloured) < 0)
-        return true;
-    m_valid[p] = 0;
-    return false;
+        m_impossible[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColour[static_cast<std::size_t>(s)]);
+    m_impossibleWhite = lineMask() & ~possible(White);
 }
 
 void TestLine::GenereerMogelijkheden()
@@ -148,6 +132,8 @@ void TestLine::GenereerMogelijkheden()
     for (int k = 0; k < m_runs; ++k)
         m_gapSum += m_minGap[static_cast<std::size_t>(k)];
     m_generationAborted = false;
+    m_candidate.built = false;
+    loadPossible();
 
     bool exhausted = false;
     bool r = NextPlacement();
@@ -156,7 +142,10 @@ void TestLine::GenereerMogelijkheden()
             exhausted = true;
             break;
         }
-        m_masks.insert(m_masks.end(), m_candidate.masks.begin(), m_candidate.masks.begin() + m_slots);
+        const std::size_t at = m_masks.size();
+        m_masks.resize(at + static_cast<std::size_t>(m_slots));
+        for (int s = 0; s < m_slots; ++s)
+            m_masks[at + static_cast<std::size_t>(s)] = m_candidate.masks[static_cast<std::size_t>(s)];
         m_valid.push_back(1);
         const auto count = static_cast<std::int32_t>(m_valid.size());
         if (count > m_context.LargestList)
@@ -188,6 +177,8 @@ void TestLine::buildCandidate()
         pos += m_runLength[s];
     }
     m_candidate.white = lineMask() & ~coloured;
+    m_candidate.gap0 = m_gaps[0];
+    m_candidate.built = true;
 }
 
 bool TestLine::NextPlacement()
@@ -207,7 +198,8 @@ bool TestLine::NextPlacement()
             m_gapSum += shift;
         }
         // Advance the odometer; gap 0 is the fastest digit.
-        for (int k = 0;;) {
+        int k = 0;
+        for (;;) {
             const auto s = static_cast<std::size_t>(k);
             ++m_gaps[s];
             ++m_gapSum;
@@ -218,7 +210,16 @@ bool TestLine::NextPlacement()
             if (++k == m_runs)
                 return false;
         }
-        buildCandidate();
+        if (k == 0 && m_candidate.built) {
+            // Only gap 0 grew: the whole pattern moves right.
+            const int shift = m_gaps[0] - m_candidate.gap0;
+            for (int s = 0; s < m_slots; ++s)
+                m_candidate.masks[static_cast<std::size_t>(s)] <<= shift;
+            m_candidate.white = lineMask() & ~((~m_candidate.white & lineMask()) << shift);
+            m_candidate.gap0 = m_gaps[0];
+        } else {
+            buildCandidate();
+        }
         ++tries;
         const int misfit = firstMisfit(m_candidate.masks.data(), m_candidate.white);
         if (tries >= m_context.MaxTries && misfit >= 0) {
@@ -248,6 +249,7 @@ std::int32_t TestLine::GarbageCollection()
     // survivors keep their order. The last placement left is never dropped,
     // and then not even tested: that can only be placement 0 with nothing
     // kept above it.
+    loadPossible();
     const std::size_t slots = static_cast<std::size_t>(m_slots);
     std::size_t count = m_valid.size();
     std::vector<std::uint8_t> keep(count, 0);

@@ -98,14 +98,41 @@ private:
     struct Candidate {
         std::array<std::uint64_t, PaletteSize> masks{}; // by colour slot (see m_slotColour)
         std::uint64_t white = 0;
+        std::int16_t gap0 = 0; // Gaps(0) it was built with
+        bool built = false;    // built in the current enumeration
     };
 
     bool NextPlacement();
     // PastMogelijkheid for masks given by colour slot: returns the first cell
     // that cannot take its value, or -1 when the placement fits.
-    int firstMisfit(const std::uint64_t* slotMasks, std::uint64_t white) const;
+    int firstMisfit(const std::uint64_t* slotMasks, std::uint64_t white) const
+    {
+        std::uint64_t misfit = white & m_impossibleWhite;
+        for (int s = 0; s < m_slots; ++s)
+            misfit |= slotMasks[s] & m_impossible[static_cast<std::size_t>(s)];
+        return misfit ? __builtin_ctzll(misfit) : -1;
+    }
+    // Takes the cells' possible colours into m_impossible (they do not change
+    // while placements are tested).
+    void loadPossible();
     // PastMogelijkheid of stored placement p: false (and p invalid) on a misfit.
-    bool storedFits(std::size_t p);
+    bool storedFits(std::size_t p)
+    {
+        if (!m_valid[p])
+            return false;
+        const std::uint64_t* masks = &m_masks[p * static_cast<std::size_t>(m_slots)];
+        std::uint64_t coloured = 0;
+        std::uint64_t misfit = 0;
+        for (int s = 0; s < m_slots; ++s) {
+            coloured |= masks[s];
+            misfit |= masks[s] & m_impossible[static_cast<std::size_t>(s)];
+        }
+        misfit |= lineMask() & ~coloured & m_impossibleWhite;
+        if (!misfit)
+            return true;
+        m_valid[p] = 0;
+        return false;
+    }
     void buildCandidate();
 
     void SetupRanges();
@@ -157,6 +184,8 @@ private:
     std::array<std::int16_t, RunSlots> m_minGap{};
     std::array<std::int16_t, RunSlots> m_maxGap{};
     Candidate m_candidate;
+    std::array<std::uint64_t, PaletteSize> m_impossible{}; // by colour slot: cells that cannot have it
+    std::uint64_t m_impossibleWhite = 0;
 
     // The list: slot masks of placement p at m_masks[p * m_slots ...].
     std::vector<std::uint64_t> m_masks;
@@ -197,12 +226,21 @@ void TestLine::fingerprint(Mix& mix) const
         const auto s = static_cast<std::size_t>(i);
         mix(static_cast<std::uint64_t>(static_cast<std::uint8_t>(m_blockOf[s])) | static_cast<std::uint64_t>(m_maybeWhite[s]) << 8);
     }
-    mix(static_cast<std::uint64_t>(m_valid.size()));
-    for (std::size_t p = 0; p < m_valid.size(); ++p) {
-        for (int s = 0; s < m_slots; ++s)
-            mix(m_masks[p * static_cast<std::size_t>(m_slots) + static_cast<std::size_t>(s)]);
-        mix(m_valid[p]);
+    // The placements in bulk: independent terms, so that a long list costs
+    // little; each term depends on its slot number, so order counts.
+    std::uint64_t sum1 = 0;
+    std::uint64_t sum2 = 0;
+    const std::size_t words = m_masks.size();
+    for (std::size_t w = 0; w < words; ++w) {
+        const std::uint64_t v = m_masks[w] + (w + 1) * 0x9E3779B97F4A7C15ull;
+        sum1 += (v ^ (v >> 29)) * 0xBF58476D1CE4E5B9ull;
+        sum2 += (v ^ (v >> 32)) * 0x94D049BB133111EBull;
     }
+    for (std::size_t p = 0; p < m_valid.size(); ++p)
+        sum1 += static_cast<std::uint64_t>(m_valid[p]) * (p * 0xD6E8FEB86659FD93ull + 1);
+    mix(static_cast<std::uint64_t>(m_valid.size()));
+    mix(sum1);
+    mix(sum2);
 }
 
 } // namespace gw

@@ -56,6 +56,7 @@ void TestLine::VergelijkZooi()
     if (m_lineDone || !changedFlag() || m_valid.empty() || !m_generationComplete)
         return;
     // ZetKanZijn of every fitting placement, as one OR per colour.
+    loadPossible();
     std::array<std::uint64_t, PaletteSize> confirmed{};
     std::uint64_t confirmedWhite = 0;
     const std::size_t slots = static_cast<std::size_t>(m_slots);
