@@ -221,6 +221,7 @@ bool TestLine::NextPlacement()
             buildCandidate();
         }
         ++tries;
+        ++m_context.CandidatesBuilt;
         const int misfit = firstMisfit(m_candidate.masks.data(), m_candidate.white);
         if (tries >= m_context.MaxTries && misfit >= 0) {
             m_generationAborted = true;

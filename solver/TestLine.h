@@ -23,6 +23,7 @@ struct SolverContext {
     std::int32_t MaxTries = 200;          // candidates built in a row without a fit
     bool StopTest = false;                // stop request, looked at after processEvents
     std::int32_t LargestList = 0;         // largest PlacementCount seen (statistics only)
+    std::int64_t CandidatesBuilt = 0;     // candidates built by every enumeration (statistics only)
 
     void processEvents();
 };
