@@ -1,11 +1,11 @@
 #include "TestLine.h"
 
+#include "LineBits.h"
 #include "SolverObserver.h"
 
 namespace gw {
 
 namespace {
-
 
 char cellChar(std::uint8_t value)
 {
@@ -134,6 +134,7 @@ void TestLine::GenereerMogelijkheden()
     m_generationAborted = false;
     m_candidate.built = false;
     loadPossible();
+    preparePackedPrefixes();
 
     bool exhausted = false;
     bool r = NextPlacement();
@@ -181,6 +182,29 @@ void TestLine::buildCandidate()
     m_candidate.built = true;
 }
 
+void TestLine::preparePackedPrefixes()
+{
+    // Runs 0..k-1 with every gap at its minimum, for k = 0..n.
+    const std::size_t slots = static_cast<std::size_t>(m_slots);
+    m_packedPrefix.assign((static_cast<std::size_t>(m_runs) + 1) * slots, 0);
+    int pos = 0;
+    int minSum = 0;
+    int lengthSum = 0;
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        m_minPrefix[s] = static_cast<std::int16_t>(minSum);
+        m_lengthPrefix[s] = static_cast<std::int16_t>(lengthSum);
+        for (std::size_t slot = 0; slot < slots; ++slot)
+            m_packedPrefix[(s + 1) * slots + slot] = m_packedPrefix[s * slots + slot];
+        pos += m_minGap[s];
+        if (pos < 64)
+            m_packedPrefix[(s + 1) * slots + m_runSlot[s]] |= ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+        pos += m_runLength[s];
+        minSum += m_minGap[s];
+        lengthSum += m_runLength[s];
+    }
+}
+
 bool TestLine::NextPlacement()
 {
     std::int32_t tries = 0;
@@ -189,22 +213,22 @@ bool TestLine::NextPlacement()
         // Skip: the last candidate was white on a cell that cannot be white;
         // no shift smaller than the next cell that can be white helps.
         if (m_failPos >= 0 && ((m_candidate.white >> m_failPos) & 1u)) {
-            int i = m_failPos;
-            do {
-                ++i;
-            } while (i != m_length && canBe(i, White) == 0);
+            const std::uint64_t canBeWhite = ~m_impossibleWhite & lineMask() & ~bitsBelow(m_failPos + 1);
+            const int i = canBeWhite ? __builtin_ctzll(canBeWhite) : m_length;
             const int shift = i - m_failPos - 1;
             m_gaps[0] = static_cast<std::int16_t>(m_gaps[0] + shift);
             m_gapSum += shift;
         }
         // Advance the odometer; gap 0 is the fastest digit.
         int k = 0;
+        int resetSum = 0; // the gaps of the last candidate that return to their minimum
         for (;;) {
             const auto s = static_cast<std::size_t>(k);
             ++m_gaps[s];
             ++m_gapSum;
             if (m_gaps[s] <= m_maxGap[s] && m_runTotal + m_gapSum <= m_length)
                 break;
+            resetSum += k == 0 ? m_candidate.gap0 : m_gaps[s] - 1;
             m_gapSum += m_minGap[s] - m_gaps[s];
             m_gaps[s] = m_minGap[s];
             if (++k == m_runs)
@@ -216,6 +240,23 @@ bool TestLine::NextPlacement()
             for (int s = 0; s < m_slots; ++s)
                 m_candidate.masks[static_cast<std::size_t>(s)] <<= shift;
             m_candidate.white = lineMask() & ~((~m_candidate.white & lineMask()) << shift);
+            m_candidate.gap0 = m_gaps[0];
+        } else if (m_candidate.built) {
+            // Gap k grew and the gaps before it returned to their minimum:
+            // runs 0..k-1 lie packed, runs k.. move together.
+            const auto s = static_cast<std::size_t>(k);
+            const int oldStart = resetSum + m_gaps[s] - 1 + m_lengthPrefix[s];
+            const int delta = m_minPrefix[s] + 1 - resetSum;
+            const std::uint64_t tail = ~bitsBelow(oldStart);
+            const std::size_t slots = static_cast<std::size_t>(m_slots);
+            std::uint64_t coloured = 0;
+            for (std::size_t slot = 0; slot < slots; ++slot) {
+                const std::uint64_t moved = m_candidate.masks[slot] & tail;
+                const std::uint64_t mask = m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
+                m_candidate.masks[slot] = mask;
+                coloured |= mask;
+            }
+            m_candidate.white = lineMask() & ~coloured;
             m_candidate.gap0 = m_gaps[0];
         } else {
             buildCandidate();
@@ -249,35 +290,47 @@ std::int32_t TestLine::GarbageCollection()
     // From the last placement down, dropping those that no longer fit; the
     // survivors keep their order. The last placement left is never dropped,
     // and then not even tested: that can only be placement 0 with nothing
-    // kept above it.
+    // kept above it. The tests do not depend on each other, so placements
+    // 1.. are tested first in one sweep.
     loadPossible();
+    const std::size_t count = m_valid.size();
+    markMisfits(1, count);
+    std::size_t keptAbove = 0;
+    for (std::size_t p = 1; p < count; ++p)
+        keptAbove += m_valid[p];
+    const bool keepFirst = keptAbove == 0; // kept as it is, valid or not
+    if (!keepFirst)
+        markMisfits(0, 1);
     const std::size_t slots = static_cast<std::size_t>(m_slots);
-    std::size_t count = m_valid.size();
-    std::vector<std::uint8_t> keep(count, 0);
-    for (std::size_t p = count; p-- > 0;) {
-        if (count == 1) {
-            keep[p] = 1;
-            break;
-        }
-        if (storedFits(p))
-            keep[p] = 1;
-        else
-            --count;
-    }
     std::size_t out = 0;
-    for (std::size_t p = 0; p < keep.size(); ++p) {
-        if (!keep[p])
+    for (std::size_t p = 0; p < count; ++p) {
+        if (!m_valid[p] && !(p == 0 && keepFirst))
             continue;
-        if (out != p) {
+        if (out != p)
             for (std::size_t s = 0; s < slots; ++s)
                 m_masks[out * slots + s] = m_masks[p * slots + s];
-            m_valid[out] = m_valid[p];
-        }
-        ++out;
+        m_valid[out++] = m_valid[p];
     }
     m_masks.resize(out * slots);
     m_valid.resize(out);
     return static_cast<std::int32_t>(out);
+}
+
+void TestLine::markMisfits(std::size_t from, std::size_t to)
+{
+    const std::uint64_t line = lineMask();
+    if (m_slots == 1) {
+        const std::uint64_t impossible = m_impossible[0];
+        const std::uint64_t impossibleWhite = m_impossibleWhite;
+        for (std::size_t p = from; p < to; ++p) {
+            const std::uint64_t m = m_masks[p];
+            const std::uint64_t misfit = (m & impossible) | (~m & line & impossibleWhite);
+            m_valid[p] = static_cast<std::uint8_t>(m_valid[p] & (misfit == 0));
+        }
+        return;
+    }
+    for (std::size_t p = from; p < to; ++p)
+        storedFits(p);
 }
 
 } // namespace gw

@@ -135,6 +135,10 @@ private:
         return false;
     }
     void buildCandidate();
+    // PastMogelijkheid of placements from..to-1: each that does not fit
+    // becomes invalid.
+    void markMisfits(std::size_t from, std::size_t to);
+    void preparePackedPrefixes();
 
     void SetupRanges();
     void AssignRuns();
@@ -185,6 +189,12 @@ private:
     std::array<std::int16_t, RunSlots> m_minGap{};
     std::array<std::int16_t, RunSlots> m_maxGap{};
     Candidate m_candidate;
+    // For the candidate after a carry into gap k: runs 0..k-1 packed to the
+    // left by colour slot at [k * slots ...], and the sums of the minimum
+    // gaps and of the lengths before run k.
+    std::vector<std::uint64_t> m_packedPrefix;
+    std::array<std::int16_t, RunSlots> m_minPrefix{};
+    std::array<std::int16_t, RunSlots> m_lengthPrefix{};
     std::array<std::uint64_t, PaletteSize> m_impossible{}; // by colour slot: cells that cannot have it
     std::uint64_t m_impossibleWhite = 0;
 

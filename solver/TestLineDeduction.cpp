@@ -4,26 +4,10 @@
 
 #include <algorithm>
 
+#include "LineBits.h"
+
 namespace gw {
 
-namespace {
-
-std::uint64_t bitsFrom(int first, int length) // bits first..length-1
-{
-    if (first >= length)
-        return 0;
-    const std::uint64_t all = length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << length) - 1;
-    return first <= 0 ? all : all & ~((std::uint64_t{1} << first) - 1);
-}
-
-std::uint64_t bitsBelow(int end) // bits 0..end-1
-{
-    if (end <= 0)
-        return 0;
-    return end >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << end) - 1;
-}
-
-} // namespace
 
 void TestLine::SetupRanges()
 {
@@ -166,27 +150,37 @@ void TestLine::stepKnownCells()
 
 void TestLine::AssignRuns()
 {
+    // For every cell, how many runs can hold it and (when that is one) which:
+    // the XOR of the run numbers of a cell held by one run is that run.
+    // Kept up to date as runs lose cells in the loop below.
+    std::array<std::uint8_t, MaxPuzzleSize> holders{};
+    std::array<std::uint8_t, MaxPuzzleSize> holderXor{};
+    for (int k = 0; k < m_runs; ++k) {
+        for (std::uint64_t bits = m_canBelong[static_cast<std::size_t>(k)] & lineMask(); bits; bits &= bits - 1) {
+            const auto c = static_cast<std::size_t>(__builtin_ctzll(bits));
+            ++holders[c];
+            holderXor[c] = static_cast<std::uint8_t>(holderXor[c] ^ k);
+        }
+    }
     for (int i = 0; i < m_length; ++i) {
         const auto c = static_cast<std::size_t>(i);
-        int only = -1;
-        bool several = false;
-        for (int k = 0; k < m_runs; ++k) {
-            if (!CanBelong(k, i))
-                continue;
-            if (only >= 0) {
-                several = true;
-                break;
-            }
-            only = k;
-        }
-        if (several)
+        if (holders[c] >= 2)
             continue;
+        const int only = holders[c] == 1 ? holderXor[c] : -1;
         m_blockOf[c] = static_cast<std::int8_t>(only);
         if (!m_maybeWhite[c] && only >= 0) {
             if (state(i) == StateUnknown)
                 setCell(i, static_cast<std::uint8_t>(runColour(only) + 1));
+            // The run can only hold cells closer than its length to i.
             const int len = runLength(only);
-            m_canBelong[static_cast<std::size_t>(only)] &= bitsFrom(i - len + 1, std::min(i + len, m_length));
+            std::uint64_t& mask = m_canBelong[static_cast<std::size_t>(only)];
+            const std::uint64_t removed = mask & lineMask() & ~bitsFrom(i - len + 1, std::min(i + len, m_length));
+            mask &= ~removed;
+            for (std::uint64_t bits = removed; bits; bits &= bits - 1) {
+                const auto d = static_cast<std::size_t>(__builtin_ctzll(bits));
+                --holders[d];
+                holderXor[d] = static_cast<std::uint8_t>(holderXor[d] ^ only);
+            }
         } else if (m_maybeWhite[c] && only == -1) {
             if (state(i) == StateUnknown)
                 setCell(i, StateWhite);

@@ -156,9 +156,11 @@ TEST(Driver, ConfirmationsAreForgottenAtTheStartOfEachPass)
     EXPECT_NE(run.knowledge.canBe(0, 0, gw::Black), 0);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 5; ++x)
-            if (x != 0 && run.knowledge.state(x, y) == 0)
-                for (int q = 0; q < gw::PaletteSize; ++q)
+            if (x != 0 && run.knowledge.state(x, y) == 0) {
+                for (int q = 0; q < gw::PaletteSize; ++q) {
                     EXPECT_NE(run.knowledge.canBe(x, y, q), 1) << x << "," << y << " " << q;
+                }
+            }
 }
 
 TEST(Driver, StopOnlyWhileSteppingAndThenTicksAreRefused)
