@@ -72,6 +72,7 @@ bool TestDriver::start()
     m_context.MaxPlacements = 50;
     m_context.MaxTries = 100;
     m_context.LargestList = 0;
+    m_context.CandidatesBuilt = 0;
 
     RegenerateAll();
 

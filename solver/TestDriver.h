@@ -68,6 +68,7 @@ public:
     int sweeps() const { return m_sweeps; }                // verdicts reached
     int regenerations() const { return m_regenerations; }  // RegenerateAll calls
     std::int32_t largestList() const { return m_context.LargestList; }
+    std::int64_t candidatesBuilt() const { return m_context.CandidatesBuilt; }
     bool endlessDetected() const { return m_endless; }
 
 private:

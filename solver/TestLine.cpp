@@ -207,17 +207,31 @@ void TestLine::preparePackedPrefixes()
 
 bool TestLine::NextPlacement()
 {
+    // The state that changes per candidate is kept in locals and written
+    // back whenever the function returns or lets the event loop run.
     std::int32_t tries = 0;
-    m_failPos = -1;
+    const std::int32_t maxTries = m_context.MaxTries;
+    const std::uint64_t line = lineMask();
+    const int room = m_length - m_runTotal; // the largest sum of the gaps
+    const std::size_t slots = static_cast<std::size_t>(m_slots);
+    int gapSum = m_gapSum;
+    int failPos = -1;
+    Candidate& candidate = m_candidate;
+    const auto finish = [&](bool result) {
+        m_gapSum = gapSum;
+        m_failPos = static_cast<std::int16_t>(failPos);
+        m_context.CandidatesBuilt += tries;
+        return result;
+    };
     for (;;) {
         // Skip: the last candidate was white on a cell that cannot be white;
         // no shift smaller than the next cell that can be white helps.
-        if (m_failPos >= 0 && ((m_candidate.white >> m_failPos) & 1u)) {
-            const std::uint64_t canBeWhite = ~m_impossibleWhite & lineMask() & ~bitsBelow(m_failPos + 1);
+        if (failPos >= 0 && ((candidate.white >> failPos) & 1u)) {
+            const std::uint64_t canBeWhite = ~m_impossibleWhite & line & ~bitsBelow(failPos + 1);
             const int i = canBeWhite ? __builtin_ctzll(canBeWhite) : m_length;
-            const int shift = i - m_failPos - 1;
+            const int shift = i - failPos - 1;
             m_gaps[0] = static_cast<std::int16_t>(m_gaps[0] + shift);
-            m_gapSum += shift;
+            gapSum += shift;
         }
         // Advance the odometer; gap 0 is the fastest digit.
         int k = 0;
@@ -225,59 +239,58 @@ bool TestLine::NextPlacement()
         for (;;) {
             const auto s = static_cast<std::size_t>(k);
             ++m_gaps[s];
-            ++m_gapSum;
-            if (m_gaps[s] <= m_maxGap[s] && m_runTotal + m_gapSum <= m_length)
+            ++gapSum;
+            if (m_gaps[s] <= m_maxGap[s] && gapSum <= room)
                 break;
-            resetSum += k == 0 ? m_candidate.gap0 : m_gaps[s] - 1;
-            m_gapSum += m_minGap[s] - m_gaps[s];
+            resetSum += k == 0 ? candidate.gap0 : m_gaps[s] - 1;
+            gapSum += m_minGap[s] - m_gaps[s];
             m_gaps[s] = m_minGap[s];
             if (++k == m_runs)
-                return false;
+                return finish(false);
         }
-        if (k == 0 && m_candidate.built) {
+        if (k == 0 && candidate.built) {
             // Only gap 0 grew: the whole pattern moves right.
-            const int shift = m_gaps[0] - m_candidate.gap0;
-            for (int s = 0; s < m_slots; ++s)
-                m_candidate.masks[static_cast<std::size_t>(s)] <<= shift;
-            m_candidate.white = lineMask() & ~((~m_candidate.white & lineMask()) << shift);
-            m_candidate.gap0 = m_gaps[0];
-        } else if (m_candidate.built) {
+            const int shift = m_gaps[0] - candidate.gap0;
+            for (std::size_t slot = 0; slot < slots; ++slot)
+                candidate.masks[slot] <<= shift;
+            candidate.white = line & ~((~candidate.white & line) << shift);
+            candidate.gap0 = m_gaps[0];
+        } else if (candidate.built) {
             // Gap k grew and the gaps before it returned to their minimum:
             // runs 0..k-1 lie packed, runs k.. move together.
             const auto s = static_cast<std::size_t>(k);
             const int oldStart = resetSum + m_gaps[s] - 1 + m_lengthPrefix[s];
             const int delta = m_minPrefix[s] + 1 - resetSum;
             const std::uint64_t tail = ~bitsBelow(oldStart);
-            const std::size_t slots = static_cast<std::size_t>(m_slots);
             std::uint64_t coloured = 0;
             for (std::size_t slot = 0; slot < slots; ++slot) {
-                const std::uint64_t moved = m_candidate.masks[slot] & tail;
+                const std::uint64_t moved = candidate.masks[slot] & tail;
                 const std::uint64_t mask = m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
-                m_candidate.masks[slot] = mask;
+                candidate.masks[slot] = mask;
                 coloured |= mask;
             }
-            m_candidate.white = lineMask() & ~coloured;
-            m_candidate.gap0 = m_gaps[0];
+            candidate.white = line & ~coloured;
+            candidate.gap0 = m_gaps[0];
         } else {
             buildCandidate();
         }
         ++tries;
-        ++m_context.CandidatesBuilt;
-        const int misfit = firstMisfit(m_candidate.masks.data(), m_candidate.white);
-        if (tries >= m_context.MaxTries && misfit >= 0) {
+        const int misfit = firstMisfit(candidate.masks.data(), candidate.white);
+        if (tries >= maxTries && misfit >= 0) {
             m_generationAborted = true;
-            return false;
+            return finish(false);
         }
         if (tries % 1000 == 0) {
+            m_gapSum = gapSum;
             m_context.processEvents();
             if (m_context.StopTest) {
                 m_generationAborted = true;
-                return false;
+                return finish(false);
             }
         }
         if (misfit < 0)
-            return true;
-        m_failPos = static_cast<std::int16_t>(misfit);
+            return finish(true);
+        failPos = misfit;
     }
 }
 

@@ -90,6 +90,7 @@ TestRunResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverObserv
     result.sweeps = driver.sweeps();
     result.regenerations = driver.regenerations();
     result.largestList = driver.largestList();
+    result.candidates = driver.candidatesBuilt();
     result.endless = driver.endlessDetected();
     result.total = puzzle.PuzzleWidth * puzzle.PuzzleHeight;
     for (int y = 0; y < puzzle.PuzzleHeight; ++y) {

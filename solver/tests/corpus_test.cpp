@@ -56,12 +56,14 @@ TEST(Corpus, EveryPuzzleAgreesWithTheIndependentLineSolver)
         EXPECT_NE(run.outcome, gw::TestOutcome::Stopped);
         if (run.outcome == gw::TestOutcome::LimitsExhausted)
             ++limits;
-        if (solved)
+        if (solved) {
             EXPECT_EQ(run.known, run.total);
-        if (verdict.colours == 1 && run.outcome != gw::TestOutcome::LimitsExhausted)
+        }
+        if (verdict.colours == 1 && run.outcome != gw::TestOutcome::LimitsExhausted) {
             EXPECT_EQ(solved, verdict.lineSolved);
-        else if (solved)
+        } else if (solved) {
             EXPECT_TRUE(verdict.lineSolved);
+        }
     }
     std::cout << verdicts.size() << " puzzles, " << limits << " ended on the limits\n";
     RecordProperty("limits", limits);
