@@ -176,8 +176,10 @@ void TestDriver::endOfSweep()
         line->ExtraAanvullingen();
     // Regenerating from a state seen before an earlier regeneration would
     // repeat the same sweeps for ever: the try limit is at its cap and no
-    // list can grow. End the test as when the limits are exhausted.
-    if (!m_seenBeforeRegeneration.insert(fingerprint()).second) {
+    // list can grow. End the test as when the limits are exhausted. Until the
+    // try limit reaches its cap it grows at every regeneration, so no state
+    // before that can come back: only states at the cap are remembered.
+    if (m_context.MaxTries >= TriesCeiling && !m_seenBeforeRegeneration.insert(fingerprint()).second) {
         m_endless = true;
         FinishTest();
         m_observer.testEnded(TestOutcome::LimitsExhausted);

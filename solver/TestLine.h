@@ -239,19 +239,22 @@ void TestLine::fingerprint(Mix& mix) const
     }
     // The placements in bulk: independent terms, so that a long list costs
     // little; each term depends on its slot number, so order counts.
-    std::uint64_t sum1 = 0;
-    std::uint64_t sum2 = 0;
+    std::uint64_t sum = 0;
+    std::uint64_t salt = 0;
     const std::size_t words = m_masks.size();
     for (std::size_t w = 0; w < words; ++w) {
-        const std::uint64_t v = m_masks[w] + (w + 1) * 0x9E3779B97F4A7C15ull;
-        sum1 += (v ^ (v >> 29)) * 0xBF58476D1CE4E5B9ull;
-        sum2 += (v ^ (v >> 32)) * 0x94D049BB133111EBull;
+        salt += 0x9E3779B97F4A7C15ull;
+        sum += (m_masks[w] ^ salt) * 0xBF58476D1CE4E5B9ull;
     }
-    for (std::size_t p = 0; p < m_valid.size(); ++p)
-        sum1 += static_cast<std::uint64_t>(m_valid[p]) * (p * 0xD6E8FEB86659FD93ull + 1);
+    std::uint64_t validity = 0;
+    salt = 0;
+    for (std::size_t p = 0; p < m_valid.size(); ++p) {
+        salt += 0xD6E8FEB86659FD93ull;
+        validity += (std::uint64_t{0} - m_valid[p]) & salt;
+    }
+    mix(sum);
+    mix(validity);
     mix(static_cast<std::uint64_t>(m_valid.size()));
-    mix(sum1);
-    mix(sum2);
 }
 
 } // namespace gw
