@@ -20,6 +20,12 @@ namespace gw {
 // objects from start() until the test finishes (they are released by
 // FinishTest) or the next start().
 //
+// Driving it from a window: start() from the Start button; when it returns
+// true, start a 1 ms QTimer whose timeout calls tick(), and stop the timer in
+// SolverObserver::testEnded. processEvents() may simply call
+// QCoreApplication::processEvents(): a timeout that arrives meanwhile finds
+// the driver busy and does nothing.
+//
 // Driving it: call start(). When it returns true the test is stepping: call
 // tick() again and again (a window from a 1 ms QTimer, the command-line tool
 // back to back) until isStepping() is false; the end comes through
@@ -38,15 +44,21 @@ public:
     TestDriver& operator=(const TestDriver&) = delete;
 
     // cmdStartTest: clear the knowledge, build the lines, enumerate. Returns
-    // true when the test is now stepping; false when it was refused (busy) or
-    // stopped during the enumeration.
+    // true when the test is now stepping; false when it was refused (called
+    // from inside start() or tick()) or stopped during the enumeration. A
+    // start while a test is stepping begins a new test (the window disables
+    // its Start button meanwhile).
     bool start();
     // One TimerNieuw tick: one line's comparison, or the end of a sweep.
     // Returns false (and does nothing) when not stepping or busy.
     bool tick();
-    // cmdStopTest: only while stepping (the button is disabled otherwise).
+    // cmdStopTest: only while stepping (the button is disabled otherwise);
+    // reports "Test stopped." and the Stopped outcome. The lines stay until
+    // the next start.
     void stop();
-    // StopTest := true, as closing the window does.
+    // StopTest := true, as closing the window does: an enumeration in progress
+    // ends at its next check point and a start() in progress does not begin
+    // stepping. The ticks do not look at it; while stepping, call stop().
     void requestStop() { m_context.StopTest = true; }
 
     bool isStepping() const { return m_stepping; }
