@@ -132,7 +132,12 @@ INSTANTIATE_TEST_SUITE_P(
         DeductionCase{"NothingToDeduceFromAnOpenLine", "#.#...", "??????", "??????", false},
         DeductionCase{"ColouredRunsInOrder", "RB....", "??????", "??????", false},
         DeductionCase{"LongRunInAShortLineFixesTheMiddle", "RRRRB.", "??????", "?RRR??", false},
-        DeductionCase{"EmptyClueIsAlreadyWhite", "...", "???", "...", false}),
+        DeductionCase{"EmptyClueIsAlreadyWhite", "...", "???", "...", false},
+        DeductionCase{"KnownLastCellFixesTheLastRun", "#.....#", "??????#", "?????.#", false},
+        DeductionCase{"FixedLastRunLeavesTheOthersOpen", "#.##...#", "???????#", "??????.#", false},
+        DeductionCase{"BothSinglesKnownMakeTheLineDone", "..#..#..", "?#?????#", ".#.....#", true},
+        DeductionCase{"ColourRunThroughAKnownCell", ".RRRB", "??R??", "?RR??", false},
+        DeductionCase{"KnownEndPacksTheRunsLeft", "###.#", "????#", "###.#", true}),
     [](const ::testing::TestParamInfo<DeductionCase>& info) { return std::string(info.param.name); });
 
 TEST(Deduction, FixedRunIsDoneAndItsNeighboursWhite)
