@@ -65,8 +65,16 @@ bool TestLine::changedFlag() const
     return m_orientation == Orientation::Row ? k.RowChanged[nr] : k.ColumnChanged[nr];
 }
 
+std::uint32_t TestLine::stamp() const
+{
+    const CellKnowledge& k = m_context.knowledge;
+    const auto nr = static_cast<std::size_t>(m_lineNr);
+    return m_orientation == Orientation::Row ? k.RowStamp[nr] : k.ColumnStamp[nr];
+}
+
 void TestLine::InitTestRij(std::int16_t srcNr)
 {
+    m_settled = false;
     m_lineNr = srcNr;
     m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
     m_masks.clear();

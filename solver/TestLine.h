@@ -158,12 +158,17 @@ private:
     std::uint64_t possible(int q) const;
     void setCell(int i, std::uint8_t value);
     bool changedFlag() const;
+    std::uint32_t stamp() const;
     int runLength(int k) const { return m_runLength[static_cast<std::size_t>(k)]; }
     int runColour(int k) const { return m_runColour[static_cast<std::size_t>(k)]; }
     std::uint64_t lineMask() const { return m_length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << m_length) - 1; }
     // Runs `from`..`to` can no longer hold the cells whose bits are in `cells`.
     void excludeCells(int from, int to, std::uint64_t cells);
     void whiteIfUnknown(int i);
+    // The states of the line's cells during UpdateKanHorenBij (no other line
+    // writes them meanwhile); setKnown writes through SetCell.
+    std::uint8_t known(int i) const { return m_known[static_cast<std::size_t>(i)]; }
+    void setKnown(int i, std::uint8_t value);
 
     const Orientation m_orientation;
     const ClueTables& m_clues;
@@ -208,6 +213,13 @@ private:
     std::array<std::int8_t, MaxPuzzleSize> m_blockOf{};
     std::array<bool, MaxPuzzleSize> m_maybeWhite{};
     std::array<bool, RunSlots> m_runDone{};
+
+    // UpdateKanHorenBij reads only the line's own data and its cells' states.
+    // When a call changed neither, the next one cannot either until a cell
+    // of the line is set or the gap bounds change: it is skipped.
+    std::array<std::uint8_t, MaxPuzzleSize> m_known{};
+    bool m_settled = false;
+    std::uint32_t m_settledStamp = 0;
 };
 
 // The two uses of the one line class.

@@ -173,6 +173,22 @@ TEST(Deduction, StretchLongerThanARunIsNotPartOfIt)
     EXPECT_TRUE(bench.line.LineDone());
 }
 
+TEST(Deduction, SettledLineDeducesAgainOnceOneOfItsCellsIsSet)
+{
+    LineBench bench("#.....#", "???????");
+    settle(bench);
+    EXPECT_EQ(bench.states(), "???????");
+    bench.line.UpdateKanHorenBij(); // nothing new
+    EXPECT_EQ(bench.states(), "???????");
+    bench.setKnown(6, '#');         // as a crossing column would
+    settle(bench);
+    EXPECT_EQ(bench.states(), "?????.#");
+    bench.setKnown(0, '#');
+    settle(bench);
+    EXPECT_EQ(bench.states(), "#.....#");
+    EXPECT_TRUE(bench.line.LineDone());
+}
+
 TEST(Deduction, DoneLineIsSkippedByEveryOperation)
 {
     LineBench bench("#.#", "???");
