@@ -9,6 +9,12 @@ namespace {
 constexpr std::int32_t PlacementCeiling = 32768; // MaxPlacements must stay below this
 constexpr std::int32_t TriesCeiling = 100000;
 
+// biggest > 0.8 * limit, without rounding.
+bool exceedsFourFifths(std::int32_t biggest, std::int32_t limit)
+{
+    return 5 * static_cast<std::int64_t>(biggest) > 4 * static_cast<std::int64_t>(limit);
+}
+
 // Two independent 64-bit mixes: a repeated state is recognised by both.
 struct FingerprintMix {
     std::uint64_t a = 0x9E3779B97F4A7C15ull;
@@ -176,16 +182,30 @@ void TestDriver::endOfSweep()
         line->ExtraAanvullingen();
     // Regenerating from a state seen before an earlier regeneration would
     // repeat the same sweeps for ever: the try limit is at its cap and no
-    // list can grow. End the test as when the limits are exhausted. Until the
-    // try limit reaches its cap it grows at every regeneration, so no state
-    // before that can come back: only states at the cap are remembered.
-    if (m_context.MaxTries >= TriesCeiling && !m_seenBeforeRegeneration.insert(fingerprint()).second) {
+    // list can grow. End the test as when the limits are exhausted.
+    // Only states that can come back are remembered: until the try limit
+    // reaches its cap it grows at every regeneration, and a regeneration that
+    // doubles the placement limit leaves every later state with a larger one
+    // (and followed no earlier state equal to this one, or the limit would
+    // be larger now).
+    if (m_context.MaxTries >= TriesCeiling && !placementLimitWillDouble()
+        && !m_seenBeforeRegeneration.insert(fingerprint()).second) {
         m_endless = true;
         FinishTest();
         m_observer.testEnded(TestOutcome::LimitsExhausted);
         return;
     }
     RegenerateAll();
+}
+
+bool TestDriver::placementLimitWillDouble()
+{
+    std::int32_t biggest = 0;
+    for (auto& line : m_rowLines)
+        biggest = std::max(biggest, line->countAfterGarbageCollection());
+    for (auto& line : m_columnLines)
+        biggest = std::max(biggest, line->countAfterGarbageCollection());
+    return exceedsFourFifths(biggest, m_context.MaxPlacements);
 }
 
 std::pair<std::uint64_t, std::uint64_t> TestDriver::fingerprint() const
@@ -225,8 +245,7 @@ void TestDriver::RegenerateAll()
         biggest = std::max(biggest, line->GarbageCollection());
     for (auto& line : m_columnLines)
         biggest = std::max(biggest, line->GarbageCollection());
-    // biggest > 0.8 * MaxPlacements
-    if (5 * static_cast<std::int64_t>(biggest) > 4 * static_cast<std::int64_t>(m_context.MaxPlacements)) {
+    if (exceedsFourFifths(biggest, m_context.MaxPlacements)) {
         m_context.MaxPlacements *= 2;
         if (m_context.MaxPlacements >= PlacementCeiling) {
             FinishTest();

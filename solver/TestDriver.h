@@ -91,6 +91,7 @@ private:
     bool solved() const;
     void resetConfirmations();
     std::pair<std::uint64_t, std::uint64_t> fingerprint() const;
+    bool placementLimitWillDouble();
 
     const Puzzle& m_puzzle;
     const ClueTables& m_clues;

@@ -67,6 +67,9 @@ public:
     void InitTestRij(std::int16_t srcNr);
     void GenereerMogelijkheden();
     std::int32_t GarbageCollection();
+    // What GarbageCollection would return now, without changing anything; a
+    // GarbageCollection before the next SetCell reuses its tests.
+    std::int32_t countAfterGarbageCollection();
 
     // Deduction.
     void VergelijkZooi();
@@ -135,9 +138,8 @@ private:
         return false;
     }
     void buildCandidate();
-    // PastMogelijkheid of placements from..to-1: each that does not fit
-    // becomes invalid.
-    void markMisfits(std::size_t from, std::size_t to);
+    // PastMogelijkheid of every placement into m_fits, nothing marked.
+    void testPlacements();
     void preparePackedPrefixes();
 
     void SetupRanges();
@@ -206,6 +208,11 @@ private:
     // The list: slot masks of placement p at m_masks[p * m_slots ...].
     std::vector<std::uint64_t> m_masks;
     std::vector<std::uint8_t> m_valid;
+    // Results of testPlacements: fits (valid and fitting) per placement.
+    std::vector<std::uint8_t> m_fits;
+    std::size_t m_keptAbove = 0; // fitting placements from 1 on
+    std::uint64_t m_fitsSetCount = 0;
+    bool m_fitsFresh = false;
 
     std::array<std::int16_t, RunSlots> m_earliestStart{};
     std::array<std::int16_t, RunSlots> m_latestEnd{};
