@@ -198,14 +198,19 @@ void TestDriver::endOfSweep()
     RegenerateAll();
 }
 
-bool TestDriver::placementLimitWillDouble()
+std::int32_t TestDriver::largestAfterGarbageCollection()
 {
     std::int32_t biggest = 0;
     for (auto& line : m_rowLines)
         biggest = std::max(biggest, line->countAfterGarbageCollection());
     for (auto& line : m_columnLines)
         biggest = std::max(biggest, line->countAfterGarbageCollection());
-    return exceedsFourFifths(biggest, m_context.MaxPlacements);
+    return biggest;
+}
+
+bool TestDriver::placementLimitWillDouble()
+{
+    return exceedsFourFifths(largestAfterGarbageCollection(), m_context.MaxPlacements);
 }
 
 std::pair<std::uint64_t, std::uint64_t> TestDriver::fingerprint() const
@@ -240,11 +245,9 @@ void TestDriver::RegenerateAll()
 {
     ++m_regenerations;
     m_observer.statusText(SolverStatus::CleaningUp, 0);
-    std::int32_t biggest = 0;
-    for (auto& line : m_rowLines)
-        biggest = std::max(biggest, line->GarbageCollection());
-    for (auto& line : m_columnLines)
-        biggest = std::max(biggest, line->GarbageCollection());
+    // The size of the largest list after the garbage collection decides
+    // first; when it ends the test, nothing would see the cleaned lists.
+    const std::int32_t biggest = largestAfterGarbageCollection();
     if (exceedsFourFifths(biggest, m_context.MaxPlacements)) {
         m_context.MaxPlacements *= 2;
         if (m_context.MaxPlacements >= PlacementCeiling) {
@@ -253,6 +256,10 @@ void TestDriver::RegenerateAll()
             return;
         }
     }
+    for (auto& line : m_rowLines)
+        line->GarbageCollection();
+    for (auto& line : m_columnLines)
+        line->GarbageCollection();
     m_context.MaxTries = std::min(2 * m_context.MaxTries, TriesCeiling);
     for (std::size_t y = 0; y < m_rowLines.size(); ++y) {
         m_observer.statusText(SolverStatus::ConsideringRow, static_cast<int>(y) + 1);

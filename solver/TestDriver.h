@@ -92,6 +92,7 @@ private:
     void resetConfirmations();
     std::pair<std::uint64_t, std::uint64_t> fingerprint() const;
     bool placementLimitWillDouble();
+    std::int32_t largestAfterGarbageCollection();
 
     const Puzzle& m_puzzle;
     const ClueTables& m_clues;

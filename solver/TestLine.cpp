@@ -340,11 +340,17 @@ void TestLine::testPlacements()
     m_fitsFresh = true;
 }
 
+bool TestLine::fitsAreFresh() const
+{
+    return m_fitsFresh && m_fitsSetCount == m_context.knowledge.SetCount && m_fits.size() == m_valid.size();
+}
+
 std::int32_t TestLine::countAfterGarbageCollection()
 {
     if (m_lineDone || m_valid.empty())
         return 0;
-    testPlacements();
+    if (!fitsAreFresh())
+        testPlacements();
     return static_cast<std::int32_t>(m_keptAbove == 0 ? 1 : m_keptAbove + m_fits[0]);
 }
 
@@ -360,7 +366,7 @@ std::int32_t TestLine::GarbageCollection()
     // kept above it. The tests do not depend on each other, so they are made
     // in one sweep first (or were made by countAfterGarbageCollection, when
     // no cell has been set since).
-    if (!m_fitsFresh || m_fitsSetCount != m_context.knowledge.SetCount || m_fits.size() != m_valid.size())
+    if (!fitsAreFresh())
         testPlacements();
     m_fitsFresh = false;
     const std::size_t count = m_valid.size();

@@ -140,6 +140,7 @@ private:
     void buildCandidate();
     // PastMogelijkheid of every placement into m_fits, nothing marked.
     void testPlacements();
+    bool fitsAreFresh() const;
     void preparePackedPrefixes();
 
     void SetupRanges();
