@@ -198,19 +198,17 @@ void TestDriver::endOfSweep()
     RegenerateAll();
 }
 
-std::int32_t TestDriver::largestAfterGarbageCollection()
-{
-    std::int32_t biggest = 0;
-    for (auto& line : m_rowLines)
-        biggest = std::max(biggest, line->countAfterGarbageCollection());
-    for (auto& line : m_columnLines)
-        biggest = std::max(biggest, line->countAfterGarbageCollection());
-    return biggest;
-}
-
 bool TestDriver::placementLimitWillDouble()
 {
-    return exceedsFourFifths(largestAfterGarbageCollection(), m_context.MaxPlacements);
+    // A list never grows in the garbage collection, so only lists that are
+    // too long now need their placements tested; the first one that stays
+    // too long decides.
+    const auto outgrows = [this](const std::unique_ptr<TestLine>& line) {
+        return exceedsFourFifths(line->PlacementCount(), m_context.MaxPlacements)
+               && exceedsFourFifths(line->countAfterGarbageCollection(), m_context.MaxPlacements);
+    };
+    return std::any_of(m_rowLines.begin(), m_rowLines.end(), outgrows)
+           || std::any_of(m_columnLines.begin(), m_columnLines.end(), outgrows);
 }
 
 std::pair<std::uint64_t, std::uint64_t> TestDriver::fingerprint() const
@@ -245,10 +243,10 @@ void TestDriver::RegenerateAll()
 {
     ++m_regenerations;
     m_observer.statusText(SolverStatus::CleaningUp, 0);
-    // The size of the largest list after the garbage collection decides
-    // first; when it ends the test, nothing would see the cleaned lists.
-    const std::int32_t biggest = largestAfterGarbageCollection();
-    if (exceedsFourFifths(biggest, m_context.MaxPlacements)) {
+    // Whether the largest list after the garbage collection exceeds four
+    // fifths of the limit is decided first; when the doubling ends the test,
+    // nothing would see the cleaned lists.
+    if (placementLimitWillDouble()) {
         m_context.MaxPlacements *= 2;
         if (m_context.MaxPlacements >= PlacementCeiling) {
             FinishTest();

@@ -91,8 +91,9 @@ private:
     bool solved() const;
     void resetConfirmations();
     std::pair<std::uint64_t, std::uint64_t> fingerprint() const;
+    // Whether the next RegenerateAll doubles MaxPlacements: some list still
+    // exceeds four fifths of it after the garbage collection.
     bool placementLimitWillDouble();
-    std::int32_t largestAfterGarbageCollection();
 
     const Puzzle& m_puzzle;
     const ClueTables& m_clues;
