@@ -16,9 +16,11 @@ namespace gw {
 //
 // Ownership: the driver keeps references to the puzzle, its clues (derived by
 // TelHokjes before start()), the cell knowledge and the observer; all four
-// must outlive it and must not change while a test runs. It owns the line
-// objects from start() until the test finishes (they are released by
-// FinishTest) or the next start().
+// must outlive it. The clues must not change while a test runs; the puzzle's
+// size neither. Its Cells are read at every verdict (the solved check), so an
+// edit in the main window meanwhile counts from the next verdict on. The
+// driver owns the line objects from start() until the test finishes (they are
+// released by FinishTest) or the next start().
 //
 // Driving it from a window: start() from the Start button; when it returns
 // true, start a 1 ms QTimer whose timeout calls tick(), and stop the timer in
