@@ -209,8 +209,8 @@ TEST_P(RecentCaption, IsAccessKeyAndNameWithoutFolderAndExtension)
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, RecentCaption,
-                         ::testing::Values(CaptionCase{"Plain", 0, "/home/u/cat.pbm", "&1 cat"},
-                                           CaptionCase{"TwoDots", 4, "/home/u/my.cat.ppm", "&5 my.cat"},
+                         ::testing::Values(CaptionCase{"Plain", 0, "/srv/u/cat.pbm", "&1 cat"},
+                                           CaptionCase{"TwoDots", 4, "/srv/u/my.cat.ppm", "&5 my.cat"},
                                            CaptionCase{"NoExtension", 2, "/home/u.v/README", "&3 README"},
                                            CaptionCase{"AmpersandShowsItself", 1, "/home/R&D.pbm", "&2 R&&D"}),
                          [](const auto& info) { return std::string(info.param.name); });
