@@ -20,8 +20,9 @@
 #include "PageSurface.h"
 #include "ScaledPreview.h"
 #include "core/Palette.h"
+#include "platform/Units.h"
 #include "playfield/CluePanel.h"
-#include "playfield/PendingTexts.h"
+#include "lang/Texts.h"
 
 namespace gw {
 
@@ -29,7 +30,6 @@ namespace {
 // The preview box without a printer: an A4 page in twips at 100 %.
 constexpr double FixedBoxWidthTwips = 11515;
 constexpr double FixedBoxHeightTwips = 16075;
-constexpr double TwipsPerPoint = 20;
 
 // The integer part of a digits-only text, or nothing when it is no number.
 std::optional<long long> integerPart(const QString& text)
@@ -156,23 +156,23 @@ void PrintFormX::buildControls()
 
 void PrintFormX::applyCaptions()
 {
-    setWindowTitle(text(pending::PrintTitle));
-    FramePrinter->setTitle(text(pending::PrinterFrame));
-    FramePapier->setTitle(text(pending::PaperFrame));
-    Option1->setText(text(pending::Portrait));
-    Option2->setText(text(pending::Landscape));
-    FrameTitel->setTitle(text(pending::TitleFrame));
-    CentreerTitel->setText(text(pending::CenterTitle));
-    FrameKleur->setTitle(text(pending::ColorFrame));
-    AchtergrondKleur->setText(text(pending::BackgroundColor));
-    Frame1->setTitle(text(pending::SizeFrame));
-    Option3->setText(text(pending::Automatic));
-    Option4->setText(text(pending::Manual));
-    Command1->setText(text(pending::PrintButton));
-    Command2->setText(text(pending::CancelButton));
-    Label2->setText(text(pending::PreviewSize));
-    Label3->setText(text(pending::PercentLabel));
-    cmdSavePdf->setText(text(pending::SavePdf));
+    setWindowTitle(text(txt::PrintFormX_Title));
+    FramePrinter->setTitle(text(txt::PrintFormX_FramePrinter));
+    FramePapier->setTitle(text(txt::PrintFormX_FramePapier));
+    Option1->setText(text(txt::PrintFormX_OptionPortrait));
+    Option2->setText(text(txt::PrintFormX_OptionLandscape));
+    FrameTitel->setTitle(text(txt::PrintFormX_FrameTitel));
+    CentreerTitel->setText(text(txt::PrintFormX_CentreerTitel));
+    FrameKleur->setTitle(text(txt::PrintFormX_FrameKleur));
+    AchtergrondKleur->setText(text(txt::PrintFormX_AchtergrondKleur));
+    Frame1->setTitle(text(txt::PrintFormX_FrameSize));
+    Option3->setText(text(txt::PrintFormX_OptionAutomatic));
+    Option4->setText(text(txt::PrintFormX_OptionManual));
+    Command1->setText(text(txt::PrintFormX_cmdPrint));
+    Command2->setText(text(txt::PrintFormX_cmdCancel));
+    Label2->setText(text(txt::PrintFormX_LabelPreviewSize));
+    Label3->setText(text(txt::PrintFormX_LabelPercent));
+    cmdSavePdf->setText(text(txt::PrintFormX_cmdSavePdf));
 }
 
 void PrintFormX::connectHandlers()
@@ -287,7 +287,10 @@ PageOptions PrintFormX::options(bool forTest) const
     return o;
 }
 
-PageTexts PrintFormX::texts() const { return {text(pending::FooterFirst), text(pending::FooterSecond)}; }
+PageTexts PrintFormX::texts() const
+{
+    return {text(txt::FooterLine1), text(txt::FooterLine2) + text(txt::WebAddress)};
+}
 
 PageLayout PrintFormX::MaakPagina(PageSurface& surface, bool EchtePrinter, bool DrawnForTest, QSizeF testArea)
 {
@@ -349,15 +352,15 @@ void PrintFormX::refreshPreview()
     double widthTwips, heightTwips;
     if (QPrinter* printer = m_printerPresent ? currentPrinter() : nullptr) {
         const QSizeF inner = printer->pageLayout().paintRect(QPageLayout::Point).size();
-        widthTwips = inner.width() * TwipsPerPoint * pct / 100;
-        heightTwips = inner.height() * TwipsPerPoint * pct / 100;
+        widthTwips = inner.width() * platform::TwipsPerPoint * pct / 100;
+        heightTwips = inner.height() * platform::TwipsPerPoint * pct / 100;
     } else {
         const bool portrait = Option1->isChecked();
         widthTwips = (portrait ? FixedBoxWidthTwips : FixedBoxHeightTwips) * pct / 100;
         heightTwips = (portrait ? FixedBoxHeightTwips : FixedBoxWidthTwips) * pct / 100;
     }
-    const double pixelsPerTwip = screenPixelsPerPoint(this) / TwipsPerPoint;
-    PreviewBox->resize(qRound(widthTwips * pixelsPerTwip), qRound(heightTwips * pixelsPerTwip));
+    const auto units = platform::ScreenUnits::fromScreen(screen());
+    PreviewBox->resize(units.twipsToWholePixelsX(widthTwips), units.twipsToWholePixelsY(heightTwips));
     PreviewBox->showCanvas(m_dapa.image());
 }
 
@@ -443,13 +446,13 @@ bool PrintFormX::printPuzzle()
         return false;
     if (!paintOnPrinter(*printer)) {
         m_printer.reset();
-        m_platform.messages.show(text(pending::PrintFailed), text(pending::PrintTitle), platform::Icon::Critical,
+        m_platform.messages.show(text(txt::PrintFailed), text(txt::PrintFormX_Title), platform::Icon::Critical,
                                  platform::Buttons::Ok);
         return false;
     }
     m_printer.reset(); // the job has ended; the next print starts a new one
     cancel();
-    emit statusMessage(text(pending::Printed));
+    emit statusMessage(text(txt::PuzzlePrinted));
     return true;
 }
 
@@ -471,14 +474,14 @@ void PrintFormX::askSavePdf()
 {
     platform::FileDialogRequest request;
     request.title = cmdSavePdf->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
-    request.filter = text(pending::FilterPdf);
+    request.filter = text(txt::FilterPdf);
     request.initialFolder = QString::fromStdString(m_puzzle.ProgramFolder);
     request.fileName = QString::fromStdString(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
     const platform::FileDialogResult chosen = m_platform.files.save(request);
     if (!chosen.accepted || chosen.path.isEmpty())
         return;
     if (!savePdf(chosen.path))
-        m_platform.messages.show(text(pending::PdfFailed), text(pending::PrintTitle), platform::Icon::Critical,
+        m_platform.messages.show(text(txt::PdfFailed), text(txt::PrintFormX_Title), platform::Icon::Critical,
                                  platform::Buttons::Ok);
 }
 
