@@ -1,6 +1,7 @@
 #include "TestForm.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -158,8 +159,10 @@ void TestForm::ToonTestForm()
     m_status->clear();
     KiezerL->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
     show();
-    raise();
-    activateWindow();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
 }
 
 void TestForm::ClearDeZooi() { m_playField->ClearDeZooi(); }

@@ -1,6 +1,7 @@
 #include "PrintFormX.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -256,8 +257,10 @@ void PrintFormX::open()
     TelHokjes(m_puzzle, m_clues);
     composePreview();
     show();
-    raise();
-    activateWindow();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
 }
 
 QPrinter* PrintFormX::currentPrinter()
