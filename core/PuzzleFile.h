@@ -45,7 +45,9 @@ enum class LoadStatus {
     // message, the grid is unchanged.
     NoFile,
     // The file does not start with P1, P3, P4 or P6. The grid is all white,
-    // the size is unchanged.
+    // the size is unchanged. The maker's FileName becomes "*geen*" (here and
+    // after ReadError), so that Save cannot overwrite the previous file with
+    // the white or half-read grid; PuzzleName is left for the caption.
     NotValid,
     // Player only: the file is wider or higher than 50. The grid is all white.
     TooLarge,
