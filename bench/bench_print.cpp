@@ -7,6 +7,7 @@
 
 #include "platform/testing/FakePlatform.h"
 #include "playfield/TestForm.h"
+#include "print/PageSurface.h"
 #include "print/PrintFormX.h"
 
 namespace {
@@ -44,6 +45,22 @@ void BM_ComposePreview50x50Colour(benchmark::State& state)
         w.print.composePreview();
 }
 BENCHMARK(BM_ComposePreview50x50Colour)->Unit(benchmark::kMillisecond);
+
+// The page painter alone on a 96 dpi canvas, without the dialog's preview copy.
+void BM_ComposePage50x50Colour(benchmark::State& state)
+{
+    const gw::Puzzle puzzle = colourPuzzle();
+    gw::ClueTables clues;
+    gw::TelHokjes(puzzle, clues);
+    gw::PointImage canvas;
+    gw::PageOptions options;
+    options.title = QStringLiteral("Blocks");
+    for (auto _ : state) {
+        gw::ImageSurface surface(canvas, 4.0 / 3.0, 1.0);
+        gw::composePage(surface, gw::pageWithoutPrinter(true), gw::PageMode::Preview, options, puzzle, clues, {});
+    }
+}
+BENCHMARK(BM_ComposePage50x50Colour)->Unit(benchmark::kMillisecond);
 
 void BM_TestWindowTick(benchmark::State& state)
 {

@@ -514,6 +514,13 @@ void PrintFormX::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void PrintFormX::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Command1->setEnabled(m_printerPresent);
+    QWidget::changeEvent(event);
+}
+
 bool PrintFormX::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn && (watched == Text1 || watched == Text2)) {
