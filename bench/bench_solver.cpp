@@ -2,7 +2,9 @@
 // puzzle.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <random>
 #include <vector>
 
 #include "core/Clues.h"
@@ -54,6 +56,29 @@ void BM_WholeCorpus(benchmark::State& state)
     state.counters["longest_step_ms"] = longestStep;
 }
 BENCHMARK(BM_WholeCorpus)->Unit(benchmark::kMillisecond);
+
+// Random 50 x 50 black-and-white pictures (fixed seed) of the given
+// density in percent: from quickly solved (70) to every line's list at the
+// placement limit (50, 35). Reports the longest step, the stretch between two
+// event-loop calls or one tick.
+void BM_Random50(benchmark::State& state)
+{
+    std::mt19937 rng(11);
+    gw::Puzzle puzzle;
+    puzzle.PuzzleWidth = 50;
+    puzzle.PuzzleHeight = 50;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x)
+            puzzle.cell(x, y) = static_cast<std::int64_t>(rng() % 100) < state.range(0) ? 0 : 1;
+    double longestStep = 0;
+    for (auto _ : state) {
+        const gw::TestRunResult run = gw::runComputerTest(puzzle, false);
+        longestStep = std::max(longestStep, run.longestStepMs);
+        benchmark::DoNotOptimize(run.known);
+    }
+    state.counters["longest_step_ms"] = longestStep;
+}
+BENCHMARK(BM_Random50)->Arg(35)->Arg(50)->Arg(60)->Arg(70)->Unit(benchmark::kMillisecond);
 
 // One tick: the largest corpus puzzle is started once; every iteration is
 // one comparison tick (or an end of sweep), restarting when the test ends.

@@ -185,6 +185,16 @@ SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& byte
 
 } // namespace
 
+std::string fileOpenedStatus(std::uint8_t language, const std::string& path)
+{
+    return ChooseText(language, txt::FileOpenedBefore) + path + ChooseText(language, txt::FileOpenedAfter);
+}
+
+std::string fileSavedStatus(std::uint8_t language, const std::string& path)
+{
+    return ChooseText(language, txt::FileSavedBefore) + path + ChooseText(language, txt::FileSavedAfter);
+}
+
 std::int32_t largestNumber(ReaderVariant variant)
 {
     return variant == ReaderVariant::Player ? 32767 : 2147483647;

@@ -61,13 +61,16 @@ public:
     // Gives the "Print Puzzle" / "Test Puzzle" items their work and enables them.
     void setPrintCommand(std::function<void()> command);
     void setTestCommand(std::function<void()> command);
-    // Runs first when the window is asked to close (e.g. to stop the solver's timer).
+    // Runs first when the window is asked to close, before the save-first
+    // question that may still cancel the close (e.g. to stop the solver's timer).
     void setBeforeClose(std::function<void()> step);
     bool printerPresent() const { return m_printerPresent; }
     QString printerName() const { return m_printerName; }
     // The mouse pictures loaded at start-up (1 left, 2 right); may be empty.
     QPixmap mousePicture(int button) const;
     QString programFolder() const { return m_programFolder; }
+    // The initial folder of every file dialog: "Puzzles" in the program's folder.
+    QString puzzlesFolder() const { return m_programFolder + QStringLiteral("Puzzles"); }
     // True once the window is closing for good (the "CLOSE" tag): secondary
     // windows stop refusing to close.
     bool closing() const { return m_closing; }
@@ -130,6 +133,9 @@ public slots:
 signals:
     // After the captions of a language were applied; other windows retitle.
     void languageApplied(std::uint8_t language);
+    // The window is closing for good (the question was answered, "lang.ini"
+    // written): secondary windows close for real from now on.
+    void closingForGood();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "core/Palette.h"
+#include "core/PuzzleFile.h"
 #include "editor/ColorChooser.h"
 #include "editor/Form1.h"
 #include "editor/GridView.h"
@@ -74,6 +75,7 @@ void Form1::importCommand() {
         return;
     platform::FileDialogRequest request;
     request.filter = text(txt::FilterImport);
+    request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
         importFile(chosen.path);
@@ -89,7 +91,7 @@ void Form1::importFile(const QString& path) {
     showMessages(result.messages);
     if (result.status == ImportStatus::Imported) {
         setCaption();
-        setStatus(text(txt::FileOpenedBefore) + path + text(txt::FileOpenedAfter));
+        setStatus(QString::fromStdString(fileOpenedStatus(m_puzzle.Language, path.toStdString())));
     }
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);

@@ -86,7 +86,7 @@ void Form1::openCommand() {
         return;
     platform::FileDialogRequest request;
     request.filter = text(txt::FilterOpen);
-    request.initialFolder = m_programFolder + QStringLiteral("Puzzles");
+    request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
         loadFile(chosen.path);
@@ -108,7 +108,7 @@ void Form1::loadFile(const QString& path) {
     showMessages(result.messages);
     if (result.loaded()) {
         setCaption();
-        setStatus(text(txt::FileOpenedBefore) + path + text(txt::FileOpenedAfter));
+        setStatus(QString::fromStdString(fileOpenedStatus(m_puzzle.Language, path.toStdString())));
         AddRecent(path);
     }
     m_chooser->choose(1, m_puzzle.ButtonColor[0]);
@@ -123,7 +123,7 @@ bool Form1::saveTo(const QString& path) {
         showMessages({result.message});
         return false;
     }
-    setStatus(text(txt::FileSavedBefore) + path + text(txt::FileSavedAfter));
+    setStatus(QString::fromStdString(fileSavedStatus(m_puzzle.Language, path.toStdString())));
     AddRecent(path);
     TekeningGewijzigd(false);
     return true;
@@ -144,7 +144,7 @@ bool Form1::saveAsCommand() {
         const std::size_t lastSeparator = preset.find_last_of("/\\");
         const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
         request.fileName = fromUtf8(dotInName ? preset.substr(0, dot) : preset);
-        request.initialFolder = m_programFolder + QStringLiteral("Puzzles");
+        request.initialFolder = puzzlesFolder();
         request.filterIndex = 0;
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
@@ -200,6 +200,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     setStatus(text(txt::ByeBye));
     WriteLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
     m_closing = true;
+    emit closingForGood();
     m_sizeDialog->setMainClosing(true);
     m_newDialog->setMainClosing(true);
     m_sizeDialog->close();

@@ -80,6 +80,8 @@ void SetCell(CellKnowledge& knowledge, int x, int y, std::uint8_t value, SolverO
     knowledge.RowChanged[static_cast<std::size_t>(y)] = true;
     knowledge.ColumnChanged[static_cast<std::size_t>(x)] = true;
     ++knowledge.SetCount;
+    ++knowledge.RowStamp[static_cast<std::size_t>(y)];
+    ++knowledge.ColumnStamp[static_cast<std::size_t>(x)];
     if (observer)
         observer->cellSet(x, y, value);
 }

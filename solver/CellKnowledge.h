@@ -47,6 +47,9 @@ public:
     bool StateChanged = false;
     // Number of SetCell calls since the last reset (progress of a sweep).
     std::uint64_t SetCount = 0;
+    // Per row and per column: grows with every SetCell on one of its cells.
+    std::array<std::uint32_t, MaxPuzzleSize> RowStamp{};
+    std::array<std::uint32_t, MaxPuzzleSize> ColumnStamp{};
 
 private:
     friend void SetCell(CellKnowledge&, int, int, std::uint8_t, SolverObserver*);

@@ -30,13 +30,16 @@ enum class TestOutcome : std::uint8_t {
 // command-line tool). All calls come on the caller's thread, from inside
 // TestDriver::start(), TestDriver::tick(), TestDriver::stop() or SetCell().
 //
-// Re-entrancy: processEvents() is the only call during which the observer may
-// call back into the driver. While it runs, TestDriver::stop() and
-// TestDriver::requestStop() take effect at once (the engine returns at its next
-// check point); start() and tick() are refused (they return false and change
-// nothing). The observer must not destroy the driver, the knowledge or the
-// clues from inside any callback, nor write the cell knowledge from inside
-// processEvents() (a window stops the test before the user may mark a cell).
+// Re-entrancy: from inside any callback the observer may call
+// TestDriver::stop() and TestDriver::requestStop(); they take effect at once
+// and the engine returns at its next check point (an enumeration right after
+// processEvents(), a regeneration after the line it is enumerating).
+// TestDriver::start() and TestDriver::tick() called from inside start() or
+// tick() are refused: they return false and change nothing, so a timer that
+// fires during processEvents() cannot start an overlapping tick. The observer
+// must not destroy the driver, the knowledge or the clues from inside a
+// callback, nor write the cell knowledge from inside one (a window stops the
+// test before the user may mark a cell).
 class SolverObserver {
 public:
     virtual ~SolverObserver() = default;
@@ -49,9 +52,11 @@ public:
     // pixels, the chooser and the crossed-off clue numbers (the knowledge
     // itself is already reset when this comes).
     virtual void fieldCleared() {}
-    // The test ended. For every outcome except Stopped the "Test finished."
-    // status came just before. The window shows the outcome's message box
-    // from here (or after the call returns) and stops its timer.
+    // The test ended: the window stops its timer. For every outcome except
+    // Stopped the "Test finished." status came just before. This comes from
+    // inside tick() (or stop()), so a start() from here is refused: a window
+    // shows the outcome's message box after the call returns (a queued call),
+    // so that a Start clicked while the box is open starts a test.
     virtual void testEnded(TestOutcome outcome) { (void)outcome; }
     // Let the event loop run (every 500 placements and every 1000 candidates
     // of an enumeration). The stop flag is looked at right after it returns.

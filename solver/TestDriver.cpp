@@ -9,6 +9,12 @@ namespace {
 constexpr std::int32_t PlacementCeiling = 32768; // MaxPlacements must stay below this
 constexpr std::int32_t TriesCeiling = 100000;
 
+// biggest > 0.8 * limit, without rounding.
+bool exceedsFourFifths(std::int32_t biggest, std::int32_t limit)
+{
+    return 5 * static_cast<std::int64_t>(biggest) > 4 * static_cast<std::int64_t>(limit);
+}
+
 // Two independent 64-bit mixes: a repeated state is recognised by both.
 struct FingerprintMix {
     std::uint64_t a = 0x9E3779B97F4A7C15ull;
@@ -177,13 +183,32 @@ void TestDriver::endOfSweep()
     // Regenerating from a state seen before an earlier regeneration would
     // repeat the same sweeps for ever: the try limit is at its cap and no
     // list can grow. End the test as when the limits are exhausted.
-    if (!m_seenBeforeRegeneration.insert(fingerprint()).second) {
+    // Only states that can come back are remembered: until the try limit
+    // reaches its cap it grows at every regeneration, and a regeneration that
+    // doubles the placement limit leaves every later state with a larger one
+    // (and followed no earlier state equal to this one, or the limit would
+    // be larger now).
+    if (m_context.MaxTries >= TriesCeiling && !placementLimitWillDouble()
+        && !m_seenBeforeRegeneration.insert(fingerprint()).second) {
         m_endless = true;
         FinishTest();
         m_observer.testEnded(TestOutcome::LimitsExhausted);
         return;
     }
     RegenerateAll();
+}
+
+bool TestDriver::placementLimitWillDouble()
+{
+    // A list never grows in the garbage collection, so only lists that are
+    // too long now need their placements tested; the first one that stays
+    // too long decides.
+    const auto outgrows = [this](const std::unique_ptr<TestLine>& line) {
+        return exceedsFourFifths(line->PlacementCount(), m_context.MaxPlacements)
+               && exceedsFourFifths(line->countAfterGarbageCollection(), m_context.MaxPlacements);
+    };
+    return std::any_of(m_rowLines.begin(), m_rowLines.end(), outgrows)
+           || std::any_of(m_columnLines.begin(), m_columnLines.end(), outgrows);
 }
 
 std::pair<std::uint64_t, std::uint64_t> TestDriver::fingerprint() const
@@ -218,13 +243,10 @@ void TestDriver::RegenerateAll()
 {
     ++m_regenerations;
     m_observer.statusText(SolverStatus::CleaningUp, 0);
-    std::int32_t biggest = 0;
-    for (auto& line : m_rowLines)
-        biggest = std::max(biggest, line->GarbageCollection());
-    for (auto& line : m_columnLines)
-        biggest = std::max(biggest, line->GarbageCollection());
-    // biggest > 0.8 * MaxPlacements
-    if (5 * static_cast<std::int64_t>(biggest) > 4 * static_cast<std::int64_t>(m_context.MaxPlacements)) {
+    // Whether the largest list after the garbage collection exceeds four
+    // fifths of the limit is decided first; when the doubling ends the test,
+    // nothing would see the cleaned lists.
+    if (placementLimitWillDouble()) {
         m_context.MaxPlacements *= 2;
         if (m_context.MaxPlacements >= PlacementCeiling) {
             FinishTest();
@@ -232,6 +254,10 @@ void TestDriver::RegenerateAll()
             return;
         }
     }
+    for (auto& line : m_rowLines)
+        line->GarbageCollection();
+    for (auto& line : m_columnLines)
+        line->GarbageCollection();
     m_context.MaxTries = std::min(2 * m_context.MaxTries, TriesCeiling);
     for (std::size_t y = 0; y < m_rowLines.size(); ++y) {
         m_observer.statusText(SolverStatus::ConsideringRow, static_cast<int>(y) + 1);

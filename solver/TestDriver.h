@@ -16,9 +16,17 @@ namespace gw {
 //
 // Ownership: the driver keeps references to the puzzle, its clues (derived by
 // TelHokjes before start()), the cell knowledge and the observer; all four
-// must outlive it and must not change while a test runs. It owns the line
-// objects from start() until the test finishes (they are released by
-// FinishTest) or the next start().
+// must outlive it. The clues must not change while a test runs; the puzzle's
+// size neither. Its Cells are read at every verdict (the solved check), so an
+// edit in the main window meanwhile counts from the next verdict on. The
+// driver owns the line objects from start() until the test finishes (they are
+// released by FinishTest) or the next start().
+//
+// Driving it from a window: start() from the Start button; when it returns
+// true, start a 1 ms QTimer whose timeout calls tick(), and stop the timer in
+// SolverObserver::testEnded. processEvents() may simply call
+// QCoreApplication::processEvents(): a timeout that arrives meanwhile finds
+// the driver busy and does nothing.
 //
 // Driving it: call start(). When it returns true the test is stepping: call
 // tick() again and again (a window from a 1 ms QTimer, the command-line tool
@@ -38,15 +46,21 @@ public:
     TestDriver& operator=(const TestDriver&) = delete;
 
     // cmdStartTest: clear the knowledge, build the lines, enumerate. Returns
-    // true when the test is now stepping; false when it was refused (busy) or
-    // stopped during the enumeration.
+    // true when the test is now stepping; false when it was refused (called
+    // from inside start() or tick()) or stopped during the enumeration. A
+    // start while a test is stepping begins a new test (the window disables
+    // its Start button meanwhile).
     bool start();
     // One TimerNieuw tick: one line's comparison, or the end of a sweep.
     // Returns false (and does nothing) when not stepping or busy.
     bool tick();
-    // cmdStopTest: only while stepping (the button is disabled otherwise).
+    // cmdStopTest: only while stepping (the button is disabled otherwise);
+    // reports "Test stopped." and the Stopped outcome. The lines stay until
+    // the next start.
     void stop();
-    // StopTest := true, as closing the window does.
+    // StopTest := true, as closing the window does: an enumeration in progress
+    // ends at its next check point and a start() in progress does not begin
+    // stepping. The ticks do not look at it; while stepping, call stop().
     void requestStop() { m_context.StopTest = true; }
 
     bool isStepping() const { return m_stepping; }
@@ -79,6 +93,9 @@ private:
     bool solved() const;
     void resetConfirmations();
     std::pair<std::uint64_t, std::uint64_t> fingerprint() const;
+    // Whether the next RegenerateAll doubles MaxPlacements: some list still
+    // exceeds four fifths of it after the garbage collection.
+    bool placementLimitWillDouble();
 
     const Puzzle& m_puzzle;
     const ClueTables& m_clues;

@@ -65,8 +65,16 @@ bool TestLine::changedFlag() const
     return m_orientation == Orientation::Row ? k.RowChanged[nr] : k.ColumnChanged[nr];
 }
 
+std::uint32_t TestLine::stamp() const
+{
+    const CellKnowledge& k = m_context.knowledge;
+    const auto nr = static_cast<std::size_t>(m_lineNr);
+    return m_orientation == Orientation::Row ? k.RowStamp[nr] : k.ColumnStamp[nr];
+}
+
 void TestLine::InitTestRij(std::int16_t srcNr)
 {
+    m_settled = false;
     m_lineNr = srcNr;
     m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
     m_masks.clear();
@@ -143,10 +151,8 @@ void TestLine::GenereerMogelijkheden()
             exhausted = true;
             break;
         }
-        const std::size_t at = m_masks.size();
-        m_masks.resize(at + static_cast<std::size_t>(m_slots));
         for (int s = 0; s < m_slots; ++s)
-            m_masks[at + static_cast<std::size_t>(s)] = m_candidate.masks[static_cast<std::size_t>(s)];
+            m_masks.push_back(m_candidate.masks[static_cast<std::size_t>(s)]);
         m_valid.push_back(1);
         const auto count = static_cast<std::int32_t>(m_valid.size());
         if (count > m_context.LargestList)
@@ -294,6 +300,60 @@ bool TestLine::NextPlacement()
     }
 }
 
+void TestLine::testPlacements()
+{
+    // PastMogelijkheid of every placement, without marking anything yet.
+    loadPossible();
+    const std::size_t count = m_valid.size();
+    m_fits.resize(count);
+    const std::uint64_t line = lineMask();
+    std::size_t fitting = 0;
+    if (m_slots == 1) {
+        const std::uint64_t impossible = m_impossible[0];
+        const std::uint64_t impossibleWhite = m_impossibleWhite;
+        const std::uint64_t* masks = m_masks.data();
+        const std::uint8_t* valid = m_valid.data();
+        std::uint8_t* fits = m_fits.data();
+        for (std::size_t p = 0; p < count; ++p) {
+            const std::uint64_t m = masks[p];
+            const std::uint64_t misfit = (m & impossible) | (~m & line & impossibleWhite);
+            fits[p] = static_cast<std::uint8_t>(valid[p] & (misfit == 0));
+            fitting += fits[p];
+        }
+    } else {
+        const std::size_t slots = static_cast<std::size_t>(m_slots);
+        for (std::size_t p = 0; p < count; ++p) {
+            const std::uint64_t* masks = &m_masks[p * slots];
+            std::uint64_t coloured = 0;
+            std::uint64_t misfit = 0;
+            for (std::size_t s = 0; s < slots; ++s) {
+                coloured |= masks[s];
+                misfit |= masks[s] & m_impossible[s];
+            }
+            misfit |= line & ~coloured & m_impossibleWhite;
+            m_fits[p] = static_cast<std::uint8_t>(m_valid[p] & (misfit == 0));
+            fitting += m_fits[p];
+        }
+    }
+    m_keptAbove = count == 0 ? 0 : fitting - m_fits[0];
+    m_fitsSetCount = m_context.knowledge.SetCount;
+    m_fitsFresh = true;
+}
+
+bool TestLine::fitsAreFresh() const
+{
+    return m_fitsFresh && m_fitsSetCount == m_context.knowledge.SetCount && m_fits.size() == m_valid.size();
+}
+
+std::int32_t TestLine::countAfterGarbageCollection()
+{
+    if (m_lineDone || m_valid.empty())
+        return 0;
+    if (!fitsAreFresh())
+        testPlacements();
+    return static_cast<std::int32_t>(m_keptAbove == 0 ? 1 : m_keptAbove + m_fits[0]);
+}
+
 std::int32_t TestLine::GarbageCollection()
 {
     if (m_lineDone)
@@ -303,47 +363,35 @@ std::int32_t TestLine::GarbageCollection()
     // From the last placement down, dropping those that no longer fit; the
     // survivors keep their order. The last placement left is never dropped,
     // and then not even tested: that can only be placement 0 with nothing
-    // kept above it. The tests do not depend on each other, so placements
-    // 1.. are tested first in one sweep.
-    loadPossible();
+    // kept above it. The tests do not depend on each other, so they are made
+    // in one sweep first (or were made by countAfterGarbageCollection, when
+    // no cell has been set since).
+    if (!fitsAreFresh())
+        testPlacements();
+    m_fitsFresh = false;
     const std::size_t count = m_valid.size();
-    markMisfits(1, count);
-    std::size_t keptAbove = 0;
-    for (std::size_t p = 1; p < count; ++p)
-        keptAbove += m_valid[p];
-    const bool keepFirst = keptAbove == 0; // kept as it is, valid or not
-    if (!keepFirst)
-        markMisfits(0, 1);
+    const bool keepFirst = m_keptAbove == 0; // kept as it is, valid or not
     const std::size_t slots = static_cast<std::size_t>(m_slots);
+    std::uint64_t* masks = m_masks.data();
+    std::uint8_t* valid = m_valid.data();
+    const std::uint8_t* fits = m_fits.data();
     std::size_t out = 0;
-    for (std::size_t p = 0; p < count; ++p) {
-        if (!m_valid[p] && !(p == 0 && keepFirst))
+    if (keepFirst)
+        out = 1; // placement 0 stays as it is
+    for (std::size_t p = out; p < count; ++p) {
+        if (!fits[p])
             continue;
-        if (out != p)
+        if (slots == 1) {
+            masks[out] = masks[p];
+        } else {
             for (std::size_t s = 0; s < slots; ++s)
-                m_masks[out * slots + s] = m_masks[p * slots + s];
-        m_valid[out++] = m_valid[p];
+                masks[out * slots + s] = masks[p * slots + s];
+        }
+        valid[out++] = 1;
     }
     m_masks.resize(out * slots);
     m_valid.resize(out);
     return static_cast<std::int32_t>(out);
-}
-
-void TestLine::markMisfits(std::size_t from, std::size_t to)
-{
-    const std::uint64_t line = lineMask();
-    if (m_slots == 1) {
-        const std::uint64_t impossible = m_impossible[0];
-        const std::uint64_t impossibleWhite = m_impossibleWhite;
-        for (std::size_t p = from; p < to; ++p) {
-            const std::uint64_t m = m_masks[p];
-            const std::uint64_t misfit = (m & impossible) | (~m & line & impossibleWhite);
-            m_valid[p] = static_cast<std::uint8_t>(m_valid[p] & (misfit == 0));
-        }
-        return;
-    }
-    for (std::size_t p = from; p < to; ++p)
-        storedFits(p);
 }
 
 } // namespace gw

@@ -67,6 +67,9 @@ public:
     void InitTestRij(std::int16_t srcNr);
     void GenereerMogelijkheden();
     std::int32_t GarbageCollection();
+    // What GarbageCollection would return now, without changing anything; a
+    // GarbageCollection before the next SetCell reuses its tests.
+    std::int32_t countAfterGarbageCollection();
 
     // Deduction.
     void VergelijkZooi();
@@ -135,9 +138,9 @@ private:
         return false;
     }
     void buildCandidate();
-    // PastMogelijkheid of placements from..to-1: each that does not fit
-    // becomes invalid.
-    void markMisfits(std::size_t from, std::size_t to);
+    // PastMogelijkheid of every placement into m_fits, nothing marked.
+    void testPlacements();
+    bool fitsAreFresh() const;
     void preparePackedPrefixes();
 
     void SetupRanges();
@@ -158,12 +161,17 @@ private:
     std::uint64_t possible(int q) const;
     void setCell(int i, std::uint8_t value);
     bool changedFlag() const;
+    std::uint32_t stamp() const;
     int runLength(int k) const { return m_runLength[static_cast<std::size_t>(k)]; }
     int runColour(int k) const { return m_runColour[static_cast<std::size_t>(k)]; }
     std::uint64_t lineMask() const { return m_length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << m_length) - 1; }
     // Runs `from`..`to` can no longer hold the cells whose bits are in `cells`.
     void excludeCells(int from, int to, std::uint64_t cells);
     void whiteIfUnknown(int i);
+    // The states of the line's cells during UpdateKanHorenBij (no other line
+    // writes them meanwhile); setKnown writes through SetCell.
+    std::uint8_t known(int i) const { return m_known[static_cast<std::size_t>(i)]; }
+    void setKnown(int i, std::uint8_t value);
 
     const Orientation m_orientation;
     const ClueTables& m_clues;
@@ -201,6 +209,11 @@ private:
     // The list: slot masks of placement p at m_masks[p * m_slots ...].
     std::vector<std::uint64_t> m_masks;
     std::vector<std::uint8_t> m_valid;
+    // Results of testPlacements: fits (valid and fitting) per placement.
+    std::vector<std::uint8_t> m_fits;
+    std::size_t m_keptAbove = 0; // fitting placements from 1 on
+    std::uint64_t m_fitsSetCount = 0;
+    bool m_fitsFresh = false;
 
     std::array<std::int16_t, RunSlots> m_earliestStart{};
     std::array<std::int16_t, RunSlots> m_latestEnd{};
@@ -208,6 +221,13 @@ private:
     std::array<std::int8_t, MaxPuzzleSize> m_blockOf{};
     std::array<bool, MaxPuzzleSize> m_maybeWhite{};
     std::array<bool, RunSlots> m_runDone{};
+
+    // UpdateKanHorenBij reads only the line's own data and its cells' states.
+    // When a call changed neither, the next one cannot either until a cell
+    // of the line is set or the gap bounds change: it is skipped.
+    std::array<std::uint8_t, MaxPuzzleSize> m_known{};
+    bool m_settled = false;
+    std::uint32_t m_settledStamp = 0;
 };
 
 // The two uses of the one line class.
@@ -239,19 +259,22 @@ void TestLine::fingerprint(Mix& mix) const
     }
     // The placements in bulk: independent terms, so that a long list costs
     // little; each term depends on its slot number, so order counts.
-    std::uint64_t sum1 = 0;
-    std::uint64_t sum2 = 0;
+    std::uint64_t sum = 0;
+    std::uint64_t salt = 0;
     const std::size_t words = m_masks.size();
     for (std::size_t w = 0; w < words; ++w) {
-        const std::uint64_t v = m_masks[w] + (w + 1) * 0x9E3779B97F4A7C15ull;
-        sum1 += (v ^ (v >> 29)) * 0xBF58476D1CE4E5B9ull;
-        sum2 += (v ^ (v >> 32)) * 0x94D049BB133111EBull;
+        salt += 0x9E3779B97F4A7C15ull;
+        sum += (m_masks[w] ^ salt) * 0xBF58476D1CE4E5B9ull;
     }
-    for (std::size_t p = 0; p < m_valid.size(); ++p)
-        sum1 += static_cast<std::uint64_t>(m_valid[p]) * (p * 0xD6E8FEB86659FD93ull + 1);
+    std::uint64_t validity = 0;
+    salt = 0;
+    for (std::size_t p = 0; p < m_valid.size(); ++p) {
+        salt += 0xD6E8FEB86659FD93ull;
+        validity += (std::uint64_t{0} - m_valid[p]) & salt;
+    }
+    mix(sum);
+    mix(validity);
     mix(static_cast<std::uint64_t>(m_valid.size()));
-    mix(sum1);
-    mix(sum2);
 }
 
 } // namespace gw

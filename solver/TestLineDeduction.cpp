@@ -86,6 +86,7 @@ void TestLine::ExtraAanvullingen()
 {
     if (m_lineDone || m_runs == 0)
         return;
+    m_settled = false;
     m_minGap[0] = m_earliestStart[0];
     m_maxGap[0] = static_cast<std::int16_t>(m_latestEnd[0] + 1 - m_runLength[0]);
     for (int k = 1; k < m_runs; ++k) {
@@ -103,6 +104,18 @@ void TestLine::UpdateKanHorenBij()
 {
     if (m_lineDone || m_runs == 0)
         return;
+    const std::uint32_t stampBefore = stamp();
+    if (m_settled && m_settledStamp == stampBefore)
+        return;
+    const auto earliest = m_earliestStart;
+    const auto latest = m_latestEnd;
+    const auto canBelong = m_canBelong;
+    const auto blockOf = m_blockOf;
+    const auto maybeWhite = m_maybeWhite;
+    const auto runDone = m_runDone;
+    for (int i = 0; i < m_length; ++i)
+        m_known[static_cast<std::size_t>(i)] = state(i);
+
     stepKnownCells();   // A
     AssignRuns();       // B
     stepWalls();        // C
@@ -118,6 +131,11 @@ void TestLine::UpdateKanHorenBij()
         stepOrder();    // I
     stepDoneCheck();    // J
     AssignRuns();       // K
+
+    m_settled = stamp() == stampBefore && earliest == m_earliestStart && latest == m_latestEnd
+                && canBelong == m_canBelong && blockOf == m_blockOf && maybeWhite == m_maybeWhite
+                && runDone == m_runDone;
+    m_settledStamp = stampBefore;
 }
 
 void TestLine::excludeCells(int from, int to, std::uint64_t cells)
@@ -128,14 +146,20 @@ void TestLine::excludeCells(int from, int to, std::uint64_t cells)
 
 void TestLine::whiteIfUnknown(int i)
 {
-    if (i >= 0 && i < m_length && state(i) == StateUnknown)
-        setCell(i, StateWhite);
+    if (i >= 0 && i < m_length && known(i) == StateUnknown)
+        setKnown(i, StateWhite);
+}
+
+void TestLine::setKnown(int i, std::uint8_t value)
+{
+    m_known[static_cast<std::size_t>(i)] = value;
+    setCell(i, value);
 }
 
 void TestLine::stepKnownCells()
 {
     for (int i = 0; i < m_length; ++i) {
-        const std::uint8_t st = state(i);
+        const std::uint8_t st = known(i);
         if (st == StateUnknown)
             continue;
         const auto c = static_cast<std::size_t>(i);
@@ -169,8 +193,8 @@ void TestLine::AssignRuns()
         const int only = holders[c] == 1 ? holderXor[c] : -1;
         m_blockOf[c] = static_cast<std::int8_t>(only);
         if (!m_maybeWhite[c] && only >= 0) {
-            if (state(i) == StateUnknown)
-                setCell(i, static_cast<std::uint8_t>(runColour(only) + 1));
+            if (known(i) == StateUnknown)
+                setKnown(i, static_cast<std::uint8_t>(runColour(only) + 1));
             // The run can only hold cells closer than its length to i.
             const int len = runLength(only);
             std::uint64_t& mask = m_canBelong[static_cast<std::size_t>(only)];
@@ -182,9 +206,9 @@ void TestLine::AssignRuns()
                 holderXor[d] = static_cast<std::uint8_t>(holderXor[d] ^ only);
             }
         } else if (m_maybeWhite[c] && only == -1) {
-            if (state(i) == StateUnknown)
-                setCell(i, StateWhite);
-        } else if (state(i) == StateWhite) {
+            if (known(i) == StateUnknown)
+                setKnown(i, StateWhite);
+        } else if (known(i) == StateWhite) {
             m_blockOf[c] = -1;
         }
     }
@@ -229,7 +253,7 @@ void TestLine::stepRunsTooLong()
         const int len = runLength(k);
         int r = 0;
         for (int i = m_earliestStart[s]; i <= m_latestEnd[s]; ++i) {
-            if (state(i) == want) {
+            if (known(i) == want) {
                 ++r;
                 continue;
             }
@@ -248,13 +272,13 @@ void TestLine::stepCompleteRuns()
 {
     int i = 0;
     while (i < m_length) {
-        const std::uint8_t st = state(i);
+        const std::uint8_t st = known(i);
         if (st == StateUnknown || st == StateWhite) {
             ++i;
             continue;
         }
         const int s = i;
-        while (i < m_length && state(i) == st)
+        while (i < m_length && known(i) == st)
             ++i;
         if (i == m_length)
             break; // a stretch that reaches the end of the line is not examined
@@ -304,7 +328,7 @@ void TestLine::stepOverlap()
             }
             Stretch st{i, 0, false};
             while (i < m_length && CanBelong(k, i)) {
-                st.holdsRunColour = st.holdsRunColour || state(i) == want;
+                st.holdsRunColour = st.holdsRunColour || known(i) == want;
                 ++i;
             }
             st.length = i - st.start;
@@ -348,8 +372,8 @@ void TestLine::stepOverlap()
         const int first = t + stretchLength - len;
         const int last = t + len - 1;
         for (int m = std::max(first, 0); m <= std::min(last, m_length - 1); ++m) {
-            if (state(m) == StateUnknown)
-                setCell(m, static_cast<std::uint8_t>(want));
+            if (known(m) == StateUnknown)
+                setKnown(m, static_cast<std::uint8_t>(want));
             for (int j = 0; j < m_runs; ++j) {
                 if (j == k)
                     m_canBelong[static_cast<std::size_t>(j)] |= std::uint64_t{1} << m;
@@ -415,7 +439,7 @@ void TestLine::stepDoneCheck()
 {
     int coloured = 0;
     for (int i = 0; i < m_length; ++i) {
-        const std::uint8_t st = state(i);
+        const std::uint8_t st = known(i);
         if (st != StateUnknown && st != StateWhite)
             ++coloured;
     }

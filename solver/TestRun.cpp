@@ -1,6 +1,7 @@
 #include "TestRun.h"
 
 #include <algorithm>
+#include <bitset>
 #include <chrono>
 
 #include "CellKnowledge.h"
@@ -20,13 +21,17 @@ double millisecondsSince(Clock::time_point start)
 
 class RunObserver : public SolverObserver {
 public:
-    RunObserver(TestRunResult& result, bool keepTrace, SolverObserver* extra)
-        : m_result(result), m_keepTrace(keepTrace), m_extra(extra)
+    RunObserver(const Puzzle& puzzle, TestRunResult& result, bool keepTrace, SolverObserver* extra)
+        : m_puzzle(puzzle), m_result(result), m_keepTrace(keepTrace), m_extra(extra)
     {
     }
 
+    int wrongCells() const { return static_cast<int>(m_wrongCells.count()); }
+
     void cellSet(int x, int y, std::uint8_t value) override
     {
+        if (value != StateUnknown && value != m_puzzle.cell(x, y) + 1)
+            m_wrongCells[static_cast<std::size_t>(x + MaxPuzzleSize * y)] = true;
         if (m_keepTrace)
             m_result.trace.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), value});
         if (m_extra)
@@ -60,7 +65,9 @@ public:
     void endStep() { m_result.longestStepMs = std::max(m_result.longestStepMs, millisecondsSince(m_stepStart)); }
 
 private:
+    const Puzzle& m_puzzle;
     TestRunResult& m_result;
+    std::bitset<CellCount> m_wrongCells;
     bool m_keepTrace;
     SolverObserver* m_extra;
     Clock::time_point m_stepStart = Clock::now();
@@ -75,7 +82,7 @@ TestRunResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverObserv
     ClueTables clues;
     TelHokjes(puzzle, clues);
     CellKnowledge knowledge;
-    RunObserver observer(result, keepTrace, extra);
+    RunObserver observer(puzzle, result, keepTrace, extra);
     TestDriver driver(puzzle, clues, knowledge, observer);
     observer.beginStep();
     bool stepping = driver.start();
@@ -99,10 +106,9 @@ TestRunResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverObserv
             if (state == StateUnknown)
                 continue;
             ++result.known;
-            if (state != puzzle.cell(x, y) + 1)
-                ++result.wrong;
         }
     }
+    result.wrong = observer.wrongCells();
     return result;
 }
 

@@ -20,7 +20,7 @@ struct TestRunResult {
     TestOutcome outcome = TestOutcome::Stopped;
     int known = 0;          // cells whose state is not 0 at the end
     int total = 0;          // width x height
-    int wrong = 0;          // cells whose final state is set but differs from the picture
+    int wrong = 0;          // cells set at some time to a value other than the picture's
     int sweeps = 0;
     int regenerations = 0;
     std::int32_t largestList = 0;

@@ -18,15 +18,19 @@ long peakMemoryKb()
     return usage.ru_maxrss; // kilobytes on Linux
 }
 
-// The reason of a failed load: the text after "error: " on its last line.
-std::string loadError(const std::string& messages)
+// Passes the loader's notices on to `err`; returns the reason of a failed
+// load (the text after "error: " on its last such line).
+std::string forwardNotices(const std::string& messages, const std::string& file, std::ostream& err)
 {
-    std::string last;
+    std::string reason;
     std::istringstream lines(messages);
-    for (std::string line; std::getline(lines, line);)
+    for (std::string line; std::getline(lines, line);) {
         if (line.rfind("error: ", 0) == 0)
-            last = line.substr(7);
-    return last.empty() ? std::string("cannot be read") : last;
+            reason = line.substr(7);
+        else
+            err << file << ": " << line << '\n';
+    }
+    return reason.empty() ? std::string("cannot be read") : reason;
 }
 
 } // namespace
@@ -52,8 +56,10 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
     for (const std::string& file : files) {
         Puzzle puzzle;
         std::ostringstream messages;
-        if (!loadAsMaker(file, puzzle, messages)) {
-            out << file << "\terror\t" << loadError(messages.str()) << '\n';
+        const bool loaded = loadAsMaker(file, puzzle, messages);
+        const std::string reason = forwardNotices(messages.str(), file, err);
+        if (!loaded) {
+            out << file << "\terror\t" << reason << '\n';
             exitCode = 1;
             continue;
         }

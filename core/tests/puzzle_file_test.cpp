@@ -539,3 +539,11 @@ TEST(LoadPuzzle, MissingFileKeepsThePreviousFile)
     EXPECT_EQ(gw::LoadPuzzle(p, "", ReaderVariant::Maker).status, LoadStatus::NoFile);
     EXPECT_EQ(p.FileName, "/puzzles/cat.pbm");
 }
+
+TEST(StatusLines, NameThePathInTheLanguage)
+{
+    EXPECT_EQ(gw::fileOpenedStatus(0, "/p/cat.pbm"), "The file /p/cat.pbm has been opened.");
+    EXPECT_EQ(gw::fileSavedStatus(0, "/p/cat.pbm"), "The file /p/cat.pbm has been saved.");
+    EXPECT_EQ(gw::fileOpenedStatus(1, "/p/cat.pbm"), "Het bestand /p/cat.pbm is geopend.");
+    EXPECT_EQ(gw::fileSavedStatus(3, "/p/cat.pbm"), "/p/cat.pbm");
+}

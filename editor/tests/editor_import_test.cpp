@@ -9,6 +9,7 @@
 #include "core/Palette.h"
 #include "editor/ColorChooser.h"
 #include "editor/ImageImport.h"
+#include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
 
 using namespace gw;
@@ -221,6 +222,21 @@ private slots:
                      QStringLiteral("This image is too large. Its size will therefore be reduced, which may affect the quality."));
             QCOMPARE(r.messages[0].title, std::string("Bitmap too wide"));
         }
+    }
+
+    void largePictureFileIsShrunkWithANotice() {
+        Maker maker;
+        const QString path = writeImage(maker, "banner.bmp", blocks(200, 100, 40, {Qt::red, Qt::white}));
+        maker.fake.messages.answer(Answer::Ok);
+        maker.form->importFile(path);
+        QCOMPARE(maker.fake.messages.requests().size(), 1);
+        QCOMPARE(maker.fake.messages.requests()[0].title, QStringLiteral("Bitmap too wide"));
+        QCOMPARE(maker.fake.messages.requests()[0].icon, Icon::Information);
+        QCOMPARE(maker.puzzle.PuzzleWidth, 50);
+        QCOMPARE(maker.puzzle.PuzzleHeight, 25);
+        QCOMPARE(maker.puzzle.cell(5, 5), Red);   // middle of the first 40-pixel block
+        QCOMPARE(maker.puzzle.cell(15, 5), White); // middle of the second
+        QCOMPARE(maker.form->preview().size(), QSize(50, 25));
     }
 
     void shrinkingAveragesAreas() {

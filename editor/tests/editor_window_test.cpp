@@ -571,6 +571,20 @@ private slots:
         action(*maker.form, "MMtest")->trigger();
         QCOMPARE(printed, 1);
         QCOMPARE(tested, 2);
+        // Closing: the hook runs before the question, the signal only once the close is certain.
+        int before = 0, forGood = 0;
+        maker.form->setBeforeClose([&] { ++before; });
+        QObject::connect(maker.form.get(), &Form1::closingForGood, [&] { ++forGood; });
+        maker.form->drawCell(1, 0, 0);
+        maker.fake.messages.answer(Answer::Cancel);
+        QVERIFY(!maker.form->close());
+        QCOMPARE(before, 1);
+        QCOMPARE(forGood, 0);
+        maker.fake.messages.answer(Answer::No);
+        QVERIFY(maker.form->close());
+        QCOMPARE(before, 2);
+        QCOMPARE(forGood, 1);
+        QVERIFY(maker.form->closing());
         QVERIFY(!maker.form->mousePicture(1).isNull() || !QFileInfo::exists(maker.path("mouse1.dat")));
     }
 };

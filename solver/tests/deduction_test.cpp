@@ -132,7 +132,12 @@ INSTANTIATE_TEST_SUITE_P(
         DeductionCase{"NothingToDeduceFromAnOpenLine", "#.#...", "??????", "??????", false},
         DeductionCase{"ColouredRunsInOrder", "RB....", "??????", "??????", false},
         DeductionCase{"LongRunInAShortLineFixesTheMiddle", "RRRRB.", "??????", "?RRR??", false},
-        DeductionCase{"EmptyClueIsAlreadyWhite", "...", "???", "...", false}),
+        DeductionCase{"EmptyClueIsAlreadyWhite", "...", "???", "...", false},
+        DeductionCase{"KnownLastCellFixesTheLastRun", "#.....#", "??????#", "?????.#", false},
+        DeductionCase{"FixedLastRunLeavesTheOthersOpen", "#.##...#", "???????#", "??????.#", false},
+        DeductionCase{"BothSinglesKnownMakeTheLineDone", "..#..#..", "?#?????#", ".#.....#", true},
+        DeductionCase{"ColourRunThroughAKnownCell", ".RRRB", "??R??", "?RR??", false},
+        DeductionCase{"KnownEndPacksTheRunsLeft", "###.#", "????#", "###.#", true}),
     [](const ::testing::TestParamInfo<DeductionCase>& info) { return std::string(info.param.name); });
 
 TEST(Deduction, FixedRunIsDoneAndItsNeighboursWhite)
@@ -165,6 +170,22 @@ TEST(Deduction, StretchLongerThanARunIsNotPartOfIt)
     EXPECT_EQ(bench.states(), "?.###...");
     settle(bench);
     EXPECT_EQ(bench.states(), "#.###...");
+    EXPECT_TRUE(bench.line.LineDone());
+}
+
+TEST(Deduction, SettledLineDeducesAgainOnceOneOfItsCellsIsSet)
+{
+    LineBench bench("#.....#", "???????");
+    settle(bench);
+    EXPECT_EQ(bench.states(), "???????");
+    bench.line.UpdateKanHorenBij(); // nothing new
+    EXPECT_EQ(bench.states(), "???????");
+    bench.setKnown(6, '#');         // as a crossing column would
+    settle(bench);
+    EXPECT_EQ(bench.states(), "?????.#");
+    bench.setKnown(0, '#');
+    settle(bench);
+    EXPECT_EQ(bench.states(), "#.....#");
     EXPECT_TRUE(bench.line.LineDone());
 }
 

@@ -81,6 +81,18 @@ TEST(Driver, LineSolvablePuzzleEndsSolvedAfterTestFinished)
     EXPECT_FALSE(run.driver.tick());
 }
 
+TEST(Driver, ColourPuzzleIsSolvedWithItsColours)
+{
+    TestRun run({"RRB.", "R.BB", "GGG.", ".#.#"});
+    ASSERT_TRUE(run.driver.start());
+    run.toEnd();
+    EXPECT_EQ(run.observer.outcomes, std::vector<gw::TestOutcome>{gw::TestOutcome::Solved});
+    EXPECT_EQ(run.row(0), "RRB.");
+    EXPECT_EQ(run.row(1), "R.BB");
+    EXPECT_EQ(run.row(2), "GGG.");
+    EXPECT_EQ(run.row(3), ".#.#");
+}
+
 TEST(Driver, AllWhitePuzzleIsWhiteAtTheStartAndSolvedAfterOneSweep)
 {
     TestRun run({"...", "..."});
