@@ -27,23 +27,7 @@ int main(int argc, char* argv[]) {
 
     // The print dialog and the test window, created hidden; the main window's
     // "Print Puzzle" and "Test Puzzle" items open them.
-    gw::MakerWindowsSetup secondarySetup;
-    secondarySetup.mainWindow = &form;
-    secondarySetup.printerPresent = form.printerPresent();
-    secondarySetup.printerName = form.printerName();
-    secondarySetup.mouseLeft = form.mousePicture(1);
-    secondarySetup.mouseRight = form.mousePicture(2);
-    gw::MakerWindows secondary(puzzle, form.platform(), secondarySetup);
-    form.setPrintCommand([&secondary] { secondary.openPrintDialog(); });
-    form.setTestCommand([&secondary] { secondary.openTestWindow(); });
-    form.setBeforeClose([&secondary] { secondary.mainWindowClosing(); });
-    QObject::connect(&form, &gw::editor::Form1::languageApplied, &secondary, &gw::MakerWindows::applyLanguage);
-    QObject::connect(&secondary, &gw::MakerWindows::statusMessage, &form, &gw::editor::Form1::setStatus);
-    QObject::connect(&secondary, &gw::MakerWindows::mainWindowWanted, &form, [&form] {
-        form.show();
-        form.raise();
-        form.activateWindow();
-    });
+    const auto secondary = gw::attachMakerWindows(form, puzzle);
     // A puzzle file named on the command line is opened at once.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1)

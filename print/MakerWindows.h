@@ -59,4 +59,34 @@ private:
     std::unique_ptr<TestForm> m_test;
 };
 
+// Creates the two windows for the maker's main window `form` (after its
+// start-up, which finds the printer and loads the mouse pictures) and gives
+// its "Print Puzzle" and "Test Puzzle" items their work. `MainWindow` offers
+// printerPresent(), printerName(), mousePicture(button), platform(),
+// setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signal
+// languageApplied. The windows must not outlive `form` or `puzzle`.
+template <typename MainWindow>
+std::unique_ptr<MakerWindows> attachMakerWindows(MainWindow& form, Puzzle& puzzle)
+{
+    MakerWindowsSetup setup;
+    setup.mainWindow = &form;
+    setup.printerPresent = form.printerPresent();
+    setup.printerName = form.printerName();
+    setup.mouseLeft = form.mousePicture(1);
+    setup.mouseRight = form.mousePicture(2);
+    auto windows = std::make_unique<MakerWindows>(puzzle, form.platform(), setup);
+    MakerWindows* w = windows.get();
+    form.setPrintCommand([w] { w->openPrintDialog(); });
+    form.setTestCommand([w] { w->openTestWindow(); });
+    form.setBeforeClose([w] { w->mainWindowClosing(); });
+    QObject::connect(&form, &MainWindow::languageApplied, w, &MakerWindows::applyLanguage);
+    QObject::connect(w, &MakerWindows::statusMessage, &form, &MainWindow::setStatus);
+    QObject::connect(w, &MakerWindows::mainWindowWanted, &form, [&form] {
+        form.show();
+        form.raise();
+        form.activateWindow();
+    });
+    return windows;
+}
+
 } // namespace gw
