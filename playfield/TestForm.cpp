@@ -151,10 +151,11 @@ QSizeF TestForm::compositionArea() const
 
 void TestForm::ToonTestForm()
 {
-    const int cellSize = m_compose ? m_compose(*Picture1, compositionArea()) : 3;
-    m_state.TestCellSize = static_cast<std::int16_t>(std::max(3, cellSize));
+    // A running test is stopped before the clues it works on are derived anew.
     if (testRunning())
         stopTest();
+    const int cellSize = m_compose ? m_compose(*Picture1, compositionArea()) : 3;
+    m_state.TestCellSize = static_cast<std::int16_t>(std::max(3, cellSize));
     ClearDeZooi();
     m_status->clear();
     KiezerL->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
