@@ -44,8 +44,15 @@ void MakerWindows::mainWindowClosing()
 {
     if (m_test->testRunning())
         m_test->stopTest();
+}
+
+void MakerWindows::mainWindowClosed()
+{
+    mainWindowClosing();
     m_test->setProgramClosing(true);
     m_print->setProgramClosing(true);
+    m_test->close();
+    m_print->close();
 }
 
 void MakerWindows::applyLanguage()

@@ -35,9 +35,11 @@ public:
     void openPrintDialog();
     // `MMtest`: hides the print dialog, then prepares and shows the test window.
     void openTestWindow();
-    // The main window is closing: the computer test stops and both windows
-    // close for real from now on.
+    // The main window is asked to close: a running computer test stops.
     void mainWindowClosing();
+    // The main window closes for good (its "CLOSE" tag): both windows close
+    // for real instead of hiding.
+    void mainWindowClosed();
     // Both windows take the captions of the puzzle's language.
     void applyLanguage();
 
@@ -63,8 +65,8 @@ private:
 // start-up, which finds the printer and loads the mouse pictures) and gives
 // its "Print Puzzle" and "Test Puzzle" items their work. `MainWindow` offers
 // printerPresent(), printerName(), mousePicture(button), platform(),
-// setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signal
-// languageApplied. The windows must not outlive `form` or `puzzle`.
+// setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signals
+// languageApplied and closingForGood. The windows must not outlive `form` or `puzzle`.
 template <typename MainWindow>
 std::unique_ptr<MakerWindows> attachMakerWindows(MainWindow& form, Puzzle& puzzle)
 {
@@ -80,6 +82,7 @@ std::unique_ptr<MakerWindows> attachMakerWindows(MainWindow& form, Puzzle& puzzl
     form.setTestCommand([w] { w->openTestWindow(); });
     form.setBeforeClose([w] { w->mainWindowClosing(); });
     QObject::connect(&form, &MainWindow::languageApplied, w, &MakerWindows::applyLanguage);
+    QObject::connect(&form, &MainWindow::closingForGood, w, &MakerWindows::mainWindowClosed);
     QObject::connect(w, &MakerWindows::statusMessage, &form, &MainWindow::setStatus);
     QObject::connect(w, &MakerWindows::mainWindowWanted, &form, [&form] {
         form.show();

@@ -81,9 +81,18 @@ void MakerWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
     menuItem(*maker.form, QStringLiteral("&Test Puzzle"))->trigger();
     testWindow.startTest();
     QVERIFY(testWindow.testRunning());
+    // Cancelling the save question keeps the program, the windows only hide.
+    maker.puzzle.PuzzleChanged = true;
+    maker.fake.messages.answer(platform::Answer::Cancel);
+    QVERIFY(!maker.form->close());
+    QVERIFY(!testWindow.testRunning());
+    QVERIFY(!testWindow.close());
+    QVERIFY(testWindow.isHidden());
+    // Closing for good closes both for real.
+    menuItem(*maker.form, QStringLiteral("&Test Puzzle"))->trigger();
     maker.puzzle.PuzzleChanged = false;
     QVERIFY(maker.form->close());
-    QVERIFY(!testWindow.testRunning());
+    QVERIFY(!testWindow.isVisible());
     QVERIFY(testWindow.close());
     QVERIFY(windows->printDialog().close());
 }
