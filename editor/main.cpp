@@ -7,6 +7,7 @@
 #include "editor/Form1.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
+#include "print/MakerWindows.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -23,6 +24,10 @@ int main(int argc, char* argv[]) {
     gw::editor::Form1 form(puzzle, platform.platform(), setup);
     platform.setParentWindow(&form);
     form.start();
+
+    // The print dialog and the test window, created hidden; the main window's
+    // "Print Puzzle" and "Test Puzzle" items open them.
+    const auto secondary = gw::attachMakerWindows(form, puzzle);
     // A puzzle file named on the command line is opened at once.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1)

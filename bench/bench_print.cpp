@@ -1,0 +1,95 @@
+// Composing the print preview of a 50 x 50 colour puzzle, and one tick of the
+// computer test in the test window (painting the cells it sets included).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "platform/testing/FakePlatform.h"
+#include "playfield/TestForm.h"
+#include "print/PageSurface.h"
+#include "print/PrintFormX.h"
+
+namespace {
+
+// A 50 x 50 picture of coloured blocks: many runs in every line.
+gw::Puzzle colourPuzzle()
+{
+    gw::Puzzle p;
+    p.PuzzleWidth = p.PuzzleHeight = 50;
+    p.ColorPuzzle = true;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x) {
+            const int block = (x / 3 + 2 * (y / 4)) % 9;
+            p.cell(x, y) = static_cast<std::uint8_t>(block == 8 || (x + y) % 7 == 0 ? gw::White : block % 8);
+        }
+    return p;
+}
+
+struct Windows {
+    gw::platform::testing::FakePlatform fake;
+    gw::platform::Platform platform{fake.platform()};
+    gw::Puzzle puzzle = colourPuzzle();
+    gw::ClueTables clues;
+    gw::PrintFormX print{puzzle, clues, platform};
+    gw::TestForm test{puzzle, clues, platform,
+                      [this](gw::CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
+};
+
+void BM_ComposePreview50x50Colour(benchmark::State& state)
+{
+    Windows w;
+    w.puzzle.PuzzleTitle = "Blocks";
+    w.print.open();
+    for (auto _ : state)
+        w.print.composePreview();
+}
+BENCHMARK(BM_ComposePreview50x50Colour)->Unit(benchmark::kMillisecond);
+
+// The page painter alone on a 96 dpi canvas, without the dialog's preview copy.
+void BM_ComposePage50x50Colour(benchmark::State& state)
+{
+    const gw::Puzzle puzzle = colourPuzzle();
+    gw::ClueTables clues;
+    gw::TelHokjes(puzzle, clues);
+    gw::PointImage canvas;
+    gw::PageOptions options;
+    options.title = QStringLiteral("Blocks");
+    for (auto _ : state) {
+        gw::ImageSurface surface(canvas, 4.0 / 3.0, 1.0);
+        gw::composePage(surface, gw::pageWithoutPrinter(true), gw::PageMode::Preview, options, puzzle, clues, {});
+    }
+}
+BENCHMARK(BM_ComposePage50x50Colour)->Unit(benchmark::kMillisecond);
+
+void BM_TestWindowTick(benchmark::State& state)
+{
+    Windows w;
+    w.test.ToonTestForm();
+    w.test.startTest();
+    w.test.TimerNieuw->stop(); // the benchmark ticks itself
+    for (auto _ : state) {
+        if (!w.test.driver().isStepping()) {
+            state.PauseTiming();
+            w.fake.messages.clear();
+            w.test.startTest();
+            w.test.TimerNieuw->stop();
+            state.ResumeTiming();
+        }
+        w.test.driver().tick();
+    }
+}
+BENCHMARK(BM_TestWindowTick)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

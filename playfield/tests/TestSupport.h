@@ -1,0 +1,49 @@
+#pragma once
+// Helpers shared by the play-field and print tests: puzzles written as rows of
+// characters.
+#include <initializer_list>
+#include <vector>
+#include <string>
+
+#include "core/Palette.h"
+#include "core/Puzzle.h"
+
+namespace gw::test {
+
+// '.' white, '#' black, 'R' red, 'B' blue, 'Y' yellow, 'G' green, 'M' magenta, 'A' aqua.
+inline std::uint8_t cellFromChar(char c)
+{
+    switch (c) {
+    case '#': return Black;
+    case 'R': return Red;
+    case 'B': return Blue;
+    case 'Y': return Yellow;
+    case 'G': return Green;
+    case 'M': return Magenta;
+    case 'A': return Aqua;
+    default: return White;
+    }
+}
+
+template <typename Rows>
+Puzzle puzzleFromRowList(const Rows& rows, bool colour = false)
+{
+    Puzzle p;
+    p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
+    p.PuzzleWidth = static_cast<std::int16_t>(rows.begin()->size());
+    p.ColorPuzzle = colour;
+    int y = 0;
+    for (const std::string& row : rows) {
+        for (int x = 0; x < static_cast<int>(row.size()); ++x)
+            p.cell(x, y) = cellFromChar(row[static_cast<std::size_t>(x)]);
+        ++y;
+    }
+    return p;
+}
+
+inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colour = false)
+{
+    return puzzleFromRowList(rows, colour);
+}
+
+} // namespace gw::test

@@ -1,0 +1,95 @@
+#pragma once
+// The maker's two secondary windows, the print dialog and the test window,
+// created hidden once at start-up and offered to the main window as the work
+// of its "Print Puzzle" and "Test Puzzle" items.
+#include <QObject>
+#include <QPixmap>
+#include <memory>
+
+#include "core/Clues.h"
+#include "core/Puzzle.h"
+#include "platform/Platform.h"
+
+class QWidget;
+
+namespace gw {
+
+class PrintFormX;
+class TestForm;
+
+struct MakerWindowsSetup {
+    QWidget* mainWindow = nullptr; // owner of both windows; they close with it
+    bool printerPresent = false;   // found at start-up
+    QString printerName;           // the default printer
+    QPixmap mouseLeft, mouseRight; // the main window's mouse pictures
+};
+
+class MakerWindows : public QObject {
+    Q_OBJECT
+public:
+    // `puzzle` must outlive the windows; `platform` is copied (it only refers).
+    MakerWindows(Puzzle& puzzle, platform::Platform platform, const MakerWindowsSetup& setup);
+    ~MakerWindows() override;
+
+    // `MMprint`: hides the test window, then opens the print dialog.
+    void openPrintDialog();
+    // `MMtest`: hides the print dialog, then prepares and shows the test window.
+    void openTestWindow();
+    // The main window is asked to close: a running computer test stops.
+    void mainWindowClosing();
+    // The main window closes for good (its "CLOSE" tag): both windows close
+    // for real instead of hiding.
+    void mainWindowClosed();
+    // Both windows take the captions of the puzzle's language.
+    void applyLanguage();
+
+    PrintFormX& printDialog() { return *m_print; }
+    TestForm& testWindow() { return *m_test; }
+    ClueTables& clues() { return m_clues; }
+
+signals:
+    // Text for the main window's status line.
+    void statusMessage(const QString& text);
+    // A dialog was left: the main window comes forward.
+    void mainWindowWanted();
+
+private:
+    Puzzle& m_puzzle;
+    platform::Platform m_platform;
+    ClueTables m_clues;
+    std::unique_ptr<PrintFormX> m_print;
+    std::unique_ptr<TestForm> m_test;
+};
+
+// Creates the two windows for the maker's main window `form` (after its
+// start-up, which finds the printer and loads the mouse pictures) and gives
+// its "Print Puzzle" and "Test Puzzle" items their work. `MainWindow` offers
+// printerPresent(), printerName(), mousePicture(button), platform(),
+// setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signals
+// languageApplied and closingForGood. The windows must not outlive `form` or `puzzle`.
+template <typename MainWindow>
+std::unique_ptr<MakerWindows> attachMakerWindows(MainWindow& form, Puzzle& puzzle)
+{
+    MakerWindowsSetup setup;
+    setup.mainWindow = &form;
+    setup.printerPresent = form.printerPresent();
+    setup.printerName = form.printerName();
+    setup.mouseLeft = form.mousePicture(1);
+    setup.mouseRight = form.mousePicture(2);
+    auto windows = std::make_unique<MakerWindows>(puzzle, form.platform(), setup);
+    MakerWindows* w = windows.get();
+    form.setPrintCommand([w] { w->openPrintDialog(); });
+    form.setTestCommand([w] { w->openTestWindow(); });
+    form.setBeforeClose([w] { w->mainWindowClosing(); });
+    QObject::connect(&form, &MainWindow::languageApplied, w, &MakerWindows::applyLanguage);
+    QObject::connect(&form, &MainWindow::closingForGood, w, &MakerWindows::mainWindowClosed);
+    QObject::connect(w, &MakerWindows::statusMessage, &form, &MainWindow::setStatus);
+    QObject::connect(w, &MakerWindows::mainWindowWanted, &form, [&form] {
+        form.show();
+        form.raise();
+        form.activateWindow();
+    });
+    return windows;
+}
+
+} // namespace gw

@@ -1,0 +1,101 @@
+// The maker's main window with its print dialog and test window attached the
+// way the program attaches them.
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+
+#include "editor/tests/EditorTestKit.h"
+#include "playfield/CluePanel.h"
+#include "playfield/TestForm.h"
+#include "print/MakerWindows.h"
+#include "print/PrintFormX.h"
+
+using namespace gw;
+
+namespace {
+QAction* menuItem(QWidget& window, const QString& text)
+{
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+} // namespace
+
+class MakerWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { platform::testing::filterOffscreenNoise(); }
+    void itemsOpenTheTestWindowAndThePrintDialog();
+    void languageSwitchRetitlesBothWindows();
+    void closingTheMainWindowStopsTheTestAndReallyCloses();
+};
+
+void MakerWindowsTest::itemsOpenTheTestWindowAndThePrintDialog()
+{
+    editor::testing::Maker maker;
+    QAction* test = menuItem(*maker.form, QStringLiteral("&Test Puzzle"));
+    QAction* print = menuItem(*maker.form, QStringLiteral("&Print Puzzle"));
+    QVERIFY(test && print);
+    const auto windows = attachMakerWindows(*maker.form, maker.puzzle);
+    QVERIFY(test->isEnabled());
+    QVERIFY(print->isEnabled());
+
+    test->trigger();
+    TestForm& testWindow = windows->testWindow();
+    QVERIFY(testWindow.isVisible());
+    QVERIFY(testWindow.state().TestCellSize >= 3);
+    QCOMPARE(testWindow.Picture1->field().rectPoints().width(), 25.0 * testWindow.state().TestCellSize + 1);
+
+    print->trigger();
+    QVERIFY(testWindow.isHidden());
+    PrintFormX& dialog = windows->printDialog();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(dialog.Command1->isEnabled()); // the kit installs a printer
+    dialog.Command2->click();
+    QVERIFY(dialog.isHidden());
+
+    test->trigger();
+    QVERIFY(testWindow.isVisible());
+    QVERIFY(dialog.isHidden());
+}
+
+void MakerWindowsTest::languageSwitchRetitlesBothWindows()
+{
+    editor::testing::Maker maker;
+    const auto windows = attachMakerWindows(*maker.form, maker.puzzle);
+    maker.form->languageAction(1)->trigger();
+    QCOMPARE(windows->testWindow().windowTitle(), QStringLiteral("Puzzel Testen"));
+    QCOMPARE(windows->printDialog().windowTitle(), QStringLiteral("Puzzel Afdrukken"));
+}
+
+void MakerWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
+{
+    editor::testing::Maker maker;
+    const auto windows = attachMakerWindows(*maker.form, maker.puzzle);
+    TestForm& testWindow = windows->testWindow();
+    // A drawing the computer test needs many ticks for.
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 25; ++x)
+            maker.puzzle.cell(x, y) = ((x * 7 + y * 3) % 11 == 0 || (x + y) % 6 == 0) ? Black : White;
+    menuItem(*maker.form, QStringLiteral("&Test Puzzle"))->trigger();
+    testWindow.startTest();
+    QVERIFY(testWindow.testRunning());
+    // Cancelling the save question keeps the program, the windows only hide.
+    maker.puzzle.PuzzleChanged = true;
+    maker.fake.messages.answer(platform::Answer::Cancel);
+    QVERIFY(!maker.form->close());
+    QVERIFY(!testWindow.testRunning());
+    QVERIFY(!testWindow.close());
+    QVERIFY(testWindow.isHidden());
+    // Closing for good closes both for real.
+    menuItem(*maker.form, QStringLiteral("&Test Puzzle"))->trigger();
+    maker.puzzle.PuzzleChanged = false;
+    QVERIFY(maker.form->close());
+    QVERIFY(!testWindow.isVisible());
+    QVERIFY(testWindow.close());
+    QVERIFY(windows->printDialog().close());
+}
+
+QTEST_MAIN(MakerWindowsTest)
+#include "maker_windows_test.moc"
