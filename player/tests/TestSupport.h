@@ -1,0 +1,99 @@
+#pragma once
+// Helpers shared by the player's QtTest programs.
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <initializer_list>
+#include <string>
+
+#include "core/Palette.h"
+#include "core/Puzzle.h"
+#include "player/ErrorMarks.h"
+
+namespace gw::test {
+
+// The offscreen platform warns once per top-level window that it cannot pass
+// size hints on; that one message is noise in the test logs.
+inline void installMessageFilter()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text == QLatin1String("This plugin does not support propagateSizeHints()"))
+            return;
+        if (previous)
+            previous(type, context, text);
+    });
+}
+
+// Palette index of a cell written as one character: '.' white, '#' black,
+// 'R' red, 'B' blue, 'Y' yellow, 'G' green, 'M' magenta, 'A' aqua.
+inline std::uint8_t paletteFromChar(char c)
+{
+    switch (c) {
+    case '#': return Black;
+    case 'R': return Red;
+    case 'B': return Blue;
+    case 'Y': return Yellow;
+    case 'G': return Green;
+    case 'M': return Magenta;
+    case 'A': return Aqua;
+    default: return White;
+    }
+}
+
+inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool color = false)
+{
+    Puzzle p;
+    p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
+    p.PuzzleWidth = static_cast<std::int16_t>(rows.begin()->size());
+    p.ColorPuzzle = color;
+    int y = 0;
+    for (const std::string& row : rows) {
+        for (int x = 0; x < static_cast<int>(row.size()); ++x)
+            p.cell(x, y) = paletteFromChar(row[static_cast<std::size_t>(x)]);
+        ++y;
+    }
+    return p;
+}
+
+// Cell states written as rows: '_' unmarked, otherwise the mark of that
+// palette character ('.' is a white mark).
+inline player::CellStates statesFromRows(std::initializer_list<std::string> rows)
+{
+    player::CellStates states{};
+    int y = 0;
+    for (const std::string& row : rows) {
+        for (int x = 0; x < static_cast<int>(row.size()); ++x) {
+            const char c = row[static_cast<std::size_t>(x)];
+            states[static_cast<std::size_t>(x + MaxPuzzleSize * y)] =
+                c == '_' ? 0 : static_cast<std::uint8_t>(paletteFromChar(c) + 1);
+        }
+        ++y;
+    }
+    return states;
+}
+
+// Length of the run of pixels of colour `color` on row `y` through column x.
+inline int runLength(const QImage& image, int x, int y, QRgb color)
+{
+    if (image.pixel(x, y) != color)
+        return 0;
+    int left = x;
+    while (left > 0 && image.pixel(left - 1, y) == color)
+        --left;
+    int right = x;
+    while (right + 1 < image.width() && image.pixel(right + 1, y) == color)
+        ++right;
+    return right - left + 1;
+}
+
+} // namespace gw::test
+
+#define GW_PLAYER_TEST_MAIN(TestClass)                                                                                 \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        gw::test::installMessageFilter();                                                                              \
+        QApplication app(argc, argv);                                                                                  \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
