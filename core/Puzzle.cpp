@@ -1,12 +1,13 @@
 #include "Puzzle.h"
 
 #include "Palette.h"
+#include "lang/Texts.h"
 
 namespace gw {
 
 void NieuwePuzzel(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color)
 {
-    puzzle.PuzzleName = ChooseText(puzzle.Language, "No Title", "Naamloos", "Nessun titolo");
+    puzzle.PuzzleName = ChooseText(puzzle.Language, txt::NoTitle);
     puzzle.PuzzleTitle.clear();
     puzzle.FileName = NoFileName;
     puzzle.ColorPuzzle = color;

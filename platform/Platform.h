@@ -76,6 +76,17 @@ public:
     virtual void setBusy(bool busy) = 0;
 };
 
+// Shows the busy cursor for as long as it lives, also when the work throws.
+class BusyScope {
+public:
+    explicit BusyScope(BusyCursor& cursor) : m_cursor(cursor) { m_cursor.setBusy(true); }
+    ~BusyScope() { m_cursor.setBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+private:
+    BusyCursor& m_cursor;
+};
+
 // The bundle each window is given. It does not own the services.
 struct Platform {
     MessageBoxes& messages;

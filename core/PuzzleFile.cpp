@@ -1,0 +1,366 @@
+#include "PuzzleFile.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <tuple>
+#include <utility>
+
+#include "AtomicFile.h"
+#include "Palette.h"
+#include "Paths.h"
+#include "Rounding.h"
+#include "lang/Texts.h"
+
+namespace gw {
+
+namespace {
+
+constexpr std::string_view TitlePrefix = "# Puzzle Title: ";
+constexpr std::string_view MadeWith = "# Made with Gridwick Puzzle Maker";
+constexpr int EndOfData = -1;
+
+int nextByte(std::streambuf& in)
+{
+    const auto c = in.sbumpc();
+    if (std::streambuf::traits_type::eq_int_type(c, std::streambuf::traits_type::eof()))
+        return EndOfData;
+    return static_cast<unsigned char>(std::streambuf::traits_type::to_char_type(c));
+}
+
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
+
+// Thrown inside the reader when the data cannot give what the header promised.
+struct ReadFailure {};
+
+class PixelReader {
+public:
+    PixelReader(std::streambuf& in, ReaderVariant variant)
+        : m_in(in), m_largest(largestNumber(variant)) {}
+
+    std::int32_t number()
+    {
+        const std::optional<std::int32_t> value = ReadNumber(m_in, m_largest);
+        if (!value)
+            throw ReadFailure{};
+        return *value;
+    }
+
+    int byte()
+    {
+        const int c = nextByte(m_in);
+        if (c == EndOfData)
+            throw ReadFailure{};
+        return c;
+    }
+
+private:
+    std::streambuf& m_in;
+    std::int32_t m_largest;
+};
+
+// Maps file pixel positions onto cells: scaled and rounded halves to even,
+// never beyond the last cell.
+class CellMapper {
+public:
+    CellMapper(std::int32_t fileWidth, std::int32_t fileHeight, int width, int height)
+        : m_fileWidth(fileWidth), m_fileHeight(fileHeight), m_width(width), m_height(height) {}
+
+    int column(std::int64_t px) const { return scaled(px, m_width, m_fileWidth); }
+    int row(std::int64_t py) const { return scaled(py, m_height, m_fileHeight); }
+
+private:
+    static int scaled(std::int64_t position, int cells, std::int32_t filePixels)
+    {
+        if (cells == filePixels)
+            return static_cast<int>(position);
+        const int cell = roundHalfEven(static_cast<double>(cells) * static_cast<double>(position) /
+                                       static_cast<double>(filePixels));
+        return std::min(cell, cells - 1);
+    }
+
+    std::int32_t m_fileWidth, m_fileHeight;
+    int m_width, m_height;
+};
+
+// The maker's reduced size: the longer side becomes 50, the other is scaled
+// and rounded halves to even, at least 1.
+std::pair<int, int> reducedSize(std::int32_t w, std::int32_t h)
+{
+    const auto scale = [](std::int32_t side, std::int32_t longer) {
+        return std::max(1, roundHalfEven(static_cast<double>(side) * MaxPuzzleSize / static_cast<double>(longer)));
+    };
+    if (w > h)
+        return {MaxPuzzleSize, scale(h, w)};
+    return {scale(w, h), MaxPuzzleSize};
+}
+
+std::string sizeRefusal(std::uint8_t language, const Text& before, std::int32_t size, const Text& after)
+{
+    return ChooseText(language, before) + " " + std::to_string(size) + ChooseText(language, after);
+}
+
+void readColorPixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w, std::int32_t h, double half,
+                     const CellMapper& map)
+{
+    for (std::int32_t py = 0; py < h; ++py) {
+        const int y = map.row(py);
+        for (std::int32_t px = 0; px < w; ++px) {
+            int bits[3];
+            for (int& bit : bits) {
+                const double sample = plain ? in.number() : in.byte();
+                bit = sample >= half ? 1 : 0;
+            }
+            p.cell(map.column(px), y) = paletteIndexFromBits(bits[0], bits[1], bits[2]);
+        }
+    }
+}
+
+void readBlackWhitePixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w, std::int32_t h,
+                          const CellMapper& map)
+{
+    for (std::int32_t py = 0; py < h; ++py) {
+        const int y = map.row(py);
+        std::int32_t px = 0;
+        while (px < w) {
+            if (plain) {
+                p.cell(map.column(px), y) = in.number() != 0 ? Black : White;
+                ++px;
+                continue;
+            }
+            const int packed = in.byte(); // the rest of a row's last byte is padding
+            for (int bit = 7; bit >= 0 && px < w; --bit, ++px)
+                p.cell(map.column(px), y) = (packed >> bit) & 1 ? Black : White;
+        }
+    }
+}
+
+Message failureMessage(const Puzzle& p, const Text& text, const std::string& path)
+{
+    return Message{ChooseText(p.Language, text), path, MessageIcon::Critical};
+}
+
+std::string commentLine(const Puzzle& p)
+{
+    if (p.PuzzleTitle.empty())
+        return std::string(MadeWith) + "\r\n";
+    std::string title = p.PuzzleTitle;
+    std::replace_if(title.begin(), title.end(), [](char c) { return isLineEnd(c); }, ' ');
+    return std::string(TitlePrefix) + title + "\r\n";
+}
+
+std::string sizeText(const Puzzle& p)
+{
+    return std::to_string(p.PuzzleWidth) + " " + std::to_string(p.PuzzleHeight);
+}
+
+// The steps that end every load, whatever happened before: the grid counts
+// as unchanged, and the maker's mouse buttons paint black and white again.
+LoadResult finishLoad(Puzzle& p, ReaderVariant variant, LoadResult result)
+{
+    p.PuzzleChanged = false;
+    if (variant == ReaderVariant::Maker)
+        p.ButtonColor = {{Black, White}};
+    return result;
+}
+
+SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& bytes)
+{
+    SaveResult result;
+    result.ok = writeFileAtomically(path, bytes, &result.reason);
+    if (result.ok)
+        p.PuzzleChanged = false;
+    else
+        result.message = failureMessage(p, txt::ErrorSaving, path);
+    return result;
+}
+
+} // namespace
+
+std::int32_t largestNumber(ReaderVariant variant)
+{
+    return variant == ReaderVariant::Player ? 32767 : 2147483647;
+}
+
+std::optional<std::int32_t> ReadNumber(std::streambuf& in, std::int32_t largest)
+{
+    std::int64_t value = 0;
+    bool seenDigit = false;
+    for (;;) {
+        int c = nextByte(in);
+        if (c == '#') {
+            while (c != EndOfData && !isLineEnd(c = nextByte(in))) {
+            }
+            continue; // a comment inside the digits joins the digits around it
+        }
+        if (isDigit(c)) {
+            seenDigit = true;
+            value = value * 10 + (c - '0');
+            if (value > largest)
+                return std::nullopt;
+            continue;
+        }
+        if (c == EndOfData || seenDigit)
+            break; // the stopping byte is consumed
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::string titleFromSecondLine(std::streambuf& data)
+{
+    int c = nextByte(data);
+    while (c != EndOfData && !isLineEnd(c))
+        c = nextByte(data);
+    if (c == EndOfData)
+        return std::string();
+    if (c == '\r') {
+        const auto peek = data.sgetc();
+        if (!std::streambuf::traits_type::eq_int_type(peek, std::streambuf::traits_type::eof()) &&
+            std::streambuf::traits_type::to_char_type(peek) == '\n')
+            data.sbumpc();
+    }
+    std::string line;
+    while ((c = nextByte(data)) != EndOfData && !isLineEnd(c))
+        line += static_cast<char>(c);
+    if (line.compare(0, TitlePrefix.size(), TitlePrefix) != 0)
+        return std::string();
+    return line.substr(TitlePrefix.size());
+}
+
+LoadResult ReadPuzzle(Puzzle& p, std::streambuf& data, const std::string& path, ReaderVariant variant)
+{
+    const bool maker = variant == ReaderVariant::Maker;
+    LoadResult result;
+    p.Cells.fill(White);
+    try {
+        PixelReader in(data, variant);
+        const int m1 = nextByte(data);
+        const int m2 = nextByte(data);
+        const bool color = m1 == 'P' && (m2 == '3' || m2 == '6');
+        const bool blackWhite = m1 == 'P' && (m2 == '1' || m2 == '4');
+        if (!color && !blackWhite) {
+            result.status = LoadStatus::NotValid;
+            result.messages.push_back(failureMessage(p, txt::NotValidFile, path));
+        } else {
+            const bool plain = m2 == '1' || m2 == '3';
+            const std::int32_t w = in.number();
+            const std::int32_t h = in.number();
+            if (w == 0 || h == 0)
+                throw ReadFailure{};
+            int width = w;
+            int height = h;
+            if (!maker && (w > MaxPuzzleSize || h > MaxPuzzleSize)) {
+                result.status = LoadStatus::TooLarge;
+                result.messages.push_back(
+                    w > MaxPuzzleSize
+                        ? Message{sizeRefusal(p.Language, txt::BitmapWidthBefore, w, txt::BitmapWidthAfter),
+                                  ChooseText(p.Language, txt::BitmapTooWideTitle), MessageIcon::Critical}
+                        : Message{sizeRefusal(p.Language, txt::BitmapHeightBefore, h, txt::BitmapHeightAfter),
+                                  ChooseText(p.Language, txt::BitmapTooHighTitle), MessageIcon::Critical});
+            } else {
+                if (w > MaxPuzzleSize || h > MaxPuzzleSize) {
+                    result.messages.push_back(Message{ChooseText(p.Language, txt::PuzzleTooLarge),
+                                                      ChooseText(p.Language, txt::BitmapTooWideTitle),
+                                                      MessageIcon::Information});
+                    std::tie(width, height) = reducedSize(w, h);
+                }
+                p.PuzzleWidth = static_cast<std::int16_t>(width);
+                p.PuzzleHeight = static_cast<std::int16_t>(height);
+                const CellMapper map(w, h, width, height);
+                if (color) {
+                    const double half = in.number() / 2.0;
+                    if (half > 0.5)
+                        result.messages.push_back(Message{ChooseText(p.Language, txt::TooManyColors),
+                                                          ChooseText(p.Language, txt::TooManyColorsTitle),
+                                                          MessageIcon::Information});
+                    p.ColorPuzzle = true;
+                    readColorPixels(p, in, plain, w, h, half, map);
+                } else {
+                    p.ColorPuzzle = false;
+                    readBlackWhitePixels(p, in, plain, w, h, map);
+                }
+                if (maker) {
+                    const bool rewound = data.pubseekpos(0, std::ios::in) == std::streampos(0);
+                    p.PuzzleTitle = rewound ? titleFromSecondLine(data) : std::string();
+                }
+                p.PuzzleName = puzzleNameFromPath(path);
+                p.FileName = path;
+                result.status = LoadStatus::Loaded;
+            }
+        }
+    } catch (const ReadFailure&) {
+        result.status = LoadStatus::ReadError;
+        result.messages.push_back(failureMessage(p, txt::ErrorOpening, path));
+    }
+    return finishLoad(p, variant, std::move(result));
+}
+
+LoadResult LoadPuzzle(Puzzle& p, const std::string& path, ReaderVariant variant)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path file = fs::u8path(path);
+    if (path.empty() || !fs::exists(file, ec) || fs::is_directory(file, ec))
+        return finishLoad(p, variant, LoadResult{});
+    std::filebuf data;
+    if (!data.open(file, std::ios::in | std::ios::binary)) {
+        p.Cells.fill(White);
+        LoadResult failed;
+        failed.status = LoadStatus::ReadError;
+        failed.messages.push_back(failureMessage(p, txt::ErrorOpening, path));
+        return finishLoad(p, variant, std::move(failed));
+    }
+    return ReadPuzzle(p, data, path, variant);
+}
+
+std::string pbmBytes(const Puzzle& p)
+{
+    std::string bytes = "P4\r\n" + commentLine(p) + sizeText(p) + "\r";
+    for (int y = 0; y < p.PuzzleHeight; ++y) {
+        unsigned packed = 0;
+        int position = 7;
+        for (int x = 0; x < p.PuzzleWidth; ++x) {
+            if (p.cell(x, y) != White)
+                packed |= 1u << position;
+            if (--position < 0 && x + 1 < p.PuzzleWidth) {
+                bytes += static_cast<char>(packed);
+                packed = 0;
+                position = 7;
+            }
+        }
+        bytes += static_cast<char>(packed);
+    }
+    return bytes;
+}
+
+std::string ppmBytes(const Puzzle& p)
+{
+    std::string bytes = "P6\r\n" + commentLine(p) + sizeText(p) + "\r\n1\r";
+    for (int y = 0; y < p.PuzzleHeight; ++y) {
+        for (int x = 0; x < p.PuzzleWidth; ++x) {
+            const PaletteColor& c = Palette[p.cell(x, y) % PaletteSize];
+            bytes += static_cast<char>(c.bitR);
+            bytes += static_cast<char>(c.bitG);
+            bytes += static_cast<char>(c.bitB);
+        }
+    }
+    return bytes;
+}
+
+SaveResult SavePbm(Puzzle& p, const std::string& path)
+{
+    if (p.ColorPuzzle)
+        return SavePpm(p, path);
+    return saveBytes(p, path, pbmBytes(p));
+}
+
+SaveResult SavePpm(Puzzle& p, const std::string& path)
+{
+    return saveBytes(p, path, ppmBytes(p));
+}
+
+} // namespace gw

@@ -1,0 +1,120 @@
+#pragma once
+// Reading and writing puzzle files: PBM (P1, P4) and PPM (P3, P6), one pixel
+// a cell, the title in the comment on line 2.
+//
+// The reader and the writers work on the puzzle state only and return their
+// outcome as a value; the windows decide how to show it. Window-only steps
+// (caption, status line, busy cursor, recent list, relayout, clue derivation,
+// play field) are the caller's; the contract of each function says which.
+#include <cstdint>
+#include <optional>
+#include <streambuf>
+#include <string>
+
+#include "Message.h"
+#include "Puzzle.h"
+
+namespace gw {
+
+// The two readers differ in their size limit and number width:
+// Maker: a file larger than 50 x 50 is reduced to fit, numbers are 32-bit,
+//        the title is read from line 2.
+// Player: a file larger than 50 x 50 is refused, numbers are 16-bit (a value
+//         above 32767 is a read error), the title is not read.
+enum class ReaderVariant { Maker, Player };
+
+// Largest value ReadNumber accepts for each variant.
+std::int32_t largestNumber(ReaderVariant variant);
+
+// Reads the next decimal number from `in`: non-digit bytes before the first
+// digit are skipped, a "#" outside the digits (or between them) starts a
+// comment that runs up to and including the next CR or LF, and the first
+// non-digit byte after the digits is consumed. The end of the data also ends a
+// number. Returns nothing (a read error) when the data ends before any digit
+// or the value exceeds `largest`. Never reads past the end; never loops.
+std::optional<std::int32_t> ReadNumber(std::streambuf& in, std::int32_t largest);
+
+enum class LoadStatus {
+    // The file was read. Cells, size, ColorPuzzle, PuzzleName, FileName (and,
+    // in the maker, PuzzleTitle) are set. The caller sets the caption, the
+    // status line (maker: FileOpenedBefore + path + FileOpenedAfter), adds the
+    // path to the recent list; the player derives its clues and builds the
+    // play field.
+    Loaded,
+    // Empty path, or no file (or a folder) of that name: nothing is read, no
+    // message, the grid is unchanged.
+    NoFile,
+    // The file does not start with P1, P3, P4 or P6. The grid is all white,
+    // the size is unchanged.
+    NotValid,
+    // Player only: the file is wider or higher than 50. The grid is all white.
+    TooLarge,
+    // The data ended early, a number was too large or zero, or the file could
+    // not be opened. What was read up to then stays in the grid.
+    ReadError,
+};
+
+// Outcome of LoadPuzzle. `messages` are the messages to show, in order, with
+// their text in the puzzle's Language. When the status is NotValid, TooLarge
+// or ReadError, the last message is the one that tells the failure; any
+// before it are notices (too large and reduced, more than 8 colours).
+struct LoadResult {
+    LoadStatus status = LoadStatus::NoFile;
+    Messages messages;
+
+    bool loaded() const { return status == LoadStatus::Loaded; }
+};
+
+// Reads the puzzle file at `path` (UTF-8) into `puzzle`.
+// Unless the status is NoFile, all 2500 Cells are set white first.
+// In every case, also NoFile, the reader ends by setting PuzzleChanged to
+// false and, in the maker, ButtonColor to black (left) and white (right).
+// A larger file is reduced in the maker: the longer side becomes 50, the other
+// side and every pixel position are scaled and rounded halves to even, and the
+// last pixel read for a cell wins.
+LoadResult LoadPuzzle(Puzzle& puzzle, const std::string& path, ReaderVariant variant);
+
+// The same reader over data already open (tests, the fuzz target). `path`
+// gives the names and the message titles; nothing is checked on disk. The
+// title of line 2 is read by seeking `data` back to its start; data that
+// cannot seek gives an empty title.
+LoadResult ReadPuzzle(Puzzle& puzzle, std::streambuf& data, const std::string& path,
+                      ReaderVariant variant);
+
+// The title stored on line 2 (lines end at CR, CR LF or LF): the rest of the
+// line after "# Puzzle Title: " (case-sensitive), else empty.
+std::string titleFromSecondLine(std::streambuf& data);
+
+// The bytes SavePbm writes for a black-and-white puzzle: "P4" CR LF, the
+// comment line ("# Puzzle Title: " + title, or "# Made with Gridwick Puzzle
+// Maker") CR LF, width " " height CR, then each row packed 8 cells a byte,
+// most significant bit first, 1 for every cell that is not white. A line
+// break inside the title is written as a blank, so the header stays intact.
+std::string pbmBytes(const Puzzle& puzzle);
+
+// The bytes SavePpm writes: "P6" CR LF, the comment line CR LF, width " "
+// height CR LF, "1" CR, then three bytes (0 or 1) a cell.
+std::string ppmBytes(const Puzzle& puzzle);
+
+// Outcome of a save. On failure `message` is the one to show
+// (ErrorSaving, the path as title, critical icon) and `reason` a plain
+// English account for logs and the command-line tool.
+struct SaveResult {
+    bool ok = false;
+    Message message;
+    std::string reason;
+};
+
+// Saves the puzzle as P4, or as P6 when ColorPuzzle is set (the extension of
+// `path` plays no part). The file is written completely to a temporary file
+// beside `path` and then renamed over it, so a failure leaves any previous
+// file untouched. On success PuzzleChanged becomes false; on failure it keeps
+// its value. The caller shows the status line (FileSavedBefore + path +
+// FileSavedAfter) and adds the path to the recent list on success, or shows
+// `message` on failure.
+SaveResult SavePbm(Puzzle& puzzle, const std::string& path);
+
+// Saves the puzzle as P6, whatever its colour mode; otherwise as SavePbm.
+SaveResult SavePpm(Puzzle& puzzle, const std::string& path);
+
+} // namespace gw

@@ -1,0 +1,132 @@
+#include "platform/QtPlatform.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QUrl>
+
+#include "platform/FileFilter.h"
+
+namespace gw::platform {
+
+namespace {
+
+QMessageBox::Icon qtIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Answer QtMessageBoxes::show(const QString& text, const QString& title, Icon icon, Buttons buttons) {
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, m_parent.data());
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: break;
+    }
+    // Closing the box with Escape or its close button: the "gentlest" answer.
+    return buttons == Buttons::YesNo ? Answer::No : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
+}
+
+FileDialogResult QtFileDialogs::open(const FileDialogRequest& request) { return run(request, false); }
+FileDialogResult QtFileDialogs::save(const FileDialogRequest& request) { return run(request, true); }
+
+FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool saving) {
+    const QVector<FilterEntry> entries = parseFilter(request.filter);
+    const QStringList nameFilters = qtNameFilters(entries);
+
+    QFileDialog dialog(m_parent.data(), request.title);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!request.initialFolder.isEmpty() && QFileInfo(request.initialFolder).isDir())
+        dialog.setDirectory(request.initialFolder);
+    if (!nameFilters.isEmpty()) {
+        dialog.setNameFilters(nameFilters);
+        const int first = qBound(0, request.filterIndex, int(nameFilters.size()) - 1);
+        dialog.selectNameFilter(nameFilters[first]);
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return result;
+    result.accepted = true;
+    result.path = dialog.selectedFiles().front();
+    result.filterIndex = qMax(0, int(nameFilters.indexOf(dialog.selectedNameFilter())));
+    if (saving && result.filterIndex < entries.size() && QFileInfo(result.path).suffix().isEmpty()) {
+        const QString suffix = defaultSuffix(entries[result.filterIndex]);
+        if (!suffix.isEmpty())
+            result.path += QLatin1Char('.') + suffix;
+    }
+    return result;
+}
+
+std::optional<QColor> QtColorDialogs::choose(const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, m_parent.data());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+QStringList QtPrinters::printerNames() { return QPrinterInfo::availablePrinterNames(); }
+
+QString QtPrinters::defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
+
+bool QtDocuments::open(const QString& pathOrUrl) {
+    const QUrl asUrl(pathOrUrl, QUrl::StrictMode);
+    const bool isWebAddress = asUrl.isValid() && asUrl.scheme().size() > 1 && !asUrl.isLocalFile();
+    if (isWebAddress)
+        return QDesktopServices::openUrl(asUrl);
+    const QString path = asUrl.isLocalFile() ? asUrl.toLocalFile() : pathOrUrl;
+    if (!QFileInfo(path).isFile())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+QtBusyCursor::~QtBusyCursor() { setBusy(false); }
+
+void QtBusyCursor::setBusy(bool busy) {
+    if (busy == m_busy || !qGuiApp)
+        return;
+    m_busy = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+QtPlatform::QtPlatform() : m_messages(m_parent), m_files(m_parent), m_colors(m_parent) {}
+
+Platform QtPlatform::platform() {
+    return Platform{m_messages, m_files, m_colors, m_printers, m_documents, m_busy};
+}
+
+} // namespace gw::platform

@@ -1,0 +1,259 @@
+// The platform layer: unit conversions, filter lists, digit boxes, the Qt
+// dialogs driven from a timer, and the scripted fakes the other tests rely on.
+#include <QApplication>
+#include <QCursor>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/DigitBox.h"
+#include "platform/FileFilter.h"
+#include "platform/QtPlatform.h"
+#include "platform/Units.h"
+#include "platform/testing/FakePlatform.h"
+
+using namespace gw::platform;
+using namespace gw::platform::testing;
+
+namespace {
+const char* const SaveBwFilter =
+    "Black And White Bitmaps (*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*";
+const char* const ImportFilter =
+    "All Images (*.bmp;*.gif;*.jpg;*.ico;*.cur)|*.bmp;*.gif;*.jpg;*.jpeg;*.ico;*.cur|Windows Bitmaps (*.bmp)|*.bmp|"
+    "GIF Images (*.gif)|*.gif|Jpeg Images (*.jpg)|*.jpg;*.jpeg|Icons (*.ico;*.cur)|*.ico;*.cur|All Files (*.*)|*.*";
+
+// Runs `step` on the next modal dialog once it is up.
+template <typename F> void whenModalShows(F step) {
+    QTimer::singleShot(0, [step] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            QTimer::singleShot(20, [step] { step(QApplication::activeModalWidget()); });
+            return;
+        }
+        step(modal);
+    });
+}
+} // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { filterOffscreenNoise(); }
+
+    // ---- units -------------------------------------------------------------
+    void twipsPerPixelFollowsLogicalResolution_data() {
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<double>("twipsPerPixel");
+        QTest::newRow("96 dpi") << 96.0 << 15.0;
+        QTest::newRow("120 dpi") << 120.0 << 12.0;
+        QTest::newRow("144 dpi") << 144.0 << 10.0;
+        QTest::newRow("no resolution falls back to 96") << 0.0 << 15.0;
+    }
+    void twipsPerPixelFollowsLogicalResolution() {
+        QFETCH(double, dpi);
+        QFETCH(double, twipsPerPixel);
+        const ScreenUnits units(dpi, dpi);
+        QCOMPARE(units.twipsPerPixelX(), twipsPerPixel);
+        QCOMPARE(units.twipsPerPixelY(), twipsPerPixel);
+    }
+    void conversionsRoundTrip() {
+        const ScreenUnits units(96, 120);
+        QCOMPARE(units.twipsToPixelsX(1530), 102.0);
+        QCOMPARE(units.twipsToPixelsY(1530), 127.5);
+        QCOMPARE(units.pixelsToTwipsX(3), 45.0);
+        QCOMPARE(units.pointsToPixelsX(72), 96.0);
+        QCOMPARE(units.pixelsToPointsX(96), 72.0);
+        QCOMPARE(twipsToPoints(1440), 72.0);
+        QCOMPARE(pointsToTwips(1), 20.0);
+    }
+    void wholePixelsRoundHalvesToEven() {
+        const ScreenUnits units(96, 96);
+        QCOMPARE(units.twipsToWholePixelsX(22.5), 2); // 1.5 px
+        QCOMPARE(units.twipsToWholePixelsX(37.5), 2); // 2.5 px
+        QCOMPARE(units.twipsToWholePixelsY(52.5), 4); // 3.5 px
+    }
+
+    // ---- filter lists ------------------------------------------------------
+    void filterListsSplitIntoEntries_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("qtFilter");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("bw save, first") << SaveBwFilter << 0 << 3 << "Black And White Bitmaps (*.pbm)" << "pbm";
+        QTest::newRow("bw save, colour") << SaveBwFilter << 1 << 3 << "Color Bitmaps (*.ppm)" << "ppm";
+        QTest::newRow("bw save, all files") << SaveBwFilter << 2 << 3 << "All Files (*)" << "";
+        QTest::newRow("import, all images") << ImportFilter << 0 << 6
+                                            << "All Images (*.bmp *.gif *.jpg *.jpeg *.ico *.cur)" << "bmp";
+        QTest::newRow("import, jpeg") << ImportFilter << 3 << 6 << "Jpeg Images (*.jpg *.jpeg)" << "jpg";
+        QTest::newRow("description without pattern") << "Everything" << 0 << 1 << "Everything (*)" << "";
+    }
+    void filterListsSplitIntoEntries() {
+        QFETCH(QString, filter);
+        QFETCH(int, index);
+        QFETCH(int, entries);
+        QFETCH(QString, qtFilter);
+        QFETCH(QString, suffix);
+        const auto parsed = parseFilter(filter);
+        QCOMPARE(parsed.size(), entries);
+        QCOMPARE(qtNameFilter(parsed[index]), qtFilter);
+        QCOMPARE(defaultSuffix(parsed[index]), suffix);
+    }
+    void emptyFilterHasNoEntries() { QVERIFY(parseFilter(QString()).isEmpty()); }
+
+    // ---- digit boxes -------------------------------------------------------
+    void digitBoxesRefuseEverythingButDigits() {
+        QLineEdit box;
+        makeDigitsOnly(box);
+        QTest::keyClicks(&box, "1a2 -3x");
+        QCOMPARE(box.text(), QStringLiteral("123"));
+        box.clear();
+        box.insert(QStringLiteral("-5"));
+        QCOMPARE(box.text(), QString());
+    }
+
+    // ---- the Qt implementations, answered from a timer ---------------------
+    void messageBoxShowsIconButtonsAndReturnsTheAnswer() {
+        QtPlatform qt;
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        QString seenTitle;
+        int buttonCount = 0;
+        whenModalShows([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            seenIcon = box->icon();
+            seenTitle = box->windowTitle();
+            buttonCount = int(box->buttons().size());
+            box->button(QMessageBox::No)->click();
+        });
+        const Answer answer = qt.platform().messages.show(QStringLiteral("First save the current puzzle?"),
+                                                          QStringLiteral("First save?"), Icon::Question,
+                                                          Buttons::YesNoCancel);
+        QCOMPARE(answer, Answer::No);
+        QCOMPARE(seenIcon, QMessageBox::Question);
+        QCOMPARE(seenTitle, QStringLiteral("First save?"));
+        QCOMPARE(buttonCount, 3);
+    }
+
+    void saveDialogReturnsChosenEntryAndDoesNotAskAboutOverwriting() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString existing = dir.filePath(QStringLiteral("cat.ppm"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QtPlatform qt;
+        bool dontConfirm = false;
+        whenModalShows([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dontConfirm = dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            dialog->selectNameFilter(dialog->nameFilters().at(1));
+            dialog->selectFile(QStringLiteral("cat"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        FileDialogRequest request;
+        request.filter = QString::fromLatin1(SaveBwFilter);
+        request.initialFolder = dir.path();
+        request.fileName = QStringLiteral("No Title");
+        const FileDialogResult result = qt.platform().files.save(request);
+        QVERIFY(dontConfirm);
+        QVERIFY(result.accepted);
+        QCOMPARE(result.filterIndex, 1);
+        QCOMPARE(result.path, existing); // the bare name gets the chosen entry's extension
+    }
+
+    void cancelledOpenDialogChoosesNothing() {
+        QtPlatform qt;
+        whenModalShows([](QWidget* modal) { modal->close(); });
+        FileDialogRequest request;
+        request.filter = QString::fromLatin1(ImportFilter);
+        const FileDialogResult result = qt.platform().files.open(request);
+        QVERIFY(!result.accepted);
+        QVERIFY(result.path.isEmpty());
+    }
+
+    void missingDocumentFailsWithoutStartingAnything() {
+        QtPlatform qt;
+        QVERIFY(!qt.platform().documents.open(QStringLiteral("/nonexistent/folder/helpen.pdf")));
+    }
+
+    void busyCursorIsBalanced() {
+        QtPlatform qt;
+        BusyCursor& busy = qt.platform().busy;
+        busy.setBusy(true);
+        busy.setBusy(true);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        busy.setBusy(false);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        {
+            BusyScope scope(busy);
+            QVERIFY(QGuiApplication::overrideCursor());
+        }
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // ---- the fakes ---------------------------------------------------------
+    void scriptedMessagesAnswerInOrderAndRecordEverything() {
+        FakePlatform fake;
+        fake.messages.answer(Answer::Yes);
+        fake.messages.answer(Answer::Cancel);
+        Platform p = fake.platform();
+        QCOMPARE(p.messages.show("a", "A", Icon::Question, Buttons::YesNoCancel), Answer::Yes);
+        QCOMPARE(p.messages.show("b", "B", Icon::Exclamation, Buttons::YesNoCancel), Answer::Cancel);
+        QCOMPARE(fake.messages.texts(), (QStringList{"a", "b"}));
+        QCOMPARE(fake.messages.requests().at(1).title, QStringLiteral("B"));
+        QCOMPARE(fake.messages.requests().at(1).icon, Icon::Exclamation);
+        QVERIFY(fake.allAnswered());
+    }
+
+    void unscriptedMessageFailsTheTest() {
+        FakePlatform fake;
+        QEXPECT_FAIL("", "a message nobody scripted must fail the test", Continue);
+        const Answer answer = fake.platform().messages.show("surprise", "T", Icon::Critical, Buttons::YesNo);
+        QCOMPARE(answer, Answer::No);
+        QCOMPARE(fake.messages.requests().size(), 1);
+    }
+
+    void fileDialogOfTheWrongKindFailsTheTest() {
+        FakePlatform fake;
+        fake.files.answerOpen(QStringLiteral("/tmp/a.pbm"));
+        QEXPECT_FAIL("", "a save dialog where an open dialog was scripted", Continue);
+        const FileDialogResult result = fake.platform().files.save(FileDialogRequest{});
+        QVERIFY(!result.accepted);
+    }
+
+    void scriptedFileDialogsReturnPathAndEntry() {
+        FakePlatform fake;
+        fake.files.answerSave(QStringLiteral("/tmp/x.ppm"), 1);
+        fake.files.answerCancel(DialogKind::Open);
+        FileDialogRequest request;
+        request.filter = QString::fromLatin1(SaveBwFilter);
+        request.fileName = QStringLiteral("No Title");
+        const auto saved = fake.platform().files.save(request);
+        const auto opened = fake.platform().files.open(FileDialogRequest{});
+        QVERIFY(saved.accepted);
+        QCOMPARE(saved.filterIndex, 1);
+        QVERIFY(!opened.accepted);
+        QCOMPARE(fake.files.requests().at(0).request.fileName, QStringLiteral("No Title"));
+        QVERIFY(fake.allAnswered());
+    }
+
+    void fakeDocumentsFailForMissingFiles() {
+        FakePlatform fake;
+        QVERIFY(!fake.documents.open(QStringLiteral("/nonexistent/helpnl.pdf")));
+        QVERIFY(fake.documents.open(QStringLiteral("https://example.org/")));
+        fake.documents.failAll(true);
+        QVERIFY(!fake.documents.open(QStringLiteral("https://example.org/")));
+        QCOMPARE(fake.documents.opened().size(), 3);
+    }
+};
+
+QTEST_MAIN(PlatformTest)
+#include "platform_test.moc"

@@ -1,0 +1,48 @@
+#include <ostream>
+
+#include "Commands.h"
+#include "core/Clues.h"
+
+namespace gw::cli {
+
+namespace {
+
+void printLine(std::ostream& out, const char* kind, int line, int count,
+               const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
+               const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors)
+{
+    out << kind << ' ' << line << ' ' << count << ':';
+    for (int k = 0; k < count; ++k)
+        out << ' ' << int(lengths[ClueTables::at(line, k)]) << '/' << int(colors[ClueTables::at(line, k)]);
+    out << '\n';
+}
+
+} // namespace
+
+int runClues(const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 1) {
+        err << "usage: gridwick-cli clues FILE\n";
+        return 2;
+    }
+    Puzzle puzzle;
+    if (!loadAsMaker(args[0], puzzle, err))
+        return 1;
+    ClueTables clues;
+    TelHokjes(puzzle, clues);
+    out << "size " << puzzle.PuzzleWidth << ' ' << puzzle.PuzzleHeight << ' '
+        << (puzzle.ColorPuzzle ? "color" : "bw") << '\n';
+    out << "title";
+    if (!puzzle.PuzzleTitle.empty())
+        out << ' ' << puzzle.PuzzleTitle;
+    out << '\n';
+    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+        printLine(out, "row", y, clues.RowClueCount[static_cast<std::size_t>(y)], clues.RowClueLength,
+                  clues.RowClueColor);
+    for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+        printLine(out, "col", x, clues.ColumnClueCount[static_cast<std::size_t>(x)], clues.ColumnClueLength,
+                  clues.ColumnClueColor);
+    return 0;
+}
+
+} // namespace gw::cli

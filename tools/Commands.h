@@ -1,0 +1,30 @@
+#pragma once
+// The subcommands of gridwick-cli. Each takes the arguments after its own
+// name, writes its results to `out` and its notices and errors to `err`, and
+// returns the process exit code (0 success, 1 failure, 2 wrong usage).
+// Add a subcommand by writing its run function in its own file, declaring it
+// here and adding one line to the table in main.cpp.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "core/Puzzle.h"
+
+namespace gw::cli {
+
+using Arguments = std::vector<std::string>;
+
+// clues FILE: loads FILE as the maker does and prints its size, title and the
+// clue of every row and column.
+int runClues(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// convert IN OUT: loads IN as the maker does and saves it to OUT as the maker
+// does (P4 or P6, with the title).
+int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// Loads `path` as the maker does, with English messages. Every notice goes to
+// `err` as "notice: " + text; a failure as "error: " + text (or a plain
+// reason for a missing file). Returns true when the puzzle was loaded.
+bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err);
+
+} // namespace gw::cli

@@ -1,0 +1,25 @@
+#include <ostream>
+
+#include "Commands.h"
+#include "core/PuzzleFile.h"
+
+namespace gw::cli {
+
+int runConvert(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
+{
+    if (args.size() != 2) {
+        err << "usage: gridwick-cli convert IN OUT\n";
+        return 2;
+    }
+    Puzzle puzzle;
+    if (!loadAsMaker(args[0], puzzle, err))
+        return 1;
+    const SaveResult saved = SavePbm(puzzle, args[1]);
+    if (!saved.ok) {
+        err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace gw::cli
