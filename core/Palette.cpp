@@ -1,5 +1,7 @@
 #include "Palette.h"
 
+#include "lang/Texts.h"
+
 namespace gw {
 
 const PaletteColor Palette[PaletteSize] = {
@@ -40,15 +42,9 @@ std::string ChooseText(std::uint8_t language, const Text& text)
 
 std::string ColorName(std::uint8_t language, int index)
 {
-    static const Text names[PaletteSize] = {
-        {"black", "zwart", "nera"},     {"white", "wit", "bianca"},
-        {"red", "rood", "rossa"},       {"blue", "blauw", "blu"},
-        {"yellow", "geel", "gialla"},   {"green", "groen", "verde"},
-        {"magenta", "magenta", "magenta"}, {"aqua", "aqua", "c\u00ecano"},
-    };
     if (index < 0 || index >= PaletteSize)
         return std::string();
-    return ChooseText(language, names[index]);
+    return ChooseText(language, txt::ColorNames[index]);
 }
 
 } // namespace gw

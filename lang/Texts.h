@@ -7,9 +7,142 @@
 // how the pieces are joined. "n" stands for a number written with one leading
 // blank (the sign position of a non-negative number).
 
+#include <vector>
+
 #include "lang/Text.h"
 
 namespace gw::txt {
+
+// ---- Product names and window captions -------------------------------------
+
+inline constexpr Text ProductMaker{
+    "Gridwick Puzzle Maker", "Gridwick Puzzle Maker", "Gridwick Puzzle Maker"};
+inline constexpr Text ProductPlayer{"Gridwick Puzzler", "Gridwick Puzzler", "Gridwick Puzzler"};
+// Maker caption: PuzzleName + CaptionSuffixMaker.
+inline constexpr Text CaptionSuffixMaker{
+    " - Gridwick Puzzle Maker", " - Gridwick Puzzle Maker", " - Gridwick Puzzle Maker"};
+// Player caption: ProductPlayer without a puzzle, else PuzzleName + CaptionSuffixPlayer.
+inline constexpr Text CaptionSuffixPlayer{
+    " - Gridwick Puzzler", " - Gridwick Puzzler", " - Gridwick Puzzler"};
+// Solution window caption: PuzzleName + SolutionCaptionSeparator + TheSolution.
+inline constexpr Text SolutionCaptionSeparator{" - ", " - ", " - "};
+inline constexpr Text TheSolution{"the solution", "de oplossing", "la soluzione"};
+
+// ---- Maker main window (Form1), in the order the captions are applied -------
+
+inline constexpr Text Form1_MMbestand{"&File", "&Bestand", "&File"};
+inline constexpr Text Form1_MMnieuw{"&New", "&Nieuw", "&Nuovo"};
+inline constexpr Text Form1_MMopen{"&Open", "&Open", "&Apri"};
+inline constexpr Text Form1_MMsave{"&Save", "O&pslaan", "&Salva"};
+inline constexpr Text Form1_MMsaveAs{"Save &As", "Opslaan &Als", "Salva &Come"};
+inline constexpr Text Form1_MMimport{
+    "&Import Image", "Afbeelding &Importeren", "&Importa un'immagine"};
+inline constexpr Text Form1_MMprint{"&Print Puzzle", "Puzzel Af&drukken", "&Stampa Il Puzzle"};
+inline constexpr Text Form1_MMtest{"&Test Puzzle", "Puzzel &Testen", "&Prova Il Puzzle"};
+inline constexpr Text Form1_MMclose{"E&xit", "Af&sluiten", "&Esci"};
+inline constexpr Text Form1_MMbewerken{"&Edit", "Be&werken", "&Edita"};
+inline constexpr Text Form1_MMsize{"Change &Size", "&Grootte Veranderen", "Cambia La &Grandezza"};
+inline constexpr Text Form1_MMfitSize{"&Fit Size", "Grootte &Aanpassen", "&Adatta La Grandezza"};
+inline constexpr Text Form1_MMnegatief{"Make &Negative", "&Negatief Maken", "&Negativo"};
+inline constexpr Text Form1_MMschuiven{"&Drag", "&Schuiven", "&Spostamento"};
+inline constexpr Text Form1_MMschuif0{"&Left", "&Links", "&Sinistra"};
+inline constexpr Text Form1_MMschuif1{"&Right", "&Rechts", "&Destra"};
+inline constexpr Text Form1_MMschuif2{"&Up", "&Omhoog", "S&opra"};
+inline constexpr Text Form1_MMschuif3{"&Down", "Om&laag", "So&tto"};
+inline constexpr Text Form1_MMtaal{"&Language", "&Taal", "&Lingua"};
+inline constexpr Text Form1_MMhelpMenu{"&Help", "&Help", "&Aiuto"};
+inline constexpr Text Form1_MMhelp{"&Help", "&Help", "&Aiuto"};
+inline constexpr Text Form1_MMabout{
+    "About The &Maker", "Over De &Maker", "Notizie Sull\u2019&Autore"};
+inline constexpr Text Form1_frmPreview{"Preview", "Preview", "Anteprima di stampa"};
+// Not in the applied table: the web-site item keeps its caption set once.
+inline constexpr Text Form1_MMwebsite{"&Website", "&Website", "&Sito Web"};
+
+// Language menu items: fixed captions in every language (both programs).
+inline constexpr Text Form1_MMenglish{"&English", "&English", "&English"};
+inline constexpr Text Form1_MMnederlands{"&Nederlands", "&Nederlands", "&Nederlands"};
+inline constexpr Text Form1_MMitaliano{"&Italiano", "&Italiano", "&Italiano"};
+
+// Maker status line after a language switch; ChooseText with the new language.
+inline constexpr Text LanguageChanged{
+    "The language is now English.", "De taal is nu Nederlands.", "La lingua \u00e8 ora Italiano."};
+
+// ---- Size dialog (GrootteForm) ---------------------------------------------
+
+// The title begins with one blank in every language.
+inline constexpr Text GrootteForm_Title{" Size", " Grootte", " Grandezza"};
+inline constexpr Text GrootteForm_LabelWidth{"Width", "Breedte", "Larghezza"};
+inline constexpr Text GrootteForm_LabelHeight{"Height", "Hoogte", "Altezza"};
+inline constexpr Text GrootteForm_cmdCancel{"&Cancel", "&Annuleren", "&Annulla"};
+inline constexpr Text GrootteForm_cmdOK{"&OK", "&OK", "&OK"};
+inline constexpr Text GrootteForm_cmdApply{"&Apply", "&Toepassen", "&Applica"};
+// Label3 / Label4: CurrentWidth + " " + width, CurrentHeight + " " + height.
+inline constexpr Text CurrentWidth{"Current width:", "Huidige breedte:", "Larghezza corrente:"};
+inline constexpr Text CurrentHeight{"Current height:", "Huidige hoogte:", "Altezza corrente:"};
+
+// ---- New-puzzle dialog (NieuwForm) -----------------------------------------
+
+// The title begins with one blank in every language.
+inline constexpr Text NieuwForm_Title{" New Puzzle", " Nieuwe Puzzel", " Nuovo Puzzle"};
+inline constexpr Text NieuwForm_FrameSize{"Size", "Grootte", "Grandezza"};
+inline constexpr Text NieuwForm_FrameColor{"Color", "Kleur", "Colore"};
+inline constexpr Text NieuwForm_cmdCancel{"&Cancel", "&Annuleren", "&Annulla"};
+inline constexpr Text NieuwForm_cmdOK{"&OK", "&OK", "&OK"};
+inline constexpr Text NieuwForm_OptionBlackWhite{"&Black/white", "&Zwartwit", "&Bianco/nero"};
+inline constexpr Text NieuwForm_Option8Colors{"&8 colors", "&8 kleuren", "&8 colori"};
+inline constexpr Text NieuwForm_LabelWidth{"Width", "Breedte", "Larghezza"};
+inline constexpr Text NieuwForm_LabelHeight{"Height", "Hoogte", "Altezza"};
+
+// ---- Print dialog (PrintFormX) ---------------------------------------------
+
+inline constexpr Text PrintFormX_Title{"Print Puzzle", "Puzzel Afdrukken", "Stampa Il Puzzle"};
+inline constexpr Text PrintFormX_FramePrinter{"Printer", "Printer", "Stampante"};
+inline constexpr Text PrintFormX_FramePapier{"Paper", "Papier", "Orientamento carta"};
+inline constexpr Text PrintFormX_OptionPortrait{"Portrait", "Staand", "Verticale"};
+inline constexpr Text PrintFormX_OptionLandscape{"Landscape", "Liggend", "Orizzontale"};
+inline constexpr Text PrintFormX_FrameTitel{"Title", "Titel", "Titolo"};
+inline constexpr Text PrintFormX_CentreerTitel{"Center Title", "Titel Centreren", "Centra il titolo"};
+inline constexpr Text PrintFormX_FrameKleur{"Color", "Kleur", "Colore"};
+inline constexpr Text PrintFormX_AchtergrondKleur{
+    "Background Color", "Achtergrondkleur", "Colore dello sfondo"};
+inline constexpr Text PrintFormX_FrameSize{"Size", "Grootte", "Grandezza"};
+inline constexpr Text PrintFormX_OptionAutomatic{"Automatic", "Automatisch", "Automatico"};
+inline constexpr Text PrintFormX_OptionManual{"Manual:", "Handmatig:", "Manuale:"};
+inline constexpr Text PrintFormX_cmdPrint{"&Print", "Af&drukken", "&Stampa"};
+inline constexpr Text PrintFormX_cmdCancel{"&Cancel", "&Annuleren", "&Annulla"};
+inline constexpr Text PrintFormX_LabelPreviewSize{
+    "Size of print preview:", "Grootte van afdrukvoorbeeld:",
+    "Grandezza dell\u2019anteprima di stampa:"};
+inline constexpr Text PrintFormX_LabelPercent{
+    "% of the real print.", "% van de werkelijke afdruk.", "% sulla stampa reale."};
+inline constexpr Text PrintFormX_cmdSavePdf{
+    "Save as &PDF\u2026", "Opslaan als &PDF\u2026", "Salva come &PDF\u2026"};
+
+// ---- Test window (TestForm) ------------------------------------------------
+
+inline constexpr Text TestForm_Title{"Test Puzzle", "Puzzel Testen", "Prova Il Puzzle"};
+inline constexpr Text TestForm_cmdClear{"&Reset", "&Reset", "&Reset"};
+// Only the Dutch caption carries an accelerator.
+inline constexpr Text TestForm_FrameComputertest{
+    "Computer Test", "&Computertest", "Test Del Computer"};
+inline constexpr Text TestForm_cmdStartTest{"&Start", "&Start", "&Inizia"};
+inline constexpr Text TestForm_cmdStopTest{"S&top", "S&top", "I&nterrompi"};
+
+// ---- Player main window (Form1 of the player) and solution window (Form2) --
+
+// The player's menus share the maker's captions.
+inline constexpr const Text& Player_MMbestand = Form1_MMbestand;
+inline constexpr const Text& Player_MMopen = Form1_MMopen;
+inline constexpr const Text& Player_MMclose = Form1_MMclose;
+inline constexpr const Text& Player_MMtaal = Form1_MMtaal;
+inline constexpr const Text& Player_cmdClear = TestForm_cmdClear;
+inline constexpr Text Player_cmdErrors{"Show &errors", "Toon &fouten", "Mostra gli &errori"};
+inline constexpr Text Player_cmdOplossing{
+    "Give &Solution", "&Oplossing geven", "Mostra la &soluzione"};
+inline constexpr const Text& Form2_chkFouten = Player_cmdErrors;
+inline constexpr Text Form2_chkOntbreken{
+    "Show &uncompleted", "Toon &niet ingevuld", "Mostra celle &non completate"};
+inline constexpr const Text& Form2_cmdOK = GrootteForm_cmdOK;
 
 // ---- Files: opening, saving, reading errors -------------------------------
 
@@ -128,5 +261,193 @@ inline constexpr Text FilterImport{
 // Export the print page as PDF.
 inline constexpr Text FilterPdf{
     "PDF Documents (*.pdf)|*.pdf", "PDF-documenten (*.pdf)|*.pdf", "Documenti PDF (*.pdf)|*.pdf"};
+
+// ---- Editing (maker main window status line and messages) ------------------
+
+// CellStatusBefore + (x + 1) + "," + " " + (y + 1) + CellStatusMiddle
+//   + ColorName + CellStatusAfter, numbers without a leading blank.
+inline constexpr Text CellStatusBefore{"Cell <", "Hokje <", "La casella <"};
+inline constexpr Text CellStatusMiddle{"> is now ", "> is nu ", "> \u00e8 ora "};
+inline constexpr Text CellStatusAfter{".", ".", "."};
+inline constexpr Text SizeFitted{
+    "The size has been fitted to the picture.",
+    "De grootte is aangepast aan de afbeelding.",
+    "La grandezza dello schema \u00e8 stata adattata all\u2019immagine."};
+// Title FitSizeTitle.
+inline constexpr Text SizeFitNoPicture{
+    "The size can only be fitted when there is a picture.",
+    "De grootte kan alleen worden aangepast als er een afbeelding is.",
+    "La grandezza dello schema pu\u00f2 essere adattata solo se c\u2019\u00e8 un\u2019immagine."};
+inline constexpr Text FitSizeTitle{"Fit Size", "Grootte Aanpassen", "Adatta La Grandezza"};
+inline constexpr Text MadeNegative{
+    "The picture has been made negative.",
+    "De afbeelding is negatief gemaakt.",
+    "E\u2019 stato ottenuto il negativo dell\u2019immagine."};
+inline constexpr Text DraggedLeft{
+    "The picture has been dragged to the left.",
+    "De afbeelding is naar links geschoven.",
+    "L\u2019immagine \u00e8 stata spostata a sinistra."};
+inline constexpr Text DraggedRight{
+    "The picture has been dragged to the right.",
+    "De afbeelding is naar rechts geschoven.",
+    "L\u2019immagine \u00e8 stata spostata a destra."};
+inline constexpr Text DraggedUp{
+    "The picture has been dragged up.",
+    "De afbeelding is omhoog geschoven.",
+    "L\u2019immagine \u00e8 stata spostata in alto."};
+inline constexpr Text DraggedDown{
+    "The picture has been dragged down.",
+    "De afbeelding is omlaag geschoven.",
+    "L\u2019immagine \u00e8 stata spostata in basso."};
+
+// Palette colour names by index (ColorName).
+inline constexpr Text ColorNames[8] = {
+    {"black", "zwart", "nera"},
+    {"white", "wit", "bianca"},
+    {"red", "rood", "rossa"},
+    {"blue", "blauw", "blu"},
+    {"yellow", "geel", "gialla"},
+    {"green", "groen", "verde"},
+    {"magenta", "magenta", "magenta"},
+    {"aqua", "aqua", "c\u00ecano"},
+};
+
+// ---- Testing, solving and playing -----------------------------------------
+
+// Maker, hand-solved in the test window; title PuzzleSolvedTitle, Yes/No.
+inline constexpr Text SolvedTestWindow{
+    "You have solved the puzzle. If you have done this without cheating, your puzzle is good. Close the Test window now?",
+    "U heeft de puzzel opgelost. Als u dit heeft gedaan zonder vals te spelen, is de puzzel goed. Het Test-venster nu sluiten?",
+    "Hai risolto il puzzle. Se lo hai fatto senza barare, il tuo puzzle \u00e8 valido. Chiudere la finestra di test?"};
+// Player; title PuzzleSolvedTitle.
+inline constexpr Text SolvedPlayer{
+    "You have solved the puzzle.", "U heeft de puzzel opgelost.", "Hai risolto il puzzle."};
+inline constexpr Text PuzzleSolvedTitle{"Puzzle solved", "Puzzel opgelost", "Puzzle risolto"};
+inline constexpr Text PuzzleNotSolvedTitle{
+    "Puzzle not solved", "Puzzel niet opgelost", "Puzzle non risolto"};
+
+// Computer test progress: <Line>Before + n + <Line>After (n is the 1-based
+// line number with its leading blank). Dutch ends the sentence after the number.
+inline constexpr Text ConsideringRowBefore{
+    "The computer test is considering possibilities for row",
+    "De computertest is mogelijkheden voor rij",
+    "Il test del computer sta considerando le possibilit\u00e0 per la riga"};
+inline constexpr Text ConsideringRowAfter{".", " aan het bekijken.", "."};
+inline constexpr Text ConsideringColumnBefore{
+    "The computer test is considering possibilities for column",
+    "De computertest is mogelijkheden voor kolom",
+    "Il test del computer sta considerando le possibilit\u00e0 per la colonna"};
+inline constexpr Text ConsideringColumnAfter{".", " aan het bekijken.", "."};
+inline constexpr Text ComparingRowBefore{
+    "The computer test is comparing possibilities for row",
+    "De computertest is mogelijkheden voor rij",
+    "Il test del computer sta valutando le possibilit\u00e0 per la linea"};
+inline constexpr Text ComparingRowAfter{".", " aan het vergelijken.", "."};
+inline constexpr Text ComparingColumnBefore{
+    "The computer test is comparing possibilities for column",
+    "De computertest is mogelijkheden voor kolom",
+    "Il test del computer sta valutando le possibilit\u00e0 per la colonna"};
+inline constexpr Text ComparingColumnAfter{".", " aan het vergelijken.", "."};
+inline constexpr Text FinishingBlocks{
+    "The computer test is trying to finish incomplete blocks.",
+    "De computertest probeert incomplete blokken af te maken.",
+    "Il test del computer sta provando a completare le celle."};
+inline constexpr Text CleaningMemory{
+    "The computer test is cleaning up memory.",
+    "De computertest is geheugen aan het opschonen.",
+    "Il test del computer sta pulendo la memoria."};
+// Title PuzzleNotSolvedTitle.
+inline constexpr Text CannotSolveMemory{
+    "The computer can't solve the puzzle any further because of a memory problem.",
+    "De computer kan de puzzel niet verder oplossen vanwege een geheugenprobleem.",
+    "Il computer non riesce a risolvere il puzzle a causa di un problema di memoria."};
+// Title PuzzleNotSolvedTitle.
+inline constexpr Text CannotSolve{
+    "The computer can't solve the puzzle any further.",
+    "De computer kan de puzzel niet verder oplossen.",
+    "Il computer non riesce a risolvere il puzzle in nessun modo."};
+// Title PuzzleSolvedTitle, Yes/No.
+inline constexpr Text ComputerSolved{
+    "The computer test is able to solve the puzzle. Your puzzle is good. Close the Test window now?",
+    "De computertest kan uw puzzel oplossen. De puzzel is goed. Het Test-venster nu sluiten?",
+    "Il test del computer ha risolto il puzzle. Il tuo puzzle \u00e8 valido. Chiudere la finestra di test?"};
+inline constexpr Text TestFinished{"Test finished.", "Test afgerond.", "Test completato."};
+inline constexpr Text TestStopped{"Test stopped.", "Test gestopt.", "Test interrotto."};
+// Player's Show errors; title NoErrorsTitle.
+inline constexpr Text NoErrors{
+    "No errors have been made yet.", "Er zijn nog geen fouten gemaakt.",
+    "Nessun errore commesso finora."};
+inline constexpr Text NoErrorsTitle{"No errors", "Geen fouten", "Nessun errore"};
+
+// ---- Printing --------------------------------------------------------------
+
+inline constexpr Text PuzzlePrinted{
+    "The puzzle has been printed.", "De puzzel is afgedrukt.", "Il puzzle \u00e8 stato stampato."};
+// Page footer, two lines. The Dutch first line begins with one blank.
+inline constexpr Text FooterLine1{
+    "This Japanese puzzle has been made with Gridwick Puzzle Maker.",
+    " Deze Japanse puzzel is gemaakt met Gridwick Puzzle Maker.",
+    "Questo Puzzle Giapponese \u00e8 stato creato con Gridwick Puzzle Maker."};
+inline constexpr Text FooterLine2{
+    "Make your own puzzles with Gridwick Puzzle Maker: https://gridwick.example.org/",
+    "Maak uw eigen puzzels met Gridwick Puzzle Maker: https://gridwick.example.org/",
+    "Crea i tuoi puzzle con Gridwick Puzzle Maker: https://gridwick.example.org/"};
+
+// ---- Help, about and web site ----------------------------------------------
+
+// Help document in the program's folder.
+inline constexpr Text HelpFile{"helpen.pdf", "helpnl.pdf", "helpit.pdf"};
+// Title HelpTitle.
+inline constexpr Text HelpCannotOpen{
+    "The Help-document can't be opened automatically. You can open it manually from the Windows Start menu.",
+    "Het Help-document kan niet automatisch worden geopend. U kunt hem zelf openen vanuit het Windows Start menu.",
+    "Il file di help non pu\u00f2 essere aperto automaticamente. Aprilo manualmente dal menu Start di Windows."};
+inline constexpr Text HelpTitle{"Help", "Help", "Aiuto"};
+// Title WebsiteTitle.
+inline constexpr Text WebsiteCannotOpen{
+    "The website can't be opened automatically. You can open it manually from the Windows Start menu.",
+    "De website kan niet automatisch worden geopend. U kunt hem zelf openen vanuit het Windows Start menu.",
+    "Il sito web non pu\u00f2 essere aperto automaticamente. Aprilo manualmente dal menu Start di Windows."};
+inline constexpr Text WebsiteTitle{"Website", "Website", "Sito web"};
+inline constexpr Text WebAddress{
+    "https://gridwick.example.org/", "https://gridwick.example.org/",
+    "https://gridwick.example.org/"};
+// Status line set by About.
+inline constexpr Text AboutInvitation{
+    "Visit the Gridwick Puzzle Maker web site: https://gridwick.example.org/",
+    "Bezoek de website van Gridwick Puzzle Maker: https://gridwick.example.org/",
+    "Visita il sito web di Gridwick Puzzle Maker: https://gridwick.example.org/"};
+// About box, lines joined by CR: ProductMaker, AboutVersion, "", AboutOwnership,
+// "", AboutAuthor, AboutContact, "", AboutTranslator, then AboutWriteInEnglish
+// in Italian only (empty in English and Dutch). Title ProductMaker.
+inline constexpr Text AboutVersion{"Version 3.0", "Versie 3.0", "Versione 3.0"};
+inline constexpr Text AboutOwnership{
+    "\u00a9 The Gridwick authors. All rights reserved.",
+    "\u00a9 De auteurs van Gridwick. Alle rechten voorbehouden.",
+    "\u00a9 Gli autori di Gridwick. Tutti i diritti riservati."};
+inline constexpr Text AboutAuthor{
+    "Written by the Gridwick authors.", "Geschreven door de auteurs van Gridwick.",
+    "Scritto dagli autori di Gridwick."};
+inline constexpr Text AboutContact{
+    "Contact: https://gridwick.example.org/", "Contact: https://gridwick.example.org/",
+    "Contatto: https://gridwick.example.org/"};
+inline constexpr Text AboutTranslator{
+    "Italian translation: the Gridwick translators.",
+    "Italiaanse vertaling: de vertalers van Gridwick.",
+    "Traduzione italiana: i traduttori di Gridwick."};
+inline constexpr Text AboutWriteInEnglish{
+    "", "", "Per favore, scrivi all\u2019autore in inglese."};
+
+// ---- Registry --------------------------------------------------------------
+
+struct NamedText {
+    const char* name;
+    const Text* text;
+};
+
+// Every text above by its name, in declaration order; ColorNames entries are
+// listed as "ColorNames[i]". Aliases (the player's shared captions) appear
+// under their own names too.
+const std::vector<NamedText>& allTexts();
 
 } // namespace gw::txt
