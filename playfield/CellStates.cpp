@@ -1,0 +1,29 @@
+#include "CellStates.h"
+
+namespace gw {
+
+namespace {
+std::size_t at(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
+}
+
+std::uint8_t PlayerCellStates::cellState(int x, int y) const { return CellState[at(x, y)]; }
+
+void PlayerCellStates::SetCell(int x, int y, std::uint8_t state)
+{
+    CellState[at(x, y)] = state;
+    if (m_painter)
+        m_painter(x, y);
+}
+
+void PlayerCellStates::clearStates() { CellState.fill(0); }
+
+bool allCellsRight(const Puzzle& puzzle, const CellStates& states)
+{
+    for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+        for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+            if (states.cellState(x, y) != puzzle.cell(x, y) + 1)
+                return false;
+    return true;
+}
+
+} // namespace gw

@@ -1,0 +1,123 @@
+#include "ClueDrawing.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace gw {
+
+QFont pointFont(int points, bool italic)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    // On a surface whose unit is the point, a pixel size of n units is n points.
+    font.setPixelSize(points > 0 ? points : 1);
+    font.setItalic(italic);
+    return font;
+}
+
+double textWidth(const QFont& font, QPaintDevice* device, const QString& text)
+{
+    return device ? QFontMetricsF(font, device).horizontalAdvance(text) : QFontMetricsF(font).horizontalAdvance(text);
+}
+
+double textHeight(const QFont& font, QPaintDevice* device)
+{
+    return device ? QFontMetricsF(font, device).height() : QFontMetricsF(font).height();
+}
+
+double tenWidth(int points, QPaintDevice* device)
+{
+    return textWidth(pointFont(points), device, QStringLiteral("10 "));
+}
+
+void drawTextAt(QPainter& painter, QPaintDevice* device, double x, double y, const QString& text)
+{
+    const QFontMetricsF metrics(painter.font(), device);
+    painter.drawText(QPointF(x, y + metrics.ascent()), text);
+}
+
+QColor readableClueColour(const QColor& colour)
+{
+    if (colour.red() == 255 && colour.green() == 255 && colour.blue() == 0)
+        return QColor(192, 192, 0);
+    if (colour.red() == 0 && colour.green() == 255 && colour.blue() == 255)
+        return QColor(0, 192, 192);
+    return colour;
+}
+
+void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour, double pixel)
+{
+    const double left = std::min(x1, x2);
+    const double top = std::min(y1, y2);
+    painter.fillRect(QRectF(left, top, std::abs(x2 - x1) + pixel, std::abs(y2 - y1) + pixel), colour);
+}
+
+void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour,
+                  double pixel)
+{
+    // A one-pixel line covers the pixels from its start up to its end, like a
+    // box one pixel across.
+    if (y1 == y2)
+        fillBox(painter, x1, y1, x2, y2, colour, pixel);
+    else if (x1 == x2)
+        fillBox(painter, x1, y1, x2, y2, colour, pixel);
+    else {
+        QPen pen(colour);
+        pen.setWidthF(pixel);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    }
+}
+
+void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzzle, const ClueTables& clues,
+                     const GridPlacement& grid, const std::function<QColor(int)>& colourOf)
+{
+    const QFontMetricsF metrics(painter.font(), device);
+    const double ascent = metrics.ascent();
+    const double s = grid.cellSize;
+    auto write = [&](double right, double top, int length, int paletteIndex) {
+        const QString t = QString::number(length);
+        painter.setPen(readableClueColour(colourOf(paletteIndex)));
+        painter.drawText(QPointF(right - metrics.horizontalAdvance(t), top + ascent), t);
+    };
+    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+        const int n = shownClueCount(clues.RowClueCount[static_cast<std::size_t>(y)]);
+        for (int k = n - 1; k >= 0; --k)
+            write(grid.gridLeft - (n - 1 - k) * s - 1, grid.gridTop + y * s + 1, clues.rowLength(y, k),
+                  clues.rowColor(y, k));
+    }
+    for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+        const int n = shownClueCount(clues.ColumnClueCount[static_cast<std::size_t>(x)]);
+        for (int k = n - 1; k >= 0; --k)
+            write(grid.gridLeft + (x + 1) * s - 1, grid.gridTop - (n - k) * s, clues.columnLength(x, k),
+                  clues.columnColor(x, k));
+    }
+}
+
+void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells,
+                   const GridPlacement& grid, const QColor& colour, double pixel)
+{
+    const int w = puzzle.PuzzleWidth;
+    const int h = puzzle.PuzzleHeight;
+    const double s = grid.cellSize;
+    const double right = grid.gridLeft + w * s + 1;
+    for (int i = 0; i <= h; ++i) {
+        const double y = grid.gridTop + i * s;
+        if (i % 5 == 0 || i == h)
+            fillBox(painter, left, y, right, y + 1, colour, pixel);
+        else
+            drawThinLine(painter, left, y, right, y, colour, pixel);
+    }
+    const double top = grid.gridTop - columnClueCells * s;
+    const double bottom = grid.gridTop + h * s + 1;
+    for (int j = 0; j <= w; ++j) {
+        const double x = grid.gridLeft + j * s;
+        if (j % 5 == 0 || j == w)
+            fillBox(painter, x, top, x + 1, bottom, colour, pixel);
+        else
+            drawThinLine(painter, x, top, x, bottom, colour, pixel);
+    }
+}
+
+} // namespace gw

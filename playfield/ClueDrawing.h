@@ -1,0 +1,74 @@
+#pragma once
+// Drawing pieces shared by the play field's clue panel and the page painter:
+// fonts measured on the surface they draw on, the clue numbers beside and
+// above the grid, and the grid rules running through the clue areas.
+//
+// All coordinates are in points. A painter handed to these functions must be
+// set up so that one unit is one point (PointImage::beginPoints, or the page
+// painter's own transform); `pixel` is one device-independent pixel of that
+// surface expressed in points and gives lines their one-pixel width.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <functional>
+
+#include "core/Clues.h"
+#include "core/Puzzle.h"
+
+class QPainter;
+class QPaintDevice;
+
+namespace gw {
+
+// "Arial" (or a font with its metrics) at `points` points on a surface whose
+// unit is the point. Hinting is off so that widths scale with the size.
+QFont pointFont(int points, bool italic = false);
+
+// Width and height of `text` in `font`, measured on `device` (in points).
+double textWidth(const QFont& font, QPaintDevice* device, const QString& text);
+double textHeight(const QFont& font, QPaintDevice* device);
+
+// Width of "10 " at `points` points: the yardstick of both compositions.
+double tenWidth(int points, QPaintDevice* device);
+
+// Writes `text` with its top-left corner at (x, y).
+void drawTextAt(QPainter& painter, QPaintDevice* device, double x, double y, const QString& text);
+
+// Number colour for a run drawn in `colour`: pure yellow becomes (192, 192, 0)
+// and pure aqua (0, 192, 192) so that both stay readable on white.
+QColor readableClueColour(const QColor& colour);
+
+// A filled box from (x1, y1) to (x2, y2) with both corners included, as a
+// one-pixel pen would fill it.
+void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour,
+             double pixel);
+// A line one pixel wide from (x1, y1) to (x2, y2).
+void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour,
+                  double pixel);
+
+// Where the grid proper lies on a composed surface.
+struct GridPlacement {
+    double gridLeft = 0; // points
+    double gridTop = 0;  // points
+    int cellSize = 3;    // points
+};
+
+// The clue numbers: row clues right-aligned in the cells left of the grid,
+// one point inside their cell's right edge and one below its top; column clues
+// right-aligned in the cells above the grid. An empty line shows its single
+// black "0". `colourOf(paletteIndex)` gives the screen colour of a run; the
+// readable variant is applied here. The painter's font must be set already.
+void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzzle, const ClueTables& clues,
+                     const GridPlacement& grid, const std::function<QColor(int)>& colourOf);
+
+// The grid rules for i = 0..H and j = 0..W: horizontal ones from `left` to the
+// grid's right edge + 1, vertical ones from the top of the column clue area
+// (C cells above the grid) to the grid's bottom + 1. Rules at multiples of 5
+// and at the outer edges W and H are two units thick.
+void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells,
+                   const GridPlacement& grid, const QColor& colour, double pixel);
+
+// The clue count a line shows: its run count, or 1 for the "0" of an empty line.
+inline int shownClueCount(int runCount) { return runCount > 0 ? runCount : 1; }
+
+} // namespace gw

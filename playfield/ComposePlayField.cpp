@@ -1,0 +1,67 @@
+#include "ComposePlayField.h"
+
+#include <QPainter>
+
+#include "ClueDrawing.h"
+#include "CluePanel.h"
+#include "PlayField.h"
+#include "core/Rounding.h"
+
+namespace gw {
+
+PlayFieldComposition ComposePlayField(PlayField& playField, double availableWidth, double availableHeight)
+{
+    const Puzzle& puzzle = playField.puzzle();
+    const ClueTables& clues = playField.clues();
+    CluePanel& panel = playField.panel();
+    const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
+    const int r = clues.MaxRowClues, q = clues.MaxColumnClues;
+
+    // Text is measured on the panel's own picture.
+    if (panel.picture().image().isNull())
+        panel.resetPicture(QSizeF(1, 1));
+    QPaintDevice* device = &panel.picture().image();
+    auto widthOfTen = [&](int f) { return tenWidth(f, device); };
+
+    PlayFieldComposition result;
+    result.fontSize = largestFittingFontSize(widthOfTen, [&](double t) {
+        return (r + w) * t < availableWidth && (q + h) * t + 3 < availableHeight;
+    });
+    int s = roundHalfEven(widthOfTen(result.fontSize));
+    while (s > 3) {
+        if ((r + w) * s <= availableWidth && (q + h) * s <= availableHeight)
+            break;
+        --s;
+    }
+    s = std::max(s, 3);
+    result.cellSize = s;
+
+    QSizeF size((r + w) * s + 2, (q + h) * s);
+    size = size.expandedTo(QSizeF(availableWidth, availableHeight));
+    result.panelSize = size;
+    panel.resetPicture(size);
+
+    GridPlacement grid;
+    grid.gridLeft = r * s;
+    grid.gridTop = q * s;
+    grid.cellSize = s;
+    QPainter painter;
+    panel.picture().beginPoints(painter);
+    painter.setFont(pointFont(result.fontSize));
+    const bool colour = puzzle.ColorPuzzle;
+    device = &panel.picture().image();
+    drawClueNumbers(painter, device, puzzle, clues, grid, [&](int paletteIndex) {
+        return colour ? playField.stateColour(paletteIndex + 1) : QColor(Qt::black);
+    });
+    drawGridRules(painter, 0, puzzle, q, grid, QColor(64, 64, 64), panel.picture().pixelInPoints());
+    painter.end();
+
+    playField.state().TestCellSize = static_cast<std::int16_t>(s);
+    panel.placeField(grid.gridLeft, grid.gridTop, w, h, s);
+    playField.ResetPlayField();
+    panel.show();
+    panel.update();
+    return result;
+}
+
+} // namespace gw

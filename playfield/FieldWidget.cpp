@@ -1,0 +1,64 @@
+#include "FieldWidget.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "ClueDrawing.h"
+#include "Cursors.h"
+
+namespace gw {
+
+namespace {
+const QColor GridGrey(64, 64, 64);
+}
+
+FieldWidget::FieldWidget(QWidget* parent) : PointSurface(parent)
+{
+    setCursor(fieldCursor());
+}
+
+void FieldWidget::place(double left, double top, double width, double height, double pixelsPerPoint, double dpr)
+{
+    m_rect = QRectF(left, top, width, height);
+    // The widget sits on whole logical pixels; the remainder becomes the
+    // picture's origin so that point (0, 0) of the field falls exactly on
+    // point (left, top) of the panel beneath.
+    const double px = left * pixelsPerPoint;
+    const double py = top * pixelsPerPoint;
+    const int wx = static_cast<int>(std::floor(px));
+    const int wy = static_cast<int>(std::floor(py));
+    picture().setOrigin(QPointF(px - wx, py - wy));
+    picture().reset(QSizeF(width, height), pixelsPerPoint, dpr, Qt::white);
+    move(wx, wy);
+    fitToPicture();
+}
+
+void FieldWidget::clear()
+{
+    picture().image().fill(Qt::white);
+    update();
+}
+
+void FieldWidget::paintCell(int x, int y, int cellSize, const QColor& fill)
+{
+    const double s = cellSize;
+    const double pixel = picture().pixelInPoints();
+    const double x1 = x * s;
+    const double y1 = y * s;
+    QPainter painter;
+    picture().beginPoints(painter);
+    fillBox(painter, x1, y1, x1 + s, y1 + s, fill, pixel);
+    drawThinLine(painter, x1, y1, x1 + s, y1, GridGrey, pixel);
+    drawThinLine(painter, x1, y1 + s, x1 + s, y1 + s, GridGrey, pixel);
+    drawThinLine(painter, x1, y1, x1, y1 + s, GridGrey, pixel);
+    drawThinLine(painter, x1 + s, y1, x1 + s, y1 + s, GridGrey, pixel);
+    if (x % 5 == 0)
+        fillBox(painter, x1, y1, x1 + 1, y1 + s, GridGrey, pixel);
+    if (y % 5 == 0)
+        fillBox(painter, x1, y1, x1 + s, y1 + 1, GridGrey, pixel);
+    painter.end();
+    const double k = picture().pixelsPerPoint();
+    update(QRectF(picture().origin() + QPointF(x1, y1) * k, QSizeF(s + 2, s + 2) * k).toAlignedRect());
+}
+
+} // namespace gw

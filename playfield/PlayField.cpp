@@ -1,0 +1,209 @@
+#include "PlayField.h"
+
+#include <QLabel>
+
+#include "CluePanel.h"
+#include "ColourChooser.h"
+#include "Cursors.h"
+#include "PendingTexts.h"
+#include "core/Palette.h"
+#include "core/Rounding.h"
+
+namespace gw {
+
+PlayField::PlayField(PlayFieldKind kind, Puzzle& puzzle, const ClueTables& clues, CellStates& states,
+                     PlayFieldState& state, CluePanel& panel, ColourChooser& chooser,
+                     platform::MessageBoxes& messages, QObject* parent)
+    : QObject(parent), m_kind(kind), m_puzzle(puzzle), m_clues(clues), m_states(states), m_state(state),
+      m_panel(panel), m_chooser(chooser), m_messages(messages)
+{
+    connect(&panel.field(), &PointSurface::pressed, this, &PlayField::fieldMouse);
+    connect(&panel.field(), &PointSurface::moved, this, &PlayField::fieldMouse);
+    connect(&panel, &PointSurface::pressed, this, &PlayField::cluePress);
+    connect(&panel, &PointSurface::moved, this, &PlayField::clueMove);
+}
+
+void PlayField::setComputerTest(std::function<bool()> running, std::function<void()> stop)
+{
+    m_testRunning = std::move(running);
+    m_stopTest = std::move(stop);
+}
+
+QPoint PlayField::cellUnderPointer(double x, double y) const
+{
+    const double s = m_state.TestCellSize;
+    int cx = roundHalfEven(x / s - 0.5);
+    int cy = roundHalfEven(y / s - 0.5);
+    cx = std::clamp(cx, 0, std::max(0, m_puzzle.PuzzleWidth - 1));
+    cy = std::clamp(cy, 0, std::max(0, m_puzzle.PuzzleHeight - 1));
+    return {cx, cy};
+}
+
+QString PlayField::positionText(int x, int y)
+{
+    return QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1);
+}
+
+void PlayField::fieldMouse(int button, double x, double y)
+{
+    const QPoint cell = cellUnderPointer(x, y);
+    const QString text = positionText(cell.x(), cell.y());
+    if (m_position)
+        m_position->setText(text);
+    emit positionChanged(text);
+    markCell(button, cell.x(), cell.y());
+}
+
+void PlayField::markCell(int button, int x, int y)
+{
+    if (button != 1 && button != 2)
+        return;
+    if (m_kind == PlayFieldKind::Maker && m_testRunning && m_testRunning() && m_stopTest)
+        m_stopTest();
+    const std::uint8_t v = m_state.ButtonMark[static_cast<std::size_t>(button - 1)];
+    if (m_kind == PlayFieldKind::Maker && m_states.cellState(x, y) == v)
+        return;
+    m_states.SetCell(x, y, v);
+    completionCheck();
+}
+
+void PlayField::completionCheck()
+{
+    if (!solved())
+        return;
+    const std::uint8_t language = m_puzzle.Language;
+    const QString title = QString::fromStdString(ChooseText(language, pending::PuzzleSolvedTitle));
+    if (m_kind == PlayFieldKind::Maker) {
+        const auto answer = m_messages.show(QString::fromStdString(ChooseText(language, pending::SolvedMaker)),
+                                            title, platform::Icon::Information, platform::Buttons::YesNo);
+        if (answer == platform::Answer::Yes)
+            emit closeRequested();
+        return;
+    }
+    if (!m_state.SolvedShown)
+        m_messages.show(QString::fromStdString(ChooseText(language, pending::SolvedPlayer)), title,
+                        platform::Icon::Information, platform::Buttons::Ok);
+    m_state.SolvedShown = true;
+}
+
+std::optional<ClueHit> PlayField::clueAt(double x, double y) const
+{
+    const QRectF f = m_panel.field().rectPoints();
+    const int cell = m_state.TestCellSize;
+    // along: offset into the grid along the clue's line direction; away: the
+    // distance from the grid's edge into the clue area.
+    auto hit = [&](bool isRow, double along, double away, int lines, const auto& counts) -> std::optional<ClueHit> {
+        const int line = roundHalfEven(along) / cell;
+        if (line < 0 || line >= lines)
+            return std::nullopt;
+        const int n = counts[static_cast<std::size_t>(line)];
+        const int k = n - 1 - roundHalfEven(away) / cell;
+        if (k < 0 || k >= n)
+            return std::nullopt;
+        return ClueHit{isRow, line, k};
+    };
+    const double l = f.left(), t = f.top();
+    if (x < l && t <= y && y < t + f.height())
+        if (auto row = hit(true, y - t, l - x, m_puzzle.PuzzleHeight, m_clues.RowClueCount))
+            return row;
+    if (y < t && l <= x && x < l + f.width())
+        return hit(false, x - l, t - y, m_puzzle.PuzzleWidth, m_clues.ColumnClueCount);
+    return std::nullopt;
+}
+
+void PlayField::cluePress(int button, double x, double y)
+{
+    if (button != 1 && button != 2)
+        return;
+    // The row area lies left of the field and the column area above it, so a
+    // press finds at most one clue number.
+    if (auto hit = clueAt(x, y); hit) {
+        if (hit->isRow)
+            ToggleRowClue(hit->line, hit->k);
+        else
+            ToggleColumnClue(hit->line, hit->k);
+    }
+}
+
+void PlayField::clueMove(int, double x, double y)
+{
+    if (clueAt(x, y))
+        m_panel.setCursor(clueCursor());
+    else
+        m_panel.unsetCursor();
+}
+
+double PlayField::devicePixelsPerPoint() const { return m_panel.picture().devicePixelsPerPoint(); }
+
+QRect PlayField::rowClueCell(int row, int k) const
+{
+    const double p = devicePixelsPerPoint();
+    const double cp = m_state.TestCellSize * p;
+    const QRectF f = m_panel.field().rectPoints();
+    const double l = f.left() * p, t = f.top() * p;
+    const int n = m_clues.RowClueCount[static_cast<std::size_t>(row)];
+    const int x1 = roundHalfEven(l - (n - k) * cp);
+    const int x2 = roundHalfEven(l - (n - k - 1) * cp) - 1;
+    const int y1 = roundHalfEven(row * cp + t);
+    const int y2 = roundHalfEven((row + 1) * cp + t) - 1;
+    return QRect(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+QRect PlayField::columnClueCell(int column, int k) const
+{
+    const double p = devicePixelsPerPoint();
+    const double cp = m_state.TestCellSize * p;
+    const QRectF f = m_panel.field().rectPoints();
+    const double l = f.left() * p, t = f.top() * p;
+    const int n = m_clues.ColumnClueCount[static_cast<std::size_t>(column)];
+    const int x1 = roundHalfEven(column * cp + l);
+    const int x2 = roundHalfEven((column + 1) * cp + l) - 1;
+    const int y1 = roundHalfEven(t - (n - k) * cp);
+    const int y2 = roundHalfEven(t - (n - k - 1) * cp) - 1;
+    return QRect(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+void PlayField::ToggleRowClue(int row, int k) { m_panel.toggleCellPixels(rowClueCell(row, k)); }
+
+void PlayField::ToggleColumnClue(int column, int k) { m_panel.toggleCellPixels(columnClueCell(column, k)); }
+
+QColor PlayField::stateColour(int v) const { return m_chooser.swatchColour(v); }
+
+void PlayField::paintCell(int x, int y)
+{
+    m_panel.field().paintCell(x, y, m_state.TestCellSize, stateColour(m_states.cellState(x, y)));
+}
+
+void PlayField::restoreClueNumbers()
+{
+    const double p = devicePixelsPerPoint();
+    const QRectF f = m_panel.field().rectPoints();
+    const int l = roundHalfEven(f.left() * p);
+    const int t = roundHalfEven(f.top() * p);
+    const int right = roundHalfEven((f.left() + f.width()) * p);
+    const int bottom = roundHalfEven((f.top() + f.height()) * p);
+    m_panel.whitenGreyPixels(QRect(QPoint(0, 0), QPoint(l - 1, bottom - 1)));
+    m_panel.whitenGreyPixels(QRect(QPoint(0, 0), QPoint(right - 1, t - 1)));
+}
+
+void PlayField::resetField()
+{
+    m_chooser.choose(1, 1);
+    m_chooser.choose(2, 2);
+    m_panel.field().clear();
+    m_states.clearStates();
+    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+        for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+            paintCell(x, y);
+    restoreClueNumbers();
+}
+
+void PlayField::ClearDeZooi() { resetField(); }
+
+void PlayField::ResetPlayField()
+{
+    resetField();
+    m_state.SolvedShown = false;
+}
+
+} // namespace gw

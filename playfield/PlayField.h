@@ -1,0 +1,130 @@
+#pragma once
+// The play field's rules, shared by the maker's test window and the player:
+// which cell lies under the pointer, marking by mouse (press and drag), the
+// completion check and its message, crossing off clue numbers, painting a
+// cell from its state, and resetting the field.
+//
+// The windows own the widgets (clue panel with its field, colour chooser,
+// position label) and the state; PlayField connects to the widgets' mouse
+// signals and works at cell level. Tests call the cell-level methods directly.
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "CellStates.h"
+#include "core/Clues.h"
+#include "core/Puzzle.h"
+#include "platform/Platform.h"
+
+class QLabel;
+
+namespace gw {
+
+class CluePanel;
+class ColourChooser;
+
+enum class PlayFieldKind { Maker, Player };
+
+// The play field's state next to the puzzle state. One per program.
+struct PlayFieldState {
+    std::int16_t TestCellSize = 3;                  // points per cell side, 3 or more
+    std::array<std::uint8_t, 2> ButtonMark{{1, 2}}; // swatch (cell state) of the left, right button
+    bool SolvedShown = false;                       // player: the solved message was given
+};
+
+// A clue number a press on the clue panel would cross off.
+struct ClueHit {
+    bool isRow = true;
+    int line = 0; // row or column
+    int k = 0;    // run index from 0 (first run)
+};
+
+class PlayField : public QObject {
+    Q_OBJECT
+public:
+    // Everything is borrowed and must outlive the play field. `clues` are the
+    // tables of the puzzle as composed.
+    PlayField(PlayFieldKind kind, Puzzle& puzzle, const ClueTables& clues, CellStates& states,
+              PlayFieldState& state, CluePanel& panel, ColourChooser& chooser,
+              platform::MessageBoxes& messages, QObject* parent = nullptr);
+
+    PlayFieldKind kind() const { return m_kind; }
+    const Puzzle& puzzle() const { return m_puzzle; }
+    const ClueTables& clues() const { return m_clues; }
+    CellStates& states() { return m_states; }
+    PlayFieldState& state() { return m_state; }
+    CluePanel& panel() { return m_panel; }
+    ColourChooser& chooser() { return m_chooser; }
+
+    // Maker: how marking consults and stops a running computer test.
+    void setComputerTest(std::function<bool()> running, std::function<void()> stop);
+    // The label `Positie` that shows the cell under the pointer (may be null).
+    void setPositionLabel(QLabel* label) { m_position = label; }
+
+    // Cell under the pointer at field position (X, Y) points: X / s - 0.5
+    // rounded halves to even, clamped into the puzzle.
+    QPoint cellUnderPointer(double x, double y) const;
+    // " 1, 1" for the top-left cell (x, y are 0-based).
+    static QString positionText(int x, int y);
+
+    // The field's mouse handler, for presses and moves alike (button as in
+    // buttonNumber, X and Y in field points).
+    void fieldMouse(int button, double x, double y);
+    // Marking cell (x, y) with button 1 or 2, after the position update.
+    void markCell(int button, int x, int y);
+
+    // Clue panel handlers (X, Y in panel points).
+    void cluePress(int button, double x, double y);
+    void clueMove(int button, double x, double y);
+    std::optional<ClueHit> clueAt(double x, double y) const;
+    void ToggleRowClue(int row, int k);
+    void ToggleColumnClue(int column, int k);
+    // The device-pixel cell of a clue number on the clue panel's picture.
+    QRect rowClueCell(int row, int k) const;
+    QRect columnClueCell(int column, int k) const;
+
+    // Paints cell (x, y) from its state; the CellStates painter calls this.
+    void paintCell(int x, int y);
+    // Colour cell state v is painted in: chooser swatch v.
+    QColor stateColour(int v) const;
+
+    // `ClearDeZooi` (maker) / `ResetPlayField` (player): chooser back to black
+    // and white, all cells unmarked and painted, crossed-off numbers restored;
+    // the player also forgets that the solved message was given.
+    void ClearDeZooi();
+    void ResetPlayField();
+    // Turns every crossed-off clue cell white again.
+    void restoreClueNumbers();
+
+    bool solved() const { return allCellsRight(m_puzzle, m_states); }
+
+signals:
+    // The position label's text changed.
+    void positionChanged(const QString& text);
+    // Maker: the user answered Yes to "Close the Test window now?".
+    void closeRequested();
+
+private:
+    void resetField();
+    void completionCheck();
+    double devicePixelsPerPoint() const;
+
+    PlayFieldKind m_kind;
+    Puzzle& m_puzzle;
+    const ClueTables& m_clues;
+    CellStates& m_states;
+    PlayFieldState& m_state;
+    CluePanel& m_panel;
+    ColourChooser& m_chooser;
+    platform::MessageBoxes& m_messages;
+    QLabel* m_position = nullptr;
+    std::function<bool()> m_testRunning;
+    std::function<void()> m_stopTest;
+};
+
+} // namespace gw

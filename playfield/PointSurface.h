@@ -1,0 +1,39 @@
+#pragma once
+// A widget that shows a retained PointImage and reports the mouse in points.
+// The clue panel and the field are both such surfaces.
+#include <QWidget>
+
+#include "PointImage.h"
+
+namespace gw {
+
+// Mouse button numbers as the play field's handlers take them: 1 left,
+// 2 right, 4 middle; a move reports the held buttons added up (3 = both).
+int buttonNumber(Qt::MouseButtons buttons);
+
+class PointSurface : public QWidget {
+    Q_OBJECT
+public:
+    explicit PointSurface(QWidget* parent = nullptr);
+
+    PointImage& picture() { return m_picture; }
+    const PointImage& picture() const { return m_picture; }
+    // Resizes the widget to the picture's logical size (after picture().reset).
+    void fitToPicture();
+
+signals:
+    // A button press: the button pressed (1, 2, 4) and the pointer in points.
+    void pressed(int button, double x, double y);
+    // A pointer move: the buttons held (0 when none) and the pointer in points.
+    void moved(int button, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    PointImage m_picture;
+};
+
+} // namespace gw
