@@ -5,6 +5,7 @@
 
 #include "core/Palette.h"
 #include "core/Rounding.h"
+#include "playfield/ClueDrawing.h"
 
 namespace gw::player {
 
@@ -39,23 +40,6 @@ void fillDisc(QPainter& painter, QPointF centre, int diameter, const QColor& col
     }
 }
 
-// A filled box from corner `from` to corner `to` (points), both corners
-// included: the box from (0, 0) to (1, s) is a line two pixels wide on a
-// surface of one pixel a point.
-void fillBox(QPainter& painter, QPointF from, QPointF to, const QColor& color)
-{
-    const QPointF a = painter.transform().map(from);
-    const QPointF b = painter.transform().map(to);
-    const QPoint topLeft(static_cast<int>(std::floor(std::min(a.x(), b.x()))),
-                         static_cast<int>(std::floor(std::min(a.y(), b.y()))));
-    const QPoint bottomRight(static_cast<int>(std::floor(std::max(a.x(), b.x()))),
-                             static_cast<int>(std::floor(std::max(a.y(), b.y()))));
-    painter.save();
-    painter.resetTransform();
-    painter.fillRect(QRect(topLeft, bottomRight), color);
-    painter.restore();
-}
-
 } // namespace
 
 void drawDot(QPainter& painter, QPointF centre, int diameter, const QColor& inner)
@@ -70,19 +54,19 @@ void drawDot(QPainter& painter, QPointF centre, int diameter, const QColor& inne
 
 void outlineCellDark(QPainter& painter, int x, int y, int cellSize)
 {
-    const int s = cellSize;
-    painter.save();
-    QPen pen(DarkGridColor);
-    pen.setCosmetic(true);
-    pen.setWidth(1);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(x * s, y * s, s, s));
+    // The same lines as the field's own cell outline, one shade darker.
+    const double s = cellSize;
+    const double pixel = 1.0 / painter.transform().m11();
+    const double x1 = x * s;
+    const double y1 = y * s;
+    drawThinLine(painter, x1, y1, x1 + s, y1, DarkGridColor, pixel);
+    drawThinLine(painter, x1, y1 + s, x1 + s, y1 + s, DarkGridColor, pixel);
+    drawThinLine(painter, x1, y1, x1, y1 + s, DarkGridColor, pixel);
+    drawThinLine(painter, x1 + s, y1, x1 + s, y1 + s, DarkGridColor, pixel);
     if (x % 5 == 0)
-        fillBox(painter, QPointF(x * s, y * s), QPointF(x * s + 1, y * s + s), DarkGridColor);
+        fillBox(painter, x1, y1, x1 + 1, y1 + s, DarkGridColor, pixel);
     if (y % 5 == 0)
-        fillBox(painter, QPointF(x * s, y * s), QPointF(x * s + s, y * s + 1), DarkGridColor);
-    painter.restore();
+        fillBox(painter, x1, y1, x1 + s, y1 + 1, DarkGridColor, pixel);
 }
 
 namespace {
@@ -94,7 +78,7 @@ QPointF cellCentre(int x, int y, int s)
 
 } // namespace
 
-int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStates& states, int cellSize)
+int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize)
 {
     const int d = ErrorDotSize(cellSize);
     int errors = 0;
@@ -110,7 +94,7 @@ int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStates& s
     return errors;
 }
 
-void TekenOplossingHokjes(QPainter& painter, const Puzzle& puzzle, const CellStates& states, int cellSize,
+void TekenOplossingHokjes(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
                           bool showErrors, bool showUncompleted)
 {
     const int s = cellSize;

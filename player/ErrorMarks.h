@@ -17,7 +17,7 @@ namespace gw::player {
 
 // Cell states of the play field, element (x, y) at x + 50 * y: 0 unmarked,
 // k = 1..8 marked with palette index k - 1.
-using CellStates = std::array<std::uint8_t, CellCount>;
+using CellStateArray = std::array<std::uint8_t, CellCount>;
 
 inline const QColor DotRimColor{128, 128, 128};
 inline const QColor WrongDotColor{255, 128, 64};
@@ -38,7 +38,7 @@ void drawDot(QPainter& painter, QPointF centre, int diameter, const QColor& inne
 void outlineCellDark(QPainter& painter, int x, int y, int cellSize);
 
 // True when cell (x, y) carries a mark that is not its solution colour.
-inline bool isWrongMark(const Puzzle& puzzle, const CellStates& states, int x, int y)
+inline bool isWrongMark(const Puzzle& puzzle, const CellStateArray& states, int x, int y)
 {
     const std::uint8_t v = states[static_cast<std::size_t>(x + MaxPuzzleSize * y)];
     return v > 0 && v != puzzle.cell(x, y) + 1;
@@ -47,12 +47,12 @@ inline bool isWrongMark(const Puzzle& puzzle, const CellStates& states, int x, i
 // "Show errors" on the field: a dot on every wrongly marked cell and the
 // whole grid redrawn in the darker colour. Returns the number of wrong cells;
 // unmarked cells never count.
-int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStates& states, int cellSize);
+int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize);
 
 // The solution picture: every cell in its solution colour, dots on wrong
 // marks (when showErrors) and on unmarked cells (when showUncompleted), and
 // the darker grid. The caller clears the surface first.
-void TekenOplossingHokjes(QPainter& painter, const Puzzle& puzzle, const CellStates& states, int cellSize,
+void TekenOplossingHokjes(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
                           bool showErrors, bool showUncompleted);
 
 } // namespace gw::player

@@ -9,6 +9,8 @@
 #include <cmath>
 
 #include "core/Palette.h"
+#include "lang/Texts.h"
+#include "player/Choose.h"
 
 namespace gw::player {
 
@@ -30,7 +32,7 @@ QImage legendImage(int width, int height, const QColor& inner)
     return image;
 }
 
-SolutionWindow::SolutionWindow(const Puzzle& puzzle, const CellStates& states, const QString& mainTag,
+SolutionWindow::SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, const QString& mainTag,
                                double pixelsPerPoint, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_puzzle(puzzle)
@@ -71,14 +73,17 @@ int SolutionWindow::px(double points) const
 
 void SolutionWindow::applyLanguage(std::uint8_t language)
 {
-    (void)language;
+    m_chkFouten->setText(chooseText(language, txt::Form2_chkFouten));
+    m_chkOntbreken->setText(chooseText(language, txt::Form2_chkOntbreken));
+    m_cmdOK->setText(chooseText(language, txt::Form2_cmdOK));
 }
 
 void SolutionWindow::showSolution(int cellSize)
 {
     m_cellSize = cellSize;
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + QStringLiteral(" - ")
-                   + QString::fromStdString(ChooseText(m_puzzle.Language, "the solution", "de oplossing", "la soluzione")));
+    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName)
+                   + chooseText(m_puzzle.Language, txt::SolutionCaptionSeparator)
+                   + chooseText(m_puzzle.Language, txt::TheSolution));
     layOut();
     TekenOplossingHokjes();
     show();

@@ -20,7 +20,7 @@ public:
     // The window reads the puzzle, the cell states and the main window's tag
     // (the text "CLOSE" lets it close for good); all three must outlive it.
     // pixelsPerPoint converts the picture's points to screen pixels.
-    SolutionWindow(const Puzzle& puzzle, const CellStates& states, const QString& mainTag,
+    SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, const QString& mainTag,
                    double pixelsPerPoint, QWidget* parent = nullptr);
 
     // Give Solution: caption, picture size, the rows below it and the window
@@ -49,7 +49,7 @@ private:
     int px(double points) const;
 
     const Puzzle& m_puzzle;
-    const CellStates& m_states;
+    const CellStateArray& m_states;
     const QString& m_mainTag;
     double m_pixelsPerPoint;
     int m_cellSize = 3;

@@ -8,22 +8,10 @@
 
 #include "core/Palette.h"
 #include "core/Puzzle.h"
+#include "platform/testing/FakePlatform.h"
 #include "player/ErrorMarks.h"
 
 namespace gw::test {
-
-// The offscreen platform warns once per top-level window that it cannot pass
-// size hints on; that one message is noise in the test logs.
-inline void installMessageFilter()
-{
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (text == QLatin1String("This plugin does not support propagateSizeHints()"))
-            return;
-        if (previous)
-            previous(type, context, text);
-    });
-}
 
 // Palette index of a cell written as one character: '.' white, '#' black,
 // 'R' red, 'B' blue, 'Y' yellow, 'G' green, 'M' magenta, 'A' aqua.
@@ -58,9 +46,9 @@ inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool color
 
 // Cell states written as rows: '_' unmarked, otherwise the mark of that
 // palette character ('.' is a white mark).
-inline player::CellStates statesFromRows(std::initializer_list<std::string> rows)
+inline player::CellStateArray statesFromRows(std::initializer_list<std::string> rows)
 {
-    player::CellStates states{};
+    player::CellStateArray states{};
     int y = 0;
     for (const std::string& row : rows) {
         for (int x = 0; x < static_cast<int>(row.size()); ++x) {
@@ -88,12 +76,3 @@ inline int runLength(const QImage& image, int x, int y, QRgb color)
 }
 
 } // namespace gw::test
-
-#define GW_PLAYER_TEST_MAIN(TestClass)                                                                                 \
-    int main(int argc, char** argv)                                                                                    \
-    {                                                                                                                  \
-        gw::test::installMessageFilter();                                                                              \
-        QApplication app(argc, argv);                                                                                  \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
-    }

@@ -44,6 +44,8 @@ class SolutionWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { gw::platform::testing::filterOffscreenNoise(); }
+
     void errorDotSize_data()
     {
         QTest::addColumn<int>("cellSize");
@@ -75,7 +77,7 @@ private slots:
         QFETCH(int, cellSize);
         QFETCH(int, dot);
         const Puzzle puzzle = puzzleFromRows({"#.", ".#"});
-        const player::CellStates states = statesFromRows({"##", "_#"});
+        const player::CellStateArray states = statesFromRows({"##", "_#"});
         QImage image(2 * cellSize + 1, 2 * cellSize + 1, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
@@ -109,7 +111,7 @@ private slots:
         QFETCH(QString, marks);
         QFETCH(int, errors);
         const Puzzle puzzle = puzzleFromRows({"#.R"}, true);
-        const player::CellStates states = statesFromRows({marks.toStdString()});
+        const player::CellStateArray states = statesFromRows({marks.toStdString()});
         QImage image(40, 20, QImage::Format_RGB32);
         QPainter painter(&image);
         QCOMPARE(player::paintErrorMarks(painter, puzzle, states, 10), errors);
@@ -137,7 +139,7 @@ private slots:
         QFETCH(bool, showUncompleted);
         QFETCH(QString, centres);
         const Puzzle puzzle = puzzleFromRows({"#.R"}, true);
-        const player::CellStates states = statesFromRows({marks.toStdString()});
+        const player::CellStateArray states = statesFromRows({marks.toStdString()});
         const QString tag;
         player::SolutionWindow form2(puzzle, states, tag, 1.0);
         form2.chkFouten()->setChecked(showErrors);
@@ -164,7 +166,7 @@ private slots:
     void clickingACheckBoxRedrawsAtOnce()
     {
         const Puzzle puzzle = puzzleFromRows({"#."});
-        player::CellStates states = statesFromRows({".#"});
+        player::CellStateArray states = statesFromRows({".#"});
         const QString tag;
         player::SolutionWindow form2(puzzle, states, tag, 1.0);
         form2.showSolution(10);
@@ -196,7 +198,7 @@ private slots:
         Puzzle puzzle = puzzleFromRows({"#"});
         puzzle.PuzzleName = "cat";
         puzzle.Language = static_cast<std::uint8_t>(language);
-        const player::CellStates states{};
+        const player::CellStateArray states{};
         const QString tag;
         player::SolutionWindow form2(puzzle, states, tag, 1.0);
         form2.showSolution(10);
@@ -216,7 +218,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(double, pixelsPerPoint);
         const Puzzle puzzle = puzzleFromRows({std::string(static_cast<std::size_t>(width), '#')});
-        const player::CellStates states{};
+        const player::CellStateArray states{};
         const QString tag;
         player::SolutionWindow form2(puzzle, states, tag, pixelsPerPoint);
         form2.showSolution(10);
@@ -240,7 +242,7 @@ private slots:
     void closeOnlyHidesUntilTheMainWindowCloses()
     {
         const Puzzle puzzle = puzzleFromRows({"#"});
-        const player::CellStates states{};
+        const player::CellStateArray states{};
         QString tag;
         player::SolutionWindow form2(puzzle, states, tag, 1.0);
         form2.showSolution(10);
@@ -256,5 +258,5 @@ private slots:
     }
 };
 
-GW_PLAYER_TEST_MAIN(SolutionWindowTest)
+QTEST_MAIN(SolutionWindowTest)
 #include "solution_window_test.moc"
