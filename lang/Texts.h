@@ -388,10 +388,11 @@ inline constexpr Text FooterLine1{
     "This Japanese puzzle has been made with Gridwick Puzzle Maker.",
     " Deze Japanse puzzel is gemaakt met Gridwick Puzzle Maker.",
     "Questo Puzzle Giapponese \u00e8 stato creato con Gridwick Puzzle Maker."};
+// The second line is followed by the web address (WebAddress).
 inline constexpr Text FooterLine2{
-    "Make your own puzzles with Gridwick Puzzle Maker: https://gridwick.example.org/",
-    "Maak uw eigen puzzels met Gridwick Puzzle Maker: https://gridwick.example.org/",
-    "Crea i tuoi puzzle con Gridwick Puzzle Maker: https://gridwick.example.org/"};
+    "Make your own puzzles with Gridwick Puzzle Maker: ",
+    "Maak uw eigen puzzels met Gridwick Puzzle Maker: ",
+    "Crea i tuoi puzzle con Gridwick Puzzle Maker: "};
 
 // ---- Help, about and web site ----------------------------------------------
 
@@ -413,10 +414,11 @@ inline constexpr Text WebAddress{
     "https://gridwick.example.org/", "https://gridwick.example.org/",
     "https://gridwick.example.org/"};
 // Status line set by About.
+// Followed by the web address (WebAddress).
 inline constexpr Text AboutInvitation{
-    "Visit the Gridwick Puzzle Maker web site: https://gridwick.example.org/",
-    "Bezoek de website van Gridwick Puzzle Maker: https://gridwick.example.org/",
-    "Visita il sito web di Gridwick Puzzle Maker: https://gridwick.example.org/"};
+    "Visit the Gridwick Puzzle Maker web site: ",
+    "Bezoek de website van Gridwick Puzzle Maker: ",
+    "Visita il sito web di Gridwick Puzzle Maker: "};
 // About box, lines joined by CR: ProductMaker, AboutVersion, "", AboutOwnership,
 // "", AboutAuthor, AboutContact, "", AboutTranslator, then AboutWriteInEnglish
 // in Italian only (empty in English and Dutch). Title ProductMaker.
@@ -428,9 +430,8 @@ inline constexpr Text AboutOwnership{
 inline constexpr Text AboutAuthor{
     "Written by the Gridwick authors.", "Geschreven door de auteurs van Gridwick.",
     "Scritto dagli autori di Gridwick."};
-inline constexpr Text AboutContact{
-    "Contact: https://gridwick.example.org/", "Contact: https://gridwick.example.org/",
-    "Contatto: https://gridwick.example.org/"};
+// Followed by the web address (WebAddress).
+inline constexpr Text AboutContact{"Contact: ", "Contact: ", "Contatto: "};
 inline constexpr Text AboutTranslator{
     "Italian translation: the Gridwick translators.",
     "Italiaanse vertaling: de vertalers van Gridwick.",

@@ -8,4 +8,7 @@ namespace gw::platform {
 
 void makeDigitsOnly(QLineEdit& box);
 
+// Entering the box, by keyboard or mouse, selects its whole text.
+void selectAllOnEntry(QLineEdit& box);
+
 } // namespace gw::platform

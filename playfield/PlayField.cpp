@@ -135,33 +135,26 @@ void PlayField::clueMove(int, double x, double y)
 
 double PlayField::devicePixelsPerPoint() const { return m_panel.picture().devicePixelsPerPoint(); }
 
-QRect PlayField::rowClueCell(int row, int k) const
+QRect PlayField::clueCell(bool isRow, int line, int k) const
 {
     const double p = devicePixelsPerPoint();
     const double cp = m_state.TestCellSize * p;
     const QRectF f = m_panel.field().rectPoints();
     const double l = f.left() * p, t = f.top() * p;
-    const int n = m_clues.RowClueCount[static_cast<std::size_t>(row)];
-    const int x1 = roundHalfEven(l - (n - k) * cp);
-    const int x2 = roundHalfEven(l - (n - k - 1) * cp) - 1;
-    const int y1 = roundHalfEven(row * cp + t);
-    const int y2 = roundHalfEven((row + 1) * cp + t) - 1;
-    return QRect(QPoint(x1, y1), QPoint(x2, y2));
+    const auto& counts = isRow ? m_clues.RowClueCount : m_clues.ColumnClueCount;
+    const int n = counts[static_cast<std::size_t>(line)];
+    // Across the line: the line's own cell; away from the grid: k cells in.
+    const int a1 = roundHalfEven(line * cp + (isRow ? t : l));
+    const int a2 = roundHalfEven((line + 1) * cp + (isRow ? t : l)) - 1;
+    const double edge = isRow ? l : t;
+    const int b1 = roundHalfEven(edge - (n - k) * cp);
+    const int b2 = roundHalfEven(edge - (n - k - 1) * cp) - 1;
+    return isRow ? QRect(QPoint(b1, a1), QPoint(b2, a2)) : QRect(QPoint(a1, b1), QPoint(a2, b2));
 }
 
-QRect PlayField::columnClueCell(int column, int k) const
-{
-    const double p = devicePixelsPerPoint();
-    const double cp = m_state.TestCellSize * p;
-    const QRectF f = m_panel.field().rectPoints();
-    const double l = f.left() * p, t = f.top() * p;
-    const int n = m_clues.ColumnClueCount[static_cast<std::size_t>(column)];
-    const int x1 = roundHalfEven(column * cp + l);
-    const int x2 = roundHalfEven((column + 1) * cp + l) - 1;
-    const int y1 = roundHalfEven(t - (n - k) * cp);
-    const int y2 = roundHalfEven(t - (n - k - 1) * cp) - 1;
-    return QRect(QPoint(x1, y1), QPoint(x2, y2));
-}
+QRect PlayField::rowClueCell(int row, int k) const { return clueCell(true, row, k); }
+
+QRect PlayField::columnClueCell(int column, int k) const { return clueCell(false, column, k); }
 
 void PlayField::ToggleRowClue(int row, int k) { m_panel.toggleCellPixels(rowClueCell(row, k)); }
 

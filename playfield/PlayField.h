@@ -111,6 +111,7 @@ signals:
 
 private:
     void resetField();
+    QRect clueCell(bool isRow, int line, int k) const;
     void completionCheck();
     double devicePixelsPerPoint() const;
 

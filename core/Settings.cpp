@@ -1,0 +1,156 @@
+#include "Settings.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "AtomicFile.h"
+#include "Paths.h"
+
+namespace gw {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::optional<std::string> readWholeFile(const std::string& path)
+{
+    std::ifstream in(fs::u8path(path), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string upperCase(std::string text)
+{
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+} // namespace
+
+bool fileExistsOnDisk(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path file = fs::u8path(path);
+    return fs::exists(file, ec) && !fs::is_directory(file, ec);
+}
+
+std::optional<std::uint8_t> ReadLanguageFile(const std::string& programFolder)
+{
+    const std::string path = programFolder + LanguageFileName;
+    if (!fileExistsOnDisk(path))
+        return std::nullopt;
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return bytes->empty() ? std::uint8_t{0} : static_cast<std::uint8_t>((*bytes)[0]);
+}
+
+bool WriteLanguageFile(const std::string& programFolder, std::uint8_t language)
+{
+    return writeFileAtomically(programFolder + LanguageFileName, std::string(1, static_cast<char>(language)));
+}
+
+RecentEntries parseRecentFile(const std::string& bytes)
+{
+    RecentEntries entries;
+    std::size_t at = 0;
+    for (std::string& entry : entries) {
+        if (at >= bytes.size())
+            break;
+        const std::size_t length = static_cast<unsigned char>(bytes[at++]);
+        if (bytes.size() - at < length)
+            break; // the record is cut short
+        std::string path = bytes.substr(at, length);
+        if (path.find('\0') != std::string::npos)
+            break; // no path holds a zero byte
+        entry = std::move(path);
+        at += length;
+    }
+    return entries;
+}
+
+std::string recentFileBytes(const RecentEntries& entries)
+{
+    std::string bytes;
+    for (const std::string& entry : entries) {
+        if (entry.size() > MaxRecentPathBytes) {
+            bytes += '\0';
+            continue;
+        }
+        bytes += static_cast<char>(entry.size());
+        bytes += entry;
+    }
+    return bytes;
+}
+
+std::string recentCaption(int index, const std::string& path)
+{
+    std::string caption = "&" + std::to_string(index + 1) + " ";
+    for (char c : puzzleNameFromPath(path)) {
+        caption += c;
+        if (c == '&')
+            caption += '&';
+    }
+    return caption;
+}
+
+RecentList::RecentList(std::string programFolder, FileExists exists)
+    : m_programFolder(std::move(programFolder)), m_exists(std::move(exists))
+{
+}
+
+void RecentList::readFile()
+{
+    m_entries = RecentEntries{};
+    const std::string path = m_programFolder + RecentFileName;
+    if (!fileExistsOnDisk(path))
+        return;
+    if (const std::optional<std::string> bytes = readWholeFile(path))
+        m_entries = parseRecentFile(*bytes);
+}
+
+void RecentList::clean()
+{
+    for (int pass = 0; pass < 4; ++pass) {
+        for (int i = 0; i < RecentCount; ++i) {
+            const std::string& entry = m_entries[static_cast<std::size_t>(i)];
+            bool remove = entry.empty() || !m_exists(entry);
+            for (int j = 0; j < i && !remove; ++j)
+                remove = upperCase(m_entries[static_cast<std::size_t>(j)]) == upperCase(entry);
+            if (!remove)
+                continue;
+            for (int k = i; k + 1 < RecentCount; ++k)
+                m_entries[static_cast<std::size_t>(k)] = std::move(m_entries[static_cast<std::size_t>(k + 1)]);
+            m_entries[RecentCount - 1].clear();
+        }
+    }
+}
+
+bool RecentList::RefreshRecent()
+{
+    clean();
+    return writeFileAtomically(m_programFolder + RecentFileName, recentFileBytes(m_entries));
+}
+
+bool RecentList::AddRecent(const std::string& path)
+{
+    if (path.size() > MaxRecentPathBytes)
+        return RefreshRecent();
+    std::string oldLast = m_entries[RecentCount - 1];
+    for (int k = RecentCount - 1; k > 0; --k)
+        m_entries[static_cast<std::size_t>(k)] = std::move(m_entries[static_cast<std::size_t>(k - 1)]);
+    m_entries[0] = path;
+    bool written = RefreshRecent();
+    if (m_entries[RecentCount - 1].empty()) {
+        m_entries[RecentCount - 1] = std::move(oldLast);
+        written = RefreshRecent();
+    }
+    return written;
+}
+
+} // namespace gw

@@ -1,0 +1,93 @@
+#pragma once
+// The settings files kept in the program's folder and shared by the maker and
+// the player when both sit in one folder: "lang.ini" (the language, one byte)
+// and "recent.ini" (the five most recently used puzzle files). Pure file and
+// list logic; the menus that show the recent list belong to the windows.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace gw {
+
+inline constexpr const char* LanguageFileName = "lang.ini";
+inline constexpr const char* RecentFileName = "recent.ini";
+
+// Tells whether a file of that name exists. Injectable so that tests need not
+// create the files a recent list names.
+using FileExists = std::function<bool(const std::string& path)>;
+
+// True when `path` (UTF-8) names an existing file or other non-folder entry.
+bool fileExistsOnDisk(const std::string& path);
+
+// The language stored in programFolder + "lang.ini": its first byte (any
+// value; ChooseText yields empty texts for values above 2). An existing but
+// empty file gives 0. Nothing when the file does not exist or cannot be read:
+// the first-run case.
+std::optional<std::uint8_t> ReadLanguageFile(const std::string& programFolder);
+
+// Replaces programFolder + "lang.ini" with the one byte `language`. Returns
+// false when the file could not be written (the old file is then untouched).
+bool WriteLanguageFile(const std::string& programFolder, std::uint8_t language);
+
+constexpr int RecentCount = 5;
+// A record's length is one byte, so longer paths are never stored.
+constexpr std::size_t MaxRecentPathBytes = 255;
+// Index 0 is the most recent; an empty string is a free slot.
+using RecentEntries = std::array<std::string, RecentCount>;
+
+// The entries held by the bytes of a "recent.ini": five records, each a
+// length byte L followed by L bytes of UTF-8 path. Reading stops at the first
+// damage (a record cut short, or a path holding a zero byte); the records
+// before it are kept and the rest of the list is empty. Bytes after the fifth
+// record are ignored.
+RecentEntries parseRecentFile(const std::string& bytes);
+
+// The bytes of a "recent.ini" for `entries`: five records. An entry longer
+// than 255 bytes is written as a free slot.
+std::string recentFileBytes(const RecentEntries& entries);
+
+// The caption of recent-file menu entry `index` (0..4) for `path`: "&" +
+// (index + 1) + " " + the file name without folder and last extension, with
+// every "&" of the name doubled so that it shows as itself ("&1 cat").
+std::string recentCaption(int index, const std::string& path);
+
+// The recent list of one program, stored in programFolder + "recent.ini".
+class RecentList {
+public:
+    explicit RecentList(std::string programFolder, FileExists exists = fileExistsOnDisk);
+
+    const RecentEntries& entries() const { return m_entries; }
+    const std::string& entry(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
+
+    // Start-up: empties the list, then takes what "recent.ini" holds (see
+    // parseRecentFile); a missing file leaves the list empty. The caller then
+    // calls RefreshRecent, as after every change.
+    void readFile();
+
+    // Puts `path` at the head of the list and refreshes it. When the cleaning
+    // freed the last slot, the entry that fell off the end comes back there
+    // and the list is refreshed once more. A path over 255 bytes is not put in
+    // the list (it could not be stored); the list is refreshed all the same.
+    // Returns the result of the last file write.
+    bool AddRecent(const std::string& path);
+
+    // Cleans the list and rewrites "recent.ini". The cleaning makes four
+    // passes over the entries 0..4; entry i is removed when it is empty, when
+    // no such file exists, or when an earlier entry equals it ignoring the
+    // case of ASCII letters (compared in upper case). Removing an entry moves
+    // the later ones up and frees the last slot; a pass goes on with the next
+    // index. Returns false when the file could not be written.
+    bool RefreshRecent();
+
+    // The cleaning alone, without writing the file.
+    void clean();
+
+private:
+    std::string m_programFolder;
+    FileExists m_exists;
+    RecentEntries m_entries;
+};
+
+} // namespace gw

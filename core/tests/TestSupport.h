@@ -1,0 +1,103 @@
+#pragma once
+// Helpers shared by the core tests: scratch folders, whole-file access and
+// grids written as strings ('.' white, '#' black, R red, B blue, Y yellow,
+// G green, M magenta, A aqua).
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/Palette.h"
+#include "core/Puzzle.h"
+
+namespace gwtest {
+
+inline constexpr const char* CellLetters = "#.RBYGMA";
+
+inline std::uint8_t cellFromChar(char c)
+{
+    for (std::uint8_t i = 0; i < gw::PaletteSize; ++i)
+        if (CellLetters[i] == c)
+            return i;
+    return gw::White;
+}
+
+// A puzzle whose size and cells are the given rows (all of one length).
+inline gw::Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool color = false)
+{
+    gw::Puzzle p;
+    p.ColorPuzzle = color;
+    p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
+    p.PuzzleWidth = static_cast<std::int16_t>(rows.begin()->size());
+    int y = 0;
+    for (const std::string& row : rows) {
+        for (std::size_t x = 0; x < row.size(); ++x)
+            p.cell(static_cast<int>(x), y) = cellFromChar(row[x]);
+        ++y;
+    }
+    return p;
+}
+
+// The rows in use, as strings.
+inline std::vector<std::string> rowsOf(const gw::Puzzle& p)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < p.PuzzleHeight; ++y) {
+        std::string row;
+        for (int x = 0; x < p.PuzzleWidth; ++x)
+            row += p.cell(x, y) < gw::PaletteSize ? CellLetters[p.cell(x, y)] : '?';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// A fresh, empty folder below the system's temporary folder, removed again at
+// the end of the test. path() ends with a separator.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::random_device seed;
+        m_dir = std::filesystem::temp_directory_path() /
+                ("gridwick-test-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+        std::filesystem::create_directories(m_dir);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_dir, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string path() const { return m_dir.string() + "/"; }
+    std::string file(const std::string& name) const { return path() + name; }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir))
+            result.push_back(entry.path().filename().string());
+        return result;
+    }
+
+private:
+    std::filesystem::path m_dir;
+};
+
+inline void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace gwtest

@@ -1,0 +1,201 @@
+#pragma once
+// Form1, the maker's main window: the menus, the drawing grid Picture1, the
+// side panel Picture3 with the preview pctPreview and the colour chooser
+// KiezerL, and the status bar Picture2 with LblStatus and Positie.
+//
+// Every command asks through the platform layer (message boxes, file
+// dialogs, documents) and then calls a method that does the work, so tests
+// drive the window with scripted answers. The print dialog and the test
+// window are not built here: they attach through setPrintCommand /
+// setTestCommand, languageApplied and setBeforeClose.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "core/Puzzle.h"
+#include "core/Settings.h"
+#include "lang/Text.h"
+#include "platform/Platform.h"
+#include "platform/Units.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+
+namespace gw {
+struct Message;
+}
+
+namespace gw::editor {
+
+class ColorChooser;
+class GridView;
+class GrootteForm;
+class NieuwForm;
+class PreviewView;
+
+struct Form1Setup {
+    // The program's folder: data files, help documents and "Puzzles" are found
+    // here. Must end with the path separator.
+    QString programFolder;
+    // Where "lang.ini" and "recent.ini" are kept (see platform::settingsFolder);
+    // the program folder when empty.
+    QString settingsFolder;
+};
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(Puzzle& puzzle, platform::Platform platform, const Form1Setup& setup, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The start-up: language (the thanks message on a first run), mouse
+    // pictures, recent list, chooser, a blank 25 x 25 black-and-white puzzle,
+    // the welcome line and the printer check. Call once, before show().
+    void start();
+
+    // ---- hooks for the print dialog and the test window -------------------
+    // Gives the "Print Puzzle" / "Test Puzzle" items their work and enables them.
+    void setPrintCommand(std::function<void()> command);
+    void setTestCommand(std::function<void()> command);
+    // Runs first when the window is asked to close (e.g. to stop the solver's timer).
+    void setBeforeClose(std::function<void()> step);
+    bool printerPresent() const { return m_printerPresent; }
+    QString printerName() const { return m_printerName; }
+    // The mouse pictures loaded at start-up (1 left, 2 right); may be empty.
+    QPixmap mousePicture(int button) const;
+    QString programFolder() const { return m_programFolder; }
+    // True once the window is closing for good (the "CLOSE" tag): secondary
+    // windows stop refusing to close.
+    bool closing() const { return m_closing; }
+    Puzzle& puzzle() { return m_puzzle; }
+    platform::Platform& platform() { return m_platform; }
+
+    // ---- state the tests and the hooks read -------------------------------
+    QString statusText() const;
+    QString positionText() const;
+    void setStatus(const QString& text);
+    double GridZoom() const { return m_gridZoom; }
+    GridView& grid() { return *m_grid; }
+    PreviewView& preview() { return *m_preview; }
+    ColorChooser& chooser() { return *m_chooser; }
+    GrootteForm& sizeDialog() { return *m_sizeDialog; }
+    NieuwForm& newDialog() { return *m_newDialog; }
+    const RecentEntries& recentFiles() const { return m_recent.entries(); }
+    QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
+    QAction* recentSeparator() const { return m_MMlijn3; }
+    QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
+
+    // ---- the work behind the commands --------------------------------------
+    // NieuwePuzzel with the window's steps: caption, status, chooser, layout.
+    void NieuwePuzzel(int width, int height, bool color);
+    // Reads a puzzle file (LoadPuzzle) and shows the outcome.
+    void loadFile(const QString& path);
+    // Writes the puzzle to `path` (SavePbm); shows the failure message.
+    bool saveTo(const QString& path);
+    // ImportImage with the window's steps.
+    void importFile(const QString& path);
+    // A press or move on cell (x, y) with button value `button` (1 left, 2 right).
+    void drawCell(int button, int x, int y);
+    // PuzzleChanged := changed, then the preview is redrawn.
+    void TekeningGewijzigd(bool changed);
+    // Layout and full redraw (Form_Resize).
+    void layoutWindow();
+    // Layout, then the size dialog refreshed and shown (MMsize).
+    void Form1Resize();
+    // The Language menu: 0 English, 1 Dutch, 2 Italian.
+    void applyLanguage(std::uint8_t language);
+    // The save-first question; false when the user cancelled (or chose to
+    // save and the save did not happen).
+    bool askSaveFirst();
+
+public slots:
+    void newCommand();
+    void openCommand();
+    void openRecent(int index);
+    bool saveCommand();
+    bool saveAsCommand();
+    void importCommand();
+    void sizeCommand();
+    void fitSizeCommand();
+    void negativeCommand();
+    void shiftCommand(int index);
+    void helpCommand();
+    void aboutCommand();
+    void websiteCommand();
+
+signals:
+    // After the captions of a language were applied; other windows retitle.
+    void languageApplied(std::uint8_t language);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildClientArea();
+    void pointerOnGrid(int button, QPointF position);
+    void showMessages(const std::vector<Message>& messages);
+    void showMessage(const QString& text, const QString& title, platform::Icon icon);
+    QString text(const Text& t) const;
+    void setCaption();
+    void RefreshRecent();
+    void AddRecent(const QString& path);
+    void updateRecentMenu();
+    void afterPictureChange(const QString& status);
+
+    Puzzle& m_puzzle;
+    platform::Platform m_platform;
+    platform::ScreenUnits m_units;
+    QString m_programFolder;
+    QString m_settingsFolder;
+    RecentList m_recent;
+    double m_gridZoom = 3;
+    bool m_printerPresent = false;
+    QString m_printerName;
+    bool m_closing = false;
+    std::function<void()> m_beforeClose;
+
+    QWidget* m_client = nullptr;
+    GridView* m_grid = nullptr;
+    QWidget* m_panel = nullptr;
+    QGroupBox* m_frmPreview = nullptr;
+    PreviewView* m_preview = nullptr;
+    ColorChooser* m_chooser = nullptr;
+    QWidget* m_statusBar = nullptr;
+    QLabel* m_LblStatus = nullptr;
+    QLabel* m_Positie = nullptr;
+    GrootteForm* m_sizeDialog = nullptr;
+    NieuwForm* m_newDialog = nullptr;
+
+    QMenu* m_MMbestand = nullptr;
+    QMenu* m_MMbewerken = nullptr;
+    QMenu* m_MMschuiven = nullptr;
+    QMenu* m_MMtaal = nullptr;
+    QMenu* m_MMhelpMenu = nullptr;
+    QAction* m_MMnieuw = nullptr;
+    QAction* m_MMopen = nullptr;
+    QAction* m_MMsave = nullptr;
+    QAction* m_MMsaveAs = nullptr;
+    QAction* m_MMimport = nullptr;
+    QAction* m_MMprint = nullptr;
+    QAction* m_MMtest = nullptr;
+    QAction* m_MMclose = nullptr;
+    QAction* m_MMsize = nullptr;
+    QAction* m_MMfitSize = nullptr;
+    QAction* m_MMnegatief = nullptr;
+    std::array<QAction*, 4> m_MMschuif{};
+    QAction* m_MMhelp = nullptr;
+    QAction* m_MMabout = nullptr;
+    QAction* m_MMwebsite = nullptr;
+    QAction* m_MMlijn3 = nullptr;
+    std::array<QAction*, RecentCount> m_recentActions{};
+    std::array<QAction*, 3> m_languageActions{};
+};
+
+} // namespace gw::editor

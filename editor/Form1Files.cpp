@@ -1,0 +1,211 @@
+// Form1: start-up, the file commands, the recent list and closing.
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+
+#include "core/Palette.h"
+#include "core/Paths.h"
+#include "core/PuzzleFile.h"
+#include "editor/ColorChooser.h"
+#include "editor/Form1.h"
+#include "editor/GridView.h"
+#include "editor/GrootteForm.h"
+#include "editor/NieuwForm.h"
+#include "editor/PreviewView.h"
+#include "lang/Texts.h"
+
+namespace gw::editor {
+
+namespace {
+constexpr int MousePictureHeight = 32;
+
+QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
+} // namespace
+
+void Form1::start() {
+    // A language byte other than 0, 1 or 2 would leave every text empty: English instead.
+    const std::optional<std::uint8_t> stored = ReadLanguageFile(m_settingsFolder.toStdString());
+    std::uint8_t language = 0;
+    if (!stored) {
+        m_puzzle.Language = 0;
+        showMessage(text(txt::ThanksForInstalling), text(txt::ProductMaker), platform::Icon::Information);
+    } else if (*stored <= 2) {
+        language = *stored;
+    }
+    applyLanguage(language);
+
+    m_chooser->setMousePictures(loadDataPicture(m_programFolder + QStringLiteral("mouse1.dat"), MousePictureHeight),
+                                loadDataPicture(m_programFolder + QStringLiteral("mouse2.dat"), MousePictureHeight));
+    m_recent.readFile();
+    RefreshRecent();
+    m_chooser->choose(1, Black);
+    m_chooser->choose(2, White);
+    NieuwePuzzel(25, 25, false);
+    setStatus(text(txt::Welcome));
+
+    m_printerName = m_platform.printers.defaultPrinterName();
+    m_printerPresent = !m_printerName.isEmpty();
+    if (!m_printerPresent)
+        showMessage(text(txt::NoPrinter), text(txt::ProductMaker), platform::Icon::Critical);
+}
+
+void Form1::NieuwePuzzel(int width, int height, bool color) {
+    gw::NieuwePuzzel(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color);
+    m_puzzle.PuzzleName = ChooseText(m_puzzle.Language, txt::NoTitle);
+    setCaption();
+    m_chooser->showColorMode(color);
+    setStatus(text(color ? txt::NewColorPuzzle : txt::NewBwPuzzle));
+    m_chooser->choose(1, Black);
+    m_chooser->choose(2, White);
+    TekeningGewijzigd(false);
+    m_newDialog->hide();
+    show();
+    layoutWindow();
+}
+
+bool Form1::askSaveFirst() {
+    if (!m_puzzle.PuzzleChanged)
+        return true;
+    const platform::Answer answer = m_platform.messages.show(text(txt::FirstSave), text(txt::FirstSaveTitle),
+                                                             platform::Icon::Question, platform::Buttons::YesNoCancel);
+    if (answer == platform::Answer::Cancel)
+        return false;
+    if (answer == platform::Answer::Yes)
+        return saveCommand(); // a save that did not happen keeps the puzzle
+    return true;
+}
+
+void Form1::newCommand() {
+    if (!askSaveFirst())
+        return;
+    m_newDialog->show();
+    m_newDialog->raise();
+}
+
+void Form1::openCommand() {
+    if (!askSaveFirst())
+        return;
+    platform::FileDialogRequest request;
+    request.filter = text(txt::FilterOpen);
+    request.initialFolder = m_programFolder + QStringLiteral("Puzzles");
+    const platform::FileDialogResult chosen = m_platform.files.open(request);
+    if (chosen.accepted)
+        loadFile(chosen.path);
+}
+
+void Form1::openRecent(int index) {
+    if (!askSaveFirst())
+        return;
+    loadFile(fromUtf8(m_recent.entry(index)));
+}
+
+void Form1::loadFile(const QString& path) {
+    LoadResult result;
+    {
+        platform::BusyScope busy(m_platform.busy);
+        result = LoadPuzzle(m_puzzle, path.toStdString(), ReaderVariant::Maker);
+    }
+    m_chooser->showColorMode(m_puzzle.ColorPuzzle);
+    showMessages(result.messages);
+    if (result.loaded()) {
+        setCaption();
+        setStatus(text(txt::FileOpenedBefore) + path + text(txt::FileOpenedAfter));
+        AddRecent(path);
+    }
+    m_chooser->choose(1, m_puzzle.ButtonColor[0]);
+    m_chooser->choose(2, m_puzzle.ButtonColor[1]);
+    layoutWindow();
+    TekeningGewijzigd(false);
+}
+
+bool Form1::saveTo(const QString& path) {
+    const SaveResult result = SavePbm(m_puzzle, path.toStdString());
+    if (!result.ok) {
+        showMessages({result.message});
+        return false;
+    }
+    setStatus(text(txt::FileSavedBefore) + path + text(txt::FileSavedAfter));
+    AddRecent(path);
+    TekeningGewijzigd(false);
+    return true;
+}
+
+bool Form1::saveCommand() {
+    if (m_puzzle.FileName == NoFileName)
+        return saveAsCommand();
+    return saveTo(fromUtf8(m_puzzle.FileName));
+}
+
+bool Form1::saveAsCommand() {
+    for (;;) {
+        platform::FileDialogRequest request;
+        request.filter = text(m_puzzle.ColorPuzzle ? txt::FilterSaveColor : txt::FilterSaveBw);
+        const std::string preset = m_puzzle.FileName == NoFileName ? m_puzzle.PuzzleName : m_puzzle.FileName;
+        const std::size_t dot = preset.rfind('.');
+        const std::size_t lastSeparator = preset.find_last_of("/\\");
+        const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
+        request.fileName = fromUtf8(dotInName ? preset.substr(0, dot) : preset);
+        request.initialFolder = m_programFolder + QStringLiteral("Puzzles");
+        request.filterIndex = 0;
+        const platform::FileDialogResult chosen = m_platform.files.save(request);
+        if (!chosen.accepted)
+            return false;
+        if (!m_puzzle.ColorPuzzle && chosen.filterIndex == 1)
+            m_chooser->showColorMode(true);
+        if (QFileInfo::exists(chosen.path)) {
+            const platform::Answer answer = m_platform.messages.show(
+                text(txt::FileOverwrite), chosen.path, platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
+            if (answer == platform::Answer::Cancel)
+                return false;
+            if (answer == platform::Answer::No)
+                continue;
+        }
+        m_puzzle.PuzzleName = puzzleNameFromPath(chosen.path.toStdString());
+        m_puzzle.FileName = chosen.path.toStdString();
+        setCaption();
+        return saveTo(chosen.path);
+    }
+}
+
+void Form1::AddRecent(const QString& path) {
+    m_recent.AddRecent(path.toStdString());
+    updateRecentMenu();
+}
+
+void Form1::RefreshRecent() {
+    m_recent.RefreshRecent();
+    updateRecentMenu();
+}
+
+void Form1::updateRecentMenu() {
+    for (int i = 0; i < RecentCount; ++i) {
+        QAction* a = m_recentActions[static_cast<std::size_t>(i)];
+        const std::string& entry = m_recent.entry(i);
+        a->setText(fromUtf8(recentCaption(i, entry)));
+        a->setVisible(!entry.empty());
+    }
+    m_MMlijn3->setVisible(!m_recent.entry(0).empty());
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    if (m_beforeClose)
+        m_beforeClose();
+    if (!askSaveFirst()) {
+        event->ignore();
+        return;
+    }
+    setStatus(text(txt::ByeBye));
+    WriteLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
+    m_closing = true;
+    m_sizeDialog->setMainClosing(true);
+    m_newDialog->setMainClosing(true);
+    m_sizeDialog->close();
+    m_newDialog->close();
+    event->accept();
+}
+
+} // namespace gw::editor

@@ -1,0 +1,85 @@
+#include "editor/GridView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtMath>
+
+#include "editor/PaletteColors.h"
+#include "editor/PuzzleOps.h"
+
+namespace gw::editor {
+
+int buttonValue(Qt::MouseButtons buttons) {
+    int value = 0;
+    if (buttons & Qt::LeftButton)
+        value += 1;
+    if (buttons & Qt::RightButton)
+        value += 2;
+    if (buttons & Qt::MiddleButton)
+        value += 4;
+    return value;
+}
+
+GridView::GridView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), m_puzzle(puzzle) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::CrossCursor);
+}
+
+void GridView::redraw(double zoom) {
+    m_zoom = zoom;
+    const int w = gridExtent(m_puzzle.PuzzleWidth, zoom);
+    const int h = gridExtent(m_puzzle.PuzzleHeight, zoom);
+    resize(w, h);
+    const qreal ratio = devicePixelRatioF();
+    m_picture = QImage(QSize(qCeil(w * ratio), qCeil(h * ratio)), QImage::Format_RGB32);
+    m_picture.setDevicePixelRatio(ratio);
+    m_picture.fill(Qt::white);
+    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+        for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+            paintCell(x, y, m_puzzle.cell(x, y));
+    update();
+}
+
+void GridView::paintCell(int x, int y, std::uint8_t index) {
+    if (m_picture.isNull())
+        return;
+    const CellEdges cx = cellEdges(x, m_zoom);
+    const CellEdges cy = cellEdges(y, m_zoom);
+    QPainter painter(&m_picture);
+    painter.fillRect(QRect(QPoint(cx.first, cy.first), QPoint(cx.last, cy.last)), Qt::black);
+    if (cx.last - cx.first > 1 && cy.last - cy.first > 1)
+        painter.fillRect(QRect(QPoint(cx.first + 1, cy.first + 1), QPoint(cx.last - 1, cy.last - 1)),
+                         paletteColor(index));
+    update(QRect(QPoint(cx.first, cy.first), QPoint(cx.last, cy.last)));
+}
+
+QColor GridView::colorAt(QPoint logical) const {
+    const qreal ratio = m_picture.devicePixelRatio();
+    const QPoint device(qFloor(logical.x() * ratio), qFloor(logical.y() * ratio));
+    if (!m_picture.rect().contains(device))
+        return {};
+    return m_picture.pixelColor(device);
+}
+
+void GridView::ensurePictureResolution() {
+    if (!m_picture.isNull() && !qFuzzyCompare(m_picture.devicePixelRatio(), devicePixelRatioF()))
+        redraw(m_zoom); // moved to a screen of another resolution
+}
+
+void GridView::paintEvent(QPaintEvent* event) {
+    ensurePictureResolution();
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().window());
+    painter.drawImage(QPoint(0, 0), m_picture);
+}
+
+void GridView::mousePressEvent(QMouseEvent* event) {
+    emit pointer(buttonValue(event->button()), event->position());
+}
+
+void GridView::mouseMoveEvent(QMouseEvent* event) {
+    emit pointer(buttonValue(event->buttons()), event->position());
+}
+
+} // namespace gw::editor

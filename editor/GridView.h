@@ -1,0 +1,51 @@
+#pragma once
+// Picture1, the drawing grid. The grid is drawn once into a retained picture
+// at the screen's device pixel ratio (so it stays sharp on high-resolution
+// screens) and only copied to the screen on repaint. A full redraw happens at
+// every layout; single cells are drawn over it while the user paints.
+#include <QImage>
+#include <QWidget>
+
+#include "core/Puzzle.h"
+
+namespace gw::editor {
+
+// Mouse buttons as the grid and strip handlers see them: the held buttons
+// added up, 1 left, 2 right, 4 middle (so a drag with left and right held is 3).
+int buttonValue(Qt::MouseButtons buttons);
+
+class GridView : public QWidget {
+    Q_OBJECT
+public:
+    GridView(const Puzzle& puzzle, QWidget* parent = nullptr);
+
+    // Sizes the picture for the puzzle at `zoom` pixels a cell (one pixel
+    // more each way for the closing outline) and redraws every cell.
+    void redraw(double zoom);
+    // Draws cell (x, y) in palette colour `index`, outlined in black.
+    void paintCell(int x, int y, std::uint8_t index);
+    double zoom() const { return m_zoom; }
+    // The retained picture (in device pixels) and one of its pixels by
+    // logical position, as tests and screenshots see it.
+    const QImage& picture() const { return m_picture; }
+    QColor colorAt(QPoint logical) const;
+
+signals:
+    // A press or a move over the grid, in logical pixels of the grid; moves
+    // with a held button keep coming when the pointer leaves the grid.
+    void pointer(int button, QPointF position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void ensurePictureResolution();
+
+    const Puzzle& m_puzzle;
+    double m_zoom = 3;
+    QImage m_picture;
+};
+
+} // namespace gw::editor

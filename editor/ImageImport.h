@@ -1,0 +1,45 @@
+#pragma once
+// Making a puzzle from an ordinary picture: shrink it to at most 50 x 50
+// pixels by area averaging and reduce every pixel to the palette by
+// thresholding each channel at 128.
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "core/Message.h"
+#include "core/Puzzle.h"
+
+namespace gw::editor {
+
+// The working size for a picture of w x h pixels: unchanged up to 50 a side;
+// otherwise the longer side becomes 50 and the shorter its share of it to the
+// nearest pixel (halves to even), never less than one pixel.
+QSize importSize(int width, int height);
+
+// The palette index of a colour: each channel >= 128 is a 1 bit.
+std::uint8_t paletteIndexOf(QRgb color);
+
+enum class ImportStatus {
+    Imported, // the puzzle is the picture
+    NoFile,   // empty path or no such file: the puzzle is unchanged
+    Failed,   // not a picture the loader reads: the grid may be white
+};
+
+struct ImportResult {
+    ImportStatus status = ImportStatus::NoFile;
+    // Messages to show in order: the reduction notice, the colour notice, or
+    // the failure (critical, the path as title) as the last one.
+    Messages messages;
+};
+
+// ImportImage: replaces the puzzle by the picture at `path` (UTF-8). On every
+// path it ends with the button colours black/white and PuzzleChanged false.
+// When imported: size, Cells, ColorPuzzle (true exactly when a cell is neither
+// black nor white), PuzzleName from the file name, empty title, no file name.
+// Transparent parts of a picture (icons, cursors) count as white.
+ImportResult ImportImage(Puzzle& puzzle, const QString& path);
+
+// The same over a picture already loaded; `name` gives PuzzleName.
+ImportResult ImportPicture(Puzzle& puzzle, const QImage& picture, const QString& name);
+
+} // namespace gw::editor
