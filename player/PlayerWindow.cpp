@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,13 +31,32 @@ constexpr int SizerBottomHeight = 12;
 constexpr int SizerMargin = 8;
 constexpr int ButtonGap = 6;
 constexpr int SwatchWidth = 24;
+constexpr int MousePictureHeight = 32;
+
+// A picture file beside the program, whatever its extension says; null when
+// it is missing or unreadable. Taller pictures are shown at MousePictureHeight.
+QPixmap loadMousePicture(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    QPixmap pixmap = QPixmap::fromImage(image);
+    if (image.height() > MousePictureHeight)
+        pixmap.setDevicePixelRatio(qreal(image.height()) / MousePictureHeight);
+    return pixmap;
+}
 
 } // namespace
 
-PlayerWindow::PlayerWindow(Puzzle& puzzle, platform::Platform platform, QWidget* parent)
+PlayerWindow::PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QString& settingsFolder,
+                           QWidget* parent)
     : QMainWindow(parent)
     , m_puzzle(puzzle)
     , m_platform(platform)
+    , m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(puzzle.ProgramFolder) : settingsFolder)
+    , m_recent(m_settingsFolder.toStdString())
 {
     setObjectName(QStringLiteral("Form1"));
     buildMenus();
@@ -169,8 +189,29 @@ void PlayerWindow::changeEvent(QEvent* event)
 
 void PlayerWindow::startUp()
 {
-    setLanguage(0);
+    // A missing "lang.ini" means English, without a word. A byte other than
+    // 0, 1 or 2 would leave every text empty: English then as well.
+    const std::optional<std::uint8_t> stored = ReadLanguageFile(m_settingsFolder.toStdString());
+    setLanguage(stored && *stored <= 2 ? *stored : 0);
+    const QString folder = QString::fromStdString(m_puzzle.ProgramFolder);
+    m_kiezer->setMousePictures(loadMousePicture(folder + QStringLiteral("mouse1.dat")),
+                               loadMousePicture(folder + QStringLiteral("mouse2.dat")));
+    m_recent.readFile();
+    m_recent.RefreshRecent();
+    updateRecentMenu();
+    m_kiezer->paintSwatches(folder);
     KiezerSet();
+}
+
+void PlayerWindow::updateRecentMenu()
+{
+    for (int i = 0; i < RecentCount; ++i) {
+        QAction* action = m_mmRecent[static_cast<std::size_t>(i)];
+        const std::string& entry = m_recent.entry(i);
+        action->setText(QString::fromStdString(recentCaption(i, entry)));
+        action->setVisible(!entry.empty());
+    }
+    m_mmLijn3->setVisible(!m_recent.entry(0).empty());
 }
 
 void PlayerWindow::setLanguage(std::uint8_t language)
@@ -216,7 +257,7 @@ void PlayerWindow::openCommand()
 
 void PlayerWindow::openRecent(int index)
 {
-    (void)index;
+    loadPuzzle(QString::fromStdString(m_recent.entry(index)));
 }
 
 bool PlayerWindow::loadPuzzle(const QString& path)
@@ -235,6 +276,9 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     if (!result.loaded())
         return false;
     m_kiezer->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
+    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + chooseText(m_puzzle.Language, txt::CaptionSuffixPlayer));
+    m_recent.AddRecent(path.toStdString());
+    updateRecentMenu();
     DerivePlayerClues(m_puzzle, m_clues);
     // A window that was never active while maximised lays the puzzle out in
     // the area it has at this moment.
@@ -244,7 +288,6 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     m_puzzleComposed = true;
     m_cmdClear->setEnabled(true);
     m_cmdOplossing->setEnabled(true);
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + chooseText(m_puzzle.Language, txt::CaptionSuffixPlayer));
     return true;
 }
 
@@ -285,6 +328,7 @@ void PlayerWindow::KiezerSet()
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
+    WriteLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
     m_tag = QStringLiteral("CLOSE");
     m_form2->close();
     event->accept();

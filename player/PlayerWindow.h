@@ -13,6 +13,7 @@
 
 #include "core/Clues.h"
 #include "core/Puzzle.h"
+#include "core/Settings.h"
 #include "platform/Platform.h"
 #include "playfield/CellStates.h"
 #include "playfield/PlayField.h"
@@ -36,8 +37,11 @@ class SolutionWindow;
 class PlayerWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `puzzle.ProgramFolder` names the folder of the settings and data files.
-    PlayerWindow(Puzzle& puzzle, platform::Platform platform, QWidget* parent = nullptr);
+    // `puzzle.ProgramFolder` names the folder of the data files and of
+    // "Puzzles"; "lang.ini" and "recent.ini" are kept in `settingsFolder`
+    // (ending with a separator), the program folder when it is empty.
+    PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QString& settingsFolder = QString(),
+                 QWidget* parent = nullptr);
     ~PlayerWindow() override;
 
     // Start-up: language from "lang.ini" (English when missing, without a
@@ -78,6 +82,7 @@ public:
     bool maximisedAreaKnown() const { return m_maximisedAreaKnown; }
 
     const QString& tag() const { return m_tag; }
+    const RecentList& recentFiles() const { return m_recent; }
     const ClueTables& clues() const { return m_clues; }
     PlayerCellStates& cellStates() { return m_cellStates; }
     PlayFieldState& playFieldState() { return m_playState; }
@@ -105,6 +110,7 @@ protected:
 
 private:
     void buildMenus();
+    void updateRecentMenu();
     void buildStrips();
     void layOutClient();
     void hidePlayField();
@@ -121,6 +127,8 @@ private:
     double m_availableHeight = 0;
     bool m_maximisedAreaKnown = false;
     QString m_tag;
+    QString m_settingsFolder;
+    RecentList m_recent;
 
     QMenu* m_mmBestand = nullptr;
     QMenu* m_mmTaal = nullptr;

@@ -4,15 +4,18 @@
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "platform/QtPlatform.h"
+#include "platform/SettingsFolder.h"
 #include "player/PlayerWindow.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gridwick Puzzler"));
     gw::platform::QtPlatform platform;
     gw::Puzzle puzzle;
     puzzle.ProgramFolder = gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
-    gw::player::PlayerWindow window(puzzle, platform.platform());
+    const QString settings = gw::platform::settingsFolder(QString::fromStdString(puzzle.ProgramFolder));
+    gw::player::PlayerWindow window(puzzle, platform.platform(), settings);
     platform.setParentWindow(&window);
     window.startUp();
     window.show();

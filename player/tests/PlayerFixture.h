@@ -22,6 +22,7 @@ struct PlayerFixture {
     PlayerFixture()
     {
         puzzle.ProgramFolder = QDir(folder.path()).absolutePath().toStdString() + "/";
+        puzzle.Language = 0;
     }
 
     // Builds the window, runs its start-up and shows it at `size`.
@@ -38,7 +39,7 @@ struct PlayerFixture {
     // Writes `bytes` to a file of the program folder; returns its path.
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = QDir(folder.path()).filePath(name);
+        const QString path = folder.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return {};
