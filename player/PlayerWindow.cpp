@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
-#include <QImageReader>
+#include <QPixmap>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,18 +33,14 @@ constexpr int ButtonGap = 6;
 constexpr int SwatchWidth = 24;
 constexpr int MousePictureHeight = 32;
 
-// A picture file beside the program, whatever its extension says; null when
-// it is missing or unreadable. Taller pictures are shown at MousePictureHeight.
-QPixmap loadMousePicture(const QString& path)
+// A mouse picture file beside the program (any format Qt reads, whatever
+// the extension), shown at most MousePictureHeight pixels high; null when it
+// is missing, and the chooser then draws its own.
+QPixmap mousePicture(const QString& path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    QPixmap pixmap = QPixmap::fromImage(image);
-    if (image.height() > MousePictureHeight)
-        pixmap.setDevicePixelRatio(qreal(image.height()) / MousePictureHeight);
+    QPixmap pixmap(path);
+    if (pixmap.height() > MousePictureHeight)
+        pixmap.setDevicePixelRatio(qreal(pixmap.height()) / MousePictureHeight);
     return pixmap;
 }
 
@@ -194,8 +190,8 @@ void PlayerWindow::startUp()
     const std::optional<std::uint8_t> stored = ReadLanguageFile(m_settingsFolder.toStdString());
     setLanguage(stored && *stored <= 2 ? *stored : 0);
     const QString folder = QString::fromStdString(m_puzzle.ProgramFolder);
-    m_kiezer->setMousePictures(loadMousePicture(folder + QStringLiteral("mouse1.dat")),
-                               loadMousePicture(folder + QStringLiteral("mouse2.dat")));
+    m_kiezer->setMousePictures(mousePicture(folder + QStringLiteral("mouse1.dat")),
+                               mousePicture(folder + QStringLiteral("mouse2.dat")));
     m_recent.readFile();
     m_recent.RefreshRecent();
     updateRecentMenu();

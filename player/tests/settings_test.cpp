@@ -3,12 +3,14 @@
 // both files when they keep them in one folder.
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
 
 #include "PlayerFixture.h"
 #include "core/Settings.h"
 #include "editor/Form1.h"
+#include "playfield/ColourChooser.h"
 
 using namespace gw;
 using gw::platform::Answer;
@@ -55,6 +57,33 @@ private slots:
         QVERIFY(w.languageAction(language)->isChecked());
         QCOMPARE(w.cmdErrors()->text(), errorsCaption);
         QVERIFY(f.fakes.messages.requests().isEmpty());
+    }
+
+    void startUpReadsThePicturesBesideTheProgram()
+    {
+        PlayerFixture f;
+        auto writePicture = [&](const QString& name, QSize size, QColor colour) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(colour);
+            QVERIFY(image.save(f.folder.filePath(name), "PNG"));
+        };
+        writePicture("mouse1.dat", QSize(20, 30), QColor(200, 0, 0));
+        writePicture("mouse2.dat", QSize(20, 30), QColor(0, 0, 200));
+        writePicture("hamworst.dat", QSize(24, 24), QColor(230, 230, 180));
+        player::PlayerWindow& w = f.start();
+        QCOMPARE(w.kiezerL().mousePicture(1).toImage().pixelColor(10, 15), QColor(200, 0, 0));
+        QCOMPARE(w.kiezerL().mousePicture(2).toImage().pixelColor(10, 15), QColor(0, 0, 200));
+        QCOMPARE(w.kiezerL().swatchColour(0), QColor(230, 230, 180));
+        QCOMPARE(w.kiezerL().swatchColour(1), QColor(0, 0, 0));
+        QCOMPARE(w.kiezerL().swatchColour(8), QColor(0, 255, 255));
+    }
+
+    void startUpWithoutPicturesUsesWhiteForUnmarked()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QCOMPARE(w.kiezerL().swatchColour(0), QColor(255, 255, 255));
+        QVERIFY(!w.kiezerL().mousePicture(1).isNull());
     }
 
     void langIniWrittenOnExit()
