@@ -148,8 +148,14 @@ void PlayerWindow::buildStrips()
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize)
+    if (watched == m_client && event->type() == QEvent::Resize) {
         layOutClient();
+        // The maximised size may arrive after the activation it belongs to.
+        if (isActiveWindow() && isMaximized()) {
+            recordAvailableArea();
+            m_maximisedAreaKnown = true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

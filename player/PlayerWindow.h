@@ -76,8 +76,9 @@ public:
     double availableWidth() const { return m_availableWidth; }
     double availableHeight() const { return m_availableHeight; }
     // Records the client area left of Sizer and above SizerBottom as the
-    // available area. Done when the window becomes active while maximised;
-    // until that has happened once, also at every load.
+    // available area. Done when the window becomes active while maximised
+    // (and when an active maximised window gets its size); until that has
+    // happened once, also at every load.
     void recordAvailableArea();
     bool maximisedAreaKnown() const { return m_maximisedAreaKnown; }
 

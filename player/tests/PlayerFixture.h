@@ -25,13 +25,17 @@ struct PlayerFixture {
         puzzle.Language = 0;
     }
 
-    // Builds the window, runs its start-up and shows it at `size`.
-    player::PlayerWindow& start(QSize size = QSize(900, 700))
+    // Builds the window, runs its start-up and shows it at `size`, or
+    // maximised when `maximised`.
+    player::PlayerWindow& start(QSize size = QSize(900, 700), bool maximised = false)
     {
         window = std::make_unique<player::PlayerWindow>(puzzle, fakes.platform());
         window->startUp();
         window->resize(size);
-        window->show();
+        if (maximised)
+            window->showMaximized();
+        else
+            window->show();
         QCoreApplication::processEvents();
         return *window;
     }

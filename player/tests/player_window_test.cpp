@@ -268,6 +268,49 @@ private slots:
         QVERIFY(w.picture1().width() <= w.sizer()->x() + 1);
     }
 
+    void maximisedActivationRecordsTheAvailableArea()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start(QSize(420, 320), true);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.isMaximized());
+        QVERIFY(w.maximisedAreaKnown());
+        const double maximisedWidth = w.availableWidth();
+        const double maximisedHeight = w.availableHeight();
+        QCOMPARE(maximisedWidth, w.sizer()->x() * 72.0 / w.logicalDpiX());
+        QCOMPARE(maximisedHeight, w.sizerBottom()->y() * 72.0 / w.logicalDpiY());
+
+        // Back in a small normal window, a load still uses the maximised area.
+        w.showNormal();
+        w.resize(420, 320);
+        QTRY_VERIFY(w.sizer()->x() < maximisedWidth * w.logicalDpiX() / 72.0 - 1);
+        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile, false)));
+        QCOMPARE(w.availableWidth(), maximisedWidth);
+        QVERIFY(w.picture1().width() >= int(maximisedWidth * w.logicalDpiX() / 72.0) - 1);
+    }
+
+    void positionLabelStaysNearTheBottomOfSizer_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("small") << QSize(400, 420);
+        QTest::newRow("tall") << QSize(600, 900);
+    }
+    void positionLabelStaysNearTheBottomOfSizer()
+    {
+        QFETCH(QSize, size);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start(size);
+        QCOMPARE(w.positie()->y(), int(w.sizer()->height() - 1.5 * w.positie()->height()));
+        QCOMPARE(w.sizer()->geometry().right(), w.centralWidget()->width() - 1);
+        QCOMPARE(w.sizer()->height(), w.centralWidget()->height());
+        QCOMPARE(w.sizerBottom()->geometry().bottom(), w.centralWidget()->height() - 1);
+        // The position label shows the cell under the pointer.
+        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile, false)));
+        QTest::mouseMove(&w.picture1().field(), f.cellCentre(3, 2));
+        QCOMPARE(w.positie()->text(), QStringLiteral(" 4, 3"));
+    }
+
     void giveSolutionShowsSnapshotOfTheMarks()
     {
         PlayerFixture f;
