@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <memory>
 #include <random>
 
 #include "platform/testing/FakePlatform.h"
@@ -43,23 +44,36 @@ Setup& setup()
     return s;
 }
 
+// A started player window on screen, with no puzzle yet.
+struct ShownPlayer {
+    gw::platform::testing::FakePlatform fakes;
+    gw::Puzzle puzzle;
+    std::unique_ptr<gw::player::PlayerWindow> window;
+
+    ShownPlayer()
+    {
+        puzzle.ProgramFolder = setup().folder.path().toStdString() + "/";
+        window = std::make_unique<gw::player::PlayerWindow>(puzzle, fakes.platform());
+        window->startUp();
+        window->resize(1280, 960);
+        window->show();
+    }
+    bool open()
+    {
+        const bool loaded = window->loadPuzzle(setup().path);
+        QCoreApplication::processEvents();
+        return loaded;
+    }
+};
+
 // Open again and again in one window that is already on screen.
 void BM_OpenColourPuzzle50(benchmark::State& state)
 {
-    gw::platform::testing::FakePlatform fakes;
-    gw::Puzzle puzzle;
-    puzzle.ProgramFolder = setup().folder.path().toStdString() + "/";
-    gw::player::PlayerWindow window(puzzle, fakes.platform());
-    window.startUp();
-    window.resize(1280, 960);
-    window.show();
+    ShownPlayer player;
     QCoreApplication::processEvents();
-    for (auto _ : state) {
-        const bool loaded = window.loadPuzzle(setup().path);
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(loaded);
-    }
-    state.counters["cellSize"] = window.playFieldState().TestCellSize;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(player.open());
+    state.counters["cellSize"] = player.window->playFieldState().TestCellSize;
 }
 BENCHMARK(BM_OpenColourPuzzle50)->Unit(benchmark::kMillisecond);
 
@@ -67,16 +81,8 @@ BENCHMARK(BM_OpenColourPuzzle50)->Unit(benchmark::kMillisecond);
 void BM_StartAndOpenColourPuzzle50(benchmark::State& state)
 {
     for (auto _ : state) {
-        gw::platform::testing::FakePlatform fakes;
-        gw::Puzzle puzzle;
-        puzzle.ProgramFolder = setup().folder.path().toStdString() + "/";
-        gw::player::PlayerWindow window(puzzle, fakes.platform());
-        window.startUp();
-        window.resize(1280, 960);
-        window.show();
-        const bool loaded = window.loadPuzzle(setup().path);
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(loaded);
+        ShownPlayer player;
+        benchmark::DoNotOptimize(player.open());
     }
 }
 BENCHMARK(BM_StartAndOpenColourPuzzle50)->Unit(benchmark::kMillisecond);
