@@ -93,6 +93,7 @@ public:
 
     CluePanel& picture1() const { return *m_picture1; }
     ColourChooser& kiezerL() const { return *m_kiezer; }
+    QScrollArea* playArea() const { return m_playArea; }
     QWidget* sizer() const { return m_sizer; }
     QWidget* sizerBottom() const { return m_sizerBottom; }
     QPushButton* cmdErrors() const { return m_cmdErrors; }

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "PlayerFixture.h"
@@ -266,6 +268,42 @@ private slots:
         QVERIFY(w.picture1().width() >= w.sizer()->x() - 1);
         QVERIFY(w.picture1().height() >= w.sizerBottom()->y() - 1);
         QVERIFY(w.picture1().width() <= w.sizer()->x() + 1);
+    }
+
+    void cluePanelFillsTheAreaWithoutScrollBars_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        for (int width : {640, 733, 901, 1111})
+            QTest::addRow("%d wide", width) << width << 500 + width % 7;
+    }
+    void cluePanelFillsTheAreaWithoutScrollBars()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start(QSize(width, height));
+        QVERIFY(w.loadPuzzle(f.writePuzzle("flag.ppm", Flag, true)));
+        QCoreApplication::processEvents();
+        QVERIFY(!w.playArea()->horizontalScrollBar()->isVisible());
+        QVERIFY(!w.playArea()->verticalScrollBar()->isVisible());
+        QCOMPARE(w.picture1().width(), w.sizer()->x());
+        QCOMPARE(w.picture1().height(), w.sizerBottom()->y());
+    }
+
+    void tooSmallAreaEndsWithSmallestCellsAndScrolls()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start(QSize(260, 200));
+        std::vector<std::string> rows(40, std::string(40, '.'));
+        for (int y = 0; y < 40; ++y)
+            for (int x = y % 2; x < 40; x += 2)
+                rows[std::size_t(y)][std::size_t(x)] = '#';
+        QVERIFY(w.loadPuzzle(f.writePuzzle("chess.pbm", rows, false)));
+        QCOMPARE(int(w.playFieldState().TestCellSize), 3);
+        QCoreApplication::processEvents();
+        QVERIFY(w.picture1().width() > w.sizer()->x());
+        QVERIFY(w.playArea()->horizontalScrollBar()->isVisible());
     }
 
     void maximisedActivationRecordsTheAvailableArea()
