@@ -299,9 +299,9 @@ void Form1::websiteCommand() {
 }
 
 void Form1::aboutCommand() {
-    setStatus(text(txt::AboutInvitation));
+    setStatus(text(txt::AboutInvitation) + text(txt::WebAddress));
     QStringList lines{text(txt::ProductMaker), text(txt::AboutVersion), QString(), text(txt::AboutOwnership),
-                      QString(),               text(txt::AboutAuthor),  text(txt::AboutContact), QString(),
+                      QString(),               text(txt::AboutAuthor),  text(txt::AboutContact) + text(txt::WebAddress), QString(),
                       text(txt::AboutTranslator)};
     const QString request = text(txt::AboutWriteInEnglish);
     if (!request.isEmpty())

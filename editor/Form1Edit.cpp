@@ -38,7 +38,6 @@ void Form1::drawCell(int button, int x, int y) {
 void Form1::sizeCommand() {
     m_sizeDialog->refresh();
     m_sizeDialog->show();
-    m_sizeDialog->raise();
 }
 
 void Form1::afterPictureChange(const QString& status) {

@@ -79,7 +79,6 @@ void Form1::newCommand() {
     if (!askSaveFirst())
         return;
     m_newDialog->show();
-    m_newDialog->raise();
 }
 
 void Form1::openCommand() {

@@ -162,6 +162,8 @@ const std::vector<NamedText>& allTexts()
         ENTRY(NoErrors),
         ENTRY(NoErrorsTitle),
         ENTRY(PuzzlePrinted),
+        ENTRY(PrintFailed),
+        ENTRY(PdfFailed),
         ENTRY(FooterLine1),
         ENTRY(FooterLine2),
         ENTRY(HelpFile),

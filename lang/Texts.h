@@ -383,6 +383,15 @@ inline constexpr Text NoErrorsTitle{"No errors", "Geen fouten", "Nessun errore"}
 
 inline constexpr Text PuzzlePrinted{
     "The puzzle has been printed.", "De puzzel is afgedrukt.", "Il puzzle \u00e8 stato stampato."};
+// A print job the printer refused, or a PDF file that could not be written;
+// title PrintFormX_Title, OK, critical icon.
+inline constexpr Text PrintFailed{
+    "The puzzle could not be printed. Check the printer and try again.",
+    "De puzzel kon niet worden afgedrukt. Controleer de printer en probeer het opnieuw.",
+    "Non \u00e8 stato possibile stampare il puzzle. Controlla la stampante e riprova."};
+inline constexpr Text PdfFailed{
+    "The PDF file could not be written.", "Het PDF-bestand kon niet worden geschreven.",
+    "Non \u00e8 stato possibile scrivere il file PDF."};
 // Page footer, two lines. The Dutch first line begins with one blank.
 inline constexpr Text FooterLine1{
     "This Japanese puzzle has been made with Gridwick Puzzle Maker.",

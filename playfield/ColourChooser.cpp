@@ -115,11 +115,11 @@ void ColourChooser::paintSwatches(const QString& programFolder)
     m_stripWidget->update();
 }
 
-void ColourChooser::copySwatchesFrom(const ColourChooser& mainStrip)
+void ColourChooser::copySwatchColours(const QList<QColor>& mainSwatches)
 {
     QPainter painter(&m_strip);
-    for (int i = 0; i < mainStrip.swatchCount() && i + 1 < swatchCount(); ++i)
-        painter.fillRect(QRect(0, (i + 1) * m_sw, m_sw, m_sw), mainStrip.swatchColour(i));
+    for (int i = 0; i < mainSwatches.size() && i + 1 < swatchCount(); ++i)
+        painter.fillRect(QRect(0, (i + 1) * m_sw, m_sw, m_sw), mainSwatches[i]);
     painter.end();
     m_stripWidget->update();
 }

@@ -7,7 +7,9 @@
 // Two kinds: the maker's main window strip (swatch i = palette index i, 8 or
 // 2 visible) and the play-field strip (swatch 0 the unmarked look, swatch i =
 // palette index i - 1, so the swatch index is the cell state; 9 or 3 visible).
+#include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -38,9 +40,9 @@ public:
     // (1, 1) is then the unmarked look, else white), and the palette colours
     // in swatches 1..8.
     void paintSwatches(const QString& programFolder = QString());
-    // Test window: the main strip's eight swatches copied one swatch lower
-    // (over whatever "hamworst.dat" left there).
-    void copySwatchesFrom(const ColourChooser& mainStrip);
+    // Test window: the main strip's swatch colours (palette order) copied one
+    // swatch lower, over whatever "hamworst.dat" left there.
+    void copySwatchColours(const QList<QColor>& mainSwatches);
 
     // Number of swatches that can be chosen (the strip's visible height).
     void setVisibleSwatches(int count);

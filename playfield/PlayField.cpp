@@ -5,7 +5,7 @@
 #include "CluePanel.h"
 #include "ColourChooser.h"
 #include "Cursors.h"
-#include "PendingTexts.h"
+#include "lang/Texts.h"
 #include "core/Palette.h"
 #include "core/Rounding.h"
 
@@ -72,16 +72,16 @@ void PlayField::completionCheck()
     if (!solved())
         return;
     const std::uint8_t language = m_puzzle.Language;
-    const QString title = QString::fromStdString(ChooseText(language, pending::PuzzleSolvedTitle));
+    const QString title = QString::fromStdString(ChooseText(language, txt::PuzzleSolvedTitle));
     if (m_kind == PlayFieldKind::Maker) {
-        const auto answer = m_messages.show(QString::fromStdString(ChooseText(language, pending::SolvedMaker)),
+        const auto answer = m_messages.show(QString::fromStdString(ChooseText(language, txt::SolvedTestWindow)),
                                             title, platform::Icon::Information, platform::Buttons::YesNo);
         if (answer == platform::Answer::Yes)
             emit closeRequested();
         return;
     }
     if (!m_state.SolvedShown)
-        m_messages.show(QString::fromStdString(ChooseText(language, pending::SolvedPlayer)), title,
+        m_messages.show(QString::fromStdString(ChooseText(language, txt::SolvedPlayer)), title,
                         platform::Icon::Information, platform::Buttons::Ok);
     m_state.SolvedShown = true;
 }

@@ -5,12 +5,13 @@
 #include <QWidget>
 #include <cmath>
 
+#include "platform/Units.h"
+
 namespace gw {
 
 double screenPixelsPerPoint(const QWidget* widget)
 {
-    const double dpi = widget ? widget->logicalDpiX() : 96.0;
-    return (dpi > 0 ? dpi : 96.0) / 72.0;
+    return platform::ScreenUnits::fromScreen(widget ? widget->screen() : nullptr).pointsToPixelsX(1.0);
 }
 
 void PointImage::reset(QSizeF sizePoints, double pixelsPerPoint, double dpr, const QColor& fill)

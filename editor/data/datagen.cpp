@@ -93,7 +93,7 @@ int writeHelp(const QString& sourcePath, const QString& outPath) {
     return QFile::exists(outPath) ? 0 : fail("cannot write " + outPath);
 }
 
-// The text drawing: lines starting with "#" are comments, "Title: <text>"
+// The text drawing: lines starting with ";" are comments, "Title: <text>"
 // gives the puzzle's title; every other non-empty line is a row of cells:
 // "." white, "#" or "K" black, R red, B blue, Y yellow, G green, M magenta,
 // A aqua. A drawing that uses only "." and "#" is black and white.
@@ -110,7 +110,7 @@ int writePuzzle(const QString& artPath, const QString& outPath) {
         const QString line = in.readLine().trimmed();
         if (line.startsWith(QLatin1String("Title:")))
             puzzle.PuzzleTitle = line.mid(6).trimmed().toStdString();
-        else if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+        else if (!line.isEmpty() && !line.startsWith(QLatin1Char(';')))
             rows << line;
     }
     const int height = int(rows.size());

@@ -1,15 +1,11 @@
 #pragma once
 // Helpers shared by the play-field and print tests: puzzles written as rows of
-// characters and a message box fake that records and answers every message.
-#include <QString>
-#include <deque>
+// characters.
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "core/Palette.h"
 #include "core/Puzzle.h"
-#include "platform/Platform.h"
 
 namespace gw::test {
 
@@ -42,31 +38,5 @@ inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colou
     }
     return p;
 }
-
-struct ShownMessage {
-    QString text;
-    QString title;
-    platform::Icon icon;
-    platform::Buttons buttons;
-};
-
-// Answers with the scripted answers in order, then with `fallback`.
-class RecordingMessages : public platform::MessageBoxes {
-public:
-    std::vector<ShownMessage> shown;
-    std::deque<platform::Answer> answers;
-    platform::Answer fallback = platform::Answer::No;
-
-    platform::Answer show(const QString& text, const QString& title, platform::Icon icon,
-                          platform::Buttons buttons) override
-    {
-        shown.push_back({text, title, icon, buttons});
-        if (answers.empty())
-            return buttons == platform::Buttons::Ok ? platform::Answer::Ok : fallback;
-        const platform::Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
 
 } // namespace gw::test

@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include <QTemporaryDir>
+#include "platform/testing/FakePlatform.h"
 #include "core/Rounding.h"
 #include "playfield/ClueDrawing.h"
 #include "playfield/CluePanel.h"
@@ -32,7 +34,7 @@ struct Rig {
     ClueTables clues;
     CountingStates states;
     PlayFieldState state;
-    test::RecordingMessages messages;
+    platform::testing::ScriptedMessageBoxes messages;
     QWidget window;
     CluePanel* panel;
     ColourChooser* chooser;
@@ -237,7 +239,7 @@ void PlayFieldTest::markingWhileTheComputerTestRunsStopsItFirst()
     rig.mark(1, 1, 1);
     QCOMPARE(order, (std::vector<std::string>{"stop", "set"}));
     rig.mark(4, 0, 0); // the middle button marks nothing and stops nothing
-    QCOMPARE(order.size(), std::size_t(2));
+    QCOMPARE(order.size(), qsizetype(2));
 }
 
 void PlayFieldTest::blackMarksAloneDoNotSolveWhiteMarksDo()
@@ -246,36 +248,38 @@ void PlayFieldTest::blackMarksAloneDoNotSolveWhiteMarksDo()
     rig.mark(1, 0, 0);
     rig.mark(1, 1, 1);
     QVERIFY(!rig.field->solved());
-    QVERIFY(rig.messages.shown.empty());
+    QVERIFY(rig.messages.requests().isEmpty());
     rig.mark(2, 1, 0);
-    QVERIFY(rig.messages.shown.empty());
+    QVERIFY(rig.messages.requests().isEmpty());
+    rig.messages.answer(platform::Answer::No);
     rig.mark(2, 0, 1);
     QVERIFY(rig.field->solved());
-    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
-    const auto& m = rig.messages.shown[0];
+    QCOMPARE(rig.messages.requests().size(), qsizetype(1));
+    const auto& m = rig.messages.requests()[0];
     QVERIFY(m.text.startsWith(QStringLiteral("You have solved the puzzle. If you have done this without cheating")));
     QCOMPARE(m.title, QStringLiteral("Puzzle solved"));
     QCOMPARE(m.icon, platform::Icon::Information);
     QCOMPARE(m.buttons, platform::Buttons::YesNo);
     // Pressing a cell that already has the mark asks nothing again.
     rig.mark(2, 0, 1);
-    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
+    QCOMPARE(rig.messages.requests().size(), qsizetype(1));
     // Breaking and re-solving asks again.
     rig.mark(1, 0, 1);
+    rig.messages.answer(platform::Answer::No);
     rig.mark(2, 0, 1);
-    QCOMPARE(rig.messages.shown.size(), std::size_t(2));
+    QCOMPARE(rig.messages.requests().size(), qsizetype(2));
 }
 
 void PlayFieldTest::makerYesAsksToCloseTheWindow()
 {
     Rig rig(PlayFieldKind::Maker, {"#"});
     QSignalSpy close(rig.field.get(), &PlayField::closeRequested);
-    rig.messages.answers = {platform::Answer::No};
+    rig.messages.answer(platform::Answer::No);
     rig.mark(1, 0, 0);
     QCOMPARE(close.count(), 0);
     QCOMPARE(rig.states.cellState(0, 0), 1);
     rig.mark(2, 0, 0);
-    rig.messages.answers = {platform::Answer::Yes};
+    rig.messages.answer(platform::Answer::Yes);
     rig.mark(1, 0, 0);
     QCOMPARE(close.count(), 1);
 }
@@ -283,24 +287,26 @@ void PlayFieldTest::makerYesAsksToCloseTheWindow()
 void PlayFieldTest::playerGivesTheSolvedMessageOncePerReset()
 {
     Rig rig(PlayFieldKind::Player, {"#.", "##"});
+    rig.messages.answer(platform::Answer::Ok);
     rig.mark(1, 0, 0);
     rig.mark(1, 0, 1);
     rig.mark(1, 1, 1);
     rig.mark(2, 1, 0);
-    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
-    QCOMPARE(rig.messages.shown[0].text, QStringLiteral("You have solved the puzzle."));
-    QCOMPARE(rig.messages.shown[0].buttons, platform::Buttons::Ok);
+    QCOMPARE(rig.messages.requests().size(), qsizetype(1));
+    QCOMPARE(rig.messages.requests()[0].text, QStringLiteral("You have solved the puzzle."));
+    QCOMPARE(rig.messages.requests()[0].buttons, platform::Buttons::Ok);
     QVERIFY(rig.state.SolvedShown);
     rig.mark(1, 0, 0); // dragging over a solved field
     rig.mark(1, 1, 1);
-    QCOMPARE(rig.messages.shown.size(), std::size_t(1));
+    QCOMPARE(rig.messages.requests().size(), qsizetype(1));
     rig.field->ResetPlayField();
     QVERIFY(!rig.state.SolvedShown);
+    rig.messages.answer(platform::Answer::Ok);
     rig.mark(1, 0, 0);
     rig.mark(1, 0, 1);
     rig.mark(1, 1, 1);
     rig.mark(2, 1, 0);
-    QCOMPARE(rig.messages.shown.size(), std::size_t(2));
+    QCOMPARE(rig.messages.requests().size(), qsizetype(2));
 }
 
 void PlayFieldTest::fiftyByFiftyInATinyAreaEndsAtFontFiveCellThree()
@@ -582,10 +588,12 @@ void PlayFieldTest::unmarkedLookComesFromTheStripPicture()
     QCOMPARE(chooser.swatchColour(0), QColor(Qt::white));
     QCOMPARE(chooser.swatchColour(1), QColor(Qt::black));
     QCOMPARE(chooser.swatchColour(5), QColor(255, 255, 0));
-    const QString folder = QStringLiteral(GRIDWICK_SOURCE_DIR "/playfield/data");
-    chooser.paintSwatches(folder);
-    QImage look(folder + QStringLiteral("/hamworst.dat"));
-    QVERIFY(!look.isNull());
+    QTemporaryDir folder;
+    QImage look(30, 30, QImage::Format_RGB32);
+    look.fill(QColor(230, 226, 200));
+    look.setPixelColor(0, 0, Qt::red); // only (1, 1) counts
+    QVERIFY(look.save(folder.filePath(QStringLiteral("hamworst.dat")), "BMP"));
+    chooser.paintSwatches(folder.path());
     QCOMPARE(chooser.swatchColour(0), look.pixelColor(1, 1));
     QCOMPARE(chooser.swatchColour(2), QColor(Qt::white));
     std::array<std::uint8_t, 2> mainChoice{{0, 1}};

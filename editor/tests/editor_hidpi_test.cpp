@@ -1,0 +1,82 @@
+// The main window on a screen with a device pixel ratio of 2: the grid, the
+// preview and the strip are drawn at full resolution, and a pointer lands on
+// the cell under it.
+#include <QApplication>
+#include <QTest>
+
+#include "core/Palette.h"
+#include "editor/ColorChooser.h"
+#include "editor/GridView.h"
+#include "editor/PreviewView.h"
+#include "editor/tests/EditorTestKit.h"
+
+using namespace gw;
+using namespace gw::editor;
+using namespace gw::editor::testing;
+
+class EditorHiDpiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        platform::testing::filterOffscreenNoise();
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+    }
+
+    void gridIsDrawnAtDeviceResolution() {
+        Maker maker;
+        maker.setFreeArea(QSize(500, 400));
+        QCOMPARE(maker.form->GridZoom(), 16.0);
+        maker.form->drawCell(1, 1, 0);
+        const QImage& picture = maker.form->grid().picture();
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.size(), QSize(802, 802));
+        // Logical pixels 16..32 of cell 1 are device pixels 32..65, all black now; a one-pixel
+        // outline is two device pixels wide, with nothing blurred beside it.
+        QCOMPARE(picture.pixelColor(31, 10), QColor(Qt::white)); // inside cell 0
+        QCOMPARE(picture.pixelColor(32, 10), QColor(Qt::black));
+        QCOMPARE(picture.pixelColor(65, 10), QColor(Qt::black));
+        QCOMPARE(picture.pixelColor(66, 10), QColor(Qt::white)); // inside cell 2
+        QCOMPARE(picture.pixelColor(66, 31), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(66, 32), QColor(Qt::black)); // outline under cell 2
+        QCOMPARE(picture.pixelColor(66, 33), QColor(Qt::black));
+        QCOMPARE(picture.pixelColor(66, 34), QColor(Qt::white));
+    }
+
+    void pointerLandsOnTheCellUnderIt() {
+        Maker maker;
+        maker.setFreeArea(QSize(500, 400));
+        QCOMPARE(maker.form->GridZoom(), 16.0);
+        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, QPoint(7 * 16 + 3, 9 * 16 + 12));
+        QCOMPARE(maker.puzzle.cell(7, 9), Black);
+        QCOMPARE(maker.form->positionText(), QStringLiteral(" 8, 10"));
+    }
+
+    void previewAndStripStaySharp() {
+        Maker maker;
+        maker.form->NieuwePuzzel(10, 10, true);
+        maker.form->drawCell(1, 3, 2);
+        const QImage preview = maker.form->preview().grab().toImage();
+        QCOMPARE(preview.devicePixelRatio(), 2.0);
+        // One cell is a 2 x 2 block of device pixels, without blur at its edges.
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                QCOMPARE(preview.pixelColor(6 + dx, 4 + dy), QColor(Qt::black));
+        QCOMPARE(preview.pixelColor(5, 4), QColor(Qt::white));
+        QCOMPARE(preview.pixelColor(8, 4), QColor(Qt::white));
+
+        ColorStrip& strip = maker.form->chooser().strip();
+        const QImage swatches = strip.grab().toImage();
+        const int sw = strip.swatchSize() * 2;
+        QCOMPARE(swatches.pixelColor(3, 2 * sw - 1), QColor(Qt::white)); // last row of swatch 1
+        QCOMPARE(swatches.pixelColor(3, 2 * sw), QColor(Qt::red));       // first row of swatch 2
+    }
+};
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    EditorHiDpiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "editor_hidpi_test.moc"

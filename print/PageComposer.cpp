@@ -1,0 +1,155 @@
+#include "PageComposer.h"
+
+#include "PageSurface.h"
+#include "core/Palette.h"
+#include "core/Rounding.h"
+#include "playfield/ClueDrawing.h"
+#include "playfield/ComposePlayField.h"
+
+namespace gw {
+
+namespace {
+const QString TitleSample = QStringLiteral("abcdefghijklmnopqurstuvwxyz1234567890");
+
+QColor paletteColour(int index)
+{
+    if (index < 0 || index >= PaletteSize)
+        return Qt::black;
+    return QColor(Palette[index].r, Palette[index].g, Palette[index].b);
+}
+
+// The manual size as typed: its integer part, or nothing when the text is
+// empty or not a number.
+std::optional<long long> manualValue(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (text.trimmed().isEmpty() || !ok)
+        return std::nullopt;
+    return static_cast<long long>(std::clamp(value, -1e9, 1e9));
+}
+} // namespace
+
+QColor backgroundTint(const QColor& c)
+{
+    return QColor((c.red() + 3060) / 13, (c.green() + 3060) / 13, (c.blue() + 3060) / 13);
+}
+
+QSizeF pageWithoutPrinter(bool portrait)
+{
+    return portrait ? QSizeF(594.0, 840.95) : QSizeF(840.95, 594.0);
+}
+
+PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const PageOptions& options,
+                       const Puzzle& puzzle, const ClueTables& clues, const PageTexts& texts)
+{
+    PageLayout layout;
+    layout.page = page;
+    const bool forTest = mode == PageMode::TestWindow;
+    const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
+    const int r = clues.MaxRowClues, c = clues.MaxColumnClues;
+    const double pageW = page.width(), pageH = page.height();
+    QPaintDevice* device = surface.metricsDevice();
+
+    // The title line only exists outside the test window and with a text.
+    const bool hasTitle = !forTest && !options.title.isEmpty();
+    if (!forTest) {
+        layout.titleHeight = textHeight(pointFont(36), device);
+        layout.footerHeight = 2 * textHeight(pointFont(10), device);
+    }
+    const double titleTerm = hasTitle ? layout.titleHeight : 0.0;
+    const double footer = layout.footerHeight;
+
+    auto widthOfTen = [&](int f) { return tenWidth(f, device); };
+    layout.bestFontSize = largestFittingFontSize(widthOfTen, [&](double t) {
+        return t * (r + w) < pageW && t * (c + h) + footer + titleTerm + 3 < pageH;
+    });
+    layout.clueFontSize = layout.bestFontSize;
+    if (!options.automaticSize) {
+        if (const auto v = manualValue(options.manualSize)) {
+            if (*v >= 5 && *v <= layout.bestFontSize)
+                layout.clueFontSize = static_cast<int>(*v);
+        } else {
+            layout.manualFellBack = true;
+        }
+    }
+
+    int cell = roundHalfEven(widthOfTen(layout.clueFontSize));
+    while (cell > 3) {
+        const bool tooWide = (r + w) * cell > pageW;
+        const bool tooHighWithTitle = hasTitle && (c + h) * cell > pageH - footer - layout.titleHeight;
+        const bool tooHigh = (c + h) * cell > pageH - footer;
+        if (!(tooWide || tooHighWithTitle || tooHigh))
+            break;
+        --cell;
+    }
+    layout.cellSize = std::max(cell, 3);
+    const int s = layout.cellSize;
+
+    // A canvas is as large as the block (never larger than the page); without
+    // a title it leaves the title line out, so the block fills it exactly.
+    if (surface.isCanvas()) {
+        QSizeF canvas((r + w) * s + 2, (c + h) * s + footer + titleTerm);
+        canvas = canvas.boundedTo(page);
+        surface.setCanvasSize(canvas);
+        layout.canvas = canvas;
+    }
+
+    const double blockW = (r + w) * s;
+    const double blockH = (c + h) * s + footer + titleTerm;
+    if (!forTest) {
+        const QSizeF inner = surface.innerSize();
+        layout.offsetX = (inner.width() - blockW) / 2;
+        layout.offsetY = (inner.height() - blockH) / 2;
+    }
+
+    QPainter painter;
+    if (!surface.begin(painter))
+        return layout;
+    layout.painted = true;
+    const double pixel = surface.pixelInPoints();
+    double y = layout.offsetY;
+    if (hasTitle) {
+        painter.setFont(pointFont(36));
+        painter.setPen(options.printColour);
+        double x = layout.offsetX;
+        if (options.centreTitle)
+            x += roundHalfEven(blockW - textWidth(painter.font(), device, options.title)) / 2;
+        drawTextAt(painter, device, x, y, options.title);
+        y += layout.titleHeight;
+    }
+
+    painter.setFont(pointFont(layout.clueFontSize));
+    GridPlacement grid;
+    grid.cellSize = s;
+    grid.gridLeft = layout.offsetX + r * s;
+    grid.gridTop = y + c * s;
+    layout.gridLeft = grid.gridLeft;
+    layout.gridTop = grid.gridTop;
+    drawClueNumbers(painter, device, puzzle, clues, grid, paletteColour);
+
+    if (options.backgroundTint) {
+        const QColor tint = backgroundTint(options.printColour);
+        for (int row = 1; row < h; row += 2)
+            fillBox(painter, grid.gridLeft, grid.gridTop + row * s, grid.gridLeft + w * s,
+                    grid.gridTop + (row + 1) * s, tint, pixel);
+        for (int column = 1; column < w; column += 2)
+            fillBox(painter, grid.gridLeft + column * s, grid.gridTop, grid.gridLeft + (column + 1) * s,
+                    grid.gridTop + h * s, tint, pixel);
+    }
+
+    const QColor lineColour = forTest ? QColor(64, 64, 64) : options.printColour;
+    drawGridRules(painter, layout.offsetX, puzzle, c, grid, lineColour, pixel);
+
+    if (!forTest) {
+        painter.setFont(pointFont(10, true));
+        painter.setPen(options.printColour);
+        const double footerY = grid.gridTop + h * s + 3;
+        drawTextAt(painter, device, layout.offsetX, footerY, texts.footerFirst);
+        drawTextAt(painter, device, layout.offsetX, footerY + textHeight(painter.font(), device), texts.footerSecond);
+    }
+    painter.end();
+    return layout;
+}
+
+} // namespace gw
