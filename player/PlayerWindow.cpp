@@ -3,15 +3,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QEvent>
-#include <QPixmap>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 
 #include "core/Palette.h"
-#include "core/Paths.h"
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
 #include "platform/Units.h"
@@ -151,10 +151,7 @@ bool PlayerWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_client && event->type() == QEvent::Resize) {
         layOutClient();
         // The maximised size may arrive after the activation it belongs to.
-        if (isActiveWindow() && isMaximized()) {
-            recordAvailableArea();
-            m_maximisedAreaKnown = true;
-        }
+        recordIfActiveAndMaximised();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -182,11 +179,17 @@ void PlayerWindow::recordAvailableArea()
 
 void PlayerWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isMaximized()) {
-        recordAvailableArea();
-        m_maximisedAreaKnown = true;
-    }
+    if (event->type() == QEvent::ActivationChange)
+        recordIfActiveAndMaximised();
     QMainWindow::changeEvent(event);
+}
+
+void PlayerWindow::recordIfActiveAndMaximised()
+{
+    if (!isActiveWindow() || !isMaximized())
+        return;
+    recordAvailableArea();
+    m_maximisedAreaKnown = true;
 }
 
 void PlayerWindow::startUp()

@@ -10,6 +10,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "core/Clues.h"
 #include "core/Puzzle.h"
@@ -115,6 +116,7 @@ private:
     void updateRecentMenu();
     void buildStrips();
     void layOutClient();
+    void recordIfActiveAndMaximised();
     void hidePlayField();
     void showMessage(const Message& message);
     double pixelsPerPoint() const;
