@@ -96,16 +96,17 @@ void SolutionWindow::layOut()
     const double pictureWidth = m_puzzle.PuzzleWidth * s + 1 + 2;
     const double pictureHeight = m_puzzle.PuzzleHeight * s + 1 + 2;
     const int margin = px(MarginPoints);
-    m_image = QImage(px(pictureWidth), px(pictureHeight), QImage::Format_RGB32);
-    m_picture1->setGeometry(margin, margin, m_image.width(), m_image.height());
+    m_surface.reset(QSizeF(pictureWidth, pictureHeight), m_pixelsPerPoint, devicePixelRatioF(), SolutionBackground);
+    const QSize pictureSize = m_surface.image().deviceIndependentSize().toSize();
+    m_picture1->setGeometry(margin, margin, pictureSize.width(), pictureSize.height());
 
     m_chkFouten->adjustSize();
     m_chkOntbreken->adjustSize();
     m_cmdOK->adjustSize();
-    const int pictureRight = margin + m_image.width();
+    const int pictureRight = margin + pictureSize.width();
 
     const int row1Height = std::max({m_image1->height(), m_chkFouten->height(), m_cmdOK->height()});
-    const int row1Top = margin + m_image.height() + margin;
+    const int row1Top = margin + pictureSize.height() + margin;
     m_image1->move(margin, row1Top + (row1Height - m_image1->height()) / 2);
     m_chkFouten->move(margin + m_image1->width() + LegendGap, row1Top + (row1Height - m_chkFouten->height()) / 2);
     // The OK button ends at the picture's right edge, but never covers the
@@ -127,15 +128,16 @@ void SolutionWindow::layOut()
 
 void SolutionWindow::TekenOplossingHokjes()
 {
-    if (m_image.isNull())
+    QImage& image = m_surface.image();
+    if (image.isNull())
         return;
-    m_image.fill(SolutionBackground);
-    QPainter painter(&m_image);
-    painter.scale(m_pixelsPerPoint, m_pixelsPerPoint);
+    image.fill(SolutionBackground);
+    QPainter painter;
+    m_surface.beginPoints(painter);
     gw::player::TekenOplossingHokjes(painter, m_puzzle, m_states, m_cellSize, m_chkFouten->isChecked(),
                                      m_chkOntbreken->isChecked());
     painter.end();
-    m_picture1->setPixmap(QPixmap::fromImage(m_image));
+    m_picture1->setPixmap(QPixmap::fromImage(image));
 }
 
 void SolutionWindow::closeEvent(QCloseEvent* event)

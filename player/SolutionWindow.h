@@ -7,6 +7,7 @@
 
 #include "core/Puzzle.h"
 #include "player/ErrorMarks.h"
+#include "playfield/PointImage.h"
 
 class QCheckBox;
 class QLabel;
@@ -38,7 +39,8 @@ public:
     QCheckBox* chkOntbreken() const { return m_chkOntbreken; }
     QPushButton* cmdOK() const { return m_cmdOK; }
     QLabel* pictureLabel() const { return m_picture1; }
-    const QImage& picture() const { return m_image; }
+    // The solution picture in device pixels.
+    const QImage& picture() const { return m_surface.image(); }
     int cellSize() const { return m_cellSize; }
 
 protected:
@@ -53,7 +55,7 @@ private:
     const QString& m_mainTag;
     double m_pixelsPerPoint;
     int m_cellSize = 3;
-    QImage m_image;
+    PointImage m_surface;
     QLabel* m_picture1 = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
