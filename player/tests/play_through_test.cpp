@@ -63,6 +63,7 @@ private slots:
         QWidget* strip = swatchStrip(chooser);
         QVERIFY(strip);
         QWidget* field = &w.picture1().field();
+        QCOMPARE(w.picture1().field().picture().dpr(), w.devicePixelRatioF());
         const int sw = chooser.swatchWidth();
 
         int cellsLeft = p.PuzzleWidth * p.PuzzleHeight;
