@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <cmath>
 
 #include "PlayerFixture.h"
 #include "player/SolutionWindow.h"
@@ -219,17 +220,20 @@ private slots:
     void showErrorsDotsWrongMarksOnly_data()
     {
         QTest::addColumn<QSize>("windowSize");
-        QTest::newRow("small cells") << QSize(300, 260);
-        QTest::newRow("large cells") << QSize(1200, 900);
+        QTest::addColumn<int>("dot");
+        QTest::newRow("small cells, smallest dot") << QSize(250, 220) << 5;
+        QTest::newRow("large cells") << QSize(1200, 900) << 50;
     }
     void showErrorsDotsWrongMarksOnly()
     {
         QFETCH(QSize, windowSize);
+        QFETCH(int, dot);
         PlayerFixture f;
         player::PlayerWindow& w = f.start(windowSize);
         QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile, false)));
         const int s = w.playFieldState().TestCellSize;
         const int d = player::ErrorDotSize(s);
+        QCOMPARE(d, dot);
 
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.cmdErrors(), Qt::LeftButton);
@@ -247,9 +251,16 @@ private slots:
         QCOMPARE(field.pixel(f.cellCentre(0, 0)), qRgb(0, 0, 0));
         QCOMPARE(field.pixel(f.cellCentre(1, 2)), qRgb(255, 255, 255));
 
-        // Painting the cell again removes its dot.
+        // The grid was drawn a shade darker; painting the cell again removes
+        // its dot and gives it back its normal outline.
+        const FieldWidget& fieldWidget = w.picture1().field();
+        const QPointF leftEdge = fieldWidget.picture().origin()
+                                 + QPointF(1 * s, 0.5 * s) * fieldWidget.picture().pixelsPerPoint();
+        const QPoint edge(int(std::floor(leftEdge.x() + 1e-6)), int(std::floor(leftEdge.y() + 1e-6)));
+        QCOMPARE(field.pixel(edge), qRgb(32, 32, 32));
         w.playField().markCell(2, 1, 0);
         QCOMPARE(field.pixel(wrong), qRgb(255, 255, 255));
+        QCOMPARE(field.pixel(edge), qRgb(64, 64, 64));
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.cmdErrors(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.requests().size(), 2);
