@@ -158,11 +158,17 @@ std::string sizeText(const Puzzle& p)
 
 // The steps that end every load, whatever happened before: the grid counts
 // as unchanged, and the maker's mouse buttons paint black and white again.
+// After a failed read the grid (white or half read) no longer holds the file
+// the maker last named, so that file is let go: a later Save then asks for a
+// name instead of overwriting it with the grid.
 LoadResult finishLoad(Puzzle& p, ReaderVariant variant, LoadResult result)
 {
     p.PuzzleChanged = false;
-    if (variant == ReaderVariant::Maker)
+    if (variant == ReaderVariant::Maker) {
         p.ButtonColor = {{Black, White}};
+        if (result.status == LoadStatus::NotValid || result.status == LoadStatus::ReadError)
+            p.FileName = NoFileName;
+    }
     return result;
 }
 
@@ -178,6 +184,16 @@ SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& byte
 }
 
 } // namespace
+
+std::string fileOpenedStatus(std::uint8_t language, const std::string& path)
+{
+    return ChooseText(language, txt::FileOpenedBefore) + path + ChooseText(language, txt::FileOpenedAfter);
+}
+
+std::string fileSavedStatus(std::uint8_t language, const std::string& path)
+{
+    return ChooseText(language, txt::FileSavedBefore) + path + ChooseText(language, txt::FileSavedAfter);
+}
 
 std::int32_t largestNumber(ReaderVariant variant)
 {

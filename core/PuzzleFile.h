@@ -37,7 +37,7 @@ std::optional<std::int32_t> ReadNumber(std::streambuf& in, std::int32_t largest)
 enum class LoadStatus {
     // The file was read. Cells, size, ColorPuzzle, PuzzleName, FileName (and,
     // in the maker, PuzzleTitle) are set. The caller sets the caption, the
-    // status line (maker: FileOpenedBefore + path + FileOpenedAfter), adds the
+    // status line (maker: fileOpenedStatus), adds the
     // path to the recent list; the player derives its clues and builds the
     // play field.
     Loaded,
@@ -45,7 +45,9 @@ enum class LoadStatus {
     // message, the grid is unchanged.
     NoFile,
     // The file does not start with P1, P3, P4 or P6. The grid is all white,
-    // the size is unchanged.
+    // the size is unchanged. The maker's FileName becomes "*geen*" (here and
+    // after ReadError), so that Save cannot overwrite the previous file with
+    // the white or half-read grid; PuzzleName is left for the caption.
     NotValid,
     // Player only: the file is wider or higher than 50. The grid is all white.
     TooLarge,
@@ -64,6 +66,12 @@ struct LoadResult {
 
     bool loaded() const { return status == LoadStatus::Loaded; }
 };
+
+// The maker's status lines after a file was opened (or imported) and after it
+// was saved: "The file " + path + " has been opened." and "... saved.", in
+// `language`.
+std::string fileOpenedStatus(std::uint8_t language, const std::string& path);
+std::string fileSavedStatus(std::uint8_t language, const std::string& path);
 
 // Reads the puzzle file at `path` (UTF-8) into `puzzle`.
 // Unless the status is NoFile, all 2500 Cells are set white first.
@@ -109,9 +117,8 @@ struct SaveResult {
 // `path` plays no part). The file is written completely to a temporary file
 // beside `path` and then renamed over it, so a failure leaves any previous
 // file untouched. On success PuzzleChanged becomes false; on failure it keeps
-// its value. The caller shows the status line (FileSavedBefore + path +
-// FileSavedAfter) and adds the path to the recent list on success, or shows
-// `message` on failure.
+// its value. The caller shows the status line (fileSavedStatus) and adds the
+// path to the recent list on success, or shows `message` on failure.
 SaveResult SavePbm(Puzzle& puzzle, const std::string& path);
 
 // Saves the puzzle as P6, whatever its colour mode; otherwise as SavePbm.

@@ -4,35 +4,9 @@
 
 #include "core/Clues.h"
 #include "core/Palette.h"
+#include "TestSupport.h"
 
-namespace {
-
-// Cells written as a string: '.' white, '#' black, 'R' red, 'B' blue.
-std::uint8_t cellFromChar(char c)
-{
-    switch (c) {
-    case '#': return gw::Black;
-    case 'R': return gw::Red;
-    case 'B': return gw::Blue;
-    default: return gw::White;
-    }
-}
-
-gw::Puzzle puzzleFromRows(std::initializer_list<std::string> rows)
-{
-    gw::Puzzle p;
-    p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
-    p.PuzzleWidth = static_cast<std::int16_t>(rows.begin()->size());
-    int y = 0;
-    for (const std::string& row : rows) {
-        for (int x = 0; x < static_cast<int>(row.size()); ++x)
-            p.cell(x, y) = cellFromChar(row[static_cast<std::size_t>(x)]);
-        ++y;
-    }
-    return p;
-}
-
-} // namespace
+using gwtest::puzzleFromRows;
 
 TEST(TelHokjes, ColourChangeStartsANewRunWithoutWhite)
 {

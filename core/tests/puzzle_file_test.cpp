@@ -453,6 +453,7 @@ TEST(SavePbm, WritesTheFileAndClearsChanged)
     gwtest::TempDir dir;
     gw::Puzzle p = puzzleFromRows({"#.", ".#"});
     p.PuzzleChanged = true;
+    p.PuzzleTitle = "Two dots";
     const gw::SaveResult saved = gw::SavePbm(p, dir.file("a.ppm"));
     ASSERT_TRUE(saved.ok) << saved.reason;
     EXPECT_FALSE(p.PuzzleChanged);
@@ -463,6 +464,8 @@ TEST(SavePbm, WritesTheFileAndClearsChanged)
     ASSERT_TRUE(gw::LoadPuzzle(back, dir.file("a.ppm"), ReaderVariant::Maker).loaded());
     EXPECT_EQ(rowsOf(back), rowsOf(p));
     EXPECT_EQ(back.PuzzleName, "a");
+    EXPECT_EQ(back.PuzzleTitle, "Two dots");
+    EXPECT_EQ(back.FileName, dir.file("a.ppm"));
 }
 
 TEST(SavePbm, ColourPuzzleIsSavedAsPpm)
@@ -512,4 +515,35 @@ TEST(SavePbm, FailureInMissingFolder)
     p.PuzzleChanged = true;
     EXPECT_FALSE(gw::SavePpm(p, dir.file("no/such/folder/x.ppm")).ok);
     EXPECT_TRUE(p.PuzzleChanged);
+}
+
+// Regression: after a failed open the maker kept the previous file name, so
+// Save wrote the white or half-read grid over that file.
+TEST(LoadPuzzle, FailedReadLetsGoOfThePreviousFile)
+{
+    for (const std::string& data : {std::string("GIF89a"), std::string("P1 3 3 1 0")}) {
+        gw::Puzzle p;
+        p.FileName = "/puzzles/cat.pbm";
+        p.PuzzleName = "cat";
+        const gw::LoadResult r = readBytes(p, data, ReaderVariant::Maker, "/puzzles/broken.pbm");
+        EXPECT_FALSE(r.loaded());
+        EXPECT_EQ(p.FileName, gw::NoFileName) << data;
+        EXPECT_EQ(p.PuzzleName, "cat");
+    }
+}
+
+TEST(LoadPuzzle, MissingFileKeepsThePreviousFile)
+{
+    gw::Puzzle p;
+    p.FileName = "/puzzles/cat.pbm";
+    EXPECT_EQ(gw::LoadPuzzle(p, "", ReaderVariant::Maker).status, LoadStatus::NoFile);
+    EXPECT_EQ(p.FileName, "/puzzles/cat.pbm");
+}
+
+TEST(StatusLines, NameThePathInTheLanguage)
+{
+    EXPECT_EQ(gw::fileOpenedStatus(0, "/p/cat.pbm"), "The file /p/cat.pbm has been opened.");
+    EXPECT_EQ(gw::fileSavedStatus(0, "/p/cat.pbm"), "The file /p/cat.pbm has been saved.");
+    EXPECT_EQ(gw::fileOpenedStatus(1, "/p/cat.pbm"), "Het bestand /p/cat.pbm is geopend.");
+    EXPECT_EQ(gw::fileSavedStatus(3, "/p/cat.pbm"), "/p/cat.pbm");
 }

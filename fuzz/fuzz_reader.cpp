@@ -1,0 +1,44 @@
+// libFuzzer target: the puzzle file reader, both variants, on arbitrary data.
+// Any crash, sanitizer report or broken state invariant is a finding.
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "core/PuzzleFile.h"
+
+namespace {
+
+void check(bool ok)
+{
+    if (!ok)
+        __builtin_trap();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    for (gw::ReaderVariant variant : {gw::ReaderVariant::Maker, gw::ReaderVariant::Player}) {
+        gw::Puzzle puzzle;
+        std::stringbuf in(bytes, std::ios::in);
+        const gw::LoadResult result = gw::ReadPuzzle(puzzle, in, "fuzz.pbm", variant);
+        check(result.status != gw::LoadStatus::NoFile);
+        check(result.loaded() || !result.messages.empty());
+        check(puzzle.PuzzleWidth >= 1 && puzzle.PuzzleWidth <= gw::MaxPuzzleSize);
+        check(puzzle.PuzzleHeight >= 1 && puzzle.PuzzleHeight <= gw::MaxPuzzleSize);
+        for (std::uint8_t cell : puzzle.Cells)
+            check(cell < 8);
+        if (result.loaded()) {
+            // What was read must survive a write and a second read unchanged.
+            gw::Puzzle again;
+            std::stringbuf saved(puzzle.ColorPuzzle ? gw::ppmBytes(puzzle) : gw::pbmBytes(puzzle), std::ios::in);
+            check(gw::ReadPuzzle(again, saved, "again.pbm", variant).loaded());
+            check(again.Cells == puzzle.Cells);
+            check(again.PuzzleWidth == puzzle.PuzzleWidth && again.PuzzleHeight == puzzle.PuzzleHeight);
+            check(again.PuzzleTitle == puzzle.PuzzleTitle);
+        }
+    }
+    return 0;
+}
