@@ -49,6 +49,11 @@ ColorChooser::ColorChooser(Puzzle& puzzle, QWidget& panel, const platform::Scree
     : QObject(&panel), m_puzzle(puzzle) {
     m_strip = new ColorStrip(units.twipsToWholePixelsX(StripWidth), &panel);
     m_strip->move(units.twipsToWholePixelsX(StripLeft), units.twipsToWholePixelsY(StripTop));
+    m_border = new QFrame(&panel);
+    m_border->setFrameShape(QFrame::Box);
+    m_border->setLineWidth(1);
+    m_border->setGeometry(m_strip->geometry().adjusted(-1, -1, 1, 1));
+    m_border->lower();
     const int picture = units.twipsToWholePixelsX(PictureSize);
     const int lineLength = units.twipsToWholePixelsX(LineLength);
     const int stripLeft = m_strip->x();
@@ -94,6 +99,7 @@ void ColorChooser::choose(int button, int index) { press(button, (index + 0.5) *
 void ColorChooser::showColorMode(bool color) {
     m_puzzle.ColorPuzzle = color;
     m_strip->setSwatchCount(color ? PaletteSize : 2);
+    m_border->setGeometry(m_strip->geometry().adjusted(-1, -1, 1, 1));
 }
 
 void ColorChooser::placeMarker(int button, double lineY) {

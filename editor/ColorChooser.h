@@ -65,6 +65,7 @@ private:
 
     Puzzle& m_puzzle;
     ColorStrip* m_strip;
+    QFrame* m_border; // one pixel round the strip, so the white swatch shows
     QLabel* m_muis[2];
     QFrame* m_lijn[2];
     QPixmap m_pictures[2];

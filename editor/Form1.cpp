@@ -5,7 +5,9 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QtMath>
 
 #include "core/Message.h"
@@ -57,7 +59,10 @@ Form1::Form1(Puzzle& puzzle, platform::Platform platform, const Form1Setup& setu
     connect(m_newDialog, &NieuwForm::newPuzzleRequested, this, &Form1::NieuwePuzzel);
     connect(m_newDialog, &NieuwForm::cancelled, this, [this] { show(); });
     setMinimumSize(m_units.twipsToWholePixelsX(MinOuterWidth), m_units.twipsToWholePixelsY(MinOuterHeight));
-    resize(720, 560);
+    QSize start(720, 560);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        start = start.boundedTo(screen->availableSize() * 0.9);
+    resize(start);
 }
 
 Form1::~Form1() = default;

@@ -35,23 +35,28 @@ void GridView::redraw(double zoom) {
     m_picture = QImage(QSize(qCeil(w * ratio), qCeil(h * ratio)), QImage::Format_RGB32);
     m_picture.setDevicePixelRatio(ratio);
     m_picture.fill(Qt::white);
+    QPainter painter(&m_picture);
     for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
         for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
-            paintCell(x, y, m_puzzle.cell(x, y));
+            drawCell(painter, x, y, m_puzzle.cell(x, y));
     update();
+}
+
+QRect GridView::drawCell(QPainter& painter, int x, int y, std::uint8_t index) const {
+    const CellEdges cx = cellEdges(x, m_zoom);
+    const CellEdges cy = cellEdges(y, m_zoom);
+    const QRect outline(QPoint(cx.first, cy.first), QPoint(cx.last, cy.last));
+    painter.fillRect(outline, Qt::black);
+    if (cx.last - cx.first > 1 && cy.last - cy.first > 1)
+        painter.fillRect(outline.adjusted(1, 1, -1, -1), paletteColor(index));
+    return outline;
 }
 
 void GridView::paintCell(int x, int y, std::uint8_t index) {
     if (m_picture.isNull())
         return;
-    const CellEdges cx = cellEdges(x, m_zoom);
-    const CellEdges cy = cellEdges(y, m_zoom);
     QPainter painter(&m_picture);
-    painter.fillRect(QRect(QPoint(cx.first, cy.first), QPoint(cx.last, cy.last)), Qt::black);
-    if (cx.last - cx.first > 1 && cy.last - cy.first > 1)
-        painter.fillRect(QRect(QPoint(cx.first + 1, cy.first + 1), QPoint(cx.last - 1, cy.last - 1)),
-                         paletteColor(index));
-    update(QRect(QPoint(cx.first, cy.first), QPoint(cx.last, cy.last)));
+    update(drawCell(painter, x, y, index));
 }
 
 QColor GridView::colorAt(QPoint logical) const {

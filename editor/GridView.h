@@ -4,6 +4,7 @@
 // screens) and only copied to the screen on repaint. A full redraw happens at
 // every layout; single cells are drawn over it while the user paints.
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include "core/Puzzle.h"
@@ -42,6 +43,8 @@ protected:
 
 private:
     void ensurePictureResolution();
+    // Draws one cell with `painter` on the picture; returns its outline in logical pixels.
+    QRect drawCell(QPainter& painter, int x, int y, std::uint8_t index) const;
 
     const Puzzle& m_puzzle;
     double m_zoom = 3;

@@ -1,6 +1,7 @@
 // gridwick, the puzzle maker: builds the objects and runs the event loop.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "core/Puzzle.h"
 #include "editor/Form1.h"
@@ -22,6 +23,10 @@ int main(int argc, char* argv[]) {
     gw::editor::Form1 form(puzzle, platform.platform(), setup);
     platform.setParentWindow(&form);
     form.start();
+    // A puzzle file named on the command line is opened at once.
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1)
+        form.loadFile(QFileInfo(args.at(1)).absoluteFilePath());
     form.show();
     return app.exec();
 }

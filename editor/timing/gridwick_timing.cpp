@@ -1,0 +1,79 @@
+// gridwick-timing: how long the maker takes to show its first painted
+// window, and how long one full layout and redraw of a 50 x 50 grid takes.
+// Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/gridwick-timing
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPaintEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "core/Palette.h"
+#include "editor/Form1.h"
+#include "editor/GridView.h"
+#include "platform/testing/FakePlatform.h"
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    bool seen = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            seen = true;
+        return false;
+    }
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    gw::platform::testing::filterOffscreenNoise();
+    QTemporaryDir folder;
+    {
+        QFile lang(folder.filePath("lang.ini"));
+        lang.open(QIODevice::WriteOnly);
+        lang.write(QByteArray(1, '\0'));
+    }
+    gw::Puzzle puzzle;
+    gw::platform::testing::FakePlatform fake;
+    fake.printers.install({"Timing Printer"}, "Timing Printer");
+    gw::editor::Form1Setup setup;
+    setup.programFolder = folder.path() + '/';
+    gw::editor::Form1 form(puzzle, fake.platform(), setup);
+    FirstPaint firstPaint;
+    form.grid().installEventFilter(&firstPaint);
+    form.start();
+    form.resize(900, 700);
+    form.show();
+    while (!firstPaint.seen)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double startupMs = sinceStart.nsecsElapsed() / 1e6;
+
+    form.NieuwePuzzel(50, 50, true);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x)
+            puzzle.cell(x, y) = static_cast<std::uint8_t>((x * 7 + y * 3) % gw::PaletteSize);
+    std::vector<double> layouts;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer t;
+        t.start();
+        form.layoutWindow();
+        layouts.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("start-up to first painted window: %.1f ms\n", startupMs);
+    std::printf("50 x 50 layout and full redraw at %.2f px a cell (%dx%d grid): median %.3f ms, best %.3f ms\n",
+                form.GridZoom(), form.grid().width(), form.grid().height(), median(layouts),
+                *std::min_element(layouts.begin(), layouts.end()));
+    return 0;
+}
