@@ -181,10 +181,15 @@ void PlayField::restoreClueNumbers()
 
 void PlayField::resetField()
 {
+    m_states.clearStates();
+    showClearedField();
+}
+
+void PlayField::showClearedField()
+{
     m_chooser.choose(1, 1);
     m_chooser.choose(2, 2);
     m_panel.field().clear();
-    m_states.clearStates();
     for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
         for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
             paintCell(x, y);

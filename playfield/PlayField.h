@@ -98,6 +98,10 @@ public:
     // the player also forgets that the solved message was given.
     void ClearDeZooi();
     void ResetPlayField();
+    // The window side of a reset, for marks already cleared elsewhere (the
+    // computer test clears its knowledge itself): chooser back to black and
+    // white, every cell painted from its state, crossed-off numbers restored.
+    void showClearedField();
     // Turns every crossed-off clue cell white again.
     void restoreClueNumbers();
 

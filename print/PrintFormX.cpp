@@ -1,6 +1,7 @@
 #include "PrintFormX.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -256,8 +257,10 @@ void PrintFormX::open()
     TelHokjes(m_puzzle, m_clues);
     composePreview();
     show();
-    raise();
-    activateWindow();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
 }
 
 QPrinter* PrintFormX::currentPrinter()
@@ -316,6 +319,7 @@ PageLayout PrintFormX::MaakPagina(PageSurface& surface, bool EchtePrinter, bool 
     } else if (layout.manualFellBack) {
         Option3->setChecked(true);
     }
+    m_lastLayout = layout;
     refreshPreview();
     m_composing = false;
     return layout;
@@ -402,14 +406,17 @@ void PrintFormX::onManualSizeChanged()
 void PrintFormX::onSpinChanged()
 {
     const QString size = QString::number(Funny->maximum() - Funny->value() + 5);
-    if (Text2->text() != size)
+    if (m_composing) {
         Text2->setText(size);
-    if (!m_composing) {
-        m_composing = true; // selecting manual is this handler's own doing
-        Option4->setChecked(true);
-        m_composing = false;
-        composePreview();
+        return;
     }
+    // Manual is selected before the size is written, so that the size text's
+    // own handler does not compose an automatic page that puts the spin back.
+    m_composing = true;
+    Option4->setChecked(true);
+    Text2->setText(size);
+    m_composing = false;
+    composePreview();
 }
 
 void PrintFormX::onPreviewSizeChanged()

@@ -77,6 +77,8 @@ public:
     void cancel();
 
     const QImage& canvas() const { return m_dapa.image(); }
+    // What the last composition found (any surface).
+    const PageLayout& lastLayout() const { return m_lastLayout; }
     bool composing() const { return m_composing; }
     int titleCountdown() const { return m_countdown; }
     // The printer a print or preview uses (null without printers).
@@ -145,6 +147,7 @@ private:
     int m_countdown = 0;
     QColor m_printColour = Qt::black;
     PointImage m_dapa;
+    PageLayout m_lastLayout;
     std::unique_ptr<QPrinter> m_printer;
     QString m_printerFor;
     QScrollArea* m_previewArea = nullptr;

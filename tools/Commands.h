@@ -22,6 +22,15 @@ int runClues(const Arguments& args, std::ostream& out, std::ostream& err);
 // does (P4 or P6, with the title).
 int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// check [--stats] [--trace] FILE...: runs the computer test on each file to
+// its end and prints one tab-separated line a file: FILE, verdict (solved,
+// stuck, limits), KNOWN/TOTAL, WRONG, sweeps, regenerations, milliseconds;
+// --stats adds the largest placement list, the longest step in milliseconds
+// and the peak memory in KB; --trace follows each line with every cell write
+// as x,y,v. An unreadable file prints FILE, "error" and the reason. Exit 0
+// when every file was read, else 1.
+int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Loads `path` as the maker does, with English messages. Every notice goes to
 // `err` as "notice: " + text; a failure as "error: " + text (or a plain
 // reason for a missing file). Returns true when the puzzle was loaded.

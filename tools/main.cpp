@@ -16,6 +16,7 @@ struct Command {
 const Command commands[] = {
     {"clues", "clues FILE", gw::cli::runClues},
     {"convert", "convert IN OUT", gw::cli::runConvert},
+    {"check", "check [--stats] [--trace] FILE...", gw::cli::runCheck},
 };
 
 int usage()

@@ -2,6 +2,7 @@
 // Helpers shared by the play-field and print tests: puzzles written as rows of
 // characters.
 #include <initializer_list>
+#include <vector>
 #include <string>
 
 #include "core/Palette.h"
@@ -24,7 +25,8 @@ inline std::uint8_t cellFromChar(char c)
     }
 }
 
-inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colour = false)
+template <typename Rows>
+Puzzle puzzleFromRowList(const Rows& rows, bool colour = false)
 {
     Puzzle p;
     p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
@@ -37,6 +39,11 @@ inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colou
         ++y;
     }
     return p;
+}
+
+inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colour = false)
+{
+    return puzzleFromRowList(rows, colour);
 }
 
 } // namespace gw::test

@@ -1,0 +1,315 @@
+#include "TestForm.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "CluePanel.h"
+#include "ColourChooser.h"
+#include "core/Palette.h"
+#include "lang/Texts.h"
+#include "platform/Units.h"
+
+namespace gw {
+
+namespace {
+constexpr int SwatchWidth = 24;
+constexpr int SizerWidth = 150;
+constexpr double PositieGapTwips = 180;
+} // namespace
+
+void KnowledgeCellStates::SetCell(int x, int y, std::uint8_t state)
+{
+    gw::SetCell(m_knowledge, x, y, state, &m_observer);
+}
+
+void KnowledgeCellStates::clearStates() { gw::ClearDeZooi(m_knowledge, m_puzzle, m_clues); }
+
+TestForm::TestForm(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
+                   QWidget* parent)
+    : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_clues(clues), m_platform(platform),
+      m_compose(std::move(compose)), m_states(m_knowledge, puzzle, clues, *this)
+{
+    buildControls();
+    m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_clues, m_states, m_state, *Picture1,
+                                              *KiezerL, m_platform.messages, this);
+    m_playField->setPositionLabel(Positie);
+    m_playField->setComputerTest([this] { return testRunning(); }, [this] { stopTest(); });
+    connect(m_playField.get(), &PlayField::closeRequested, this, &QWidget::hide);
+    SolverObserver& observer = *this;
+    m_driver = std::make_unique<TestDriver>(m_puzzle, m_clues, m_knowledge, observer);
+    applyCaptions();
+}
+
+TestForm::~TestForm()
+{
+    // The driver may not outlive the play field it reports to.
+    if (m_driver)
+        m_driver->requestStop();
+    m_driver.reset();
+}
+
+QString TestForm::text(const Text& t) const { return QString::fromStdString(ChooseText(m_puzzle.Language, t)); }
+
+void TestForm::buildControls()
+{
+    SizerTOP = new QWidget(this);
+    SizerTOP->setFixedHeight(4);
+
+    Picture1 = new CluePanel;
+    m_panelArea = new QScrollArea(this);
+    m_panelArea->setWidget(Picture1);
+    m_panelArea->setWidgetResizable(false);
+    m_panelArea->setFrameShape(QFrame::NoFrame);
+    m_panelArea->setBackgroundRole(QPalette::Base);
+
+    Sizer = new QWidget(this);
+    Sizer->setFixedWidth(SizerWidth);
+    cmdClear = new QPushButton(Sizer);
+    FrameComputertest = new QGroupBox(Sizer);
+    cmdStartTest = new QPushButton(FrameComputertest);
+    cmdStopTest = new QPushButton(FrameComputertest);
+    cmdStopTest->setEnabled(false);
+    auto* frame = new QVBoxLayout(FrameComputertest);
+    frame->addWidget(cmdStartTest);
+    frame->addWidget(cmdStopTest);
+    KiezerL = new ColourChooser(ChooserKind::PlayField, m_state.ButtonMark, SwatchWidth, Sizer);
+    KiezerL->paintSwatches(QString::fromStdString(m_puzzle.ProgramFolder));
+    auto* side = new QVBoxLayout(Sizer);
+    side->addWidget(cmdClear);
+    side->addWidget(FrameComputertest);
+    side->addSpacing(12);
+    side->addWidget(KiezerL, 0, Qt::AlignHCenter);
+    side->addStretch();
+
+    PctStatus = new QWidget(this);
+    PctStatus->setFixedHeight(24);
+    m_status = new QLabel(PctStatus);
+    m_status->move(6, 4);
+    Positie = new QLabel(PctStatus);
+    Positie->setFixedWidth(70);
+    PctStatus->installEventFilter(this);
+
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->addWidget(m_panelArea, 1);
+    middle->addWidget(Sizer);
+    auto* all = new QVBoxLayout(this);
+    all->setContentsMargins(0, 0, 0, 0);
+    all->setSpacing(0);
+    all->addWidget(SizerTOP);
+    all->addLayout(middle, 1);
+    all->addWidget(PctStatus);
+
+    TimerNieuw = new QTimer(this);
+    TimerNieuw->setInterval(1);
+    connect(TimerNieuw, &QTimer::timeout, this, &TestForm::onTick);
+    connect(cmdStartTest, &QPushButton::clicked, this, &TestForm::startTest);
+    connect(cmdStopTest, &QPushButton::clicked, this, &TestForm::stopTest);
+    connect(cmdClear, &QPushButton::clicked, this, &TestForm::resetClicked);
+}
+
+void TestForm::applyCaptions()
+{
+    setWindowTitle(text(txt::TestForm_Title));
+    cmdClear->setText(text(txt::TestForm_cmdClear));
+    FrameComputertest->setTitle(text(txt::TestForm_FrameComputertest));
+    cmdStartTest->setText(text(txt::TestForm_cmdStartTest));
+    cmdStopTest->setText(text(txt::TestForm_cmdStopTest));
+}
+
+void TestForm::setMousePictures(const QPixmap& left, const QPixmap& right) { KiezerL->setMousePictures(left, right); }
+
+void TestForm::setMainSwatches(const QList<QColor>& colours) { KiezerL->copySwatchColours(colours); }
+
+QSizeF TestForm::compositionArea() const
+{
+    // What the window would offer maximised: the screen's available area less
+    // the window frame, the right strip, the top strip and the status strip.
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QMargins frame = (isVisible() && frameGeometry() != geometry())
+                               ? QMargins(geometry().left() - frameGeometry().left(),
+                                          geometry().top() - frameGeometry().top(),
+                                          frameGeometry().right() - geometry().right(),
+                                          frameGeometry().bottom() - geometry().bottom())
+                               : QMargins(0, 30, 0, 0);
+    const double widthPx = available.width() - frame.left() - frame.right() - Sizer->width();
+    const double heightPx =
+        available.height() - frame.top() - frame.bottom() - SizerTOP->height() - PctStatus->height();
+    const auto units = platform::ScreenUnits::fromScreen(s);
+    return QSizeF(std::max(0.0, units.pixelsToPointsX(widthPx)), std::max(0.0, units.pixelsToPointsY(heightPx)));
+}
+
+void TestForm::ToonTestForm()
+{
+    const int cellSize = m_compose ? m_compose(*Picture1, compositionArea()) : 3;
+    m_state.TestCellSize = static_cast<std::int16_t>(std::max(3, cellSize));
+    if (testRunning())
+        stopTest();
+    ClearDeZooi();
+    m_status->clear();
+    KiezerL->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
+    show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
+}
+
+void TestForm::ClearDeZooi() { m_playField->ClearDeZooi(); }
+
+bool TestForm::testRunning() const { return TimerNieuw->isActive(); }
+
+void TestForm::startTest()
+{
+    if (m_driver->isBusy())
+        return; // a start still enumerating owns the test
+    m_pendingOutcome.reset();
+    const bool stepping = m_driver->start();
+    if (stepping) {
+        TimerNieuw->start();
+        m_platform.busy.setBusy(true);
+        cmdStartTest->setEnabled(false);
+        cmdStopTest->setEnabled(true);
+        cmdClear->setEnabled(false);
+    }
+    showOutcome();
+}
+
+void TestForm::stopTest()
+{
+    if (m_driver->isStepping())
+        m_driver->stop();
+    else
+        m_driver->requestStop();
+    TimerNieuw->stop();
+    setIdleButtons();
+    showOutcome();
+}
+
+void TestForm::resetClicked()
+{
+    if (testRunning())
+        stopTest();
+    ClearDeZooi();
+}
+
+void TestForm::setIdleButtons()
+{
+    cmdStopTest->setEnabled(false);
+    cmdStartTest->setEnabled(true);
+    cmdClear->setEnabled(true);
+    m_platform.busy.setBusy(false);
+}
+
+void TestForm::onTick()
+{
+    m_driver->tick();
+    showOutcome();
+}
+
+void TestForm::showOutcome()
+{
+    if (!m_pendingOutcome)
+        return;
+    const TestOutcome outcome = *m_pendingOutcome;
+    m_pendingOutcome.reset();
+    switch (outcome) {
+    case TestOutcome::Solved:
+        if (m_platform.messages.show(text(txt::ComputerSolved), text(txt::PuzzleSolvedTitle),
+                                     platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::Yes)
+            hide();
+        break;
+    case TestOutcome::Stuck:
+        m_platform.messages.show(text(txt::CannotSolve), text(txt::PuzzleNotSolvedTitle), platform::Icon::Information,
+                                 platform::Buttons::Ok);
+        break;
+    case TestOutcome::LimitsExhausted:
+        m_platform.messages.show(text(txt::CannotSolveMemory), text(txt::PuzzleNotSolvedTitle),
+                                 platform::Icon::Information, platform::Buttons::Ok);
+        break;
+    case TestOutcome::Stopped:
+        break;
+    }
+}
+
+void TestForm::cellSet(int x, int y, std::uint8_t)
+{
+    m_playField->paintCell(x, y);
+}
+
+void TestForm::statusText(SolverStatus status, int lineNumber)
+{
+    auto numbered = [&](const Text& before, const Text& after) {
+        return text(before) + QLatin1Char(' ') + QString::number(lineNumber) + text(after);
+    };
+    QString shown;
+    switch (status) {
+    case SolverStatus::Clear: break;
+    case SolverStatus::CleaningUp: shown = text(txt::CleaningMemory); break;
+    case SolverStatus::ConsideringRow: shown = numbered(txt::ConsideringRowBefore, txt::ConsideringRowAfter); break;
+    case SolverStatus::ConsideringColumn:
+        shown = numbered(txt::ConsideringColumnBefore, txt::ConsideringColumnAfter);
+        break;
+    case SolverStatus::ComparingRow: shown = numbered(txt::ComparingRowBefore, txt::ComparingRowAfter); break;
+    case SolverStatus::ComparingColumn:
+        shown = numbered(txt::ComparingColumnBefore, txt::ComparingColumnAfter);
+        break;
+    case SolverStatus::FinishingBlocks: shown = text(txt::FinishingBlocks); break;
+    case SolverStatus::TestFinished: shown = text(txt::TestFinished); break;
+    case SolverStatus::TestStopped: shown = text(txt::TestStopped); break;
+    }
+    m_status->setText(shown);
+    m_status->adjustSize();
+}
+
+QString TestForm::statusText() const { return m_status->text(); }
+
+void TestForm::fieldCleared() { m_playField->showClearedField(); }
+
+void TestForm::testEnded(TestOutcome outcome)
+{
+    TimerNieuw->stop();
+    setIdleButtons();
+    m_pendingOutcome = outcome;
+}
+
+void TestForm::processEvents() { QCoreApplication::processEvents(); }
+
+void TestForm::closeEvent(QCloseEvent* event)
+{
+    m_driver->requestStop();
+    if (testRunning())
+        stopTest();
+    if (m_programClosing) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    hide();
+}
+
+bool TestForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == PctStatus && event->type() == QEvent::Resize)
+        placePositie();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TestForm::placePositie()
+{
+    const auto units = platform::ScreenUnits::fromScreen(screen());
+    const int gap = units.twipsToWholePixelsX(PositieGapTwips);
+    Positie->move(PctStatus->width() - Positie->width() - gap, 4);
+}
+
+} // namespace gw

@@ -1,0 +1,136 @@
+#pragma once
+// `TestForm`, the maker's test window: the play field of the puzzle being
+// drawn, solved by hand or by the computer test, which writes its deductions
+// into the same field one line per timer tick.
+//
+// Created once at start-up and only hidden when closed. The clue panel is
+// composed by the page painter of the print dialog; the window gets that as a
+// function so that the play field does not depend on printing.
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "CellStates.h"
+#include "PlayField.h"
+#include "solver/CellKnowledge.h"
+#include "solver/SolverObserver.h"
+#include "solver/TestDriver.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+
+namespace gw {
+
+class CluePanel;
+class ColourChooser;
+
+// The maker's marks are the computer test's knowledge: every write goes
+// through the solver's SetCell, which keeps the colour possibilities in step
+// and reports the cell to the observer for painting.
+class KnowledgeCellStates : public CellStates {
+public:
+    KnowledgeCellStates(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues,
+                        SolverObserver& observer)
+        : m_knowledge(knowledge), m_puzzle(puzzle), m_clues(clues), m_observer(observer) {}
+    std::uint8_t cellState(int x, int y) const override { return m_knowledge.state(x, y); }
+    void SetCell(int x, int y, std::uint8_t state) override;
+    void clearStates() override;
+
+private:
+    CellKnowledge& m_knowledge;
+    const Puzzle& m_puzzle;
+    const ClueTables& m_clues;
+    SolverObserver& m_observer;
+};
+
+class TestForm : public QWidget, private SolverObserver {
+    Q_OBJECT
+public:
+    // Composes the clue panel for the current puzzle in `area` points (clues
+    // derived, field placed) and returns the cell size in points.
+    using Composer = std::function<int(CluePanel& panel, QSizeF area)>;
+
+    // `puzzle` and `clues` are the program's and must outlive the window.
+    TestForm(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
+             QWidget* parent = nullptr);
+    ~TestForm() override;
+
+    // Prepare and show the window (the main window's "Test Puzzle").
+    void ToonTestForm();
+    // Reset the field: chooser to black and white, all unmarked, numbers restored.
+    void ClearDeZooi();
+    void applyCaptions();
+    // The main window's mouse pictures and chooser colours (at start-up).
+    void setMousePictures(const QPixmap& left, const QPixmap& right);
+    void setMainSwatches(const QList<QColor>& colours);
+    // The main window's tag "CLOSE": the window really closes.
+    void setProgramClosing(bool closing) { m_programClosing = closing; }
+
+    // The area a maximised window offers the clue panel, in points.
+    QSizeF compositionArea() const;
+
+    // cmdStartTest, cmdStopTest, cmdClear.
+    void startTest();
+    void stopTest();
+    void resetClicked();
+    bool testRunning() const;
+
+    PlayField& playField() { return *m_playField; }
+    CellKnowledge& knowledge() { return m_knowledge; }
+    TestDriver& driver() { return *m_driver; }
+    PlayFieldState& state() { return m_state; }
+    QString statusText() const;
+
+    // Controls, by the names the program gives them.
+    CluePanel* Picture1;
+    QWidget* Sizer;
+    QWidget* SizerTOP;
+    QWidget* PctStatus;
+    QLabel* Positie;
+    QPushButton* cmdClear;
+    QGroupBox* FrameComputertest;
+    QPushButton* cmdStartTest;
+    QPushButton* cmdStopTest;
+    QTimer* TimerNieuw;
+    ColourChooser* KiezerL;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The computer test's callbacks.
+    void cellSet(int x, int y, std::uint8_t value) override;
+    void statusText(SolverStatus text, int lineNumber) override;
+    void fieldCleared() override;
+    void testEnded(TestOutcome outcome) override;
+    void processEvents() override;
+
+    void buildControls();
+    void onTick();
+    void showOutcome();
+    void setIdleButtons();
+    void placePositie();
+    QString text(const Text& t) const;
+
+    Puzzle& m_puzzle;
+    ClueTables& m_clues;
+    platform::Platform& m_platform;
+    Composer m_compose;
+    CellKnowledge m_knowledge;
+    KnowledgeCellStates m_states;
+    PlayFieldState m_state;
+    std::unique_ptr<PlayField> m_playField;
+    std::unique_ptr<TestDriver> m_driver;
+    QLabel* m_status = nullptr;
+    QScrollArea* m_panelArea = nullptr;
+    std::optional<TestOutcome> m_pendingOutcome;
+    bool m_programClosing = false;
+};
+
+} // namespace gw

@@ -1,0 +1,87 @@
+#include "CellKnowledge.h"
+
+#include "SolverObserver.h"
+
+namespace gw {
+
+void CellKnowledge::setCanBe(int x, int y, int q, std::uint8_t mark)
+{
+    m_canBe[index(x, y) * PaletteSize + static_cast<std::size_t>(q)] = mark;
+    const std::uint64_t rowBit = std::uint64_t{1} << x;
+    const std::uint64_t columnBit = std::uint64_t{1} << y;
+    std::uint64_t& row = m_rowPossible[static_cast<std::size_t>(y * PaletteSize + q)];
+    std::uint64_t& column = m_columnPossible[static_cast<std::size_t>(x * PaletteSize + q)];
+    if (mark != 0) {
+        row |= rowBit;
+        column |= columnBit;
+    } else {
+        row &= ~rowBit;
+        column &= ~columnBit;
+    }
+}
+
+void CellKnowledge::reset(std::int16_t width, std::int16_t height)
+{
+    m_width = width;
+    m_height = height;
+    m_state.fill(StateUnknown);
+    m_canBe.fill(0);
+    m_rowPossible.fill(0);
+    m_columnPossible.fill(0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            setCanBe(x, y, White, 2);
+    RowChanged.fill(false);
+    ColumnChanged.fill(false);
+    StateChanged = false;
+    SetCount = 0;
+}
+
+namespace {
+
+// Bit q set for every palette colour that occurs in runs 0..count-1.
+template <typename ColorOf>
+unsigned clueColours(int count, ColorOf colorOf)
+{
+    unsigned colours = 0;
+    for (int k = 0; k < count; ++k)
+        colours |= 1u << colorOf(k);
+    return colours;
+}
+
+} // namespace
+
+void ClearDeZooi(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues)
+{
+    knowledge.reset(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
+    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+        const int rowCount = clues.RowClueCount[static_cast<std::size_t>(y)];
+        const unsigned rowColours = clueColours(rowCount, [&](int k) { return clues.rowColor(y, k); });
+        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+            const int columnCount = clues.ColumnClueCount[static_cast<std::size_t>(x)];
+            if (rowCount == 0 || columnCount == 0)
+                continue;
+            const unsigned both = rowColours & clueColours(columnCount, [&](int k) { return clues.columnColor(x, k); });
+            for (int q = 0; q < PaletteSize; ++q)
+                if (both & (1u << q))
+                    knowledge.setCanBe(x, y, q, 2);
+        }
+    }
+}
+
+void SetCell(CellKnowledge& knowledge, int x, int y, std::uint8_t value, SolverObserver* observer)
+{
+    knowledge.m_state[CellKnowledge::index(x, y)] = value;
+    for (int q = 0; q < PaletteSize; ++q)
+        knowledge.setCanBe(x, y, q, value == StateUnknown ? 2 : 0);
+    if (value != StateUnknown)
+        knowledge.setCanBe(x, y, value - 1, 1);
+    knowledge.StateChanged = true;
+    knowledge.RowChanged[static_cast<std::size_t>(y)] = true;
+    knowledge.ColumnChanged[static_cast<std::size_t>(x)] = true;
+    ++knowledge.SetCount;
+    if (observer)
+        observer->cellSet(x, y, value);
+}
+
+} // namespace gw

@@ -1,0 +1,61 @@
+#pragma once
+#include <cstdint>
+
+namespace gw {
+
+// The status line texts of the computer test. The window turns them into the
+// language's words (lang/); `lineNumber` below is the 1-based row or column
+// number for the four texts that name a line, else 0.
+enum class SolverStatus : std::uint8_t {
+    Clear,              // the status strip is emptied
+    CleaningUp,         // "The computer test is cleaning up memory."
+    ConsideringRow,     // "... considering possibilities for row" n "."
+    ConsideringColumn,  // "... considering possibilities for column" n "."
+    ComparingRow,       // "... comparing possibilities for row" n "."
+    ComparingColumn,    // "... comparing possibilities for column" n "."
+    FinishingBlocks,    // "The computer test is trying to finish incomplete blocks."
+    TestFinished,       // "Test finished."
+    TestStopped,        // "Test stopped."
+};
+
+// How a computer test ended.
+enum class TestOutcome : std::uint8_t {
+    Solved,           // the solved question ("Puzzle solved", Yes/No)
+    Stuck,            // "The computer can't solve the puzzle any further."
+    LimitsExhausted,  // "... any further because of a memory problem."
+    Stopped,          // the Stop button
+};
+
+// What the computer test tells whoever shows it (the test window, or the
+// command-line tool). All calls come on the caller's thread, from inside
+// TestDriver::start(), TestDriver::tick(), TestDriver::stop() or SetCell().
+//
+// Re-entrancy: processEvents() is the only call during which the observer may
+// call back into the driver. While it runs, TestDriver::stop() and
+// TestDriver::requestStop() take effect at once (the engine returns at its next
+// check point); start() and tick() are refused (they return false and change
+// nothing). The observer must not destroy the driver, the knowledge or the
+// clues from inside any callback, nor write the cell knowledge from inside
+// processEvents() (a window stops the test before the user may mark a cell).
+class SolverObserver {
+public:
+    virtual ~SolverObserver() = default;
+
+    // Cell (x, y) was given state `value` (0..8) by SetCell: paint it.
+    virtual void cellSet(int x, int y, std::uint8_t value) { (void)x; (void)y; (void)value; }
+    // Show a status text (replaces the previous one).
+    virtual void statusText(SolverStatus text, int lineNumber) { (void)text; (void)lineNumber; }
+    // The cell knowledge was reset at the start of a test: clear the field's
+    // pixels, the chooser and the crossed-off clue numbers (the knowledge
+    // itself is already reset when this comes).
+    virtual void fieldCleared() {}
+    // The test ended. For every outcome except Stopped the "Test finished."
+    // status came just before. The window shows the outcome's message box
+    // from here (or after the call returns) and stops its timer.
+    virtual void testEnded(TestOutcome outcome) { (void)outcome; }
+    // Let the event loop run (every 500 placements and every 1000 candidates
+    // of an enumeration). The stop flag is looked at right after it returns.
+    virtual void processEvents() {}
+};
+
+} // namespace gw

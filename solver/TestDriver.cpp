@@ -1,0 +1,276 @@
+#include "TestDriver.h"
+
+#include <algorithm>
+
+namespace gw {
+
+namespace {
+
+constexpr std::int32_t PlacementCeiling = 32768; // MaxPlacements must stay below this
+constexpr std::int32_t TriesCeiling = 100000;
+
+// Two independent 64-bit mixes: a repeated state is recognised by both.
+struct FingerprintMix {
+    std::uint64_t a = 0x9E3779B97F4A7C15ull;
+    std::uint64_t b = 0xC2B2AE3D27D4EB4Full;
+    void operator()(std::uint64_t v)
+    {
+        a = (a ^ v) * 0x100000001B3ull;
+        a ^= a >> 29;
+        b = (b + v + 0x632BE59BD9B4E019ull) * 0xFF51AFD7ED558CCDull;
+        b ^= b >> 33;
+    }
+};
+
+} // namespace
+
+TestDriver::TestDriver(const Puzzle& puzzle, const ClueTables& clues, CellKnowledge& knowledge,
+                       SolverObserver& observer)
+    : m_puzzle(puzzle), m_clues(clues), m_knowledge(knowledge), m_observer(observer),
+      m_context(knowledge, &observer)
+{
+}
+
+TestDriver::~TestDriver() = default;
+
+const TestLine* TestDriver::rowLine(int y) const
+{
+    return y >= 0 && y < static_cast<int>(m_rowLines.size()) ? m_rowLines[static_cast<std::size_t>(y)].get() : nullptr;
+}
+
+const TestLine* TestDriver::columnLine(int x) const
+{
+    return x >= 0 && x < static_cast<int>(m_columnLines.size()) ? m_columnLines[static_cast<std::size_t>(x)].get()
+                                                                 : nullptr;
+}
+
+bool TestDriver::start()
+{
+    if (m_busy)
+        return false;
+    m_busy = true;
+    m_stepping = false;
+    m_finished = false;
+    m_sweeps = 0;
+    m_regenerations = 0;
+    m_endless = false;
+    m_seenBeforeRegeneration.clear();
+
+    ClearDeZooi(m_knowledge, m_puzzle, m_clues);
+    m_observer.fieldCleared();
+    m_rowLines.clear();
+    m_columnLines.clear();
+    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y) {
+        m_rowLines.push_back(std::make_unique<clsTestRijH>(m_clues, m_context));
+        m_rowLines.back()->InitTestRij(static_cast<std::int16_t>(y));
+    }
+    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x) {
+        m_columnLines.push_back(std::make_unique<clsTestRijV>(m_clues, m_context));
+        m_columnLines.back()->InitTestRij(static_cast<std::int16_t>(x));
+    }
+    m_context.StopTest = false;
+    m_context.MaxPlacements = 50;
+    m_context.MaxTries = 100;
+    m_context.LargestList = 0;
+    m_context.CandidatesBuilt = 0;
+
+    RegenerateAll();
+
+    // The first regeneration cannot end the test on its limits (every list
+    // is still empty); m_finished only guards against stepping released lines.
+    if (!m_context.StopTest && !m_finished) {
+        m_passIsRows = true;
+        m_passLine = -1;
+        m_stepping = true;
+    }
+    m_busy = false;
+    return m_stepping;
+}
+
+bool TestDriver::tick()
+{
+    if (!m_stepping || m_busy)
+        return false;
+    m_busy = true;
+    ++m_passLine;
+    if (m_passLine == 0) {
+        resetConfirmations();
+        if (m_passIsRows)
+            m_sweepStartSetCount = m_knowledge.SetCount;
+    }
+    if (m_passIsRows) {
+        if (m_passLine == m_puzzle.PuzzleHeight) {
+            m_passLine = -1;
+            m_passIsRows = false;
+            m_knowledge.RowChanged.fill(false);
+        } else {
+            m_observer.statusText(SolverStatus::ComparingRow, m_passLine + 1);
+            m_rowLines[static_cast<std::size_t>(m_passLine)]->VergelijkZooi();
+        }
+    } else if (m_passLine < m_puzzle.PuzzleWidth) {
+        m_observer.statusText(SolverStatus::ComparingColumn, m_passLine + 1);
+        m_columnLines[static_cast<std::size_t>(m_passLine)]->VergelijkZooi();
+    } else {
+        endOfSweep();
+    }
+    m_busy = false;
+    return true;
+}
+
+void TestDriver::stop()
+{
+    if (!m_stepping)
+        return;
+    m_context.StopTest = true;
+    m_stepping = false;
+    m_observer.statusText(SolverStatus::TestStopped, 0);
+    m_observer.testEnded(TestOutcome::Stopped);
+}
+
+void TestDriver::resetConfirmations()
+{
+    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+            for (int q = 0; q < PaletteSize; ++q)
+                if (m_knowledge.canBe(x, y, q) == 1 && m_knowledge.state(x, y) != q + 1)
+                    m_knowledge.setCanBe(x, y, q, 2);
+}
+
+bool TestDriver::solved() const
+{
+    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+            if (m_knowledge.state(x, y) != m_puzzle.cell(x, y) + 1)
+                return false;
+    return true;
+}
+
+void TestDriver::endOfSweep()
+{
+    m_passLine = -1;
+    m_passIsRows = true;
+    m_knowledge.ColumnChanged.fill(false);
+    CompleteRuns();
+    m_observer.statusText(SolverStatus::Clear, 0);
+    ++m_sweeps;
+
+    if (solved()) {
+        FinishTest();
+        m_observer.testEnded(TestOutcome::Solved);
+        return;
+    }
+    // Every cell set in this sweep is progress, whether a comparison or a
+    // completion cycle set it.
+    if (m_knowledge.StateChanged || m_knowledge.SetCount != m_sweepStartSetCount)
+        return;
+    const auto complete = [](const std::unique_ptr<TestLine>& line) { return line->CompleetOfKlaar(); };
+    if (std::all_of(m_rowLines.begin(), m_rowLines.end(), complete)
+        && std::all_of(m_columnLines.begin(), m_columnLines.end(), complete)) {
+        FinishTest();
+        m_observer.testEnded(TestOutcome::Stuck);
+        return;
+    }
+    for (auto& line : m_rowLines)
+        line->ExtraAanvullingen();
+    for (auto& line : m_columnLines)
+        line->ExtraAanvullingen();
+    // Regenerating from a state seen before an earlier regeneration would
+    // repeat the same sweeps for ever: the try limit is at its cap and no
+    // list can grow. End the test as when the limits are exhausted.
+    if (!m_seenBeforeRegeneration.insert(fingerprint()).second) {
+        m_endless = true;
+        FinishTest();
+        m_observer.testEnded(TestOutcome::LimitsExhausted);
+        return;
+    }
+    RegenerateAll();
+}
+
+std::pair<std::uint64_t, std::uint64_t> TestDriver::fingerprint() const
+{
+    FingerprintMix mix;
+    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y) {
+        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x) {
+            std::uint64_t v = m_knowledge.state(x, y);
+            for (int q = 0; q < PaletteSize; ++q)
+                v = v << 2 | m_knowledge.canBe(x, y, q);
+            mix(v);
+        }
+    }
+    std::uint64_t flags = 0;
+    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+        flags = flags << 1 | m_knowledge.RowChanged[static_cast<std::size_t>(y)];
+    mix(flags);
+    flags = 0;
+    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+        flags = flags << 1 | m_knowledge.ColumnChanged[static_cast<std::size_t>(x)];
+    mix(flags);
+    for (const auto& line : m_rowLines)
+        line->fingerprint(mix);
+    for (const auto& line : m_columnLines)
+        line->fingerprint(mix);
+    mix(static_cast<std::uint64_t>(m_context.MaxPlacements));
+    mix(static_cast<std::uint64_t>(m_context.MaxTries));
+    return {mix.a, mix.b};
+}
+
+void TestDriver::RegenerateAll()
+{
+    ++m_regenerations;
+    m_observer.statusText(SolverStatus::CleaningUp, 0);
+    std::int32_t biggest = 0;
+    for (auto& line : m_rowLines)
+        biggest = std::max(biggest, line->GarbageCollection());
+    for (auto& line : m_columnLines)
+        biggest = std::max(biggest, line->GarbageCollection());
+    // biggest > 0.8 * MaxPlacements
+    if (5 * static_cast<std::int64_t>(biggest) > 4 * static_cast<std::int64_t>(m_context.MaxPlacements)) {
+        m_context.MaxPlacements *= 2;
+        if (m_context.MaxPlacements >= PlacementCeiling) {
+            FinishTest();
+            m_observer.testEnded(TestOutcome::LimitsExhausted);
+            return;
+        }
+    }
+    m_context.MaxTries = std::min(2 * m_context.MaxTries, TriesCeiling);
+    for (std::size_t y = 0; y < m_rowLines.size(); ++y) {
+        m_observer.statusText(SolverStatus::ConsideringRow, static_cast<int>(y) + 1);
+        m_rowLines[y]->GenereerMogelijkheden();
+        if (m_context.StopTest)
+            return;
+    }
+    for (std::size_t x = 0; x < m_columnLines.size(); ++x) {
+        m_observer.statusText(SolverStatus::ConsideringColumn, static_cast<int>(x) + 1);
+        m_columnLines[x]->GenereerMogelijkheden();
+        if (m_context.StopTest)
+            return;
+    }
+    m_knowledge.RowChanged.fill(true);
+    m_knowledge.ColumnChanged.fill(true);
+}
+
+void TestDriver::CompleteRuns()
+{
+    bool any = false;
+    do {
+        m_knowledge.StateChanged = false;
+        m_observer.statusText(SolverStatus::FinishingBlocks, 0);
+        for (auto& line : m_rowLines)
+            line->UpdateKanHorenBij();
+        for (auto& line : m_columnLines)
+            line->UpdateKanHorenBij();
+        any = any || m_knowledge.StateChanged;
+    } while (m_knowledge.StateChanged);
+    m_knowledge.StateChanged = any;
+}
+
+void TestDriver::FinishTest()
+{
+    m_stepping = false;
+    m_finished = true;
+    m_observer.statusText(SolverStatus::TestFinished, 0);
+    m_rowLines.clear();
+    m_columnLines.clear();
+}
+
+} // namespace gw

@@ -1,0 +1,349 @@
+#include "TestLine.h"
+
+#include "LineBits.h"
+#include "SolverObserver.h"
+
+namespace gw {
+
+namespace {
+
+char cellChar(std::uint8_t value)
+{
+    static const char chars[] = "?#.RBYGMA";
+    return value <= 8 ? chars[value] : '?';
+}
+
+} // namespace
+
+void SolverContext::processEvents()
+{
+    if (observer)
+        observer->processEvents();
+}
+
+Placement::Placement(int length, const std::array<std::uint64_t, PaletteSize>& masks, bool valid)
+    : m_length(length), m_masks(masks), m_valid(valid)
+{
+}
+
+std::uint8_t Placement::getPixel(int index) const
+{
+    for (int q = 0; q < PaletteSize; ++q)
+        if ((m_masks[static_cast<std::size_t>(q)] >> index) & 1u)
+            return static_cast<std::uint8_t>(q + 1);
+    return 0;
+}
+
+std::string Placement::toString() const
+{
+    std::string text;
+    for (int i = 0; i < m_length; ++i)
+        text += cellChar(getPixel(i));
+    return text;
+}
+
+TestLine::TestLine(Orientation orientation, const ClueTables& clues, SolverContext& context)
+    : m_orientation(orientation), m_clues(clues), m_context(context)
+{
+}
+
+std::uint64_t TestLine::possible(int q) const
+{
+    const CellKnowledge& k = m_context.knowledge;
+    return m_orientation == Orientation::Row ? k.rowPossible(m_lineNr, q) : k.columnPossible(m_lineNr, q);
+}
+
+void TestLine::setCell(int i, std::uint8_t value)
+{
+    SetCell(m_context.knowledge, cellX(i), cellY(i), value, m_context.observer);
+}
+
+bool TestLine::changedFlag() const
+{
+    const CellKnowledge& k = m_context.knowledge;
+    const auto nr = static_cast<std::size_t>(m_lineNr);
+    return m_orientation == Orientation::Row ? k.RowChanged[nr] : k.ColumnChanged[nr];
+}
+
+void TestLine::InitTestRij(std::int16_t srcNr)
+{
+    m_lineNr = srcNr;
+    m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
+    m_masks.clear();
+    m_valid.clear();
+    m_generationComplete = false;
+    m_lineDone = false;
+    m_runTotal = 0;
+    m_slots = 0;
+    const bool row = m_orientation == Orientation::Row;
+    m_runs = row ? m_clues.RowClueCount[static_cast<std::size_t>(srcNr)]
+                 : m_clues.ColumnClueCount[static_cast<std::size_t>(srcNr)];
+    if (m_runs == 0) {
+        for (int i = 0; i < m_length; ++i)
+            setCell(i, StateWhite);
+        m_generationComplete = true;
+    } else {
+        for (int k = 0; k < m_runs; ++k) {
+            const auto s = static_cast<std::size_t>(k);
+            m_runLength[s] = static_cast<std::uint8_t>(row ? m_clues.rowLength(srcNr, k) : m_clues.columnLength(srcNr, k));
+            m_runColour[s] = static_cast<std::uint8_t>(row ? m_clues.rowColor(srcNr, k) : m_clues.columnColor(srcNr, k));
+            int slot = 0;
+            while (slot < m_slots && m_slotColour[static_cast<std::size_t>(slot)] != m_runColour[s])
+                ++slot;
+            if (slot == m_slots)
+                m_slotColour[static_cast<std::size_t>(m_slots++)] = m_runColour[s];
+            m_runSlot[s] = static_cast<std::uint8_t>(slot);
+            m_runTotal += m_runLength[s];
+            m_minGap[s] = static_cast<std::int16_t>(k > 0 && m_runColour[s] == m_runColour[s - 1] ? 1 : 0);
+            m_maxGap[s] = static_cast<std::int16_t>(m_length);
+        }
+    }
+    SetupRanges();
+}
+
+Placement TestLine::placement(int p) const
+{
+    std::array<std::uint64_t, PaletteSize> masks{};
+    std::uint64_t coloured = 0;
+    for (int s = 0; s < m_slots; ++s) {
+        const std::uint64_t m = m_masks[static_cast<std::size_t>(p * m_slots + s)];
+        masks[m_slotColour[static_cast<std::size_t>(s)]] |= m;
+        coloured |= m;
+    }
+    masks[White] = lineMask() & ~coloured;
+    return Placement(m_length, masks, m_valid[static_cast<std::size_t>(p)] != 0);
+}
+
+void TestLine::loadPossible()
+{
+    for (int s = 0; s < m_slots; ++s)
+        m_impossible[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColour[static_cast<std::size_t>(s)]);
+    m_impossibleWhite = lineMask() & ~possible(White);
+}
+
+void TestLine::GenereerMogelijkheden()
+{
+    if (m_lineDone || m_generationComplete)
+        return;
+    for (int k = 0; k < m_runs; ++k)
+        m_gaps[static_cast<std::size_t>(k)] = m_minGap[static_cast<std::size_t>(k)];
+    m_gaps[0] -= 1;
+    m_gapSum = -1;
+    for (int k = 0; k < m_runs; ++k)
+        m_gapSum += m_minGap[static_cast<std::size_t>(k)];
+    m_generationAborted = false;
+    m_candidate.built = false;
+    loadPossible();
+    preparePackedPrefixes();
+
+    bool exhausted = false;
+    bool r = NextPlacement();
+    for (;;) {
+        if (!r) {
+            exhausted = true;
+            break;
+        }
+        const std::size_t at = m_masks.size();
+        m_masks.resize(at + static_cast<std::size_t>(m_slots));
+        for (int s = 0; s < m_slots; ++s)
+            m_masks[at + static_cast<std::size_t>(s)] = m_candidate.masks[static_cast<std::size_t>(s)];
+        m_valid.push_back(1);
+        const auto count = static_cast<std::int32_t>(m_valid.size());
+        if (count > m_context.LargestList)
+            m_context.LargestList = count;
+        if (count >= m_context.MaxPlacements)
+            break;
+        if (count % 500 == 0) {
+            m_context.processEvents();
+            if (m_context.StopTest)
+                break;
+        }
+        r = NextPlacement();
+    }
+    if (exhausted && !m_generationAborted)
+        m_generationComplete = true;
+}
+
+void TestLine::buildCandidate()
+{
+    m_candidate.masks = {};
+    std::uint64_t coloured = 0;
+    int pos = 0;
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        pos += m_gaps[s];
+        const std::uint64_t run = ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+        m_candidate.masks[m_runSlot[s]] |= run;
+        coloured |= run;
+        pos += m_runLength[s];
+    }
+    m_candidate.white = lineMask() & ~coloured;
+    m_candidate.gap0 = m_gaps[0];
+    m_candidate.built = true;
+}
+
+void TestLine::preparePackedPrefixes()
+{
+    // Runs 0..k-1 with every gap at its minimum, for k = 0..n.
+    const std::size_t slots = static_cast<std::size_t>(m_slots);
+    m_packedPrefix.assign((static_cast<std::size_t>(m_runs) + 1) * slots, 0);
+    int pos = 0;
+    int minSum = 0;
+    int lengthSum = 0;
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        m_minPrefix[s] = static_cast<std::int16_t>(minSum);
+        m_lengthPrefix[s] = static_cast<std::int16_t>(lengthSum);
+        for (std::size_t slot = 0; slot < slots; ++slot)
+            m_packedPrefix[(s + 1) * slots + slot] = m_packedPrefix[s * slots + slot];
+        pos += m_minGap[s];
+        if (pos < 64)
+            m_packedPrefix[(s + 1) * slots + m_runSlot[s]] |= ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+        pos += m_runLength[s];
+        minSum += m_minGap[s];
+        lengthSum += m_runLength[s];
+    }
+}
+
+bool TestLine::NextPlacement()
+{
+    // The state that changes per candidate is kept in locals and written
+    // back whenever the function returns or lets the event loop run.
+    std::int32_t tries = 0;
+    const std::int32_t maxTries = m_context.MaxTries;
+    const std::uint64_t line = lineMask();
+    const int room = m_length - m_runTotal; // the largest sum of the gaps
+    const std::size_t slots = static_cast<std::size_t>(m_slots);
+    int gapSum = m_gapSum;
+    int failPos = -1;
+    Candidate& candidate = m_candidate;
+    const auto finish = [&](bool result) {
+        m_gapSum = gapSum;
+        m_failPos = static_cast<std::int16_t>(failPos);
+        m_context.CandidatesBuilt += tries;
+        return result;
+    };
+    for (;;) {
+        // Skip: the last candidate was white on a cell that cannot be white;
+        // no shift smaller than the next cell that can be white helps.
+        if (failPos >= 0 && ((candidate.white >> failPos) & 1u)) {
+            const std::uint64_t canBeWhite = ~m_impossibleWhite & line & ~bitsBelow(failPos + 1);
+            const int i = canBeWhite ? __builtin_ctzll(canBeWhite) : m_length;
+            const int shift = i - failPos - 1;
+            m_gaps[0] = static_cast<std::int16_t>(m_gaps[0] + shift);
+            gapSum += shift;
+        }
+        // Advance the odometer; gap 0 is the fastest digit.
+        int k = 0;
+        int resetSum = 0; // the gaps of the last candidate that return to their minimum
+        for (;;) {
+            const auto s = static_cast<std::size_t>(k);
+            ++m_gaps[s];
+            ++gapSum;
+            if (m_gaps[s] <= m_maxGap[s] && gapSum <= room)
+                break;
+            resetSum += k == 0 ? candidate.gap0 : m_gaps[s] - 1;
+            gapSum += m_minGap[s] - m_gaps[s];
+            m_gaps[s] = m_minGap[s];
+            if (++k == m_runs)
+                return finish(false);
+        }
+        if (k == 0 && candidate.built) {
+            // Only gap 0 grew: the whole pattern moves right.
+            const int shift = m_gaps[0] - candidate.gap0;
+            for (std::size_t slot = 0; slot < slots; ++slot)
+                candidate.masks[slot] <<= shift;
+            candidate.white = line & ~((~candidate.white & line) << shift);
+            candidate.gap0 = m_gaps[0];
+        } else if (candidate.built) {
+            // Gap k grew and the gaps before it returned to their minimum:
+            // runs 0..k-1 lie packed, runs k.. move together.
+            const auto s = static_cast<std::size_t>(k);
+            const int oldStart = resetSum + m_gaps[s] - 1 + m_lengthPrefix[s];
+            const int delta = m_minPrefix[s] + 1 - resetSum;
+            const std::uint64_t tail = ~bitsBelow(oldStart);
+            std::uint64_t coloured = 0;
+            for (std::size_t slot = 0; slot < slots; ++slot) {
+                const std::uint64_t moved = candidate.masks[slot] & tail;
+                const std::uint64_t mask = m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
+                candidate.masks[slot] = mask;
+                coloured |= mask;
+            }
+            candidate.white = line & ~coloured;
+            candidate.gap0 = m_gaps[0];
+        } else {
+            buildCandidate();
+        }
+        ++tries;
+        const int misfit = firstMisfit(candidate.masks.data(), candidate.white);
+        if (tries >= maxTries && misfit >= 0) {
+            m_generationAborted = true;
+            return finish(false);
+        }
+        if (tries % 1000 == 0) {
+            m_gapSum = gapSum;
+            m_context.processEvents();
+            if (m_context.StopTest) {
+                m_generationAborted = true;
+                return finish(false);
+            }
+        }
+        if (misfit < 0)
+            return finish(true);
+        failPos = misfit;
+    }
+}
+
+std::int32_t TestLine::GarbageCollection()
+{
+    if (m_lineDone)
+        return 0;
+    if (m_valid.empty())
+        return 0;
+    // From the last placement down, dropping those that no longer fit; the
+    // survivors keep their order. The last placement left is never dropped,
+    // and then not even tested: that can only be placement 0 with nothing
+    // kept above it. The tests do not depend on each other, so placements
+    // 1.. are tested first in one sweep.
+    loadPossible();
+    const std::size_t count = m_valid.size();
+    markMisfits(1, count);
+    std::size_t keptAbove = 0;
+    for (std::size_t p = 1; p < count; ++p)
+        keptAbove += m_valid[p];
+    const bool keepFirst = keptAbove == 0; // kept as it is, valid or not
+    if (!keepFirst)
+        markMisfits(0, 1);
+    const std::size_t slots = static_cast<std::size_t>(m_slots);
+    std::size_t out = 0;
+    for (std::size_t p = 0; p < count; ++p) {
+        if (!m_valid[p] && !(p == 0 && keepFirst))
+            continue;
+        if (out != p)
+            for (std::size_t s = 0; s < slots; ++s)
+                m_masks[out * slots + s] = m_masks[p * slots + s];
+        m_valid[out++] = m_valid[p];
+    }
+    m_masks.resize(out * slots);
+    m_valid.resize(out);
+    return static_cast<std::int32_t>(out);
+}
+
+void TestLine::markMisfits(std::size_t from, std::size_t to)
+{
+    const std::uint64_t line = lineMask();
+    if (m_slots == 1) {
+        const std::uint64_t impossible = m_impossible[0];
+        const std::uint64_t impossibleWhite = m_impossibleWhite;
+        for (std::size_t p = from; p < to; ++p) {
+            const std::uint64_t m = m_masks[p];
+            const std::uint64_t misfit = (m & impossible) | (~m & line & impossibleWhite);
+            m_valid[p] = static_cast<std::uint8_t>(m_valid[p] & (misfit == 0));
+        }
+        return;
+    }
+    for (std::size_t p = from; p < to; ++p)
+        storedFits(p);
+}
+
+} // namespace gw

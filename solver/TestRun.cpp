@@ -1,0 +1,120 @@
+#include "TestRun.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "CellKnowledge.h"
+#include "TestDriver.h"
+#include "core/Clues.h"
+
+namespace gw {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+class RunObserver : public SolverObserver {
+public:
+    RunObserver(TestRunResult& result, bool keepTrace, SolverObserver* extra)
+        : m_result(result), m_keepTrace(keepTrace), m_extra(extra)
+    {
+    }
+
+    void cellSet(int x, int y, std::uint8_t value) override
+    {
+        if (m_keepTrace)
+            m_result.trace.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), value});
+        if (m_extra)
+            m_extra->cellSet(x, y, value);
+    }
+    void statusText(SolverStatus text, int lineNumber) override
+    {
+        if (m_extra)
+            m_extra->statusText(text, lineNumber);
+    }
+    void fieldCleared() override
+    {
+        if (m_extra)
+            m_extra->fieldCleared();
+    }
+    void testEnded(TestOutcome outcome) override
+    {
+        m_result.outcome = outcome;
+        if (m_extra)
+            m_extra->testEnded(outcome);
+    }
+    void processEvents() override
+    {
+        endStep();
+        if (m_extra)
+            m_extra->processEvents();
+        beginStep();
+    }
+
+    void beginStep() { m_stepStart = Clock::now(); }
+    void endStep() { m_result.longestStepMs = std::max(m_result.longestStepMs, millisecondsSince(m_stepStart)); }
+
+private:
+    TestRunResult& m_result;
+    bool m_keepTrace;
+    SolverObserver* m_extra;
+    Clock::time_point m_stepStart = Clock::now();
+};
+
+} // namespace
+
+TestRunResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverObserver* extra)
+{
+    TestRunResult result;
+    const Clock::time_point start = Clock::now();
+    ClueTables clues;
+    TelHokjes(puzzle, clues);
+    CellKnowledge knowledge;
+    RunObserver observer(result, keepTrace, extra);
+    TestDriver driver(puzzle, clues, knowledge, observer);
+    observer.beginStep();
+    bool stepping = driver.start();
+    observer.endStep();
+    while (stepping) {
+        observer.beginStep();
+        driver.tick();
+        observer.endStep();
+        stepping = driver.isStepping();
+    }
+    result.milliseconds = millisecondsSince(start);
+    result.sweeps = driver.sweeps();
+    result.regenerations = driver.regenerations();
+    result.largestList = driver.largestList();
+    result.candidates = driver.candidatesBuilt();
+    result.endless = driver.endlessDetected();
+    result.total = puzzle.PuzzleWidth * puzzle.PuzzleHeight;
+    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+            const std::uint8_t state = knowledge.state(x, y);
+            if (state == StateUnknown)
+                continue;
+            ++result.known;
+            if (state != puzzle.cell(x, y) + 1)
+                ++result.wrong;
+        }
+    }
+    return result;
+}
+
+const char* outcomeName(TestOutcome outcome)
+{
+    switch (outcome) {
+    case TestOutcome::Solved: return "solved";
+    case TestOutcome::Stuck: return "stuck";
+    case TestOutcome::LimitsExhausted: return "limits";
+    case TestOutcome::Stopped: break;
+    }
+    return "stopped";
+}
+
+} // namespace gw
