@@ -52,7 +52,7 @@ struct PlayerFixture {
     }
 
     // A plain PBM (P1) or PPM (P3, maximum 1) of the rows, written as the
-    // characters of paletteFromChar.
+    // characters of cellFromChar.
     QString writePuzzle(const QString& name, const std::vector<std::string>& rows, bool color)
     {
         QByteArray bytes = color ? "P3\n" : "P1\n";
@@ -60,7 +60,7 @@ struct PlayerFixture {
                  + (color ? "\n1\n" : "\n");
         for (const std::string& row : rows) {
             for (char c : row) {
-                const std::uint8_t index = paletteFromChar(c);
+                const std::uint8_t index = cellFromChar(c);
                 if (color) {
                     const PaletteColor& p = Palette[index];
                     bytes += QByteArray::number(p.bitR) + " " + QByteArray::number(p.bitG) + " "

@@ -1,5 +1,6 @@
 #pragma once
-// Helpers shared by the player's QtTest programs.
+// Helpers shared by the player's QtTest programs, on top of the play
+// field's (puzzles written as rows of characters).
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -9,40 +10,10 @@
 #include "core/Palette.h"
 #include "core/Puzzle.h"
 #include "platform/testing/FakePlatform.h"
+#include "playfield/tests/TestSupport.h"
 #include "player/ErrorMarks.h"
 
 namespace gw::test {
-
-// Palette index of a cell written as one character: '.' white, '#' black,
-// 'R' red, 'B' blue, 'Y' yellow, 'G' green, 'M' magenta, 'A' aqua.
-inline std::uint8_t paletteFromChar(char c)
-{
-    switch (c) {
-    case '#': return Black;
-    case 'R': return Red;
-    case 'B': return Blue;
-    case 'Y': return Yellow;
-    case 'G': return Green;
-    case 'M': return Magenta;
-    case 'A': return Aqua;
-    default: return White;
-    }
-}
-
-inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool color = false)
-{
-    Puzzle p;
-    p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
-    p.PuzzleWidth = static_cast<std::int16_t>(rows.begin()->size());
-    p.ColorPuzzle = color;
-    int y = 0;
-    for (const std::string& row : rows) {
-        for (int x = 0; x < static_cast<int>(row.size()); ++x)
-            p.cell(x, y) = paletteFromChar(row[static_cast<std::size_t>(x)]);
-        ++y;
-    }
-    return p;
-}
 
 // Cell states written as rows: '_' unmarked, otherwise the mark of that
 // palette character ('.' is a white mark).
@@ -54,7 +25,7 @@ inline player::CellStateArray statesFromRows(std::initializer_list<std::string> 
         for (int x = 0; x < static_cast<int>(row.size()); ++x) {
             const char c = row[static_cast<std::size_t>(x)];
             states[static_cast<std::size_t>(x + MaxPuzzleSize * y)] =
-                c == '_' ? 0 : static_cast<std::uint8_t>(paletteFromChar(c) + 1);
+                c == '_' ? 0 : static_cast<std::uint8_t>(cellFromChar(c) + 1);
         }
         ++y;
     }
