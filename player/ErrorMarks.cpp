@@ -16,7 +16,7 @@ int ErrorDotSize(int cellSize)
 
 namespace {
 
-// A disc of `diameter` pixels, filled span by span in device pixels so that
+// A disc of `diameter` screen pixels, filled span by span so that
 // its size is exact: an odd disc is centred on a pixel, an even one on a
 // pixel corner, each the one nearest to `centre`.
 void fillDisc(QPainter& painter, QPointF centre, int diameter, const QColor& color)
