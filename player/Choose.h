@@ -1,0 +1,16 @@
+#pragma once
+// The player's texts as Qt strings, picked in the current language.
+#include <QString>
+#include <cstdint>
+
+#include "core/Palette.h"
+#include "lang/Text.h"
+
+namespace gw::player {
+
+inline QString chooseText(std::uint8_t language, const Text& text)
+{
+    return QString::fromStdString(ChooseText(language, text));
+}
+
+} // namespace gw::player

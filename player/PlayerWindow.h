@@ -1,0 +1,159 @@
+#pragma once
+// Form1 of the player `puzzler`: the menus (File: Open, five recent files,
+// Exit; Language), the play field laid out in the area left of the strip
+// `Sizer` and above the strip `SizerBottom`, the buttons Show errors, Give
+// Solution and Reset, the position label, and the solution window Form2.
+//
+// The window works on the program's puzzle state, which it does not own.
+// Every message and file dialog goes through the platform bundle.
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "core/Clues.h"
+#include "core/Puzzle.h"
+#include "core/Settings.h"
+#include "platform/Platform.h"
+#include "playfield/CellStates.h"
+#include "playfield/PlayField.h"
+#include "player/ErrorMarks.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+
+namespace gw {
+class CluePanel;
+class ColourChooser;
+} // namespace gw
+
+namespace gw::player {
+
+class SolutionWindow;
+
+class PlayerWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `puzzle.ProgramFolder` names the folder of the data files and of
+    // "Puzzles"; "lang.ini" and "recent.ini" are kept in `settingsFolder`
+    // (ending with a separator), the program folder when it is empty.
+    PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QString& settingsFolder = QString(),
+                 QWidget* parent = nullptr);
+    ~PlayerWindow() override;
+
+    // Start-up: language from "lang.ini" (English when missing, without a
+    // message), the mouse pictures and "hamworst.dat", the recent list, the
+    // chooser. No puzzle is made.
+    void startUp();
+
+    // The Open command: the open dialog in ProgramFolder + "Puzzles", then
+    // loadPuzzle with the chosen path. Cancelling loads nothing.
+    void openCommand();
+    // Recent file `index` (0..4) of the File menu.
+    void openRecent(int index);
+    // The player's LoadPuzzle: hides the play field and the solution window,
+    // reads the file, shows the reader's messages, and on success sets the
+    // caption, adds the file to the recent list, derives the clues and lays
+    // out the play field. Returns true when a playable puzzle was loaded.
+    bool loadPuzzle(const QString& path);
+
+    // "Show errors": dots on the wrongly marked cells; the "No errors"
+    // message when there are none.
+    void showErrors();
+    // Give Solution: prepares and shows the solution window.
+    void giveSolution();
+    // Reset: nothing marked, chooser back to black and white.
+    void resetPlayField();
+    // The chooser back to left = black, right = white.
+    void KiezerSet();
+    // Language menu: 0 English, 1 Dutch, 2 Italian.
+    void setLanguage(std::uint8_t language);
+
+    // The area the next composition may fill, in points.
+    double availableWidth() const { return m_availableWidth; }
+    double availableHeight() const { return m_availableHeight; }
+    // Records the client area left of Sizer and above SizerBottom as the
+    // available area. Done when the window becomes active while maximised
+    // (and when an active maximised window gets its size); until that has
+    // happened once, also at every load.
+    void recordAvailableArea();
+    bool maximisedAreaKnown() const { return m_maximisedAreaKnown; }
+
+    const QString& tag() const { return m_tag; }
+    const RecentList& recentFiles() const { return m_recent; }
+    const ClueTables& clues() const { return m_clues; }
+    PlayerCellStates& cellStates() { return m_cellStates; }
+    PlayFieldState& playFieldState() { return m_playState; }
+    PlayField& playField() { return *m_playField; }
+    // True when a puzzle is laid out and can be played.
+    bool hasPuzzle() const { return m_puzzleComposed; }
+
+    CluePanel& picture1() const { return *m_picture1; }
+    ColourChooser& kiezerL() const { return *m_kiezer; }
+    QScrollArea* playArea() const { return m_playArea; }
+    QWidget* sizer() const { return m_sizer; }
+    QWidget* sizerBottom() const { return m_sizerBottom; }
+    QPushButton* cmdErrors() const { return m_cmdErrors; }
+    QPushButton* cmdOplossing() const { return m_cmdOplossing; }
+    QPushButton* cmdClear() const { return m_cmdClear; }
+    QLabel* positie() const { return m_positie; }
+    SolutionWindow& form2() const { return *m_form2; }
+    QMenu* fileMenu() const { return m_mmBestand; }
+    QAction* recentAction(int index) const { return m_mmRecent[static_cast<std::size_t>(index)]; }
+    QAction* languageAction(int language) const { return m_mmLanguage[static_cast<std::size_t>(language)]; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void updateRecentMenu();
+    void buildStrips();
+    void layOutClient();
+    void recordIfActiveAndMaximised();
+    void hidePlayField();
+    void showMessage(const Message& message);
+    double pixelsPerPoint() const;
+
+    Puzzle& m_puzzle;
+    platform::Platform m_platform;
+    ClueTables m_clues;
+    PlayerCellStates m_cellStates;
+    PlayFieldState m_playState;
+    bool m_puzzleComposed = false;
+    double m_availableWidth = 0;
+    double m_availableHeight = 0;
+    bool m_maximisedAreaKnown = false;
+    QString m_tag;
+    QString m_settingsFolder;
+    RecentList m_recent;
+
+    QMenu* m_mmBestand = nullptr;
+    QMenu* m_mmTaal = nullptr;
+    QAction* m_mmOpen = nullptr;
+    QAction* m_mmLijn3 = nullptr;
+    std::array<QAction*, 5> m_mmRecent{};
+    QAction* m_mmClose = nullptr;
+    std::array<QAction*, 3> m_mmLanguage{};
+
+    QWidget* m_client = nullptr;
+    QScrollArea* m_playArea = nullptr;
+    QWidget* m_sizer = nullptr;
+    QWidget* m_sizerBottom = nullptr;
+    QPushButton* m_cmdErrors = nullptr;
+    QPushButton* m_cmdOplossing = nullptr;
+    QPushButton* m_cmdClear = nullptr;
+    QLabel* m_positie = nullptr;
+    CluePanel* m_picture1 = nullptr;
+    ColourChooser* m_kiezer = nullptr;
+    std::unique_ptr<PlayField> m_playField;
+    std::unique_ptr<SolutionWindow> m_form2;
+};
+
+} // namespace gw::player

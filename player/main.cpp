@@ -1,0 +1,23 @@
+// puzzler, the Gridwick player: builds the main window and runs the event loop.
+#include <QApplication>
+
+#include "core/Paths.h"
+#include "core/Puzzle.h"
+#include "platform/QtPlatform.h"
+#include "platform/SettingsFolder.h"
+#include "player/PlayerWindow.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gridwick Puzzler"));
+    gw::platform::QtPlatform platform;
+    gw::Puzzle puzzle;
+    puzzle.ProgramFolder = gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
+    const QString settings = gw::platform::settingsFolder(QString::fromStdString(puzzle.ProgramFolder));
+    gw::player::PlayerWindow window(puzzle, platform.platform(), settings);
+    platform.setParentWindow(&window);
+    window.startUp();
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,86 @@
+// Takes the README's pictures of the player: the main window in the middle of
+// a game (some cells right, two wrong and shown by Show errors, a crossed-off
+// clue number) and the solution window beside it. Run it on a real display
+// (Xvfb is enough): player_screenshots <puzzle> <program folder> <out folder>.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "core/Palette.h"
+#include "platform/QtPlatform.h"
+#include "player/PlayerWindow.h"
+#include "player/SolutionWindow.h"
+#include "playfield/ColourChooser.h"
+
+namespace {
+
+QPixmap grabOnScreen(QWidget& window)
+{
+    QCoreApplication::processEvents();
+    const QRect frame = window.frameGeometry();
+    return window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: player_screenshots <puzzle> <program folder> <out folder>\n");
+        return 2;
+    }
+    const QString puzzlePath = QString::fromLocal8Bit(argv[1]);
+    const QDir out(QString::fromLocal8Bit(argv[3]));
+    QTemporaryDir settings; // keep the program folder's lang.ini and recent.ini as they are
+
+    gw::platform::QtPlatform platform;
+    gw::Puzzle puzzle;
+    puzzle.ProgramFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath().toStdString() + "/";
+    gw::player::PlayerWindow window(puzzle, platform.platform(), settings.path() + "/");
+    platform.setParentWindow(&window);
+    window.startUp();
+    window.setGeometry(20, 40, 900, 620);
+    window.show();
+    QCoreApplication::processEvents();
+    if (!window.loadPuzzle(puzzlePath))
+        return 1;
+
+    // Play the top two thirds of the rows right, then two wrong cells.
+    gw::PlayField& field = window.playField();
+    const int rows = puzzle.PuzzleHeight * 2 / 3;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+            const int colour = puzzle.cell(x, y);
+            if (colour == gw::White) {
+                field.markCell(2, x, y);
+            } else {
+                window.kiezerL().choose(1, colour + 1);
+                field.markCell(1, x, y);
+            }
+        }
+    }
+    window.kiezerL().choose(1, 1);
+    field.markCell(1, 0, rows);
+    field.markCell(1, puzzle.PuzzleWidth - 1, rows + 1);
+    for (int y = 0; y < rows; ++y)
+        if (window.clues().RowClueCount[static_cast<std::size_t>(y)] > 0)
+            field.ToggleRowClue(y, 0);
+    window.showErrors();
+    field.fieldMouse(0, (puzzle.PuzzleWidth - 0.5) * window.playFieldState().TestCellSize,
+                     (rows + 1.5) * window.playFieldState().TestCellSize);
+
+    QPixmap main = grabOnScreen(window);
+    window.giveSolution();
+    gw::player::SolutionWindow& form2 = window.form2();
+    form2.move(window.frameGeometry().right() + 20, 40);
+    QCoreApplication::processEvents();
+    QPixmap solution = grabOnScreen(form2);
+    const bool ok = main.save(out.filePath(QStringLiteral("player.png")))
+                    && solution.save(out.filePath(QStringLiteral("player-solution.png")));
+    return ok ? 0 : 1;
+}
