@@ -40,130 +40,97 @@ const std::string TooLargeNote =
     "I Bitmap too wide: This puzzle is too large. Its size will therefore be reduced, which may affect the quality.";
 const std::string TooManyColors = std::string("I Bitmap too many colors: ") + gw::ChooseText(0, gw::txt::TooManyColors);
 
-template <typename T>
-std::string nameOf(const ::testing::TestParamInfo<T>& info) { return info.param.name; }
 
 } // namespace
 
-// ---- ReadNumber ----------------------------------------------------------
-
-struct NumberCase {
-    const char* name;
-    std::string data;
-    std::int32_t largest;
-    std::optional<std::int32_t> expected;
-    int nextByte; // the byte left for the next read, -1 for the end of the data
-};
-
-class ReadNumberCases : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(ReadNumberCases, ReadsTheNextNumber)
+TEST(ReadNumber, ReadsTheNextNumber)
 {
-    const NumberCase& c = GetParam();
-    std::stringbuf in(c.data, std::ios::in);
-    EXPECT_EQ(gw::ReadNumber(in, c.largest), c.expected);
-    const int next = in.sbumpc();
-    EXPECT_EQ(next == EOF ? -1 : next, c.nextByte);
-}
-
-constexpr std::int32_t Big = 2147483647;
-INSTANTIATE_TEST_SUITE_P(
-    ReadNumber, ReadNumberCases,
-    ::testing::Values(NumberCase{"SkipsLeadingSeparators", "  \r\n\t12 x", Big, 12, 'x'},
-                      NumberCase{"ConsumesExactlyOneStoppingByte", "25\r\nA", Big, 25, '\n'},
-                      NumberCase{"CommentBeforeNumber", "# a comment 99\n7 ", Big, 7, -1},
-                      NumberCase{"CommentEndsAtCarriageReturn", "#x\r8,", Big, 8, -1},
-                      NumberCase{"CommentInsideDigitsJoinsThem", "12#c\n34 ", Big, 1234, -1},
-                      NumberCase{"LeadingZeros", "007.", Big, 7, -1},
-                      NumberCase{"EndOfDataEndsANumber", "42", Big, 42, -1},
-                      NumberCase{"EndOfDataBeforeAnyDigitIsAnError", " \n ", Big, std::nullopt, -1},
-                      NumberCase{"EndOfDataInsideCommentIsAnError", "# no digits", Big, std::nullopt, -1},
-                      NumberCase{"DigitsBeforeUnendedComment", "5# to the end", Big, 5, -1},
-                      NumberCase{"LargestMakerNumber", "2147483647 ", Big, Big, -1},
-                      NumberCase{"AboveMakerRangeIsAnError", "2147483648 ", Big, std::nullopt, ' '},
-                      NumberCase{"TwentyDigitsIsAnError", "99999999999999999999 ", Big, std::nullopt, '9'},
-                      NumberCase{"LargestPlayerNumber", "32767 ", 32767, 32767, -1},
-                      NumberCase{"AbovePlayerRangeIsAnError", "32768 ", 32767, std::nullopt, ' '}),
-    nameOf<NumberCase>);
-
-// ---- Writers: byte for byte -------------------------------------------------
-
-struct WriterCase {
-    const char* name;
-    Rows rows;
-    bool color;
-    std::string title;
-    bool ppm; // ppmBytes, else pbmBytes
-    std::string bytes;
-};
-
-class WriterBytes : public ::testing::TestWithParam<WriterCase> {};
-
-TEST_P(WriterBytes, AreExact)
-{
-    const WriterCase& c = GetParam();
-    gw::Puzzle p = puzzleFromRows(c.rows, c.color);
-    p.PuzzleTitle = c.title;
-    p.cell(p.PuzzleWidth, 0) = gw::Black; // cells outside the puzzle are never written
-    p.cell(0, p.PuzzleHeight) = gw::Black;
-    EXPECT_EQ(c.ppm ? gw::ppmBytes(p) : gw::pbmBytes(p), c.bytes);
-}
-
-const std::string Made = "# Made with Gridwick Puzzle Maker\r\n";
-INSTANTIATE_TEST_SUITE_P(
-    SavePbm, WriterBytes,
-    ::testing::Values(
-        WriterCase{"TenByTwoWithTitle", {"#........#", ".........."}, false, "Cat", false,
-                   std::string("P4\r\n# Puzzle Title: Cat\r\n10 2\r\x80\x40\0\0", 34)},
-        WriterCase{"WithoutTitleNamesTheMaker", {"#.#.#.#.#"}, false, "", false, "P4\r\n" + Made + "9 1\r\xAA\x80"},
-        WriterCase{"EveryNonWhiteCellIsBlack", {"R.BY.GMA"}, true, "", false, "P4\r\n" + Made + "8 1\r\xB7"},
-        // Regression: a title holding a line break wrote a header that read back wrongly.
-        WriterCase{"LineBreakInTitleBecomesBlank", {"#"}, false, "a\r\n5", false, "P4\r\n# Puzzle Title: a  5\r\n1 1\r\x80"},
-        WriterCase{"ColourWithoutTitle", {"R.", "#A"}, true, "", true,
-                   "P6\r\n" + Made + "2 2\r\n1\r" + std::string("\1\0\0\1\1\1\0\0\0\0\1\1", 12)},
-        WriterCase{"EveryPaletteIndex", {"#.RBYGMA"}, true, "All", true,
-                   "P6\r\n# Puzzle Title: All\r\n8 1\r\n1\r" +
-                       std::string("\0\0\0\1\1\1\1\0\0\0\0\1\1\1\0\0\1\0\1\0\1\0\1\1", 24)}),
-    nameOf<WriterCase>);
-
-// ---- Write, then read with both readers --------------------------------------
-
-struct RoundTripCase {
-    const char* name;
-    Rows rows;
-    bool color;
-    std::string title;
-};
-
-class WriteThenRead : public ::testing::TestWithParam<RoundTripCase> {};
-
-TEST_P(WriteThenRead, GivesTheSamePuzzle)
-{
-    const RoundTripCase& c = GetParam();
-    gw::Puzzle original = puzzleFromRows(c.rows, c.color);
-    original.PuzzleTitle = c.title;
-    for (ReaderVariant variant : {ReaderVariant::Maker, ReaderVariant::Player}) {
-        gw::Puzzle read;
-        const gw::LoadResult r = readBytes(read, c.color ? gw::ppmBytes(original) : gw::pbmBytes(original), variant);
-        ASSERT_EQ(r.status, LoadStatus::Loaded);
-        EXPECT_TRUE(r.messages.empty());
-        EXPECT_EQ(rowsOf(read), c.rows);
-        EXPECT_EQ(read.ColorPuzzle, c.color);
-        EXPECT_EQ(read.PuzzleTitle, variant == ReaderVariant::Maker ? c.title : ""); // the player skips it
-        EXPECT_EQ(read.Cells, original.Cells);
+    constexpr std::int32_t Big = 2147483647;
+    const struct {
+        const char* name;
+        std::string data;
+        std::int32_t largest;
+        std::optional<std::int32_t> expected;
+        int nextByte; // the byte left for the next read, -1 for the end of the data
+    } cases[] = {{"SkipsLeadingSeparators", "  \r\n\t12 x", Big, 12, 'x'},
+                 {"ConsumesExactlyOneStoppingByte", "25\r\nA", Big, 25, '\n'},
+                 {"CommentBeforeNumber", "# a comment 99\n7 ", Big, 7, -1},
+                 {"CommentEndsAtCarriageReturn", "#x\r8,", Big, 8, -1},
+                 {"CommentInsideDigitsJoinsThem", "12#c\n34 ", Big, 1234, -1},
+                 {"LeadingZeros", "007.", Big, 7, -1},
+                 {"EndOfDataEndsANumber", "42", Big, 42, -1},
+                 {"EndOfDataBeforeAnyDigitIsAnError", " \n ", Big, std::nullopt, -1},
+                 {"EndOfDataInsideCommentIsAnError", "# no digits", Big, std::nullopt, -1},
+                 {"DigitsBeforeUnendedComment", "5# to the end", Big, 5, -1},
+                 {"LargestMakerNumber", "2147483647 ", Big, Big, -1},
+                 {"AboveMakerRangeIsAnError", "2147483648 ", Big, std::nullopt, ' '},
+                 {"TwentyDigitsIsAnError", "99999999999999999999 ", Big, std::nullopt, '9'},
+                 {"LargestPlayerNumber", "32767 ", 32767, 32767, -1},
+                 {"AbovePlayerRangeIsAnError", "32768 ", 32767, std::nullopt, ' '}};
+    for (const auto& c : cases) {
+        std::stringbuf in(c.data, std::ios::in);
+        EXPECT_EQ(gw::ReadNumber(in, c.largest), c.expected) << c.name;
+        const int next = in.sbumpc();
+        EXPECT_EQ(next == EOF ? -1 : next, c.nextByte) << c.name;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PuzzleFile, WriteThenRead,
-    ::testing::Values(RoundTripCase{"OneCell", {"#"}, false, ""},
-                      RoundTripCase{"WidthEight", {"#..##..#", "########"}, false, "Eight"},
-                      RoundTripCase{"WidthNine", {"#.......#", ".#.....#."}, false, "Nine"},
-                      RoundTripCase{"ColourAllIndices", {"#.RBYGMA", "AMGYBR.#"}, true, "Rainbow"},
-                      RoundTripCase{"ColourAllWhite", {"....", "...."}, true, ""},
-                      RoundTripCase{"TitleWithUtf8", {"#."}, false, "C\xc3\xac" "ano"},
-                      RoundTripCase{"Full50", {std::string(50, '#'), std::string(50, '.')}, false, "Wide"}),
-    nameOf<RoundTripCase>);
+TEST(SavePbm, BytesAreExact)
+{
+    const std::string made = "# Made with Gridwick Puzzle Maker\r\n";
+    const struct {
+        const char* name;
+        Rows rows;
+        bool color;
+        std::string title;
+        bool ppm; // ppmBytes, else pbmBytes
+        std::string bytes;
+    } cases[] = {
+        {"TenByTwoWithTitle", {"#........#", ".........."}, false, "Cat", false,
+         std::string("P4\r\n# Puzzle Title: Cat\r\n10 2\r\x80\x40\0\0", 34)},
+        {"WithoutTitleNamesTheMaker", {"#.#.#.#.#"}, false, "", false, "P4\r\n" + made + "9 1\r\xAA\x80"},
+        {"EveryNonWhiteCellIsBlack", {"R.BY.GMA"}, true, "", false, "P4\r\n" + made + "8 1\r\xB7"},
+        // Regression: a title holding a line break wrote a header that read back wrongly.
+        {"LineBreakInTitleBecomesBlank", {"#"}, false, "a\r\n5", false, "P4\r\n# Puzzle Title: a  5\r\n1 1\r\x80"},
+        {"ColourWithoutTitle", {"R.", "#A"}, true, "", true,
+         "P6\r\n" + made + "2 2\r\n1\r" + std::string("\1\0\0\1\1\1\0\0\0\0\1\1", 12)},
+        {"EveryPaletteIndex", {"#.RBYGMA"}, true, "All", true,
+         "P6\r\n# Puzzle Title: All\r\n8 1\r\n1\r" + std::string("\0\0\0\1\1\1\1\0\0\0\0\1\1\1\0\0\1\0\1\0\1\0\1\1", 24)}};
+    for (const auto& c : cases) {
+        gw::Puzzle p = puzzleFromRows(c.rows, c.color);
+        p.PuzzleTitle = c.title;
+        p.cell(p.PuzzleWidth, 0) = gw::Black; // cells outside the puzzle are never written
+        p.cell(0, p.PuzzleHeight) = gw::Black;
+        EXPECT_EQ(c.ppm ? gw::ppmBytes(p) : gw::pbmBytes(p), c.bytes) << c.name;
+    }
+}
+
+// Written, then read with both readers: the same puzzle (the player skips the title).
+TEST(PuzzleFile, WriteThenReadGivesTheSamePuzzle)
+{
+    const struct {
+        Rows rows;
+        bool color;
+        std::string title;
+    } cases[] = {{{"#"}, false, ""}, {{"#..##..#", "########"}, false, "Eight"}, {{"#.......#", ".#.....#."}, false, "Nine"},
+                 {{"#.RBYGMA", "AMGYBR.#"}, true, "Rainbow"}, {{"....", "...."}, true, ""},
+                 {{"#."}, false, "C\xc3\xac" "ano"}, {{std::string(50, '#'), std::string(50, '.')}, false, "Wide"}};
+    for (const auto& c : cases) {
+        gw::Puzzle original = puzzleFromRows(c.rows, c.color);
+        original.PuzzleTitle = c.title;
+        for (ReaderVariant variant : {ReaderVariant::Maker, ReaderVariant::Player}) {
+            SCOPED_TRACE(c.rows[0] + (variant == ReaderVariant::Maker ? " maker" : " player"));
+            gw::Puzzle read;
+            const gw::LoadResult r = readBytes(read, c.color ? gw::ppmBytes(original) : gw::pbmBytes(original), variant);
+            ASSERT_EQ(r.status, LoadStatus::Loaded);
+            EXPECT_TRUE(r.messages.empty());
+            EXPECT_EQ(rowsOf(read), c.rows);
+            EXPECT_EQ(read.ColorPuzzle, c.color);
+            EXPECT_EQ(read.PuzzleTitle, variant == ReaderVariant::Maker ? c.title : "");
+            EXPECT_EQ(read.Cells, original.Cells);
+        }
+    }
+}
 
 // ---- Reading files: pixels, reduction, refusals and messages ---------------
 
@@ -250,36 +217,22 @@ INSTANTIATE_TEST_SUITE_P(
                  {"C Bitmap too wide: The bitmap's width cannot be more than 50 pixels. This bitmap's width is 51 pixels."}},
         ReadCase{"PlayerRefusesInDutch", "P4\n10 70\n", Player, 1, LoadStatus::TooLarge, {},
                  {"C Bitmap te hoog: De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 70 pixels hoog."}}),
-    nameOf<ReadCase>);
+    [](const auto& info) { return std::string(info.param.name); });
 
-struct TitleCase {
-    const char* name;
-    std::string header;
-    std::string expected;
-};
-
-class TitleLine : public ::testing::TestWithParam<TitleCase> {};
-
-TEST_P(TitleLine, IsTakenFromLineTwoOnly)
+TEST(LoadPuzzle, TitleIsTakenFromLineTwoOnly)
 {
-    gw::Puzzle p;
-    p.PuzzleTitle = "old";
-    ASSERT_EQ(readBytes(p, GetParam().header + "1 1\n1\n").status, LoadStatus::Loaded);
-    EXPECT_EQ(p.PuzzleTitle, GetParam().expected);
+    const char* cases[][2] = {{"P1\r\n# Puzzle Title: Cat\r\n", "Cat"}, {"P1\n# Puzzle Title: Dog\n", "Dog"},
+                              {"P1\r# Puzzle Title: Cow\r", "Cow"}, {"P1\n# Puzzle Title: \n", ""},
+                              {"P1\n#Puzzle Title: Cat\n", ""}, {"P1\n# puzzle title: Cat\n", ""},
+                              {"P1\r\n# Made with Gridwick Puzzle Maker\r\n", ""},
+                              {"P1\n# x\n# Puzzle Title: Cat\n", ""}, {"P1 ", ""}};
+    for (const auto& c : cases) {
+        gw::Puzzle p;
+        p.PuzzleTitle = "old";
+        ASSERT_EQ(readBytes(p, std::string(c[0]) + "1 1\n1\n").status, LoadStatus::Loaded) << c[0];
+        EXPECT_EQ(p.PuzzleTitle, c[1]) << c[0];
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    LoadPuzzle, TitleLine,
-    ::testing::Values(TitleCase{"CrLf", "P1\r\n# Puzzle Title: Cat\r\n", "Cat"},
-                      TitleCase{"LineFeed", "P1\n# Puzzle Title: Dog\n", "Dog"},
-                      TitleCase{"CarriageReturn", "P1\r# Puzzle Title: Cow\r", "Cow"},
-                      TitleCase{"EmptyTitle", "P1\n# Puzzle Title: \n", ""},
-                      TitleCase{"NoSpaceAfterHash", "P1\n#Puzzle Title: Cat\n", ""},
-                      TitleCase{"CaseMatters", "P1\n# puzzle title: Cat\n", ""},
-                      TitleCase{"MadeWith", "P1\r\n# Made with Gridwick Puzzle Maker\r\n", ""},
-                      TitleCase{"OnLineThree", "P1\n# x\n# Puzzle Title: Cat\n", ""},
-                      TitleCase{"NoCommentLine", "P1 ", ""}),
-    nameOf<TitleCase>);
 
 TEST(LoadPuzzle, NamesComeFromThePath)
 {
