@@ -71,6 +71,14 @@ private:
     std::filesystem::path m_dir;
 };
 
+inline std::string repeat(const std::string& s, int times)
+{
+    std::string result;
+    while (times-- > 0)
+        result += s;
+    return result;
+}
+
 inline void writeFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;

@@ -27,13 +27,6 @@ std::string shown(const gw::Message& m)
     return std::string(1, "NICQE"[static_cast<int>(m.icon)]) + " " + m.title + ": " + m.text;
 }
 
-Rows shownAll(const gw::LoadResult& r)
-{
-    Rows all;
-    for (const gw::Message& m : r.messages)
-        all.push_back(shown(m));
-    return all;
-}
 
 const std::string ErrorOpening = "C /puzzles/cat.pbm: An error has occured while opening this file.";
 const std::string TooLargeNote =
@@ -159,7 +152,10 @@ TEST_P(ReadFile, GivesGridStatusAndMessages)
         EXPECT_EQ(p.cell(0, 0), gw::White);
     else
         EXPECT_EQ(rowsOf(p), c.rows);
-    EXPECT_EQ(shownAll(r), c.messages);
+    Rows messages;
+    for (const gw::Message& m : r.messages)
+        messages.push_back(shown(m));
+    EXPECT_EQ(messages, c.messages);
     EXPECT_FALSE(p.PuzzleChanged); // every load resets these, the maker also its buttons
     EXPECT_EQ(p.ButtonColor[0], c.variant == ReaderVariant::Maker ? gw::Black : gw::Red);
     EXPECT_EQ(p.ButtonColor[1], c.variant == ReaderVariant::Maker ? gw::White : gw::Blue);
@@ -170,20 +166,10 @@ const auto Player = ReaderVariant::Player;
 const auto Loaded = LoadStatus::Loaded;
 // 100 x 40 with file pixel 5 black in every row: 50 * 5 / 100 = 2.5 lands in
 // column 2 (halves to even); 4 (2.0) lands there too but is read first.
-const std::string Wide = "P4\n100 40\n" + [] {
-    std::string raster;
-    for (int py = 0; py < 40; ++py)
-        raster += "\x04" + std::string(12, '\0');
-    return raster;
-}();
+const std::string Wide = "P4\n100 40\n" + gwtest::repeat("\x04" + std::string(12, '\0'), 40);
 // 120 x 1: the height rounds to 0 and becomes 1; pixels 117..119 all land on
 // the last column, and the last one read (white) wins.
-const std::string Long = [] {
-    std::string s = "P1\n120 1\n1";
-    for (int i = 1; i < 120; ++i)
-        s += i == 119 ? " 0" : " 1";
-    return s + "\n";
-}();
+const std::string Long = "P1\n120 1\n" + gwtest::repeat("1 ", 119) + "0\n";
 
 INSTANTIATE_TEST_SUITE_P(
     LoadPuzzle, ReadFile,
