@@ -220,18 +220,6 @@ TEST(LoadPuzzle, TitleIsTakenFromLineTwoOnly)
     }
 }
 
-TEST(LoadPuzzle, NamesComeFromThePath)
-{
-    const char* cases[][2] = {{"/srv/u/cat.pbm", "cat"}, {"/srv/u/my.cat.ppm", "my.cat"},
-                              {"/home/u.v/README", "README"}, {"dog.pbm", "dog"}};
-    for (const auto& c : cases) {
-        gw::Puzzle p;
-        ASSERT_EQ(readBytes(p, "P1 1 1 1", Maker, c[0]).status, LoadStatus::Loaded);
-        EXPECT_EQ(p.PuzzleName, c[1]);
-        EXPECT_EQ(p.FileName, c[0]);
-    }
-}
-
 // Regression: after a failed open the maker kept the previous file name, so
 // Save wrote the white or half-read grid over that file. A missing file keeps it.
 TEST(LoadPuzzle, FailedReadLetsGoOfThePreviousFile)
@@ -276,7 +264,8 @@ TEST(SavePbm, ReplacesTheFileAndClearsChanged)
         gw::Puzzle back;
         ASSERT_TRUE(gw::LoadPuzzle(back, dir.file("a.ppm"), Maker).loaded());
         EXPECT_EQ(rowsOf(back), color ? rowsOf(p) : Rows({"##", ".#"}));
-        EXPECT_EQ(back.PuzzleName, "a");
+        EXPECT_EQ(back.PuzzleName, "a"); // the file name without its last extension
+        EXPECT_EQ(back.FileName, dir.file("a.ppm"));
         EXPECT_EQ(back.PuzzleTitle, "Two dots");
     }
 }
