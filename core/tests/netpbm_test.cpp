@@ -26,12 +26,8 @@ protected:
     gwtest::TempDir dir;
 };
 
-struct WrittenCase {
-    bool color, titled;
-    int width;
-};
-
-class NetpbmReadsOurFile : public Netpbm, public ::testing::WithParamInterface<WrittenCase> {};
+// Colour, titled, width.
+class NetpbmReadsOurFile : public Netpbm, public ::testing::WithParamInterface<std::tuple<bool, bool, int>> {};
 
 } // namespace
 
@@ -39,36 +35,32 @@ class NetpbmReadsOurFile : public Netpbm, public ::testing::WithParamInterface<W
 // raster bytes, so the same pixels.
 TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
 {
-    const WrittenCase& c = GetParam();
+    const auto [color, titled, width] = GetParam();
     gw::Puzzle p;
-    p.PuzzleWidth = static_cast<std::int16_t>(c.width);
+    p.PuzzleWidth = static_cast<std::int16_t>(width);
     p.PuzzleHeight = 3;
-    p.ColorPuzzle = c.color;
-    p.PuzzleTitle = c.titled ? "Cat and dog" : "";
+    p.ColorPuzzle = color;
+    p.PuzzleTitle = titled ? "Cat and dog" : "";
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < c.width; ++x)
-            p.cell(x, y) = c.color ? static_cast<std::uint8_t>((x + 3 * y) % gw::PaletteSize)
+        for (int x = 0; x < width; ++x)
+            p.cell(x, y) = color ? static_cast<std::uint8_t>((x + 3 * y) % gw::PaletteSize)
                                    : ((x * 7 + y * 3) % 5 < 2 ? gw::Black : gw::White);
     ASSERT_TRUE(gw::SavePbm(p, dir.file("ours.pnm")).ok);
     ASSERT_TRUE(run("pnmtopnm ours.pnm > raw.pnm"));
     const std::string ours = gwtest::readFile(dir.file("ours.pnm"));
-    const std::size_t raster = c.color ? 3u * 3 * c.width : 3u * ((c.width + 7) / 8);
-    const std::string size = std::to_string(c.width) + " 3\n";
+    const std::size_t raster = color ? 9u * width : 3u * ((width + 7) / 8);
+    const std::string size = std::to_string(width) + " 3\n";
     EXPECT_EQ(gwtest::readFile(dir.file("raw.pnm")),
-              (c.color ? "P6\n" + size + "1\n" : "P4\n" + size) + ours.substr(ours.size() - raster));
+              (color ? "P6\n" + size + "1\n" : "P4\n" + size) + ours.substr(ours.size() - raster));
 }
 
-INSTANTIATE_TEST_SUITE_P(Netpbm, NetpbmReadsOurFile, ::testing::ValuesIn([] {
-    std::vector<WrittenCase> cases;
-    for (bool color : {false, true})
-        for (bool titled : {false, true})
-            for (int width : {1, 7, 8, 9, 50})
-                cases.push_back({color, titled, width});
-    return cases;
-}()), [](const auto& info) {
-    const WrittenCase& c = info.param;
-    return std::string(c.color ? "P6" : "P4") + (c.titled ? "Titled" : "Untitled") + std::to_string(c.width);
-});
+INSTANTIATE_TEST_SUITE_P(Netpbm, NetpbmReadsOurFile,
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool(), ::testing::Values(1, 7, 8, 9, 50)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param) ? "P6" : "P4") +
+                                    (std::get<1>(info.param) ? "Titled" : "Untitled") +
+                                    std::to_string(std::get<2>(info.param));
+                         });
 
 // What netpbm writes, read as the maker does. netpbm writes plain PBM pixels
 // as digits without blanks; our reader takes a run of digits as one number, as
