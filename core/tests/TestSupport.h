@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
 #include <random>
 #include <string>
@@ -18,40 +17,27 @@ namespace gwtest {
 
 inline constexpr const char* CellLetters = "#.RBYGMA";
 
-inline std::uint8_t cellFromChar(char c)
-{
-    for (std::uint8_t i = 0; i < gw::PaletteSize; ++i)
-        if (CellLetters[i] == c)
-            return i;
-    return gw::White;
-}
-
 // A puzzle whose size and cells are the given rows (all of one length).
-inline gw::Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool color = false)
+inline gw::Puzzle puzzleFromRows(const std::vector<std::string>& rows, bool color = false)
 {
     gw::Puzzle p;
     p.ColorPuzzle = color;
     p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
-    p.PuzzleWidth = static_cast<std::int16_t>(rows.begin()->size());
-    int y = 0;
-    for (const std::string& row : rows) {
-        for (std::size_t x = 0; x < row.size(); ++x)
-            p.cell(static_cast<int>(x), y) = cellFromChar(row[x]);
-        ++y;
-    }
+    p.PuzzleWidth = static_cast<std::int16_t>(rows[0].size());
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            p.cell(static_cast<int>(x), static_cast<int>(y)) =
+                static_cast<std::uint8_t>(std::string(CellLetters).find(rows[y][x]));
     return p;
 }
 
 // The rows in use, as strings.
 inline std::vector<std::string> rowsOf(const gw::Puzzle& p)
 {
-    std::vector<std::string> rows;
-    for (int y = 0; y < p.PuzzleHeight; ++y) {
-        std::string row;
+    std::vector<std::string> rows(static_cast<std::size_t>(p.PuzzleHeight));
+    for (int y = 0; y < p.PuzzleHeight; ++y)
         for (int x = 0; x < p.PuzzleWidth; ++x)
-            row += p.cell(x, y) < gw::PaletteSize ? CellLetters[p.cell(x, y)] : '?';
-        rows.push_back(row);
-    }
+            rows[static_cast<std::size_t>(y)] += p.cell(x, y) < gw::PaletteSize ? CellLetters[p.cell(x, y)] : '?';
     return rows;
 }
 
@@ -59,11 +45,8 @@ inline std::vector<std::string> rowsOf(const gw::Puzzle& p)
 // the end of the test. path() ends with a separator.
 class TempDir {
 public:
-    TempDir()
+    TempDir() : m_dir(std::filesystem::temp_directory_path() / ("gridwick-test-" + std::to_string(std::random_device()())))
     {
-        std::random_device seed;
-        m_dir = std::filesystem::temp_directory_path() /
-                ("gridwick-test-" + std::to_string(seed()) + "-" + std::to_string(seed()));
         std::filesystem::create_directories(m_dir);
     }
     ~TempDir()
@@ -88,10 +71,17 @@ private:
     std::filesystem::path m_dir;
 };
 
+inline std::string repeat(const std::string& s, int times)
+{
+    std::string result;
+    while (times-- > 0)
+        result += s;
+    return result;
+}
+
 inline void writeFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 inline std::string readFile(const std::string& path)

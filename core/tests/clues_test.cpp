@@ -1,74 +1,62 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/Clues.h"
-#include "core/Palette.h"
 #include "TestSupport.h"
 
-using gwtest::puzzleFromRows;
+namespace {
 
-TEST(TelHokjes, ColourChangeStartsANewRunWithoutWhite)
+// One line's clue as "L/C L/C ..." ("-" when empty), with '+' before a run
+// that follows one of the same colour (RunSameColor).
+std::string clueOf(const gw::ClueTables& c, bool row, int line)
 {
-    const gw::Puzzle p = puzzleFromRows({".##R.RR"});
-    gw::ClueTables c;
-    gw::DerivePlayerClues(p, c);
-    ASSERT_EQ(c.RowClueCount[0], 3);
-    EXPECT_EQ(c.rowLength(0, 0), 2);
-    EXPECT_EQ(c.rowColor(0, 0), gw::Black);
-    EXPECT_EQ(c.rowLength(0, 1), 1);
-    EXPECT_EQ(c.rowColor(0, 1), gw::Red);
-    EXPECT_EQ(c.rowLength(0, 2), 2);
-    EXPECT_EQ(c.rowColor(0, 2), gw::Red);
-    EXPECT_EQ(c.RowRunSameColor[gw::ClueTables::at(0, 0)], 0);
-    EXPECT_EQ(c.RowRunSameColor[gw::ClueTables::at(0, 1)], 0);
-    EXPECT_EQ(c.RowRunSameColor[gw::ClueTables::at(0, 2)], 1);
-    EXPECT_EQ(c.rowLength(0, 3), 0);
-    EXPECT_EQ(c.rowColor(0, 3), gw::White);
-}
-
-TEST(TelHokjes, EmptyLinesHoldABlackZeroAndMaximaAreAtLeastOne)
-{
-    const gw::Puzzle p = puzzleFromRows({"...", "..."});
-    gw::ClueTables c;
-    gw::TelHokjes(p, c);
-    EXPECT_EQ(c.ColumnClueCount[1], 0);
-    EXPECT_EQ(c.columnLength(1, 0), 0);
-    EXPECT_EQ(c.columnColor(1, 0), gw::Black);
-    EXPECT_EQ(c.MaxRowClues, 1);
-    EXPECT_EQ(c.MaxColumnClues, 1);
-}
-
-TEST(TelHokjes, FiftyAlternatingRunsAndEdgeRunsCountedOnce)
-{
-    gw::Puzzle p;
-    p.PuzzleWidth = 50;
-    p.PuzzleHeight = 2;
-    for (int x = 0; x < 50; ++x) {
-        p.cell(x, 0) = (x % 2) ? gw::Red : gw::Black;
-        p.cell(x, 1) = x >= 47 ? gw::Black : gw::White;
+    const auto& count = row ? c.RowClueCount : c.ColumnClueCount;
+    const auto& length = row ? c.RowClueLength : c.ColumnClueLength;
+    const auto& color = row ? c.RowClueColor : c.ColumnClueColor;
+    const auto& same = row ? c.RowRunSameColor : c.ColumnRunSameColor;
+    std::string s;
+    for (int k = 0; k < count[static_cast<std::size_t>(line)]; ++k) {
+        const auto at = gw::ClueTables::at(line, k);
+        s += std::string(k ? " " : "") + (same[at] ? "+" : "") + std::to_string(length[at]) + "/" + std::to_string(color[at]);
     }
-    gw::ClueTables c;
-    gw::TelHokjes(p, c);
-    EXPECT_EQ(c.RowClueCount[0], 50);
-    EXPECT_EQ(c.rowLength(0, 49), 1);
-    EXPECT_EQ(c.rowColor(0, 49), gw::Red);
-    EXPECT_EQ(c.MaxRowClues, 50);
-    EXPECT_EQ(c.RowClueCount[1], 1);
-    EXPECT_EQ(c.rowLength(1, 0), 3);
-    EXPECT_EQ(c.ColumnClueCount[49], 2); // red on top of black: two runs touching the bottom edge
+    return s.empty() ? "-" : s;
 }
 
-TEST(TelHokjes, CellsOutsideThePuzzleNeverCount)
+} // namespace
+
+TEST(TelHokjes, EveryLineOfThePuzzle)
 {
-    gw::Puzzle p = puzzleFromRows({"#.", ".#"});
-    p.cell(5, 0) = gw::Black;
-    p.cell(0, 7) = gw::Black;
-    gw::ClueTables c;
-    gw::TelHokjes(p, c);
-    EXPECT_EQ(c.RowClueCount[0], 1);
-    EXPECT_EQ(c.ColumnClueCount[0], 1);
-    EXPECT_EQ(c.ColumnClueCount[5], 0);
-    EXPECT_EQ(c.columnColor(5, 0), gw::White); // beyond the puzzle: untouched slot
-    EXPECT_EQ(c.RowClueCount[7], 0);
+    const struct {
+        std::vector<std::string> rows, rowClues, columnClues;
+    } cases[] = {
+        {{".##R.RR"}, {"2/0 1/2 +2/2"}, {"-", "1/0", "1/0", "1/2", "-", "1/2", "1/2"}}, // colour change: new run
+        {{"#.R", "#.R", "..."}, {"1/0 1/2", "1/0 1/2", "-"}, {"2/0", "-", "2/2"}},      // runs touching the edges
+        {{"R#", "##"}, {"1/2 1/0", "2/0"}, {"1/2 1/0", "2/0"}},
+        {{"...", "..."}, {"-", "-"}, {"-", "-", "-"}},
+        {{std::string(50, '#'), gwtest::repeat("#R", 25)}, {"50/0", gwtest::repeat("1/0 1/2 ", 24) + "1/0 1/2"}, {}}};
+    for (const auto& t : cases) {
+        SCOPED_TRACE(t.rows[0]);
+        gw::Puzzle p = gwtest::puzzleFromRows(t.rows, true);
+        const bool outside = p.PuzzleWidth < 50;
+        if (outside)
+            p.cell(49, 49) = gw::Black; // outside the puzzle: never counted
+        gw::ClueTables c;
+        gw::DerivePlayerClues(p, c);
+        if (outside)
+            EXPECT_EQ(clueOf(c, true, 49) + clueOf(c, false, 49) + std::to_string(c.columnColor(49, 0)), "--1");
+        for (int y = 0; y < p.PuzzleHeight; ++y)
+            EXPECT_EQ(clueOf(c, true, y), t.rowClues[static_cast<std::size_t>(y)]) << "row " << y;
+        for (std::size_t x = 0; x < t.columnClues.size(); ++x)
+            EXPECT_EQ(clueOf(c, false, static_cast<int>(x)), t.columnClues[x]) << "column " << x;
+        EXPECT_EQ(c.MaxRowClues, std::max<int>(1, *std::max_element(c.RowClueCount.begin(), c.RowClueCount.end())));
+        EXPECT_EQ(c.MaxColumnClues, std::max<int>(1, *std::max_element(c.ColumnClueCount.begin(), c.ColumnClueCount.end())));
+        // An empty line holds a black run of 0; the slot after the last run stays white.
+        const int n = c.RowClueCount[0];
+        if (n < 50) {
+            EXPECT_EQ(c.rowLength(0, n), 0);
+            EXPECT_EQ(c.rowColor(0, n), n ? gw::White : gw::Black);
+        }
+    }
 }

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include "TestSupport.h"
 #include "core/PuzzleFile.h"
 
 namespace fs = std::filesystem;
@@ -17,22 +16,18 @@ TEST(PuzzleCorpus, EveryFileLoadsAndSurvivesASave)
         GTEST_SKIP() << "no puzzle corpus at " << folder;
     int files = 0;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string ext = entry.path().extension().string();
+        const std::string ext = entry.path().extension().string(), path = entry.path().string();
         if (ext != ".pbm" && ext != ".ppm")
             continue;
         ++files;
-        const std::string path = entry.path().string();
         SCOPED_TRACE(path);
-        gw::Puzzle maker;
-        gw::Puzzle player;
+        gw::Puzzle maker, player, back;
         const gw::LoadResult made = gw::LoadPuzzle(maker, path, gw::ReaderVariant::Maker);
         ASSERT_TRUE(made.loaded());
         EXPECT_TRUE(made.messages.empty());
         ASSERT_TRUE(gw::LoadPuzzle(player, path, gw::ReaderVariant::Player).loaded());
         EXPECT_EQ(maker.Cells, player.Cells);
         EXPECT_EQ(maker.ColorPuzzle, ext == ".ppm");
-
-        gw::Puzzle back;
         std::stringbuf saved(maker.ColorPuzzle ? gw::ppmBytes(maker) : gw::pbmBytes(maker), std::ios::in);
         ASSERT_TRUE(gw::ReadPuzzle(back, saved, path, gw::ReaderVariant::Maker).loaded());
         EXPECT_EQ(back.Cells, maker.Cells);

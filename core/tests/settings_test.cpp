@@ -7,210 +7,125 @@
 
 namespace {
 
+using Entries = std::vector<std::string>;
+
 std::string record(const std::string& path)
 {
     return static_cast<char>(path.size()) + path;
 }
 
-// Only the files named exist.
-gw::FileExists existing(std::set<std::string> names)
+Entries listOf(const gw::RecentEntries& entries)
 {
-    return [names = std::move(names)](const std::string& path) { return names.count(path) > 0; };
+    return Entries(entries.begin(), entries.end());
 }
 
-gw::FileExists everything()
-{
-    return [](const std::string&) { return true; };
-}
-
-std::vector<std::string> listOf(const gw::RecentEntries& entries)
-{
-    return std::vector<std::string>(entries.begin(), entries.end());
-}
+// A list in a scratch folder where only the paths named exist (all when none).
+struct Recent {
+    explicit Recent(std::set<std::string> existing = {})
+        : list(dir.path(), [existing](const std::string& p) { return existing.empty() || existing.count(p) > 0; })
+    {
+    }
+    Entries add(std::initializer_list<std::string> paths)
+    {
+        for (const std::string& path : paths)
+            list.AddRecent(path);
+        return listOf(list.entries());
+    }
+    gwtest::TempDir dir;
+    gw::RecentList list;
+};
 
 } // namespace
 
-// ---- lang.ini --------------------------------------------------------------
-
-TEST(LanguageFile, MissingFileIsTheFirstRun)
+TEST(LanguageFile, FirstRunThenTheFirstByteOfTheFile)
 {
     gwtest::TempDir dir;
-    EXPECT_EQ(gw::ReadLanguageFile(dir.path()), std::nullopt);
-}
-
-TEST(LanguageFile, WrittenByteIsReadBack)
-{
-    gwtest::TempDir dir;
+    EXPECT_EQ(gw::ReadLanguageFile(dir.path()), std::nullopt); // missing: the first run
     for (std::uint8_t language : {2, 1, 0, 7}) {
         ASSERT_TRUE(gw::WriteLanguageFile(dir.path(), language));
         EXPECT_EQ(gwtest::readFile(dir.file("lang.ini")), std::string(1, static_cast<char>(language)));
         EXPECT_EQ(gw::ReadLanguageFile(dir.path()), language);
     }
-}
-
-TEST(LanguageFile, OnlyTheFirstByteCounts)
-{
-    gwtest::TempDir dir;
     gwtest::writeFile(dir.file("lang.ini"), std::string("\x01\x02\x00", 3));
     EXPECT_EQ(gw::ReadLanguageFile(dir.path()), 1);
     gwtest::writeFile(dir.file("lang.ini"), "");
     EXPECT_EQ(gw::ReadLanguageFile(dir.path()), 0);
 }
 
-// ---- recent.ini ------------------------------------------------------------
-
-struct RecentFileCase {
-    const char* name;
-    std::string bytes;
-    std::vector<std::string> entries;
-
-    friend void PrintTo(const RecentFileCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class RecentFileBytes : public ::testing::TestWithParam<RecentFileCase> {};
-
-TEST_P(RecentFileBytes, YieldWhatTheyHoldUpToTheDamage)
+// A truncated or corrupt file yields what it holds up to the damage.
+TEST(RecentFile, BytesGiveTheirEntries)
 {
-    EXPECT_EQ(listOf(gw::parseRecentFile(GetParam().bytes)), GetParam().entries);
+    const std::string a = record("/a.pbm");
+    const std::pair<std::string, Entries> cases[] = {
+        {std::string(5, '\0'), Entries(5)}, {"", Entries(5)},
+        {record("/a") + record("/b") + record("/c") + record("/d") + record("/e"), {"/a", "/b", "/c", "/d", "/e"}},
+        {a + '\0' + record("/c.pbm") + '\0' + '\0', {"/a.pbm", "", "/c.pbm", "", ""}}, // a free slot between
+        {a + "\x09/b.p", {"/a.pbm", "", "", "", ""}},                                      // cut inside a record
+        {a + "\x05", {"/a.pbm", "", "", "", ""}},                                          // cut after a length
+        {a + record(std::string("/b\0c", 4)) + record("/d.pbm"), {"/a.pbm", "", "", "", ""}}, // zero byte in a path
+        {"\xff/short", Entries(5)},                                                       // length past the end
+        {std::string(5, '\0') + "garbage", Entries(5)},
+        {record("/p/c\xc3\xac" "ano.pbm"), {"/p/c\xc3\xac" "ano.pbm", "", "", "", ""}}};
+    for (const auto& [bytes, entries] : cases)
+        EXPECT_EQ(listOf(gw::parseRecentFile(bytes)), entries) << bytes;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, RecentFileBytes,
-    ::testing::Values(
-        RecentFileCase{"FiveFreeSlots", std::string(5, '\0'), {"", "", "", "", ""}},
-        RecentFileCase{"Empty", "", {"", "", "", "", ""}},
-        RecentFileCase{"Full",
-                       record("/a.pbm") + record("/b.pbm") + record("/c.pbm") + record("/d.pbm") + record("/e.pbm"),
-                       {"/a.pbm", "/b.pbm", "/c.pbm", "/d.pbm", "/e.pbm"}},
-        RecentFileCase{"FreeSlotBetween", record("/a.pbm") + '\0' + record("/c.pbm") + '\0' + '\0',
-                       {"/a.pbm", "", "/c.pbm", "", ""}},
-        RecentFileCase{"CutInsideSecondRecord", record("/a.pbm") + "\x09/b.p", {"/a.pbm", "", "", "", ""}},
-        RecentFileCase{"CutAfterLengthByte", record("/a.pbm") + "\x05", {"/a.pbm", "", "", "", ""}},
-        RecentFileCase{"ZeroByteInPath", record("/a.pbm") + record(std::string("/b\0c", 4)) + record("/d.pbm"),
-                       {"/a.pbm", "", "", "", ""}},
-        RecentFileCase{"LengthPastTheEnd", "\xff/short", {"", "", "", "", ""}},
-        RecentFileCase{"TrailingBytesIgnored", std::string(5, '\0') + "garbage", {"", "", "", "", ""}},
-        RecentFileCase{"Utf8Path", record("/p/c\xc3\xac" "ano.pbm"), {"/p/c\xc3\xac" "ano.pbm", "", "", "", ""}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RecentList, FirstRunWritesFiveFreeSlots)
+TEST(RecentList, FirstRunAndCorruptFileOnDisk)
 {
     gwtest::TempDir dir;
-    gw::RecentList list(dir.path());
-    list.readFile();
-    ASSERT_TRUE(list.RefreshRecent());
+    gw::RecentList first(dir.path());
+    first.readFile();
+    ASSERT_TRUE(first.RefreshRecent()); // the first run writes five free slots
     EXPECT_EQ(gwtest::readFile(dir.file("recent.ini")), std::string(5, '\0'));
-    EXPECT_EQ(listOf(list.entries()), std::vector<std::string>(5));
-}
-
-TEST(RecentList, CorruptFileOnDiskGivesItsGoodRecords)
-{
-    gwtest::TempDir dir;
+    EXPECT_EQ(listOf(first.entries()), Entries(5));
     gwtest::writeFile(dir.file("a.pbm"), "P1 1 1 1");
     gwtest::writeFile(dir.file("recent.ini"), record(dir.file("a.pbm")) + "\x40" + "cut");
     gw::RecentList list(dir.path());
     list.readFile();
-    EXPECT_EQ(list.entry(0), dir.file("a.pbm"));
-    EXPECT_EQ(list.entry(1), "");
+    EXPECT_EQ(listOf(list.entries()), (Entries{dir.file("a.pbm"), "", "", "", ""}));
     ASSERT_TRUE(list.RefreshRecent());
     EXPECT_EQ(gwtest::readFile(dir.file("recent.ini")), record(dir.file("a.pbm")) + std::string(4, '\0'));
 }
 
-TEST(RecentList, SameFileInOtherCaseIsOneEntry)
+TEST(RecentList, AddingCleansTheList)
 {
-    gwtest::TempDir dir;
-    gw::RecentList list(dir.path(), everything());
-    list.AddRecent("/p/a.pbm");
-    list.AddRecent("/p/b.pbm");
-    list.AddRecent("/p/A.PBM");
-    EXPECT_EQ(listOf(list.entries()), (std::vector<std::string>{"/p/A.PBM", "/p/b.pbm", "", "", ""}));
-    EXPECT_EQ(gw::recentCaption(0, list.entry(0)), "&1 A");
-    EXPECT_EQ(gw::recentCaption(1, list.entry(1)), "&2 b");
-    EXPECT_EQ(gwtest::readFile(dir.file("recent.ini")),
-              record("/p/A.PBM") + record("/p/b.pbm") + std::string(3, '\0'));
-}
-
-TEST(RecentList, MissingFilesAreDropped)
-{
-    gwtest::TempDir dir;
-    gw::RecentList list(dir.path(), existing({"/a", "/c"}));
-    list.AddRecent("/a");
-    list.AddRecent("/b");
-    list.AddRecent("/c");
-    EXPECT_EQ(listOf(list.entries()), (std::vector<std::string>{"/c", "/a", "", "", ""}));
+    // The same file in another case is one entry, and the file is written.
+    Recent same;
+    EXPECT_EQ(same.add({"/p/a.pbm", "/p/b.pbm", "/p/A.PBM"}), (Entries{"/p/A.PBM", "/p/b.pbm", "", "", ""}));
+    EXPECT_EQ(gwtest::readFile(same.dir.file("recent.ini")), record("/p/A.PBM") + record("/p/b.pbm") + std::string(3, '\0'));
+    EXPECT_EQ(Recent({"/a", "/c"}).add({"/a", "/b", "/c"}), (Entries{"/c", "/a", "", "", ""})); // missing files go
+    EXPECT_EQ(Recent().add({"/1", "/2", "/3", "/4", "/5", "/6"}), (Entries{"/6", "/5", "/4", "/3", "/2"}));
+    // The oldest comes back when a duplicate was removed.
+    EXPECT_EQ(Recent().add({"/e", "/d", "/c", "/b", "/a", "/c"}), (Entries{"/c", "/a", "/b", "/d", "/e"}));
 }
 
 TEST(RecentList, FourPassesReachEntriesThatMovedUp)
 {
-    gwtest::TempDir dir;
     // Entries 1..3 are missing; one pass skips the entry that moved into a
     // freed place, so it takes a second pass to drop them all.
-    gwtest::writeFile(dir.file("recent.ini"), record("/a") + record("/m1") + record("/m2") + record("/m3") + record("/b"));
-    gw::RecentList list(dir.path(), existing({"/a", "/b"}));
-    list.readFile();
-    list.clean();
-    EXPECT_EQ(listOf(list.entries()), (std::vector<std::string>{"/a", "/b", "", "", ""}));
-}
-
-TEST(RecentList, NewEntryPushesTheOldestOff)
-{
-    gwtest::TempDir dir;
-    gw::RecentList list(dir.path(), everything());
-    for (const char* path : {"/1", "/2", "/3", "/4", "/5", "/6"})
-        list.AddRecent(path);
-    EXPECT_EQ(listOf(list.entries()), (std::vector<std::string>{"/6", "/5", "/4", "/3", "/2"}));
-}
-
-TEST(RecentList, OldestComesBackWhenADuplicateWasRemoved)
-{
-    gwtest::TempDir dir;
-    gw::RecentList list(dir.path(), everything());
-    for (const char* path : {"/e", "/d", "/c", "/b", "/a"})
-        list.AddRecent(path);
-    list.AddRecent("/c");
-    EXPECT_EQ(listOf(list.entries()), (std::vector<std::string>{"/c", "/a", "/b", "/d", "/e"}));
+    Recent r({"/a", "/b"});
+    gwtest::writeFile(r.dir.file("recent.ini"), record("/a") + record("/m1") + record("/m2") + record("/m3") + record("/b"));
+    r.list.readFile();
+    r.list.clean();
+    EXPECT_EQ(listOf(r.list.entries()), (Entries{"/a", "/b", "", "", ""}));
 }
 
 TEST(RecentList, PathOver255BytesIsSkipped)
 {
-    gwtest::TempDir dir;
     const std::string longest = "/" + std::string(254, 'x');
-    const std::string tooLong = "/" + std::string(255, 'y');
-    gw::RecentList list(dir.path(), everything());
-    list.AddRecent("/a");
-    list.AddRecent(longest);
-    list.AddRecent(tooLong);
-    EXPECT_EQ(listOf(list.entries()), (std::vector<std::string>{longest, "/a", "", "", ""}));
-
-    gw::RecentList again(dir.path(), everything());
+    Recent r;
+    EXPECT_EQ(r.add({"/a", longest, "/" + std::string(255, 'y')}), (Entries{longest, "/a", "", "", ""}));
+    gw::RecentList again(r.dir.path(), [](const std::string&) { return true; });
     again.readFile();
-    EXPECT_EQ(listOf(again.entries()), listOf(list.entries()));
-}
-
-TEST(RecentList, WriterNeverStoresALengthAbove255)
-{
+    EXPECT_EQ(listOf(again.entries()), listOf(r.list.entries()));
     gw::RecentEntries entries{{"/a", std::string(300, 'z'), "/c", "", ""}};
     EXPECT_EQ(gw::recentFileBytes(entries), record("/a") + '\0' + record("/c") + '\0' + '\0');
 }
 
-struct CaptionCase {
-    const char* name;
-    int index;
-    std::string path;
-    std::string caption;
-    friend void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class RecentCaption : public ::testing::TestWithParam<CaptionCase> {};
-
-TEST_P(RecentCaption, IsAccessKeyAndNameWithoutFolderAndExtension)
+TEST(RecentList, CaptionIsAccessKeyAndNameWithoutFolderAndExtension)
 {
-    EXPECT_EQ(gw::recentCaption(GetParam().index, GetParam().path), GetParam().caption);
+    EXPECT_EQ(gw::recentCaption(0, "/srv/u/cat.pbm"), "&1 cat");
+    EXPECT_EQ(gw::recentCaption(4, "/srv/u/my.cat.ppm"), "&5 my.cat");
+    EXPECT_EQ(gw::recentCaption(2, "/home/u.v/README"), "&3 README");
+    EXPECT_EQ(gw::recentCaption(1, "/home/R&D.pbm"), "&2 R&&D");
 }
-
-INSTANTIATE_TEST_SUITE_P(Settings, RecentCaption,
-                         ::testing::Values(CaptionCase{"Plain", 0, "/srv/u/cat.pbm", "&1 cat"},
-                                           CaptionCase{"TwoDots", 4, "/srv/u/my.cat.ppm", "&5 my.cat"},
-                                           CaptionCase{"NoExtension", 2, "/home/u.v/README", "&3 README"},
-                                           CaptionCase{"AmpersandShowsItself", 1, "/home/R&D.pbm", "&2 R&&D"}),
-                         [](const auto& info) { return std::string(info.param.name); });
