@@ -200,24 +200,26 @@ private slots:
             QTest::newRow(name) << items << before.split('|') << inUse << after.split('|') << size << status;
         };
         const char* fitted = "The size has been fitted to the picture.";
-        row("fit: to the corner", "MMfitSize", ".....|..#R.|..B..|.....", {5, 4}, "#R...|B....|.....|.....", {2, 2}, fitted);
+        row("fit: to the corner", "MMfitSize", ".....|..#R.|..B..|.....", {5, 4}, "#R...|B....|.....|.....", {2, 2},
+            fitted);
         row("fit: sees cells beyond those in use", "MMfitSize", "......|......|.....G", {3, 2}, "G.....|......|......",
             {1, 1}, fitted);
-        row("fit: keeps the last column", "MMfitSize", QString(49, '.') + "B|" + Dots50 + "|.#" + QString(48, '.'), {50, 3},
-            QString(48, '.') + "B.|" + Dots50 + "|#" + QString(49, '.'), {49, 3}, fitted);
+        row("fit: keeps the last column", "MMfitSize", QString(49, '.') + "B|" + Dots50 + "|.#" + QString(48, '.'),
+            {50, 3}, QString(48, '.') + "B.|" + Dots50 + "|#" + QString(49, '.'), {49, 3}, fitted);
         const char* negative = "The picture has been made negative.";
         row("negative: black and white", "MMnegatief", "#.#R|.#..", {3, 2}, ".#.R|#.#.", {3, 2}, negative);
         row("negative: colours", "MMnegatief", "RBYG|MA#.", {4, 2}, "AYBM|GR.#", {4, 2}, negative);
         row("negative twice", "MMnegatief MMnegatief", "RBYG|MA#.", {4, 2}, "RBYG|MA#.", {4, 2}, negative);
         const QString shiftable = "#R.#|.B#.|G...";
-        row("left", "MMschuif0", shiftable, {3, 3}, "R..#|B#..|....", {3, 3}, "The picture has been dragged to the left.");
-        row("right", "MMschuif1", shiftable, {3, 3}, ".#R#|..B.|.G..", {3, 3}, "The picture has been dragged to the right.");
+        const char* left = "The picture has been dragged to the left.";
+        const char* right = "The picture has been dragged to the right.";
+        row("left", "MMschuif0", shiftable, {3, 3}, "R..#|B#..|....", {3, 3}, left);
+        row("right", "MMschuif1", shiftable, {3, 3}, ".#R#|..B.|.G..", {3, 3}, right);
         row("up", "MMschuif2", shiftable, {3, 3}, ".B##|G...|....", {3, 3}, "The picture has been dragged up.");
         row("down", "MMschuif3", shiftable, {3, 3}, "...#|#R..|.B#.", {3, 3}, "The picture has been dragged down.");
         row("left twice and back loses the left columns", "MMschuif0 MMschuif0 MMschuif1 MMschuif1", "#RB.G|Y.#.M",
-            {5, 2}, "..B.G|..#.M", {5, 2}, "The picture has been dragged to the right.");
-        row("left on a single column whitens it", "MMschuif0", "#|R", {1, 2}, ".|.", {1, 2},
-            "The picture has been dragged to the left.");
+            {5, 2}, "..B.G|..#.M", {5, 2}, right);
+        row("left on a single column whitens it", "MMschuif0", "#|R", {1, 2}, ".|.", {1, 2}, left);
     }
     void pictureCommands() {
         QFETCH(QString, items);

@@ -177,8 +177,8 @@ private slots:
             titles << QString::fromStdString(m.title);
         QCOMPARE(titles, notices);
         if (notices.contains("Bitmap too wide"))
-            QCOMPARE(QString::fromStdString(r.messages[0].text), QStringLiteral("This image is too large. Its size will "
-                                                                                "therefore be reduced, which may affect the quality."));
+            QCOMPARE(QString::fromStdString(r.messages[0].text),
+                     "This image is too large. Its size will therefore be reduced, which may affect the quality.");
     }
 
     void missingFileOrNoPicture() {

@@ -264,8 +264,9 @@ private slots:
         QTest::newRow("English help") << "MMhelp" << 0 << "helpen.pdf" << "";
         QTest::newRow("Dutch help") << "MMhelp" << 1 << "helpnl.pdf" << "";
         QTest::newRow("Italian help") << "MMhelp" << 2 << "helpit.pdf" << "";
-        QTest::newRow("Dutch help missing")
-            << "MMhelp" << 1 << "helpnl.pdf" << "information Ok | Help | Het Help-document kan niet automatisch worden geopend.";
+        QTest::newRow("Dutch help missing") << "MMhelp" << 1 << "helpnl.pdf"
+                                            << "information Ok | Help | Het Help-document kan niet automatisch worden "
+                                               "geopend.";
         QTest::newRow("web site failing") << "MMwebsite" << 0 << "https://gridwick.example.org/"
                                           << "information Ok | Website | ";
     }
