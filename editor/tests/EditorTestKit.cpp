@@ -20,29 +20,35 @@ void drawGrid(Puzzle& puzzle, const QStringList& rows) {
             puzzle.cell(x, y) = static_cast<std::uint8_t>(Codes.indexOf(rows[y][x]));
 }
 
-QStringList gridRows(const Puzzle& puzzle) {
+QStringList gridRows(const Puzzle& puzzle, QSize area) {
+    if (area.isEmpty())
+        area = QSize(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
     QStringList rows;
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+    for (int y = 0; y < area.height(); ++y) {
         QString row;
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+        for (int x = 0; x < area.width(); ++x)
             row += Codes[puzzle.cell(x, y)];
         rows << row;
     }
     return rows;
 }
 
+QColor shownColor(std::uint8_t index) { return QColor(Palette[index].r, Palette[index].g, Palette[index].b); }
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 Maker::Maker(int languageByte, bool withPrinter) {
-    if (languageByte >= 0) {
-        QFile lang(path(QStringLiteral("lang.ini")));
-        if (lang.open(QIODevice::WriteOnly))
-            lang.write(QByteArray(1, char(languageByte)));
-    } else {
-        fake.messages.answer(platform::Answer::Ok);
-    }
+    if (languageByte >= 0)
+        writeFile(QStringLiteral("lang.ini"), QByteArray(1, char(languageByte)));
+    else
+        fake.messages.answer(Answer::Ok);
     if (withPrinter)
         fake.printers.install({QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"));
     else
-        fake.messages.answer(platform::Answer::Ok);
+        fake.messages.answer(Answer::Ok);
     Form1Setup setup;
     setup.programFolder = folder.path() + QLatin1Char('/');
     form = std::make_unique<Form1>(puzzle, fake.platform(), setup);
@@ -53,12 +59,27 @@ Maker::Maker(int languageByte, bool withPrinter) {
 }
 
 Maker::~Maker() {
+    if (!fake.allAnswered())
+        QTest::qFail("a scripted answer was not used", __FILE__, __LINE__);
     // Leaving without the save-first question: the tests that close on purpose do so themselves.
     puzzle.PuzzleChanged = false;
     form.reset();
 }
 
 QString Maker::path(const QString& name) const { return folder.filePath(name); }
+
+QString Maker::message(int index) const {
+    static const char* const icons[] = {"none", "information", "critical", "question", "exclamation"};
+    static const char* const buttons[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel"};
+    const auto& shown = fake.messages.requests();
+    if (index < 0)
+        index += int(shown.size());
+    if (index < 0 || index >= shown.size())
+        return QStringLiteral("none");
+    const auto& m = shown[index];
+    return QStringLiteral("%1 %2 | %3 | %4")
+        .arg(QLatin1String(icons[int(m.icon)]), QLatin1String(buttons[int(m.buttons)]), m.title, m.text);
+}
 
 QString Maker::writeFile(const QString& name, const QByteArray& bytes) {
     const QString file = path(name);
@@ -68,36 +89,14 @@ QString Maker::writeFile(const QString& name, const QByteArray& bytes) {
     return file;
 }
 
-void Maker::setFreeArea(QSize free) {
+void Maker::makeZoom16() {
     // Beside the free area: a margin of 120 twips left and right of the grid, the
     // 2055-twip side panel, a 120-twip margin below and the 375-twip status bar.
-    const QSize wanted(free.width() + 16 + 137, free.height() + 8 + 25);
+    const QSize wanted(500 + 16 + 137, 400 + 8 + 25);
     const QWidget* client = form->centralWidget();
     form->resize(form->size() + wanted - client->size());
     QTRY_COMPARE(client->size(), wanted);
-}
-
-QString Maker::writePuzzleFile(const QString& name, const QStringList& rows) {
-    bool color = false;
-    for (const QString& row : rows)
-        for (QChar c : row)
-            color = color || (c != QLatin1Char('#') && c != QLatin1Char('.'));
-    QByteArray bytes = (color ? "P3\n" : "P1\n") + QByteArray::number(rows.front().size()) + ' ' +
-                       QByteArray::number(rows.size()) + '\n' + (color ? "1\n" : "");
-    for (const QString& row : rows) {
-        for (QChar c : row) {
-            const int index = int(Codes.indexOf(c));
-            if (color) {
-                const PaletteColor& p = Palette[index];
-                bytes += QByteArray::number(p.bitR) + ' ' + QByteArray::number(p.bitG) + ' ' +
-                         QByteArray::number(p.bitB) + ' ';
-            } else {
-                bytes += index == Black ? "1 " : "0 ";
-            }
-        }
-        bytes += '\n';
-    }
-    return writeFile(name, bytes);
+    QCOMPARE(form->GridZoom(), 16.0);
 }
 
 } // namespace gw::editor::testing

@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the editor tests: grids written as strings, and a main
 // window started in a scratch program folder with scripted dialogs.
+#include <QAction>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -11,14 +12,21 @@
 
 namespace gw::editor::testing {
 
+using platform::Answer;
+using platform::testing::DialogKind;
+
 // Rows of cells, one character a cell: "." white, "#" black, R red, B blue,
 // Y yellow, G green, M magenta, A aqua. Sets the size to the drawing's and
 // leaves every other cell white.
 void drawGrid(Puzzle& puzzle, const QStringList& rows);
-// The cells in use written the same way.
-QStringList gridRows(const Puzzle& puzzle);
+// The cells of `area` (the cells in use when empty) written the same way.
+QStringList gridRows(const Puzzle& puzzle, QSize area = {});
+// The colour a palette index is shown in.
+QColor shownColor(std::uint8_t index);
+QByteArray readAll(const QString& path);
 
 // A maker window over a scratch folder, with fakes that answer its dialogs.
+// Every scripted answer must be used by the end of the test.
 struct Maker {
     QTemporaryDir folder;
     Puzzle puzzle;
@@ -32,13 +40,15 @@ struct Maker {
     explicit Maker(int languageByte = 0, bool withPrinter = true);
     ~Maker();
     QString path(const QString& name) const;
+    QAction* action(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+    // Message number `index` shown so far (negative: from the end) as
+    // "<icon> <buttons> | <title> | <text>", or "none".
+    QString message(int index = 0) const;
     // Writes `bytes` to a file of the scratch folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes);
-    // Sizes the window so that the grid's free area is `free` pixels (500 x 400
-    // gives a 25 x 25 puzzle 16 pixels a cell) and waits for the layout.
-    void setFreeArea(QSize free);
-    // Writes a puzzle file (P1 for black and white, P3 for colour) and returns its path.
-    QString writePuzzleFile(const QString& name, const QStringList& rows);
+    // Sizes the window so that the grid's free area is 500 x 400 pixels: a
+    // 25 x 25 puzzle gets 16 pixels a cell.
+    void makeZoom16();
 };
 
 } // namespace gw::editor::testing

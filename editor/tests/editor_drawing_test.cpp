@@ -1,11 +1,15 @@
-// Drawing with the mouse: which cell a pointer position hits, painting and
-// dragging, the middle button, the status and position texts, and choosing
-// the buttons' colours on the strip.
+// Changing the picture: drawing with the mouse, choosing the buttons' colours
+// on the strip, the size dialog, the picture commands of the Edit menu, and
+// the grid's layout in the window.
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "core/Palette.h"
 #include "editor/ColorChooser.h"
 #include "editor/GridView.h"
+#include "editor/GrootteForm.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
 
@@ -14,18 +18,15 @@ using namespace gw::editor;
 using namespace gw::editor::testing;
 
 namespace {
-// A window whose free area gives a 25 x 25 puzzle 16 pixels a cell.
-void makeZoom16(Maker& maker) {
-    maker.setFreeArea(QSize(500, 400));
-    QCOMPARE(maker.form->GridZoom(), 16.0);
+const QString Dots50 = QString(50, '.');
 }
-} // namespace
 
 class EditorDrawingTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
 
+    // ---- drawing ------------------------------------------------------------------
     void pressPaintsTheCellUnderThePointer_data() {
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<QPoint>("cell");
@@ -40,63 +41,48 @@ private slots:
         QFETCH(QPoint, pixel);
         QFETCH(QPoint, cell);
         Maker maker;
-        makeZoom16(maker);
+        maker.makeZoom16();
         QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, pixel);
         QCOMPARE(maker.puzzle.cell(cell.x(), cell.y()), Black);
-        int painted = 0;
-        for (auto c : maker.puzzle.Cells)
-            painted += c == Black;
-        QCOMPARE(painted, 1);
+        QCOMPARE(int(std::count(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), Black)), 1);
         QCOMPARE(maker.form->statusText(),
                  QStringLiteral("Cell <%1, %2> is now black.").arg(cell.x() + 1).arg(cell.y() + 1));
         QCOMPARE(maker.form->positionText(), QStringLiteral(" %1, %2").arg(cell.x() + 1).arg(cell.y() + 1));
         QVERIFY(maker.puzzle.PuzzleChanged);
-        const QPoint middle(int((cell.x() + 0.5) * 16), int((cell.y() + 0.5) * 16));
-        QCOMPARE(maker.form->grid().colorAt(middle), QColor(Qt::black));
+        QCOMPARE(maker.form->grid().colorAt(cell * 16 + QPoint(8, 8)), QColor(Qt::black));
         QCOMPARE(maker.form->preview().picture().pixelColor(cell), QColor(Qt::black));
     }
 
-    void pressingAgainChangesNothing() {
+    void middleButtonPressingAgainAndRightButton() {
         Maker maker;
-        makeZoom16(maker);
-        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, QPoint(40, 72));
+        maker.makeZoom16();
+        GridView& grid = maker.form->grid();
+        QTest::mouseClick(&grid, Qt::MiddleButton, {}, QPoint(5 * 16 + 8, 6 * 16 + 8));
+        QCOMPARE(maker.form->positionText(), QStringLiteral(" 6, 7")); // the middle button only shows where
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QCOMPARE(maker.form->statusText(),
+                 QStringLiteral("Welcome to Gridwick Puzzle Maker, the program to create Japanese Puzzles."));
+        QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
         maker.form->setStatus("kept");
-        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, QPoint(40, 72));
-        QCOMPARE(maker.form->statusText(), QStringLiteral("kept"));
-    }
-
-    void rightButtonPaintsWithItsColour() {
-        Maker maker;
-        makeZoom16(maker);
-        maker.form->drawCell(1, 3, 3);
-        QTest::mouseClick(&maker.form->grid(), Qt::RightButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
+        QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
+        QCOMPARE(maker.form->statusText(), QStringLiteral("kept")); // the cell had that colour already
+        QTest::mouseClick(&grid, Qt::RightButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
         QCOMPARE(maker.puzzle.cell(3, 3), White);
         QCOMPARE(maker.form->statusText(), QStringLiteral("Cell <4, 4> is now white."));
     }
 
     void draggingPastTheEdgeKeepsPaintingTheLastColumn() {
         Maker maker;
-        makeZoom16(maker);
+        maker.makeZoom16();
         GridView& grid = maker.form->grid();
         QTest::mousePress(&grid, Qt::LeftButton, {}, QPoint(22 * 16 + 8, 8));
         QTest::mouseMove(&grid, QPoint(23 * 16 + 8, 8));
         QTest::mouseMove(&grid, QPoint(24 * 16 + 8, 8));
-        QTest::mouseMove(&grid, QPoint(600, 1 * 16 + 8));  // beyond the right edge
+        QTest::mouseMove(&grid, QPoint(600, 1 * 16 + 8)); // beyond the right edge
         QTest::mouseMove(&grid, QPoint(900, 3 * 16 + 8));
         QTest::mouseRelease(&grid, Qt::LeftButton, {}, QPoint(900, 3 * 16 + 8));
-        QCOMPARE(gridRows(maker.puzzle).mid(0, 4),
-                 (QStringList{QString(22, '.') + "###", QString(24, '.') + "#", QString(25, '.'),
-                              QString(24, '.') + "#"}));
-    }
-
-    void middleButtonOnlyShowsThePosition() {
-        Maker maker;
-        makeZoom16(maker);
-        QTest::mouseClick(&maker.form->grid(), Qt::MiddleButton, {}, QPoint(5 * 16 + 8, 6 * 16 + 8));
-        QCOMPARE(maker.form->positionText(), QStringLiteral(" 6, 7"));
-        QVERIFY(!maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->statusText(),
-                 QStringLiteral("Welcome to Gridwick Puzzle Maker, the program to create Japanese Puzzles."));
+        QCOMPARE(gridRows(maker.puzzle).mid(0, 4), (QStringList{QString(22, '.') + "###", QString(24, '.') + "#",
+                                                                QString(25, '.'), QString(24, '.') + "#"}));
     }
 
     void statusNamesTheColourInTheLanguage() {
@@ -110,10 +96,17 @@ private slots:
     // ---- the colour strip ---------------------------------------------------------------
     void stripGivesEachButtonItsSwatch() {
         Maker maker;
-        maker.form->NieuwePuzzel(10, 10, true);
         ColorChooser& chooser = maker.form->chooser();
         ColorStrip& strip = chooser.strip();
         const int sw = strip.swatchSize();
+        QCOMPARE(strip.height(), 2 * sw); // black and white only
+        chooser.press(1, 2 * sw + 1);     // below the visible swatches
+        chooser.press(1, -1);
+        chooser.press(3, sw / 2.0); // both buttons held
+        QCOMPARE(maker.puzzle.ButtonColor[0], Black);
+        QCOMPARE(maker.puzzle.ButtonColor[1], White);
+
+        maker.form->NieuwePuzzel(10, 10, true);
         QCOMPARE(strip.height(), 8 * sw);
         QTest::mouseClick(&strip, Qt::RightButton, {}, QPoint(sw / 2, 2 * sw)); // on the border: swatch 2
         QCOMPARE(maker.puzzle.ButtonColor[1], Red);
@@ -122,32 +115,160 @@ private slots:
         QCOMPARE(maker.puzzle.ButtonColor[0], Green);
         maker.form->drawCell(2, 0, 0);
         QCOMPARE(maker.puzzle.cell(0, 0), Red);
-    }
-
-    void draggingAlongTheStripMovesTheChoice() {
-        Maker maker;
-        maker.form->NieuwePuzzel(10, 10, true);
-        ColorStrip& strip = maker.form->chooser().strip();
-        const int sw = strip.swatchSize();
+        // Dragging along the strip moves the choice.
         QTest::mousePress(&strip, Qt::RightButton, {}, QPoint(sw / 2, sw + sw / 2));
         QTest::mouseMove(&strip, QPoint(sw / 2, 3 * sw));
         QTest::mouseMove(&strip, QPoint(sw / 2, 4 * sw + sw / 2));
         QTest::mouseRelease(&strip, Qt::RightButton, {}, QPoint(sw / 2, 4 * sw + sw / 2));
         QCOMPARE(maker.puzzle.ButtonColor[1], Yellow);
-        QCOMPARE(maker.form->chooser().markerY(2), strip.y() + int(4.5 * sw));
+        QCOMPARE(chooser.markerY(2), strip.y() + int(4.5 * sw));
     }
 
-    void blackAndWhiteStripOffersTwoSwatches() {
+    // ---- the size dialog ------------------------------------------------------------------
+    void sizeDialogCorrectsItsFields_data() {
+        QTest::addColumn<QString>("typedWidth");
+        QTest::addColumn<QString>("typedHeight");
+        QTest::addColumn<QString>("size"); // as the boxes show it after Apply
+        QTest::newRow("zero and too large") << "0" << "75" << "1x50";
+        QTest::newRow("empty height takes the current") << "12" << "" << "12x25";
+        QTest::newRow("leading zeros and a full box") << "007" << "99999999" << "7x50";
+        QTest::newRow("letters and signs are refused") << "4x-2" << "8" << "42x8";
+    }
+    void sizeDialogCorrectsItsFields() {
+        QFETCH(QString, typedWidth);
+        QFETCH(QString, typedHeight);
+        QFETCH(QString, size);
         Maker maker;
-        ColorChooser& chooser = maker.form->chooser();
-        const int sw = chooser.strip().swatchSize();
-        QCOMPARE(chooser.strip().height(), 2 * sw);
-        chooser.press(1, 2 * sw + 1); // below the visible swatches
-        chooser.press(1, -1);
-        QCOMPARE(maker.puzzle.ButtonColor[0], Black);
-        chooser.press(3, sw / 2.0); // both buttons held
-        QCOMPARE(maker.puzzle.ButtonColor[0], Black);
-        QCOMPARE(maker.puzzle.ButtonColor[1], White);
+        maker.form->sizeCommand();
+        GrootteForm& dialog = maker.form->sizeDialog();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.Command3->isEnabled());
+        QCOMPARE(dialog.Label3->text(), QStringLiteral("Current width: 25"));
+        dialog.Text1->clear();
+        dialog.Text2->clear();
+        QTest::keyClicks(dialog.Text1, typedWidth);
+        QTest::keyClicks(dialog.Text2, typedHeight);
+        QVERIFY(dialog.Command3->isEnabled());
+        dialog.Command3->click();
+        QCOMPARE(dialog.Text1->text() + 'x' + dialog.Text2->text(), size);
+        QCOMPARE(QStringLiteral("%1x%2").arg(maker.puzzle.PuzzleWidth).arg(maker.puzzle.PuzzleHeight), size);
+        QCOMPARE(dialog.Label4->text(), "Current height: " + size.section('x', 1));
+        QVERIFY(!dialog.Command3->isEnabled());
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        QCOMPARE(maker.form->preview().width(), size.section('x', 0, 0).toInt());
+    }
+
+    void shrinkingAndGrowingBackShowsTheOldPicture() {
+        Maker maker;
+        maker.form->NieuwePuzzel(30, 30, false);
+        maker.form->drawCell(1, 25, 25);
+        maker.form->sizeCommand();
+        GrootteForm& dialog = maker.form->sizeDialog();
+        dialog.Text1->setText("10");
+        dialog.Command2->click(); // OK applies first
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(maker.puzzle.PuzzleWidth, 10);
+        maker.form->sizeCommand();
+        dialog.Text1->setText("30");
+        dialog.Command3->click();
+        QCOMPARE(maker.puzzle.cell(25, 25), Black);
+        dialog.Command1->click();
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // ---- the Edit menu's picture commands --------------------------------------------------
+    void fitSizeOnAnEmptyPuzzleOnlyExplains() {
+        Maker maker;
+        maker.fake.messages.answer(Answer::Ok);
+        maker.action("MMfitSize")->trigger();
+        QCOMPARE(maker.message(), "information Ok | Fit Size | The size can only be fitted when there is a picture.");
+        QCOMPARE(maker.puzzle.PuzzleWidth, 25);
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+    }
+
+    // `before` and `after` show a larger area than the cells in use: cells outside are
+    // never touched, except that Fit Size moves the whole picture.
+    void pictureCommands_data() {
+        QTest::addColumn<QString>("items");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QSize>("inUse");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("status");
+        const auto row = [](const char* name, const char* items, const QString& before, QSize inUse,
+                            const QString& after, QSize size, const char* status) {
+            QTest::newRow(name) << items << before.split('|') << inUse << after.split('|') << size << status;
+        };
+        const char* fitted = "The size has been fitted to the picture.";
+        row("fit: to the corner", "MMfitSize", ".....|..#R.|..B..|.....", {5, 4}, "#R...|B....|.....|.....", {2, 2},
+            fitted);
+        row("fit: sees cells beyond those in use", "MMfitSize", "......|......|.....G", {3, 2}, "G.....|......|......",
+            {1, 1}, fitted);
+        row("fit: keeps the last column", "MMfitSize", QString(49, '.') + "B|" + Dots50 + "|.#" + QString(48, '.'),
+            {50, 3}, QString(48, '.') + "B.|" + Dots50 + "|#" + QString(49, '.'), {49, 3}, fitted);
+        const char* negative = "The picture has been made negative.";
+        row("negative: black and white", "MMnegatief", "#.#R|.#..", {3, 2}, ".#.R|#.#.", {3, 2}, negative);
+        row("negative: colours", "MMnegatief", "RBYG|MA#.", {4, 2}, "AYBM|GR.#", {4, 2}, negative);
+        row("negative twice", "MMnegatief MMnegatief", "RBYG|MA#.", {4, 2}, "RBYG|MA#.", {4, 2}, negative);
+        const QString shiftable = "#R.#|.B#.|G...";
+        const char* left = "The picture has been dragged to the left.";
+        const char* right = "The picture has been dragged to the right.";
+        row("left", "MMschuif0", shiftable, {3, 3}, "R..#|B#..|....", {3, 3}, left);
+        row("right", "MMschuif1", shiftable, {3, 3}, ".#R#|..B.|.G..", {3, 3}, right);
+        row("up", "MMschuif2", shiftable, {3, 3}, ".B##|G...|....", {3, 3}, "The picture has been dragged up.");
+        row("down", "MMschuif3", shiftable, {3, 3}, "...#|#R..|.B#.", {3, 3}, "The picture has been dragged down.");
+        row("left twice and back loses the left columns", "MMschuif0 MMschuif0 MMschuif1 MMschuif1", "#RB.G|Y.#.M",
+            {5, 2}, "..B.G|..#.M", {5, 2}, right);
+        row("left on a single column whitens it", "MMschuif0", "#|R", {1, 2}, ".|.", {1, 2}, left);
+    }
+    void pictureCommands() {
+        QFETCH(QString, items);
+        QFETCH(QStringList, before);
+        QFETCH(QSize, inUse);
+        QFETCH(QStringList, after);
+        QFETCH(QSize, size);
+        QFETCH(QString, status);
+        Maker maker;
+        drawGrid(maker.puzzle, before);
+        const QSize area(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight);
+        maker.puzzle.PuzzleWidth = std::int16_t(inUse.width());
+        maker.puzzle.PuzzleHeight = std::int16_t(inUse.height());
+        maker.form->layoutWindow();
+        for (const QString& item : items.split(' '))
+            maker.action(item.toLatin1().constData())->trigger();
+        QCOMPARE(gridRows(maker.puzzle, area), after);
+        QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), size);
+        QCOMPARE(maker.form->statusText(), status);
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        // Grid and preview show the new picture.
+        const double z = maker.form->GridZoom();
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const QColor want = shownColor(maker.puzzle.cell(x, y));
+                QCOMPARE(maker.form->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
+                QCOMPARE(maker.form->preview().picture().pixelColor(x, y), want);
+            }
+    }
+
+    // ---- layout ---------------------------------------------------------------------------------
+    void layoutScalesTheGridToTheFreeArea() {
+        Maker maker;
+        maker.makeZoom16();
+        QCOMPARE(maker.form->grid().size(), QSize(401, 401));
+        QCOMPARE(maker.form->grid().colorAt(QPoint(16, 20)), QColor(Qt::black));   // outline between cells
+        QCOMPARE(maker.form->grid().colorAt(QPoint(400, 400)), QColor(Qt::black)); // closing outline
+        QCOMPARE(maker.form->grid().colorAt(QPoint(17, 20)), QColor(Qt::white));
+        // A window too narrow for three pixels a cell grows at once.
+        maker.form->NieuwePuzzel(50, 50, false);
+        maker.form->resize(maker.form->minimumSize().width(), 700);
+        QTRY_VERIFY(maker.form->GridZoom() >= 3.0);
+        QTRY_VERIFY(maker.form->grid().width() >= 151);
+        QVERIFY(maker.form->width() > maker.form->minimumSize().width());
+        QCOMPARE(maker.form->preview().size(), QSize(50, 50));
+        // So does one too low, once it is wide enough.
+        maker.form->resize(900, maker.form->minimumSize().height());
+        QTRY_VERIFY(maker.form->grid().height() >= 151);
+        QVERIFY(maker.form->height() > maker.form->minimumSize().height());
     }
 };
 

@@ -22,33 +22,23 @@ private slots:
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
     }
 
-    void gridIsDrawnAtDeviceResolution() {
+    void gridIsDrawnAtDeviceResolutionUnderThePointer() {
         Maker maker;
-        maker.setFreeArea(QSize(500, 400));
-        QCOMPARE(maker.form->GridZoom(), 16.0);
+        maker.makeZoom16();
+        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, QPoint(7 * 16 + 3, 9 * 16 + 12));
+        QCOMPARE(maker.puzzle.cell(7, 9), Black);
+        QCOMPARE(maker.form->positionText(), QStringLiteral(" 8, 10"));
         maker.form->drawCell(1, 1, 0);
         const QImage& picture = maker.form->grid().picture();
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         QCOMPARE(picture.size(), QSize(802, 802));
         // Logical pixels 16..32 of cell 1 are device pixels 32..65, all black now; a one-pixel
         // outline is two device pixels wide, with nothing blurred beside it.
-        QCOMPARE(picture.pixelColor(31, 10), QColor(Qt::white)); // inside cell 0
-        QCOMPARE(picture.pixelColor(32, 10), QColor(Qt::black));
-        QCOMPARE(picture.pixelColor(65, 10), QColor(Qt::black));
-        QCOMPARE(picture.pixelColor(66, 10), QColor(Qt::white)); // inside cell 2
-        QCOMPARE(picture.pixelColor(66, 31), QColor(Qt::white));
-        QCOMPARE(picture.pixelColor(66, 32), QColor(Qt::black)); // outline under cell 2
-        QCOMPARE(picture.pixelColor(66, 33), QColor(Qt::black));
-        QCOMPARE(picture.pixelColor(66, 34), QColor(Qt::white));
-    }
-
-    void pointerLandsOnTheCellUnderIt() {
-        Maker maker;
-        maker.setFreeArea(QSize(500, 400));
-        QCOMPARE(maker.form->GridZoom(), 16.0);
-        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, QPoint(7 * 16 + 3, 9 * 16 + 12));
-        QCOMPARE(maker.puzzle.cell(7, 9), Black);
-        QCOMPARE(maker.form->positionText(), QStringLiteral(" 8, 10"));
+        const QList<std::pair<QPoint, QColor>> expected{
+            {{31, 10}, Qt::white}, {{32, 10}, Qt::black}, {{65, 10}, Qt::black}, {{66, 10}, Qt::white},
+            {{66, 31}, Qt::white}, {{66, 32}, Qt::black}, {{66, 33}, Qt::black}, {{66, 34}, Qt::white}};
+        for (const auto& [device, color] : expected)
+            QCOMPARE(picture.pixelColor(device), color);
     }
 
     void previewAndStripStaySharp() {
@@ -58,12 +48,10 @@ private slots:
         const QImage preview = maker.form->preview().grab().toImage();
         QCOMPARE(preview.devicePixelRatio(), 2.0);
         // One cell is a 2 x 2 block of device pixels, without blur at its edges.
-        for (int dy = 0; dy < 2; ++dy)
-            for (int dx = 0; dx < 2; ++dx)
-                QCOMPARE(preview.pixelColor(6 + dx, 4 + dy), QColor(Qt::black));
+        for (QPoint device : {QPoint(6, 4), QPoint(7, 4), QPoint(6, 5), QPoint(7, 5)})
+            QCOMPARE(preview.pixelColor(device), QColor(Qt::black));
         QCOMPARE(preview.pixelColor(5, 4), QColor(Qt::white));
         QCOMPARE(preview.pixelColor(8, 4), QColor(Qt::white));
-
         ColorStrip& strip = maker.form->chooser().strip();
         const QImage swatches = strip.grab().toImage();
         const int sw = strip.swatchSize() * 2;

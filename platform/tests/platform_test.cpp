@@ -2,6 +2,7 @@
 // dialogs driven from a timer, and the scripted fakes the other tests rely on.
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include "platform/DigitBox.h"
 #include "platform/FileFilter.h"
 #include "platform/QtPlatform.h"
+#include "platform/SettingsFolder.h"
 #include "platform/Units.h"
 #include "platform/testing/FakePlatform.h"
 
@@ -199,20 +201,26 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    // ---- the fakes ---------------------------------------------------------
-    void scriptedMessagesAnswerInOrderAndRecordEverything() {
-        FakePlatform fake;
-        fake.messages.answer(Answer::Yes);
-        fake.messages.answer(Answer::Cancel);
-        Platform p = fake.platform();
-        QCOMPARE(p.messages.show("a", "A", Icon::Question, Buttons::YesNoCancel), Answer::Yes);
-        QCOMPARE(p.messages.show("b", "B", Icon::Exclamation, Buttons::YesNoCancel), Answer::Cancel);
-        QCOMPARE(fake.messages.texts(), (QStringList{"a", "b"}));
-        QCOMPARE(fake.messages.requests().at(1).title, QStringLiteral("B"));
-        QCOMPARE(fake.messages.requests().at(1).icon, Icon::Exclamation);
-        QVERIFY(fake.allAnswered());
+    // ---- where the settings are kept ----------------------------------------
+    // Mend: settings go to the user's folder only when the program's folder is read-only.
+    void settingsStayBesideAWritableProgram() {
+        QTemporaryDir program, user;
+        QCOMPARE(settingsFolder(program.path(), user.path()), program.path() + "/");
+        QVERIFY(QDir(user.path()).isEmpty());
+    }
+    void settingsMoveToTheUserFolderBesideAReadOnlyProgram() {
+        QTemporaryDir program, user;
+        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool writable = folderIsWritable(program.path());
+        const QString chosen = settingsFolder(program.path(), user.path());
+        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (writable)
+            QSKIP("this user may write into a read-only folder (root)");
+        QCOMPARE(chosen, user.path() + "/Gridwick/");
+        QVERIFY(QFileInfo(chosen).isDir());
     }
 
+    // ---- the fakes, which every window test leans on -----------------------
     void unscriptedMessageFailsTheTest() {
         FakePlatform fake;
         QEXPECT_FAIL("", "a message nobody scripted must fail the test", Continue);
@@ -227,22 +235,6 @@ private slots:
         QEXPECT_FAIL("", "a save dialog where an open dialog was scripted", Continue);
         const FileDialogResult result = fake.platform().files.save(FileDialogRequest{});
         QVERIFY(!result.accepted);
-    }
-
-    void scriptedFileDialogsReturnPathAndEntry() {
-        FakePlatform fake;
-        fake.files.answerSave(QStringLiteral("/tmp/x.ppm"), 1);
-        fake.files.answerCancel(DialogKind::Open);
-        FileDialogRequest request;
-        request.filter = QString::fromLatin1(SaveBwFilter);
-        request.fileName = QStringLiteral("No Title");
-        const auto saved = fake.platform().files.save(request);
-        const auto opened = fake.platform().files.open(FileDialogRequest{});
-        QVERIFY(saved.accepted);
-        QCOMPARE(saved.filterIndex, 1);
-        QVERIFY(!opened.accepted);
-        QCOMPARE(fake.files.requests().at(0).request.fileName, QStringLiteral("No Title"));
-        QVERIFY(fake.allAnswered());
     }
 
     void fakeDocumentsFailForMissingFiles() {
