@@ -159,6 +159,18 @@ void TestForm::ToonTestForm()
     ClearDeZooi();
     m_status->clear();
     KiezerL->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
+    if (!m_sizedToScreen) {
+        // The field was composed for the screen's available area, so the
+        // window opens that large the first time; later it keeps whatever
+        // size the user gave it.
+        m_sizedToScreen = true;
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (s) {
+            const QRect available = s->availableGeometry();
+            resize(available.width(), std::max(minimumHeight(), available.height() - 30));
+            move(available.topLeft());
+        }
+    }
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         raise();

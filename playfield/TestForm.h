@@ -131,6 +131,7 @@ private:
     QScrollArea* m_panelArea = nullptr;
     std::optional<TestOutcome> m_pendingOutcome;
     bool m_programClosing = false;
+    bool m_sizedToScreen = false; // the first showing fills the screen's available area
 };
 
 } // namespace gw
