@@ -28,8 +28,7 @@ std::map<std::string, Verdict> readVerdicts(const std::filesystem::path& file)
     while (std::getline(in, line)) {
         std::istringstream fields(line);
         std::string name, width, height, colours, lineSolved;
-        if (std::getline(fields, name, '\t') && std::getline(fields, width, '\t') && std::getline(fields, height, '\t')
-            && std::getline(fields, colours, '\t') && std::getline(fields, lineSolved, '\t'))
+        if (fields >> name >> width >> height >> colours >> lineSolved)
             verdicts[name] = Verdict{std::stoi(colours), lineSolved == "yes"};
     }
     return verdicts;
