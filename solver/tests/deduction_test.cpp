@@ -84,42 +84,38 @@ TEST(SetupRanges, RunsStartPackedLeftAndEndPackedRightOnCellsOfTheirColour)
     EXPECT_TRUE(white.line.CanBelong(0, 0));
 }
 
-struct DeductionCase {
-    const char* name;
-    const char* solution;
-    const char* known;
-    const char* after; // states after one UpdateKanHorenBij
-    bool lineDone;
-};
-
-class Deduction : public ::testing::TestWithParam<DeductionCase> {};
-
-TEST_P(Deduction, OneUpdateDeducesTheseCells)
+TEST(Deduction, OneUpdateDeducesTheseCells)
 {
-    const DeductionCase& c = GetParam();
-    LineBench bench(c.solution, c.known);
-    bench.line.UpdateKanHorenBij();
-    EXPECT_EQ(bench.states(), c.after);
-    EXPECT_EQ(bench.line.LineDone(), c.lineDone);
+    struct Case {
+        const char* name;
+        const char* solution;
+        const char* known;
+        const char* after;
+        bool lineDone;
+    };
+    const Case cases[] = {
+        {"overlap of both positions of a run of four", "####.", "?????", "?###?", false},
+        {"two singles in three are solved", "#.#", "???", "#.#", true},
+        {"a cell no run can reach becomes white", "##.#..", "##????", "##.???", false},
+        {"all coloured cells known makes the rest white", "#.#..", "#.#??", "#.#..", true},
+        {"nothing to deduce from an open line", "#.#...", "??????", "??????", false},
+        {"coloured runs in order", "RB....", "??????", "??????", false},
+        {"a long run in a short line fixes the middle", "RRRRB.", "??????", "?RRR??", false},
+        {"an empty clue is already white", "...", "???", "...", false},
+        {"a known last cell fixes the last run", "#.....#", "??????#", "?????.#", false},
+        {"a fixed last run leaves the others open", "#.##...#", "???????#", "??????.#", false},
+        {"both singles known make the line done", "..#..#..", "?#?????#", ".#.....#", true},
+        {"a colour run through a known cell", ".RRRB", "??R??", "?RR??", false},
+        {"a known end packs the runs left", "###.#", "????#", "###.#", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LineBench bench(c.solution, c.known);
+        bench.line.UpdateKanHorenBij();
+        EXPECT_EQ(bench.states(), c.after);
+        EXPECT_EQ(bench.line.LineDone(), c.lineDone);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, Deduction,
-    ::testing::Values(
-        DeductionCase{"OverlapOfBothPositionsOfARunOfFour", "####.", "?????", "?###?", false},
-        DeductionCase{"TwoSinglesInThreeAreSolved", "#.#", "???", "#.#", true},
-        DeductionCase{"CellNoRunCanReachBecomesWhite", "##.#..", "##????", "##.???", false},
-        DeductionCase{"AllColouredCellsKnownMakesTheRestWhite", "#.#..", "#.#??", "#.#..", true},
-        DeductionCase{"NothingToDeduceFromAnOpenLine", "#.#...", "??????", "??????", false},
-        DeductionCase{"ColouredRunsInOrder", "RB....", "??????", "??????", false},
-        DeductionCase{"LongRunInAShortLineFixesTheMiddle", "RRRRB.", "??????", "?RRR??", false},
-        DeductionCase{"EmptyClueIsAlreadyWhite", "...", "???", "...", false},
-        DeductionCase{"KnownLastCellFixesTheLastRun", "#.....#", "??????#", "?????.#", false},
-        DeductionCase{"FixedLastRunLeavesTheOthersOpen", "#.##...#", "???????#", "??????.#", false},
-        DeductionCase{"BothSinglesKnownMakeTheLineDone", "..#..#..", "?#?????#", ".#.....#", true},
-        DeductionCase{"ColourRunThroughAKnownCell", ".RRRB", "??R??", "?RR??", false},
-        DeductionCase{"KnownEndPacksTheRunsLeft", "###.#", "????#", "###.#", true}),
-    [](const ::testing::TestParamInfo<DeductionCase>& info) { return std::string(info.param.name); });
 
 TEST(Deduction, FixedRunIsDoneAndItsNeighboursWhite)
 {
@@ -191,40 +187,38 @@ TEST(Deduction, DoneLineIsSkippedByEveryOperation)
     EXPECT_EQ(bench.observer.cellsSet, before);
 }
 
-struct ComparisonCase {
-    const char* name;
-    const char* solution;
-    const char* known;
-    int maxPlacements; // below the placement count: the list stays incomplete
-    bool changed;      // the row's changed flag
-    const char* after; // states after one VergelijkZooi
-};
-
-class Comparison : public ::testing::TestWithParam<ComparisonCase> {};
-
-TEST_P(Comparison, CellsAllFittingPlacementsAgreeOnAreSet)
+// One VergelijkZooi; a limit of 2 leaves the list incomplete.
+TEST(Comparison, CellsAllFittingPlacementsAgreeOnAreSet)
 {
-    const ComparisonCase& c = GetParam();
-    LineBench bench(c.solution, c.known);
-    bench.context.MaxPlacements = c.maxPlacements;
-    bench.line.GenereerMogelijkheden();
-    ASSERT_EQ(bench.line.GenerationComplete(), c.maxPlacements == 1000);
-    bench.knowledge.RowChanged[0] = c.changed;
-    bench.line.VergelijkZooi();
-    EXPECT_EQ(bench.states(), c.after);
+    struct Case {
+        const char* name;
+        const char* solution;
+        const char* known;
+        int maxPlacements;
+        bool changed; // the row's changed flag
+        const char* after;
+    };
+    const Case cases[] = {
+        {"middle of a run of three in five", "###..", "?????", 1000, true, "??#??"},
+        {"a known cell narrows the placements", "..##.", "?.???", 1000, true, "..?#?"},
+        {"two confirmed colours leave the cell open", "R.", "??", 1000, true, "??"},
+        {"colours touching in a full line", "RRB", "???", 1000, true, "RRB"},
+        {"a known white leaves four placements", "#.#..", "?.???", 1000, true, "?.???"},
+        {"known whites fix the second run", "#.#..", "??.?.", 1000, true, "??.#."},
+        {"an incomplete list proves nothing", "###..", "?????", 2, true, "?????"},
+        {"an unchanged line is not compared", "###..", "?????", 1000, false, "?????"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LineBench bench(c.solution, c.known);
+        bench.context.MaxPlacements = c.maxPlacements;
+        bench.line.GenereerMogelijkheden();
+        ASSERT_EQ(bench.line.GenerationComplete(), c.maxPlacements == 1000);
+        bench.knowledge.RowChanged[0] = c.changed;
+        bench.line.VergelijkZooi();
+        EXPECT_EQ(bench.states(), c.after);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, Comparison,
-    ::testing::Values(ComparisonCase{"MiddleOfARunOfThreeInFive", "###..", "?????", 1000, true, "??#??"},
-                      ComparisonCase{"KnownCellNarrowsThePlacements", "..##.", "?.???", 1000, true, "..?#?"},
-                      ComparisonCase{"TwoConfirmedColoursLeaveTheCellOpen", "R.", "??", 1000, true, "??"},
-                      ComparisonCase{"ColoursTouchingInAFullLine", "RRB", "???", 1000, true, "RRB"},
-                      ComparisonCase{"KnownWhiteLeavesFourPlacements", "#.#..", "?.???", 1000, true, "?.???"},
-                      ComparisonCase{"KnownWhitesFixTheSecondRun", "#.#..", "??.?.", 1000, true, "??.#."},
-                      ComparisonCase{"IncompleteListProvesNothing", "###..", "?????", 2, true, "?????"},
-                      ComparisonCase{"UnchangedLineIsNotCompared", "###..", "?????", 1000, false, "?????"}),
-    [](const ::testing::TestParamInfo<ComparisonCase>& info) { return std::string(info.param.name); });
 
 TEST(Comparison, ScanStopsAtTheSecondConfirmedColour)
 {

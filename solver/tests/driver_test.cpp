@@ -76,52 +76,44 @@ const Rows TwoSweeps{"....#..", ".#.#...", ".#.#.#.", "..#.#.."};
 
 } // namespace
 
-struct VerdictCase {
-    const char* name;
-    Rows rows;
-    TestOutcome outcome;
-    Rows end;          // the field at the end; empty: the picture
-    int sweeps;        // -1 when not checked
-    int regenerations; // -1 when not checked
-    int ticks;         // -1 when not checked
-};
-
-class Verdict : public ::testing::TestWithParam<VerdictCase> {};
-
-TEST_P(Verdict, TestEndsWithThisVerdictAfterTestFinished)
+// The field at the end (empty: the picture); -1: not checked.
+TEST(Driver, TestEndsWithItsVerdictAfterTestFinished)
 {
-    const VerdictCase& c = GetParam();
-    TestRun run(c.rows);
-    const int ticks = run.toEnd();
-    EXPECT_EQ(run.observer.outcomes, Outcomes{c.outcome});
-    EXPECT_EQ(run.last(2)[0], "status finished 0");
-    EXPECT_EQ(run.last(1)[0].rfind("end ", 0), 0u);
-    EXPECT_EQ(run.rows(), c.end.empty() ? c.rows : c.end);
-    EXPECT_FALSE(run.driver.isStepping());
-    EXPECT_EQ(run.driver.rowLine(0), nullptr); // the lines are released
-    EXPECT_FALSE(run.driver.tick());
-    if (c.sweeps >= 0) {
-        EXPECT_EQ(run.driver.sweeps(), c.sweeps);
-    }
-    if (c.regenerations >= 0) {
-        EXPECT_EQ(run.driver.regenerations(), c.regenerations);
-    }
-    if (c.ticks >= 0) {
-        EXPECT_EQ(ticks, c.ticks);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Puzzles, Verdict,
-    ::testing::Values(
-        VerdictCase{"LineSolvablePuzzleIsSolved", {"#.#", ".#.", "#.#"}, TestOutcome::Solved, {}, -1, -1, -1},
-        VerdictCase{"ColourPuzzleIsSolvedWithItsColours", {"RRB.", "R.BB", "GGG.", ".#.#"}, TestOutcome::Solved, {},
-                    -1, -1, -1},
+    struct Case {
+        const char* name;
+        Rows rows;
+        TestOutcome outcome;
+        Rows end;
+        int sweeps, regenerations, ticks;
+    };
+    const Case cases[] = {
+        {"line-solvable puzzle", {"#.#", ".#.", "#.#"}, TestOutcome::Solved, {}, -1, -1, -1},
+        {"colour puzzle", {"RRB.", "R.BB", "GGG.", ".#.#"}, TestOutcome::Solved, {}, -1, -1, -1},
         // White from the start; rows 0, 1 and the end of the row pass,
         // columns 0..2 and the end of the sweep.
-        VerdictCase{"AllWhitePuzzleIsSolvedAfterOneSweep", {"...", "..."}, TestOutcome::Solved, {}, 1, 1, 3 + 4},
-        VerdictCase{"PuzzleThatNeedsGuessingIsStuck", {"#.", ".#"}, TestOutcome::Stuck, {"??", "??"}, 1, 1, -1}),
-    [](const ::testing::TestParamInfo<VerdictCase>& info) { return std::string(info.param.name); });
+        {"all-white puzzle", {"...", "..."}, TestOutcome::Solved, {}, 1, 1, 3 + 4},
+        {"puzzle that needs guessing", {"#.", ".#"}, TestOutcome::Stuck, {"??", "??"}, 1, 1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestRun run(c.rows);
+        const int ticks = run.toEnd();
+        EXPECT_EQ(run.observer.outcomes, Outcomes{c.outcome});
+        EXPECT_EQ(run.last(2)[0], "status finished 0");
+        EXPECT_EQ(run.last(1)[0].rfind("end ", 0), 0u);
+        EXPECT_EQ(run.rows(), c.end.empty() ? c.rows : c.end);
+        EXPECT_FALSE(run.driver.isStepping());
+        EXPECT_EQ(run.driver.rowLine(0), nullptr); // the lines are released
+        EXPECT_FALSE(run.driver.tick());
+        for (const auto& [value, expected] : {std::pair{run.driver.sweeps(), c.sweeps},
+                                              std::pair{run.driver.regenerations(), c.regenerations},
+                                              std::pair{ticks, c.ticks}}) {
+            if (expected >= 0) {
+                EXPECT_EQ(value, expected);
+            }
+        }
+    }
+}
 
 TEST(Driver, StartSetsLimitsAndPassVariablesAndEnumeratesRowsBeforeColumns)
 {
@@ -137,40 +129,27 @@ TEST(Driver, StartSetsLimitsAndPassVariablesAndEnumeratesRowsBeforeColumns)
                     "status considering-row 3", "status considering-column 1"}));
 }
 
-TEST(Driver, StatusNumbersLinesFromOneAndEverySweepComparesRowAndColumnZero)
-{
-    TestRun run(TwoSweeps);
-    run.toEnd();
-    ASSERT_GE(run.driver.sweeps(), 2);
-    EXPECT_EQ(run.count("status comparing-row 1"), run.driver.sweeps());
-    EXPECT_EQ(run.count("status comparing-column 1"), run.driver.sweeps());
-    EXPECT_EQ(run.count("status comparing-column 7"), run.driver.sweeps());
-    EXPECT_EQ(run.count("status comparing-row 0"), 0);
-    EXPECT_EQ(run.count("status comparing-row 5"), 0);
-}
-
 TEST(Driver, ConfirmationsAreForgottenAtTheStartOfEachPass)
 {
     TestRun run({"###..", ".###.", "..###", ".....", "#...#"});
     ASSERT_TRUE(run.driver.start());
-    for (int y = 0; y < 5; ++y)
-        run.driver.tick(); // the row pass
+    for (int tick = 0; tick < 6; ++tick)
+        run.driver.tick(); // the row pass and its end
     // Row 0 "??#??" (run of 3 in 5): its fitting placements confirmed black
-    // and white on the open cells; the known black cell keeps its mark.
-    ASSERT_EQ(run.knowledge.state(0, 0), 0);
-    EXPECT_EQ(run.knowledge.canBe(0, 0, gw::Black), 1);
-    EXPECT_EQ(run.knowledge.canBe(2, 0, gw::Black), 1);
-    run.driver.tick(); // end of the row pass
-    EXPECT_FALSE(run.driver.PassIsRows());
-    EXPECT_EQ(run.knowledge.canBe(0, 0, gw::Black), 1);
-    run.driver.tick(); // the first tick of the column pass resets
-    EXPECT_EQ(run.knowledge.canBe(2, 0, gw::Black), 1);
-    EXPECT_NE(run.knowledge.canBe(0, 0, gw::Black), 0);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 1; x < 5; ++x)
+    // and white on the open cell 0; the known black cell keeps its mark.
+    ASSERT_FALSE(run.driver.PassIsRows());
+    EXPECT_EQ(gw::testing::canBeMarks(run.knowledge, 0, 0), "11000000");
+    EXPECT_EQ(gw::testing::canBeMarks(run.knowledge, 2, 0), "10000000");
+    run.driver.tick(); // the column pass begins: reset, then column 0
+    EXPECT_EQ(gw::testing::canBeMarks(run.knowledge, 2, 0), "10000000");
+    EXPECT_NE(gw::testing::canBeMarks(run.knowledge, 0, 0)[0], '0');
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 1; x < 5; ++x) {
             if (run.knowledge.state(x, y) == 0) {
                 EXPECT_EQ(gw::testing::canBeMarks(run.knowledge, x, y).find('1'), std::string::npos) << x << "," << y;
             }
+        }
+    }
 }
 
 TEST(Driver, StopOnlyWhileSteppingAndThenTicksAreRefused)
@@ -242,10 +221,15 @@ TEST(Driver, EventLoopCallbackCannotStartOverlappingTicksOrStarts)
 // Regression: cells set by the comparison passes did not count as progress,
 // so this puzzle ended "can't solve any further" after its first sweep,
 // whose comparisons set cells while its completion cycles set none.
+// Every sweep also compares row 0 and column 0; the status numbers lines from 1.
 TEST(Driver, CellsSetByComparisonsCountAsProgress)
 {
     TestRun run(TwoSweeps);
     run.toEnd();
+    ASSERT_GE(run.driver.sweeps(), 2);
+    for (const char* status : {"comparing-row 1", "comparing-column 1", "comparing-column 7"})
+        EXPECT_EQ(run.count(std::string("status ") + status), run.driver.sweeps()) << status;
+    EXPECT_EQ(run.count("status comparing-row 0") + run.count("status comparing-row 5"), 0);
     // Cells of the first sweep, by its comparisons and by its completion cycles.
     const auto& e = run.observer.events;
     const auto compare = std::find(e.begin(), e.end(), "status comparing-row 1");

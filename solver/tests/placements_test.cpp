@@ -10,67 +10,58 @@
 using gw::testing::LineBench;
 using Strings = std::vector<std::string>;
 
-struct EnumerationCase {
-    const char* name;
-    const char* solution; // gives the clue
-    const char* known;
-    int maxPlacements;
-    int maxTries;
-    Strings placements;   // in enumeration order
-    bool complete;
-    bool aborted;
-    int candidates;       // candidates built, -1 when not checked
-};
-
-class Enumeration : public ::testing::TestWithParam<EnumerationCase> {};
-
-TEST_P(Enumeration, ListsTheFittingPlacementsInOdometerOrderWithinTheLimits)
+// Placements in enumeration order; -1 candidates: not checked.
+TEST(Placements, ListsTheFittingPlacementsInOdometerOrderWithinTheLimits)
 {
-    const EnumerationCase& c = GetParam();
-    LineBench bench(c.solution, c.known);
-    bench.context.MaxPlacements = c.maxPlacements;
-    bench.context.MaxTries = c.maxTries;
-    bench.line.GenereerMogelijkheden();
-    EXPECT_EQ(bench.placements(), c.placements);
-    EXPECT_EQ(bench.line.GenerationComplete(), c.complete);
-    EXPECT_EQ(bench.line.GenerationAborted(), c.aborted);
-    if (c.candidates >= 0) {
-        EXPECT_EQ(bench.context.CandidatesBuilt, c.candidates);
-    }
-    // Nothing was set since: the garbage collection keeps them all.
-    EXPECT_EQ(bench.line.GarbageCollection(), static_cast<int>(c.placements.size()));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, Enumeration,
-    ::testing::Values(
-        EnumerationCase{"TwoBlackRunsInFourHaveOnePlacement", "##.#", "????", 1000, 200, {"##.#"}, true, false, -1},
-        EnumerationCase{"DifferentColoursTouch", "RRB", "???", 1000, 200, {"RRB"}, true, false, -1},
-        EnumerationCase{"OneRunOfTwoMovesRightCellByCell", ".##.", "????", 1000, 200, {"##..", ".##.", "..##"},
-                        true, false, -1},
-        EnumerationCase{"FirstGapIsTheFastestDigit", "#.#..", "?????", 1000, 200,
-                        {"#.#..", ".#.#.", "..#.#", "#..#.", ".#..#", "#...#"}, true, false, -1},
-        EnumerationCase{"KnownCellsFilterTheList", "##...", "?#???", 1000, 200, {"##...", ".##.."}, true, false, -1},
-        EnumerationCase{"SameColourNeedsAGapOtherColoursDoNot", "R.RB.", "?????", 1000, 200,
-                        {"R.RB.", ".R.RB", "R..RB", "R.R.B"}, true, false, -1},
-        EnumerationCase{"EmptyClueKeepsTheListEmpty", "....", "????", 1000, 200, {}, true, false, -1},
-        EnumerationCase{"ListStopsAtMaxPlacementsAndStaysIncomplete", "#.........", "??????????", 4, 200,
-                        {"#.........", ".#........", "..#.......", "...#......"}, false, false, -1},
+    struct Case {
+        const char* name;
+        const char* solution; // gives the clue
+        const char* known;
+        int maxPlacements, maxTries;
+        Strings placements;
+        bool complete, aborted;
+        int candidates;
+    };
+    const Case cases[] = {
+        {"two black runs in four have one placement", "##.#", "????", 1000, 200, {"##.#"}, true, false, -1},
+        {"different colours touch", "RRB", "???", 1000, 200, {"RRB"}, true, false, -1},
+        {"one run of two moves right cell by cell", ".##.", "????", 1000, 200, {"##..", ".##.", "..##"}, true, false, -1},
+        {"the first gap is the fastest digit", "#.#..", "?????", 1000, 200,
+         {"#.#..", ".#.#.", "..#.#", "#..#.", ".#..#", "#...#"}, true, false, -1},
+        {"known cells filter the list", "##...", "?#???", 1000, 200, {"##...", ".##.."}, true, false, -1},
+        {"same colour needs a gap, others do not", "R.RB.", "?????", 1000, 200, {"R.RB.", ".R.RB", "R..RB", "R.R.B"},
+         true, false, -1},
+        {"an empty clue keeps the list empty", "....", "????", 1000, 200, {}, true, false, -1},
+        {"the list stops at MaxPlacements, incomplete", "#.........", "??????????", 4, 200,
+         {"#.........", ".#........", "..#.......", "...#......"}, false, false, -1},
         // "###....." is white at cell 3, which cannot be white, and so are
         // cells 4 and 5: the next candidate is the pattern three cells right;
         // after the fit "....###." skips past cell 5 and runs out of room.
-        EnumerationCase{"MisfitOnACellThatCannotBeWhiteSkipsPastTheBlockedCells", "...###..", "???###??", 1000, 200,
-                        {"...###.."}, true, false, 3},
+        {"a misfit on a cell that cannot be white skips", "...###..", "???###??", 1000, 200, {"...###.."}, true, false, 3},
         // "##...", ".##.." fail at cell 1, then the two fits, then the end.
-        EnumerationCase{"MisfitOnAColouredCellSkipsNothing", "..##.", "?.???", 1000, 200, {"..##.", "...##"}, true,
-                        false, 4},
-        EnumerationCase{"GivesUpAfterMaxTriesCandidatesWithoutAFit", "......#...", "......????", 1000, 6, {}, false,
-                        true, 6},
+        {"a misfit on a coloured cell skips nothing", "..##.", "?.???", 1000, 200, {"..##.", "...##"}, true, false, 4},
+        {"gives up after MaxTries candidates without a fit", "......#...", "......????", 1000, 6, {}, false, true, 6},
         // Six misfits before the first fit, none between the later ones: the
         // tries count from zero at every placement, so seven is enough.
-        EnumerationCase{"TriesCountFromZeroAtEveryPlacement", "......#...", "......????", 1000, 7,
-                        {"......#...", ".......#..", "........#.", ".........#"}, true, false, 10}),
-    [](const ::testing::TestParamInfo<EnumerationCase>& info) { return std::string(info.param.name); });
+        {"tries count from zero at every placement", "......#...", "......????", 1000, 7,
+         {"......#...", ".......#..", "........#.", ".........#"}, true, false, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LineBench bench(c.solution, c.known);
+        bench.context.MaxPlacements = c.maxPlacements;
+        bench.context.MaxTries = c.maxTries;
+        bench.line.GenereerMogelijkheden();
+        EXPECT_EQ(bench.placements(), c.placements);
+        EXPECT_EQ(bench.line.GenerationComplete(), c.complete);
+        EXPECT_EQ(bench.line.GenerationAborted(), c.aborted);
+        if (c.candidates >= 0) {
+            EXPECT_EQ(bench.context.CandidatesBuilt, c.candidates);
+        }
+        // Nothing was set since: the garbage collection keeps them all.
+        EXPECT_EQ(bench.line.GarbageCollection(), static_cast<int>(c.placements.size()));
+    }
+}
 
 TEST(Placements, EmptyClueMakesTheLineWhite)
 {
@@ -128,62 +119,36 @@ TEST(Placements, EventLoopRunsEvery500PlacementsAnd1000CandidatesAndAStopEndsThe
     }
 }
 
-struct CollectionCase {
-    const char* name;
-    const char* set;    // cells set after the enumeration of ".##."
-    bool compareFirst;  // compare, then open the set cells again
-    Strings kept;
-};
-
-class Collection : public ::testing::TestWithParam<CollectionCase> {};
-
-TEST_P(Collection, DropsFromTheEndWhatNoLongerFitsButNeverTheLastPlacement)
+// ".##." enumerated; then cells set (and, after a comparison, opened again).
+TEST(GarbageCollection, DropsFromTheEndWhatNoLongerFitsButNeverTheLastPlacement)
 {
-    const CollectionCase& c = GetParam();
-    LineBench bench(".##.", "????");
-    bench.line.GenereerMogelijkheden();
-    for (int i = 0; i < 4; ++i)
-        bench.setKnown(i, c.set[i]);
-    if (c.compareFirst) {
-        bench.line.VergelijkZooi(); // marks the misfits invalid, keeps them listed
-        ASSERT_EQ(bench.line.PlacementCount(), 3);
-        EXPECT_TRUE(bench.line.placement(2).IsOngeldig()); // "..##"
+    struct Case {
+        const char* name;
+        const char* set;
+        bool compareFirst;
+        Strings kept;
+    };
+    const Case cases[] = {
+        {"misfits go, the others keep their order", ".???", false, {".##.", "..##"}},
+        {"the last placement stays although it does not fit", "?..?", false, {"##.."}},
+        {"a placement that failed once stays invalid", "???.", true, {"##..", ".##."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LineBench bench(".##.", "????");
+        bench.line.GenereerMogelijkheden();
         for (int i = 0; i < 4; ++i)
-            if (c.set[i] != '?')
-                gw::SetCell(bench.knowledge, i, 0, 0, nullptr);
+            bench.setKnown(i, c.set[i]);
+        if (c.compareFirst) {
+            bench.line.VergelijkZooi(); // marks the misfits invalid, keeps them listed
+            ASSERT_EQ(bench.line.PlacementCount(), 3);
+            EXPECT_TRUE(bench.line.placement(2).IsOngeldig()); // "..##"
+            for (int i = 0; i < 4; ++i)
+                if (c.set[i] != '?')
+                    gw::SetCell(bench.knowledge, i, 0, 0, nullptr);
+        }
+        EXPECT_EQ(bench.line.GarbageCollection(), static_cast<int>(c.kept.size()));
+        EXPECT_EQ(bench.placements(), c.kept);
+        EXPECT_TRUE(bench.allValid()); // the last one is kept untested
     }
-    EXPECT_EQ(bench.line.GarbageCollection(), static_cast<int>(c.kept.size()));
-    EXPECT_EQ(bench.placements(), c.kept);
-    EXPECT_TRUE(bench.allValid()); // the last one is kept untested
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lists, Collection,
-    ::testing::Values(CollectionCase{"MisfitsGoTheOthersKeepTheirOrder", ".???", false, {".##.", "..##"}},
-                      CollectionCase{"LastPlacementStaysAlthoughItDoesNotFit", "?..?", false, {"##.."}},
-                      CollectionCase{"PlacementThatFailedOnceStaysInvalid", "???.", true, {"##..", ".##."}}),
-    [](const ::testing::TestParamInfo<CollectionCase>& info) { return std::string(info.param.name); });
-
-TEST(Placements, ColumnLineReadsItsColumn)
-{
-    const gw::Puzzle puzzle = gw::testing::puzzleFromRows({"#.", "##", ".#"});
-    gw::ClueTables clues;
-    gw::TelHokjes(puzzle, clues);
-    gw::CellKnowledge knowledge;
-    gw::ClearDeZooi(knowledge, puzzle, clues);
-    gw::SolverContext context(knowledge, nullptr);
-    gw::clsTestRijV column(clues, context);
-    gw::clsTestRijH row(clues, context);
-    column.InitTestRij(1);
-    row.InitTestRij(0);
-    column.GenereerMogelijkheden();
-    row.GenereerMogelijkheden();
-    EXPECT_EQ(column.placement(0).toString(), "##.");
-    EXPECT_EQ(column.placement(1).toString(), ".##");
-    EXPECT_EQ(row.PlacementCount(), 2);
-    gw::SetCell(knowledge, 1, 0, 2, nullptr); // cell (x 1, y 0) is white
-    EXPECT_EQ(column.GarbageCollection(), 1);
-    EXPECT_EQ(column.placement(0).toString(), ".##");
-    EXPECT_EQ(row.GarbageCollection(), 1);
-    EXPECT_EQ(row.placement(0).toString(), "#.");
 }
