@@ -110,12 +110,4 @@ std::vector<std::string> LineBench::placements() const
     return list;
 }
 
-bool LineBench::allValid() const
-{
-    for (int p = 0; p < line.PlacementCount(); ++p)
-        if (line.placement(p).IsOngeldig())
-            return false;
-    return true;
-}
-
 } // namespace gw::testing

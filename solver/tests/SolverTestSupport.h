@@ -53,8 +53,6 @@ struct LineBench {
     std::string states() const { return rowStates(knowledge, 0); }
     std::vector<std::string> placements() const;
     void setKnown(int i, char c);
-    // Every placement the line still has fits the cells (IsOngeldig false).
-    bool allValid() const;
 
     Puzzle puzzle;
     ClueTables clues;
