@@ -12,7 +12,6 @@
 
 using gw::testing::canBeMarks;
 using gw::testing::LineBench;
-using Strings = std::vector<std::string>;
 
 namespace {
 
@@ -20,10 +19,11 @@ namespace {
 // UpdateKanHorenBij), settle (until it sets nothing), compare (VergelijkZooi
 // with the row marked changed; compare=0 unchanged), extra, limit=N
 // (MaxPlacements), tries=N (MaxTries), set=STATES (the cells other than '?'),
-// open=I (cell I back to unknown). Checks: =STATES, list=P,P,.. (the
+// open=I (cell I back to unknown), stop (a stop request at the next run of
+// the event loop). Checks: =STATES, list=P,P,.. (the
 // placements), valid=1101 (per placement), gc=N (GarbageCollection returns
-// N), complete=, aborted=, done= (0 or 1), built=N (candidates), cells=N
-// (SetCell calls), ranges=E-L,.. and gaps=MIN-MAX,.. (per run), belongK.I=,
+// N), count=N (placements), complete=, aborted=, done= (0 or 1), built=N
+// (candidates), events=N (event-loop runs), cells=N (SetCell calls), ranges=E-L,.. and gaps=MIN-MAX,.. (per run), belongK.I=,
 // rundoneK=, whiteI= (0 or 1), blockI=K, marksI=CANBE.
 void runScript(LineBench& bench, const std::string& script)
 {
@@ -66,6 +66,8 @@ void runScript(LineBench& bench, const std::string& script)
         } else if (key == "set") {
             for (std::size_t c = 0; c < value.size(); ++c)
                 bench.setKnown(static_cast<int>(c), value[c]);
+        } else if (key == "stop") { // a stop request at the next event-loop run
+            bench.observer.onEvent = [&](const std::string& e) { bench.context.StopTest = e == "events"; };
         } else if (key == "open") {
             gw::SetCell(bench.knowledge, n, 0, 0, nullptr);
         } else if (key.empty()) {
@@ -91,6 +93,10 @@ void runScript(LineBench& bench, const std::string& script)
             EXPECT_TRUE(n == 0 || line.CompleetOfKlaar());
         } else if (key == "built") {
             EXPECT_EQ(bench.context.CandidatesBuilt, n);
+        } else if (key == "count") {
+            EXPECT_EQ(line.PlacementCount(), n);
+        } else if (key == "events") {
+            EXPECT_EQ(bench.observer.eventLoopRuns, n);
         } else if (key == "cells") {
             EXPECT_EQ(bench.observer.cellsSet, n);
         } else if (key == "ranges") {
@@ -160,6 +166,9 @@ TEST(Line, Scripts)
         const char* known;
         const char* script;
     };
+    const char* TwoSingles = "#.#...............................................";
+    const char* ThreeSingles = "#.#..............................................#";
+    const char* ThreeSinglesKnown = "#????????????????????????????????????????????????#";
     const Case cases[] = {
         // Enumeration order; nothing is set after it, so the garbage
         // collection keeps every placement.
@@ -187,6 +196,14 @@ TEST(Line, Scripts)
         // Six misfits before the first fit, none between the later ones.
         {"tries count from zero at every placement", "......#...", "......????",
          "tries=7 gen list=......#...,.......#..,........#.,.........# complete=1 aborted=0 built=10"},
+        // Two single cells in 50 have 1176 placements; with the first and the
+        // last cell known black, three single cells fail over a thousand
+        // candidates before their first fit.
+        {"the event loop runs every 500 placements", TwoSingles, "", "limit=5000 gen count=1176 events=2 complete=1"},
+        {"a stop at the 500th placement ends the list incomplete", TwoSingles, "",
+         "limit=5000 stop gen count=500 events=1 complete=0 aborted=0"},
+        {"a stop at the 1000th candidate aborts the enumeration", ThreeSingles, ThreeSinglesKnown,
+         "tries=100000 stop gen count=0 events=1 built=1000 complete=0 aborted=1"},
         // Garbage collection from the end; the last placement is kept untested.
         {"misfits go, the others keep their order", ".##.", "????", "gen set=.??? gc=2 list=.##.,..## valid=11"},
         {"the last placement stays although it does not fit", ".##.", "????", "gen set=?..? gc=1 list=##.. valid=1"},
@@ -244,41 +261,5 @@ TEST(Line, Scripts)
         SCOPED_TRACE(c.name);
         LineBench bench(c.solution, c.known);
         runScript(bench, c.script);
-    }
-}
-
-TEST(Placements, EventLoopRunsEvery500PlacementsAnd1000CandidatesAndAStopEndsTheEnumeration)
-{
-    const std::string twoSingles = "#.#" + std::string(47, '.');
-    const std::string ends = "#" + std::string(48, '?') + "#";
-    struct Case {
-        const char* name;
-        std::string solution, known;
-        bool stop;
-        int placements, eventLoopRuns;
-        bool complete, aborted;
-    };
-    const Case cases[] = {
-        {"every 500 placements", twoSingles, "", false, 1176, 2, true, false},
-        {"stop at the 500th placement", twoSingles, "", true, 500, 1, false, false},
-        {"stop at the 1000th candidate", "#.#" + std::string(46, '.') + "#", ends, true, 0, 1, false, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        LineBench bench(c.solution, c.known);
-        bench.context.MaxPlacements = 5000;
-        bench.context.MaxTries = 100000;
-        bench.observer.onEvent = [&](const std::string& e) {
-            if (c.stop && e == "events")
-                bench.context.StopTest = true;
-        };
-        bench.line.GenereerMogelijkheden();
-        EXPECT_EQ(bench.line.PlacementCount(), c.placements);
-        EXPECT_EQ(bench.observer.eventLoopRuns, c.eventLoopRuns);
-        EXPECT_EQ(bench.line.GenerationComplete(), c.complete);
-        EXPECT_EQ(bench.line.GenerationAborted(), c.aborted);
-        if (c.aborted) {
-            EXPECT_EQ(bench.context.CandidatesBuilt, 1000);
-        }
     }
 }
