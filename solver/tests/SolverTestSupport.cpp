@@ -83,31 +83,4 @@ void RecordingObserver::processEvents()
     record("events");
 }
 
-LineBench::LineBench(const std::string& solution, const std::string& known)
-    : puzzle(puzzleFromRows({solution})), context(knowledge, &observer), line(clues, context)
-{
-    TelHokjes(puzzle, clues);
-    knowledge.reset(puzzle.PuzzleWidth, 1);
-    for (int k = 0; k < clues.RowClueCount[0]; ++k)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
-            knowledge.setCanBe(x, 0, clues.rowColor(0, k), 2);
-    for (int x = 0; x < static_cast<int>(known.size()); ++x)
-        setKnown(x, known[static_cast<std::size_t>(x)]);
-    line.InitTestRij(0);
-}
-
-void LineBench::setKnown(int i, char c)
-{
-    if (c != '?')
-        SetCell(knowledge, i, 0, static_cast<std::uint8_t>(paletteFromChar(c) + 1), &observer);
-}
-
-std::vector<std::string> LineBench::placements() const
-{
-    std::vector<std::string> list;
-    for (int p = 0; p < line.PlacementCount(); ++p)
-        list.push_back(line.placement(p).toString());
-    return list;
-}
-
 } // namespace gw::testing

@@ -11,7 +11,6 @@
 #include "core/Puzzle.h"
 #include "solver/CellKnowledge.h"
 #include "solver/SolverObserver.h"
-#include "solver/TestLine.h"
 
 namespace gw::testing {
 
@@ -42,24 +41,6 @@ public:
 
 private:
     void record(const std::string& event);
-};
-
-// One row line on its own: a puzzle of one row whose solution defines the
-// clue; every cell open to white and to the clue's colours (whatever its
-// column says), then the cells of `known` other than '?' set.
-struct LineBench {
-    LineBench(const std::string& solution, const std::string& known);
-
-    std::string states() const { return rowStates(knowledge, 0); }
-    std::vector<std::string> placements() const;
-    void setKnown(int i, char c);
-
-    Puzzle puzzle;
-    ClueTables clues;
-    CellKnowledge knowledge;
-    RecordingObserver observer;
-    SolverContext context;
-    clsTestRijH line;
 };
 
 } // namespace gw::testing

@@ -10,10 +10,42 @@
 
 #include "SolverTestSupport.h"
 
+#include "solver/TestLine.h"
+
 using gw::testing::canBeMarks;
-using gw::testing::LineBench;
 
 namespace {
+
+// One row line on its own: a puzzle of one row whose solution defines the
+// clue; every cell open to white and to the clue's colours (whatever its
+// column says), then the cells of `known` other than '?' set.
+struct LineBench {
+    LineBench(const std::string& solution, const std::string& known)
+        : puzzle(gw::testing::puzzleFromRows({solution})), context(knowledge, &observer), line(clues, context)
+    {
+        gw::TelHokjes(puzzle, clues);
+        knowledge.reset(puzzle.PuzzleWidth, 1);
+        for (int k = 0; k < clues.RowClueCount[0]; ++k)
+            for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+                knowledge.setCanBe(x, 0, clues.rowColor(0, k), 2);
+        setKnown(known);
+        line.InitTestRij(0);
+    }
+    void setKnown(const std::string& states)
+    {
+        for (std::size_t i = 0; i < states.size(); ++i)
+            if (states[i] != '?')
+                gw::SetCell(knowledge, static_cast<int>(i), 0,
+                            static_cast<std::uint8_t>(gw::testing::paletteFromChar(states[i]) + 1), &observer);
+    }
+
+    gw::Puzzle puzzle;
+    gw::ClueTables clues;
+    gw::CellKnowledge knowledge;
+    gw::testing::RecordingObserver observer;
+    gw::SolverContext context;
+    gw::clsTestRijH line;
+};
 
 // Runs `script` on the line, step by step. Steps: gen, update (one
 // UpdateKanHorenBij), settle (until it sets nothing), compare (VergelijkZooi
@@ -64,18 +96,17 @@ void runScript(LineBench& bench, const std::string& script)
         } else if (key == "tries") {
             bench.context.MaxTries = n;
         } else if (key == "set") {
-            for (std::size_t c = 0; c < value.size(); ++c)
-                bench.setKnown(static_cast<int>(c), value[c]);
+            bench.setKnown(value);
         } else if (key == "stop") { // a stop request at the next event-loop run
             bench.observer.onEvent = [&](const std::string& e) { bench.context.StopTest = e == "events"; };
         } else if (key == "open") {
             gw::SetCell(bench.knowledge, n, 0, 0, nullptr);
         } else if (key.empty()) {
-            EXPECT_EQ(bench.states(), value);
+            EXPECT_EQ(gw::testing::rowStates(bench.knowledge, 0), value);
         } else if (key == "list") {
             std::string list;
-            for (const std::string& p : bench.placements())
-                list += (list.empty() ? "" : ",") + p;
+            for (int p = 0; p < line.PlacementCount(); ++p)
+                list += (p ? "," : "") + line.placement(p).toString();
             EXPECT_EQ(list, value);
         } else if (key == "valid") {
             std::string valid;
