@@ -18,11 +18,6 @@ std::uint8_t paletteFromChar(char c)
     return White;
 }
 
-char charFromState(std::uint8_t state)
-{
-    return state == StateUnknown ? '?' : state <= PaletteSize ? ColourChars[state - 1] : '!';
-}
-
 Puzzle puzzleFromRows(const std::vector<std::string>& rows)
 {
     Puzzle p;
@@ -31,8 +26,7 @@ Puzzle puzzleFromRows(const std::vector<std::string>& rows)
     for (int y = 0; y < p.PuzzleHeight; ++y)
         for (int x = 0; x < p.PuzzleWidth; ++x) {
             p.cell(x, y) = paletteFromChar(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]);
-            if (p.cell(x, y) > White)
-                p.ColorPuzzle = true;
+            p.ColorPuzzle = p.ColorPuzzle || p.cell(x, y) > White;
         }
     return p;
 }
@@ -40,89 +34,53 @@ Puzzle puzzleFromRows(const std::vector<std::string>& rows)
 std::string rowStates(const CellKnowledge& knowledge, int y)
 {
     std::string text;
-    for (int x = 0; x < knowledge.width(); ++x)
-        text += charFromState(knowledge.state(x, y));
-    return text;
-}
-
-std::string columnStates(const CellKnowledge& knowledge, int x)
-{
-    std::string text;
-    for (int y = 0; y < knowledge.height(); ++y)
-        text += charFromState(knowledge.state(x, y));
-    return text;
-}
-
-const char* statusName(SolverStatus status)
-{
-    switch (status) {
-    case SolverStatus::Clear: return "clear";
-    case SolverStatus::CleaningUp: return "cleaning";
-    case SolverStatus::ConsideringRow: return "considering-row";
-    case SolverStatus::ConsideringColumn: return "considering-column";
-    case SolverStatus::ComparingRow: return "comparing-row";
-    case SolverStatus::ComparingColumn: return "comparing-column";
-    case SolverStatus::FinishingBlocks: return "finishing";
-    case SolverStatus::TestFinished: return "finished";
-    case SolverStatus::TestStopped: return "stopped";
+    for (int x = 0; x < knowledge.width(); ++x) {
+        const std::uint8_t state = knowledge.state(x, y);
+        text += state == StateUnknown ? '?' : state <= PaletteSize ? ColourChars[state - 1] : '!';
     }
-    return "?";
+    return text;
+}
+
+std::string canBeMarks(const CellKnowledge& knowledge, int x, int y)
+{
+    std::string marks;
+    for (int q = 0; q < PaletteSize; ++q)
+        marks += static_cast<char>('0' + knowledge.canBe(x, y, q));
+    return marks;
+}
+
+void RecordingObserver::record(const std::string& event)
+{
+    events.push_back(event);
+    if (onEvent)
+        onEvent(event);
 }
 
 void RecordingObserver::cellSet(int x, int y, std::uint8_t value)
 {
     ++cellsSet;
-    events.push_back("cell " + std::to_string(x) + "," + std::to_string(y) + "=" + std::to_string(value));
+    record("cell " + std::to_string(x) + "," + std::to_string(y) + "=" + std::to_string(value));
 }
 
 void RecordingObserver::statusText(SolverStatus text, int lineNumber)
 {
-    events.push_back(std::string("status ") + statusName(text) + " " + std::to_string(lineNumber));
-}
-
-void RecordingObserver::fieldCleared()
-{
-    events.push_back("cleared");
+    static const char* names[] = {"clear",           "cleaning",       "considering-row",
+                                  "considering-column", "comparing-row", "comparing-column",
+                                  "finishing",       "finished",       "stopped"};
+    record(std::string("status ") + names[static_cast<int>(text)] + " " + std::to_string(lineNumber));
 }
 
 void RecordingObserver::testEnded(TestOutcome outcome)
 {
     outcomes.push_back(outcome);
     static const char* names[] = {"solved", "stuck", "limits", "stopped"};
-    events.push_back(std::string("end ") + names[static_cast<int>(outcome)]);
+    record(std::string("end ") + names[static_cast<int>(outcome)]);
 }
 
 void RecordingObserver::processEvents()
 {
     ++eventLoopRuns;
-    events.push_back("events");
-}
-
-LineBench::LineBench(const std::string& solution, const std::string& known)
-    : puzzle(puzzleFromRows({solution})), context(knowledge, &observer), line(clues, context)
-{
-    TelHokjes(puzzle, clues);
-    knowledge.reset(puzzle.PuzzleWidth, 1);
-    for (int k = 0; k < clues.RowClueCount[0]; ++k)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
-            knowledge.setCanBe(x, 0, clues.rowColor(0, k), 2);
-    for (int x = 0; x < static_cast<int>(known.size()); ++x)
-        setKnown(x, known[static_cast<std::size_t>(x)]);
-    line.InitTestRij(0);
-}
-
-void LineBench::setKnown(int i, char c)
-{
-    if (c != '?')
-        SetCell(knowledge, i, 0, static_cast<std::uint8_t>(paletteFromChar(c) + 1), &observer);
-}
-
-std::vector<std::string> LineBench::placements() const
-{
-    std::vector<std::string> list;
-    for (int p = 0; p < line.PlacementCount(); ++p)
-        list.push_back(line.placement(p).toString());
-    return list;
+    record("events");
 }
 
 } // namespace gw::testing

@@ -3,7 +3,7 @@
 // '#' black, '.' white, R B Y G M A the colours; in a state string '?' is an
 // unknown cell.
 #include <cstdint>
-#include <initializer_list>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,26 +11,25 @@
 #include "core/Puzzle.h"
 #include "solver/CellKnowledge.h"
 #include "solver/SolverObserver.h"
-#include "solver/TestLine.h"
 
 namespace gw::testing {
 
 std::uint8_t paletteFromChar(char c);
-char charFromState(std::uint8_t state);
-
 Puzzle puzzleFromRows(const std::vector<std::string>& rows);
 
-// The states of row y (or column x) of the knowledge as a string.
+// The states of row y of the knowledge as a string.
 std::string rowStates(const CellKnowledge& knowledge, int y);
-std::string columnStates(const CellKnowledge& knowledge, int x);
+// The eight CanBe marks of a cell, black first, as digits ("01100000").
+std::string canBeMarks(const CellKnowledge& knowledge, int x, int y);
 
 // Every event of a test, in order, as short texts: "cell x,y=v",
-// "status NAME n", "cleared", "end NAME", "events".
+// "status NAME n", "cleared", "end NAME", "events". onEvent, when set, sees
+// each event right after it is recorded (to stop or re-enter the driver).
 class RecordingObserver : public SolverObserver {
 public:
     void cellSet(int x, int y, std::uint8_t value) override;
     void statusText(SolverStatus text, int lineNumber) override;
-    void fieldCleared() override;
+    void fieldCleared() override { record("cleared"); }
     void testEnded(TestOutcome outcome) override;
     void processEvents() override;
 
@@ -38,26 +37,10 @@ public:
     int cellsSet = 0;
     int eventLoopRuns = 0;
     std::vector<TestOutcome> outcomes;
-};
+    std::function<void(const std::string&)> onEvent;
 
-const char* statusName(SolverStatus status);
-
-// One row line on its own: a puzzle of one row whose solution defines the
-// clue; every cell open to white and to the clue's colours (whatever its
-// column says), then the cells of `known` other than '?' set.
-struct LineBench {
-    LineBench(const std::string& solution, const std::string& known);
-
-    std::string states() const { return rowStates(knowledge, 0); }
-    std::vector<std::string> placements() const;
-    void setKnown(int i, char c);
-
-    Puzzle puzzle;
-    ClueTables clues;
-    CellKnowledge knowledge;
-    RecordingObserver observer;
-    SolverContext context;
-    clsTestRijH line;
+private:
+    void record(const std::string& event);
 };
 
 } // namespace gw::testing

@@ -1,0 +1,296 @@
+// One line of the computer test: the cell knowledge it reads, its candidate
+// placements (enumeration order, skip rule, limits, duplicates, garbage
+// collection) and its deduction (comparison, run ranges).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "SolverTestSupport.h"
+
+#include "solver/TestLine.h"
+
+using gw::testing::canBeMarks;
+
+namespace {
+
+// One row line on its own: a puzzle of one row whose solution defines the
+// clue; every cell open to white and to the clue's colours (whatever its
+// column says), then the cells of `known` other than '?' set.
+struct LineBench {
+    LineBench(const std::string& solution, const std::string& known)
+        : puzzle(gw::testing::puzzleFromRows({solution})), context(knowledge, &observer), line(clues, context)
+    {
+        gw::TelHokjes(puzzle, clues);
+        knowledge.reset(puzzle.PuzzleWidth, 1);
+        for (int k = 0; k < clues.RowClueCount[0]; ++k)
+            for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+                knowledge.setCanBe(x, 0, clues.rowColor(0, k), 2);
+        setKnown(known);
+        line.InitTestRij(0);
+    }
+    void setKnown(const std::string& states)
+    {
+        for (std::size_t i = 0; i < states.size(); ++i)
+            if (states[i] != '?')
+                gw::SetCell(knowledge, static_cast<int>(i), 0,
+                            static_cast<std::uint8_t>(gw::testing::paletteFromChar(states[i]) + 1), &observer);
+    }
+
+    gw::Puzzle puzzle;
+    gw::ClueTables clues;
+    gw::CellKnowledge knowledge;
+    gw::testing::RecordingObserver observer;
+    gw::SolverContext context;
+    gw::clsTestRijH line;
+};
+
+// Runs `script` on the line, step by step. Steps: gen, update (one
+// UpdateKanHorenBij), settle (until it sets nothing), compare (VergelijkZooi
+// with the row marked changed; compare=0 unchanged), extra, limit=N
+// (MaxPlacements), tries=N (MaxTries), set=STATES (the cells other than '?'),
+// open=I (cell I back to unknown), stop (a stop request at the next run of
+// the event loop). Checks: =STATES, list=P,P,.. (the
+// placements), valid=1101 (per placement), gc=N (GarbageCollection returns
+// N), count=N (placements), complete=, aborted=, done= (0 or 1), built=N
+// (candidates), events=N (event-loop runs), cells=N (SetCell calls), ranges=E-L,.. and gaps=MIN-MAX,.. (per run), belongK.I=,
+// rundoneK=, whiteI= (0 or 1), blockI=K, marksI=CANBE.
+void runScript(LineBench& bench, const std::string& script)
+{
+    gw::TestLine& line = bench.line;
+    const auto perRun = [&](auto first, auto second) {
+        std::string text;
+        for (int k = 0; k < line.runCount(); ++k)
+            text += (k ? "," : "") + std::to_string(first(k)) + "-" + std::to_string(second(k));
+        return text;
+    };
+    std::istringstream in(script);
+    std::string step;
+    while (in >> step) {
+        SCOPED_TRACE(step);
+        const std::size_t eq = step.find('=');
+        const std::string key = step.substr(0, eq);
+        const std::string value = eq == std::string::npos ? "" : step.substr(eq + 1);
+        const int n = std::atoi(value.c_str());
+        int k = 0;
+        const std::size_t digits = key.find_first_of("-0123456789");
+        int i = digits == std::string::npos ? 0 : std::atoi(key.c_str() + digits);
+        if (key == "gen") {
+            line.GenereerMogelijkheden();
+        } else if (key == "update") {
+            line.UpdateKanHorenBij();
+        } else if (key == "settle") {
+            do {
+                bench.knowledge.StateChanged = false;
+                line.UpdateKanHorenBij();
+            } while (bench.knowledge.StateChanged);
+        } else if (key == "compare") {
+            bench.knowledge.RowChanged[0] = value != "0";
+            line.VergelijkZooi();
+        } else if (key == "extra") {
+            line.ExtraAanvullingen();
+        } else if (key == "limit") {
+            bench.context.MaxPlacements = n;
+        } else if (key == "tries") {
+            bench.context.MaxTries = n;
+        } else if (key == "set") {
+            bench.setKnown(value);
+        } else if (key == "stop") { // a stop request at the next event-loop run
+            bench.observer.onEvent = [&](const std::string& e) { bench.context.StopTest = e == "events"; };
+        } else if (key == "open") {
+            gw::SetCell(bench.knowledge, n, 0, 0, nullptr);
+        } else if (key.empty()) {
+            EXPECT_EQ(gw::testing::rowStates(bench.knowledge, 0), value);
+        } else if (key == "list") {
+            std::string list;
+            for (int p = 0; p < line.PlacementCount(); ++p)
+                list += (p ? "," : "") + line.placement(p).toString();
+            EXPECT_EQ(list, value);
+        } else if (key == "valid") {
+            std::string valid;
+            for (int p = 0; p < line.PlacementCount(); ++p)
+                valid += line.placement(p).IsOngeldig() ? '0' : '1';
+            EXPECT_EQ(valid, value);
+        } else if (key == "gc") {
+            EXPECT_EQ(line.GarbageCollection(), n);
+        } else if (key == "complete") {
+            EXPECT_EQ(line.GenerationComplete(), n == 1);
+        } else if (key == "aborted") {
+            EXPECT_EQ(line.GenerationAborted(), n == 1);
+        } else if (key == "done") {
+            EXPECT_EQ(line.LineDone(), n == 1);
+            EXPECT_TRUE(n == 0 || line.CompleetOfKlaar());
+        } else if (key == "built") {
+            EXPECT_EQ(bench.context.CandidatesBuilt, n);
+        } else if (key == "count") {
+            EXPECT_EQ(line.PlacementCount(), n);
+        } else if (key == "events") {
+            EXPECT_EQ(bench.observer.eventLoopRuns, n);
+        } else if (key == "cells") {
+            EXPECT_EQ(bench.observer.cellsSet, n);
+        } else if (key == "ranges") {
+            EXPECT_EQ(perRun([&](int r) { return line.EarliestStart(r); }, [&](int r) { return line.LatestEnd(r); }), value);
+        } else if (key == "gaps") {
+            EXPECT_EQ(perRun([&](int r) { return line.MinGap(r); }, [&](int r) { return line.MaxGap(r); }), value);
+        } else if (std::sscanf(key.c_str(), "belong%d.%d", &k, &i) == 2) {
+            EXPECT_EQ(line.CanBelong(k, i), n == 1);
+        } else if (key.rfind("rundone", 0) == 0) {
+            EXPECT_EQ(line.RunDone(i), n == 1);
+        } else if (key.rfind("white", 0) == 0) {
+            EXPECT_EQ(line.MaybeWhite(i), n == 1);
+        } else if (key.rfind("block", 0) == 0) {
+            EXPECT_EQ(line.BlockOf(i), n);
+        } else if (key.rfind("marks", 0) == 0) {
+            EXPECT_EQ(canBeMarks(bench.knowledge, i, 0), value);
+        } else {
+            ADD_FAILURE() << "unknown step";
+        }
+    }
+}
+
+} // namespace
+
+TEST(Knowledge, SetCellKeepsPossibilitiesAndFlagsInStepAndReportsTheCell)
+{
+    gw::CellKnowledge knowledge;
+    knowledge.reset(3, 2);
+    gw::testing::RecordingObserver observer;
+    gw::SetCell(knowledge, 2, 1, gw::Red + 1, &observer);
+    EXPECT_EQ(knowledge.state(2, 1), 3);
+    EXPECT_EQ(canBeMarks(knowledge, 2, 1), "00100000");
+    EXPECT_TRUE(knowledge.RowChanged[1] && knowledge.ColumnChanged[2] && knowledge.StateChanged);
+    EXPECT_FALSE(knowledge.RowChanged[0]);
+    EXPECT_EQ(observer.events, std::vector<std::string>{"cell 2,1=3"});
+    EXPECT_EQ(knowledge.rowPossible(1, gw::Red), 0b100u);
+    EXPECT_EQ(knowledge.columnPossible(2, gw::White), 0b01u);
+    gw::SetCell(knowledge, 2, 1, 0, nullptr);
+    EXPECT_EQ(canBeMarks(knowledge, 2, 1), "22222222");
+    EXPECT_EQ(knowledge.columnPossible(2, gw::Blue), 0b10u);
+}
+TEST(Knowledge, ClearingOpensTheColoursBothCluesHave)
+{
+    // Row 0 has black and red, row 1 only blue; column 0 black and blue,
+    // column 1 red, column 2 nothing.
+    const gw::Puzzle puzzle = gw::testing::puzzleFromRows({"#R.", "B.."});
+    gw::ClueTables clues;
+    gw::TelHokjes(puzzle, clues);
+    gw::CellKnowledge knowledge;
+    gw::SetCell(knowledge, 0, 0, 1, nullptr);
+    gw::ClearDeZooi(knowledge, puzzle, clues);
+    EXPECT_EQ(canBeMarks(knowledge, 0, 0), "22000000");
+    EXPECT_EQ(canBeMarks(knowledge, 1, 0), "02200000");
+    EXPECT_EQ(canBeMarks(knowledge, 2, 0), "02000000");
+    EXPECT_EQ(canBeMarks(knowledge, 0, 1), "02020000");
+    EXPECT_EQ(canBeMarks(knowledge, 1, 1), "02000000");
+    EXPECT_EQ(gw::testing::rowStates(knowledge, 0), "???");
+    EXPECT_FALSE(knowledge.StateChanged || knowledge.RowChanged[0]);
+}
+
+// A row whose solution gives the clue, its known cells, and a script.
+TEST(Line, Scripts)
+{
+    struct Case {
+        const char* name;
+        const char* solution;
+        const char* known;
+        const char* script;
+    };
+    const char* TwoSingles = "#.#...............................................";
+    const char* ThreeSingles = "#.#..............................................#";
+    const char* ThreeSinglesKnown = "#????????????????????????????????????????????????#";
+    const Case cases[] = {
+        // Enumeration order; nothing is set after it, so the garbage
+        // collection keeps every placement.
+        {"two black runs in four have one placement", "##.#", "????", "gen list=##.# complete=1 aborted=0 gc=1"},
+        {"different colours touch", "RRB", "???", "gen list=RRB complete=1 gc=1"},
+        {"one run of two moves right cell by cell", ".##.", "????", "gen list=##..,.##.,..## complete=1 gc=3"},
+        {"the first gap is the fastest digit", "#.#..", "?????",
+         "gen list=#.#..,.#.#.,..#.#,#..#.,.#..#,#...# complete=1 gc=6"},
+        {"known cells filter the list", "##...", "?#???", "gen list=##...,.##.. complete=1 gc=2"},
+        {"same colour needs a gap, others do not", "R.RB.", "?????", "gen list=R.RB.,.R.RB,R..RB,R.R.B complete=1"},
+        {"an empty clue makes the line white and keeps the list empty", "....", "????",
+         "=.... complete=1 gen list= gc=0"},
+        {"the list stops at MaxPlacements; regenerating appends from the first, keeping duplicates", "#.........",
+         "??????????",
+         "limit=4 gen list=#.........,.#........,..#.......,...#...... complete=0 aborted=0 gc=4 limit=7 gen "
+         "list=#.........,.#........,..#.......,...#......,#.........,.#........,..#....... complete=0"},
+        // "###....." is white at cell 3, which cannot be white, and so are
+        // cells 4 and 5: the next candidate is the pattern three cells right;
+        // after the fit "....###." skips past cell 5 and runs out of room.
+        {"a misfit on a cell that cannot be white skips", "...###..", "???###??", "gen list=...###.. built=3"},
+        // "##...", ".##.." fail at cell 1, then the two fits, then the end.
+        {"a misfit on a coloured cell skips nothing", "..##.", "?.???", "gen list=..##.,...## built=4"},
+        {"gives up after MaxTries candidates without a fit", "......#...", "......????",
+         "tries=6 gen list= complete=0 aborted=1 built=6"},
+        // Six misfits before the first fit, none between the later ones.
+        {"tries count from zero at every placement", "......#...", "......????",
+         "tries=7 gen list=......#...,.......#..,........#.,.........# complete=1 aborted=0 built=10"},
+        // Two single cells in 50 have 1176 placements; with the first and the
+        // last cell known black, three single cells fail over a thousand
+        // candidates before their first fit.
+        {"the event loop runs every 500 placements", TwoSingles, "", "limit=5000 gen count=1176 events=2 complete=1"},
+        {"a stop at the 500th placement ends the list incomplete", TwoSingles, "",
+         "limit=5000 stop gen count=500 events=1 complete=0 aborted=0"},
+        {"a stop at the 1000th candidate aborts the enumeration", ThreeSingles, ThreeSinglesKnown,
+         "tries=100000 stop gen count=0 events=1 built=1000 complete=0 aborted=1"},
+        // Garbage collection from the end; the last placement is kept untested.
+        {"misfits go, the others keep their order", ".##.", "????", "gen set=.??? gc=2 list=.##.,..## valid=11"},
+        {"the last placement stays although it does not fit", ".##.", "????", "gen set=?..? gc=1 list=##.. valid=1"},
+        {"a placement that failed once stays invalid", ".##.", "????",
+         "gen set=???. compare list=##..,.##.,..## valid=110 open=3 gc=2 list=##..,.##. valid=11"},
+        // Run ranges packed left and right, on cells that can have the
+        // run's colour (runs of different colours need no gap).
+        {"ranges of a fresh line", "#.RR.#B..", "?????????",
+         "ranges=0-4,1-6,3-7,4-8 belong1.1=1 belong1.0=0 belong0.5=0 block3=-1 white3=1"},
+        {"a white cell belongs to no run", "..##", "?.??", "belong0.1=0 belong0.0=1"},
+        // One UpdateKanHorenBij.
+        {"overlap of both positions of a run of four", "####.", "?????", "update =?###? done=0"},
+        {"two singles in three are solved", "#.#", "???", "update =#.# done=1"},
+        {"a cell no run can reach becomes white", "##.#..", "##????", "update =##.??? done=0"},
+        {"all coloured cells known makes the rest white", "#.#..", "#.#??", "update =#.#.. done=1"},
+        {"nothing to deduce from an open line", "#.#...", "??????", "update =?????? done=0"},
+        {"coloured runs in order", "RB....", "??????", "update =?????? done=0"},
+        {"a long run in a short line fixes the middle", "RRRRB.", "??????", "update =?RRR?? done=0"},
+        {"an empty clue is already white", "...", "???", "update =... done=0"},
+        {"a known last cell fixes the last run", "#.....#", "??????#", "update =?????.# done=0"},
+        {"a fixed last run leaves the others open", "#.##...#", "???????#", "update =??????.# done=0"},
+        {"both singles known make the line done", "..#..#..", "?#?????#", "update =.#.....# done=1"},
+        {"a colour run through a known cell", ".RRRB", "??R??", "update =?RR?? done=0"},
+        {"a known end packs the runs left", "###.#", "????#", "update =###.# done=1"},
+        // The first cycle whitens cell 0 (no run reaches it) and cell 4
+        // (after a complete run of two); cell 1 needs the next one. Then the
+        // run ranges become gap bounds.
+        {"a fixed run is done and its neighbours white", "..##..#", "??##???",
+         "update =.?##.?? rundone0=0 settle rundone0=1 =..##.?? ranges=2-3,5-6 extra gaps=2-2,1-2 gen "
+         "list=..##.#.,..##..#"},
+        // Runs (1, 3) with cells 2..4 black: run 0 ends at the latest at 3,
+        // and the known stretch 2..3 at the end of its range is too long.
+        {"a stretch longer than a run is not part of it", "#.###...", "??###???",
+         "update belong0.2=0 belong0.3=0 belong1.2=1 ranges=0-0,2-4 =?.###... settle =#.###... done=1"},
+        {"a settled line deduces again once one of its cells is set", "#.....#", "???????",
+         "settle update =??????? set=??????# settle =?????.# set=#?????? settle =#.....# done=1"},
+        {"a done line is skipped by every operation", "#.#", "???",
+         "gen update done=1 list=#.# gc=0 cells=3 compare update cells=3"},
+        // One VergelijkZooi: the cells every fitting placement agrees on.
+        {"middle of a run of three in five", "###..", "?????", "gen complete=1 compare =??#??"},
+        {"a known cell narrows the placements", "..##.", "?.???", "gen complete=1 compare =..?#?"},
+        {"two confirmed colours leave the cell open", "R.", "??", "gen complete=1 compare =??"},
+        {"colours touching in a full line", "RRB", "???", "gen compare =RRB"},
+        {"a known white leaves four placements", "#.#..", "?.???", "gen complete=1 compare =?.???"},
+        {"known whites fix the second run", "#.#..", "??.?.", "gen complete=1 compare =??.#."},
+        {"an incomplete list proves nothing", "###..", "?????", "limit=2 gen complete=0 compare =?????"},
+        {"an unchanged line is not compared", "###..", "?????", "gen complete=1 compare=0 =?????"},
+        // Runs red, blue in 3: "RB.", "R.B", ".RB". Cell 0: white and red
+        // confirmed, black before them cleared, blue after them keeps its
+        // mark; cell 2: white, then red unconfirmed (cleared), then blue.
+        {"the colour scan stops at the second confirmed colour", "RB.", "???",
+         "gen compare =??? marks0=01120000 marks2=01010000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LineBench bench(c.solution, c.known);
+        runScript(bench, c.script);
+    }
+}
