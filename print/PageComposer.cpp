@@ -9,7 +9,8 @@
 namespace gw {
 
 namespace {
-const QString TitleSample = QStringLiteral("abcdefghijklmnopqurstuvwxyz1234567890");
+// Points between the grid's bottom and the footer's first line.
+constexpr double FooterGap = 3;
 
 QColor paletteColour(int index)
 {
@@ -59,6 +60,8 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     }
     const double titleTerm = hasTitle ? layout.titleHeight : 0.0;
     const double footer = layout.footerHeight;
+    // The block reaches down to the footer's last line, gap included.
+    const double below = forTest ? 0.0 : FooterGap + footer;
 
     auto widthOfTen = [&](int f) { return tenWidth(f, device); };
     layout.bestFontSize = largestFittingFontSize(widthOfTen, [&](double t) {
@@ -89,14 +92,14 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     // A canvas is as large as the block (never larger than the page); without
     // a title it leaves the title line out, so the block fills it exactly.
     if (surface.isCanvas()) {
-        QSizeF canvas((r + w) * s + 2, (c + h) * s + footer + titleTerm);
+        QSizeF canvas((r + w) * s + 2, (c + h) * s + below + titleTerm);
         canvas = canvas.boundedTo(page);
         surface.setCanvasSize(canvas);
         layout.canvas = canvas;
     }
 
     const double blockW = (r + w) * s;
-    const double blockH = (c + h) * s + footer + titleTerm;
+    const double blockH = (c + h) * s + below + titleTerm;
     if (!forTest) {
         const QSizeF inner = surface.innerSize();
         layout.offsetX = (inner.width() - blockW) / 2;
@@ -144,7 +147,7 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     if (!forTest) {
         painter.setFont(pointFont(10, true));
         painter.setPen(options.printColour);
-        const double footerY = grid.gridTop + h * s + 3;
+        const double footerY = grid.gridTop + h * s + FooterGap;
         drawTextAt(painter, device, layout.offsetX, footerY, texts.footerFirst);
         drawTextAt(painter, device, layout.offsetX, footerY + textHeight(painter.font(), device), texts.footerSecond);
     }

@@ -46,4 +46,29 @@ inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colou
     return puzzleFromRowList(rows, colour);
 }
 
+// A puzzle written on one line, its rows separated by '/': "#.#/###"; a
+// colour puzzle when a colour letter occurs.
+inline Puzzle puzzleFromText(const std::string& text)
+{
+    std::vector<std::string> rows(1);
+    for (char c : text)
+        if (c == '/')
+            rows.emplace_back();
+        else
+            rows.back().push_back(c);
+    return puzzleFromRowList(rows, text.find_first_of("RBYGMA") != std::string::npos);
+}
+
+// A w x h black-and-white puzzle, black where `black(x, y)` holds.
+template <typename Black>
+Puzzle patternPuzzle(int w, int h, Black black)
+{
+    std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '.'));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (black(x, y))
+                rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = '#';
+    return puzzleFromRowList(rows);
+}
+
 } // namespace gw::test

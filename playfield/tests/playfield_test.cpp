@@ -311,16 +311,8 @@ void PlayFieldTest::playerGivesTheSolvedMessageOncePerReset()
 
 void PlayFieldTest::fiftyByFiftyInATinyAreaEndsAtFontFiveCellThree()
 {
-    std::string alternating;
-    for (int i = 0; i < 50; ++i)
-        alternating += (i % 2) ? '.' : '#';
-    std::vector<std::string> rows(50, alternating);
     Rig rig(PlayFieldKind::Player, {"#"}, false, 120);
-    rig.puzzle = Puzzle();
-    rig.puzzle.PuzzleWidth = rig.puzzle.PuzzleHeight = 50;
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 50; ++x)
-            rig.puzzle.cell(x, y) = test::cellFromChar(((x + y) % 2) ? '.' : '#');
+    rig.puzzle = test::patternPuzzle(50, 50, [](int x, int y) { return (x + y) % 2 == 0; });
     DerivePlayerClues(rig.puzzle, rig.clues);
     const PlayFieldComposition c = ComposePlayField(*rig.field, 120, 120);
     QCOMPARE(c.fontSize, 5);

@@ -1,25 +1,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QPrinter>
-#include <QPageLayout>
-#include <memory>
 
-#include "PageCheck.h"
+#include "PrintTestKit.h"
 #include "core/Rounding.h"
 #include "platform/Units.h"
-#include "platform/testing/FakePlatform.h"
 #include "playfield/ClueDrawing.h"
-#include "playfield/tests/TestSupport.h"
-#include "print/PageComposer.h"
 #include "print/PageSurface.h"
-#include "print/PrintFormX.h"
 #include "print/ScaledPreview.h"
 
 using namespace gw;
@@ -27,72 +20,52 @@ using namespace gw;
 namespace {
 
 const QSizeF A4 = pageWithoutPrinter(true);
+constexpr double Ppp = 4.0 / 3.0; // pixels a point on the test canvas (96 dpi)
+const char* const Heart = "#.#../.###./#####/..#../.#.#.";
 
-// A page composed on an off-screen canvas at 96 dpi.
+PageOptions plain(const QString& title = {})
+{
+    PageOptions o;
+    o.title = title;
+    o.backgroundTint = false;
+    return o;
+}
+
+// A page composed on an off-screen canvas.
 struct Canvas {
     Puzzle puzzle;
     ClueTables clues;
     PointImage picture;
     PageLayout layout;
 
-    Canvas(std::initializer_list<std::string> rows, const PageOptions& options = {}, PageMode mode = PageMode::Preview,
-           QSizeF page = A4, bool colour = false)
-        : puzzle(test::puzzleFromRows(rows, colour))
+    Canvas(Puzzle p, const PageOptions& o = plain(), PageMode mode = PageMode::Preview, QSizeF page = A4)
+        : puzzle(std::move(p))
     {
         TelHokjes(puzzle, clues);
-        ImageSurface surface(picture, 4.0 / 3.0, 1.0);
-        layout = composePage(surface, page, mode, options, puzzle, clues, {QStringLiteral("first"), QStringLiteral("second")});
+        ImageSurface surface(picture, Ppp, 1.0);
+        layout = composePage(surface, page, mode, o, puzzle, clues, {QStringLiteral("first"), QStringLiteral("gjpqy")});
     }
-    QPoint px(double xPoints, double yPoints) const { return QPointF(xPoints * 4.0 / 3.0, yPoints * 4.0 / 3.0).toPoint(); }
-    QColor at(double xPoints, double yPoints) const { return picture.image().pixelColor(px(xPoints, yPoints)); }
-    // Centre of grid cell (x, y).
+    Canvas(const char* rows, const PageOptions& o = plain()) : Canvas(test::puzzleFromText(rows), o) {}
+    const QImage& image() const { return picture.image(); }
+    QColor at(double x, double y) const { return image().pixelColor(QPointF(x * Ppp, y * Ppp).toPoint()); }
     QColor cell(int x, int y) const
     {
-        const int s = layout.cellSize;
-        return at(layout.gridLeft + (x + 0.5) * s, layout.gridTop + (y + 0.5) * s);
+        return at(layout.gridLeft + (x + 0.5) * layout.cellSize, layout.gridTop + (y + 0.5) * layout.cellSize);
     }
-};
-
-PageOptions plain()
-{
-    PageOptions o;
-    o.backgroundTint = false;
-    return o;
-}
-
-std::string row(int width, char c) { return std::string(static_cast<std::size_t>(width), c); }
-
-// Runs of pixels equal to `colour` along image row y, from x0 on.
-std::vector<int> runLengths(const QImage& image, int y, int x0, const QColor& colour)
-{
-    std::vector<int> runs;
-    bool in = false;
-    for (int x = x0; x < image.width(); ++x) {
-        const bool hit = image.pixelColor(x, y) == colour;
-        if (hit && !in)
-            runs.push_back(0);
-        if (hit)
-            ++runs.back();
-        in = hit;
-    }
-    return runs;
-}
-
-struct Dialog {
-    platform::testing::FakePlatform fake;
-    platform::Platform platform{fake.platform()};
-    Puzzle puzzle;
-    ClueTables clues;
-    std::unique_ptr<PrintFormX> form;
-
-    explicit Dialog(std::initializer_list<std::string> rows = {"#.#..", ".###.", "#####", "..#..", ".#.#."})
-        : puzzle(test::puzzleFromRows(rows))
+    // Pixels within `box` (points; the whole canvas when empty) for which `hit` holds.
+    template <typename Hit> int count(Hit hit, QRectF box = {}) const
     {
-        puzzle.PuzzleName = "heart";
-        form = std::make_unique<PrintFormX>(puzzle, clues, platform);
+        const QRect all = image().rect();
+        const QRect px = box.isEmpty() ? all : QRectF(box.topLeft() * Ppp, box.size() * Ppp).toAlignedRect() & all;
+        int n = 0;
+        for (int y = px.top(); y <= px.bottom(); ++y)
+            for (int x = px.left(); x <= px.right(); ++x)
+                n += hit(image().pixelColor(x, y)) ? 1 : 0;
+        return n;
     }
-    int best() const { return form->Funny->maximum() + 5; }
 };
+
+bool dark(const QColor& c) { return c.lightness() < 128; }
 
 } // namespace
 
@@ -100,373 +73,337 @@ class PrintTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
-    void thickLinesEveryFiveAndAtTheEdge_data();
-    void thickLinesEveryFiveAndAtTheEdge();
-    void emptyPuzzleShowsAZeroForEveryLine();
-    void titleTakesALineAndTheCanvasGrowsByIt();
-    void titleIsCentredOverTheWholeBlockOrStartsAtTheLeft();
+    void thickRulesEveryFiveAndAtTheEdge_data();
+    void thickRulesEveryFiveAndAtTheEdge();
+    void clueNumbers_data();
+    void clueNumbers();
+    void clueFontAndCellSize_data();
+    void clueFontAndCellSize();
+    void titleLineAndFooterFitTheCanvas_data();
+    void titleLineAndFooterFitTheCanvas();
     void backgroundTintsOddRowsAndColumnsOnly();
-    void yellowAndAquaNumbersAreDarkened();
-    void manualSize_data();
-    void manualSize();
-    void testWindowModeDrawsGreyLinesWithoutTitleOrFooter();
-    void tinyPageEndsAtCellThree();
-    void previewSizeBoxCorrectsItsText();
+    void testWindowModeDrawsGreyRulesOnly();
+    void previewSizeBox_data();
+    void previewSizeBox();
+    void previewWithoutPrinter();
     void manualBoxAndSpinFollowTheBestSize();
     void titleBoxEditsThePuzzleTitleAndWaitsForAPause();
-    void withoutPrinterTheDialogPreviewsAndCannotPrint();
-    void printerListSelectsTheDefaultPrinter();
-    void closingHidesAndKeepsTheOptions();
+    void printerListAndOptionsPersist();
+    void failedPrintShowsAMessage();
     void pdfExportWritesThePageWithoutAPrinter();
 };
 
-void PrintTest::thickLinesEveryFiveAndAtTheEdge_data()
+void PrintTest::thickRulesEveryFiveAndAtTheEdge_data()
 {
-    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("rows");
     QTest::addColumn<QString>("thick");
-    QTest::newRow("5 wide: edges only") << 5 << "T....T";
-    QTest::newRow("12 wide: 0, 5, 10 and 12") << 12 << "T....T....T.T";
+    QTest::newRow("5 wide: edges only") << "#####/....." << "T....T";
+    QTest::newRow("12 wide: 0, 5, 10 and 12") << "############/............" << "T....T....T.T";
 }
 
-void PrintTest::thickLinesEveryFiveAndAtTheEdge()
+void PrintTest::thickRulesEveryFiveAndAtTheEdge()
 {
-    QFETCH(int, width);
+    QFETCH(QString, rows);
     QFETCH(QString, thick);
     // A low page: the height limits the cells, so the block fits the width.
-    Canvas c({row(width, '#'), row(width, '.')}, plain(), PageMode::Preview, QSizeF(594, 200));
-    QVERIFY(c.layout.canvas.width() < 594);
-    const int y = c.px(0, c.layout.gridTop + 0.5 * c.layout.cellSize).y();
-    const int x0 = c.px(c.layout.gridLeft, 0).x() - 1;
-    const auto runs = runLengths(c.picture.image(), y, x0, Qt::black);
-    QCOMPARE(int(runs.size()), thick.size());
-    for (int j = 0; j < thick.size(); ++j)
-        QVERIFY2((runs[std::size_t(j)] >= 2) == (thick[j] == QLatin1Char('T')),
-                 qPrintable(QStringLiteral("rule %1 is %2 pixels").arg(j).arg(runs[std::size_t(j)])));
-}
-
-void PrintTest::emptyPuzzleShowsAZeroForEveryLine()
-{
-    Canvas c({"...", "..."}, plain());
-    QCOMPARE(c.clues.MaxRowClues, std::int16_t(1));
-    QCOMPARE(c.clues.MaxColumnClues, std::int16_t(1));
-    QCOMPARE(c.layout.gridLeft - c.layout.offsetX, double(c.layout.cellSize));
-    // Each clue cell next to the grid holds black ink (its "0").
-    const int s = c.layout.cellSize;
-    for (int y = 0; y < 2; ++y) {
-        int ink = 0;
-        for (double x = c.layout.offsetX + 1.5; x < c.layout.gridLeft - 1; x += 0.5)
-            for (double yy = c.layout.gridTop + y * s + 1.5; yy < c.layout.gridTop + (y + 1) * s - 1; yy += 0.5)
-                ink += c.at(x, yy).lightness() < 100;
-        QVERIFY(ink > 0);
+    const Canvas c(test::puzzleFromText(rows.toStdString()), plain(), PageMode::Preview, QSizeF(594, 200));
+    QString seen;
+    const int y = qRound((c.layout.gridTop + 0.5 * c.layout.cellSize) * Ppp);
+    for (int x = qRound(c.layout.gridLeft * Ppp) - 1, run = 0; x <= c.image().width(); ++x) {
+        const bool black = x < c.image().width() && c.image().pixelColor(x, y) == QColor(Qt::black);
+        if (!black && run > 0)
+            seen += run >= 2 ? QLatin1Char('T') : QLatin1Char('.');
+        run = black ? run + 1 : 0;
     }
+    QCOMPARE(seen, thick);
 }
 
-void PrintTest::titleTakesALineAndTheCanvasGrowsByIt()
+void PrintTest::clueNumbers_data()
 {
-    Canvas untitled({"#.#", "###"}, plain());
-    PageOptions titled = plain();
-    titled.title = QStringLiteral("Heart");
-    Canvas withTitle({"#.#", "###"}, titled);
-    const PageLayout& a = untitled.layout;
-    const PageLayout& b = withTitle.layout;
-    QCOMPARE(a.cellSize, b.cellSize);
-    QCOMPARE(a.gridTop, a.offsetY + untitled.clues.MaxColumnClues * a.cellSize);
-    QVERIFY(std::abs(b.gridTop - (b.offsetY + b.titleHeight + withTitle.clues.MaxColumnClues * b.cellSize)) < 1e-9);
-    QVERIFY(std::abs((b.canvas.height() - a.canvas.height()) - b.titleHeight) < 1e-9);
-    // Without a title the block fills the canvas from its top edge.
-    QVERIFY(std::abs(a.offsetY) < 1e-9);
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<int>("clueCells");
+    QTest::addColumn<QColor>("ink");
+    QTest::addColumn<QColor>("never");
+    QTest::newRow("yellow is darkened") << "YY.YY/....." << 2 << QColor(192, 192, 0) << QColor(255, 255, 0);
+    QTest::newRow("aqua is darkened") << "AA.AA/....." << 2 << QColor(0, 192, 192) << QColor(0, 255, 255);
+    QTest::newRow("red stays red") << "RR.RR/....." << 2 << QColor(255, 0, 0) << QColor();
+    QTest::newRow("empty lines: one black 0") << "...../....." << 1 << QColor(Qt::black) << QColor();
 }
 
-void PrintTest::titleIsCentredOverTheWholeBlockOrStartsAtTheLeft()
+void PrintTest::clueNumbers()
 {
-    for (const bool centred : {false, true}) {
-        PageOptions o = plain();
-        o.title = QStringLiteral("II");
-        o.centreTitle = centred;
-        Canvas c({"#.#.#.#.#.", "##########"}, o);
-        const QImage& image = c.picture.image();
-        const int top = c.px(0, c.layout.offsetY).y() + 2;
-        const int bottom = c.px(0, c.layout.offsetY + c.layout.titleHeight).y() - 2;
-        int left = image.width();
-        for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y).lightness() < 128) {
-                    left = std::min(left, x);
-                    break;
-                }
-        const double blockWidth = (c.clues.MaxRowClues + 10) * c.layout.cellSize;
-        const double titleWidth = textWidth(pointFont(36), &c.picture.image(), o.title);
-        const double expected = c.layout.offsetX + (centred ? roundHalfEven(blockWidth - titleWidth) / 2 : 0);
-        QVERIFY2(std::abs(left / (4.0 / 3.0) - expected) < 6, qPrintable(QString::number(left)));
-    }
+    QFETCH(QString, rows);
+    QFETCH(int, clueCells);
+    QFETCH(QColor, ink);
+    QFETCH(QColor, never);
+    const Canvas c(rows.toStdString().c_str());
+    const PageLayout& l = c.layout;
+    const int s = l.cellSize;
+    QCOMPARE(l.gridLeft - l.offsetX, double(clueCells * s));
+    QCOMPARE(l.gridTop - l.offsetY, double(s)); // one clue cell above every column
+    // Row 0's number next to the grid, inside its cell's rules.
+    const QRectF next(l.gridLeft - s + 1.5, l.gridTop + 2, s - 2.5, s - 3);
+    QVERIFY(c.count([&](QColor p) { return p == ink; }, next) > 0);
+    QCOMPARE(c.count([&](QColor p) { return never.isValid() && p == never; }), 0);
+}
+
+void PrintTest::clueFontAndCellSize_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<QString>("manual"); // "": automatic
+    QTest::addColumn<int>("font");       // 0: the best size, -1: automatic chosen instead
+    QTest::newRow("5 x 5 on A4") << 5 << A4 << "" << 0;
+    QTest::newRow("50 x 50 on A4") << 50 << A4 << "" << 0;
+    QTest::newRow("50 x 50 on a tiny page: font 5, cell 3") << 50 << QSizeF(100, 100) << "" << 0;
+    QTest::newRow("manual within range") << 5 << A4 << "6" << 6;
+    QTest::newRow("manual smallest") << 5 << A4 << "5" << 5;
+    QTest::newRow("manual above the best uses the best") << 5 << A4 << "99" << 0;
+    QTest::newRow("manual not a number falls back to automatic") << 5 << A4 << "x1" << -1;
+}
+
+void PrintTest::clueFontAndCellSize()
+{
+    QFETCH(int, size);
+    QFETCH(QSizeF, page);
+    QFETCH(QString, manual);
+    QFETCH(int, font);
+    PageOptions o = plain();
+    o.automaticSize = manual.isEmpty();
+    o.manualSize = manual;
+    Canvas c(test::patternPuzzle(size, size, [](int x, int y) { return (x + y) % 2 == 0; }), o,
+                   PageMode::Preview, page);
+    const PageLayout& l = c.layout;
+    QPaintDevice* device = &c.picture.image();
+    const int across = c.clues.MaxRowClues + size, down = c.clues.MaxColumnClues + size;
+    auto fits = [&](int f) {
+        const double t = tenWidth(f, device);
+        return t * across < page.width() && t * down + l.footerHeight + 3 < page.height();
+    };
+    // The best size is the largest whose "10 " fits across and down (at least 5).
+    QVERIFY(l.bestFontSize == 5 || fits(l.bestFontSize));
+    QVERIFY(!fits(l.bestFontSize + 1));
+    QCOMPARE(l.manualFellBack, font < 0);
+    QCOMPARE(l.clueFontSize, font > 0 ? font : l.bestFontSize);
+    const int cell = roundHalfEven(tenWidth(l.clueFontSize, device));
+    QCOMPARE(l.cellSize, across * cell > page.width() ? 3 : cell); // shrunk, never below 3
+    QCOMPARE(l.canvas, QSizeF(across * l.cellSize + 2, down * l.cellSize + 3 + l.footerHeight).boundedTo(page));
+}
+
+void PrintTest::titleLineAndFooterFitTheCanvas_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("no title: the block starts at the top") << "" << true;
+    QTest::newRow("title centred over the whole block") << "II" << true;
+    QTest::newRow("title at the left of the row clues") << "II" << false;
+}
+
+void PrintTest::titleLineAndFooterFitTheCanvas()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, centred);
+    PageOptions o = plain(title);
+    o.centreTitle = centred;
+    const char* rows = "#.#.#.#.#./##########";
+    Canvas c(rows, o), untitled(rows);
+    const PageLayout& l = c.layout;
+    const double titleLine = title.isEmpty() ? 0 : l.titleHeight;
+    QCOMPARE(l.offsetY, 0.0);
+    QCOMPARE(l.gridTop, titleLine + c.clues.MaxColumnClues * l.cellSize);
+    QCOMPARE(l.canvas.height() - untitled.layout.canvas.height(), titleLine);
+    // Regression: the canvas left out the gap above the footer and cut off
+    // the descenders of its second line.
+    const double line = l.footerHeight / 2, second = l.gridTop + 2 * l.cellSize + 3 + line;
+    QVERIFY(c.count(dark, QRectF(0, second + 0.85 * line, l.canvas.width(), 0.15 * line)) > 0);
+    int left = c.image().width();
+    for (int y = qRound(2 * Ppp); y < qRound((titleLine - 2) * Ppp); ++y)
+        for (int x = 0; x < left; ++x)
+            left = dark(c.image().pixelColor(x, y)) ? x : left;
+    const double titleWidth = textWidth(pointFont(36), &c.picture.image(), title);
+    const double blockWidth = (c.clues.MaxRowClues + 10) * l.cellSize;
+    const double expected = l.offsetX + (centred ? roundHalfEven(blockWidth - titleWidth) / 2 : 0);
+    QVERIFY2(title.isEmpty() || std::abs(left / Ppp - expected) < 6, qPrintable(QString::number(left / Ppp)));
 }
 
 void PrintTest::backgroundTintsOddRowsAndColumnsOnly()
 {
     PageOptions o;
     o.printColour = QColor(0, 0, 255);
-    Canvas c({"....", "....", "....", "...."}, o);
-    const QColor tint = backgroundTint(o.printColour);
-    QCOMPARE(tint, QColor(235, 235, 255));
-    QCOMPARE(c.cell(0, 0), QColor(Qt::white));
-    QCOMPARE(c.cell(1, 0), tint);
-    QCOMPARE(c.cell(0, 1), tint);
-    QCOMPARE(c.cell(1, 1), tint); // tinted twice, no darker
-    QCOMPARE(c.cell(2, 2), QColor(Qt::white));
-    // The clue areas stay white.
-    const int s = c.layout.cellSize;
-    QCOMPARE(c.at(c.layout.offsetX + 2, c.layout.gridTop + 1.5 * s), QColor(Qt::white));
+    const Canvas c("..../..../..../....", o);
+    const QColor tint(235, 235, 255), white(Qt::white);
+    QCOMPARE(backgroundTint(o.printColour), tint);
+    QCOMPARE(QList<QColor>({c.cell(0, 0), c.cell(1, 0), c.cell(0, 1), c.cell(1, 1), c.cell(2, 2)}),
+             QList<QColor>({white, tint, tint, tint, white})); // (1, 1) is tinted twice, no darker
+    QCOMPARE(c.at(c.layout.offsetX + 2, c.layout.gridTop + 1.5 * c.layout.cellSize), white); // clue area
 }
 
-void PrintTest::yellowAndAquaNumbersAreDarkened()
+void PrintTest::testWindowModeDrawsGreyRulesOnly()
 {
-    Canvas c({"YY.AA.RR", "........"}, plain(), PageMode::Preview, A4, true);
-    int dark = 0, darkAqua = 0, pure = 0, red = 0;
-    const QImage& image = c.picture.image();
-    for (int y = 0; y < c.px(0, c.layout.gridTop).y(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            dark += p == QColor(192, 192, 0);
-            darkAqua += p == QColor(0, 192, 192);
-            red += p == QColor(255, 0, 0);
-            pure += p == QColor(255, 255, 0) || p == QColor(0, 255, 255);
-        }
-    QVERIFY(dark > 0);
-    QVERIFY(darkAqua > 0);
-    QVERIFY(red > 0);
-    QCOMPARE(pure, 0);
+    PageOptions o = plain(QStringLiteral("Never drawn"));
+    o.printColour = QColor(255, 0, 0);
+    const Canvas c(test::puzzleFromText("#.#../#####"), o, PageMode::TestWindow, QSizeF(500, 400));
+    const PageLayout& l = c.layout;
+    QCOMPARE(QList<double>({l.titleHeight, l.footerHeight, l.offsetX, l.offsetY}), QList<double>(4, 0.0));
+    QCOMPARE(l.gridTop, double(c.clues.MaxColumnClues * l.cellSize));
+    QCOMPARE(c.at(l.gridLeft, l.gridTop + 0.5 * l.cellSize), QColor(64, 64, 64));
+    QCOMPARE(c.count([](QColor p) { return p == QColor(255, 0, 0); }), 0);
 }
 
-void PrintTest::manualSize_data()
+void PrintTest::previewSizeBox_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected"); // "best", "fallback" or a number
-    QTest::newRow("within range") << "6" << "6";
-    QTest::newRow("smallest") << "5" << "5";
-    QTest::newRow("larger than the best uses the best") << "99" << "best";
-    QTest::newRow("below five uses the best") << "3" << "best";
-    QTest::newRow("empty falls back to automatic") << "" << "fallback";
-    QTest::newRow("not a number falls back to automatic") << "x1" << "fallback";
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("spin");
+    QTest::newRow("above 200 becomes 200") << "250" << "200" << 0;
+    QTest::newRow("a percentage moves the spin") << "80" << "80" << 120;
+    QTest::newRow("below 10 changes nothing") << "5" << "5" << 150;
+    QTest::newRow("letters cannot be typed") << "ab" << "" << 150;
 }
 
-void PrintTest::manualSize()
+void PrintTest::previewSizeBox()
 {
     QFETCH(QString, typed);
-    QFETCH(QString, expected);
-    PageOptions o = plain();
-    o.automaticSize = false;
-    o.manualSize = typed;
-    Canvas c({"#.#", "###"}, o);
-    QVERIFY(c.layout.bestFontSize > 6);
-    QCOMPARE(c.layout.manualFellBack, expected == QLatin1String("fallback"));
-    const int size = (expected == QLatin1String("best") || expected == QLatin1String("fallback"))
-                         ? c.layout.bestFontSize
-                         : expected.toInt();
-    QCOMPARE(c.layout.clueFontSize, size);
-    QCOMPARE(c.layout.cellSize, roundHalfEven(tenWidth(size, &c.picture.image())));
+    QFETCH(QString, shown);
+    QFETCH(int, spin);
+    test::PrintRig d(Heart);
+    d.print.open();
+    d.print.Text1->clear();
+    QTest::keyClicks(d.print.Text1, typed);
+    QCOMPARE(d.print.Text1->text(), shown);
+    QCOMPARE(d.print.VS->value(), spin);
 }
 
-void PrintTest::testWindowModeDrawsGreyLinesWithoutTitleOrFooter()
+void PrintTest::previewWithoutPrinter()
 {
-    PageOptions o;
-    o.title = QStringLiteral("Never drawn");
-    o.printColour = QColor(255, 0, 0);
-    Canvas c({"#.#..", "#####"}, o, PageMode::TestWindow, QSizeF(500, 400));
-    QCOMPARE(c.layout.titleHeight, 0.0);
-    QCOMPARE(c.layout.footerHeight, 0.0);
-    QCOMPARE(c.layout.offsetX, 0.0);
-    QCOMPARE(c.layout.offsetY, 0.0);
-    const int s = c.layout.cellSize;
-    QCOMPARE(c.layout.canvas, QSizeF((c.clues.MaxRowClues + 5) * s + 2, (c.clues.MaxColumnClues + 2) * s));
-    QCOMPARE(c.layout.gridTop, double(c.clues.MaxColumnClues * s));
-    QCOMPARE(c.at(c.layout.gridLeft, c.layout.gridTop + 0.5 * s), QColor(64, 64, 64));
-    int red = 0;
-    for (int y = 0; y < c.picture.image().height(); ++y)
-        for (int x = 0; x < c.picture.image().width(); ++x)
-            red += c.picture.image().pixelColor(x, y) == QColor(255, 0, 0);
-    QCOMPARE(red, 0);
-}
-
-void PrintTest::tinyPageEndsAtCellThree()
-{
-    std::vector<std::string> rows;
-    Puzzle p;
-    p.PuzzleWidth = p.PuzzleHeight = 50;
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 50; ++x)
-            p.cell(x, y) = ((x + y) % 2) ? White : Black;
-    ClueTables clues;
-    TelHokjes(p, clues);
-    PointImage picture;
-    ImageSurface surface(picture, 4.0 / 3.0, 1.0);
-    const PageLayout layout = composePage(surface, QSizeF(100, 100), PageMode::Preview, plain(), p, clues, {});
-    QCOMPARE(layout.bestFontSize, 5);
-    QCOMPARE(layout.cellSize, 3);
-    QCOMPARE(layout.canvas, QSizeF(100, 100)); // reduced to the page
-}
-
-void PrintTest::previewSizeBoxCorrectsItsText()
-{
-    Dialog d;
-    d.form->open();
-    d.form->Text1->setText(QStringLiteral("250"));
-    QCOMPARE(d.form->Text1->text(), QStringLiteral("200"));
-    QCOMPARE(d.form->VS->value(), 0);
-    d.form->Text1->setText(QStringLiteral("80"));
-    QCOMPARE(d.form->VS->value(), 120);
-    d.form->Text1->setText(QStringLiteral("5"));
-    QCOMPARE(d.form->VS->value(), 120);
-    d.form->Text1->setText(QStringLiteral("80"));
-    d.form->Text1->setFocus();
-    d.form->Text1->end(false);
-    QTest::keyClicks(d.form->Text1, QStringLiteral("ab"));
-    QCOMPARE(d.form->Text1->text(), QStringLiteral("80"));
-    // The spin writes its percentage back.
-    d.form->VS->setValue(190);
-    QCOMPARE(d.form->Text1->text(), QStringLiteral("10"));
+    test::PrintRig d(Heart);
+    d.print.open();
+    QVERIFY(!d.print.cmbPrinter->isEnabled() && !d.print.Command1->isEnabled() && !d.print.printPuzzle());
+    QVERIFY(d.print.cmdSavePdf->isEnabled());
+    const auto units = platform::ScreenUnits::fromScreen(d.print.screen());
+    for (const bool portrait : {true, false}) {
+        (portrait ? d.print.Option1 : d.print.Option2)->setChecked(true);
+        QCOMPARE(d.print.lastLayout().page, pageWithoutPrinter(portrait));
+        const double w = portrait ? 11515 : 16075, h = portrait ? 16075 : 11515; // twips at 100 %
+        const ScaledPreview& box = *d.print.PreviewBox;
+        QCOMPARE(box.size(), QSize(units.twipsToWholePixelsX(w / 2), units.twipsToWholePixelsY(h / 2)));
+        QVERIFY(box.copyRect().width() == box.width() || box.copyRect().height() == box.height());
+    }
+    d.print.VS->setValue(190); // the spin writes its percentage back
+    QCOMPARE(d.print.Text1->text(), QStringLiteral("10"));
 }
 
 void PrintTest::manualBoxAndSpinFollowTheBestSize()
 {
-    Dialog d;
-    d.form->open();
-    const int best = d.best();
+    test::PrintRig d(Heart);
+    d.print.open();
+    const int best = d.print.Funny->maximum() + 5;
     QVERIFY(best > 7);
-    QCOMPARE(d.form->Text2->text(), QString::number(best));
-    QCOMPARE(d.form->Funny->value(), 0);
-    // The spin chooses manual and counts down from the best.
-    d.form->Funny->setValue(2);
-    QVERIFY(d.form->Option4->isChecked());
-    QCOMPARE(d.form->Text2->text(), QString::number(best - 2));
-    QCOMPARE(d.form->lastLayout().clueFontSize, best - 2);
+    QCOMPARE(d.print.Text2->text(), QString::number(best));
+    // Regression: the spin selects manual before writing its size, so the size sticks.
+    d.print.Funny->setValue(2);
+    QVERIFY(d.print.Option4->isChecked());
+    QCOMPARE(d.print.Text2->text(), QString::number(best - 2));
+    QCOMPARE(d.print.lastLayout().clueFontSize, best - 2);
     // A size beyond the best becomes the best; one below 5 is ignored.
-    d.form->Text2->setText(QString::number(best + 10));
-    QCOMPARE(d.form->Text2->text(), QString::number(best));
-    QCOMPARE(d.form->Funny->value(), 0);
-    d.form->Text2->setText(QStringLiteral("6"));
-    QCOMPARE(d.form->lastLayout().clueFontSize, 6);
-    d.form->Text2->setText(QStringLiteral("3"));
-    QCOMPARE(d.form->Funny->value(), best - 6);
-    QCOMPARE(d.form->lastLayout().clueFontSize, 6);
-    // Automatic puts the best back.
-    d.form->Option3->setChecked(true);
-    QCOMPARE(d.form->Text2->text(), QString::number(best));
-    QCOMPARE(d.form->lastLayout().clueFontSize, best);
-    QVERIFY(!d.form->composing());
+    d.print.Text2->setText(QString::number(best + 10));
+    QCOMPARE(d.print.Text2->text(), QString::number(best));
+    QCOMPARE(d.print.Funny->value(), 0);
+    d.print.Text2->setText(QStringLiteral("6"));
+    d.print.Text2->setText(QStringLiteral("3"));
+    QCOMPARE(d.print.Funny->value(), best - 6);
+    QCOMPARE(d.print.lastLayout().clueFontSize, 6);
+    d.print.Option3->setChecked(true); // automatic puts the best back
+    QCOMPARE(d.print.Text2->text(), QString::number(best));
+    QCOMPARE(d.print.lastLayout().clueFontSize, best);
+    QVERIFY(!d.print.composing());
 }
 
 void PrintTest::titleBoxEditsThePuzzleTitleAndWaitsForAPause()
 {
-    Dialog d;
+    test::PrintRig d(Heart);
+    d.puzzle.PuzzleName = "heart";
     d.puzzle.PuzzleTitle = "My heart";
-    d.form->open();
-    QCOMPARE(d.form->txtTitel->text(), QStringLiteral("My heart"));
-    d.form->txtTitel->setText(QStringLiteral("heart"));
+    d.print.open();
+    QCOMPARE(d.print.txtTitel->text(), QStringLiteral("My heart"));
+    d.print.txtTitel->setText(QStringLiteral("heart")); // the puzzle's name is no title
     QCOMPARE(d.puzzle.PuzzleTitle, std::string());
-    const qint64 before = d.form->canvas().cacheKey();
-    d.form->txtTitel->setText(QStringLiteral("Valentine"));
+    const qint64 before = d.print.canvas().cacheKey();
+    d.print.txtTitel->setText(QStringLiteral("Valentine"));
     QCOMPARE(d.puzzle.PuzzleTitle, std::string("Valentine"));
-    QVERIFY(d.form->Timer1->isActive());
-    QCOMPARE(d.form->titleCountdown(), 5);
-    QCOMPARE(d.form->Timer1->interval(), 100);
-    QCOMPARE(d.form->canvas().cacheKey(), before); // not yet redrawn
-    QVERIFY(QTest::qWaitFor([&] { return !d.form->Timer1->isActive(); }, 5000));
-    QVERIFY(d.form->titleCountdown() <= 0);
-    QVERIFY(d.form->canvas().cacheKey() != before);
-    QVERIFY(d.form->lastLayout().titleHeight > 0);
+    QCOMPARE(d.print.titleCountdown(), 5);
+    QCOMPARE(d.print.Timer1->interval(), 100);
+    QCOMPARE(d.print.canvas().cacheKey(), before); // not yet redrawn
+    QVERIFY(QTest::qWaitFor([&] { return !d.print.Timer1->isActive(); }, 5000));
+    QVERIFY(d.print.titleCountdown() <= 0 && d.print.canvas().cacheKey() != before);
+    QVERIFY(d.print.lastLayout().titleHeight > 0);
 }
 
-void PrintTest::withoutPrinterTheDialogPreviewsAndCannotPrint()
+void PrintTest::printerListAndOptionsPersist()
 {
-    Dialog d;
-    d.form->open();
-    QVERIFY(!d.form->cmbPrinter->isEnabled());
-    QVERIFY(!d.form->Command1->isEnabled());
-    QVERIFY(d.form->cmdSavePdf->isEnabled());
-    QCOMPARE(d.form->cmdSavePdf->text(), QStringLiteral("Save as &PDF\u2026"));
-    QVERIFY(!d.form->printPuzzle());
-    QCOMPARE(d.form->lastLayout().page, A4);
-    const auto units = platform::ScreenUnits::fromScreen(d.form->screen());
-    QCOMPARE(d.form->PreviewBox->width(), units.twipsToWholePixelsX(11515 * 50 / 100.0));
-    QCOMPARE(d.form->PreviewBox->height(), units.twipsToWholePixelsY(16075 * 50 / 100.0));
-    d.form->Option2->setChecked(true);
-    QCOMPARE(d.form->lastLayout().page, pageWithoutPrinter(false));
-    QCOMPARE(d.form->PreviewBox->width(), units.twipsToWholePixelsX(16075 * 50 / 100.0));
-    // The copy fills the box's width or height and is centred the other way.
-    const QRect copy = d.form->PreviewBox->copyRect();
-    QVERIFY(copy.width() == d.form->PreviewBox->width() || copy.height() == d.form->PreviewBox->height());
-}
-
-void PrintTest::printerListSelectsTheDefaultPrinter()
-{
-    Dialog d;
+    test::PrintRig d(Heart, QStringLiteral("Attic"));
     d.fake.printers.install({QStringLiteral("Office"), QStringLiteral("Attic")}, QStringLiteral("Attic"));
-    d.form->setPrinterState(true, QStringLiteral("Attic"));
-    d.form->open();
-    QVERIFY(d.form->cmbPrinter->isEnabled());
-    QCOMPARE(d.form->cmbPrinter->count(), 2);
-    QCOMPARE(d.form->cmbPrinter->currentText(), QStringLiteral("Attic"));
-    QVERIFY(d.form->Command1->isEnabled());
-    // A chosen printer stays chosen on the next opening.
-    d.form->cmbPrinter->setCurrentIndex(0);
-    d.form->open();
-    QCOMPARE(d.form->cmbPrinter->currentText(), QStringLiteral("Office"));
+    d.print.open();
+    QCOMPARE(d.print.cmbPrinter->count(), 2);
+    QCOMPARE(d.print.cmbPrinter->currentText(), QStringLiteral("Attic")); // the default printer
+    QVERIFY(d.print.cmbPrinter->isEnabled() && d.print.Command1->isEnabled());
+    // Closing only hides; printer, orientation and colour stay for the next opening.
+    d.print.cmbPrinter->setCurrentIndex(0);
+    d.print.Option2->setChecked(true);
+    d.fake.colors.answer(QColor(255, 0, 0));
+    d.print.Picture1->click();
+    QVERIFY(!d.print.close() && d.print.isHidden());
+    d.print.open();
+    QCOMPARE(d.print.cmbPrinter->currentText(), QStringLiteral("Office"));
+    QVERIFY(d.print.Option2->isChecked());
+    d.fake.colors.answer(std::nullopt); // a cancelled picker keeps the colour
+    d.print.Picture1->click();
+    QCOMPARE(d.fake.colors.requests(), QList<QColor>({QColor(Qt::black), QColor(255, 0, 0)}));
+    d.print.setProgramClosing(true);
+    QVERIFY(d.print.close());
 }
 
-void PrintTest::closingHidesAndKeepsTheOptions()
+void PrintTest::failedPrintShowsAMessage()
 {
-    Dialog d;
-    d.form->open();
-    d.form->Option2->setChecked(true);
-    d.form->AchtergrondKleur->setChecked(false);
-    d.fake.colors.answer(QColor(255, 0, 0));
-    d.form->Picture1->click();
-    QVERIFY(!d.form->close());
-    QVERIFY(d.form->isHidden());
-    d.form->open();
-    QVERIFY(d.form->Option2->isChecked());
-    QVERIFY(!d.form->AchtergrondKleur->isChecked());
-    QCOMPARE(d.fake.colors.requests().size(), qsizetype(1));
-    QCOMPARE(d.fake.colors.requests()[0], QColor(Qt::black));
-    // A cancelled picker keeps the colour.
-    d.fake.colors.answer(std::nullopt);
-    d.form->Picture1->click();
-    QCOMPARE(d.fake.colors.requests()[1], QColor(255, 0, 0));
-    d.form->setProgramClosing(true);
-    QVERIFY(d.form->close());
+    // Regression: a page the printer refuses was reported as printed.
+    test::PrintRig d(Heart, QStringLiteral("Office"));
+    d.print.open();
+    QString status;
+    connect(&d.print, &PrintFormX::statusMessage, this, [&](const QString& s) { status = s; });
+    QPrinter* printer = d.print.currentPrinter();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QStringLiteral("/nonexistent-folder/page.pdf"));
+    d.fake.messages.answer(platform::Answer::Ok);
+    d.print.Command1->click();
+    QCOMPARE(d.fake.messages.texts(),
+             QStringList{QStringLiteral("The puzzle could not be printed. Check the printer and try again.")});
+    QCOMPARE(d.fake.messages.requests()[0].icon, platform::Icon::Critical);
+    QVERIFY(status.isEmpty() && d.print.isVisible());
 }
 
 void PrintTest::pdfExportWritesThePageWithoutAPrinter()
 {
-    Dialog d({"#####", "#...#", "#.#.#", "#...#", "#####"});
-    d.form->open();
+    test::PrintRig d(Heart);
+    d.print.open();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("heart.pdf"));
     d.fake.files.answerSave(path);
-    d.form->cmdSavePdf->click();
+    d.print.cmdSavePdf->click();
     QCOMPARE(d.fake.files.requests().size(), qsizetype(1));
     QCOMPARE(d.fake.files.requests()[0].request.filter, QStringLiteral("PDF Documents (*.pdf)|*.pdf"));
-    QFile pdf(path);
-    QVERIFY(pdf.open(QIODevice::ReadOnly));
-    QVERIFY(pdf.read(5) == "%PDF-");
     QVERIFY(d.fake.messages.requests().isEmpty());
-    const PageLayout layout = d.form->lastLayout();
-    QVERIFY(layout.painted);
     const QImage page = test::renderFirstPage(path);
     if (page.isNull())
         QSKIP("pdftoppm is not installed");
-    // A4 at 72 dpi; the grid's left rule where the composition put it.
     QVERIFY(std::abs(page.width() - QPageSize(QPageSize::A4).size(QPageSize::Point).width()) <= 1);
-    QPrinter reference(QPrinter::HighResolution);
-    reference.setPageSize(QPageSize(QPageSize::A4));
-    const QPointF origin = reference.pageLayout().paintRect(QPageLayout::Point).topLeft();
-    const int length = (layout.cellSize * (5 + d.clues.MaxColumnClues)) * 8 / 10;
-    QVERIFY(test::ruleNear(page, origin.x() + layout.gridLeft, length) >= 0);
-    QVERIFY(test::ruleNear(page, origin.x() + layout.gridLeft + 5 * layout.cellSize, length) >= 0);
+    QPrinter a4(QPrinter::HighResolution);
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    const QPointF origin = a4.pageLayout().paintRect(QPageLayout::Point).topLeft();
+    QCOMPARE(test::missingRule(page, origin, d.print.lastLayout(), 5 + d.clues.MaxColumnClues, {0, 5}), -1);
     // A path that cannot be written gives a message, not silence.
     d.fake.files.answerSave(QStringLiteral("/nonexistent-folder/x.pdf"));
     d.fake.messages.answer(platform::Answer::Ok);
-    d.form->cmdSavePdf->click();
+    d.print.cmdSavePdf->click();
     QCOMPARE(d.fake.messages.requests().size(), qsizetype(1));
     QCOMPARE(d.fake.messages.requests()[0].icon, platform::Icon::Critical);
 }

@@ -10,10 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "PageCheck.h"
-#include "platform/testing/FakePlatform.h"
-#include "playfield/tests/TestSupport.h"
-#include "print/PrintFormX.h"
+#include "PrintTestKit.h"
 
 using namespace gw;
 
@@ -30,50 +27,33 @@ void RealPrintTest::printCommandSendsThePageToTheQueue()
     const QString output = qEnvironmentVariable("GRIDWICK_PRINT_OUTPUT");
     if (queue.isEmpty() || output.isEmpty())
         QSKIP("GRIDWICK_PRINT_QUEUE and GRIDWICK_PRINT_OUTPUT name no PDF print queue");
-
-    platform::testing::FakePlatform fake;
-    platform::Platform platform = fake.platform();
-    fake.printers.install({queue}, queue);
-    Puzzle puzzle = test::puzzleFromRows({"##########", "#........#", "#.######.#", "#........#", "##########"});
-    puzzle.PuzzleName = "frame";
-    ClueTables clues;
-    PrintFormX form(puzzle, clues, platform);
-    form.setPrinterState(true, queue);
+    test::PrintRig rig("##########/#........#/#.######.#/#........#/##########", queue);
     QString status;
-    QObject::connect(&form, &PrintFormX::statusMessage, [&](const QString& s) { status = s; });
-    form.open();
-    QCOMPARE(form.cmbPrinter->currentText(), queue);
-    QVERIFY(form.Command1->isEnabled());
-    const QPointF origin = form.currentPrinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
-
+    QObject::connect(&rig.print, &PrintFormX::statusMessage, [&](const QString& s) { status = s; });
+    rig.print.open();
+    QCOMPARE(rig.print.cmbPrinter->currentText(), queue);
+    const QPointF origin = rig.print.currentPrinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
     const QDir folder(output);
     const QStringList before = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    form.Command1->click();
-    QVERIFY(fake.messages.requests().isEmpty());
+    rig.print.Command1->click();
+    QVERIFY(rig.fake.messages.requests().isEmpty());
     QCOMPARE(status, QStringLiteral("The puzzle has been printed."));
-    QVERIFY(form.isHidden());
-    const PageLayout layout = form.lastLayout();
-    QVERIFY(layout.painted);
+    QVERIFY(rig.print.isHidden());
 
     QString arrived;
     QVERIFY2(QTest::qWaitFor(
                  [&] {
                      for (const QString& name : folder.entryList({QStringLiteral("*.pdf")}, QDir::Files))
-                         if (!before.contains(name) && QFileInfo(folder.filePath(name)).size() > 0) {
+                         if (!before.contains(name) && QFileInfo(folder.filePath(name)).size() > 0)
                              arrived = folder.filePath(name);
-                             return true;
-                         }
-                     return false;
+                     return !arrived.isEmpty();
                  },
                  90000),
              "no page arrived from the print queue");
     QTest::qWait(1000); // the queue finishes writing the file
     const QImage page = test::renderFirstPage(arrived);
     QVERIFY2(!page.isNull(), "pdftoppm could not render the printed page");
-    const int length = layout.cellSize * (5 + clues.MaxColumnClues) * 8 / 10;
-    for (int j : {0, 5, 10})
-        QVERIFY2(test::ruleNear(page, origin.x() + layout.gridLeft + j * layout.cellSize, length) >= 0,
-                 qPrintable(QStringLiteral("no rule %1 near x = %2").arg(j).arg(origin.x() + layout.gridLeft + j * layout.cellSize)));
+    QCOMPARE(test::missingRule(page, origin, rig.print.lastLayout(), 5 + rig.clues.MaxColumnClues, {0, 5, 10}), -1);
 }
 
 QTEST_MAIN(RealPrintTest)

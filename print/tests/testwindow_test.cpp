@@ -1,86 +1,55 @@
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QPushButton>
-#include <QRegularExpression>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
-#include "platform/testing/FakePlatform.h"
+#include "PrintTestKit.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColourChooser.h"
 #include "playfield/TestForm.h"
-#include "playfield/tests/TestSupport.h"
-#include "print/PrintFormX.h"
 
 using namespace gw;
 
 namespace {
 
-// The maker's two secondary windows on one puzzle, as the program wires them.
-struct Maker {
-    platform::testing::FakePlatform fake;
-    platform::Platform platform{fake.platform()};
-    Puzzle puzzle;
-    ClueTables clues;
-    std::unique_ptr<PrintFormX> print;
-    std::unique_ptr<TestForm> test;
+// Line logic solves it: the full rows and columns fix everything else.
+const char* const Frame = "#####/#...#/#.#.#/#...#/#####";
+// Stands for a 24 x 12 drawing on which the computer test runs into its limits.
+const char* const Mixed = "";
+
+// The test window beside the print dialog, composed by it as in the program.
+struct Maker : test::PrintRig {
     PageLayout lastLayout;
+    TestForm test{puzzle, clues, platform, [this](CluePanel& panel, QSizeF area) {
+                      lastLayout = print.composeForTest(panel, area);
+                      return lastLayout.cellSize;
+                  }};
 
-    template <typename Rows>
-    explicit Maker(const Rows& rows, bool colour = false) : puzzle(test::puzzleFromRowList(rows, colour))
+    explicit Maker(const std::string& rows)
+        : PrintRig(rows.empty() ? test::patternPuzzle(24, 12, [](int x, int y) { return (x + y) % 6 == 0 || (x * 7 + y * 3) % 11 == 0; })
+                                : test::puzzleFromText(rows))
     {
-        print = std::make_unique<PrintFormX>(puzzle, clues, platform);
-        test = std::make_unique<TestForm>(puzzle, clues, platform, [this](CluePanel& panel, QSizeF area) {
-            lastLayout = print->composeForTest(panel, area);
-            return lastLayout.cellSize;
-        });
+        test.ToonTestForm();
     }
-    Maker(std::initializer_list<std::string> rows, bool colour = false) : Maker(std::vector<std::string>(rows), colour) {}
-
     void mark(int button, int x, int y)
     {
-        const double s = test->state().TestCellSize;
-        test->playField().fieldMouse(button, (x + 0.5) * s, (y + 0.5) * s);
+        const double s = test.state().TestCellSize;
+        test.playField().fieldMouse(button, (x + 0.5) * s, (y + 0.5) * s);
     }
-    std::string row(int y) const
+    std::string row(int y)
     {
         std::string line;
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
-            const int v = test->knowledge().state(x, y);
-            line += v == 0 ? '?' : v == 1 ? '#' : v == 2 ? '.' : char('0' + v);
-        }
+        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+            line += "?#."[std::min<int>(test.knowledge().state(x, y), 2)];
         return line;
     }
     bool idle() const
     {
-        return !test->TimerNieuw->isActive() && test->cmdStartTest->isEnabled() && !test->cmdStopTest->isEnabled()
-               && test->cmdClear->isEnabled() && !fake.busy.busy();
-    }
-    // Waits until the computer test has ended and its message was asked.
-    bool waitForEnd(int ms = 30000)
-    {
-        return QTest::qWaitFor([&] { return !test->TimerNieuw->isActive() && !test->driver().isBusy(); }, ms);
+        return !test.TimerNieuw->isActive() && test.cmdStartTest->isEnabled() && !test.cmdStopTest->isEnabled()
+               && test.cmdClear->isEnabled() && !fake.busy.busy();
     }
 };
-
-std::vector<std::string> mixedLimitsPuzzle()
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < 12; ++y) {
-        std::string line(24, '.');
-        for (int x = 0; x < 24; ++x)
-            if ((x + y) % 6 == 0 || (x * 7 + y * 3) % 11 == 0)
-                line[static_cast<std::size_t>(x)] = '#';
-        rows.push_back(line);
-    }
-    return rows;
-}
-
-// Line logic solves it: the full rows and columns fix everything else.
-const std::initializer_list<std::string> Frame = {"#####", "#...#", "#.#.#", "#...#", "#####"};
 
 } // namespace
 
@@ -89,246 +58,133 @@ class TestWindowTest : public QObject {
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
     void fieldCoversTheGridOfTheComposedPanel();
-    void openingTwiceGivesAFreshFieldAndBlackWhiteButtons();
-    void chooserShowsThreeOrNineSwatches();
-    void handSolvingAsksAndYesHidesTheWindow();
-    void computerTestSolves();
-    void computerTestSolvedAnsweredNoLeavesTheFieldVisible();
-    void computerTestGetsStuck();
-    void computerTestRunsOutOfMemoryLimits();
-    void allWhitePuzzleIsSolvedInTheFirstSweep();
-    void statusTextsNumberLinesFromOne();
-    void stopButtonStopsTheTest();
-    void resetWhileRunningStopsFirst();
-    void closingWhileRunningStopsAndHides();
-    void markingWhileRunningStopsTheTestThenMarks();
+    void openingAgainGivesAFreshField();
+    void computerTestEndings_data();
+    void computerTestEndings();
+    void interruptingTheRunningTest_data();
+    void interruptingTheRunningTest();
     void titleTypedInThePrintDialogSurvivesTheTestWindow();
 };
 
 void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
 {
-    Maker m({"#.#..#.#.#.#", "############", "#..........#"});
-    m.test->ToonTestForm();
-    const int s = m.test->state().TestCellSize;
+    Maker m("#.#..#.#.#.#/############/#..........#");
+    const int s = m.test.state().TestCellSize;
     QCOMPARE(s, m.lastLayout.cellSize);
-    QVERIFY(s >= 3);
-    const QRectF f = m.test->Picture1->field().rectPoints();
-    QCOMPARE(f, QRectF(m.clues.MaxRowClues * s, m.clues.MaxColumnClues * s, 12 * s + 1, 3 * s + 1));
-    const QSizeF area = m.test->compositionArea();
-    QVERIFY(area.width() > 0 && area.height() > 0);
-    QVERIFY((m.clues.MaxRowClues + 12) * s <= area.width() || s == 3);
-    // Grey rules beneath the field, no title and no footer.
-    QCOMPARE(m.lastLayout.titleHeight, 0.0);
-    QCOMPARE(m.test->Picture1->picture().sizePoints(), QSizeF((m.clues.MaxRowClues + 12) * s + 2, (m.clues.MaxColumnClues + 3) * s));
+    const int r = m.clues.MaxRowClues, c = m.clues.MaxColumnClues;
+    QCOMPARE(m.test.Picture1->field().rectPoints(), QRectF(r * s, c * s, 12 * s + 1, 3 * s + 1));
+    QVERIFY((r + 12) * s <= m.test.compositionArea().width() || s == 3);
+    // No title line and no footer: the panel ends with the grid.
+    QCOMPARE(m.test.Picture1->picture().sizePoints(), QSizeF((r + 12) * s + 2, (c + 3) * s));
+    QCOMPARE(m.test.KiezerL->visibleSwatches(), 3);
+    QCOMPARE(Maker("RB./YGA").test.KiezerL->visibleSwatches(), 9);
 }
 
-void TestWindowTest::openingTwiceGivesAFreshFieldAndBlackWhiteButtons()
+void TestWindowTest::openingAgainGivesAFreshField()
 {
     Maker m(Frame);
-    m.test->ToonTestForm();
-    QVERIFY(m.test->isVisible());
-    m.test->KiezerL->choose(1, 4); // beyond the three swatches of black and white: ignored
-    m.test->KiezerL->choose(2, 1);
+    m.test.KiezerL->choose(1, 4); // beyond the three swatches of black and white: ignored
+    m.test.KiezerL->choose(2, 1);
     m.mark(1, 1, 0);
     m.mark(2, 0, 0);
-    QCOMPARE(m.test->knowledge().state(1, 0), 1);
-    QCOMPARE(m.test->knowledge().state(0, 0), 1);
-    m.test->Picture1->picture().image().setPixelColor(0, 0, QColor(128, 128, 128));
-    m.test->ToonTestForm();
+    QCOMPARE(m.row(0), std::string("##???"));
+    m.test.Picture1->picture().image().setPixelColor(0, 0, QColor(128, 128, 128));
+    m.test.ToonTestForm();
     QCOMPARE(m.row(0), std::string("?????"));
-    QCOMPARE(m.test->Picture1->picture().image().pixelColor(0, 0), QColor(Qt::white));
-    QCOMPARE(m.test->state().ButtonMark[0], 1);
-    QCOMPARE(m.test->state().ButtonMark[1], 2);
-    QVERIFY(m.test->statusText().isEmpty());
+    QCOMPARE(m.test.Picture1->picture().image().pixelColor(0, 0), QColor(Qt::white));
+    QCOMPARE(m.test.state().ButtonMark[0], 1);
+    QCOMPARE(m.test.state().ButtonMark[1], 2);
 }
 
-void TestWindowTest::chooserShowsThreeOrNineSwatches()
+void TestWindowTest::computerTestEndings_data()
 {
-    Maker bw(Frame);
-    bw.test->ToonTestForm();
-    QCOMPARE(bw.test->KiezerL->visibleSwatches(), 3);
-    Maker colour({"RB.", "YGA"}, true);
-    colour.test->ToonTestForm();
-    QCOMPARE(colour.test->KiezerL->visibleSwatches(), 9);
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("firstRow"); // the field's row 0 afterwards; empty: not looked at
+    const QString solved = QStringLiteral(
+        "The computer test is able to solve the puzzle. Your puzzle is good. Close the Test window now?");
+    const QString stuck = QStringLiteral("The computer can't solve the puzzle any further.");
+    const int yes = int(platform::Answer::Yes), no = int(platform::Answer::No), ok = int(platform::Answer::Ok);
+    QTest::newRow("solved, yes closes the window") << Frame << yes << solved << "";
+    QTest::newRow("solved, no shows the solution") << Frame << no << solved << "#####";
+    QTest::newRow("all white") << "..././..." << no << solved << "...";
+    QTest::newRow("stuck") << "#./.#" << ok << stuck << "??";
+    QTest::newRow("memory limits") << Mixed << ok << stuck.chopped(1) + QStringLiteral(" because of a memory problem.")
+                                   << "";
 }
 
-void TestWindowTest::handSolvingAsksAndYesHidesTheWindow()
+void TestWindowTest::computerTestEndings()
 {
-    Maker m({"#.", ".#"});
-    m.test->ToonTestForm();
-    m.mark(1, 0, 0);
-    m.mark(1, 1, 1);
-    m.mark(2, 1, 0);
-    m.fake.messages.answer(platform::Answer::Yes);
-    m.mark(2, 0, 1);
-    QCOMPARE(m.fake.messages.requests().size(), qsizetype(1));
-    QCOMPARE(m.fake.messages.requests()[0].buttons, platform::Buttons::YesNo);
-    QVERIFY(m.test->isHidden());
-}
-
-void TestWindowTest::computerTestSolves()
-{
-    Maker m(Frame);
-    m.test->ToonTestForm();
-    m.fake.messages.answer(platform::Answer::Yes);
-    m.test->cmdStartTest->click();
-    QVERIFY(m.fake.busy.timesShown() >= 1);
-    QVERIFY(m.waitForEnd());
-    QCOMPARE(m.fake.messages.requests().size(), qsizetype(1));
-    const auto& asked = m.fake.messages.requests()[0];
-    QCOMPARE(asked.text, QStringLiteral("The computer test is able to solve the puzzle. Your puzzle is good. Close the Test window now?"));
-    QCOMPARE(asked.title, QStringLiteral("Puzzle solved"));
-    QCOMPARE(asked.buttons, platform::Buttons::YesNo);
-    QCOMPARE(m.test->statusText(), QStringLiteral("Test finished."));
+    QFETCH(QString, rows);
+    QFETCH(int, answer);
+    QFETCH(QString, message);
+    QFETCH(QString, firstRow);
+    Maker m(rows.toStdString());
+    m.fake.messages.answer(platform::Answer(answer));
+    m.test.cmdStartTest->click();
+    QVERIFY(QTest::qWaitFor([&] { return !m.test.TimerNieuw->isActive() && !m.test.driver().isBusy(); }, 120000));
+    QCOMPARE(m.fake.messages.texts(), QStringList{message});
+    const bool solved = answer != int(platform::Answer::Ok);
+    QCOMPARE(m.fake.messages.requests()[0].title, solved ? QStringLiteral("Puzzle solved") : QStringLiteral("Puzzle not solved"));
+    QCOMPARE(m.fake.messages.requests()[0].buttons, solved ? platform::Buttons::YesNo : platform::Buttons::Ok);
     QVERIFY(m.idle());
-    QVERIFY(m.test->isHidden());
+    QCOMPARE(m.test.isHidden(), answer == int(platform::Answer::Yes));
+    if (firstRow.isEmpty())
+        return;
+    QCOMPARE(QString::fromStdString(m.row(0)), firstRow);
+    // The painted field agrees with the knowledge.
+    const PointImage& field = m.test.Picture1->field().picture();
+    const QPointF centre = field.origin() * field.dpr() + QPointF(0.5, 0.5) * m.test.state().TestCellSize * field.devicePixelsPerPoint();
+    QCOMPARE(field.image().pixelColor(centre.toPoint()), firstRow[0] == QLatin1Char('#') ? QColor(Qt::black) : QColor(Qt::white));
 }
 
-void TestWindowTest::computerTestSolvedAnsweredNoLeavesTheFieldVisible()
+void TestWindowTest::interruptingTheRunningTest_data()
 {
-    Maker m(Frame);
-    m.test->ToonTestForm();
-    m.fake.messages.answer(platform::Answer::No);
-    m.test->startTest();
-    QVERIFY(m.waitForEnd());
-    QVERIFY(m.test->isVisible());
-    QCOMPARE(m.row(0), std::string("#####"));
-    QCOMPARE(m.row(2), std::string("#.#.#"));
-    // The painted field agrees with the knowledge: cell (1, 0) is black.
-    const FieldWidget& field = m.test->Picture1->field();
-    const double k = field.picture().devicePixelsPerPoint();
-    const QPointF centre = field.picture().origin() * field.picture().dpr()
-                           + QPointF(1.5, 0.5) * m.test->state().TestCellSize * k;
-    QCOMPARE(field.picture().image().pixelColor(centre.toPoint()), QColor(Qt::black));
+    QTest::addColumn<QString>("how");
+    QTest::newRow("stop button") << "stop";
+    QTest::newRow("marking stops first, then marks") << "mark";
+    QTest::newRow("reset stops first, then clears") << "reset";
+    QTest::newRow("closing stops and hides") << "close";
 }
 
-void TestWindowTest::computerTestGetsStuck()
+void TestWindowTest::interruptingTheRunningTest()
 {
-    Maker m({"#.", ".#"});
-    m.test->ToonTestForm();
-    m.fake.messages.answer(platform::Answer::Ok);
-    m.test->startTest();
-    QVERIFY(m.waitForEnd());
-    QCOMPARE(m.fake.messages.texts(), QStringList{QStringLiteral("The computer can't solve the puzzle any further.")});
-    QCOMPARE(m.fake.messages.requests()[0].title, QStringLiteral("Puzzle not solved"));
-    QCOMPARE(m.row(0), std::string("??"));
+    QFETCH(QString, how);
+    Maker m(Mixed);
+    m.test.startTest();
+    QVERIFY(m.test.TimerNieuw->isActive() && m.fake.busy.busy());
+    QVERIFY(m.test.cmdStopTest->isEnabled() && !m.test.cmdStartTest->isEnabled() && !m.test.cmdClear->isEnabled());
+    QTest::qWait(20);
+    if (how == QLatin1String("stop"))
+        m.test.cmdStopTest->click();
+    else if (how == QLatin1String("mark"))
+        m.mark(1, 3, 2);
+    else if (how == QLatin1String("reset"))
+        m.test.resetClicked();
+    else
+        QVERIFY(!m.test.close());
     QVERIFY(m.idle());
-    QVERIFY(m.test->isVisible());
-}
-
-void TestWindowTest::computerTestRunsOutOfMemoryLimits()
-{
-    Maker m(mixedLimitsPuzzle());
-    m.test->ToonTestForm();
-    m.fake.messages.answer(platform::Answer::Ok);
-    m.test->startTest();
-    QVERIFY(m.waitForEnd(120000));
-    QCOMPARE(m.fake.messages.texts(),
-             QStringList{QStringLiteral("The computer can't solve the puzzle any further because of a memory problem.")});
-    QVERIFY(m.idle());
-}
-
-void TestWindowTest::allWhitePuzzleIsSolvedInTheFirstSweep()
-{
-    Maker m({"...", "..."});
-    m.test->ToonTestForm();
-    m.fake.messages.answer(platform::Answer::No);
-    m.test->startTest();
-    QVERIFY(m.waitForEnd());
-    QCOMPARE(m.fake.messages.requests().size(), qsizetype(1));
-    QCOMPARE(m.row(1), std::string("..."));
-    QCOMPARE(m.test->driver().sweeps(), 1);
-}
-
-void TestWindowTest::statusTextsNumberLinesFromOne()
-{
-    Maker m(Frame);
-    m.test->ToonTestForm();
-    QStringList seen;
-    m.test->startTest();
-    // Step by hand: the timer is stopped so that every tick's text can be read.
-    m.test->TimerNieuw->stop();
-    while (m.test->driver().isStepping()) {
-        m.test->driver().tick();
-        seen << m.test->statusText();
-        if (seen.size() > 200)
-            break;
-    }
-    QVERIFY(seen.contains(QStringLiteral("The computer test is comparing possibilities for row 1.")));
-    QVERIFY(seen.contains(QStringLiteral("The computer test is comparing possibilities for column 5.")));
-    for (const QString& s : seen)
-        QVERIFY2(!s.contains(QStringLiteral(" .")) && !s.contains(QStringLiteral("  ")), qPrintable(s));
-    QVERIFY(!m.test->driver().isStepping());
-    m.fake.messages.answer(platform::Answer::No);
-    m.test->stopTest(); // shows the solved question the stepping produced
-}
-
-void TestWindowTest::stopButtonStopsTheTest()
-{
-    Maker m(mixedLimitsPuzzle());
-    m.test->ToonTestForm();
-    QVERIFY(!m.test->cmdStopTest->isEnabled());
-    m.test->startTest();
-    QVERIFY(m.test->TimerNieuw->isActive());
-    QVERIFY(m.test->cmdStopTest->isEnabled());
-    QVERIFY(!m.test->cmdStartTest->isEnabled());
-    QVERIFY(!m.test->cmdClear->isEnabled());
-    m.test->cmdStopTest->click();
-    QVERIFY(m.idle());
-    QCOMPARE(m.test->statusText(), QStringLiteral("Test stopped."));
     QVERIFY(m.fake.messages.requests().isEmpty());
-}
-
-void TestWindowTest::resetWhileRunningStopsFirst()
-{
-    Maker m(mixedLimitsPuzzle());
-    m.test->ToonTestForm();
-    m.test->startTest();
-    QTest::qWait(20);
-    m.test->resetClicked();
-    QVERIFY(m.idle());
-    for (int y = 0; y < 12; ++y)
+    QCOMPARE(m.test.isHidden(), how == QLatin1String("close"));
+    if (how == QLatin1String("stop") || how == QLatin1String("mark"))
+        QCOMPARE(m.test.statusText(), QStringLiteral("Test stopped."));
+    if (how == QLatin1String("mark"))
+        QCOMPARE(m.row(2)[3], '#');
+    for (int y = 0; y < 12 && how == QLatin1String("reset"); ++y)
         QCOMPARE(m.row(y), std::string(24, '?'));
-}
-
-void TestWindowTest::closingWhileRunningStopsAndHides()
-{
-    Maker m(mixedLimitsPuzzle());
-    m.test->ToonTestForm();
-    m.test->startTest();
-    QTest::qWait(20);
-    QVERIFY(!m.test->close());
-    QVERIFY(m.test->isHidden());
-    QVERIFY(m.idle());
-    QVERIFY(m.test->driver().StopTest());
-    m.test->ToonTestForm();
-    QCOMPARE(m.row(0), std::string(24, '?'));
-    m.test->setProgramClosing(true);
-    QVERIFY(m.test->close());
-}
-
-void TestWindowTest::markingWhileRunningStopsTheTestThenMarks()
-{
-    Maker m(mixedLimitsPuzzle());
-    m.test->ToonTestForm();
-    m.test->startTest();
-    QVERIFY(m.test->TimerNieuw->isActive());
-    m.mark(1, 3, 2);
-    QVERIFY(m.idle());
-    QCOMPARE(m.test->statusText(), QStringLiteral("Test stopped."));
-    QCOMPARE(m.test->knowledge().state(3, 2), 1);
 }
 
 void TestWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
 {
     Maker m(Frame);
     m.puzzle.PuzzleName = "smiley";
-    m.print->open();
-    m.print->txtTitel->setText(QStringLiteral("Happy"));
-    m.test->ToonTestForm();
+    m.print.open();
+    m.print.txtTitel->setText(QStringLiteral("Happy"));
+    m.test.ToonTestForm();
     QCOMPARE(m.puzzle.PuzzleTitle, std::string("Happy"));
-    QCOMPARE(m.print->txtTitel->text(), QStringLiteral("Happy"));
-    QVERIFY(m.print->Option3->isChecked());
+    QCOMPARE(m.print.txtTitel->text(), QStringLiteral("Happy"));
+    QVERIFY(m.print.Option3->isChecked());
 }
 
 QTEST_MAIN(TestWindowTest)

@@ -1,0 +1,74 @@
+#pragma once
+// The print tests' rig, and checks on a page that came back as a PDF file:
+// rendered with pdftoppm at 72 dpi (one pixel a point), the grid's rules must
+// stand where the composition put them.
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "platform/testing/FakePlatform.h"
+#include "playfield/tests/TestSupport.h"
+#include "print/PrintFormX.h"
+
+namespace gw::test {
+
+// The print dialog on a puzzle (or one written as "#.#/###") with scripted
+// platform dialogs; `printer`, when given, is the only and default printer.
+struct PrintRig {
+    platform::testing::FakePlatform fake;
+    platform::Platform platform{fake.platform()};
+    Puzzle puzzle;
+    ClueTables clues;
+    PrintFormX print{puzzle, clues, platform};
+    explicit PrintRig(const std::string& rows, const QString& printer = {}) : PrintRig(puzzleFromText(rows), printer) {}
+    explicit PrintRig(Puzzle p, const QString& printer = {}) : puzzle(std::move(p))
+    {
+        if (!printer.isEmpty()) {
+            fake.printers.install({printer}, printer);
+            print.setPrinterState(true, printer);
+        }
+    }
+};
+
+// Page 1 of `pdf` at 72 dpi; a null image when pdftoppm is missing or fails.
+inline QImage renderFirstPage(const QString& pdf)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    QProcess run;
+    if (!tool.isEmpty())
+        run.start(tool, QStringLiteral("-r 72 -f 1 -l 1 -png -singlefile").split(QLatin1Char(' ')) << pdf << prefix);
+    if (tool.isEmpty() || !run.waitForFinished(60000) || run.exitCode() != 0)
+        return {};
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+// The first of the vertical grid rules `columns` missing from `page`, or -1: a
+// rule is a dark run of at least 80 % of `cellsHigh` cells within three
+// pixels of where `layout` put it, the printable area starting at `origin`.
+inline int missingRule(const QImage& page, QPointF origin, const PageLayout& layout, int cellsHigh,
+                       std::initializer_list<int> columns)
+{
+    auto darkRun = [&](int x) {
+        int best = 0, run = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            const QColor c = page.pixelColor(x, y);
+            run = (c.red() < 110 && c.green() < 110 && c.blue() < 110) ? run + 1 : 0;
+            best = std::max(best, run);
+        }
+        return best;
+    };
+    for (int j : columns) {
+        const int expected = qRound(origin.x() + layout.gridLeft + j * layout.cellSize);
+        bool found = false;
+        for (int x = std::max(0, expected - 3); x <= std::min(page.width() - 1, expected + 3) && !found; ++x)
+            found = darkRun(x) >= layout.cellSize * cellsHigh * 8 / 10;
+        if (!found)
+            return j;
+    }
+    return -1;
+}
+
+} // namespace gw::test
