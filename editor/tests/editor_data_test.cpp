@@ -8,6 +8,7 @@
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
 #include "editor/ColorChooser.h"
+#include "platform/DataPicture.h"
 
 using namespace gw;
 
@@ -51,7 +52,7 @@ private slots:
         };
         QVERIFY(redOnLeft(left));
         QVERIFY(!redOnLeft(right));
-        const QPixmap shown = editor::loadDataPicture(binFile("mouse1.dat"), 32);
+        const QPixmap shown = platform::loadDataPicture(binFile("mouse1.dat"), 32);
         QCOMPARE(shown.deviceIndependentSize(), QSizeF(32, 32)); // all pixels kept for sharp screens
     }
 
