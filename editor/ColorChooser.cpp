@@ -1,7 +1,5 @@
 #include "editor/ColorChooser.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -119,19 +117,5 @@ void ColorChooser::setMousePictures(const QPixmap& left, const QPixmap& right) {
 }
 
 QPixmap ColorChooser::mousePicture(int button) const { return m_pictures[button - 1]; }
-
-QPixmap loadDataPicture(const QString& path, int logicalHeight) {
-    if (!QFileInfo(path).isFile())
-        return {};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    QPixmap pixmap = QPixmap::fromImage(image);
-    if (logicalHeight > 0 && image.height() > logicalHeight)
-        pixmap.setDevicePixelRatio(qreal(image.height()) / logicalHeight);
-    return pixmap;
-}
 
 } // namespace gw::editor

@@ -71,9 +71,4 @@ private:
     QPixmap m_pictures[2];
 };
 
-// Loads a picture data file, scaled for display at `logicalHeight` pixels
-// while keeping all its pixels (sharp on high-resolution screens). A missing
-// or unreadable file gives an empty picture.
-QPixmap loadDataPicture(const QString& path, int logicalHeight);
-
 } // namespace gw::editor

@@ -13,6 +13,7 @@
 #include "editor/NieuwForm.h"
 #include "editor/PreviewView.h"
 #include "lang/Texts.h"
+#include "platform/DataPicture.h"
 
 namespace gw::editor {
 
@@ -34,6 +35,7 @@ void Form1::start() {
     }
     applyLanguage(language);
 
+    using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(m_programFolder + QStringLiteral("mouse1.dat"), MousePictureHeight),
                                 loadDataPicture(m_programFolder + QStringLiteral("mouse2.dat"), MousePictureHeight));
     m_recent.readFile();

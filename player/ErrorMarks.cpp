@@ -52,23 +52,6 @@ void drawDot(QPainter& painter, QPointF centre, int diameter, const QColor& inne
     painter.restore();
 }
 
-void outlineCellDark(QPainter& painter, int x, int y, int cellSize)
-{
-    // The same lines as the field's own cell outline, one shade darker.
-    const double s = cellSize;
-    const double pixel = 1.0 / painter.transform().m11();
-    const double x1 = x * s;
-    const double y1 = y * s;
-    drawThinLine(painter, x1, y1, x1 + s, y1, DarkGridColor, pixel);
-    drawThinLine(painter, x1, y1 + s, x1 + s, y1 + s, DarkGridColor, pixel);
-    drawThinLine(painter, x1, y1, x1, y1 + s, DarkGridColor, pixel);
-    drawThinLine(painter, x1 + s, y1, x1 + s, y1 + s, DarkGridColor, pixel);
-    if (x % 5 == 0)
-        fillBox(painter, x1, y1, x1 + 1, y1 + s, DarkGridColor, pixel);
-    if (y % 5 == 0)
-        fillBox(painter, x1, y1, x1 + s, y1 + 1, DarkGridColor, pixel);
-}
-
 namespace {
 
 QPointF cellCentre(int x, int y, int s)
@@ -88,7 +71,7 @@ int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArra
                 ++errors;
                 drawDot(painter, cellCentre(x, y, cellSize), d, WrongDotColor);
             }
-            outlineCellDark(painter, x, y, cellSize);
+            outlineCell(painter, x, y, cellSize, DarkGridColor, 1.0 / painter.transform().m11());
         }
     }
     return errors;
@@ -112,7 +95,7 @@ void TekenOplossingHokjes(QPainter& painter, const Puzzle& puzzle, const CellSta
             } else if (showUncompleted) {
                 drawDot(painter, cellCentre(x, y, s), d, UnfilledDotColor);
             }
-            outlineCellDark(painter, x, y, s);
+            outlineCell(painter, x, y, s, DarkGridColor, 1.0 / painter.transform().m11());
         }
     }
 }

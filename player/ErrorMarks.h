@@ -33,10 +33,6 @@ int ErrorDotSize(int cellSize);
 // diameter - 2 pixels in `inner` on it.
 void drawDot(QPainter& painter, QPointF centre, int diameter, const QColor& inner);
 
-// Outline of cell (x, y) in the darker grid colour, with the second line at
-// the left of every fifth column and the top of every fifth row.
-void outlineCellDark(QPainter& painter, int x, int y, int cellSize);
-
 // True when cell (x, y) carries a mark that is not its solution colour.
 inline bool isWrongMark(const Puzzle& puzzle, const CellStateArray& states, int x, int y)
 {

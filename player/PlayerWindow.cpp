@@ -14,6 +14,7 @@
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
+#include "platform/DataPicture.h"
 #include "platform/Units.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColourChooser.h"
@@ -32,17 +33,6 @@ constexpr int SizerMargin = 8;
 constexpr int ButtonGap = 6;
 constexpr int SwatchWidth = 24;
 constexpr int MousePictureHeight = 32;
-
-// A mouse picture file beside the program (any format Qt reads, whatever
-// the extension), shown at most MousePictureHeight pixels high; null when it
-// is missing, and the chooser then draws its own.
-QPixmap mousePicture(const QString& path)
-{
-    QPixmap pixmap(path);
-    if (pixmap.height() > MousePictureHeight)
-        pixmap.setDevicePixelRatio(qreal(pixmap.height()) / MousePictureHeight);
-    return pixmap;
-}
 
 } // namespace
 
@@ -199,8 +189,9 @@ void PlayerWindow::startUp()
     const std::optional<std::uint8_t> stored = ReadLanguageFile(m_settingsFolder.toStdString());
     setLanguage(stored && *stored <= 2 ? *stored : 0);
     const QString folder = QString::fromStdString(m_puzzle.ProgramFolder);
-    m_kiezer->setMousePictures(mousePicture(folder + QStringLiteral("mouse1.dat")),
-                               mousePicture(folder + QStringLiteral("mouse2.dat")));
+    using platform::loadDataPicture;
+    m_kiezer->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
+                               loadDataPicture(folder + QStringLiteral("mouse2.dat"), MousePictureHeight));
     m_recent.readFile();
     m_recent.RefreshRecent();
     updateRecentMenu();

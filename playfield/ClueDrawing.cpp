@@ -70,6 +70,21 @@ void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2,
     }
 }
 
+void outlineCell(QPainter& painter, int x, int y, int cellSize, const QColor& colour, double pixel)
+{
+    const double s = cellSize;
+    const double x1 = x * s;
+    const double y1 = y * s;
+    drawThinLine(painter, x1, y1, x1 + s, y1, colour, pixel);
+    drawThinLine(painter, x1, y1 + s, x1 + s, y1 + s, colour, pixel);
+    drawThinLine(painter, x1, y1, x1, y1 + s, colour, pixel);
+    drawThinLine(painter, x1 + s, y1, x1 + s, y1 + s, colour, pixel);
+    if (x % 5 == 0)
+        fillBox(painter, x1, y1, x1 + 1, y1 + s, colour, pixel);
+    if (y % 5 == 0)
+        fillBox(painter, x1, y1, x1 + s, y1 + 1, colour, pixel);
+}
+
 void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzzle, const ClueTables& clues,
                      const GridPlacement& grid, const std::function<QColor(int)>& colourOf)
 {

@@ -46,6 +46,11 @@ void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, cons
 void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour,
                   double pixel);
 
+// Outline of cell (x, y) of a grid of `cellSize`-point cells in `colour`, with
+// a second unit of line at the left when x is a multiple of 5 and at the top
+// when y is.
+void outlineCell(QPainter& painter, int x, int y, int cellSize, const QColor& colour, double pixel);
+
 // Where the grid proper lies on a composed surface.
 struct GridPlacement {
     double gridLeft = 0; // points

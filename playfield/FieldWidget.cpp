@@ -48,14 +48,7 @@ void FieldWidget::paintCell(int x, int y, int cellSize, const QColor& fill)
     QPainter painter;
     picture().beginPoints(painter);
     fillBox(painter, x1, y1, x1 + s, y1 + s, fill, pixel);
-    drawThinLine(painter, x1, y1, x1 + s, y1, GridGrey, pixel);
-    drawThinLine(painter, x1, y1 + s, x1 + s, y1 + s, GridGrey, pixel);
-    drawThinLine(painter, x1, y1, x1, y1 + s, GridGrey, pixel);
-    drawThinLine(painter, x1 + s, y1, x1 + s, y1 + s, GridGrey, pixel);
-    if (x % 5 == 0)
-        fillBox(painter, x1, y1, x1 + 1, y1 + s, GridGrey, pixel);
-    if (y % 5 == 0)
-        fillBox(painter, x1, y1, x1 + s, y1 + 1, GridGrey, pixel);
+    outlineCell(painter, x, y, cellSize, GridGrey, pixel);
     painter.end();
     const double k = picture().pixelsPerPoint();
     update(QRectF(picture().origin() + QPointF(x1, y1) * k, QSizeF(s + 2, s + 2) * k).toAlignedRect());

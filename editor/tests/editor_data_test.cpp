@@ -7,6 +7,7 @@
 #include "core/PuzzleFile.h"
 #include "editor/ColorChooser.h"
 #include "editor/tests/EditorTestKit.h"
+#include "platform/DataPicture.h"
 
 using namespace gw;
 
@@ -36,7 +37,7 @@ private slots:
         // The marked button is red: on the left half of one picture, on the right half of the other.
         QVERIFY(redOnTheLeft("mouse1.dat") > 0);
         QVERIFY(redOnTheLeft("mouse2.dat") < 0);
-        QCOMPARE(editor::loadDataPicture(binFile("mouse1.dat"), 32).deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(platform::loadDataPicture(binFile("mouse1.dat"), 32).deviceIndependentSize(), QSizeF(32, 32));
         const QImage unmarked(binFile("hamworst.dat"));
         QVERIFY(unmarked.width() >= 32 && unmarked.pixelColor(1, 1) != QColor(Qt::white));
     }

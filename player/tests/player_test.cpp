@@ -1,0 +1,350 @@
+// The player as a person meets it: start-up and the settings files, loading,
+// Show errors and the solution window (a whole game: play_through_test.cpp).
+#include <QAction>
+#include <QCheckBox>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <cmath>
+
+#include "PlayerFixture.h"
+#include "editor/Form1.h"
+#include "player/SolutionWindow.h"
+#include "playfield/ColourChooser.h"
+
+using namespace gw;
+using namespace gw::test;
+using gw::platform::Answer;
+using gw::platform::Icon;
+
+namespace {
+
+const std::vector<std::string> Smile{"#...#", ".....", "#...#", ".###."};
+const std::vector<std::string> Flag{"RRR", "...", "BBB"};
+
+void expectOneMessage(PlayerFixture& f, const QString& text, const QString& title, Icon icon)
+{
+    QCOMPARE(f.fakes.messages.requests().size(), 1);
+    QCOMPARE(f.fakes.messages.requests()[0].text, text);
+    QCOMPARE(f.fakes.messages.requests()[0].title, title);
+    QCOMPARE(f.fakes.messages.requests()[0].icon, icon);
+}
+
+QPoint centreOf(int x, int y, int s) { return QPoint(x * s + s / 2, y * s + s / 2); }
+
+} // namespace
+
+class PlayerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { platform::testing::filterOffscreenNoise(); }
+
+    // --- Start-up and the settings files ---
+
+    // The window starts in the language of "lang.ini" without a puzzle, and
+    // Show errors then finds none.
+    void startsInTheLanguageOfLangIni_data()
+    {
+        QTest::addColumn<QByteArray>("langIni");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("errorsCaption");
+        QTest::addColumn<QString>("noErrorsTitle");
+        QTest::newRow("no lang.ini: English, no message") << QByteArray() << 0 << "Show &errors" << "No errors";
+        QTest::newRow("Dutch") << QByteArray(1, '\1') << 1 << "Toon &fouten" << "Geen fouten";
+        QTest::newRow("Italian") << QByteArray(1, '\2') << 2 << "Mostra gli &errori" << "Nessun errore";
+        QTest::newRow("corrupt byte falls back to English") << QByteArray(1, '\7') << 0 << "Show &errors" << "No errors";
+    }
+    void startsInTheLanguageOfLangIni()
+    {
+        QFETCH(QByteArray, langIni);
+        QFETCH(int, language);
+        QFETCH(QString, errorsCaption);
+        QFETCH(QString, noErrorsTitle);
+        PlayerFixture f;
+        if (!langIni.isEmpty())
+            f.write("lang.ini", langIni);
+        player::PlayerWindow& w = f.start();
+        QCOMPARE(int(f.puzzle.Language), language);
+        QVERIFY(w.languageAction(language)->isChecked());
+        QCOMPARE(w.cmdErrors()->text(), errorsCaption);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Gridwick Puzzler"));
+        QVERIFY(f.fakes.messages.requests().isEmpty());
+        QVERIFY(!w.hasPuzzle() && !w.picture1().isVisible());
+        QVERIFY(!w.cmdClear()->isEnabled() && !w.cmdOplossing()->isEnabled());
+        QCOMPARE(w.playFieldState().ButtonMark[0], 1);
+        QCOMPARE(w.playFieldState().ButtonMark[1], 2);
+        f.fakes.messages.answer(Answer::Ok);
+        QTest::mouseClick(w.cmdErrors(), Qt::LeftButton);
+        QCOMPARE(f.fakes.messages.requests().value(0).title, noErrorsTitle);
+        if (language == 0)
+            expectOneMessage(f, "No errors have been made yet.", "No errors", Icon::Information);
+    }
+
+    void makerAndPlayerShareSettingsFiles()
+    {
+        PlayerFixture f;
+        // The player opens a puzzle, switches to Dutch and exits.
+        QVERIFY(f.start().loadPuzzle(f.writePuzzle("cat.pbm", Smile)));
+        f.window->languageAction(1)->trigger();
+        QVERIFY(f.window->close());
+        {
+            // The maker in the same folder starts in Dutch with the player's
+            // file in its recent list (no thanks message: lang.ini exists),
+            // then opens another file and switches to Italian.
+            platform::testing::FakePlatform makerFakes;
+            makerFakes.printers.install({QStringLiteral("Office")}, QStringLiteral("Office"));
+            Puzzle makerPuzzle;
+            editor::Form1Setup setup;
+            setup.programFolder = setup.settingsFolder = QString::fromStdString(f.puzzle.ProgramFolder);
+            editor::Form1 maker(makerPuzzle, makerFakes.platform(), setup);
+            maker.start();
+            QVERIFY(makerFakes.messages.requests().isEmpty());
+            QCOMPARE(int(makerPuzzle.Language), 1);
+            QCOMPARE(maker.recentAction(0)->text(), QStringLiteral("&1 cat"));
+            maker.loadFile(f.writePuzzle("fish.ppm", Flag, true));
+            maker.languageAction(2)->trigger();
+            QVERIFY(maker.close());
+        }
+        // The player starts again: Italian, and the maker's file on top.
+        player::PlayerWindow& w = f.start();
+        QCOMPARE(int(f.puzzle.Language), 2);
+        QCOMPARE(w.recentAction(0)->text(), QStringLiteral("&1 fish"));
+        QCOMPARE(w.recentAction(1)->text(), QStringLiteral("&2 cat"));
+        QVERIFY(!w.recentAction(2)->isVisible());
+        // Reopening the older file from the menu moves it to the top.
+        w.recentAction(1)->trigger();
+        QCOMPARE(w.windowTitle(), QStringLiteral("cat - Gridwick Puzzler"));
+        QCOMPARE(w.recentAction(0)->text(), QStringLiteral("&1 cat"));
+        QVERIFY(f.fakes.messages.requests().isEmpty());
+    }
+
+    // --- Loading ---
+
+    void loadsPuzzleWithItsSwatches_data()
+    {
+        QTest::addColumn<bool>("color");
+        QTest::newRow("black and white shows three swatches") << false;
+        QTest::newRow("colour shows nine swatches") << true;
+    }
+    void loadsPuzzleWithItsSwatches()
+    {
+        QFETCH(bool, color);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle(color ? "flag.ppm" : "smile.pbm", color ? Flag : Smile, color)));
+        QVERIFY(f.fakes.messages.requests().isEmpty());
+        QCOMPARE(w.kiezerL().visibleSwatches(), color ? 9 : 3);
+        QCOMPARE(w.windowTitle(), QString(color ? "flag" : "smile") + " - Gridwick Puzzler");
+        QVERIFY(w.hasPuzzle() && w.picture1().isVisible());
+        QVERIFY(w.cmdClear()->isEnabled() && w.cmdOplossing()->isEnabled());
+        QCOMPARE(f.puzzle.ColorPuzzle, color);
+        // The clue panel fills the area left of Sizer and above SizerBottom.
+        QCoreApplication::processEvents();
+        QCOMPARE(w.picture1().width(), w.sizer()->x());
+        QCOMPARE(w.picture1().height(), w.sizerBottom()->y());
+        QVERIFY(!w.playArea()->horizontalScrollBar()->isVisible() && !w.playArea()->verticalScrollBar()->isVisible());
+        // Clues derived for the player: the flag's top row is red, the
+        // smile's bottom row is one run of 3.
+        if (color) {
+            QCOMPARE(w.clues().rowColor(0, 0), int(Red));
+        } else {
+            QCOMPARE(int(w.clues().RowClueCount[3]), 1);
+            QCOMPARE(w.clues().rowLength(3, 0), 3);
+        }
+        QVERIFY(!f.fakes.busy.busy());
+        QCOMPARE(f.fakes.busy.timesShown(), 1);
+    }
+
+    // After a puzzle with a wrong mark and its solution shown, a load that
+    // fails leaves no puzzle, no solution window and none of the old marks.
+    void failedLoadLeavesNoPlayablePuzzle_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title"); // empty: the file's path
+        QTest::newRow("51 wide") << "P1\n51 3\n" + QByteArray(153 * 2, ' ').replace("  ", "1 ")
+            << "The bitmap's width cannot be more than 50 pixels. This bitmap's width is 51 pixels." << "Bitmap too wide";
+        QTest::newRow("60 high") << "P1\n3 60\n" + QByteArray(180 * 2, ' ').replace("  ", "1 ")
+            << "The bitmap's height cannot be more than 50 pixels. This bitmap's height is 60 pixels." << "Bitmap too high";
+        QTest::newRow("not a bitmap") << QByteArray("P2\n3 3\n") << "This is not a valid PBM- or PPM-file." << "";
+        QTest::newRow("cut short") << QByteArray("P1\n3 2\n1 0 1\n0") << "An error has occured while opening this file." << "";
+        QTest::newRow("recent file vanished") << QByteArray() << "" << "";
+    }
+    void failedLoadLeavesNoPlayablePuzzle()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
+        w.playField().markCell(1, 1, 0);
+        QTest::mouseClick(w.cmdOplossing(), Qt::LeftButton);
+        QVERIFY(w.form2().isVisible());
+
+        if (bytes.isEmpty()) {
+            // A recent file that has vanished since loads nothing, without a message.
+            QVERIFY(QFile::remove(f.folder.filePath("smile.pbm")));
+            w.openRecent(0);
+            QVERIFY(f.fakes.messages.requests().isEmpty());
+        } else {
+            const QString path = f.write("bad.pbm", bytes);
+            f.fakes.messages.answer(Answer::Ok);
+            QVERIFY(!w.loadPuzzle(path));
+            expectOneMessage(f, text, title.isEmpty() ? path : title, Icon::Critical);
+        }
+        QVERIFY(!w.hasPuzzle() && !w.picture1().isVisible() && !w.form2().isVisible());
+        QVERIFY(!w.cmdClear()->isEnabled() && !w.cmdOplossing()->isEnabled() && w.cmdErrors()->isEnabled());
+        for (int i = 0; i < CellCount; ++i) {
+            QCOMPARE(int(w.cellStates().CellState[std::size_t(i)]), 0);
+            if (text.contains("50 pixels")) // refused for its size: a white grid
+                QCOMPARE(int(f.puzzle.Cells[std::size_t(i)]), int(White));
+        }
+        f.fakes.messages.answer(Answer::Ok);
+        w.showErrors();
+        QCOMPARE(f.fakes.messages.texts().last(), QStringLiteral("No errors have been made yet."));
+    }
+
+    // --- Show errors ---
+
+    void showErrorsDotsWrongMarksOnField_data()
+    {
+        QTest::addColumn<QSize>("windowSize");
+        QTest::addColumn<int>("dot");
+        QTest::newRow("small cells, smallest dot") << QSize(250, 220) << 5;
+        QTest::newRow("large cells") << QSize(1200, 900) << 50;
+    }
+    void showErrorsDotsWrongMarksOnField()
+    {
+        QFETCH(QSize, windowSize);
+        QFETCH(int, dot);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start(windowSize);
+        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
+        w.playField().markCell(1, 0, 0); // right, though incomplete: no error
+        f.fakes.messages.answer(Answer::Ok);
+        QTest::mouseClick(w.cmdErrors(), Qt::LeftButton);
+        QCOMPARE(f.fakes.messages.texts(), QStringList{QStringLiteral("No errors have been made yet.")});
+
+        w.playField().markCell(1, 1, 0); // black on white: wrong
+        w.playField().markCell(2, 1, 2); // white on white: right
+        QTest::mouseClick(w.cmdErrors(), Qt::LeftButton);
+        QCOMPARE(f.fakes.messages.requests().size(), 1); // no message when there are errors
+        const QImage& field = w.picture1().field().picture().image();
+        const QPoint wrong = f.cellCentre(1, 0);
+        QCOMPARE(field.pixel(wrong), Orange);
+        QCOMPARE(dotWidth(field, wrong, false), dot - 2);
+        QCOMPARE(dotWidth(field, wrong, true), dot);
+        QCOMPARE(field.pixel(f.cellCentre(0, 0)), qRgb(0, 0, 0));
+        QCOMPARE(field.pixel(f.cellCentre(1, 2)), qRgb(255, 255, 255));
+        // The grid was drawn a shade darker; painting the cell again removes
+        // its dot and gives it back its normal outline.
+        const PointImage& picture = w.picture1().field().picture();
+        const double s = w.playFieldState().TestCellSize;
+        const QPointF leftEdge = picture.origin() + QPointF(s, 0.5 * s) * picture.pixelsPerPoint();
+        const QPoint edge(int(std::floor(leftEdge.x() + 1e-6)), int(std::floor(leftEdge.y() + 1e-6)));
+        QCOMPARE(field.pixel(edge), qRgb(32, 32, 32));
+        w.playField().markCell(2, 1, 0);
+        QCOMPARE(field.pixel(wrong), qRgb(255, 255, 255));
+        QCOMPARE(field.pixel(edge), qRgb(64, 64, 64));
+    }
+
+    // --- The solution window ---
+
+    void solutionDotsFollowMarksAndCheckBoxes_data()
+    {
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<bool>("showErrors");
+        QTest::addColumn<bool>("showUncompleted");
+        // Centre of each cell: 'O' orange dot, 'L' light grey dot, or the
+        // solution colour ('#', '.', 'R').
+        QTest::addColumn<QString>("centres");
+        QTest::addColumn<int>("cellSize");
+        QTest::addColumn<int>("dot"); // half the cell, halves to even, at least 5 pixels
+        QTest::newRow("nothing marked, both boxes") << "___" << true << true << "LLL" << 10 << 5;
+        QTest::newRow("nothing marked, uncompleted cleared") << "___" << true << false << "#.R" << 12 << 6;
+        QTest::newRow("wrong marks, both boxes, 5.5 to even") << ".#_" << true << true << "OOL" << 11 << 6;
+        QTest::newRow("wrong marks, errors cleared, 5-pixel minimum") << ".#_" << false << true << "#.L" << 6 << 5;
+        QTest::newRow("right but incomplete") << "#._" << true << true << "#.L" << 30 << 15;
+        QTest::newRow("colour on white, white on red, 6.5 to even") << "_R." << true << true << "LOO" << 13 << 6;
+        QTest::newRow("solved, both boxes") << "#.R" << true << true << "#.R" << 12 << 6;
+        QTest::newRow("solved, no boxes") << "#.R" << false << false << "#.R" << 12 << 6;
+    }
+    void solutionDotsFollowMarksAndCheckBoxes()
+    {
+        QFETCH(QString, marks);
+        QFETCH(bool, showErrors);
+        QFETCH(bool, showUncompleted);
+        QFETCH(QString, centres);
+        QFETCH(int, cellSize);
+        QFETCH(int, dot);
+        const Puzzle puzzle = puzzleFromRows({"#.R"}, true);
+        const player::CellStateArray states = statesFromRows({marks.toStdString()});
+        player::SolutionWindow form2(puzzle, states, QString(), 1.0);
+        form2.chkFouten()->setChecked(showErrors);
+        form2.chkOntbreken()->setChecked(showUncompleted);
+        form2.showSolution(cellSize);
+        const QImage& picture = form2.picture();
+        QCOMPARE(picture.size(), QSize(3 * cellSize + 3, cellSize + 3));
+        const QHash<QChar, QRgb> colours{{u'O', Orange}, {u'L', LightGrey}, {u'#', qRgb(0, 0, 0)},
+                                         {u'.', qRgb(255, 255, 255)}, {u'R', qRgb(255, 0, 0)}};
+        for (int x = 0; x < 3; ++x) {
+            const QPoint centre = centreOf(x, 0, cellSize);
+            QCOMPARE(picture.pixel(centre), colours[centres[x]]);
+            if (centres[x] == u'O' || centres[x] == u'L') {
+                QCOMPARE(dotWidth(picture, centre, false), dot - 2);
+                QCOMPARE(dotWidth(picture, centre, true), dot);
+            }
+        }
+        // The dark grey background shows beyond the field.
+        QCOMPARE(picture.pixel(picture.width() - 1, picture.height() - 1), qRgb(64, 64, 64));
+    }
+
+    void giveSolutionShowsSnapshotOfTheMarksUntilClosing()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("flag.ppm", Flag, true)));
+        w.playField().markCell(1, 0, 0); // black on red: wrong
+        QTest::mouseClick(w.cmdOplossing(), Qt::LeftButton);
+        player::SolutionWindow& form2 = w.form2();
+        QVERIFY(form2.isVisible());
+        QCOMPARE(form2.windowTitle(), QStringLiteral("flag - the solution"));
+        QCOMPARE(form2.cellSize(), int(w.playFieldState().TestCellSize));
+        const double k = form2.cellSize() * form2.logicalDpiX() / 72.0;
+        auto centre = [&](int x, int y) { return QPointF((x + 0.5) * k, (y + 0.5) * k).toPoint(); };
+        QCOMPARE(form2.picture().pixel(centre(0, 0)), Orange);
+        QCOMPARE(form2.picture().pixel(centre(1, 0)), LightGrey);
+        // New marks show only with the next redraw, which a click on a check
+        // box makes at once.
+        w.playField().markCell(1, 1, 0);
+        QCOMPARE(form2.picture().pixel(centre(1, 0)), LightGrey);
+        QTest::mouseClick(form2.chkOntbreken(), Qt::LeftButton);
+        QCOMPARE(form2.picture().pixel(centre(2, 0)), qRgb(255, 0, 0));
+        QCOMPARE(form2.picture().pixel(centre(1, 0)), Orange);
+        // Looking at the solution does not spoil the solved message.
+        QVERIFY(!w.playFieldState().SolvedShown && w.hasPuzzle());
+        // Closing it or OK only hides it; loading another puzzle hides it too,
+        // and its check boxes keep their values.
+        QVERIFY(!form2.close() && !form2.isVisible());
+        w.giveSolution();
+        QTest::mouseClick(form2.cmdOK(), Qt::LeftButton);
+        QVERIFY(!form2.isVisible());
+        w.giveSolution();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
+        QVERIFY(!form2.isVisible());
+        QVERIFY(!form2.chkOntbreken()->isChecked());
+        // It closes for good with the main window.
+        w.giveSolution();
+        QVERIFY(w.close());
+        QCOMPARE(w.tag(), QStringLiteral("CLOSE"));
+        QVERIFY(!form2.isVisible());
+    }
+};
+
+QTEST_MAIN(PlayerTest)
+#include "player_test.moc"
