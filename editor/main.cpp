@@ -1,8 +1,8 @@
 // gridwick, the puzzle maker: builds the objects and runs the event loop.
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
+#include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "editor/Form1.h"
 #include "platform/QtPlatform.h"
@@ -16,9 +16,8 @@ int main(int argc, char* argv[]) {
     gw::Puzzle puzzle;
     gw::platform::QtPlatform platform;
     gw::editor::Form1Setup setup;
-    setup.programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    if (!setup.programFolder.endsWith(QDir::separator()))
-        setup.programFolder += QDir::separator();
+    setup.programFolder = QString::fromStdString(
+        gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
     setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
 
     gw::editor::Form1 form(puzzle, platform.platform(), setup);
