@@ -73,10 +73,7 @@ private:
 
 inline std::string repeat(const std::string& s, int times)
 {
-    std::string result;
-    while (times-- > 0)
-        result += s;
-    return result;
+    return times > 0 ? s + repeat(s, times - 1) : std::string();
 }
 
 inline void writeFile(const std::string& path, const std::string& bytes)

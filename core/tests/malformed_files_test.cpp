@@ -49,10 +49,8 @@ TEST_P(MalformedFile, EndsWithDefiniteStatus)
             if (r.status != TooLarge)
                 EXPECT_EQ(r.messages.back().title, "bad.pbm");
         }
-        EXPECT_GE(p.PuzzleWidth, 1);
-        EXPECT_LE(p.PuzzleWidth, 50);
-        EXPECT_GE(p.PuzzleHeight, 1);
-        EXPECT_LE(p.PuzzleHeight, 50);
+        for (int side : {p.PuzzleWidth, p.PuzzleHeight})
+            EXPECT_TRUE(side >= 1 && side <= 50) << side;
         for (std::uint8_t cell : p.Cells)
             ASSERT_LT(cell, gw::PaletteSize);
         EXPECT_FALSE(p.PuzzleChanged);
@@ -65,31 +63,19 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"Empty", "", NotValid, NotValid},
         MalformedCase{"OneByte", "P", NotValid, NotValid},
         MalformedCase{"LowerCaseMagic", "p4 1 1\n\x80", NotValid, NotValid},
-        MalformedCase{"GreyMapMagic", "P5\n1 1\n255\n\x00", NotValid, NotValid},
-        MalformedCase{"PamMagic", "P7\nWIDTH 1\n", NotValid, NotValid},
-        MalformedCase{"MagicOnly", "P4", ReadError, ReadError},
         MalformedCase{"EndOfDataAfterWidth", "P4\n10", ReadError, ReadError},
-        MalformedCase{"EndOfDataBeforeMaximum", "P6\n3 3\n", ReadError, ReadError},
         MalformedCase{"EndOfDataInCommentBeforeWidth", "P4\n# title without end", ReadError, ReadError},
-        MalformedCase{"EndOfDataInCommentAfterHeight", "P1 2 2 # no pixels", ReadError, ReadError},
         MalformedCase{"EndOfDataInCommentBetweenPixels", "P1 2 1 1 # only one", ReadError, ReadError},
         MalformedCase{"TwentyDigitWidth", "P4\n99999999999999999999 2\n", ReadError, ReadError},
         MalformedCase{"TwentyDigitPixel", "P1 1 1 12345678901234567890\n", ReadError, ReadError},
         MalformedCase{"PlayerNumbersAre16Bit", "P1 1 1 40000\n", Loaded, ReadError},
-        MalformedCase{"PlayerWidthOver16Bit", "P4 40000 1\n", ReadError, ReadError},
         MalformedCase{"WidthZero", "P4\n0 5\n", ReadError, ReadError},
-        MalformedCase{"HeightZero", "P1\n5 0\n", ReadError, ReadError},
         MalformedCase{"ColourSizeZero", "P3 0 0 1\n", ReadError, ReadError},
         MalformedCase{"ShortP4Raster", "P4\n10 2\n\x80\x40\xff", ReadError, ReadError},
         MalformedCase{"ShortP6Raster", "P6\n2 2\n1\n" + std::string(11, '\x01'), ReadError, ReadError},
-        MalformedCase{"ShortP1Raster", "P1\n3 2\n1 0 1\n0 1\n", ReadError, ReadError},
-        MalformedCase{"ShortP3Raster", "P3\n1 1\n1\n1 1\n", ReadError, ReadError},
-        MalformedCase{"NoRasterAfterHeader", "P4 8 8\n", ReadError, ReadError},
         MalformedCase{"HugeSizeShortData", "P6 2147483647 2147483647 255\n" + std::string(100, 'x'), ReadError, ReadError},
         MalformedCase{"TooLargeForPlayer", "P4 64 64\n" + std::string(8 * 64, '\0'), Loaded, TooLarge},
         MalformedCase{"JunkAfterMagic", "P4" + Junk, ReadError, ReadError},
         MalformedCase{"JunkOnly", Junk, NotValid, NotValid},
-        MalformedCase{"ZeroBytes", std::string(32, '\0'), NotValid, NotValid},
-        MalformedCase{"LastNumberEndsAtEndOfData", "P1 3 1 1 0 1", Loaded, Loaded},
         MalformedCase{"MaximumZero", "P3 1 1 0 5 5 5", Loaded, Loaded}),
     [](const auto& info) { return std::string(info.param.name); });
