@@ -44,8 +44,9 @@ TEST(TelHokjes, EveryLineOfThePuzzle)
             p.cell(49, 49) = gw::Black; // outside the puzzle: never counted
         gw::ClueTables c;
         gw::DerivePlayerClues(p, c);
-        if (outside)
+        if (outside) {
             EXPECT_EQ(clueOf(c, true, 49) + clueOf(c, false, 49) + std::to_string(c.columnColor(49, 0)), "--1");
+        }
         for (int y = 0; y < p.PuzzleHeight; ++y)
             EXPECT_EQ(clueOf(c, true, y), t.rowClues[static_cast<std::size_t>(y)]) << "row " << y;
         for (std::size_t x = 0; x < t.columnClues.size(); ++x)

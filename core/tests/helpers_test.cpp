@@ -26,7 +26,7 @@ TEST(Paths, NamesFromPaths)
         EXPECT_EQ(gw::withoutLastExtension(c[0]), c[1]) << c[0];
     EXPECT_EQ(gw::puzzleNameFromPath("/home/u.v/README"), "README");
     EXPECT_EQ(gw::puzzleNameFromPath("/home/u.v/dog.ppm"), "dog");
-    for (const std::string& folder : {"/opt/gw", "/opt/gw" + sep})
+    for (const std::string& folder : {std::string("/opt/gw"), "/opt/gw" + sep})
         EXPECT_EQ(gw::withTrailingSeparator(folder), "/opt/gw" + sep);
     EXPECT_EQ(gw::withTrailingSeparator(""), "");
 }

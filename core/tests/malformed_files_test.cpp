@@ -46,8 +46,9 @@ TEST_P(MalformedFile, EndsWithDefiniteStatus)
         if (!r.loaded()) { // a failure always ends with a critical message
             ASSERT_FALSE(r.messages.empty());
             EXPECT_EQ(r.messages.back().icon, gw::MessageIcon::Critical);
-            if (r.status != TooLarge)
+            if (r.status != TooLarge) {
                 EXPECT_EQ(r.messages.back().title, "bad.pbm");
+            }
         }
         for (int side : {p.PuzzleWidth, p.PuzzleHeight})
             EXPECT_TRUE(side >= 1 && side <= 50) << side;

@@ -44,7 +44,7 @@ TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < width; ++x)
             p.cell(x, y) = color ? static_cast<std::uint8_t>((x + 3 * y) % gw::PaletteSize)
-                                   : ((x * 7 + y * 3) % 5 < 2 ? gw::Black : gw::White);
+                                   : static_cast<std::uint8_t>((x * 7 + y * 3) % 5 < 2 ? gw::Black : gw::White);
     ASSERT_TRUE(gw::SavePbm(p, dir.file("ours.pnm")).ok);
     ASSERT_TRUE(run("pnmtopnm ours.pnm > raw.pnm"));
     const std::string ours = gwtest::readFile(dir.file("ours.pnm"));

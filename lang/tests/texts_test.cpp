@@ -129,8 +129,9 @@ TEST(Texts, FiltersHaveTheSameEntriesInEveryLanguage)
             ASSERT_EQ(entries[lang].size(), entries[0].size()) << name << " language " << lang;
             for (std::size_t i = 0; i < entries[0].size(); ++i) {
                 EXPECT_FALSE(entries[lang][i].empty()) << name << " entry " << i;
-                if (i % 2 == 1)
+                if (i % 2 == 1) {
                     EXPECT_EQ(entries[lang][i], entries[0][i]) << name << " pattern " << i;
+                }
             }
         }
     }
@@ -140,9 +141,10 @@ TEST(Texts, CaptionsAndColourNames)
 {
     for (const auto& entry : allTexts()) { // one accelerator per menu item
         const std::string name = entry.name;
-        if (name.rfind("Form1_MM", 0) == 0 || name.rfind("Player_MM", 0) == 0)
+        if (name.rfind("Form1_MM", 0) == 0 || name.rfind("Player_MM", 0) == 0) {
             for (const std::string v : {entry.text->en, entry.text->nl, entry.text->it})
                 EXPECT_EQ(std::count(v.begin(), v.end(), '&'), 1) << name << ": " << v;
+        }
     }
     for (const gw::Text* t : {&Form1_MMenglish, &Form1_MMnederlands, &Form1_MMitaliano}) // never translated
         EXPECT_TRUE(version(*t, 1) == t->en && version(*t, 2) == t->en) << t->en;
