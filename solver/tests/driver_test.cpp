@@ -62,13 +62,7 @@ struct TestRun {
 // limit.
 gw::Puzzle mirroredBlocks()
 {
-    std::string top;
-    std::string bottom;
-    for (int x = 0; x < 50; ++x) {
-        top += x % 3 == 0 ? '#' : '.';
-        bottom += x % 3 == 1 ? '#' : '.';
-    }
-    return gw::testing::puzzleFromRows({top, bottom});
+    return gw::testing::puzzleFromRows({gwtest::repeat("#..", 16) + "#.", gwtest::repeat(".#.", 16) + ".#"});
 }
 
 // Needs two sweeps; its first sweep's completion cycles set no cell.
@@ -233,7 +227,7 @@ TEST(Driver, RepeatedStateBeforeARegenerationEndsTheTestAsLimitsExhausted)
     EXPECT_EQ(run.observer.outcomes, Outcomes{TestOutcome::LimitsExhausted});
     EXPECT_EQ(run.last(2)[0], "status finished 0");
     // Every white column is known; no block cell is.
-    EXPECT_EQ(run.rows()[0], "??.??.??.??.??.??.??.??.??.??.??.??.??.??.??.??.??");
+    EXPECT_EQ(run.rows()[0], gwtest::repeat("??.", 16) + "??");
     EXPECT_GE(run.driver.regenerations(), 11); // until the try limit reached its cap
 }
 

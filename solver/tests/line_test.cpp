@@ -179,13 +179,13 @@ TEST(Line, Scripts)
 {
     struct Case {
         const char* name;
-        const char* solution;
-        const char* known;
+        std::string solution;
+        std::string known;
         const char* script;
     };
-    const char* TwoSingles = "#.#...............................................";
-    const char* ThreeSingles = "#.#..............................................#";
-    const char* ThreeSinglesKnown = "#????????????????????????????????????????????????#";
+    const std::string TwoSingles = "#.#" + gwtest::repeat(".", 47);
+    const std::string ThreeSingles = "#.#" + gwtest::repeat(".", 46) + "#";
+    const std::string ThreeSinglesKnown = "#" + gwtest::repeat("?", 48) + "#";
     const Case cases[] = {
         // Enumeration order; nothing is set after it, so the garbage
         // collection keeps every placement.
