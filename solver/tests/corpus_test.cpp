@@ -18,9 +18,7 @@ TEST(Corpus, EveryPuzzleAgreesWithTheIndependentLineSolver)
         GTEST_SKIP() << "no puzzle corpus at " << folder;
     std::string name, width, height, lineSolved, unique;
     std::getline(verdicts, name); // header: file width height colours line_solved unique
-    int colours = 0;
-    int puzzles = 0;
-    int limits = 0;
+    int colours = 0, puzzles = 0, limits = 0;
     while (verdicts >> name >> width >> height >> colours >> lineSolved >> unique) {
         SCOPED_TRACE(name);
         ++puzzles;
