@@ -60,8 +60,7 @@ private slots:
         QTest::mouseClick(&grid, Qt::MiddleButton, {}, QPoint(5 * 16 + 8, 6 * 16 + 8));
         QCOMPARE(maker.form->positionText(), QStringLiteral(" 6, 7")); // the middle button only shows where
         QVERIFY(!maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->statusText(),
-                 QStringLiteral("Welcome to Gridwick Puzzle Maker, the program to create Japanese Puzzles."));
+        QCOMPARE(maker.form->statusText(), Welcome);
         QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
         maker.form->setStatus("kept");
         QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
@@ -115,7 +114,6 @@ private slots:
         QCOMPARE(maker.puzzle.ButtonColor[0], Green);
         maker.form->drawCell(2, 0, 0);
         QCOMPARE(maker.puzzle.cell(0, 0), Red);
-        // Dragging along the strip moves the choice.
         QTest::mousePress(&strip, Qt::RightButton, {}, QPoint(sw / 2, sw + sw / 2));
         QTest::mouseMove(&strip, QPoint(sw / 2, 3 * sw));
         QTest::mouseMove(&strip, QPoint(sw / 2, 4 * sw + sw / 2));
@@ -240,7 +238,6 @@ private slots:
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), size);
         QCOMPARE(maker.form->statusText(), status);
         QVERIFY(maker.puzzle.PuzzleChanged);
-        // Grid and preview show the new picture.
         const double z = maker.form->GridZoom();
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
