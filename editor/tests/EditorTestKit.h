@@ -15,6 +15,10 @@ namespace gw::editor::testing {
 using platform::Answer;
 using platform::testing::DialogKind;
 
+// The status bar's text after a start in English.
+inline const QString Welcome =
+    QStringLiteral("Welcome to Gridwick Puzzle Maker, the program to create Japanese Puzzles.");
+
 // Rows of cells, one character a cell: "." white, "#" black, R red, B blue,
 // Y yellow, G green, M magenta, A aqua. Sets the size to the drawing's and
 // leaves every other cell white.

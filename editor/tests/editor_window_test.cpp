@@ -19,7 +19,6 @@ using namespace gw::editor;
 using namespace gw::editor::testing;
 
 namespace {
-const QString Welcome = QStringLiteral("Welcome to Gridwick Puzzle Maker, the program to create Japanese Puzzles.");
 const QString SaveFirst = QStringLiteral("question YesNoCancel | First save? | First save the current puzzle?");
 } // namespace
 

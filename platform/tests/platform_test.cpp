@@ -1,5 +1,5 @@
 // The platform layer: unit conversions, filter lists, digit boxes, the Qt
-// dialogs driven from a timer, and the scripted fakes the other tests rely on.
+// dialogs driven from a timer, and where the settings are kept.
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
@@ -106,7 +106,6 @@ private slots:
         QCOMPARE(qtNameFilter(parsed[index]), qtFilter);
         QCOMPARE(defaultSuffix(parsed[index]), suffix);
     }
-    void emptyFilterHasNoEntries() { QVERIFY(parseFilter(QString()).isEmpty()); }
 
     // ---- digit boxes -------------------------------------------------------
     void digitBoxesRefuseEverythingButDigits() {
@@ -218,32 +217,6 @@ private slots:
             QSKIP("this user may write into a read-only folder (root)");
         QCOMPARE(chosen, user.path() + "/Gridwick/");
         QVERIFY(QFileInfo(chosen).isDir());
-    }
-
-    // ---- the fakes, which every window test leans on -----------------------
-    void unscriptedMessageFailsTheTest() {
-        FakePlatform fake;
-        QEXPECT_FAIL("", "a message nobody scripted must fail the test", Continue);
-        const Answer answer = fake.platform().messages.show("surprise", "T", Icon::Critical, Buttons::YesNo);
-        QCOMPARE(answer, Answer::No);
-        QCOMPARE(fake.messages.requests().size(), 1);
-    }
-
-    void fileDialogOfTheWrongKindFailsTheTest() {
-        FakePlatform fake;
-        fake.files.answerOpen(QStringLiteral("/tmp/a.pbm"));
-        QEXPECT_FAIL("", "a save dialog where an open dialog was scripted", Continue);
-        const FileDialogResult result = fake.platform().files.save(FileDialogRequest{});
-        QVERIFY(!result.accepted);
-    }
-
-    void fakeDocumentsFailForMissingFiles() {
-        FakePlatform fake;
-        QVERIFY(!fake.documents.open(QStringLiteral("/nonexistent/helpnl.pdf")));
-        QVERIFY(fake.documents.open(QStringLiteral("https://example.org/")));
-        fake.documents.failAll(true);
-        QVERIFY(!fake.documents.open(QStringLiteral("https://example.org/")));
-        QCOMPARE(fake.documents.opened().size(), 3);
     }
 };
 
