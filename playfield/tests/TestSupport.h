@@ -4,25 +4,18 @@
 #include <initializer_list>
 #include <vector>
 #include <string>
+#include <string_view>
 
 #include "core/Palette.h"
 #include "core/Puzzle.h"
 
 namespace gw::test {
 
-// '.' white, '#' black, 'R' red, 'B' blue, 'Y' yellow, 'G' green, 'M' magenta, 'A' aqua.
+// '#' black, 'R' red, 'B' blue, 'Y' yellow, 'G' green, 'M' magenta, 'A' aqua; anything else white.
 inline std::uint8_t cellFromChar(char c)
 {
-    switch (c) {
-    case '#': return Black;
-    case 'R': return Red;
-    case 'B': return Blue;
-    case 'Y': return Yellow;
-    case 'G': return Green;
-    case 'M': return Magenta;
-    case 'A': return Aqua;
-    default: return White;
-    }
+    const std::size_t i = std::string_view("#.RBYGMA").find(c);
+    return i == std::string_view::npos ? White : static_cast<std::uint8_t>(i);
 }
 
 template <typename Rows>

@@ -73,8 +73,6 @@ class PrintTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
-    void thickRulesEveryFiveAndAtTheEdge_data();
-    void thickRulesEveryFiveAndAtTheEdge();
     void clueNumbers_data();
     void clueNumbers();
     void clueFontAndCellSize_data();
@@ -92,31 +90,6 @@ private slots:
     void failedPrintShowsAMessage();
     void pdfExportWritesThePageWithoutAPrinter();
 };
-
-void PrintTest::thickRulesEveryFiveAndAtTheEdge_data()
-{
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<QString>("thick");
-    QTest::newRow("5 wide: edges only") << "#####/....." << "T....T";
-    QTest::newRow("12 wide: 0, 5, 10 and 12") << "############/............" << "T....T....T.T";
-}
-
-void PrintTest::thickRulesEveryFiveAndAtTheEdge()
-{
-    QFETCH(QString, rows);
-    QFETCH(QString, thick);
-    // A low page: the height limits the cells, so the block fits the width.
-    const Canvas c(test::puzzleFromText(rows.toStdString()), plain(), PageMode::Preview, QSizeF(594, 200));
-    QString seen;
-    const int y = qRound((c.layout.gridTop + 0.5 * c.layout.cellSize) * Ppp);
-    for (int x = qRound(c.layout.gridLeft * Ppp) - 1, run = 0; x <= c.image().width(); ++x) {
-        const bool black = x < c.image().width() && c.image().pixelColor(x, y) == QColor(Qt::black);
-        if (!black && run > 0)
-            seen += run >= 2 ? QLatin1Char('T') : QLatin1Char('.');
-        run = black ? run + 1 : 0;
-    }
-    QCOMPARE(seen, thick);
-}
 
 void PrintTest::clueNumbers_data()
 {

@@ -83,7 +83,6 @@ void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
 void TestWindowTest::openingAgainGivesAFreshField()
 {
     Maker m(Frame);
-    m.test.KiezerL->choose(1, 4); // beyond the three swatches of black and white: ignored
     m.test.KiezerL->choose(2, 1);
     m.mark(1, 1, 0);
     m.mark(2, 0, 0);
