@@ -15,7 +15,7 @@ namespace gw::test {
 inline std::uint8_t cellFromChar(char c)
 {
     const std::size_t i = std::string_view("#.RBYGMA").find(c);
-    return i == std::string_view::npos ? White : static_cast<std::uint8_t>(i);
+    return i == std::string_view::npos ? static_cast<std::uint8_t>(White) : static_cast<std::uint8_t>(i);
 }
 
 template <typename Rows>
