@@ -11,6 +11,7 @@
 #include "editor/PuzzleOps.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
+#include "platform/SecondaryWindow.h"
 
 namespace gw::editor {
 
@@ -101,12 +102,7 @@ void GrootteForm::ok() {
 }
 
 void GrootteForm::closeEvent(QCloseEvent* event) {
-    if (m_mainClosing) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
+    platform::closeOrHide(*this, *event, m_mainClosing);
 }
 
 } // namespace gw::editor

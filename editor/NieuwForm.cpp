@@ -14,6 +14,7 @@
 #include "editor/GrootteForm.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
+#include "platform/SecondaryWindow.h"
 
 namespace gw::editor {
 
@@ -94,13 +95,8 @@ void NieuwForm::ok() {
 }
 
 void NieuwForm::closeEvent(QCloseEvent* event) {
-    if (m_mainClosing) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
-    emit cancelled();
+    if (!platform::closeOrHide(*this, *event, m_mainClosing))
+        emit cancelled();
 }
 
 } // namespace gw::editor

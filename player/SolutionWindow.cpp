@@ -11,6 +11,7 @@
 #include "core/Palette.h"
 #include "lang/Texts.h"
 #include "player/Choose.h"
+#include "platform/SecondaryWindow.h"
 
 namespace gw::player {
 
@@ -142,12 +143,7 @@ void SolutionWindow::TekenOplossingHokjes()
 
 void SolutionWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_mainTag == QLatin1String("CLOSE")) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
+    platform::closeOrHide(*this, *event, m_mainTag == QLatin1String("CLOSE"));
 }
 
 } // namespace gw::player

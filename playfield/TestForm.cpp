@@ -17,6 +17,7 @@
 #include "core/Palette.h"
 #include "lang/Texts.h"
 #include "platform/Units.h"
+#include "platform/SecondaryWindow.h"
 
 namespace gw {
 
@@ -303,12 +304,7 @@ void TestForm::closeEvent(QCloseEvent* event)
     m_driver->requestStop();
     if (testRunning())
         stopTest();
-    if (m_programClosing) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
+    platform::closeOrHide(*this, *event, m_programClosing);
 }
 
 bool TestForm::eventFilter(QObject* watched, QEvent* event)

@@ -24,6 +24,7 @@
 #include "platform/Units.h"
 #include "playfield/CluePanel.h"
 #include "lang/Texts.h"
+#include "platform/SecondaryWindow.h"
 
 namespace gw {
 
@@ -500,12 +501,7 @@ void PrintFormX::cancel()
 
 void PrintFormX::closeEvent(QCloseEvent* event)
 {
-    if (m_programClosing) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
+    platform::closeOrHide(*this, *event, m_programClosing);
 }
 
 void PrintFormX::showEvent(QShowEvent* event)
