@@ -17,6 +17,13 @@ namespace gwtest {
 
 inline constexpr const char* CellLetters = "#.RBYGMA";
 
+// The palette index a letter stands for; any other character is white.
+inline std::uint8_t cellFromChar(char c)
+{
+    const std::size_t i = std::string(CellLetters).find(c);
+    return i == std::string::npos ? static_cast<std::uint8_t>(gw::White) : static_cast<std::uint8_t>(i);
+}
+
 // A puzzle whose size and cells are the given rows (all of one length).
 inline gw::Puzzle puzzleFromRows(const std::vector<std::string>& rows, bool color = false)
 {
@@ -26,8 +33,7 @@ inline gw::Puzzle puzzleFromRows(const std::vector<std::string>& rows, bool colo
     p.PuzzleWidth = static_cast<std::int16_t>(rows[0].size());
     for (std::size_t y = 0; y < rows.size(); ++y)
         for (std::size_t x = 0; x < rows[y].size(); ++x)
-            p.cell(static_cast<int>(x), static_cast<int>(y)) =
-                static_cast<std::uint8_t>(std::string(CellLetters).find(rows[y][x]));
+            p.cell(static_cast<int>(x), static_cast<int>(y)) = cellFromChar(rows[y][x]);
     return p;
 }
 

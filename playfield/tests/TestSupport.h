@@ -4,34 +4,19 @@
 #include <initializer_list>
 #include <vector>
 #include <string>
-#include <string_view>
 
 #include "core/Palette.h"
 #include "core/Puzzle.h"
+#include "core/tests/TestSupport.h"
 
 namespace gw::test {
 
-// '#' black, 'R' red, 'B' blue, 'Y' yellow, 'G' green, 'M' magenta, 'A' aqua; anything else white.
-inline std::uint8_t cellFromChar(char c)
-{
-    const std::size_t i = std::string_view("#.RBYGMA").find(c);
-    return i == std::string_view::npos ? static_cast<std::uint8_t>(White) : static_cast<std::uint8_t>(i);
-}
+using gwtest::cellFromChar;
 
 template <typename Rows>
 Puzzle puzzleFromRowList(const Rows& rows, bool colour = false)
 {
-    Puzzle p;
-    p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
-    p.PuzzleWidth = static_cast<std::int16_t>(rows.begin()->size());
-    p.ColorPuzzle = colour;
-    int y = 0;
-    for (const std::string& row : rows) {
-        for (int x = 0; x < static_cast<int>(row.size()); ++x)
-            p.cell(x, y) = cellFromChar(row[static_cast<std::size_t>(x)]);
-        ++y;
-    }
-    return p;
+    return gwtest::puzzleFromRows(std::vector<std::string>(rows.begin(), rows.end()), colour);
 }
 
 inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colour = false)
