@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "platform/testing/FakePlatform.h"
-#include "playfield/TestForm.h"
+#include "playfield/TestWindow.h"
 #include "print/PageSurface.h"
-#include "print/PrintFormX.h"
+#include "print/PrintDialog.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ struct Windows {
     gw::platform::Platform platform{fake.platform()};
     gw::Puzzle puzzle = colourPuzzle();
     gw::ClueTables clues;
-    gw::PrintFormX print{puzzle, clues, platform};
-    gw::TestForm test{puzzle, clues, platform,
+    gw::PrintDialog print{puzzle, clues, platform};
+    gw::TestWindow test{puzzle, clues, platform,
                       [this](gw::CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
 };
 
@@ -51,7 +51,7 @@ void BM_ComposePage50x50Colour(benchmark::State& state)
 {
     const gw::Puzzle puzzle = colourPuzzle();
     gw::ClueTables clues;
-    gw::TelHokjes(puzzle, clues);
+    gw::deriveClues(puzzle, clues);
     gw::PointImage canvas;
     gw::PageOptions options;
     options.title = QStringLiteral("Blocks");
@@ -65,15 +65,15 @@ BENCHMARK(BM_ComposePage50x50Colour)->Unit(benchmark::kMillisecond);
 void BM_TestWindowTick(benchmark::State& state)
 {
     Windows w;
-    w.test.ToonTestForm();
+    w.test.open();
     w.test.startTest();
-    w.test.TimerNieuw->stop(); // the benchmark ticks itself
+    w.test.stepTimer->stop(); // the benchmark ticks itself
     for (auto _ : state) {
         if (!w.test.driver().isStepping()) {
             state.PauseTiming();
             w.fake.messages.clear();
             w.test.startTest();
-            w.test.TimerNieuw->stop();
+            w.test.stepTimer->stop();
             state.ResumeTiming();
         }
         w.test.driver().tick();

@@ -33,15 +33,15 @@ void readFileAndDerive(benchmark::State& state, bool color)
         (std::filesystem::temp_directory_path() / (color ? "gridwick-bench-50.ppm" : "gridwick-bench-50.pbm"))
             .string();
     gw::Puzzle original = fullPuzzle(color);
-    if (!gw::SavePbm(original, path).ok) {
+    if (!gw::savePbm(original, path).ok) {
         state.SkipWithError("cannot write the benchmark file");
         return;
     }
     gw::Puzzle p;
     gw::ClueTables clues;
     for (auto _ : state) {
-        const gw::LoadResult r = gw::LoadPuzzle(p, path, gw::ReaderVariant::Player);
-        gw::DerivePlayerClues(p, clues);
+        const gw::LoadResult r = gw::readPuzzleFile(p, path, gw::ReaderVariant::Player);
+        gw::derivePlayerClues(p, clues);
         benchmark::DoNotOptimize(r.status);
         benchmark::DoNotOptimize(clues.RowClueCount.data());
     }
@@ -56,8 +56,8 @@ void readMemoryAndDerive(benchmark::State& state, bool color)
     gw::ClueTables clues;
     for (auto _ : state) {
         std::stringbuf in(bytes, std::ios::in);
-        const gw::LoadResult r = gw::ReadPuzzle(p, in, "bench.pbm", gw::ReaderVariant::Maker);
-        gw::TelHokjes(p, clues);
+        const gw::LoadResult r = gw::readPuzzleData(p, in, "bench.pbm", gw::ReaderVariant::Maker);
+        gw::deriveClues(p, clues);
         benchmark::DoNotOptimize(r.status);
         benchmark::DoNotOptimize(clues.RowClueCount.data());
     }

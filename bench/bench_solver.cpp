@@ -9,8 +9,8 @@
 
 #include "core/Clues.h"
 #include "core/PuzzleFile.h"
-#include "solver/TestDriver.h"
-#include "solver/TestRun.h"
+#include "solver/SolverDriver.h"
+#include "solver/ComputerTest.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ std::vector<gw::Puzzle> loadCorpus()
         if (ext != ".pbm" && ext != ".ppm")
             continue;
         gw::Puzzle puzzle;
-        if (gw::LoadPuzzle(puzzle, entry.path().string(), gw::ReaderVariant::Maker).loaded())
+        if (gw::readPuzzleFile(puzzle, entry.path().string(), gw::ReaderVariant::Maker).loaded())
             puzzles.push_back(puzzle);
     }
     return puzzles;
@@ -47,7 +47,7 @@ void BM_WholeCorpus(benchmark::State& state)
     double longestStep = 0;
     for (auto _ : state) {
         for (const gw::Puzzle& puzzle : corpus()) {
-            const gw::TestRunResult run = gw::runComputerTest(puzzle, false);
+            const gw::ComputerTestResult run = gw::runComputerTest(puzzle, false);
             longestStep = std::max(longestStep, run.longestStepMs);
             benchmark::DoNotOptimize(run.known);
         }
@@ -72,7 +72,7 @@ void BM_Random50(benchmark::State& state)
             puzzle.cell(x, y) = static_cast<std::int64_t>(rng() % 100) < state.range(0) ? 0 : 1;
     double longestStep = 0;
     for (auto _ : state) {
-        const gw::TestRunResult run = gw::runComputerTest(puzzle, false);
+        const gw::ComputerTestResult run = gw::runComputerTest(puzzle, false);
         longestStep = std::max(longestStep, run.longestStepMs);
         benchmark::DoNotOptimize(run.known);
     }
@@ -93,10 +93,10 @@ void BM_OneTick(benchmark::State& state)
         return;
     }
     gw::ClueTables clues;
-    gw::TelHokjes(*largest, clues);
+    gw::deriveClues(*largest, clues);
     gw::CellKnowledge knowledge;
     gw::SolverObserver observer;
-    gw::TestDriver driver(*largest, clues, knowledge, observer);
+    gw::SolverDriver driver(*largest, clues, knowledge, observer);
     driver.start();
     for (auto _ : state) {
         if (!driver.isStepping()) {

@@ -75,12 +75,12 @@ void markSameColor(int lines, const std::array<std::uint8_t, MaxPuzzleSize>& cou
 
 } // namespace
 
-void TelHokjes(const Puzzle& puzzle, ClueTables& clues)
+void deriveClues(const Puzzle& puzzle, ClueTables& clues)
 {
     derive(puzzle, clues);
 }
 
-void DerivePlayerClues(const Puzzle& puzzle, ClueTables& clues)
+void derivePlayerClues(const Puzzle& puzzle, ClueTables& clues)
 {
     derive(puzzle, clues);
     markSameColor(puzzle.PuzzleHeight, clues.RowClueCount, clues.RowClueColor, clues.RowRunSameColor);

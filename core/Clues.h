@@ -35,10 +35,10 @@ struct ClueTables {
 
 // Derives every line's runs from the puzzle's Cells (maker): columns first,
 // then rows. Only the PuzzleWidth x PuzzleHeight cells count.
-void TelHokjes(const Puzzle& puzzle, ClueTables& clues);
+void deriveClues(const Puzzle& puzzle, ClueTables& clues);
 
 // The player's derivation: the same tables plus RowRunSameColor and
 // ColumnRunSameColor.
-void DerivePlayerClues(const Puzzle& puzzle, ClueTables& clues);
+void derivePlayerClues(const Puzzle& puzzle, ClueTables& clues);
 
 } // namespace gw

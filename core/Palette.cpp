@@ -25,7 +25,7 @@ std::uint8_t paletteIndexFromBits(int r, int g, int b)
     return White; // not reached: all eight triples occur
 }
 
-std::string ChooseText(std::uint8_t language, const char* en, const char* nl, const char* it)
+std::string chooseText(std::uint8_t language, const char* en, const char* nl, const char* it)
 {
     switch (language) {
     case 0: return en;
@@ -35,16 +35,16 @@ std::string ChooseText(std::uint8_t language, const char* en, const char* nl, co
     }
 }
 
-std::string ChooseText(std::uint8_t language, const Text& text)
+std::string chooseText(std::uint8_t language, const Text& text)
 {
-    return ChooseText(language, text.en, text.nl, text.it);
+    return chooseText(language, text.en, text.nl, text.it);
 }
 
-std::string ColorName(std::uint8_t language, int index)
+std::string colorName(std::uint8_t language, int index)
 {
     if (index < 0 || index >= PaletteSize)
         return std::string();
-    return ChooseText(language, txt::ColorNames[index]);
+    return chooseText(language, txt::ColorNames[index]);
 }
 
 } // namespace gw

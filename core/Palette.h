@@ -23,12 +23,12 @@ extern const PaletteColor Palette[PaletteSize];
 // Index whose stored triple equals (r, g, b), each 0 or 1. Total over all eight triples.
 std::uint8_t paletteIndexFromBits(int r, int g, int b);
 
-// ChooseText: the version of a text for `language` (0 English, 1 Dutch,
+// chooseText: the version of a text for `language` (0 English, 1 Dutch,
 // 2 Italian); any other language value yields an empty string.
-std::string ChooseText(std::uint8_t language, const Text& text);
-std::string ChooseText(std::uint8_t language, const char* en, const char* nl, const char* it);
+std::string chooseText(std::uint8_t language, const Text& text);
+std::string chooseText(std::uint8_t language, const char* en, const char* nl, const char* it);
 
 // Localized name of palette index 0..7; empty for any other index.
-std::string ColorName(std::uint8_t language, int index);
+std::string colorName(std::uint8_t language, int index);
 
 } // namespace gw

@@ -5,9 +5,9 @@
 
 namespace gw {
 
-void NieuwePuzzel(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color)
+void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color)
 {
-    puzzle.PuzzleName = ChooseText(puzzle.Language, txt::NoTitle);
+    puzzle.PuzzleName = chooseText(puzzle.Language, txt::NoTitle);
     puzzle.PuzzleTitle.clear();
     puzzle.FileName = NoFileName;
     puzzle.ColorPuzzle = color;

@@ -39,6 +39,6 @@ struct Puzzle {
 // all 2500 cells white, the new size, and PuzzleChanged false. The window
 // steps (caption, status line, chooser, layout) belong to the main window.
 // width and height must be 1..50 (the caller validates).
-void NieuwePuzzel(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color);
+void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color);
 
 } // namespace gw

@@ -42,7 +42,7 @@ public:
 
     std::int32_t number()
     {
-        const std::optional<std::int32_t> value = ReadNumber(m_in, m_largest);
+        const std::optional<std::int32_t> value = readNumber(m_in, m_largest);
         if (!value)
             throw ReadFailure{};
         return *value;
@@ -99,7 +99,7 @@ std::pair<int, int> reducedSize(std::int32_t w, std::int32_t h)
 
 std::string sizeRefusal(std::uint8_t language, const Text& before, std::int32_t size, const Text& after)
 {
-    return ChooseText(language, before) + " " + std::to_string(size) + ChooseText(language, after);
+    return chooseText(language, before) + " " + std::to_string(size) + chooseText(language, after);
 }
 
 void readColorPixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w, std::int32_t h, double half,
@@ -139,7 +139,7 @@ void readBlackWhitePixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w
 
 Message failureMessage(const Puzzle& p, const Text& text, const std::string& path)
 {
-    return Message{ChooseText(p.Language, text), path, MessageIcon::Critical};
+    return Message{chooseText(p.Language, text), path, MessageIcon::Critical};
 }
 
 std::string commentLine(const Puzzle& p)
@@ -187,12 +187,12 @@ SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& byte
 
 std::string fileOpenedStatus(std::uint8_t language, const std::string& path)
 {
-    return ChooseText(language, txt::FileOpenedBefore) + path + ChooseText(language, txt::FileOpenedAfter);
+    return chooseText(language, txt::FileOpenedBefore) + path + chooseText(language, txt::FileOpenedAfter);
 }
 
 std::string fileSavedStatus(std::uint8_t language, const std::string& path)
 {
-    return ChooseText(language, txt::FileSavedBefore) + path + ChooseText(language, txt::FileSavedAfter);
+    return chooseText(language, txt::FileSavedBefore) + path + chooseText(language, txt::FileSavedAfter);
 }
 
 std::int32_t largestNumber(ReaderVariant variant)
@@ -200,7 +200,7 @@ std::int32_t largestNumber(ReaderVariant variant)
     return variant == ReaderVariant::Player ? 32767 : 2147483647;
 }
 
-std::optional<std::int32_t> ReadNumber(std::streambuf& in, std::int32_t largest)
+std::optional<std::int32_t> readNumber(std::streambuf& in, std::int32_t largest)
 {
     std::int64_t value = 0;
     bool seenDigit = false;
@@ -247,7 +247,7 @@ std::string titleFromSecondLine(std::streambuf& data)
     return line.substr(TitlePrefix.size());
 }
 
-LoadResult ReadPuzzle(Puzzle& p, std::streambuf& data, const std::string& path, ReaderVariant variant)
+LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& path, ReaderVariant variant)
 {
     const bool maker = variant == ReaderVariant::Maker;
     LoadResult result;
@@ -274,13 +274,13 @@ LoadResult ReadPuzzle(Puzzle& p, std::streambuf& data, const std::string& path, 
                 result.messages.push_back(
                     w > MaxPuzzleSize
                         ? Message{sizeRefusal(p.Language, txt::BitmapWidthBefore, w, txt::BitmapWidthAfter),
-                                  ChooseText(p.Language, txt::BitmapTooWideTitle), MessageIcon::Critical}
+                                  chooseText(p.Language, txt::BitmapTooWideTitle), MessageIcon::Critical}
                         : Message{sizeRefusal(p.Language, txt::BitmapHeightBefore, h, txt::BitmapHeightAfter),
-                                  ChooseText(p.Language, txt::BitmapTooHighTitle), MessageIcon::Critical});
+                                  chooseText(p.Language, txt::BitmapTooHighTitle), MessageIcon::Critical});
             } else {
                 if (w > MaxPuzzleSize || h > MaxPuzzleSize) {
-                    result.messages.push_back(Message{ChooseText(p.Language, txt::PuzzleTooLarge),
-                                                      ChooseText(p.Language, txt::BitmapTooWideTitle),
+                    result.messages.push_back(Message{chooseText(p.Language, txt::PuzzleTooLarge),
+                                                      chooseText(p.Language, txt::BitmapTooWideTitle),
                                                       MessageIcon::Information});
                     std::tie(width, height) = reducedSize(w, h);
                 }
@@ -290,8 +290,8 @@ LoadResult ReadPuzzle(Puzzle& p, std::streambuf& data, const std::string& path, 
                 if (color) {
                     const double half = in.number() / 2.0;
                     if (half > 0.5)
-                        result.messages.push_back(Message{ChooseText(p.Language, txt::TooManyColors),
-                                                          ChooseText(p.Language, txt::TooManyColorsTitle),
+                        result.messages.push_back(Message{chooseText(p.Language, txt::TooManyColors),
+                                                          chooseText(p.Language, txt::TooManyColorsTitle),
                                                           MessageIcon::Information});
                     p.ColorPuzzle = true;
                     readColorPixels(p, in, plain, w, h, half, map);
@@ -315,7 +315,7 @@ LoadResult ReadPuzzle(Puzzle& p, std::streambuf& data, const std::string& path, 
     return finishLoad(p, variant, std::move(result));
 }
 
-LoadResult LoadPuzzle(Puzzle& p, const std::string& path, ReaderVariant variant)
+LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant variant)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -330,7 +330,7 @@ LoadResult LoadPuzzle(Puzzle& p, const std::string& path, ReaderVariant variant)
         failed.messages.push_back(failureMessage(p, txt::ErrorOpening, path));
         return finishLoad(p, variant, std::move(failed));
     }
-    return ReadPuzzle(p, data, path, variant);
+    return readPuzzleData(p, data, path, variant);
 }
 
 std::string pbmBytes(const Puzzle& p)
@@ -367,14 +367,14 @@ std::string ppmBytes(const Puzzle& p)
     return bytes;
 }
 
-SaveResult SavePbm(Puzzle& p, const std::string& path)
+SaveResult savePbm(Puzzle& p, const std::string& path)
 {
     if (p.ColorPuzzle)
-        return SavePpm(p, path);
+        return savePpm(p, path);
     return saveBytes(p, path, pbmBytes(p));
 }
 
-SaveResult SavePpm(Puzzle& p, const std::string& path)
+SaveResult savePpm(Puzzle& p, const std::string& path)
 {
     return saveBytes(p, path, ppmBytes(p));
 }

@@ -23,7 +23,7 @@ namespace gw {
 //         above 32767 is a read error), the title is not read.
 enum class ReaderVariant { Maker, Player };
 
-// Largest value ReadNumber accepts for each variant.
+// Largest value readNumber accepts for each variant.
 std::int32_t largestNumber(ReaderVariant variant);
 
 // Reads the next decimal number from `in`: non-digit bytes before the first
@@ -32,7 +32,7 @@ std::int32_t largestNumber(ReaderVariant variant);
 // non-digit byte after the digits is consumed. The end of the data also ends a
 // number. Returns nothing (a read error) when the data ends before any digit
 // or the value exceeds `largest`. Never reads past the end; never loops.
-std::optional<std::int32_t> ReadNumber(std::streambuf& in, std::int32_t largest);
+std::optional<std::int32_t> readNumber(std::streambuf& in, std::int32_t largest);
 
 enum class LoadStatus {
     // The file was read. Cells, size, ColorPuzzle, PuzzleName, FileName (and,
@@ -56,7 +56,7 @@ enum class LoadStatus {
     ReadError,
 };
 
-// Outcome of LoadPuzzle. `messages` are the messages to show, in order, with
+// Outcome of readPuzzleFile. `messages` are the messages to show, in order, with
 // their text in the puzzle's Language. When the status is NotValid, TooLarge
 // or ReadError, the last message is the one that tells the failure; any
 // before it are notices (too large and reduced, more than 8 colours).
@@ -80,27 +80,27 @@ std::string fileSavedStatus(std::uint8_t language, const std::string& path);
 // A larger file is reduced in the maker: the longer side becomes 50, the other
 // side and every pixel position are scaled and rounded halves to even, and the
 // last pixel read for a cell wins.
-LoadResult LoadPuzzle(Puzzle& puzzle, const std::string& path, ReaderVariant variant);
+LoadResult readPuzzleFile(Puzzle& puzzle, const std::string& path, ReaderVariant variant);
 
 // The same reader over data already open (tests, the fuzz target). `path`
 // gives the names and the message titles; nothing is checked on disk. The
 // title of line 2 is read by seeking `data` back to its start; data that
 // cannot seek gives an empty title.
-LoadResult ReadPuzzle(Puzzle& puzzle, std::streambuf& data, const std::string& path,
+LoadResult readPuzzleData(Puzzle& puzzle, std::streambuf& data, const std::string& path,
                       ReaderVariant variant);
 
 // The title stored on line 2 (lines end at CR, CR LF or LF): the rest of the
 // line after "# Puzzle Title: " (case-sensitive), else empty.
 std::string titleFromSecondLine(std::streambuf& data);
 
-// The bytes SavePbm writes for a black-and-white puzzle: "P4" CR LF, the
+// The bytes savePbm writes for a black-and-white puzzle: "P4" CR LF, the
 // comment line ("# Puzzle Title: " + title, or "# Made with Gridwick Puzzle
 // Maker") CR LF, width " " height CR, then each row packed 8 cells a byte,
 // most significant bit first, 1 for every cell that is not white. A line
 // break inside the title is written as a blank, so the header stays intact.
 std::string pbmBytes(const Puzzle& puzzle);
 
-// The bytes SavePpm writes: "P6" CR LF, the comment line CR LF, width " "
+// The bytes savePpm writes: "P6" CR LF, the comment line CR LF, width " "
 // height CR LF, "1" CR, then three bytes (0 or 1) a cell.
 std::string ppmBytes(const Puzzle& puzzle);
 
@@ -119,9 +119,9 @@ struct SaveResult {
 // file untouched. On success PuzzleChanged becomes false; on failure it keeps
 // its value. The caller shows the status line (fileSavedStatus) and adds the
 // path to the recent list on success, or shows `message` on failure.
-SaveResult SavePbm(Puzzle& puzzle, const std::string& path);
+SaveResult savePbm(Puzzle& puzzle, const std::string& path);
 
-// Saves the puzzle as P6, whatever its colour mode; otherwise as SavePbm.
-SaveResult SavePpm(Puzzle& puzzle, const std::string& path);
+// Saves the puzzle as P6, whatever its colour mode; otherwise as savePbm.
+SaveResult savePpm(Puzzle& puzzle, const std::string& path);
 
 } // namespace gw

@@ -39,7 +39,7 @@ bool fileExistsOnDisk(const std::string& path)
     return fs::exists(file, ec) && !fs::is_directory(file, ec);
 }
 
-std::optional<std::uint8_t> ReadLanguageFile(const std::string& programFolder)
+std::optional<std::uint8_t> readLanguageFile(const std::string& programFolder)
 {
     const std::string path = programFolder + LanguageFileName;
     if (!fileExistsOnDisk(path))
@@ -50,7 +50,7 @@ std::optional<std::uint8_t> ReadLanguageFile(const std::string& programFolder)
     return bytes->empty() ? std::uint8_t{0} : static_cast<std::uint8_t>((*bytes)[0]);
 }
 
-bool WriteLanguageFile(const std::string& programFolder, std::uint8_t language)
+bool writeLanguageFile(const std::string& programFolder, std::uint8_t language)
 {
     return writeFileAtomically(programFolder + LanguageFileName, std::string(1, static_cast<char>(language)));
 }
@@ -131,24 +131,24 @@ void RecentList::clean()
     }
 }
 
-bool RecentList::RefreshRecent()
+bool RecentList::refreshRecent()
 {
     clean();
     return writeFileAtomically(m_programFolder + RecentFileName, recentFileBytes(m_entries));
 }
 
-bool RecentList::AddRecent(const std::string& path)
+bool RecentList::addRecent(const std::string& path)
 {
     if (path.size() > MaxRecentPathBytes)
-        return RefreshRecent();
+        return refreshRecent();
     std::string oldLast = m_entries[RecentCount - 1];
     for (int k = RecentCount - 1; k > 0; --k)
         m_entries[static_cast<std::size_t>(k)] = std::move(m_entries[static_cast<std::size_t>(k - 1)]);
     m_entries[0] = path;
-    bool written = RefreshRecent();
+    bool written = refreshRecent();
     if (m_entries[RecentCount - 1].empty()) {
         m_entries[RecentCount - 1] = std::move(oldLast);
-        written = RefreshRecent();
+        written = refreshRecent();
     }
     return written;
 }

@@ -22,14 +22,14 @@ using FileExists = std::function<bool(const std::string& path)>;
 bool fileExistsOnDisk(const std::string& path);
 
 // The language stored in programFolder + "lang.ini": its first byte (any
-// value; ChooseText yields empty texts for values above 2). An existing but
+// value; chooseText yields empty texts for values above 2). An existing but
 // empty file gives 0. Nothing when the file does not exist or cannot be read:
 // the first-run case.
-std::optional<std::uint8_t> ReadLanguageFile(const std::string& programFolder);
+std::optional<std::uint8_t> readLanguageFile(const std::string& programFolder);
 
 // Replaces programFolder + "lang.ini" with the one byte `language`. Returns
 // false when the file could not be written (the old file is then untouched).
-bool WriteLanguageFile(const std::string& programFolder, std::uint8_t language);
+bool writeLanguageFile(const std::string& programFolder, std::uint8_t language);
 
 constexpr int RecentCount = 5;
 // A record's length is one byte, so longer paths are never stored.
@@ -63,7 +63,7 @@ public:
 
     // Start-up: empties the list, then takes what "recent.ini" holds (see
     // parseRecentFile); a missing file leaves the list empty. The caller then
-    // calls RefreshRecent, as after every change.
+    // calls refreshRecent, as after every change.
     void readFile();
 
     // Puts `path` at the head of the list and refreshes it. When the cleaning
@@ -71,7 +71,7 @@ public:
     // and the list is refreshed once more. A path over 255 bytes is not put in
     // the list (it could not be stored); the list is refreshed all the same.
     // Returns the result of the last file write.
-    bool AddRecent(const std::string& path);
+    bool addRecent(const std::string& path);
 
     // Cleans the list and rewrites "recent.ini". The cleaning makes four
     // passes over the entries 0..4; entry i is removed when it is empty, when
@@ -79,7 +79,7 @@ public:
     // case of ASCII letters (compared in upper case). Removing an entry moves
     // the later ones up and frees the last slot; a pass goes on with the next
     // index. Returns false when the file could not be written.
-    bool RefreshRecent();
+    bool refreshRecent();
 
     // The cleaning alone, without writing the file.
     void clean();

@@ -18,7 +18,7 @@ constexpr double PictureSize = 480, MuisLLeft = 120, LineLength = 240;
 } // namespace
 
 ColorStrip::ColorStrip(int swatchSize, QWidget* parent) : QWidget(parent), m_swatch(swatchSize) {
-    setObjectName(QStringLiteral("KiezerL"));
+    setObjectName(QStringLiteral("colorChooser"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
     setSwatchCount(2);

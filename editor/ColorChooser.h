@@ -1,5 +1,5 @@
 #pragma once
-// The main window's colour chooser: the strip KiezerL of square swatches
+// The main window's colour chooser: the strip colorChooser of square swatches
 // (palette index i at swatch i, eight for a colour puzzle, two for black and
 // white) and beside it the two mouse pictures MuisL / MuisR with the lines
 // LijnL / LijnR that point at the swatch each button paints with.

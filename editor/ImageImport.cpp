@@ -16,7 +16,7 @@ namespace {
 int shareOf50(int shorter, int longer) { return std::max(1, roundHalfEven(shorter * 50.0 / longer)); }
 
 Message info(const Puzzle& puzzle, const Text& text, const Text& title) {
-    return Message{ChooseText(puzzle.Language, text), ChooseText(puzzle.Language, title), MessageIcon::Information};
+    return Message{chooseText(puzzle.Language, text), chooseText(puzzle.Language, title), MessageIcon::Information};
 }
 
 void finish(Puzzle& puzzle) {
@@ -92,7 +92,7 @@ ImportResult ImportImage(Puzzle& puzzle, const QString& path) {
         finish(puzzle);
         ImportResult failed;
         failed.status = ImportStatus::Failed;
-        failed.messages.push_back(Message{ChooseText(puzzle.Language, txt::ErrorOpening), path.toStdString(),
+        failed.messages.push_back(Message{chooseText(puzzle.Language, txt::ErrorOpening), path.toStdString(),
                                           MessageIcon::Critical});
         return failed;
     }

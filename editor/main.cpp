@@ -4,10 +4,10 @@
 
 #include "core/Paths.h"
 #include "core/Puzzle.h"
-#include "editor/Form1.h"
+#include "editor/MakerWindow.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
-#include "print/MakerWindows.h"
+#include "print/PrintAndTestWindows.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,18 +15,18 @@ int main(int argc, char* argv[]) {
 
     gw::Puzzle puzzle;
     gw::platform::QtPlatform platform;
-    gw::editor::Form1Setup setup;
+    gw::editor::MakerWindowSetup setup;
     setup.programFolder = QString::fromStdString(
         gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
     setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
 
-    gw::editor::Form1 form(puzzle, platform.platform(), setup);
+    gw::editor::MakerWindow form(puzzle, platform.platform(), setup);
     platform.setParentWindow(&form);
     form.start();
 
     // The print dialog and the test window, created hidden; the main window's
     // "Print Puzzle" and "Test Puzzle" items open them.
-    const auto secondary = gw::attachMakerWindows(form, puzzle);
+    const auto secondary = gw::attachPrintAndTestWindows(form, puzzle);
     // A puzzle file named on the command line is opened at once.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1)

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (gw::ReaderVariant variant : {gw::ReaderVariant::Maker, gw::ReaderVariant::Player}) {
         gw::Puzzle puzzle;
         std::stringbuf in(bytes, std::ios::in);
-        const gw::LoadResult result = gw::ReadPuzzle(puzzle, in, "fuzz.pbm", variant);
+        const gw::LoadResult result = gw::readPuzzleData(puzzle, in, "fuzz.pbm", variant);
         check(result.status != gw::LoadStatus::NoFile);
         check(result.loaded() || !result.messages.empty());
         check(puzzle.PuzzleWidth >= 1 && puzzle.PuzzleWidth <= gw::MaxPuzzleSize);
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // What was read must survive a write and a second read unchanged.
             gw::Puzzle again;
             std::stringbuf saved(puzzle.ColorPuzzle ? gw::ppmBytes(puzzle) : gw::pbmBytes(puzzle), std::ios::in);
-            check(gw::ReadPuzzle(again, saved, "again.pbm", variant).loaded());
+            check(gw::readPuzzleData(again, saved, "again.pbm", variant).loaded());
             check(again.Cells == puzzle.Cells);
             check(again.PuzzleWidth == puzzle.PuzzleWidth && again.PuzzleHeight == puzzle.PuzzleHeight);
             check(again.PuzzleTitle == puzzle.PuzzleTitle);

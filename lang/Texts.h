@@ -1,6 +1,6 @@
 #pragma once
 // Every user-visible text of the maker and the player, in English, Dutch and
-// Italian. Pick a version with ChooseText (core/Palette.h). The spellings are
+// Italian. Pick a version with chooseText (core/Palette.h). The spellings are
 // the programs' own and are kept exactly, odd ones included.
 //
 // Composed messages are split into pieces; the comment above each group tells
@@ -28,121 +28,121 @@ inline constexpr Text CaptionSuffixPlayer{
 inline constexpr Text SolutionCaptionSeparator{" - ", " - ", " - "};
 inline constexpr Text TheSolution{"the solution", "de oplossing", "la soluzione"};
 
-// ---- Maker main window (Form1), in the order the captions are applied -------
+// ---- Maker main window (MakerWindow), in the order the captions are applied -------
 
-inline constexpr Text Form1_MMbestand{"&File", "&Bestand", "&File"};
-inline constexpr Text Form1_MMnieuw{"&New", "&Nieuw", "&Nuovo"};
-inline constexpr Text Form1_MMopen{"&Open", "&Open", "&Apri"};
-inline constexpr Text Form1_MMsave{"&Save", "O&pslaan", "&Salva"};
-inline constexpr Text Form1_MMsaveAs{"Save &As", "Opslaan &Als", "Salva &Come"};
-inline constexpr Text Form1_MMimport{
+inline constexpr Text MenuFile{"&File", "&Bestand", "&File"};
+inline constexpr Text MenuNew{"&New", "&Nieuw", "&Nuovo"};
+inline constexpr Text MenuOpen{"&Open", "&Open", "&Apri"};
+inline constexpr Text MenuSave{"&Save", "O&pslaan", "&Salva"};
+inline constexpr Text MenuSaveAs{"Save &As", "Opslaan &Als", "Salva &Come"};
+inline constexpr Text MenuImportImage{
     "&Import Image", "Afbeelding &Importeren", "&Importa un'immagine"};
-inline constexpr Text Form1_MMprint{"&Print Puzzle", "Puzzel Af&drukken", "&Stampa Il Puzzle"};
-inline constexpr Text Form1_MMtest{"&Test Puzzle", "Puzzel &Testen", "&Prova Il Puzzle"};
-inline constexpr Text Form1_MMclose{"E&xit", "Af&sluiten", "&Esci"};
-inline constexpr Text Form1_MMbewerken{"&Edit", "Be&werken", "&Edita"};
-inline constexpr Text Form1_MMsize{"Change &Size", "&Grootte Veranderen", "Cambia La &Grandezza"};
-inline constexpr Text Form1_MMfitSize{"&Fit Size", "Grootte &Aanpassen", "&Adatta La Grandezza"};
-inline constexpr Text Form1_MMnegatief{"Make &Negative", "&Negatief Maken", "&Negativo"};
-inline constexpr Text Form1_MMschuiven{"&Drag", "&Schuiven", "&Spostamento"};
-inline constexpr Text Form1_MMschuif0{"&Left", "&Links", "&Sinistra"};
-inline constexpr Text Form1_MMschuif1{"&Right", "&Rechts", "&Destra"};
-inline constexpr Text Form1_MMschuif2{"&Up", "&Omhoog", "S&opra"};
-inline constexpr Text Form1_MMschuif3{"&Down", "Om&laag", "So&tto"};
-inline constexpr Text Form1_MMtaal{"&Language", "&Taal", "&Lingua"};
-inline constexpr Text Form1_MMhelpMenu{"&Help", "&Help", "&Aiuto"};
-inline constexpr Text Form1_MMhelp{"&Help", "&Help", "&Aiuto"};
-inline constexpr Text Form1_MMabout{
+inline constexpr Text MenuPrintPuzzle{"&Print Puzzle", "Puzzel Af&drukken", "&Stampa Il Puzzle"};
+inline constexpr Text MenuTestPuzzle{"&Test Puzzle", "Puzzel &Testen", "&Prova Il Puzzle"};
+inline constexpr Text MenuExit{"E&xit", "Af&sluiten", "&Esci"};
+inline constexpr Text MenuEdit{"&Edit", "Be&werken", "&Edita"};
+inline constexpr Text MenuChangeSize{"Change &Size", "&Grootte Veranderen", "Cambia La &Grandezza"};
+inline constexpr Text MenuFitSize{"&Fit Size", "Grootte &Aanpassen", "&Adatta La Grandezza"};
+inline constexpr Text MenuMakeNegative{"Make &Negative", "&Negatief Maken", "&Negativo"};
+inline constexpr Text MenuDrag{"&Drag", "&Schuiven", "&Spostamento"};
+inline constexpr Text MenuDragLeft{"&Left", "&Links", "&Sinistra"};
+inline constexpr Text MenuDragRight{"&Right", "&Rechts", "&Destra"};
+inline constexpr Text MenuDragUp{"&Up", "&Omhoog", "S&opra"};
+inline constexpr Text MenuDragDown{"&Down", "Om&laag", "So&tto"};
+inline constexpr Text MenuLanguage{"&Language", "&Taal", "&Lingua"};
+inline constexpr Text MenuHelp{"&Help", "&Help", "&Aiuto"};
+inline constexpr Text MenuHelpGuide{"&Help", "&Help", "&Aiuto"};
+inline constexpr Text MenuAbout{
     "About The &Maker", "Over De &Maker", "Notizie Sull\u2019&Autore"};
-inline constexpr Text Form1_frmPreview{"Preview", "Preview", "Anteprima di stampa"};
+inline constexpr Text PreviewCaption{"Preview", "Preview", "Anteprima di stampa"};
 // Not in the applied table: the web-site item keeps its caption set once.
-inline constexpr Text Form1_MMwebsite{"&Website", "&Website", "&Sito Web"};
+inline constexpr Text MenuWebsite{"&Website", "&Website", "&Sito Web"};
 
 // Language menu items: fixed captions in every language (both programs).
-inline constexpr Text Form1_MMenglish{"&English", "&English", "&English"};
-inline constexpr Text Form1_MMnederlands{"&Nederlands", "&Nederlands", "&Nederlands"};
-inline constexpr Text Form1_MMitaliano{"&Italiano", "&Italiano", "&Italiano"};
+inline constexpr Text MenuEnglish{"&English", "&English", "&English"};
+inline constexpr Text MenuDutch{"&Nederlands", "&Nederlands", "&Nederlands"};
+inline constexpr Text MenuItalian{"&Italiano", "&Italiano", "&Italiano"};
 
-// Maker status line after a language switch; ChooseText with the new language.
+// Maker status line after a language switch; chooseText with the new language.
 inline constexpr Text LanguageChanged{
     "The language is now English.", "De taal is nu Nederlands.", "La lingua \u00e8 ora Italiano."};
 
-// ---- Size dialog (GrootteForm) ---------------------------------------------
+// ---- Size dialog (SizeDialog) ---------------------------------------------
 
 // The title begins with one blank in every language.
-inline constexpr Text GrootteForm_Title{" Size", " Grootte", " Grandezza"};
-inline constexpr Text GrootteForm_LabelWidth{"Width", "Breedte", "Larghezza"};
-inline constexpr Text GrootteForm_LabelHeight{"Height", "Hoogte", "Altezza"};
-inline constexpr Text GrootteForm_cmdCancel{"&Cancel", "&Annuleren", "&Annulla"};
-inline constexpr Text GrootteForm_cmdOK{"&OK", "&OK", "&OK"};
-inline constexpr Text GrootteForm_cmdApply{"&Apply", "&Toepassen", "&Applica"};
+inline constexpr Text SizeDialogTitle{" Size", " Grootte", " Grandezza"};
+inline constexpr Text SizeDialogWidth{"Width", "Breedte", "Larghezza"};
+inline constexpr Text SizeDialogHeight{"Height", "Hoogte", "Altezza"};
+inline constexpr Text SizeDialogCancel{"&Cancel", "&Annuleren", "&Annulla"};
+inline constexpr Text SizeDialogOk{"&OK", "&OK", "&OK"};
+inline constexpr Text SizeDialogApply{"&Apply", "&Toepassen", "&Applica"};
 // Label3 / Label4: CurrentWidth + " " + width, CurrentHeight + " " + height.
 inline constexpr Text CurrentWidth{"Current width:", "Huidige breedte:", "Larghezza corrente:"};
 inline constexpr Text CurrentHeight{"Current height:", "Huidige hoogte:", "Altezza corrente:"};
 
-// ---- New-puzzle dialog (NieuwForm) -----------------------------------------
+// ---- New-puzzle dialog (NewPuzzleDialog) -----------------------------------------
 
 // The title begins with one blank in every language.
-inline constexpr Text NieuwForm_Title{" New Puzzle", " Nieuwe Puzzel", " Nuovo Puzzle"};
-inline constexpr Text NieuwForm_FrameSize{"Size", "Grootte", "Grandezza"};
-inline constexpr Text NieuwForm_FrameColor{"Color", "Kleur", "Colore"};
-inline constexpr Text NieuwForm_cmdCancel{"&Cancel", "&Annuleren", "&Annulla"};
-inline constexpr Text NieuwForm_cmdOK{"&OK", "&OK", "&OK"};
-inline constexpr Text NieuwForm_OptionBlackWhite{"&Black/white", "&Zwartwit", "&Bianco/nero"};
-inline constexpr Text NieuwForm_Option8Colors{"&8 colors", "&8 kleuren", "&8 colori"};
-inline constexpr Text NieuwForm_LabelWidth{"Width", "Breedte", "Larghezza"};
-inline constexpr Text NieuwForm_LabelHeight{"Height", "Hoogte", "Altezza"};
+inline constexpr Text NewDialogTitle{" New Puzzle", " Nieuwe Puzzel", " Nuovo Puzzle"};
+inline constexpr Text NewDialogSizeFrame{"Size", "Grootte", "Grandezza"};
+inline constexpr Text NewDialogColorFrame{"Color", "Kleur", "Colore"};
+inline constexpr Text NewDialogCancel{"&Cancel", "&Annuleren", "&Annulla"};
+inline constexpr Text NewDialogOk{"&OK", "&OK", "&OK"};
+inline constexpr Text NewDialogBlackWhite{"&Black/white", "&Zwartwit", "&Bianco/nero"};
+inline constexpr Text NewDialogEightColors{"&8 colors", "&8 kleuren", "&8 colori"};
+inline constexpr Text NewDialogWidth{"Width", "Breedte", "Larghezza"};
+inline constexpr Text NewDialogHeight{"Height", "Hoogte", "Altezza"};
 
-// ---- Print dialog (PrintFormX) ---------------------------------------------
+// ---- Print dialog (PrintDialog) ---------------------------------------------
 
-inline constexpr Text PrintFormX_Title{"Print Puzzle", "Puzzel Afdrukken", "Stampa Il Puzzle"};
-inline constexpr Text PrintFormX_FramePrinter{"Printer", "Printer", "Stampante"};
-inline constexpr Text PrintFormX_FramePapier{"Paper", "Papier", "Orientamento carta"};
-inline constexpr Text PrintFormX_OptionPortrait{"Portrait", "Staand", "Verticale"};
-inline constexpr Text PrintFormX_OptionLandscape{"Landscape", "Liggend", "Orizzontale"};
-inline constexpr Text PrintFormX_FrameTitel{"Title", "Titel", "Titolo"};
-inline constexpr Text PrintFormX_CentreerTitel{"Center Title", "Titel Centreren", "Centra il titolo"};
-inline constexpr Text PrintFormX_FrameKleur{"Color", "Kleur", "Colore"};
-inline constexpr Text PrintFormX_AchtergrondKleur{
+inline constexpr Text PrintDialogTitle{"Print Puzzle", "Puzzel Afdrukken", "Stampa Il Puzzle"};
+inline constexpr Text PrintPrinterFrame{"Printer", "Printer", "Stampante"};
+inline constexpr Text PrintPaperFrame{"Paper", "Papier", "Orientamento carta"};
+inline constexpr Text PrintPortrait{"Portrait", "Staand", "Verticale"};
+inline constexpr Text PrintLandscape{"Landscape", "Liggend", "Orizzontale"};
+inline constexpr Text PrintTitleFrame{"Title", "Titel", "Titolo"};
+inline constexpr Text PrintCentreTitle{"Center Title", "Titel Centreren", "Centra il titolo"};
+inline constexpr Text PrintColorFrame{"Color", "Kleur", "Colore"};
+inline constexpr Text PrintBackgroundTint{
     "Background Color", "Achtergrondkleur", "Colore dello sfondo"};
-inline constexpr Text PrintFormX_FrameSize{"Size", "Grootte", "Grandezza"};
-inline constexpr Text PrintFormX_OptionAutomatic{"Automatic", "Automatisch", "Automatico"};
-inline constexpr Text PrintFormX_OptionManual{"Manual:", "Handmatig:", "Manuale:"};
-inline constexpr Text PrintFormX_cmdPrint{"&Print", "Af&drukken", "&Stampa"};
-inline constexpr Text PrintFormX_cmdCancel{"&Cancel", "&Annuleren", "&Annulla"};
-inline constexpr Text PrintFormX_LabelPreviewSize{
+inline constexpr Text PrintSizeFrame{"Size", "Grootte", "Grandezza"};
+inline constexpr Text PrintAutomaticSize{"Automatic", "Automatisch", "Automatico"};
+inline constexpr Text PrintManualSize{"Manual:", "Handmatig:", "Manuale:"};
+inline constexpr Text PrintButton{"&Print", "Af&drukken", "&Stampa"};
+inline constexpr Text PrintCancel{"&Cancel", "&Annuleren", "&Annulla"};
+inline constexpr Text PrintPreviewSize{
     "Size of print preview:", "Grootte van afdrukvoorbeeld:",
     "Grandezza dell\u2019anteprima di stampa:"};
-inline constexpr Text PrintFormX_LabelPercent{
+inline constexpr Text PrintPreviewPercent{
     "% of the real print.", "% van de werkelijke afdruk.", "% sulla stampa reale."};
-inline constexpr Text PrintFormX_cmdSavePdf{
+inline constexpr Text PrintSavePdf{
     "Save as &PDF\u2026", "Opslaan als &PDF\u2026", "Salva come &PDF\u2026"};
 
-// ---- Test window (TestForm) ------------------------------------------------
+// ---- Test window (TestWindow) ------------------------------------------------
 
-inline constexpr Text TestForm_Title{"Test Puzzle", "Puzzel Testen", "Prova Il Puzzle"};
-inline constexpr Text TestForm_cmdClear{"&Reset", "&Reset", "&Reset"};
+inline constexpr Text TestWindowTitle{"Test Puzzle", "Puzzel Testen", "Prova Il Puzzle"};
+inline constexpr Text TestWindowReset{"&Reset", "&Reset", "&Reset"};
 // Only the Dutch caption carries an accelerator.
-inline constexpr Text TestForm_FrameComputertest{
+inline constexpr Text TestWindowComputerTest{
     "Computer Test", "&Computertest", "Test Del Computer"};
-inline constexpr Text TestForm_cmdStartTest{"&Start", "&Start", "&Inizia"};
-inline constexpr Text TestForm_cmdStopTest{"S&top", "S&top", "I&nterrompi"};
+inline constexpr Text TestWindowStart{"&Start", "&Start", "&Inizia"};
+inline constexpr Text TestWindowStop{"S&top", "S&top", "I&nterrompi"};
 
-// ---- Player main window (Form1 of the player) and solution window (Form2) --
+// ---- Player main window (MakerWindow of the player) and solution window (Form2) --
 
 // The player's menus share the maker's captions.
-inline constexpr const Text& Player_MMbestand = Form1_MMbestand;
-inline constexpr const Text& Player_MMopen = Form1_MMopen;
-inline constexpr const Text& Player_MMclose = Form1_MMclose;
-inline constexpr const Text& Player_MMtaal = Form1_MMtaal;
-inline constexpr const Text& Player_cmdClear = TestForm_cmdClear;
-inline constexpr Text Player_cmdErrors{"Show &errors", "Toon &fouten", "Mostra gli &errori"};
-inline constexpr Text Player_cmdOplossing{
+inline constexpr const Text& PlayerMenuFile = MenuFile;
+inline constexpr const Text& PlayerMenuOpen = MenuOpen;
+inline constexpr const Text& PlayerMenuExit = MenuExit;
+inline constexpr const Text& PlayerMenuLanguage = MenuLanguage;
+inline constexpr const Text& PlayerReset = TestWindowReset;
+inline constexpr Text PlayerShowErrors{"Show &errors", "Toon &fouten", "Mostra gli &errori"};
+inline constexpr Text PlayerGiveSolution{
     "Give &Solution", "&Oplossing geven", "Mostra la &soluzione"};
-inline constexpr const Text& Form2_chkFouten = Player_cmdErrors;
-inline constexpr Text Form2_chkOntbreken{
+inline constexpr const Text& SolutionShowErrors = PlayerShowErrors;
+inline constexpr Text SolutionShowMissing{
     "Show &uncompleted", "Toon &niet ingevuld", "Mostra celle &non completate"};
-inline constexpr const Text& Form2_cmdOK = GrootteForm_cmdOK;
+inline constexpr const Text& SolutionOk = SizeDialogOk;
 
 // ---- Files: opening, saving, reading errors -------------------------------
 
@@ -265,7 +265,7 @@ inline constexpr Text FilterPdf{
 // ---- Editing (maker main window status line and messages) ------------------
 
 // CellStatusBefore + (x + 1) + "," + " " + (y + 1) + CellStatusMiddle
-//   + ColorName + CellStatusAfter, numbers without a leading blank.
+//   + colorName + CellStatusAfter, numbers without a leading blank.
 inline constexpr Text CellStatusBefore{"Cell <", "Hokje <", "La casella <"};
 inline constexpr Text CellStatusMiddle{"> is now ", "> is nu ", "> \u00e8 ora "};
 inline constexpr Text CellStatusAfter{".", ".", "."};
@@ -300,7 +300,7 @@ inline constexpr Text DraggedDown{
     "De afbeelding is omlaag geschoven.",
     "L\u2019immagine \u00e8 stata spostata in basso."};
 
-// Palette colour names by index (ColorName).
+// Palette colour names by index (colorName).
 inline constexpr Text ColorNames[8] = {
     {"black", "zwart", "nera"},
     {"white", "wit", "bianca"},
@@ -384,7 +384,7 @@ inline constexpr Text NoErrorsTitle{"No errors", "Geen fouten", "Nessun errore"}
 inline constexpr Text PuzzlePrinted{
     "The puzzle has been printed.", "De puzzel is afgedrukt.", "Il puzzle \u00e8 stato stampato."};
 // A print job the printer refused, or a PDF file that could not be written;
-// title PrintFormX_Title, OK, critical icon.
+// title PrintDialogTitle, OK, critical icon.
 inline constexpr Text PrintFailed{
     "The puzzle could not be printed. Check the printer and try again.",
     "De puzzel kon niet worden afgedrukt. Controleer de printer en probeer het opnieuw.",

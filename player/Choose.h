@@ -8,9 +8,9 @@
 
 namespace gw::player {
 
-inline QString chooseText(std::uint8_t language, const Text& text)
+inline QString localText(std::uint8_t language, const Text& text)
 {
-    return QString::fromStdString(ChooseText(language, text));
+    return QString::fromStdString(gw::chooseText(language, text));
 }
 
 } // namespace gw::player

@@ -18,7 +18,7 @@
 #include "platform/Units.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColourChooser.h"
-#include "playfield/ComposePlayField.h"
+#include "playfield/PlayFieldComposition.h"
 #include "player/Choose.h"
 #include "player/SolutionWindow.h"
 
@@ -44,16 +44,16 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QS
     , m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(puzzle.ProgramFolder) : settingsFolder)
     , m_recent(m_settingsFolder.toStdString())
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MakerWindow"));
     buildMenus();
     buildStrips();
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_clues, m_cellStates, m_playState,
                                               *m_picture1, *m_kiezer, m_platform.messages);
     m_playField->setPositionLabel(m_positie);
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
-    m_form2 = std::make_unique<SolutionWindow>(m_puzzle, m_cellStates.CellState, m_tag, pixelsPerPoint());
+    m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_cellStates.CellState, m_tag, pixelsPerPoint());
     hidePlayField();
-    setWindowTitle(chooseText(m_puzzle.Language, txt::ProductPlayer));
+    setWindowTitle(localText(m_puzzle.Language, txt::ProductPlayer));
     resize(800, 600);
 }
 
@@ -82,10 +82,10 @@ void PlayerWindow::buildMenus()
     connect(m_mmClose, &QAction::triggered, this, &QWidget::close);
 
     m_mmTaal = menuBar()->addMenu(QString());
-    const Text* names[3] = {&txt::Form1_MMenglish, &txt::Form1_MMnederlands, &txt::Form1_MMitaliano};
+    const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
     for (int i = 0; i < 3; ++i) {
         // The language items read the same in every language.
-        QAction* action = m_mmTaal->addAction(chooseText(0, *names[i]));
+        QAction* action = m_mmTaal->addAction(localText(0, *names[i]));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, i] { setLanguage(static_cast<std::uint8_t>(i)); });
         m_mmLanguage[static_cast<std::size_t>(i)] = action;
@@ -124,7 +124,7 @@ void PlayerWindow::buildStrips()
     connect(m_cmdClear, &QPushButton::clicked, this, &PlayerWindow::resetPlayField);
 
     m_kiezer = new ColourChooser(ChooserKind::PlayField, m_playState.ButtonMark, SwatchWidth, m_sizer);
-    m_kiezer->setObjectName(QStringLiteral("KiezerL"));
+    m_kiezer->setObjectName(QStringLiteral("colorChooser"));
     m_kiezer->move((SizerWidth - m_kiezer->width()) / 2, y + SizerMargin);
 
     m_picture1 = new CluePanel;
@@ -186,14 +186,14 @@ void PlayerWindow::startUp()
 {
     // A missing "lang.ini" means English, without a word. A byte other than
     // 0, 1 or 2 would leave every text empty: English then as well.
-    const std::optional<std::uint8_t> stored = ReadLanguageFile(m_settingsFolder.toStdString());
+    const std::optional<std::uint8_t> stored = readLanguageFile(m_settingsFolder.toStdString());
     setLanguage(stored && *stored <= 2 ? *stored : 0);
     const QString folder = QString::fromStdString(m_puzzle.ProgramFolder);
     using platform::loadDataPicture;
     m_kiezer->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
                                loadDataPicture(folder + QStringLiteral("mouse2.dat"), MousePictureHeight));
     m_recent.readFile();
-    m_recent.RefreshRecent();
+    m_recent.refreshRecent();
     updateRecentMenu();
     m_kiezer->paintSwatches(folder);
     KiezerSet();
@@ -217,14 +217,14 @@ void PlayerWindow::setLanguage(std::uint8_t language)
         action->setChecked(false);
     if (language < m_mmLanguage.size())
         m_mmLanguage[language]->setChecked(true);
-    m_mmBestand->setTitle(chooseText(language, txt::Player_MMbestand));
-    m_mmOpen->setText(chooseText(language, txt::Player_MMopen));
-    m_mmClose->setText(chooseText(language, txt::Player_MMclose));
-    m_mmTaal->setTitle(chooseText(language, txt::Player_MMtaal));
-    m_cmdClear->setText(chooseText(language, txt::Player_cmdClear));
-    m_cmdErrors->setText(chooseText(language, txt::Player_cmdErrors));
-    m_cmdOplossing->setText(chooseText(language, txt::Player_cmdOplossing));
-    m_form2->applyLanguage(language);
+    m_mmBestand->setTitle(localText(language, txt::PlayerMenuFile));
+    m_mmOpen->setText(localText(language, txt::PlayerMenuOpen));
+    m_mmClose->setText(localText(language, txt::PlayerMenuExit));
+    m_mmTaal->setTitle(localText(language, txt::PlayerMenuLanguage));
+    m_cmdClear->setText(localText(language, txt::PlayerReset));
+    m_cmdErrors->setText(localText(language, txt::PlayerShowErrors));
+    m_cmdOplossing->setText(localText(language, txt::PlayerGiveSolution));
+    m_solutionWindow->applyLanguage(language);
 }
 
 void PlayerWindow::showMessage(const Message& message)
@@ -238,13 +238,13 @@ void PlayerWindow::hidePlayField()
     m_picture1->hide();
     m_cmdClear->setEnabled(false);
     m_cmdOplossing->setEnabled(false);
-    m_form2->hide();
+    m_solutionWindow->hide();
 }
 
 void PlayerWindow::openCommand()
 {
     platform::FileDialogRequest request;
-    request.filter = chooseText(m_puzzle.Language, txt::FilterOpen);
+    request.filter = localText(m_puzzle.Language, txt::FilterOpen);
     request.initialFolder = QString::fromStdString(m_puzzle.ProgramFolder) + QStringLiteral("Puzzles");
     const platform::FileDialogResult result = m_platform.files.open(request);
     if (result.accepted && !result.path.isEmpty())
@@ -265,22 +265,22 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = LoadPuzzle(m_puzzle, path.toStdString(), ReaderVariant::Player);
+        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Player);
     }
     for (const Message& message : result.messages)
         showMessage(message);
     if (!result.loaded())
         return false;
     m_kiezer->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + chooseText(m_puzzle.Language, txt::CaptionSuffixPlayer));
-    m_recent.AddRecent(path.toStdString());
+    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_puzzle.Language, txt::CaptionSuffixPlayer));
+    m_recent.addRecent(path.toStdString());
     updateRecentMenu();
-    DerivePlayerClues(m_puzzle, m_clues);
+    derivePlayerClues(m_puzzle, m_clues);
     // A window that was never active while maximised lays the puzzle out in
     // the area it has at this moment.
     if (!m_maximisedAreaKnown)
         recordAvailableArea();
-    ComposePlayField(*m_playField, m_availableWidth, m_availableHeight);
+    composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
     m_cmdClear->setEnabled(true);
     m_cmdOplossing->setEnabled(true);
@@ -299,21 +299,21 @@ void PlayerWindow::showErrors()
         field.update();
     }
     if (errors == 0)
-        m_platform.messages.show(chooseText(m_puzzle.Language, txt::NoErrors),
-                                 chooseText(m_puzzle.Language, txt::NoErrorsTitle), platform::Icon::Information,
+        m_platform.messages.show(localText(m_puzzle.Language, txt::NoErrors),
+                                 localText(m_puzzle.Language, txt::NoErrorsTitle), platform::Icon::Information,
                                  platform::Buttons::Ok);
 }
 
 void PlayerWindow::giveSolution()
 {
     if (m_puzzleComposed)
-        m_form2->showSolution(m_playState.TestCellSize);
+        m_solutionWindow->showSolution(m_playState.TestCellSize);
 }
 
 void PlayerWindow::resetPlayField()
 {
     if (m_puzzleComposed)
-        m_playField->ResetPlayField();
+        m_playField->resetPlayField();
 }
 
 void PlayerWindow::KiezerSet()
@@ -324,9 +324,9 @@ void PlayerWindow::KiezerSet()
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
-    WriteLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
+    writeLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
     m_tag = QStringLiteral("CLOSE");
-    m_form2->close();
+    m_solutionWindow->close();
     event->accept();
 }
 

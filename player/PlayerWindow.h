@@ -1,5 +1,5 @@
 #pragma once
-// Form1 of the player `puzzler`: the menus (File: Open, five recent files,
+// MakerWindow of the player `puzzler`: the menus (File: Open, five recent files,
 // Exit; Language), the play field laid out in the area left of the strip
 // `Sizer` and above the strip `SizerBottom`, the buttons Show errors, Give
 // Solution and Reset, the position label, and the solution window Form2.
@@ -55,7 +55,7 @@ public:
     void openCommand();
     // Recent file `index` (0..4) of the File menu.
     void openRecent(int index);
-    // The player's LoadPuzzle: hides the play field and the solution window,
+    // The player's readPuzzleFile: hides the play field and the solution window,
     // reads the file, shows the reader's messages, and on success sets the
     // caption, adds the file to the recent list, derives the clues and lays
     // out the play field. Returns true when a playable puzzle was loaded.
@@ -101,7 +101,7 @@ public:
     QPushButton* cmdOplossing() const { return m_cmdOplossing; }
     QPushButton* cmdClear() const { return m_cmdClear; }
     QLabel* positie() const { return m_positie; }
-    SolutionWindow& form2() const { return *m_form2; }
+    SolutionWindow& solutionWindow() const { return *m_solutionWindow; }
     QMenu* fileMenu() const { return m_mmBestand; }
     QAction* recentAction(int index) const { return m_mmRecent[static_cast<std::size_t>(index)]; }
     QAction* languageAction(int language) const { return m_mmLanguage[static_cast<std::size_t>(language)]; }
@@ -153,7 +153,7 @@ private:
     CluePanel* m_picture1 = nullptr;
     ColourChooser* m_kiezer = nullptr;
     std::unique_ptr<PlayField> m_playField;
-    std::unique_ptr<SolutionWindow> m_form2;
+    std::unique_ptr<SolutionWindow> m_solutionWindow;
 };
 
 } // namespace gw::player

@@ -74,17 +74,17 @@ int SolutionWindow::px(double points) const
 
 void SolutionWindow::applyLanguage(std::uint8_t language)
 {
-    m_chkFouten->setText(chooseText(language, txt::Form2_chkFouten));
-    m_chkOntbreken->setText(chooseText(language, txt::Form2_chkOntbreken));
-    m_cmdOK->setText(chooseText(language, txt::Form2_cmdOK));
+    m_chkFouten->setText(localText(language, txt::SolutionShowErrors));
+    m_chkOntbreken->setText(localText(language, txt::SolutionShowMissing));
+    m_cmdOK->setText(localText(language, txt::SolutionOk));
 }
 
 void SolutionWindow::showSolution(int cellSize)
 {
     m_cellSize = cellSize;
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName)
-                   + chooseText(m_puzzle.Language, txt::SolutionCaptionSeparator)
-                   + chooseText(m_puzzle.Language, txt::TheSolution));
+                   + localText(m_puzzle.Language, txt::SolutionCaptionSeparator)
+                   + localText(m_puzzle.Language, txt::TheSolution));
     layOut();
     TekenOplossingHokjes();
     show();

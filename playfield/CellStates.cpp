@@ -8,7 +8,7 @@ std::size_t at(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize
 
 std::uint8_t PlayerCellStates::cellState(int x, int y) const { return CellState[at(x, y)]; }
 
-void PlayerCellStates::SetCell(int x, int y, std::uint8_t state)
+void PlayerCellStates::setCell(int x, int y, std::uint8_t state)
 {
     CellState[at(x, y)] = state;
     if (m_painter)

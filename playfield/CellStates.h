@@ -2,10 +2,10 @@
 // The marks of the play field, `CellState`(x, y): 0 unmarked, k = 1..8 marked
 // with palette index k - 1 (1 black, 2 white).
 //
-// The play field reads marks and writes them only through SetCell. In the
+// The play field reads marks and writes them only through setCell. In the
 // maker the store is the computer test's knowledge (which also keeps its
 // colour possibilities in step); in the player it is PlayerCellStates below.
-// Whoever implements SetCell makes sure the cell is painted: the play field
+// Whoever implements setCell makes sure the cell is painted: the play field
 // connects that painting through setCellPainter / the solver's observer.
 #include <array>
 #include <cstdint>
@@ -21,24 +21,24 @@ public:
     // State of cell (x, y); x, y inside the puzzle.
     virtual std::uint8_t cellState(int x, int y) const = 0;
     // Sets cell (x, y) to `state` (0..8) and has it painted.
-    virtual void SetCell(int x, int y, std::uint8_t state) = 0;
+    virtual void setCell(int x, int y, std::uint8_t state) = 0;
     // Every cell of the puzzle back to 0 without painting (the field repaints
     // all cells itself afterwards). The maker also initialises the computer
     // test's colour possibilities here.
     virtual void clearStates() = 0;
 };
 
-// The player's own marks: a plain 50 x 50 array and a SetCell that paints
+// The player's own marks: a plain 50 x 50 array and a setCell that paints
 // through the painter the play field installs.
 class PlayerCellStates : public CellStates {
 public:
     std::array<std::uint8_t, CellCount> CellState{};
 
     std::uint8_t cellState(int x, int y) const override;
-    void SetCell(int x, int y, std::uint8_t state) override;
+    void setCell(int x, int y, std::uint8_t state) override;
     void clearStates() override;
 
-    // Called by SetCell with the cell just set.
+    // Called by setCell with the cell just set.
     void setCellPainter(std::function<void(int, int)> painter) { m_painter = std::move(painter); }
 
 private:

@@ -1,5 +1,5 @@
 #pragma once
-// The colour chooser `KiezerL`: a vertical strip of square swatches with a
+// The colour chooser `colorChooser`: a vertical strip of square swatches with a
 // marker line and mouse picture for each mouse button. A press (or a drag) on
 // a swatch gives it to the button used. The strip is also the colour source:
 // swatchColour(i) reads the strip's own pixel one inside the swatch's corner.

@@ -63,7 +63,7 @@ void PlayField::markCell(int button, int x, int y)
     const std::uint8_t v = m_state.ButtonMark[static_cast<std::size_t>(button - 1)];
     if (m_kind == PlayFieldKind::Maker && m_states.cellState(x, y) == v)
         return;
-    m_states.SetCell(x, y, v);
+    m_states.setCell(x, y, v);
     completionCheck();
 }
 
@@ -72,16 +72,16 @@ void PlayField::completionCheck()
     if (!solved())
         return;
     const std::uint8_t language = m_puzzle.Language;
-    const QString title = QString::fromStdString(ChooseText(language, txt::PuzzleSolvedTitle));
+    const QString title = QString::fromStdString(chooseText(language, txt::PuzzleSolvedTitle));
     if (m_kind == PlayFieldKind::Maker) {
-        const auto answer = m_messages.show(QString::fromStdString(ChooseText(language, txt::SolvedTestWindow)),
+        const auto answer = m_messages.show(QString::fromStdString(chooseText(language, txt::SolvedTestWindow)),
                                             title, platform::Icon::Information, platform::Buttons::YesNo);
         if (answer == platform::Answer::Yes)
             emit closeRequested();
         return;
     }
     if (!m_state.SolvedShown)
-        m_messages.show(QString::fromStdString(ChooseText(language, txt::SolvedPlayer)), title,
+        m_messages.show(QString::fromStdString(chooseText(language, txt::SolvedPlayer)), title,
                         platform::Icon::Information, platform::Buttons::Ok);
     m_state.SolvedShown = true;
 }
@@ -196,9 +196,9 @@ void PlayField::showClearedField()
     restoreClueNumbers();
 }
 
-void PlayField::ClearDeZooi() { resetField(); }
+void PlayField::clearField() { resetField(); }
 
-void PlayField::ResetPlayField()
+void PlayField::resetPlayField()
 {
     resetField();
     m_state.SolvedShown = false;

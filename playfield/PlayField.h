@@ -93,11 +93,11 @@ public:
     // Colour cell state v is painted in: chooser swatch v.
     QColor stateColour(int v) const;
 
-    // `ClearDeZooi` (maker) / `ResetPlayField` (player): chooser back to black
+    // `clearField` (maker) / `resetPlayField` (player): chooser back to black
     // and white, all cells unmarked and painted, crossed-off numbers restored;
     // the player also forgets that the solved message was given.
-    void ClearDeZooi();
-    void ResetPlayField();
+    void clearField();
+    void resetPlayField();
     // The window side of a reset, for marks already cleared elsewhere (the
     // computer test clears its knowledge itself): chooser back to black and
     // white, every cell painted from its state, crossed-off numbers restored.

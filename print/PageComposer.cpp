@@ -4,7 +4,7 @@
 #include "core/Palette.h"
 #include "core/Rounding.h"
 #include "playfield/ClueDrawing.h"
-#include "playfield/ComposePlayField.h"
+#include "playfield/PlayFieldComposition.h"
 
 namespace gw {
 

@@ -1,5 +1,5 @@
 #pragma once
-// `MaakPagina`'s drawing: a blank nonogram composed on any PageSurface, in
+// `composePage`'s drawing: a blank nonogram composed on any PageSurface, in
 // points, with text measured on the surface it is drawn on. The print dialog
 // owns the options and the bookkeeping around a composition; this is only the
 // page.

@@ -51,7 +51,7 @@ unsigned clueColours(int count, ColorOf colorOf)
 
 } // namespace
 
-void ClearDeZooi(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues)
+void clearField(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues)
 {
     knowledge.reset(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
     for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
@@ -69,7 +69,7 @@ void ClearDeZooi(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTable
     }
 }
 
-void SetCell(CellKnowledge& knowledge, int x, int y, std::uint8_t value, SolverObserver* observer)
+void setCell(CellKnowledge& knowledge, int x, int y, std::uint8_t value, SolverObserver* observer)
 {
     knowledge.m_state[CellKnowledge::index(x, y)] = value;
     for (int q = 0; q < PaletteSize; ++q)

@@ -45,14 +45,14 @@ public:
     std::array<bool, MaxPuzzleSize> RowChanged{};
     std::array<bool, MaxPuzzleSize> ColumnChanged{};
     bool StateChanged = false;
-    // Number of SetCell calls since the last reset (progress of a sweep).
+    // Number of setCell calls since the last reset (progress of a sweep).
     std::uint64_t SetCount = 0;
-    // Per row and per column: grows with every SetCell on one of its cells.
+    // Per row and per column: grows with every setCell on one of its cells.
     std::array<std::uint32_t, MaxPuzzleSize> RowStamp{};
     std::array<std::uint32_t, MaxPuzzleSize> ColumnStamp{};
 
 private:
-    friend void SetCell(CellKnowledge&, int, int, std::uint8_t, SolverObserver*);
+    friend void setCell(CellKnowledge&, int, int, std::uint8_t, SolverObserver*);
     static std::size_t index(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
 
     std::int16_t m_width = 0;
@@ -63,15 +63,15 @@ private:
     std::array<std::uint64_t, MaxPuzzleSize * PaletteSize> m_columnPossible{};
 };
 
-// The knowledge part of the test window's ClearDeZooi: for every cell of the
+// The knowledge part of the test window's clearField: for every cell of the
 // puzzle, state 0, white possible, and every other colour possible exactly when
 // it occurs in both the row's and the column's clue. `clues` must be derived
-// from `puzzle` (TelHokjes). The field's pixels are the window's business.
-void ClearDeZooi(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues);
+// from `puzzle` (deriveClues). The field's pixels are the window's business.
+void clearField(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues);
 
 // The one way to write a cell's state (0..8): keeps CanBe and the changed flags
 // in step and reports the cell to `observer` (may be null) so that it is
 // painted. (x, y) must lie inside the knowledge's width x height.
-void SetCell(CellKnowledge& knowledge, int x, int y, std::uint8_t value, SolverObserver* observer);
+void setCell(CellKnowledge& knowledge, int x, int y, std::uint8_t value, SolverObserver* observer);
 
 } // namespace gw

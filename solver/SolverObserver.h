@@ -19,7 +19,7 @@ enum class SolverStatus : std::uint8_t {
 };
 
 // How a computer test ended.
-enum class TestOutcome : std::uint8_t {
+enum class SolverOutcome : std::uint8_t {
     Solved,           // the solved question ("Puzzle solved", Yes/No)
     Stuck,            // "The computer can't solve the puzzle any further."
     LimitsExhausted,  // "... any further because of a memory problem."
@@ -28,13 +28,13 @@ enum class TestOutcome : std::uint8_t {
 
 // What the computer test tells whoever shows it (the test window, or the
 // command-line tool). All calls come on the caller's thread, from inside
-// TestDriver::start(), TestDriver::tick(), TestDriver::stop() or SetCell().
+// SolverDriver::start(), SolverDriver::tick(), SolverDriver::stop() or setCell().
 //
 // Re-entrancy: from inside any callback the observer may call
-// TestDriver::stop() and TestDriver::requestStop(); they take effect at once
+// SolverDriver::stop() and SolverDriver::requestStop(); they take effect at once
 // and the engine returns at its next check point (an enumeration right after
 // processEvents(), a regeneration after the line it is enumerating).
-// TestDriver::start() and TestDriver::tick() called from inside start() or
+// SolverDriver::start() and SolverDriver::tick() called from inside start() or
 // tick() are refused: they return false and change nothing, so a timer that
 // fires during processEvents() cannot start an overlapping tick. The observer
 // must not destroy the driver, the knowledge or the clues from inside a
@@ -44,7 +44,7 @@ class SolverObserver {
 public:
     virtual ~SolverObserver() = default;
 
-    // Cell (x, y) was given state `value` (0..8) by SetCell: paint it.
+    // Cell (x, y) was given state `value` (0..8) by setCell: paint it.
     virtual void cellSet(int x, int y, std::uint8_t value) { (void)x; (void)y; (void)value; }
     // Show a status text (replaces the previous one).
     virtual void statusText(SolverStatus text, int lineNumber) { (void)text; (void)lineNumber; }
@@ -57,7 +57,7 @@ public:
     // inside tick() (or stop()), so a start() from here is refused: a window
     // shows the outcome's message box after the call returns (a queued call),
     // so that a Start clicked while the box is open starts a test.
-    virtual void testEnded(TestOutcome outcome) { (void)outcome; }
+    virtual void testEnded(SolverOutcome outcome) { (void)outcome; }
     // Let the event loop run (every 500 placements and every 1000 candidates
     // of an enumeration). The stop flag is looked at right after it returns.
     virtual void processEvents() {}

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "Commands.h"
-#include "solver/TestRun.h"
+#include "solver/ComputerTest.h"
 
 namespace gw::cli {
 
@@ -63,7 +63,7 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
             exitCode = 1;
             continue;
         }
-        const TestRunResult result = runComputerTest(puzzle, trace);
+        const ComputerTestResult result = runComputerTest(puzzle, trace);
         out << file << '\t' << outcomeName(result.outcome) << '\t' << result.known << '/' << result.total << '\t'
             << result.wrong << '\t' << result.sweeps << '\t' << result.regenerations << '\t' << std::fixed
             << std::setprecision(3) << result.milliseconds;
@@ -72,7 +72,7 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
         out << '\n';
         if (trace) {
             const char* separator = "";
-            for (const TestRunResult::CellWrite& write : result.trace) {
+            for (const ComputerTestResult::CellWrite& write : result.trace) {
                 out << separator << write.x << ',' << write.y << ',' << static_cast<int>(write.value);
                 separator = " ";
             }

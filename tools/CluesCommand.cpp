@@ -29,7 +29,7 @@ int runClues(const Arguments& args, std::ostream& out, std::ostream& err)
     if (!loadAsMaker(args[0], puzzle, err))
         return 1;
     ClueTables clues;
-    TelHokjes(puzzle, clues);
+    deriveClues(puzzle, clues);
     out << "size " << puzzle.PuzzleWidth << ' ' << puzzle.PuzzleHeight << ' '
         << (puzzle.ColorPuzzle ? "color" : "bw") << '\n';
     out << "title";

@@ -14,7 +14,7 @@ int runConvert(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
     Puzzle puzzle;
     if (!loadAsMaker(args[0], puzzle, err))
         return 1;
-    const SaveResult saved = SavePbm(puzzle, args[1]);
+    const SaveResult saved = savePbm(puzzle, args[1]);
     if (!saved.ok) {
         err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
         return 1;

@@ -26,7 +26,7 @@ std::string clueOf(const gw::ClueTables& c, bool row, int line)
 
 } // namespace
 
-TEST(TelHokjes, EveryLineOfThePuzzle)
+TEST(deriveClues, EveryLineOfThePuzzle)
 {
     const struct {
         std::vector<std::string> rows, rowClues, columnClues;
@@ -43,7 +43,7 @@ TEST(TelHokjes, EveryLineOfThePuzzle)
         if (outside)
             p.cell(49, 49) = gw::Black; // outside the puzzle: never counted
         gw::ClueTables c;
-        gw::DerivePlayerClues(p, c);
+        gw::derivePlayerClues(p, c);
         if (outside) {
             EXPECT_EQ(clueOf(c, true, 49) + clueOf(c, false, 49) + std::to_string(c.columnColor(49, 0)), "--1");
         }

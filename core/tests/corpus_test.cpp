@@ -22,14 +22,14 @@ TEST(PuzzleCorpus, EveryFileLoadsAndSurvivesASave)
         ++files;
         SCOPED_TRACE(path);
         gw::Puzzle maker, player, back;
-        const gw::LoadResult made = gw::LoadPuzzle(maker, path, gw::ReaderVariant::Maker);
+        const gw::LoadResult made = gw::readPuzzleFile(maker, path, gw::ReaderVariant::Maker);
         ASSERT_TRUE(made.loaded());
         EXPECT_TRUE(made.messages.empty());
-        ASSERT_TRUE(gw::LoadPuzzle(player, path, gw::ReaderVariant::Player).loaded());
+        ASSERT_TRUE(gw::readPuzzleFile(player, path, gw::ReaderVariant::Player).loaded());
         EXPECT_EQ(maker.Cells, player.Cells);
         EXPECT_EQ(maker.ColorPuzzle, ext == ".ppm");
         std::stringbuf saved(maker.ColorPuzzle ? gw::ppmBytes(maker) : gw::pbmBytes(maker), std::ios::in);
-        ASSERT_TRUE(gw::ReadPuzzle(back, saved, path, gw::ReaderVariant::Maker).loaded());
+        ASSERT_TRUE(gw::readPuzzleData(back, saved, path, gw::ReaderVariant::Maker).loaded());
         EXPECT_EQ(back.Cells, maker.Cells);
         EXPECT_EQ(back.PuzzleWidth, maker.PuzzleWidth);
         EXPECT_EQ(back.PuzzleHeight, maker.PuzzleHeight);

@@ -41,7 +41,7 @@ TEST_P(MalformedFile, EndsWithDefiniteStatus)
         SCOPED_TRACE(maker ? "maker" : "player");
         gw::Puzzle p;
         std::stringbuf data(c.data, std::ios::in);
-        const gw::LoadResult r = gw::ReadPuzzle(p, data, "bad.pbm", variant);
+        const gw::LoadResult r = gw::readPuzzleData(p, data, "bad.pbm", variant);
         EXPECT_EQ(r.status, maker ? c.maker : c.player);
         if (!r.loaded()) { // a failure always ends with a critical message
             ASSERT_FALSE(r.messages.empty());

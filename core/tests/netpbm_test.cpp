@@ -45,7 +45,7 @@ TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
         for (int x = 0; x < width; ++x)
             p.cell(x, y) = color ? static_cast<std::uint8_t>((x + 3 * y) % gw::PaletteSize)
                                    : static_cast<std::uint8_t>((x * 7 + y * 3) % 5 < 2 ? gw::Black : gw::White);
-    ASSERT_TRUE(gw::SavePbm(p, dir.file("ours.pnm")).ok);
+    ASSERT_TRUE(gw::savePbm(p, dir.file("ours.pnm")).ok);
     ASSERT_TRUE(run("pnmtopnm ours.pnm > raw.pnm"));
     const std::string ours = gwtest::readFile(dir.file("ours.pnm"));
     const std::size_t raster = color ? 9u * width : 3u * ((width + 7) / 8);
@@ -92,7 +92,7 @@ TEST_F(Netpbm, WeReadWhatNetpbmWrites)
         ASSERT_TRUE(run(std::string(c.command) + " > out.pnm"));
         EXPECT_EQ(gwtest::readFile(dir.file("out.pnm")).rfind(c.start, 0), 0u);
         gw::Puzzle p;
-        const gw::LoadResult r = gw::LoadPuzzle(p, dir.file("out.pnm"), gw::ReaderVariant::Maker);
+        const gw::LoadResult r = gw::readPuzzleFile(p, dir.file("out.pnm"), gw::ReaderVariant::Maker);
         EXPECT_EQ(r.status, gw::LoadStatus::Loaded);
         EXPECT_EQ(r.messages.size(), c.notices);
         EXPECT_EQ(gwtest::rowsOf(p), c.rows);

@@ -18,7 +18,7 @@ gw::LoadResult readBytes(gw::Puzzle& p, const std::string& bytes, ReaderVariant 
                          const std::string& path = "/puzzles/cat.pbm")
 {
     std::stringbuf data(bytes, std::ios::in);
-    return gw::ReadPuzzle(p, data, path, variant);
+    return gw::readPuzzleData(p, data, path, variant);
 }
 
 // A message as "<icon letter> <title>: <text>", icon letters N I C Q E.
@@ -37,11 +37,11 @@ std::string refusal(const std::string& side, const std::string& measure, int pix
 const std::string ErrorOpening = "C /puzzles/cat.pbm: An error has occured while opening this file.";
 const std::string TooLargeNote =
     "I Bitmap too wide: This puzzle is too large. Its size will therefore be reduced, which may affect the quality.";
-const std::string TooManyColors = std::string("I Bitmap too many colors: ") + gw::ChooseText(0, gw::txt::TooManyColors);
+const std::string TooManyColors = std::string("I Bitmap too many colors: ") + gw::chooseText(0, gw::txt::TooManyColors);
 
 } // namespace
 
-TEST(ReadNumber, ReadsTheNextNumber)
+TEST(readNumber, ReadsTheNextNumber)
 {
     constexpr std::int32_t Big = 2147483647;
     const struct {
@@ -65,13 +65,13 @@ TEST(ReadNumber, ReadsTheNextNumber)
                  {"AbovePlayerRangeIsAnError", "32768 ", 32767, std::nullopt, ' '}};
     for (const auto& c : cases) {
         std::stringbuf in(c.data, std::ios::in);
-        EXPECT_EQ(gw::ReadNumber(in, c.largest), c.expected) << c.name;
+        EXPECT_EQ(gw::readNumber(in, c.largest), c.expected) << c.name;
         const int next = in.sbumpc();
         EXPECT_EQ(next == EOF ? -1 : next, c.nextByte) << c.name;
     }
 }
 
-TEST(SavePbm, BytesAreExact)
+TEST(savePbm, BytesAreExact)
 {
     const std::string made = "# Made with Gridwick Puzzle Maker\r\n";
     const struct {
@@ -173,7 +173,7 @@ const std::string Wide = "P4\n100 40\n" + gwtest::repeat("\x04" + std::string(12
 const std::string Long = "P1\n120 1\n" + gwtest::repeat("1 ", 119) + "0\n";
 
 INSTANTIATE_TEST_SUITE_P(
-    LoadPuzzle, ReadFile,
+    readPuzzleFile, ReadFile,
     ::testing::Values(
         ReadCase{"P6Maximum255ReducesSamplesAndWarnsOnce", "P6\n2 1\n255\n\xC8\x64\x82\x7F\x80\xFF", Maker, 0, Loaded,
                  {"MA"}, {TooManyColors}}, // 127 < 127.5 <= 128
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"C Bitmap te hoog: De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 70 pixels hoog."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LoadPuzzle, TitleIsTakenFromLineTwoOnly)
+TEST(readPuzzleFile, TitleIsTakenFromLineTwoOnly)
 {
     const char* cases[][2] = {{"P1\r\n# Puzzle Title: Cat\r\n", "Cat"}, {"P1\n# Puzzle Title: Dog\n", "Dog"},
                               {"P1\r# Puzzle Title: Cow\r", "Cow"}, {"P1\n# Puzzle Title: \n", ""}, {"P1\n#Puzzle Title: Cat\n", ""},
@@ -216,7 +216,7 @@ TEST(LoadPuzzle, TitleIsTakenFromLineTwoOnly)
 
 // Regression: after a failed open the maker kept the previous file name, so
 // Save wrote the white or half-read grid over that file. A missing file keeps it.
-TEST(LoadPuzzle, FailedReadLetsGoOfThePreviousFile)
+TEST(readPuzzleFile, FailedReadLetsGoOfThePreviousFile)
 {
     gwtest::TempDir dir;
     for (const std::string& data : {std::string("GIF89a"), std::string("P1 3 3 1 0")}) {
@@ -231,7 +231,7 @@ TEST(LoadPuzzle, FailedReadLetsGoOfThePreviousFile)
         gw::Puzzle p = puzzleFromRows({"#"});
         p.FileName = "/puzzles/cat.pbm";
         p.PuzzleChanged = true;
-        const gw::LoadResult r = gw::LoadPuzzle(p, path, Maker);
+        const gw::LoadResult r = gw::readPuzzleFile(p, path, Maker);
         EXPECT_EQ(r.status, LoadStatus::NoFile) << path;
         EXPECT_TRUE(r.messages.empty());
         EXPECT_EQ(p.cell(0, 0), gw::Black); // grid unchanged
@@ -240,7 +240,7 @@ TEST(LoadPuzzle, FailedReadLetsGoOfThePreviousFile)
     }
 }
 
-TEST(SavePbm, ReplacesTheFileAndClearsChanged)
+TEST(savePbm, ReplacesTheFileAndClearsChanged)
 {
     gwtest::TempDir dir;
     gwtest::writeFile(dir.file("a.ppm"), std::string(5000, 'x'));
@@ -248,13 +248,13 @@ TEST(SavePbm, ReplacesTheFileAndClearsChanged)
         gw::Puzzle p = puzzleFromRows({"#R", ".B"}, color);
         p.PuzzleChanged = true;
         p.PuzzleTitle = "Two dots";
-        const gw::SaveResult saved = gw::SavePbm(p, dir.file("a.ppm"));
+        const gw::SaveResult saved = gw::savePbm(p, dir.file("a.ppm"));
         ASSERT_TRUE(saved.ok) << saved.reason;
         EXPECT_FALSE(p.PuzzleChanged);
         EXPECT_EQ(gwtest::readFile(dir.file("a.ppm")), color ? gw::ppmBytes(p) : gw::pbmBytes(p));
         EXPECT_EQ(dir.names(), Rows{"a.ppm"}); // no temporary file left
         gw::Puzzle back;
-        ASSERT_TRUE(gw::LoadPuzzle(back, dir.file("a.ppm"), Maker).loaded());
+        ASSERT_TRUE(gw::readPuzzleFile(back, dir.file("a.ppm"), Maker).loaded());
         EXPECT_EQ(back.PuzzleName, "a"); // the file name without its last extension
         EXPECT_EQ(back.FileName, dir.file("a.ppm"));
     }
@@ -262,7 +262,7 @@ TEST(SavePbm, ReplacesTheFileAndClearsChanged)
 
 // Regression: saving deleted the old file before the new one was complete, and
 // a failure was silent with the puzzle marked as saved.
-TEST(SavePbm, FailureKeepsOldFileAndChangedFlag)
+TEST(savePbm, FailureKeepsOldFileAndChangedFlag)
 {
     gwtest::TempDir dir;
     // A name so long that no temporary file can be made beside it.
@@ -272,14 +272,14 @@ TEST(SavePbm, FailureKeepsOldFileAndChangedFlag)
     gw::Puzzle p = puzzleFromRows({"#"});
     p.PuzzleChanged = true;
     p.Language = 1;
-    const gw::SaveResult saved = gw::SavePbm(p, target);
+    const gw::SaveResult saved = gw::savePbm(p, target);
     EXPECT_FALSE(saved.ok);
     EXPECT_FALSE(saved.reason.empty());
     EXPECT_TRUE(p.PuzzleChanged);
     EXPECT_EQ(gwtest::readFile(target), "old contents");
     EXPECT_EQ(shown(saved.message), "C " + target + ": Er is een fout opgetreden bij het opslaan van dit bestand.");
     EXPECT_EQ(dir.names().size(), 1u);
-    EXPECT_FALSE(gw::SavePpm(p, dir.file("no/such/folder/x.ppm")).ok);
+    EXPECT_FALSE(gw::savePpm(p, dir.file("no/such/folder/x.ppm")).ok);
     EXPECT_TRUE(p.PuzzleChanged);
 }
 

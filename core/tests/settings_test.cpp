@@ -28,7 +28,7 @@ struct Recent {
     Entries add(std::initializer_list<std::string> paths)
     {
         for (const std::string& path : paths)
-            list.AddRecent(path);
+            list.addRecent(path);
         return listOf(list.entries());
     }
     gwtest::TempDir dir;
@@ -40,16 +40,16 @@ struct Recent {
 TEST(LanguageFile, FirstRunThenTheFirstByteOfTheFile)
 {
     gwtest::TempDir dir;
-    EXPECT_EQ(gw::ReadLanguageFile(dir.path()), std::nullopt); // missing: the first run
+    EXPECT_EQ(gw::readLanguageFile(dir.path()), std::nullopt); // missing: the first run
     for (std::uint8_t language : {2, 1, 0, 7}) {
-        ASSERT_TRUE(gw::WriteLanguageFile(dir.path(), language));
+        ASSERT_TRUE(gw::writeLanguageFile(dir.path(), language));
         EXPECT_EQ(gwtest::readFile(dir.file("lang.ini")), std::string(1, static_cast<char>(language)));
-        EXPECT_EQ(gw::ReadLanguageFile(dir.path()), language);
+        EXPECT_EQ(gw::readLanguageFile(dir.path()), language);
     }
     gwtest::writeFile(dir.file("lang.ini"), std::string("\x01\x02\x00", 3));
-    EXPECT_EQ(gw::ReadLanguageFile(dir.path()), 1);
+    EXPECT_EQ(gw::readLanguageFile(dir.path()), 1);
     gwtest::writeFile(dir.file("lang.ini"), "");
-    EXPECT_EQ(gw::ReadLanguageFile(dir.path()), 0);
+    EXPECT_EQ(gw::readLanguageFile(dir.path()), 0);
 }
 
 // A truncated or corrupt file yields what it holds up to the damage.
@@ -74,11 +74,11 @@ TEST(RecentList, FirstRunAndCorruptFileOnDisk)
 {
     Recent r;
     r.list.readFile();
-    ASSERT_TRUE(r.list.RefreshRecent()); // the first run writes five free slots
+    ASSERT_TRUE(r.list.refreshRecent()); // the first run writes five free slots
     EXPECT_EQ(gwtest::readFile(r.dir.file("recent.ini")), std::string(5, '\0'));
     gwtest::writeFile(r.dir.file("recent.ini"), record("/a.pbm") + "\x40" + "cut");
     r.list.readFile();
-    ASSERT_TRUE(r.list.RefreshRecent());
+    ASSERT_TRUE(r.list.refreshRecent());
     EXPECT_EQ(gwtest::readFile(r.dir.file("recent.ini")), record("/a.pbm") + std::string(4, '\0'));
 }
 

@@ -136,8 +136,8 @@ int writePuzzle(const QString& artPath, const QString& outPath) {
     const bool colorFile = outPath.endsWith(QLatin1String(".ppm"));
     if (puzzle.ColorPuzzle && !colorFile)
         return fail(artPath + ": a colour drawing must be saved as .ppm");
-    const gw::SaveResult saved = colorFile ? gw::SavePpm(puzzle, outPath.toStdString())
-                                           : gw::SavePbm(puzzle, outPath.toStdString());
+    const gw::SaveResult saved = colorFile ? gw::savePpm(puzzle, outPath.toStdString())
+                                           : gw::savePbm(puzzle, outPath.toStdString());
     return saved.ok ? 0 : fail(QString::fromStdString(saved.reason));
 }
 

@@ -49,9 +49,9 @@ Maker::Maker(int languageByte, bool withPrinter) {
         fake.printers.install({QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"));
     else
         fake.messages.answer(Answer::Ok);
-    Form1Setup setup;
+    MakerWindowSetup setup;
     setup.programFolder = folder.path() + QLatin1Char('/');
-    form = std::make_unique<Form1>(puzzle, fake.platform(), setup);
+    form = std::make_unique<MakerWindow>(puzzle, fake.platform(), setup);
     form->start();
     form->resize(720, 560);
     form->show();
@@ -96,7 +96,7 @@ void Maker::makeZoom16() {
     const QWidget* client = form->centralWidget();
     form->resize(form->size() + wanted - client->size());
     QTRY_COMPARE(client->size(), wanted);
-    QCOMPARE(form->GridZoom(), 16.0);
+    QCOMPARE(form->gridZoom(), 16.0);
 }
 
 } // namespace gw::editor::testing

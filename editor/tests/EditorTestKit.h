@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/Puzzle.h"
-#include "editor/Form1.h"
+#include "editor/MakerWindow.h"
 #include "platform/testing/FakePlatform.h"
 
 namespace gw::editor::testing {
@@ -35,7 +35,7 @@ struct Maker {
     QTemporaryDir folder;
     Puzzle puzzle;
     platform::testing::FakePlatform fake;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MakerWindow> form;
 
     // `languageByte`: contents of lang.ini; -1 for no lang.ini (first run,
     // whose thanks message the kit answers). A printer is installed so the

@@ -56,7 +56,7 @@ private slots:
         int colour = 0, smallest = 50, largest = 0;
         for (const QString& name : files) {
             Puzzle p;
-            const LoadResult r = LoadPuzzle(p, binFile("Puzzles/" + name).toStdString(), ReaderVariant::Maker);
+            const LoadResult r = readPuzzleFile(p, binFile("Puzzles/" + name).toStdString(), ReaderVariant::Maker);
             QVERIFY2(r.loaded() && r.messages.empty() && !p.PuzzleTitle.empty(), qPrintable(name));
             QCOMPARE(p.ColorPuzzle, name.endsWith(".ppm"));
             colour += p.ColorPuzzle;

@@ -9,7 +9,7 @@
 #include "core/Palette.h"
 #include "editor/ColorChooser.h"
 #include "editor/GridView.h"
-#include "editor/GrootteForm.h"
+#include "editor/SizeDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
 
@@ -86,7 +86,7 @@ private slots:
 
     void statusNamesTheColourInTheLanguage() {
         Maker maker(2);
-        maker.form->NieuwePuzzel(10, 10, true);
+        maker.form->newPuzzle(10, 10, true);
         maker.form->chooser().choose(1, Aqua);
         maker.form->drawCell(1, 2, 4);
         QCOMPARE(maker.form->statusText(), QString::fromUtf8("La casella <3, 5> \u00e8 ora c\u00ecano."));
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(maker.puzzle.ButtonColor[0], Black);
         QCOMPARE(maker.puzzle.ButtonColor[1], White);
 
-        maker.form->NieuwePuzzel(10, 10, true);
+        maker.form->newPuzzle(10, 10, true);
         QCOMPARE(strip.height(), 8 * sw);
         QTest::mouseClick(&strip, Qt::RightButton, {}, QPoint(sw / 2, 2 * sw)); // on the border: swatch 2
         QCOMPARE(maker.puzzle.ButtonColor[1], Red);
@@ -138,7 +138,7 @@ private slots:
         QFETCH(QString, size);
         Maker maker;
         maker.form->sizeCommand();
-        GrootteForm& dialog = maker.form->sizeDialog();
+        SizeDialog& dialog = maker.form->sizeDialog();
         QVERIFY(dialog.isVisible());
         QVERIFY(!dialog.Command3->isEnabled());
         QCOMPARE(dialog.Label3->text(), QStringLiteral("Current width: 25"));
@@ -158,10 +158,10 @@ private slots:
 
     void shrinkingAndGrowingBackShowsTheOldPicture() {
         Maker maker;
-        maker.form->NieuwePuzzel(30, 30, false);
+        maker.form->newPuzzle(30, 30, false);
         maker.form->drawCell(1, 25, 25);
         maker.form->sizeCommand();
-        GrootteForm& dialog = maker.form->sizeDialog();
+        SizeDialog& dialog = maker.form->sizeDialog();
         dialog.Text1->setText("10");
         dialog.Command2->click(); // OK applies first
         QVERIFY(!dialog.isVisible());
@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), size);
         QCOMPARE(maker.form->statusText(), status);
         QVERIFY(maker.puzzle.PuzzleChanged);
-        const double z = maker.form->GridZoom();
+        const double z = maker.form->gridZoom();
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
                 const QColor want = shownColor(maker.puzzle.cell(x, y));
@@ -251,9 +251,9 @@ private slots:
     void windowGrowsToKeepThreePixelsACell() {
         Maker maker;
         // A window too narrow for three pixels a cell grows at once.
-        maker.form->NieuwePuzzel(50, 50, false);
+        maker.form->newPuzzle(50, 50, false);
         maker.form->resize(maker.form->minimumSize().width(), 700);
-        QTRY_VERIFY(maker.form->GridZoom() >= 3.0);
+        QTRY_VERIFY(maker.form->gridZoom() >= 3.0);
         QTRY_VERIFY(maker.form->grid().width() >= 151);
         QVERIFY(maker.form->width() > maker.form->minimumSize().width());
         QCOMPARE(maker.form->preview().size(), QSize(50, 50));

@@ -43,7 +43,7 @@ private slots:
 
     void previewAndStripStaySharp() {
         Maker maker;
-        maker.form->NieuwePuzzel(10, 10, true);
+        maker.form->newPuzzle(10, 10, true);
         maker.form->drawCell(1, 3, 2);
         const QImage preview = maker.form->preview().grab().toImage();
         QCOMPARE(preview.devicePixelRatio(), 2.0);

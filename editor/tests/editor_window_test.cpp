@@ -9,8 +9,8 @@
 
 #include "core/Palette.h"
 #include "editor/ColorChooser.h"
-#include "editor/GrootteForm.h"
-#include "editor/NieuwForm.h"
+#include "editor/SizeDialog.h"
+#include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
 
@@ -119,7 +119,7 @@ private slots:
     void newPuzzleDialogMakesTheChosenPuzzle() {
         Maker maker;
         maker.form->newCommand(); // nothing changed: no question
-        NieuwForm& dialog = maker.form->newDialog();
+        NewPuzzleDialog& dialog = maker.form->newDialog();
         QCOMPARE(dialog.Text1->text(), QStringLiteral("25"));
         dialog.Text1->setText("10");
         dialog.Text2->setText("75");
@@ -294,7 +294,7 @@ private slots:
         maker.form->setPrintCommand([&] { log += 'p'; });
         maker.form->setTestCommand([&] { log += 't'; });
         maker.form->setBeforeClose([&] { log += 'b'; });
-        QObject::connect(maker.form.get(), &Form1::closingForGood, [&] { log += 'g'; });
+        QObject::connect(maker.form.get(), &MakerWindow::closingForGood, [&] { log += 'g'; });
         QVERIFY(maker.action("MMprint")->isEnabled() && maker.action("MMtest")->isEnabled());
         for (const char* item : {"MMprint", "MMtest", "MMtest"})
             maker.action(item)->trigger();

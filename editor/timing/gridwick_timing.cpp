@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/Palette.h"
-#include "editor/Form1.h"
+#include "editor/MakerWindow.h"
 #include "editor/GridView.h"
 #include "platform/testing/FakePlatform.h"
 
@@ -48,9 +48,9 @@ int main(int argc, char* argv[]) {
     gw::Puzzle puzzle;
     gw::platform::testing::FakePlatform fake;
     fake.printers.install({"Timing Printer"}, "Timing Printer");
-    gw::editor::Form1Setup setup;
+    gw::editor::MakerWindowSetup setup;
     setup.programFolder = folder.path() + '/';
-    gw::editor::Form1 form(puzzle, fake.platform(), setup);
+    gw::editor::MakerWindow form(puzzle, fake.platform(), setup);
     FirstPaint firstPaint;
     form.grid().installEventFilter(&firstPaint);
     form.start();
@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const double startupMs = sinceStart.nsecsElapsed() / 1e6;
 
-    form.NieuwePuzzel(50, 50, true);
+    form.newPuzzle(50, 50, true);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             puzzle.cell(x, y) = static_cast<std::uint8_t>((x * 7 + y * 3) % gw::PaletteSize);
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     }
     std::printf("start-up to first painted window: %.1f ms\n", startupMs);
     std::printf("50 x 50 layout and full redraw at %.2f px a cell (%dx%d grid): median %.3f ms, best %.3f ms\n",
-                form.GridZoom(), form.grid().width(), form.grid().height(), median(layouts),
+                form.gridZoom(), form.grid().width(), form.grid().height(), median(layouts),
                 *std::min_element(layouts.begin(), layouts.end()));
     return 0;
 }

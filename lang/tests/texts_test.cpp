@@ -88,9 +88,9 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
     const struct { const char* name; int language; const char* expected; } spellings[] = {
         {"FileOverwrite", 1, "Dit bestand bestaal al. Bitmap er overheen schrijven?"},
         {"ErrorSaving", 2, "Errore durante il salvataggio del file."},
-        {"Form1_MMabout", 2, "Notizie Sull\u2019&Autore"},
-        {"TestForm_FrameComputertest", 1, "&Computertest"},
-        {"PrintFormX_cmdSavePdf", 0, "Save as &PDF\u2026"},
+        {"MenuAbout", 2, "Notizie Sull\u2019&Autore"},
+        {"TestWindowComputerTest", 1, "&Computertest"},
+        {"PrintSavePdf", 0, "Save as &PDF\u2026"},
         {"FilterPdf", 1, "PDF-documenten (*.pdf)|*.pdf"},
     };
     for (const auto& s : spellings) {
@@ -103,7 +103,7 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
          "De computertest is mogelijkheden voor rij 3 aan het bekijken."},
         {std::string(ConsideringColumnBefore.it) + " 7" + ConsideringColumnAfter.it,
          "Il test del computer sta considerando le possibilit\u00e0 per la colonna 7."},
-        {CellStatusBefore.it + std::string("1, 2") + CellStatusMiddle.it + gw::ColorName(2, gw::Aqua) + CellStatusAfter.it,
+        {CellStatusBefore.it + std::string("1, 2") + CellStatusMiddle.it + gw::colorName(2, gw::Aqua) + CellStatusAfter.it,
          "La casella <1, 2> \u00e8 ora c\u00ecano."},
         {"cat" + std::string(SolutionCaptionSeparator.en) + TheSolution.en, "cat - the solution"},
     };
@@ -146,15 +146,15 @@ TEST(Texts, CaptionsAndColourNames)
                 EXPECT_EQ(std::count(v.begin(), v.end(), '&'), 1) << name << ": " << v;
         }
     }
-    for (const gw::Text* t : {&Form1_MMenglish, &Form1_MMnederlands, &Form1_MMitaliano}) // never translated
+    for (const gw::Text* t : {&MenuEnglish, &MenuDutch, &MenuItalian}) // never translated
         EXPECT_TRUE(version(*t, 1) == t->en && version(*t, 2) == t->en) << t->en;
-    for (const gw::Text* t : {&GrootteForm_Title, &NieuwForm_Title})
+    for (const gw::Text* t : {&SizeDialogTitle, &NewDialogTitle})
         for (int lang = 0; lang < 3; ++lang)
             EXPECT_EQ(version(*t, lang)[0], ' ') << version(*t, lang);
-    EXPECT_EQ(gw::ColorName(1, gw::White), "wit");
-    EXPECT_EQ(gw::ColorName(2, gw::Yellow), "gialla");
-    EXPECT_EQ(gw::ColorName(1, gw::Aqua), "aqua");
-    EXPECT_EQ(gw::ColorName(0, 8), "");
-    EXPECT_EQ(gw::ColorName(0, -1), "");
-    EXPECT_EQ(gw::ColorName(3, 0), "");
+    EXPECT_EQ(gw::colorName(1, gw::White), "wit");
+    EXPECT_EQ(gw::colorName(2, gw::Yellow), "gialla");
+    EXPECT_EQ(gw::colorName(1, gw::Aqua), "aqua");
+    EXPECT_EQ(gw::colorName(0, 8), "");
+    EXPECT_EQ(gw::colorName(0, -1), "");
+    EXPECT_EQ(gw::colorName(3, 0), "");
 }

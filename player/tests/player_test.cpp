@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "PlayerFixture.h"
-#include "editor/Form1.h"
+#include "editor/MakerWindow.h"
 #include "player/SolutionWindow.h"
 #include "playfield/ColourChooser.h"
 
@@ -98,9 +98,9 @@ private slots:
             platform::testing::FakePlatform makerFakes;
             makerFakes.printers.install({QStringLiteral("Office")}, QStringLiteral("Office"));
             Puzzle makerPuzzle;
-            editor::Form1Setup setup;
+            editor::MakerWindowSetup setup;
             setup.programFolder = setup.settingsFolder = QString::fromStdString(f.puzzle.ProgramFolder);
-            editor::Form1 maker(makerPuzzle, makerFakes.platform(), setup);
+            editor::MakerWindow maker(makerPuzzle, makerFakes.platform(), setup);
             maker.start();
             QVERIFY(makerFakes.messages.requests().isEmpty());
             QCOMPARE(int(makerPuzzle.Language), 1);
@@ -184,7 +184,7 @@ private slots:
         QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
         w.playField().markCell(1, 1, 0);
         QTest::mouseClick(w.cmdOplossing(), Qt::LeftButton);
-        QVERIFY(w.form2().isVisible());
+        QVERIFY(w.solutionWindow().isVisible());
 
         if (bytes.isEmpty()) {
             // A recent file that has vanished since loads nothing, without a message.
@@ -197,7 +197,7 @@ private slots:
             QVERIFY(!w.loadPuzzle(path));
             expectOneMessage(f, text, title.isEmpty() ? path : title, Icon::Critical);
         }
-        QVERIFY(!w.hasPuzzle() && !w.picture1().isVisible() && !w.form2().isVisible());
+        QVERIFY(!w.hasPuzzle() && !w.picture1().isVisible() && !w.solutionWindow().isVisible());
         QVERIFY(!w.cmdClear()->isEnabled() && !w.cmdOplossing()->isEnabled() && w.cmdErrors()->isEnabled());
         for (int i = 0; i < CellCount; ++i) {
             QCOMPARE(int(w.cellStates().CellState[std::size_t(i)]), 0);
@@ -284,11 +284,11 @@ private slots:
         QFETCH(int, dot);
         const Puzzle puzzle = puzzleFromRows({"#.R"}, true);
         const player::CellStateArray states = statesFromRows({marks.toStdString()});
-        player::SolutionWindow form2(puzzle, states, QString(), 1.0);
-        form2.chkFouten()->setChecked(showErrors);
-        form2.chkOntbreken()->setChecked(showUncompleted);
-        form2.showSolution(cellSize);
-        const QImage& picture = form2.picture();
+        player::SolutionWindow solutionWindow(puzzle, states, QString(), 1.0);
+        solutionWindow.chkFouten()->setChecked(showErrors);
+        solutionWindow.chkOntbreken()->setChecked(showUncompleted);
+        solutionWindow.showSolution(cellSize);
+        const QImage& picture = solutionWindow.picture();
         QCOMPARE(picture.size(), QSize(3 * cellSize + 3, cellSize + 3));
         const QHash<QChar, QRgb> colours{{u'O', Orange}, {u'L', LightGrey}, {u'#', qRgb(0, 0, 0)},
                                          {u'.', qRgb(255, 255, 255)}, {u'R', qRgb(255, 0, 0)}};
@@ -311,38 +311,38 @@ private slots:
         QVERIFY(w.loadPuzzle(f.writePuzzle("flag.ppm", Flag, true)));
         w.playField().markCell(1, 0, 0); // black on red: wrong
         QTest::mouseClick(w.cmdOplossing(), Qt::LeftButton);
-        player::SolutionWindow& form2 = w.form2();
-        QVERIFY(form2.isVisible());
-        QCOMPARE(form2.windowTitle(), QStringLiteral("flag - the solution"));
-        QCOMPARE(form2.cellSize(), int(w.playFieldState().TestCellSize));
-        const double k = form2.cellSize() * form2.logicalDpiX() / 72.0;
+        player::SolutionWindow& solutionWindow = w.solutionWindow();
+        QVERIFY(solutionWindow.isVisible());
+        QCOMPARE(solutionWindow.windowTitle(), QStringLiteral("flag - the solution"));
+        QCOMPARE(solutionWindow.cellSize(), int(w.playFieldState().TestCellSize));
+        const double k = solutionWindow.cellSize() * solutionWindow.logicalDpiX() / 72.0;
         auto centre = [&](int x, int y) { return QPointF((x + 0.5) * k, (y + 0.5) * k).toPoint(); };
-        QCOMPARE(form2.picture().pixel(centre(0, 0)), Orange);
-        QCOMPARE(form2.picture().pixel(centre(1, 0)), LightGrey);
+        QCOMPARE(solutionWindow.picture().pixel(centre(0, 0)), Orange);
+        QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), LightGrey);
         // New marks show only with the next redraw, which a click on a check
         // box makes at once.
         w.playField().markCell(1, 1, 0);
-        QCOMPARE(form2.picture().pixel(centre(1, 0)), LightGrey);
-        QTest::mouseClick(form2.chkOntbreken(), Qt::LeftButton);
-        QCOMPARE(form2.picture().pixel(centre(2, 0)), qRgb(255, 0, 0));
-        QCOMPARE(form2.picture().pixel(centre(1, 0)), Orange);
+        QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), LightGrey);
+        QTest::mouseClick(solutionWindow.chkOntbreken(), Qt::LeftButton);
+        QCOMPARE(solutionWindow.picture().pixel(centre(2, 0)), qRgb(255, 0, 0));
+        QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), Orange);
         // Looking at the solution does not spoil the solved message.
         QVERIFY(!w.playFieldState().SolvedShown && w.hasPuzzle());
         // Closing it or OK only hides it; loading another puzzle hides it too,
         // and its check boxes keep their values.
-        QVERIFY(!form2.close() && !form2.isVisible());
+        QVERIFY(!solutionWindow.close() && !solutionWindow.isVisible());
         w.giveSolution();
-        QTest::mouseClick(form2.cmdOK(), Qt::LeftButton);
-        QVERIFY(!form2.isVisible());
+        QTest::mouseClick(solutionWindow.cmdOK(), Qt::LeftButton);
+        QVERIFY(!solutionWindow.isVisible());
         w.giveSolution();
         QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
-        QVERIFY(!form2.isVisible());
-        QVERIFY(!form2.chkOntbreken()->isChecked());
+        QVERIFY(!solutionWindow.isVisible());
+        QVERIFY(!solutionWindow.chkOntbreken()->isChecked());
         // It closes for good with the main window.
         w.giveSolution();
         QVERIFY(w.close());
         QCOMPARE(w.tag(), QStringLiteral("CLOSE"));
-        QVERIFY(!form2.isVisible());
+        QVERIFY(!solutionWindow.isVisible());
     }
 };
 

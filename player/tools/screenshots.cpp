@@ -76,10 +76,10 @@ int main(int argc, char** argv)
 
     QPixmap main = grabOnScreen(window);
     window.giveSolution();
-    gw::player::SolutionWindow& form2 = window.form2();
-    form2.move(window.frameGeometry().right() + 20, 40);
+    gw::player::SolutionWindow& solutionWindow = window.solutionWindow();
+    solutionWindow.move(window.frameGeometry().right() + 20, 40);
     QCoreApplication::processEvents();
-    QPixmap solution = grabOnScreen(form2);
+    QPixmap solution = grabOnScreen(solutionWindow);
     const bool ok = main.save(out.filePath(QStringLiteral("player.png")))
                     && solution.save(out.filePath(QStringLiteral("player-solution.png")));
     return ok ? 0 : 1;

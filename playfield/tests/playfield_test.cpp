@@ -11,21 +11,21 @@
 #include "playfield/ClueDrawing.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColourChooser.h"
-#include "playfield/ComposePlayField.h"
+#include "playfield/PlayFieldComposition.h"
 #include "playfield/PlayField.h"
 
 using namespace gw;
 
 namespace {
 
-// Player-style marks that also count every SetCell.
+// Player-style marks that also count every setCell.
 class CountingStates : public PlayerCellStates {
 public:
     int sets = 0;
-    void SetCell(int x, int y, std::uint8_t state) override
+    void setCell(int x, int y, std::uint8_t state) override
     {
         ++sets;
-        PlayerCellStates::SetCell(x, y, state);
+        PlayerCellStates::setCell(x, y, state);
     }
 };
 
@@ -45,12 +45,12 @@ struct Rig {
 
     Rig(PlayFieldKind kind, const std::string& rows, double area = 400) : puzzle(test::puzzleFromText(rows))
     {
-        DerivePlayerClues(puzzle, clues);
+        derivePlayerClues(puzzle, clues);
         chooser->move(area + 10, 0);
         field = std::make_unique<PlayField>(kind, puzzle, clues, states, state, *panel, *chooser, messages);
         field->setPositionLabel(position);
         states.setCellPainter([this](int x, int y) { field->paintCell(x, y); });
-        composition = ComposePlayField(*field, area, area);
+        composition = composePlayField(*field, area, area);
         states.sets = 0;
     }
 
@@ -240,7 +240,7 @@ void PlayFieldTest::playerGivesTheSolvedMessageOncePerReset()
         rig.strokes(QStringLiteral("1@0,0 1@0,1 1@1,1 2@1,0 1@0,0 1@1,1")); // then dragging over the solved field
         QCOMPARE(rig.messages.requests().size(), qsizetype(round));
         QVERIFY(rig.state.SolvedShown);
-        rig.field->ResetPlayField();
+        rig.field->resetPlayField();
         QVERIFY(!rig.state.SolvedShown);
     }
     QCOMPARE(rig.messages.requests()[0].text, QStringLiteral("You have solved the puzzle."));
@@ -372,7 +372,7 @@ void PlayFieldTest::resetRestoresNumbersMarksAndButtons()
     rig.chooser->choose(2, 4);
     rig.strokes(QStringLiteral("2@3,3"));
     QCOMPARE(rig.states.cellState(3, 3), 4);
-    rig.field->ResetPlayField();
+    rig.field->resetPlayField();
     QCOMPARE(countPixels(rig.panelImage(), rig.panelImage().rect(), isCrossGrey), 0);
     QCOMPARE(rig.states.cellState(3, 3), 0);
     QCOMPARE(rig.state.ButtonMark, (std::array<std::uint8_t, 2>{{1, 2}}));

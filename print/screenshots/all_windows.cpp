@@ -9,15 +9,15 @@
 #include <cstdio>
 
 #include "core/Puzzle.h"
-#include "editor/Form1.h"
-#include "editor/GrootteForm.h"
-#include "editor/NieuwForm.h"
+#include "editor/MakerWindow.h"
+#include "editor/SizeDialog.h"
+#include "editor/NewPuzzleDialog.h"
 #include "platform/testing/FakePlatform.h"
 #include "player/PlayerWindow.h"
 #include "player/SolutionWindow.h"
-#include "playfield/TestForm.h"
-#include "print/MakerWindows.h"
-#include "print/PrintFormX.h"
+#include "playfield/TestWindow.h"
+#include "print/PrintAndTestWindows.h"
+#include "print/PrintDialog.h"
 
 namespace {
 bool g_ok = true;
@@ -43,10 +43,10 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
     gw::Puzzle puzzle;
     gw::platform::testing::FakePlatform fake;
     fake.printers.install({QStringLiteral("Office")}, QStringLiteral("Office"));
-    gw::editor::Form1Setup setup{programFolder, settings.path() + QStringLiteral("/")};
-    gw::editor::Form1 main(puzzle, fake.platform(), setup);
+    gw::editor::MakerWindowSetup setup{programFolder, settings.path() + QStringLiteral("/")};
+    gw::editor::MakerWindow main(puzzle, fake.platform(), setup);
     main.start();
-    const auto windows = gw::attachMakerWindows(main, puzzle);
+    const auto windows = gw::attachPrintAndTestWindows(main, puzzle);
     main.resize(900, 700);
     main.show();
     main.loadFile(puzzleFile);
@@ -61,18 +61,18 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
         save(main.newDialog(), out, lang + QStringLiteral("new-dialog"));
         main.newDialog().hide();
 
-        gw::TestForm& test = windows->testWindow();
+        gw::TestWindow& test = windows->testWindow();
         test.resize(1000, 800);
         windows->openTestWindow();
         save(test, out, lang + QStringLiteral("test-window"));
         fake.messages.answer(gw::platform::Answer::No);
         test.startTest();
-        while (test.TimerNieuw->isActive() || test.driver().isBusy())
+        while (test.stepTimer->isActive() || test.driver().isBusy())
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         save(test, out, lang + QStringLiteral("test-window-finished"));
         test.hide();
 
-        gw::PrintFormX& print = windows->printDialog();
+        gw::PrintDialog& print = windows->printDialog();
         print.resize(980, 900);
         windows->openPrintDialog();
         save(print, out, lang + QStringLiteral("print-dialog"));
@@ -98,8 +98,8 @@ void playerWindows(const QString& puzzleFile, const QString& tag, const QString&
         window.showErrors();
         save(window, out, lang + QStringLiteral("player-errors"));
         window.giveSolution();
-        save(window.form2(), out, lang + QStringLiteral("solution"));
-        window.form2().hide();
+        save(window.solutionWindow(), out, lang + QStringLiteral("solution"));
+        window.solutionWindow().hide();
         window.resetPlayField();
     }
 }

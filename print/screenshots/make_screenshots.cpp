@@ -11,12 +11,12 @@
 
 #include "core/PuzzleFile.h"
 #include "platform/testing/FakePlatform.h"
-#include "playfield/TestForm.h"
-#include "print/MakerWindows.h"
-#include "print/PrintFormX.h"
+#include "playfield/TestWindow.h"
+#include "print/PrintAndTestWindows.h"
+#include "print/PrintDialog.h"
 
 namespace {
-int knownCells(gw::TestForm& test, const gw::Puzzle& puzzle)
+int knownCells(gw::TestWindow& test, const gw::Puzzle& puzzle)
 {
     int known = 0;
     for (int y = 0; y < puzzle.PuzzleHeight; ++y)
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
         return 2;
     }
     gw::Puzzle puzzle;
-    if (!gw::LoadPuzzle(puzzle, argv[1], gw::ReaderVariant::Maker).loaded()) {
+    if (!gw::readPuzzleFile(puzzle, argv[1], gw::ReaderVariant::Maker).loaded()) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 1;
     }
@@ -50,8 +50,8 @@ int main(int argc, char** argv)
     puzzle.ProgramFolder = GRIDWICK_BIN_DIR "/";
     const QDir folder(QString::fromLocal8Bit(argv[2]));
     gw::platform::testing::FakePlatform fake;
-    gw::MakerWindows windows(puzzle, fake.platform(), {});
-    gw::TestForm& test = windows.testWindow();
+    gw::PrintAndTestWindows windows(puzzle, fake.platform(), {});
+    gw::TestWindow& test = windows.testWindow();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         test.resize(screen->availableGeometry().size() - QSize(20, 40));
@@ -59,21 +59,21 @@ int main(int argc, char** argv)
     fake.messages.answer(gw::platform::Answer::No);
     test.startTest();
     // Step by hand to the middle of the first column pass, then let the timer run.
-    test.TimerNieuw->stop();
+    test.stepTimer->stop();
     while (test.driver().isStepping()
-           && (test.driver().PassIsRows() || test.driver().PassLine() < puzzle.PuzzleWidth / 2))
+           && (test.driver().passIsRows() || test.driver().passLine() < puzzle.PuzzleWidth / 2))
         test.driver().tick();
     std::printf("%d cells known mid-test\n", knownCells(test, puzzle));
     app.processEvents();
     bool ok = save(test, folder, "testwindow-running.png");
     if (test.driver().isStepping())
-        test.TimerNieuw->start();
-    while (test.TimerNieuw->isActive() || test.driver().isBusy())
+        test.stepTimer->start();
+    while (test.stepTimer->isActive() || test.driver().isBusy())
         app.processEvents(QEventLoop::AllEvents, 10);
     app.processEvents();
     ok = save(test, folder, "testwindow-finished.png") && ok;
 
-    gw::PrintFormX& print = windows.printDialog();
+    gw::PrintDialog& print = windows.printDialog();
     print.resize(980, 900);
     puzzle.PuzzleTitle = puzzle.PuzzleTitle.empty() ? "Mosaic" : puzzle.PuzzleTitle;
     windows.openPrintDialog();

@@ -9,7 +9,7 @@
 
 #include "platform/testing/FakePlatform.h"
 #include "playfield/tests/TestSupport.h"
-#include "print/PrintFormX.h"
+#include "print/PrintDialog.h"
 
 namespace gw::test {
 
@@ -20,7 +20,7 @@ struct PrintRig {
     platform::Platform platform{fake.platform()};
     Puzzle puzzle;
     ClueTables clues;
-    PrintFormX print{puzzle, clues, platform};
+    PrintDialog print{puzzle, clues, platform};
     explicit PrintRig(const std::string& rows, const QString& printer = {}) : PrintRig(puzzleFromText(rows), printer) {}
     explicit PrintRig(Puzzle p, const QString& printer = {}) : puzzle(std::move(p))
     {

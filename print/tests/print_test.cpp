@@ -41,7 +41,7 @@ struct Canvas {
     Canvas(Puzzle p, const PageOptions& o = plain(), PageMode mode = PageMode::Preview, QSizeF page = A4)
         : puzzle(std::move(p))
     {
-        TelHokjes(puzzle, clues);
+        deriveClues(puzzle, clues);
         ImageSurface surface(picture, Ppp, 1.0);
         layout = composePage(surface, page, mode, o, puzzle, clues, {QStringLiteral("first"), QStringLiteral("gjpqy")});
     }
@@ -342,7 +342,7 @@ void PrintTest::failedPrintShowsAMessage()
     test::PrintRig d(Heart, QStringLiteral("Office"));
     d.print.open();
     QString status;
-    connect(&d.print, &PrintFormX::statusMessage, this, [&](const QString& s) { status = s; });
+    connect(&d.print, &PrintDialog::statusMessage, this, [&](const QString& s) { status = s; });
     QPrinter* printer = d.print.currentPrinter();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QStringLiteral("/nonexistent-folder/page.pdf"));

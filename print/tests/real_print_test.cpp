@@ -29,7 +29,7 @@ void RealPrintTest::printCommandSendsThePageToTheQueue()
         QSKIP("GRIDWICK_PRINT_QUEUE and GRIDWICK_PRINT_OUTPUT name no PDF print queue");
     test::PrintRig rig("##########/#........#/#.######.#/#........#/##########", queue);
     QString status;
-    QObject::connect(&rig.print, &PrintFormX::statusMessage, [&](const QString& s) { status = s; });
+    QObject::connect(&rig.print, &PrintDialog::statusMessage, [&](const QString& s) { status = s; });
     rig.print.open();
     QCOMPARE(rig.print.cmbPrinter->currentText(), queue);
     const QPointF origin = rig.print.currentPrinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();

@@ -7,7 +7,7 @@
 #include "PrintTestKit.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColourChooser.h"
-#include "playfield/TestForm.h"
+#include "playfield/TestWindow.h"
 
 using namespace gw;
 
@@ -21,7 +21,7 @@ const char* const Mixed = "";
 // The test window beside the print dialog, composed by it as in the program.
 struct Maker : test::PrintRig {
     PageLayout lastLayout;
-    TestForm test{puzzle, clues, platform, [this](CluePanel& panel, QSizeF area) {
+    TestWindow test{puzzle, clues, platform, [this](CluePanel& panel, QSizeF area) {
                       lastLayout = print.composeForTest(panel, area);
                       return lastLayout.cellSize;
                   }};
@@ -30,7 +30,7 @@ struct Maker : test::PrintRig {
         : PrintRig(rows.empty() ? test::patternPuzzle(24, 12, [](int x, int y) { return (x + y) % 6 == 0 || (x * 7 + y * 3) % 11 == 0; })
                                 : test::puzzleFromText(rows))
     {
-        test.ToonTestForm();
+        test.open();
     }
     void mark(int button, int x, int y)
     {
@@ -46,7 +46,7 @@ struct Maker : test::PrintRig {
     }
     bool idle() const
     {
-        return !test.TimerNieuw->isActive() && test.cmdStartTest->isEnabled() && !test.cmdStopTest->isEnabled()
+        return !test.stepTimer->isActive() && test.startButton->isEnabled() && !test.stopButton->isEnabled()
                && test.cmdClear->isEnabled() && !fake.busy.busy();
     }
 };
@@ -76,19 +76,19 @@ void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
     QVERIFY((r + 12) * s <= m.test.compositionArea().width() || s == 3);
     // No title line and no footer: the panel ends with the grid.
     QCOMPARE(m.test.Picture1->picture().sizePoints(), QSizeF((r + 12) * s + 2, (c + 3) * s));
-    QCOMPARE(m.test.KiezerL->visibleSwatches(), 3);
-    QCOMPARE(Maker("RB./YGA").test.KiezerL->visibleSwatches(), 9);
+    QCOMPARE(m.test.colorChooser->visibleSwatches(), 3);
+    QCOMPARE(Maker("RB./YGA").test.colorChooser->visibleSwatches(), 9);
 }
 
 void TestWindowTest::openingAgainGivesAFreshField()
 {
     Maker m(Frame);
-    m.test.KiezerL->choose(2, 1);
+    m.test.colorChooser->choose(2, 1);
     m.mark(1, 1, 0);
     m.mark(2, 0, 0);
     QCOMPARE(m.row(0), std::string("##???"));
     m.test.Picture1->picture().image().setPixelColor(0, 0, QColor(128, 128, 128));
-    m.test.ToonTestForm();
+    m.test.open();
     QCOMPARE(m.row(0), std::string("?????"));
     QCOMPARE(m.test.Picture1->picture().image().pixelColor(0, 0), QColor(Qt::white));
     QCOMPARE(m.test.state().ButtonMark[0], 1);
@@ -121,8 +121,8 @@ void TestWindowTest::computerTestEndings()
     QFETCH(QString, firstRow);
     Maker m(rows.toStdString());
     m.fake.messages.answer(platform::Answer(answer));
-    m.test.cmdStartTest->click();
-    QVERIFY(QTest::qWaitFor([&] { return !m.test.TimerNieuw->isActive() && !m.test.driver().isBusy(); }, 120000));
+    m.test.startButton->click();
+    QVERIFY(QTest::qWaitFor([&] { return !m.test.stepTimer->isActive() && !m.test.driver().isBusy(); }, 120000));
     QCOMPARE(m.fake.messages.texts(), QStringList{message});
     const bool solved = answer != int(platform::Answer::Ok);
     QCOMPARE(m.fake.messages.requests()[0].title, solved ? QStringLiteral("Puzzle solved") : QStringLiteral("Puzzle not solved"));
@@ -152,11 +152,11 @@ void TestWindowTest::interruptingTheRunningTest()
     QFETCH(QString, how);
     Maker m(Mixed);
     m.test.startTest();
-    QVERIFY(m.test.TimerNieuw->isActive() && m.fake.busy.busy());
-    QVERIFY(m.test.cmdStopTest->isEnabled() && !m.test.cmdStartTest->isEnabled() && !m.test.cmdClear->isEnabled());
+    QVERIFY(m.test.stepTimer->isActive() && m.fake.busy.busy());
+    QVERIFY(m.test.stopButton->isEnabled() && !m.test.startButton->isEnabled() && !m.test.cmdClear->isEnabled());
     QTest::qWait(20);
     if (how == QLatin1String("stop"))
-        m.test.cmdStopTest->click();
+        m.test.stopButton->click();
     else if (how == QLatin1String("mark"))
         m.mark(1, 3, 2);
     else if (how == QLatin1String("reset"))
@@ -180,7 +180,7 @@ void TestWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
     m.puzzle.PuzzleName = "smiley";
     m.print.open();
     m.print.txtTitel->setText(QStringLiteral("Happy"));
-    m.test.ToonTestForm();
+    m.test.open();
     QCOMPARE(m.puzzle.PuzzleTitle, std::string("Happy"));
     QCOMPARE(m.print.txtTitel->text(), QStringLiteral("Happy"));
     QVERIFY(m.print.Option3->isChecked());

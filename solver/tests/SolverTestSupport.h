@@ -53,7 +53,7 @@ public:
         record(std::string("status ") + names[static_cast<int>(text)] + " " + std::to_string(lineNumber));
     }
     void fieldCleared() override { record("cleared"); }
-    void testEnded(TestOutcome outcome) override
+    void testEnded(SolverOutcome outcome) override
     {
         outcomes.push_back(outcome);
         static const char* names[] = {"solved", "stuck", "limits", "stopped"};
@@ -68,7 +68,7 @@ public:
     std::vector<std::string> events;
     int cellsSet = 0;
     int eventLoopRuns = 0;
-    std::vector<TestOutcome> outcomes;
+    std::vector<SolverOutcome> outcomes;
     std::function<void(const std::string&)> onEvent;
 
 private:

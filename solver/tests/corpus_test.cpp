@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/PuzzleFile.h"
-#include "solver/TestRun.h"
+#include "solver/ComputerTest.h"
 
 TEST(Corpus, EveryPuzzleAgreesWithTheIndependentLineSolver)
 {
@@ -23,12 +23,12 @@ TEST(Corpus, EveryPuzzleAgreesWithTheIndependentLineSolver)
         SCOPED_TRACE(name);
         ++puzzles;
         gw::Puzzle puzzle;
-        ASSERT_TRUE(gw::LoadPuzzle(puzzle, (folder / name).string(), gw::ReaderVariant::Maker).loaded());
-        const gw::TestRunResult run = gw::runComputerTest(puzzle, false);
+        ASSERT_TRUE(gw::readPuzzleFile(puzzle, (folder / name).string(), gw::ReaderVariant::Maker).loaded());
+        const gw::ComputerTestResult run = gw::runComputerTest(puzzle, false);
         EXPECT_EQ(run.wrong, 0);
-        EXPECT_NE(run.outcome, gw::TestOutcome::Stopped);
-        const bool solved = run.outcome == gw::TestOutcome::Solved;
-        const bool onLimits = run.outcome == gw::TestOutcome::LimitsExhausted;
+        EXPECT_NE(run.outcome, gw::SolverOutcome::Stopped);
+        const bool solved = run.outcome == gw::SolverOutcome::Solved;
+        const bool onLimits = run.outcome == gw::SolverOutcome::LimitsExhausted;
         limits += onLimits ? 1 : 0;
         if (solved) {
             EXPECT_EQ(run.known, run.total);

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "SolverTestSupport.h"
-#include "solver/TestDriver.h"
+#include "solver/SolverDriver.h"
 
-using gw::TestOutcome;
+using gw::SolverOutcome;
 using Rows = std::vector<std::string>;
-using Outcomes = std::vector<TestOutcome>;
+using Outcomes = std::vector<SolverOutcome>;
 
 namespace {
 
@@ -20,7 +20,7 @@ struct TestRun {
     explicit TestRun(const Rows& rows) : TestRun(gw::testing::puzzleFromRows(rows)) {}
     explicit TestRun(const gw::Puzzle& p) : puzzle(p), driver(puzzle, clues, knowledge, observer)
     {
-        gw::TelHokjes(puzzle, clues);
+        gw::deriveClues(puzzle, clues);
     }
 
     // Starts and ticks until the test ends; returns the number of ticks.
@@ -52,7 +52,7 @@ struct TestRun {
     gw::ClueTables clues;
     gw::CellKnowledge knowledge;
     gw::testing::RecordingObserver observer;
-    gw::TestDriver driver;
+    gw::SolverDriver driver;
 };
 
 // 50 x 2: sixteen 2 x 2 blocks with one black cell in each row, apart by
@@ -76,17 +76,17 @@ TEST(Driver, TestEndsWithItsVerdictAfterTestFinished)
     struct Case {
         const char* name;
         Rows rows;
-        TestOutcome outcome;
+        SolverOutcome outcome;
         Rows end;
         int sweeps, regenerations, ticks;
     };
     const Case cases[] = {
-        {"line-solvable puzzle", {"#.#", ".#.", "#.#"}, TestOutcome::Solved, {}, -1, -1, -1},
-        {"colour puzzle", {"RRB.", "R.BB", "GGG.", ".#.#"}, TestOutcome::Solved, {}, -1, -1, -1},
+        {"line-solvable puzzle", {"#.#", ".#.", "#.#"}, SolverOutcome::Solved, {}, -1, -1, -1},
+        {"colour puzzle", {"RRB.", "R.BB", "GGG.", ".#.#"}, SolverOutcome::Solved, {}, -1, -1, -1},
         // White from the start; rows 0, 1 and the end of the row pass,
         // columns 0..2 and the end of the sweep.
-        {"all-white puzzle", {"...", "..."}, TestOutcome::Solved, {}, 1, 1, 3 + 4},
-        {"puzzle that needs guessing", {"#.", ".#"}, TestOutcome::Stuck, {"??", "??"}, 1, 1, 3 + 3},
+        {"all-white puzzle", {"...", "..."}, SolverOutcome::Solved, {}, 1, 1, 3 + 4},
+        {"puzzle that needs guessing", {"#.", ".#"}, SolverOutcome::Stuck, {"??", "??"}, 1, 1, 3 + 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,8 +113,8 @@ TEST(Driver, StartSetsLimitsAndPassVariablesAndEnumeratesRowsBeforeColumns)
     ASSERT_TRUE(run.driver.start());
     EXPECT_EQ(run.driver.MaxPlacements(), 50);
     EXPECT_EQ(run.driver.MaxTries(), 200); // doubled by the first regeneration
-    EXPECT_TRUE(run.driver.PassIsRows());
-    EXPECT_EQ(run.driver.PassLine(), -1);
+    EXPECT_TRUE(run.driver.passIsRows());
+    EXPECT_EQ(run.driver.passLine(), -1);
     EXPECT_EQ(run.driver.regenerations(), 1);
     EXPECT_EQ(Rows(run.observer.events.begin(), run.observer.events.begin() + 6),
               (Rows{"cleared", "status cleaning 0", "status considering-row 1", "status considering-row 2",
@@ -129,7 +129,7 @@ TEST(Driver, ConfirmationsAreForgottenAtTheStartOfEachPass)
         run.driver.tick(); // the row pass and its end
     // Row 0 "??#??" (run of 3 in 5): its fitting placements confirmed black
     // and white on the open cell 0; the known black cell keeps its mark.
-    ASSERT_FALSE(run.driver.PassIsRows());
+    ASSERT_FALSE(run.driver.passIsRows());
     EXPECT_EQ(gw::testing::canBeMarks(run.knowledge, 0, 0), "11000000");
     EXPECT_EQ(gw::testing::canBeMarks(run.knowledge, 2, 0), "10000000");
     run.driver.tick(); // the column pass begins: reset, then column 0
@@ -212,7 +212,7 @@ TEST(Driver, CellsSetByComparisonsCountAsProgress)
     };
     EXPECT_GT(cells(compare, complete), 0);
     EXPECT_EQ(cells(complete, verdict), 0);
-    EXPECT_EQ(run.observer.outcomes, Outcomes{TestOutcome::Solved});
+    EXPECT_EQ(run.observer.outcomes, Outcomes{SolverOutcome::Solved});
 }
 
 // Regression: with the try limit at its cap, a row whose first fitting
@@ -224,7 +224,7 @@ TEST(Driver, RepeatedStateBeforeARegenerationEndsTheTestAsLimitsExhausted)
     run.toEnd();
     EXPECT_FALSE(run.driver.isStepping());
     EXPECT_TRUE(run.driver.endlessDetected());
-    EXPECT_EQ(run.observer.outcomes, Outcomes{TestOutcome::LimitsExhausted});
+    EXPECT_EQ(run.observer.outcomes, Outcomes{SolverOutcome::LimitsExhausted});
     EXPECT_EQ(run.last(2)[0], "status finished 0");
     // Every white column is known; no block cell is.
     EXPECT_EQ(run.rows()[0], gwtest::repeat("??.", 16) + "??");
@@ -248,7 +248,7 @@ TEST(Driver, LimitsDoubleWhileTheListsGrowAndEndTheTestBefore32768)
         if (run.driver.isStepping() && run.driver.MaxPlacements() != limits.back())
             limits.push_back(run.driver.MaxPlacements());
     }
-    EXPECT_EQ(run.observer.outcomes, Outcomes{TestOutcome::LimitsExhausted});
+    EXPECT_EQ(run.observer.outcomes, Outcomes{SolverOutcome::LimitsExhausted});
     EXPECT_FALSE(run.driver.endlessDetected());
     // 50 doubled nine times; the tenth doubling would reach 51200.
     EXPECT_EQ(limits, (std::vector<std::int32_t>{50, 100, 200, 400, 800, 1600, 3200, 6400, 12800, 25600}));

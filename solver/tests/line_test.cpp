@@ -13,7 +13,7 @@
 
 #include "SolverTestSupport.h"
 
-#include "solver/TestLine.h"
+#include "solver/LineSolver.h"
 
 using gw::testing::canBeMarks;
 
@@ -26,7 +26,7 @@ struct LineBench {
     LineBench(const std::string& solution, const std::string& known)
         : puzzle(gw::testing::puzzleFromRows({solution})), context(knowledge, &observer), line(clues, context)
     {
-        gw::TelHokjes(puzzle, clues);
+        gw::deriveClues(puzzle, clues);
         knowledge.reset(puzzle.PuzzleWidth, 1);
         for (int k = 0; k < clues.RowClueCount[0]; ++k)
             for (int x = 0; x < puzzle.PuzzleWidth; ++x)
@@ -38,7 +38,7 @@ struct LineBench {
     {
         for (std::size_t i = 0; i < states.size(); ++i)
             if (states[i] != '?')
-                gw::SetCell(knowledge, static_cast<int>(i), 0,
+                gw::setCell(knowledge, static_cast<int>(i), 0,
                             static_cast<std::uint8_t>(gw::testing::StateChars.find(states[i])), &observer);
     }
 
@@ -55,7 +55,7 @@ struct LineBench {
 // ("marks2", "belong1.2" for run 1 and cell 2); "=STATES" checks the cells.
 void runScript(LineBench& bench, const std::string& script)
 {
-    gw::TestLine& line = bench.line;
+    gw::LineSolver& line = bench.line;
     std::string value;
     int n = 0;
     int i = 0;
@@ -88,7 +88,7 @@ void runScript(LineBench& bench, const std::string& script)
         {"limit", [&] { bench.context.MaxPlacements = n; }},
         {"tries", [&] { bench.context.MaxTries = n; }},
         {"set", [&] { bench.setKnown(value); }},
-        {"open", [&] { gw::SetCell(bench.knowledge, n, 0, 0, nullptr); }},
+        {"open", [&] { gw::setCell(bench.knowledge, n, 0, 0, nullptr); }},
         {"stop", [&] { // a stop request at the next run of the event loop
              bench.observer.onEvent = [&](const std::string& e) { bench.context.StopTest = e == "events"; };
          }},
@@ -98,8 +98,8 @@ void runScript(LineBench& bench, const std::string& script)
         {"list", [&] { return join(line.PlacementCount(), [&](int p) { return line.placement(p).toString(); }); }},
         {"valid",
          [&] { return join(line.PlacementCount(), [&](int p) { return line.placement(p).IsOngeldig() ? "0" : "1"; }); }},
-        {"ranges", [&] { return perRun(&gw::TestLine::EarliestStart, &gw::TestLine::LatestEnd); }},
-        {"gaps", [&] { return perRun(&gw::TestLine::MinGap, &gw::TestLine::MaxGap); }},
+        {"ranges", [&] { return perRun(&gw::LineSolver::EarliestStart, &gw::LineSolver::LatestEnd); }},
+        {"gaps", [&] { return perRun(&gw::LineSolver::MinGap, &gw::LineSolver::MaxGap); }},
         {"marks", [&] { return canBeMarks(bench.knowledge, i, 0); }},
     };
     const std::map<std::string, std::function<long long()>> numbers{
@@ -143,7 +143,7 @@ TEST(Knowledge, SetCellKeepsPossibilitiesAndFlagsInStepAndReportsTheCell)
     gw::CellKnowledge knowledge;
     knowledge.reset(3, 2);
     gw::testing::RecordingObserver observer;
-    gw::SetCell(knowledge, 2, 1, gw::Red + 1, &observer);
+    gw::setCell(knowledge, 2, 1, gw::Red + 1, &observer);
     EXPECT_EQ(knowledge.state(2, 1), 3);
     EXPECT_EQ(canBeMarks(knowledge, 2, 1), "00100000");
     EXPECT_TRUE(knowledge.RowChanged[1] && knowledge.ColumnChanged[2] && knowledge.StateChanged);
@@ -151,7 +151,7 @@ TEST(Knowledge, SetCellKeepsPossibilitiesAndFlagsInStepAndReportsTheCell)
     EXPECT_EQ(observer.events, std::vector<std::string>{"cell 2,1=3"});
     EXPECT_EQ(knowledge.rowPossible(1, gw::Red), 0b100u);
     EXPECT_EQ(knowledge.columnPossible(2, gw::White), 0b01u);
-    gw::SetCell(knowledge, 2, 1, 0, nullptr);
+    gw::setCell(knowledge, 2, 1, 0, nullptr);
     EXPECT_EQ(canBeMarks(knowledge, 2, 1), "22222222");
     EXPECT_EQ(knowledge.columnPossible(2, gw::Blue), 0b10u);
 }
@@ -161,10 +161,10 @@ TEST(Knowledge, ClearingOpensTheColoursBothCluesHave)
     // column 1 red, column 2 nothing.
     const gw::Puzzle puzzle = gw::testing::puzzleFromRows({"#R.", "B.."});
     gw::ClueTables clues;
-    gw::TelHokjes(puzzle, clues);
+    gw::deriveClues(puzzle, clues);
     gw::CellKnowledge knowledge;
-    gw::SetCell(knowledge, 0, 0, 1, nullptr);
-    gw::ClearDeZooi(knowledge, puzzle, clues);
+    gw::setCell(knowledge, 0, 0, 1, nullptr);
+    gw::clearField(knowledge, puzzle, clues);
     EXPECT_EQ(canBeMarks(knowledge, 0, 0), "22000000");
     EXPECT_EQ(canBeMarks(knowledge, 1, 0), "02200000");
     EXPECT_EQ(canBeMarks(knowledge, 2, 0), "02000000");

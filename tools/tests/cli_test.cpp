@@ -34,7 +34,7 @@ protected:
         gw::Puzzle p = gwtest::puzzleFromRows(rows, true);
         p.ColorPuzzle = name.find(".ppm") != std::string::npos;
         p.PuzzleTitle = title;
-        EXPECT_TRUE(gw::SavePbm(p, dir.file(name)).ok);
+        EXPECT_TRUE(gw::savePbm(p, dir.file(name)).ok);
         return dir.file(name);
     }
     gwtest::TempDir dir;

@@ -1,5 +1,5 @@
 #pragma once
-// `PrintFormX`, the print dialog: printer, orientation, title, print colour,
+// `PrintDialog`, the print dialog: printer, orientation, title, print colour,
 // background tint, clue size (automatic or manual) and a live preview, then
 // printing to the chosen printer or saving the same page as a PDF file.
 //
@@ -32,12 +32,12 @@ class CluePanel;
 class PageSurface;
 class ScaledPreview;
 
-class PrintFormX : public QWidget {
+class PrintDialog : public QWidget {
     Q_OBJECT
 public:
     // `puzzle` and `clues` are the program's; both must outlive the dialog.
-    PrintFormX(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, QWidget* parent = nullptr);
-    ~PrintFormX() override;
+    PrintDialog(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, QWidget* parent = nullptr);
+    ~PrintDialog() override;
 
     // The printer found at start-up: `PrinterPresent` and `PrinterName`.
     void setPrinterState(bool present, const QString& defaultPrinterName);
@@ -54,14 +54,14 @@ public:
     // The captions in the puzzle's language.
     void applyCaptions();
 
-    // `MaakPagina`: composes the page on `surface`. `testArea` is the test
+    // `composePage`: composes the page on `surface`. `testArea` is the test
     // window's available area in points (test-window mode only).
-    PageLayout MaakPagina(PageSurface& surface, bool EchtePrinter, bool DrawnForTest, QSizeF testArea = {});
+    PageLayout composePage(PageSurface& surface, bool EchtePrinter, bool DrawnForTest, QSizeF testArea = {});
     // The test window's composition into its clue panel: automatic size,
     // clues derived, page composed in test-window mode, the field placed over
     // the grid. Returns the layout (cell size in `cellSize`).
     PageLayout composeForTest(CluePanel& panel, QSizeF area);
-    // "Compose preview": MaakPagina on the canvas `DaPa`.
+    // "Compose preview": composePage on the canvas `DaPa`.
     void composePreview();
     // The preview refresh (`VS` changed).
     void refreshPreview();

@@ -1,4 +1,4 @@
-#include "TestForm.h"
+#include "TestWindow.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -27,30 +27,30 @@ constexpr int SizerWidth = 150;
 constexpr double PositieGapTwips = 180;
 } // namespace
 
-void KnowledgeCellStates::SetCell(int x, int y, std::uint8_t state)
+void KnowledgeCellStates::setCell(int x, int y, std::uint8_t state)
 {
-    gw::SetCell(m_knowledge, x, y, state, &m_observer);
+    gw::setCell(m_knowledge, x, y, state, &m_observer);
 }
 
-void KnowledgeCellStates::clearStates() { gw::ClearDeZooi(m_knowledge, m_puzzle, m_clues); }
+void KnowledgeCellStates::clearStates() { gw::clearField(m_knowledge, m_puzzle, m_clues); }
 
-TestForm::TestForm(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
+TestWindow::TestWindow(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
                    QWidget* parent)
     : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_clues(clues), m_platform(platform),
       m_compose(std::move(compose)), m_states(m_knowledge, puzzle, clues, *this)
 {
     buildControls();
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_clues, m_states, m_state, *Picture1,
-                                              *KiezerL, m_platform.messages, this);
+                                              *colorChooser, m_platform.messages, this);
     m_playField->setPositionLabel(Positie);
     m_playField->setComputerTest([this] { return testRunning(); }, [this] { stopTest(); });
     connect(m_playField.get(), &PlayField::closeRequested, this, &QWidget::hide);
     SolverObserver& observer = *this;
-    m_driver = std::make_unique<TestDriver>(m_puzzle, m_clues, m_knowledge, observer);
+    m_driver = std::make_unique<SolverDriver>(m_puzzle, m_clues, m_knowledge, observer);
     applyCaptions();
 }
 
-TestForm::~TestForm()
+TestWindow::~TestWindow()
 {
     // The driver may not outlive the play field it reports to.
     if (m_driver)
@@ -58,9 +58,9 @@ TestForm::~TestForm()
     m_driver.reset();
 }
 
-QString TestForm::text(const Text& t) const { return QString::fromStdString(ChooseText(m_puzzle.Language, t)); }
+QString TestWindow::text(const Text& t) const { return QString::fromStdString(chooseText(m_puzzle.Language, t)); }
 
-void TestForm::buildControls()
+void TestWindow::buildControls()
 {
     SizerTOP = new QWidget(this);
     SizerTOP->setFixedHeight(4);
@@ -76,19 +76,19 @@ void TestForm::buildControls()
     Sizer->setFixedWidth(SizerWidth);
     cmdClear = new QPushButton(Sizer);
     FrameComputertest = new QGroupBox(Sizer);
-    cmdStartTest = new QPushButton(FrameComputertest);
-    cmdStopTest = new QPushButton(FrameComputertest);
-    cmdStopTest->setEnabled(false);
+    startButton = new QPushButton(FrameComputertest);
+    stopButton = new QPushButton(FrameComputertest);
+    stopButton->setEnabled(false);
     auto* frame = new QVBoxLayout(FrameComputertest);
-    frame->addWidget(cmdStartTest);
-    frame->addWidget(cmdStopTest);
-    KiezerL = new ColourChooser(ChooserKind::PlayField, m_state.ButtonMark, SwatchWidth, Sizer);
-    KiezerL->paintSwatches(QString::fromStdString(m_puzzle.ProgramFolder));
+    frame->addWidget(startButton);
+    frame->addWidget(stopButton);
+    colorChooser = new ColourChooser(ChooserKind::PlayField, m_state.ButtonMark, SwatchWidth, Sizer);
+    colorChooser->paintSwatches(QString::fromStdString(m_puzzle.ProgramFolder));
     auto* side = new QVBoxLayout(Sizer);
     side->addWidget(cmdClear);
     side->addWidget(FrameComputertest);
     side->addSpacing(12);
-    side->addWidget(KiezerL, 0, Qt::AlignHCenter);
+    side->addWidget(colorChooser, 0, Qt::AlignHCenter);
     side->addStretch();
 
     PctStatus = new QWidget(this);
@@ -110,28 +110,28 @@ void TestForm::buildControls()
     all->addLayout(middle, 1);
     all->addWidget(PctStatus);
 
-    TimerNieuw = new QTimer(this);
-    TimerNieuw->setInterval(1);
-    connect(TimerNieuw, &QTimer::timeout, this, &TestForm::onTick);
-    connect(cmdStartTest, &QPushButton::clicked, this, &TestForm::startTest);
-    connect(cmdStopTest, &QPushButton::clicked, this, &TestForm::stopTest);
-    connect(cmdClear, &QPushButton::clicked, this, &TestForm::resetClicked);
+    stepTimer = new QTimer(this);
+    stepTimer->setInterval(1);
+    connect(stepTimer, &QTimer::timeout, this, &TestWindow::onTick);
+    connect(startButton, &QPushButton::clicked, this, &TestWindow::startTest);
+    connect(stopButton, &QPushButton::clicked, this, &TestWindow::stopTest);
+    connect(cmdClear, &QPushButton::clicked, this, &TestWindow::resetClicked);
 }
 
-void TestForm::applyCaptions()
+void TestWindow::applyCaptions()
 {
-    setWindowTitle(text(txt::TestForm_Title));
-    cmdClear->setText(text(txt::TestForm_cmdClear));
-    FrameComputertest->setTitle(text(txt::TestForm_FrameComputertest));
-    cmdStartTest->setText(text(txt::TestForm_cmdStartTest));
-    cmdStopTest->setText(text(txt::TestForm_cmdStopTest));
+    setWindowTitle(text(txt::TestWindowTitle));
+    cmdClear->setText(text(txt::TestWindowReset));
+    FrameComputertest->setTitle(text(txt::TestWindowComputerTest));
+    startButton->setText(text(txt::TestWindowStart));
+    stopButton->setText(text(txt::TestWindowStop));
 }
 
-void TestForm::setMousePictures(const QPixmap& left, const QPixmap& right) { KiezerL->setMousePictures(left, right); }
+void TestWindow::setMousePictures(const QPixmap& left, const QPixmap& right) { colorChooser->setMousePictures(left, right); }
 
-void TestForm::setMainSwatches(const QList<QColor>& colours) { KiezerL->copySwatchColours(colours); }
+void TestWindow::setMainSwatches(const QList<QColor>& colours) { colorChooser->copySwatchColours(colours); }
 
-QSizeF TestForm::compositionArea() const
+QSizeF TestWindow::compositionArea() const
 {
     // What the window would offer maximised: the screen's available area less
     // the window frame, the right strip, the top strip and the status strip.
@@ -150,16 +150,16 @@ QSizeF TestForm::compositionArea() const
     return QSizeF(std::max(0.0, units.pixelsToPointsX(widthPx)), std::max(0.0, units.pixelsToPointsY(heightPx)));
 }
 
-void TestForm::ToonTestForm()
+void TestWindow::open()
 {
     // A running test is stopped before the clues it works on are derived anew.
     if (testRunning())
         stopTest();
     const int cellSize = m_compose ? m_compose(*Picture1, compositionArea()) : 3;
     m_state.TestCellSize = static_cast<std::int16_t>(std::max(3, cellSize));
-    ClearDeZooi();
+    clearField();
     m_status->clear();
-    KiezerL->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
+    colorChooser->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
     if (!m_sizedToScreen) {
         // The field was composed for the screen's available area, so the
         // window opens that large the first time; later it keeps whatever
@@ -179,89 +179,89 @@ void TestForm::ToonTestForm()
     }
 }
 
-void TestForm::ClearDeZooi() { m_playField->ClearDeZooi(); }
+void TestWindow::clearField() { m_playField->clearField(); }
 
-bool TestForm::testRunning() const { return TimerNieuw->isActive(); }
+bool TestWindow::testRunning() const { return stepTimer->isActive(); }
 
-void TestForm::startTest()
+void TestWindow::startTest()
 {
     if (m_driver->isBusy())
         return; // a start still enumerating owns the test
     m_pendingOutcome.reset();
     const bool stepping = m_driver->start();
     if (stepping) {
-        TimerNieuw->start();
+        stepTimer->start();
         m_platform.busy.setBusy(true);
-        cmdStartTest->setEnabled(false);
-        cmdStopTest->setEnabled(true);
+        startButton->setEnabled(false);
+        stopButton->setEnabled(true);
         cmdClear->setEnabled(false);
     }
     showOutcome();
 }
 
-void TestForm::stopTest()
+void TestWindow::stopTest()
 {
     if (m_driver->isStepping())
         m_driver->stop();
     else
         m_driver->requestStop();
-    TimerNieuw->stop();
+    stepTimer->stop();
     setIdleButtons();
     showOutcome();
 }
 
-void TestForm::resetClicked()
+void TestWindow::resetClicked()
 {
     if (testRunning())
         stopTest();
-    ClearDeZooi();
+    clearField();
 }
 
-void TestForm::setIdleButtons()
+void TestWindow::setIdleButtons()
 {
-    cmdStopTest->setEnabled(false);
-    cmdStartTest->setEnabled(true);
+    stopButton->setEnabled(false);
+    startButton->setEnabled(true);
     cmdClear->setEnabled(true);
     m_platform.busy.setBusy(false);
 }
 
-void TestForm::onTick()
+void TestWindow::onTick()
 {
     m_driver->tick();
     showOutcome();
 }
 
-void TestForm::showOutcome()
+void TestWindow::showOutcome()
 {
     if (!m_pendingOutcome)
         return;
-    const TestOutcome outcome = *m_pendingOutcome;
+    const SolverOutcome outcome = *m_pendingOutcome;
     m_pendingOutcome.reset();
     switch (outcome) {
-    case TestOutcome::Solved:
+    case SolverOutcome::Solved:
         if (m_platform.messages.show(text(txt::ComputerSolved), text(txt::PuzzleSolvedTitle),
                                      platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::Yes)
             hide();
         break;
-    case TestOutcome::Stuck:
+    case SolverOutcome::Stuck:
         m_platform.messages.show(text(txt::CannotSolve), text(txt::PuzzleNotSolvedTitle), platform::Icon::Information,
                                  platform::Buttons::Ok);
         break;
-    case TestOutcome::LimitsExhausted:
+    case SolverOutcome::LimitsExhausted:
         m_platform.messages.show(text(txt::CannotSolveMemory), text(txt::PuzzleNotSolvedTitle),
                                  platform::Icon::Information, platform::Buttons::Ok);
         break;
-    case TestOutcome::Stopped:
+    case SolverOutcome::Stopped:
         break;
     }
 }
 
-void TestForm::cellSet(int x, int y, std::uint8_t)
+void TestWindow::cellSet(int x, int y, std::uint8_t)
 {
     m_playField->paintCell(x, y);
 }
 
-void TestForm::statusText(SolverStatus status, int lineNumber)
+void TestWindow::statusText(SolverStatus status, int lineNumber)
 {
     auto numbered = [&](const Text& before, const Text& after) {
         return text(before) + QLatin1Char(' ') + QString::number(lineNumber) + text(after);
@@ -286,20 +286,20 @@ void TestForm::statusText(SolverStatus status, int lineNumber)
     m_status->adjustSize();
 }
 
-QString TestForm::statusText() const { return m_status->text(); }
+QString TestWindow::statusText() const { return m_status->text(); }
 
-void TestForm::fieldCleared() { m_playField->showClearedField(); }
+void TestWindow::fieldCleared() { m_playField->showClearedField(); }
 
-void TestForm::testEnded(TestOutcome outcome)
+void TestWindow::testEnded(SolverOutcome outcome)
 {
-    TimerNieuw->stop();
+    stepTimer->stop();
     setIdleButtons();
     m_pendingOutcome = outcome;
 }
 
-void TestForm::processEvents() { QCoreApplication::processEvents(); }
+void TestWindow::processEvents() { QCoreApplication::processEvents(); }
 
-void TestForm::closeEvent(QCloseEvent* event)
+void TestWindow::closeEvent(QCloseEvent* event)
 {
     m_driver->requestStop();
     if (testRunning())
@@ -307,14 +307,14 @@ void TestForm::closeEvent(QCloseEvent* event)
     platform::closeOrHide(*this, *event, m_programClosing);
 }
 
-bool TestForm::eventFilter(QObject* watched, QEvent* event)
+bool TestWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == PctStatus && event->type() == QEvent::Resize)
         placePositie();
     return QWidget::eventFilter(watched, event);
 }
 
-void TestForm::placePositie()
+void TestWindow::placePositie()
 {
     const auto units = platform::ScreenUnits::fromScreen(screen());
     const int gap = units.twipsToWholePixelsX(PositieGapTwips);

@@ -1,7 +1,7 @@
 #pragma once
-// Form1, the maker's main window: the menus, the drawing grid Picture1, the
+// MakerWindow, the maker's main window: the menus, the drawing grid Picture1, the
 // side panel Picture3 with the preview pctPreview and the colour chooser
-// KiezerL, and the status bar Picture2 with LblStatus and Positie.
+// colorChooser, and the status bar Picture2 with LblStatus and Positie.
 //
 // Every command asks through the platform layer (message boxes, file
 // dialogs, documents) and then calls a method that does the work, so tests
@@ -33,11 +33,11 @@ namespace gw::editor {
 
 class ColorChooser;
 class GridView;
-class GrootteForm;
-class NieuwForm;
+class SizeDialog;
+class NewPuzzleDialog;
 class PreviewView;
 
-struct Form1Setup {
+struct MakerWindowSetup {
     // The program's folder: data files, help documents and "Puzzles" are found
     // here. Must end with the path separator.
     QString programFolder;
@@ -46,11 +46,11 @@ struct Form1Setup {
     QString settingsFolder;
 };
 
-class Form1 : public QMainWindow {
+class MakerWindow : public QMainWindow {
     Q_OBJECT
 public:
-    Form1(Puzzle& puzzle, platform::Platform platform, const Form1Setup& setup, QWidget* parent = nullptr);
-    ~Form1() override;
+    MakerWindow(Puzzle& puzzle, platform::Platform platform, const MakerWindowSetup& setup, QWidget* parent = nullptr);
+    ~MakerWindow() override;
 
     // The start-up: language (the thanks message on a first run), mouse
     // pictures, recent list, chooser, a blank 25 x 25 black-and-white puzzle,
@@ -81,23 +81,23 @@ public:
     QString statusText() const;
     QString positionText() const;
     void setStatus(const QString& text);
-    double GridZoom() const { return m_gridZoom; }
+    double gridZoom() const { return m_gridZoom; }
     GridView& grid() { return *m_grid; }
     PreviewView& preview() { return *m_preview; }
     ColorChooser& chooser() { return *m_chooser; }
-    GrootteForm& sizeDialog() { return *m_sizeDialog; }
-    NieuwForm& newDialog() { return *m_newDialog; }
+    SizeDialog& sizeDialog() { return *m_sizeDialog; }
+    NewPuzzleDialog& newDialog() { return *m_newDialog; }
     const RecentEntries& recentFiles() const { return m_recent.entries(); }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* recentSeparator() const { return m_MMlijn3; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
     // ---- the work behind the commands --------------------------------------
-    // NieuwePuzzel with the window's steps: caption, status, chooser, layout.
-    void NieuwePuzzel(int width, int height, bool color);
-    // Reads a puzzle file (LoadPuzzle) and shows the outcome.
+    // newPuzzle with the window's steps: caption, status, chooser, layout.
+    void newPuzzle(int width, int height, bool color);
+    // Reads a puzzle file (readPuzzleFile) and shows the outcome.
     void loadFile(const QString& path);
-    // Writes the puzzle to `path` (SavePbm); shows the failure message.
+    // Writes the puzzle to `path` (savePbm); shows the failure message.
     bool saveTo(const QString& path);
     // ImportImage with the window's steps.
     void importFile(const QString& path);
@@ -108,7 +108,7 @@ public:
     // Layout and full redraw (Form_Resize).
     void layoutWindow();
     // Layout, then the size dialog refreshed and shown (MMsize).
-    void Form1Resize();
+    void layoutAndShowSizeDialog();
     // The Language menu: 0 English, 1 Dutch, 2 Italian.
     void applyLanguage(std::uint8_t language);
     // The save-first question; false when the user cancelled (or chose to
@@ -150,8 +150,8 @@ private:
     void showMessage(const QString& text, const QString& title, platform::Icon icon);
     QString text(const Text& t) const;
     void setCaption();
-    void RefreshRecent();
-    void AddRecent(const QString& path);
+    void refreshRecent();
+    void addRecent(const QString& path);
     void updateRecentMenu();
     void afterPictureChange(const QString& status);
 
@@ -176,8 +176,8 @@ private:
     QWidget* m_statusBar = nullptr;
     QLabel* m_LblStatus = nullptr;
     QLabel* m_Positie = nullptr;
-    GrootteForm* m_sizeDialog = nullptr;
-    NieuwForm* m_newDialog = nullptr;
+    SizeDialog* m_sizeDialog = nullptr;
+    NewPuzzleDialog* m_newDialog = nullptr;
 
     QMenu* m_MMbestand = nullptr;
     QMenu* m_MMbewerken = nullptr;

@@ -1,4 +1,4 @@
-// Form1: start-up, the file commands, the recent list and closing.
+// MakerWindow: start-up, the file commands, the recent list and closing.
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -7,10 +7,10 @@
 #include "core/Paths.h"
 #include "core/PuzzleFile.h"
 #include "editor/ColorChooser.h"
-#include "editor/Form1.h"
+#include "editor/MakerWindow.h"
 #include "editor/GridView.h"
-#include "editor/GrootteForm.h"
-#include "editor/NieuwForm.h"
+#include "editor/SizeDialog.h"
+#include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
@@ -23,9 +23,9 @@ constexpr int MousePictureHeight = 32;
 QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
-void Form1::start() {
+void MakerWindow::start() {
     // A language byte other than 0, 1 or 2 would leave every text empty: English instead.
-    const std::optional<std::uint8_t> stored = ReadLanguageFile(m_settingsFolder.toStdString());
+    const std::optional<std::uint8_t> stored = readLanguageFile(m_settingsFolder.toStdString());
     std::uint8_t language = 0;
     if (!stored) {
         m_puzzle.Language = 0;
@@ -39,10 +39,10 @@ void Form1::start() {
     m_chooser->setMousePictures(loadDataPicture(m_programFolder + QStringLiteral("mouse1.dat"), MousePictureHeight),
                                 loadDataPicture(m_programFolder + QStringLiteral("mouse2.dat"), MousePictureHeight));
     m_recent.readFile();
-    RefreshRecent();
+    refreshRecent();
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
-    NieuwePuzzel(25, 25, false);
+    newPuzzle(25, 25, false);
     setStatus(text(txt::Welcome));
 
     m_printerName = m_platform.printers.defaultPrinterName();
@@ -51,9 +51,9 @@ void Form1::start() {
         showMessage(text(txt::NoPrinter), text(txt::ProductMaker), platform::Icon::Critical);
 }
 
-void Form1::NieuwePuzzel(int width, int height, bool color) {
-    gw::NieuwePuzzel(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color);
-    m_puzzle.PuzzleName = ChooseText(m_puzzle.Language, txt::NoTitle);
+void MakerWindow::newPuzzle(int width, int height, bool color) {
+    gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color);
+    m_puzzle.PuzzleName = chooseText(m_puzzle.Language, txt::NoTitle);
     setCaption();
     m_chooser->showColorMode(color);
     setStatus(text(color ? txt::NewColorPuzzle : txt::NewBwPuzzle));
@@ -65,7 +65,7 @@ void Form1::NieuwePuzzel(int width, int height, bool color) {
     layoutWindow();
 }
 
-bool Form1::askSaveFirst() {
+bool MakerWindow::askSaveFirst() {
     if (!m_puzzle.PuzzleChanged)
         return true;
     const platform::Answer answer = m_platform.messages.show(text(txt::FirstSave), text(txt::FirstSaveTitle),
@@ -77,13 +77,13 @@ bool Form1::askSaveFirst() {
     return true;
 }
 
-void Form1::newCommand() {
+void MakerWindow::newCommand() {
     if (!askSaveFirst())
         return;
     m_newDialog->show();
 }
 
-void Form1::openCommand() {
+void MakerWindow::openCommand() {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
@@ -94,24 +94,24 @@ void Form1::openCommand() {
         loadFile(chosen.path);
 }
 
-void Form1::openRecent(int index) {
+void MakerWindow::openRecent(int index) {
     if (!askSaveFirst())
         return;
     loadFile(fromUtf8(m_recent.entry(index)));
 }
 
-void Form1::loadFile(const QString& path) {
+void MakerWindow::loadFile(const QString& path) {
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = LoadPuzzle(m_puzzle, path.toStdString(), ReaderVariant::Maker);
+        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Maker);
     }
     m_chooser->showColorMode(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
     if (result.loaded()) {
         setCaption();
         setStatus(QString::fromStdString(fileOpenedStatus(m_puzzle.Language, path.toStdString())));
-        AddRecent(path);
+        addRecent(path);
     }
     m_chooser->choose(1, m_puzzle.ButtonColor[0]);
     m_chooser->choose(2, m_puzzle.ButtonColor[1]);
@@ -119,25 +119,25 @@ void Form1::loadFile(const QString& path) {
     TekeningGewijzigd(false);
 }
 
-bool Form1::saveTo(const QString& path) {
-    const SaveResult result = SavePbm(m_puzzle, path.toStdString());
+bool MakerWindow::saveTo(const QString& path) {
+    const SaveResult result = savePbm(m_puzzle, path.toStdString());
     if (!result.ok) {
         showMessages({result.message});
         return false;
     }
     setStatus(QString::fromStdString(fileSavedStatus(m_puzzle.Language, path.toStdString())));
-    AddRecent(path);
+    addRecent(path);
     TekeningGewijzigd(false);
     return true;
 }
 
-bool Form1::saveCommand() {
+bool MakerWindow::saveCommand() {
     if (m_puzzle.FileName == NoFileName)
         return saveAsCommand();
     return saveTo(fromUtf8(m_puzzle.FileName));
 }
 
-bool Form1::saveAsCommand() {
+bool MakerWindow::saveAsCommand() {
     for (;;) {
         platform::FileDialogRequest request;
         request.filter = text(m_puzzle.ColorPuzzle ? txt::FilterSaveColor : txt::FilterSaveBw);
@@ -168,17 +168,17 @@ bool Form1::saveAsCommand() {
     }
 }
 
-void Form1::AddRecent(const QString& path) {
-    m_recent.AddRecent(path.toStdString());
+void MakerWindow::addRecent(const QString& path) {
+    m_recent.addRecent(path.toStdString());
     updateRecentMenu();
 }
 
-void Form1::RefreshRecent() {
-    m_recent.RefreshRecent();
+void MakerWindow::refreshRecent() {
+    m_recent.refreshRecent();
     updateRecentMenu();
 }
 
-void Form1::updateRecentMenu() {
+void MakerWindow::updateRecentMenu() {
     for (int i = 0; i < RecentCount; ++i) {
         QAction* a = m_recentActions[static_cast<std::size_t>(i)];
         const std::string& entry = m_recent.entry(i);
@@ -188,7 +188,7 @@ void Form1::updateRecentMenu() {
     m_MMlijn3->setVisible(!m_recent.entry(0).empty());
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MakerWindow::closeEvent(QCloseEvent* event) {
     if (m_closing) {
         event->accept();
         return;
@@ -200,7 +200,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     setStatus(text(txt::ByeBye));
-    WriteLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
+    writeLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
     m_closing = true;
     emit closingForGood();
     m_sizeDialog->setMainClosing(true);

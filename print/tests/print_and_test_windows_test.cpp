@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "editor/tests/EditorTestKit.h"
-#include "playfield/TestForm.h"
-#include "print/MakerWindows.h"
-#include "print/PrintFormX.h"
+#include "playfield/TestWindow.h"
+#include "print/PrintAndTestWindows.h"
+#include "print/PrintDialog.h"
 
 using namespace gw;
 
@@ -34,10 +34,10 @@ void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
     editor::testing::Maker maker;
     QAction* test = menuItem(*maker.form, "&Test Puzzle");
     QAction* print = menuItem(*maker.form, "&Print Puzzle");
-    const auto windows = attachMakerWindows(*maker.form, maker.puzzle);
+    const auto windows = attachPrintAndTestWindows(*maker.form, maker.puzzle);
     QVERIFY(test && test->isEnabled() && print && print->isEnabled());
-    TestForm& testWindow = windows->testWindow();
-    PrintFormX& dialog = windows->printDialog();
+    TestWindow& testWindow = windows->testWindow();
+    PrintDialog& dialog = windows->printDialog();
     test->trigger();
     QVERIFY(testWindow.isVisible());
     print->trigger();
@@ -54,8 +54,8 @@ void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
 void MakerWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
 {
     editor::testing::Maker maker;
-    const auto windows = attachMakerWindows(*maker.form, maker.puzzle);
-    TestForm& testWindow = windows->testWindow();
+    const auto windows = attachPrintAndTestWindows(*maker.form, maker.puzzle);
+    TestWindow& testWindow = windows->testWindow();
     // A drawing the computer test needs many ticks for.
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 25; ++x)
@@ -78,4 +78,4 @@ void MakerWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
 }
 
 QTEST_MAIN(MakerWindowsTest)
-#include "maker_windows_test.moc"
+#include "print_and_test_windows_test.moc"

@@ -1,6 +1,6 @@
 // Line deduction: comparing the placements with the cells, and deducing
 // cells from the ranges the runs can still take.
-#include "TestLine.h"
+#include "LineSolver.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 namespace gw {
 
 
-void TestLine::SetupRanges()
+void LineSolver::SetupRanges()
 {
     if (m_runs == 0)
         return;
@@ -35,7 +35,7 @@ void TestLine::SetupRanges()
     }
 }
 
-void TestLine::VergelijkZooi()
+void LineSolver::VergelijkZooi()
 {
     if (m_lineDone || !changedFlag() || m_valid.empty() || !m_generationComplete)
         return;
@@ -82,7 +82,7 @@ void TestLine::VergelijkZooi()
     }
 }
 
-void TestLine::ExtraAanvullingen()
+void LineSolver::ExtraAanvullingen()
 {
     if (m_lineDone || m_runs == 0)
         return;
@@ -100,7 +100,7 @@ void TestLine::ExtraAanvullingen()
     }
 }
 
-void TestLine::UpdateKanHorenBij()
+void LineSolver::UpdateKanHorenBij()
 {
     if (m_lineDone || m_runs == 0)
         return;
@@ -138,25 +138,25 @@ void TestLine::UpdateKanHorenBij()
     m_settledStamp = stampBefore;
 }
 
-void TestLine::excludeCells(int from, int to, std::uint64_t cells)
+void LineSolver::excludeCells(int from, int to, std::uint64_t cells)
 {
     for (int k = std::max(from, 0); k <= std::min(to, m_runs - 1); ++k)
         m_canBelong[static_cast<std::size_t>(k)] &= ~cells;
 }
 
-void TestLine::whiteIfUnknown(int i)
+void LineSolver::whiteIfUnknown(int i)
 {
     if (i >= 0 && i < m_length && known(i) == StateUnknown)
         setKnown(i, StateWhite);
 }
 
-void TestLine::setKnown(int i, std::uint8_t value)
+void LineSolver::setKnown(int i, std::uint8_t value)
 {
     m_known[static_cast<std::size_t>(i)] = value;
     setCell(i, value);
 }
 
-void TestLine::stepKnownCells()
+void LineSolver::stepKnownCells()
 {
     for (int i = 0; i < m_length; ++i) {
         const std::uint8_t st = known(i);
@@ -172,7 +172,7 @@ void TestLine::stepKnownCells()
     }
 }
 
-void TestLine::AssignRuns()
+void LineSolver::AssignRuns()
 {
     // For every cell, how many runs can hold it and (when that is one) which:
     // the XOR of the run numbers of a cell held by one run is that run.
@@ -214,7 +214,7 @@ void TestLine::AssignRuns()
     }
 }
 
-void TestLine::stepWalls()
+void LineSolver::stepWalls()
 {
     for (int i = 0; i < m_length; ++i) {
         const auto c = static_cast<std::size_t>(i);
@@ -243,7 +243,7 @@ void TestLine::stepWalls()
     }
 }
 
-void TestLine::stepRunsTooLong()
+void LineSolver::stepRunsTooLong()
 {
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
@@ -268,7 +268,7 @@ void TestLine::stepRunsTooLong()
     }
 }
 
-void TestLine::stepCompleteRuns()
+void LineSolver::stepCompleteRuns()
 {
     int i = 0;
     while (i < m_length) {
@@ -305,7 +305,7 @@ void TestLine::stepCompleteRuns()
     }
 }
 
-void TestLine::stepOverlap()
+void LineSolver::stepOverlap()
 {
     struct Stretch {
         int start;
@@ -402,7 +402,7 @@ void TestLine::stepOverlap()
     }
 }
 
-void TestLine::stepShrink()
+void LineSolver::stepShrink()
 {
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
@@ -415,7 +415,7 @@ void TestLine::stepShrink()
     }
 }
 
-void TestLine::stepOrder()
+void LineSolver::stepOrder()
 {
     for (int k = 1; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
@@ -435,7 +435,7 @@ void TestLine::stepOrder()
     }
 }
 
-void TestLine::stepDoneCheck()
+void LineSolver::stepDoneCheck()
 {
     int coloured = 0;
     for (int i = 0; i < m_length; ++i) {

@@ -1,17 +1,17 @@
-#include "MakerWindows.h"
+#include "PrintAndTestWindows.h"
 
-#include "PrintFormX.h"
+#include "PrintDialog.h"
 #include "core/Palette.h"
-#include "playfield/TestForm.h"
+#include "playfield/TestWindow.h"
 
 namespace gw {
 
-MakerWindows::MakerWindows(Puzzle& puzzle, platform::Platform platform, const MakerWindowsSetup& setup)
+PrintAndTestWindows::PrintAndTestWindows(Puzzle& puzzle, platform::Platform platform, const PrintAndTestWindowsSetup& setup)
     : m_puzzle(puzzle), m_platform(platform)
 {
-    m_print = std::make_unique<PrintFormX>(m_puzzle, m_clues, m_platform, setup.mainWindow);
+    m_print = std::make_unique<PrintDialog>(m_puzzle, m_clues, m_platform, setup.mainWindow);
     m_print->setPrinterState(setup.printerPresent, setup.printerName);
-    m_test = std::make_unique<TestForm>(m_puzzle, m_clues, m_platform, [this](CluePanel& panel, QSizeF area) {
+    m_test = std::make_unique<TestWindow>(m_puzzle, m_clues, m_platform, [this](CluePanel& panel, QSizeF area) {
         return m_print->composeForTest(panel, area).cellSize;
     }, setup.mainWindow);
     m_test->setMousePictures(setup.mouseLeft, setup.mouseRight);
@@ -22,31 +22,31 @@ MakerWindows::MakerWindows(Puzzle& puzzle, platform::Platform platform, const Ma
     // Both are windows of their own above the main window.
     m_print->setWindowFlag(Qt::Window);
     m_test->setWindowFlag(Qt::Window);
-    connect(m_print.get(), &PrintFormX::statusMessage, this, &MakerWindows::statusMessage);
-    connect(m_print.get(), &PrintFormX::mainWindowWanted, this, &MakerWindows::mainWindowWanted);
+    connect(m_print.get(), &PrintDialog::statusMessage, this, &PrintAndTestWindows::statusMessage);
+    connect(m_print.get(), &PrintDialog::mainWindowWanted, this, &PrintAndTestWindows::mainWindowWanted);
 }
 
-MakerWindows::~MakerWindows() = default;
+PrintAndTestWindows::~PrintAndTestWindows() = default;
 
-void MakerWindows::openPrintDialog()
+void PrintAndTestWindows::openPrintDialog()
 {
     m_test->hide();
     m_print->open();
 }
 
-void MakerWindows::openTestWindow()
+void PrintAndTestWindows::openTestWindow()
 {
     m_print->hide();
-    m_test->ToonTestForm();
+    m_test->open();
 }
 
-void MakerWindows::mainWindowClosing()
+void PrintAndTestWindows::mainWindowClosing()
 {
     if (m_test->testRunning())
         m_test->stopTest();
 }
 
-void MakerWindows::mainWindowClosed()
+void PrintAndTestWindows::mainWindowClosed()
 {
     mainWindowClosing();
     m_test->setProgramClosing(true);
@@ -55,7 +55,7 @@ void MakerWindows::mainWindowClosed()
     m_print->close();
 }
 
-void MakerWindows::applyLanguage()
+void PrintAndTestWindows::applyLanguage()
 {
     m_print->applyCaptions();
     m_test->applyCaptions();

@@ -1,4 +1,4 @@
-#include "editor/NieuwForm.h"
+#include "editor/NewPuzzleDialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/Palette.h"
-#include "editor/GrootteForm.h"
+#include "editor/SizeDialog.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
 #include "platform/SecondaryWindow.h"
@@ -19,11 +19,11 @@
 namespace gw::editor {
 
 namespace {
-QString text(std::uint8_t language, const Text& t) { return QString::fromStdString(ChooseText(language, t)); }
+QString text(std::uint8_t language, const Text& t) { return QString::fromStdString(chooseText(language, t)); }
 } // namespace
 
-NieuwForm::NieuwForm(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
-    setObjectName(QStringLiteral("NieuwForm"));
+NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
+    setObjectName(QStringLiteral("NewPuzzleDialog"));
     m_sizeFrame = new QGroupBox(this);
     m_colorFrame = new QGroupBox(this);
     Text1 = new QLineEdit(QStringLiteral("25"), m_sizeFrame);
@@ -70,31 +70,31 @@ NieuwForm::NieuwForm(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m
 
     for (QRadioButton* option : Option1)
         connect(option, &QRadioButton::clicked, this, [this] { cmdOK->setFocus(); });
-    connect(cmdOK, &QPushButton::clicked, this, &NieuwForm::ok);
+    connect(cmdOK, &QPushButton::clicked, this, &NewPuzzleDialog::ok);
     connect(CmdCancel, &QPushButton::clicked, this, [this] {
         hide();
         emit cancelled();
     });
 }
 
-void NieuwForm::applyCaptions(std::uint8_t language) {
-    setWindowTitle(text(language, txt::NieuwForm_Title));
-    m_sizeFrame->setTitle(text(language, txt::NieuwForm_FrameSize));
-    m_colorFrame->setTitle(text(language, txt::NieuwForm_FrameColor));
-    CmdCancel->setText(text(language, txt::NieuwForm_cmdCancel));
-    cmdOK->setText(text(language, txt::NieuwForm_cmdOK));
-    Option1[0]->setText(text(language, txt::NieuwForm_OptionBlackWhite));
-    Option1[1]->setText(text(language, txt::NieuwForm_Option8Colors));
-    m_widthLabel->setText(text(language, txt::NieuwForm_LabelWidth));
-    m_heightLabel->setText(text(language, txt::NieuwForm_LabelHeight));
+void NewPuzzleDialog::applyCaptions(std::uint8_t language) {
+    setWindowTitle(text(language, txt::NewDialogTitle));
+    m_sizeFrame->setTitle(text(language, txt::NewDialogSizeFrame));
+    m_colorFrame->setTitle(text(language, txt::NewDialogColorFrame));
+    CmdCancel->setText(text(language, txt::NewDialogCancel));
+    cmdOK->setText(text(language, txt::NewDialogOk));
+    Option1[0]->setText(text(language, txt::NewDialogBlackWhite));
+    Option1[1]->setText(text(language, txt::NewDialogEightColors));
+    m_widthLabel->setText(text(language, txt::NewDialogWidth));
+    m_heightLabel->setText(text(language, txt::NewDialogHeight));
 }
 
-void NieuwForm::ok() {
+void NewPuzzleDialog::ok() {
     const QSize size = correctSizeBoxes(*Text1, *Text2, m_puzzle);
     emit newPuzzleRequested(size.width(), size.height(), Option1[1]->isChecked());
 }
 
-void NieuwForm::closeEvent(QCloseEvent* event) {
+void NewPuzzleDialog::closeEvent(QCloseEvent* event) {
     if (!platform::closeOrHide(*this, *event, m_mainClosing))
         emit cancelled();
 }

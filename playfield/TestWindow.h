@@ -1,5 +1,5 @@
 #pragma once
-// `TestForm`, the maker's test window: the play field of the puzzle being
+// `TestWindow`, the maker's test window: the play field of the puzzle being
 // drawn, solved by hand or by the computer test, which writes its deductions
 // into the same field one line per timer tick.
 //
@@ -16,7 +16,7 @@
 #include "PlayField.h"
 #include "solver/CellKnowledge.h"
 #include "solver/SolverObserver.h"
-#include "solver/TestDriver.h"
+#include "solver/SolverDriver.h"
 
 class QGroupBox;
 class QLabel;
@@ -30,7 +30,7 @@ class CluePanel;
 class ColourChooser;
 
 // The maker's marks are the computer test's knowledge: every write goes
-// through the solver's SetCell, which keeps the colour possibilities in step
+// through the solver's setCell, which keeps the colour possibilities in step
 // and reports the cell to the observer for painting.
 class KnowledgeCellStates : public CellStates {
 public:
@@ -38,7 +38,7 @@ public:
                         SolverObserver& observer)
         : m_knowledge(knowledge), m_puzzle(puzzle), m_clues(clues), m_observer(observer) {}
     std::uint8_t cellState(int x, int y) const override { return m_knowledge.state(x, y); }
-    void SetCell(int x, int y, std::uint8_t state) override;
+    void setCell(int x, int y, std::uint8_t state) override;
     void clearStates() override;
 
 private:
@@ -48,7 +48,7 @@ private:
     SolverObserver& m_observer;
 };
 
-class TestForm : public QWidget, private SolverObserver {
+class TestWindow : public QWidget, private SolverObserver {
     Q_OBJECT
 public:
     // Composes the clue panel for the current puzzle in `area` points (clues
@@ -56,14 +56,14 @@ public:
     using Composer = std::function<int(CluePanel& panel, QSizeF area)>;
 
     // `puzzle` and `clues` are the program's and must outlive the window.
-    TestForm(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
+    TestWindow(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
              QWidget* parent = nullptr);
-    ~TestForm() override;
+    ~TestWindow() override;
 
     // Prepare and show the window (the main window's "Test Puzzle").
-    void ToonTestForm();
+    void open();
     // Reset the field: chooser to black and white, all unmarked, numbers restored.
-    void ClearDeZooi();
+    void clearField();
     void applyCaptions();
     // The main window's mouse pictures and chooser colours (at start-up).
     void setMousePictures(const QPixmap& left, const QPixmap& right);
@@ -74,7 +74,7 @@ public:
     // The area a maximised window offers the clue panel, in points.
     QSizeF compositionArea() const;
 
-    // cmdStartTest, cmdStopTest, cmdClear.
+    // startButton, stopButton, cmdClear.
     void startTest();
     void stopTest();
     void resetClicked();
@@ -82,7 +82,7 @@ public:
 
     PlayField& playField() { return *m_playField; }
     CellKnowledge& knowledge() { return m_knowledge; }
-    TestDriver& driver() { return *m_driver; }
+    SolverDriver& driver() { return *m_driver; }
     PlayFieldState& state() { return m_state; }
     QString statusText() const;
 
@@ -94,10 +94,10 @@ public:
     QLabel* Positie;
     QPushButton* cmdClear;
     QGroupBox* FrameComputertest;
-    QPushButton* cmdStartTest;
-    QPushButton* cmdStopTest;
-    QTimer* TimerNieuw;
-    ColourChooser* KiezerL;
+    QPushButton* startButton;
+    QPushButton* stopButton;
+    QTimer* stepTimer;
+    ColourChooser* colorChooser;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,7 +108,7 @@ private:
     void cellSet(int x, int y, std::uint8_t value) override;
     void statusText(SolverStatus text, int lineNumber) override;
     void fieldCleared() override;
-    void testEnded(TestOutcome outcome) override;
+    void testEnded(SolverOutcome outcome) override;
     void processEvents() override;
 
     void buildControls();
@@ -126,10 +126,10 @@ private:
     KnowledgeCellStates m_states;
     PlayFieldState m_state;
     std::unique_ptr<PlayField> m_playField;
-    std::unique_ptr<TestDriver> m_driver;
+    std::unique_ptr<SolverDriver> m_driver;
     QLabel* m_status = nullptr;
     QScrollArea* m_panelArea = nullptr;
-    std::optional<TestOutcome> m_pendingOutcome;
+    std::optional<SolverOutcome> m_pendingOutcome;
     bool m_programClosing = false;
     bool m_sizedToScreen = false; // the first showing fills the screen's available area
 };

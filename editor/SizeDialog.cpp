@@ -1,4 +1,4 @@
-#include "editor/GrootteForm.h"
+#include "editor/SizeDialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -16,7 +16,7 @@
 namespace gw::editor {
 
 namespace {
-QString text(std::uint8_t language, const Text& t) { return QString::fromStdString(ChooseText(language, t)); }
+QString text(std::uint8_t language, const Text& t) { return QString::fromStdString(chooseText(language, t)); }
 } // namespace
 
 QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle) {
@@ -27,8 +27,8 @@ QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle
     return QSize(w, h);
 }
 
-GrootteForm::GrootteForm(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
-    setObjectName(QStringLiteral("GrootteForm"));
+SizeDialog::SizeDialog(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
+    setObjectName(QStringLiteral("SizeDialog"));
     Text1 = new QLineEdit(this);
     Text2 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -66,12 +66,12 @@ GrootteForm::GrootteForm(const Puzzle& puzzle, QWidget* parent) : QDialog(parent
     grid->addLayout(buttons, 2, 0, 1, 3);
 
     connect(Command1, &QPushButton::clicked, this, &QDialog::hide);
-    connect(Command2, &QPushButton::clicked, this, &GrootteForm::ok);
-    connect(Command3, &QPushButton::clicked, this, &GrootteForm::apply);
+    connect(Command2, &QPushButton::clicked, this, &SizeDialog::ok);
+    connect(Command3, &QPushButton::clicked, this, &SizeDialog::apply);
     refresh();
 }
 
-void GrootteForm::refresh() {
+void SizeDialog::refresh() {
     Text1->setText(QString::number(m_puzzle.PuzzleWidth));
     Text2->setText(QString::number(m_puzzle.PuzzleHeight));
     Label3->setText(text(m_puzzle.Language, txt::CurrentWidth) + QLatin1Char(' ') +
@@ -81,27 +81,27 @@ void GrootteForm::refresh() {
     Command3->setEnabled(false);
 }
 
-void GrootteForm::applyCaptions(std::uint8_t language) {
-    setWindowTitle(text(language, txt::GrootteForm_Title));
-    m_widthLabel->setText(text(language, txt::GrootteForm_LabelWidth));
-    m_heightLabel->setText(text(language, txt::GrootteForm_LabelHeight));
-    Command1->setText(text(language, txt::GrootteForm_cmdCancel));
-    Command2->setText(text(language, txt::GrootteForm_cmdOK));
-    Command3->setText(text(language, txt::GrootteForm_cmdApply));
+void SizeDialog::applyCaptions(std::uint8_t language) {
+    setWindowTitle(text(language, txt::SizeDialogTitle));
+    m_widthLabel->setText(text(language, txt::SizeDialogWidth));
+    m_heightLabel->setText(text(language, txt::SizeDialogHeight));
+    Command1->setText(text(language, txt::SizeDialogCancel));
+    Command2->setText(text(language, txt::SizeDialogOk));
+    Command3->setText(text(language, txt::SizeDialogApply));
 }
 
-void GrootteForm::apply() {
+void SizeDialog::apply() {
     const QSize size = correctSizeBoxes(*Text1, *Text2, m_puzzle);
     emit applyRequested(size.width(), size.height());
 }
 
-void GrootteForm::ok() {
+void SizeDialog::ok() {
     if (Command3->isEnabled())
         apply();
     hide();
 }
 
-void GrootteForm::closeEvent(QCloseEvent* event) {
+void SizeDialog::closeEvent(QCloseEvent* event) {
     platform::closeOrHide(*this, *event, m_mainClosing);
 }
 

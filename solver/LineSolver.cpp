@@ -1,4 +1,4 @@
-#include "TestLine.h"
+#include "LineSolver.h"
 
 #include "LineBits.h"
 #include "SolverObserver.h"
@@ -42,37 +42,37 @@ std::string Placement::toString() const
     return text;
 }
 
-TestLine::TestLine(Orientation orientation, const ClueTables& clues, SolverContext& context)
+LineSolver::LineSolver(Orientation orientation, const ClueTables& clues, SolverContext& context)
     : m_orientation(orientation), m_clues(clues), m_context(context)
 {
 }
 
-std::uint64_t TestLine::possible(int q) const
+std::uint64_t LineSolver::possible(int q) const
 {
     const CellKnowledge& k = m_context.knowledge;
     return m_orientation == Orientation::Row ? k.rowPossible(m_lineNr, q) : k.columnPossible(m_lineNr, q);
 }
 
-void TestLine::setCell(int i, std::uint8_t value)
+void LineSolver::setCell(int i, std::uint8_t value)
 {
-    SetCell(m_context.knowledge, cellX(i), cellY(i), value, m_context.observer);
+    gw::setCell(m_context.knowledge, cellX(i), cellY(i), value, m_context.observer);
 }
 
-bool TestLine::changedFlag() const
+bool LineSolver::changedFlag() const
 {
     const CellKnowledge& k = m_context.knowledge;
     const auto nr = static_cast<std::size_t>(m_lineNr);
     return m_orientation == Orientation::Row ? k.RowChanged[nr] : k.ColumnChanged[nr];
 }
 
-std::uint32_t TestLine::stamp() const
+std::uint32_t LineSolver::stamp() const
 {
     const CellKnowledge& k = m_context.knowledge;
     const auto nr = static_cast<std::size_t>(m_lineNr);
     return m_orientation == Orientation::Row ? k.RowStamp[nr] : k.ColumnStamp[nr];
 }
 
-void TestLine::InitTestRij(std::int16_t srcNr)
+void LineSolver::InitTestRij(std::int16_t srcNr)
 {
     m_settled = false;
     m_lineNr = srcNr;
@@ -109,7 +109,7 @@ void TestLine::InitTestRij(std::int16_t srcNr)
     SetupRanges();
 }
 
-Placement TestLine::placement(int p) const
+Placement LineSolver::placement(int p) const
 {
     std::array<std::uint64_t, PaletteSize> masks{};
     std::uint64_t coloured = 0;
@@ -122,14 +122,14 @@ Placement TestLine::placement(int p) const
     return Placement(m_length, masks, m_valid[static_cast<std::size_t>(p)] != 0);
 }
 
-void TestLine::loadPossible()
+void LineSolver::loadPossible()
 {
     for (int s = 0; s < m_slots; ++s)
         m_impossible[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColour[static_cast<std::size_t>(s)]);
     m_impossibleWhite = lineMask() & ~possible(White);
 }
 
-void TestLine::GenereerMogelijkheden()
+void LineSolver::GenereerMogelijkheden()
 {
     if (m_lineDone || m_generationComplete)
         return;
@@ -170,7 +170,7 @@ void TestLine::GenereerMogelijkheden()
         m_generationComplete = true;
 }
 
-void TestLine::buildCandidate()
+void LineSolver::buildCandidate()
 {
     m_candidate.masks = {};
     std::uint64_t coloured = 0;
@@ -188,7 +188,7 @@ void TestLine::buildCandidate()
     m_candidate.built = true;
 }
 
-void TestLine::preparePackedPrefixes()
+void LineSolver::preparePackedPrefixes()
 {
     // Runs 0..k-1 with every gap at its minimum, for k = 0..n.
     const std::size_t slots = static_cast<std::size_t>(m_slots);
@@ -211,7 +211,7 @@ void TestLine::preparePackedPrefixes()
     }
 }
 
-bool TestLine::NextPlacement()
+bool LineSolver::NextPlacement()
 {
     // The state that changes per candidate is kept in locals and written
     // back whenever the function returns or lets the event loop run.
@@ -300,7 +300,7 @@ bool TestLine::NextPlacement()
     }
 }
 
-void TestLine::testPlacements()
+void LineSolver::testPlacements()
 {
     // PastMogelijkheid of every placement, without marking anything yet.
     loadPossible();
@@ -340,12 +340,12 @@ void TestLine::testPlacements()
     m_fitsFresh = true;
 }
 
-bool TestLine::fitsAreFresh() const
+bool LineSolver::fitsAreFresh() const
 {
     return m_fitsFresh && m_fitsSetCount == m_context.knowledge.SetCount && m_fits.size() == m_valid.size();
 }
 
-std::int32_t TestLine::countAfterGarbageCollection()
+std::int32_t LineSolver::countAfterGarbageCollection()
 {
     if (m_lineDone || m_valid.empty())
         return 0;
@@ -354,7 +354,7 @@ std::int32_t TestLine::countAfterGarbageCollection()
     return static_cast<std::int32_t>(m_keptAbove == 0 ? 1 : m_keptAbove + m_fits[0]);
 }
 
-std::int32_t TestLine::GarbageCollection()
+std::int32_t LineSolver::GarbageCollection()
 {
     if (m_lineDone)
         return 0;

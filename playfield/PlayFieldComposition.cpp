@@ -1,4 +1,4 @@
-#include "ComposePlayField.h"
+#include "PlayFieldComposition.h"
 
 #include <QPainter>
 
@@ -9,7 +9,7 @@
 
 namespace gw {
 
-PlayFieldComposition ComposePlayField(PlayField& playField, double availableWidth, double availableHeight)
+PlayFieldComposition composePlayField(PlayField& playField, double availableWidth, double availableHeight)
 {
     const Puzzle& puzzle = playField.puzzle();
     const ClueTables& clues = playField.clues();
@@ -58,7 +58,7 @@ PlayFieldComposition ComposePlayField(PlayField& playField, double availableWidt
 
     playField.state().TestCellSize = static_cast<std::int16_t>(s);
     panel.placeField(grid.gridLeft, grid.gridTop, w, h, s);
-    playField.ResetPlayField();
+    playField.resetPlayField();
     panel.show();
     panel.update();
     return result;

@@ -1,4 +1,4 @@
-#include "PrintFormX.h"
+#include "PrintDialog.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -44,7 +44,7 @@ std::optional<long long> integerPart(const QString& text)
 }
 } // namespace
 
-PrintFormX::PrintFormX(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, QWidget* parent)
+PrintDialog::PrintDialog(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_clues(clues), m_platform(platform)
 {
     buildControls();
@@ -54,11 +54,11 @@ PrintFormX::PrintFormX(Puzzle& puzzle, ClueTables& clues, platform::Platform& pl
     setPrinterState(!m_platform.printers.printerNames().isEmpty(), defaultName);
 }
 
-PrintFormX::~PrintFormX() = default;
+PrintDialog::~PrintDialog() = default;
 
-QString PrintFormX::text(const Text& t) const { return QString::fromStdString(ChooseText(m_puzzle.Language, t)); }
+QString PrintDialog::text(const Text& t) const { return QString::fromStdString(chooseText(m_puzzle.Language, t)); }
 
-void PrintFormX::buildControls()
+void PrintDialog::buildControls()
 {
     auto* digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
 
@@ -156,28 +156,28 @@ void PrintFormX::buildControls()
     Text2->installEventFilter(this);
 }
 
-void PrintFormX::applyCaptions()
+void PrintDialog::applyCaptions()
 {
-    setWindowTitle(text(txt::PrintFormX_Title));
-    FramePrinter->setTitle(text(txt::PrintFormX_FramePrinter));
-    FramePapier->setTitle(text(txt::PrintFormX_FramePapier));
-    Option1->setText(text(txt::PrintFormX_OptionPortrait));
-    Option2->setText(text(txt::PrintFormX_OptionLandscape));
-    FrameTitel->setTitle(text(txt::PrintFormX_FrameTitel));
-    CentreerTitel->setText(text(txt::PrintFormX_CentreerTitel));
-    FrameKleur->setTitle(text(txt::PrintFormX_FrameKleur));
-    AchtergrondKleur->setText(text(txt::PrintFormX_AchtergrondKleur));
-    Frame1->setTitle(text(txt::PrintFormX_FrameSize));
-    Option3->setText(text(txt::PrintFormX_OptionAutomatic));
-    Option4->setText(text(txt::PrintFormX_OptionManual));
-    Command1->setText(text(txt::PrintFormX_cmdPrint));
-    Command2->setText(text(txt::PrintFormX_cmdCancel));
-    Label2->setText(text(txt::PrintFormX_LabelPreviewSize));
-    Label3->setText(text(txt::PrintFormX_LabelPercent));
-    cmdSavePdf->setText(text(txt::PrintFormX_cmdSavePdf));
+    setWindowTitle(text(txt::PrintDialogTitle));
+    FramePrinter->setTitle(text(txt::PrintPrinterFrame));
+    FramePapier->setTitle(text(txt::PrintPaperFrame));
+    Option1->setText(text(txt::PrintPortrait));
+    Option2->setText(text(txt::PrintLandscape));
+    FrameTitel->setTitle(text(txt::PrintTitleFrame));
+    CentreerTitel->setText(text(txt::PrintCentreTitle));
+    FrameKleur->setTitle(text(txt::PrintColorFrame));
+    AchtergrondKleur->setText(text(txt::PrintBackgroundTint));
+    Frame1->setTitle(text(txt::PrintSizeFrame));
+    Option3->setText(text(txt::PrintAutomaticSize));
+    Option4->setText(text(txt::PrintManualSize));
+    Command1->setText(text(txt::PrintButton));
+    Command2->setText(text(txt::PrintCancel));
+    Label2->setText(text(txt::PrintPreviewSize));
+    Label3->setText(text(txt::PrintPreviewPercent));
+    cmdSavePdf->setText(text(txt::PrintSavePdf));
 }
 
-void PrintFormX::connectHandlers()
+void PrintDialog::connectHandlers()
 {
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -192,26 +192,26 @@ void PrintFormX::connectHandlers()
             if (on && !m_composing)
                 composePreview();
         });
-    connect(CentreerTitel, &QCheckBox::toggled, this, &PrintFormX::composePreview);
-    connect(AchtergrondKleur, &QCheckBox::toggled, this, &PrintFormX::composePreview);
+    connect(CentreerTitel, &QCheckBox::toggled, this, &PrintDialog::composePreview);
+    connect(AchtergrondKleur, &QCheckBox::toggled, this, &PrintDialog::composePreview);
     connect(Picture1, &QPushButton::clicked, this, [this] {
         if (const auto chosen = m_platform.colors.choose(m_printColour); chosen && chosen->isValid())
             setPrintColour(*chosen);
         composePreview();
     });
-    connect(txtTitel, &QLineEdit::textChanged, this, &PrintFormX::onTitleChanged);
-    connect(Timer1, &QTimer::timeout, this, &PrintFormX::onTimerTick);
-    connect(Text2, &QLineEdit::textChanged, this, &PrintFormX::onManualSizeChanged);
-    connect(Funny, &QScrollBar::valueChanged, this, &PrintFormX::onSpinChanged);
-    connect(Text1, &QLineEdit::textChanged, this, &PrintFormX::onPreviewSizeChanged);
-    connect(VS, &QScrollBar::valueChanged, this, &PrintFormX::refreshPreview);
-    connect(Command1, &QPushButton::clicked, this, &PrintFormX::printPuzzle);
-    connect(Command2, &QPushButton::clicked, this, &PrintFormX::cancel);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &PrintFormX::askSavePdf);
+    connect(txtTitel, &QLineEdit::textChanged, this, &PrintDialog::onTitleChanged);
+    connect(Timer1, &QTimer::timeout, this, &PrintDialog::onTimerTick);
+    connect(Text2, &QLineEdit::textChanged, this, &PrintDialog::onManualSizeChanged);
+    connect(Funny, &QScrollBar::valueChanged, this, &PrintDialog::onSpinChanged);
+    connect(Text1, &QLineEdit::textChanged, this, &PrintDialog::onPreviewSizeChanged);
+    connect(VS, &QScrollBar::valueChanged, this, &PrintDialog::refreshPreview);
+    connect(Command1, &QPushButton::clicked, this, &PrintDialog::printPuzzle);
+    connect(Command2, &QPushButton::clicked, this, &PrintDialog::cancel);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &PrintDialog::askSavePdf);
     connect(cmbPrinter, &QComboBox::currentIndexChanged, this, [this] { m_printer.reset(); });
 }
 
-void PrintFormX::setPrinterState(bool present, const QString& defaultPrinterName)
+void PrintDialog::setPrinterState(bool present, const QString& defaultPrinterName)
 {
     m_printerPresent = present;
     m_printerName = defaultPrinterName;
@@ -219,13 +219,13 @@ void PrintFormX::setPrinterState(bool present, const QString& defaultPrinterName
     m_printer.reset();
 }
 
-void PrintFormX::setPrintColour(const QColor& colour)
+void PrintDialog::setPrintColour(const QColor& colour)
 {
     m_printColour = colour;
     Picture1->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;").arg(colour.name()));
 }
 
-void PrintFormX::fillPrinterList()
+void PrintDialog::fillPrinterList()
 {
     if (!m_printerPresent) {
         cmbPrinter->setEnabled(false);
@@ -250,12 +250,12 @@ void PrintFormX::fillPrinterList()
     m_printer.reset();
 }
 
-void PrintFormX::open()
+void PrintDialog::open()
 {
     fillPrinterList();
     Option3->setChecked(true);
     txtTitel->setText(QString::fromStdString(m_puzzle.PuzzleTitle.empty() ? m_puzzle.PuzzleName : m_puzzle.PuzzleTitle));
-    TelHokjes(m_puzzle, m_clues);
+    deriveClues(m_puzzle, m_clues);
     composePreview();
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
@@ -264,7 +264,7 @@ void PrintFormX::open()
     }
 }
 
-QPrinter* PrintFormX::currentPrinter()
+QPrinter* PrintDialog::currentPrinter()
 {
     if (!m_printerPresent || cmbPrinter->count() == 0)
         return nullptr;
@@ -278,7 +278,7 @@ QPrinter* PrintFormX::currentPrinter()
     return m_printer.get();
 }
 
-PageOptions PrintFormX::options(bool forTest) const
+PageOptions PrintDialog::options(bool forTest) const
 {
     PageOptions o;
     o.portrait = Option1->isChecked();
@@ -291,12 +291,12 @@ PageOptions PrintFormX::options(bool forTest) const
     return o;
 }
 
-PageTexts PrintFormX::texts() const
+PageTexts PrintDialog::texts() const
 {
     return {text(txt::FooterLine1), text(txt::FooterLine2) + text(txt::WebAddress)};
 }
 
-PageLayout PrintFormX::MaakPagina(PageSurface& surface, bool EchtePrinter, bool DrawnForTest, QSizeF testArea)
+PageLayout PrintDialog::composePage(PageSurface& surface, bool EchtePrinter, bool DrawnForTest, QSizeF testArea)
 {
     m_composing = true;
     QSizeF page;
@@ -310,7 +310,7 @@ PageLayout PrintFormX::MaakPagina(PageSurface& surface, bool EchtePrinter, bool 
         page = pageWithoutPrinter(Option1->isChecked());
     }
     const PageMode mode = EchtePrinter ? PageMode::Paper : DrawnForTest ? PageMode::TestWindow : PageMode::Preview;
-    const PageLayout layout = composePage(surface, page, mode, options(DrawnForTest), m_puzzle, m_clues, texts());
+    const PageLayout layout = gw::composePage(surface, page, mode, options(DrawnForTest), m_puzzle, m_clues, texts());
 
     // The manual spin's range follows the best size; automatic mode shows it.
     Funny->setMaximum(std::max(0, layout.bestFontSize - 5));
@@ -326,27 +326,27 @@ PageLayout PrintFormX::MaakPagina(PageSurface& surface, bool EchtePrinter, bool 
     return layout;
 }
 
-PageLayout PrintFormX::composeForTest(CluePanel& panel, QSizeF area)
+PageLayout PrintDialog::composeForTest(CluePanel& panel, QSizeF area)
 {
     // Automatic size; the title stays as typed since the test window draws none.
     m_composing = true;
     Option3->setChecked(true);
     m_composing = false;
-    TelHokjes(m_puzzle, m_clues);
+    deriveClues(m_puzzle, m_clues);
     const double ppp = screenPixelsPerPoint(&panel);
     ImageSurface surface(panel.picture(), ppp, panel.devicePixelRatioF(), [&panel](QSizeF) { panel.fitToPicture(); });
-    const PageLayout layout = MaakPagina(surface, false, true, area);
+    const PageLayout layout = composePage(surface, false, true, area);
     panel.placeField(layout.gridLeft, layout.gridTop, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight, layout.cellSize);
     return layout;
 }
 
-void PrintFormX::composePreview()
+void PrintDialog::composePreview()
 {
     ImageSurface surface(m_dapa, screenPixelsPerPoint(this), devicePixelRatioF());
-    MaakPagina(surface, false, false);
+    composePage(surface, false, false);
 }
 
-void PrintFormX::refreshPreview()
+void PrintDialog::refreshPreview()
 {
     const int pct = 200 - VS->value();
     {
@@ -369,7 +369,7 @@ void PrintFormX::refreshPreview()
     PreviewBox->showCanvas(m_dapa.image());
 }
 
-void PrintFormX::onTitleChanged()
+void PrintDialog::onTitleChanged()
 {
     const std::string typed = txtTitel->text().toStdString();
     m_puzzle.PuzzleTitle = typed == m_puzzle.PuzzleName ? std::string() : typed;
@@ -377,7 +377,7 @@ void PrintFormX::onTitleChanged()
     Timer1->start();
 }
 
-void PrintFormX::onTimerTick()
+void PrintDialog::onTimerTick()
 {
     --m_countdown;
     if (m_countdown <= 0) {
@@ -386,7 +386,7 @@ void PrintFormX::onTimerTick()
     }
 }
 
-void PrintFormX::onManualSizeChanged()
+void PrintDialog::onManualSizeChanged()
 {
     const QString typed = Text2->text();
     if (typed.isEmpty())
@@ -404,7 +404,7 @@ void PrintFormX::onManualSizeChanged()
     }
 }
 
-void PrintFormX::onSpinChanged()
+void PrintDialog::onSpinChanged()
 {
     const QString size = QString::number(Funny->maximum() - Funny->value() + 5);
     if (m_composing) {
@@ -420,7 +420,7 @@ void PrintFormX::onSpinChanged()
     composePreview();
 }
 
-void PrintFormX::onPreviewSizeChanged()
+void PrintDialog::onPreviewSizeChanged()
 {
     const QString typed = Text1->text();
     if (typed.isEmpty())
@@ -438,14 +438,14 @@ void PrintFormX::onPreviewSizeChanged()
         VS->setValue(200 - static_cast<int>(*value));
 }
 
-bool PrintFormX::paintOnPrinter(QPrinter& printer)
+bool PrintDialog::paintOnPrinter(QPrinter& printer)
 {
     PagedSurface surface(printer);
-    const PageLayout layout = MaakPagina(surface, true, false);
+    const PageLayout layout = composePage(surface, true, false);
     return layout.painted && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
-bool PrintFormX::printPuzzle()
+bool PrintDialog::printPuzzle()
 {
     if (!m_printerPresent)
         return false;
@@ -454,7 +454,7 @@ bool PrintFormX::printPuzzle()
         return false;
     if (!paintOnPrinter(*printer)) {
         m_printer.reset();
-        m_platform.messages.show(text(txt::PrintFailed), text(txt::PrintFormX_Title), platform::Icon::Critical,
+        m_platform.messages.show(text(txt::PrintFailed), text(txt::PrintDialogTitle), platform::Icon::Critical,
                                  platform::Buttons::Ok);
         return false;
     }
@@ -464,7 +464,7 @@ bool PrintFormX::printPuzzle()
     return true;
 }
 
-bool PrintFormX::savePdf(const QString& path)
+bool PrintDialog::savePdf(const QString& path)
 {
     QPrinter pdf(QPrinter::HighResolution);
     if (QPrinter* printer = currentPrinter())
@@ -478,7 +478,7 @@ bool PrintFormX::savePdf(const QString& path)
     return paintOnPrinter(pdf);
 }
 
-void PrintFormX::askSavePdf()
+void PrintDialog::askSavePdf()
 {
     platform::FileDialogRequest request;
     request.title = cmdSavePdf->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
@@ -489,35 +489,35 @@ void PrintFormX::askSavePdf()
     if (!chosen.accepted || chosen.path.isEmpty())
         return;
     if (!savePdf(chosen.path))
-        m_platform.messages.show(text(txt::PdfFailed), text(txt::PrintFormX_Title), platform::Icon::Critical,
+        m_platform.messages.show(text(txt::PdfFailed), text(txt::PrintDialogTitle), platform::Icon::Critical,
                                  platform::Buttons::Ok);
 }
 
-void PrintFormX::cancel()
+void PrintDialog::cancel()
 {
     hide();
     emit mainWindowWanted();
 }
 
-void PrintFormX::closeEvent(QCloseEvent* event)
+void PrintDialog::closeEvent(QCloseEvent* event)
 {
     platform::closeOrHide(*this, *event, m_programClosing);
 }
 
-void PrintFormX::showEvent(QShowEvent* event)
+void PrintDialog::showEvent(QShowEvent* event)
 {
     Command1->setEnabled(m_printerPresent);
     QWidget::showEvent(event);
 }
 
-void PrintFormX::changeEvent(QEvent* event)
+void PrintDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Command1->setEnabled(m_printerPresent);
     QWidget::changeEvent(event);
 }
 
-bool PrintFormX::eventFilter(QObject* watched, QEvent* event)
+bool PrintDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn && (watched == Text1 || watched == Text2)) {
         auto* box = static_cast<QLineEdit*>(watched);

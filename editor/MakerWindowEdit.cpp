@@ -1,12 +1,12 @@
-// Form1: drawing on the grid, the size and picture operations, image import.
+// MakerWindow: drawing on the grid, the size and picture operations, image import.
 #include <QLabel>
 
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
 #include "editor/ColorChooser.h"
-#include "editor/Form1.h"
+#include "editor/MakerWindow.h"
 #include "editor/GridView.h"
-#include "editor/GrootteForm.h"
+#include "editor/SizeDialog.h"
 #include "editor/ImageImport.h"
 #include "editor/PreviewView.h"
 #include "editor/PuzzleOps.h"
@@ -14,13 +14,13 @@
 
 namespace gw::editor {
 
-void Form1::pointerOnGrid(int button, QPointF position) {
+void MakerWindow::pointerOnGrid(int button, QPointF position) {
     const int x = cellFromPixel(position.x(), m_gridZoom, m_puzzle.PuzzleWidth);
     const int y = cellFromPixel(position.y(), m_gridZoom, m_puzzle.PuzzleHeight);
     drawCell(button, x, y);
 }
 
-void Form1::drawCell(int button, int x, int y) {
+void MakerWindow::drawCell(int button, int x, int y) {
     m_Positie->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
     if (button != 1 && button != 2)
         return;
@@ -29,25 +29,25 @@ void Form1::drawCell(int button, int x, int y) {
         return;
     m_puzzle.cell(x, y) = v;
     setStatus(text(txt::CellStatusBefore) + QString::number(x + 1) + QStringLiteral(", ") + QString::number(y + 1) +
-              text(txt::CellStatusMiddle) + QString::fromStdString(ColorName(m_puzzle.Language, v)) +
+              text(txt::CellStatusMiddle) + QString::fromStdString(colorName(m_puzzle.Language, v)) +
               text(txt::CellStatusAfter));
     m_grid->paintCell(x, y, v);
     m_puzzle.PuzzleChanged = true;
     m_preview->setCell(x, y, v);
 }
 
-void Form1::sizeCommand() {
+void MakerWindow::sizeCommand() {
     m_sizeDialog->refresh();
     m_sizeDialog->show();
 }
 
-void Form1::afterPictureChange(const QString& status) {
+void MakerWindow::afterPictureChange(const QString& status) {
     layoutWindow();
     setStatus(status);
     TekeningGewijzigd(true);
 }
 
-void Form1::fitSizeCommand() {
+void MakerWindow::fitSizeCommand() {
     if (!FitSize(m_puzzle)) {
         showMessage(text(txt::SizeFitNoPicture), text(txt::FitSizeTitle), platform::Icon::Information);
         return;
@@ -55,14 +55,14 @@ void Form1::fitSizeCommand() {
     afterPictureChange(text(txt::SizeFitted));
 }
 
-void Form1::negativeCommand() {
+void MakerWindow::negativeCommand() {
     MakeNegative(m_puzzle);
     m_grid->redraw(m_gridZoom);
     TekeningGewijzigd(true);
     setStatus(text(txt::MadeNegative));
 }
 
-void Form1::shiftCommand(int index) {
+void MakerWindow::shiftCommand(int index) {
     static const Text* const statuses[4] = {&txt::DraggedLeft, &txt::DraggedRight, &txt::DraggedUp, &txt::DraggedDown};
     if (index < 0 || index > 3)
         return;
@@ -70,7 +70,7 @@ void Form1::shiftCommand(int index) {
     afterPictureChange(text(*statuses[index]));
 }
 
-void Form1::importCommand() {
+void MakerWindow::importCommand() {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
@@ -81,7 +81,7 @@ void Form1::importCommand() {
         importFile(chosen.path);
 }
 
-void Form1::importFile(const QString& path) {
+void MakerWindow::importFile(const QString& path) {
     ImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);

@@ -1,5 +1,5 @@
 #pragma once
-// NieuwForm, the new-puzzle dialog: width Text1 and height Text2 (25 and 25
+// NewPuzzleDialog, the new-puzzle dialog: width Text1 and height Text2 (25 and 25
 // at first, then the last values entered), black/white or eight colours
 // (Option1), OK and Cancel. Black/white is selected when it first opens.
 #include <QDialog>
@@ -14,10 +14,10 @@ class QRadioButton;
 
 namespace gw::editor {
 
-class NieuwForm : public QDialog {
+class NewPuzzleDialog : public QDialog {
     Q_OBJECT
 public:
-    NieuwForm(const Puzzle& puzzle, QWidget* parent = nullptr);
+    NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent = nullptr);
     void applyCaptions(std::uint8_t language);
     void setMainClosing(bool closing) { m_mainClosing = closing; }
 

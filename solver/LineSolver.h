@@ -57,18 +57,18 @@ using clsMogelijkheidV = Placement;
 // A row or column of the computer test (clsTestRijH / clsTestRijV): its
 // candidate placements and what it has deduced about its runs. Every method
 // reads and writes the shared cell knowledge through the context; cells are
-// written only through SetCell. Methods that enumerate (GenereerMogelijkheden)
+// written only through setCell. Methods that enumerate (GenereerMogelijkheden)
 // call SolverContext::processEvents and return early when StopTest is set.
-class TestLine {
+class LineSolver {
 public:
-    TestLine(Orientation orientation, const ClueTables& clues, SolverContext& context);
+    LineSolver(Orientation orientation, const ClueTables& clues, SolverContext& context);
 
     // Candidate placements.
     void InitTestRij(std::int16_t srcNr);
     void GenereerMogelijkheden();
     std::int32_t GarbageCollection();
     // What GarbageCollection would return now, without changing anything; a
-    // GarbageCollection before the next SetCell reuses its tests.
+    // GarbageCollection before the next setCell reuses its tests.
     std::int32_t countAfterGarbageCollection();
 
     // Deduction.
@@ -169,7 +169,7 @@ private:
     void excludeCells(int from, int to, std::uint64_t cells);
     void whiteIfUnknown(int i);
     // The states of the line's cells during UpdateKanHorenBij (no other line
-    // writes them meanwhile); setKnown writes through SetCell.
+    // writes them meanwhile); setKnown writes through setCell.
     std::uint8_t known(int i) const { return m_known[static_cast<std::size_t>(i)]; }
     void setKnown(int i, std::uint8_t value);
 
@@ -231,17 +231,17 @@ private:
 };
 
 // The two uses of the one line class.
-class clsTestRijH : public TestLine {
+class clsTestRijH : public LineSolver {
 public:
-    clsTestRijH(const ClueTables& clues, SolverContext& context) : TestLine(Orientation::Row, clues, context) {}
+    clsTestRijH(const ClueTables& clues, SolverContext& context) : LineSolver(Orientation::Row, clues, context) {}
 };
-class clsTestRijV : public TestLine {
+class clsTestRijV : public LineSolver {
 public:
-    clsTestRijV(const ClueTables& clues, SolverContext& context) : TestLine(Orientation::Column, clues, context) {}
+    clsTestRijV(const ClueTables& clues, SolverContext& context) : LineSolver(Orientation::Column, clues, context) {}
 };
 
 template <typename Mix>
-void TestLine::fingerprint(Mix& mix) const
+void LineSolver::fingerprint(Mix& mix) const
 {
     mix(static_cast<std::uint64_t>(m_lineDone) | static_cast<std::uint64_t>(m_generationComplete) << 1
         | static_cast<std::uint64_t>(m_generationAborted) << 2);

@@ -1,5 +1,5 @@
 #pragma once
-// GrootteForm, the size dialog (not modal): width Text1 and height Text2 in
+// SizeDialog, the size dialog (not modal): width Text1 and height Text2 in
 // digits-only boxes, the current size in Label3 / Label4, and Cancel
 // (Command1), OK (Command2) and Apply (Command3).
 #include <QDialog>
@@ -12,10 +12,10 @@ class QPushButton;
 
 namespace gw::editor {
 
-class GrootteForm : public QDialog {
+class SizeDialog : public QDialog {
     Q_OBJECT
 public:
-    GrootteForm(const Puzzle& puzzle, QWidget* parent = nullptr);
+    SizeDialog(const Puzzle& puzzle, QWidget* parent = nullptr);
 
     // Fills the boxes and labels from the puzzle and disables Apply (MMsize).
     void refresh();

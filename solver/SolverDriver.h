@@ -7,15 +7,15 @@
 
 #include "CellKnowledge.h"
 #include "SolverObserver.h"
-#include "TestLine.h"
+#include "LineSolver.h"
 
 namespace gw {
 
-// The computer test as a step machine (the test window's cmdStartTest,
-// TimerNieuw and cmdStopTest, and the procedures of modTest).
+// The computer test as a step machine (the test window's startButton,
+// stepTimer and stopButton, and the procedures of modTest).
 //
 // Ownership: the driver keeps references to the puzzle, its clues (derived by
-// TelHokjes before start()), the cell knowledge and the observer; all four
+// deriveClues before start()), the cell knowledge and the observer; all four
 // must outlive it. The clues must not change while a test runs; the puzzle's
 // size neither. Its Cells are read at every verdict (the solved check), so an
 // edit in the main window meanwhile counts from the next verdict on. The
@@ -38,23 +38,23 @@ namespace gw {
 // candidates; while that runs, start() and tick() are refused (they return
 // false), so ticks never overlap and a second start cannot interleave with
 // one that is still enumerating.
-class TestDriver {
+class SolverDriver {
 public:
-    TestDriver(const Puzzle& puzzle, const ClueTables& clues, CellKnowledge& knowledge, SolverObserver& observer);
-    ~TestDriver();
-    TestDriver(const TestDriver&) = delete;
-    TestDriver& operator=(const TestDriver&) = delete;
+    SolverDriver(const Puzzle& puzzle, const ClueTables& clues, CellKnowledge& knowledge, SolverObserver& observer);
+    ~SolverDriver();
+    SolverDriver(const SolverDriver&) = delete;
+    SolverDriver& operator=(const SolverDriver&) = delete;
 
-    // cmdStartTest: clear the knowledge, build the lines, enumerate. Returns
+    // startButton: clear the knowledge, build the lines, enumerate. Returns
     // true when the test is now stepping; false when it was refused (called
     // from inside start() or tick()) or stopped during the enumeration. A
     // start while a test is stepping begins a new test (the window disables
     // its Start button meanwhile).
     bool start();
-    // One TimerNieuw tick: one line's comparison, or the end of a sweep.
+    // One stepTimer tick: one line's comparison, or the end of a sweep.
     // Returns false (and does nothing) when not stepping or busy.
     bool tick();
-    // cmdStopTest: only while stepping (the button is disabled otherwise);
+    // stopButton: only while stepping (the button is disabled otherwise);
     // reports "Test stopped." and the Stopped outcome. The lines stay until
     // the next start.
     void stop();
@@ -67,16 +67,16 @@ public:
     bool isBusy() const { return m_busy; }
 
     // Pass variables and limits.
-    bool PassIsRows() const { return m_passIsRows; }
-    std::int16_t PassLine() const { return m_passLine; }
+    bool passIsRows() const { return m_passIsRows; }
+    std::int16_t passLine() const { return m_passLine; }
     std::int32_t MaxPlacements() const { return m_context.MaxPlacements; }
     std::int32_t MaxTries() const { return m_context.MaxTries; }
     bool StopTest() const { return m_context.StopTest; }
 
     // The lines of the current test; null when none (before the first start
     // and after FinishTest).
-    const TestLine* rowLine(int y) const;
-    const TestLine* columnLine(int x) const;
+    const LineSolver* rowLine(int y) const;
+    const LineSolver* columnLine(int x) const;
 
     // Statistics of the current or last test.
     int sweeps() const { return m_sweeps; }                // verdicts reached
@@ -103,8 +103,8 @@ private:
     SolverObserver& m_observer;
     SolverContext m_context;
 
-    std::vector<std::unique_ptr<TestLine>> m_rowLines;
-    std::vector<std::unique_ptr<TestLine>> m_columnLines;
+    std::vector<std::unique_ptr<LineSolver>> m_rowLines;
+    std::vector<std::unique_ptr<LineSolver>> m_columnLines;
 
     bool m_passIsRows = true;
     std::int16_t m_passLine = -1;

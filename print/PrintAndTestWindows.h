@@ -14,22 +14,22 @@ class QWidget;
 
 namespace gw {
 
-class PrintFormX;
-class TestForm;
+class PrintDialog;
+class TestWindow;
 
-struct MakerWindowsSetup {
+struct PrintAndTestWindowsSetup {
     QWidget* mainWindow = nullptr; // owner of both windows; they close with it
     bool printerPresent = false;   // found at start-up
     QString printerName;           // the default printer
     QPixmap mouseLeft, mouseRight; // the main window's mouse pictures
 };
 
-class MakerWindows : public QObject {
+class PrintAndTestWindows : public QObject {
     Q_OBJECT
 public:
     // `puzzle` must outlive the windows; `platform` is copied (it only refers).
-    MakerWindows(Puzzle& puzzle, platform::Platform platform, const MakerWindowsSetup& setup);
-    ~MakerWindows() override;
+    PrintAndTestWindows(Puzzle& puzzle, platform::Platform platform, const PrintAndTestWindowsSetup& setup);
+    ~PrintAndTestWindows() override;
 
     // `MMprint`: hides the test window, then opens the print dialog.
     void openPrintDialog();
@@ -43,8 +43,8 @@ public:
     // Both windows take the captions of the puzzle's language.
     void applyLanguage();
 
-    PrintFormX& printDialog() { return *m_print; }
-    TestForm& testWindow() { return *m_test; }
+    PrintDialog& printDialog() { return *m_print; }
+    TestWindow& testWindow() { return *m_test; }
     ClueTables& clues() { return m_clues; }
 
 signals:
@@ -57,8 +57,8 @@ private:
     Puzzle& m_puzzle;
     platform::Platform m_platform;
     ClueTables m_clues;
-    std::unique_ptr<PrintFormX> m_print;
-    std::unique_ptr<TestForm> m_test;
+    std::unique_ptr<PrintDialog> m_print;
+    std::unique_ptr<TestWindow> m_test;
 };
 
 // Creates the two windows for the maker's main window `form` (after its
@@ -68,23 +68,23 @@ private:
 // setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signals
 // languageApplied and closingForGood. The windows must not outlive `form` or `puzzle`.
 template <typename MainWindow>
-std::unique_ptr<MakerWindows> attachMakerWindows(MainWindow& form, Puzzle& puzzle)
+std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& form, Puzzle& puzzle)
 {
-    MakerWindowsSetup setup;
+    PrintAndTestWindowsSetup setup;
     setup.mainWindow = &form;
     setup.printerPresent = form.printerPresent();
     setup.printerName = form.printerName();
     setup.mouseLeft = form.mousePicture(1);
     setup.mouseRight = form.mousePicture(2);
-    auto windows = std::make_unique<MakerWindows>(puzzle, form.platform(), setup);
-    MakerWindows* w = windows.get();
+    auto windows = std::make_unique<PrintAndTestWindows>(puzzle, form.platform(), setup);
+    PrintAndTestWindows* w = windows.get();
     form.setPrintCommand([w] { w->openPrintDialog(); });
     form.setTestCommand([w] { w->openTestWindow(); });
     form.setBeforeClose([w] { w->mainWindowClosing(); });
-    QObject::connect(&form, &MainWindow::languageApplied, w, &MakerWindows::applyLanguage);
-    QObject::connect(&form, &MainWindow::closingForGood, w, &MakerWindows::mainWindowClosed);
-    QObject::connect(w, &MakerWindows::statusMessage, &form, &MainWindow::setStatus);
-    QObject::connect(w, &MakerWindows::mainWindowWanted, &form, [&form] {
+    QObject::connect(&form, &MainWindow::languageApplied, w, &PrintAndTestWindows::applyLanguage);
+    QObject::connect(&form, &MainWindow::closingForGood, w, &PrintAndTestWindows::mainWindowClosed);
+    QObject::connect(w, &PrintAndTestWindows::statusMessage, &form, &MainWindow::setStatus);
+    QObject::connect(w, &PrintAndTestWindows::mainWindowWanted, &form, [&form] {
         form.show();
         form.raise();
         form.activateWindow();

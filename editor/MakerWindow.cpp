@@ -1,5 +1,5 @@
-// Form1: construction, menus, layout and redraw, languages, help.
-#include "editor/Form1.h"
+// MakerWindow: construction, menus, layout and redraw, languages, help.
+#include "editor/MakerWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,8 +14,8 @@
 #include "core/Palette.h"
 #include "editor/ColorChooser.h"
 #include "editor/GridView.h"
-#include "editor/GrootteForm.h"
-#include "editor/NieuwForm.h"
+#include "editor/SizeDialog.h"
+#include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/PuzzleOps.h"
 #include "lang/Texts.h"
@@ -34,7 +34,7 @@ constexpr double PositieGap = 180, PositieWidth = 900;
 constexpr double MinOuterWidth = 3435, MinOuterHeight = 1530;
 } // namespace
 
-Form1::Form1(Puzzle& puzzle, platform::Platform platform, const Form1Setup& setup, QWidget* parent)
+MakerWindow::MakerWindow(Puzzle& puzzle, platform::Platform platform, const MakerWindowSetup& setup, QWidget* parent)
     : QMainWindow(parent),
       m_puzzle(puzzle),
       m_platform(platform),
@@ -42,22 +42,22 @@ Form1::Form1(Puzzle& puzzle, platform::Platform platform, const Form1Setup& setu
       m_programFolder(setup.programFolder),
       m_settingsFolder(setup.settingsFolder.isEmpty() ? setup.programFolder : setup.settingsFolder),
       m_recent(m_settingsFolder.toStdString()) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MakerWindow"));
     m_puzzle.ProgramFolder = m_programFolder.toStdString();
     buildMenus();
     buildClientArea();
-    m_sizeDialog = new GrootteForm(m_puzzle, this);
+    m_sizeDialog = new SizeDialog(m_puzzle, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
-    m_newDialog = new NieuwForm(m_puzzle, this);
+    m_newDialog = new NewPuzzleDialog(m_puzzle, this);
     m_newDialog->setModal(true);
-    connect(m_sizeDialog, &GrootteForm::applyRequested, this, [this](int w, int h) {
+    connect(m_sizeDialog, &SizeDialog::applyRequested, this, [this](int w, int h) {
         m_puzzle.PuzzleWidth = static_cast<std::int16_t>(w);
         m_puzzle.PuzzleHeight = static_cast<std::int16_t>(h);
         TekeningGewijzigd(true);
-        Form1Resize();
+        layoutAndShowSizeDialog();
     });
-    connect(m_newDialog, &NieuwForm::newPuzzleRequested, this, &Form1::NieuwePuzzel);
-    connect(m_newDialog, &NieuwForm::cancelled, this, [this] { show(); });
+    connect(m_newDialog, &NewPuzzleDialog::newPuzzleRequested, this, &MakerWindow::newPuzzle);
+    connect(m_newDialog, &NewPuzzleDialog::cancelled, this, [this] { show(); });
     setMinimumSize(m_units.twipsToWholePixelsX(MinOuterWidth), m_units.twipsToWholePixelsY(MinOuterHeight));
     QSize start(720, 560);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -65,11 +65,11 @@ Form1::Form1(Puzzle& puzzle, platform::Platform platform, const Form1Setup& setu
     resize(start);
 }
 
-Form1::~Form1() = default;
+MakerWindow::~MakerWindow() = default;
 
-QString Form1::text(const Text& t) const { return QString::fromStdString(ChooseText(m_puzzle.Language, t)); }
+QString MakerWindow::text(const Text& t) const { return QString::fromStdString(chooseText(m_puzzle.Language, t)); }
 
-void Form1::buildMenus() {
+void MakerWindow::buildMenus() {
     auto action = [this](QMenu* menu, const char* name) {
         QAction* a = menu->addAction(QString());
         a->setObjectName(QLatin1String(name));
@@ -118,7 +118,7 @@ void Form1::buildMenus() {
     m_MMtaal = menuBar()->addMenu(QString());
     m_MMtaal->setObjectName(QStringLiteral("MMtaal"));
     const char* const languageNames[3] = {"MMenglish", "MMnederlands", "MMitaliano"};
-    const Text* const languageCaptions[3] = {&txt::Form1_MMenglish, &txt::Form1_MMnederlands, &txt::Form1_MMitaliano};
+    const Text* const languageCaptions[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
     for (int i = 0; i < 3; ++i) {
         QAction* a = action(m_MMtaal, languageNames[i]);
         a->setCheckable(true);
@@ -134,21 +134,21 @@ void Form1::buildMenus() {
     m_MMwebsite = action(m_MMhelpMenu, "MMwebsite");
 
     m_MMhelp->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(m_MMnieuw, &QAction::triggered, this, &Form1::newCommand);
-    connect(m_MMopen, &QAction::triggered, this, &Form1::openCommand);
-    connect(m_MMsave, &QAction::triggered, this, &Form1::saveCommand);
-    connect(m_MMsaveAs, &QAction::triggered, this, &Form1::saveAsCommand);
-    connect(m_MMimport, &QAction::triggered, this, &Form1::importCommand);
+    connect(m_MMnieuw, &QAction::triggered, this, &MakerWindow::newCommand);
+    connect(m_MMopen, &QAction::triggered, this, &MakerWindow::openCommand);
+    connect(m_MMsave, &QAction::triggered, this, &MakerWindow::saveCommand);
+    connect(m_MMsaveAs, &QAction::triggered, this, &MakerWindow::saveAsCommand);
+    connect(m_MMimport, &QAction::triggered, this, &MakerWindow::importCommand);
     connect(m_MMclose, &QAction::triggered, this, &QWidget::close);
-    connect(m_MMsize, &QAction::triggered, this, &Form1::sizeCommand);
-    connect(m_MMfitSize, &QAction::triggered, this, &Form1::fitSizeCommand);
-    connect(m_MMnegatief, &QAction::triggered, this, &Form1::negativeCommand);
-    connect(m_MMhelp, &QAction::triggered, this, &Form1::helpCommand);
-    connect(m_MMabout, &QAction::triggered, this, &Form1::aboutCommand);
-    connect(m_MMwebsite, &QAction::triggered, this, &Form1::websiteCommand);
+    connect(m_MMsize, &QAction::triggered, this, &MakerWindow::sizeCommand);
+    connect(m_MMfitSize, &QAction::triggered, this, &MakerWindow::fitSizeCommand);
+    connect(m_MMnegatief, &QAction::triggered, this, &MakerWindow::negativeCommand);
+    connect(m_MMhelp, &QAction::triggered, this, &MakerWindow::helpCommand);
+    connect(m_MMabout, &QAction::triggered, this, &MakerWindow::aboutCommand);
+    connect(m_MMwebsite, &QAction::triggered, this, &MakerWindow::websiteCommand);
 }
 
-void Form1::buildClientArea() {
+void MakerWindow::buildClientArea() {
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
@@ -157,7 +157,7 @@ void Form1::buildClientArea() {
     m_grid = new GridView(m_puzzle, m_client);
     m_grid->setObjectName(QStringLiteral("Picture1"));
     m_grid->move(m_units.twipsToWholePixelsX(GridLeft), 0);
-    connect(m_grid, &GridView::pointer, this, &Form1::pointerOnGrid);
+    connect(m_grid, &GridView::pointer, this, &MakerWindow::pointerOnGrid);
 
     m_panel = new QWidget(m_client);
     m_panel->setObjectName(QStringLiteral("Picture3"));
@@ -182,31 +182,31 @@ void Form1::buildClientArea() {
     m_Positie->resize(m_units.twipsToWholePixelsX(PositieWidth), m_units.twipsToWholePixelsY(StatusHeight));
 }
 
-QString Form1::statusText() const { return m_LblStatus->text(); }
-QString Form1::positionText() const { return m_Positie->text(); }
+QString MakerWindow::statusText() const { return m_LblStatus->text(); }
+QString MakerWindow::positionText() const { return m_Positie->text(); }
 
-void Form1::setStatus(const QString& status) {
+void MakerWindow::setStatus(const QString& status) {
     m_LblStatus->setText(status);
     m_LblStatus->adjustSize();
 }
 
-void Form1::setCaption() {
+void MakerWindow::setCaption() {
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + text(txt::CaptionSuffixMaker));
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_client && event->type() == QEvent::Resize)
         layoutWindow();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::changeEvent(QEvent* event) {
+void MakerWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         layoutWindow(); // restored from the task bar
 }
 
-void Form1::layoutWindow() {
+void MakerWindow::layoutWindow() {
     if (isMinimized())
         return;
     const int clientW = m_client->width();
@@ -234,17 +234,17 @@ void Form1::layoutWindow() {
     m_grid->redraw(m_gridZoom);
 }
 
-void Form1::Form1Resize() {
+void MakerWindow::layoutAndShowSizeDialog() {
     layoutWindow();
     sizeCommand();
 }
 
-void Form1::TekeningGewijzigd(bool changed) {
+void MakerWindow::TekeningGewijzigd(bool changed) {
     m_puzzle.PuzzleChanged = changed;
     m_preview->redraw();
 }
 
-void Form1::applyLanguage(std::uint8_t language) {
+void MakerWindow::applyLanguage(std::uint8_t language) {
     m_puzzle.Language = language;
     for (std::size_t i = 0; i < m_languageActions.size(); ++i)
         if (i != language)
@@ -253,57 +253,57 @@ void Form1::applyLanguage(std::uint8_t language) {
         m_languageActions[language]->setChecked(true);
     setStatus(text(txt::LanguageChanged));
 
-    m_MMbestand->setTitle(text(txt::Form1_MMbestand));
-    m_MMnieuw->setText(text(txt::Form1_MMnieuw));
-    m_MMopen->setText(text(txt::Form1_MMopen));
-    m_MMsave->setText(text(txt::Form1_MMsave));
-    m_MMsaveAs->setText(text(txt::Form1_MMsaveAs));
-    m_MMimport->setText(text(txt::Form1_MMimport));
-    m_MMprint->setText(text(txt::Form1_MMprint));
-    m_MMtest->setText(text(txt::Form1_MMtest));
-    m_MMclose->setText(text(txt::Form1_MMclose));
-    m_MMbewerken->setTitle(text(txt::Form1_MMbewerken));
-    m_MMsize->setText(text(txt::Form1_MMsize));
-    m_MMfitSize->setText(text(txt::Form1_MMfitSize));
-    m_MMnegatief->setText(text(txt::Form1_MMnegatief));
-    m_MMschuiven->setTitle(text(txt::Form1_MMschuiven));
-    m_MMschuif[0]->setText(text(txt::Form1_MMschuif0));
-    m_MMschuif[1]->setText(text(txt::Form1_MMschuif1));
-    m_MMschuif[2]->setText(text(txt::Form1_MMschuif2));
-    m_MMschuif[3]->setText(text(txt::Form1_MMschuif3));
-    m_MMtaal->setTitle(text(txt::Form1_MMtaal));
-    m_MMhelpMenu->setTitle(text(txt::Form1_MMhelpMenu));
-    m_MMhelp->setText(text(txt::Form1_MMhelp));
-    m_MMabout->setText(text(txt::Form1_MMabout));
-    m_frmPreview->setTitle(text(txt::Form1_frmPreview));
-    m_MMwebsite->setText(text(txt::Form1_MMwebsite));
+    m_MMbestand->setTitle(text(txt::MenuFile));
+    m_MMnieuw->setText(text(txt::MenuNew));
+    m_MMopen->setText(text(txt::MenuOpen));
+    m_MMsave->setText(text(txt::MenuSave));
+    m_MMsaveAs->setText(text(txt::MenuSaveAs));
+    m_MMimport->setText(text(txt::MenuImportImage));
+    m_MMprint->setText(text(txt::MenuPrintPuzzle));
+    m_MMtest->setText(text(txt::MenuTestPuzzle));
+    m_MMclose->setText(text(txt::MenuExit));
+    m_MMbewerken->setTitle(text(txt::MenuEdit));
+    m_MMsize->setText(text(txt::MenuChangeSize));
+    m_MMfitSize->setText(text(txt::MenuFitSize));
+    m_MMnegatief->setText(text(txt::MenuMakeNegative));
+    m_MMschuiven->setTitle(text(txt::MenuDrag));
+    m_MMschuif[0]->setText(text(txt::MenuDragLeft));
+    m_MMschuif[1]->setText(text(txt::MenuDragRight));
+    m_MMschuif[2]->setText(text(txt::MenuDragUp));
+    m_MMschuif[3]->setText(text(txt::MenuDragDown));
+    m_MMtaal->setTitle(text(txt::MenuLanguage));
+    m_MMhelpMenu->setTitle(text(txt::MenuHelp));
+    m_MMhelp->setText(text(txt::MenuHelpGuide));
+    m_MMabout->setText(text(txt::MenuAbout));
+    m_frmPreview->setTitle(text(txt::PreviewCaption));
+    m_MMwebsite->setText(text(txt::MenuWebsite));
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);
     emit languageApplied(language);
 }
 
-void Form1::showMessage(const QString& message, const QString& title, platform::Icon icon) {
+void MakerWindow::showMessage(const QString& message, const QString& title, platform::Icon icon) {
     m_platform.messages.show(message, title, icon, platform::Buttons::Ok);
 }
 
-void Form1::showMessages(const std::vector<Message>& messages) {
+void MakerWindow::showMessages(const std::vector<Message>& messages) {
     for (const Message& m : messages)
         showMessage(QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
 }
 
-void Form1::helpCommand() {
+void MakerWindow::helpCommand() {
     const QString path = m_programFolder + text(txt::HelpFile);
     if (!m_platform.documents.open(path))
         showMessage(text(txt::HelpCannotOpen), text(txt::HelpTitle), platform::Icon::Information);
 }
 
-void Form1::websiteCommand() {
+void MakerWindow::websiteCommand() {
     if (!m_platform.documents.open(text(txt::WebAddress)))
         showMessage(text(txt::WebsiteCannotOpen), text(txt::WebsiteTitle), platform::Icon::Information);
 }
 
-void Form1::aboutCommand() {
+void MakerWindow::aboutCommand() {
     setStatus(text(txt::AboutInvitation) + text(txt::WebAddress));
     QStringList lines{text(txt::ProductMaker), text(txt::AboutVersion), QString(), text(txt::AboutOwnership),
                       QString(),               text(txt::AboutAuthor),  text(txt::AboutContact) + text(txt::WebAddress), QString(),
@@ -314,7 +314,7 @@ void Form1::aboutCommand() {
     showMessage(lines.join(QLatin1Char('\n')), text(txt::ProductMaker), platform::Icon::Information);
 }
 
-void Form1::setPrintCommand(std::function<void()> command) {
+void MakerWindow::setPrintCommand(std::function<void()> command) {
     const bool enable = static_cast<bool>(command);
     disconnect(m_MMprint, &QAction::triggered, nullptr, nullptr);
     if (enable)
@@ -322,7 +322,7 @@ void Form1::setPrintCommand(std::function<void()> command) {
     m_MMprint->setEnabled(enable);
 }
 
-void Form1::setTestCommand(std::function<void()> command) {
+void MakerWindow::setTestCommand(std::function<void()> command) {
     const bool enable = static_cast<bool>(command);
     disconnect(m_MMtest, &QAction::triggered, nullptr, nullptr);
     if (enable)
@@ -330,8 +330,8 @@ void Form1::setTestCommand(std::function<void()> command) {
     m_MMtest->setEnabled(enable);
 }
 
-void Form1::setBeforeClose(std::function<void()> step) { m_beforeClose = std::move(step); }
+void MakerWindow::setBeforeClose(std::function<void()> step) { m_beforeClose = std::move(step); }
 
-QPixmap Form1::mousePicture(int button) const { return m_chooser->mousePicture(button); }
+QPixmap MakerWindow::mousePicture(int button) const { return m_chooser->mousePicture(button); }
 
 } // namespace gw::editor

@@ -17,9 +17,9 @@ struct PlayFieldComposition {
 // `availableHeight` points: font and cell size as large as fit ("10 " is the
 // yardstick; at least font 5 and cell 3 even when nothing fits), the panel
 // made at least as large as the area, clue numbers in the chooser's colours,
-// the rules, the field placed over the grid. Then ResetPlayField runs and the
+// the rules, the field placed over the grid. Then resetPlayField runs and the
 // panel is shown. Enabling the window's own buttons is left to the caller.
-PlayFieldComposition ComposePlayField(PlayField& playField, double availableWidth, double availableHeight);
+PlayFieldComposition composePlayField(PlayField& playField, double availableWidth, double availableHeight);
 
 // The font-size search of the composition: the largest f in 6..72 for which
 // `fits(t)` holds with t = width of "10 " at f, stopping at the first size

@@ -1,4 +1,4 @@
-#include "TestDriver.h"
+#include "SolverDriver.h"
 
 #include <algorithm>
 
@@ -30,27 +30,27 @@ struct FingerprintMix {
 
 } // namespace
 
-TestDriver::TestDriver(const Puzzle& puzzle, const ClueTables& clues, CellKnowledge& knowledge,
+SolverDriver::SolverDriver(const Puzzle& puzzle, const ClueTables& clues, CellKnowledge& knowledge,
                        SolverObserver& observer)
     : m_puzzle(puzzle), m_clues(clues), m_knowledge(knowledge), m_observer(observer),
       m_context(knowledge, &observer)
 {
 }
 
-TestDriver::~TestDriver() = default;
+SolverDriver::~SolverDriver() = default;
 
-const TestLine* TestDriver::rowLine(int y) const
+const LineSolver* SolverDriver::rowLine(int y) const
 {
     return y >= 0 && y < static_cast<int>(m_rowLines.size()) ? m_rowLines[static_cast<std::size_t>(y)].get() : nullptr;
 }
 
-const TestLine* TestDriver::columnLine(int x) const
+const LineSolver* SolverDriver::columnLine(int x) const
 {
     return x >= 0 && x < static_cast<int>(m_columnLines.size()) ? m_columnLines[static_cast<std::size_t>(x)].get()
                                                                  : nullptr;
 }
 
-bool TestDriver::start()
+bool SolverDriver::start()
 {
     if (m_busy)
         return false;
@@ -62,7 +62,7 @@ bool TestDriver::start()
     m_endless = false;
     m_seenBeforeRegeneration.clear();
 
-    ClearDeZooi(m_knowledge, m_puzzle, m_clues);
+    clearField(m_knowledge, m_puzzle, m_clues);
     m_observer.fieldCleared();
     m_rowLines.clear();
     m_columnLines.clear();
@@ -93,7 +93,7 @@ bool TestDriver::start()
     return m_stepping;
 }
 
-bool TestDriver::tick()
+bool SolverDriver::tick()
 {
     if (!m_stepping || m_busy)
         return false;
@@ -123,17 +123,17 @@ bool TestDriver::tick()
     return true;
 }
 
-void TestDriver::stop()
+void SolverDriver::stop()
 {
     if (!m_stepping)
         return;
     m_context.StopTest = true;
     m_stepping = false;
     m_observer.statusText(SolverStatus::TestStopped, 0);
-    m_observer.testEnded(TestOutcome::Stopped);
+    m_observer.testEnded(SolverOutcome::Stopped);
 }
 
-void TestDriver::resetConfirmations()
+void SolverDriver::resetConfirmations()
 {
     for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
         for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
@@ -142,7 +142,7 @@ void TestDriver::resetConfirmations()
                     m_knowledge.setCanBe(x, y, q, 2);
 }
 
-bool TestDriver::solved() const
+bool SolverDriver::solved() const
 {
     for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
         for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
@@ -151,7 +151,7 @@ bool TestDriver::solved() const
     return true;
 }
 
-void TestDriver::endOfSweep()
+void SolverDriver::endOfSweep()
 {
     m_passLine = -1;
     m_passIsRows = true;
@@ -162,18 +162,18 @@ void TestDriver::endOfSweep()
 
     if (solved()) {
         FinishTest();
-        m_observer.testEnded(TestOutcome::Solved);
+        m_observer.testEnded(SolverOutcome::Solved);
         return;
     }
     // Every cell set in this sweep is progress, whether a comparison or a
     // completion cycle set it.
     if (m_knowledge.StateChanged || m_knowledge.SetCount != m_sweepStartSetCount)
         return;
-    const auto complete = [](const std::unique_ptr<TestLine>& line) { return line->CompleetOfKlaar(); };
+    const auto complete = [](const std::unique_ptr<LineSolver>& line) { return line->CompleetOfKlaar(); };
     if (std::all_of(m_rowLines.begin(), m_rowLines.end(), complete)
         && std::all_of(m_columnLines.begin(), m_columnLines.end(), complete)) {
         FinishTest();
-        m_observer.testEnded(TestOutcome::Stuck);
+        m_observer.testEnded(SolverOutcome::Stuck);
         return;
     }
     for (auto& line : m_rowLines)
@@ -192,18 +192,18 @@ void TestDriver::endOfSweep()
         && !m_seenBeforeRegeneration.insert(fingerprint()).second) {
         m_endless = true;
         FinishTest();
-        m_observer.testEnded(TestOutcome::LimitsExhausted);
+        m_observer.testEnded(SolverOutcome::LimitsExhausted);
         return;
     }
     RegenerateAll();
 }
 
-bool TestDriver::placementLimitWillDouble()
+bool SolverDriver::placementLimitWillDouble()
 {
     // A list never grows in the garbage collection, so only lists that are
     // too long now need their placements tested; the first one that stays
     // too long decides.
-    const auto outgrows = [this](const std::unique_ptr<TestLine>& line) {
+    const auto outgrows = [this](const std::unique_ptr<LineSolver>& line) {
         return exceedsFourFifths(line->PlacementCount(), m_context.MaxPlacements)
                && exceedsFourFifths(line->countAfterGarbageCollection(), m_context.MaxPlacements);
     };
@@ -211,7 +211,7 @@ bool TestDriver::placementLimitWillDouble()
            || std::any_of(m_columnLines.begin(), m_columnLines.end(), outgrows);
 }
 
-std::pair<std::uint64_t, std::uint64_t> TestDriver::fingerprint() const
+std::pair<std::uint64_t, std::uint64_t> SolverDriver::fingerprint() const
 {
     FingerprintMix mix;
     for (int y = 0; y < m_puzzle.PuzzleHeight; ++y) {
@@ -239,7 +239,7 @@ std::pair<std::uint64_t, std::uint64_t> TestDriver::fingerprint() const
     return {mix.a, mix.b};
 }
 
-void TestDriver::RegenerateAll()
+void SolverDriver::RegenerateAll()
 {
     ++m_regenerations;
     m_observer.statusText(SolverStatus::CleaningUp, 0);
@@ -250,7 +250,7 @@ void TestDriver::RegenerateAll()
         m_context.MaxPlacements *= 2;
         if (m_context.MaxPlacements >= PlacementCeiling) {
             FinishTest();
-            m_observer.testEnded(TestOutcome::LimitsExhausted);
+            m_observer.testEnded(SolverOutcome::LimitsExhausted);
             return;
         }
     }
@@ -275,7 +275,7 @@ void TestDriver::RegenerateAll()
     m_knowledge.ColumnChanged.fill(true);
 }
 
-void TestDriver::CompleteRuns()
+void SolverDriver::CompleteRuns()
 {
     bool any = false;
     do {
@@ -290,7 +290,7 @@ void TestDriver::CompleteRuns()
     m_knowledge.StateChanged = any;
 }
 
-void TestDriver::FinishTest()
+void SolverDriver::FinishTest()
 {
     m_stepping = false;
     m_finished = true;

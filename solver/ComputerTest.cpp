@@ -1,11 +1,11 @@
-#include "TestRun.h"
+#include "ComputerTest.h"
 
 #include <algorithm>
 #include <bitset>
 #include <chrono>
 
 #include "CellKnowledge.h"
-#include "TestDriver.h"
+#include "SolverDriver.h"
 #include "core/Clues.h"
 
 namespace gw {
@@ -21,7 +21,7 @@ double millisecondsSince(Clock::time_point start)
 
 class RunObserver : public SolverObserver {
 public:
-    RunObserver(const Puzzle& puzzle, TestRunResult& result, bool keepTrace, SolverObserver* extra)
+    RunObserver(const Puzzle& puzzle, ComputerTestResult& result, bool keepTrace, SolverObserver* extra)
         : m_puzzle(puzzle), m_result(result), m_keepTrace(keepTrace), m_extra(extra)
     {
     }
@@ -47,7 +47,7 @@ public:
         if (m_extra)
             m_extra->fieldCleared();
     }
-    void testEnded(TestOutcome outcome) override
+    void testEnded(SolverOutcome outcome) override
     {
         m_result.outcome = outcome;
         if (m_extra)
@@ -66,7 +66,7 @@ public:
 
 private:
     const Puzzle& m_puzzle;
-    TestRunResult& m_result;
+    ComputerTestResult& m_result;
     std::bitset<CellCount> m_wrongCells;
     bool m_keepTrace;
     SolverObserver* m_extra;
@@ -75,15 +75,15 @@ private:
 
 } // namespace
 
-TestRunResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverObserver* extra)
+ComputerTestResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverObserver* extra)
 {
-    TestRunResult result;
+    ComputerTestResult result;
     const Clock::time_point start = Clock::now();
     ClueTables clues;
-    TelHokjes(puzzle, clues);
+    deriveClues(puzzle, clues);
     CellKnowledge knowledge;
     RunObserver observer(puzzle, result, keepTrace, extra);
-    TestDriver driver(puzzle, clues, knowledge, observer);
+    SolverDriver driver(puzzle, clues, knowledge, observer);
     observer.beginStep();
     bool stepping = driver.start();
     observer.endStep();
@@ -112,13 +112,13 @@ TestRunResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverObserv
     return result;
 }
 
-const char* outcomeName(TestOutcome outcome)
+const char* outcomeName(SolverOutcome outcome)
 {
     switch (outcome) {
-    case TestOutcome::Solved: return "solved";
-    case TestOutcome::Stuck: return "stuck";
-    case TestOutcome::LimitsExhausted: return "limits";
-    case TestOutcome::Stopped: break;
+    case SolverOutcome::Solved: return "solved";
+    case SolverOutcome::Stuck: return "stuck";
+    case SolverOutcome::LimitsExhausted: return "limits";
+    case SolverOutcome::Stopped: break;
     }
     return "stopped";
 }
