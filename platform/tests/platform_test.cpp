@@ -208,13 +208,14 @@ private slots:
         QVERIFY(QDir(user.path()).isEmpty());
     }
     void settingsMoveToTheUserFolderBesideAReadOnlyProgram() {
+        // A folder below a regular file cannot be written by anyone, root included.
         QTemporaryDir program, user;
-        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const bool writable = folderIsWritable(program.path());
-        const QString chosen = settingsFolder(program.path(), user.path());
-        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (writable)
-            QSKIP("this user may write into a read-only folder (root)");
+        QFile blocker(program.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString unwritable = blocker.fileName() + QStringLiteral("/programs");
+        QVERIFY(!folderIsWritable(unwritable));
+        const QString chosen = settingsFolder(unwritable, user.path());
         QCOMPARE(chosen, user.path() + "/Gridwick/");
         QVERIFY(QFileInfo(chosen).isDir());
     }
