@@ -9,7 +9,7 @@
 
 namespace gw::player {
 
-int ErrorDotSize(int cellSize)
+int errorDotSize(int cellSize)
 {
     return std::max(5, roundHalfEven(cellSize / 2.0));
 }
@@ -63,13 +63,13 @@ QPointF cellCentre(int x, int y, int s)
 
 int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize)
 {
-    const int d = ErrorDotSize(cellSize);
+    const int dotSize = errorDotSize(cellSize);
     int errors = 0;
     for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
         for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
             if (isWrongMark(puzzle, states, x, y)) {
                 ++errors;
-                drawDot(painter, cellCentre(x, y, cellSize), d, WrongDotColor);
+                drawDot(painter, cellCentre(x, y, cellSize), dotSize, WrongDotColor);
             }
             outlineCell(painter, x, y, cellSize, DarkGridColor, 1.0 / painter.transform().m11());
         }
@@ -77,23 +77,23 @@ int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArra
     return errors;
 }
 
-void TekenOplossingHokjes(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
-                          bool showErrors, bool showUncompleted)
+void paintSolution(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
+                   bool showErrors, bool showMissing)
 {
     const int s = cellSize;
-    const int d = ErrorDotSize(s);
+    const int dotSize = errorDotSize(s);
     for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
         for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
             const PaletteColor& c = Palette[puzzle.cell(x, y)];
             painter.fillRect(QRectF(x * s, y * s, s, s), QColor(c.r, c.g, c.b));
-            const std::uint8_t v = states[static_cast<std::size_t>(x + MaxPuzzleSize * y)];
-            if (v == puzzle.cell(x, y) + 1) {
+            const std::uint8_t state = states[static_cast<std::size_t>(x + MaxPuzzleSize * y)];
+            if (state == puzzle.cell(x, y) + 1) {
                 // correctly marked: no dot
-            } else if (v != 0) {
+            } else if (state != 0) {
                 if (showErrors)
-                    drawDot(painter, cellCentre(x, y, s), d, WrongDotColor);
-            } else if (showUncompleted) {
-                drawDot(painter, cellCentre(x, y, s), d, UnfilledDotColor);
+                    drawDot(painter, cellCentre(x, y, s), dotSize, WrongDotColor);
+            } else if (showMissing) {
+                drawDot(painter, cellCentre(x, y, s), dotSize, UnfilledDotColor);
             }
             outlineCell(painter, x, y, s, DarkGridColor, 1.0 / painter.transform().m11());
         }

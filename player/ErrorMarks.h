@@ -23,11 +23,11 @@ inline const QColor DotRimColor{128, 128, 128};
 inline const QColor WrongDotColor{255, 128, 64};
 inline const QColor UnfilledDotColor{192, 192, 192};
 inline const QColor DarkGridColor{32, 32, 32};
-inline const QColor SolutionBackground{64, 64, 64};
+inline const QColor SolutionBackgroundColor{64, 64, 64};
 
 // Diameter in pixels of the dot for a cell of `cellSize` points: half the
 // cell, halves to even, at least 5.
-int ErrorDotSize(int cellSize);
+int errorDotSize(int cellSize);
 
 // A grey dot of `diameter` pixels centred on `centre` (points) with a dot of
 // diameter - 2 pixels in `inner` on it.
@@ -36,8 +36,8 @@ void drawDot(QPainter& painter, QPointF centre, int diameter, const QColor& inne
 // True when cell (x, y) carries a mark that is not its solution colour.
 inline bool isWrongMark(const Puzzle& puzzle, const CellStateArray& states, int x, int y)
 {
-    const std::uint8_t v = states[static_cast<std::size_t>(x + MaxPuzzleSize * y)];
-    return v > 0 && v != puzzle.cell(x, y) + 1;
+    const std::uint8_t state = states[static_cast<std::size_t>(x + MaxPuzzleSize * y)];
+    return state > 0 && state != puzzle.cell(x, y) + 1;
 }
 
 // "Show errors" on the field: a dot on every wrongly marked cell and the
@@ -46,9 +46,9 @@ inline bool isWrongMark(const Puzzle& puzzle, const CellStateArray& states, int 
 int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize);
 
 // The solution picture: every cell in its solution colour, dots on wrong
-// marks (when showErrors) and on unmarked cells (when showUncompleted), and
-// the darker grid. The caller clears the surface first.
-void TekenOplossingHokjes(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
-                          bool showErrors, bool showUncompleted);
+// marks (when showErrors) and on unmarked cells (when showMissing), and the
+// darker grid. The caller clears the surface first.
+void paintSolution(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
+                   bool showErrors, bool showMissing);
 
 } // namespace gw::player

@@ -27,9 +27,9 @@ namespace gw::player {
 namespace {
 
 // Widths and heights of the strips and their contents, in pixels.
-constexpr int SizerWidth = 168;
-constexpr int SizerBottomHeight = 12;
-constexpr int SizerMargin = 8;
+constexpr int ControlStripWidth = 168;
+constexpr int BottomStripHeight = 12;
+constexpr int StripMargin = 8;
 constexpr int ButtonGap = 6;
 constexpr int SwatchWidth = 24;
 constexpr int MousePictureHeight = 32;
@@ -44,14 +44,14 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QS
     , m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(puzzle.ProgramFolder) : settingsFolder)
     , m_recent(m_settingsFolder.toStdString())
 {
-    setObjectName(QStringLiteral("MakerWindow"));
+    setObjectName(QStringLiteral("PlayerWindow"));
     buildMenus();
     buildStrips();
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_clues, m_cellStates, m_playState,
-                                              *m_picture1, *m_kiezer, m_platform.messages);
-    m_playField->setPositionLabel(m_positie);
+                                              *m_cluePanel, *m_chooser, m_platform.messages);
+    m_playField->setPositionLabel(m_positionLabel);
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
-    m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_cellStates.CellState, m_tag, pixelsPerPoint());
+    m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_cellStates.CellState, pixelsPerPoint());
     hidePlayField();
     setWindowTitle(localText(m_puzzle.Language, txt::ProductPlayer));
     resize(800, 600);
@@ -66,29 +66,29 @@ double PlayerWindow::pixelsPerPoint() const
 
 void PlayerWindow::buildMenus()
 {
-    m_mmBestand = menuBar()->addMenu(QString());
-    m_mmOpen = m_mmBestand->addAction(QString());
-    connect(m_mmOpen, &QAction::triggered, this, &PlayerWindow::openCommand);
-    m_mmLijn3 = m_mmBestand->addSeparator();
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_openAction = m_fileMenu->addAction(QString());
+    connect(m_openAction, &QAction::triggered, this, &PlayerWindow::openCommand);
+    m_recentSeparator = m_fileMenu->addSeparator();
     for (int i = 0; i < 5; ++i) {
-        QAction* action = m_mmBestand->addAction(QString());
+        QAction* action = m_fileMenu->addAction(QString());
         connect(action, &QAction::triggered, this, [this, i] { openRecent(i); });
         action->setVisible(false);
-        m_mmRecent[static_cast<std::size_t>(i)] = action;
+        m_recentActions[static_cast<std::size_t>(i)] = action;
     }
-    m_mmLijn3->setVisible(false);
-    m_mmBestand->addSeparator();
-    m_mmClose = m_mmBestand->addAction(QString());
-    connect(m_mmClose, &QAction::triggered, this, &QWidget::close);
+    m_recentSeparator->setVisible(false);
+    m_fileMenu->addSeparator();
+    m_exitAction = m_fileMenu->addAction(QString());
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
-    m_mmTaal = menuBar()->addMenu(QString());
+    m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
     for (int i = 0; i < 3; ++i) {
         // The language items read the same in every language.
-        QAction* action = m_mmTaal->addAction(localText(0, *names[i]));
+        QAction* action = m_languageMenu->addAction(localText(0, *names[i]));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, i] { setLanguage(static_cast<std::uint8_t>(i)); });
-        m_mmLanguage[static_cast<std::size_t>(i)] = action;
+        m_languageActions[static_cast<std::size_t>(i)] = action;
     }
 }
 
@@ -99,41 +99,41 @@ void PlayerWindow::buildStrips()
     m_client->installEventFilter(this);
 
     m_playArea = new QScrollArea(m_client);
-    m_playArea->setObjectName(QStringLiteral("PlayArea"));
+    m_playArea->setObjectName(QStringLiteral("playArea"));
     m_playArea->setFrameShape(QFrame::NoFrame);
     m_playArea->setWidgetResizable(false);
 
-    m_sizerBottom = new QWidget(m_client);
-    m_sizerBottom->setObjectName(QStringLiteral("SizerBottom"));
-    m_sizer = new QWidget(m_client);
-    m_sizer->setObjectName(QStringLiteral("Sizer"));
+    m_bottomStrip = new QWidget(m_client);
+    m_bottomStrip->setObjectName(QStringLiteral("bottomStrip"));
+    m_controlStrip = new QWidget(m_client);
+    m_controlStrip->setObjectName(QStringLiteral("controlStrip"));
 
-    m_cmdErrors = new QPushButton(m_sizer);
-    m_cmdErrors->setObjectName(QStringLiteral("cmdErrors"));
-    m_cmdOplossing = new QPushButton(m_sizer);
-    m_cmdOplossing->setObjectName(QStringLiteral("cmdOplossing"));
-    m_cmdClear = new QPushButton(m_sizer);
-    m_cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    int y = SizerMargin;
-    for (QPushButton* button : {m_cmdErrors, m_cmdOplossing, m_cmdClear}) {
-        button->setGeometry(SizerMargin, y, SizerWidth - 2 * SizerMargin, button->sizeHint().height());
+    m_showErrorsButton = new QPushButton(m_controlStrip);
+    m_showErrorsButton->setObjectName(QStringLiteral("showErrorsButton"));
+    m_solutionButton = new QPushButton(m_controlStrip);
+    m_solutionButton->setObjectName(QStringLiteral("solutionButton"));
+    m_resetButton = new QPushButton(m_controlStrip);
+    m_resetButton->setObjectName(QStringLiteral("resetButton"));
+    int y = StripMargin;
+    for (QPushButton* button : {m_showErrorsButton, m_solutionButton, m_resetButton}) {
+        button->setGeometry(StripMargin, y, ControlStripWidth - 2 * StripMargin, button->sizeHint().height());
         y += button->height() + ButtonGap;
     }
-    connect(m_cmdErrors, &QPushButton::clicked, this, &PlayerWindow::showErrors);
-    connect(m_cmdOplossing, &QPushButton::clicked, this, &PlayerWindow::giveSolution);
-    connect(m_cmdClear, &QPushButton::clicked, this, &PlayerWindow::resetPlayField);
+    connect(m_showErrorsButton, &QPushButton::clicked, this, &PlayerWindow::showErrors);
+    connect(m_solutionButton, &QPushButton::clicked, this, &PlayerWindow::giveSolution);
+    connect(m_resetButton, &QPushButton::clicked, this, &PlayerWindow::resetPlayField);
 
-    m_kiezer = new ColourChooser(ChooserKind::PlayField, m_playState.ButtonMark, SwatchWidth, m_sizer);
-    m_kiezer->setObjectName(QStringLiteral("colorChooser"));
-    m_kiezer->move((SizerWidth - m_kiezer->width()) / 2, y + SizerMargin);
+    m_chooser = new ColourChooser(ChooserKind::PlayField, m_playState.ButtonMark, SwatchWidth, m_controlStrip);
+    m_chooser->setObjectName(QStringLiteral("colorChooser"));
+    m_chooser->move((ControlStripWidth - m_chooser->width()) / 2, y + StripMargin);
 
-    m_picture1 = new CluePanel;
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_playArea->setWidget(m_picture1);
+    m_cluePanel = new CluePanel;
+    m_cluePanel->setObjectName(QStringLiteral("cluePanel"));
+    m_playArea->setWidget(m_cluePanel);
 
-    m_positie = new QLabel(m_sizer);
-    m_positie->setObjectName(QStringLiteral("Positie"));
-    m_positie->setGeometry(SizerMargin, 0, SizerWidth - 2 * SizerMargin, m_positie->sizeHint().height());
+    m_positionLabel = new QLabel(m_controlStrip);
+    m_positionLabel->setObjectName(QStringLiteral("positionLabel"));
+    m_positionLabel->setGeometry(StripMargin, 0, ControlStripWidth - 2 * StripMargin, m_positionLabel->sizeHint().height());
 }
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -150,21 +150,21 @@ void PlayerWindow::layOutClient()
 {
     const int w = m_client->width();
     const int h = m_client->height();
-    const int sizerLeft = std::max(0, w - SizerWidth);
-    // Sizer docks to the right edge over the full height, SizerBottom to the
-    // bottom edge beside it; the play field gets the rest.
-    m_sizer->setGeometry(sizerLeft, 0, SizerWidth, h);
-    m_sizerBottom->setGeometry(0, std::max(0, h - SizerBottomHeight), sizerLeft, SizerBottomHeight);
-    m_playArea->setGeometry(0, 0, sizerLeft, m_sizerBottom->y());
-    m_positie->move(m_positie->x(), static_cast<int>(m_sizer->height() - 1.5 * m_positie->height()));
+    const int stripLeft = std::max(0, w - ControlStripWidth);
+    // The control strip docks to the right edge over the full height, the
+    // bottom strip to the bottom edge beside it; the play field gets the rest.
+    m_controlStrip->setGeometry(stripLeft, 0, ControlStripWidth, h);
+    m_bottomStrip->setGeometry(0, std::max(0, h - BottomStripHeight), stripLeft, BottomStripHeight);
+    m_playArea->setGeometry(0, 0, stripLeft, m_bottomStrip->y());
+    m_positionLabel->move(m_positionLabel->x(), static_cast<int>(m_controlStrip->height() - 1.5 * m_positionLabel->height()));
 }
 
 void PlayerWindow::recordAvailableArea()
 {
     layOutClient();
     const platform::ScreenUnits units = platform::ScreenUnits::fromScreen(screen());
-    m_availableWidth = units.pixelsToPointsX(m_sizer->x());
-    m_availableHeight = units.pixelsToPointsY(m_sizerBottom->y());
+    m_availableWidth = units.pixelsToPointsX(m_controlStrip->x());
+    m_availableHeight = units.pixelsToPointsY(m_bottomStrip->y());
 }
 
 void PlayerWindow::changeEvent(QEvent* event)
@@ -190,40 +190,40 @@ void PlayerWindow::startUp()
     setLanguage(stored && *stored <= 2 ? *stored : 0);
     const QString folder = QString::fromStdString(m_puzzle.ProgramFolder);
     using platform::loadDataPicture;
-    m_kiezer->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
+    m_chooser->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
                                loadDataPicture(folder + QStringLiteral("mouse2.dat"), MousePictureHeight));
     m_recent.readFile();
     m_recent.refreshRecent();
     updateRecentMenu();
-    m_kiezer->paintSwatches(folder);
-    KiezerSet();
+    m_chooser->paintSwatches(folder);
+    chooseBlackAndWhite();
 }
 
 void PlayerWindow::updateRecentMenu()
 {
     for (int i = 0; i < RecentCount; ++i) {
-        QAction* action = m_mmRecent[static_cast<std::size_t>(i)];
+        QAction* action = m_recentActions[static_cast<std::size_t>(i)];
         const std::string& entry = m_recent.entry(i);
         action->setText(QString::fromStdString(recentCaption(i, entry)));
         action->setVisible(!entry.empty());
     }
-    m_mmLijn3->setVisible(!m_recent.entry(0).empty());
+    m_recentSeparator->setVisible(!m_recent.entry(0).empty());
 }
 
 void PlayerWindow::setLanguage(std::uint8_t language)
 {
     m_puzzle.Language = language;
-    for (QAction* action : m_mmLanguage)
+    for (QAction* action : m_languageActions)
         action->setChecked(false);
-    if (language < m_mmLanguage.size())
-        m_mmLanguage[language]->setChecked(true);
-    m_mmBestand->setTitle(localText(language, txt::PlayerMenuFile));
-    m_mmOpen->setText(localText(language, txt::PlayerMenuOpen));
-    m_mmClose->setText(localText(language, txt::PlayerMenuExit));
-    m_mmTaal->setTitle(localText(language, txt::PlayerMenuLanguage));
-    m_cmdClear->setText(localText(language, txt::PlayerReset));
-    m_cmdErrors->setText(localText(language, txt::PlayerShowErrors));
-    m_cmdOplossing->setText(localText(language, txt::PlayerGiveSolution));
+    if (language < m_languageActions.size())
+        m_languageActions[language]->setChecked(true);
+    m_fileMenu->setTitle(localText(language, txt::PlayerMenuFile));
+    m_openAction->setText(localText(language, txt::PlayerMenuOpen));
+    m_exitAction->setText(localText(language, txt::PlayerMenuExit));
+    m_languageMenu->setTitle(localText(language, txt::PlayerMenuLanguage));
+    m_resetButton->setText(localText(language, txt::PlayerReset));
+    m_showErrorsButton->setText(localText(language, txt::PlayerShowErrors));
+    m_solutionButton->setText(localText(language, txt::PlayerGiveSolution));
     m_solutionWindow->applyLanguage(language);
 }
 
@@ -235,9 +235,9 @@ void PlayerWindow::showMessage(const Message& message)
 
 void PlayerWindow::hidePlayField()
 {
-    m_picture1->hide();
-    m_cmdClear->setEnabled(false);
-    m_cmdOplossing->setEnabled(false);
+    m_cluePanel->hide();
+    m_resetButton->setEnabled(false);
+    m_solutionButton->setEnabled(false);
     m_solutionWindow->hide();
 }
 
@@ -271,7 +271,7 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         showMessage(message);
     if (!result.loaded())
         return false;
-    m_kiezer->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
+    m_chooser->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_puzzle.Language, txt::CaptionSuffixPlayer));
     m_recent.addRecent(path.toStdString());
     updateRecentMenu();
@@ -282,8 +282,8 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         recordAvailableArea();
     composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
-    m_cmdClear->setEnabled(true);
-    m_cmdOplossing->setEnabled(true);
+    m_resetButton->setEnabled(true);
+    m_solutionButton->setEnabled(true);
     return true;
 }
 
@@ -291,7 +291,7 @@ void PlayerWindow::showErrors()
 {
     int errors = 0;
     if (m_puzzleComposed) {
-        FieldWidget& field = m_picture1->field();
+        FieldWidget& field = m_cluePanel->field();
         QPainter painter;
         field.picture().beginPoints(painter);
         errors = paintErrorMarks(painter, m_puzzle, m_cellStates.CellState, m_playState.TestCellSize);
@@ -316,16 +316,16 @@ void PlayerWindow::resetPlayField()
         m_playField->resetPlayField();
 }
 
-void PlayerWindow::KiezerSet()
+void PlayerWindow::chooseBlackAndWhite()
 {
-    m_kiezer->choose(1, 1);
-    m_kiezer->choose(2, 2);
+    m_chooser->choose(1, 1);
+    m_chooser->choose(2, 2);
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
     writeLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
-    m_tag = QStringLiteral("CLOSE");
+    m_solutionWindow->setProgramClosing(true);
     m_solutionWindow->close();
     event->accept();
 }

@@ -1,8 +1,9 @@
 #pragma once
-// MakerWindow of the player `puzzler`: the menus (File: Open, five recent files,
-// Exit; Language), the play field laid out in the area left of the strip
-// `Sizer` and above the strip `SizerBottom`, the buttons Show errors, Give
-// Solution and Reset, the position label, and the solution window Form2.
+// The main window of the player `puzzler`: the menus (File: Open, five recent
+// files, Exit; Language), the play field laid out in the area left of the
+// control strip and above the bottom strip, the buttons Show errors, Give
+// Solution and Reset, the colour chooser, the position label, and the
+// solution window.
 //
 // The window works on the program's puzzle state, which it does not own.
 // Every message and file dialog goes through the platform bundle.
@@ -46,8 +47,8 @@ public:
     ~PlayerWindow() override;
 
     // Start-up: language from "lang.ini" (English when missing, without a
-    // message), the mouse pictures and "hamworst.dat", the recent list, the
-    // chooser. No puzzle is made.
+    // message), the mouse pictures, the recent list, the chooser's swatches
+    // with black and white chosen. No puzzle is made.
     void startUp();
 
     // The Open command: the open dialog in ProgramFolder + "Puzzles", then
@@ -55,10 +56,10 @@ public:
     void openCommand();
     // Recent file `index` (0..4) of the File menu.
     void openRecent(int index);
-    // The player's readPuzzleFile: hides the play field and the solution window,
-    // reads the file, shows the reader's messages, and on success sets the
-    // caption, adds the file to the recent list, derives the clues and lays
-    // out the play field. Returns true when a playable puzzle was loaded.
+    // Hides the play field and the solution window, reads the file, shows the
+    // reader's messages, and on success sets the caption, adds the file to the
+    // recent list, derives the clues and lays out the play field. Returns true
+    // when a playable puzzle was loaded.
     bool loadPuzzle(const QString& path);
 
     // "Show errors": dots on the wrongly marked cells; the "No errors"
@@ -69,21 +70,20 @@ public:
     // Reset: nothing marked, chooser back to black and white.
     void resetPlayField();
     // The chooser back to left = black, right = white.
-    void KiezerSet();
+    void chooseBlackAndWhite();
     // Language menu: 0 English, 1 Dutch, 2 Italian.
     void setLanguage(std::uint8_t language);
 
     // The area the next composition may fill, in points.
     double availableWidth() const { return m_availableWidth; }
     double availableHeight() const { return m_availableHeight; }
-    // Records the client area left of Sizer and above SizerBottom as the
-    // available area. Done when the window becomes active while maximised
-    // (and when an active maximised window gets its size); until that has
-    // happened once, also at every load.
+    // Records the client area left of the control strip and above the bottom
+    // strip as the available area. Done when the window becomes active while
+    // maximised (and when an active maximised window gets its size); until
+    // that has happened once, also at every load.
     void recordAvailableArea();
     bool maximisedAreaKnown() const { return m_maximisedAreaKnown; }
 
-    const QString& tag() const { return m_tag; }
     const RecentList& recentFiles() const { return m_recent; }
     const ClueTables& clues() const { return m_clues; }
     PlayerCellStates& cellStates() { return m_cellStates; }
@@ -92,19 +92,21 @@ public:
     // True when a puzzle is laid out and can be played.
     bool hasPuzzle() const { return m_puzzleComposed; }
 
-    CluePanel& picture1() const { return *m_picture1; }
-    ColourChooser& kiezerL() const { return *m_kiezer; }
+    CluePanel& cluePanel() const { return *m_cluePanel; }
+    ColourChooser& chooser() const { return *m_chooser; }
     QScrollArea* playArea() const { return m_playArea; }
-    QWidget* sizer() const { return m_sizer; }
-    QWidget* sizerBottom() const { return m_sizerBottom; }
-    QPushButton* cmdErrors() const { return m_cmdErrors; }
-    QPushButton* cmdOplossing() const { return m_cmdOplossing; }
-    QPushButton* cmdClear() const { return m_cmdClear; }
-    QLabel* positie() const { return m_positie; }
+    // The strip along the right edge with the buttons, the chooser and the
+    // position label; the empty strip along the bottom edge beside it.
+    QWidget* controlStrip() const { return m_controlStrip; }
+    QWidget* bottomStrip() const { return m_bottomStrip; }
+    QPushButton* showErrorsButton() const { return m_showErrorsButton; }
+    QPushButton* solutionButton() const { return m_solutionButton; }
+    QPushButton* resetButton() const { return m_resetButton; }
+    QLabel* positionLabel() const { return m_positionLabel; }
     SolutionWindow& solutionWindow() const { return *m_solutionWindow; }
-    QMenu* fileMenu() const { return m_mmBestand; }
-    QAction* recentAction(int index) const { return m_mmRecent[static_cast<std::size_t>(index)]; }
-    QAction* languageAction(int language) const { return m_mmLanguage[static_cast<std::size_t>(language)]; }
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
+    QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -130,28 +132,27 @@ private:
     double m_availableWidth = 0;
     double m_availableHeight = 0;
     bool m_maximisedAreaKnown = false;
-    QString m_tag;
     QString m_settingsFolder;
     RecentList m_recent;
 
-    QMenu* m_mmBestand = nullptr;
-    QMenu* m_mmTaal = nullptr;
-    QAction* m_mmOpen = nullptr;
-    QAction* m_mmLijn3 = nullptr;
-    std::array<QAction*, 5> m_mmRecent{};
-    QAction* m_mmClose = nullptr;
-    std::array<QAction*, 3> m_mmLanguage{};
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_recentSeparator = nullptr;
+    std::array<QAction*, 5> m_recentActions{};
+    QAction* m_exitAction = nullptr;
+    std::array<QAction*, 3> m_languageActions{};
 
     QWidget* m_client = nullptr;
     QScrollArea* m_playArea = nullptr;
-    QWidget* m_sizer = nullptr;
-    QWidget* m_sizerBottom = nullptr;
-    QPushButton* m_cmdErrors = nullptr;
-    QPushButton* m_cmdOplossing = nullptr;
-    QPushButton* m_cmdClear = nullptr;
-    QLabel* m_positie = nullptr;
-    CluePanel* m_picture1 = nullptr;
-    ColourChooser* m_kiezer = nullptr;
+    QWidget* m_controlStrip = nullptr;
+    QWidget* m_bottomStrip = nullptr;
+    QPushButton* m_showErrorsButton = nullptr;
+    QPushButton* m_solutionButton = nullptr;
+    QPushButton* m_resetButton = nullptr;
+    QLabel* m_positionLabel = nullptr;
+    CluePanel* m_cluePanel = nullptr;
+    ColourChooser* m_chooser = nullptr;
     std::unique_ptr<PlayField> m_playField;
     std::unique_ptr<SolutionWindow> m_solutionWindow;
 };

@@ -33,37 +33,36 @@ QImage legendImage(int width, int height, const QColor& inner)
     return image;
 }
 
-SolutionWindow::SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, const QString& mainTag,
-                               double pixelsPerPoint, QWidget* parent)
+SolutionWindow::SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, double pixelsPerPoint,
+                               QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_puzzle(puzzle)
     , m_states(states)
-    , m_mainTag(mainTag)
     , m_pixelsPerPoint(pixelsPerPoint)
 {
-    setObjectName(QStringLiteral("Form2"));
-    m_picture1 = new QLabel(this);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_image1 = new QLabel(this);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(QPixmap::fromImage(legendImage(16, 18, WrongDotColor)));
-    m_image1->setFixedSize(16, 18);
-    m_image2 = new QLabel(this);
-    m_image2->setObjectName(QStringLiteral("Image2"));
-    m_image2->setPixmap(QPixmap::fromImage(legendImage(17, 18, UnfilledDotColor)));
-    m_image2->setFixedSize(17, 18);
-    m_chkFouten = new QCheckBox(this);
-    m_chkFouten->setObjectName(QStringLiteral("chkFouten"));
-    m_chkFouten->setChecked(true);
-    m_chkOntbreken = new QCheckBox(this);
-    m_chkOntbreken->setObjectName(QStringLiteral("chkOntbreken"));
-    m_chkOntbreken->setChecked(true);
-    m_cmdOK = new QPushButton(this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    setObjectName(QStringLiteral("SolutionWindow"));
+    m_pictureLabel = new QLabel(this);
+    m_pictureLabel->setObjectName(QStringLiteral("solutionPicture"));
+    m_errorsLegend = new QLabel(this);
+    m_errorsLegend->setObjectName(QStringLiteral("errorsLegend"));
+    m_errorsLegend->setPixmap(QPixmap::fromImage(legendImage(16, 18, WrongDotColor)));
+    m_errorsLegend->setFixedSize(16, 18);
+    m_missingLegend = new QLabel(this);
+    m_missingLegend->setObjectName(QStringLiteral("missingLegend"));
+    m_missingLegend->setPixmap(QPixmap::fromImage(legendImage(17, 18, UnfilledDotColor)));
+    m_missingLegend->setFixedSize(17, 18);
+    m_showErrorsCheck = new QCheckBox(this);
+    m_showErrorsCheck->setObjectName(QStringLiteral("showErrorsCheck"));
+    m_showErrorsCheck->setChecked(true);
+    m_showMissingCheck = new QCheckBox(this);
+    m_showMissingCheck->setObjectName(QStringLiteral("showMissingCheck"));
+    m_showMissingCheck->setChecked(true);
+    m_okButton = new QPushButton(this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
 
-    connect(m_chkFouten, &QCheckBox::clicked, this, &SolutionWindow::TekenOplossingHokjes);
-    connect(m_chkOntbreken, &QCheckBox::clicked, this, &SolutionWindow::TekenOplossingHokjes);
-    connect(m_cmdOK, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_showErrorsCheck, &QCheckBox::clicked, this, &SolutionWindow::redrawPicture);
+    connect(m_showMissingCheck, &QCheckBox::clicked, this, &SolutionWindow::redrawPicture);
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::hide);
     applyLanguage(puzzle.Language);
 }
 
@@ -74,9 +73,9 @@ int SolutionWindow::px(double points) const
 
 void SolutionWindow::applyLanguage(std::uint8_t language)
 {
-    m_chkFouten->setText(localText(language, txt::SolutionShowErrors));
-    m_chkOntbreken->setText(localText(language, txt::SolutionShowMissing));
-    m_cmdOK->setText(localText(language, txt::SolutionOk));
+    m_showErrorsCheck->setText(localText(language, txt::SolutionShowErrors));
+    m_showMissingCheck->setText(localText(language, txt::SolutionShowMissing));
+    m_okButton->setText(localText(language, txt::SolutionOk));
 }
 
 void SolutionWindow::showSolution(int cellSize)
@@ -86,7 +85,7 @@ void SolutionWindow::showSolution(int cellSize)
                    + localText(m_puzzle.Language, txt::SolutionCaptionSeparator)
                    + localText(m_puzzle.Language, txt::TheSolution));
     layOut();
-    TekenOplossingHokjes();
+    redrawPicture();
     show();
 }
 
@@ -97,53 +96,53 @@ void SolutionWindow::layOut()
     const double pictureWidth = m_puzzle.PuzzleWidth * s + 1 + 2;
     const double pictureHeight = m_puzzle.PuzzleHeight * s + 1 + 2;
     const int margin = px(MarginPoints);
-    m_surface.reset(QSizeF(pictureWidth, pictureHeight), m_pixelsPerPoint, devicePixelRatioF(), SolutionBackground);
+    m_surface.reset(QSizeF(pictureWidth, pictureHeight), m_pixelsPerPoint, devicePixelRatioF(), SolutionBackgroundColor);
     const QSize pictureSize = m_surface.image().deviceIndependentSize().toSize();
-    m_picture1->setGeometry(margin, margin, pictureSize.width(), pictureSize.height());
+    m_pictureLabel->setGeometry(margin, margin, pictureSize.width(), pictureSize.height());
 
-    m_chkFouten->adjustSize();
-    m_chkOntbreken->adjustSize();
-    m_cmdOK->adjustSize();
+    m_showErrorsCheck->adjustSize();
+    m_showMissingCheck->adjustSize();
+    m_okButton->adjustSize();
     const int pictureRight = margin + pictureSize.width();
 
-    const int row1Height = std::max({m_image1->height(), m_chkFouten->height(), m_cmdOK->height()});
+    const int row1Height = std::max({m_errorsLegend->height(), m_showErrorsCheck->height(), m_okButton->height()});
     const int row1Top = margin + pictureSize.height() + margin;
-    m_image1->move(margin, row1Top + (row1Height - m_image1->height()) / 2);
-    m_chkFouten->move(margin + m_image1->width() + LegendGap, row1Top + (row1Height - m_chkFouten->height()) / 2);
+    m_errorsLegend->move(margin, row1Top + (row1Height - m_errorsLegend->height()) / 2);
+    m_showErrorsCheck->move(margin + m_errorsLegend->width() + LegendGap, row1Top + (row1Height - m_showErrorsCheck->height()) / 2);
     // The OK button ends at the picture's right edge, but never covers the
     // check box beside it when the picture is narrow.
-    const int okLeft = std::max(pictureRight - m_cmdOK->width(), m_chkFouten->x() + m_chkFouten->width() + margin);
-    m_cmdOK->move(okLeft, row1Top + (row1Height - m_cmdOK->height()) / 2);
+    const int okLeft = std::max(pictureRight - m_okButton->width(), m_showErrorsCheck->x() + m_showErrorsCheck->width() + margin);
+    m_okButton->move(okLeft, row1Top + (row1Height - m_okButton->height()) / 2);
 
-    const int row2Height = std::max(m_image2->height(), m_chkOntbreken->height());
+    const int row2Height = std::max(m_missingLegend->height(), m_showMissingCheck->height());
     const int row2Top = row1Top + row1Height + margin;
-    m_image2->move(margin, row2Top + (row2Height - m_image2->height()) / 2);
-    m_chkOntbreken->move(margin + m_image2->width() + LegendGap,
-                         row2Top + (row2Height - m_chkOntbreken->height()) / 2);
+    m_missingLegend->move(margin, row2Top + (row2Height - m_missingLegend->height()) / 2);
+    m_showMissingCheck->move(margin + m_missingLegend->width() + LegendGap,
+                         row2Top + (row2Height - m_showMissingCheck->height()) / 2);
 
-    const int contentRight = std::max({pictureRight, m_cmdOK->x() + m_cmdOK->width(),
-                                       m_chkOntbreken->x() + m_chkOntbreken->width()});
+    const int contentRight = std::max({pictureRight, m_okButton->x() + m_okButton->width(),
+                                       m_showMissingCheck->x() + m_showMissingCheck->width()});
     // Qt adds the frame and caption of the platform around this client size.
     setFixedSize(contentRight + margin, row2Top + row2Height + margin);
 }
 
-void SolutionWindow::TekenOplossingHokjes()
+void SolutionWindow::redrawPicture()
 {
     QImage& image = m_surface.image();
     if (image.isNull())
         return;
-    image.fill(SolutionBackground);
+    image.fill(SolutionBackgroundColor);
     QPainter painter;
     m_surface.beginPoints(painter);
-    gw::player::TekenOplossingHokjes(painter, m_puzzle, m_states, m_cellSize, m_chkFouten->isChecked(),
-                                     m_chkOntbreken->isChecked());
+    paintSolution(painter, m_puzzle, m_states, m_cellSize, m_showErrorsCheck->isChecked(),
+                                     m_showMissingCheck->isChecked());
     painter.end();
-    m_picture1->setPixmap(QPixmap::fromImage(image));
+    m_pictureLabel->setPixmap(QPixmap::fromImage(image));
 }
 
 void SolutionWindow::closeEvent(QCloseEvent* event)
 {
-    platform::closeOrHide(*this, *event, m_mainTag == QLatin1String("CLOSE"));
+    platform::closeOrHide(*this, *event, m_programClosing);
 }
 
 } // namespace gw::player

@@ -1,7 +1,7 @@
 #pragma once
-// Form2 of the player: the solution of the puzzle being played, with dots on
-// the cells the player marked wrongly or has not marked yet. Not modal; it is
-// only hidden when closed, unless the main window is closing for good.
+// The player's solution window: the solution of the puzzle being played, with
+// dots on the cells the player marked wrongly or has not marked yet. Not
+// modal; it is only hidden when closed, unless the program is closing.
 #include <QImage>
 #include <QWidget>
 
@@ -18,11 +18,10 @@ namespace gw::player {
 class SolutionWindow : public QWidget {
     Q_OBJECT
 public:
-    // The window reads the puzzle, the cell states and the main window's tag
-    // (the text "CLOSE" lets it close for good); all three must outlive it.
+    // The window reads the puzzle and the cell states; both must outlive it.
     // pixelsPerPoint converts the picture's points to screen pixels.
-    SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, const QString& mainTag,
-                   double pixelsPerPoint, QWidget* parent = nullptr);
+    SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, double pixelsPerPoint,
+                   QWidget* parent = nullptr);
 
     // Give Solution: caption, picture size, the rows below it and the window
     // size for a field of `cellSize` points, then the picture is drawn and
@@ -30,15 +29,19 @@ public:
     void showSolution(int cellSize);
 
     // Redraws the picture from the current marks and check boxes.
-    void TekenOplossingHokjes();
+    void redrawPicture();
+
+    // Set by the main window when the program exits: closing the window then
+    // closes it for good instead of hiding it.
+    void setProgramClosing(bool closing) { m_programClosing = closing; }
 
     // Captions of the check boxes and the OK button in `language`.
     void applyLanguage(std::uint8_t language);
 
-    QCheckBox* chkFouten() const { return m_chkFouten; }
-    QCheckBox* chkOntbreken() const { return m_chkOntbreken; }
-    QPushButton* cmdOK() const { return m_cmdOK; }
-    QLabel* pictureLabel() const { return m_picture1; }
+    QCheckBox* showErrorsCheck() const { return m_showErrorsCheck; }
+    QCheckBox* showMissingCheck() const { return m_showMissingCheck; }
+    QPushButton* okButton() const { return m_okButton; }
+    QLabel* pictureLabel() const { return m_pictureLabel; }
     // The solution picture in device pixels.
     const QImage& picture() const { return m_surface.image(); }
     int cellSize() const { return m_cellSize; }
@@ -52,16 +55,16 @@ private:
 
     const Puzzle& m_puzzle;
     const CellStateArray& m_states;
-    const QString& m_mainTag;
     double m_pixelsPerPoint;
+    bool m_programClosing = false;
     int m_cellSize = 3;
     PointImage m_surface;
-    QLabel* m_picture1 = nullptr;
-    QLabel* m_image1 = nullptr;
-    QLabel* m_image2 = nullptr;
-    QCheckBox* m_chkFouten = nullptr;
-    QCheckBox* m_chkOntbreken = nullptr;
-    QPushButton* m_cmdOK = nullptr;
+    QLabel* m_pictureLabel = nullptr;
+    QLabel* m_errorsLegend = nullptr;
+    QLabel* m_missingLegend = nullptr;
+    QCheckBox* m_showErrorsCheck = nullptr;
+    QCheckBox* m_showMissingCheck = nullptr;
+    QPushButton* m_okButton = nullptr;
 };
 
 // The legend pictures beside the check boxes: a dot on black.

@@ -17,7 +17,7 @@ namespace {
 
 // A 50 x 50 plain PPM whose cells take all eight colours in short runs, so
 // that every line has long clues.
-QString writeColourPuzzle(const QDir& folder)
+QString writeColorPuzzle(const QDir& folder)
 {
     std::mt19937 random(20261206);
     std::uniform_int_distribution<int> bit(0, 1);
@@ -35,7 +35,7 @@ QString writeColourPuzzle(const QDir& folder)
 struct Setup {
     QTemporaryDir folder;
     QString path;
-    Setup() { path = writeColourPuzzle(QDir(folder.path())); }
+    Setup() { path = writeColorPuzzle(QDir(folder.path())); }
 };
 
 Setup& setup()
@@ -67,7 +67,7 @@ struct ShownPlayer {
 };
 
 // Open again and again in one window that is already on screen.
-void BM_OpenColourPuzzle50(benchmark::State& state)
+void BM_OpenColorPuzzle50(benchmark::State& state)
 {
     ShownPlayer player;
     QCoreApplication::processEvents();
@@ -75,17 +75,17 @@ void BM_OpenColourPuzzle50(benchmark::State& state)
         benchmark::DoNotOptimize(player.open());
     state.counters["cellSize"] = player.window->playFieldState().TestCellSize;
 }
-BENCHMARK(BM_OpenColourPuzzle50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenColorPuzzle50)->Unit(benchmark::kMillisecond);
 
 // From nothing: the window is made, started, shown and then opens the puzzle.
-void BM_StartAndOpenColourPuzzle50(benchmark::State& state)
+void BM_StartAndOpenColorPuzzle50(benchmark::State& state)
 {
     for (auto _ : state) {
         ShownPlayer player;
         benchmark::DoNotOptimize(player.open());
     }
 }
-BENCHMARK(BM_StartAndOpenColourPuzzle50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartAndOpenColorPuzzle50)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

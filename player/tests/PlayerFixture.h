@@ -88,7 +88,7 @@ struct PlayerFixture {
     // Centre of cell (x, y) in field widget pixels.
     QPoint cellCentre(int x, int y) const
     {
-        const PointImage& picture = window->picture1().field().picture();
+        const PointImage& picture = window->cluePanel().field().picture();
         const double s = window->playFieldState().TestCellSize;
         return (picture.origin() + QPointF((x + 0.5) * s, (y + 0.5) * s) * picture.pixelsPerPoint()).toPoint();
     }

@@ -38,28 +38,28 @@ private slots:
         f.fakes.files.answerOpen(path);
         w.fileMenu()->actions().front()->trigger(); // File > Open
         QVERIFY(w.hasPuzzle());
-        QCOMPARE(w.picture1().field().picture().dpr(), w.devicePixelRatioF());
+        QCOMPARE(w.cluePanel().field().picture().dpr(), w.devicePixelRatioF());
         // The swatch strip: the chooser's child one swatch wide.
-        const int sw = w.kiezerL().swatchWidth();
+        const int sw = w.chooser().swatchWidth();
         QWidget* strip = nullptr;
-        for (QWidget* child : w.kiezerL().findChildren<QWidget*>())
-            strip = child->size() == QSize(sw, w.kiezerL().visibleSwatches() * sw) ? child : strip;
+        for (QWidget* child : w.chooser().findChildren<QWidget*>())
+            strip = child->size() == QSize(sw, w.chooser().visibleSwatches() * sw) ? child : strip;
         QVERIFY(strip);
-        QWidget* field = &w.picture1().field();
+        QWidget* field = &w.cluePanel().field();
         const Puzzle& p = f.puzzle;
         for (int game = 1; game <= 2; ++game) {
             int cellsLeft = p.PuzzleWidth * p.PuzzleHeight;
             for (int y = 0; y < p.PuzzleHeight; ++y) {
                 for (int x = 0, end = 0; x < p.PuzzleWidth; x = end + 1) {
-                    const std::uint8_t colour = p.cell(x, y);
-                    for (end = x; end + 1 < p.PuzzleWidth && p.cell(end + 1, y) == colour;)
+                    const std::uint8_t color = p.cell(x, y);
+                    for (end = x; end + 1 < p.PuzzleWidth && p.cell(end + 1, y) == color;)
                         ++end;
                     // White with the right button (white by default); any other
                     // colour with the left button, after picking its swatch.
-                    const Qt::MouseButton button = colour == White ? Qt::RightButton : Qt::LeftButton;
-                    if (colour != White && w.playFieldState().ButtonMark[0] != colour + 1)
-                        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(sw / 2, (colour + 1) * sw + sw / 2));
-                    QCOMPARE(int(w.playFieldState().ButtonMark[colour == White]), colour + 1);
+                    const Qt::MouseButton button = color == White ? Qt::RightButton : Qt::LeftButton;
+                    if (color != White && w.playFieldState().ButtonMark[0] != color + 1)
+                        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(sw / 2, (color + 1) * sw + sw / 2));
+                    QCOMPARE(int(w.playFieldState().ButtonMark[color == White]), color + 1);
                     cellsLeft -= end - x + 1;
                     if (cellsLeft == 0)
                         f.fakes.messages.answer(Answer::Ok); // the last run solves the puzzle
@@ -76,13 +76,13 @@ private slots:
             QCOMPARE(f.fakes.messages.requests().size(), game);
             QCOMPARE(f.fakes.messages.requests().last().text, QStringLiteral("You have solved the puzzle."));
             QCOMPARE(f.fakes.messages.requests().last().title, QStringLiteral("Puzzle solved"));
-            QCOMPARE(w.positie()->text(), QStringLiteral(" %1, %2").arg(p.PuzzleWidth).arg(p.PuzzleHeight));
+            QCOMPARE(w.positionLabel()->text(), QStringLiteral(" %1, %2").arg(p.PuzzleWidth).arg(p.PuzzleHeight));
             // Painting once more over the solved field gives no second message.
             QTest::mouseClick(field, Qt::RightButton, {}, f.cellCentre(0, 0));
             QVERIFY(f.fakes.allAnswered());
             QCOMPARE(f.fakes.messages.requests().size(), game);
             // Reset unmarks every cell.
-            QTest::mouseClick(w.cmdClear(), Qt::LeftButton);
+            QTest::mouseClick(w.resetButton(), Qt::LeftButton);
             for (int i = 0; i < CellCount; ++i)
                 QCOMPARE(int(w.cellStates().CellState[std::size_t(i)]), 0);
         }

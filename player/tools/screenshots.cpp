@@ -55,16 +55,16 @@ int main(int argc, char** argv)
     const int rows = puzzle.PuzzleHeight * 2 / 3;
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
-            const int colour = puzzle.cell(x, y);
-            if (colour == gw::White) {
+            const int color = puzzle.cell(x, y);
+            if (color == gw::White) {
                 field.markCell(2, x, y);
             } else {
-                window.kiezerL().choose(1, colour + 1);
+                window.chooser().choose(1, color + 1);
                 field.markCell(1, x, y);
             }
         }
     }
-    window.kiezerL().choose(1, 1);
+    window.chooser().choose(1, 1);
     field.markCell(1, 0, rows);
     field.markCell(1, puzzle.PuzzleWidth - 1, rows + 1);
     for (int y = 0; y < rows; ++y)
