@@ -32,7 +32,7 @@ void KnowledgeCellStates::setCell(int x, int y, std::uint8_t state)
     gw::setCell(m_knowledge, x, y, state, &m_observer);
 }
 
-void KnowledgeCellStates::clearStates() { gw::clearField(m_knowledge, m_puzzle, m_clues); }
+void KnowledgeCellStates::clearStates() { gw::resetKnowledge(m_knowledge, m_puzzle, m_clues); }
 
 TestWindow::TestWindow(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
                    QWidget* parent)

@@ -11,7 +11,7 @@ void CellKnowledge::setCanBe(int x, int y, int q, std::uint8_t mark)
     const std::uint64_t columnBit = std::uint64_t{1} << y;
     std::uint64_t& row = m_rowPossible[static_cast<std::size_t>(y * PaletteSize + q)];
     std::uint64_t& column = m_columnPossible[static_cast<std::size_t>(x * PaletteSize + q)];
-    if (mark != 0) {
+    if (mark != ColorExcluded) {
         row |= rowBit;
         column |= columnBit;
     } else {
@@ -25,46 +25,46 @@ void CellKnowledge::reset(std::int16_t width, std::int16_t height)
     m_width = width;
     m_height = height;
     m_state.fill(StateUnknown);
-    m_canBe.fill(0);
+    m_canBe.fill(ColorExcluded);
     m_rowPossible.fill(0);
     m_columnPossible.fill(0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            setCanBe(x, y, White, 2);
-    RowChanged.fill(false);
-    ColumnChanged.fill(false);
-    StateChanged = false;
-    SetCount = 0;
+            setCanBe(x, y, White, ColorOpen);
+    rowChanged.fill(false);
+    columnChanged.fill(false);
+    someCellSet = false;
+    cellsSet = 0;
 }
 
 namespace {
 
 // Bit q set for every palette colour that occurs in runs 0..count-1.
 template <typename ColorOf>
-unsigned clueColours(int count, ColorOf colorOf)
+unsigned clueColors(int count, ColorOf colorOf)
 {
-    unsigned colours = 0;
+    unsigned colors = 0;
     for (int k = 0; k < count; ++k)
-        colours |= 1u << colorOf(k);
-    return colours;
+        colors |= 1u << colorOf(k);
+    return colors;
 }
 
 } // namespace
 
-void clearField(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues)
+void resetKnowledge(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues)
 {
     knowledge.reset(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
     for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
         const int rowCount = clues.RowClueCount[static_cast<std::size_t>(y)];
-        const unsigned rowColours = clueColours(rowCount, [&](int k) { return clues.rowColor(y, k); });
+        const unsigned rowColors = clueColors(rowCount, [&](int k) { return clues.rowColor(y, k); });
         for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
             const int columnCount = clues.ColumnClueCount[static_cast<std::size_t>(x)];
             if (rowCount == 0 || columnCount == 0)
                 continue;
-            const unsigned both = rowColours & clueColours(columnCount, [&](int k) { return clues.columnColor(x, k); });
+            const unsigned both = rowColors & clueColors(columnCount, [&](int k) { return clues.columnColor(x, k); });
             for (int q = 0; q < PaletteSize; ++q)
                 if (both & (1u << q))
-                    knowledge.setCanBe(x, y, q, 2);
+                    knowledge.setCanBe(x, y, q, ColorOpen);
         }
     }
 }
@@ -73,15 +73,15 @@ void setCell(CellKnowledge& knowledge, int x, int y, std::uint8_t value, SolverO
 {
     knowledge.m_state[CellKnowledge::index(x, y)] = value;
     for (int q = 0; q < PaletteSize; ++q)
-        knowledge.setCanBe(x, y, q, value == StateUnknown ? 2 : 0);
+        knowledge.setCanBe(x, y, q, value == StateUnknown ? ColorOpen : ColorExcluded);
     if (value != StateUnknown)
-        knowledge.setCanBe(x, y, value - 1, 1);
-    knowledge.StateChanged = true;
-    knowledge.RowChanged[static_cast<std::size_t>(y)] = true;
-    knowledge.ColumnChanged[static_cast<std::size_t>(x)] = true;
-    ++knowledge.SetCount;
-    ++knowledge.RowStamp[static_cast<std::size_t>(y)];
-    ++knowledge.ColumnStamp[static_cast<std::size_t>(x)];
+        knowledge.setCanBe(x, y, value - 1, ColorConfirmed);
+    knowledge.someCellSet = true;
+    knowledge.rowChanged[static_cast<std::size_t>(y)] = true;
+    knowledge.columnChanged[static_cast<std::size_t>(x)] = true;
+    ++knowledge.cellsSet;
+    ++knowledge.rowWrites[static_cast<std::size_t>(y)];
+    ++knowledge.columnWrites[static_cast<std::size_t>(x)];
     if (observer)
         observer->cellSet(x, y, value);
 }

@@ -100,14 +100,10 @@ ComputerTestResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverO
     result.candidates = driver.candidatesBuilt();
     result.endless = driver.endlessDetected();
     result.total = puzzle.PuzzleWidth * puzzle.PuzzleHeight;
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
-            const std::uint8_t state = knowledge.state(x, y);
-            if (state == StateUnknown)
-                continue;
-            ++result.known;
-        }
-    }
+    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+            if (knowledge.state(x, y) != StateUnknown)
+                ++result.known;
     result.wrong = observer.wrongCells();
     return result;
 }

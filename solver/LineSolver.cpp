@@ -26,7 +26,7 @@ Placement::Placement(int length, const std::array<std::uint64_t, PaletteSize>& m
 {
 }
 
-std::uint8_t Placement::getPixel(int index) const
+std::uint8_t Placement::cellValue(int index) const
 {
     for (int q = 0; q < PaletteSize; ++q)
         if ((m_masks[static_cast<std::size_t>(q)] >> index) & 1u)
@@ -38,7 +38,7 @@ std::string Placement::toString() const
 {
     std::string text;
     for (int i = 0; i < m_length; ++i)
-        text += cellChar(getPixel(i));
+        text += cellChar(cellValue(i));
     return text;
 }
 
@@ -50,7 +50,7 @@ LineSolver::LineSolver(Orientation orientation, const ClueTables& clues, SolverC
 std::uint64_t LineSolver::possible(int q) const
 {
     const CellKnowledge& k = m_context.knowledge;
-    return m_orientation == Orientation::Row ? k.rowPossible(m_lineNr, q) : k.columnPossible(m_lineNr, q);
+    return m_orientation == Orientation::Row ? k.rowPossible(m_lineNumber, q) : k.columnPossible(m_lineNumber, q);
 }
 
 void LineSolver::setCell(int i, std::uint8_t value)
@@ -58,96 +58,95 @@ void LineSolver::setCell(int i, std::uint8_t value)
     gw::setCell(m_context.knowledge, cellX(i), cellY(i), value, m_context.observer);
 }
 
-bool LineSolver::changedFlag() const
+bool LineSolver::lineChanged() const
 {
     const CellKnowledge& k = m_context.knowledge;
-    const auto nr = static_cast<std::size_t>(m_lineNr);
-    return m_orientation == Orientation::Row ? k.RowChanged[nr] : k.ColumnChanged[nr];
+    const auto nr = static_cast<std::size_t>(m_lineNumber);
+    return m_orientation == Orientation::Row ? k.rowChanged[nr] : k.columnChanged[nr];
 }
 
-std::uint32_t LineSolver::stamp() const
+std::uint32_t LineSolver::writeCount() const
 {
     const CellKnowledge& k = m_context.knowledge;
-    const auto nr = static_cast<std::size_t>(m_lineNr);
-    return m_orientation == Orientation::Row ? k.RowStamp[nr] : k.ColumnStamp[nr];
+    const auto nr = static_cast<std::size_t>(m_lineNumber);
+    return m_orientation == Orientation::Row ? k.rowWrites[nr] : k.columnWrites[nr];
 }
 
-void LineSolver::InitTestRij(std::int16_t srcNr)
+void LineSolver::initialize(std::int16_t lineNumber)
 {
     m_settled = false;
-    m_lineNr = srcNr;
+    m_lineNumber = lineNumber;
     m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
     m_masks.clear();
     m_valid.clear();
-    m_generationComplete = false;
+    m_enumerationComplete = false;
     m_lineDone = false;
     m_runTotal = 0;
     m_slots = 0;
     const bool row = m_orientation == Orientation::Row;
-    m_runs = row ? m_clues.RowClueCount[static_cast<std::size_t>(srcNr)]
-                 : m_clues.ColumnClueCount[static_cast<std::size_t>(srcNr)];
+    m_runs = row ? m_clues.RowClueCount[static_cast<std::size_t>(lineNumber)]
+                 : m_clues.ColumnClueCount[static_cast<std::size_t>(lineNumber)];
     if (m_runs == 0) {
         for (int i = 0; i < m_length; ++i)
             setCell(i, StateWhite);
-        m_generationComplete = true;
+        m_enumerationComplete = true;
     } else {
         for (int k = 0; k < m_runs; ++k) {
             const auto s = static_cast<std::size_t>(k);
-            m_runLength[s] = static_cast<std::uint8_t>(row ? m_clues.rowLength(srcNr, k) : m_clues.columnLength(srcNr, k));
-            m_runColour[s] = static_cast<std::uint8_t>(row ? m_clues.rowColor(srcNr, k) : m_clues.columnColor(srcNr, k));
+            m_runLength[s] = static_cast<std::uint8_t>(row ? m_clues.rowLength(lineNumber, k) : m_clues.columnLength(lineNumber, k));
+            m_runColor[s] = static_cast<std::uint8_t>(row ? m_clues.rowColor(lineNumber, k) : m_clues.columnColor(lineNumber, k));
             int slot = 0;
-            while (slot < m_slots && m_slotColour[static_cast<std::size_t>(slot)] != m_runColour[s])
+            while (slot < m_slots && m_slotColor[static_cast<std::size_t>(slot)] != m_runColor[s])
                 ++slot;
             if (slot == m_slots)
-                m_slotColour[static_cast<std::size_t>(m_slots++)] = m_runColour[s];
+                m_slotColor[static_cast<std::size_t>(m_slots++)] = m_runColor[s];
             m_runSlot[s] = static_cast<std::uint8_t>(slot);
             m_runTotal += m_runLength[s];
-            m_minGap[s] = static_cast<std::int16_t>(k > 0 && m_runColour[s] == m_runColour[s - 1] ? 1 : 0);
+            m_minGap[s] = static_cast<std::int16_t>(k > 0 && m_runColor[s] == m_runColor[s - 1] ? 1 : 0);
             m_maxGap[s] = static_cast<std::int16_t>(m_length);
         }
     }
-    SetupRanges();
+    setUpRunRanges();
 }
 
 Placement LineSolver::placement(int p) const
 {
     std::array<std::uint64_t, PaletteSize> masks{};
-    std::uint64_t coloured = 0;
+    std::uint64_t colored = 0;
     for (int s = 0; s < m_slots; ++s) {
         const std::uint64_t m = m_masks[static_cast<std::size_t>(p * m_slots + s)];
-        masks[m_slotColour[static_cast<std::size_t>(s)]] |= m;
-        coloured |= m;
+        masks[m_slotColor[static_cast<std::size_t>(s)]] |= m;
+        colored |= m;
     }
-    masks[White] = lineMask() & ~coloured;
+    masks[White] = lineMask() & ~colored;
     return Placement(m_length, masks, m_valid[static_cast<std::size_t>(p)] != 0);
 }
 
-void LineSolver::loadPossible()
+void LineSolver::loadImpossibleCells()
 {
     for (int s = 0; s < m_slots; ++s)
-        m_impossible[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColour[static_cast<std::size_t>(s)]);
+        m_impossible[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColor[static_cast<std::size_t>(s)]);
     m_impossibleWhite = lineMask() & ~possible(White);
 }
 
-void LineSolver::GenereerMogelijkheden()
+void LineSolver::enumeratePlacements()
 {
-    if (m_lineDone || m_generationComplete)
+    if (m_lineDone || m_enumerationComplete)
         return;
     for (int k = 0; k < m_runs; ++k)
         m_gaps[static_cast<std::size_t>(k)] = m_minGap[static_cast<std::size_t>(k)];
-    m_gaps[0] -= 1;
+    m_gaps[0] -= 1; // the first advance gives the first placement
     m_gapSum = -1;
     for (int k = 0; k < m_runs; ++k)
         m_gapSum += m_minGap[static_cast<std::size_t>(k)];
-    m_generationAborted = false;
+    m_enumerationAborted = false;
     m_candidate.built = false;
-    loadPossible();
+    loadImpossibleCells();
     preparePackedPrefixes();
 
     bool exhausted = false;
-    bool r = NextPlacement();
     for (;;) {
-        if (!r) {
+        if (!findNextPlacement()) {
             exhausted = true;
             break;
         }
@@ -155,35 +154,34 @@ void LineSolver::GenereerMogelijkheden()
             m_masks.push_back(m_candidate.masks[static_cast<std::size_t>(s)]);
         m_valid.push_back(1);
         const auto count = static_cast<std::int32_t>(m_valid.size());
-        if (count > m_context.LargestList)
-            m_context.LargestList = count;
-        if (count >= m_context.MaxPlacements)
+        if (count > m_context.largestList)
+            m_context.largestList = count;
+        if (count >= m_context.maxPlacements)
             break;
         if (count % 500 == 0) {
             m_context.processEvents();
-            if (m_context.StopTest)
+            if (m_context.stopRequested)
                 break;
         }
-        r = NextPlacement();
     }
-    if (exhausted && !m_generationAborted)
-        m_generationComplete = true;
+    if (exhausted && !m_enumerationAborted)
+        m_enumerationComplete = true;
 }
 
 void LineSolver::buildCandidate()
 {
     m_candidate.masks = {};
-    std::uint64_t coloured = 0;
+    std::uint64_t colored = 0;
     int pos = 0;
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
         pos += m_gaps[s];
         const std::uint64_t run = ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
         m_candidate.masks[m_runSlot[s]] |= run;
-        coloured |= run;
+        colored |= run;
         pos += m_runLength[s];
     }
-    m_candidate.white = lineMask() & ~coloured;
+    m_candidate.white = lineMask() & ~colored;
     m_candidate.gap0 = m_gaps[0];
     m_candidate.built = true;
 }
@@ -211,12 +209,12 @@ void LineSolver::preparePackedPrefixes()
     }
 }
 
-bool LineSolver::NextPlacement()
+bool LineSolver::findNextPlacement()
 {
     // The state that changes per candidate is kept in locals and written
     // back whenever the function returns or lets the event loop run.
     std::int32_t tries = 0;
-    const std::int32_t maxTries = m_context.MaxTries;
+    const std::int32_t maxTries = m_context.maxTries;
     const std::uint64_t line = lineMask();
     const int room = m_length - m_runTotal; // the largest sum of the gaps
     const std::size_t slots = static_cast<std::size_t>(m_slots);
@@ -225,8 +223,7 @@ bool LineSolver::NextPlacement()
     Candidate& candidate = m_candidate;
     const auto finish = [&](bool result) {
         m_gapSum = gapSum;
-        m_failPos = static_cast<std::int16_t>(failPos);
-        m_context.CandidatesBuilt += tries;
+        m_context.candidatesBuilt += tries;
         return result;
     };
     for (;;) {
@@ -268,14 +265,14 @@ bool LineSolver::NextPlacement()
             const int oldStart = resetSum + m_gaps[s] - 1 + m_lengthPrefix[s];
             const int delta = m_minPrefix[s] + 1 - resetSum;
             const std::uint64_t tail = ~bitsBelow(oldStart);
-            std::uint64_t coloured = 0;
+            std::uint64_t colored = 0;
             for (std::size_t slot = 0; slot < slots; ++slot) {
                 const std::uint64_t moved = candidate.masks[slot] & tail;
                 const std::uint64_t mask = m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
                 candidate.masks[slot] = mask;
-                coloured |= mask;
+                colored |= mask;
             }
-            candidate.white = line & ~coloured;
+            candidate.white = line & ~colored;
             candidate.gap0 = m_gaps[0];
         } else {
             buildCandidate();
@@ -283,14 +280,14 @@ bool LineSolver::NextPlacement()
         ++tries;
         const int misfit = firstMisfit(candidate.masks.data(), candidate.white);
         if (tries >= maxTries && misfit >= 0) {
-            m_generationAborted = true;
+            m_enumerationAborted = true;
             return finish(false);
         }
         if (tries % 1000 == 0) {
             m_gapSum = gapSum;
             m_context.processEvents();
-            if (m_context.StopTest) {
-                m_generationAborted = true;
+            if (m_context.stopRequested) {
+                m_enumerationAborted = true;
                 return finish(false);
             }
         }
@@ -302,8 +299,8 @@ bool LineSolver::NextPlacement()
 
 void LineSolver::testPlacements()
 {
-    // PastMogelijkheid of every placement, without marking anything yet.
-    loadPossible();
+    // Every placement against the cells, without marking anything yet.
+    loadImpossibleCells();
     const std::size_t count = m_valid.size();
     m_fits.resize(count);
     const std::uint64_t line = lineMask();
@@ -324,28 +321,28 @@ void LineSolver::testPlacements()
         const std::size_t slots = static_cast<std::size_t>(m_slots);
         for (std::size_t p = 0; p < count; ++p) {
             const std::uint64_t* masks = &m_masks[p * slots];
-            std::uint64_t coloured = 0;
+            std::uint64_t colored = 0;
             std::uint64_t misfit = 0;
             for (std::size_t s = 0; s < slots; ++s) {
-                coloured |= masks[s];
+                colored |= masks[s];
                 misfit |= masks[s] & m_impossible[s];
             }
-            misfit |= line & ~coloured & m_impossibleWhite;
+            misfit |= line & ~colored & m_impossibleWhite;
             m_fits[p] = static_cast<std::uint8_t>(m_valid[p] & (misfit == 0));
             fitting += m_fits[p];
         }
     }
     m_keptAbove = count == 0 ? 0 : fitting - m_fits[0];
-    m_fitsSetCount = m_context.knowledge.SetCount;
+    m_fitsCellsSet = m_context.knowledge.cellsSet;
     m_fitsFresh = true;
 }
 
 bool LineSolver::fitsAreFresh() const
 {
-    return m_fitsFresh && m_fitsSetCount == m_context.knowledge.SetCount && m_fits.size() == m_valid.size();
+    return m_fitsFresh && m_fitsCellsSet == m_context.knowledge.cellsSet && m_fits.size() == m_valid.size();
 }
 
-std::int32_t LineSolver::countAfterGarbageCollection()
+std::int32_t LineSolver::countAfterDroppingUnfit()
 {
     if (m_lineDone || m_valid.empty())
         return 0;
@@ -354,7 +351,7 @@ std::int32_t LineSolver::countAfterGarbageCollection()
     return static_cast<std::int32_t>(m_keptAbove == 0 ? 1 : m_keptAbove + m_fits[0]);
 }
 
-std::int32_t LineSolver::GarbageCollection()
+std::int32_t LineSolver::dropUnfitPlacements()
 {
     if (m_lineDone)
         return 0;
@@ -364,7 +361,7 @@ std::int32_t LineSolver::GarbageCollection()
     // survivors keep their order. The last placement left is never dropped,
     // and then not even tested: that can only be placement 0 with nothing
     // kept above it. The tests do not depend on each other, so they are made
-    // in one sweep first (or were made by countAfterGarbageCollection, when
+    // in one sweep first (or were made by countAfterDroppingUnfit, when
     // no cell has been set since).
     if (!fitsAreFresh())
         testPlacements();

@@ -6,7 +6,9 @@ namespace gw {
 
 namespace {
 
-constexpr std::int32_t PlacementCeiling = 32768; // MaxPlacements must stay below this
+constexpr std::int32_t FirstPlacementLimit = 50;
+constexpr std::int32_t PlacementCeiling = 32768; // maxPlacements stays below this
+constexpr std::int32_t FirstTryLimit = 100;      // doubled before the first enumeration
 constexpr std::int32_t TriesCeiling = 100000;
 
 // biggest > 0.8 * limit, without rounding.
@@ -31,7 +33,7 @@ struct FingerprintMix {
 } // namespace
 
 SolverDriver::SolverDriver(const Puzzle& puzzle, const ClueTables& clues, CellKnowledge& knowledge,
-                       SolverObserver& observer)
+                           SolverObserver& observer)
     : m_puzzle(puzzle), m_clues(clues), m_knowledge(knowledge), m_observer(observer),
       m_context(knowledge, &observer)
 {
@@ -62,29 +64,29 @@ bool SolverDriver::start()
     m_endless = false;
     m_seenBeforeRegeneration.clear();
 
-    clearField(m_knowledge, m_puzzle, m_clues);
+    resetKnowledge(m_knowledge, m_puzzle, m_clues);
     m_observer.fieldCleared();
     m_rowLines.clear();
     m_columnLines.clear();
     for (int y = 0; y < m_puzzle.PuzzleHeight; ++y) {
-        m_rowLines.push_back(std::make_unique<clsTestRijH>(m_clues, m_context));
-        m_rowLines.back()->InitTestRij(static_cast<std::int16_t>(y));
+        m_rowLines.push_back(std::make_unique<LineSolver>(Orientation::Row, m_clues, m_context));
+        m_rowLines.back()->initialize(static_cast<std::int16_t>(y));
     }
     for (int x = 0; x < m_puzzle.PuzzleWidth; ++x) {
-        m_columnLines.push_back(std::make_unique<clsTestRijV>(m_clues, m_context));
-        m_columnLines.back()->InitTestRij(static_cast<std::int16_t>(x));
+        m_columnLines.push_back(std::make_unique<LineSolver>(Orientation::Column, m_clues, m_context));
+        m_columnLines.back()->initialize(static_cast<std::int16_t>(x));
     }
-    m_context.StopTest = false;
-    m_context.MaxPlacements = 50;
-    m_context.MaxTries = 100;
-    m_context.LargestList = 0;
-    m_context.CandidatesBuilt = 0;
+    m_context.stopRequested = false;
+    m_context.maxPlacements = FirstPlacementLimit;
+    m_context.maxTries = FirstTryLimit;
+    m_context.largestList = 0;
+    m_context.candidatesBuilt = 0;
 
-    RegenerateAll();
+    regenerateLists();
 
     // The first regeneration cannot end the test on its limits (every list
     // is still empty); m_finished only guards against stepping released lines.
-    if (!m_context.StopTest && !m_finished) {
+    if (!m_context.stopRequested && !m_finished) {
         m_passIsRows = true;
         m_passLine = -1;
         m_stepping = true;
@@ -102,20 +104,20 @@ bool SolverDriver::tick()
     if (m_passLine == 0) {
         resetConfirmations();
         if (m_passIsRows)
-            m_sweepStartSetCount = m_knowledge.SetCount;
+            m_cellsSetAtSweepStart = m_knowledge.cellsSet;
     }
     if (m_passIsRows) {
         if (m_passLine == m_puzzle.PuzzleHeight) {
             m_passLine = -1;
             m_passIsRows = false;
-            m_knowledge.RowChanged.fill(false);
+            m_knowledge.rowChanged.fill(false);
         } else {
             m_observer.statusText(SolverStatus::ComparingRow, m_passLine + 1);
-            m_rowLines[static_cast<std::size_t>(m_passLine)]->VergelijkZooi();
+            m_rowLines[static_cast<std::size_t>(m_passLine)]->compareWithCells();
         }
     } else if (m_passLine < m_puzzle.PuzzleWidth) {
         m_observer.statusText(SolverStatus::ComparingColumn, m_passLine + 1);
-        m_columnLines[static_cast<std::size_t>(m_passLine)]->VergelijkZooi();
+        m_columnLines[static_cast<std::size_t>(m_passLine)]->compareWithCells();
     } else {
         endOfSweep();
     }
@@ -127,7 +129,7 @@ void SolverDriver::stop()
 {
     if (!m_stepping)
         return;
-    m_context.StopTest = true;
+    m_context.stopRequested = true;
     m_stepping = false;
     m_observer.statusText(SolverStatus::TestStopped, 0);
     m_observer.testEnded(SolverOutcome::Stopped);
@@ -138,8 +140,8 @@ void SolverDriver::resetConfirmations()
     for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
         for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
             for (int q = 0; q < PaletteSize; ++q)
-                if (m_knowledge.canBe(x, y, q) == 1 && m_knowledge.state(x, y) != q + 1)
-                    m_knowledge.setCanBe(x, y, q, 2);
+                if (m_knowledge.canBe(x, y, q) == ColorConfirmed && m_knowledge.state(x, y) != q + 1)
+                    m_knowledge.setCanBe(x, y, q, ColorOpen);
 }
 
 bool SolverDriver::solved() const
@@ -155,31 +157,31 @@ void SolverDriver::endOfSweep()
 {
     m_passLine = -1;
     m_passIsRows = true;
-    m_knowledge.ColumnChanged.fill(false);
-    CompleteRuns();
+    m_knowledge.columnChanged.fill(false);
+    runCompletionCycles();
     m_observer.statusText(SolverStatus::Clear, 0);
     ++m_sweeps;
 
     if (solved()) {
-        FinishTest();
+        finishTest();
         m_observer.testEnded(SolverOutcome::Solved);
         return;
     }
     // Every cell set in this sweep is progress, whether a comparison or a
     // completion cycle set it.
-    if (m_knowledge.StateChanged || m_knowledge.SetCount != m_sweepStartSetCount)
+    if (m_knowledge.someCellSet || m_knowledge.cellsSet != m_cellsSetAtSweepStart)
         return;
-    const auto complete = [](const std::unique_ptr<LineSolver>& line) { return line->CompleetOfKlaar(); };
+    const auto complete = [](const std::unique_ptr<LineSolver>& line) { return line->isCompleteOrDone(); };
     if (std::all_of(m_rowLines.begin(), m_rowLines.end(), complete)
         && std::all_of(m_columnLines.begin(), m_columnLines.end(), complete)) {
-        FinishTest();
+        finishTest();
         m_observer.testEnded(SolverOutcome::Stuck);
         return;
     }
     for (auto& line : m_rowLines)
-        line->ExtraAanvullingen();
+        line->tightenGapBounds();
     for (auto& line : m_columnLines)
-        line->ExtraAanvullingen();
+        line->tightenGapBounds();
     // Regenerating from a state seen before an earlier regeneration would
     // repeat the same sweeps for ever: the try limit is at its cap and no
     // list can grow. End the test as when the limits are exhausted.
@@ -188,24 +190,24 @@ void SolverDriver::endOfSweep()
     // doubles the placement limit leaves every later state with a larger one
     // (and followed no earlier state equal to this one, or the limit would
     // be larger now).
-    if (m_context.MaxTries >= TriesCeiling && !placementLimitWillDouble()
+    if (m_context.maxTries >= TriesCeiling && !placementLimitWillDouble()
         && !m_seenBeforeRegeneration.insert(fingerprint()).second) {
         m_endless = true;
-        FinishTest();
+        finishTest();
         m_observer.testEnded(SolverOutcome::LimitsExhausted);
         return;
     }
-    RegenerateAll();
+    regenerateLists();
 }
 
 bool SolverDriver::placementLimitWillDouble()
 {
-    // A list never grows in the garbage collection, so only lists that are
+    // Dropping misfits never makes a list longer, so only lists that are
     // too long now need their placements tested; the first one that stays
     // too long decides.
     const auto outgrows = [this](const std::unique_ptr<LineSolver>& line) {
-        return exceedsFourFifths(line->PlacementCount(), m_context.MaxPlacements)
-               && exceedsFourFifths(line->countAfterGarbageCollection(), m_context.MaxPlacements);
+        return exceedsFourFifths(line->placementCount(), m_context.maxPlacements)
+               && exceedsFourFifths(line->countAfterDroppingUnfit(), m_context.maxPlacements);
     };
     return std::any_of(m_rowLines.begin(), m_rowLines.end(), outgrows)
            || std::any_of(m_columnLines.begin(), m_columnLines.end(), outgrows);
@@ -224,73 +226,74 @@ std::pair<std::uint64_t, std::uint64_t> SolverDriver::fingerprint() const
     }
     std::uint64_t flags = 0;
     for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
-        flags = flags << 1 | m_knowledge.RowChanged[static_cast<std::size_t>(y)];
+        flags = flags << 1 | m_knowledge.rowChanged[static_cast<std::size_t>(y)];
     mix(flags);
     flags = 0;
     for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
-        flags = flags << 1 | m_knowledge.ColumnChanged[static_cast<std::size_t>(x)];
+        flags = flags << 1 | m_knowledge.columnChanged[static_cast<std::size_t>(x)];
     mix(flags);
     for (const auto& line : m_rowLines)
         line->fingerprint(mix);
     for (const auto& line : m_columnLines)
         line->fingerprint(mix);
-    mix(static_cast<std::uint64_t>(m_context.MaxPlacements));
-    mix(static_cast<std::uint64_t>(m_context.MaxTries));
+    mix(static_cast<std::uint64_t>(m_context.maxPlacements));
+    mix(static_cast<std::uint64_t>(m_context.maxTries));
     return {mix.a, mix.b};
 }
 
-void SolverDriver::RegenerateAll()
+void SolverDriver::regenerateLists()
 {
     ++m_regenerations;
     m_observer.statusText(SolverStatus::CleaningUp, 0);
-    // Whether the largest list after the garbage collection exceeds four
-    // fifths of the limit is decided first; when the doubling ends the test,
-    // nothing would see the cleaned lists.
+    // Whether the largest list without its misfits exceeds four fifths of
+    // the limit is decided first; when the doubling ends the test, nothing
+    // would see the cleaned lists.
     if (placementLimitWillDouble()) {
-        m_context.MaxPlacements *= 2;
-        if (m_context.MaxPlacements >= PlacementCeiling) {
-            FinishTest();
+        m_context.maxPlacements *= 2;
+        if (m_context.maxPlacements >= PlacementCeiling) {
+            finishTest();
             m_observer.testEnded(SolverOutcome::LimitsExhausted);
             return;
         }
     }
     for (auto& line : m_rowLines)
-        line->GarbageCollection();
+        line->dropUnfitPlacements();
     for (auto& line : m_columnLines)
-        line->GarbageCollection();
-    m_context.MaxTries = std::min(2 * m_context.MaxTries, TriesCeiling);
+        line->dropUnfitPlacements();
+    m_context.maxTries = std::min(2 * m_context.maxTries, TriesCeiling);
     for (std::size_t y = 0; y < m_rowLines.size(); ++y) {
         m_observer.statusText(SolverStatus::ConsideringRow, static_cast<int>(y) + 1);
-        m_rowLines[y]->GenereerMogelijkheden();
-        if (m_context.StopTest)
+        m_rowLines[y]->enumeratePlacements();
+        if (m_context.stopRequested)
             return;
     }
     for (std::size_t x = 0; x < m_columnLines.size(); ++x) {
         m_observer.statusText(SolverStatus::ConsideringColumn, static_cast<int>(x) + 1);
-        m_columnLines[x]->GenereerMogelijkheden();
-        if (m_context.StopTest)
+        m_columnLines[x]->enumeratePlacements();
+        if (m_context.stopRequested)
             return;
     }
-    m_knowledge.RowChanged.fill(true);
-    m_knowledge.ColumnChanged.fill(true);
+    // Every line is compared again with its new list.
+    m_knowledge.rowChanged.fill(true);
+    m_knowledge.columnChanged.fill(true);
 }
 
-void SolverDriver::CompleteRuns()
+void SolverDriver::runCompletionCycles()
 {
     bool any = false;
     do {
-        m_knowledge.StateChanged = false;
+        m_knowledge.someCellSet = false;
         m_observer.statusText(SolverStatus::FinishingBlocks, 0);
         for (auto& line : m_rowLines)
-            line->UpdateKanHorenBij();
+            line->deduceFromRunRanges();
         for (auto& line : m_columnLines)
-            line->UpdateKanHorenBij();
-        any = any || m_knowledge.StateChanged;
-    } while (m_knowledge.StateChanged);
-    m_knowledge.StateChanged = any;
+            line->deduceFromRunRanges();
+        any = any || m_knowledge.someCellSet;
+    } while (m_knowledge.someCellSet);
+    m_knowledge.someCellSet = any;
 }
 
-void SolverDriver::FinishTest()
+void SolverDriver::finishTest()
 {
     m_stepping = false;
     m_finished = true;

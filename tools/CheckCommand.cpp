@@ -33,6 +33,31 @@ std::string forwardNotices(const std::string& messages, const std::string& file,
     return reason.empty() ? std::string("cannot be read") : reason;
 }
 
+// FILE, verdict, KNOWN/TOTAL, WRONG, sweeps, regenerations, milliseconds
+// (three decimals); with `stats` the largest list, the longest step and the
+// peak memory.
+void writeResultLine(std::ostream& out, const std::string& file, const ComputerTestResult& result, bool stats)
+{
+    out << file << '\t' << outcomeName(result.outcome) << '\t' << result.known << '/' << result.total << '\t'
+        << result.wrong << '\t' << result.sweeps << '\t' << result.regenerations << '\t' << std::fixed
+        << std::setprecision(3) << result.milliseconds;
+    if (stats)
+        out << '\t' << result.largestList << '\t' << result.longestStepMs << '\t' << peakMemoryKb();
+    out << '\n';
+    out.unsetf(std::ios::floatfield);
+}
+
+// Every cell write as x,y,v, separated by blanks, on one line.
+void writeTrace(std::ostream& out, const std::vector<ComputerTestResult::CellWrite>& trace)
+{
+    const char* separator = "";
+    for (const ComputerTestResult::CellWrite& write : trace) {
+        out << separator << write.x << ',' << write.y << ',' << static_cast<int>(write.value);
+        separator = " ";
+    }
+    out << '\n';
+}
+
 } // namespace
 
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
@@ -64,21 +89,9 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
             continue;
         }
         const ComputerTestResult result = runComputerTest(puzzle, trace);
-        out << file << '\t' << outcomeName(result.outcome) << '\t' << result.known << '/' << result.total << '\t'
-            << result.wrong << '\t' << result.sweeps << '\t' << result.regenerations << '\t' << std::fixed
-            << std::setprecision(3) << result.milliseconds;
-        if (stats)
-            out << '\t' << result.largestList << '\t' << result.longestStepMs << '\t' << peakMemoryKb();
-        out << '\n';
-        if (trace) {
-            const char* separator = "";
-            for (const ComputerTestResult::CellWrite& write : result.trace) {
-                out << separator << write.x << ',' << write.y << ',' << static_cast<int>(write.value);
-                separator = " ";
-            }
-            out << '\n';
-        }
-        out.unsetf(std::ios::floatfield);
+        writeResultLine(out, file, result, stats);
+        if (trace)
+            writeTrace(out, result.trace);
     }
     return exitCode;
 }

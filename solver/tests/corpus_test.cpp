@@ -18,8 +18,8 @@ TEST(Corpus, EveryPuzzleAgreesWithTheIndependentLineSolver)
         GTEST_SKIP() << "no puzzle corpus at " << folder;
     std::string name, width, height, lineSolved, unique;
     std::getline(verdicts, name); // header: file width height colours line_solved unique
-    int colours = 0, puzzles = 0, limits = 0;
-    while (verdicts >> name >> width >> height >> colours >> lineSolved >> unique) {
+    int colors = 0, puzzles = 0, limits = 0;
+    while (verdicts >> name >> width >> height >> colors >> lineSolved >> unique) {
         SCOPED_TRACE(name);
         ++puzzles;
         gw::Puzzle puzzle;
@@ -33,7 +33,7 @@ TEST(Corpus, EveryPuzzleAgreesWithTheIndependentLineSolver)
         if (solved) {
             EXPECT_EQ(run.known, run.total);
         }
-        if (colours == 1 && !onLimits) {
+        if (colors == 1 && !onLimits) {
             EXPECT_EQ(solved, lineSolved == "yes");
         } else if (solved) {
             EXPECT_EQ(lineSolved, "yes");

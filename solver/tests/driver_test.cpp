@@ -16,9 +16,9 @@ using Outcomes = std::vector<SolverOutcome>;
 namespace {
 
 // A puzzle with its clues, knowledge, observer and driver.
-struct TestRun {
-    explicit TestRun(const Rows& rows) : TestRun(gw::testing::puzzleFromRows(rows)) {}
-    explicit TestRun(const gw::Puzzle& p) : puzzle(p), driver(puzzle, clues, knowledge, observer)
+struct DriverRun {
+    explicit DriverRun(const Rows& rows) : DriverRun(gw::testing::puzzleFromRows(rows)) {}
+    explicit DriverRun(const gw::Puzzle& p) : puzzle(p), driver(puzzle, clues, knowledge, observer)
     {
         gw::deriveClues(puzzle, clues);
     }
@@ -90,7 +90,7 @@ TEST(Driver, TestEndsWithItsVerdictAfterTestFinished)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TestRun run(c.rows);
+        DriverRun run(c.rows);
         const int ticks = run.toEnd();
         EXPECT_EQ(run.observer.outcomes, Outcomes{c.outcome});
         EXPECT_EQ(run.last(2)[0], "status finished 0");
@@ -109,10 +109,10 @@ TEST(Driver, TestEndsWithItsVerdictAfterTestFinished)
 
 TEST(Driver, StartSetsLimitsAndPassVariablesAndEnumeratesRowsBeforeColumns)
 {
-    TestRun run({"#.#", ".#.", "#.#"});
+    DriverRun run({"#.#", ".#.", "#.#"});
     ASSERT_TRUE(run.driver.start());
-    EXPECT_EQ(run.driver.MaxPlacements(), 50);
-    EXPECT_EQ(run.driver.MaxTries(), 200); // doubled by the first regeneration
+    EXPECT_EQ(run.driver.maxPlacements(), 50);
+    EXPECT_EQ(run.driver.maxTries(), 200); // doubled by the first regeneration
     EXPECT_TRUE(run.driver.passIsRows());
     EXPECT_EQ(run.driver.passLine(), -1);
     EXPECT_EQ(run.driver.regenerations(), 1);
@@ -123,7 +123,7 @@ TEST(Driver, StartSetsLimitsAndPassVariablesAndEnumeratesRowsBeforeColumns)
 
 TEST(Driver, ConfirmationsAreForgottenAtTheStartOfEachPass)
 {
-    TestRun run({"###..", ".###.", "..###", ".....", "#...#"});
+    DriverRun run({"###..", ".###.", "..###", ".....", "#...#"});
     ASSERT_TRUE(run.driver.start());
     for (int tick = 0; tick < 6; ++tick)
         run.driver.tick(); // the row pass and its end
@@ -143,7 +143,7 @@ TEST(Driver, ConfirmationsAreForgottenAtTheStartOfEachPass)
 
 TEST(Driver, StopOnlyWhileSteppingAndAStopRequestDuringTheFirstEnumerationLeavesTheTimerOff)
 {
-    TestRun run({"#.#", ".#.", "#.#"});
+    DriverRun run({"#.#", ".#.", "#.#"});
     run.driver.stop(); // disabled: nothing happens
     EXPECT_TRUE(run.observer.events.empty());
     run.observer.onEvent = [&](const std::string& e) {
@@ -159,12 +159,12 @@ TEST(Driver, StopOnlyWhileSteppingAndAStopRequestDuringTheFirstEnumerationLeaves
     run.driver.tick();
     run.driver.stop();
     EXPECT_FALSE(run.driver.isStepping());
-    EXPECT_TRUE(run.driver.StopTest());
+    EXPECT_TRUE(run.driver.stopRequested());
     EXPECT_EQ(run.last(2), (Rows{"status stopped 0", "end stopped"}));
     EXPECT_FALSE(run.driver.tick());
     EXPECT_NE(run.driver.rowLine(0), nullptr); // the lines stay until the next start
     ASSERT_TRUE(run.driver.start());           // a new start begins afresh
-    EXPECT_FALSE(run.driver.StopTest());
+    EXPECT_FALSE(run.driver.stopRequested());
     EXPECT_EQ(run.rows()[0], "???");
 }
 
@@ -172,7 +172,7 @@ TEST(Driver, StopOnlyWhileSteppingAndAStopRequestDuringTheFirstEnumerationLeaves
 // in a tick are refused; a stop from there ends the test at once.
 TEST(Driver, EventLoopCallbackCannotStartOverlappingTicksOrStarts)
 {
-    TestRun run(mirroredBlocks());
+    DriverRun run(mirroredBlocks());
     run.observer.onEvent = [&](const std::string& e) {
         if (e != "events" || run.observer.eventLoopRuns > 1)
             return;
@@ -195,7 +195,7 @@ TEST(Driver, EventLoopCallbackCannotStartOverlappingTicksOrStarts)
 // Every sweep also compares row 0 and column 0; the status numbers lines from 1.
 TEST(Driver, CellsSetByComparisonsCountAsProgress)
 {
-    TestRun run(TwoSweeps);
+    DriverRun run(TwoSweeps);
     run.toEnd();
     ASSERT_GE(run.driver.sweeps(), 2);
     for (const char* status : {"comparing-row 1", "comparing-column 1", "comparing-column 7"})
@@ -220,7 +220,7 @@ TEST(Driver, CellsSetByComparisonsCountAsProgress)
 // and the test regenerated for ever.
 TEST(Driver, RepeatedStateBeforeARegenerationEndsTheTestAsLimitsExhausted)
 {
-    TestRun run(mirroredBlocks());
+    DriverRun run(mirroredBlocks());
     run.toEnd();
     EXPECT_FALSE(run.driver.isStepping());
     EXPECT_TRUE(run.driver.endlessDetected());
@@ -240,13 +240,13 @@ TEST(Driver, LimitsDoubleWhileTheListsGrowAndEndTheTestBefore32768)
         for (int x = 0; x < 24; ++x)
             if ((x + y) % 6 == 0 || (x * 7 + y * 3) % 11 == 0)
                 rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = '#';
-    TestRun run(rows);
+    DriverRun run(rows);
     ASSERT_TRUE(run.driver.start());
-    std::vector<std::int32_t> limits{run.driver.MaxPlacements()};
+    std::vector<std::int32_t> limits{run.driver.maxPlacements()};
     while (run.driver.isStepping()) {
         run.driver.tick();
-        if (run.driver.isStepping() && run.driver.MaxPlacements() != limits.back())
-            limits.push_back(run.driver.MaxPlacements());
+        if (run.driver.isStepping() && run.driver.maxPlacements() != limits.back())
+            limits.push_back(run.driver.maxPlacements());
     }
     EXPECT_EQ(run.observer.outcomes, Outcomes{SolverOutcome::LimitsExhausted});
     EXPECT_FALSE(run.driver.endlessDetected());

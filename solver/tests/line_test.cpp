@@ -24,15 +24,15 @@ namespace {
 // column says), then the cells of `known` other than '?' set.
 struct LineBench {
     LineBench(const std::string& solution, const std::string& known)
-        : puzzle(gw::testing::puzzleFromRows({solution})), context(knowledge, &observer), line(clues, context)
+        : puzzle(gw::testing::puzzleFromRows({solution})), context(knowledge, &observer), line(gw::Orientation::Row, clues, context)
     {
         gw::deriveClues(puzzle, clues);
         knowledge.reset(puzzle.PuzzleWidth, 1);
         for (int k = 0; k < clues.RowClueCount[0]; ++k)
             for (int x = 0; x < puzzle.PuzzleWidth; ++x)
-                knowledge.setCanBe(x, 0, clues.rowColor(0, k), 2);
+                knowledge.setCanBe(x, 0, clues.rowColor(0, k), gw::ColorOpen);
         setKnown(known);
-        line.InitTestRij(0);
+        line.initialize(0);
     }
     void setKnown(const std::string& states)
     {
@@ -47,7 +47,7 @@ struct LineBench {
     gw::CellKnowledge knowledge;
     gw::testing::RecordingObserver observer;
     gw::SolverContext context;
-    gw::clsTestRijH line;
+    gw::LineSolver line;
 };
 
 // Runs `script` on the line, step by step: an action, or a check KEY=TEXT or
@@ -72,49 +72,49 @@ void runScript(LineBench& bench, const std::string& script)
                     [&](int k) { return std::to_string((line.*first)(k)) + "-" + std::to_string((line.*last)(k)); });
     };
     const std::map<std::string, std::function<void()>> actions{
-        {"gen", [&] { line.GenereerMogelijkheden(); }},
-        {"update", [&] { line.UpdateKanHorenBij(); }},
+        {"gen", [&] { line.enumeratePlacements(); }},
+        {"update", [&] { line.deduceFromRunRanges(); }},
         {"settle", [&] { // until it sets nothing
              do {
-                 bench.knowledge.StateChanged = false;
-                 line.UpdateKanHorenBij();
-             } while (bench.knowledge.StateChanged);
+                 bench.knowledge.someCellSet = false;
+                 line.deduceFromRunRanges();
+             } while (bench.knowledge.someCellSet);
          }},
         {"compare", [&] { // "compare=0": with the row not marked changed
-             bench.knowledge.RowChanged[0] = value != "0";
-             line.VergelijkZooi();
+             bench.knowledge.rowChanged[0] = value != "0";
+             line.compareWithCells();
          }},
-        {"extra", [&] { line.ExtraAanvullingen(); }},
-        {"limit", [&] { bench.context.MaxPlacements = n; }},
-        {"tries", [&] { bench.context.MaxTries = n; }},
+        {"extra", [&] { line.tightenGapBounds(); }},
+        {"limit", [&] { bench.context.maxPlacements = n; }},
+        {"tries", [&] { bench.context.maxTries = n; }},
         {"set", [&] { bench.setKnown(value); }},
         {"open", [&] { gw::setCell(bench.knowledge, n, 0, 0, nullptr); }},
         {"stop", [&] { // a stop request at the next run of the event loop
-             bench.observer.onEvent = [&](const std::string& e) { bench.context.StopTest = e == "events"; };
+             bench.observer.onEvent = [&](const std::string& e) { bench.context.stopRequested = e == "events"; };
          }},
     };
     const std::map<std::string, std::function<std::string()>> texts{
         {"", [&] { return gw::testing::rowStates(bench.knowledge, 0); }},
-        {"list", [&] { return join(line.PlacementCount(), [&](int p) { return line.placement(p).toString(); }); }},
+        {"list", [&] { return join(line.placementCount(), [&](int p) { return line.placement(p).toString(); }); }},
         {"valid",
-         [&] { return join(line.PlacementCount(), [&](int p) { return line.placement(p).IsOngeldig() ? "0" : "1"; }); }},
-        {"ranges", [&] { return perRun(&gw::LineSolver::EarliestStart, &gw::LineSolver::LatestEnd); }},
-        {"gaps", [&] { return perRun(&gw::LineSolver::MinGap, &gw::LineSolver::MaxGap); }},
+         [&] { return join(line.placementCount(), [&](int p) { return line.placement(p).isValid() ? "1" : "0"; }); }},
+        {"ranges", [&] { return perRun(&gw::LineSolver::earliestStart, &gw::LineSolver::latestEnd); }},
+        {"gaps", [&] { return perRun(&gw::LineSolver::minGap, &gw::LineSolver::maxGap); }},
         {"marks", [&] { return canBeMarks(bench.knowledge, i, 0); }},
     };
     const std::map<std::string, std::function<long long()>> numbers{
-        {"gc", [&] { return line.GarbageCollection(); }},
-        {"count", [&] { return line.PlacementCount(); }},
-        {"complete", [&] { return line.GenerationComplete(); }},
-        {"aborted", [&] { return line.GenerationAborted(); }},
-        {"done", [&] { return line.LineDone() ? (line.CompleetOfKlaar() ? 1 : -1) : 0; }},
-        {"built", [&] { return bench.context.CandidatesBuilt; }},
+        {"gc", [&] { return line.dropUnfitPlacements(); }},
+        {"count", [&] { return line.placementCount(); }},
+        {"complete", [&] { return line.enumerationComplete(); }},
+        {"aborted", [&] { return line.enumerationAborted(); }},
+        {"done", [&] { return line.lineDone() ? (line.isCompleteOrDone() ? 1 : -1) : 0; }},
+        {"built", [&] { return bench.context.candidatesBuilt; }},
         {"events", [&] { return bench.observer.eventLoopRuns; }},
         {"cells", [&] { return bench.observer.cellsSet; }},
-        {"belong", [&] { return line.CanBelong(i, j); }},
-        {"rundone", [&] { return line.RunDone(i); }},
-        {"white", [&] { return line.MaybeWhite(i); }},
-        {"block", [&] { return line.BlockOf(i); }},
+        {"belong", [&] { return line.canBelong(i, j); }},
+        {"rundone", [&] { return line.runDone(i); }},
+        {"white", [&] { return line.mayBeWhite(i); }},
+        {"block", [&] { return line.runOf(i); }},
     };
     std::istringstream in(script);
     std::string step;
@@ -146,8 +146,8 @@ TEST(Knowledge, SetCellKeepsPossibilitiesAndFlagsInStepAndReportsTheCell)
     gw::setCell(knowledge, 2, 1, gw::Red + 1, &observer);
     EXPECT_EQ(knowledge.state(2, 1), 3);
     EXPECT_EQ(canBeMarks(knowledge, 2, 1), "00100000");
-    EXPECT_TRUE(knowledge.RowChanged[1] && knowledge.ColumnChanged[2] && knowledge.StateChanged);
-    EXPECT_FALSE(knowledge.RowChanged[0]);
+    EXPECT_TRUE(knowledge.rowChanged[1] && knowledge.columnChanged[2] && knowledge.someCellSet);
+    EXPECT_FALSE(knowledge.rowChanged[0]);
     EXPECT_EQ(observer.events, std::vector<std::string>{"cell 2,1=3"});
     EXPECT_EQ(knowledge.rowPossible(1, gw::Red), 0b100u);
     EXPECT_EQ(knowledge.columnPossible(2, gw::White), 0b01u);
@@ -164,14 +164,14 @@ TEST(Knowledge, ClearingOpensTheColoursBothCluesHave)
     gw::deriveClues(puzzle, clues);
     gw::CellKnowledge knowledge;
     gw::setCell(knowledge, 0, 0, 1, nullptr);
-    gw::clearField(knowledge, puzzle, clues);
+    gw::resetKnowledge(knowledge, puzzle, clues);
     EXPECT_EQ(canBeMarks(knowledge, 0, 0), "22000000");
     EXPECT_EQ(canBeMarks(knowledge, 1, 0), "02200000");
     EXPECT_EQ(canBeMarks(knowledge, 2, 0), "02000000");
     EXPECT_EQ(canBeMarks(knowledge, 0, 1), "02020000");
     EXPECT_EQ(canBeMarks(knowledge, 1, 1), "02000000");
     EXPECT_EQ(gw::testing::rowStates(knowledge, 0), "???");
-    EXPECT_FALSE(knowledge.StateChanged || knowledge.RowChanged[0]);
+    EXPECT_FALSE(knowledge.someCellSet || knowledge.rowChanged[0]);
 }
 
 // A row whose solution gives the clue, its known cells, and a script.
@@ -198,7 +198,7 @@ TEST(Line, Scripts)
         {"same colour needs a gap, others do not", "R.RB.", "?????", "gen list=R.RB.,.R.RB,R..RB,R.R.B complete=1"},
         {"an empty clue makes the line white and keeps the list empty", "....", "????",
          "=.... complete=1 gen list= gc=0 update =.... done=0"},
-        {"the list stops at MaxPlacements; regenerating appends from the first, keeping duplicates", "#.........",
+        {"the list stops at the placement limit; regenerating appends from the first, keeping duplicates", "#.........",
          "??????????",
          "limit=4 gen list=#.........,.#........,..#.......,...#...... complete=0 aborted=0 gc=4 limit=7 gen "
          "list=#.........,.#........,..#.......,...#......,#.........,.#........,..#....... complete=0"},
@@ -208,7 +208,7 @@ TEST(Line, Scripts)
         {"a misfit on a cell that cannot be white skips", "...###..", "???###??", "gen list=...###.. built=3"},
         // "##...", ".##.." fail at cell 1, then the two fits, then the end.
         {"a misfit on a coloured cell skips nothing", "..##.", "?.???", "gen list=..##.,...## built=4"},
-        {"gives up after MaxTries candidates without a fit", "......#...", "......????",
+        {"gives up after the try limit of candidates without a fit", "......#...", "......????",
          "tries=6 gen list= complete=0 aborted=1 built=6"},
         // Six misfits before the first fit, none between the later ones.
         {"tries count from zero at every placement", "......#...", "......????",
@@ -231,7 +231,7 @@ TEST(Line, Scripts)
         {"ranges of a fresh line", "#.RR.#B..", "?????????",
          "ranges=0-4,1-6,3-7,4-8 belong1.1=1 belong1.0=0 belong0.5=0 block3=-1 white3=1"},
         {"a white cell belongs to no run", "..##", "?.??", "belong0.1=0 belong0.0=1"},
-        // One UpdateKanHorenBij.
+        // One completion cycle (deduceFromRunRanges).
         {"overlap of both positions of a run of four", "####.", "?????", "update =?###? done=0"},
         {"two singles in three are solved", "#.#", "???", "update =#.# done=1"},
         {"a cell no run can reach becomes white", "##.#..", "##????", "update =##.??? done=0"},
@@ -258,7 +258,7 @@ TEST(Line, Scripts)
          "settle update =??????? set=??????# settle =?????.# set=#?????? settle =#.....# done=1"},
         {"a done line is skipped by every operation", "#.#", "???",
          "gen update done=1 list=#.# gc=0 cells=3 compare update cells=3"},
-        // One VergelijkZooi: the cells every fitting placement agrees on.
+        // One comparison: the cells every fitting placement agrees on.
         {"middle of a run of three in five", "###..", "?????", "gen complete=1 compare =??#??"},
         {"a known cell narrows the placements", "..##.", "?.???", "gen complete=1 compare =..?#?"},
         {"two confirmed colours leave the cell open", "R.", "??", "gen complete=1 compare =??"},
