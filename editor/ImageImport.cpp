@@ -38,7 +38,7 @@ std::uint8_t paletteIndexOf(QRgb color) {
     return paletteIndexFromBits(qRed(color) >= 128, qGreen(color) >= 128, qBlue(color) >= 128);
 }
 
-ImportResult ImportPicture(Puzzle& puzzle, const QImage& picture, const QString& name) {
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name) {
     ImportResult result;
     // Flatten onto white so that transparent pixels read as the background.
     QImage working(picture.size(), QImage::Format_RGB32);
@@ -80,7 +80,7 @@ ImportResult ImportPicture(Puzzle& puzzle, const QImage& picture, const QString&
     return result;
 }
 
-ImportResult ImportImage(Puzzle& puzzle, const QString& path) {
+ImportResult importImage(Puzzle& puzzle, const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         finish(puzzle);
         return {};
@@ -96,7 +96,7 @@ ImportResult ImportImage(Puzzle& puzzle, const QString& path) {
                                           MessageIcon::Critical});
         return failed;
     }
-    return ImportPicture(puzzle, picture, QString::fromStdString(puzzleNameFromPath(path.toStdString())));
+    return importPicture(puzzle, picture, QString::fromStdString(puzzleNameFromPath(path.toStdString())));
 }
 
 } // namespace gw::editor

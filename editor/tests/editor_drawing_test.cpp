@@ -17,10 +17,6 @@ using namespace gw;
 using namespace gw::editor;
 using namespace gw::editor::testing;
 
-namespace {
-const QString Dots50 = QString(50, '.');
-}
-
 class EditorDrawingTest : public QObject {
     Q_OBJECT
 private slots:
@@ -140,18 +136,18 @@ private slots:
         maker.form->sizeCommand();
         SizeDialog& dialog = maker.form->sizeDialog();
         QVERIFY(dialog.isVisible());
-        QVERIFY(!dialog.Command3->isEnabled());
-        QCOMPARE(dialog.Label3->text(), QStringLiteral("Current width: 25"));
-        dialog.Text1->clear();
-        dialog.Text2->clear();
-        QTest::keyClicks(dialog.Text1, typedWidth);
-        QTest::keyClicks(dialog.Text2, typedHeight);
-        QVERIFY(dialog.Command3->isEnabled());
-        dialog.Command3->click();
-        QCOMPARE(dialog.Text1->text() + 'x' + dialog.Text2->text(), size);
+        QVERIFY(!dialog.applyButton()->isEnabled());
+        QCOMPARE(dialog.currentWidthLabel()->text(), QStringLiteral("Current width: 25"));
+        dialog.widthEdit()->clear();
+        dialog.heightEdit()->clear();
+        QTest::keyClicks(dialog.widthEdit(), typedWidth);
+        QTest::keyClicks(dialog.heightEdit(), typedHeight);
+        QVERIFY(dialog.applyButton()->isEnabled());
+        dialog.applyButton()->click();
+        QCOMPARE(dialog.widthEdit()->text() + 'x' + dialog.heightEdit()->text(), size);
         QCOMPARE(QStringLiteral("%1x%2").arg(maker.puzzle.PuzzleWidth).arg(maker.puzzle.PuzzleHeight), size);
-        QCOMPARE(dialog.Label4->text(), "Current height: " + size.section('x', 1));
-        QVERIFY(!dialog.Command3->isEnabled());
+        QCOMPARE(dialog.currentHeightLabel()->text(), "Current height: " + size.section('x', 1));
+        QVERIFY(!dialog.applyButton()->isEnabled());
         QVERIFY(maker.puzzle.PuzzleChanged);
         QCOMPARE(maker.form->preview().width(), size.section('x', 0, 0).toInt());
     }
@@ -162,85 +158,56 @@ private slots:
         maker.form->drawCell(1, 25, 25);
         maker.form->sizeCommand();
         SizeDialog& dialog = maker.form->sizeDialog();
-        dialog.Text1->setText("10");
-        dialog.Command2->click(); // OK applies first
+        dialog.widthEdit()->setText("10");
+        dialog.okButton()->click(); // OK applies first
         QVERIFY(!dialog.isVisible());
         QCOMPARE(maker.puzzle.PuzzleWidth, 10);
         maker.form->sizeCommand();
-        dialog.Text1->setText("30");
-        dialog.Command3->click();
+        dialog.widthEdit()->setText("30");
+        dialog.applyButton()->click();
         QCOMPARE(maker.puzzle.cell(25, 25), Black);
-        dialog.Command1->click();
+        dialog.cancelButton()->click();
         QVERIFY(!dialog.isVisible());
     }
 
-    // ---- the Edit menu's picture commands --------------------------------------------------
+    // ---- the Edit menu's picture commands (their cell-by-cell effects: core's picture_edits_test)
     void fitSizeOnAnEmptyPuzzleOnlyExplains() {
         Maker maker;
         maker.fake.messages.answer(Answer::Ok);
-        maker.action("MMfitSize")->trigger();
+        maker.action("fitSizeAction")->trigger();
         QCOMPARE(maker.message(), "information Ok | Fit Size | The size can only be fitted when there is a picture.");
         QCOMPARE(maker.puzzle.PuzzleWidth, 25);
         QVERIFY(!maker.puzzle.PuzzleChanged);
     }
 
-    // `before` and `after` show a larger area than the cells in use: cells outside are
-    // never touched, except that Fit Size moves the whole picture.
     void pictureCommands_data() {
-        QTest::addColumn<QString>("items");
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QSize>("inUse");
+        QTest::addColumn<QString>("item");
         QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("status");
-        const auto row = [](const char* name, const char* items, const QString& before, QSize inUse,
-                            const QString& after, QSize size, const char* status) {
-            QTest::newRow(name) << items << before.split('|') << inUse << after.split('|') << size << status;
-        };
-        const char* fitted = "The size has been fitted to the picture.";
-        row("fit: to the corner", "MMfitSize", ".....|..#R.|..B..|.....", {5, 4}, "#R...|B....|.....|.....", {2, 2},
-            fitted);
-        row("fit: sees cells beyond those in use", "MMfitSize", "......|......|.....G", {3, 2}, "G.....|......|......",
-            {1, 1}, fitted);
-        row("fit: keeps the last column", "MMfitSize", QString(49, '.') + "B|" + Dots50 + "|.#" + QString(48, '.'),
-            {50, 3}, QString(48, '.') + "B.|" + Dots50 + "|#" + QString(49, '.'), {49, 3}, fitted);
-        const char* negative = "The picture has been made negative.";
-        row("negative: black and white", "MMnegatief", "#.#R|.#..", {3, 2}, ".#.R|#.#.", {3, 2}, negative);
-        row("negative: colours", "MMnegatief", "RBYG|MA#.", {4, 2}, "AYBM|GR.#", {4, 2}, negative);
-        row("negative twice", "MMnegatief MMnegatief", "RBYG|MA#.", {4, 2}, "RBYG|MA#.", {4, 2}, negative);
-        const QString shiftable = "#R.#|.B#.|G...";
-        const char* left = "The picture has been dragged to the left.";
-        const char* right = "The picture has been dragged to the right.";
-        row("left", "MMschuif0", shiftable, {3, 3}, "R..#|B#..|....", {3, 3}, left);
-        row("right", "MMschuif1", shiftable, {3, 3}, ".#R#|..B.|.G..", {3, 3}, right);
-        row("up", "MMschuif2", shiftable, {3, 3}, ".B##|G...|....", {3, 3}, "The picture has been dragged up.");
-        row("down", "MMschuif3", shiftable, {3, 3}, "...#|#R..|.B#.", {3, 3}, "The picture has been dragged down.");
-        row("left twice and back loses the left columns", "MMschuif0 MMschuif0 MMschuif1 MMschuif1", "#RB.G|Y.#.M",
-            {5, 2}, "..B.G|..#.M", {5, 2}, right);
-        row("left on a single column whitens it", "MMschuif0", "#|R", {1, 2}, ".|.", {1, 2}, left);
+        const QString dragged = QStringLiteral("The picture has been dragged ");
+        QTest::newRow("fit size") << "fitSizeAction" << QStringList{"#R", "B."}
+                                  << "The size has been fitted to the picture.";
+        QTest::newRow("negative") << "makeNegativeAction" << QStringList{"####", "##.A", "##Y#"}
+                                  << "The picture has been made negative.";
+        QTest::newRow("left") << "dragLeftAction" << QStringList{"....", ".#R.", ".B.."} << dragged + "to the left.";
+        QTest::newRow("right") << "dragRightAction" << QStringList{"....", "...#", "...B"} << dragged + "to the right.";
+        QTest::newRow("up") << "dragUpAction" << QStringList{"..#R", "..B.", "...."} << dragged + "up.";
+        QTest::newRow("down") << "dragDownAction" << QStringList{"....", "....", "..#R"} << dragged + "down.";
     }
     void pictureCommands() {
-        QFETCH(QString, items);
-        QFETCH(QStringList, before);
-        QFETCH(QSize, inUse);
+        QFETCH(QString, item);
         QFETCH(QStringList, after);
-        QFETCH(QSize, size);
         QFETCH(QString, status);
         Maker maker;
-        drawGrid(maker.puzzle, before);
-        const QSize area(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight);
-        maker.puzzle.PuzzleWidth = std::int16_t(inUse.width());
-        maker.puzzle.PuzzleHeight = std::int16_t(inUse.height());
+        drawGrid(maker.puzzle, {"....", "..#R", "..B."});
         maker.form->layoutWindow();
-        for (const QString& item : items.split(' '))
-            maker.action(item.toLatin1().constData())->trigger();
-        QCOMPARE(gridRows(maker.puzzle, area), after);
-        QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), size);
+        maker.action(item.toLatin1().constData())->trigger();
+        QCOMPARE(gridRows(maker.puzzle), after);
         QCOMPARE(maker.form->statusText(), status);
         QVERIFY(maker.puzzle.PuzzleChanged);
         const double z = maker.form->gridZoom();
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x) {
+        for (int y = 0; y < maker.puzzle.PuzzleHeight; ++y)
+            for (int x = 0; x < maker.puzzle.PuzzleWidth; ++x) {
                 const QColor want = shownColor(maker.puzzle.cell(x, y));
                 QCOMPARE(maker.form->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
                 QCOMPARE(maker.form->preview().picture().pixelColor(x, y), want);

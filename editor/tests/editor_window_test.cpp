@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(maker.puzzle.Language, language);
         QVERIFY(maker.form->languageAction(language)->isChecked());
         QCOMPARE(maker.form->windowTitle(), QStringList({"No Title", "Naamloos"})[language] + " - Gridwick Puzzle Maker");
-        QCOMPARE(maker.action("MMsave")->text(), QStringList({"&Save", "O&pslaan"})[language]);
+        QCOMPARE(maker.action("saveAction")->text(), QStringList({"&Save", "O&pslaan"})[language]);
         QCOMPARE(maker.form->statusText(), QStringList({Welcome, "Welkom bij Gridwick Puzzle Maker, het programma om "
                                                                  "Japanse Puzzels te maken."})[language]);
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(25, 25));
@@ -65,14 +65,14 @@ private slots:
         QCOMPARE(readAll(maker.path("recent.ini")), QByteArray(5, '\0'));
         QCOMPARE(maker.form->printerPresent(), printer);
         QCOMPARE(maker.form->printerName(), printer ? QStringLiteral("Office Laser") : QString());
-        QVERIFY(!maker.action("MMprint")->isEnabled() && !maker.action("MMtest")->isEnabled()); // until attached
+        QVERIFY(!maker.action("printAction")->isEnabled() && !maker.action("testAction")->isEnabled()); // until attached
     }
 
     // ---- the save-first question ------------------------------------------------
     void saveFirstQuestionOnEveryDiscardingCommand_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<Answer>("answer");
-        for (const char* item : {"MMnieuw", "MMopen", "MMrecent0", "MMimport", "MMclose"})
+        for (const char* item : {"newAction", "openAction", "recentAction0", "importAction", "exitAction"})
             for (auto [name, answer] : {std::pair{"cancel", Answer::Cancel}, {"no", Answer::No}, {"yes", Answer::Yes}})
                 QTest::addRow("%s, %s", item, name) << item << answer;
     }
@@ -88,7 +88,7 @@ private slots:
         maker.fake.messages.answer(answer);
         if (answer == Answer::Yes) // the puzzle has its file: Save writes it without a dialog
             maker.puzzle.FileName = target.toStdString();
-        const bool fileDialog = goesOn && (item == "MMopen" || item == "MMimport");
+        const bool fileDialog = goesOn && (item == "openAction" || item == "importAction");
         if (fileDialog)
             maker.fake.files.answerCancel(DialogKind::Open);
         QFile::remove(maker.path("lang.ini"));
@@ -96,12 +96,12 @@ private slots:
         QCOMPARE(maker.message(), SaveFirst);
         QCOMPARE(QFileInfo::exists(target), answer == Answer::Yes);
         QCOMPARE(maker.fake.files.requests().size(), fileDialog ? 1 : 0);
-        QCOMPARE(maker.form->newDialog().isVisible(), goesOn && item == "MMnieuw");
-        QCOMPARE(maker.form->isVisible(), !(goesOn && item == "MMclose"));
-        QCOMPARE(readAll(maker.path("lang.ini")), goesOn && item == "MMclose" ? QByteArray(1, '\0') : QByteArray());
-        QCOMPARE(maker.form->statusText().endsWith(" has been opened."), goesOn && item == "MMrecent0");
+        QCOMPARE(maker.form->newDialog().isVisible(), goesOn && item == "newAction");
+        QCOMPARE(maker.form->isVisible(), !(goesOn && item == "exitAction"));
+        QCOMPARE(readAll(maker.path("lang.ini")), goesOn && item == "exitAction" ? QByteArray(1, '\0') : QByteArray());
+        QCOMPARE(maker.form->statusText().endsWith(" has been opened."), goesOn && item == "recentAction0");
         // Still changed unless saved or replaced by the recent file.
-        QCOMPARE(maker.puzzle.PuzzleChanged, answer == Answer::Cancel || (answer == Answer::No && item != "MMrecent0"));
+        QCOMPARE(maker.puzzle.PuzzleChanged, answer == Answer::Cancel || (answer == Answer::No && item != "recentAction0"));
     }
 
     // Mend: answering Yes to the save-first question and then not saving used to discard the puzzle.
@@ -120,13 +120,13 @@ private slots:
         Maker maker;
         maker.form->newCommand(); // nothing changed: no question
         NewPuzzleDialog& dialog = maker.form->newDialog();
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("25"));
-        dialog.Text1->setText("10");
-        dialog.Text2->setText("75");
-        dialog.Option1[1]->click();
-        dialog.cmdOK->click();
+        QCOMPARE(dialog.widthEdit()->text(), QStringLiteral("25"));
+        dialog.widthEdit()->setText("10");
+        dialog.heightEdit()->setText("75");
+        dialog.eightColorsButton()->click();
+        dialog.okButton()->click();
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.Text2->text(), QStringLiteral("50")); // the correction is shown
+        QCOMPARE(dialog.heightEdit()->text(), QStringLiteral("50")); // the correction is shown
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(10, 50));
         QVERIFY(maker.form->chooser().showsEightSwatches());
         QCOMPARE(maker.form->statusText(), QStringLiteral("A new color puzzle has been created..."));
@@ -242,12 +242,12 @@ private slots:
         QCOMPARE(maker.form->sizeDialog().windowTitle(), QStringLiteral(" Size"));
         maker.form->languageAction(2)->trigger();
         QCOMPARE(maker.form->sizeDialog().windowTitle(), QStringLiteral(" Grandezza"));
-        QCOMPARE(maker.form->sizeDialog().Command3->text(), QStringLiteral("&Applica"));
+        QCOMPARE(maker.form->sizeDialog().applyButton()->text(), QStringLiteral("&Applica"));
         QCOMPARE(maker.form->newDialog().windowTitle(), QStringLiteral(" Nuovo Puzzle"));
         QCOMPARE(maker.form->statusText(), QString::fromUtf8("La lingua \u00e8 ora Italiano."));
         QVERIFY(maker.form->languageAction(2)->isChecked());
         QVERIFY(!maker.form->languageAction(0)->isChecked());
-        QCOMPARE(maker.form->findChild<QMenu*>("MMbewerken")->title(), QStringLiteral("&Edita"));
+        QCOMPARE(maker.form->findChild<QMenu*>("editMenu")->title(), QStringLiteral("&Edita"));
         // Choosing the active language again still says so.
         maker.form->setStatus("something else");
         maker.form->languageAction(2)->trigger();
@@ -260,13 +260,13 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("failure"); // the start of the message; empty when the document opens
-        QTest::newRow("English help") << "MMhelp" << 0 << "helpen.pdf" << "";
-        QTest::newRow("Dutch help") << "MMhelp" << 1 << "helpnl.pdf" << "";
-        QTest::newRow("Italian help") << "MMhelp" << 2 << "helpit.pdf" << "";
-        QTest::newRow("Dutch help missing") << "MMhelp" << 1 << "helpnl.pdf"
+        QTest::newRow("English help") << "helpAction" << 0 << "helpen.pdf" << "";
+        QTest::newRow("Dutch help") << "helpAction" << 1 << "helpnl.pdf" << "";
+        QTest::newRow("Italian help") << "helpAction" << 2 << "helpit.pdf" << "";
+        QTest::newRow("Dutch help missing") << "helpAction" << 1 << "helpnl.pdf"
                                             << "information Ok | Help | Het Help-document kan niet automatisch worden "
                                                "geopend.";
-        QTest::newRow("web site failing") << "MMwebsite" << 0 << "https://gridwick.example.org/"
+        QTest::newRow("web site failing") << "websiteAction" << 0 << "https://gridwick.example.org/"
                                           << "information Ok | Website | ";
     }
     void helpAndWebsite() {
@@ -295,8 +295,8 @@ private slots:
         maker.form->setTestCommand([&] { log += 't'; });
         maker.form->setBeforeClose([&] { log += 'b'; });
         QObject::connect(maker.form.get(), &MakerWindow::closingForGood, [&] { log += 'g'; });
-        QVERIFY(maker.action("MMprint")->isEnabled() && maker.action("MMtest")->isEnabled());
-        for (const char* item : {"MMprint", "MMtest", "MMtest"})
+        QVERIFY(maker.action("printAction")->isEnabled() && maker.action("testAction")->isEnabled());
+        for (const char* item : {"printAction", "testAction", "testAction"})
             maker.action(item)->trigger();
         maker.form->applyLanguage(2);
         maker.form->drawCell(1, 0, 0);
