@@ -71,8 +71,8 @@ public:
     QString programFolder() const { return m_programFolder; }
     // The initial folder of every file dialog: "Puzzles" in the program's folder.
     QString puzzlesFolder() const { return m_programFolder + QStringLiteral("Puzzles"); }
-    // True once the window is closing for good (the "CLOSE" tag): secondary
-    // windows stop refusing to close.
+    // True once the window is closing for good: secondary windows stop
+    // refusing to close.
     bool closing() const { return m_closing; }
     Puzzle& puzzle() { return m_puzzle; }
     platform::Platform& platform() { return m_platform; }
@@ -93,15 +93,17 @@ public:
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
     // ---- the work behind the commands --------------------------------------
-    // newPuzzle with the window's steps: caption, status, chooser, layout.
+    // gw::newPuzzle, then the window follows: caption, status, chooser, layout.
     void newPuzzle(int width, int height, bool color);
     // Reads a puzzle file (readPuzzleFile) and shows the outcome.
     void loadFile(const QString& path);
     // Writes the puzzle to `path` (savePbm); shows the failure message.
     bool saveTo(const QString& path);
-    // ImportImage with the window's steps.
+    // importImage, then the window shows the messages and the new picture.
     void importFile(const QString& path);
-    // A press or move on cell (x, y) with button value `button` (1 left, 2 right).
+    // A press or move on cell (x, y) with button value `button` (1 left, 2
+    // right, see buttonValue): shows the position, paints the cell in that
+    // button's colour. Other button values only show the position.
     void drawCell(int button, int x, int y);
     // Sets the puzzle's changed flag and redraws the preview from the puzzle.
     void setPuzzleChanged(bool changed);

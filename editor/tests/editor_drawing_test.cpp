@@ -38,38 +38,38 @@ private slots:
         QFETCH(QPoint, cell);
         Maker maker;
         maker.makeZoom16();
-        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, pixel);
+        QTest::mouseClick(&maker.window->grid(), Qt::LeftButton, {}, pixel);
         QCOMPARE(maker.puzzle.cell(cell.x(), cell.y()), Black);
         QCOMPARE(int(std::count(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), Black)), 1);
-        QCOMPARE(maker.form->statusText(),
+        QCOMPARE(maker.window->statusText(),
                  QStringLiteral("Cell <%1, %2> is now black.").arg(cell.x() + 1).arg(cell.y() + 1));
-        QCOMPARE(maker.form->positionText(), QStringLiteral(" %1, %2").arg(cell.x() + 1).arg(cell.y() + 1));
+        QCOMPARE(maker.window->positionText(), QStringLiteral(" %1, %2").arg(cell.x() + 1).arg(cell.y() + 1));
         QVERIFY(maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->grid().colorAt(cell * 16 + QPoint(8, 8)), QColor(Qt::black));
-        QCOMPARE(maker.form->preview().picture().pixelColor(cell), QColor(Qt::black));
+        QCOMPARE(maker.window->grid().colorAt(cell * 16 + QPoint(8, 8)), QColor(Qt::black));
+        QCOMPARE(maker.window->preview().picture().pixelColor(cell), QColor(Qt::black));
     }
 
     void middleButtonPressingAgainAndRightButton() {
         Maker maker;
         maker.makeZoom16();
-        GridView& grid = maker.form->grid();
+        GridView& grid = maker.window->grid();
         QTest::mouseClick(&grid, Qt::MiddleButton, {}, QPoint(5 * 16 + 8, 6 * 16 + 8));
-        QCOMPARE(maker.form->positionText(), QStringLiteral(" 6, 7")); // the middle button only shows where
+        QCOMPARE(maker.window->positionText(), QStringLiteral(" 6, 7")); // the middle button only shows where
         QVERIFY(!maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->statusText(), Welcome);
+        QCOMPARE(maker.window->statusText(), Welcome);
         QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
-        maker.form->setStatus("kept");
+        maker.window->setStatus("kept");
         QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
-        QCOMPARE(maker.form->statusText(), QStringLiteral("kept")); // the cell had that colour already
+        QCOMPARE(maker.window->statusText(), QStringLiteral("kept")); // the cell had that colour already
         QTest::mouseClick(&grid, Qt::RightButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
         QCOMPARE(maker.puzzle.cell(3, 3), White);
-        QCOMPARE(maker.form->statusText(), QStringLiteral("Cell <4, 4> is now white."));
+        QCOMPARE(maker.window->statusText(), QStringLiteral("Cell <4, 4> is now white."));
     }
 
     void draggingPastTheEdgeKeepsPaintingTheLastColumn() {
         Maker maker;
         maker.makeZoom16();
-        GridView& grid = maker.form->grid();
+        GridView& grid = maker.window->grid();
         QTest::mousePress(&grid, Qt::LeftButton, {}, QPoint(22 * 16 + 8, 8));
         QTest::mouseMove(&grid, QPoint(23 * 16 + 8, 8));
         QTest::mouseMove(&grid, QPoint(24 * 16 + 8, 8));
@@ -82,16 +82,16 @@ private slots:
 
     void statusNamesTheColourInTheLanguage() {
         Maker maker(2);
-        maker.form->newPuzzle(10, 10, true);
-        maker.form->chooser().choose(1, Aqua);
-        maker.form->drawCell(1, 2, 4);
-        QCOMPARE(maker.form->statusText(), QString::fromUtf8("La casella <3, 5> \u00e8 ora c\u00ecano."));
+        maker.window->newPuzzle(10, 10, true);
+        maker.window->chooser().choose(1, Aqua);
+        maker.window->drawCell(1, 2, 4);
+        QCOMPARE(maker.window->statusText(), QString::fromUtf8("La casella <3, 5> \u00e8 ora c\u00ecano."));
     }
 
     // ---- the colour strip ---------------------------------------------------------------
     void stripGivesEachButtonItsSwatch() {
         Maker maker;
-        ColorChooser& chooser = maker.form->chooser();
+        ColorChooser& chooser = maker.window->chooser();
         ColorStrip& strip = chooser.strip();
         const int sw = strip.swatchSize();
         QCOMPARE(strip.height(), 2 * sw); // black and white only
@@ -101,14 +101,14 @@ private slots:
         QCOMPARE(maker.puzzle.ButtonColor[0], Black);
         QCOMPARE(maker.puzzle.ButtonColor[1], White);
 
-        maker.form->newPuzzle(10, 10, true);
+        maker.window->newPuzzle(10, 10, true);
         QCOMPARE(strip.height(), 8 * sw);
         QTest::mouseClick(&strip, Qt::RightButton, {}, QPoint(sw / 2, 2 * sw)); // on the border: swatch 2
         QCOMPARE(maker.puzzle.ButtonColor[1], Red);
         QCOMPARE(chooser.markerY(2), strip.y() + int(2.5 * sw));
         QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(sw / 2, 5 * sw + 3));
         QCOMPARE(maker.puzzle.ButtonColor[0], Green);
-        maker.form->drawCell(2, 0, 0);
+        maker.window->drawCell(2, 0, 0);
         QCOMPARE(maker.puzzle.cell(0, 0), Red);
         QTest::mousePress(&strip, Qt::RightButton, {}, QPoint(sw / 2, sw + sw / 2));
         QTest::mouseMove(&strip, QPoint(sw / 2, 3 * sw));
@@ -133,8 +133,8 @@ private slots:
         QFETCH(QString, typedHeight);
         QFETCH(QString, size);
         Maker maker;
-        maker.form->sizeCommand();
-        SizeDialog& dialog = maker.form->sizeDialog();
+        maker.window->sizeCommand();
+        SizeDialog& dialog = maker.window->sizeDialog();
         QVERIFY(dialog.isVisible());
         QVERIFY(!dialog.applyButton()->isEnabled());
         QCOMPARE(dialog.currentWidthLabel()->text(), QStringLiteral("Current width: 25"));
@@ -149,20 +149,20 @@ private slots:
         QCOMPARE(dialog.currentHeightLabel()->text(), "Current height: " + size.section('x', 1));
         QVERIFY(!dialog.applyButton()->isEnabled());
         QVERIFY(maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->preview().width(), size.section('x', 0, 0).toInt());
+        QCOMPARE(maker.window->preview().width(), size.section('x', 0, 0).toInt());
     }
 
     void shrinkingAndGrowingBackShowsTheOldPicture() {
         Maker maker;
-        maker.form->newPuzzle(30, 30, false);
-        maker.form->drawCell(1, 25, 25);
-        maker.form->sizeCommand();
-        SizeDialog& dialog = maker.form->sizeDialog();
+        maker.window->newPuzzle(30, 30, false);
+        maker.window->drawCell(1, 25, 25);
+        maker.window->sizeCommand();
+        SizeDialog& dialog = maker.window->sizeDialog();
         dialog.widthEdit()->setText("10");
         dialog.okButton()->click(); // OK applies first
         QVERIFY(!dialog.isVisible());
         QCOMPARE(maker.puzzle.PuzzleWidth, 10);
-        maker.form->sizeCommand();
+        maker.window->sizeCommand();
         dialog.widthEdit()->setText("30");
         dialog.applyButton()->click();
         QCOMPARE(maker.puzzle.cell(25, 25), Black);
@@ -200,17 +200,17 @@ private slots:
         QFETCH(QString, status);
         Maker maker;
         drawGrid(maker.puzzle, {"....", "..#R", "..B."});
-        maker.form->layoutWindow();
+        maker.window->layoutWindow();
         maker.action(item.toLatin1().constData())->trigger();
         QCOMPARE(gridRows(maker.puzzle), after);
-        QCOMPARE(maker.form->statusText(), status);
+        QCOMPARE(maker.window->statusText(), status);
         QVERIFY(maker.puzzle.PuzzleChanged);
-        const double z = maker.form->gridZoom();
+        const double z = maker.window->gridZoom();
         for (int y = 0; y < maker.puzzle.PuzzleHeight; ++y)
             for (int x = 0; x < maker.puzzle.PuzzleWidth; ++x) {
                 const QColor want = shownColor(maker.puzzle.cell(x, y));
-                QCOMPARE(maker.form->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
-                QCOMPARE(maker.form->preview().picture().pixelColor(x, y), want);
+                QCOMPARE(maker.window->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
+                QCOMPARE(maker.window->preview().picture().pixelColor(x, y), want);
             }
     }
 
@@ -218,16 +218,16 @@ private slots:
     void windowGrowsToKeepThreePixelsACell() {
         Maker maker;
         // A window too narrow for three pixels a cell grows at once.
-        maker.form->newPuzzle(50, 50, false);
-        maker.form->resize(maker.form->minimumSize().width(), 700);
-        QTRY_VERIFY(maker.form->gridZoom() >= 3.0);
-        QTRY_VERIFY(maker.form->grid().width() >= 151);
-        QVERIFY(maker.form->width() > maker.form->minimumSize().width());
-        QCOMPARE(maker.form->preview().size(), QSize(50, 50));
+        maker.window->newPuzzle(50, 50, false);
+        maker.window->resize(maker.window->minimumSize().width(), 700);
+        QTRY_VERIFY(maker.window->gridZoom() >= 3.0);
+        QTRY_VERIFY(maker.window->grid().width() >= 151);
+        QVERIFY(maker.window->width() > maker.window->minimumSize().width());
+        QCOMPARE(maker.window->preview().size(), QSize(50, 50));
         // So does one too low, once it is wide enough.
-        maker.form->resize(900, maker.form->minimumSize().height());
-        QTRY_VERIFY(maker.form->grid().height() >= 151);
-        QVERIFY(maker.form->height() > maker.form->minimumSize().height());
+        maker.window->resize(900, maker.window->minimumSize().height());
+        QTRY_VERIFY(maker.window->grid().height() >= 151);
+        QVERIFY(maker.window->height() > maker.window->minimumSize().height());
     }
 };
 
