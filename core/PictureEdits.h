@@ -3,7 +3,6 @@
 // picture, the negative, the four one-cell shifts and the new size from the
 // size boxes. They change cells and size only; the changed flag, the redraw
 // and the status line are the window's business.
-#include <cstdint>
 #include <string>
 
 #include "core/Puzzle.h"
