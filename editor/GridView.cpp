@@ -5,7 +5,7 @@
 #include <QtMath>
 
 #include "editor/PaletteColors.h"
-#include "editor/PuzzleOps.h"
+#include "editor/GridGeometry.h"
 
 namespace gw::editor {
 

@@ -1,5 +1,5 @@
 #pragma once
-// Picture1, the drawing grid. The grid is drawn once into a retained picture
+// GridView, the drawing grid of the main window. The grid is drawn once into a retained picture
 // at the screen's device pixel ratio (so it stays sharp on high-resolution
 // screens) and only copied to the screen on repaint. A full redraw happens at
 // every layout; single cells are drawn over it while the user paints.

@@ -13,13 +13,16 @@ namespace gw::editor {
 
 namespace {
 
-int shareOf50(int shorter, int longer) { return std::max(1, roundHalfEven(shorter * 50.0 / longer)); }
+// The shorter side when the longer one becomes 50 pixels, at least one pixel.
+int shorterSideAtFifty(int shorter, int longer) { return std::max(1, roundHalfEven(shorter * 50.0 / longer)); }
 
-Message info(const Puzzle& puzzle, const Text& text, const Text& title) {
+Message informationMessage(const Puzzle& puzzle, const Text& text, const Text& title) {
     return Message{chooseText(puzzle.Language, text), chooseText(puzzle.Language, title), MessageIcon::Information};
 }
 
-void finish(Puzzle& puzzle) {
+// Every import, whatever its outcome, ends with the buttons on black and
+// white and the puzzle counted as unchanged.
+void finishImport(Puzzle& puzzle) {
     puzzle.ButtonColor = {{Black, White}};
     puzzle.PuzzleChanged = false;
 }
@@ -30,15 +33,15 @@ QSize importSize(int width, int height) {
     if (width <= MaxPuzzleSize && height <= MaxPuzzleSize)
         return QSize(width, height);
     if (width > height)
-        return QSize(MaxPuzzleSize, shareOf50(height, width));
-    return QSize(shareOf50(width, height), MaxPuzzleSize);
+        return QSize(MaxPuzzleSize, shorterSideAtFifty(height, width));
+    return QSize(shorterSideAtFifty(width, height), MaxPuzzleSize);
 }
 
 std::uint8_t paletteIndexOf(QRgb color) {
     return paletteIndexFromBits(qRed(color) >= 128, qGreen(color) >= 128, qBlue(color) >= 128);
 }
 
-ImportResult ImportPicture(Puzzle& puzzle, const QImage& picture, const QString& name) {
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name) {
     ImportResult result;
     // Flatten onto white so that transparent pixels read as the background.
     QImage working(picture.size(), QImage::Format_RGB32);
@@ -49,7 +52,7 @@ ImportResult ImportPicture(Puzzle& puzzle, const QImage& picture, const QString&
     }
     const QSize size = importSize(working.width(), working.height());
     if (size != working.size()) {
-        result.messages.push_back(info(puzzle, txt::ImageTooLarge, txt::BitmapTooWideTitle));
+        result.messages.push_back(informationMessage(puzzle, txt::ImageTooLarge, txt::BitmapTooWideTitle));
         working = working.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
@@ -70,33 +73,33 @@ ImportResult ImportPicture(Puzzle& puzzle, const QImage& picture, const QString&
         }
     }
     if (!allBasic)
-        result.messages.push_back(info(puzzle, txt::TooManyColors, txt::TooManyColorsTitle));
+        result.messages.push_back(informationMessage(puzzle, txt::TooManyColors, txt::TooManyColorsTitle));
 
     puzzle.PuzzleTitle.clear();
     puzzle.PuzzleName = name.toStdString();
     puzzle.FileName = NoFileName;
-    finish(puzzle);
+    finishImport(puzzle);
     result.status = ImportStatus::Imported;
     return result;
 }
 
-ImportResult ImportImage(Puzzle& puzzle, const QString& path) {
+ImportResult importImage(Puzzle& puzzle, const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        finish(puzzle);
+        finishImport(puzzle);
         return {};
     }
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QImage picture = reader.read();
     if (picture.isNull() || picture.width() < 1 || picture.height() < 1) {
-        finish(puzzle);
+        finishImport(puzzle);
         ImportResult failed;
         failed.status = ImportStatus::Failed;
         failed.messages.push_back(Message{chooseText(puzzle.Language, txt::ErrorOpening), path.toStdString(),
                                           MessageIcon::Critical});
         return failed;
     }
-    return ImportPicture(puzzle, picture, QString::fromStdString(puzzleNameFromPath(path.toStdString())));
+    return importPicture(puzzle, picture, QString::fromStdString(puzzleNameFromPath(path.toStdString())));
 }
 
 } // namespace gw::editor

@@ -32,14 +32,14 @@ struct ImportResult {
     Messages messages;
 };
 
-// ImportImage: replaces the puzzle by the picture at `path` (UTF-8). On every
-// path it ends with the button colours black/white and PuzzleChanged false.
+// Replaces the puzzle by the picture at `path`. Whatever the outcome, it ends
+// with the button colours black/white and PuzzleChanged false.
 // When imported: size, Cells, ColorPuzzle (true exactly when a cell is neither
 // black nor white), PuzzleName from the file name, empty title, no file name.
 // Transparent parts of a picture (icons, cursors) count as white.
-ImportResult ImportImage(Puzzle& puzzle, const QString& path);
+ImportResult importImage(Puzzle& puzzle, const QString& path);
 
 // The same over a picture already loaded; `name` gives PuzzleName.
-ImportResult ImportPicture(Puzzle& puzzle, const QImage& picture, const QString& name);
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name);
 
 } // namespace gw::editor

@@ -17,7 +17,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
-#include "editor/PuzzleOps.h"
+#include "editor/GridGeometry.h"
 #include "lang/Texts.h"
 
 namespace gw::editor {
@@ -30,7 +30,7 @@ constexpr double StatusHeight = 375;
 constexpr double PreviewFrameLeft = 120, PreviewFrameTop = 240, PreviewFrameWidth = 1815, PreviewFrameHeight = 1455;
 constexpr double PreviewLeft = 480, PreviewTop = 360;
 constexpr double StatusTextLeft = 60, StatusTextTop = 60;
-constexpr double PositieGap = 180, PositieWidth = 900;
+constexpr double PositionGap = 180, PositionWidth = 900;
 constexpr double MinOuterWidth = 3435, MinOuterHeight = 1530;
 } // namespace
 
@@ -50,12 +50,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, platform::Platform platform, const Make
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, this);
     m_newDialog->setModal(true);
-    connect(m_sizeDialog, &SizeDialog::applyRequested, this, [this](int w, int h) {
-        m_puzzle.PuzzleWidth = static_cast<std::int16_t>(w);
-        m_puzzle.PuzzleHeight = static_cast<std::int16_t>(h);
-        TekeningGewijzigd(true);
-        layoutAndShowSizeDialog();
-    });
+    connect(m_sizeDialog, &SizeDialog::applyRequested, this, &MakerWindow::applySize);
     connect(m_newDialog, &NewPuzzleDialog::newPuzzleRequested, this, &MakerWindow::newPuzzle);
     connect(m_newDialog, &NewPuzzleDialog::cancelled, this, [this] { show(); });
     setMinimumSize(m_units.twipsToWholePixelsX(MinOuterWidth), m_units.twipsToWholePixelsY(MinOuterHeight));
@@ -75,77 +70,77 @@ void MakerWindow::buildMenus() {
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    m_MMbestand = menuBar()->addMenu(QString());
-    m_MMbestand->setObjectName(QStringLiteral("MMbestand"));
-    m_MMnieuw = action(m_MMbestand, "MMnieuw");
-    m_MMopen = action(m_MMbestand, "MMopen");
-    m_MMsave = action(m_MMbestand, "MMsave");
-    m_MMsaveAs = action(m_MMbestand, "MMsaveAs");
-    m_MMbestand->addSeparator();
-    m_MMimport = action(m_MMbestand, "MMimport");
-    m_MMbestand->addSeparator();
-    m_MMprint = action(m_MMbestand, "MMprint");
-    m_MMtest = action(m_MMbestand, "MMtest");
-    m_MMprint->setEnabled(false);
-    m_MMtest->setEnabled(false);
-    m_MMlijn3 = m_MMbestand->addSeparator();
-    m_MMlijn3->setObjectName(QStringLiteral("MMlijn3"));
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    m_newAction = action(m_fileMenu, "newAction");
+    m_openAction = action(m_fileMenu, "openAction");
+    m_saveAction = action(m_fileMenu, "saveAction");
+    m_saveAsAction = action(m_fileMenu, "saveAsAction");
+    m_fileMenu->addSeparator();
+    m_importAction = action(m_fileMenu, "importAction");
+    m_fileMenu->addSeparator();
+    m_printAction = action(m_fileMenu, "printAction");
+    m_testAction = action(m_fileMenu, "testAction");
+    m_printAction->setEnabled(false);
+    m_testAction->setEnabled(false);
+    m_recentSeparator = m_fileMenu->addSeparator();
+    m_recentSeparator->setObjectName(QStringLiteral("recentSeparator"));
     for (int i = 0; i < RecentCount; ++i) {
-        QAction* a = m_MMbestand->addAction(QString());
-        a->setObjectName(QStringLiteral("MMrecent%1").arg(i));
+        QAction* a = m_fileMenu->addAction(QString());
+        a->setObjectName(QStringLiteral("recentAction%1").arg(i));
         a->setVisible(false);
         connect(a, &QAction::triggered, this, [this, i] { openRecent(i); });
         m_recentActions[static_cast<std::size_t>(i)] = a;
     }
-    m_MMlijn3->setVisible(false);
-    m_MMbestand->addSeparator();
-    m_MMclose = action(m_MMbestand, "MMclose");
+    m_recentSeparator->setVisible(false);
+    m_fileMenu->addSeparator();
+    m_exitAction = action(m_fileMenu, "exitAction");
 
-    m_MMbewerken = menuBar()->addMenu(QString());
-    m_MMbewerken->setObjectName(QStringLiteral("MMbewerken"));
-    m_MMsize = action(m_MMbewerken, "MMsize");
-    m_MMfitSize = action(m_MMbewerken, "MMfitSize");
-    m_MMnegatief = action(m_MMbewerken, "MMnegatief");
-    m_MMschuiven = m_MMbewerken->addMenu(QString());
-    m_MMschuiven->setObjectName(QStringLiteral("MMschuiven"));
+    m_editMenu = menuBar()->addMenu(QString());
+    m_editMenu->setObjectName(QStringLiteral("editMenu"));
+    m_changeSizeAction = action(m_editMenu, "changeSizeAction");
+    m_fitSizeAction = action(m_editMenu, "fitSizeAction");
+    m_makeNegativeAction = action(m_editMenu, "makeNegativeAction");
+    m_dragMenu = m_editMenu->addMenu(QString());
+    m_dragMenu->setObjectName(QStringLiteral("dragMenu"));
+    const char* const dragNames[4] = {"dragLeftAction", "dragRightAction", "dragUpAction", "dragDownAction"};
     for (int i = 0; i < 4; ++i) {
-        QAction* a = m_MMschuiven->addAction(QString());
-        a->setObjectName(QStringLiteral("MMschuif%1").arg(i));
-        connect(a, &QAction::triggered, this, [this, i] { shiftCommand(i); });
-        m_MMschuif[static_cast<std::size_t>(i)] = a;
+        QAction* a = action(m_dragMenu, dragNames[i]);
+        connect(a, &QAction::triggered, this, [this, i] { dragCommand(i); });
+        m_dragActions[static_cast<std::size_t>(i)] = a;
     }
 
-    m_MMtaal = menuBar()->addMenu(QString());
-    m_MMtaal->setObjectName(QStringLiteral("MMtaal"));
-    const char* const languageNames[3] = {"MMenglish", "MMnederlands", "MMitaliano"};
+    m_languageMenu = menuBar()->addMenu(QString());
+    m_languageMenu->setObjectName(QStringLiteral("languageMenu"));
+    const char* const languageNames[3] = {"englishAction", "dutchAction", "italianAction"};
     const Text* const languageCaptions[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
     for (int i = 0; i < 3; ++i) {
-        QAction* a = action(m_MMtaal, languageNames[i]);
+        QAction* a = action(m_languageMenu, languageNames[i]);
         a->setCheckable(true);
         a->setText(QString::fromUtf8(languageCaptions[i]->en)); // the same in every language
         connect(a, &QAction::triggered, this, [this, i] { applyLanguage(static_cast<std::uint8_t>(i)); });
         m_languageActions[static_cast<std::size_t>(i)] = a;
     }
 
-    m_MMhelpMenu = menuBar()->addMenu(QString());
-    m_MMhelpMenu->setObjectName(QStringLiteral("MMhelpMenu"));
-    m_MMhelp = action(m_MMhelpMenu, "MMhelp");
-    m_MMabout = action(m_MMhelpMenu, "MMabout");
-    m_MMwebsite = action(m_MMhelpMenu, "MMwebsite");
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    m_helpAction = action(m_helpMenu, "helpAction");
+    m_aboutAction = action(m_helpMenu, "aboutAction");
+    m_websiteAction = action(m_helpMenu, "websiteAction");
 
-    m_MMhelp->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(m_MMnieuw, &QAction::triggered, this, &MakerWindow::newCommand);
-    connect(m_MMopen, &QAction::triggered, this, &MakerWindow::openCommand);
-    connect(m_MMsave, &QAction::triggered, this, &MakerWindow::saveCommand);
-    connect(m_MMsaveAs, &QAction::triggered, this, &MakerWindow::saveAsCommand);
-    connect(m_MMimport, &QAction::triggered, this, &MakerWindow::importCommand);
-    connect(m_MMclose, &QAction::triggered, this, &QWidget::close);
-    connect(m_MMsize, &QAction::triggered, this, &MakerWindow::sizeCommand);
-    connect(m_MMfitSize, &QAction::triggered, this, &MakerWindow::fitSizeCommand);
-    connect(m_MMnegatief, &QAction::triggered, this, &MakerWindow::negativeCommand);
-    connect(m_MMhelp, &QAction::triggered, this, &MakerWindow::helpCommand);
-    connect(m_MMabout, &QAction::triggered, this, &MakerWindow::aboutCommand);
-    connect(m_MMwebsite, &QAction::triggered, this, &MakerWindow::websiteCommand);
+    m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(m_newAction, &QAction::triggered, this, &MakerWindow::newCommand);
+    connect(m_openAction, &QAction::triggered, this, &MakerWindow::openCommand);
+    connect(m_saveAction, &QAction::triggered, this, &MakerWindow::saveCommand);
+    connect(m_saveAsAction, &QAction::triggered, this, &MakerWindow::saveAsCommand);
+    connect(m_importAction, &QAction::triggered, this, &MakerWindow::importCommand);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_changeSizeAction, &QAction::triggered, this, &MakerWindow::sizeCommand);
+    connect(m_fitSizeAction, &QAction::triggered, this, &MakerWindow::fitSizeCommand);
+    connect(m_makeNegativeAction, &QAction::triggered, this, &MakerWindow::negativeCommand);
+    connect(m_helpAction, &QAction::triggered, this, &MakerWindow::helpCommand);
+    connect(m_aboutAction, &QAction::triggered, this, &MakerWindow::aboutCommand);
+    connect(m_websiteAction, &QAction::triggered, this, &MakerWindow::websiteCommand);
 }
 
 void MakerWindow::buildClientArea() {
@@ -155,39 +150,40 @@ void MakerWindow::buildClientArea() {
     m_client->installEventFilter(this);
 
     m_grid = new GridView(m_puzzle, m_client);
-    m_grid->setObjectName(QStringLiteral("Picture1"));
+    m_grid->setObjectName(QStringLiteral("grid"));
     m_grid->move(m_units.twipsToWholePixelsX(GridLeft), 0);
     connect(m_grid, &GridView::pointer, this, &MakerWindow::pointerOnGrid);
 
-    m_panel = new QWidget(m_client);
-    m_panel->setObjectName(QStringLiteral("Picture3"));
-    m_frmPreview = new QGroupBox(m_panel);
-    m_frmPreview->setObjectName(QStringLiteral("frmPreview"));
-    m_frmPreview->setGeometry(m_units.twipsToWholePixelsX(PreviewFrameLeft), m_units.twipsToWholePixelsY(PreviewFrameTop),
-                              m_units.twipsToWholePixelsX(PreviewFrameWidth),
-                              m_units.twipsToWholePixelsY(PreviewFrameHeight));
-    m_preview = new PreviewView(m_puzzle, m_frmPreview);
-    m_preview->setObjectName(QStringLiteral("pctPreview"));
+    m_sidePanel = new QWidget(m_client);
+    m_sidePanel->setObjectName(QStringLiteral("sidePanel"));
+    m_previewFrame = new QGroupBox(m_sidePanel);
+    m_previewFrame->setObjectName(QStringLiteral("previewFrame"));
+    m_previewFrame->setGeometry(m_units.twipsToWholePixelsX(PreviewFrameLeft),
+                                m_units.twipsToWholePixelsY(PreviewFrameTop),
+                                m_units.twipsToWholePixelsX(PreviewFrameWidth),
+                                m_units.twipsToWholePixelsY(PreviewFrameHeight));
+    m_preview = new PreviewView(m_puzzle, m_previewFrame);
+    m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->move(m_units.twipsToWholePixelsX(PreviewLeft), m_units.twipsToWholePixelsY(PreviewTop));
-    m_chooser = new ColorChooser(m_puzzle, *m_panel, m_units);
+    m_chooser = new ColorChooser(m_puzzle, *m_sidePanel, m_units);
 
     m_statusBar = new QWidget(m_client);
-    m_statusBar->setObjectName(QStringLiteral("Picture2"));
-    m_LblStatus = new QLabel(m_statusBar);
-    m_LblStatus->setObjectName(QStringLiteral("LblStatus"));
-    m_LblStatus->move(m_units.twipsToWholePixelsX(StatusTextLeft), m_units.twipsToWholePixelsY(StatusTextTop));
-    m_Positie = new QLabel(m_statusBar);
-    m_Positie->setObjectName(QStringLiteral("Positie"));
-    m_Positie->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_Positie->resize(m_units.twipsToWholePixelsX(PositieWidth), m_units.twipsToWholePixelsY(StatusHeight));
+    m_statusBar->setObjectName(QStringLiteral("statusBar"));
+    m_statusLabel = new QLabel(m_statusBar);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel->move(m_units.twipsToWholePixelsX(StatusTextLeft), m_units.twipsToWholePixelsY(StatusTextTop));
+    m_positionLabel = new QLabel(m_statusBar);
+    m_positionLabel->setObjectName(QStringLiteral("positionLabel"));
+    m_positionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_positionLabel->resize(m_units.twipsToWholePixelsX(PositionWidth), m_units.twipsToWholePixelsY(StatusHeight));
 }
 
-QString MakerWindow::statusText() const { return m_LblStatus->text(); }
-QString MakerWindow::positionText() const { return m_Positie->text(); }
+QString MakerWindow::statusText() const { return m_statusLabel->text(); }
+QString MakerWindow::positionText() const { return m_positionLabel->text(); }
 
 void MakerWindow::setStatus(const QString& status) {
-    m_LblStatus->setText(status);
-    m_LblStatus->adjustSize();
+    m_statusLabel->setText(status);
+    m_statusLabel->adjustSize();
 }
 
 void MakerWindow::setCaption() {
@@ -216,9 +212,9 @@ void MakerWindow::layoutWindow() {
     const int gridLeft = m_units.twipsToWholePixelsX(GridLeft);
 
     m_statusBar->setGeometry(0, clientH - statusH, clientW, statusH);
-    m_Positie->move(clientW - m_Positie->width() - m_units.twipsToWholePixelsX(PositieGap), 0);
+    m_positionLabel->move(clientW - m_positionLabel->width() - m_units.twipsToWholePixelsX(PositionGap), 0);
     const int panelH = clientH - statusH;
-    m_panel->setGeometry(clientW - panelW, 0, panelW, panelH);
+    m_sidePanel->setGeometry(clientW - panelW, 0, panelW, panelH);
 
     const GridScale scale = gridScale(clientW - 2 * gridLeft - panelW, panelH - gridLeft, clientW - 2 * gridLeft,
                                       panelH - gridLeft, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight);
@@ -234,12 +230,7 @@ void MakerWindow::layoutWindow() {
     m_grid->redraw(m_gridZoom);
 }
 
-void MakerWindow::layoutAndShowSizeDialog() {
-    layoutWindow();
-    sizeCommand();
-}
-
-void MakerWindow::TekeningGewijzigd(bool changed) {
+void MakerWindow::setPuzzleChanged(bool changed) {
     m_puzzle.PuzzleChanged = changed;
     m_preview->redraw();
 }
@@ -253,30 +244,30 @@ void MakerWindow::applyLanguage(std::uint8_t language) {
         m_languageActions[language]->setChecked(true);
     setStatus(text(txt::LanguageChanged));
 
-    m_MMbestand->setTitle(text(txt::MenuFile));
-    m_MMnieuw->setText(text(txt::MenuNew));
-    m_MMopen->setText(text(txt::MenuOpen));
-    m_MMsave->setText(text(txt::MenuSave));
-    m_MMsaveAs->setText(text(txt::MenuSaveAs));
-    m_MMimport->setText(text(txt::MenuImportImage));
-    m_MMprint->setText(text(txt::MenuPrintPuzzle));
-    m_MMtest->setText(text(txt::MenuTestPuzzle));
-    m_MMclose->setText(text(txt::MenuExit));
-    m_MMbewerken->setTitle(text(txt::MenuEdit));
-    m_MMsize->setText(text(txt::MenuChangeSize));
-    m_MMfitSize->setText(text(txt::MenuFitSize));
-    m_MMnegatief->setText(text(txt::MenuMakeNegative));
-    m_MMschuiven->setTitle(text(txt::MenuDrag));
-    m_MMschuif[0]->setText(text(txt::MenuDragLeft));
-    m_MMschuif[1]->setText(text(txt::MenuDragRight));
-    m_MMschuif[2]->setText(text(txt::MenuDragUp));
-    m_MMschuif[3]->setText(text(txt::MenuDragDown));
-    m_MMtaal->setTitle(text(txt::MenuLanguage));
-    m_MMhelpMenu->setTitle(text(txt::MenuHelp));
-    m_MMhelp->setText(text(txt::MenuHelpGuide));
-    m_MMabout->setText(text(txt::MenuAbout));
-    m_frmPreview->setTitle(text(txt::PreviewCaption));
-    m_MMwebsite->setText(text(txt::MenuWebsite));
+    m_fileMenu->setTitle(text(txt::MenuFile));
+    m_newAction->setText(text(txt::MenuNew));
+    m_openAction->setText(text(txt::MenuOpen));
+    m_saveAction->setText(text(txt::MenuSave));
+    m_saveAsAction->setText(text(txt::MenuSaveAs));
+    m_importAction->setText(text(txt::MenuImportImage));
+    m_printAction->setText(text(txt::MenuPrintPuzzle));
+    m_testAction->setText(text(txt::MenuTestPuzzle));
+    m_exitAction->setText(text(txt::MenuExit));
+    m_editMenu->setTitle(text(txt::MenuEdit));
+    m_changeSizeAction->setText(text(txt::MenuChangeSize));
+    m_fitSizeAction->setText(text(txt::MenuFitSize));
+    m_makeNegativeAction->setText(text(txt::MenuMakeNegative));
+    m_dragMenu->setTitle(text(txt::MenuDrag));
+    m_dragActions[0]->setText(text(txt::MenuDragLeft));
+    m_dragActions[1]->setText(text(txt::MenuDragRight));
+    m_dragActions[2]->setText(text(txt::MenuDragUp));
+    m_dragActions[3]->setText(text(txt::MenuDragDown));
+    m_languageMenu->setTitle(text(txt::MenuLanguage));
+    m_helpMenu->setTitle(text(txt::MenuHelp));
+    m_helpAction->setText(text(txt::MenuHelpGuide));
+    m_aboutAction->setText(text(txt::MenuAbout));
+    m_previewFrame->setTitle(text(txt::PreviewCaption));
+    m_websiteAction->setText(text(txt::MenuWebsite));
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);
@@ -316,18 +307,18 @@ void MakerWindow::aboutCommand() {
 
 void MakerWindow::setPrintCommand(std::function<void()> command) {
     const bool enable = static_cast<bool>(command);
-    disconnect(m_MMprint, &QAction::triggered, nullptr, nullptr);
+    disconnect(m_printAction, &QAction::triggered, nullptr, nullptr);
     if (enable)
-        connect(m_MMprint, &QAction::triggered, this, [command] { command(); });
-    m_MMprint->setEnabled(enable);
+        connect(m_printAction, &QAction::triggered, this, [command] { command(); });
+    m_printAction->setEnabled(enable);
 }
 
 void MakerWindow::setTestCommand(std::function<void()> command) {
     const bool enable = static_cast<bool>(command);
-    disconnect(m_MMtest, &QAction::triggered, nullptr, nullptr);
+    disconnect(m_testAction, &QAction::triggered, nullptr, nullptr);
     if (enable)
-        connect(m_MMtest, &QAction::triggered, this, [command] { command(); });
-    m_MMtest->setEnabled(enable);
+        connect(m_testAction, &QAction::triggered, this, [command] { command(); });
+    m_testAction->setEnabled(enable);
 }
 
 void MakerWindow::setBeforeClose(std::function<void()> step) { m_beforeClose = std::move(step); }

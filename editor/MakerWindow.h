@@ -1,7 +1,7 @@
 #pragma once
-// MakerWindow, the maker's main window: the menus, the drawing grid Picture1, the
-// side panel Picture3 with the preview pctPreview and the colour chooser
-// colorChooser, and the status bar Picture2 with LblStatus and Positie.
+// MakerWindow, the maker's main window: the menus, the drawing grid, the side
+// panel with the framed preview and the colour chooser, and the status bar
+// with the status line and the position of the cell under the pointer.
 //
 // Every command asks through the platform layer (message boxes, file
 // dialogs, documents) and then calls a method that does the work, so tests
@@ -71,8 +71,8 @@ public:
     QString programFolder() const { return m_programFolder; }
     // The initial folder of every file dialog: "Puzzles" in the program's folder.
     QString puzzlesFolder() const { return m_programFolder + QStringLiteral("Puzzles"); }
-    // True once the window is closing for good (the "CLOSE" tag): secondary
-    // windows stop refusing to close.
+    // True once the window is closing for good: secondary windows stop
+    // refusing to close.
     bool closing() const { return m_closing; }
     Puzzle& puzzle() { return m_puzzle; }
     platform::Platform& platform() { return m_platform; }
@@ -89,26 +89,31 @@ public:
     NewPuzzleDialog& newDialog() { return *m_newDialog; }
     const RecentEntries& recentFiles() const { return m_recent.entries(); }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
-    QAction* recentSeparator() const { return m_MMlijn3; }
+    QAction* recentSeparator() const { return m_recentSeparator; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
     // ---- the work behind the commands --------------------------------------
-    // newPuzzle with the window's steps: caption, status, chooser, layout.
+    // gw::newPuzzle, then the window follows: caption, status, chooser, layout.
     void newPuzzle(int width, int height, bool color);
     // Reads a puzzle file (readPuzzleFile) and shows the outcome.
     void loadFile(const QString& path);
     // Writes the puzzle to `path` (savePbm); shows the failure message.
     bool saveTo(const QString& path);
-    // ImportImage with the window's steps.
+    // importImage, then the window shows the messages and the new picture.
     void importFile(const QString& path);
-    // A press or move on cell (x, y) with button value `button` (1 left, 2 right).
+    // A press or move on cell (x, y) with button value `button` (1 left, 2
+    // right, see buttonValue): shows the position, paints the cell in that
+    // button's colour. Other button values only show the position.
     void drawCell(int button, int x, int y);
-    // PuzzleChanged := changed, then the preview is redrawn.
-    void TekeningGewijzigd(bool changed);
-    // Layout and full redraw (Form_Resize).
+    // Sets the puzzle's changed flag and redraws the preview from the puzzle.
+    void setPuzzleChanged(bool changed);
+    // Places the grid, side panel and status bar for the window's size and
+    // redraws the grid; grows the window when a cell would get fewer than
+    // three pixels.
     void layoutWindow();
-    // Layout, then the size dialog refreshed and shown (MMsize).
-    void layoutAndShowSizeDialog();
+    // The size dialog's Apply: the puzzle gets width x height cells (1..50
+    // each), then the window is laid out and the dialog shows the new size.
+    void applySize(int width, int height);
     // The Language menu: 0 English, 1 Dutch, 2 Italian.
     void applyLanguage(std::uint8_t language);
     // The save-first question; false when the user cancelled (or chose to
@@ -125,7 +130,7 @@ public slots:
     void sizeCommand();
     void fitSizeCommand();
     void negativeCommand();
-    void shiftCommand(int index);
+    void dragCommand(int direction); // 0 left, 1 right, 2 up, 3 down
     void helpCommand();
     void aboutCommand();
     void websiteCommand();
@@ -169,37 +174,37 @@ private:
 
     QWidget* m_client = nullptr;
     GridView* m_grid = nullptr;
-    QWidget* m_panel = nullptr;
-    QGroupBox* m_frmPreview = nullptr;
+    QWidget* m_sidePanel = nullptr;
+    QGroupBox* m_previewFrame = nullptr;
     PreviewView* m_preview = nullptr;
     ColorChooser* m_chooser = nullptr;
     QWidget* m_statusBar = nullptr;
-    QLabel* m_LblStatus = nullptr;
-    QLabel* m_Positie = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QLabel* m_positionLabel = nullptr; // "x, y" of the cell under the pointer
     SizeDialog* m_sizeDialog = nullptr;
     NewPuzzleDialog* m_newDialog = nullptr;
 
-    QMenu* m_MMbestand = nullptr;
-    QMenu* m_MMbewerken = nullptr;
-    QMenu* m_MMschuiven = nullptr;
-    QMenu* m_MMtaal = nullptr;
-    QMenu* m_MMhelpMenu = nullptr;
-    QAction* m_MMnieuw = nullptr;
-    QAction* m_MMopen = nullptr;
-    QAction* m_MMsave = nullptr;
-    QAction* m_MMsaveAs = nullptr;
-    QAction* m_MMimport = nullptr;
-    QAction* m_MMprint = nullptr;
-    QAction* m_MMtest = nullptr;
-    QAction* m_MMclose = nullptr;
-    QAction* m_MMsize = nullptr;
-    QAction* m_MMfitSize = nullptr;
-    QAction* m_MMnegatief = nullptr;
-    std::array<QAction*, 4> m_MMschuif{};
-    QAction* m_MMhelp = nullptr;
-    QAction* m_MMabout = nullptr;
-    QAction* m_MMwebsite = nullptr;
-    QAction* m_MMlijn3 = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_dragMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_newAction = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_importAction = nullptr;
+    QAction* m_printAction = nullptr;
+    QAction* m_testAction = nullptr;
+    QAction* m_exitAction = nullptr;
+    QAction* m_changeSizeAction = nullptr;
+    QAction* m_fitSizeAction = nullptr;
+    QAction* m_makeNegativeAction = nullptr;
+    std::array<QAction*, 4> m_dragActions{}; // left, right, up, down
+    QAction* m_helpAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_websiteAction = nullptr;
+    QAction* m_recentSeparator = nullptr; // shown while the recent list has an entry
     std::array<QAction*, RecentCount> m_recentActions{};
     std::array<QAction*, 3> m_languageActions{};
 };

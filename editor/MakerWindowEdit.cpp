@@ -1,7 +1,8 @@
-// MakerWindow: drawing on the grid, the size and picture operations, image import.
+// MakerWindow: drawing on the grid, the size and picture edits, image import.
 #include <QLabel>
 
 #include "core/Palette.h"
+#include "core/PictureEdits.h"
 #include "core/PuzzleFile.h"
 #include "editor/ColorChooser.h"
 #include "editor/MakerWindow.h"
@@ -9,7 +10,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/ImageImport.h"
 #include "editor/PreviewView.h"
-#include "editor/PuzzleOps.h"
+#include "editor/GridGeometry.h"
 #include "lang/Texts.h"
 
 namespace gw::editor {
@@ -21,7 +22,7 @@ void MakerWindow::pointerOnGrid(int button, QPointF position) {
 }
 
 void MakerWindow::drawCell(int button, int x, int y) {
-    m_Positie->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
+    m_positionLabel->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
     if (button != 1 && button != 2)
         return;
     const std::uint8_t v = m_puzzle.ButtonColor[static_cast<std::size_t>(button - 1)];
@@ -41,14 +42,21 @@ void MakerWindow::sizeCommand() {
     m_sizeDialog->show();
 }
 
+void MakerWindow::applySize(int width, int height) {
+    resizePuzzle(m_puzzle, width, height);
+    setPuzzleChanged(true);
+    layoutWindow();
+    sizeCommand();
+}
+
 void MakerWindow::afterPictureChange(const QString& status) {
     layoutWindow();
     setStatus(status);
-    TekeningGewijzigd(true);
+    setPuzzleChanged(true);
 }
 
 void MakerWindow::fitSizeCommand() {
-    if (!FitSize(m_puzzle)) {
+    if (!fitSize(m_puzzle)) {
         showMessage(text(txt::SizeFitNoPicture), text(txt::FitSizeTitle), platform::Icon::Information);
         return;
     }
@@ -56,18 +64,18 @@ void MakerWindow::fitSizeCommand() {
 }
 
 void MakerWindow::negativeCommand() {
-    MakeNegative(m_puzzle);
+    makeNegative(m_puzzle);
     m_grid->redraw(m_gridZoom);
-    TekeningGewijzigd(true);
+    setPuzzleChanged(true);
     setStatus(text(txt::MadeNegative));
 }
 
-void MakerWindow::shiftCommand(int index) {
+void MakerWindow::dragCommand(int direction) {
     static const Text* const statuses[4] = {&txt::DraggedLeft, &txt::DraggedRight, &txt::DraggedUp, &txt::DraggedDown};
-    if (index < 0 || index > 3)
+    if (direction < 0 || direction > 3)
         return;
-    ShiftPicture(m_puzzle, static_cast<Shift>(index));
-    afterPictureChange(text(*statuses[index]));
+    shiftPicture(m_puzzle, static_cast<ShiftDirection>(direction));
+    afterPictureChange(text(*statuses[direction]));
 }
 
 void MakerWindow::importCommand() {
@@ -85,7 +93,7 @@ void MakerWindow::importFile(const QString& path) {
     ImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = ImportImage(m_puzzle, path);
+        result = importImage(m_puzzle, path);
     }
     m_chooser->showColorMode(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
@@ -96,7 +104,7 @@ void MakerWindow::importFile(const QString& path) {
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
     layoutWindow();
-    TekeningGewijzigd(false);
+    setPuzzleChanged(false);
 }
 
 } // namespace gw::editor

@@ -59,7 +59,7 @@ void MakerWindow::newPuzzle(int width, int height, bool color) {
     setStatus(text(color ? txt::NewColorPuzzle : txt::NewBwPuzzle));
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
-    TekeningGewijzigd(false);
+    setPuzzleChanged(false);
     m_newDialog->hide();
     show();
     layoutWindow();
@@ -116,7 +116,7 @@ void MakerWindow::loadFile(const QString& path) {
     m_chooser->choose(1, m_puzzle.ButtonColor[0]);
     m_chooser->choose(2, m_puzzle.ButtonColor[1]);
     layoutWindow();
-    TekeningGewijzigd(false);
+    setPuzzleChanged(false);
 }
 
 bool MakerWindow::saveTo(const QString& path) {
@@ -127,7 +127,7 @@ bool MakerWindow::saveTo(const QString& path) {
     }
     setStatus(QString::fromStdString(fileSavedStatus(m_puzzle.Language, path.toStdString())));
     addRecent(path);
-    TekeningGewijzigd(false);
+    setPuzzleChanged(false);
     return true;
 }
 
@@ -185,7 +185,7 @@ void MakerWindow::updateRecentMenu() {
         a->setText(fromUtf8(recentCaption(i, entry)));
         a->setVisible(!entry.empty());
     }
-    m_MMlijn3->setVisible(!m_recent.entry(0).empty());
+    m_recentSeparator->setVisible(!m_recent.entry(0).empty());
 }
 
 void MakerWindow::closeEvent(QCloseEvent* event) {

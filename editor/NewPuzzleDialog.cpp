@@ -24,54 +24,55 @@ QString text(std::uint8_t language, const Text& t) { return QString::fromStdStri
 
 NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
     setObjectName(QStringLiteral("NewPuzzleDialog"));
-    m_sizeFrame = new QGroupBox(this);
-    m_colorFrame = new QGroupBox(this);
-    Text1 = new QLineEdit(QStringLiteral("25"), m_sizeFrame);
-    Text2 = new QLineEdit(QStringLiteral("25"), m_sizeFrame);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text2->setObjectName(QStringLiteral("Text2"));
-    for (QLineEdit* box : {Text1, Text2}) {
+    m_sizeGroup = new QGroupBox(this);
+    m_colorGroup = new QGroupBox(this);
+    m_widthEdit = new QLineEdit(QStringLiteral("25"), m_sizeGroup);
+    m_heightEdit = new QLineEdit(QStringLiteral("25"), m_sizeGroup);
+    m_widthEdit->setObjectName(QStringLiteral("widthEdit"));
+    m_heightEdit->setObjectName(QStringLiteral("heightEdit"));
+    for (QLineEdit* box : {m_widthEdit, m_heightEdit}) {
         platform::makeDigitsOnly(*box);
         platform::selectAllOnEntry(*box);
         box->setMaxLength(5);
     }
-    m_widthLabel = new QLabel(m_sizeFrame);
-    m_heightLabel = new QLabel(m_sizeFrame);
-    auto* sizeGrid = new QGridLayout(m_sizeFrame);
+    m_widthLabel = new QLabel(m_sizeGroup);
+    m_heightLabel = new QLabel(m_sizeGroup);
+    auto* sizeGrid = new QGridLayout(m_sizeGroup);
     sizeGrid->addWidget(m_widthLabel, 0, 0);
-    sizeGrid->addWidget(Text1, 0, 1);
+    sizeGrid->addWidget(m_widthEdit, 0, 1);
     sizeGrid->addWidget(m_heightLabel, 1, 0);
-    sizeGrid->addWidget(Text2, 1, 1);
+    sizeGrid->addWidget(m_heightEdit, 1, 1);
 
-    auto* colorBox = new QVBoxLayout(m_colorFrame);
-    for (int i = 0; i < 2; ++i) {
-        Option1[i] = new QRadioButton(m_colorFrame);
-        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        colorBox->addWidget(Option1[i]);
-    }
-    Option1[0]->setChecked(true);
+    auto* colorBox = new QVBoxLayout(m_colorGroup);
+    m_blackWhiteButton = new QRadioButton(m_colorGroup);
+    m_blackWhiteButton->setObjectName(QStringLiteral("blackWhiteButton"));
+    colorBox->addWidget(m_blackWhiteButton);
+    m_eightColorsButton = new QRadioButton(m_colorGroup);
+    m_eightColorsButton->setObjectName(QStringLiteral("eightColorsButton"));
+    colorBox->addWidget(m_eightColorsButton);
+    m_blackWhiteButton->setChecked(true);
 
-    cmdOK = new QPushButton(this);
-    CmdCancel = new QPushButton(this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
-    cmdOK->setDefault(true);
+    m_okButton = new QPushButton(this);
+    m_cancelButton = new QPushButton(this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_okButton->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(m_sizeFrame);
-    frames->addWidget(m_colorFrame);
-    layout->addLayout(frames);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(m_sizeGroup);
+    groups->addWidget(m_colorGroup);
+    layout->addLayout(groups);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(CmdCancel);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     layout->addLayout(buttons);
 
-    for (QRadioButton* option : Option1)
-        connect(option, &QRadioButton::clicked, this, [this] { cmdOK->setFocus(); });
-    connect(cmdOK, &QPushButton::clicked, this, &NewPuzzleDialog::ok);
-    connect(CmdCancel, &QPushButton::clicked, this, [this] {
+    for (QRadioButton* option : {m_blackWhiteButton, m_eightColorsButton})
+        connect(option, &QRadioButton::clicked, this, [this] { m_okButton->setFocus(); });
+    connect(m_okButton, &QPushButton::clicked, this, &NewPuzzleDialog::ok);
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] {
         hide();
         emit cancelled();
     });
@@ -79,19 +80,19 @@ NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent) : QDialo
 
 void NewPuzzleDialog::applyCaptions(std::uint8_t language) {
     setWindowTitle(text(language, txt::NewDialogTitle));
-    m_sizeFrame->setTitle(text(language, txt::NewDialogSizeFrame));
-    m_colorFrame->setTitle(text(language, txt::NewDialogColorFrame));
-    CmdCancel->setText(text(language, txt::NewDialogCancel));
-    cmdOK->setText(text(language, txt::NewDialogOk));
-    Option1[0]->setText(text(language, txt::NewDialogBlackWhite));
-    Option1[1]->setText(text(language, txt::NewDialogEightColors));
+    m_sizeGroup->setTitle(text(language, txt::NewDialogSizeFrame));
+    m_colorGroup->setTitle(text(language, txt::NewDialogColorFrame));
+    m_cancelButton->setText(text(language, txt::NewDialogCancel));
+    m_okButton->setText(text(language, txt::NewDialogOk));
+    m_blackWhiteButton->setText(text(language, txt::NewDialogBlackWhite));
+    m_eightColorsButton->setText(text(language, txt::NewDialogEightColors));
     m_widthLabel->setText(text(language, txt::NewDialogWidth));
     m_heightLabel->setText(text(language, txt::NewDialogHeight));
 }
 
 void NewPuzzleDialog::ok() {
-    const QSize size = correctSizeBoxes(*Text1, *Text2, m_puzzle);
-    emit newPuzzleRequested(size.width(), size.height(), Option1[1]->isChecked());
+    const QSize size = correctSizeBoxes(*m_widthEdit, *m_heightEdit, m_puzzle);
+    emit newPuzzleRequested(size.width(), size.height(), m_eightColorsButton->isChecked());
 }
 
 void NewPuzzleDialog::closeEvent(QCloseEvent* event) {

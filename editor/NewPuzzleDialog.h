@@ -1,7 +1,7 @@
 #pragma once
-// NewPuzzleDialog, the new-puzzle dialog: width Text1 and height Text2 (25 and 25
-// at first, then the last values entered), black/white or eight colours
-// (Option1), OK and Cancel. Black/white is selected when it first opens.
+// NewPuzzleDialog, the new-puzzle dialog: width and height (25 and 25 at
+// first, then the last values entered), black/white or eight colours, OK and
+// Cancel. Black/white is selected when it first opens.
 #include <QDialog>
 
 #include "core/Puzzle.h"
@@ -21,11 +21,12 @@ public:
     void applyCaptions(std::uint8_t language);
     void setMainClosing(bool closing) { m_mainClosing = closing; }
 
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QRadioButton* Option1[2]; // 0 black/white, 1 eight colours
-    QPushButton* cmdOK;
-    QPushButton* CmdCancel;
+    QLineEdit* widthEdit() const { return m_widthEdit; }
+    QLineEdit* heightEdit() const { return m_heightEdit; }
+    QRadioButton* blackWhiteButton() const { return m_blackWhiteButton; }
+    QRadioButton* eightColorsButton() const { return m_eightColorsButton; }
+    QPushButton* okButton() const { return m_okButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
 
 public slots:
     void ok();
@@ -40,10 +41,16 @@ protected:
 
 private:
     const Puzzle& m_puzzle;
-    QGroupBox* m_sizeFrame;
-    QGroupBox* m_colorFrame;
+    QGroupBox* m_sizeGroup;
+    QGroupBox* m_colorGroup;
+    QLineEdit* m_widthEdit;
+    QLineEdit* m_heightEdit;
     QLabel* m_widthLabel;
     QLabel* m_heightLabel;
+    QRadioButton* m_blackWhiteButton;
+    QRadioButton* m_eightColorsButton;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
     bool m_mainClosing = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// pctPreview: the puzzle at one screen pixel a cell. On a high-resolution
-// screen each cell covers a whole block of device pixels, never a blur.
+// PreviewView, the main window's preview: the puzzle at one screen pixel a
+// cell. On a high-resolution screen each cell covers a whole block of device
+// pixels, never a blur.
 #include <QImage>
 #include <QWidget>
 

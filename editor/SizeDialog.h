@@ -1,7 +1,7 @@
 #pragma once
-// SizeDialog, the size dialog (not modal): width Text1 and height Text2 in
-// digits-only boxes, the current size in Label3 / Label4, and Cancel
-// (Command1), OK (Command2) and Apply (Command3).
+// SizeDialog, the size dialog (not modal): width and height in digits-only
+// boxes, the current size beside them, and OK, Cancel and Apply. Apply is
+// enabled once a box changes.
 #include <QDialog>
 
 #include "core/Puzzle.h"
@@ -17,22 +17,23 @@ class SizeDialog : public QDialog {
 public:
     SizeDialog(const Puzzle& puzzle, QWidget* parent = nullptr);
 
-    // Fills the boxes and labels from the puzzle and disables Apply (MMsize).
+    // Fills the boxes and the current-size labels from the puzzle and disables Apply.
     void refresh();
     void applyCaptions(std::uint8_t language);
     // While the main window closes, closing this dialog is no longer refused.
     void setMainClosing(bool closing) { m_mainClosing = closing; }
 
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QPushButton* Command1; // Cancel
-    QPushButton* Command2; // OK
-    QPushButton* Command3; // Apply
+    QLineEdit* widthEdit() const { return m_widthEdit; }
+    QLineEdit* heightEdit() const { return m_heightEdit; }
+    QLabel* currentWidthLabel() const { return m_currentWidthLabel; }
+    QLabel* currentHeightLabel() const { return m_currentHeightLabel; }
+    QPushButton* okButton() const { return m_okButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    QPushButton* applyButton() const { return m_applyButton; }
 
 public slots:
     void apply();
+    // Applies first when Apply is enabled, then hides.
     void ok();
 
 signals:
@@ -44,8 +45,15 @@ protected:
 
 private:
     const Puzzle& m_puzzle;
+    QLineEdit* m_widthEdit;
+    QLineEdit* m_heightEdit;
     QLabel* m_widthLabel;
     QLabel* m_heightLabel;
+    QLabel* m_currentWidthLabel;
+    QLabel* m_currentHeightLabel;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_applyButton;
     bool m_mainClosing = false;
 };
 

@@ -20,17 +20,17 @@ int main(int argc, char* argv[]) {
         gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
     setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
 
-    gw::editor::MakerWindow form(puzzle, platform.platform(), setup);
-    platform.setParentWindow(&form);
-    form.start();
+    gw::editor::MakerWindow window(puzzle, platform.platform(), setup);
+    platform.setParentWindow(&window);
+    window.start();
 
     // The print dialog and the test window, created hidden; the main window's
     // "Print Puzzle" and "Test Puzzle" items open them.
-    const auto secondary = gw::attachPrintAndTestWindows(form, puzzle);
+    const auto secondary = gw::attachPrintAndTestWindows(window, puzzle);
     // A puzzle file named on the command line is opened at once.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1)
-        form.loadFile(QFileInfo(args.at(1)).absoluteFilePath());
-    form.show();
+        window.loadFile(QFileInfo(args.at(1)).absoluteFilePath());
+    window.show();
     return app.exec();
 }

@@ -51,11 +51,11 @@ Maker::Maker(int languageByte, bool withPrinter) {
         fake.messages.answer(Answer::Ok);
     MakerWindowSetup setup;
     setup.programFolder = folder.path() + QLatin1Char('/');
-    form = std::make_unique<MakerWindow>(puzzle, fake.platform(), setup);
-    form->start();
-    form->resize(720, 560);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    window = std::make_unique<MakerWindow>(puzzle, fake.platform(), setup);
+    window->start();
+    window->resize(720, 560);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
 
 Maker::~Maker() {
@@ -63,7 +63,7 @@ Maker::~Maker() {
         QTest::qFail("a scripted answer was not used", __FILE__, __LINE__);
     // Leaving without the save-first question: the tests that close on purpose do so themselves.
     puzzle.PuzzleChanged = false;
-    form.reset();
+    window.reset();
 }
 
 QString Maker::path(const QString& name) const { return folder.filePath(name); }
@@ -93,10 +93,10 @@ void Maker::makeZoom16() {
     // Beside the free area: a margin of 120 twips left and right of the grid, the
     // 2055-twip side panel, a 120-twip margin below and the 375-twip status bar.
     const QSize wanted(500 + 16 + 137, 400 + 8 + 25);
-    const QWidget* client = form->centralWidget();
-    form->resize(form->size() + wanted - client->size());
+    const QWidget* client = window->centralWidget();
+    window->resize(window->size() + wanted - client->size());
     QTRY_COMPARE(client->size(), wanted);
-    QCOMPARE(form->gridZoom(), 16.0);
+    QCOMPARE(window->gridZoom(), 16.0);
 }
 
 } // namespace gw::editor::testing

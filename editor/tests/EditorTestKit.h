@@ -35,7 +35,7 @@ struct Maker {
     QTemporaryDir folder;
     Puzzle puzzle;
     platform::testing::FakePlatform fake;
-    std::unique_ptr<MakerWindow> form;
+    std::unique_ptr<MakerWindow> window;
 
     // `languageByte`: contents of lang.ini; -1 for no lang.ini (first run,
     // whose thanks message the kit answers). A printer is installed so the
@@ -44,7 +44,7 @@ struct Maker {
     explicit Maker(int languageByte = 0, bool withPrinter = true);
     ~Maker();
     QString path(const QString& name) const;
-    QAction* action(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
     // Message number `index` shown so far (negative: from the end) as
     // "<icon> <buttons> | <title> | <text>", or "none".
     QString message(int index = 0) const;

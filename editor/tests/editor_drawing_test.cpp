@@ -17,10 +17,6 @@ using namespace gw;
 using namespace gw::editor;
 using namespace gw::editor::testing;
 
-namespace {
-const QString Dots50 = QString(50, '.');
-}
-
 class EditorDrawingTest : public QObject {
     Q_OBJECT
 private slots:
@@ -42,38 +38,38 @@ private slots:
         QFETCH(QPoint, cell);
         Maker maker;
         maker.makeZoom16();
-        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, pixel);
+        QTest::mouseClick(&maker.window->grid(), Qt::LeftButton, {}, pixel);
         QCOMPARE(maker.puzzle.cell(cell.x(), cell.y()), Black);
         QCOMPARE(int(std::count(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), Black)), 1);
-        QCOMPARE(maker.form->statusText(),
+        QCOMPARE(maker.window->statusText(),
                  QStringLiteral("Cell <%1, %2> is now black.").arg(cell.x() + 1).arg(cell.y() + 1));
-        QCOMPARE(maker.form->positionText(), QStringLiteral(" %1, %2").arg(cell.x() + 1).arg(cell.y() + 1));
+        QCOMPARE(maker.window->positionText(), QStringLiteral(" %1, %2").arg(cell.x() + 1).arg(cell.y() + 1));
         QVERIFY(maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->grid().colorAt(cell * 16 + QPoint(8, 8)), QColor(Qt::black));
-        QCOMPARE(maker.form->preview().picture().pixelColor(cell), QColor(Qt::black));
+        QCOMPARE(maker.window->grid().colorAt(cell * 16 + QPoint(8, 8)), QColor(Qt::black));
+        QCOMPARE(maker.window->preview().picture().pixelColor(cell), QColor(Qt::black));
     }
 
     void middleButtonPressingAgainAndRightButton() {
         Maker maker;
         maker.makeZoom16();
-        GridView& grid = maker.form->grid();
+        GridView& grid = maker.window->grid();
         QTest::mouseClick(&grid, Qt::MiddleButton, {}, QPoint(5 * 16 + 8, 6 * 16 + 8));
-        QCOMPARE(maker.form->positionText(), QStringLiteral(" 6, 7")); // the middle button only shows where
+        QCOMPARE(maker.window->positionText(), QStringLiteral(" 6, 7")); // the middle button only shows where
         QVERIFY(!maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->statusText(), Welcome);
+        QCOMPARE(maker.window->statusText(), Welcome);
         QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
-        maker.form->setStatus("kept");
+        maker.window->setStatus("kept");
         QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
-        QCOMPARE(maker.form->statusText(), QStringLiteral("kept")); // the cell had that colour already
+        QCOMPARE(maker.window->statusText(), QStringLiteral("kept")); // the cell had that colour already
         QTest::mouseClick(&grid, Qt::RightButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
         QCOMPARE(maker.puzzle.cell(3, 3), White);
-        QCOMPARE(maker.form->statusText(), QStringLiteral("Cell <4, 4> is now white."));
+        QCOMPARE(maker.window->statusText(), QStringLiteral("Cell <4, 4> is now white."));
     }
 
     void draggingPastTheEdgeKeepsPaintingTheLastColumn() {
         Maker maker;
         maker.makeZoom16();
-        GridView& grid = maker.form->grid();
+        GridView& grid = maker.window->grid();
         QTest::mousePress(&grid, Qt::LeftButton, {}, QPoint(22 * 16 + 8, 8));
         QTest::mouseMove(&grid, QPoint(23 * 16 + 8, 8));
         QTest::mouseMove(&grid, QPoint(24 * 16 + 8, 8));
@@ -86,16 +82,16 @@ private slots:
 
     void statusNamesTheColourInTheLanguage() {
         Maker maker(2);
-        maker.form->newPuzzle(10, 10, true);
-        maker.form->chooser().choose(1, Aqua);
-        maker.form->drawCell(1, 2, 4);
-        QCOMPARE(maker.form->statusText(), QString::fromUtf8("La casella <3, 5> \u00e8 ora c\u00ecano."));
+        maker.window->newPuzzle(10, 10, true);
+        maker.window->chooser().choose(1, Aqua);
+        maker.window->drawCell(1, 2, 4);
+        QCOMPARE(maker.window->statusText(), QString::fromUtf8("La casella <3, 5> \u00e8 ora c\u00ecano."));
     }
 
     // ---- the colour strip ---------------------------------------------------------------
     void stripGivesEachButtonItsSwatch() {
         Maker maker;
-        ColorChooser& chooser = maker.form->chooser();
+        ColorChooser& chooser = maker.window->chooser();
         ColorStrip& strip = chooser.strip();
         const int sw = strip.swatchSize();
         QCOMPARE(strip.height(), 2 * sw); // black and white only
@@ -105,14 +101,14 @@ private slots:
         QCOMPARE(maker.puzzle.ButtonColor[0], Black);
         QCOMPARE(maker.puzzle.ButtonColor[1], White);
 
-        maker.form->newPuzzle(10, 10, true);
+        maker.window->newPuzzle(10, 10, true);
         QCOMPARE(strip.height(), 8 * sw);
         QTest::mouseClick(&strip, Qt::RightButton, {}, QPoint(sw / 2, 2 * sw)); // on the border: swatch 2
         QCOMPARE(maker.puzzle.ButtonColor[1], Red);
         QCOMPARE(chooser.markerY(2), strip.y() + int(2.5 * sw));
         QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(sw / 2, 5 * sw + 3));
         QCOMPARE(maker.puzzle.ButtonColor[0], Green);
-        maker.form->drawCell(2, 0, 0);
+        maker.window->drawCell(2, 0, 0);
         QCOMPARE(maker.puzzle.cell(0, 0), Red);
         QTest::mousePress(&strip, Qt::RightButton, {}, QPoint(sw / 2, sw + sw / 2));
         QTest::mouseMove(&strip, QPoint(sw / 2, 3 * sw));
@@ -137,113 +133,84 @@ private slots:
         QFETCH(QString, typedHeight);
         QFETCH(QString, size);
         Maker maker;
-        maker.form->sizeCommand();
-        SizeDialog& dialog = maker.form->sizeDialog();
+        maker.window->sizeCommand();
+        SizeDialog& dialog = maker.window->sizeDialog();
         QVERIFY(dialog.isVisible());
-        QVERIFY(!dialog.Command3->isEnabled());
-        QCOMPARE(dialog.Label3->text(), QStringLiteral("Current width: 25"));
-        dialog.Text1->clear();
-        dialog.Text2->clear();
-        QTest::keyClicks(dialog.Text1, typedWidth);
-        QTest::keyClicks(dialog.Text2, typedHeight);
-        QVERIFY(dialog.Command3->isEnabled());
-        dialog.Command3->click();
-        QCOMPARE(dialog.Text1->text() + 'x' + dialog.Text2->text(), size);
+        QVERIFY(!dialog.applyButton()->isEnabled());
+        QCOMPARE(dialog.currentWidthLabel()->text(), QStringLiteral("Current width: 25"));
+        dialog.widthEdit()->clear();
+        dialog.heightEdit()->clear();
+        QTest::keyClicks(dialog.widthEdit(), typedWidth);
+        QTest::keyClicks(dialog.heightEdit(), typedHeight);
+        QVERIFY(dialog.applyButton()->isEnabled());
+        dialog.applyButton()->click();
+        QCOMPARE(dialog.widthEdit()->text() + 'x' + dialog.heightEdit()->text(), size);
         QCOMPARE(QStringLiteral("%1x%2").arg(maker.puzzle.PuzzleWidth).arg(maker.puzzle.PuzzleHeight), size);
-        QCOMPARE(dialog.Label4->text(), "Current height: " + size.section('x', 1));
-        QVERIFY(!dialog.Command3->isEnabled());
+        QCOMPARE(dialog.currentHeightLabel()->text(), "Current height: " + size.section('x', 1));
+        QVERIFY(!dialog.applyButton()->isEnabled());
         QVERIFY(maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.form->preview().width(), size.section('x', 0, 0).toInt());
+        QCOMPARE(maker.window->preview().width(), size.section('x', 0, 0).toInt());
     }
 
     void shrinkingAndGrowingBackShowsTheOldPicture() {
         Maker maker;
-        maker.form->newPuzzle(30, 30, false);
-        maker.form->drawCell(1, 25, 25);
-        maker.form->sizeCommand();
-        SizeDialog& dialog = maker.form->sizeDialog();
-        dialog.Text1->setText("10");
-        dialog.Command2->click(); // OK applies first
+        maker.window->newPuzzle(30, 30, false);
+        maker.window->drawCell(1, 25, 25);
+        maker.window->sizeCommand();
+        SizeDialog& dialog = maker.window->sizeDialog();
+        dialog.widthEdit()->setText("10");
+        dialog.okButton()->click(); // OK applies first
         QVERIFY(!dialog.isVisible());
         QCOMPARE(maker.puzzle.PuzzleWidth, 10);
-        maker.form->sizeCommand();
-        dialog.Text1->setText("30");
-        dialog.Command3->click();
+        maker.window->sizeCommand();
+        dialog.widthEdit()->setText("30");
+        dialog.applyButton()->click();
         QCOMPARE(maker.puzzle.cell(25, 25), Black);
-        dialog.Command1->click();
+        dialog.cancelButton()->click();
         QVERIFY(!dialog.isVisible());
     }
 
-    // ---- the Edit menu's picture commands --------------------------------------------------
+    // ---- the Edit menu's picture commands (their cell-by-cell effects: core's picture_edits_test)
     void fitSizeOnAnEmptyPuzzleOnlyExplains() {
         Maker maker;
         maker.fake.messages.answer(Answer::Ok);
-        maker.action("MMfitSize")->trigger();
+        maker.action("fitSizeAction")->trigger();
         QCOMPARE(maker.message(), "information Ok | Fit Size | The size can only be fitted when there is a picture.");
         QCOMPARE(maker.puzzle.PuzzleWidth, 25);
         QVERIFY(!maker.puzzle.PuzzleChanged);
     }
 
-    // `before` and `after` show a larger area than the cells in use: cells outside are
-    // never touched, except that Fit Size moves the whole picture.
     void pictureCommands_data() {
-        QTest::addColumn<QString>("items");
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QSize>("inUse");
+        QTest::addColumn<QString>("item");
         QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("status");
-        const auto row = [](const char* name, const char* items, const QString& before, QSize inUse,
-                            const QString& after, QSize size, const char* status) {
-            QTest::newRow(name) << items << before.split('|') << inUse << after.split('|') << size << status;
-        };
-        const char* fitted = "The size has been fitted to the picture.";
-        row("fit: to the corner", "MMfitSize", ".....|..#R.|..B..|.....", {5, 4}, "#R...|B....|.....|.....", {2, 2},
-            fitted);
-        row("fit: sees cells beyond those in use", "MMfitSize", "......|......|.....G", {3, 2}, "G.....|......|......",
-            {1, 1}, fitted);
-        row("fit: keeps the last column", "MMfitSize", QString(49, '.') + "B|" + Dots50 + "|.#" + QString(48, '.'),
-            {50, 3}, QString(48, '.') + "B.|" + Dots50 + "|#" + QString(49, '.'), {49, 3}, fitted);
-        const char* negative = "The picture has been made negative.";
-        row("negative: black and white", "MMnegatief", "#.#R|.#..", {3, 2}, ".#.R|#.#.", {3, 2}, negative);
-        row("negative: colours", "MMnegatief", "RBYG|MA#.", {4, 2}, "AYBM|GR.#", {4, 2}, negative);
-        row("negative twice", "MMnegatief MMnegatief", "RBYG|MA#.", {4, 2}, "RBYG|MA#.", {4, 2}, negative);
-        const QString shiftable = "#R.#|.B#.|G...";
-        const char* left = "The picture has been dragged to the left.";
-        const char* right = "The picture has been dragged to the right.";
-        row("left", "MMschuif0", shiftable, {3, 3}, "R..#|B#..|....", {3, 3}, left);
-        row("right", "MMschuif1", shiftable, {3, 3}, ".#R#|..B.|.G..", {3, 3}, right);
-        row("up", "MMschuif2", shiftable, {3, 3}, ".B##|G...|....", {3, 3}, "The picture has been dragged up.");
-        row("down", "MMschuif3", shiftable, {3, 3}, "...#|#R..|.B#.", {3, 3}, "The picture has been dragged down.");
-        row("left twice and back loses the left columns", "MMschuif0 MMschuif0 MMschuif1 MMschuif1", "#RB.G|Y.#.M",
-            {5, 2}, "..B.G|..#.M", {5, 2}, right);
-        row("left on a single column whitens it", "MMschuif0", "#|R", {1, 2}, ".|.", {1, 2}, left);
+        const QString dragged = QStringLiteral("The picture has been dragged ");
+        QTest::newRow("fit size") << "fitSizeAction" << QStringList{"#R", "B."}
+                                  << "The size has been fitted to the picture.";
+        QTest::newRow("negative") << "makeNegativeAction" << QStringList{"####", "##.A", "##Y#"}
+                                  << "The picture has been made negative.";
+        QTest::newRow("left") << "dragLeftAction" << QStringList{"....", ".#R.", ".B.."} << dragged + "to the left.";
+        QTest::newRow("right") << "dragRightAction" << QStringList{"....", "...#", "...B"} << dragged + "to the right.";
+        QTest::newRow("up") << "dragUpAction" << QStringList{"..#R", "..B.", "...."} << dragged + "up.";
+        QTest::newRow("down") << "dragDownAction" << QStringList{"....", "....", "..#R"} << dragged + "down.";
     }
     void pictureCommands() {
-        QFETCH(QString, items);
-        QFETCH(QStringList, before);
-        QFETCH(QSize, inUse);
+        QFETCH(QString, item);
         QFETCH(QStringList, after);
-        QFETCH(QSize, size);
         QFETCH(QString, status);
         Maker maker;
-        drawGrid(maker.puzzle, before);
-        const QSize area(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight);
-        maker.puzzle.PuzzleWidth = std::int16_t(inUse.width());
-        maker.puzzle.PuzzleHeight = std::int16_t(inUse.height());
-        maker.form->layoutWindow();
-        for (const QString& item : items.split(' '))
-            maker.action(item.toLatin1().constData())->trigger();
-        QCOMPARE(gridRows(maker.puzzle, area), after);
-        QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), size);
-        QCOMPARE(maker.form->statusText(), status);
+        drawGrid(maker.puzzle, {"....", "..#R", "..B."});
+        maker.window->layoutWindow();
+        maker.action(item.toLatin1().constData())->trigger();
+        QCOMPARE(gridRows(maker.puzzle), after);
+        QCOMPARE(maker.window->statusText(), status);
         QVERIFY(maker.puzzle.PuzzleChanged);
-        const double z = maker.form->gridZoom();
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x) {
+        const double z = maker.window->gridZoom();
+        for (int y = 0; y < maker.puzzle.PuzzleHeight; ++y)
+            for (int x = 0; x < maker.puzzle.PuzzleWidth; ++x) {
                 const QColor want = shownColor(maker.puzzle.cell(x, y));
-                QCOMPARE(maker.form->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
-                QCOMPARE(maker.form->preview().picture().pixelColor(x, y), want);
+                QCOMPARE(maker.window->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
+                QCOMPARE(maker.window->preview().picture().pixelColor(x, y), want);
             }
     }
 
@@ -251,16 +218,16 @@ private slots:
     void windowGrowsToKeepThreePixelsACell() {
         Maker maker;
         // A window too narrow for three pixels a cell grows at once.
-        maker.form->newPuzzle(50, 50, false);
-        maker.form->resize(maker.form->minimumSize().width(), 700);
-        QTRY_VERIFY(maker.form->gridZoom() >= 3.0);
-        QTRY_VERIFY(maker.form->grid().width() >= 151);
-        QVERIFY(maker.form->width() > maker.form->minimumSize().width());
-        QCOMPARE(maker.form->preview().size(), QSize(50, 50));
+        maker.window->newPuzzle(50, 50, false);
+        maker.window->resize(maker.window->minimumSize().width(), 700);
+        QTRY_VERIFY(maker.window->gridZoom() >= 3.0);
+        QTRY_VERIFY(maker.window->grid().width() >= 151);
+        QVERIFY(maker.window->width() > maker.window->minimumSize().width());
+        QCOMPARE(maker.window->preview().size(), QSize(50, 50));
         // So does one too low, once it is wide enough.
-        maker.form->resize(900, maker.form->minimumSize().height());
-        QTRY_VERIFY(maker.form->grid().height() >= 151);
-        QVERIFY(maker.form->height() > maker.form->minimumSize().height());
+        maker.window->resize(900, maker.window->minimumSize().height());
+        QTRY_VERIFY(maker.window->grid().height() >= 151);
+        QVERIFY(maker.window->height() > maker.window->minimumSize().height());
     }
 };
 

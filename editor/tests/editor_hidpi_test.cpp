@@ -25,11 +25,11 @@ private slots:
     void gridIsDrawnAtDeviceResolutionUnderThePointer() {
         Maker maker;
         maker.makeZoom16();
-        QTest::mouseClick(&maker.form->grid(), Qt::LeftButton, {}, QPoint(7 * 16 + 3, 9 * 16 + 12));
+        QTest::mouseClick(&maker.window->grid(), Qt::LeftButton, {}, QPoint(7 * 16 + 3, 9 * 16 + 12));
         QCOMPARE(maker.puzzle.cell(7, 9), Black);
-        QCOMPARE(maker.form->positionText(), QStringLiteral(" 8, 10"));
-        maker.form->drawCell(1, 1, 0);
-        const QImage& picture = maker.form->grid().picture();
+        QCOMPARE(maker.window->positionText(), QStringLiteral(" 8, 10"));
+        maker.window->drawCell(1, 1, 0);
+        const QImage& picture = maker.window->grid().picture();
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         QCOMPARE(picture.size(), QSize(802, 802));
         // Logical pixels 16..32 of cell 1 are device pixels 32..65, all black now; a one-pixel
@@ -43,16 +43,16 @@ private slots:
 
     void previewAndStripStaySharp() {
         Maker maker;
-        maker.form->newPuzzle(10, 10, true);
-        maker.form->drawCell(1, 3, 2);
-        const QImage preview = maker.form->preview().grab().toImage();
+        maker.window->newPuzzle(10, 10, true);
+        maker.window->drawCell(1, 3, 2);
+        const QImage preview = maker.window->preview().grab().toImage();
         QCOMPARE(preview.devicePixelRatio(), 2.0);
         // One cell is a 2 x 2 block of device pixels, without blur at its edges.
         for (QPoint device : {QPoint(6, 4), QPoint(7, 4), QPoint(6, 5), QPoint(7, 5)})
             QCOMPARE(preview.pixelColor(device), QColor(Qt::black));
         QCOMPARE(preview.pixelColor(5, 4), QColor(Qt::white));
         QCOMPARE(preview.pixelColor(8, 4), QColor(Qt::white));
-        ColorStrip& strip = maker.form->chooser().strip();
+        ColorStrip& strip = maker.window->chooser().strip();
         const QImage swatches = strip.grab().toImage();
         const int sw = strip.swatchSize() * 2;
         QCOMPARE(swatches.pixelColor(3, 2 * sw - 1), QColor(Qt::white)); // last row of swatch 1

@@ -94,28 +94,28 @@ private slots:
         for (int i = 0; i < notices.size(); ++i)
             maker.fake.messages.answer(Answer::Ok);
         maker.fake.files.answerOpen(path, 0);
-        maker.form->importCommand();
+        maker.window->importCommand();
         QCOMPARE(maker.fake.messages.requests().size(), notices.size());
         for (int i = 0; i < notices.size(); ++i)
             QVERIFY(maker.message(i).startsWith("information Ok | " + notices[i] + " | "));
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), size);
-        QCOMPARE(maker.form->preview().size(), size);
+        QCOMPARE(maker.window->preview().size(), size);
         for (int y = block / 2; y < size.height(); y += block)
             for (int x = block / 2; x < size.width(); x += block)
                 QCOMPARE(maker.puzzle.cell(x, y), blockIndex(x / block, y / block));
         QVERIFY(maker.puzzle.ColorPuzzle);
-        QVERIFY(maker.form->chooser().showsEightSwatches());
-        QCOMPARE(maker.form->windowTitle(), QStringLiteral("picture - Gridwick Puzzle Maker"));
-        QCOMPARE(maker.form->statusText(), "The file " + path + " has been opened.");
+        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->windowTitle(), QStringLiteral("picture - Gridwick Puzzle Maker"));
+        QCOMPARE(maker.window->statusText(), "The file " + path + " has been opened.");
         QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));
         QVERIFY(!maker.puzzle.PuzzleChanged);
-        QVERIFY(maker.form->recentFiles()[0].empty()); // pictures do not join the recent list
+        QVERIFY(maker.window->recentFiles()[0].empty()); // pictures do not join the recent list
         const auto& request = maker.fake.files.requests().front().request;
         QVERIFY(request.filter.startsWith("All Images (*.bmp;*.gif;*.jpg;*.ico;*.cur)|"));
         QVERIFY(request.fileName.isEmpty());
         // Saving asks for a colour file named after the picture.
         maker.fake.files.answerCancel(DialogKind::Save);
-        maker.form->saveCommand();
+        maker.window->saveCommand();
         QCOMPARE(maker.fake.files.requests().last().request.fileName, QStringLiteral("picture"));
         QCOMPARE(maker.fake.files.requests().last().request.filter.section('|', 0, 0),
                  QStringLiteral("Color Bitmaps (*.ppm)"));
@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, firstRow);
         QFETCH(QStringList, notices);
         Puzzle p;
-        const ImportResult r = ImportPicture(p, picture, "name");
+        const ImportResult r = importPicture(p, picture, "name");
         QCOMPARE(r.status, ImportStatus::Imported);
         QCOMPARE(QSize(p.PuzzleWidth, p.PuzzleHeight), puzzle);
         QCOMPARE(gridRows(p).at(0).left(firstRow.size()), firstRow);
@@ -173,13 +173,13 @@ private slots:
 
     void missingFileOrNoPicture() {
         Maker maker;
-        maker.form->drawCell(1, 0, 0);
-        maker.form->importFile(maker.path("gone.bmp")); // nothing happens
+        maker.window->drawCell(1, 0, 0);
+        maker.window->importFile(maker.path("gone.bmp")); // nothing happens
         QCOMPARE(maker.message(), QStringLiteral("none"));
         QCOMPARE(maker.puzzle.cell(0, 0), Black);
         const QString path = maker.writeFile("fake.bmp", "this is no picture");
         maker.fake.messages.answer(Answer::Ok);
-        maker.form->importFile(path);
+        maker.window->importFile(path);
         QCOMPARE(maker.message(), "critical Ok | " + path + " | An error has occured while opening this file.");
         QVERIFY(!maker.puzzle.PuzzleChanged);
         QVERIFY(!maker.fake.busy.busy());

@@ -50,29 +50,29 @@ private slots:
         QCOMPARE(maker.fake.messages.requests().size(), message == "none" ? 0 : 1);
         QVERIFY2(maker.message().startsWith(message), qPrintable(maker.message()));
         QCOMPARE(maker.puzzle.Language, language);
-        QVERIFY(maker.form->languageAction(language)->isChecked());
-        QCOMPARE(maker.form->windowTitle(), QStringList({"No Title", "Naamloos"})[language] + " - Gridwick Puzzle Maker");
-        QCOMPARE(maker.action("MMsave")->text(), QStringList({"&Save", "O&pslaan"})[language]);
-        QCOMPARE(maker.form->statusText(), QStringList({Welcome, "Welkom bij Gridwick Puzzle Maker, het programma om "
+        QVERIFY(maker.window->languageAction(language)->isChecked());
+        QCOMPARE(maker.window->windowTitle(), QStringList({"No Title", "Naamloos"})[language] + " - Gridwick Puzzle Maker");
+        QCOMPARE(maker.action("saveAction")->text(), QStringList({"&Save", "O&pslaan"})[language]);
+        QCOMPARE(maker.window->statusText(), QStringList({Welcome, "Welkom bij Gridwick Puzzle Maker, het programma om "
                                                                  "Japanse Puzzels te maken."})[language]);
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(25, 25));
         QVERIFY(std::all_of(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), [](auto c) { return c == White; }));
         QVERIFY(!maker.puzzle.ColorPuzzle);
-        QVERIFY(!maker.form->chooser().showsEightSwatches());
+        QVERIFY(!maker.window->chooser().showsEightSwatches());
         for (int i = 0; i < 5; ++i)
-            QVERIFY(!maker.form->recentAction(i)->isVisible());
-        QVERIFY(!maker.form->recentSeparator()->isVisible());
+            QVERIFY(!maker.window->recentAction(i)->isVisible());
+        QVERIFY(!maker.window->recentSeparator()->isVisible());
         QCOMPARE(readAll(maker.path("recent.ini")), QByteArray(5, '\0'));
-        QCOMPARE(maker.form->printerPresent(), printer);
-        QCOMPARE(maker.form->printerName(), printer ? QStringLiteral("Office Laser") : QString());
-        QVERIFY(!maker.action("MMprint")->isEnabled() && !maker.action("MMtest")->isEnabled()); // until attached
+        QCOMPARE(maker.window->printerPresent(), printer);
+        QCOMPARE(maker.window->printerName(), printer ? QStringLiteral("Office Laser") : QString());
+        QVERIFY(!maker.action("printAction")->isEnabled() && !maker.action("testAction")->isEnabled()); // until attached
     }
 
     // ---- the save-first question ------------------------------------------------
     void saveFirstQuestionOnEveryDiscardingCommand_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<Answer>("answer");
-        for (const char* item : {"MMnieuw", "MMopen", "MMrecent0", "MMimport", "MMclose"})
+        for (const char* item : {"newAction", "openAction", "recentAction0", "importAction", "exitAction"})
             for (auto [name, answer] : {std::pair{"cancel", Answer::Cancel}, {"no", Answer::No}, {"yes", Answer::Yes}})
                 QTest::addRow("%s, %s", item, name) << item << answer;
     }
@@ -81,14 +81,14 @@ private slots:
         QFETCH(Answer, answer);
         const bool goesOn = answer != Answer::Cancel;
         Maker maker;
-        maker.form->loadFile(maker.writeFile("other.pbm", "P1\n2 2\n1 0\n0 1\n")); // puts it in the recent list
-        maker.form->drawCell(1, 1, 0); // an unsaved change
+        maker.window->loadFile(maker.writeFile("other.pbm", "P1\n2 2\n1 0\n0 1\n")); // puts it in the recent list
+        maker.window->drawCell(1, 1, 0); // an unsaved change
         QVERIFY(maker.puzzle.PuzzleChanged);
         const QString target = maker.path("drawn.pbm");
         maker.fake.messages.answer(answer);
         if (answer == Answer::Yes) // the puzzle has its file: Save writes it without a dialog
             maker.puzzle.FileName = target.toStdString();
-        const bool fileDialog = goesOn && (item == "MMopen" || item == "MMimport");
+        const bool fileDialog = goesOn && (item == "openAction" || item == "importAction");
         if (fileDialog)
             maker.fake.files.answerCancel(DialogKind::Open);
         QFile::remove(maker.path("lang.ini"));
@@ -96,40 +96,40 @@ private slots:
         QCOMPARE(maker.message(), SaveFirst);
         QCOMPARE(QFileInfo::exists(target), answer == Answer::Yes);
         QCOMPARE(maker.fake.files.requests().size(), fileDialog ? 1 : 0);
-        QCOMPARE(maker.form->newDialog().isVisible(), goesOn && item == "MMnieuw");
-        QCOMPARE(maker.form->isVisible(), !(goesOn && item == "MMclose"));
-        QCOMPARE(readAll(maker.path("lang.ini")), goesOn && item == "MMclose" ? QByteArray(1, '\0') : QByteArray());
-        QCOMPARE(maker.form->statusText().endsWith(" has been opened."), goesOn && item == "MMrecent0");
+        QCOMPARE(maker.window->newDialog().isVisible(), goesOn && item == "newAction");
+        QCOMPARE(maker.window->isVisible(), !(goesOn && item == "exitAction"));
+        QCOMPARE(readAll(maker.path("lang.ini")), goesOn && item == "exitAction" ? QByteArray(1, '\0') : QByteArray());
+        QCOMPARE(maker.window->statusText().endsWith(" has been opened."), goesOn && item == "recentAction0");
         // Still changed unless saved or replaced by the recent file.
-        QCOMPARE(maker.puzzle.PuzzleChanged, answer == Answer::Cancel || (answer == Answer::No && item != "MMrecent0"));
+        QCOMPARE(maker.puzzle.PuzzleChanged, answer == Answer::Cancel || (answer == Answer::No && item != "recentAction0"));
     }
 
     // Mend: answering Yes to the save-first question and then not saving used to discard the puzzle.
     void yesWithoutASaveKeepsThePuzzle() {
         Maker maker;
-        maker.form->drawCell(1, 4, 4);
+        maker.window->drawCell(1, 4, 4);
         maker.fake.messages.answer(Answer::Yes);
         maker.fake.files.answerCancel(DialogKind::Save);
-        maker.form->newCommand();
-        QVERIFY(!maker.form->newDialog().isVisible());
+        maker.window->newCommand();
+        QVERIFY(!maker.window->newDialog().isVisible());
         QCOMPARE(maker.puzzle.cell(4, 4), Black);
     }
 
     // ---- new, open, save -----------------------------------------------------------
     void newPuzzleDialogMakesTheChosenPuzzle() {
         Maker maker;
-        maker.form->newCommand(); // nothing changed: no question
-        NewPuzzleDialog& dialog = maker.form->newDialog();
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("25"));
-        dialog.Text1->setText("10");
-        dialog.Text2->setText("75");
-        dialog.Option1[1]->click();
-        dialog.cmdOK->click();
+        maker.window->newCommand(); // nothing changed: no question
+        NewPuzzleDialog& dialog = maker.window->newDialog();
+        QCOMPARE(dialog.widthEdit()->text(), QStringLiteral("25"));
+        dialog.widthEdit()->setText("10");
+        dialog.heightEdit()->setText("75");
+        dialog.eightColorsButton()->click();
+        dialog.okButton()->click();
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.Text2->text(), QStringLiteral("50")); // the correction is shown
+        QCOMPARE(dialog.heightEdit()->text(), QStringLiteral("50")); // the correction is shown
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(10, 50));
-        QVERIFY(maker.form->chooser().showsEightSwatches());
-        QCOMPARE(maker.form->statusText(), QStringLiteral("A new color puzzle has been created..."));
+        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->statusText(), QStringLiteral("A new color puzzle has been created..."));
         QCOMPARE(maker.puzzle.ButtonColor[0], Black);
         QCOMPARE(maker.puzzle.ButtonColor[1], White);
         QVERIFY(!maker.puzzle.PuzzleChanged);
@@ -139,39 +139,39 @@ private slots:
         Maker maker;
         const QString file = maker.writeFile("boat.ppm", "P3\n3 2\n1\n1 0 0  1 0 0  0 0 1\n0 0 0  1 1 1  0 1 1\n");
         maker.fake.files.answerOpen(file, 0);
-        maker.form->openCommand();
+        maker.window->openCommand();
         const auto& request = maker.fake.files.requests().front().request;
         QCOMPARE(request.filter.section('|', 0, 0), QStringLiteral("All Known Bitmaps (*.pbm;*.ppm)"));
         QCOMPARE(request.initialFolder, maker.path("Puzzles"));
         QVERIFY(request.fileName.isEmpty());
         QCOMPARE(gridRows(maker.puzzle), (QStringList{"RRB", "#.A"}));
-        QCOMPARE(maker.form->windowTitle(), QStringLiteral("boat - Gridwick Puzzle Maker"));
-        QCOMPARE(maker.form->statusText(), "The file " + file + " has been opened.");
-        QVERIFY(maker.form->chooser().showsEightSwatches());
-        QCOMPARE(maker.form->preview().picture().pixelColor(2, 0), QColor(0, 0, 255));
-        QCOMPARE(maker.form->recentAction(0)->text(), QStringLiteral("&1 boat"));
-        QVERIFY(maker.form->recentSeparator()->isVisible());
+        QCOMPARE(maker.window->windowTitle(), QStringLiteral("boat - Gridwick Puzzle Maker"));
+        QCOMPARE(maker.window->statusText(), "The file " + file + " has been opened.");
+        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->preview().picture().pixelColor(2, 0), QColor(0, 0, 255));
+        QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 boat"));
+        QVERIFY(maker.window->recentSeparator()->isVisible());
     }
 
     void saveAsWithTheColourEntryMakesAColourFile() {
         Maker maker;
-        maker.form->drawCell(1, 0, 0);
+        maker.window->drawCell(1, 0, 0);
         const QString target = maker.path("art.ppm");
         maker.fake.files.answerSave(target, 1);
-        QVERIFY(maker.form->saveAsCommand());
+        QVERIFY(maker.window->saveAsCommand());
         const auto& request = maker.fake.files.requests().front().request;
         QCOMPARE(request.fileName, QStringLiteral("No Title"));
         QCOMPARE(request.filterIndex, 0);
         QCOMPARE(request.filter,
                  QStringLiteral("Black And White Bitmaps (*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*"));
         QVERIFY(readAll(target).startsWith("P6"));
-        QVERIFY(maker.form->chooser().showsEightSwatches());
-        QCOMPARE(maker.form->windowTitle(), QStringLiteral("art - Gridwick Puzzle Maker"));
-        QCOMPARE(maker.form->statusText(), "The file " + target + " has been saved.");
+        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->windowTitle(), QStringLiteral("art - Gridwick Puzzle Maker"));
+        QCOMPARE(maker.window->statusText(), "The file " + target + " has been saved.");
         QVERIFY(!maker.puzzle.PuzzleChanged);
         // The next Save As offers the file's own name without its extension.
         maker.fake.files.answerCancel(DialogKind::Save);
-        QVERIFY(!maker.form->saveAsCommand());
+        QVERIFY(!maker.window->saveAsCommand());
         QCOMPARE(maker.fake.files.requests().last().request.fileName, maker.path("art"));
     }
 
@@ -193,7 +193,7 @@ private slots:
         maker.fake.messages.answer(answer);
         if (answer == Answer::No)
             maker.fake.files.answerCancel(DialogKind::Save);
-        QCOMPARE(maker.form->saveAsCommand(), written);
+        QCOMPARE(maker.window->saveAsCommand(), written);
         QCOMPARE(maker.message(), "exclamation YesNoCancel | " + existing + " | This file already exists. Overwrite?");
         QCOMPARE(readAll(existing).startsWith("P4"), written);
         QCOMPARE(maker.fake.files.requests().size(), dialogs);
@@ -202,57 +202,57 @@ private slots:
     // Mend: a failed save used to pass unnoticed and the puzzle counted as saved.
     void failedSaveIsReportedAndThePuzzleStaysChanged() {
         Maker maker;
-        maker.form->drawCell(1, 2, 2);
+        maker.window->drawCell(1, 2, 2);
         const QString unwritable = maker.path("no-such-folder/p.pbm");
         const QString failed = "critical Ok | " + unwritable + " | An error has occured while saving this file.";
         maker.fake.messages.answer(Answer::Ok);
         maker.fake.files.answerSave(unwritable, 0);
-        QVERIFY(!maker.form->saveAsCommand());
+        QVERIFY(!maker.window->saveAsCommand());
         QCOMPARE(maker.message(), failed);
         QVERIFY(maker.puzzle.PuzzleChanged);
         maker.fake.messages.answer(Answer::Ok);
-        QVERIFY(!maker.form->saveCommand()); // now the puzzle has that file name
+        QVERIFY(!maker.window->saveCommand()); // now the puzzle has that file name
         QCOMPARE(maker.message(1), failed);
         QVERIFY(maker.puzzle.PuzzleChanged);
         // Closing still asks; answering Cancel keeps the window.
         maker.fake.messages.answer(Answer::Cancel);
-        QVERIFY(!maker.form->close());
+        QVERIFY(!maker.window->close());
         QCOMPARE(maker.message(2), SaveFirst);
     }
 
     void recentListDropsDuplicatesIgnoringCase() {
         Maker maker;
         const QString upper = maker.writeFile("A.PBM", "P1\n1 1\n1\n");
-        maker.form->loadFile(maker.writeFile("a.pbm", "P1\n1 1\n1\n"));
-        maker.form->loadFile(maker.writeFile("b.pbm", "P1\n1 1\n1\n"));
-        maker.form->loadFile(upper);
-        QCOMPARE(QString::fromStdString(maker.form->recentFiles()[0]), upper);
-        QCOMPARE(QString::fromStdString(maker.form->recentFiles()[1]), maker.path("b.pbm"));
-        QVERIFY(maker.form->recentFiles()[2].empty());
-        QCOMPARE(maker.form->recentAction(0)->text(), QStringLiteral("&1 A"));
-        QCOMPARE(maker.form->recentAction(1)->text(), QStringLiteral("&2 b"));
-        QVERIFY(!maker.form->recentAction(2)->isVisible());
+        maker.window->loadFile(maker.writeFile("a.pbm", "P1\n1 1\n1\n"));
+        maker.window->loadFile(maker.writeFile("b.pbm", "P1\n1 1\n1\n"));
+        maker.window->loadFile(upper);
+        QCOMPARE(QString::fromStdString(maker.window->recentFiles()[0]), upper);
+        QCOMPARE(QString::fromStdString(maker.window->recentFiles()[1]), maker.path("b.pbm"));
+        QVERIFY(maker.window->recentFiles()[2].empty());
+        QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 A"));
+        QCOMPARE(maker.window->recentAction(1)->text(), QStringLiteral("&2 b"));
+        QVERIFY(!maker.window->recentAction(2)->isVisible());
         QCOMPARE(int(readAll(maker.path("recent.ini")).at(0)), upper.toUtf8().size());
     }
 
     // ---- languages, help, about -------------------------------------------------------
     void switchingLanguageRetitlesAnOpenDialog() {
         Maker maker;
-        maker.form->sizeCommand();
-        QCOMPARE(maker.form->sizeDialog().windowTitle(), QStringLiteral(" Size"));
-        maker.form->languageAction(2)->trigger();
-        QCOMPARE(maker.form->sizeDialog().windowTitle(), QStringLiteral(" Grandezza"));
-        QCOMPARE(maker.form->sizeDialog().Command3->text(), QStringLiteral("&Applica"));
-        QCOMPARE(maker.form->newDialog().windowTitle(), QStringLiteral(" Nuovo Puzzle"));
-        QCOMPARE(maker.form->statusText(), QString::fromUtf8("La lingua \u00e8 ora Italiano."));
-        QVERIFY(maker.form->languageAction(2)->isChecked());
-        QVERIFY(!maker.form->languageAction(0)->isChecked());
-        QCOMPARE(maker.form->findChild<QMenu*>("MMbewerken")->title(), QStringLiteral("&Edita"));
+        maker.window->sizeCommand();
+        QCOMPARE(maker.window->sizeDialog().windowTitle(), QStringLiteral(" Size"));
+        maker.window->languageAction(2)->trigger();
+        QCOMPARE(maker.window->sizeDialog().windowTitle(), QStringLiteral(" Grandezza"));
+        QCOMPARE(maker.window->sizeDialog().applyButton()->text(), QStringLiteral("&Applica"));
+        QCOMPARE(maker.window->newDialog().windowTitle(), QStringLiteral(" Nuovo Puzzle"));
+        QCOMPARE(maker.window->statusText(), QString::fromUtf8("La lingua \u00e8 ora Italiano."));
+        QVERIFY(maker.window->languageAction(2)->isChecked());
+        QVERIFY(!maker.window->languageAction(0)->isChecked());
+        QCOMPARE(maker.window->findChild<QMenu*>("editMenu")->title(), QStringLiteral("&Edita"));
         // Choosing the active language again still says so.
-        maker.form->setStatus("something else");
-        maker.form->languageAction(2)->trigger();
-        QCOMPARE(maker.form->statusText(), QString::fromUtf8("La lingua \u00e8 ora Italiano."));
-        QVERIFY(maker.form->languageAction(2)->isChecked());
+        maker.window->setStatus("something else");
+        maker.window->languageAction(2)->trigger();
+        QCOMPARE(maker.window->statusText(), QString::fromUtf8("La lingua \u00e8 ora Italiano."));
+        QVERIFY(maker.window->languageAction(2)->isChecked());
     }
 
     void helpAndWebsite_data() {
@@ -260,13 +260,13 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("failure"); // the start of the message; empty when the document opens
-        QTest::newRow("English help") << "MMhelp" << 0 << "helpen.pdf" << "";
-        QTest::newRow("Dutch help") << "MMhelp" << 1 << "helpnl.pdf" << "";
-        QTest::newRow("Italian help") << "MMhelp" << 2 << "helpit.pdf" << "";
-        QTest::newRow("Dutch help missing") << "MMhelp" << 1 << "helpnl.pdf"
+        QTest::newRow("English help") << "helpAction" << 0 << "helpen.pdf" << "";
+        QTest::newRow("Dutch help") << "helpAction" << 1 << "helpnl.pdf" << "";
+        QTest::newRow("Italian help") << "helpAction" << 2 << "helpit.pdf" << "";
+        QTest::newRow("Dutch help missing") << "helpAction" << 1 << "helpnl.pdf"
                                             << "information Ok | Help | Het Help-document kan niet automatisch worden "
                                                "geopend.";
-        QTest::newRow("web site failing") << "MMwebsite" << 0 << "https://gridwick.example.org/"
+        QTest::newRow("web site failing") << "websiteAction" << 0 << "https://gridwick.example.org/"
                                           << "information Ok | Website | ";
     }
     void helpAndWebsite() {
@@ -291,24 +291,24 @@ private slots:
     void hooksAndClosing() {
         Maker maker;
         QString log; // p print, t test, b before closing, g closing for good
-        maker.form->setPrintCommand([&] { log += 'p'; });
-        maker.form->setTestCommand([&] { log += 't'; });
-        maker.form->setBeforeClose([&] { log += 'b'; });
-        QObject::connect(maker.form.get(), &MakerWindow::closingForGood, [&] { log += 'g'; });
-        QVERIFY(maker.action("MMprint")->isEnabled() && maker.action("MMtest")->isEnabled());
-        for (const char* item : {"MMprint", "MMtest", "MMtest"})
+        maker.window->setPrintCommand([&] { log += 'p'; });
+        maker.window->setTestCommand([&] { log += 't'; });
+        maker.window->setBeforeClose([&] { log += 'b'; });
+        QObject::connect(maker.window.get(), &MakerWindow::closingForGood, [&] { log += 'g'; });
+        QVERIFY(maker.action("printAction")->isEnabled() && maker.action("testAction")->isEnabled());
+        for (const char* item : {"printAction", "testAction", "testAction"})
             maker.action(item)->trigger();
-        maker.form->applyLanguage(2);
-        maker.form->drawCell(1, 0, 0);
+        maker.window->applyLanguage(2);
+        maker.window->drawCell(1, 0, 0);
         maker.fake.messages.answer(Answer::Cancel);
-        QVERIFY(!maker.form->close());
+        QVERIFY(!maker.window->close());
         QCOMPARE(log, "pttb"); // the hook runs before the question, the signal once the close is certain
         maker.fake.messages.answer(Answer::No);
-        QVERIFY(maker.form->close());
+        QVERIFY(maker.window->close());
         QCOMPARE(log, "pttbbg");
-        QVERIFY(maker.form->closing());
+        QVERIFY(maker.window->closing());
         QCOMPARE(readAll(maker.path("lang.ini")), QByteArray(1, '\2'));
-        QCOMPARE(maker.form->statusText(), QStringLiteral("Ciao ciao!"));
+        QCOMPARE(maker.window->statusText(), QStringLiteral("Ciao ciao!"));
     }
 };
 

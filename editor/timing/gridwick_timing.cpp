@@ -50,17 +50,17 @@ int main(int argc, char* argv[]) {
     fake.printers.install({"Timing Printer"}, "Timing Printer");
     gw::editor::MakerWindowSetup setup;
     setup.programFolder = folder.path() + '/';
-    gw::editor::MakerWindow form(puzzle, fake.platform(), setup);
+    gw::editor::MakerWindow window(puzzle, fake.platform(), setup);
     FirstPaint firstPaint;
-    form.grid().installEventFilter(&firstPaint);
-    form.start();
-    form.resize(900, 700);
-    form.show();
+    window.grid().installEventFilter(&firstPaint);
+    window.start();
+    window.resize(900, 700);
+    window.show();
     while (!firstPaint.seen)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const double startupMs = sinceStart.nsecsElapsed() / 1e6;
 
-    form.newPuzzle(50, 50, true);
+    window.newPuzzle(50, 50, true);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             puzzle.cell(x, y) = static_cast<std::uint8_t>((x * 7 + y * 3) % gw::PaletteSize);
@@ -68,12 +68,12 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 200; ++i) {
         QElapsedTimer t;
         t.start();
-        form.layoutWindow();
+        window.layoutWindow();
         layouts.push_back(t.nsecsElapsed() / 1e6);
     }
     std::printf("start-up to first painted window: %.1f ms\n", startupMs);
     std::printf("50 x 50 layout and full redraw at %.2f px a cell (%dx%d grid): median %.3f ms, best %.3f ms\n",
-                form.gridZoom(), form.grid().width(), form.grid().height(), median(layouts),
+                window.gridZoom(), window.grid().width(), window.grid().height(), median(layouts),
                 *std::min_element(layouts.begin(), layouts.end()));
     return 0;
 }

@@ -32,9 +32,9 @@ private slots:
 void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
 {
     editor::testing::Maker maker;
-    QAction* test = menuItem(*maker.form, "&Test Puzzle");
-    QAction* print = menuItem(*maker.form, "&Print Puzzle");
-    const auto windows = attachPrintAndTestWindows(*maker.form, maker.puzzle);
+    QAction* test = menuItem(*maker.window, "&Test Puzzle");
+    QAction* print = menuItem(*maker.window, "&Print Puzzle");
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle);
     QVERIFY(test && test->isEnabled() && print && print->isEnabled());
     TestWindow& testWindow = windows->testWindow();
     PrintDialog& dialog = windows->printDialog();
@@ -46,7 +46,7 @@ void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
     test->trigger();
     QVERIFY(testWindow.isVisible() && dialog.isHidden());
     // Both windows follow the language of the main window.
-    maker.form->languageAction(1)->trigger();
+    maker.window->languageAction(1)->trigger();
     QCOMPARE(testWindow.windowTitle(), QStringLiteral("Puzzel Testen"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Puzzel Afdrukken"));
 }
@@ -54,25 +54,25 @@ void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
 void MakerWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
 {
     editor::testing::Maker maker;
-    const auto windows = attachPrintAndTestWindows(*maker.form, maker.puzzle);
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle);
     TestWindow& testWindow = windows->testWindow();
     // A drawing the computer test needs many ticks for.
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 25; ++x)
             maker.puzzle.cell(x, y) = ((x * 7 + y * 3) % 11 == 0 || (x + y) % 6 == 0) ? Black : White;
-    menuItem(*maker.form, "&Test Puzzle")->trigger();
+    menuItem(*maker.window, "&Test Puzzle")->trigger();
     testWindow.startTest();
     QVERIFY(testWindow.testRunning());
     // Cancelling the save question keeps the program; the windows only hide.
     maker.puzzle.PuzzleChanged = true;
     maker.fake.messages.answer(platform::Answer::Cancel);
-    QVERIFY(!maker.form->close());
+    QVERIFY(!maker.window->close());
     QVERIFY(!testWindow.testRunning());
     QVERIFY(!testWindow.close());
     QVERIFY(testWindow.isHidden());
     // Closing for good closes both for real.
     maker.puzzle.PuzzleChanged = false;
-    QVERIFY(maker.form->close());
+    QVERIFY(maker.window->close());
     QVERIFY(testWindow.close());
     QVERIFY(windows->printDialog().close());
 }

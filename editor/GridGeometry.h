@@ -1,32 +1,9 @@
 #pragma once
-// The maker's operations on the picture as a whole and the arithmetic of its
-// grid: fitting the size, the negative, the four shifts, the size fields'
-// corrections, the pixel-to-cell mapping and the grid's scale. Plain C++ on
-// the puzzle state; the main window only shows the outcome.
-#include <string>
-
-#include "core/Puzzle.h"
+// The arithmetic of the drawing grid: which cell a pointer is over, how large
+// a cell is drawn for the room the window leaves, and where its edges fall.
+// All in logical pixels.
 
 namespace gw::editor {
-
-// Moves the picture to the top-left corner and makes the puzzle exactly as
-// large as it, looking at all 50 x 50 cells. Returns false (and changes
-// nothing) when every cell is white.
-bool FitSize(Puzzle& puzzle);
-
-// The complement of every cell in use: black<->white, red<->aqua,
-// blue<->yellow, green<->magenta.
-void MakeNegative(Puzzle& puzzle);
-std::uint8_t negativeOf(std::uint8_t index);
-
-enum class Shift { Left = 0, Right = 1, Up = 2, Down = 3 };
-// Moves the cells in use one place; what leaves the puzzle is lost and the
-// emptied column or row becomes white. Cells outside the puzzle stay as they are.
-void ShiftPicture(Puzzle& puzzle, Shift direction);
-
-// The size a size field stands for: empty or not a number gives `current`;
-// the whole-number part of the number otherwise, corrected to 1..50.
-int correctedSize(const std::string& text, int current);
 
 // The cell under a pointer coordinate: pixel / zoom - 0.5 rounded halves to
 // even, then clamped to 0..count-1. zoom must be above 0.
