@@ -3,7 +3,7 @@
 
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
-#include "editor/ColorChooser.h"
+#include "playfield/ColorChooser.h"
 #include "editor/MakerWindow.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
@@ -87,7 +87,7 @@ void MakerWindow::importFile(const QString& path) {
         platform::BusyScope busy(m_platform.busy);
         result = ImportImage(m_puzzle, path);
     }
-    m_chooser->showColorMode(m_puzzle.ColorPuzzle);
+    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
     if (result.status == ImportStatus::Imported) {
         setCaption();

@@ -28,7 +28,7 @@ class QScrollArea;
 
 namespace gw {
 class CluePanel;
-class ColourChooser;
+class ColorChooser;
 } // namespace gw
 
 namespace gw::player {
@@ -93,7 +93,7 @@ public:
     bool hasPuzzle() const { return m_puzzleComposed; }
 
     CluePanel& picture1() const { return *m_picture1; }
-    ColourChooser& kiezerL() const { return *m_kiezer; }
+    ColorChooser& kiezerL() const { return *m_kiezer; }
     QScrollArea* playArea() const { return m_playArea; }
     QWidget* sizer() const { return m_sizer; }
     QWidget* sizerBottom() const { return m_sizerBottom; }
@@ -151,7 +151,7 @@ private:
     QPushButton* m_cmdClear = nullptr;
     QLabel* m_positie = nullptr;
     CluePanel* m_picture1 = nullptr;
-    ColourChooser* m_kiezer = nullptr;
+    ColorChooser* m_kiezer = nullptr;
     std::unique_ptr<PlayField> m_playField;
     std::unique_ptr<SolutionWindow> m_solutionWindow;
 };

@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "PlayerFixture.h"
-#include "playfield/ColourChooser.h"
+#include "playfield/ColorChooser.h"
 
 using namespace gw;
 using gw::platform::Answer;
@@ -57,9 +57,9 @@ private slots:
                     // White with the right button (white by default); any other
                     // colour with the left button, after picking its swatch.
                     const Qt::MouseButton button = colour == White ? Qt::RightButton : Qt::LeftButton;
-                    if (colour != White && w.playFieldState().ButtonMark[0] != colour + 1)
+                    if (colour != White && w.playFieldState().buttonMarks[0] != colour + 1)
                         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(sw / 2, (colour + 1) * sw + sw / 2));
-                    QCOMPARE(int(w.playFieldState().ButtonMark[colour == White]), colour + 1);
+                    QCOMPARE(int(w.playFieldState().buttonMarks[colour == White]), colour + 1);
                     cellsLeft -= end - x + 1;
                     if (cellsLeft == 0)
                         f.fakes.messages.answer(Answer::Ok); // the last run solves the puzzle
@@ -84,7 +84,7 @@ private slots:
             // Reset unmarks every cell.
             QTest::mouseClick(w.cmdClear(), Qt::LeftButton);
             for (int i = 0; i < CellCount; ++i)
-                QCOMPARE(int(w.cellStates().CellState[std::size_t(i)]), 0);
+                QCOMPARE(int(w.cellStates().marks[std::size_t(i)]), 0);
         }
     }
 };
