@@ -32,9 +32,9 @@ enum class PlayFieldKind { Maker, Player };
 
 // The play field's state next to the puzzle state. One per program.
 struct PlayFieldState {
-    std::int16_t cellSize = 3;                  // points per cell side, 3 or more
+    std::int16_t cellSize = 3;                       // points per cell side, 3 or more
     std::array<std::uint8_t, 2> buttonMarks{{1, 2}}; // swatch (cell state) of the left, right button
-    bool solvedShown = false;                       // player: the solved message was given
+    bool solvedShown = false;                        // player: the solved message was given
 };
 
 // A clue number a press on the clue panel would cross off.

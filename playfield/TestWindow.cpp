@@ -93,8 +93,8 @@ void TestWindow::buildControls()
 
     m_statusStrip = new QWidget(this);
     m_statusStrip->setFixedHeight(24);
-    m_status = new QLabel(m_statusStrip);
-    m_status->move(6, 4);
+    m_statusLabel = new QLabel(m_statusStrip);
+    m_statusLabel->move(6, 4);
     m_positionLabel = new QLabel(m_statusStrip);
     m_positionLabel->setFixedWidth(70);
     m_statusStrip->installEventFilter(this);
@@ -112,7 +112,7 @@ void TestWindow::buildControls()
 
     m_stepTimer = new QTimer(this);
     m_stepTimer->setInterval(1);
-    connect(m_stepTimer, &QTimer::timeout, this, &TestWindow::onTick);
+    connect(m_stepTimer, &QTimer::timeout, this, &TestWindow::onStepTimerTick);
     connect(m_startButton, &QPushButton::clicked, this, &TestWindow::startTest);
     connect(m_stopButton, &QPushButton::clicked, this, &TestWindow::stopTest);
     connect(m_resetButton, &QPushButton::clicked, this, &TestWindow::resetField);
@@ -159,7 +159,7 @@ void TestWindow::open()
     const int cellSize = m_compose ? m_compose(*m_cluePanel, compositionArea()) : 3;
     m_state.cellSize = static_cast<std::int16_t>(std::max(3, cellSize));
     resetField();
-    m_status->clear();
+    m_statusLabel->clear();
     m_colorChooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     if (!m_sizedToScreen) {
         // The field was composed for the screen's available area, so the
@@ -224,7 +224,7 @@ void TestWindow::setIdleButtons()
     m_platform.busy.setBusy(false);
 }
 
-void TestWindow::onTick()
+void TestWindow::onStepTimerTick()
 {
     m_driver->tick();
     showOutcome();
@@ -281,11 +281,11 @@ void TestWindow::statusText(SolverStatus status, int lineNumber)
     case SolverStatus::TestFinished: shown = text(txt::TestFinished); break;
     case SolverStatus::TestStopped: shown = text(txt::TestStopped); break;
     }
-    m_status->setText(shown);
-    m_status->adjustSize();
+    m_statusLabel->setText(shown);
+    m_statusLabel->adjustSize();
 }
 
-QString TestWindow::statusText() const { return m_status->text(); }
+QString TestWindow::statusText() const { return m_statusLabel->text(); }
 
 void TestWindow::fieldCleared() { m_playField->showClearedField(); }
 

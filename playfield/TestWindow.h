@@ -107,7 +107,7 @@ private:
     void processEvents() override;
 
     void buildControls();
-    void onTick();
+    void onStepTimerTick();
     void showOutcome();
     void setIdleButtons();
     void placePositionLabel();
@@ -132,7 +132,7 @@ private:
     QPushButton* m_stopButton = nullptr;
     ColorChooser* m_colorChooser = nullptr;
     QWidget* m_statusStrip = nullptr; // below: the status text and the position label
-    QLabel* m_status = nullptr;
+    QLabel* m_statusLabel = nullptr;
     QLabel* m_positionLabel = nullptr;
     QTimer* m_stepTimer = nullptr;
     std::optional<SolverOutcome> m_pendingOutcome;

@@ -333,8 +333,8 @@ PageLayout PrintDialog::composeForTest(CluePanel& panel, QSizeF area)
     m_automaticSizeButton->setChecked(true);
     m_composing = false;
     deriveClues(m_puzzle, m_clues);
-    const double ppp = screenPixelsPerPoint(&panel);
-    ImageSurface surface(panel.picture(), ppp, panel.devicePixelRatioF(), [&panel](QSizeF) { panel.fitToPicture(); });
+    ImageSurface surface(panel.picture(), screenPixelsPerPoint(&panel), panel.devicePixelRatioF(),
+                         [&panel](QSizeF) { panel.fitToPicture(); });
     const PageLayout layout = composePage(surface, PageMode::TestWindow, area);
     panel.placeField(layout.gridLeft, layout.gridTop, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight, layout.cellSize);
     return layout;
