@@ -3,7 +3,6 @@
 
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
-#include "playfield/ColorChooser.h"
 #include "editor/MakerWindow.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
@@ -11,6 +10,7 @@
 #include "editor/PreviewView.h"
 #include "editor/PuzzleOps.h"
 #include "lang/Texts.h"
+#include "playfield/ColorChooser.h"
 
 namespace gw::editor {
 

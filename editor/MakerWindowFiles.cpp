@@ -6,7 +6,6 @@
 #include "core/Palette.h"
 #include "core/Paths.h"
 #include "core/PuzzleFile.h"
-#include "playfield/ColorChooser.h"
 #include "editor/MakerWindow.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
@@ -14,6 +13,7 @@
 #include "editor/PreviewView.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "playfield/ColorChooser.h"
 
 namespace gw::editor {
 

@@ -331,9 +331,9 @@ void PlayFieldTest::pressOnTheCluePanelCrossesOffThroughThePixelMapping()
     Rig rig(PlayFieldKind::Player, Runs);
     const int s = rig.state.cellSize;
     const QRectF f = rig.panel->field().rectPoints();
-    const double ppp = rig.panel->picture().pixelsPerPoint();
+    const double pixelsPerPoint = rig.panel->picture().pixelsPerPoint();
     auto at = [&](double cellsRight, double cellsDown) {
-        return (QPointF(f.left() + cellsRight * s, f.top() + cellsDown * s) * ppp).toPoint();
+        return (QPointF(f.left() + cellsRight * s, f.top() + cellsDown * s) * pixelsPerPoint).toPoint();
     };
     // Row 0 has three runs; the first stands three cells left of the field.
     QTest::mouseClick(rig.panel, Qt::LeftButton, {}, at(-2.5, 0.5));
