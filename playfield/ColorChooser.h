@@ -29,9 +29,9 @@ enum class ChooserKind { Palette, PlayField };
 
 // The chooser's proportions in logical pixels.
 struct ChooserSizes {
-    int swatch = 24;   // side of a swatch, 4 or more
+    int swatch = 24;     // side of a swatch, 4 or more
     int markerLine = 10; // length of each marker line
-    int mouseBox = 0;  // side of the square a mouse picture is centred in; 0: the picture's own size
+    int mouseBox = 0;    // side of the square a mouse picture is centred in; 0: the picture's own size
 };
 
 class ColorChooser : public QWidget {

@@ -5,7 +5,6 @@
 //
 // Created once and only hidden when closed. Its options persist for the run.
 // Every message and dialog goes through the platform layer.
-#include <QPointer>
 #include <QWidget>
 #include <memory>
 
