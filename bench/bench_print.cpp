@@ -13,7 +13,7 @@
 namespace {
 
 // A 50 x 50 picture of coloured blocks: many runs in every line.
-gw::Puzzle colourPuzzle()
+gw::Puzzle colorPuzzle()
 {
     gw::Puzzle p;
     p.PuzzleWidth = p.PuzzleHeight = 50;
@@ -29,14 +29,14 @@ gw::Puzzle colourPuzzle()
 struct Windows {
     gw::platform::testing::FakePlatform fake;
     gw::platform::Platform platform{fake.platform()};
-    gw::Puzzle puzzle = colourPuzzle();
+    gw::Puzzle puzzle = colorPuzzle();
     gw::ClueTables clues;
     gw::PrintDialog print{puzzle, clues, platform};
     gw::TestWindow test{puzzle, clues, platform,
                       [this](gw::CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
 };
 
-void BM_ComposePreview50x50Colour(benchmark::State& state)
+void BM_ComposePreview50x50Color(benchmark::State& state)
 {
     Windows w;
     w.puzzle.PuzzleTitle = "Blocks";
@@ -44,12 +44,12 @@ void BM_ComposePreview50x50Colour(benchmark::State& state)
     for (auto _ : state)
         w.print.composePreview();
 }
-BENCHMARK(BM_ComposePreview50x50Colour)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposePreview50x50Color)->Unit(benchmark::kMillisecond);
 
 // The page painter alone on a 96 dpi canvas, without the dialog's preview copy.
-void BM_ComposePage50x50Colour(benchmark::State& state)
+void BM_ComposePage50x50Color(benchmark::State& state)
 {
-    const gw::Puzzle puzzle = colourPuzzle();
+    const gw::Puzzle puzzle = colorPuzzle();
     gw::ClueTables clues;
     gw::deriveClues(puzzle, clues);
     gw::PointImage canvas;
@@ -60,20 +60,20 @@ void BM_ComposePage50x50Colour(benchmark::State& state)
         gw::composePage(surface, gw::pageWithoutPrinter(true), gw::PageMode::Preview, options, puzzle, clues, {});
     }
 }
-BENCHMARK(BM_ComposePage50x50Colour)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposePage50x50Color)->Unit(benchmark::kMillisecond);
 
 void BM_TestWindowTick(benchmark::State& state)
 {
     Windows w;
     w.test.open();
     w.test.startTest();
-    w.test.stepTimer->stop(); // the benchmark ticks itself
+    w.test.stepTimer()->stop(); // the benchmark ticks itself
     for (auto _ : state) {
         if (!w.test.driver().isStepping()) {
             state.PauseTiming();
             w.fake.messages.clear();
             w.test.startTest();
-            w.test.stepTimer->stop();
+            w.test.stepTimer()->stop();
             state.ResumeTiming();
         }
         w.test.driver().tick();

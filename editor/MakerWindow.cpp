@@ -12,13 +12,13 @@
 
 #include "core/Message.h"
 #include "core/Palette.h"
-#include "editor/ColorChooser.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/GridGeometry.h"
 #include "lang/Texts.h"
+#include "playfield/ColorChooser.h"
 
 namespace gw::editor {
 
@@ -31,6 +31,9 @@ constexpr double PreviewFrameLeft = 120, PreviewFrameTop = 240, PreviewFrameWidt
 constexpr double PreviewLeft = 480, PreviewTop = 360;
 constexpr double StatusTextLeft = 60, StatusTextTop = 60;
 constexpr double PositionGap = 180, PositionWidth = 900;
+// The colour chooser: its strip's corner, a swatch, a marker line, a mouse picture's box.
+constexpr double ChooserStripLeft = 840, ChooserStripTop = 1920, ChooserSwatch = 375;
+constexpr double ChooserMarkerLine = 240, ChooserMouseBox = 480;
 constexpr double MinOuterWidth = 3435, MinOuterHeight = 1530;
 } // namespace
 
@@ -165,7 +168,13 @@ void MakerWindow::buildClientArea() {
     m_preview = new PreviewView(m_puzzle, m_previewFrame);
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->move(m_units.twipsToWholePixelsX(PreviewLeft), m_units.twipsToWholePixelsY(PreviewTop));
-    m_chooser = new ColorChooser(m_puzzle, *m_sidePanel, m_units);
+    m_chooser = new ColorChooser(ChooserKind::Palette, m_puzzle.ButtonColor,
+                                 {m_units.twipsToWholePixelsX(ChooserSwatch), m_units.twipsToWholePixelsX(ChooserMarkerLine),
+                                  m_units.twipsToWholePixelsX(ChooserMouseBox)},
+                                 m_sidePanel);
+    m_chooser->strip().setCursor(Qt::PointingHandCursor);
+    m_chooser->move(QPoint(m_units.twipsToWholePixelsX(ChooserStripLeft), m_units.twipsToWholePixelsY(ChooserStripTop))
+                    - m_chooser->strip().pos());
 
     m_statusBar = new QWidget(m_client);
     m_statusBar->setObjectName(QStringLiteral("statusBar"));

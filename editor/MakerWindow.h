@@ -26,12 +26,12 @@ class QLabel;
 class QMenu;
 
 namespace gw {
+class ColorChooser;
 struct Message;
 }
 
 namespace gw::editor {
 
-class ColorChooser;
 class GridView;
 class SizeDialog;
 class NewPuzzleDialog;

@@ -4,7 +4,6 @@
 #include "core/Palette.h"
 #include "core/PictureEdits.h"
 #include "core/PuzzleFile.h"
-#include "editor/ColorChooser.h"
 #include "editor/MakerWindow.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
@@ -12,6 +11,7 @@
 #include "editor/PreviewView.h"
 #include "editor/GridGeometry.h"
 #include "lang/Texts.h"
+#include "playfield/ColorChooser.h"
 
 namespace gw::editor {
 
@@ -95,7 +95,7 @@ void MakerWindow::importFile(const QString& path) {
         platform::BusyScope busy(m_platform.busy);
         result = importImage(m_puzzle, path);
     }
-    m_chooser->showColorMode(m_puzzle.ColorPuzzle);
+    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
     if (result.status == ImportStatus::Imported) {
         setCaption();

@@ -6,7 +6,6 @@
 #include "core/Palette.h"
 #include "core/Paths.h"
 #include "core/PuzzleFile.h"
-#include "editor/ColorChooser.h"
 #include "editor/MakerWindow.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
@@ -14,6 +13,7 @@
 #include "editor/PreviewView.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "playfield/ColorChooser.h"
 
 namespace gw::editor {
 
@@ -55,7 +55,7 @@ void MakerWindow::newPuzzle(int width, int height, bool color) {
     gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color);
     m_puzzle.PuzzleName = chooseText(m_puzzle.Language, txt::NoTitle);
     setCaption();
-    m_chooser->showColorMode(color);
+    m_chooser->showColorPuzzle(color);
     setStatus(text(color ? txt::NewColorPuzzle : txt::NewBwPuzzle));
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
@@ -106,7 +106,7 @@ void MakerWindow::loadFile(const QString& path) {
         platform::BusyScope busy(m_platform.busy);
         result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Maker);
     }
-    m_chooser->showColorMode(m_puzzle.ColorPuzzle);
+    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
     if (result.loaded()) {
         setCaption();
@@ -151,8 +151,10 @@ bool MakerWindow::saveAsCommand() {
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
             return false;
-        if (!m_puzzle.ColorPuzzle && chosen.filterIndex == 1)
-            m_chooser->showColorMode(true);
+        if (!m_puzzle.ColorPuzzle && chosen.filterIndex == 1) {
+            m_puzzle.ColorPuzzle = true;
+            m_chooser->showColorPuzzle(true);
+        }
         if (QFileInfo::exists(chosen.path)) {
             const platform::Answer answer = m_platform.messages.show(
                 text(txt::FileOverwrite), chosen.path, platform::Icon::Exclamation, platform::Buttons::YesNoCancel);

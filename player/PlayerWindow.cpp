@@ -17,7 +17,7 @@
 #include "platform/DataPicture.h"
 #include "platform/Units.h"
 #include "playfield/CluePanel.h"
-#include "playfield/ColourChooser.h"
+#include "playfield/ColorChooser.h"
 #include "playfield/PlayFieldComposition.h"
 #include "player/Choose.h"
 #include "player/SolutionWindow.h"
@@ -51,7 +51,7 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QS
                                               *m_cluePanel, *m_chooser, m_platform.messages);
     m_playField->setPositionLabel(m_positionLabel);
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
-    m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_cellStates.CellState, pixelsPerPoint());
+    m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_cellStates.marks, pixelsPerPoint());
     hidePlayField();
     setWindowTitle(localText(m_puzzle.Language, txt::ProductPlayer));
     resize(800, 600);
@@ -123,7 +123,7 @@ void PlayerWindow::buildStrips()
     connect(m_solutionButton, &QPushButton::clicked, this, &PlayerWindow::giveSolution);
     connect(m_resetButton, &QPushButton::clicked, this, &PlayerWindow::resetPlayField);
 
-    m_chooser = new ColourChooser(ChooserKind::PlayField, m_playState.ButtonMark, SwatchWidth, m_controlStrip);
+    m_chooser = new ColorChooser(ChooserKind::PlayField, m_playState.buttonMarks, {SwatchWidth}, m_controlStrip);
     m_chooser->setObjectName(QStringLiteral("colorChooser"));
     m_chooser->move((ControlStripWidth - m_chooser->width()) / 2, y + StripMargin);
 
@@ -271,7 +271,7 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         showMessage(message);
     if (!result.loaded())
         return false;
-    m_chooser->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
+    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_puzzle.Language, txt::CaptionSuffixPlayer));
     m_recent.addRecent(path.toStdString());
     updateRecentMenu();
@@ -294,7 +294,7 @@ void PlayerWindow::showErrors()
         FieldWidget& field = m_cluePanel->field();
         QPainter painter;
         field.picture().beginPoints(painter);
-        errors = paintErrorMarks(painter, m_puzzle, m_cellStates.CellState, m_playState.TestCellSize);
+        errors = paintErrorMarks(painter, m_puzzle, m_cellStates.marks, m_playState.cellSize);
         painter.end();
         field.update();
     }
@@ -307,13 +307,13 @@ void PlayerWindow::showErrors()
 void PlayerWindow::giveSolution()
 {
     if (m_puzzleComposed)
-        m_solutionWindow->showSolution(m_playState.TestCellSize);
+        m_solutionWindow->showSolution(m_playState.cellSize);
 }
 
 void PlayerWindow::resetPlayField()
 {
     if (m_puzzleComposed)
-        m_playField->resetPlayField();
+        m_playField->reset();
 }
 
 void PlayerWindow::chooseBlackAndWhite()

@@ -29,7 +29,7 @@ class QScrollArea;
 
 namespace gw {
 class CluePanel;
-class ColourChooser;
+class ColorChooser;
 } // namespace gw
 
 namespace gw::player {
@@ -93,7 +93,7 @@ public:
     bool hasPuzzle() const { return m_puzzleComposed; }
 
     CluePanel& cluePanel() const { return *m_cluePanel; }
-    ColourChooser& chooser() const { return *m_chooser; }
+    ColorChooser& chooser() const { return *m_chooser; }
     QScrollArea* playArea() const { return m_playArea; }
     // The strip along the right edge with the buttons, the chooser and the
     // position label; the empty strip along the bottom edge beside it.
@@ -152,7 +152,7 @@ private:
     QPushButton* m_resetButton = nullptr;
     QLabel* m_positionLabel = nullptr;
     CluePanel* m_cluePanel = nullptr;
-    ColourChooser* m_chooser = nullptr;
+    ColorChooser* m_chooser = nullptr;
     std::unique_ptr<PlayField> m_playField;
     std::unique_ptr<SolutionWindow> m_solutionWindow;
 };

@@ -6,16 +6,16 @@ namespace {
 std::size_t at(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
 }
 
-std::uint8_t PlayerCellStates::cellState(int x, int y) const { return CellState[at(x, y)]; }
+std::uint8_t PlayerCellStates::cellState(int x, int y) const { return marks[at(x, y)]; }
 
 void PlayerCellStates::setCell(int x, int y, std::uint8_t state)
 {
-    CellState[at(x, y)] = state;
+    marks[at(x, y)] = state;
     if (m_painter)
         m_painter(x, y);
 }
 
-void PlayerCellStates::clearStates() { CellState.fill(0); }
+void PlayerCellStates::clearStates() { marks.fill(0); }
 
 bool allCellsRight(const Puzzle& puzzle, const CellStates& states)
 {

@@ -1,5 +1,5 @@
 #pragma once
-// The marks of the play field, `CellState`(x, y): 0 unmarked, k = 1..8 marked
+// The marks of the play field, one a cell: 0 unmarked, k = 1..8 marked
 // with palette index k - 1 (1 black, 2 white).
 //
 // The play field reads marks and writes them only through setCell. In the
@@ -32,7 +32,7 @@ public:
 // through the painter the play field installs.
 class PlayerCellStates : public CellStates {
 public:
-    std::array<std::uint8_t, CellCount> CellState{};
+    std::array<std::uint8_t, CellCount> marks{}; // cell (x, y) at x + MaxPuzzleSize * y
 
     std::uint8_t cellState(int x, int y) const override;
     void setCell(int x, int y, std::uint8_t state) override;

@@ -3,6 +3,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "core/Palette.h"
+#include "core/Rounding.h"
+
 namespace gw {
 
 QFont pointFont(int points, bool italic)
@@ -31,69 +34,96 @@ double tenWidth(int points, QPaintDevice* device)
     return textWidth(pointFont(points), device, QStringLiteral("10 "));
 }
 
+int largestFittingFontSize(QPaintDevice* device, int across, int down, double width, double height)
+{
+    int best = 5;
+    for (int f = 6; f <= 72; ++f) {
+        const double t = tenWidth(f, device);
+        if (!(t * across < width && t * down + 3 < height))
+            break;
+        best = f;
+    }
+    return best;
+}
+
+int fittingCellSize(QPaintDevice* device, int fontSize, int across, int down, double width, double height)
+{
+    int cell = roundHalfEven(tenWidth(fontSize, device));
+    while (cell > 3 && (across * cell > width || down * cell > height))
+        --cell;
+    return std::max(cell, 3);
+}
+
+QColor paletteColor(int index)
+{
+    if (index < 0 || index >= PaletteSize)
+        return Qt::black;
+    return QColor(Palette[index].r, Palette[index].g, Palette[index].b);
+}
+
 void drawTextAt(QPainter& painter, QPaintDevice* device, double x, double y, const QString& text)
 {
     const QFontMetricsF metrics(painter.font(), device);
     painter.drawText(QPointF(x, y + metrics.ascent()), text);
 }
 
-QColor readableClueColour(const QColor& colour)
+QColor readableClueColor(const QColor& color)
 {
-    if (colour.red() == 255 && colour.green() == 255 && colour.blue() == 0)
+    if (color.red() == 255 && color.green() == 255 && color.blue() == 0)
         return QColor(192, 192, 0);
-    if (colour.red() == 0 && colour.green() == 255 && colour.blue() == 255)
+    if (color.red() == 0 && color.green() == 255 && color.blue() == 255)
         return QColor(0, 192, 192);
-    return colour;
+    return color;
 }
 
-void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour, double pixel)
+void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel)
 {
     const double left = std::min(x1, x2);
     const double top = std::min(y1, y2);
-    painter.fillRect(QRectF(left, top, std::abs(x2 - x1) + pixel, std::abs(y2 - y1) + pixel), colour);
+    painter.fillRect(QRectF(left, top, std::abs(x2 - x1) + pixel, std::abs(y2 - y1) + pixel), color);
 }
 
-void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour,
+void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color,
                   double pixel)
 {
     // A one-pixel line covers the pixels from its start up to its end, like a
     // box one pixel across.
     if (y1 == y2)
-        fillBox(painter, x1, y1, x2, y2, colour, pixel);
+        fillBox(painter, x1, y1, x2, y2, color, pixel);
     else if (x1 == x2)
-        fillBox(painter, x1, y1, x2, y2, colour, pixel);
+        fillBox(painter, x1, y1, x2, y2, color, pixel);
     else {
-        QPen pen(colour);
+        QPen pen(color);
         pen.setWidthF(pixel);
         painter.setPen(pen);
         painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     }
 }
 
-void outlineCell(QPainter& painter, int x, int y, int cellSize, const QColor& colour, double pixel)
+void outlineCell(QPainter& painter, int x, int y, int cellSize, const QColor& color, double pixel)
 {
     const double s = cellSize;
     const double x1 = x * s;
     const double y1 = y * s;
-    drawThinLine(painter, x1, y1, x1 + s, y1, colour, pixel);
-    drawThinLine(painter, x1, y1 + s, x1 + s, y1 + s, colour, pixel);
-    drawThinLine(painter, x1, y1, x1, y1 + s, colour, pixel);
-    drawThinLine(painter, x1 + s, y1, x1 + s, y1 + s, colour, pixel);
+    drawThinLine(painter, x1, y1, x1 + s, y1, color, pixel);
+    drawThinLine(painter, x1, y1 + s, x1 + s, y1 + s, color, pixel);
+    drawThinLine(painter, x1, y1, x1, y1 + s, color, pixel);
+    drawThinLine(painter, x1 + s, y1, x1 + s, y1 + s, color, pixel);
     if (x % 5 == 0)
-        fillBox(painter, x1, y1, x1 + 1, y1 + s, colour, pixel);
+        fillBox(painter, x1, y1, x1 + 1, y1 + s, color, pixel);
     if (y % 5 == 0)
-        fillBox(painter, x1, y1, x1 + s, y1 + 1, colour, pixel);
+        fillBox(painter, x1, y1, x1 + s, y1 + 1, color, pixel);
 }
 
 void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzzle, const ClueTables& clues,
-                     const GridPlacement& grid, const std::function<QColor(int)>& colourOf)
+                     const GridPlacement& grid, const std::function<QColor(int)>& colorOf)
 {
     const QFontMetricsF metrics(painter.font(), device);
     const double ascent = metrics.ascent();
     const double s = grid.cellSize;
     auto write = [&](double right, double top, int length, int paletteIndex) {
         const QString t = QString::number(length);
-        painter.setPen(readableClueColour(colourOf(paletteIndex)));
+        painter.setPen(readableClueColor(colorOf(paletteIndex)));
         painter.drawText(QPointF(right - metrics.horizontalAdvance(t), top + ascent), t);
     };
     for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
@@ -111,7 +141,7 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
 }
 
 void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells,
-                   const GridPlacement& grid, const QColor& colour, double pixel)
+                   const GridPlacement& grid, const QColor& color, double pixel)
 {
     const int w = puzzle.PuzzleWidth;
     const int h = puzzle.PuzzleHeight;
@@ -120,18 +150,18 @@ void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int col
     for (int i = 0; i <= h; ++i) {
         const double y = grid.gridTop + i * s;
         if (i % 5 == 0 || i == h)
-            fillBox(painter, left, y, right, y + 1, colour, pixel);
+            fillBox(painter, left, y, right, y + 1, color, pixel);
         else
-            drawThinLine(painter, left, y, right, y, colour, pixel);
+            drawThinLine(painter, left, y, right, y, color, pixel);
     }
     const double top = grid.gridTop - columnClueCells * s;
     const double bottom = grid.gridTop + h * s + 1;
     for (int j = 0; j <= w; ++j) {
         const double x = grid.gridLeft + j * s;
         if (j % 5 == 0 || j == w)
-            fillBox(painter, x, top, x + 1, bottom, colour, pixel);
+            fillBox(painter, x, top, x + 1, bottom, color, pixel);
         else
-            drawThinLine(painter, x, top, x, bottom, colour, pixel);
+            drawThinLine(painter, x, top, x, bottom, color, pixel);
     }
 }
 

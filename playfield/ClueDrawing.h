@@ -31,25 +31,40 @@ double textHeight(const QFont& font, QPaintDevice* device);
 // Width of "10 " at `points` points: the yardstick of both compositions.
 double tenWidth(int points, QPaintDevice* device);
 
+// The sizes of both compositions for a block of `across` x `down` cells (clue
+// cells and grid) in an area of `width` x `height` points, text measured on
+// `device`:
+// - the largest clue font f in 6..72 whose "10 " width t keeps t * across
+//   below `width` and t * down + 3 below `height`, counting up and stopping at
+//   the first size that does not fit; 5 when none does;
+// - the cell side for clue font `fontSize`: its "10 " width rounded half to
+//   even, then one point less at a time until across * s <= `width` and
+//   down * s <= `height`, never below 3.
+int largestFittingFontSize(QPaintDevice* device, int across, int down, double width, double height);
+int fittingCellSize(QPaintDevice* device, int fontSize, int across, int down, double width, double height);
+
+// The screen colour of palette index 0..7; black for any other value.
+QColor paletteColor(int index);
+
 // Writes `text` with its top-left corner at (x, y).
 void drawTextAt(QPainter& painter, QPaintDevice* device, double x, double y, const QString& text);
 
-// Number colour for a run drawn in `colour`: pure yellow becomes (192, 192, 0)
+// Number colour for a run drawn in `color`: pure yellow becomes (192, 192, 0)
 // and pure aqua (0, 192, 192) so that both stay readable on white.
-QColor readableClueColour(const QColor& colour);
+QColor readableClueColor(const QColor& color);
 
 // A filled box from (x1, y1) to (x2, y2) with both corners included, as a
 // one-pixel pen would fill it.
-void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour,
+void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color,
              double pixel);
 // A line one pixel wide from (x1, y1) to (x2, y2).
-void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour,
+void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color,
                   double pixel);
 
-// Outline of cell (x, y) of a grid of `cellSize`-point cells in `colour`, with
+// Outline of cell (x, y) of a grid of `cellSize`-point cells in `color`, with
 // a second unit of line at the left when x is a multiple of 5 and at the top
 // when y is.
-void outlineCell(QPainter& painter, int x, int y, int cellSize, const QColor& colour, double pixel);
+void outlineCell(QPainter& painter, int x, int y, int cellSize, const QColor& color, double pixel);
 
 // Where the grid proper lies on a composed surface.
 struct GridPlacement {
@@ -61,17 +76,17 @@ struct GridPlacement {
 // The clue numbers: row clues right-aligned in the cells left of the grid,
 // one point inside their cell's right edge and one below its top; column clues
 // right-aligned in the cells above the grid. An empty line shows its single
-// black "0". `colourOf(paletteIndex)` gives the screen colour of a run; the
+// black "0". `colorOf(paletteIndex)` gives the screen colour of a run; the
 // readable variant is applied here. The painter's font must be set already.
 void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzzle, const ClueTables& clues,
-                     const GridPlacement& grid, const std::function<QColor(int)>& colourOf);
+                     const GridPlacement& grid, const std::function<QColor(int)>& colorOf);
 
 // The grid rules for i = 0..H and j = 0..W: horizontal ones from `left` to the
 // grid's right edge + 1, vertical ones from the top of the column clue area
 // (C cells above the grid) to the grid's bottom + 1. Rules at multiples of 5
 // and at the outer edges W and H are two units thick.
 void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells,
-                   const GridPlacement& grid, const QColor& colour, double pixel);
+                   const GridPlacement& grid, const QColor& color, double pixel);
 
 // The clue count a line shows: its run count, or 1 for the "0" of an empty line.
 inline int shownClueCount(int runCount) { return runCount > 0 ? runCount : 1; }

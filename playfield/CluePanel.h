@@ -1,7 +1,7 @@
 #pragma once
-// `Picture1`, the clue panel: a white surface in points with the row clues
-// left of the grid area and the column clues above it. It owns the field
-// `HetVeld`, laid over its grid area.
+// The clue panel: a white surface in points with the row clues left of the
+// grid area and the column clues above it. It owns the field, laid over its
+// grid area.
 //
 // After a composition only pixel operations change the panel: crossing off a
 // clue number's cell and restoring all crossed-off cells. Both work on the

@@ -1,5 +1,5 @@
 #pragma once
-// `HetVeld`, the field: the surface laid exactly over the grid area of the
+// The field: the surface laid exactly over the grid area of the
 // clue panel, on which the cells are painted and which receives the mouse.
 #include <QColor>
 

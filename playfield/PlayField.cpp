@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "CluePanel.h"
-#include "ColourChooser.h"
+#include "ColorChooser.h"
 #include "Cursors.h"
 #include "lang/Texts.h"
 #include "core/Palette.h"
@@ -12,7 +12,7 @@
 namespace gw {
 
 PlayField::PlayField(PlayFieldKind kind, Puzzle& puzzle, const ClueTables& clues, CellStates& states,
-                     PlayFieldState& state, CluePanel& panel, ColourChooser& chooser,
+                     PlayFieldState& state, CluePanel& panel, ColorChooser& chooser,
                      platform::MessageBoxes& messages, QObject* parent)
     : QObject(parent), m_kind(kind), m_puzzle(puzzle), m_clues(clues), m_states(states), m_state(state),
       m_panel(panel), m_chooser(chooser), m_messages(messages)
@@ -31,7 +31,7 @@ void PlayField::setComputerTest(std::function<bool()> running, std::function<voi
 
 QPoint PlayField::cellUnderPointer(double x, double y) const
 {
-    const double s = m_state.TestCellSize;
+    const double s = m_state.cellSize;
     int cx = roundHalfEven(x / s - 0.5);
     int cy = roundHalfEven(y / s - 0.5);
     cx = std::clamp(cx, 0, std::max(0, m_puzzle.PuzzleWidth - 1));
@@ -48,8 +48,8 @@ void PlayField::fieldMouse(int button, double x, double y)
 {
     const QPoint cell = cellUnderPointer(x, y);
     const QString text = positionText(cell.x(), cell.y());
-    if (m_position)
-        m_position->setText(text);
+    if (m_positionLabel)
+        m_positionLabel->setText(text);
     emit positionChanged(text);
     markCell(button, cell.x(), cell.y());
 }
@@ -60,7 +60,7 @@ void PlayField::markCell(int button, int x, int y)
         return;
     if (m_kind == PlayFieldKind::Maker && m_testRunning && m_testRunning() && m_stopTest)
         m_stopTest();
-    const std::uint8_t v = m_state.ButtonMark[static_cast<std::size_t>(button - 1)];
+    const std::uint8_t v = m_state.buttonMarks[static_cast<std::size_t>(button - 1)];
     if (m_kind == PlayFieldKind::Maker && m_states.cellState(x, y) == v)
         return;
     m_states.setCell(x, y, v);
@@ -80,16 +80,16 @@ void PlayField::completionCheck()
             emit closeRequested();
         return;
     }
-    if (!m_state.SolvedShown)
+    if (!m_state.solvedShown)
         m_messages.show(QString::fromStdString(chooseText(language, txt::SolvedPlayer)), title,
                         platform::Icon::Information, platform::Buttons::Ok);
-    m_state.SolvedShown = true;
+    m_state.solvedShown = true;
 }
 
 std::optional<ClueHit> PlayField::clueAt(double x, double y) const
 {
     const QRectF f = m_panel.field().rectPoints();
-    const int cell = m_state.TestCellSize;
+    const int cell = m_state.cellSize;
     // along: offset into the grid along the clue's line direction; away: the
     // distance from the grid's edge into the clue area.
     auto hit = [&](bool isRow, double along, double away, int lines, const auto& counts) -> std::optional<ClueHit> {
@@ -119,9 +119,9 @@ void PlayField::cluePress(int button, double x, double y)
     // press finds at most one clue number.
     if (auto hit = clueAt(x, y); hit) {
         if (hit->isRow)
-            ToggleRowClue(hit->line, hit->k);
+            toggleRowClue(hit->line, hit->k);
         else
-            ToggleColumnClue(hit->line, hit->k);
+            toggleColumnClue(hit->line, hit->k);
     }
 }
 
@@ -138,7 +138,7 @@ double PlayField::devicePixelsPerPoint() const { return m_panel.picture().device
 QRect PlayField::clueCell(bool isRow, int line, int k) const
 {
     const double p = devicePixelsPerPoint();
-    const double cp = m_state.TestCellSize * p;
+    const double cp = m_state.cellSize * p;
     const QRectF f = m_panel.field().rectPoints();
     const double l = f.left() * p, t = f.top() * p;
     const auto& counts = isRow ? m_clues.RowClueCount : m_clues.ColumnClueCount;
@@ -156,15 +156,15 @@ QRect PlayField::rowClueCell(int row, int k) const { return clueCell(true, row, 
 
 QRect PlayField::columnClueCell(int column, int k) const { return clueCell(false, column, k); }
 
-void PlayField::ToggleRowClue(int row, int k) { m_panel.toggleCellPixels(rowClueCell(row, k)); }
+void PlayField::toggleRowClue(int row, int k) { m_panel.toggleCellPixels(rowClueCell(row, k)); }
 
-void PlayField::ToggleColumnClue(int column, int k) { m_panel.toggleCellPixels(columnClueCell(column, k)); }
+void PlayField::toggleColumnClue(int column, int k) { m_panel.toggleCellPixels(columnClueCell(column, k)); }
 
-QColor PlayField::stateColour(int v) const { return m_chooser.swatchColour(v); }
+QColor PlayField::stateColor(int v) const { return m_chooser.swatchColor(v); }
 
 void PlayField::paintCell(int x, int y)
 {
-    m_panel.field().paintCell(x, y, m_state.TestCellSize, stateColour(m_states.cellState(x, y)));
+    m_panel.field().paintCell(x, y, m_state.cellSize, stateColor(m_states.cellState(x, y)));
 }
 
 void PlayField::restoreClueNumbers()
@@ -179,10 +179,11 @@ void PlayField::restoreClueNumbers()
     m_panel.whitenGreyPixels(QRect(QPoint(0, 0), QPoint(right - 1, t - 1)));
 }
 
-void PlayField::resetField()
+void PlayField::reset()
 {
     m_states.clearStates();
     showClearedField();
+    m_state.solvedShown = false;
 }
 
 void PlayField::showClearedField()
@@ -194,14 +195,6 @@ void PlayField::showClearedField()
         for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
             paintCell(x, y);
     restoreClueNumbers();
-}
-
-void PlayField::clearField() { resetField(); }
-
-void PlayField::resetPlayField()
-{
-    resetField();
-    m_state.SolvedShown = false;
 }
 
 } // namespace gw

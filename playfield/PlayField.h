@@ -26,15 +26,15 @@ class QLabel;
 namespace gw {
 
 class CluePanel;
-class ColourChooser;
+class ColorChooser;
 
 enum class PlayFieldKind { Maker, Player };
 
 // The play field's state next to the puzzle state. One per program.
 struct PlayFieldState {
-    std::int16_t TestCellSize = 3;                  // points per cell side, 3 or more
-    std::array<std::uint8_t, 2> ButtonMark{{1, 2}}; // swatch (cell state) of the left, right button
-    bool SolvedShown = false;                       // player: the solved message was given
+    std::int16_t cellSize = 3;                       // points per cell side, 3 or more
+    std::array<std::uint8_t, 2> buttonMarks{{1, 2}}; // swatch (cell state) of the left, right button
+    bool solvedShown = false;                        // player: the solved message was given
 };
 
 // A clue number a press on the clue panel would cross off.
@@ -50,7 +50,7 @@ public:
     // Everything is borrowed and must outlive the play field. `clues` are the
     // tables of the puzzle as composed.
     PlayField(PlayFieldKind kind, Puzzle& puzzle, const ClueTables& clues, CellStates& states,
-              PlayFieldState& state, CluePanel& panel, ColourChooser& chooser,
+              PlayFieldState& state, CluePanel& panel, ColorChooser& chooser,
               platform::MessageBoxes& messages, QObject* parent = nullptr);
 
     PlayFieldKind kind() const { return m_kind; }
@@ -59,12 +59,12 @@ public:
     CellStates& states() { return m_states; }
     PlayFieldState& state() { return m_state; }
     CluePanel& panel() { return m_panel; }
-    ColourChooser& chooser() { return m_chooser; }
+    ColorChooser& chooser() { return m_chooser; }
 
     // Maker: how marking consults and stops a running computer test.
     void setComputerTest(std::function<bool()> running, std::function<void()> stop);
-    // The label `Positie` that shows the cell under the pointer (may be null).
-    void setPositionLabel(QLabel* label) { m_position = label; }
+    // The label that shows the cell under the pointer (may be null).
+    void setPositionLabel(QLabel* label) { m_positionLabel = label; }
 
     // Cell under the pointer at field position (X, Y) points: X / s - 0.5
     // rounded halves to even, clamped into the puzzle.
@@ -82,8 +82,8 @@ public:
     void cluePress(int button, double x, double y);
     void clueMove(int button, double x, double y);
     std::optional<ClueHit> clueAt(double x, double y) const;
-    void ToggleRowClue(int row, int k);
-    void ToggleColumnClue(int column, int k);
+    void toggleRowClue(int row, int k);
+    void toggleColumnClue(int column, int k);
     // The device-pixel cell of a clue number on the clue panel's picture.
     QRect rowClueCell(int row, int k) const;
     QRect columnClueCell(int column, int k) const;
@@ -91,13 +91,12 @@ public:
     // Paints cell (x, y) from its state; the CellStates painter calls this.
     void paintCell(int x, int y);
     // Colour cell state v is painted in: chooser swatch v.
-    QColor stateColour(int v) const;
+    QColor stateColor(int v) const;
 
-    // `clearField` (maker) / `resetPlayField` (player): chooser back to black
-    // and white, all cells unmarked and painted, crossed-off numbers restored;
-    // the player also forgets that the solved message was given.
-    void clearField();
-    void resetPlayField();
+    // The reset of both programs: chooser back to black and white, all cells
+    // unmarked and painted, crossed-off numbers restored, and the solved
+    // message (which only the player gives) may come again.
+    void reset();
     // The window side of a reset, for marks already cleared elsewhere (the
     // computer test clears its knowledge itself): chooser back to black and
     // white, every cell painted from its state, crossed-off numbers restored.
@@ -114,7 +113,6 @@ signals:
     void closeRequested();
 
 private:
-    void resetField();
     QRect clueCell(bool isRow, int line, int k) const;
     void completionCheck();
     double devicePixelsPerPoint() const;
@@ -125,9 +123,9 @@ private:
     CellStates& m_states;
     PlayFieldState& m_state;
     CluePanel& m_panel;
-    ColourChooser& m_chooser;
+    ColorChooser& m_chooser;
     platform::MessageBoxes& m_messages;
-    QLabel* m_position = nullptr;
+    QLabel* m_positionLabel = nullptr;
     std::function<bool()> m_testRunning;
     std::function<void()> m_stopTest;
 };

@@ -21,19 +21,9 @@ PlayFieldComposition composePlayField(PlayField& playField, double availableWidt
     if (panel.picture().image().isNull())
         panel.resetPicture(QSizeF(1, 1));
     QPaintDevice* device = &panel.picture().image();
-    auto widthOfTen = [&](int f) { return tenWidth(f, device); };
-
     PlayFieldComposition result;
-    result.fontSize = largestFittingFontSize(widthOfTen, [&](double t) {
-        return (r + w) * t < availableWidth && (q + h) * t + 3 < availableHeight;
-    });
-    int s = roundHalfEven(widthOfTen(result.fontSize));
-    while (s > 3) {
-        if ((r + w) * s <= availableWidth && (q + h) * s <= availableHeight)
-            break;
-        --s;
-    }
-    s = std::max(s, 3);
+    result.fontSize = largestFittingFontSize(device, r + w, q + h, availableWidth, availableHeight);
+    const int s = fittingCellSize(device, result.fontSize, r + w, q + h, availableWidth, availableHeight);
     result.cellSize = s;
 
     QSizeF size((r + w) * s + 2, (q + h) * s);
@@ -48,17 +38,17 @@ PlayFieldComposition composePlayField(PlayField& playField, double availableWidt
     QPainter painter;
     panel.picture().beginPoints(painter);
     painter.setFont(pointFont(result.fontSize));
-    const bool colour = puzzle.ColorPuzzle;
+    const bool color = puzzle.ColorPuzzle;
     device = &panel.picture().image();
     drawClueNumbers(painter, device, puzzle, clues, grid, [&](int paletteIndex) {
-        return colour ? playField.stateColour(paletteIndex + 1) : QColor(Qt::black);
+        return color ? playField.stateColor(paletteIndex + 1) : QColor(Qt::black);
     });
     drawGridRules(painter, 0, puzzle, q, grid, QColor(64, 64, 64), panel.picture().pixelInPoints());
     painter.end();
 
-    playField.state().TestCellSize = static_cast<std::int16_t>(s);
+    playField.state().cellSize = static_cast<std::int16_t>(s);
     panel.placeField(grid.gridLeft, grid.gridTop, w, h, s);
-    playField.resetPlayField();
+    playField.reset();
     panel.show();
     panel.update();
     return result;

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "CluePanel.h"
-#include "ColourChooser.h"
+#include "ColorChooser.h"
 #include "core/Palette.h"
 #include "lang/Texts.h"
 #include "platform/Units.h"
@@ -23,8 +23,8 @@ namespace gw {
 
 namespace {
 constexpr int SwatchWidth = 24;
-constexpr int SizerWidth = 150;
-constexpr double PositieGapTwips = 180;
+constexpr int SidePanelWidth = 150;
+constexpr double PositionGapTwips = 180;
 } // namespace
 
 void KnowledgeCellStates::setCell(int x, int y, std::uint8_t state)
@@ -35,14 +35,14 @@ void KnowledgeCellStates::setCell(int x, int y, std::uint8_t state)
 void KnowledgeCellStates::clearStates() { gw::resetKnowledge(m_knowledge, m_puzzle, m_clues); }
 
 TestWindow::TestWindow(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
-                   QWidget* parent)
+                       QWidget* parent)
     : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_clues(clues), m_platform(platform),
       m_compose(std::move(compose)), m_states(m_knowledge, puzzle, clues, *this)
 {
     buildControls();
-    m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_clues, m_states, m_state, *Picture1,
-                                              *colorChooser, m_platform.messages, this);
-    m_playField->setPositionLabel(Positie);
+    m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_clues, m_states, m_state, *m_cluePanel,
+                                              *m_colorChooser, m_platform.messages, this);
+    m_playField->setPositionLabel(m_positionLabel);
     m_playField->setComputerTest([this] { return testRunning(); }, [this] { stopTest(); });
     connect(m_playField.get(), &PlayField::closeRequested, this, &QWidget::hide);
     SolverObserver& observer = *this;
@@ -62,74 +62,75 @@ QString TestWindow::text(const Text& t) const { return QString::fromStdString(ch
 
 void TestWindow::buildControls()
 {
-    SizerTOP = new QWidget(this);
-    SizerTOP->setFixedHeight(4);
+    m_topStrip = new QWidget(this);
+    m_topStrip->setFixedHeight(4);
 
-    Picture1 = new CluePanel;
+    m_cluePanel = new CluePanel;
     m_panelArea = new QScrollArea(this);
-    m_panelArea->setWidget(Picture1);
+    m_panelArea->setWidget(m_cluePanel);
     m_panelArea->setWidgetResizable(false);
     m_panelArea->setFrameShape(QFrame::NoFrame);
     m_panelArea->setBackgroundRole(QPalette::Base);
 
-    Sizer = new QWidget(this);
-    Sizer->setFixedWidth(SizerWidth);
-    cmdClear = new QPushButton(Sizer);
-    FrameComputertest = new QGroupBox(Sizer);
-    startButton = new QPushButton(FrameComputertest);
-    stopButton = new QPushButton(FrameComputertest);
-    stopButton->setEnabled(false);
-    auto* frame = new QVBoxLayout(FrameComputertest);
-    frame->addWidget(startButton);
-    frame->addWidget(stopButton);
-    colorChooser = new ColourChooser(ChooserKind::PlayField, m_state.ButtonMark, SwatchWidth, Sizer);
-    colorChooser->paintSwatches(QString::fromStdString(m_puzzle.ProgramFolder));
-    auto* side = new QVBoxLayout(Sizer);
-    side->addWidget(cmdClear);
-    side->addWidget(FrameComputertest);
+    m_sidePanel = new QWidget(this);
+    m_sidePanel->setFixedWidth(SidePanelWidth);
+    m_resetButton = new QPushButton(m_sidePanel);
+    m_computerTestGroup = new QGroupBox(m_sidePanel);
+    m_startButton = new QPushButton(m_computerTestGroup);
+    m_stopButton = new QPushButton(m_computerTestGroup);
+    m_stopButton->setEnabled(false);
+    auto* group = new QVBoxLayout(m_computerTestGroup);
+    group->addWidget(m_startButton);
+    group->addWidget(m_stopButton);
+    m_colorChooser = new ColorChooser(ChooserKind::PlayField, m_state.buttonMarks, {SwatchWidth}, m_sidePanel);
+    m_colorChooser->paintSwatches(QString::fromStdString(m_puzzle.ProgramFolder));
+    auto* side = new QVBoxLayout(m_sidePanel);
+    side->addWidget(m_resetButton);
+    side->addWidget(m_computerTestGroup);
     side->addSpacing(12);
-    side->addWidget(colorChooser, 0, Qt::AlignHCenter);
+    side->addWidget(m_colorChooser, 0, Qt::AlignHCenter);
     side->addStretch();
 
-    PctStatus = new QWidget(this);
-    PctStatus->setFixedHeight(24);
-    m_status = new QLabel(PctStatus);
-    m_status->move(6, 4);
-    Positie = new QLabel(PctStatus);
-    Positie->setFixedWidth(70);
-    PctStatus->installEventFilter(this);
+    m_statusStrip = new QWidget(this);
+    m_statusStrip->setFixedHeight(24);
+    m_statusLabel = new QLabel(m_statusStrip);
+    m_statusLabel->move(6, 4);
+    m_positionLabel = new QLabel(m_statusStrip);
+    m_positionLabel->setFixedWidth(70);
+    m_statusStrip->installEventFilter(this);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
     middle->addWidget(m_panelArea, 1);
-    middle->addWidget(Sizer);
+    middle->addWidget(m_sidePanel);
     auto* all = new QVBoxLayout(this);
     all->setContentsMargins(0, 0, 0, 0);
     all->setSpacing(0);
-    all->addWidget(SizerTOP);
+    all->addWidget(m_topStrip);
     all->addLayout(middle, 1);
-    all->addWidget(PctStatus);
+    all->addWidget(m_statusStrip);
 
-    stepTimer = new QTimer(this);
-    stepTimer->setInterval(1);
-    connect(stepTimer, &QTimer::timeout, this, &TestWindow::onTick);
-    connect(startButton, &QPushButton::clicked, this, &TestWindow::startTest);
-    connect(stopButton, &QPushButton::clicked, this, &TestWindow::stopTest);
-    connect(cmdClear, &QPushButton::clicked, this, &TestWindow::resetClicked);
+    m_stepTimer = new QTimer(this);
+    m_stepTimer->setInterval(1);
+    connect(m_stepTimer, &QTimer::timeout, this, &TestWindow::onStepTimerTick);
+    connect(m_startButton, &QPushButton::clicked, this, &TestWindow::startTest);
+    connect(m_stopButton, &QPushButton::clicked, this, &TestWindow::stopTest);
+    connect(m_resetButton, &QPushButton::clicked, this, &TestWindow::resetField);
 }
 
 void TestWindow::applyCaptions()
 {
     setWindowTitle(text(txt::TestWindowTitle));
-    cmdClear->setText(text(txt::TestWindowReset));
-    FrameComputertest->setTitle(text(txt::TestWindowComputerTest));
-    startButton->setText(text(txt::TestWindowStart));
-    stopButton->setText(text(txt::TestWindowStop));
+    m_resetButton->setText(text(txt::TestWindowReset));
+    m_computerTestGroup->setTitle(text(txt::TestWindowComputerTest));
+    m_startButton->setText(text(txt::TestWindowStart));
+    m_stopButton->setText(text(txt::TestWindowStop));
 }
 
-void TestWindow::setMousePictures(const QPixmap& left, const QPixmap& right) { colorChooser->setMousePictures(left, right); }
-
-void TestWindow::setMainSwatches(const QList<QColor>& colours) { colorChooser->copySwatchColours(colours); }
+void TestWindow::setMousePictures(const QPixmap& left, const QPixmap& right)
+{
+    m_colorChooser->setMousePictures(left, right);
+}
 
 QSizeF TestWindow::compositionArea() const
 {
@@ -143,9 +144,9 @@ QSizeF TestWindow::compositionArea() const
                                           frameGeometry().right() - geometry().right(),
                                           frameGeometry().bottom() - geometry().bottom())
                                : QMargins(0, 30, 0, 0);
-    const double widthPx = available.width() - frame.left() - frame.right() - Sizer->width();
+    const double widthPx = available.width() - frame.left() - frame.right() - m_sidePanel->width();
     const double heightPx =
-        available.height() - frame.top() - frame.bottom() - SizerTOP->height() - PctStatus->height();
+        available.height() - frame.top() - frame.bottom() - m_topStrip->height() - m_statusStrip->height();
     const auto units = platform::ScreenUnits::fromScreen(s);
     return QSizeF(std::max(0.0, units.pixelsToPointsX(widthPx)), std::max(0.0, units.pixelsToPointsY(heightPx)));
 }
@@ -155,11 +156,11 @@ void TestWindow::open()
     // A running test is stopped before the clues it works on are derived anew.
     if (testRunning())
         stopTest();
-    const int cellSize = m_compose ? m_compose(*Picture1, compositionArea()) : 3;
-    m_state.TestCellSize = static_cast<std::int16_t>(std::max(3, cellSize));
-    clearField();
-    m_status->clear();
-    colorChooser->setVisibleSwatches(m_puzzle.ColorPuzzle ? 9 : 3);
+    const int cellSize = m_compose ? m_compose(*m_cluePanel, compositionArea()) : 3;
+    m_state.cellSize = static_cast<std::int16_t>(std::max(3, cellSize));
+    resetField();
+    m_statusLabel->clear();
+    m_colorChooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     if (!m_sizedToScreen) {
         // The field was composed for the screen's available area, so the
         // window opens that large the first time; later it keeps whatever
@@ -179,9 +180,7 @@ void TestWindow::open()
     }
 }
 
-void TestWindow::clearField() { m_playField->clearField(); }
-
-bool TestWindow::testRunning() const { return stepTimer->isActive(); }
+bool TestWindow::testRunning() const { return m_stepTimer->isActive(); }
 
 void TestWindow::startTest()
 {
@@ -190,11 +189,11 @@ void TestWindow::startTest()
     m_pendingOutcome.reset();
     const bool stepping = m_driver->start();
     if (stepping) {
-        stepTimer->start();
+        m_stepTimer->start();
         m_platform.busy.setBusy(true);
-        startButton->setEnabled(false);
-        stopButton->setEnabled(true);
-        cmdClear->setEnabled(false);
+        m_startButton->setEnabled(false);
+        m_stopButton->setEnabled(true);
+        m_resetButton->setEnabled(false);
     }
     showOutcome();
 }
@@ -205,27 +204,27 @@ void TestWindow::stopTest()
         m_driver->stop();
     else
         m_driver->requestStop();
-    stepTimer->stop();
+    m_stepTimer->stop();
     setIdleButtons();
     showOutcome();
 }
 
-void TestWindow::resetClicked()
+void TestWindow::resetField()
 {
     if (testRunning())
         stopTest();
-    clearField();
+    m_playField->reset();
 }
 
 void TestWindow::setIdleButtons()
 {
-    stopButton->setEnabled(false);
-    startButton->setEnabled(true);
-    cmdClear->setEnabled(true);
+    m_stopButton->setEnabled(false);
+    m_startButton->setEnabled(true);
+    m_resetButton->setEnabled(true);
     m_platform.busy.setBusy(false);
 }
 
-void TestWindow::onTick()
+void TestWindow::onStepTimerTick()
 {
     m_driver->tick();
     showOutcome();
@@ -282,17 +281,17 @@ void TestWindow::statusText(SolverStatus status, int lineNumber)
     case SolverStatus::TestFinished: shown = text(txt::TestFinished); break;
     case SolverStatus::TestStopped: shown = text(txt::TestStopped); break;
     }
-    m_status->setText(shown);
-    m_status->adjustSize();
+    m_statusLabel->setText(shown);
+    m_statusLabel->adjustSize();
 }
 
-QString TestWindow::statusText() const { return m_status->text(); }
+QString TestWindow::statusText() const { return m_statusLabel->text(); }
 
 void TestWindow::fieldCleared() { m_playField->showClearedField(); }
 
 void TestWindow::testEnded(SolverOutcome outcome)
 {
-    stepTimer->stop();
+    m_stepTimer->stop();
     setIdleButtons();
     m_pendingOutcome = outcome;
 }
@@ -309,16 +308,16 @@ void TestWindow::closeEvent(QCloseEvent* event)
 
 bool TestWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == PctStatus && event->type() == QEvent::Resize)
-        placePositie();
+    if (watched == m_statusStrip && event->type() == QEvent::Resize)
+        placePositionLabel();
     return QWidget::eventFilter(watched, event);
 }
 
-void TestWindow::placePositie()
+void TestWindow::placePositionLabel()
 {
     const auto units = platform::ScreenUnits::fromScreen(screen());
-    const int gap = units.twipsToWholePixelsX(PositieGapTwips);
-    Positie->move(PctStatus->width() - Positie->width() - gap, 4);
+    const int gap = units.twipsToWholePixelsX(PositionGapTwips);
+    m_positionLabel->move(m_statusStrip->width() - m_positionLabel->width() - gap, 4);
 }
 
 } // namespace gw

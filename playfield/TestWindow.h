@@ -27,7 +27,7 @@ class QTimer;
 namespace gw {
 
 class CluePanel;
-class ColourChooser;
+class ColorChooser;
 
 // The maker's marks are the computer test's knowledge: every write goes
 // through the solver's setCell, which keeps the colour possibilities in step
@@ -57,27 +57,26 @@ public:
 
     // `puzzle` and `clues` are the program's and must outlive the window.
     TestWindow(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
-             QWidget* parent = nullptr);
+               QWidget* parent = nullptr);
     ~TestWindow() override;
 
     // Prepare and show the window (the main window's "Test Puzzle").
     void open();
-    // Reset the field: chooser to black and white, all unmarked, numbers restored.
-    void clearField();
     void applyCaptions();
-    // The main window's mouse pictures and chooser colours (at start-up).
+    // The main window's mouse pictures (at start-up).
     void setMousePictures(const QPixmap& left, const QPixmap& right);
-    void setMainSwatches(const QList<QColor>& colours);
-    // The main window's tag "CLOSE": the window really closes.
+    // The program is ending: closing the window really closes it.
     void setProgramClosing(bool closing) { m_programClosing = closing; }
 
     // The area a maximised window offers the clue panel, in points.
     QSizeF compositionArea() const;
 
-    // startButton, stopButton, cmdClear.
+    // The Start, Stop and Reset buttons. Reset stops a running test, then
+    // clears the field: chooser to black and white, all unmarked, numbers restored.
     void startTest();
     void stopTest();
-    void resetClicked();
+    void resetField();
+    // The computer test is stepping (its timer runs).
     bool testRunning() const;
 
     PlayField& playField() { return *m_playField; }
@@ -86,18 +85,14 @@ public:
     PlayFieldState& state() { return m_state; }
     QString statusText() const;
 
-    // Controls, by the names the program gives them.
-    CluePanel* Picture1;
-    QWidget* Sizer;
-    QWidget* SizerTOP;
-    QWidget* PctStatus;
-    QLabel* Positie;
-    QPushButton* cmdClear;
-    QGroupBox* FrameComputertest;
-    QPushButton* startButton;
-    QPushButton* stopButton;
-    QTimer* stepTimer;
-    ColourChooser* colorChooser;
+    // The controls, for tests and screenshots.
+    CluePanel* cluePanel() const { return m_cluePanel; }
+    ColorChooser* colorChooser() const { return m_colorChooser; }
+    QPushButton* startButton() const { return m_startButton; }
+    QPushButton* stopButton() const { return m_stopButton; }
+    QPushButton* resetButton() const { return m_resetButton; }
+    // Steps the computer test, one line a tick.
+    QTimer* stepTimer() const { return m_stepTimer; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,10 +107,10 @@ private:
     void processEvents() override;
 
     void buildControls();
-    void onTick();
+    void onStepTimerTick();
     void showOutcome();
     void setIdleButtons();
-    void placePositie();
+    void placePositionLabel();
     QString text(const Text& t) const;
 
     Puzzle& m_puzzle;
@@ -127,8 +122,19 @@ private:
     PlayFieldState m_state;
     std::unique_ptr<PlayField> m_playField;
     std::unique_ptr<SolverDriver> m_driver;
-    QLabel* m_status = nullptr;
+    CluePanel* m_cluePanel = nullptr;
     QScrollArea* m_panelArea = nullptr;
+    QWidget* m_topStrip = nullptr;    // a thin strip above the clue panel
+    QWidget* m_sidePanel = nullptr;   // right of the clue panel: buttons and chooser
+    QPushButton* m_resetButton = nullptr;
+    QGroupBox* m_computerTestGroup = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    ColorChooser* m_colorChooser = nullptr;
+    QWidget* m_statusStrip = nullptr; // below: the status text and the position label
+    QLabel* m_statusLabel = nullptr;
+    QLabel* m_positionLabel = nullptr;
+    QTimer* m_stepTimer = nullptr;
     std::optional<SolverOutcome> m_pendingOutcome;
     bool m_programClosing = false;
     bool m_sizedToScreen = false; // the first showing fills the screen's available area

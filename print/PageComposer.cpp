@@ -12,13 +12,6 @@ namespace {
 // Points between the grid's bottom and the footer's first line.
 constexpr double FooterGap = 3;
 
-QColor paletteColour(int index)
-{
-    if (index < 0 || index >= PaletteSize)
-        return Qt::black;
-    return QColor(Palette[index].r, Palette[index].g, Palette[index].b);
-}
-
 // The manual size as typed: its integer part, or nothing when the text is
 // empty or not a number.
 std::optional<long long> manualValue(const QString& text)
@@ -63,10 +56,10 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     // The block reaches down to the footer's last line, gap included.
     const double below = forTest ? 0.0 : FooterGap + footer;
 
-    auto widthOfTen = [&](int f) { return tenWidth(f, device); };
-    layout.bestFontSize = largestFittingFontSize(widthOfTen, [&](double t) {
-        return t * (r + w) < pageW && t * (c + h) + footer + titleTerm + 3 < pageH;
-    });
+    // The block of clue cells and grid shares the page with the footer and the title.
+    const int across = r + w, down = c + h;
+    const double blockHeight = pageH - footer - titleTerm;
+    layout.bestFontSize = largestFittingFontSize(device, across, down, pageW, blockHeight);
     layout.clueFontSize = layout.bestFontSize;
     if (!options.automaticSize) {
         if (const auto v = manualValue(options.manualSize)) {
@@ -77,29 +70,20 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
         }
     }
 
-    int cell = roundHalfEven(widthOfTen(layout.clueFontSize));
-    while (cell > 3) {
-        const bool tooWide = (r + w) * cell > pageW;
-        const bool tooHighWithTitle = hasTitle && (c + h) * cell > pageH - footer - layout.titleHeight;
-        const bool tooHigh = (c + h) * cell > pageH - footer;
-        if (!(tooWide || tooHighWithTitle || tooHigh))
-            break;
-        --cell;
-    }
-    layout.cellSize = std::max(cell, 3);
+    layout.cellSize = fittingCellSize(device, layout.clueFontSize, across, down, pageW, blockHeight);
     const int s = layout.cellSize;
 
     // A canvas is as large as the block (never larger than the page); without
     // a title it leaves the title line out, so the block fills it exactly.
     if (surface.isCanvas()) {
-        QSizeF canvas((r + w) * s + 2, (c + h) * s + below + titleTerm);
+        QSizeF canvas(across * s + 2, down * s + below + titleTerm);
         canvas = canvas.boundedTo(page);
         surface.setCanvasSize(canvas);
         layout.canvas = canvas;
     }
 
-    const double blockW = (r + w) * s;
-    const double blockH = (c + h) * s + below + titleTerm;
+    const double blockW = across * s;
+    const double blockH = down * s + below + titleTerm;
     if (!forTest) {
         const QSizeF inner = surface.innerSize();
         layout.offsetX = (inner.width() - blockW) / 2;
@@ -114,7 +98,7 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     double y = layout.offsetY;
     if (hasTitle) {
         painter.setFont(pointFont(36));
-        painter.setPen(options.printColour);
+        painter.setPen(options.printColor);
         double x = layout.offsetX;
         if (options.centreTitle)
             x += roundHalfEven(blockW - textWidth(painter.font(), device, options.title)) / 2;
@@ -129,10 +113,10 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     grid.gridTop = y + c * s;
     layout.gridLeft = grid.gridLeft;
     layout.gridTop = grid.gridTop;
-    drawClueNumbers(painter, device, puzzle, clues, grid, paletteColour);
+    drawClueNumbers(painter, device, puzzle, clues, grid, paletteColor);
 
     if (options.backgroundTint) {
-        const QColor tint = backgroundTint(options.printColour);
+        const QColor tint = backgroundTint(options.printColor);
         for (int row = 1; row < h; row += 2)
             fillBox(painter, grid.gridLeft, grid.gridTop + row * s, grid.gridLeft + w * s,
                     grid.gridTop + (row + 1) * s, tint, pixel);
@@ -141,12 +125,12 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
                     grid.gridTop + h * s, tint, pixel);
     }
 
-    const QColor lineColour = forTest ? QColor(64, 64, 64) : options.printColour;
-    drawGridRules(painter, layout.offsetX, puzzle, c, grid, lineColour, pixel);
+    const QColor lineColor = forTest ? QColor(64, 64, 64) : options.printColor;
+    drawGridRules(painter, layout.offsetX, puzzle, c, grid, lineColor, pixel);
 
     if (!forTest) {
         painter.setFont(pointFont(10, true));
-        painter.setPen(options.printColour);
+        painter.setPen(options.printColor);
         const double footerY = grid.gridTop + h * s + FooterGap;
         drawTextAt(painter, device, layout.offsetX, footerY, texts.footerFirst);
         drawTextAt(painter, device, layout.offsetX, footerY + textHeight(painter.font(), device), texts.footerSecond);

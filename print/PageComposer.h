@@ -1,8 +1,7 @@
 #pragma once
-// `composePage`'s drawing: a blank nonogram composed on any PageSurface, in
-// points, with text measured on the surface it is drawn on. The print dialog
-// owns the options and the bookkeeping around a composition; this is only the
-// page.
+// The page painter: a blank nonogram composed on any PageSurface, in points,
+// with text measured on the surface it is drawn on. The print dialog owns the
+// options and the bookkeeping around a composition; this is only the page.
 #include <QColor>
 #include <QSizeF>
 #include <QString>
@@ -20,17 +19,17 @@ enum class PageMode { Paper, Preview, TestWindow };
 // The dialog's options as a composition reads them.
 struct PageOptions {
     bool portrait = true;
-    QString title;              // `txtTitel`; empty: no title line
-    bool centreTitle = true;    // `CentreerTitel`
-    QColor printColour = Qt::black;
-    bool backgroundTint = true; // `AchtergrondKleur`
-    bool automaticSize = true;  // `Option3` (else `Option4`, manual)
-    QString manualSize = QStringLiteral("10"); // `Text2`
+    QString title;              // empty: no title line
+    bool centreTitle = true;    // the title centred over the block, else at its left
+    QColor printColor = Qt::black;
+    bool backgroundTint = true; // every other row and column tinted in the print colour
+    bool automaticSize = true;  // the largest clue size that fits, else `manualSize`
+    QString manualSize = QStringLiteral("10"); // clue size in points, as typed
 };
 
 // What one composition found.
 struct PageLayout {
-    QSizeF page;              // PageWidth x PageHeight, points
+    QSizeF page;              // usable page area, points
     int bestFontSize = 5;     // largest automatic clue size, 5..72
     int clueFontSize = 5;     // size used
     bool manualFellBack = false; // manual size empty or not a number: automatic is selected instead
@@ -50,7 +49,7 @@ struct PageTexts {
 };
 
 // The tint of a print colour: one part colour, twelve parts white, rounded down.
-QColor backgroundTint(const QColor& printColour);
+QColor backgroundTint(const QColor& printColor);
 
 // Composes the page on `surface` for `page` (the usable area in points; for a
 // canvas the area it may take at most). The clue tables must be fresh.

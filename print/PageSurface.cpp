@@ -43,8 +43,6 @@ bool PagedSurface::begin(QPainter& painter)
     return true;
 }
 
-} // namespace gw
-
-namespace gw {
 double PagedSurface::pixelInPoints() const { return 72.0 / std::max(1, m_device.logicalDpiX()); }
+
 } // namespace gw

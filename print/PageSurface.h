@@ -1,6 +1,6 @@
 #pragma once
 // The surfaces the page painter draws on, all in points: a retained picture
-// (the preview canvas `DaPa`, the test window's clue panel) or a paged device
+// (the print dialog's preview canvas, the test window's clue panel) or a paged device
 // (the printer's page, a PDF file).
 #include <QPainter>
 #include <QSizeF>

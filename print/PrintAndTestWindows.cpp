@@ -1,7 +1,6 @@
 #include "PrintAndTestWindows.h"
 
 #include "PrintDialog.h"
-#include "core/Palette.h"
 #include "playfield/TestWindow.h"
 
 namespace gw {
@@ -15,10 +14,6 @@ PrintAndTestWindows::PrintAndTestWindows(Puzzle& puzzle, platform::Platform plat
         return m_print->composeForTest(panel, area).cellSize;
     }, setup.mainWindow);
     m_test->setMousePictures(setup.mouseLeft, setup.mouseRight);
-    QList<QColor> swatches;
-    for (const PaletteColor& c : Palette)
-        swatches << QColor(c.r, c.g, c.b);
-    m_test->setMainSwatches(swatches);
     // Both are windows of their own above the main window.
     m_print->setWindowFlag(Qt::Window);
     m_test->setWindowFlag(Qt::Window);

@@ -31,14 +31,14 @@ public:
     PrintAndTestWindows(Puzzle& puzzle, platform::Platform platform, const PrintAndTestWindowsSetup& setup);
     ~PrintAndTestWindows() override;
 
-    // `MMprint`: hides the test window, then opens the print dialog.
+    // "Print Puzzle": hides the test window, then opens the print dialog.
     void openPrintDialog();
-    // `MMtest`: hides the print dialog, then prepares and shows the test window.
+    // "Test Puzzle": hides the print dialog, then prepares and shows the test window.
     void openTestWindow();
     // The main window is asked to close: a running computer test stops.
     void mainWindowClosing();
-    // The main window closes for good (its "CLOSE" tag): both windows close
-    // for real instead of hiding.
+    // The main window closes for good: both windows close for real instead
+    // of hiding.
     void mainWindowClosed();
     // Both windows take the captions of the puzzle's language.
     void applyLanguage();
@@ -61,33 +61,34 @@ private:
     std::unique_ptr<TestWindow> m_test;
 };
 
-// Creates the two windows for the maker's main window `form` (after its
-// start-up, which finds the printer and loads the mouse pictures) and gives
-// its "Print Puzzle" and "Test Puzzle" items their work. `MainWindow` offers
-// printerPresent(), printerName(), mousePicture(button), platform(),
+// Creates the two windows for the maker's main window `mainWindow` (after
+// its start-up, which finds the printer and loads the mouse pictures) and
+// gives its "Print Puzzle" and "Test Puzzle" items their work. `MainWindow`
+// offers printerPresent(), printerName(), mousePicture(button), platform(),
 // setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signals
-// languageApplied and closingForGood. The windows must not outlive `form` or `puzzle`.
+// languageApplied and closingForGood. The windows must not outlive
+// `mainWindow` or `puzzle`.
 template <typename MainWindow>
-std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& form, Puzzle& puzzle)
+std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& mainWindow, Puzzle& puzzle)
 {
     PrintAndTestWindowsSetup setup;
-    setup.mainWindow = &form;
-    setup.printerPresent = form.printerPresent();
-    setup.printerName = form.printerName();
-    setup.mouseLeft = form.mousePicture(1);
-    setup.mouseRight = form.mousePicture(2);
-    auto windows = std::make_unique<PrintAndTestWindows>(puzzle, form.platform(), setup);
+    setup.mainWindow = &mainWindow;
+    setup.printerPresent = mainWindow.printerPresent();
+    setup.printerName = mainWindow.printerName();
+    setup.mouseLeft = mainWindow.mousePicture(1);
+    setup.mouseRight = mainWindow.mousePicture(2);
+    auto windows = std::make_unique<PrintAndTestWindows>(puzzle, mainWindow.platform(), setup);
     PrintAndTestWindows* w = windows.get();
-    form.setPrintCommand([w] { w->openPrintDialog(); });
-    form.setTestCommand([w] { w->openTestWindow(); });
-    form.setBeforeClose([w] { w->mainWindowClosing(); });
-    QObject::connect(&form, &MainWindow::languageApplied, w, &PrintAndTestWindows::applyLanguage);
-    QObject::connect(&form, &MainWindow::closingForGood, w, &PrintAndTestWindows::mainWindowClosed);
-    QObject::connect(w, &PrintAndTestWindows::statusMessage, &form, &MainWindow::setStatus);
-    QObject::connect(w, &PrintAndTestWindows::mainWindowWanted, &form, [&form] {
-        form.show();
-        form.raise();
-        form.activateWindow();
+    mainWindow.setPrintCommand([w] { w->openPrintDialog(); });
+    mainWindow.setTestCommand([w] { w->openTestWindow(); });
+    mainWindow.setBeforeClose([w] { w->mainWindowClosing(); });
+    QObject::connect(&mainWindow, &MainWindow::languageApplied, w, &PrintAndTestWindows::applyLanguage);
+    QObject::connect(&mainWindow, &MainWindow::closingForGood, w, &PrintAndTestWindows::mainWindowClosed);
+    QObject::connect(w, &PrintAndTestWindows::statusMessage, &mainWindow, &MainWindow::setStatus);
+    QObject::connect(w, &PrintAndTestWindows::mainWindowWanted, &mainWindow, [&mainWindow] {
+        mainWindow.show();
+        mainWindow.raise();
+        mainWindow.activateWindow();
     });
     return windows;
 }

@@ -62,199 +62,199 @@ void PrintDialog::buildControls()
 {
     auto* digitsOnly = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
 
-    FramePrinter = new QGroupBox(this);
-    cmbPrinter = new QComboBox(FramePrinter);
-    cmbPrinter->setMinimumWidth(160);
-    (new QVBoxLayout(FramePrinter))->addWidget(cmbPrinter);
+    m_printerGroup = new QGroupBox(this);
+    m_printerCombo = new QComboBox(m_printerGroup);
+    m_printerCombo->setMinimumWidth(160);
+    (new QVBoxLayout(m_printerGroup))->addWidget(m_printerCombo);
 
-    FramePapier = new QGroupBox(this);
-    Option1 = new QRadioButton(FramePapier);
-    Option2 = new QRadioButton(FramePapier);
-    Option1->setChecked(true);
-    auto* paper = new QVBoxLayout(FramePapier);
-    paper->addWidget(Option1);
-    paper->addWidget(Option2);
+    m_orientationGroup = new QGroupBox(this);
+    m_portraitButton = new QRadioButton(m_orientationGroup);
+    m_landscapeButton = new QRadioButton(m_orientationGroup);
+    m_portraitButton->setChecked(true);
+    auto* orientation = new QVBoxLayout(m_orientationGroup);
+    orientation->addWidget(m_portraitButton);
+    orientation->addWidget(m_landscapeButton);
 
-    FrameTitel = new QGroupBox(this);
-    txtTitel = new QLineEdit(FrameTitel);
-    CentreerTitel = new QCheckBox(FrameTitel);
-    CentreerTitel->setChecked(true);
-    auto* title = new QVBoxLayout(FrameTitel);
-    title->addWidget(txtTitel);
-    title->addWidget(CentreerTitel);
+    m_titleGroup = new QGroupBox(this);
+    m_titleEdit = new QLineEdit(m_titleGroup);
+    m_centreTitleCheck = new QCheckBox(m_titleGroup);
+    m_centreTitleCheck->setChecked(true);
+    auto* title = new QVBoxLayout(m_titleGroup);
+    title->addWidget(m_titleEdit);
+    title->addWidget(m_centreTitleCheck);
 
-    FrameKleur = new QGroupBox(this);
-    Picture1 = new QPushButton(FrameKleur);
-    Picture1->setFixedSize(48, 20);
-    Picture1->setFlat(true);
-    Picture1->setAutoFillBackground(true);
-    AchtergrondKleur = new QCheckBox(FrameKleur);
-    AchtergrondKleur->setChecked(true);
-    auto* colour = new QVBoxLayout(FrameKleur);
-    colour->addWidget(Picture1);
-    colour->addWidget(AchtergrondKleur);
-    setPrintColour(Qt::black);
+    m_colorGroup = new QGroupBox(this);
+    m_printColorButton = new QPushButton(m_colorGroup);
+    m_printColorButton->setFixedSize(48, 20);
+    m_printColorButton->setFlat(true);
+    m_printColorButton->setAutoFillBackground(true);
+    m_backgroundTintCheck = new QCheckBox(m_colorGroup);
+    m_backgroundTintCheck->setChecked(true);
+    auto* color = new QVBoxLayout(m_colorGroup);
+    color->addWidget(m_printColorButton);
+    color->addWidget(m_backgroundTintCheck);
+    setPrintColor(Qt::black);
 
-    Frame1 = new QGroupBox(this);
-    Option3 = new QRadioButton(Frame1);
-    Option4 = new QRadioButton(Frame1);
-    Option3->setChecked(true);
-    Text2 = new QLineEdit(QStringLiteral("10"), Frame1);
-    Text2->setValidator(digitsOnly);
-    Text2->setFixedWidth(40);
-    Funny = new QScrollBar(Qt::Vertical, Frame1);
-    Funny->setFixedHeight(Text2->sizeHint().height());
-    Funny->setRange(0, 0);
-    auto* size = new QGridLayout(Frame1);
-    size->addWidget(Option3, 0, 0, 1, 3);
-    size->addWidget(Option4, 1, 0);
-    size->addWidget(Text2, 1, 1);
-    size->addWidget(Funny, 1, 2);
+    m_clueSizeGroup = new QGroupBox(this);
+    m_automaticSizeButton = new QRadioButton(m_clueSizeGroup);
+    m_manualSizeButton = new QRadioButton(m_clueSizeGroup);
+    m_automaticSizeButton->setChecked(true);
+    m_clueSizeEdit = new QLineEdit(QStringLiteral("10"), m_clueSizeGroup);
+    m_clueSizeEdit->setValidator(digitsOnly);
+    m_clueSizeEdit->setFixedWidth(40);
+    m_clueSizeSpin = new QScrollBar(Qt::Vertical, m_clueSizeGroup);
+    m_clueSizeSpin->setFixedHeight(m_clueSizeEdit->sizeHint().height());
+    m_clueSizeSpin->setRange(0, 0);
+    auto* size = new QGridLayout(m_clueSizeGroup);
+    size->addWidget(m_automaticSizeButton, 0, 0, 1, 3);
+    size->addWidget(m_manualSizeButton, 1, 0);
+    size->addWidget(m_clueSizeEdit, 1, 1);
+    size->addWidget(m_clueSizeSpin, 1, 2);
 
-    Label2 = new QLabel(this);
-    Text1 = new QLineEdit(QStringLiteral("50"), this);
-    Text1->setValidator(digitsOnly);
-    Text1->setFixedWidth(40);
-    VS = new QScrollBar(Qt::Vertical, this);
-    VS->setRange(0, 190);
-    VS->setValue(150);
-    VS->setFixedHeight(Text1->sizeHint().height());
-    Label3 = new QLabel(this);
-    Command1 = new QPushButton(this);
-    Command2 = new QPushButton(this);
-    cmdSavePdf = new QPushButton(this);
+    m_previewScaleLabel = new QLabel(this);
+    m_previewScaleEdit = new QLineEdit(QStringLiteral("50"), this);
+    m_previewScaleEdit->setValidator(digitsOnly);
+    m_previewScaleEdit->setFixedWidth(40);
+    m_previewScaleSpin = new QScrollBar(Qt::Vertical, this);
+    m_previewScaleSpin->setRange(0, 190);
+    m_previewScaleSpin->setValue(150);
+    m_previewScaleSpin->setFixedHeight(m_previewScaleEdit->sizeHint().height());
+    m_percentLabel = new QLabel(this);
+    m_printButton = new QPushButton(this);
+    m_cancelButton = new QPushButton(this);
+    m_savePdfButton = new QPushButton(this);
 
-    PreviewBox = new ScaledPreview();
+    m_preview = new ScaledPreview();
     m_previewArea = new QScrollArea(this);
-    m_previewArea->setWidget(PreviewBox);
+    m_previewArea->setWidget(m_preview);
     m_previewArea->setWidgetResizable(false);
     m_previewArea->setMinimumSize(420, 420);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
+    m_titleTimer = new QTimer(this);
+    m_titleTimer->setInterval(100);
 
     auto* top = new QHBoxLayout;
-    for (QWidget* frame : {static_cast<QWidget*>(FramePrinter), static_cast<QWidget*>(FramePapier),
-                           static_cast<QWidget*>(FrameTitel), static_cast<QWidget*>(FrameKleur),
-                           static_cast<QWidget*>(Frame1)})
-        top->addWidget(frame);
+    for (QWidget* group : {static_cast<QWidget*>(m_printerGroup), static_cast<QWidget*>(m_orientationGroup),
+                           static_cast<QWidget*>(m_titleGroup), static_cast<QWidget*>(m_colorGroup),
+                           static_cast<QWidget*>(m_clueSizeGroup)})
+        top->addWidget(group);
     auto* line = new QHBoxLayout;
-    line->addWidget(Label2);
-    line->addWidget(Text1);
-    line->addWidget(VS);
-    line->addWidget(Label3);
+    line->addWidget(m_previewScaleLabel);
+    line->addWidget(m_previewScaleEdit);
+    line->addWidget(m_previewScaleSpin);
+    line->addWidget(m_percentLabel);
     line->addStretch();
-    line->addWidget(cmdSavePdf);
-    line->addWidget(Command1);
-    line->addWidget(Command2);
+    line->addWidget(m_savePdfButton);
+    line->addWidget(m_printButton);
+    line->addWidget(m_cancelButton);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addLayout(line);
     all->addWidget(m_previewArea, 1);
 
-    Text1->installEventFilter(this);
-    Text2->installEventFilter(this);
+    m_previewScaleEdit->installEventFilter(this);
+    m_clueSizeEdit->installEventFilter(this);
 }
 
 void PrintDialog::applyCaptions()
 {
     setWindowTitle(text(txt::PrintDialogTitle));
-    FramePrinter->setTitle(text(txt::PrintPrinterFrame));
-    FramePapier->setTitle(text(txt::PrintPaperFrame));
-    Option1->setText(text(txt::PrintPortrait));
-    Option2->setText(text(txt::PrintLandscape));
-    FrameTitel->setTitle(text(txt::PrintTitleFrame));
-    CentreerTitel->setText(text(txt::PrintCentreTitle));
-    FrameKleur->setTitle(text(txt::PrintColorFrame));
-    AchtergrondKleur->setText(text(txt::PrintBackgroundTint));
-    Frame1->setTitle(text(txt::PrintSizeFrame));
-    Option3->setText(text(txt::PrintAutomaticSize));
-    Option4->setText(text(txt::PrintManualSize));
-    Command1->setText(text(txt::PrintButton));
-    Command2->setText(text(txt::PrintCancel));
-    Label2->setText(text(txt::PrintPreviewSize));
-    Label3->setText(text(txt::PrintPreviewPercent));
-    cmdSavePdf->setText(text(txt::PrintSavePdf));
+    m_printerGroup->setTitle(text(txt::PrintPrinterFrame));
+    m_orientationGroup->setTitle(text(txt::PrintPaperFrame));
+    m_portraitButton->setText(text(txt::PrintPortrait));
+    m_landscapeButton->setText(text(txt::PrintLandscape));
+    m_titleGroup->setTitle(text(txt::PrintTitleFrame));
+    m_centreTitleCheck->setText(text(txt::PrintCentreTitle));
+    m_colorGroup->setTitle(text(txt::PrintColorFrame));
+    m_backgroundTintCheck->setText(text(txt::PrintBackgroundTint));
+    m_clueSizeGroup->setTitle(text(txt::PrintSizeFrame));
+    m_automaticSizeButton->setText(text(txt::PrintAutomaticSize));
+    m_manualSizeButton->setText(text(txt::PrintManualSize));
+    m_printButton->setText(text(txt::PrintButton));
+    m_cancelButton->setText(text(txt::PrintCancel));
+    m_previewScaleLabel->setText(text(txt::PrintPreviewSize));
+    m_percentLabel->setText(text(txt::PrintPreviewPercent));
+    m_savePdfButton->setText(text(txt::PrintSavePdf));
 }
 
 void PrintDialog::connectHandlers()
 {
-    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_portraitButton, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             composePreview();
     });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_landscapeButton, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             composePreview();
     });
-    for (QRadioButton* option : {Option3, Option4})
+    for (QRadioButton* option : {m_automaticSizeButton, m_manualSizeButton})
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on && !m_composing)
                 composePreview();
         });
-    connect(CentreerTitel, &QCheckBox::toggled, this, &PrintDialog::composePreview);
-    connect(AchtergrondKleur, &QCheckBox::toggled, this, &PrintDialog::composePreview);
-    connect(Picture1, &QPushButton::clicked, this, [this] {
-        if (const auto chosen = m_platform.colors.choose(m_printColour); chosen && chosen->isValid())
-            setPrintColour(*chosen);
+    connect(m_centreTitleCheck, &QCheckBox::toggled, this, &PrintDialog::composePreview);
+    connect(m_backgroundTintCheck, &QCheckBox::toggled, this, &PrintDialog::composePreview);
+    connect(m_printColorButton, &QPushButton::clicked, this, [this] {
+        if (const auto chosen = m_platform.colors.choose(m_printColor); chosen && chosen->isValid())
+            setPrintColor(*chosen);
         composePreview();
     });
-    connect(txtTitel, &QLineEdit::textChanged, this, &PrintDialog::onTitleChanged);
-    connect(Timer1, &QTimer::timeout, this, &PrintDialog::onTimerTick);
-    connect(Text2, &QLineEdit::textChanged, this, &PrintDialog::onManualSizeChanged);
-    connect(Funny, &QScrollBar::valueChanged, this, &PrintDialog::onSpinChanged);
-    connect(Text1, &QLineEdit::textChanged, this, &PrintDialog::onPreviewSizeChanged);
-    connect(VS, &QScrollBar::valueChanged, this, &PrintDialog::refreshPreview);
-    connect(Command1, &QPushButton::clicked, this, &PrintDialog::printPuzzle);
-    connect(Command2, &QPushButton::clicked, this, &PrintDialog::cancel);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &PrintDialog::askSavePdf);
-    connect(cmbPrinter, &QComboBox::currentIndexChanged, this, [this] { m_printer.reset(); });
+    connect(m_titleEdit, &QLineEdit::textChanged, this, &PrintDialog::onTitleChanged);
+    connect(m_titleTimer, &QTimer::timeout, this, &PrintDialog::onTitleTimerTick);
+    connect(m_clueSizeEdit, &QLineEdit::textChanged, this, &PrintDialog::onClueSizeTyped);
+    connect(m_clueSizeSpin, &QScrollBar::valueChanged, this, &PrintDialog::onClueSizeSpinChanged);
+    connect(m_previewScaleEdit, &QLineEdit::textChanged, this, &PrintDialog::onPreviewScaleTyped);
+    connect(m_previewScaleSpin, &QScrollBar::valueChanged, this, &PrintDialog::refreshPreview);
+    connect(m_printButton, &QPushButton::clicked, this, &PrintDialog::printPuzzle);
+    connect(m_cancelButton, &QPushButton::clicked, this, &PrintDialog::cancel);
+    connect(m_savePdfButton, &QPushButton::clicked, this, &PrintDialog::askSavePdf);
+    connect(m_printerCombo, &QComboBox::currentIndexChanged, this, [this] { m_printer.reset(); });
 }
 
 void PrintDialog::setPrinterState(bool present, const QString& defaultPrinterName)
 {
     m_printerPresent = present;
     m_printerName = defaultPrinterName;
-    Command1->setEnabled(present);
+    m_printButton->setEnabled(present);
     m_printer.reset();
 }
 
-void PrintDialog::setPrintColour(const QColor& colour)
+void PrintDialog::setPrintColor(const QColor& color)
 {
-    m_printColour = colour;
-    Picture1->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;").arg(colour.name()));
+    m_printColor = color;
+    m_printColorButton->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;").arg(color.name()));
 }
 
 void PrintDialog::fillPrinterList()
 {
     if (!m_printerPresent) {
-        cmbPrinter->setEnabled(false);
+        m_printerCombo->setEnabled(false);
         return;
     }
-    const QString remembered = cmbPrinter->currentText();
-    const QSignalBlocker block(cmbPrinter);
-    cmbPrinter->clear();
+    const QString remembered = m_printerCombo->currentText();
+    const QSignalBlocker block(m_printerCombo);
+    m_printerCombo->clear();
     const QStringList names = m_platform.printers.printerNames();
     for (int i = 0; i < names.size(); ++i) {
-        cmbPrinter->addItem(names[i]);
+        m_printerCombo->addItem(names[i]);
         if (names[i] == remembered)
-            cmbPrinter->setCurrentIndex(i);
+            m_printerCombo->setCurrentIndex(i);
     }
-    if (cmbPrinter->currentIndex() < 0 || cmbPrinter->currentText() != remembered) {
-        cmbPrinter->setCurrentIndex(0);
+    if (m_printerCombo->currentIndex() < 0 || m_printerCombo->currentText() != remembered) {
+        m_printerCombo->setCurrentIndex(0);
         const int byDefault = names.indexOf(m_printerName);
         if (byDefault >= 0)
-            cmbPrinter->setCurrentIndex(byDefault);
+            m_printerCombo->setCurrentIndex(byDefault);
     }
-    cmbPrinter->setEnabled(true);
+    m_printerCombo->setEnabled(true);
     m_printer.reset();
 }
 
 void PrintDialog::open()
 {
     fillPrinterList();
-    Option3->setChecked(true);
-    txtTitel->setText(QString::fromStdString(m_puzzle.PuzzleTitle.empty() ? m_puzzle.PuzzleName : m_puzzle.PuzzleTitle));
+    m_automaticSizeButton->setChecked(true);
+    m_titleEdit->setText(QString::fromStdString(m_puzzle.PuzzleTitle.empty() ? m_puzzle.PuzzleName : m_puzzle.PuzzleTitle));
     deriveClues(m_puzzle, m_clues);
     composePreview();
     show();
@@ -266,28 +266,28 @@ void PrintDialog::open()
 
 QPrinter* PrintDialog::currentPrinter()
 {
-    if (!m_printerPresent || cmbPrinter->count() == 0)
+    if (!m_printerPresent || m_printerCombo->count() == 0)
         return nullptr;
-    const QString name = cmbPrinter->currentText();
+    const QString name = m_printerCombo->currentText();
     if (!m_printer || m_printerFor != name) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPrinterName(name);
         m_printerFor = name;
     }
-    m_printer->setPageOrientation(Option1->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape);
+    m_printer->setPageOrientation(m_portraitButton->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape);
     return m_printer.get();
 }
 
 PageOptions PrintDialog::options(bool forTest) const
 {
     PageOptions o;
-    o.portrait = Option1->isChecked();
-    o.title = forTest ? QString() : txtTitel->text();
-    o.centreTitle = CentreerTitel->isChecked();
-    o.printColour = m_printColour;
-    o.backgroundTint = AchtergrondKleur->isChecked();
-    o.automaticSize = Option3->isChecked();
-    o.manualSize = Text2->text();
+    o.portrait = m_portraitButton->isChecked();
+    o.title = forTest ? QString() : m_titleEdit->text();
+    o.centreTitle = m_centreTitleCheck->isChecked();
+    o.printColor = m_printColor;
+    o.backgroundTint = m_backgroundTintCheck->isChecked();
+    o.automaticSize = m_automaticSizeButton->isChecked();
+    o.manualSize = m_clueSizeEdit->text();
     return o;
 }
 
@@ -296,29 +296,29 @@ PageTexts PrintDialog::texts() const
     return {text(txt::FooterLine1), text(txt::FooterLine2) + text(txt::WebAddress)};
 }
 
-PageLayout PrintDialog::composePage(PageSurface& surface, bool EchtePrinter, bool DrawnForTest, QSizeF testArea)
+PageLayout PrintDialog::composePage(PageSurface& surface, PageMode mode, QSizeF testArea)
 {
     m_composing = true;
+    const bool forTest = mode == PageMode::TestWindow;
     QSizeF page;
-    if (EchtePrinter) {
+    if (mode == PageMode::Paper) {
         page = surface.innerSize();
-    } else if (DrawnForTest) {
+    } else if (forTest) {
         page = testArea;
     } else if (QPrinter* printer = currentPrinter()) {
         page = printer->pageLayout().paintRect(QPageLayout::Point).size();
     } else {
-        page = pageWithoutPrinter(Option1->isChecked());
+        page = pageWithoutPrinter(m_portraitButton->isChecked());
     }
-    const PageMode mode = EchtePrinter ? PageMode::Paper : DrawnForTest ? PageMode::TestWindow : PageMode::Preview;
-    const PageLayout layout = gw::composePage(surface, page, mode, options(DrawnForTest), m_puzzle, m_clues, texts());
+    const PageLayout layout = gw::composePage(surface, page, mode, options(forTest), m_puzzle, m_clues, texts());
 
-    // The manual spin's range follows the best size; automatic mode shows it.
-    Funny->setMaximum(std::max(0, layout.bestFontSize - 5));
-    if (Option3->isChecked()) {
-        Funny->setValue(0);
-        Text2->setText(QString::number(layout.bestFontSize));
+    // The clue size spin's range follows the best size; automatic mode shows it.
+    m_clueSizeSpin->setMaximum(std::max(0, layout.bestFontSize - 5));
+    if (m_automaticSizeButton->isChecked()) {
+        m_clueSizeSpin->setValue(0);
+        m_clueSizeEdit->setText(QString::number(layout.bestFontSize));
     } else if (layout.manualFellBack) {
-        Option3->setChecked(true);
+        m_automaticSizeButton->setChecked(true);
     }
     m_lastLayout = layout;
     refreshPreview();
@@ -330,118 +330,118 @@ PageLayout PrintDialog::composeForTest(CluePanel& panel, QSizeF area)
 {
     // Automatic size; the title stays as typed since the test window draws none.
     m_composing = true;
-    Option3->setChecked(true);
+    m_automaticSizeButton->setChecked(true);
     m_composing = false;
     deriveClues(m_puzzle, m_clues);
-    const double ppp = screenPixelsPerPoint(&panel);
-    ImageSurface surface(panel.picture(), ppp, panel.devicePixelRatioF(), [&panel](QSizeF) { panel.fitToPicture(); });
-    const PageLayout layout = composePage(surface, false, true, area);
+    ImageSurface surface(panel.picture(), screenPixelsPerPoint(&panel), panel.devicePixelRatioF(),
+                         [&panel](QSizeF) { panel.fitToPicture(); });
+    const PageLayout layout = composePage(surface, PageMode::TestWindow, area);
     panel.placeField(layout.gridLeft, layout.gridTop, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight, layout.cellSize);
     return layout;
 }
 
 void PrintDialog::composePreview()
 {
-    ImageSurface surface(m_dapa, screenPixelsPerPoint(this), devicePixelRatioF());
-    composePage(surface, false, false);
+    ImageSurface surface(m_previewCanvas, screenPixelsPerPoint(this), devicePixelRatioF());
+    composePage(surface, PageMode::Preview);
 }
 
 void PrintDialog::refreshPreview()
 {
-    const int pct = 200 - VS->value();
+    const int percent = 200 - m_previewScaleSpin->value();
     {
-        const QSignalBlocker block(Text1);
-        if (Text1->text() != QString::number(pct))
-            Text1->setText(QString::number(pct));
+        const QSignalBlocker block(m_previewScaleEdit);
+        if (m_previewScaleEdit->text() != QString::number(percent))
+            m_previewScaleEdit->setText(QString::number(percent));
     }
     double widthTwips, heightTwips;
     if (QPrinter* printer = m_printerPresent ? currentPrinter() : nullptr) {
         const QSizeF inner = printer->pageLayout().paintRect(QPageLayout::Point).size();
-        widthTwips = inner.width() * platform::TwipsPerPoint * pct / 100;
-        heightTwips = inner.height() * platform::TwipsPerPoint * pct / 100;
+        widthTwips = inner.width() * platform::TwipsPerPoint * percent / 100;
+        heightTwips = inner.height() * platform::TwipsPerPoint * percent / 100;
     } else {
-        const bool portrait = Option1->isChecked();
-        widthTwips = (portrait ? FixedBoxWidthTwips : FixedBoxHeightTwips) * pct / 100;
-        heightTwips = (portrait ? FixedBoxHeightTwips : FixedBoxWidthTwips) * pct / 100;
+        const bool portrait = m_portraitButton->isChecked();
+        widthTwips = (portrait ? FixedBoxWidthTwips : FixedBoxHeightTwips) * percent / 100;
+        heightTwips = (portrait ? FixedBoxHeightTwips : FixedBoxWidthTwips) * percent / 100;
     }
     const auto units = platform::ScreenUnits::fromScreen(screen());
-    PreviewBox->resize(units.twipsToWholePixelsX(widthTwips), units.twipsToWholePixelsY(heightTwips));
-    PreviewBox->showCanvas(m_dapa.image());
+    m_preview->resize(units.twipsToWholePixelsX(widthTwips), units.twipsToWholePixelsY(heightTwips));
+    m_preview->showCanvas(m_previewCanvas.image());
 }
 
 void PrintDialog::onTitleChanged()
 {
-    const std::string typed = txtTitel->text().toStdString();
+    const std::string typed = m_titleEdit->text().toStdString();
     m_puzzle.PuzzleTitle = typed == m_puzzle.PuzzleName ? std::string() : typed;
-    m_countdown = 5;
-    Timer1->start();
+    m_titleCountdown = 5;
+    m_titleTimer->start();
 }
 
-void PrintDialog::onTimerTick()
+void PrintDialog::onTitleTimerTick()
 {
-    --m_countdown;
-    if (m_countdown <= 0) {
-        Timer1->stop();
+    --m_titleCountdown;
+    if (m_titleCountdown <= 0) {
+        m_titleTimer->stop();
         composePreview();
     }
 }
 
-void PrintDialog::onManualSizeChanged()
+void PrintDialog::onClueSizeTyped()
 {
-    const QString typed = Text2->text();
+    const QString typed = m_clueSizeEdit->text();
     if (typed.isEmpty())
         return;
-    const int max = Funny->maximum() + 5;
+    const int max = m_clueSizeSpin->maximum() + 5;
     const auto value = integerPart(typed);
     if (!value || *value > max) {
-        Text2->setText(QString::number(max));
+        m_clueSizeEdit->setText(QString::number(max));
         return; // the change handler runs again with the corrected text
     }
     if (*value >= 5) {
-        Funny->setValue(max - static_cast<int>(*value));
+        m_clueSizeSpin->setValue(max - static_cast<int>(*value));
         if (!m_composing)
             composePreview();
     }
 }
 
-void PrintDialog::onSpinChanged()
+void PrintDialog::onClueSizeSpinChanged()
 {
-    const QString size = QString::number(Funny->maximum() - Funny->value() + 5);
+    const QString size = QString::number(m_clueSizeSpin->maximum() - m_clueSizeSpin->value() + 5);
     if (m_composing) {
-        Text2->setText(size);
+        m_clueSizeEdit->setText(size);
         return;
     }
     // Manual is selected before the size is written, so that the size text's
     // own handler does not compose an automatic page that puts the spin back.
     m_composing = true;
-    Option4->setChecked(true);
-    Text2->setText(size);
+    m_manualSizeButton->setChecked(true);
+    m_clueSizeEdit->setText(size);
     m_composing = false;
     composePreview();
 }
 
-void PrintDialog::onPreviewSizeChanged()
+void PrintDialog::onPreviewScaleTyped()
 {
-    const QString typed = Text1->text();
+    const QString typed = m_previewScaleEdit->text();
     if (typed.isEmpty())
         return;
     const auto value = integerPart(typed);
     if (!value) {
-        Text1->setText(QStringLiteral("100"));
+        m_previewScaleEdit->setText(QStringLiteral("100"));
         return;
     }
     if (*value > 200) {
-        Text1->setText(QStringLiteral("200"));
+        m_previewScaleEdit->setText(QStringLiteral("200"));
         return;
     }
     if (*value >= 10)
-        VS->setValue(200 - static_cast<int>(*value));
+        m_previewScaleSpin->setValue(200 - static_cast<int>(*value));
 }
 
 bool PrintDialog::paintOnPrinter(QPrinter& printer)
 {
     PagedSurface surface(printer);
-    const PageLayout layout = composePage(surface, true, false);
+    const PageLayout layout = composePage(surface, PageMode::Paper);
     return layout.painted && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
@@ -471,7 +471,7 @@ bool PrintDialog::savePdf(const QString& path)
         pdf.setPageLayout(printer->pageLayout());
     else
         pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageOrientation(Option1->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape);
+    pdf.setPageOrientation(m_portraitButton->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setDocName(QString::fromStdString(m_puzzle.PuzzleName));
@@ -481,7 +481,7 @@ bool PrintDialog::savePdf(const QString& path)
 void PrintDialog::askSavePdf()
 {
     platform::FileDialogRequest request;
-    request.title = cmdSavePdf->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
+    request.title = m_savePdfButton->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
     request.filter = text(txt::FilterPdf);
     request.initialFolder = QString::fromStdString(m_puzzle.ProgramFolder);
     request.fileName = QString::fromStdString(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
@@ -506,30 +506,30 @@ void PrintDialog::closeEvent(QCloseEvent* event)
 
 void PrintDialog::showEvent(QShowEvent* event)
 {
-    Command1->setEnabled(m_printerPresent);
+    m_printButton->setEnabled(m_printerPresent);
     QWidget::showEvent(event);
 }
 
 void PrintDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Command1->setEnabled(m_printerPresent);
+        m_printButton->setEnabled(m_printerPresent);
     QWidget::changeEvent(event);
 }
 
 bool PrintDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn && (watched == Text1 || watched == Text2)) {
+    if (event->type() == QEvent::FocusIn && (watched == m_previewScaleEdit || watched == m_clueSizeEdit)) {
         auto* box = static_cast<QLineEdit*>(watched);
         QTimer::singleShot(0, box, &QLineEdit::selectAll);
-        if (watched == Text2) {
+        if (watched == m_clueSizeEdit) {
             if (!m_composing) {
                 m_composing = true;
-                Option4->setChecked(true);
+                m_manualSizeButton->setChecked(true);
                 m_composing = false;
                 composePreview();
             } else {
-                Option4->setChecked(true);
+                m_manualSizeButton->setChecked(true);
             }
         }
     }

@@ -5,7 +5,6 @@
 //
 // Created once and only hidden when closed. Its options persist for the run.
 // Every message and dialog goes through the platform layer.
-#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -39,80 +38,82 @@ public:
     PrintDialog(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, QWidget* parent = nullptr);
     ~PrintDialog() override;
 
-    // The printer found at start-up: `PrinterPresent` and `PrinterName`.
+    // Whether a printer was found at start-up, and the default printer's name.
     void setPrinterState(bool present, const QString& defaultPrinterName);
     bool printerPresent() const { return m_printerPresent; }
-    // The main window sets this (its tag "CLOSE") when the program exits; the
-    // dialog then really closes instead of hiding.
+    // The main window sets this when the program ends; the dialog then
+    // really closes instead of hiding.
     void setProgramClosing(bool closing) { m_programClosing = closing; }
 
-    // The main window's print command (`MMprint`), after it has hidden the
-    // test window: fills the printer list, selects automatic size, puts the
-    // title in the box, derives the clues, composes the preview and shows the
-    // dialog (not modal).
+    // The main window's "Print Puzzle", after it has hidden the test window:
+    // fills the printer list, selects automatic size, puts the title in its
+    // box, derives the clues, composes the preview and shows the dialog (not
+    // modal).
     void open();
     // The captions in the puzzle's language.
     void applyCaptions();
 
-    // `composePage`: composes the page on `surface`. `testArea` is the test
-    // window's available area in points (test-window mode only).
-    PageLayout composePage(PageSurface& surface, bool EchtePrinter, bool DrawnForTest, QSizeF testArea = {});
+    // Composes the page on `surface` for `mode`: the printer's page (Paper),
+    // the chosen printer's page or the fixed page without one (Preview), or
+    // `testArea` points (TestWindow).
+    PageLayout composePage(PageSurface& surface, PageMode mode, QSizeF testArea = {});
     // The test window's composition into its clue panel: automatic size,
     // clues derived, page composed in test-window mode, the field placed over
     // the grid. Returns the layout (cell size in `cellSize`).
     PageLayout composeForTest(CluePanel& panel, QSizeF area);
-    // "Compose preview": composePage on the canvas `DaPa`.
+    // Composes the page on the preview canvas.
     void composePreview();
-    // The preview refresh (`VS` changed).
+    // Sizes the preview box for the preview scale and copies the canvas into it.
     void refreshPreview();
 
-    // `Command1`: prints on the printer chosen in `cmbPrinter`. False when no
-    // printer is present or the job failed (a message has then been shown).
+    // The Print button: prints on the printer chosen in the printer list.
+    // False when no printer is present or the job failed (a message has then
+    // been shown).
     bool printPuzzle();
     // Writes the page Print would send to paper into the PDF file `path`.
     bool savePdf(const QString& path);
     // The "Save as PDF" button: asks for a file, then savePdf.
     void askSavePdf();
-    // `Command2`: hides the dialog and asks for the main window.
+    // The Cancel button: hides the dialog and asks for the main window.
     void cancel();
 
-    const QImage& canvas() const { return m_dapa.image(); }
+    // The preview canvas: the page as last composed for the screen.
+    const QImage& canvas() const { return m_previewCanvas.image(); }
     // What the last composition found (any surface).
     const PageLayout& lastLayout() const { return m_lastLayout; }
     bool composing() const { return m_composing; }
-    int titleCountdown() const { return m_countdown; }
+    // Ticks of the title timer left before a typed title is composed.
+    int titleCountdown() const { return m_titleCountdown; }
     // The printer a print or preview uses (null without printers).
     QPrinter* currentPrinter();
 
-    // Controls, by the names the program gives them.
-    QGroupBox* FramePrinter;
-    QComboBox* cmbPrinter;
-    QGroupBox* FramePapier;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QGroupBox* FrameTitel;
-    QLineEdit* txtTitel;
-    QCheckBox* CentreerTitel;
-    QGroupBox* FrameKleur;
-    QPushButton* Picture1;
-    QCheckBox* AchtergrondKleur;
-    QGroupBox* Frame1;
-    QRadioButton* Option3;
-    QRadioButton* Option4;
-    QLineEdit* Text2;
-    QScrollBar* Funny;
-    QLabel* Label2;
-    QLineEdit* Text1;
-    QScrollBar* VS;
-    QLabel* Label3;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* cmdSavePdf;
-    ScaledPreview* PreviewBox;
-    QTimer* Timer1;
+    // The controls, for tests and screenshots.
+    QComboBox* printerCombo() const { return m_printerCombo; }
+    QRadioButton* portraitButton() const { return m_portraitButton; }
+    QRadioButton* landscapeButton() const { return m_landscapeButton; }
+    QLineEdit* titleEdit() const { return m_titleEdit; }
+    QCheckBox* centreTitleCheck() const { return m_centreTitleCheck; }
+    QPushButton* printColorButton() const { return m_printColorButton; }
+    QCheckBox* backgroundTintCheck() const { return m_backgroundTintCheck; }
+    QRadioButton* automaticSizeButton() const { return m_automaticSizeButton; }
+    QRadioButton* manualSizeButton() const { return m_manualSizeButton; }
+    // The manual clue size in points, and the spin beside it: value 0 is the
+    // best size, every step one point smaller, down to 5.
+    QLineEdit* clueSizeEdit() const { return m_clueSizeEdit; }
+    QScrollBar* clueSizeSpin() const { return m_clueSizeSpin; }
+    // The preview's scale in percent (10..200), and the spin beside it at
+    // 200 minus the percentage.
+    QLineEdit* previewScaleEdit() const { return m_previewScaleEdit; }
+    QScrollBar* previewScaleSpin() const { return m_previewScaleSpin; }
+    QPushButton* printButton() const { return m_printButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    QPushButton* savePdfButton() const { return m_savePdfButton; }
+    ScaledPreview* preview() const { return m_preview; }
+    // Counts down the pause after the title was typed (100 ms a tick).
+    QTimer* titleTimer() const { return m_titleTimer; }
 
 signals:
-    // Text for the main window's status line `LblStatus`.
+    // Text for the main window's status line.
     void statusMessage(const QString& text);
     // The dialog was cancelled or printed: the main window comes forward.
     void mainWindowWanted();
@@ -129,13 +130,13 @@ private:
     PageOptions options(bool forTest) const;
     PageTexts texts() const;
     QString text(const Text& t) const;
-    void setPrintColour(const QColor& colour);
+    void setPrintColor(const QColor& color);
     void fillPrinterList();
     void onTitleChanged();
-    void onTimerTick();
-    void onManualSizeChanged();
-    void onSpinChanged();
-    void onPreviewSizeChanged();
+    void onTitleTimerTick();
+    void onClueSizeTyped();
+    void onClueSizeSpinChanged();
+    void onPreviewScaleTyped();
     bool paintOnPrinter(QPrinter& printer);
 
     Puzzle& m_puzzle;
@@ -145,13 +146,39 @@ private:
     QString m_printerName;
     bool m_programClosing = false;
     bool m_composing = false;
-    int m_countdown = 0;
-    QColor m_printColour = Qt::black;
-    PointImage m_dapa;
+    int m_titleCountdown = 0;
+    QColor m_printColor = Qt::black;
+    PointImage m_previewCanvas;
     PageLayout m_lastLayout;
     std::unique_ptr<QPrinter> m_printer;
     QString m_printerFor;
+
+    QGroupBox* m_printerGroup = nullptr;
+    QComboBox* m_printerCombo = nullptr;
+    QGroupBox* m_orientationGroup = nullptr;
+    QRadioButton* m_portraitButton = nullptr;
+    QRadioButton* m_landscapeButton = nullptr;
+    QGroupBox* m_titleGroup = nullptr;
+    QLineEdit* m_titleEdit = nullptr;
+    QCheckBox* m_centreTitleCheck = nullptr;
+    QGroupBox* m_colorGroup = nullptr;
+    QPushButton* m_printColorButton = nullptr;
+    QCheckBox* m_backgroundTintCheck = nullptr;
+    QGroupBox* m_clueSizeGroup = nullptr;
+    QRadioButton* m_automaticSizeButton = nullptr;
+    QRadioButton* m_manualSizeButton = nullptr;
+    QLineEdit* m_clueSizeEdit = nullptr;
+    QScrollBar* m_clueSizeSpin = nullptr;
+    QLabel* m_previewScaleLabel = nullptr;
+    QLineEdit* m_previewScaleEdit = nullptr;
+    QScrollBar* m_previewScaleSpin = nullptr;
+    QLabel* m_percentLabel = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_savePdfButton = nullptr;
+    ScaledPreview* m_preview = nullptr;
     QScrollArea* m_previewArea = nullptr;
+    QTimer* m_titleTimer = nullptr;
 };
 
 } // namespace gw

@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "core/PuzzleFile.h"
-#include "editor/ColorChooser.h"
 #include "editor/tests/EditorTestKit.h"
 #include "platform/DataPicture.h"
 

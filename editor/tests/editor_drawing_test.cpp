@@ -1,17 +1,18 @@
 // Changing the picture: drawing with the mouse, choosing the buttons' colours
 // on the strip, the size dialog, the picture commands of the Edit menu, and
 // the grid's layout in the window.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
 #include "core/Palette.h"
-#include "editor/ColorChooser.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
+#include "playfield/ColorChooser.h"
 
 using namespace gw;
 using namespace gw::editor;
@@ -92,8 +93,8 @@ private slots:
     void stripGivesEachButtonItsSwatch() {
         Maker maker;
         ColorChooser& chooser = maker.window->chooser();
-        ColorStrip& strip = chooser.strip();
-        const int sw = strip.swatchSize();
+        QWidget& strip = chooser.strip();
+        const int sw = chooser.swatchWidth();
         QCOMPARE(strip.height(), 2 * sw); // black and white only
         chooser.press(1, 2 * sw + 1);     // below the visible swatches
         chooser.press(1, -1);
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(strip.height(), 8 * sw);
         QTest::mouseClick(&strip, Qt::RightButton, {}, QPoint(sw / 2, 2 * sw)); // on the border: swatch 2
         QCOMPARE(maker.puzzle.ButtonColor[1], Red);
-        QCOMPARE(chooser.markerY(2), strip.y() + int(2.5 * sw));
+        QCOMPARE(chooser.markerY(2), int(2.5 * sw));
         QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(sw / 2, 5 * sw + 3));
         QCOMPARE(maker.puzzle.ButtonColor[0], Green);
         maker.window->drawCell(2, 0, 0);
@@ -115,7 +116,7 @@ private slots:
         QTest::mouseMove(&strip, QPoint(sw / 2, 4 * sw + sw / 2));
         QTest::mouseRelease(&strip, Qt::RightButton, {}, QPoint(sw / 2, 4 * sw + sw / 2));
         QCOMPARE(maker.puzzle.ButtonColor[1], Yellow);
-        QCOMPARE(chooser.markerY(2), strip.y() + int(4.5 * sw));
+        QCOMPARE(chooser.markerY(2), int(4.5 * sw));
     }
 
     // ---- the size dialog ------------------------------------------------------------------

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "core/Palette.h"
-#include "editor/ColorChooser.h"
 #include "editor/GridView.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
+#include "playfield/ColorChooser.h"
 
 using namespace gw;
 using namespace gw::editor;
@@ -52,9 +52,8 @@ private slots:
             QCOMPARE(preview.pixelColor(device), QColor(Qt::black));
         QCOMPARE(preview.pixelColor(5, 4), QColor(Qt::white));
         QCOMPARE(preview.pixelColor(8, 4), QColor(Qt::white));
-        ColorStrip& strip = maker.window->chooser().strip();
-        const QImage swatches = strip.grab().toImage();
-        const int sw = strip.swatchSize() * 2;
+        const QImage swatches = maker.window->chooser().strip().grab().toImage();
+        const int sw = maker.window->chooser().swatchWidth() * 2;
         QCOMPARE(swatches.pixelColor(3, 2 * sw - 1), QColor(Qt::white)); // last row of swatch 1
         QCOMPARE(swatches.pixelColor(3, 2 * sw), QColor(Qt::red));       // first row of swatch 2
     }

@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "core/Palette.h"
-#include "editor/ColorChooser.h"
 #include "editor/ImageImport.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
+#include "playfield/ColorChooser.h"
 
 using namespace gw;
 using namespace gw::editor;
@@ -104,7 +104,7 @@ private slots:
             for (int x = block / 2; x < size.width(); x += block)
                 QCOMPARE(maker.puzzle.cell(x, y), blockIndex(x / block, y / block));
         QVERIFY(maker.puzzle.ColorPuzzle);
-        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("picture - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->statusText(), "The file " + path + " has been opened.");
         QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));

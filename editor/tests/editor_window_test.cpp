@@ -8,11 +8,11 @@
 #include <QTest>
 
 #include "core/Palette.h"
-#include "editor/ColorChooser.h"
 #include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
+#include "playfield/ColorChooser.h"
 
 using namespace gw;
 using namespace gw::editor;
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(25, 25));
         QVERIFY(std::all_of(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), [](auto c) { return c == White; }));
         QVERIFY(!maker.puzzle.ColorPuzzle);
-        QVERIFY(!maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->chooser().visibleSwatches(), 2);
         for (int i = 0; i < 5; ++i)
             QVERIFY(!maker.window->recentAction(i)->isVisible());
         QVERIFY(!maker.window->recentSeparator()->isVisible());
@@ -128,7 +128,7 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.heightEdit()->text(), QStringLiteral("50")); // the correction is shown
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(10, 50));
-        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->statusText(), QStringLiteral("A new color puzzle has been created..."));
         QCOMPARE(maker.puzzle.ButtonColor[0], Black);
         QCOMPARE(maker.puzzle.ButtonColor[1], White);
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(gridRows(maker.puzzle), (QStringList{"RRB", "#.A"}));
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("boat - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->statusText(), "The file " + file + " has been opened.");
-        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->preview().picture().pixelColor(2, 0), QColor(0, 0, 255));
         QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 boat"));
         QVERIFY(maker.window->recentSeparator()->isVisible());
@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(request.filter,
                  QStringLiteral("Black And White Bitmaps (*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*"));
         QVERIFY(readAll(target).startsWith("P6"));
-        QVERIFY(maker.window->chooser().showsEightSwatches());
+        QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("art - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->statusText(), "The file " + target + " has been saved.");
         QVERIFY(!maker.puzzle.PuzzleChanged);

@@ -73,7 +73,7 @@ void BM_OpenColorPuzzle50(benchmark::State& state)
     QCoreApplication::processEvents();
     for (auto _ : state)
         benchmark::DoNotOptimize(player.open());
-    state.counters["cellSize"] = player.window->playFieldState().TestCellSize;
+    state.counters["cellSize"] = player.window->playFieldState().cellSize;
 }
 BENCHMARK(BM_OpenColorPuzzle50)->Unit(benchmark::kMillisecond);
 

@@ -89,7 +89,7 @@ struct PlayerFixture {
     QPoint cellCentre(int x, int y) const
     {
         const PointImage& picture = window->cluePanel().field().picture();
-        const double s = window->playFieldState().TestCellSize;
+        const double s = window->playFieldState().cellSize;
         return (picture.origin() + QPointF((x + 0.5) * s, (y + 0.5) * s) * picture.pixelsPerPoint()).toPoint();
     }
 };

@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "PlayerFixture.h"
-#include "playfield/ColourChooser.h"
+#include "playfield/ColorChooser.h"
 
 using namespace gw;
 using gw::platform::Answer;
@@ -55,11 +55,11 @@ private slots:
                     for (end = x; end + 1 < p.PuzzleWidth && p.cell(end + 1, y) == color;)
                         ++end;
                     // White with the right button (white by default); any other
-                    // colour with the left button, after picking its swatch.
+                    // color with the left button, after picking its swatch.
                     const Qt::MouseButton button = color == White ? Qt::RightButton : Qt::LeftButton;
-                    if (color != White && w.playFieldState().ButtonMark[0] != color + 1)
+                    if (color != White && w.playFieldState().buttonMarks[0] != color + 1)
                         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(sw / 2, (color + 1) * sw + sw / 2));
-                    QCOMPARE(int(w.playFieldState().ButtonMark[color == White]), color + 1);
+                    QCOMPARE(int(w.playFieldState().buttonMarks[color == White]), color + 1);
                     cellsLeft -= end - x + 1;
                     if (cellsLeft == 0)
                         f.fakes.messages.answer(Answer::Ok); // the last run solves the puzzle
@@ -84,7 +84,7 @@ private slots:
             // Reset unmarks every cell.
             QTest::mouseClick(w.resetButton(), Qt::LeftButton);
             for (int i = 0; i < CellCount; ++i)
-                QCOMPARE(int(w.cellStates().CellState[std::size_t(i)]), 0);
+                QCOMPARE(int(w.cellStates().marks[std::size_t(i)]), 0);
         }
     }
 };

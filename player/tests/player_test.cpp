@@ -13,7 +13,7 @@
 #include "PlayerFixture.h"
 #include "editor/MakerWindow.h"
 #include "player/SolutionWindow.h"
-#include "playfield/ColourChooser.h"
+#include "playfield/ColorChooser.h"
 
 using namespace gw;
 using namespace gw::test;
@@ -75,8 +75,8 @@ private slots:
         QVERIFY(f.fakes.messages.requests().isEmpty());
         QVERIFY(!w.hasPuzzle() && !w.cluePanel().isVisible());
         QVERIFY(!w.resetButton()->isEnabled() && !w.solutionButton()->isEnabled());
-        QCOMPARE(w.playFieldState().ButtonMark[0], 1);
-        QCOMPARE(w.playFieldState().ButtonMark[1], 2);
+        QCOMPARE(w.playFieldState().buttonMarks[0], 1);
+        QCOMPARE(w.playFieldState().buttonMarks[1], 2);
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.requests().value(0).title, noErrorsTitle);
@@ -200,7 +200,7 @@ private slots:
         QVERIFY(!w.hasPuzzle() && !w.cluePanel().isVisible() && !w.solutionWindow().isVisible());
         QVERIFY(!w.resetButton()->isEnabled() && !w.solutionButton()->isEnabled() && w.showErrorsButton()->isEnabled());
         for (int i = 0; i < CellCount; ++i) {
-            QCOMPARE(int(w.cellStates().CellState[std::size_t(i)]), 0);
+            QCOMPARE(int(w.cellStates().marks[std::size_t(i)]), 0);
             if (text.contains("50 pixels")) // refused for its size: a white grid
                 QCOMPARE(int(f.puzzle.Cells[std::size_t(i)]), int(White));
         }
@@ -244,7 +244,7 @@ private slots:
         // The grid was drawn a shade darker; painting the cell again removes
         // its dot and gives it back its normal outline.
         const PointImage& picture = w.cluePanel().field().picture();
-        const double s = w.playFieldState().TestCellSize;
+        const double s = w.playFieldState().cellSize;
         const QPointF leftEdge = picture.origin() + QPointF(s, 0.5 * s) * picture.pixelsPerPoint();
         const QPoint edge(int(std::floor(leftEdge.x() + 1e-6)), int(std::floor(leftEdge.y() + 1e-6)));
         QCOMPARE(field.pixel(edge), qRgb(32, 32, 32));
@@ -314,7 +314,7 @@ private slots:
         player::SolutionWindow& solutionWindow = w.solutionWindow();
         QVERIFY(solutionWindow.isVisible());
         QCOMPARE(solutionWindow.windowTitle(), QStringLiteral("flag - the solution"));
-        QCOMPARE(solutionWindow.cellSize(), int(w.playFieldState().TestCellSize));
+        QCOMPARE(solutionWindow.cellSize(), int(w.playFieldState().cellSize));
         const double k = solutionWindow.cellSize() * solutionWindow.logicalDpiX() / 72.0;
         auto centre = [&](int x, int y) { return QPointF((x + 0.5) * k, (y + 0.5) * k).toPoint(); };
         QCOMPARE(solutionWindow.picture().pixel(centre(0, 0)), Orange);
@@ -327,7 +327,7 @@ private slots:
         QCOMPARE(solutionWindow.picture().pixel(centre(2, 0)), qRgb(255, 0, 0));
         QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), Orange);
         // Looking at the solution does not spoil the solved message.
-        QVERIFY(!w.playFieldState().SolvedShown && w.hasPuzzle());
+        QVERIFY(!w.playFieldState().solvedShown && w.hasPuzzle());
         // Closing it or OK only hides it; loading another puzzle hides it too,
         // and its check boxes keep their values.
         QVERIFY(!solutionWindow.close() && !solutionWindow.isVisible());

@@ -14,7 +14,7 @@
 #include "platform/QtPlatform.h"
 #include "player/PlayerWindow.h"
 #include "player/SolutionWindow.h"
-#include "playfield/ColourChooser.h"
+#include "playfield/ColorChooser.h"
 
 namespace {
 
@@ -69,10 +69,10 @@ int main(int argc, char** argv)
     field.markCell(1, puzzle.PuzzleWidth - 1, rows + 1);
     for (int y = 0; y < rows; ++y)
         if (window.clues().RowClueCount[static_cast<std::size_t>(y)] > 0)
-            field.ToggleRowClue(y, 0);
+            field.toggleRowClue(y, 0);
     window.showErrors();
-    field.fieldMouse(0, (puzzle.PuzzleWidth - 0.5) * window.playFieldState().TestCellSize,
-                     (rows + 1.5) * window.playFieldState().TestCellSize);
+    field.fieldMouse(0, (puzzle.PuzzleWidth - 0.5) * window.playFieldState().cellSize,
+                     (rows + 1.5) * window.playFieldState().cellSize);
 
     QPixmap main = grabOnScreen(window);
     window.giveSolution();

@@ -14,14 +14,14 @@ namespace gw::test {
 using gwtest::cellFromChar;
 
 template <typename Rows>
-Puzzle puzzleFromRowList(const Rows& rows, bool colour = false)
+Puzzle puzzleFromRowList(const Rows& rows, bool color = false)
 {
-    return gwtest::puzzleFromRows(std::vector<std::string>(rows.begin(), rows.end()), colour);
+    return gwtest::puzzleFromRows(std::vector<std::string>(rows.begin(), rows.end()), color);
 }
 
-inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool colour = false)
+inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool color = false)
 {
-    return puzzleFromRowList(rows, colour);
+    return puzzleFromRowList(rows, color);
 }
 
 // A puzzle written on one line, its rows separated by '/': "#.#/###"; a

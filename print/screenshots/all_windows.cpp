@@ -67,7 +67,7 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
         save(test, out, lang + QStringLiteral("test-window"));
         fake.messages.answer(gw::platform::Answer::No);
         test.startTest();
-        while (test.stepTimer->isActive() || test.driver().isBusy())
+        while (test.testRunning() || test.driver().isBusy())
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         save(test, out, lang + QStringLiteral("test-window-finished"));
         test.hide();

@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     fake.messages.answer(gw::platform::Answer::No);
     test.startTest();
     // Step by hand to the middle of the first column pass, then let the timer run.
-    test.stepTimer->stop();
+    test.stepTimer()->stop();
     while (test.driver().isStepping()
            && (test.driver().passIsRows() || test.driver().passLine() < puzzle.PuzzleWidth / 2))
         test.driver().tick();
@@ -67,8 +67,8 @@ int main(int argc, char** argv)
     app.processEvents();
     bool ok = save(test, folder, "testwindow-running.png");
     if (test.driver().isStepping())
-        test.stepTimer->start();
-    while (test.stepTimer->isActive() || test.driver().isBusy())
+        test.stepTimer()->start();
+    while (test.testRunning() || test.driver().isBusy())
         app.processEvents(QEventLoop::AllEvents, 10);
     app.processEvents();
     ok = save(test, folder, "testwindow-finished.png") && ok;

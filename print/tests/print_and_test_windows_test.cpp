@@ -21,7 +21,7 @@ QAction* menuItem(QWidget& window, const char* text)
 }
 } // namespace
 
-class MakerWindowsTest : public QObject {
+class PrintAndTestWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
@@ -29,7 +29,7 @@ private slots:
     void closingTheMainWindowStopsTheTestAndReallyCloses();
 };
 
-void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
+void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
 {
     editor::testing::Maker maker;
     QAction* test = menuItem(*maker.window, "&Test Puzzle");
@@ -42,7 +42,7 @@ void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
     QVERIFY(testWindow.isVisible());
     print->trigger();
     QVERIFY(testWindow.isHidden() && dialog.isVisible());
-    QVERIFY(dialog.Command1->isEnabled()); // the kit installs a printer
+    QVERIFY(dialog.printButton()->isEnabled()); // the kit installs a printer
     test->trigger();
     QVERIFY(testWindow.isVisible() && dialog.isHidden());
     // Both windows follow the language of the main window.
@@ -51,7 +51,7 @@ void MakerWindowsTest::itemsOpenOneWindowAndHideTheOther()
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Puzzel Afdrukken"));
 }
 
-void MakerWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
+void PrintAndTestWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
 {
     editor::testing::Maker maker;
     const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle);
@@ -77,5 +77,5 @@ void MakerWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
     QVERIFY(windows->printDialog().close());
 }
 
-QTEST_MAIN(MakerWindowsTest)
+QTEST_MAIN(PrintAndTestWindowsTest)
 #include "print_and_test_windows_test.moc"

@@ -202,10 +202,10 @@ void PrintTest::titleLineAndFooterFitTheCanvas()
 void PrintTest::backgroundTintsOddRowsAndColumnsOnly()
 {
     PageOptions o;
-    o.printColour = QColor(0, 0, 255);
+    o.printColor = QColor(0, 0, 255);
     const Canvas c("..../..../..../....", o);
     const QColor tint(235, 235, 255), white(Qt::white);
-    QCOMPARE(backgroundTint(o.printColour), tint);
+    QCOMPARE(backgroundTint(o.printColor), tint);
     QCOMPARE(QList<QColor>({c.cell(0, 0), c.cell(1, 0), c.cell(0, 1), c.cell(1, 1), c.cell(2, 2)}),
              QList<QColor>({white, tint, tint, tint, white})); // (1, 1) is tinted twice, no darker
     QCOMPARE(c.at(c.layout.offsetX + 2, c.layout.gridTop + 1.5 * c.layout.cellSize), white); // clue area
@@ -214,7 +214,7 @@ void PrintTest::backgroundTintsOddRowsAndColumnsOnly()
 void PrintTest::testWindowModeDrawsGreyRulesOnly()
 {
     PageOptions o = plain(QStringLiteral("Never drawn"));
-    o.printColour = QColor(255, 0, 0);
+    o.printColor = QColor(255, 0, 0);
     const Canvas c(test::puzzleFromText("#.#../#####"), o, PageMode::TestWindow, QSizeF(500, 400));
     const PageLayout& l = c.layout;
     QCOMPARE(QList<double>({l.titleHeight, l.footerHeight, l.offsetX, l.offsetY}), QList<double>(4, 0.0));
@@ -241,53 +241,53 @@ void PrintTest::previewSizeBox()
     QFETCH(int, spin);
     test::PrintRig d(Heart);
     d.print.open();
-    d.print.Text1->clear();
-    QTest::keyClicks(d.print.Text1, typed);
-    QCOMPARE(d.print.Text1->text(), shown);
-    QCOMPARE(d.print.VS->value(), spin);
+    d.print.previewScaleEdit()->clear();
+    QTest::keyClicks(d.print.previewScaleEdit(), typed);
+    QCOMPARE(d.print.previewScaleEdit()->text(), shown);
+    QCOMPARE(d.print.previewScaleSpin()->value(), spin);
 }
 
 void PrintTest::previewWithoutPrinter()
 {
     test::PrintRig d(Heart);
     d.print.open();
-    QVERIFY(!d.print.cmbPrinter->isEnabled() && !d.print.Command1->isEnabled() && !d.print.printPuzzle());
-    QVERIFY(d.print.cmdSavePdf->isEnabled());
+    QVERIFY(!d.print.printerCombo()->isEnabled() && !d.print.printButton()->isEnabled() && !d.print.printPuzzle());
+    QVERIFY(d.print.savePdfButton()->isEnabled());
     const auto units = platform::ScreenUnits::fromScreen(d.print.screen());
     for (const bool portrait : {true, false}) {
-        (portrait ? d.print.Option1 : d.print.Option2)->setChecked(true);
+        (portrait ? d.print.portraitButton() : d.print.landscapeButton())->setChecked(true);
         QCOMPARE(d.print.lastLayout().page, pageWithoutPrinter(portrait));
         const double w = portrait ? 11515 : 16075, h = portrait ? 16075 : 11515; // twips at 100 %
-        const ScaledPreview& box = *d.print.PreviewBox;
+        const ScaledPreview& box = *d.print.preview();
         QCOMPARE(box.size(), QSize(units.twipsToWholePixelsX(w / 2), units.twipsToWholePixelsY(h / 2)));
         QVERIFY(box.copyRect().width() == box.width() || box.copyRect().height() == box.height());
     }
-    d.print.VS->setValue(190); // the spin writes its percentage back
-    QCOMPARE(d.print.Text1->text(), QStringLiteral("10"));
+    d.print.previewScaleSpin()->setValue(190); // the spin writes its percentage back
+    QCOMPARE(d.print.previewScaleEdit()->text(), QStringLiteral("10"));
 }
 
 void PrintTest::manualBoxAndSpinFollowTheBestSize()
 {
     test::PrintRig d(Heart);
     d.print.open();
-    const int best = d.print.Funny->maximum() + 5;
+    const int best = d.print.clueSizeSpin()->maximum() + 5;
     QVERIFY(best > 7);
-    QCOMPARE(d.print.Text2->text(), QString::number(best));
+    QCOMPARE(d.print.clueSizeEdit()->text(), QString::number(best));
     // Regression: the spin selects manual before writing its size, so the size sticks.
-    d.print.Funny->setValue(2);
-    QVERIFY(d.print.Option4->isChecked());
-    QCOMPARE(d.print.Text2->text(), QString::number(best - 2));
+    d.print.clueSizeSpin()->setValue(2);
+    QVERIFY(d.print.manualSizeButton()->isChecked());
+    QCOMPARE(d.print.clueSizeEdit()->text(), QString::number(best - 2));
     QCOMPARE(d.print.lastLayout().clueFontSize, best - 2);
     // A size beyond the best becomes the best; one below 5 is ignored.
-    d.print.Text2->setText(QString::number(best + 10));
-    QCOMPARE(d.print.Text2->text(), QString::number(best));
-    QCOMPARE(d.print.Funny->value(), 0);
-    d.print.Text2->setText(QStringLiteral("6"));
-    d.print.Text2->setText(QStringLiteral("3"));
-    QCOMPARE(d.print.Funny->value(), best - 6);
+    d.print.clueSizeEdit()->setText(QString::number(best + 10));
+    QCOMPARE(d.print.clueSizeEdit()->text(), QString::number(best));
+    QCOMPARE(d.print.clueSizeSpin()->value(), 0);
+    d.print.clueSizeEdit()->setText(QStringLiteral("6"));
+    d.print.clueSizeEdit()->setText(QStringLiteral("3"));
+    QCOMPARE(d.print.clueSizeSpin()->value(), best - 6);
     QCOMPARE(d.print.lastLayout().clueFontSize, 6);
-    d.print.Option3->setChecked(true); // automatic puts the best back
-    QCOMPARE(d.print.Text2->text(), QString::number(best));
+    d.print.automaticSizeButton()->setChecked(true); // automatic puts the best back
+    QCOMPARE(d.print.clueSizeEdit()->text(), QString::number(best));
     QCOMPARE(d.print.lastLayout().clueFontSize, best);
     QVERIFY(!d.print.composing());
 }
@@ -298,16 +298,16 @@ void PrintTest::titleBoxEditsThePuzzleTitleAndWaitsForAPause()
     d.puzzle.PuzzleName = "heart";
     d.puzzle.PuzzleTitle = "My heart";
     d.print.open();
-    QCOMPARE(d.print.txtTitel->text(), QStringLiteral("My heart"));
-    d.print.txtTitel->setText(QStringLiteral("heart")); // the puzzle's name is no title
+    QCOMPARE(d.print.titleEdit()->text(), QStringLiteral("My heart"));
+    d.print.titleEdit()->setText(QStringLiteral("heart")); // the puzzle's name is no title
     QCOMPARE(d.puzzle.PuzzleTitle, std::string());
     const qint64 before = d.print.canvas().cacheKey();
-    d.print.txtTitel->setText(QStringLiteral("Valentine"));
+    d.print.titleEdit()->setText(QStringLiteral("Valentine"));
     QCOMPARE(d.puzzle.PuzzleTitle, std::string("Valentine"));
     QCOMPARE(d.print.titleCountdown(), 5);
-    QCOMPARE(d.print.Timer1->interval(), 100);
+    QCOMPARE(d.print.titleTimer()->interval(), 100);
     QCOMPARE(d.print.canvas().cacheKey(), before); // not yet redrawn
-    QVERIFY(QTest::qWaitFor([&] { return !d.print.Timer1->isActive(); }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return !d.print.titleTimer()->isActive(); }, 5000));
     QVERIFY(d.print.titleCountdown() <= 0 && d.print.canvas().cacheKey() != before);
     QVERIFY(d.print.lastLayout().titleHeight > 0);
 }
@@ -317,20 +317,20 @@ void PrintTest::printerListAndOptionsPersist()
     test::PrintRig d(Heart, QStringLiteral("Attic"));
     d.fake.printers.install({QStringLiteral("Office"), QStringLiteral("Attic")}, QStringLiteral("Attic"));
     d.print.open();
-    QCOMPARE(d.print.cmbPrinter->count(), 2);
-    QCOMPARE(d.print.cmbPrinter->currentText(), QStringLiteral("Attic")); // the default printer
-    QVERIFY(d.print.cmbPrinter->isEnabled() && d.print.Command1->isEnabled());
+    QCOMPARE(d.print.printerCombo()->count(), 2);
+    QCOMPARE(d.print.printerCombo()->currentText(), QStringLiteral("Attic")); // the default printer
+    QVERIFY(d.print.printerCombo()->isEnabled() && d.print.printButton()->isEnabled());
     // Closing only hides; printer, orientation and colour stay for the next opening.
-    d.print.cmbPrinter->setCurrentIndex(0);
-    d.print.Option2->setChecked(true);
+    d.print.printerCombo()->setCurrentIndex(0);
+    d.print.landscapeButton()->setChecked(true);
     d.fake.colors.answer(QColor(255, 0, 0));
-    d.print.Picture1->click();
+    d.print.printColorButton()->click();
     QVERIFY(!d.print.close() && d.print.isHidden());
     d.print.open();
-    QCOMPARE(d.print.cmbPrinter->currentText(), QStringLiteral("Office"));
-    QVERIFY(d.print.Option2->isChecked());
+    QCOMPARE(d.print.printerCombo()->currentText(), QStringLiteral("Office"));
+    QVERIFY(d.print.landscapeButton()->isChecked());
     d.fake.colors.answer(std::nullopt); // a cancelled picker keeps the colour
-    d.print.Picture1->click();
+    d.print.printColorButton()->click();
     QCOMPARE(d.fake.colors.requests(), QList<QColor>({QColor(Qt::black), QColor(255, 0, 0)}));
     d.print.setProgramClosing(true);
     QVERIFY(d.print.close());
@@ -347,7 +347,7 @@ void PrintTest::failedPrintShowsAMessage()
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QStringLiteral("/nonexistent-folder/page.pdf"));
     d.fake.messages.answer(platform::Answer::Ok);
-    d.print.Command1->click();
+    d.print.printButton()->click();
     QCOMPARE(d.fake.messages.texts(),
              QStringList{QStringLiteral("The puzzle could not be printed. Check the printer and try again.")});
     QCOMPARE(d.fake.messages.requests()[0].icon, platform::Icon::Critical);
@@ -361,7 +361,7 @@ void PrintTest::pdfExportWritesThePageWithoutAPrinter()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("heart.pdf"));
     d.fake.files.answerSave(path);
-    d.print.cmdSavePdf->click();
+    d.print.savePdfButton()->click();
     QCOMPARE(d.fake.files.requests().size(), qsizetype(1));
     QCOMPARE(d.fake.files.requests()[0].request.filter, QStringLiteral("PDF Documents (*.pdf)|*.pdf"));
     QVERIFY(d.fake.messages.requests().isEmpty());
@@ -376,7 +376,7 @@ void PrintTest::pdfExportWritesThePageWithoutAPrinter()
     // A path that cannot be written gives a message, not silence.
     d.fake.files.answerSave(QStringLiteral("/nonexistent-folder/x.pdf"));
     d.fake.messages.answer(platform::Answer::Ok);
-    d.print.cmdSavePdf->click();
+    d.print.savePdfButton()->click();
     QCOMPARE(d.fake.messages.requests().size(), qsizetype(1));
     QCOMPARE(d.fake.messages.requests()[0].icon, platform::Icon::Critical);
 }

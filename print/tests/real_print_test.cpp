@@ -31,11 +31,11 @@ void RealPrintTest::printCommandSendsThePageToTheQueue()
     QString status;
     QObject::connect(&rig.print, &PrintDialog::statusMessage, [&](const QString& s) { status = s; });
     rig.print.open();
-    QCOMPARE(rig.print.cmbPrinter->currentText(), queue);
+    QCOMPARE(rig.print.printerCombo()->currentText(), queue);
     const QPointF origin = rig.print.currentPrinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
     const QDir folder(output);
     const QStringList before = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    rig.print.Command1->click();
+    rig.print.printButton()->click();
     QVERIFY(rig.fake.messages.requests().isEmpty());
     QCOMPARE(status, QStringLiteral("The puzzle has been printed."));
     QVERIFY(rig.print.isHidden());

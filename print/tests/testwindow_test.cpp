@@ -6,7 +6,7 @@
 
 #include "PrintTestKit.h"
 #include "playfield/CluePanel.h"
-#include "playfield/ColourChooser.h"
+#include "playfield/ColorChooser.h"
 #include "playfield/TestWindow.h"
 
 using namespace gw;
@@ -34,7 +34,7 @@ struct Maker : test::PrintRig {
     }
     void mark(int button, int x, int y)
     {
-        const double s = test.state().TestCellSize;
+        const double s = test.state().cellSize;
         test.playField().fieldMouse(button, (x + 0.5) * s, (y + 0.5) * s);
     }
     std::string row(int y)
@@ -46,8 +46,8 @@ struct Maker : test::PrintRig {
     }
     bool idle() const
     {
-        return !test.stepTimer->isActive() && test.startButton->isEnabled() && !test.stopButton->isEnabled()
-               && test.cmdClear->isEnabled() && !fake.busy.busy();
+        return !test.testRunning() && test.startButton()->isEnabled() && !test.stopButton()->isEnabled()
+               && test.resetButton()->isEnabled() && !fake.busy.busy();
     }
 };
 
@@ -69,30 +69,30 @@ private slots:
 void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
 {
     Maker m("#.#..#.#.#.#/############/#..........#");
-    const int s = m.test.state().TestCellSize;
+    const int s = m.test.state().cellSize;
     QCOMPARE(s, m.lastLayout.cellSize);
     const int r = m.clues.MaxRowClues, c = m.clues.MaxColumnClues;
-    QCOMPARE(m.test.Picture1->field().rectPoints(), QRectF(r * s, c * s, 12 * s + 1, 3 * s + 1));
+    QCOMPARE(m.test.cluePanel()->field().rectPoints(), QRectF(r * s, c * s, 12 * s + 1, 3 * s + 1));
     QVERIFY((r + 12) * s <= m.test.compositionArea().width() || s == 3);
     // No title line and no footer: the panel ends with the grid.
-    QCOMPARE(m.test.Picture1->picture().sizePoints(), QSizeF((r + 12) * s + 2, (c + 3) * s));
-    QCOMPARE(m.test.colorChooser->visibleSwatches(), 3);
-    QCOMPARE(Maker("RB./YGA").test.colorChooser->visibleSwatches(), 9);
+    QCOMPARE(m.test.cluePanel()->picture().sizePoints(), QSizeF((r + 12) * s + 2, (c + 3) * s));
+    QCOMPARE(m.test.colorChooser()->visibleSwatches(), 3);
+    QCOMPARE(Maker("RB./YGA").test.colorChooser()->visibleSwatches(), 9);
 }
 
 void TestWindowTest::openingAgainGivesAFreshField()
 {
     Maker m(Frame);
-    m.test.colorChooser->choose(2, 1);
+    m.test.colorChooser()->choose(2, 1);
     m.mark(1, 1, 0);
     m.mark(2, 0, 0);
     QCOMPARE(m.row(0), std::string("##???"));
-    m.test.Picture1->picture().image().setPixelColor(0, 0, QColor(128, 128, 128));
+    m.test.cluePanel()->picture().image().setPixelColor(0, 0, QColor(128, 128, 128));
     m.test.open();
     QCOMPARE(m.row(0), std::string("?????"));
-    QCOMPARE(m.test.Picture1->picture().image().pixelColor(0, 0), QColor(Qt::white));
-    QCOMPARE(m.test.state().ButtonMark[0], 1);
-    QCOMPARE(m.test.state().ButtonMark[1], 2);
+    QCOMPARE(m.test.cluePanel()->picture().image().pixelColor(0, 0), QColor(Qt::white));
+    QCOMPARE(m.test.state().buttonMarks[0], 1);
+    QCOMPARE(m.test.state().buttonMarks[1], 2);
 }
 
 void TestWindowTest::computerTestEndings_data()
@@ -121,8 +121,8 @@ void TestWindowTest::computerTestEndings()
     QFETCH(QString, firstRow);
     Maker m(rows.toStdString());
     m.fake.messages.answer(platform::Answer(answer));
-    m.test.startButton->click();
-    QVERIFY(QTest::qWaitFor([&] { return !m.test.stepTimer->isActive() && !m.test.driver().isBusy(); }, 120000));
+    m.test.startButton()->click();
+    QVERIFY(QTest::qWaitFor([&] { return !m.test.testRunning() && !m.test.driver().isBusy(); }, 120000));
     QCOMPARE(m.fake.messages.texts(), QStringList{message});
     const bool solved = answer != int(platform::Answer::Ok);
     QCOMPARE(m.fake.messages.requests()[0].title, solved ? QStringLiteral("Puzzle solved") : QStringLiteral("Puzzle not solved"));
@@ -133,8 +133,8 @@ void TestWindowTest::computerTestEndings()
         return;
     QCOMPARE(QString::fromStdString(m.row(0)), firstRow);
     // The painted field agrees with the knowledge.
-    const PointImage& field = m.test.Picture1->field().picture();
-    const QPointF centre = field.origin() * field.dpr() + QPointF(0.5, 0.5) * m.test.state().TestCellSize * field.devicePixelsPerPoint();
+    const PointImage& field = m.test.cluePanel()->field().picture();
+    const QPointF centre = field.origin() * field.dpr() + QPointF(0.5, 0.5) * m.test.state().cellSize * field.devicePixelsPerPoint();
     QCOMPARE(field.image().pixelColor(centre.toPoint()), firstRow[0] == QLatin1Char('#') ? QColor(Qt::black) : QColor(Qt::white));
 }
 
@@ -152,15 +152,15 @@ void TestWindowTest::interruptingTheRunningTest()
     QFETCH(QString, how);
     Maker m(Mixed);
     m.test.startTest();
-    QVERIFY(m.test.stepTimer->isActive() && m.fake.busy.busy());
-    QVERIFY(m.test.stopButton->isEnabled() && !m.test.startButton->isEnabled() && !m.test.cmdClear->isEnabled());
+    QVERIFY(m.test.testRunning() && m.fake.busy.busy());
+    QVERIFY(m.test.stopButton()->isEnabled() && !m.test.startButton()->isEnabled() && !m.test.resetButton()->isEnabled());
     QTest::qWait(20);
     if (how == QLatin1String("stop"))
-        m.test.stopButton->click();
+        m.test.stopButton()->click();
     else if (how == QLatin1String("mark"))
         m.mark(1, 3, 2);
     else if (how == QLatin1String("reset"))
-        m.test.resetClicked();
+        m.test.resetField();
     else
         QVERIFY(!m.test.close());
     QVERIFY(m.idle());
@@ -179,11 +179,11 @@ void TestWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
     Maker m(Frame);
     m.puzzle.PuzzleName = "smiley";
     m.print.open();
-    m.print.txtTitel->setText(QStringLiteral("Happy"));
+    m.print.titleEdit()->setText(QStringLiteral("Happy"));
     m.test.open();
     QCOMPARE(m.puzzle.PuzzleTitle, std::string("Happy"));
-    QCOMPARE(m.print.txtTitel->text(), QStringLiteral("Happy"));
-    QVERIFY(m.print.Option3->isChecked());
+    QCOMPARE(m.print.titleEdit()->text(), QStringLiteral("Happy"));
+    QVERIFY(m.print.automaticSizeButton()->isChecked());
 }
 
 QTEST_MAIN(TestWindowTest)
