@@ -11,13 +11,13 @@
 #include <QtMath>
 
 #include "core/Message.h"
-#include "core/Palette.h"
 #include "editor/ColorChooser.h"
 #include "editor/GridView.h"
 #include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/PuzzleOps.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 
 namespace gw::editor {

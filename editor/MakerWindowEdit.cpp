@@ -10,6 +10,7 @@
 #include "editor/ImageImport.h"
 #include "editor/PreviewView.h"
 #include "editor/PuzzleOps.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 
 namespace gw::editor {

@@ -5,8 +5,8 @@
 #include "CluePanel.h"
 #include "ColourChooser.h"
 #include "Cursors.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
-#include "core/Palette.h"
 #include "core/Rounding.h"
 
 namespace gw {

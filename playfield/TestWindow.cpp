@@ -14,7 +14,7 @@
 
 #include "CluePanel.h"
 #include "ColourChooser.h"
-#include "core/Palette.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/Units.h"
 #include "platform/SecondaryWindow.h"

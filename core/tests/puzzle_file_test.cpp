@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "core/PuzzleFile.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 
 using gw::LoadStatus;
