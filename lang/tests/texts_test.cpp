@@ -60,7 +60,6 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
         {TestWindowComputerTest, 1, "&Computertest"},
         {PrintSavePdf, 0, "Save as &PDF\u2026"},
         {FilterPdf, 1, "PDF-documenten (*.pdf)|*.pdf"},
-        {ColorAqua, 2, "c\u00ecano"},
     };
     for (const auto& s : spellings)
         EXPECT_EQ(version(s.text, s.language), s.expected) << s.expected;
