@@ -43,7 +43,7 @@ void readFileAndDerive(benchmark::State& state, bool color)
         const gw::LoadResult r = gw::readPuzzleFile(p, path, gw::ReaderVariant::Player);
         gw::derivePlayerClues(p, clues);
         benchmark::DoNotOptimize(r.status);
-        benchmark::DoNotOptimize(clues.RowClueCount.data());
+        benchmark::DoNotOptimize(clues.rowClueCount.data());
     }
     std::remove(path.c_str());
 }
@@ -59,7 +59,7 @@ void readMemoryAndDerive(benchmark::State& state, bool color)
         const gw::LoadResult r = gw::readPuzzleData(p, in, "bench.pbm", gw::ReaderVariant::Maker);
         gw::deriveClues(p, clues);
         benchmark::DoNotOptimize(r.status);
-        benchmark::DoNotOptimize(clues.RowClueCount.data());
+        benchmark::DoNotOptimize(clues.rowClueCount.data());
     }
 }
 

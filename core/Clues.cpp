@@ -37,30 +37,30 @@ int deriveLine(int line, int count, CellAt cellAt,
 
 void derive(const Puzzle& p, ClueTables& c)
 {
-    c.RowClueLength.fill(0);
-    c.ColumnClueLength.fill(0);
-    c.RowClueColor.fill(White);
-    c.ColumnClueColor.fill(White);
-    c.RowClueCount.fill(0);
-    c.ColumnClueCount.fill(0);
-    c.RowRunSameColor.fill(0);
-    c.ColumnRunSameColor.fill(0);
+    c.rowClueLength.fill(0);
+    c.columnClueLength.fill(0);
+    c.rowClueColor.fill(White);
+    c.columnClueColor.fill(White);
+    c.rowClueCount.fill(0);
+    c.columnClueCount.fill(0);
+    c.rowRunSameColor.fill(0);
+    c.columnRunSameColor.fill(0);
     int maxRow = 0;
     int maxColumn = 0;
     for (int x = 0; x < p.PuzzleWidth; ++x) {
         const int k = deriveLine(x, p.PuzzleHeight, [&](int y) { return p.cell(x, y); },
-                                 c.ColumnClueLength, c.ColumnClueColor);
+                                 c.columnClueLength, c.columnClueColor);
         maxColumn = std::max(maxColumn, k);
-        c.ColumnClueCount[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(k);
+        c.columnClueCount[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(k);
     }
     for (int y = 0; y < p.PuzzleHeight; ++y) {
         const int k = deriveLine(y, p.PuzzleWidth, [&](int x) { return p.cell(x, y); },
-                                 c.RowClueLength, c.RowClueColor);
+                                 c.rowClueLength, c.rowClueColor);
         maxRow = std::max(maxRow, k);
-        c.RowClueCount[static_cast<std::size_t>(y)] = static_cast<std::uint8_t>(k);
+        c.rowClueCount[static_cast<std::size_t>(y)] = static_cast<std::uint8_t>(k);
     }
-    c.MaxRowClues = static_cast<std::int16_t>(std::max(maxRow, 1));
-    c.MaxColumnClues = static_cast<std::int16_t>(std::max(maxColumn, 1));
+    c.maxRowClues = static_cast<std::int16_t>(std::max(maxRow, 1));
+    c.maxColumnClues = static_cast<std::int16_t>(std::max(maxColumn, 1));
 }
 
 void markSameColor(int lines, const std::array<std::uint8_t, MaxPuzzleSize>& counts,
@@ -83,8 +83,8 @@ void deriveClues(const Puzzle& puzzle, ClueTables& clues)
 void derivePlayerClues(const Puzzle& puzzle, ClueTables& clues)
 {
     derive(puzzle, clues);
-    markSameColor(puzzle.PuzzleHeight, clues.RowClueCount, clues.RowClueColor, clues.RowRunSameColor);
-    markSameColor(puzzle.PuzzleWidth, clues.ColumnClueCount, clues.ColumnClueColor, clues.ColumnRunSameColor);
+    markSameColor(puzzle.PuzzleHeight, clues.rowClueCount, clues.rowClueColor, clues.rowRunSameColor);
+    markSameColor(puzzle.PuzzleWidth, clues.columnClueCount, clues.columnClueColor, clues.columnRunSameColor);
 }
 
 } // namespace gw

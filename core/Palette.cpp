@@ -1,7 +1,5 @@
 #include "Palette.h"
 
-#include "lang/Texts.h"
-
 namespace gw {
 
 const PaletteColor Palette[PaletteSize] = {
@@ -23,28 +21,6 @@ std::uint8_t paletteIndexFromBits(int r, int g, int b)
             return i;
     }
     return White; // not reached: all eight triples occur
-}
-
-std::string chooseText(std::uint8_t language, const char* en, const char* nl, const char* it)
-{
-    switch (language) {
-    case 0: return en;
-    case 1: return nl;
-    case 2: return it;
-    default: return std::string();
-    }
-}
-
-std::string chooseText(std::uint8_t language, const Text& text)
-{
-    return chooseText(language, text.en, text.nl, text.it);
-}
-
-std::string colorName(std::uint8_t language, int index)
-{
-    if (index < 0 || index >= PaletteSize)
-        return std::string();
-    return chooseText(language, txt::ColorNames[index]);
 }
 
 } // namespace gw

@@ -1,6 +1,7 @@
 #include "Puzzle.h"
 
 #include "Palette.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 
 namespace gw {

@@ -11,6 +11,7 @@
 #include "Palette.h"
 #include "Paths.h"
 #include "Rounding.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 
 namespace gw {

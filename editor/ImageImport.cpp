@@ -7,6 +7,7 @@
 #include "core/Palette.h"
 #include "core/Paths.h"
 #include "core/Rounding.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 
 namespace gw::editor {

@@ -17,6 +17,7 @@
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/GridGeometry.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "playfield/ColorChooser.h"
 

@@ -10,6 +10,7 @@
 #include "editor/ImageImport.h"
 #include "editor/PreviewView.h"
 #include "editor/GridGeometry.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "playfield/ColorChooser.h"
 

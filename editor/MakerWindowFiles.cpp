@@ -11,6 +11,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
 #include "playfield/ColorChooser.h"

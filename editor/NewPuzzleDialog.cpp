@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/Palette.h"
 #include "editor/SizeDialog.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
 #include "platform/SecondaryWindow.h"

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/Palette.h"
 #include "core/PictureEdits.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
 #include "platform/SecondaryWindow.h"

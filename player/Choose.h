@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "core/Palette.h"
+#include "lang/Language.h"
 #include "lang/Text.h"
 
 namespace gw::player {

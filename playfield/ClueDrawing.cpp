@@ -127,13 +127,13 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
         painter.drawText(QPointF(right - metrics.horizontalAdvance(t), top + ascent), t);
     };
     for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
-        const int n = shownClueCount(clues.RowClueCount[static_cast<std::size_t>(y)]);
+        const int n = shownClueCount(clues.rowClueCount[static_cast<std::size_t>(y)]);
         for (int k = n - 1; k >= 0; --k)
             write(grid.gridLeft - (n - 1 - k) * s - 1, grid.gridTop + y * s + 1, clues.rowLength(y, k),
                   clues.rowColor(y, k));
     }
     for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
-        const int n = shownClueCount(clues.ColumnClueCount[static_cast<std::size_t>(x)]);
+        const int n = shownClueCount(clues.columnClueCount[static_cast<std::size_t>(x)]);
         for (int k = n - 1; k >= 0; --k)
             write(grid.gridLeft + (x + 1) * s - 1, grid.gridTop - (n - k) * s, clues.columnLength(x, k),
                   clues.columnColor(x, k));

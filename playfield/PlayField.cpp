@@ -5,8 +5,8 @@
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "Cursors.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
-#include "core/Palette.h"
 #include "core/Rounding.h"
 
 namespace gw {
@@ -104,10 +104,10 @@ std::optional<ClueHit> PlayField::clueAt(double x, double y) const
     };
     const double l = f.left(), t = f.top();
     if (x < l && t <= y && y < t + f.height())
-        if (auto row = hit(true, y - t, l - x, m_puzzle.PuzzleHeight, m_clues.RowClueCount))
+        if (auto row = hit(true, y - t, l - x, m_puzzle.PuzzleHeight, m_clues.rowClueCount))
             return row;
     if (y < t && l <= x && x < l + f.width())
-        return hit(false, x - l, t - y, m_puzzle.PuzzleWidth, m_clues.ColumnClueCount);
+        return hit(false, x - l, t - y, m_puzzle.PuzzleWidth, m_clues.columnClueCount);
     return std::nullopt;
 }
 
@@ -141,7 +141,7 @@ QRect PlayField::clueCell(bool isRow, int line, int k) const
     const double cp = m_state.cellSize * p;
     const QRectF f = m_panel.field().rectPoints();
     const double l = f.left() * p, t = f.top() * p;
-    const auto& counts = isRow ? m_clues.RowClueCount : m_clues.ColumnClueCount;
+    const auto& counts = isRow ? m_clues.rowClueCount : m_clues.columnClueCount;
     const int n = counts[static_cast<std::size_t>(line)];
     // Across the line: the line's own cell; away from the grid: k cells in.
     const int a1 = roundHalfEven(line * cp + (isRow ? t : l));

@@ -15,7 +15,7 @@ PlayFieldComposition composePlayField(PlayField& playField, double availableWidt
     const ClueTables& clues = playField.clues();
     CluePanel& panel = playField.panel();
     const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
-    const int r = clues.MaxRowClues, q = clues.MaxColumnClues;
+    const int r = clues.maxRowClues, q = clues.maxColumnClues;
 
     // Text is measured on the panel's own picture.
     if (panel.picture().image().isNull())

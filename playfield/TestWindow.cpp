@@ -15,6 +15,7 @@
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "core/Palette.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/Units.h"
 #include "platform/SecondaryWindow.h"

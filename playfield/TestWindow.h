@@ -14,6 +14,7 @@
 
 #include "CellStates.h"
 #include "PlayField.h"
+#include "lang/Text.h"
 #include "solver/CellKnowledge.h"
 #include "solver/SolverObserver.h"
 #include "solver/SolverDriver.h"

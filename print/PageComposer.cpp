@@ -41,7 +41,7 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     layout.page = page;
     const bool forTest = mode == PageMode::TestWindow;
     const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
-    const int r = clues.MaxRowClues, c = clues.MaxColumnClues;
+    const int r = clues.maxRowClues, c = clues.maxColumnClues;
     const double pageW = page.width(), pageH = page.height();
     QPaintDevice* device = surface.metricsDevice();
 

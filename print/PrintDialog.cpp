@@ -20,9 +20,9 @@
 
 #include "PageSurface.h"
 #include "ScaledPreview.h"
-#include "core/Palette.h"
 #include "platform/Units.h"
 #include "playfield/CluePanel.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/SecondaryWindow.h"
 

@@ -55,10 +55,10 @@ void resetKnowledge(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTa
 {
     knowledge.reset(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
     for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
-        const int rowCount = clues.RowClueCount[static_cast<std::size_t>(y)];
+        const int rowCount = clues.rowClueCount[static_cast<std::size_t>(y)];
         const unsigned rowColors = clueColors(rowCount, [&](int k) { return clues.rowColor(y, k); });
         for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
-            const int columnCount = clues.ColumnClueCount[static_cast<std::size_t>(x)];
+            const int columnCount = clues.columnClueCount[static_cast<std::size_t>(x)];
             if (rowCount == 0 || columnCount == 0)
                 continue;
             const unsigned both = rowColors & clueColors(columnCount, [&](int k) { return clues.columnColor(x, k); });

@@ -84,8 +84,8 @@ void LineSolver::initialize(std::int16_t lineNumber)
     m_runTotal = 0;
     m_slots = 0;
     const bool row = m_orientation == Orientation::Row;
-    m_runs = row ? m_clues.RowClueCount[static_cast<std::size_t>(lineNumber)]
-                 : m_clues.ColumnClueCount[static_cast<std::size_t>(lineNumber)];
+    m_runs = row ? m_clues.rowClueCount[static_cast<std::size_t>(lineNumber)]
+                 : m_clues.columnClueCount[static_cast<std::size_t>(lineNumber)];
     if (m_runs == 0) {
         for (int i = 0; i < m_length; ++i)
             setCell(i, StateWhite);

@@ -37,11 +37,11 @@ int runClues(const Arguments& args, std::ostream& out, std::ostream& err)
         out << ' ' << puzzle.PuzzleTitle;
     out << '\n';
     for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        printLine(out, "row", y, clues.RowClueCount[static_cast<std::size_t>(y)], clues.RowClueLength,
-                  clues.RowClueColor);
+        printLine(out, "row", y, clues.rowClueCount[static_cast<std::size_t>(y)], clues.rowClueLength,
+                  clues.rowClueColor);
     for (int x = 0; x < puzzle.PuzzleWidth; ++x)
-        printLine(out, "col", x, clues.ColumnClueCount[static_cast<std::size_t>(x)], clues.ColumnClueLength,
-                  clues.ColumnClueColor);
+        printLine(out, "col", x, clues.columnClueCount[static_cast<std::size_t>(x)], clues.columnClueLength,
+                  clues.columnClueColor);
     return 0;
 }
 

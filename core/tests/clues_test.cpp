@@ -9,13 +9,13 @@
 namespace {
 
 // One line's clue as "L/C L/C ..." ("-" when empty), with '+' before a run
-// that follows one of the same colour (RunSameColor).
+// that follows one of the same colour (rowRunSameColor, columnRunSameColor).
 std::string clueOf(const gw::ClueTables& c, bool row, int line)
 {
-    const auto& count = row ? c.RowClueCount : c.ColumnClueCount;
-    const auto& length = row ? c.RowClueLength : c.ColumnClueLength;
-    const auto& color = row ? c.RowClueColor : c.ColumnClueColor;
-    const auto& same = row ? c.RowRunSameColor : c.ColumnRunSameColor;
+    const auto& count = row ? c.rowClueCount : c.columnClueCount;
+    const auto& length = row ? c.rowClueLength : c.columnClueLength;
+    const auto& color = row ? c.rowClueColor : c.columnClueColor;
+    const auto& same = row ? c.rowRunSameColor : c.columnRunSameColor;
     std::string s;
     for (int k = 0; k < count[static_cast<std::size_t>(line)]; ++k) {
         const auto at = gw::ClueTables::at(line, k);
@@ -26,7 +26,7 @@ std::string clueOf(const gw::ClueTables& c, bool row, int line)
 
 } // namespace
 
-TEST(deriveClues, EveryLineOfThePuzzle)
+TEST(DeriveClues, EveryLineOfThePuzzle)
 {
     const struct {
         std::vector<std::string> rows, rowClues, columnClues;
@@ -51,10 +51,10 @@ TEST(deriveClues, EveryLineOfThePuzzle)
             EXPECT_EQ(clueOf(c, true, y), t.rowClues[static_cast<std::size_t>(y)]) << "row " << y;
         for (std::size_t x = 0; x < t.columnClues.size(); ++x)
             EXPECT_EQ(clueOf(c, false, static_cast<int>(x)), t.columnClues[x]) << "column " << x;
-        EXPECT_EQ(c.MaxRowClues, std::max<int>(1, *std::max_element(c.RowClueCount.begin(), c.RowClueCount.end())));
-        EXPECT_EQ(c.MaxColumnClues, std::max<int>(1, *std::max_element(c.ColumnClueCount.begin(), c.ColumnClueCount.end())));
+        EXPECT_EQ(c.maxRowClues, std::max<int>(1, *std::max_element(c.rowClueCount.begin(), c.rowClueCount.end())));
+        EXPECT_EQ(c.maxColumnClues, std::max<int>(1, *std::max_element(c.columnClueCount.begin(), c.columnClueCount.end())));
         // An empty line holds a black run of 0; the slot after the last run stays white.
-        const int n = c.RowClueCount[0];
+        const int n = c.rowClueCount[0];
         if (n < 50) {
             EXPECT_EQ(c.rowLength(0, n), 0);
             EXPECT_EQ(c.rowColor(0, n), n ? gw::White : gw::Black);

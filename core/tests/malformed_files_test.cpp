@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"TwentyDigitPixel", "P1 1 1 12345678901234567890\n", ReadError, ReadError},
         MalformedCase{"PlayerNumbersAre16Bit", "P1 1 1 40000\n", Loaded, ReadError},
         MalformedCase{"WidthZero", "P4\n0 5\n", ReadError, ReadError},
-        MalformedCase{"ColourSizeZero", "P3 0 0 1\n", ReadError, ReadError},
+        MalformedCase{"ColorSizeZero", "P3 0 0 1\n", ReadError, ReadError},
         MalformedCase{"ShortP4Raster", "P4\n10 2\n\x80\x40\xff", ReadError, ReadError},
         MalformedCase{"ShortP6Raster", "P6\n2 2\n1\n" + std::string(11, '\x01'), ReadError, ReadError},
         MalformedCase{"HugeSizeShortData", "P6 2147483647 2147483647 255\n" + std::string(100, 'x'), ReadError, ReadError},

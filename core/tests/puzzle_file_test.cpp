@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "core/PuzzleFile.h"
+#include "lang/Language.h"
 #include "lang/Texts.h"
 
 using gw::LoadStatus;
@@ -41,7 +42,7 @@ const std::string TooManyColors = std::string("I Bitmap too many colors: ") + gw
 
 } // namespace
 
-TEST(readNumber, ReadsTheNextNumber)
+TEST(ReadNumber, ReadsTheNextNumber)
 {
     constexpr std::int32_t Big = 2147483647;
     const struct {
@@ -71,7 +72,7 @@ TEST(readNumber, ReadsTheNextNumber)
     }
 }
 
-TEST(savePbm, BytesAreExact)
+TEST(SavePbm, BytesAreExact)
 {
     const std::string made = "# Made with Gridwick Puzzle Maker\r\n";
     const struct {
@@ -88,7 +89,7 @@ TEST(savePbm, BytesAreExact)
         {"EveryNonWhiteCellIsBlack", {"R.BY.GMA"}, true, "", false, "P4\r\n" + made + "8 1\r\xB7"},
         // Regression: a title holding a line break wrote a header that read back wrongly.
         {"LineBreakInTitleBecomesBlank", {"#"}, false, "a\r\n5", false, "P4\r\n# Puzzle Title: a  5\r\n1 1\r\x80"},
-        {"ColourWithoutTitle", {"R.", "#A"}, true, "", true,
+        {"ColorWithoutTitle", {"R.", "#A"}, true, "", true,
          "P6\r\n" + made + "2 2\r\n1\r" + std::string("\1\0\0\1\1\1\0\0\0\0\1\1", 12)},
         {"EveryPaletteIndex", {"#.RBYGMA"}, true, "All", true,
          "P6\r\n# Puzzle Title: All\r\n8 1\r\n1\r" + std::string("\0\0\0\1\1\1\1\0\0\0\0\1\1\1\0\0\1\0\1\0\1\0\1\1", 24)}};
@@ -173,7 +174,7 @@ const std::string Wide = "P4\n100 40\n" + gwtest::repeat("\x04" + std::string(12
 const std::string Long = "P1\n120 1\n" + gwtest::repeat("1 ", 119) + "0\n";
 
 INSTANTIATE_TEST_SUITE_P(
-    readPuzzleFile, ReadFile,
+    ReadPuzzleFile, ReadFile,
     ::testing::Values(
         ReadCase{"P6Maximum255ReducesSamplesAndWarnsOnce", "P6\n2 1\n255\n\xC8\x64\x82\x7F\x80\xFF", Maker, 0, Loaded,
                  {"MA"}, {TooManyColors}}, // 127 < 127.5 <= 128
@@ -201,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"C Bitmap te hoog: De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 70 pixels hoog."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(readPuzzleFile, TitleIsTakenFromLineTwoOnly)
+TEST(ReadPuzzleFile, TitleIsTakenFromLineTwoOnly)
 {
     const char* cases[][2] = {{"P1\r\n# Puzzle Title: Cat\r\n", "Cat"}, {"P1\n# Puzzle Title: Dog\n", "Dog"},
                               {"P1\r# Puzzle Title: Cow\r", "Cow"}, {"P1\n# Puzzle Title: \n", ""}, {"P1\n#Puzzle Title: Cat\n", ""},
@@ -216,7 +217,7 @@ TEST(readPuzzleFile, TitleIsTakenFromLineTwoOnly)
 
 // Regression: after a failed open the maker kept the previous file name, so
 // Save wrote the white or half-read grid over that file. A missing file keeps it.
-TEST(readPuzzleFile, FailedReadLetsGoOfThePreviousFile)
+TEST(ReadPuzzleFile, FailedReadLetsGoOfThePreviousFile)
 {
     gwtest::TempDir dir;
     for (const std::string& data : {std::string("GIF89a"), std::string("P1 3 3 1 0")}) {
@@ -240,7 +241,7 @@ TEST(readPuzzleFile, FailedReadLetsGoOfThePreviousFile)
     }
 }
 
-TEST(savePbm, ReplacesTheFileAndClearsChanged)
+TEST(SavePbm, ReplacesTheFileAndClearsChanged)
 {
     gwtest::TempDir dir;
     gwtest::writeFile(dir.file("a.ppm"), std::string(5000, 'x'));
@@ -262,7 +263,7 @@ TEST(savePbm, ReplacesTheFileAndClearsChanged)
 
 // Regression: saving deleted the old file before the new one was complete, and
 // a failure was silent with the puzzle marked as saved.
-TEST(savePbm, FailureKeepsOldFileAndChangedFlag)
+TEST(SavePbm, FailureKeepsOldFileAndChangedFlag)
 {
     gwtest::TempDir dir;
     // A name so long that no temporary file can be made beside it.

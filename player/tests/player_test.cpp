@@ -152,7 +152,7 @@ private slots:
         if (color) {
             QCOMPARE(w.clues().rowColor(0, 0), int(Red));
         } else {
-            QCOMPARE(int(w.clues().RowClueCount[3]), 1);
+            QCOMPARE(int(w.clues().rowClueCount[3]), 1);
             QCOMPARE(w.clues().rowLength(3, 0), 3);
         }
         QVERIFY(!f.fakes.busy.busy());

@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     field.markCell(1, 0, rows);
     field.markCell(1, puzzle.PuzzleWidth - 1, rows + 1);
     for (int y = 0; y < rows; ++y)
-        if (window.clues().RowClueCount[static_cast<std::size_t>(y)] > 0)
+        if (window.clues().rowClueCount[static_cast<std::size_t>(y)] > 0)
             field.toggleRowClue(y, 0);
     window.showErrors();
     field.fieldMouse(0, (puzzle.PuzzleWidth - 0.5) * window.playFieldState().cellSize,

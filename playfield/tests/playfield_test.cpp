@@ -259,7 +259,7 @@ void PlayFieldTest::compositionTakesTheLargestFittingFont()
     QFETCH(double, area);
     Rig rig(PlayFieldKind::Player, rows.toStdString(), area);
     const int f = rig.composition.fontSize, s = rig.composition.cellSize;
-    const int span = rig.clues.MaxRowClues + rig.puzzle.PuzzleWidth, depth = rig.clues.MaxColumnClues + rig.puzzle.PuzzleHeight;
+    const int span = rig.clues.maxRowClues + rig.puzzle.PuzzleWidth, depth = rig.clues.maxColumnClues + rig.puzzle.PuzzleHeight;
     // The search itself is pinned down by the page's tests; the play field gives it the whole area.
     QCOMPARE(f, largestFittingFontSize(&rig.panel->picture().image(), span, depth, area, area));
     QCOMPARE(s, fittingCellSize(&rig.panel->picture().image(), f, span, depth, area, area));
@@ -273,7 +273,7 @@ void PlayFieldTest::rulesAndFieldLineUpOverTheGrid()
     const int s = rig.state.cellSize;
     const double k = rig.k();
     const QRectF f = rig.panel->field().rectPoints();
-    QCOMPARE(f, QRectF(rig.clues.MaxRowClues * s, rig.clues.MaxColumnClues * s, 12 * s + 1, 2 * s + 1));
+    QCOMPARE(f, QRectF(rig.clues.maxRowClues * s, rig.clues.maxColumnClues * s, 12 * s + 1, 2 * s + 1));
     const QPointF where = QPointF(rig.panel->field().pos()) + rig.panel->field().picture().origin();
     QVERIFY((where - f.topLeft() * rig.panel->picture().pixelsPerPoint()).manhattanLength() < 1e-9);
     // Beneath the field the panel holds only its rules, thick every five and at the edges.

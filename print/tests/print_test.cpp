@@ -148,7 +148,7 @@ void PrintTest::clueFontAndCellSize()
                    PageMode::Preview, page);
     const PageLayout& l = c.layout;
     QPaintDevice* device = &c.picture.image();
-    const int across = c.clues.MaxRowClues + size, down = c.clues.MaxColumnClues + size;
+    const int across = c.clues.maxRowClues + size, down = c.clues.maxColumnClues + size;
     auto fits = [&](int f) {
         const double t = tenWidth(f, device);
         return t * across < page.width() && t * down + l.footerHeight + 3 < page.height();
@@ -183,7 +183,7 @@ void PrintTest::titleLineAndFooterFitTheCanvas()
     const PageLayout& l = c.layout;
     const double titleLine = title.isEmpty() ? 0 : l.titleHeight;
     QCOMPARE(l.offsetY, 0.0);
-    QCOMPARE(l.gridTop, titleLine + c.clues.MaxColumnClues * l.cellSize);
+    QCOMPARE(l.gridTop, titleLine + c.clues.maxColumnClues * l.cellSize);
     QCOMPARE(l.canvas.height() - untitled.layout.canvas.height(), titleLine);
     // Regression: the canvas left out the gap above the footer and cut off
     // the descenders of its second line.
@@ -194,7 +194,7 @@ void PrintTest::titleLineAndFooterFitTheCanvas()
         for (int x = 0; x < left; ++x)
             left = dark(c.image().pixelColor(x, y)) ? x : left;
     const double titleWidth = textWidth(pointFont(36), &c.picture.image(), title);
-    const double blockWidth = (c.clues.MaxRowClues + 10) * l.cellSize;
+    const double blockWidth = (c.clues.maxRowClues + 10) * l.cellSize;
     const double expected = l.offsetX + (centred ? roundHalfEven(blockWidth - titleWidth) / 2 : 0);
     QVERIFY2(title.isEmpty() || std::abs(left / Ppp - expected) < 6, qPrintable(QString::number(left / Ppp)));
 }
@@ -218,7 +218,7 @@ void PrintTest::testWindowModeDrawsGreyRulesOnly()
     const Canvas c(test::puzzleFromText("#.#../#####"), o, PageMode::TestWindow, QSizeF(500, 400));
     const PageLayout& l = c.layout;
     QCOMPARE(QList<double>({l.titleHeight, l.footerHeight, l.offsetX, l.offsetY}), QList<double>(4, 0.0));
-    QCOMPARE(l.gridTop, double(c.clues.MaxColumnClues * l.cellSize));
+    QCOMPARE(l.gridTop, double(c.clues.maxColumnClues * l.cellSize));
     QCOMPARE(c.at(l.gridLeft, l.gridTop + 0.5 * l.cellSize), QColor(64, 64, 64));
     QCOMPARE(c.count([](QColor p) { return p == QColor(255, 0, 0); }), 0);
 }
@@ -372,7 +372,7 @@ void PrintTest::pdfExportWritesThePageWithoutAPrinter()
     QPrinter a4(QPrinter::HighResolution);
     a4.setPageSize(QPageSize(QPageSize::A4));
     const QPointF origin = a4.pageLayout().paintRect(QPageLayout::Point).topLeft();
-    QCOMPARE(test::missingRule(page, origin, d.print.lastLayout(), 5 + d.clues.MaxColumnClues, {0, 5}), -1);
+    QCOMPARE(test::missingRule(page, origin, d.print.lastLayout(), 5 + d.clues.maxColumnClues, {0, 5}), -1);
     // A path that cannot be written gives a message, not silence.
     d.fake.files.answerSave(QStringLiteral("/nonexistent-folder/x.pdf"));
     d.fake.messages.answer(platform::Answer::Ok);

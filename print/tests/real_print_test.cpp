@@ -53,7 +53,7 @@ void RealPrintTest::printCommandSendsThePageToTheQueue()
     QTest::qWait(1000); // the queue finishes writing the file
     const QImage page = test::renderFirstPage(arrived);
     QVERIFY2(!page.isNull(), "pdftoppm could not render the printed page");
-    QCOMPARE(test::missingRule(page, origin, rig.print.lastLayout(), 5 + rig.clues.MaxColumnClues, {0, 5, 10}), -1);
+    QCOMPARE(test::missingRule(page, origin, rig.print.lastLayout(), 5 + rig.clues.maxColumnClues, {0, 5, 10}), -1);
 }
 
 QTEST_MAIN(RealPrintTest)

@@ -71,7 +71,7 @@ void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
     Maker m("#.#..#.#.#.#/############/#..........#");
     const int s = m.test.state().cellSize;
     QCOMPARE(s, m.lastLayout.cellSize);
-    const int r = m.clues.MaxRowClues, c = m.clues.MaxColumnClues;
+    const int r = m.clues.maxRowClues, c = m.clues.maxColumnClues;
     QCOMPARE(m.test.cluePanel()->field().rectPoints(), QRectF(r * s, c * s, 12 * s + 1, 3 * s + 1));
     QVERIFY((r + 12) * s <= m.test.compositionArea().width() || s == 3);
     // No title line and no footer: the panel ends with the grid.

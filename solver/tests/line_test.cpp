@@ -28,7 +28,7 @@ struct LineBench {
     {
         gw::deriveClues(puzzle, clues);
         knowledge.reset(puzzle.PuzzleWidth, 1);
-        for (int k = 0; k < clues.RowClueCount[0]; ++k)
+        for (int k = 0; k < clues.rowClueCount[0]; ++k)
             for (int x = 0; x < puzzle.PuzzleWidth; ++x)
                 knowledge.setCanBe(x, 0, clues.rowColor(0, k), gw::ColorOpen);
         setKnown(known);
