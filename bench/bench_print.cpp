@@ -30,9 +30,10 @@ struct Windows {
     gw::platform::testing::FakePlatform fake;
     gw::platform::Platform platform{fake.platform()};
     gw::Puzzle puzzle = colorPuzzle();
+    gw::Session session;
     gw::ClueTables clues;
-    gw::PrintDialog print{puzzle, clues, platform};
-    gw::TestWindow test{puzzle, clues, platform,
+    gw::PrintDialog print{puzzle, session, clues, platform};
+    gw::TestWindow test{puzzle, session, clues, platform,
                       [this](gw::CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
 };
 

@@ -6,13 +6,12 @@
 
 namespace gw {
 
-void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color)
+void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color, std::uint8_t language)
 {
-    puzzle.PuzzleName = chooseText(puzzle.Language, txt::NoTitle);
+    puzzle.PuzzleName = chooseText(language, txt::NoTitle);
     puzzle.PuzzleTitle.clear();
     puzzle.FileName = NoFileName;
     puzzle.ColorPuzzle = color;
-    puzzle.ButtonColor = {{Black, White}};
     puzzle.Cells.fill(White);
     puzzle.PuzzleWidth = width;
     puzzle.PuzzleHeight = height;

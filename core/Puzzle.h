@@ -10,8 +10,10 @@ constexpr int CellCount = MaxPuzzleSize * MaxPuzzleSize;
 // The literal that stands for "this puzzle has no file yet".
 inline constexpr const char* NoFileName = "*geen*";
 
-// The program-wide puzzle state. One instance per program, owned by the
-// program and passed by reference to every part that reads or writes it.
+// The puzzle document: its size, cells, names and whether it changed since it
+// was last opened or saved. One instance per program, owned by the program and
+// passed by reference to every part that reads or writes it. What belongs to
+// the running program (language, button colours, program folder) is in Session.
 struct Puzzle {
     std::int16_t PuzzleWidth = 25;  // columns in use, 1..50
     std::int16_t PuzzleHeight = 25; // rows in use, 1..50
@@ -22,10 +24,7 @@ struct Puzzle {
     std::string PuzzleTitle;  // title from the "# Puzzle Title: " line; empty when none
     bool PuzzleChanged = false;
     bool ColorPuzzle = false; // eight colours (PPM) or black and white (PBM)
-    std::array<std::uint8_t, 2> ButtonColor{{0, 1}}; // palette index of left, right button
-    std::uint8_t Language = 0; // 0 English, 1 Dutch, 2 Italian (other values: empty texts)
     std::string FileName = NoFileName; // full path, or "*geen*"
-    std::string ProgramFolder; // always ends with the platform's path separator
 
     Puzzle() { Cells.fill(1); }
 
@@ -34,11 +33,11 @@ struct Puzzle {
     bool inPuzzle(int x, int y) const { return x >= 0 && y >= 0 && x < PuzzleWidth && y < PuzzleHeight; }
 };
 
-// The state reset of the maker's new-puzzle operation: name "No Title"
-// (localized), empty title, no file, colour mode, button colours black/white,
-// all 2500 cells white, the new size, and PuzzleChanged false. The window
-// steps (caption, status line, chooser, layout) belong to the main window.
+// The document reset of the maker's new-puzzle operation: name "No Title" in
+// `language`, empty title, no file, colour mode, all 2500 cells white, the new
+// size, and PuzzleChanged false. The window steps (button colours, caption,
+// status line, chooser, layout) belong to the main window.
 // width and height must be 1..50 (the caller validates).
-void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color);
+void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color, std::uint8_t language);
 
 } // namespace gw

@@ -138,9 +138,9 @@ void readBlackWhitePixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w
     }
 }
 
-Message failureMessage(const Puzzle& p, const Text& text, const std::string& path)
+Message failureMessage(std::uint8_t language, const Text& text, const std::string& path)
 {
-    return Message{chooseText(p.Language, text), path, MessageIcon::Critical};
+    return Message{chooseText(language, text), path, MessageIcon::Critical};
 }
 
 std::string commentLine(const Puzzle& p)
@@ -158,29 +158,26 @@ std::string sizeText(const Puzzle& p)
 }
 
 // The steps that end every load, whatever happened before: the grid counts
-// as unchanged, and the maker's mouse buttons paint black and white again.
-// After a failed read the grid (white or half read) no longer holds the file
+// as unchanged. After a failed read the grid (white or half read) no longer holds the file
 // the maker last named, so that file is let go: a later Save then asks for a
 // name instead of overwriting it with the grid.
 LoadResult finishLoad(Puzzle& p, ReaderVariant variant, LoadResult result)
 {
     p.PuzzleChanged = false;
-    if (variant == ReaderVariant::Maker) {
-        p.ButtonColor = {{Black, White}};
-        if (result.status == LoadStatus::NotValid || result.status == LoadStatus::ReadError)
-            p.FileName = NoFileName;
-    }
+    if (variant == ReaderVariant::Maker
+        && (result.status == LoadStatus::NotValid || result.status == LoadStatus::ReadError))
+        p.FileName = NoFileName;
     return result;
 }
 
-SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& bytes)
+SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& bytes, std::uint8_t language)
 {
     SaveResult result;
     result.ok = writeFileAtomically(path, bytes, &result.reason);
     if (result.ok)
         p.PuzzleChanged = false;
     else
-        result.message = failureMessage(p, txt::ErrorSaving, path);
+        result.message = failureMessage(language, txt::ErrorSaving, path);
     return result;
 }
 
@@ -248,7 +245,8 @@ std::string titleFromSecondLine(std::streambuf& data)
     return line.substr(TitlePrefix.size());
 }
 
-LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& path, ReaderVariant variant)
+LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& path, ReaderVariant variant,
+                          std::uint8_t language)
 {
     const bool maker = variant == ReaderVariant::Maker;
     LoadResult result;
@@ -261,7 +259,7 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
         const bool blackWhite = m1 == 'P' && (m2 == '1' || m2 == '4');
         if (!color && !blackWhite) {
             result.status = LoadStatus::NotValid;
-            result.messages.push_back(failureMessage(p, txt::NotValidFile, path));
+            result.messages.push_back(failureMessage(language, txt::NotValidFile, path));
         } else {
             const bool plain = m2 == '1' || m2 == '3';
             const std::int32_t w = in.number();
@@ -274,14 +272,14 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
                 result.status = LoadStatus::TooLarge;
                 result.messages.push_back(
                     w > MaxPuzzleSize
-                        ? Message{sizeRefusal(p.Language, txt::BitmapWidthBefore, w, txt::BitmapWidthAfter),
-                                  chooseText(p.Language, txt::BitmapTooWideTitle), MessageIcon::Critical}
-                        : Message{sizeRefusal(p.Language, txt::BitmapHeightBefore, h, txt::BitmapHeightAfter),
-                                  chooseText(p.Language, txt::BitmapTooHighTitle), MessageIcon::Critical});
+                        ? Message{sizeRefusal(language, txt::BitmapWidthBefore, w, txt::BitmapWidthAfter),
+                                  chooseText(language, txt::BitmapTooWideTitle), MessageIcon::Critical}
+                        : Message{sizeRefusal(language, txt::BitmapHeightBefore, h, txt::BitmapHeightAfter),
+                                  chooseText(language, txt::BitmapTooHighTitle), MessageIcon::Critical});
             } else {
                 if (w > MaxPuzzleSize || h > MaxPuzzleSize) {
-                    result.messages.push_back(Message{chooseText(p.Language, txt::PuzzleTooLarge),
-                                                      chooseText(p.Language, txt::BitmapTooWideTitle),
+                    result.messages.push_back(Message{chooseText(language, txt::PuzzleTooLarge),
+                                                      chooseText(language, txt::BitmapTooWideTitle),
                                                       MessageIcon::Information});
                     std::tie(width, height) = reducedSize(w, h);
                 }
@@ -291,8 +289,8 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
                 if (color) {
                     const double half = in.number() / 2.0;
                     if (half > 0.5)
-                        result.messages.push_back(Message{chooseText(p.Language, txt::TooManyColors),
-                                                          chooseText(p.Language, txt::TooManyColorsTitle),
+                        result.messages.push_back(Message{chooseText(language, txt::TooManyColors),
+                                                          chooseText(language, txt::TooManyColorsTitle),
                                                           MessageIcon::Information});
                     p.ColorPuzzle = true;
                     readColorPixels(p, in, plain, w, h, half, map);
@@ -311,12 +309,12 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
         }
     } catch (const ReadFailure&) {
         result.status = LoadStatus::ReadError;
-        result.messages.push_back(failureMessage(p, txt::ErrorOpening, path));
+        result.messages.push_back(failureMessage(language, txt::ErrorOpening, path));
     }
     return finishLoad(p, variant, std::move(result));
 }
 
-LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant variant)
+LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant variant, std::uint8_t language)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -328,10 +326,10 @@ LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant vari
         p.Cells.fill(White);
         LoadResult failed;
         failed.status = LoadStatus::ReadError;
-        failed.messages.push_back(failureMessage(p, txt::ErrorOpening, path));
+        failed.messages.push_back(failureMessage(language, txt::ErrorOpening, path));
         return finishLoad(p, variant, std::move(failed));
     }
-    return readPuzzleData(p, data, path, variant);
+    return readPuzzleData(p, data, path, variant, language);
 }
 
 std::string pbmBytes(const Puzzle& p)
@@ -368,16 +366,16 @@ std::string ppmBytes(const Puzzle& p)
     return bytes;
 }
 
-SaveResult savePbm(Puzzle& p, const std::string& path)
+SaveResult savePbm(Puzzle& p, const std::string& path, std::uint8_t language)
 {
     if (p.ColorPuzzle)
-        return savePpm(p, path);
-    return saveBytes(p, path, pbmBytes(p));
+        return savePpm(p, path, language);
+    return saveBytes(p, path, pbmBytes(p), language);
 }
 
-SaveResult savePpm(Puzzle& p, const std::string& path)
+SaveResult savePpm(Puzzle& p, const std::string& path, std::uint8_t language)
 {
-    return saveBytes(p, path, ppmBytes(p));
+    return saveBytes(p, path, ppmBytes(p), language);
 }
 
 } // namespace gw

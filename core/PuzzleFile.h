@@ -57,7 +57,7 @@ enum class LoadStatus {
 };
 
 // Outcome of readPuzzleFile. `messages` are the messages to show, in order, with
-// their text in the puzzle's Language. When the status is NotValid, TooLarge
+// their text in the language the reader is given. When the status is NotValid, TooLarge
 // or ReadError, the last message is the one that tells the failure; any
 // before it are notices (too large and reduced, more than 8 colours).
 struct LoadResult {
@@ -76,18 +76,18 @@ std::string fileSavedStatus(std::uint8_t language, const std::string& path);
 // Reads the puzzle file at `path` (UTF-8) into `puzzle`.
 // Unless the status is NoFile, all 2500 Cells are set white first.
 // In every case, also NoFile, the reader ends by setting PuzzleChanged to
-// false and, in the maker, ButtonColor to black (left) and white (right).
+// false. Messages are in `language` (English unless told).
 // A larger file is reduced in the maker: the longer side becomes 50, the other
 // side and every pixel position are scaled and rounded halves to even, and the
 // last pixel read for a cell wins.
-LoadResult readPuzzleFile(Puzzle& puzzle, const std::string& path, ReaderVariant variant);
+LoadResult readPuzzleFile(Puzzle& puzzle, const std::string& path, ReaderVariant variant, std::uint8_t language = 0);
 
 // The same reader over data already open (tests, the fuzz target). `path`
 // gives the names and the message titles; nothing is checked on disk. The
 // title of line 2 is read by seeking `data` back to its start; data that
 // cannot seek gives an empty title.
-LoadResult readPuzzleData(Puzzle& puzzle, std::streambuf& data, const std::string& path,
-                      ReaderVariant variant);
+LoadResult readPuzzleData(Puzzle& puzzle, std::streambuf& data, const std::string& path, ReaderVariant variant,
+                          std::uint8_t language = 0);
 
 // The title stored on line 2 (lines end at CR, CR LF or LF): the rest of the
 // line after "# Puzzle Title: " (case-sensitive), else empty.
@@ -118,10 +118,10 @@ struct SaveResult {
 // beside `path` and then renamed over it, so a failure leaves any previous
 // file untouched. On success PuzzleChanged becomes false; on failure it keeps
 // its value. The caller shows the status line (fileSavedStatus) and adds the
-// path to the recent list on success, or shows `message` on failure.
-SaveResult savePbm(Puzzle& puzzle, const std::string& path);
+// path to the recent list on success, or shows `message` (in `language`) on failure.
+SaveResult savePbm(Puzzle& puzzle, const std::string& path, std::uint8_t language = 0);
 
 // Saves the puzzle as P6, whatever its colour mode; otherwise as savePbm.
-SaveResult savePpm(Puzzle& puzzle, const std::string& path);
+SaveResult savePpm(Puzzle& puzzle, const std::string& path, std::uint8_t language = 0);
 
 } // namespace gw

@@ -17,16 +17,12 @@ namespace {
 // The shorter side when the longer one becomes 50 pixels, at least one pixel.
 int shorterSideAtFifty(int shorter, int longer) { return std::max(1, roundHalfEven(shorter * 50.0 / longer)); }
 
-Message informationMessage(const Puzzle& puzzle, const Text& text, const Text& title) {
-    return Message{chooseText(puzzle.Language, text), chooseText(puzzle.Language, title), MessageIcon::Information};
+Message informationMessage(std::uint8_t language, const Text& text, const Text& title) {
+    return Message{chooseText(language, text), chooseText(language, title), MessageIcon::Information};
 }
 
-// Every import, whatever its outcome, ends with the buttons on black and
-// white and the puzzle counted as unchanged.
-void finishImport(Puzzle& puzzle) {
-    puzzle.ButtonColor = {{Black, White}};
-    puzzle.PuzzleChanged = false;
-}
+// Every import, whatever its outcome, ends with the puzzle counted as unchanged.
+void finishImport(Puzzle& puzzle) { puzzle.PuzzleChanged = false; }
 
 } // namespace
 
@@ -42,7 +38,7 @@ std::uint8_t paletteIndexOf(QRgb color) {
     return paletteIndexFromBits(qRed(color) >= 128, qGreen(color) >= 128, qBlue(color) >= 128);
 }
 
-ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name) {
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language) {
     ImportResult result;
     // Flatten onto white so that transparent pixels read as the background.
     QImage working(picture.size(), QImage::Format_RGB32);
@@ -53,7 +49,7 @@ ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString&
     }
     const QSize size = importSize(working.width(), working.height());
     if (size != working.size()) {
-        result.messages.push_back(informationMessage(puzzle, txt::ImageTooLarge, txt::BitmapTooWideTitle));
+        result.messages.push_back(informationMessage(language, txt::ImageTooLarge, txt::BitmapTooWideTitle));
         working = working.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
@@ -74,7 +70,7 @@ ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString&
         }
     }
     if (!allBasic)
-        result.messages.push_back(informationMessage(puzzle, txt::TooManyColors, txt::TooManyColorsTitle));
+        result.messages.push_back(informationMessage(language, txt::TooManyColors, txt::TooManyColorsTitle));
 
     puzzle.PuzzleTitle.clear();
     puzzle.PuzzleName = name.toStdString();
@@ -84,7 +80,7 @@ ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString&
     return result;
 }
 
-ImportResult importImage(Puzzle& puzzle, const QString& path) {
+ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         finishImport(puzzle);
         return {};
@@ -96,11 +92,11 @@ ImportResult importImage(Puzzle& puzzle, const QString& path) {
         finishImport(puzzle);
         ImportResult failed;
         failed.status = ImportStatus::Failed;
-        failed.messages.push_back(Message{chooseText(puzzle.Language, txt::ErrorOpening), path.toStdString(),
+        failed.messages.push_back(Message{chooseText(language, txt::ErrorOpening), path.toStdString(),
                                           MessageIcon::Critical});
         return failed;
     }
-    return importPicture(puzzle, picture, QString::fromStdString(puzzleNameFromPath(path.toStdString())));
+    return importPicture(puzzle, picture, QString::fromStdString(puzzleNameFromPath(path.toStdString())), language);
 }
 
 } // namespace gw::editor

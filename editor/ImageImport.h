@@ -33,13 +33,13 @@ struct ImportResult {
 };
 
 // Replaces the puzzle by the picture at `path`. Whatever the outcome, it ends
-// with the button colours black/white and PuzzleChanged false.
+// with PuzzleChanged false. Messages are in `language`.
 // When imported: size, Cells, ColorPuzzle (true exactly when a cell is neither
 // black nor white), PuzzleName from the file name, empty title, no file name.
 // Transparent parts of a picture (icons, cursors) count as white.
-ImportResult importImage(Puzzle& puzzle, const QString& path);
+ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language);
 
 // The same over a picture already loaded; `name` gives PuzzleName.
-ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name);
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language);
 
 } // namespace gw::editor

@@ -17,7 +17,7 @@
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/GridGeometry.h"
-#include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "playfield/ColorChooser.h"
 
@@ -38,19 +38,20 @@ constexpr double ChooserMarkerLine = 240, ChooserMouseBox = 480;
 constexpr double MinOuterWidth = 3435, MinOuterHeight = 1530;
 } // namespace
 
-MakerWindow::MakerWindow(Puzzle& puzzle, platform::Platform platform, const MakerWindowSetup& setup, QWidget* parent)
+MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const MakerWindowSetup& setup,
+                         QWidget* parent)
     : QMainWindow(parent),
       m_puzzle(puzzle),
+      m_session(session),
       m_platform(platform),
       m_units(platform::ScreenUnits::fromScreen()),
-      m_programFolder(setup.programFolder),
       m_settingsFolder(setup.settingsFolder.isEmpty() ? setup.programFolder : setup.settingsFolder),
       m_recent(m_settingsFolder.toStdString()) {
     setObjectName(QStringLiteral("MakerWindow"));
-    m_puzzle.ProgramFolder = m_programFolder.toStdString();
+    m_session.programFolder = setup.programFolder.toStdString();
     buildMenus();
     buildClientArea();
-    m_sizeDialog = new SizeDialog(m_puzzle, this);
+    m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, this);
     m_newDialog->setModal(true);
@@ -65,8 +66,6 @@ MakerWindow::MakerWindow(Puzzle& puzzle, platform::Platform platform, const Make
 }
 
 MakerWindow::~MakerWindow() = default;
-
-QString MakerWindow::text(const Text& t) const { return QString::fromStdString(chooseText(m_puzzle.Language, t)); }
 
 void MakerWindow::buildMenus() {
     auto action = [this](QMenu* menu, const char* name) {
@@ -169,7 +168,7 @@ void MakerWindow::buildClientArea() {
     m_preview = new PreviewView(m_puzzle, m_previewFrame);
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->move(m_units.twipsToWholePixelsX(PreviewLeft), m_units.twipsToWholePixelsY(PreviewTop));
-    m_chooser = new ColorChooser(ChooserKind::Palette, m_puzzle.ButtonColor,
+    m_chooser = new ColorChooser(ChooserKind::Palette, m_session.buttonColor,
                                  {m_units.twipsToWholePixelsX(ChooserSwatch), m_units.twipsToWholePixelsX(ChooserMarkerLine),
                                   m_units.twipsToWholePixelsX(ChooserMouseBox)},
                                  m_sidePanel);
@@ -197,7 +196,7 @@ void MakerWindow::setStatus(const QString& status) {
 }
 
 void MakerWindow::setCaption() {
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + text(txt::CaptionSuffixMaker));
+    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixMaker));
 }
 
 bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -246,38 +245,38 @@ void MakerWindow::setPuzzleChanged(bool changed) {
 }
 
 void MakerWindow::applyLanguage(std::uint8_t language) {
-    m_puzzle.Language = language;
+    m_session.language = language;
     for (std::size_t i = 0; i < m_languageActions.size(); ++i)
         if (i != language)
             m_languageActions[i]->setChecked(false);
     if (language < m_languageActions.size())
         m_languageActions[language]->setChecked(true);
-    setStatus(text(txt::LanguageChanged));
+    setStatus(localText(m_session, txt::LanguageChanged));
 
-    m_fileMenu->setTitle(text(txt::MenuFile));
-    m_newAction->setText(text(txt::MenuNew));
-    m_openAction->setText(text(txt::MenuOpen));
-    m_saveAction->setText(text(txt::MenuSave));
-    m_saveAsAction->setText(text(txt::MenuSaveAs));
-    m_importAction->setText(text(txt::MenuImportImage));
-    m_printAction->setText(text(txt::MenuPrintPuzzle));
-    m_testAction->setText(text(txt::MenuTestPuzzle));
-    m_exitAction->setText(text(txt::MenuExit));
-    m_editMenu->setTitle(text(txt::MenuEdit));
-    m_changeSizeAction->setText(text(txt::MenuChangeSize));
-    m_fitSizeAction->setText(text(txt::MenuFitSize));
-    m_makeNegativeAction->setText(text(txt::MenuMakeNegative));
-    m_dragMenu->setTitle(text(txt::MenuDrag));
-    m_dragActions[0]->setText(text(txt::MenuDragLeft));
-    m_dragActions[1]->setText(text(txt::MenuDragRight));
-    m_dragActions[2]->setText(text(txt::MenuDragUp));
-    m_dragActions[3]->setText(text(txt::MenuDragDown));
-    m_languageMenu->setTitle(text(txt::MenuLanguage));
-    m_helpMenu->setTitle(text(txt::MenuHelp));
-    m_helpAction->setText(text(txt::MenuHelpGuide));
-    m_aboutAction->setText(text(txt::MenuAbout));
-    m_previewFrame->setTitle(text(txt::PreviewCaption));
-    m_websiteAction->setText(text(txt::MenuWebsite));
+    m_fileMenu->setTitle(localText(m_session, txt::MenuFile));
+    m_newAction->setText(localText(m_session, txt::MenuNew));
+    m_openAction->setText(localText(m_session, txt::MenuOpen));
+    m_saveAction->setText(localText(m_session, txt::MenuSave));
+    m_saveAsAction->setText(localText(m_session, txt::MenuSaveAs));
+    m_importAction->setText(localText(m_session, txt::MenuImportImage));
+    m_printAction->setText(localText(m_session, txt::MenuPrintPuzzle));
+    m_testAction->setText(localText(m_session, txt::MenuTestPuzzle));
+    m_exitAction->setText(localText(m_session, txt::MenuExit));
+    m_editMenu->setTitle(localText(m_session, txt::MenuEdit));
+    m_changeSizeAction->setText(localText(m_session, txt::MenuChangeSize));
+    m_fitSizeAction->setText(localText(m_session, txt::MenuFitSize));
+    m_makeNegativeAction->setText(localText(m_session, txt::MenuMakeNegative));
+    m_dragMenu->setTitle(localText(m_session, txt::MenuDrag));
+    m_dragActions[0]->setText(localText(m_session, txt::MenuDragLeft));
+    m_dragActions[1]->setText(localText(m_session, txt::MenuDragRight));
+    m_dragActions[2]->setText(localText(m_session, txt::MenuDragUp));
+    m_dragActions[3]->setText(localText(m_session, txt::MenuDragDown));
+    m_languageMenu->setTitle(localText(m_session, txt::MenuLanguage));
+    m_helpMenu->setTitle(localText(m_session, txt::MenuHelp));
+    m_helpAction->setText(localText(m_session, txt::MenuHelpGuide));
+    m_aboutAction->setText(localText(m_session, txt::MenuAbout));
+    m_previewFrame->setTitle(localText(m_session, txt::PreviewCaption));
+    m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);
@@ -294,25 +293,25 @@ void MakerWindow::showMessages(const std::vector<Message>& messages) {
 }
 
 void MakerWindow::helpCommand() {
-    const QString path = m_programFolder + text(txt::HelpFile);
+    const QString path = programFolder() + localText(m_session, txt::HelpFile);
     if (!m_platform.documents.open(path))
-        showMessage(text(txt::HelpCannotOpen), text(txt::HelpTitle), platform::Icon::Information);
+        showMessage(localText(m_session, txt::HelpCannotOpen), localText(m_session, txt::HelpTitle), platform::Icon::Information);
 }
 
 void MakerWindow::websiteCommand() {
-    if (!m_platform.documents.open(text(txt::WebAddress)))
-        showMessage(text(txt::WebsiteCannotOpen), text(txt::WebsiteTitle), platform::Icon::Information);
+    if (!m_platform.documents.open(localText(m_session, txt::WebAddress)))
+        showMessage(localText(m_session, txt::WebsiteCannotOpen), localText(m_session, txt::WebsiteTitle), platform::Icon::Information);
 }
 
 void MakerWindow::aboutCommand() {
-    setStatus(text(txt::AboutInvitation) + text(txt::WebAddress));
-    QStringList lines{text(txt::ProductMaker), text(txt::AboutVersion), QString(), text(txt::AboutOwnership),
-                      QString(),               text(txt::AboutAuthor),  text(txt::AboutContact) + text(txt::WebAddress), QString(),
-                      text(txt::AboutTranslator)};
-    const QString request = text(txt::AboutWriteInEnglish);
+    setStatus(localText(m_session, txt::AboutInvitation) + localText(m_session, txt::WebAddress));
+    QStringList lines{localText(m_session, txt::ProductMaker), localText(m_session, txt::AboutVersion), QString(), localText(m_session, txt::AboutOwnership),
+                      QString(),               localText(m_session, txt::AboutAuthor),  localText(m_session, txt::AboutContact) + localText(m_session, txt::WebAddress), QString(),
+                      localText(m_session, txt::AboutTranslator)};
+    const QString request = localText(m_session, txt::AboutWriteInEnglish);
     if (!request.isEmpty())
         lines << request;
-    showMessage(lines.join(QLatin1Char('\n')), text(txt::ProductMaker), platform::Icon::Information);
+    showMessage(lines.join(QLatin1Char('\n')), localText(m_session, txt::ProductMaker), platform::Icon::Information);
 }
 
 void MakerWindow::setPrintCommand(std::function<void()> command) {

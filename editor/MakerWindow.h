@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "core/Settings.h"
 #include "lang/Text.h"
 #include "platform/Platform.h"
@@ -49,7 +50,8 @@ struct MakerWindowSetup {
 class MakerWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MakerWindow(Puzzle& puzzle, platform::Platform platform, const MakerWindowSetup& setup, QWidget* parent = nullptr);
+    MakerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const MakerWindowSetup& setup,
+                QWidget* parent = nullptr);
     ~MakerWindow() override;
 
     // The start-up: language (the thanks message on a first run), mouse
@@ -68,13 +70,14 @@ public:
     QString printerName() const { return m_printerName; }
     // The mouse pictures loaded at start-up (1 left, 2 right); may be empty.
     QPixmap mousePicture(int button) const;
-    QString programFolder() const { return m_programFolder; }
+    QString programFolder() const { return QString::fromStdString(m_session.programFolder); }
     // The initial folder of every file dialog: "Puzzles" in the program's folder.
-    QString puzzlesFolder() const { return m_programFolder + QStringLiteral("Puzzles"); }
+    QString puzzlesFolder() const { return programFolder() + QStringLiteral("Puzzles"); }
     // True once the window is closing for good: secondary windows stop
     // refusing to close.
     bool closing() const { return m_closing; }
     Puzzle& puzzle() { return m_puzzle; }
+    Session& session() { return m_session; }
     platform::Platform& platform() { return m_platform; }
 
     // ---- state the tests and the hooks read -------------------------------
@@ -153,7 +156,6 @@ private:
     void pointerOnGrid(int button, QPointF position);
     void showMessages(const std::vector<Message>& messages);
     void showMessage(const QString& text, const QString& title, platform::Icon icon);
-    QString text(const Text& t) const;
     void setCaption();
     void refreshRecent();
     void addRecent(const QString& path);
@@ -161,9 +163,9 @@ private:
     void afterPictureChange(const QString& status);
 
     Puzzle& m_puzzle;
+    Session& m_session;
     platform::Platform m_platform;
     platform::ScreenUnits m_units;
-    QString m_programFolder;
     QString m_settingsFolder;
     RecentList m_recent;
     double m_gridZoom = 3;

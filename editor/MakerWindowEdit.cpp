@@ -11,6 +11,7 @@
 #include "editor/PreviewView.h"
 #include "editor/GridGeometry.h"
 #include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "playfield/ColorChooser.h"
 
@@ -26,13 +27,13 @@ void MakerWindow::drawCell(int button, int x, int y) {
     m_positionLabel->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
     if (button != 1 && button != 2)
         return;
-    const std::uint8_t v = m_puzzle.ButtonColor[static_cast<std::size_t>(button - 1)];
+    const std::uint8_t v = m_session.buttonColor[static_cast<std::size_t>(button - 1)];
     if (m_puzzle.cell(x, y) == v)
         return;
     m_puzzle.cell(x, y) = v;
-    setStatus(text(txt::CellStatusBefore) + QString::number(x + 1) + QStringLiteral(", ") + QString::number(y + 1) +
-              text(txt::CellStatusMiddle) + QString::fromStdString(colorName(m_puzzle.Language, v)) +
-              text(txt::CellStatusAfter));
+    setStatus(localText(m_session, txt::CellStatusBefore) + QString::number(x + 1) + QStringLiteral(", ") + QString::number(y + 1) +
+              localText(m_session, txt::CellStatusMiddle) + QString::fromStdString(colorName(m_session.language, v)) +
+              localText(m_session, txt::CellStatusAfter));
     m_grid->paintCell(x, y, v);
     m_puzzle.PuzzleChanged = true;
     m_preview->setCell(x, y, v);
@@ -58,17 +59,17 @@ void MakerWindow::afterPictureChange(const QString& status) {
 
 void MakerWindow::fitSizeCommand() {
     if (!fitSize(m_puzzle)) {
-        showMessage(text(txt::SizeFitNoPicture), text(txt::FitSizeTitle), platform::Icon::Information);
+        showMessage(localText(m_session, txt::SizeFitNoPicture), localText(m_session, txt::FitSizeTitle), platform::Icon::Information);
         return;
     }
-    afterPictureChange(text(txt::SizeFitted));
+    afterPictureChange(localText(m_session, txt::SizeFitted));
 }
 
 void MakerWindow::negativeCommand() {
     makeNegative(m_puzzle);
     m_grid->redraw(m_gridZoom);
     setPuzzleChanged(true);
-    setStatus(text(txt::MadeNegative));
+    setStatus(localText(m_session, txt::MadeNegative));
 }
 
 void MakerWindow::dragCommand(int direction) {
@@ -76,14 +77,14 @@ void MakerWindow::dragCommand(int direction) {
     if (direction < 0 || direction > 3)
         return;
     shiftPicture(m_puzzle, static_cast<ShiftDirection>(direction));
-    afterPictureChange(text(*statuses[direction]));
+    afterPictureChange(localText(m_session, *statuses[direction]));
 }
 
 void MakerWindow::importCommand() {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
-    request.filter = text(txt::FilterImport);
+    request.filter = localText(m_session, txt::FilterImport);
     request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
@@ -94,13 +95,13 @@ void MakerWindow::importFile(const QString& path) {
     ImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = importImage(m_puzzle, path);
+        result = importImage(m_puzzle, path, m_session.language);
     }
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
     if (result.status == ImportStatus::Imported) {
         setCaption();
-        setStatus(QString::fromStdString(fileOpenedStatus(m_puzzle.Language, path.toStdString())));
+        setStatus(QString::fromStdString(fileOpenedStatus(m_session.language, path.toStdString())));
     }
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);

@@ -12,6 +12,7 @@
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
 #include "playfield/ColorChooser.h"
@@ -29,35 +30,36 @@ void MakerWindow::start() {
     const std::optional<std::uint8_t> stored = readLanguageFile(m_settingsFolder.toStdString());
     std::uint8_t language = 0;
     if (!stored) {
-        m_puzzle.Language = 0;
-        showMessage(text(txt::ThanksForInstalling), text(txt::ProductMaker), platform::Icon::Information);
+        m_session.language = 0;
+        showMessage(localText(m_session, txt::ThanksForInstalling), localText(m_session, txt::ProductMaker), platform::Icon::Information);
     } else if (*stored <= 2) {
         language = *stored;
     }
     applyLanguage(language);
 
     using platform::loadDataPicture;
-    m_chooser->setMousePictures(loadDataPicture(m_programFolder + QStringLiteral("mouse1.dat"), MousePictureHeight),
-                                loadDataPicture(m_programFolder + QStringLiteral("mouse2.dat"), MousePictureHeight));
+    m_chooser->setMousePictures(loadDataPicture(programFolder() + QStringLiteral("mouse1.dat"), MousePictureHeight),
+                                loadDataPicture(programFolder() + QStringLiteral("mouse2.dat"), MousePictureHeight));
     m_recent.readFile();
     refreshRecent();
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
     newPuzzle(25, 25, false);
-    setStatus(text(txt::Welcome));
+    setStatus(localText(m_session, txt::Welcome));
 
     m_printerName = m_platform.printers.defaultPrinterName();
     m_printerPresent = !m_printerName.isEmpty();
     if (!m_printerPresent)
-        showMessage(text(txt::NoPrinter), text(txt::ProductMaker), platform::Icon::Critical);
+        showMessage(localText(m_session, txt::NoPrinter), localText(m_session, txt::ProductMaker), platform::Icon::Critical);
 }
 
 void MakerWindow::newPuzzle(int width, int height, bool color) {
-    gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color);
-    m_puzzle.PuzzleName = chooseText(m_puzzle.Language, txt::NoTitle);
+    gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color,
+                  m_session.language);
+    m_session.buttonColor = {{Black, White}};
     setCaption();
     m_chooser->showColorPuzzle(color);
-    setStatus(text(color ? txt::NewColorPuzzle : txt::NewBwPuzzle));
+    setStatus(localText(m_session, color ? txt::NewColorPuzzle : txt::NewBwPuzzle));
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
     setPuzzleChanged(false);
@@ -69,7 +71,7 @@ void MakerWindow::newPuzzle(int width, int height, bool color) {
 bool MakerWindow::askSaveFirst() {
     if (!m_puzzle.PuzzleChanged)
         return true;
-    const platform::Answer answer = m_platform.messages.show(text(txt::FirstSave), text(txt::FirstSaveTitle),
+    const platform::Answer answer = m_platform.messages.show(localText(m_session, txt::FirstSave), localText(m_session, txt::FirstSaveTitle),
                                                              platform::Icon::Question, platform::Buttons::YesNoCancel);
     if (answer == platform::Answer::Cancel)
         return false;
@@ -88,7 +90,7 @@ void MakerWindow::openCommand() {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
-    request.filter = text(txt::FilterOpen);
+    request.filter = localText(m_session, txt::FilterOpen);
     request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
@@ -105,28 +107,29 @@ void MakerWindow::loadFile(const QString& path) {
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Maker);
+        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Maker, m_session.language);
     }
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
     if (result.loaded()) {
         setCaption();
-        setStatus(QString::fromStdString(fileOpenedStatus(m_puzzle.Language, path.toStdString())));
+        setStatus(QString::fromStdString(fileOpenedStatus(m_session.language, path.toStdString())));
         addRecent(path);
     }
-    m_chooser->choose(1, m_puzzle.ButtonColor[0]);
-    m_chooser->choose(2, m_puzzle.ButtonColor[1]);
+    // Whatever the outcome, the buttons paint black and white again.
+    m_chooser->choose(1, Black);
+    m_chooser->choose(2, White);
     layoutWindow();
     setPuzzleChanged(false);
 }
 
 bool MakerWindow::saveTo(const QString& path) {
-    const SaveResult result = savePbm(m_puzzle, path.toStdString());
+    const SaveResult result = savePbm(m_puzzle, path.toStdString(), m_session.language);
     if (!result.ok) {
         showMessages({result.message});
         return false;
     }
-    setStatus(QString::fromStdString(fileSavedStatus(m_puzzle.Language, path.toStdString())));
+    setStatus(QString::fromStdString(fileSavedStatus(m_session.language, path.toStdString())));
     addRecent(path);
     setPuzzleChanged(false);
     return true;
@@ -141,7 +144,7 @@ bool MakerWindow::saveCommand() {
 bool MakerWindow::saveAsCommand() {
     for (;;) {
         platform::FileDialogRequest request;
-        request.filter = text(m_puzzle.ColorPuzzle ? txt::FilterSaveColor : txt::FilterSaveBw);
+        request.filter = localText(m_session, m_puzzle.ColorPuzzle ? txt::FilterSaveColor : txt::FilterSaveBw);
         const std::string preset = m_puzzle.FileName == NoFileName ? m_puzzle.PuzzleName : m_puzzle.FileName;
         const std::size_t dot = preset.rfind('.');
         const std::size_t lastSeparator = preset.find_last_of("/\\");
@@ -158,7 +161,7 @@ bool MakerWindow::saveAsCommand() {
         }
         if (QFileInfo::exists(chosen.path)) {
             const platform::Answer answer = m_platform.messages.show(
-                text(txt::FileOverwrite), chosen.path, platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
+                localText(m_session, txt::FileOverwrite), chosen.path, platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
             if (answer == platform::Answer::Cancel)
                 return false;
             if (answer == platform::Answer::No)
@@ -202,8 +205,8 @@ void MakerWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    setStatus(text(txt::ByeBye));
-    writeLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
+    setStatus(localText(m_session, txt::ByeBye));
+    writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
     m_closing = true;
     emit closingForGood();
     m_sizeDialog->setMainClosing(true);

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editor/SizeDialog.h"
-#include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
 #include "platform/SecondaryWindow.h"
@@ -19,7 +19,6 @@
 namespace gw::editor {
 
 namespace {
-QString text(std::uint8_t language, const Text& t) { return QString::fromStdString(chooseText(language, t)); }
 } // namespace
 
 NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
@@ -79,15 +78,15 @@ NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent) : QDialo
 }
 
 void NewPuzzleDialog::applyCaptions(std::uint8_t language) {
-    setWindowTitle(text(language, txt::NewDialogTitle));
-    m_sizeGroup->setTitle(text(language, txt::NewDialogSizeFrame));
-    m_colorGroup->setTitle(text(language, txt::NewDialogColorFrame));
-    m_cancelButton->setText(text(language, txt::NewDialogCancel));
-    m_okButton->setText(text(language, txt::NewDialogOk));
-    m_blackWhiteButton->setText(text(language, txt::NewDialogBlackWhite));
-    m_eightColorsButton->setText(text(language, txt::NewDialogEightColors));
-    m_widthLabel->setText(text(language, txt::NewDialogWidth));
-    m_heightLabel->setText(text(language, txt::NewDialogHeight));
+    setWindowTitle(localText(language, txt::NewDialogTitle));
+    m_sizeGroup->setTitle(localText(language, txt::NewDialogSizeFrame));
+    m_colorGroup->setTitle(localText(language, txt::NewDialogColorFrame));
+    m_cancelButton->setText(localText(language, txt::NewDialogCancel));
+    m_okButton->setText(localText(language, txt::NewDialogOk));
+    m_blackWhiteButton->setText(localText(language, txt::NewDialogBlackWhite));
+    m_eightColorsButton->setText(localText(language, txt::NewDialogEightColors));
+    m_widthLabel->setText(localText(language, txt::NewDialogWidth));
+    m_heightLabel->setText(localText(language, txt::NewDialogHeight));
 }
 
 void NewPuzzleDialog::ok() {

@@ -8,16 +8,12 @@
 #include <QPushButton>
 
 #include "core/PictureEdits.h"
-#include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
 #include "platform/SecondaryWindow.h"
 
 namespace gw::editor {
-
-namespace {
-QString text(std::uint8_t language, const Text& t) { return QString::fromStdString(chooseText(language, t)); }
-} // namespace
 
 QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle) {
     const int w = correctedSize(width.text().toStdString(), puzzle.PuzzleWidth);
@@ -27,7 +23,8 @@ QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle
     return QSize(w, h);
 }
 
-SizeDialog::SizeDialog(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
+SizeDialog::SizeDialog(const Puzzle& puzzle, const Session& session, QWidget* parent)
+    : QDialog(parent), m_puzzle(puzzle), m_session(session) {
     setObjectName(QStringLiteral("SizeDialog"));
     m_widthEdit = new QLineEdit(this);
     m_heightEdit = new QLineEdit(this);
@@ -74,20 +71,20 @@ SizeDialog::SizeDialog(const Puzzle& puzzle, QWidget* parent) : QDialog(parent),
 void SizeDialog::refresh() {
     m_widthEdit->setText(QString::number(m_puzzle.PuzzleWidth));
     m_heightEdit->setText(QString::number(m_puzzle.PuzzleHeight));
-    m_currentWidthLabel->setText(text(m_puzzle.Language, txt::CurrentWidth) + QLatin1Char(' ') +
+    m_currentWidthLabel->setText(localText(m_session, txt::CurrentWidth) + QLatin1Char(' ') +
                                  QString::number(m_puzzle.PuzzleWidth));
-    m_currentHeightLabel->setText(text(m_puzzle.Language, txt::CurrentHeight) + QLatin1Char(' ') +
+    m_currentHeightLabel->setText(localText(m_session, txt::CurrentHeight) + QLatin1Char(' ') +
                                   QString::number(m_puzzle.PuzzleHeight));
     m_applyButton->setEnabled(false);
 }
 
 void SizeDialog::applyCaptions(std::uint8_t language) {
-    setWindowTitle(text(language, txt::SizeDialogTitle));
-    m_widthLabel->setText(text(language, txt::SizeDialogWidth));
-    m_heightLabel->setText(text(language, txt::SizeDialogHeight));
-    m_cancelButton->setText(text(language, txt::SizeDialogCancel));
-    m_okButton->setText(text(language, txt::SizeDialogOk));
-    m_applyButton->setText(text(language, txt::SizeDialogApply));
+    setWindowTitle(localText(language, txt::SizeDialogTitle));
+    m_widthLabel->setText(localText(language, txt::SizeDialogWidth));
+    m_heightLabel->setText(localText(language, txt::SizeDialogHeight));
+    m_cancelButton->setText(localText(language, txt::SizeDialogCancel));
+    m_okButton->setText(localText(language, txt::SizeDialogOk));
+    m_applyButton->setText(localText(language, txt::SizeDialogApply));
 }
 
 void SizeDialog::apply() {

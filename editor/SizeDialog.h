@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "core/Puzzle.h"
+#include "core/Session.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,7 @@ namespace gw::editor {
 class SizeDialog : public QDialog {
     Q_OBJECT
 public:
-    SizeDialog(const Puzzle& puzzle, QWidget* parent = nullptr);
+    SizeDialog(const Puzzle& puzzle, const Session& session, QWidget* parent = nullptr);
 
     // Fills the boxes and the current-size labels from the puzzle and disables Apply.
     void refresh();
@@ -45,6 +46,7 @@ protected:
 
 private:
     const Puzzle& m_puzzle;
+    const Session& m_session;
     QLineEdit* m_widthEdit;
     QLineEdit* m_heightEdit;
     QLabel* m_widthLabel;

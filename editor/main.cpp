@@ -4,6 +4,7 @@
 
 #include "core/Paths.h"
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "editor/MakerWindow.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
@@ -14,19 +15,20 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Gridwick Puzzle Maker"));
 
     gw::Puzzle puzzle;
+    gw::Session session;
     gw::platform::QtPlatform platform;
     gw::editor::MakerWindowSetup setup;
     setup.programFolder = QString::fromStdString(
         gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
     setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
 
-    gw::editor::MakerWindow window(puzzle, platform.platform(), setup);
+    gw::editor::MakerWindow window(puzzle, session, platform.platform(), setup);
     platform.setParentWindow(&window);
     window.start();
 
     // The print dialog and the test window, created hidden; the main window's
     // "Print Puzzle" and "Test Puzzle" items open them.
-    const auto secondary = gw::attachPrintAndTestWindows(window, puzzle);
+    const auto secondary = gw::attachPrintAndTestWindows(window, puzzle, session);
     // A puzzle file named on the command line is opened at once.
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1)

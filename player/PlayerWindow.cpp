@@ -19,7 +19,7 @@
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
 #include "playfield/PlayFieldComposition.h"
-#include "player/Choose.h"
+#include "platform/LocalText.h"
 #include "player/SolutionWindow.h"
 
 namespace gw::player {
@@ -36,24 +36,25 @@ constexpr int MousePictureHeight = 32;
 
 } // namespace
 
-PlayerWindow::PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QString& settingsFolder,
+PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const QString& settingsFolder,
                            QWidget* parent)
     : QMainWindow(parent)
     , m_puzzle(puzzle)
+    , m_session(session)
     , m_platform(platform)
-    , m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(puzzle.ProgramFolder) : settingsFolder)
+    , m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(session.programFolder) : settingsFolder)
     , m_recent(m_settingsFolder.toStdString())
 {
     setObjectName(QStringLiteral("PlayerWindow"));
     buildMenus();
     buildStrips();
-    m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_clues, m_cellStates, m_playState,
+    m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates, m_playState,
                                               *m_cluePanel, *m_chooser, m_platform.messages);
     m_playField->setPositionLabel(m_positionLabel);
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
-    m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_cellStates.marks, pixelsPerPoint());
+    m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_session, m_cellStates.marks, pixelsPerPoint());
     hidePlayField();
-    setWindowTitle(localText(m_puzzle.Language, txt::ProductPlayer));
+    setWindowTitle(localText(m_session, txt::ProductPlayer));
     resize(800, 600);
 }
 
@@ -188,7 +189,7 @@ void PlayerWindow::startUp()
     // 0, 1 or 2 would leave every text empty: English then as well.
     const std::optional<std::uint8_t> stored = readLanguageFile(m_settingsFolder.toStdString());
     setLanguage(stored && *stored <= 2 ? *stored : 0);
-    const QString folder = QString::fromStdString(m_puzzle.ProgramFolder);
+    const QString folder = QString::fromStdString(m_session.programFolder);
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
                                loadDataPicture(folder + QStringLiteral("mouse2.dat"), MousePictureHeight));
@@ -212,7 +213,7 @@ void PlayerWindow::updateRecentMenu()
 
 void PlayerWindow::setLanguage(std::uint8_t language)
 {
-    m_puzzle.Language = language;
+    m_session.language = language;
     for (QAction* action : m_languageActions)
         action->setChecked(false);
     if (language < m_languageActions.size())
@@ -244,8 +245,8 @@ void PlayerWindow::hidePlayField()
 void PlayerWindow::openCommand()
 {
     platform::FileDialogRequest request;
-    request.filter = localText(m_puzzle.Language, txt::FilterOpen);
-    request.initialFolder = QString::fromStdString(m_puzzle.ProgramFolder) + QStringLiteral("Puzzles");
+    request.filter = localText(m_session, txt::FilterOpen);
+    request.initialFolder = QString::fromStdString(m_session.programFolder) + QStringLiteral("Puzzles");
     const platform::FileDialogResult result = m_platform.files.open(request);
     if (result.accepted && !result.path.isEmpty())
         loadPuzzle(result.path);
@@ -265,14 +266,14 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Player);
+        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Player, m_session.language);
     }
     for (const Message& message : result.messages)
         showMessage(message);
     if (!result.loaded())
         return false;
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_puzzle.Language, txt::CaptionSuffixPlayer));
+    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     m_recent.addRecent(path.toStdString());
     updateRecentMenu();
     derivePlayerClues(m_puzzle, m_clues);
@@ -299,8 +300,8 @@ void PlayerWindow::showErrors()
         field.update();
     }
     if (errors == 0)
-        m_platform.messages.show(localText(m_puzzle.Language, txt::NoErrors),
-                                 localText(m_puzzle.Language, txt::NoErrorsTitle), platform::Icon::Information,
+        m_platform.messages.show(localText(m_session, txt::NoErrors),
+                                 localText(m_session, txt::NoErrorsTitle), platform::Icon::Information,
                                  platform::Buttons::Ok);
 }
 
@@ -324,7 +325,7 @@ void PlayerWindow::chooseBlackAndWhite()
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
-    writeLanguageFile(m_settingsFolder.toStdString(), m_puzzle.Language);
+    writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
     m_solutionWindow->setProgramClosing(true);
     m_solutionWindow->close();
     event->accept();

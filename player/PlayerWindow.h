@@ -15,6 +15,7 @@
 
 #include "core/Clues.h"
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
 #include "playfield/CellStates.h"
@@ -39,10 +40,10 @@ class SolutionWindow;
 class PlayerWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `puzzle.ProgramFolder` names the folder of the data files and of
+    // `session.programFolder` names the folder of the data files and of
     // "Puzzles"; "lang.ini" and "recent.ini" are kept in `settingsFolder`
     // (ending with a separator), the program folder when it is empty.
-    PlayerWindow(Puzzle& puzzle, platform::Platform platform, const QString& settingsFolder = QString(),
+    PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const QString& settingsFolder = QString(),
                  QWidget* parent = nullptr);
     ~PlayerWindow() override;
 
@@ -51,7 +52,7 @@ public:
     // with black and white chosen. No puzzle is made.
     void startUp();
 
-    // The Open command: the open dialog in ProgramFolder + "Puzzles", then
+    // The Open command: the open dialog in the program folder + "Puzzles", then
     // loadPuzzle with the chosen path. Cancelling loads nothing.
     void openCommand();
     // Recent file `index` (0..4) of the File menu.
@@ -124,6 +125,7 @@ private:
     double pixelsPerPoint() const;
 
     Puzzle& m_puzzle;
+    Session& m_session;
     platform::Platform m_platform;
     ClueTables m_clues;
     PlayerCellStates m_cellStates;

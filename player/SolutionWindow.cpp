@@ -10,7 +10,7 @@
 
 #include "core/Palette.h"
 #include "lang/Texts.h"
-#include "player/Choose.h"
+#include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 
 namespace gw::player {
@@ -33,10 +33,12 @@ QImage legendImage(int width, int height, const QColor& inner)
     return image;
 }
 
-SolutionWindow::SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, double pixelsPerPoint,
+SolutionWindow::SolutionWindow(const Puzzle& puzzle, const Session& session, const CellStateArray& states,
+                               double pixelsPerPoint,
                                QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_puzzle(puzzle)
+    , m_session(session)
     , m_states(states)
     , m_pixelsPerPoint(pixelsPerPoint)
 {
@@ -63,7 +65,7 @@ SolutionWindow::SolutionWindow(const Puzzle& puzzle, const CellStateArray& state
     connect(m_showErrorsCheck, &QCheckBox::clicked, this, &SolutionWindow::redrawPicture);
     connect(m_showMissingCheck, &QCheckBox::clicked, this, &SolutionWindow::redrawPicture);
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::hide);
-    applyLanguage(puzzle.Language);
+    applyLanguage(session.language);
 }
 
 int SolutionWindow::px(double points) const
@@ -82,8 +84,8 @@ void SolutionWindow::showSolution(int cellSize)
 {
     m_cellSize = cellSize;
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName)
-                   + localText(m_puzzle.Language, txt::SolutionCaptionSeparator)
-                   + localText(m_puzzle.Language, txt::TheSolution));
+                   + localText(m_session, txt::SolutionCaptionSeparator)
+                   + localText(m_session, txt::TheSolution));
     layOut();
     redrawPicture();
     show();

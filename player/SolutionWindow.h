@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "player/ErrorMarks.h"
 #include "playfield/PointImage.h"
 
@@ -18,9 +19,10 @@ namespace gw::player {
 class SolutionWindow : public QWidget {
     Q_OBJECT
 public:
-    // The window reads the puzzle and the cell states; both must outlive it.
-    // pixelsPerPoint converts the picture's points to screen pixels.
-    SolutionWindow(const Puzzle& puzzle, const CellStateArray& states, double pixelsPerPoint,
+    // The window reads the puzzle, the session's language and the cell
+    // states; all must outlive it. pixelsPerPoint converts the picture's
+    // points to screen pixels.
+    SolutionWindow(const Puzzle& puzzle, const Session& session, const CellStateArray& states, double pixelsPerPoint,
                    QWidget* parent = nullptr);
 
     // Give Solution: caption, picture size, the rows below it and the window
@@ -54,6 +56,7 @@ private:
     int px(double points) const;
 
     const Puzzle& m_puzzle;
+    const Session& m_session;
     const CellStateArray& m_states;
     double m_pixelsPerPoint;
     bool m_programClosing = false;

@@ -3,6 +3,7 @@
 
 #include "core/Paths.h"
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
 #include "player/PlayerWindow.h"
@@ -13,9 +14,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Gridwick Puzzler"));
     gw::platform::QtPlatform platform;
     gw::Puzzle puzzle;
-    puzzle.ProgramFolder = gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
-    const QString settings = gw::platform::settingsFolder(QString::fromStdString(puzzle.ProgramFolder));
-    gw::player::PlayerWindow window(puzzle, platform.platform(), settings);
+    gw::Session session;
+    session.programFolder = gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
+    const QString settings = gw::platform::settingsFolder(QString::fromStdString(session.programFolder));
+    gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings);
     platform.setParentWindow(&window);
     window.startUp();
     window.show();

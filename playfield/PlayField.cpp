@@ -5,16 +5,16 @@
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "Cursors.h"
-#include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "core/Rounding.h"
 
 namespace gw {
 
-PlayField::PlayField(PlayFieldKind kind, Puzzle& puzzle, const ClueTables& clues, CellStates& states,
+PlayField::PlayField(PlayFieldKind kind, Puzzle& puzzle, const Session& session, const ClueTables& clues, CellStates& states,
                      PlayFieldState& state, CluePanel& panel, ColorChooser& chooser,
                      platform::MessageBoxes& messages, QObject* parent)
-    : QObject(parent), m_kind(kind), m_puzzle(puzzle), m_clues(clues), m_states(states), m_state(state),
+    : QObject(parent), m_kind(kind), m_puzzle(puzzle), m_session(session), m_clues(clues), m_states(states), m_state(state),
       m_panel(panel), m_chooser(chooser), m_messages(messages)
 {
     connect(&panel.field(), &PointSurface::pressed, this, &PlayField::fieldMouse);
@@ -71,17 +71,16 @@ void PlayField::completionCheck()
 {
     if (!solved())
         return;
-    const std::uint8_t language = m_puzzle.Language;
-    const QString title = QString::fromStdString(chooseText(language, txt::PuzzleSolvedTitle));
+    const QString title = localText(m_session, txt::PuzzleSolvedTitle);
     if (m_kind == PlayFieldKind::Maker) {
-        const auto answer = m_messages.show(QString::fromStdString(chooseText(language, txt::SolvedTestWindow)),
+        const auto answer = m_messages.show(localText(m_session, txt::SolvedTestWindow),
                                             title, platform::Icon::Information, platform::Buttons::YesNo);
         if (answer == platform::Answer::Yes)
             emit closeRequested();
         return;
     }
     if (!m_state.solvedShown)
-        m_messages.show(QString::fromStdString(chooseText(language, txt::SolvedPlayer)), title,
+        m_messages.show(localText(m_session, txt::SolvedPlayer), title,
                         platform::Icon::Information, platform::Buttons::Ok);
     m_state.solvedShown = true;
 }

@@ -18,7 +18,9 @@
 
 #include "CellStates.h"
 #include "core/Clues.h"
+#include "core/Session.h"
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "platform/Platform.h"
 
 class QLabel;
@@ -49,7 +51,7 @@ class PlayField : public QObject {
 public:
     // Everything is borrowed and must outlive the play field. `clues` are the
     // tables of the puzzle as composed.
-    PlayField(PlayFieldKind kind, Puzzle& puzzle, const ClueTables& clues, CellStates& states,
+    PlayField(PlayFieldKind kind, Puzzle& puzzle, const Session& session, const ClueTables& clues, CellStates& states,
               PlayFieldState& state, CluePanel& panel, ColorChooser& chooser,
               platform::MessageBoxes& messages, QObject* parent = nullptr);
 
@@ -119,6 +121,7 @@ private:
 
     PlayFieldKind m_kind;
     Puzzle& m_puzzle;
+    const Session& m_session;
     const ClueTables& m_clues;
     CellStates& m_states;
     PlayFieldState& m_state;

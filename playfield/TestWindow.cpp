@@ -15,7 +15,7 @@
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "core/Palette.h"
-#include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "platform/Units.h"
 #include "platform/SecondaryWindow.h"
@@ -35,13 +35,14 @@ void KnowledgeCellStates::setCell(int x, int y, std::uint8_t state)
 
 void KnowledgeCellStates::clearStates() { gw::resetKnowledge(m_knowledge, m_puzzle, m_clues); }
 
-TestWindow::TestWindow(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
+TestWindow::TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
+                       Composer compose,
                        QWidget* parent)
-    : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_clues(clues), m_platform(platform),
+    : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_session(session), m_clues(clues), m_platform(platform),
       m_compose(std::move(compose)), m_states(m_knowledge, puzzle, clues, *this)
 {
     buildControls();
-    m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_clues, m_states, m_state, *m_cluePanel,
+    m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_session, m_clues, m_states, m_state, *m_cluePanel,
                                               *m_colorChooser, m_platform.messages, this);
     m_playField->setPositionLabel(m_positionLabel);
     m_playField->setComputerTest([this] { return testRunning(); }, [this] { stopTest(); });
@@ -58,8 +59,6 @@ TestWindow::~TestWindow()
         m_driver->requestStop();
     m_driver.reset();
 }
-
-QString TestWindow::text(const Text& t) const { return QString::fromStdString(chooseText(m_puzzle.Language, t)); }
 
 void TestWindow::buildControls()
 {
@@ -84,7 +83,7 @@ void TestWindow::buildControls()
     group->addWidget(m_startButton);
     group->addWidget(m_stopButton);
     m_colorChooser = new ColorChooser(ChooserKind::PlayField, m_state.buttonMarks, {SwatchWidth}, m_sidePanel);
-    m_colorChooser->paintSwatches(QString::fromStdString(m_puzzle.ProgramFolder));
+    m_colorChooser->paintSwatches(QString::fromStdString(m_session.programFolder));
     auto* side = new QVBoxLayout(m_sidePanel);
     side->addWidget(m_resetButton);
     side->addWidget(m_computerTestGroup);
@@ -121,11 +120,11 @@ void TestWindow::buildControls()
 
 void TestWindow::applyCaptions()
 {
-    setWindowTitle(text(txt::TestWindowTitle));
-    m_resetButton->setText(text(txt::TestWindowReset));
-    m_computerTestGroup->setTitle(text(txt::TestWindowComputerTest));
-    m_startButton->setText(text(txt::TestWindowStart));
-    m_stopButton->setText(text(txt::TestWindowStop));
+    setWindowTitle(localText(m_session, txt::TestWindowTitle));
+    m_resetButton->setText(localText(m_session, txt::TestWindowReset));
+    m_computerTestGroup->setTitle(localText(m_session, txt::TestWindowComputerTest));
+    m_startButton->setText(localText(m_session, txt::TestWindowStart));
+    m_stopButton->setText(localText(m_session, txt::TestWindowStop));
 }
 
 void TestWindow::setMousePictures(const QPixmap& left, const QPixmap& right)
@@ -239,16 +238,16 @@ void TestWindow::showOutcome()
     m_pendingOutcome.reset();
     switch (outcome) {
     case SolverOutcome::Solved:
-        if (m_platform.messages.show(text(txt::ComputerSolved), text(txt::PuzzleSolvedTitle),
+        if (m_platform.messages.show(localText(m_session, txt::ComputerSolved), localText(m_session, txt::PuzzleSolvedTitle),
                                      platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::Yes)
             hide();
         break;
     case SolverOutcome::Stuck:
-        m_platform.messages.show(text(txt::CannotSolve), text(txt::PuzzleNotSolvedTitle), platform::Icon::Information,
+        m_platform.messages.show(localText(m_session, txt::CannotSolve), localText(m_session, txt::PuzzleNotSolvedTitle), platform::Icon::Information,
                                  platform::Buttons::Ok);
         break;
     case SolverOutcome::LimitsExhausted:
-        m_platform.messages.show(text(txt::CannotSolveMemory), text(txt::PuzzleNotSolvedTitle),
+        m_platform.messages.show(localText(m_session, txt::CannotSolveMemory), localText(m_session, txt::PuzzleNotSolvedTitle),
                                  platform::Icon::Information, platform::Buttons::Ok);
         break;
     case SolverOutcome::Stopped:
@@ -264,12 +263,12 @@ void TestWindow::cellSet(int x, int y, std::uint8_t)
 void TestWindow::statusText(SolverStatus status, int lineNumber)
 {
     auto numbered = [&](const Text& before, const Text& after) {
-        return text(before) + QLatin1Char(' ') + QString::number(lineNumber) + text(after);
+        return localText(m_session, before) + QLatin1Char(' ') + QString::number(lineNumber) + localText(m_session, after);
     };
     QString shown;
     switch (status) {
     case SolverStatus::Clear: break;
-    case SolverStatus::CleaningUp: shown = text(txt::CleaningMemory); break;
+    case SolverStatus::CleaningUp: shown = localText(m_session, txt::CleaningMemory); break;
     case SolverStatus::ConsideringRow: shown = numbered(txt::ConsideringRowBefore, txt::ConsideringRowAfter); break;
     case SolverStatus::ConsideringColumn:
         shown = numbered(txt::ConsideringColumnBefore, txt::ConsideringColumnAfter);
@@ -278,9 +277,9 @@ void TestWindow::statusText(SolverStatus status, int lineNumber)
     case SolverStatus::ComparingColumn:
         shown = numbered(txt::ComparingColumnBefore, txt::ComparingColumnAfter);
         break;
-    case SolverStatus::FinishingBlocks: shown = text(txt::FinishingBlocks); break;
-    case SolverStatus::TestFinished: shown = text(txt::TestFinished); break;
-    case SolverStatus::TestStopped: shown = text(txt::TestStopped); break;
+    case SolverStatus::FinishingBlocks: shown = localText(m_session, txt::FinishingBlocks); break;
+    case SolverStatus::TestFinished: shown = localText(m_session, txt::TestFinished); break;
+    case SolverStatus::TestStopped: shown = localText(m_session, txt::TestStopped); break;
     }
     m_statusLabel->setText(shown);
     m_statusLabel->adjustSize();

@@ -56,8 +56,8 @@ public:
     // derived, field placed) and returns the cell size in points.
     using Composer = std::function<int(CluePanel& panel, QSizeF area)>;
 
-    // `puzzle` and `clues` are the program's and must outlive the window.
-    TestWindow(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, Composer compose,
+    // `puzzle`, `session` and `clues` are the program's and must outlive the window.
+    TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform, Composer compose,
                QWidget* parent = nullptr);
     ~TestWindow() override;
 
@@ -112,9 +112,9 @@ private:
     void showOutcome();
     void setIdleButtons();
     void placePositionLabel();
-    QString text(const Text& t) const;
 
     Puzzle& m_puzzle;
+    const Session& m_session;
     ClueTables& m_clues;
     platform::Platform& m_platform;
     Composer m_compose;

@@ -5,12 +5,13 @@
 
 namespace gw {
 
-PrintAndTestWindows::PrintAndTestWindows(Puzzle& puzzle, platform::Platform platform, const PrintAndTestWindowsSetup& setup)
-    : m_puzzle(puzzle), m_platform(platform)
+PrintAndTestWindows::PrintAndTestWindows(Puzzle& puzzle, const Session& session, platform::Platform platform,
+                                         const PrintAndTestWindowsSetup& setup)
+    : m_puzzle(puzzle), m_session(session), m_platform(platform)
 {
-    m_print = std::make_unique<PrintDialog>(m_puzzle, m_clues, m_platform, setup.mainWindow);
+    m_print = std::make_unique<PrintDialog>(m_puzzle, m_session, m_clues, m_platform, setup.mainWindow);
     m_print->setPrinterState(setup.printerPresent, setup.printerName);
-    m_test = std::make_unique<TestWindow>(m_puzzle, m_clues, m_platform, [this](CluePanel& panel, QSizeF area) {
+    m_test = std::make_unique<TestWindow>(m_puzzle, m_session, m_clues, m_platform, [this](CluePanel& panel, QSizeF area) {
         return m_print->composeForTest(panel, area).cellSize;
     }, setup.mainWindow);
     m_test->setMousePictures(setup.mouseLeft, setup.mouseRight);

@@ -8,6 +8,7 @@
 
 #include "core/Clues.h"
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "platform/Platform.h"
 
 class QWidget;
@@ -28,7 +29,8 @@ class PrintAndTestWindows : public QObject {
     Q_OBJECT
 public:
     // `puzzle` must outlive the windows; `platform` is copied (it only refers).
-    PrintAndTestWindows(Puzzle& puzzle, platform::Platform platform, const PrintAndTestWindowsSetup& setup);
+    PrintAndTestWindows(Puzzle& puzzle, const Session& session, platform::Platform platform,
+                        const PrintAndTestWindowsSetup& setup);
     ~PrintAndTestWindows() override;
 
     // "Print Puzzle": hides the test window, then opens the print dialog.
@@ -55,6 +57,7 @@ signals:
 
 private:
     Puzzle& m_puzzle;
+    const Session& m_session;
     platform::Platform m_platform;
     ClueTables m_clues;
     std::unique_ptr<PrintDialog> m_print;
@@ -67,9 +70,10 @@ private:
 // offers printerPresent(), printerName(), mousePicture(button), platform(),
 // setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signals
 // languageApplied and closingForGood. The windows must not outlive
-// `mainWindow` or `puzzle`.
+// `mainWindow`, `puzzle` or `session`.
 template <typename MainWindow>
-std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& mainWindow, Puzzle& puzzle)
+std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& mainWindow, Puzzle& puzzle,
+                                                               const Session& session)
 {
     PrintAndTestWindowsSetup setup;
     setup.mainWindow = &mainWindow;
@@ -77,7 +81,7 @@ std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& mainW
     setup.printerName = mainWindow.printerName();
     setup.mouseLeft = mainWindow.mousePicture(1);
     setup.mouseRight = mainWindow.mousePicture(2);
-    auto windows = std::make_unique<PrintAndTestWindows>(puzzle, mainWindow.platform(), setup);
+    auto windows = std::make_unique<PrintAndTestWindows>(puzzle, session, mainWindow.platform(), setup);
     PrintAndTestWindows* w = windows.get();
     mainWindow.setPrintCommand([w] { w->openPrintDialog(); });
     mainWindow.setTestCommand([w] { w->openTestWindow(); });

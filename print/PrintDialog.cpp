@@ -22,7 +22,7 @@
 #include "ScaledPreview.h"
 #include "platform/Units.h"
 #include "playfield/CluePanel.h"
-#include "lang/Language.h"
+#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "platform/SecondaryWindow.h"
 
@@ -44,8 +44,9 @@ std::optional<long long> integerPart(const QString& text)
 }
 } // namespace
 
-PrintDialog::PrintDialog(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_clues(clues), m_platform(platform)
+PrintDialog::PrintDialog(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_session(session), m_clues(clues), m_platform(platform)
 {
     buildControls();
     connectHandlers();
@@ -56,7 +57,6 @@ PrintDialog::PrintDialog(Puzzle& puzzle, ClueTables& clues, platform::Platform& 
 
 PrintDialog::~PrintDialog() = default;
 
-QString PrintDialog::text(const Text& t) const { return QString::fromStdString(chooseText(m_puzzle.Language, t)); }
 
 void PrintDialog::buildControls()
 {
@@ -158,23 +158,23 @@ void PrintDialog::buildControls()
 
 void PrintDialog::applyCaptions()
 {
-    setWindowTitle(text(txt::PrintDialogTitle));
-    m_printerGroup->setTitle(text(txt::PrintPrinterFrame));
-    m_orientationGroup->setTitle(text(txt::PrintPaperFrame));
-    m_portraitButton->setText(text(txt::PrintPortrait));
-    m_landscapeButton->setText(text(txt::PrintLandscape));
-    m_titleGroup->setTitle(text(txt::PrintTitleFrame));
-    m_centreTitleCheck->setText(text(txt::PrintCentreTitle));
-    m_colorGroup->setTitle(text(txt::PrintColorFrame));
-    m_backgroundTintCheck->setText(text(txt::PrintBackgroundTint));
-    m_clueSizeGroup->setTitle(text(txt::PrintSizeFrame));
-    m_automaticSizeButton->setText(text(txt::PrintAutomaticSize));
-    m_manualSizeButton->setText(text(txt::PrintManualSize));
-    m_printButton->setText(text(txt::PrintButton));
-    m_cancelButton->setText(text(txt::PrintCancel));
-    m_previewScaleLabel->setText(text(txt::PrintPreviewSize));
-    m_percentLabel->setText(text(txt::PrintPreviewPercent));
-    m_savePdfButton->setText(text(txt::PrintSavePdf));
+    setWindowTitle(localText(m_session, txt::PrintDialogTitle));
+    m_printerGroup->setTitle(localText(m_session, txt::PrintPrinterFrame));
+    m_orientationGroup->setTitle(localText(m_session, txt::PrintPaperFrame));
+    m_portraitButton->setText(localText(m_session, txt::PrintPortrait));
+    m_landscapeButton->setText(localText(m_session, txt::PrintLandscape));
+    m_titleGroup->setTitle(localText(m_session, txt::PrintTitleFrame));
+    m_centreTitleCheck->setText(localText(m_session, txt::PrintCentreTitle));
+    m_colorGroup->setTitle(localText(m_session, txt::PrintColorFrame));
+    m_backgroundTintCheck->setText(localText(m_session, txt::PrintBackgroundTint));
+    m_clueSizeGroup->setTitle(localText(m_session, txt::PrintSizeFrame));
+    m_automaticSizeButton->setText(localText(m_session, txt::PrintAutomaticSize));
+    m_manualSizeButton->setText(localText(m_session, txt::PrintManualSize));
+    m_printButton->setText(localText(m_session, txt::PrintButton));
+    m_cancelButton->setText(localText(m_session, txt::PrintCancel));
+    m_previewScaleLabel->setText(localText(m_session, txt::PrintPreviewSize));
+    m_percentLabel->setText(localText(m_session, txt::PrintPreviewPercent));
+    m_savePdfButton->setText(localText(m_session, txt::PrintSavePdf));
 }
 
 void PrintDialog::connectHandlers()
@@ -293,7 +293,7 @@ PageOptions PrintDialog::options(bool forTest) const
 
 PageTexts PrintDialog::texts() const
 {
-    return {text(txt::FooterLine1), text(txt::FooterLine2) + text(txt::WebAddress)};
+    return {localText(m_session, txt::FooterLine1), localText(m_session, txt::FooterLine2) + localText(m_session, txt::WebAddress)};
 }
 
 PageLayout PrintDialog::composePage(PageSurface& surface, PageMode mode, QSizeF testArea)
@@ -454,13 +454,13 @@ bool PrintDialog::printPuzzle()
         return false;
     if (!paintOnPrinter(*printer)) {
         m_printer.reset();
-        m_platform.messages.show(text(txt::PrintFailed), text(txt::PrintDialogTitle), platform::Icon::Critical,
+        m_platform.messages.show(localText(m_session, txt::PrintFailed), localText(m_session, txt::PrintDialogTitle), platform::Icon::Critical,
                                  platform::Buttons::Ok);
         return false;
     }
     m_printer.reset(); // the job has ended; the next print starts a new one
     cancel();
-    emit statusMessage(text(txt::PuzzlePrinted));
+    emit statusMessage(localText(m_session, txt::PuzzlePrinted));
     return true;
 }
 
@@ -482,14 +482,14 @@ void PrintDialog::askSavePdf()
 {
     platform::FileDialogRequest request;
     request.title = m_savePdfButton->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
-    request.filter = text(txt::FilterPdf);
-    request.initialFolder = QString::fromStdString(m_puzzle.ProgramFolder);
+    request.filter = localText(m_session, txt::FilterPdf);
+    request.initialFolder = QString::fromStdString(m_session.programFolder);
     request.fileName = QString::fromStdString(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
     const platform::FileDialogResult chosen = m_platform.files.save(request);
     if (!chosen.accepted || chosen.path.isEmpty())
         return;
     if (!savePdf(chosen.path))
-        m_platform.messages.show(text(txt::PdfFailed), text(txt::PrintDialogTitle), platform::Icon::Critical,
+        m_platform.messages.show(localText(m_session, txt::PdfFailed), localText(m_session, txt::PrintDialogTitle), platform::Icon::Critical,
                                  platform::Buttons::Ok);
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "PageComposer.h"
+#include "core/Session.h"
 #include "lang/Text.h"
 #include "playfield/PointImage.h"
 #include "platform/Platform.h"
@@ -35,7 +36,8 @@ class PrintDialog : public QWidget {
     Q_OBJECT
 public:
     // `puzzle` and `clues` are the program's; both must outlive the dialog.
-    PrintDialog(Puzzle& puzzle, ClueTables& clues, platform::Platform& platform, QWidget* parent = nullptr);
+    PrintDialog(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
+                QWidget* parent = nullptr);
     ~PrintDialog() override;
 
     // Whether a printer was found at start-up, and the default printer's name.
@@ -129,7 +131,6 @@ private:
     void connectHandlers();
     PageOptions options(bool forTest) const;
     PageTexts texts() const;
-    QString text(const Text& t) const;
     void setPrintColor(const QColor& color);
     void fillPrinterList();
     void onTitleChanged();
@@ -140,6 +141,7 @@ private:
     bool paintOnPrinter(QPrinter& printer);
 
     Puzzle& m_puzzle;
+    const Session& m_session;
     ClueTables& m_clues;
     platform::Platform& m_platform;
     bool m_printerPresent = false;

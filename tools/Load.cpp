@@ -7,7 +7,6 @@ namespace gw::cli {
 
 bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err)
 {
-    puzzle.Language = 0;
     const LoadResult result = readPuzzleFile(puzzle, path, ReaderVariant::Maker);
     if (result.status == LoadStatus::NoFile) {
         err << "error: " << path << ": no such file\n";

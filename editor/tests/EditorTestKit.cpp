@@ -51,7 +51,7 @@ Maker::Maker(int languageByte, bool withPrinter) {
         fake.messages.answer(Answer::Ok);
     MakerWindowSetup setup;
     setup.programFolder = folder.path() + QLatin1Char('/');
-    window = std::make_unique<MakerWindow>(puzzle, fake.platform(), setup);
+    window = std::make_unique<MakerWindow>(puzzle, session, fake.platform(), setup);
     window->start();
     window->resize(720, 560);
     window->show();

@@ -34,6 +34,7 @@ QByteArray readAll(const QString& path);
 struct Maker {
     QTemporaryDir folder;
     Puzzle puzzle;
+    Session session;
     platform::testing::FakePlatform fake;
     std::unique_ptr<MakerWindow> window;
 

@@ -99,23 +99,23 @@ private slots:
         chooser.press(1, 2 * sw + 1);     // below the visible swatches
         chooser.press(1, -1);
         chooser.press(3, sw / 2.0); // both buttons held
-        QCOMPARE(maker.puzzle.ButtonColor[0], Black);
-        QCOMPARE(maker.puzzle.ButtonColor[1], White);
+        QCOMPARE(maker.session.buttonColor[0], Black);
+        QCOMPARE(maker.session.buttonColor[1], White);
 
         maker.window->newPuzzle(10, 10, true);
         QCOMPARE(strip.height(), 8 * sw);
         QTest::mouseClick(&strip, Qt::RightButton, {}, QPoint(sw / 2, 2 * sw)); // on the border: swatch 2
-        QCOMPARE(maker.puzzle.ButtonColor[1], Red);
+        QCOMPARE(maker.session.buttonColor[1], Red);
         QCOMPARE(chooser.markerY(2), int(2.5 * sw));
         QTest::mouseClick(&strip, Qt::LeftButton, {}, QPoint(sw / 2, 5 * sw + 3));
-        QCOMPARE(maker.puzzle.ButtonColor[0], Green);
+        QCOMPARE(maker.session.buttonColor[0], Green);
         maker.window->drawCell(2, 0, 0);
         QCOMPARE(maker.puzzle.cell(0, 0), Red);
         QTest::mousePress(&strip, Qt::RightButton, {}, QPoint(sw / 2, sw + sw / 2));
         QTest::mouseMove(&strip, QPoint(sw / 2, 3 * sw));
         QTest::mouseMove(&strip, QPoint(sw / 2, 4 * sw + sw / 2));
         QTest::mouseRelease(&strip, Qt::RightButton, {}, QPoint(sw / 2, 4 * sw + sw / 2));
-        QCOMPARE(maker.puzzle.ButtonColor[1], Yellow);
+        QCOMPARE(maker.session.buttonColor[1], Yellow);
         QCOMPARE(chooser.markerY(2), int(4.5 * sw));
     }
 

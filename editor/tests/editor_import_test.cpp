@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, firstRow);
         QFETCH(QStringList, notices);
         Puzzle p;
-        const ImportResult r = importPicture(p, picture, "name");
+        const ImportResult r = importPicture(p, picture, "name", 0);
         QCOMPARE(r.status, ImportStatus::Imported);
         QCOMPARE(QSize(p.PuzzleWidth, p.PuzzleHeight), puzzle);
         QCOMPARE(gridRows(p).at(0).left(firstRow.size()), firstRow);

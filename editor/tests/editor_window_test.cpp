@@ -49,7 +49,7 @@ private slots:
         Maker maker(languageByte, printer);
         QCOMPARE(maker.fake.messages.requests().size(), message == "none" ? 0 : 1);
         QVERIFY2(maker.message().startsWith(message), qPrintable(maker.message()));
-        QCOMPARE(maker.puzzle.Language, language);
+        QCOMPARE(maker.session.language, language);
         QVERIFY(maker.window->languageAction(language)->isChecked());
         QCOMPARE(maker.window->windowTitle(), QStringList({"No Title", "Naamloos"})[language] + " - Gridwick Puzzle Maker");
         QCOMPARE(maker.action("saveAction")->text(), QStringList({"&Save", "O&pslaan"})[language]);
@@ -130,16 +130,18 @@ private slots:
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(10, 50));
         QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->statusText(), QStringLiteral("A new color puzzle has been created..."));
-        QCOMPARE(maker.puzzle.ButtonColor[0], Black);
-        QCOMPARE(maker.puzzle.ButtonColor[1], White);
+        QCOMPARE(maker.session.buttonColor[0], Black);
+        QCOMPARE(maker.session.buttonColor[1], White);
         QVERIFY(!maker.puzzle.PuzzleChanged);
     }
 
     void openShowsThePuzzleAndNamesIt() {
         Maker maker;
         const QString file = maker.writeFile("boat.ppm", "P3\n3 2\n1\n1 0 0  1 0 0  0 0 1\n0 0 0  1 1 1  0 1 1\n");
+        maker.session.buttonColor = {{Red, Blue}}; // every open puts the buttons back on black and white
         maker.fake.files.answerOpen(file, 0);
         maker.window->openCommand();
+        QCOMPARE(maker.session.buttonColor, (std::array<std::uint8_t, 2>{{Black, White}}));
         const auto& request = maker.fake.files.requests().front().request;
         QCOMPARE(request.filter.section('|', 0, 0), QStringLiteral("All Known Bitmaps (*.pbm;*.ppm)"));
         QCOMPARE(request.initialFolder, maker.path("Puzzles"));

@@ -46,11 +46,12 @@ int main(int argc, char* argv[]) {
         lang.write(QByteArray(1, '\0'));
     }
     gw::Puzzle puzzle;
+    gw::Session session;
     gw::platform::testing::FakePlatform fake;
     fake.printers.install({"Timing Printer"}, "Timing Printer");
     gw::editor::MakerWindowSetup setup;
     setup.programFolder = folder.path() + '/';
-    gw::editor::MakerWindow window(puzzle, fake.platform(), setup);
+    gw::editor::MakerWindow window(puzzle, session, fake.platform(), setup);
     FirstPaint firstPaint;
     window.grid().installEventFilter(&firstPaint);
     window.start();

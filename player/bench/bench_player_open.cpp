@@ -48,12 +48,13 @@ Setup& setup()
 struct ShownPlayer {
     gw::platform::testing::FakePlatform fakes;
     gw::Puzzle puzzle;
+    gw::Session session;
     std::unique_ptr<gw::player::PlayerWindow> window;
 
     ShownPlayer()
     {
-        puzzle.ProgramFolder = setup().folder.path().toStdString() + "/";
-        window = std::make_unique<gw::player::PlayerWindow>(puzzle, fakes.platform());
+        session.programFolder = setup().folder.path().toStdString() + "/";
+        window = std::make_unique<gw::player::PlayerWindow>(puzzle, session, fakes.platform());
         window->startUp();
         window->resize(1280, 960);
         window->show();

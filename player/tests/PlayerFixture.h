@@ -57,14 +57,15 @@ struct PlayerFixture {
     QTemporaryDir folder;
     platform::testing::FakePlatform fakes;
     Puzzle puzzle;
+    Session session;
     std::unique_ptr<player::PlayerWindow> window;
 
-    PlayerFixture() { puzzle.ProgramFolder = folder.path().toStdString() + "/"; }
+    PlayerFixture() { session.programFolder = folder.path().toStdString() + "/"; }
 
     // Builds the window, runs its start-up and shows it.
     player::PlayerWindow& start(QSize size = QSize(900, 700))
     {
-        window = std::make_unique<player::PlayerWindow>(puzzle, fakes.platform());
+        window = std::make_unique<player::PlayerWindow>(puzzle, session, fakes.platform());
         window->startUp();
         window->resize(size);
         window->show();

@@ -68,7 +68,7 @@ private slots:
         if (!langIni.isEmpty())
             f.write("lang.ini", langIni);
         player::PlayerWindow& w = f.start();
-        QCOMPARE(int(f.puzzle.Language), language);
+        QCOMPARE(int(f.session.language), language);
         QVERIFY(w.languageAction(language)->isChecked());
         QCOMPARE(w.showErrorsButton()->text(), errorsCaption);
         QCOMPARE(w.windowTitle(), QStringLiteral("Gridwick Puzzler"));
@@ -98,12 +98,13 @@ private slots:
             platform::testing::FakePlatform makerFakes;
             makerFakes.printers.install({QStringLiteral("Office")}, QStringLiteral("Office"));
             Puzzle makerPuzzle;
+            Session makerSession;
             editor::MakerWindowSetup setup;
-            setup.programFolder = setup.settingsFolder = QString::fromStdString(f.puzzle.ProgramFolder);
-            editor::MakerWindow maker(makerPuzzle, makerFakes.platform(), setup);
+            setup.programFolder = setup.settingsFolder = QString::fromStdString(f.session.programFolder);
+            editor::MakerWindow maker(makerPuzzle, makerSession, makerFakes.platform(), setup);
             maker.start();
             QVERIFY(makerFakes.messages.requests().isEmpty());
-            QCOMPARE(int(makerPuzzle.Language), 1);
+            QCOMPARE(int(makerSession.language), 1);
             QCOMPARE(maker.recentAction(0)->text(), QStringLiteral("&1 cat"));
             maker.loadFile(f.writePuzzle("fish.ppm", Flag, true));
             maker.languageAction(2)->trigger();
@@ -111,7 +112,7 @@ private slots:
         }
         // The player starts again: Italian, and the maker's file on top.
         player::PlayerWindow& w = f.start();
-        QCOMPARE(int(f.puzzle.Language), 2);
+        QCOMPARE(int(f.session.language), 2);
         QCOMPARE(w.recentAction(0)->text(), QStringLiteral("&1 fish"));
         QCOMPARE(w.recentAction(1)->text(), QStringLiteral("&2 cat"));
         QVERIFY(!w.recentAction(2)->isVisible());
@@ -284,7 +285,8 @@ private slots:
         QFETCH(int, dot);
         const Puzzle puzzle = puzzleFromRows({"#.R"}, true);
         const player::CellStateArray states = statesFromRows({marks.toStdString()});
-        player::SolutionWindow solutionWindow(puzzle, states, 1.0);
+        const Session englishSession;
+        player::SolutionWindow solutionWindow(puzzle, englishSession, states, 1.0);
         solutionWindow.showErrorsCheck()->setChecked(showErrors);
         solutionWindow.showMissingCheck()->setChecked(showMissing);
         solutionWindow.showSolution(cellSize);

@@ -40,8 +40,9 @@ int main(int argc, char** argv)
 
     gw::platform::QtPlatform platform;
     gw::Puzzle puzzle;
-    puzzle.ProgramFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath().toStdString() + "/";
-    gw::player::PlayerWindow window(puzzle, platform.platform(), settings.path() + "/");
+    gw::Session session;
+    session.programFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath().toStdString() + "/";
+    gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings.path() + "/");
     platform.setParentWindow(&window);
     window.startUp();
     window.setGeometry(20, 40, 900, 620);

@@ -22,6 +22,7 @@ namespace {
 struct Rig {
     Puzzle puzzle;
     ClueTables clues;
+    Session session;
     PlayerCellStates states;
     int sets = 0; // cells set since the composition
     PlayFieldState state;
@@ -37,7 +38,7 @@ struct Rig {
     {
         derivePlayerClues(puzzle, clues);
         chooser->move(area + 10, 0);
-        field = std::make_unique<PlayField>(kind, puzzle, clues, states, state, *panel, *chooser, messages);
+        field = std::make_unique<PlayField>(kind, puzzle, session, clues, states, state, *panel, *chooser, messages);
         field->setPositionLabel(position);
         states.setCellPainter([this](int x, int y) {
             ++sets;

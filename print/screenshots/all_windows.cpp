@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "core/Puzzle.h"
+#include "core/Session.h"
 #include "editor/MakerWindow.h"
 #include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
@@ -41,12 +42,13 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
 {
     QTemporaryDir settings;
     gw::Puzzle puzzle;
+    gw::Session session;
     gw::platform::testing::FakePlatform fake;
     fake.printers.install({QStringLiteral("Office")}, QStringLiteral("Office"));
     gw::editor::MakerWindowSetup setup{programFolder, settings.path() + QStringLiteral("/")};
-    gw::editor::MakerWindow main(puzzle, fake.platform(), setup);
+    gw::editor::MakerWindow main(puzzle, session, fake.platform(), setup);
     main.start();
-    const auto windows = gw::attachPrintAndTestWindows(main, puzzle);
+    const auto windows = gw::attachPrintAndTestWindows(main, puzzle, session);
     main.resize(900, 700);
     main.show();
     main.loadFile(puzzleFile);
@@ -84,9 +86,10 @@ void playerWindows(const QString& puzzleFile, const QString& tag, const QString&
 {
     QTemporaryDir settings;
     gw::Puzzle puzzle;
-    puzzle.ProgramFolder = programFolder.toStdString();
+    gw::Session session;
+    session.programFolder = programFolder.toStdString();
     gw::platform::testing::FakePlatform fake;
-    gw::player::PlayerWindow window(puzzle, fake.platform(), settings.path() + QStringLiteral("/"));
+    gw::player::PlayerWindow window(puzzle, session, fake.platform(), settings.path() + QStringLiteral("/"));
     window.startUp();
     window.resize(900, 700);
     window.show();

@@ -42,15 +42,16 @@ int main(int argc, char** argv)
         return 2;
     }
     gw::Puzzle puzzle;
+    gw::Session session;
     if (!gw::readPuzzleFile(puzzle, argv[1], gw::ReaderVariant::Maker).loaded()) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 1;
     }
     // The data files beside the programs (the unmarked-cell look among them).
-    puzzle.ProgramFolder = GRIDWICK_BIN_DIR "/";
+    session.programFolder = GRIDWICK_BIN_DIR "/";
     const QDir folder(QString::fromLocal8Bit(argv[2]));
     gw::platform::testing::FakePlatform fake;
-    gw::PrintAndTestWindows windows(puzzle, fake.platform(), {});
+    gw::PrintAndTestWindows windows(puzzle, session, fake.platform(), {});
     gw::TestWindow& test = windows.testWindow();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

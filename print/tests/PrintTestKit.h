@@ -19,8 +19,9 @@ struct PrintRig {
     platform::testing::FakePlatform fake;
     platform::Platform platform{fake.platform()};
     Puzzle puzzle;
+    Session session;
     ClueTables clues;
-    PrintDialog print{puzzle, clues, platform};
+    PrintDialog print{puzzle, session, clues, platform};
     explicit PrintRig(const std::string& rows, const QString& printer = {}) : PrintRig(puzzleFromText(rows), printer) {}
     explicit PrintRig(Puzzle p, const QString& printer = {}) : puzzle(std::move(p))
     {

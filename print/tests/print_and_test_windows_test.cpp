@@ -34,7 +34,7 @@ void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
     editor::testing::Maker maker;
     QAction* test = menuItem(*maker.window, "&Test Puzzle");
     QAction* print = menuItem(*maker.window, "&Print Puzzle");
-    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle);
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
     QVERIFY(test && test->isEnabled() && print && print->isEnabled());
     TestWindow& testWindow = windows->testWindow();
     PrintDialog& dialog = windows->printDialog();
@@ -54,7 +54,7 @@ void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
 void PrintAndTestWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
 {
     editor::testing::Maker maker;
-    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle);
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
     TestWindow& testWindow = windows->testWindow();
     // A drawing the computer test needs many ticks for.
     for (int y = 0; y < 25; ++y)

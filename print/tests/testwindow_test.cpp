@@ -21,7 +21,7 @@ const char* const Mixed = "";
 // The test window beside the print dialog, composed by it as in the program.
 struct Maker : test::PrintRig {
     PageLayout lastLayout;
-    TestWindow test{puzzle, clues, platform, [this](CluePanel& panel, QSizeF area) {
+    TestWindow test{puzzle, session, clues, platform, [this](CluePanel& panel, QSizeF area) {
                       lastLayout = print.composeForTest(panel, area);
                       return lastLayout.cellSize;
                   }};

@@ -1,0 +1,22 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "Palette.h"
+
+namespace gw {
+
+// What belongs to the running program rather than to the puzzle document:
+// the language of every text, the maker's two mouse-button colours and the
+// folder the program's data files come from. One per program, owned by main()
+// beside the Puzzle and passed by reference; readers and writers of puzzle
+// files never touch it.
+struct Session {
+    std::uint8_t language = 0; // 0 English, 1 Dutch, 2 Italian (other values: empty texts)
+    // Maker: the palette index the left (0) and right (1) mouse button draws with.
+    std::array<std::uint8_t, 2> buttonColor{{Black, White}};
+    std::string programFolder; // ends with the platform's path separator; empty: the current folder
+};
+
+} // namespace gw
