@@ -77,8 +77,8 @@ void LineSolver::initialize(std::int16_t lineNumber)
     m_settled = false;
     m_lineNumber = lineNumber;
     m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
-    m_masks.clear();
-    m_valid.clear();
+    m_list.clear();
+    m_fitsFresh = false;
     m_enumerationComplete = false;
     m_lineDone = false;
     m_runTotal = 0;
@@ -101,25 +101,40 @@ void LineSolver::initialize(std::int16_t lineNumber)
             if (slot == m_slots)
                 m_slotColor[static_cast<std::size_t>(m_slots++)] = m_runColor[s];
             m_runSlot[s] = static_cast<std::uint8_t>(slot);
+            m_runBits[s] = bitsBelow(m_runLength[s]);
             m_runTotal += m_runLength[s];
             m_minGap[s] = static_cast<std::int16_t>(k > 0 && m_runColor[s] == m_runColor[s - 1] ? 1 : 0);
             m_maxGap[s] = static_cast<std::int16_t>(m_length);
         }
     }
+    m_slotClueCells = {};
+    for (int k = 0, clueCell = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        m_slotClueCells[m_runSlot[s]] |= m_runBits[s] << clueCell;
+        clueCell += m_runLength[s];
+    }
+    m_testByWhiteCells = m_length - m_runTotal < m_runs;
     setUpRunRanges();
+}
+
+std::array<std::uint64_t, PaletteSize> LineSolver::colorMasks(std::uint64_t colored) const
+{
+    std::array<std::uint64_t, PaletteSize> masks{};
+    std::uint64_t rest = colored;
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        const std::uint64_t run = m_runBits[s] << __builtin_ctzll(rest);
+        masks[m_runColor[s]] |= run;
+        rest ^= run;
+    }
+    masks[White] = lineMask() & ~colored;
+    return masks;
 }
 
 Placement LineSolver::placement(int p) const
 {
-    std::array<std::uint64_t, PaletteSize> masks{};
-    std::uint64_t colored = 0;
-    for (int s = 0; s < m_slots; ++s) {
-        const std::uint64_t m = m_masks[static_cast<std::size_t>(p * m_slots + s)];
-        masks[m_slotColor[static_cast<std::size_t>(s)]] |= m;
-        colored |= m;
-    }
-    masks[White] = lineMask() & ~colored;
-    return Placement(m_length, masks, m_valid[static_cast<std::size_t>(p)] != 0);
+    const auto index = static_cast<std::size_t>(p);
+    return Placement(m_length, colorMasks(m_list.colored(index)), m_list.isValid(index));
 }
 
 void LineSolver::loadImpossibleCells()
@@ -127,6 +142,56 @@ void LineSolver::loadImpossibleCells()
     for (int s = 0; s < m_slots; ++s)
         m_impossible[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColor[static_cast<std::size_t>(s)]);
     m_impossibleWhite = lineMask() & ~possible(White);
+}
+
+void LineSolver::prepareFitTest()
+{
+    if (m_testByWhiteCells) {
+        for (int w = 0; w <= m_length - m_runTotal; ++w) {
+            std::uint64_t misfit = 0;
+            for (int s = 0; s < m_slots; ++s)
+                misfit |= (m_slotClueCells[static_cast<std::size_t>(s)] << w) & m_impossible[static_cast<std::size_t>(s)];
+            m_misfitAfterWhites[static_cast<std::size_t>(w)] = misfit;
+        }
+        return;
+    }
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        const std::uint64_t allowed = lineMask() & ~m_impossible[m_runSlot[s]];
+        std::uint64_t starts = allowed;
+        for (int t = 1; t < m_runLength[s]; ++t)
+            starts &= allowed >> t;
+        m_fittingStarts[s] = starts;
+    }
+}
+
+bool LineSolver::placementFits(std::uint64_t colored) const
+{
+    const std::uint64_t whites = lineMask() & ~colored;
+    if (whites & m_impossibleWhite)
+        return false;
+    if (m_testByWhiteCells) {
+        // Stretch by stretch between white cells.
+        std::uint64_t misfit = 0;
+        std::uint64_t done = 0; // the cells up to the last white cell passed
+        std::size_t w = 0;
+        for (std::uint64_t rest = whites; rest; rest &= rest - 1, ++w) {
+            const std::uint64_t white = rest & (~rest + 1);
+            misfit |= m_misfitAfterWhites[w] & (white - 1) & ~done;
+            done = white | (white - 1);
+        }
+        misfit |= m_misfitAfterWhites[w] & colored & ~done;
+        return misfit == 0;
+    }
+    std::uint64_t fits = 1;
+    std::uint64_t rest = colored;
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        const int start = __builtin_ctzll(rest);
+        fits &= m_fittingStarts[s] >> start;
+        rest ^= m_runBits[s] << start;
+    }
+    return fits & 1u;
 }
 
 void LineSolver::enumeratePlacements()
@@ -150,10 +215,8 @@ void LineSolver::enumeratePlacements()
             exhausted = true;
             break;
         }
-        for (int s = 0; s < m_slots; ++s)
-            m_masks.push_back(m_candidate.masks[static_cast<std::size_t>(s)]);
-        m_valid.push_back(1);
-        const auto count = static_cast<std::int32_t>(m_valid.size());
+        m_list.append(lineMask() & ~m_candidate.white);
+        const auto count = static_cast<std::int32_t>(m_list.size());
         if (count > m_context.largestList)
             m_context.largestList = count;
         if (count >= m_context.maxPlacements)
@@ -301,61 +364,43 @@ void LineSolver::testPlacements()
 {
     // Every placement against the cells, without marking anything yet.
     loadImpossibleCells();
-    const std::size_t count = m_valid.size();
-    m_fits.resize(count);
-    const std::uint64_t line = lineMask();
+    prepareFitTest();
+    const std::size_t count = m_list.size();
+    std::uint64_t* words = m_list.data();
     std::size_t fitting = 0;
-    if (m_slots == 1) {
-        const std::uint64_t impossible = m_impossible[0];
-        const std::uint64_t impossibleWhite = m_impossibleWhite;
-        const std::uint64_t* masks = m_masks.data();
-        const std::uint8_t* valid = m_valid.data();
-        std::uint8_t* fits = m_fits.data();
-        for (std::size_t p = 0; p < count; ++p) {
-            const std::uint64_t m = masks[p];
-            const std::uint64_t misfit = (m & impossible) | (~m & line & impossibleWhite);
-            fits[p] = static_cast<std::uint8_t>(valid[p] & (misfit == 0));
-            fitting += fits[p];
-        }
-    } else {
-        const std::size_t slots = static_cast<std::size_t>(m_slots);
-        for (std::size_t p = 0; p < count; ++p) {
-            const std::uint64_t* masks = &m_masks[p * slots];
-            std::uint64_t colored = 0;
-            std::uint64_t misfit = 0;
-            for (std::size_t s = 0; s < slots; ++s) {
-                colored |= masks[s];
-                misfit |= masks[s] & m_impossible[s];
-            }
-            misfit |= line & ~colored & m_impossibleWhite;
-            m_fits[p] = static_cast<std::uint8_t>(m_valid[p] & (misfit == 0));
-            fitting += m_fits[p];
-        }
+    for (std::size_t p = 0; p < count; ++p) {
+        const std::uint64_t word = words[p];
+        const bool fits = (word & PlacementList::ValidBit) && placementFits(word & PlacementList::CellBits);
+        words[p] = fits ? word | PlacementList::FitsBit : word & ~PlacementList::FitsBit;
+        fitting += fits;
     }
-    m_keptAbove = count == 0 ? 0 : fitting - m_fits[0];
+    const std::size_t firstFits = count > 0 && (words[0] & PlacementList::FitsBit) ? 1 : 0;
+    m_keptAbove = fitting - firstFits;
     m_fitsCellsSet = m_context.knowledge.cellsSet;
+    m_fitsCount = count;
     m_fitsFresh = true;
 }
 
 bool LineSolver::fitsAreFresh() const
 {
-    return m_fitsFresh && m_fitsCellsSet == m_context.knowledge.cellsSet && m_fits.size() == m_valid.size();
+    return m_fitsFresh && m_fitsCellsSet == m_context.knowledge.cellsSet && m_fitsCount == m_list.size();
 }
 
 std::int32_t LineSolver::countAfterDroppingUnfit()
 {
-    if (m_lineDone || m_valid.empty())
+    if (m_lineDone || m_list.empty())
         return 0;
     if (!fitsAreFresh())
         testPlacements();
-    return static_cast<std::int32_t>(m_keptAbove == 0 ? 1 : m_keptAbove + m_fits[0]);
+    const bool firstFits = (m_list.word(0) & PlacementList::FitsBit) != 0;
+    return static_cast<std::int32_t>(m_keptAbove == 0 ? 1 : m_keptAbove + firstFits);
 }
 
 std::int32_t LineSolver::dropUnfitPlacements()
 {
     if (m_lineDone)
         return 0;
-    if (m_valid.empty())
+    if (m_list.empty())
         return 0;
     // From the last placement down, dropping those that no longer fit; the
     // survivors keep their order. The last placement left is never dropped,
@@ -366,28 +411,17 @@ std::int32_t LineSolver::dropUnfitPlacements()
     if (!fitsAreFresh())
         testPlacements();
     m_fitsFresh = false;
-    const std::size_t count = m_valid.size();
-    const bool keepFirst = m_keptAbove == 0; // kept as it is, valid or not
-    const std::size_t slots = static_cast<std::size_t>(m_slots);
-    std::uint64_t* masks = m_masks.data();
-    std::uint8_t* valid = m_valid.data();
-    const std::uint8_t* fits = m_fits.data();
+    const std::size_t count = m_list.size();
+    std::uint64_t* words = m_list.data();
     std::size_t out = 0;
-    if (keepFirst)
-        out = 1; // placement 0 stays as it is
-    for (std::size_t p = out; p < count; ++p) {
-        if (!fits[p])
-            continue;
-        if (slots == 1) {
-            masks[out] = masks[p];
-        } else {
-            for (std::size_t s = 0; s < slots; ++s)
-                masks[out * slots + s] = masks[p * slots + s];
-        }
-        valid[out++] = 1;
+    if (m_keptAbove == 0) {
+        words[0] &= ~PlacementList::FitsBit; // placement 0 stays as it is, valid or not
+        out = 1;
     }
-    m_masks.resize(out * slots);
-    m_valid.resize(out);
+    for (std::size_t p = out; p < count; ++p)
+        if (words[p] & PlacementList::FitsBit)
+            words[out++] = (words[p] & PlacementList::CellBits) | PlacementList::ValidBit;
+    m_list.truncate(out);
     return static_cast<std::int32_t>(out);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CellKnowledge.h"
+#include "PlacementList.h"
 #include "core/Clues.h"
 
 namespace gw {
@@ -116,7 +117,7 @@ public:
     std::int16_t lineNumber() const { return m_lineNumber; }
     int length() const { return m_length; }
     int runCount() const { return m_runs; }
-    std::int32_t placementCount() const { return static_cast<std::int32_t>(m_valid.size()); }
+    std::int32_t placementCount() const { return static_cast<std::int32_t>(m_list.size()); }
     Placement placement(int p) const;
     bool enumerationComplete() const { return m_enumerationComplete; }
     bool enumerationAborted() const { return m_enumerationAborted; }
@@ -168,26 +169,15 @@ private:
     // Takes the cells' possible colours into m_impossible (they do not change
     // while placements are tested).
     void loadImpossibleCells();
-    // Whether stored placement p still fits; a misfit marks it invalid for good.
-    bool storedPlacementFits(std::size_t p)
-    {
-        if (!m_valid[p])
-            return false;
-        const std::uint64_t* masks = &m_masks[p * static_cast<std::size_t>(m_slots)];
-        std::uint64_t colored = 0;
-        std::uint64_t misfit = 0;
-        for (int s = 0; s < m_slots; ++s) {
-            colored |= masks[s];
-            misfit |= masks[s] & m_impossible[static_cast<std::size_t>(s)];
-        }
-        misfit |= lineMask() & ~colored & m_impossibleWhite;
-        if (!misfit)
-            return true;
-        m_valid[p] = 0;
-        return false;
-    }
+    // Builds what placementFits needs from the masks loadImpossibleCells loaded.
+    void prepareFitTest();
+    // Whether a placement given by its coloured cells fits the cells (every
+    // value it gives a cell is still possible there).
+    bool placementFits(std::uint64_t colored) const;
+    // The palette masks of a placement given by its coloured cells.
+    std::array<std::uint64_t, PaletteSize> colorMasks(std::uint64_t colored) const;
     void buildCandidate();
-    // Tests every placement into m_fits, marking none invalid.
+    // Tests every placement into its FitsBit, marking none invalid.
     void testPlacements();
     bool fitsAreFresh() const;
     void preparePackedPrefixes();
@@ -261,13 +251,24 @@ private:
     std::array<std::uint64_t, PaletteSize> m_impossible{}; // by colour slot: cells that cannot have it
     std::uint64_t m_impossibleWhite = 0;
 
-    // The list: slot masks of placement p at m_masks[p * m_slots ...].
-    std::vector<std::uint64_t> m_masks;
-    std::vector<std::uint8_t> m_valid;
-    // Results of testPlacements: fits (valid and fitting) per placement.
-    std::vector<std::uint8_t> m_fits;
+    // Testing stored placements. A placement's runs are found one by one in
+    // its coloured cells, or, when the line has fewer white cells than runs,
+    // its cells are taken a stretch between two white cells at a time: a
+    // coloured cell with w white cells before it is clue cell i - w (the
+    // clue's runs laid end to end, "clue cells"), whose colour is known.
+    std::array<std::uint64_t, RunSlots> m_runBits{};       // length(k) low bits
+    std::array<std::uint64_t, PaletteSize> m_slotClueCells{}; // by colour slot: the clue cells of that colour
+    bool m_testByWhiteCells = false;
+    std::array<std::uint64_t, RunSlots> m_fittingStarts{}; // by run: the cells it can start at
+    // By number of white cells before a coloured cell: the cells that cannot
+    // take the colour of the clue cell they would hold.
+    std::array<std::uint64_t, MaxPuzzleSize + 1> m_misfitAfterWhites{};
+
+    PlacementList m_list;
+    // Results of testPlacements: PlacementList::FitsBit of every placement.
     std::size_t m_keptAbove = 0; // fitting placements from 1 on
-    std::uint64_t m_fitsCellsSet = 0; // CellKnowledge::cellsSet when m_fits was made
+    std::uint64_t m_fitsCellsSet = 0; // CellKnowledge::cellsSet when the list was tested
+    std::size_t m_fitsCount = 0;      // the size of the list then
     bool m_fitsFresh = false;
 
     std::array<std::int16_t, RunSlots> m_earliestStart{};
@@ -303,23 +304,22 @@ void LineSolver::fingerprint(Mix& mix) const
         mix(static_cast<std::uint64_t>(static_cast<std::uint8_t>(m_runOf[s])) | static_cast<std::uint64_t>(m_mayBeWhite[s]) << 8);
     }
     // The placements in bulk: independent terms, so that a long list costs
-    // little; each term depends on its slot number, so order counts.
+    // little; each term depends on its slot number, so order counts. A
+    // placement is hashed by its coloured cells, which fix it.
     std::uint64_t sum = 0;
-    std::uint64_t salt = 0;
-    const std::size_t words = m_masks.size();
-    for (std::size_t w = 0; w < words; ++w) {
-        salt += 0x9E3779B97F4A7C15ull;
-        sum += (m_masks[w] ^ salt) * 0xBF58476D1CE4E5B9ull;
-    }
     std::uint64_t validity = 0;
-    salt = 0;
-    for (std::size_t p = 0; p < m_valid.size(); ++p) {
-        salt += 0xD6E8FEB86659FD93ull;
-        validity += (std::uint64_t{0} - m_valid[p]) & salt;
+    std::uint64_t salt = 0;
+    std::uint64_t validSalt = 0;
+    const std::uint64_t* words = m_list.data();
+    for (std::size_t p = 0; p < m_list.size(); ++p) {
+        salt += 0x9E3779B97F4A7C15ull;
+        validSalt += 0xD6E8FEB86659FD93ull;
+        sum += ((words[p] & PlacementList::CellBits) ^ salt) * 0xBF58476D1CE4E5B9ull;
+        validity += (std::uint64_t{0} - (words[p] >> 63)) & validSalt;
     }
     mix(sum);
     mix(validity);
-    mix(static_cast<std::uint64_t>(m_valid.size()));
+    mix(static_cast<std::uint64_t>(m_list.size()));
 }
 
 } // namespace gw

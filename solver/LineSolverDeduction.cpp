@@ -46,23 +46,56 @@ void LineSolver::setUpRunRanges()
 
 void LineSolver::compareWithCells()
 {
-    if (m_lineDone || !lineChanged() || m_valid.empty() || !m_enumerationComplete)
+    if (m_lineDone || !lineChanged() || m_list.empty() || !m_enumerationComplete)
         return;
     // The colours of every placement that still fits, as one OR per colour
     // slot (a placement that no longer fits is marked invalid for good).
+    // Gathered by run (the cells each run starts at) or, when the line is
+    // tested by its white cells, by the number of white cells before a
+    // coloured cell.
     loadImpossibleCells();
-    std::array<std::uint64_t, PaletteSize> confirmed{};
+    prepareFitTest();
+    std::array<std::uint64_t, RunSlots> gathered{};
     std::uint64_t confirmedWhite = 0;
     const std::size_t slots = static_cast<std::size_t>(m_slots);
-    for (std::size_t p = 0; p < m_valid.size(); ++p) {
-        if (!storedPlacementFits(p))
+    for (std::size_t p = 0; p < m_list.size(); ++p) {
+        if (!m_list.isValid(p))
             continue;
-        std::uint64_t colored = 0;
-        for (std::size_t s = 0; s < slots; ++s) {
-            confirmed[s] |= m_masks[p * slots + s];
-            colored |= m_masks[p * slots + s];
+        const std::uint64_t colored = m_list.colored(p);
+        if (!placementFits(colored)) {
+            m_list.invalidate(p);
+            continue;
         }
         confirmedWhite |= lineMask() & ~colored;
+        if (m_testByWhiteCells) {
+            std::uint64_t done = 0;
+            std::size_t w = 0;
+            for (std::uint64_t rest = lineMask() & ~colored; rest; rest &= rest - 1, ++w) {
+                const std::uint64_t white = rest & (~rest + 1);
+                gathered[w] |= colored & (white - 1) & ~done;
+                done = white | (white - 1);
+            }
+            gathered[w] |= colored & ~done;
+        } else {
+            std::uint64_t rest = colored;
+            for (int k = 0; k < m_runs; ++k) {
+                const int start = __builtin_ctzll(rest);
+                gathered[static_cast<std::size_t>(k)] |= std::uint64_t{1} << start;
+                rest ^= m_runBits[static_cast<std::size_t>(k)] << start;
+            }
+        }
+    }
+    std::array<std::uint64_t, PaletteSize> confirmed{};
+    if (m_testByWhiteCells) {
+        for (int w = 0; w <= m_length - m_runTotal; ++w)
+            for (std::size_t s = 0; s < slots; ++s)
+                confirmed[s] |= (m_slotClueCells[s] << w) & gathered[static_cast<std::size_t>(w)];
+    } else {
+        for (int k = 0; k < m_runs; ++k) {
+            const auto s = static_cast<std::size_t>(k);
+            for (int t = 0; t < m_runLength[s]; ++t)
+                confirmed[m_runSlot[s]] |= gathered[s] << t;
+        }
     }
     CellKnowledge& cells = m_context.knowledge;
     for (std::size_t s = 0; s <= slots; ++s) {
@@ -502,10 +535,8 @@ void LineSolver::finishWhenEveryColoredCellIsKnown()
     if (colored != m_runTotal)
         return;
     // Keep only the first placement (a done line is never compared again).
-    if (m_valid.size() > 1) {
-        m_valid.resize(1);
-        m_masks.resize(static_cast<std::size_t>(m_slots));
-    }
+    if (m_list.size() > 1)
+        m_list.truncate(1);
     for (int i = 0; i < m_length; ++i)
         whiteIfUnknown(i);
     m_lineDone = true;
