@@ -79,6 +79,7 @@ void LineSolver::initialize(std::int16_t lineNumber)
     m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
     m_list.clear();
     m_fitsFresh = false;
+    m_verified = false;
     m_enumerationComplete = false;
     m_lineDone = false;
     m_runTotal = 0;
@@ -140,8 +141,8 @@ Placement LineSolver::placement(int p) const
 void LineSolver::loadImpossibleCells()
 {
     for (int s = 0; s < m_slots; ++s)
-        m_impossible[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColor[static_cast<std::size_t>(s)]);
-    m_impossibleWhite = lineMask() & ~possible(White);
+        m_impossible.bySlot[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColor[static_cast<std::size_t>(s)]);
+    m_impossible.white = lineMask() & ~possible(White);
 }
 
 void LineSolver::prepareFitTest()
@@ -150,14 +151,14 @@ void LineSolver::prepareFitTest()
         for (int w = 0; w <= m_length - m_runTotal; ++w) {
             std::uint64_t misfit = 0;
             for (int s = 0; s < m_slots; ++s)
-                misfit |= (m_slotClueCells[static_cast<std::size_t>(s)] << w) & m_impossible[static_cast<std::size_t>(s)];
+                misfit |= (m_slotClueCells[static_cast<std::size_t>(s)] << w) & m_impossible.bySlot[static_cast<std::size_t>(s)];
             m_misfitAfterWhites[static_cast<std::size_t>(w)] = misfit;
         }
         return;
     }
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
-        const std::uint64_t allowed = lineMask() & ~m_impossible[m_runSlot[s]];
+        const std::uint64_t allowed = lineMask() & ~m_impossible.bySlot[m_runSlot[s]];
         std::uint64_t starts = allowed;
         for (int t = 1; t < m_runLength[s]; ++t)
             starts &= allowed >> t;
@@ -168,7 +169,7 @@ void LineSolver::prepareFitTest()
 bool LineSolver::placementFits(std::uint64_t colored) const
 {
     const std::uint64_t whites = lineMask() & ~colored;
-    if (whites & m_impossibleWhite)
+    if (whites & m_impossible.white)
         return false;
     if (m_testByWhiteCells) {
         // Stretch by stretch between white cells.
@@ -207,6 +208,13 @@ void LineSolver::enumeratePlacements()
     m_enumerationAborted = false;
     m_candidate.built = false;
     loadImpossibleCells();
+    // The new placements fit the cells as they are now.
+    if (m_list.empty()) {
+        m_verified = true;
+        m_verifiedAgainst = m_impossible;
+    } else if (m_verifiedAgainst != m_impossible) {
+        m_verified = false;
+    }
     preparePackedPrefixes();
 
     bool exhausted = false;
@@ -293,7 +301,7 @@ bool LineSolver::findNextPlacement()
         // Skip: the last candidate was white on a cell that cannot be white;
         // no shift smaller than the next cell that can be white helps.
         if (failPos >= 0 && ((candidate.white >> failPos) & 1u)) {
-            const std::uint64_t canBeWhite = ~m_impossibleWhite & line & ~bitsBelow(failPos + 1);
+            const std::uint64_t canBeWhite = ~m_impossible.white & line & ~bitsBelow(failPos + 1);
             const int i = canBeWhite ? __builtin_ctzll(canBeWhite) : m_length;
             const int shift = i - failPos - 1;
             m_gaps[0] = static_cast<std::int16_t>(m_gaps[0] + shift);
@@ -362,15 +370,19 @@ bool LineSolver::findNextPlacement()
 
 void LineSolver::testPlacements()
 {
-    // Every placement against the cells, without marking anything yet.
+    // Every placement against the cells, without marking anything yet;
+    // while the cells are as they were when the list was last verified,
+    // only placement 0 needs a test.
     loadImpossibleCells();
     prepareFitTest();
+    const bool verified = m_verified && m_verifiedAgainst == m_impossible;
     const std::size_t count = m_list.size();
     std::uint64_t* words = m_list.data();
     std::size_t fitting = 0;
     for (std::size_t p = 0; p < count; ++p) {
         const std::uint64_t word = words[p];
-        const bool fits = (word & PlacementList::ValidBit) && placementFits(word & PlacementList::CellBits);
+        const bool fits = (word & PlacementList::ValidBit)
+                          && ((verified && p > 0) || placementFits(word & PlacementList::CellBits));
         words[p] = fits ? word | PlacementList::FitsBit : word & ~PlacementList::FitsBit;
         fitting += fits;
     }
@@ -378,6 +390,7 @@ void LineSolver::testPlacements()
     m_keptAbove = fitting - firstFits;
     m_fitsCellsSet = m_context.knowledge.cellsSet;
     m_fitsCount = count;
+    m_fitsAgainst = m_impossible;
     m_fitsFresh = true;
 }
 
@@ -422,6 +435,8 @@ std::int32_t LineSolver::dropUnfitPlacements()
         if (words[p] & PlacementList::FitsBit)
             words[out++] = (words[p] & PlacementList::CellBits) | PlacementList::ValidBit;
     m_list.truncate(out);
+    m_verified = true;
+    m_verifiedAgainst = m_fitsAgainst;
     return static_cast<std::int32_t>(out);
 }
 

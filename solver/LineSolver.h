@@ -52,6 +52,17 @@ private:
     bool m_valid = false;
 };
 
+// The cells of a line that cannot take each colour of its clue (by colour
+// slot, see LineSolver) or white: what an enumeration or a test of the
+// placements reads of the cells.
+struct ImpossibleCells {
+    std::array<std::uint64_t, PaletteSize> bySlot{};
+    std::uint64_t white = 0;
+
+    bool operator==(const ImpossibleCells& other) const { return bySlot == other.bySlot && white == other.white; }
+    bool operator!=(const ImpossibleCells& other) const { return !(*this == other); }
+};
+
 // One row or column of the computer test (how the test works as a whole is
 // told in SolverDriver.h). It keeps the list of its clue's placements that
 // may still fit the cells, and the ranges its runs can still take.
@@ -161,9 +172,9 @@ private:
     // that cannot take its value, or -1 when the placement fits.
     int firstMisfit(const std::uint64_t* slotMasks, std::uint64_t white) const
     {
-        std::uint64_t misfit = white & m_impossibleWhite;
+        std::uint64_t misfit = white & m_impossible.white;
         for (int s = 0; s < m_slots; ++s)
-            misfit |= slotMasks[s] & m_impossible[static_cast<std::size_t>(s)];
+            misfit |= slotMasks[s] & m_impossible.bySlot[static_cast<std::size_t>(s)];
         return misfit ? __builtin_ctzll(misfit) : -1;
     }
     // Takes the cells' possible colours into m_impossible (they do not change
@@ -248,8 +259,7 @@ private:
     std::vector<std::uint64_t> m_packedPrefix;
     std::array<std::int16_t, RunSlots> m_minPrefix{};
     std::array<std::int16_t, RunSlots> m_lengthPrefix{};
-    std::array<std::uint64_t, PaletteSize> m_impossible{}; // by colour slot: cells that cannot have it
-    std::uint64_t m_impossibleWhite = 0;
+    ImpossibleCells m_impossible;
 
     // Testing stored placements. A placement's runs are found one by one in
     // its coloured cells, or, when the line has fewer white cells than runs,
@@ -265,10 +275,15 @@ private:
     std::array<std::uint64_t, MaxPuzzleSize + 1> m_misfitAfterWhites{};
 
     PlacementList m_list;
+    // Every valid placement from 1 on fits cells whose impossible colours
+    // are m_verifiedAgainst: they need no test while those stay the same.
+    bool m_verified = false;
+    ImpossibleCells m_verifiedAgainst;
     // Results of testPlacements: PlacementList::FitsBit of every placement.
     std::size_t m_keptAbove = 0; // fitting placements from 1 on
     std::uint64_t m_fitsCellsSet = 0; // CellKnowledge::cellsSet when the list was tested
     std::size_t m_fitsCount = 0;      // the size of the list then
+    ImpossibleCells m_fitsAgainst;    // the cells' impossible colours then
     bool m_fitsFresh = false;
 
     std::array<std::int16_t, RunSlots> m_earliestStart{};

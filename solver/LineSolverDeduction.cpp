@@ -55,6 +55,7 @@ void LineSolver::compareWithCells()
     // coloured cell.
     loadImpossibleCells();
     prepareFitTest();
+    const bool verified = m_verified && m_verifiedAgainst == m_impossible;
     std::array<std::uint64_t, RunSlots> gathered{};
     std::uint64_t confirmedWhite = 0;
     const std::size_t slots = static_cast<std::size_t>(m_slots);
@@ -62,7 +63,7 @@ void LineSolver::compareWithCells()
         if (!m_list.isValid(p))
             continue;
         const std::uint64_t colored = m_list.colored(p);
-        if (!placementFits(colored)) {
+        if (!(verified && p > 0) && !placementFits(colored)) {
             m_list.invalidate(p);
             continue;
         }
@@ -85,6 +86,8 @@ void LineSolver::compareWithCells()
             }
         }
     }
+    m_verified = true;
+    m_verifiedAgainst = m_impossible;
     std::array<std::uint64_t, PaletteSize> confirmed{};
     if (m_testByWhiteCells) {
         for (int w = 0; w <= m_length - m_runTotal; ++w)

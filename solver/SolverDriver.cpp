@@ -256,22 +256,27 @@ void SolverDriver::regenerateLists()
             return;
         }
     }
-    for (auto& line : m_rowLines)
-        line->dropUnfitPlacements();
-    for (auto& line : m_columnLines)
-        line->dropUnfitPlacements();
+    // Every list drops its misfits, and then the lines enumerate. A line's
+    // drop reads only its own list and the cells, which no enumeration
+    // changes, so each line drops its misfits just before it enumerates: the
+    // work between two runs of the event loop stays short. When a stop ends
+    // the regeneration, the lines not reached yet drop theirs all the same.
     m_context.maxTries = std::min(2 * m_context.maxTries, TriesCeiling);
-    for (std::size_t y = 0; y < m_rowLines.size(); ++y) {
-        m_observer.statusText(SolverStatus::ConsideringRow, static_cast<int>(y) + 1);
-        m_rowLines[y]->enumeratePlacements();
-        if (m_context.stopRequested)
+    const std::size_t rows = m_rowLines.size();
+    const std::size_t lines = rows + m_columnLines.size();
+    const auto line = [&](std::size_t n) -> LineSolver& { return n < rows ? *m_rowLines[n] : *m_columnLines[n - rows]; };
+    for (std::size_t n = 0; n < lines; ++n) {
+        if (n < rows)
+            m_observer.statusText(SolverStatus::ConsideringRow, static_cast<int>(n) + 1);
+        else
+            m_observer.statusText(SolverStatus::ConsideringColumn, static_cast<int>(n - rows) + 1);
+        line(n).dropUnfitPlacements();
+        line(n).enumeratePlacements();
+        if (m_context.stopRequested) {
+            for (std::size_t rest = n + 1; rest < lines; ++rest)
+                line(rest).dropUnfitPlacements();
             return;
-    }
-    for (std::size_t x = 0; x < m_columnLines.size(); ++x) {
-        m_observer.statusText(SolverStatus::ConsideringColumn, static_cast<int>(x) + 1);
-        m_columnLines[x]->enumeratePlacements();
-        if (m_context.stopRequested)
-            return;
+        }
     }
     // Every line is compared again with its new list.
     m_knowledge.rowChanged.fill(true);
