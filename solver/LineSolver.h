@@ -25,6 +25,9 @@ struct SolverContext {
     bool stopRequested = false;           // looked at after every processEvents
     std::int32_t largestList = 0;         // largest placementCount() seen (statistics only)
     std::int64_t candidatesBuilt = 0;     // candidates built by every enumeration (statistics only)
+    // Scratch of the line that is enumerating: the sizes of its blocks of
+    // gap vectors (LineSolverEnumeration.cpp).
+    std::vector<std::int64_t> blockSizes;
 
     void processEvents();
 };
@@ -165,9 +168,21 @@ private:
         bool holdsRunColor; // a known cell of the run's colour lies in it
     };
 
-    // Moves to the next candidate that fits; false when there is none (or
-    // the enumeration was aborted).
-    bool findNextPlacement();
+    // The enumeration, in LineSolverEnumeration.cpp. Each findNext* moves
+    // to the next candidate that fits; false when there is none (or the
+    // enumeration was aborted).
+    void startSearch();
+    bool findNextByCandidates();
+    bool findNextByBlocks();
+    void prepareBlockSearch();
+    void computeFittingStarts();
+    // The coloured cells of the gap vector m_gaps.
+    std::uint64_t coloredCellsOfGaps() const;
+    // Counts `count` more candidates of the current search call, all misfits
+    // but the last when `lastFits`, running the event loop and applying the
+    // try limit as building them one by one would; false when the call ends
+    // among them (aborted or stopped).
+    bool countCandidates(std::int64_t count, bool lastFits);
     // Tests a placement given by colour-slot masks: returns the first cell
     // that cannot take its value, or -1 when the placement fits.
     int firstMisfit(const std::uint64_t* slotMasks, std::uint64_t white) const
@@ -247,9 +262,21 @@ private:
     int m_slots = 0;
 
     // The enumeration: the gap vector of the current candidate (an odometer
-    // whose fastest digit is gap 0) and its sum.
+    // whose fastest digit is gap 0) and its sum; in the current search call
+    // the candidates built and the first misfit of the last one (-1: none).
     std::array<std::int16_t, RunSlots> m_gaps{};
     int m_gapSum = 0;
+    std::int64_t m_callTries = 0;
+    int m_failPos = -1;
+    // The search by blocks: whether it is used and has begun; by k, where a
+    // head of runs 0..k-1 that fits can end (the cell after it), where run k
+    // can start with the runs after it laid by the current gaps, and the
+    // minimum gaps before run k summed.
+    bool m_searchByBlocks = false;
+    bool m_searchStarted = false;
+    std::array<std::uint64_t, RunSlots + 1> m_headFits{};
+    std::array<std::uint64_t, RunSlots> m_tailFits{};
+    std::array<std::int16_t, RunSlots + 1> m_minGapSumBelow{};
     std::array<std::int16_t, RunSlots> m_minGap{};
     std::array<std::int16_t, RunSlots> m_maxGap{};
     Candidate m_candidate;
