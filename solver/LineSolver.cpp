@@ -80,6 +80,7 @@ void LineSolver::initialize(std::int16_t lineNumber)
     m_list.clear();
     m_fitsFresh = false;
     m_verified = false;
+    m_record = EnumerationRecord();
     m_enumerationComplete = false;
     m_lineDone = false;
     m_runTotal = 0;
@@ -251,9 +252,17 @@ std::int32_t LineSolver::dropUnfitPlacements()
         words[0] &= ~PlacementList::FitsBit; // placement 0 stays as it is, valid or not
         out = 1;
     }
-    for (std::size_t p = out; p < count; ++p)
+    // The placements of the last enumeration move down with the others; if
+    // one of them goes, the record is of no use any more.
+    const std::size_t recordEnd = m_record.first + m_record.tries.size();
+    for (std::size_t p = out; p < count; ++p) {
+        if (p == m_record.first)
+            m_record.first = out;
         if (words[p] & PlacementList::FitsBit)
             words[out++] = (words[p] & PlacementList::CellBits) | PlacementList::ValidBit;
+        else if (p < recordEnd && p >= recordEnd - m_record.tries.size())
+            m_record.usable = false;
+    }
     m_list.truncate(out);
     m_verified = true;
     m_verifiedAgainst = m_fitsAgainst;

@@ -161,6 +161,41 @@ private:
         std::int16_t gap0 = 0; // gap 0 as it was built with
         bool built = false;    // built in the current enumeration
     };
+    // What the last enumeration did. The enumeration is a function of the
+    // cells' impossible colours and the gap bounds: the next one, when those
+    // are the same and the try limit is no smaller, finds the same
+    // placements with the same counts first, so it takes them from the list
+    // (where they still are, all fitting) and searches on from where the
+    // last one stopped.
+    struct EnumerationRecord {
+        static constexpr std::uint16_t LongTries = 0xFFFF;
+
+        bool usable = false;
+        ImpossibleCells cells;
+        std::array<std::int16_t, RunSlots> minGap{};
+        std::array<std::int16_t, RunSlots> maxGap{};
+        std::int32_t maxTries = 0;
+        std::size_t first = 0; // the list index of its first placement
+        // By placement found: the candidates its search call counted
+        // (LongTries: the next entry of longTries).
+        std::vector<std::uint16_t> tries;
+        std::vector<std::int64_t> longTries;
+        // Where a search candidate by candidate stood when the try limit
+        // aborted it.
+        bool searchSaved = false;
+        std::array<std::int16_t, RunSlots> gaps{};
+        int gapSum = 0;
+        Candidate candidate;
+        int failPos = -1;
+        std::int64_t callTries = 0;
+
+        void addTries(std::int64_t count)
+        {
+            tries.push_back(count < LongTries ? static_cast<std::uint16_t>(count) : LongTries);
+            if (count >= LongTries)
+                longTries.push_back(count);
+        }
+    };
     // A stretch of cells that one run can belong to.
     struct Stretch {
         int start;
@@ -172,6 +207,11 @@ private:
     // to the next candidate that fits; false when there is none (or the
     // enumeration was aborted).
     void startSearch();
+    // Sets the search up to go on after the placements of m_record that the
+    // current enumeration repeated; false when the search call ends at once.
+    bool resumeSearch(std::size_t repeated);
+    // Sets m_gaps to the gap vector of a placement given by its coloured cells.
+    void setGapsOf(std::uint64_t colored);
     bool findNextByCandidates();
     bool findNextByBlocks();
     void prepareBlockSearch();
@@ -277,6 +317,7 @@ private:
     std::array<std::uint64_t, RunSlots + 1> m_headFits{};
     std::array<std::uint64_t, RunSlots> m_tailFits{};
     std::array<std::int16_t, RunSlots + 1> m_minGapSumBelow{};
+    EnumerationRecord m_record;
     std::array<std::int16_t, RunSlots> m_minGap{};
     std::array<std::int16_t, RunSlots> m_maxGap{};
     Candidate m_candidate;

@@ -69,19 +69,50 @@ void LineSolver::enumeratePlacements()
     } else if (m_verifiedAgainst != m_impossible) {
         m_verified = false;
     }
-    startSearch();
+    const EnumerationRecord& last = m_record;
+    const bool repeat = last.usable && last.cells == m_impossible && last.minGap == m_minGap
+                        && last.maxGap == m_maxGap && m_context.maxTries >= last.maxTries;
+    const std::size_t repeatable = repeat ? last.tries.size() : 0;
+    std::size_t repeated = 0;
+    std::size_t longTriesRead = 0;
+    EnumerationRecord record;
+    record.first = m_list.size();
+    bool searching = false;
 
     bool exhausted = false;
     for (;;) {
         m_callTries = 0;
         m_failPos = -1;
-        const bool found = m_searchByBlocks ? findNextByBlocks() : findNextByCandidates();
+        bool found = false;
+        std::uint64_t colored = 0;
+        if (repeated < repeatable) {
+            // The call finds what it found last time, after as many candidates.
+            std::int64_t tries = last.tries[repeated];
+            if (tries == EnumerationRecord::LongTries)
+                tries = last.longTries[longTriesRead++];
+            colored = m_list.colored(last.first + repeated);
+            ++repeated;
+            found = countCandidates(tries, true);
+        } else {
+            bool callGoesOn = true;
+            if (!searching) {
+                searching = true;
+                if (repeat)
+                    callGoesOn = resumeSearch(repeated);
+                else
+                    startSearch();
+            }
+            found = callGoesOn && (m_searchByBlocks ? findNextByBlocks() : findNextByCandidates());
+            if (found)
+                colored = m_searchByBlocks ? coloredCellsOfGaps() : lineMask() & ~m_candidate.white;
+        }
         m_context.candidatesBuilt += m_callTries;
         if (!found) {
             exhausted = true;
             break;
         }
-        m_list.append(m_searchByBlocks ? coloredCellsOfGaps() : lineMask() & ~m_candidate.white);
+        m_list.append(colored);
+        record.addTries(m_callTries);
         const auto count = static_cast<std::int32_t>(m_list.size());
         if (count > m_context.largestList)
             m_context.largestList = count;
@@ -95,6 +126,65 @@ void LineSolver::enumeratePlacements()
     }
     if (exhausted && !m_enumerationAborted)
         m_enumerationComplete = true;
+
+    record.usable = !m_context.stopRequested && !m_enumerationComplete;
+    record.cells = m_impossible;
+    record.minGap = m_minGap;
+    record.maxGap = m_maxGap;
+    record.maxTries = m_context.maxTries;
+    if (m_enumerationAborted && !m_searchByBlocks) {
+        record.searchSaved = true;
+        record.gaps = m_gaps;
+        record.gapSum = m_gapSum;
+        record.candidate = m_candidate;
+        record.failPos = m_failPos;
+        record.callTries = m_callTries;
+    }
+    m_record = std::move(record);
+}
+
+bool LineSolver::resumeSearch(std::size_t repeated)
+{
+    startSearch();
+    if (m_record.searchSaved) {
+        // The search candidate by candidate stood at a misfit, aborted by the
+        // try limit: its call counts the same candidates up to there again.
+        m_gaps = m_record.gaps;
+        m_gapSum = m_record.gapSum;
+        m_candidate = m_record.candidate;
+        m_failPos = m_record.failPos;
+        return countCandidates(m_record.callTries, false);
+    }
+    if (repeated == 0)
+        return true;
+    // On from the last placement repeated.
+    setGapsOf(m_list.colored(m_list.size() - 1));
+    m_gapSum = 0;
+    for (int k = 0; k < m_runs; ++k)
+        m_gapSum += m_gaps[static_cast<std::size_t>(k)];
+    if (!m_searchByBlocks) {
+        buildCandidate();
+        return true;
+    }
+    m_searchStarted = true;
+    const auto n = static_cast<std::size_t>(m_runs);
+    m_tailFits[n - 1] = m_fittingStarts[n - 1];
+    for (std::size_t s = n - 1; s > 0; --s)
+        m_tailFits[s - 1] = m_fittingStarts[s - 1] & shiftedRight(m_tailFits[s], m_runLength[s - 1] + m_gaps[s]);
+    return true;
+}
+
+void LineSolver::setGapsOf(std::uint64_t colored)
+{
+    std::uint64_t rest = colored;
+    int end = 0; // the cell after the last run placed
+    for (int k = 0; k < m_runs; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        const int start = __builtin_ctzll(rest);
+        m_gaps[s] = static_cast<std::int16_t>(start - end);
+        end = start + m_runLength[s];
+        rest ^= m_runBits[s] << start;
+    }
 }
 
 void LineSolver::computeFittingStarts()
