@@ -18,4 +18,14 @@ inline std::uint64_t bitsFrom(int first, int length)
     return first >= length ? 0 : bitsBelow(length) & ~bitsBelow(first);
 }
 
+// The number of cells in `cells` (without relying on a population count
+// instruction, which the baseline x86-64 target lacks).
+inline int countBits(std::uint64_t cells)
+{
+    cells -= (cells >> 1) & 0x5555555555555555ull;
+    cells = (cells & 0x3333333333333333ull) + ((cells >> 2) & 0x3333333333333333ull);
+    cells = (cells + (cells >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((cells * 0x0101010101010101ull) >> 56);
+}
+
 } // namespace gw

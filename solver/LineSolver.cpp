@@ -113,7 +113,8 @@ void LineSolver::initialize(std::int16_t lineNumber)
     for (int k = 0, clueCell = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
         m_slotClueCells[m_runSlot[s]] |= m_runBits[s] << clueCell;
-        clueCell += m_runLength[s];
+        for (int c = 0; c < m_runLength[s]; ++c)
+            m_clueCellSlot[static_cast<std::size_t>(clueCell++)] = m_runSlot[s];
     }
     m_testByWhiteCells = m_length - m_runTotal < m_runs;
     setUpRunRanges();
@@ -148,6 +149,9 @@ void LineSolver::loadImpossibleCells()
 
 void LineSolver::prepareFitTest()
 {
+    m_noColor = lineMask();
+    for (int s = 0; s < m_slots; ++s)
+        m_noColor &= m_impossible.bySlot[static_cast<std::size_t>(s)];
     if (m_testByWhiteCells) {
         for (int w = 0; w <= m_length - m_runTotal; ++w) {
             std::uint64_t misfit = 0;
@@ -163,7 +167,7 @@ void LineSolver::prepareFitTest()
 bool LineSolver::placementFits(std::uint64_t colored) const
 {
     const std::uint64_t whites = lineMask() & ~colored;
-    if (whites & m_impossible.white)
+    if ((whites & m_impossible.white) || (colored & m_noColor))
         return false;
     if (m_testByWhiteCells) {
         // Stretch by stretch between white cells.
@@ -191,19 +195,37 @@ bool LineSolver::placementFits(std::uint64_t colored) const
 
 void LineSolver::testPlacements()
 {
-    // Every placement against the cells, without marking anything yet;
-    // while the cells are as they were when the list was last verified,
-    // only placement 0 needs a test.
+    // Every placement against the cells, without marking anything yet.
+    // The valid placements from 1 on fitted the cells when the list was
+    // last verified: while no colour has become possible again since, only
+    // the colours that have become impossible need a look (none when the
+    // cells are as they were).
     loadImpossibleCells();
     prepareFitTest();
-    const bool verified = m_verified && m_verifiedAgainst == m_impossible;
+    ImpossibleCells newly;
+    std::uint64_t newlyColored = 0;
+    const bool sinceVerified = newlyImpossible(newly, newlyColored);
+    const std::uint64_t line = lineMask();
     const std::size_t count = m_list.size();
     std::uint64_t* words = m_list.data();
     std::size_t fitting = 0;
+    // Where some colour but not every one has become impossible, the
+    // colour the placement gives the cell decides.
+    const std::uint64_t partly = newlyColored & ~m_noColor;
     for (std::size_t p = 0; p < count; ++p) {
         const std::uint64_t word = words[p];
-        const bool fits = (word & PlacementList::ValidBit)
-                          && ((verified && p > 0) || placementFits(word & PlacementList::CellBits));
+        const std::uint64_t colored = word & PlacementList::CellBits;
+        bool fits = (word & PlacementList::ValidBit) != 0;
+        if (fits && sinceVerified && p > 0) {
+            fits = (line & ~colored & newly.white) == 0 && (colored & m_noColor) == 0;
+            for (std::uint64_t cells = colored & partly; fits && cells; cells &= cells - 1) {
+                const int i = __builtin_ctzll(cells);
+                const int clueCell = countBits(colored & bitsBelow(i));
+                fits = ((newly.bySlot[m_clueCellSlot[static_cast<std::size_t>(clueCell)]] >> i) & 1u) == 0;
+            }
+        } else if (fits) {
+            fits = placementFits(colored);
+        }
         words[p] = fits ? word | PlacementList::FitsBit : word & ~PlacementList::FitsBit;
         fitting += fits;
     }
@@ -220,14 +242,57 @@ bool LineSolver::fitsAreFresh() const
     return m_fitsFresh && m_fitsCellsSet == m_context.knowledge.cellsSet && m_fitsCount == m_list.size();
 }
 
-std::int32_t LineSolver::countAfterDroppingUnfit()
+bool LineSolver::newlyImpossible(ImpossibleCells& newly, std::uint64_t& newlyColored) const
 {
+    bool narrowed = m_verified && (m_verifiedAgainst.white & ~m_impossible.white) == 0;
+    newly.white = m_impossible.white & ~m_verifiedAgainst.white;
+    newlyColored = 0;
+    for (int s = 0; s < m_slots; ++s) {
+        const auto slot = static_cast<std::size_t>(s);
+        narrowed = narrowed && (m_verifiedAgainst.bySlot[slot] & ~m_impossible.bySlot[slot]) == 0;
+        newly.bySlot[slot] = m_impossible.bySlot[slot] & ~m_verifiedAgainst.bySlot[slot];
+        newlyColored |= newly.bySlot[slot];
+    }
+    return narrowed;
+}
+
+bool LineSolver::keepsMoreThan(std::int32_t bound)
+{
+    // dropUnfitPlacements returns 1 when nothing from 1 on is kept.
+    const auto count = [](std::size_t keptAbove, std::size_t firstFits) {
+        return keptAbove == 0 ? std::int64_t{1} : static_cast<std::int64_t>(keptAbove + firstFits);
+    };
     if (m_lineDone || m_list.empty())
-        return 0;
-    if (!fitsAreFresh())
+        return 0 > bound;
+    if (!fitsAreFresh()) {
+        // Bounds first: a valid placement that is white where white is
+        // impossible, or coloured where no colour is possible, does not fit;
+        // one that does neither and colours no other cell where a colour
+        // has become impossible since the list was verified fits.
+        loadImpossibleCells();
+        prepareFitTest();
+        ImpossibleCells newly;
+        std::uint64_t newlyColored = 0;
+        const bool sinceVerified = newlyImpossible(newly, newlyColored);
+        const std::uint64_t partly = sinceVerified ? newlyColored & ~m_noColor : lineMask();
+        const std::uint64_t line = lineMask();
+        const std::uint64_t* words = m_list.data();
+        std::size_t mayFit = 0;
+        std::size_t fit = 0;
+        for (std::size_t p = 1; p < m_list.size(); ++p) {
+            const std::uint64_t word = words[p];
+            const bool mayFitHere = (word >> 63) && (line & ~word & m_impossible.white) == 0 && (word & m_noColor) == 0;
+            mayFit += mayFitHere;
+            fit += mayFitHere && (word & partly) == 0;
+        }
+        const std::size_t firstFits = m_list.isValid(0) && placementFits(m_list.colored(0)) ? 1 : 0;
+        if (count(fit, firstFits) > bound)
+            return true;
+        if (count(mayFit, firstFits) <= bound)
+            return false;
         testPlacements();
-    const bool firstFits = (m_list.word(0) & PlacementList::FitsBit) != 0;
-    return static_cast<std::int32_t>(m_keptAbove == 0 ? 1 : m_keptAbove + firstFits);
+    }
+    return count(m_keptAbove, (m_list.word(0) & PlacementList::FitsBit) ? 1 : 0) > bound;
 }
 
 std::int32_t LineSolver::dropUnfitPlacements()
@@ -240,7 +305,7 @@ std::int32_t LineSolver::dropUnfitPlacements()
     // survivors keep their order. The last placement left is never dropped,
     // and then not even tested: that can only be placement 0 with nothing
     // kept above it. The tests do not depend on each other, so they are made
-    // in one sweep first (or were made by countAfterDroppingUnfit, when
+    // in one sweep first (or were made by keepsMoreThan, when
     // no cell has been set since).
     if (!fitsAreFresh())
         testPlacements();

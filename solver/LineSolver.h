@@ -103,9 +103,11 @@ public:
     // the others; the last placement left is never dropped. Returns the size
     // of the list (0 for a done line).
     std::int32_t dropUnfitPlacements();
-    // What dropUnfitPlacements would return now, without changing anything;
-    // a dropUnfitPlacements before the next setCell reuses its tests.
-    std::int32_t countAfterDroppingUnfit();
+    // Whether dropUnfitPlacements would now return more than `bound`,
+    // without changing anything. It tests the placements only where cheap
+    // bounds do not decide; a dropUnfitPlacements before the next setCell
+    // reuses those tests.
+    bool keepsMoreThan(std::int32_t bound);
 
     // Deduction.
 
@@ -246,6 +248,10 @@ private:
     // Tests every placement into its FitsBit, marking none invalid.
     void testPlacements();
     bool fitsAreFresh() const;
+    // The colours that have become impossible since the list was verified
+    // (and the cells where some colour has); false when the list is not
+    // verified or some colour has become possible again since.
+    bool newlyImpossible(ImpossibleCells& newly, std::uint64_t& newlyColored) const;
     void preparePackedPrefixes();
 
     // The steps of deduceFromRunRanges, in LineSolverDeduction.cpp.
@@ -336,7 +342,9 @@ private:
     // clue's runs laid end to end, "clue cells"), whose colour is known.
     std::array<std::uint64_t, RunSlots> m_runBits{};       // length(k) low bits
     std::array<std::uint64_t, PaletteSize> m_slotClueCells{}; // by colour slot: the clue cells of that colour
+    std::array<std::uint8_t, MaxPuzzleSize> m_clueCellSlot{};  // by clue cell: its colour slot
     bool m_testByWhiteCells = false;
+    std::uint64_t m_noColor = 0; // the cells that can take no colour of the clue
     std::array<std::uint64_t, RunSlots> m_fittingStarts{}; // by run: the cells it can start at
     // By number of white cells before a coloured cell: the cells that cannot
     // take the colour of the clue cell they would hold.

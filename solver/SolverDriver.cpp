@@ -205,9 +205,9 @@ bool SolverDriver::placementLimitWillDouble()
     // Dropping misfits never makes a list longer, so only lists that are
     // too long now need their placements tested; the first one that stays
     // too long decides.
-    const auto outgrows = [this](const std::unique_ptr<LineSolver>& line) {
-        return exceedsFourFifths(line->placementCount(), m_context.maxPlacements)
-               && exceedsFourFifths(line->countAfterDroppingUnfit(), m_context.maxPlacements);
+    const std::int32_t fourFifths = static_cast<std::int32_t>(4 * static_cast<std::int64_t>(m_context.maxPlacements) / 5);
+    const auto outgrows = [&](const std::unique_ptr<LineSolver>& line) {
+        return exceedsFourFifths(line->placementCount(), m_context.maxPlacements) && line->keepsMoreThan(fourFifths);
     };
     return std::any_of(m_rowLines.begin(), m_rowLines.end(), outgrows)
            || std::any_of(m_columnLines.begin(), m_columnLines.end(), outgrows);
