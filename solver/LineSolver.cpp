@@ -43,7 +43,7 @@ std::string Placement::toString() const
 }
 
 LineSolver::LineSolver(Orientation orientation, const ClueTables& clues, SolverContext& context)
-    : m_orientation(orientation), m_clues(clues), m_context(context)
+    : m_orientation(orientation), m_clues(clues), m_context(context), m_list(context.placementPool)
 {
 }
 
@@ -207,29 +207,31 @@ void LineSolver::testPlacements()
     const bool sinceVerified = newlyImpossible(newly, newlyColored);
     const std::uint64_t line = lineMask();
     const std::size_t count = m_list.size();
-    std::uint64_t* words = m_list.data();
     std::size_t fitting = 0;
     // Where some colour but not every one has become impossible, the
     // colour the placement gives the cell decides.
     const std::uint64_t partly = newlyColored & ~m_noColor;
-    for (std::size_t p = 0; p < count; ++p) {
-        const std::uint64_t word = words[p];
-        const std::uint64_t colored = word & PlacementList::CellBits;
-        bool fits = (word & PlacementList::ValidBit) != 0;
-        if (fits && sinceVerified && p > 0) {
-            fits = (line & ~colored & newly.white) == 0 && (colored & m_noColor) == 0;
-            for (std::uint64_t cells = colored & partly; fits && cells; cells &= cells - 1) {
-                const int i = __builtin_ctzll(cells);
-                const int clueCell = countBits(colored & bitsBelow(i));
-                fits = ((newly.bySlot[m_clueCellSlot[static_cast<std::size_t>(clueCell)]] >> i) & 1u) == 0;
+    m_list.forEachStretch(0, [&](std::uint64_t* words, std::size_t stretch, std::size_t first) {
+        for (std::size_t n = 0; n < stretch; ++n) {
+            const std::size_t p = first + n;
+            const std::uint64_t word = words[n];
+            const std::uint64_t colored = word & PlacementList::CellBits;
+            bool fits = (word & PlacementList::ValidBit) != 0;
+            if (fits && sinceVerified && p > 0) {
+                fits = (line & ~colored & newly.white) == 0 && (colored & m_noColor) == 0;
+                for (std::uint64_t cells = colored & partly; fits && cells; cells &= cells - 1) {
+                    const int i = __builtin_ctzll(cells);
+                    const int clueCell = countBits(colored & bitsBelow(i));
+                    fits = ((newly.bySlot[m_clueCellSlot[static_cast<std::size_t>(clueCell)]] >> i) & 1u) == 0;
+                }
+            } else if (fits) {
+                fits = placementFits(colored);
             }
-        } else if (fits) {
-            fits = placementFits(colored);
+            words[n] = fits ? word | PlacementList::FitsBit : word & ~PlacementList::FitsBit;
+            fitting += fits;
         }
-        words[p] = fits ? word | PlacementList::FitsBit : word & ~PlacementList::FitsBit;
-        fitting += fits;
-    }
-    const std::size_t firstFits = count > 0 && (words[0] & PlacementList::FitsBit) ? 1 : 0;
+    });
+    const std::size_t firstFits = count > 0 && (m_list.word(0) & PlacementList::FitsBit) ? 1 : 0;
     m_keptAbove = fitting - firstFits;
     m_fitsCellsSet = m_context.knowledge.cellsSet;
     m_fitsCount = count;
@@ -276,15 +278,16 @@ bool LineSolver::keepsMoreThan(std::int32_t bound)
         const bool sinceVerified = newlyImpossible(newly, newlyColored);
         const std::uint64_t partly = sinceVerified ? newlyColored & ~m_noColor : lineMask();
         const std::uint64_t line = lineMask();
-        const std::uint64_t* words = m_list.data();
         std::size_t mayFit = 0;
         std::size_t fit = 0;
-        for (std::size_t p = 1; p < m_list.size(); ++p) {
-            const std::uint64_t word = words[p];
-            const bool mayFitHere = (word >> 63) && (line & ~word & m_impossible.white) == 0 && (word & m_noColor) == 0;
-            mayFit += mayFitHere;
-            fit += mayFitHere && (word & partly) == 0;
-        }
+        m_list.forEachStretch(1, [&](const std::uint64_t* words, std::size_t stretch, std::size_t) {
+            for (std::size_t n = 0; n < stretch; ++n) {
+                const std::uint64_t word = words[n];
+                const bool mayFitHere = (word >> 63) && (line & ~word & m_impossible.white) == 0 && (word & m_noColor) == 0;
+                mayFit += mayFitHere;
+                fit += mayFitHere && (word & partly) == 0;
+            }
+        });
         const std::size_t firstFits = m_list.isValid(0) && placementFits(m_list.colored(0)) ? 1 : 0;
         if (count(fit, firstFits) > bound)
             return true;
@@ -310,24 +313,26 @@ std::int32_t LineSolver::dropUnfitPlacements()
     if (!fitsAreFresh())
         testPlacements();
     m_fitsFresh = false;
-    const std::size_t count = m_list.size();
-    std::uint64_t* words = m_list.data();
     std::size_t out = 0;
     if (m_keptAbove == 0) {
-        words[0] &= ~PlacementList::FitsBit; // placement 0 stays as it is, valid or not
+        m_list.word(0) &= ~PlacementList::FitsBit; // placement 0 stays as it is, valid or not
         out = 1;
     }
     // The placements of the last enumeration move down with the others; if
     // one of them goes, the record is of no use any more.
-    const std::size_t recordEnd = m_record.first + m_record.tries.size();
-    for (std::size_t p = out; p < count; ++p) {
-        if (p == m_record.first)
-            m_record.first = out;
-        if (words[p] & PlacementList::FitsBit)
-            words[out++] = (words[p] & PlacementList::CellBits) | PlacementList::ValidBit;
-        else if (p < recordEnd && p >= recordEnd - m_record.tries.size())
-            m_record.usable = false;
-    }
+    const std::size_t recordFirst = m_record.first;
+    const std::size_t recordEnd = recordFirst + m_record.tries.size();
+    m_list.forEachStretch(out, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
+        for (std::size_t n = 0; n < stretch; ++n) {
+            const std::size_t p = first + n;
+            if (p == recordFirst)
+                m_record.first = out;
+            if (words[n] & PlacementList::FitsBit)
+                m_list.word(out++) = (words[n] & PlacementList::CellBits) | PlacementList::ValidBit;
+            else if (p >= recordFirst && p < recordEnd)
+                m_record.usable = false;
+        }
+    });
     m_list.truncate(out);
     m_verified = true;
     m_verifiedAgainst = m_fitsAgainst;

@@ -28,6 +28,8 @@ struct SolverContext {
     // Scratch of the line that is enumerating: the sizes of its blocks of
     // gap vectors (LineSolverEnumeration.cpp).
     std::vector<std::int64_t> blockSizes;
+    // The memory of every line's placement list.
+    PlacementPool placementPool;
 
     void processEvents();
 };
@@ -401,13 +403,14 @@ void LineSolver::fingerprint(Mix& mix) const
     std::uint64_t validity = 0;
     std::uint64_t salt = 0;
     std::uint64_t validSalt = 0;
-    const std::uint64_t* words = m_list.data();
-    for (std::size_t p = 0; p < m_list.size(); ++p) {
-        salt += 0x9E3779B97F4A7C15ull;
-        validSalt += 0xD6E8FEB86659FD93ull;
-        sum += ((words[p] & PlacementList::CellBits) ^ salt) * 0xBF58476D1CE4E5B9ull;
-        validity += (std::uint64_t{0} - (words[p] >> 63)) & validSalt;
-    }
+    m_list.forEachStretch(0, [&](const std::uint64_t* words, std::size_t stretch, std::size_t) {
+        for (std::size_t n = 0; n < stretch; ++n) {
+            salt += 0x9E3779B97F4A7C15ull;
+            validSalt += 0xD6E8FEB86659FD93ull;
+            sum += ((words[n] & PlacementList::CellBits) ^ salt) * 0xBF58476D1CE4E5B9ull;
+            validity += (std::uint64_t{0} - (words[n] >> 63)) & validSalt;
+        }
+    });
     mix(sum);
     mix(validity);
     mix(static_cast<std::uint64_t>(m_list.size()));

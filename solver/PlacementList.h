@@ -1,14 +1,47 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/Puzzle.h"
 
 namespace gw {
 
+// The memory of the placement lists of one computer test, in chunks of equal
+// size. A chunk a list gives back is kept for the next list that grows, also
+// in the next test; the pool frees its chunks only when it is destroyed (with
+// the driver). So ending a test frees nothing, and a list never copies its
+// placements to grow.
+class PlacementPool {
+public:
+    static constexpr std::size_t ChunkWords = 2048;
+
+    PlacementPool() = default;
+    PlacementPool(const PlacementPool&) = delete;
+    PlacementPool& operator=(const PlacementPool&) = delete;
+
+    std::uint64_t* take()
+    {
+        if (m_free.empty()) {
+            m_chunks.push_back(std::make_unique<std::uint64_t[]>(ChunkWords));
+            return m_chunks.back().get();
+        }
+        std::uint64_t* chunk = m_free.back();
+        m_free.pop_back();
+        return chunk;
+    }
+    void give(std::uint64_t* chunk) { m_free.push_back(chunk); }
+
+private:
+    std::vector<std::unique_ptr<std::uint64_t[]>> m_chunks; // every chunk made
+    std::vector<std::uint64_t*> m_free;
+};
+
 // The placement list of one line: one 64-bit word per placement, whatever
-// the number of colours of its clue.
+// the number of colours of its clue, in chunks from a PlacementPool that
+// must outlive the list.
 //
 // Bits 0..49 are the cells the placement colours (bit i = cell i). They fix
 // the placement: the runs fill those cells in clue order, run k taking the
@@ -22,27 +55,60 @@ public:
     static constexpr std::uint64_t FitsBit = std::uint64_t{1} << 62;
     static constexpr std::uint64_t ValidBit = std::uint64_t{1} << 63;
 
-    std::size_t size() const { return m_words.size(); }
-    bool empty() const { return m_words.empty(); }
-    std::uint64_t word(std::size_t p) const { return m_words[p]; }
-    std::uint64_t colored(std::size_t p) const { return m_words[p] & CellBits; }
-    bool isValid(std::size_t p) const { return (m_words[p] & ValidBit) != 0; }
-    void invalidate(std::size_t p) { m_words[p] &= ~ValidBit; }
-    void append(std::uint64_t colored) { m_words.push_back(colored | ValidBit); }
-    std::uint64_t* data() { return m_words.data(); }
-    const std::uint64_t* data() const { return m_words.data(); }
-    // Keeps placements 0..count-1; the memory of a list cut to a few is freed.
+    explicit PlacementList(PlacementPool& pool) : m_pool(pool) {}
+    ~PlacementList() { clear(); }
+    PlacementList(const PlacementList&) = delete;
+    PlacementList& operator=(const PlacementList&) = delete;
+
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    std::uint64_t& word(std::size_t p) { return m_chunks[p / PlacementPool::ChunkWords][p % PlacementPool::ChunkWords]; }
+    std::uint64_t word(std::size_t p) const { return m_chunks[p / PlacementPool::ChunkWords][p % PlacementPool::ChunkWords]; }
+    std::uint64_t colored(std::size_t p) const { return word(p) & CellBits; }
+    bool isValid(std::size_t p) const { return (word(p) & ValidBit) != 0; }
+    void invalidate(std::size_t p) { word(p) &= ~ValidBit; }
+    void append(std::uint64_t colored)
+    {
+        if (m_size == m_chunks.size() * PlacementPool::ChunkWords)
+            m_chunks.push_back(m_pool.take());
+        word(m_size++) = colored | ValidBit;
+    }
+    // Keeps placements 0..count-1 (count <= size()).
     void truncate(std::size_t count)
     {
-        if (count < m_words.size() / 4)
-            std::vector<std::uint64_t>(m_words.begin(), m_words.begin() + static_cast<std::ptrdiff_t>(count)).swap(m_words);
-        else
-            m_words.resize(count);
+        m_size = count;
+        const std::size_t chunks = (count + PlacementPool::ChunkWords - 1) / PlacementPool::ChunkWords;
+        while (m_chunks.size() > chunks) {
+            m_pool.give(m_chunks.back());
+            m_chunks.pop_back();
+        }
     }
-    void clear() { std::vector<std::uint64_t>().swap(m_words); }
+    void clear() { truncate(0); }
+
+    // Calls visit(words, count, first) for the words of placements
+    // from..size()-1, a stretch of consecutive ones (first..first+count-1)
+    // at a time, in order.
+    template <typename Visit>
+    void forEachStretch(std::size_t from, Visit visit)
+    {
+        for (std::size_t first = from; first < m_size;) {
+            const std::size_t offset = first % PlacementPool::ChunkWords;
+            const std::size_t count = std::min(PlacementPool::ChunkWords - offset, m_size - first);
+            visit(m_chunks[first / PlacementPool::ChunkWords] + offset, count, first);
+            first += count;
+        }
+    }
+    template <typename Visit>
+    void forEachStretch(std::size_t from, Visit visit) const
+    {
+        const_cast<PlacementList*>(this)->forEachStretch(
+            from, [&](const std::uint64_t* words, std::size_t count, std::size_t first) { visit(words, count, first); });
+    }
 
 private:
-    std::vector<std::uint64_t> m_words;
+    PlacementPool& m_pool;
+    std::vector<std::uint64_t*> m_chunks;
+    std::size_t m_size = 0;
 };
 
 } // namespace gw
