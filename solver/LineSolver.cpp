@@ -1,5 +1,7 @@
 #include "LineSolver.h"
 
+#include <algorithm>
+
 #include "LineBits.h"
 #include "SolverObserver.h"
 
@@ -79,6 +81,7 @@ void LineSolver::initialize(std::int16_t lineNumber)
     m_length = m_orientation == Orientation::Row ? m_context.knowledge.width() : m_context.knowledge.height();
     m_list.clear();
     m_fitsFresh = false;
+    m_lastKeeps.known = false;
     m_verified = false;
     m_record = EnumerationRecord();
     m_enumerationComplete = false;
@@ -193,41 +196,47 @@ bool LineSolver::placementFits(std::uint64_t colored) const
     return fits & 1u;
 }
 
+LineSolver::FitPass LineSolver::beginFitPass()
+{
+    loadImpossibleCells();
+    prepareFitTest();
+    FitPass pass;
+    std::uint64_t newlyColored = 0;
+    pass.sinceVerified = newlyImpossible(pass.newly, newlyColored);
+    pass.partly = newlyColored & ~m_noColor;
+    return pass;
+}
+
+bool LineSolver::fitsInPass(const FitPass& pass, std::uint64_t word, std::size_t p) const
+{
+    if (!(word & PlacementList::ValidBit))
+        return false;
+    const std::uint64_t colored = word & PlacementList::CellBits;
+    if (!pass.sinceVerified || p == 0)
+        return placementFits(colored);
+    if ((lineMask() & ~colored & pass.newly.white) || (colored & m_noColor))
+        return false;
+    // Where some colour but not every one has become impossible, the colour
+    // the placement gives the cell decides: that of its clue cell.
+    for (std::uint64_t cells = colored & pass.partly; cells; cells &= cells - 1) {
+        const int i = __builtin_ctzll(cells);
+        const int clueCell = countBits(colored & bitsBelow(i));
+        if ((pass.newly.bySlot[m_clueCellSlot[static_cast<std::size_t>(clueCell)]] >> i) & 1u)
+            return false;
+    }
+    return true;
+}
+
 void LineSolver::testPlacements()
 {
     // Every placement against the cells, without marking anything yet.
-    // The valid placements from 1 on fitted the cells when the list was
-    // last verified: while no colour has become possible again since, only
-    // the colours that have become impossible need a look (none when the
-    // cells are as they were).
-    loadImpossibleCells();
-    prepareFitTest();
-    ImpossibleCells newly;
-    std::uint64_t newlyColored = 0;
-    const bool sinceVerified = newlyImpossible(newly, newlyColored);
-    const std::uint64_t line = lineMask();
+    const FitPass pass = beginFitPass();
     const std::size_t count = m_list.size();
     std::size_t fitting = 0;
-    // Where some colour but not every one has become impossible, the
-    // colour the placement gives the cell decides.
-    const std::uint64_t partly = newlyColored & ~m_noColor;
     m_list.forEachStretch(0, [&](std::uint64_t* words, std::size_t stretch, std::size_t first) {
         for (std::size_t n = 0; n < stretch; ++n) {
-            const std::size_t p = first + n;
-            const std::uint64_t word = words[n];
-            const std::uint64_t colored = word & PlacementList::CellBits;
-            bool fits = (word & PlacementList::ValidBit) != 0;
-            if (fits && sinceVerified && p > 0) {
-                fits = (line & ~colored & newly.white) == 0 && (colored & m_noColor) == 0;
-                for (std::uint64_t cells = colored & partly; fits && cells; cells &= cells - 1) {
-                    const int i = __builtin_ctzll(cells);
-                    const int clueCell = countBits(colored & bitsBelow(i));
-                    fits = ((newly.bySlot[m_clueCellSlot[static_cast<std::size_t>(clueCell)]] >> i) & 1u) == 0;
-                }
-            } else if (fits) {
-                fits = placementFits(colored);
-            }
-            words[n] = fits ? word | PlacementList::FitsBit : word & ~PlacementList::FitsBit;
+            const bool fits = fitsInPass(pass, words[n], first + n);
+            words[n] = fits ? words[n] | PlacementList::FitsBit : words[n] & ~PlacementList::FitsBit;
             fitting += fits;
         }
     });
@@ -266,36 +275,43 @@ bool LineSolver::keepsMoreThan(std::int32_t bound)
     };
     if (m_lineDone || m_list.empty())
         return 0 > bound;
-    if (!fitsAreFresh()) {
-        // Bounds first: a valid placement that is white where white is
-        // impossible, or coloured where no colour is possible, does not fit;
-        // one that does neither and colours no other cell where a colour
-        // has become impossible since the list was verified fits.
-        loadImpossibleCells();
-        prepareFitTest();
-        ImpossibleCells newly;
-        std::uint64_t newlyColored = 0;
-        const bool sinceVerified = newlyImpossible(newly, newlyColored);
-        const std::uint64_t partly = sinceVerified ? newlyColored & ~m_noColor : lineMask();
-        const std::uint64_t line = lineMask();
-        std::size_t mayFit = 0;
-        std::size_t fit = 0;
-        m_list.forEachStretch(1, [&](const std::uint64_t* words, std::size_t stretch, std::size_t) {
-            for (std::size_t n = 0; n < stretch; ++n) {
-                const std::uint64_t word = words[n];
-                const bool mayFitHere = (word >> 63) && (line & ~word & m_impossible.white) == 0 && (word & m_noColor) == 0;
-                mayFit += mayFitHere;
-                fit += mayFitHere && (word & partly) == 0;
-            }
-        });
-        const std::size_t firstFits = m_list.isValid(0) && placementFits(m_list.colored(0)) ? 1 : 0;
-        if (count(fit, firstFits) > bound)
-            return true;
-        if (count(mayFit, firstFits) <= bound)
-            return false;
-        testPlacements();
+    if (fitsAreFresh())
+        return count(m_keptAbove, (m_list.word(0) & PlacementList::FitsBit) ? 1 : 0) > bound;
+    const std::size_t size = m_list.size();
+    const std::uint64_t cellsSet = m_context.knowledge.cellsSet;
+    if (m_lastKeeps.known && m_lastKeeps.bound == bound && m_lastKeeps.cellsSet == cellsSet && m_lastKeeps.size == size)
+        return m_lastKeeps.answer;
+    // Bounds first: a valid placement that is white where white is
+    // impossible, or coloured where no colour is possible, does not fit; one
+    // that does neither and colours no other cell where a colour has become
+    // impossible since the list was verified fits. Then the placements in
+    // between are tested until the count is on one side of the bound.
+    const FitPass pass = beginFitPass();
+    const std::uint64_t partly = pass.sinceVerified ? pass.partly : lineMask();
+    const std::uint64_t line = lineMask();
+    const auto mayFit = [&](std::uint64_t word) {
+        return (word >> 63) && (line & ~word & m_impossible.white) == 0 && (word & m_noColor) == 0;
+    };
+    std::size_t kept = 0; // fit for sure
+    std::size_t open = 0; // may fit
+    m_list.forEachStretch(1, [&](const std::uint64_t* words, std::size_t stretch, std::size_t) {
+        for (std::size_t n = 0; n < stretch; ++n) {
+            const bool may = mayFit(words[n]);
+            const bool sure = may && (words[n] & partly) == 0;
+            kept += sure;
+            open += may && !sure;
+        }
+    });
+    const std::size_t firstFits = fitsInPass(pass, m_list.word(0), 0) ? 1 : 0;
+    for (std::size_t p = 1; p < size && count(kept, firstFits) <= bound && count(kept + open, firstFits) > bound; ++p) {
+        const std::uint64_t word = m_list.word(p);
+        if (mayFit(word) && (word & partly) != 0) {
+            --open;
+            kept += fitsInPass(pass, word, p);
+        }
     }
-    return count(m_keptAbove, (m_list.word(0) & PlacementList::FitsBit) ? 1 : 0) > bound;
+    m_lastKeeps = {true, bound, cellsSet, size, count(kept, firstFits) > bound};
+    return m_lastKeeps.answer;
 }
 
 std::int32_t LineSolver::dropUnfitPlacements()
@@ -313,6 +329,7 @@ std::int32_t LineSolver::dropUnfitPlacements()
     if (!fitsAreFresh())
         testPlacements();
     m_fitsFresh = false;
+    m_lastKeeps.known = false;
     std::size_t out = 0;
     if (m_keptAbove == 0) {
         m_list.word(0) &= ~PlacementList::FitsBit; // placement 0 stays as it is, valid or not
@@ -322,17 +339,23 @@ std::int32_t LineSolver::dropUnfitPlacements()
     // one of them goes, the record is of no use any more.
     const std::size_t recordFirst = m_record.first;
     const std::size_t recordEnd = recordFirst + m_record.tries.size();
+    std::size_t firstDropped = m_list.size();
     m_list.forEachStretch(out, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
         for (std::size_t n = 0; n < stretch; ++n) {
             const std::size_t p = first + n;
             if (p == recordFirst)
                 m_record.first = out;
-            if (words[n] & PlacementList::FitsBit)
+            if (words[n] & PlacementList::FitsBit) {
                 m_list.word(out++) = (words[n] & PlacementList::CellBits) | PlacementList::ValidBit;
-            else if (p >= recordFirst && p < recordEnd)
+                continue;
+            }
+            firstDropped = std::min(firstDropped, p);
+            if (p >= recordFirst && p < recordEnd)
                 m_record.usable = false;
         }
     });
+    // The placements before the first one dropped are as they were.
+    m_list.rewrittenFrom(firstDropped);
     m_list.truncate(out);
     m_verified = true;
     m_verifiedAgainst = m_fitsAgainst;

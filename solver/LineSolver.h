@@ -247,6 +247,18 @@ private:
     // The palette masks of a placement given by its coloured cells.
     std::array<std::uint64_t, PaletteSize> colorMasks(std::uint64_t colored) const;
     void buildCandidate();
+    // A pass of tests of the list against the cells as they are now: when
+    // the valid placements from 1 on fitted the cells at the list's last
+    // verification and only colours have become impossible since, those
+    // colours alone are looked at.
+    struct FitPass {
+        bool sinceVerified = false;
+        ImpossibleCells newly; // the colours that have become impossible
+        std::uint64_t partly = 0; // the cells where some colour but not every one has
+    };
+    FitPass beginFitPass();
+    // Whether placement p, given by its word, fits (only a valid one does).
+    bool fitsInPass(const FitPass& pass, std::uint64_t word, std::size_t p) const;
     // Tests every placement into its FitsBit, marking none invalid.
     void testPlacements();
     bool fitsAreFresh() const;
@@ -362,6 +374,15 @@ private:
     std::uint64_t m_fitsCellsSet = 0; // CellKnowledge::cellsSet when the list was tested
     std::size_t m_fitsCount = 0;      // the size of the list then
     ImpossibleCells m_fitsAgainst;    // the cells' impossible colours then
+    // The last answer of keepsMoreThan, while the cells and the list stay.
+    struct KeepsAnswer {
+        bool known = false;
+        std::int32_t bound = 0;
+        std::uint64_t cellsSet = 0;
+        std::size_t size = 0;
+        bool answer = false;
+    };
+    KeepsAnswer m_lastKeeps;
     bool m_fitsFresh = false;
 
     std::array<std::int16_t, RunSlots> m_earliestStart{};
@@ -399,20 +420,8 @@ void LineSolver::fingerprint(Mix& mix) const
     // The placements in bulk: independent terms, so that a long list costs
     // little; each term depends on its slot number, so order counts. A
     // placement is hashed by its coloured cells, which fix it.
-    std::uint64_t sum = 0;
-    std::uint64_t validity = 0;
-    std::uint64_t salt = 0;
-    std::uint64_t validSalt = 0;
-    m_list.forEachStretch(0, [&](const std::uint64_t* words, std::size_t stretch, std::size_t) {
-        for (std::size_t n = 0; n < stretch; ++n) {
-            salt += 0x9E3779B97F4A7C15ull;
-            validSalt += 0xD6E8FEB86659FD93ull;
-            sum += ((words[n] & PlacementList::CellBits) ^ salt) * 0xBF58476D1CE4E5B9ull;
-            validity += (std::uint64_t{0} - (words[n] >> 63)) & validSalt;
-        }
-    });
-    mix(sum);
-    mix(validity);
+    mix(m_list.cellSum());
+    mix(m_list.validitySum());
     mix(static_cast<std::uint64_t>(m_list.size()));
 }
 

@@ -53,6 +53,7 @@ void LineSolver::compareWithCells()
     // Gathered by run (the cells each run starts at) or, when the line is
     // tested by its white cells, by the number of white cells before a
     // coloured cell.
+    m_lastKeeps.known = false;
     loadImpossibleCells();
     prepareFitTest();
     const bool verified = m_verified && m_verifiedAgainst == m_impossible;
@@ -540,6 +541,7 @@ void LineSolver::finishWhenEveryColoredCellIsKnown()
     // Keep only the first placement (a done line is never compared again).
     if (m_list.size() > 1)
         m_list.truncate(1);
+    m_lastKeeps.known = false;
     for (int i = 0; i < m_length; ++i)
         whiteIfUnknown(i);
     m_lineDone = true;

@@ -60,6 +60,7 @@ void LineSolver::enumeratePlacements()
 {
     if (m_lineDone || m_enumerationComplete)
         return;
+    m_lastKeeps.known = false;
     m_enumerationAborted = false;
     loadImpossibleCells();
     // The new placements fit the cells as they are now.

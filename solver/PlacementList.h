@@ -66,7 +66,12 @@ public:
     std::uint64_t word(std::size_t p) const { return m_chunks[p / PlacementPool::ChunkWords][p % PlacementPool::ChunkWords]; }
     std::uint64_t colored(std::size_t p) const { return word(p) & CellBits; }
     bool isValid(std::size_t p) const { return (word(p) & ValidBit) != 0; }
-    void invalidate(std::size_t p) { word(p) &= ~ValidBit; }
+    void invalidate(std::size_t p)
+    {
+        if (p < m_hashed && isValid(p))
+            m_validitySum -= validitySalt(p);
+        word(p) &= ~ValidBit;
+    }
     void append(std::uint64_t colored)
     {
         if (m_size == m_chunks.size() * PlacementPool::ChunkWords)
@@ -76,6 +81,7 @@ public:
     // Keeps placements 0..count-1 (count <= size()).
     void truncate(std::size_t count)
     {
+        rewrittenFrom(count);
         m_size = count;
         const std::size_t chunks = (count + PlacementPool::ChunkWords - 1) / PlacementPool::ChunkWords;
         while (m_chunks.size() > chunks) {
@@ -104,11 +110,56 @@ public:
         const_cast<PlacementList*>(this)->forEachStretch(
             from, [&](const std::uint64_t* words, std::size_t count, std::size_t first) { visit(words, count, first); });
     }
+    // Placements from p on were rewritten through word() or forEachStretch
+    // other than in bits 62 (which nothing hashes).
+    void rewrittenFrom(std::size_t p)
+    {
+        if (p < m_hashed) {
+            m_hashed = 0;
+            m_cellSum = 0;
+            m_validitySum = 0;
+        }
+    }
+
+    // The list's part of the endless-state fingerprint: a sum over the
+    // placements' coloured cells and one over their validity, each term
+    // depending on the placement's index. Kept from call to call for the
+    // placements that have not changed since.
+    std::uint64_t cellSum() const
+    {
+        hashUpToSize();
+        return m_cellSum;
+    }
+    std::uint64_t validitySum() const
+    {
+        hashUpToSize();
+        return m_validitySum;
+    }
 
 private:
+    static std::uint64_t cellSalt(std::size_t p) { return (p + 1) * 0x9E3779B97F4A7C15ull; }
+    static std::uint64_t validitySalt(std::size_t p) { return (p + 1) * 0xD6E8FEB86659FD93ull; }
+    void hashUpToSize() const
+    {
+        const_cast<PlacementList*>(this)->forEachStretch(m_hashed, [&](const std::uint64_t* words, std::size_t count, std::size_t first) {
+            std::uint64_t salt = cellSalt(first - 1);
+            std::uint64_t validSalt = validitySalt(first - 1);
+            for (std::size_t n = 0; n < count; ++n) {
+                salt += 0x9E3779B97F4A7C15ull;
+                validSalt += 0xD6E8FEB86659FD93ull;
+                m_cellSum += ((words[n] & CellBits) ^ salt) * 0xBF58476D1CE4E5B9ull;
+                m_validitySum += (std::uint64_t{0} - (words[n] >> 63)) & validSalt;
+            }
+        });
+        m_hashed = m_size;
+    }
+
     PlacementPool& m_pool;
     std::vector<std::uint64_t*> m_chunks;
     std::size_t m_size = 0;
+    mutable std::size_t m_hashed = 0; // the placements in the sums
+    mutable std::uint64_t m_cellSum = 0;
+    mutable std::uint64_t m_validitySum = 0;
 };
 
 } // namespace gw
