@@ -18,6 +18,18 @@ inline std::uint64_t bitsFrom(int first, int length)
     return first >= length ? 0 : bitsBelow(length) & ~bitsBelow(first);
 }
 
+// x | x << 1 | ... | x << width (width >= 0): the cells a run of width + 1
+// covers from each start in x.
+inline std::uint64_t spreadLeft(std::uint64_t x, int width)
+{
+    for (int covered = 1; covered <= width;) {
+        const int shift = covered <= width + 1 - covered ? covered : width + 1 - covered;
+        x |= x << shift;
+        covered += shift;
+    }
+    return x;
+}
+
 // The number of cells in `cells` (without relying on a population count
 // instruction, which the baseline x86-64 target lacks).
 inline int countBits(std::uint64_t cells)

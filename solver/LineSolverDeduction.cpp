@@ -52,55 +52,72 @@ void LineSolver::compareWithCells()
     // slot (a placement that no longer fits is marked invalid for good).
     // Gathered by run (the cells each run starts at) or, when the line is
     // tested by its white cells, by the number of white cells before a
-    // coloured cell.
+    // coloured cell. Once every colour still possible anywhere is confirmed,
+    // the placements are only tested.
     m_lastKeeps.known = false;
-    loadImpossibleCells();
-    prepareFitTest();
-    const bool verified = m_verified && m_verifiedAgainst == m_impossible;
+    const FitPass pass = beginFitPass();
     std::array<std::uint64_t, RunSlots> gathered{};
     std::uint64_t confirmedWhite = 0;
     const std::size_t slots = static_cast<std::size_t>(m_slots);
-    for (std::size_t p = 0; p < m_list.size(); ++p) {
-        if (!m_list.isValid(p))
-            continue;
-        const std::uint64_t colored = m_list.colored(p);
-        if (!(verified && p > 0) && !placementFits(colored)) {
-            m_list.invalidate(p);
-            continue;
-        }
-        confirmedWhite |= lineMask() & ~colored;
+    std::array<std::uint64_t, PaletteSize> confirmed{};
+    const auto confirm = [&] {
         if (m_testByWhiteCells) {
-            std::uint64_t done = 0;
-            std::size_t w = 0;
-            for (std::uint64_t rest = lineMask() & ~colored; rest; rest &= rest - 1, ++w) {
-                const std::uint64_t white = rest & (~rest + 1);
-                gathered[w] |= colored & (white - 1) & ~done;
-                done = white | (white - 1);
-            }
-            gathered[w] |= colored & ~done;
+            for (int w = 0; w <= m_length - m_runTotal; ++w)
+                for (std::size_t s = 0; s < slots; ++s)
+                    confirmed[s] |= (m_slotClueCells[s] << w) & gathered[static_cast<std::size_t>(w)];
         } else {
-            std::uint64_t rest = colored;
             for (int k = 0; k < m_runs; ++k) {
-                const int start = __builtin_ctzll(rest);
-                gathered[static_cast<std::size_t>(k)] |= std::uint64_t{1} << start;
-                rest ^= m_runBits[static_cast<std::size_t>(k)] << start;
+                const auto s = static_cast<std::size_t>(k);
+                confirmed[m_runSlot[s]] |= spreadLeft(gathered[s], m_runLength[s] - 1);
             }
         }
-    }
+    };
+    const auto everythingConfirmed = [&] {
+        bool all = confirmedWhite == (lineMask() & ~m_impossible.white);
+        for (std::size_t s = 0; s < slots; ++s)
+            all = all && confirmed[s] == (lineMask() & ~m_impossible.bySlot[s]);
+        return all;
+    };
+    bool gathering = true;
+    m_list.forEachStretch(0, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
+        for (std::size_t n = 0; n < stretch; ++n) {
+            const std::uint64_t word = words[n];
+            if (!(word & PlacementList::ValidBit))
+                continue;
+            if (!fitsInPass(pass, word, first + n)) {
+                m_list.invalidate(first + n);
+                continue;
+            }
+            if (!gathering)
+                continue;
+            const std::uint64_t colored = word & PlacementList::CellBits;
+            confirmedWhite |= lineMask() & ~colored;
+            if (m_testByWhiteCells) {
+                std::uint64_t done = 0;
+                std::size_t w = 0;
+                for (std::uint64_t rest = lineMask() & ~colored; rest; rest &= rest - 1, ++w) {
+                    const std::uint64_t white = rest & (~rest + 1);
+                    gathered[w] |= colored & (white - 1) & ~done;
+                    done = white | (white - 1);
+                }
+                gathered[w] |= colored & ~done;
+            } else {
+                std::uint64_t rest = colored;
+                for (int k = 0; k < m_runs; ++k) {
+                    const int start = __builtin_ctzll(rest);
+                    gathered[static_cast<std::size_t>(k)] |= std::uint64_t{1} << start;
+                    rest ^= m_runBits[static_cast<std::size_t>(k)] << start;
+                }
+            }
+        }
+        if (gathering) {
+            confirm();
+            gathering = !everythingConfirmed();
+        }
+    });
+    confirm();
     m_verified = true;
     m_verifiedAgainst = m_impossible;
-    std::array<std::uint64_t, PaletteSize> confirmed{};
-    if (m_testByWhiteCells) {
-        for (int w = 0; w <= m_length - m_runTotal; ++w)
-            for (std::size_t s = 0; s < slots; ++s)
-                confirmed[s] |= (m_slotClueCells[s] << w) & gathered[static_cast<std::size_t>(w)];
-    } else {
-        for (int k = 0; k < m_runs; ++k) {
-            const auto s = static_cast<std::size_t>(k);
-            for (int t = 0; t < m_runLength[s]; ++t)
-                confirmed[m_runSlot[s]] |= gathered[s] << t;
-        }
-    }
     CellKnowledge& cells = m_context.knowledge;
     for (std::size_t s = 0; s <= slots; ++s) {
         const int color = s < slots ? static_cast<int>(m_slotColor[s]) : static_cast<int>(White);

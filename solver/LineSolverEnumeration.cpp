@@ -43,17 +43,6 @@ namespace {
 std::uint64_t shiftedLeft(std::uint64_t x, int shift) { return shift >= 64 ? 0 : x << shift; }
 std::uint64_t shiftedRight(std::uint64_t x, int shift) { return shift >= 64 ? 0 : x >> shift; }
 
-// x | x << 1 | ... | x << width.
-std::uint64_t spreadLeft(std::uint64_t x, int width)
-{
-    for (int covered = 1; covered <= width;) {
-        const int shift = std::min(covered, width + 1 - covered);
-        x |= x << shift;
-        covered += shift;
-    }
-    return x;
-}
-
 } // namespace
 
 void LineSolver::enumeratePlacements()
