@@ -78,7 +78,10 @@ struct ImpossibleCells {
 // is the number of white cells before run 0, gap k the number between run
 // k-1 and run k; gap k stays within minGap(k)..maxGap(k) and the gaps and the
 // runs fit in L. Runs of the same colour need at least one cell between
-// them, runs of different colours may touch.
+// them, runs of different colours may touch. The list keeps a placement as
+// the set of cells it colours (PlacementList): the runs fill them in order.
+// The distinct colours of the clue are numbered as colour slots, in the
+// order they first occur.
 //
 // Every method reads and writes the shared cell knowledge through the
 // context; cells are written only through setCell. enumeratePlacements calls
@@ -315,8 +318,8 @@ private:
 
     std::array<std::uint8_t, RunSlots> m_runLength{};
     std::array<std::uint8_t, RunSlots> m_runColor{};
-    // The placements store one mask per colour of the clue (a colour slot),
-    // not one per palette colour.
+    // The enumeration's candidates and the impossible colours are kept by
+    // colour slot, not by palette colour.
     std::array<std::uint8_t, RunSlots> m_runSlot{};      // colour slot of run k
     std::array<std::uint8_t, PaletteSize> m_slotColor{}; // palette index of each colour slot
     int m_slots = 0;

@@ -58,19 +58,30 @@ namespace gw {
 //
 // Why placements are capped. A line of 50 cells whose clue is ten single
 // cells has C(41, 10), about 1.1 billion, placements: no list holds every
-// placement of every line. A placement costs one 64-bit mask per colour of
-// the clue and two bytes of bookkeeping, and a comparison tick reads the
-// whole list. So a line holds at most maxPlacements(): 50 at the start,
-// doubled only when a list cleaned of its misfits still needs the room, up
-// to 25600; the doubling that would reach 32768 ends the test instead
-// (LimitsExhausted, "because of a memory problem"). At 25600 a
-// black-and-white line takes about a quarter of a megabyte, the 100 lines of
-// a 50 x 50 puzzle about 25 MB, and with seven colours in every clue about
-// 150 MB. Most lines never come near: the completion cycles narrow the run
-// ranges, and each regeneration enumerates inside tighter gap bounds, where
-// a list that once overflowed becomes short and complete. The try limit
-// (maxTries()) keeps a line whose fitting placements are rare and far apart
-// from stalling a regeneration.
+// placement of every line. A placement costs one 64-bit word (the cells it
+// colours, and its validity; PlacementList.h) whatever the number of
+// colours, and a comparison tick reads the whole list. So a line holds at
+// most maxPlacements(): 50 at the start, doubled only when a list cleaned of
+// its misfits still needs the room, up to 25600; the doubling that would
+// reach 32768 ends the test instead (LimitsExhausted, "because of a memory
+// problem"). At 25600 a line takes 200 kB, the 100 lines of a 50 x 50 puzzle
+// about 20 MB. The lists take their memory in chunks from a pool the driver
+// keeps (SolverContext::placementPool) until it is destroyed: ending a test
+// frees nothing, and the next test reuses the chunks. Most lines never come
+// near the cap: the completion cycles narrow the run ranges, and each
+// regeneration enumerates inside tighter gap bounds, where a list that once
+// overflowed becomes short and complete. The try limit (maxTries()) keeps a
+// line whose fitting placements are rare and far apart from stalling a
+// regeneration.
+//
+// Keeping every step short. A regeneration usually meets lines whose cells
+// and gap bounds have not changed since the last one: such a line repeats
+// its last enumeration's placements from its list and searches on from
+// where that one stopped (LineSolverEnumeration.cpp, which also passes whole
+// blocks of candidates that cannot fit, counting them as if built). A list
+// is tested again only where the cells have changed since it was last
+// verified, and each line drops its misfits just before it enumerates, so
+// that the event loop runs between the lines' work.
 //
 // What line logic cannot solve. The test never guesses and never looks
 // ahead: a cell is set only when one line, given what is known, forces it.
