@@ -207,11 +207,8 @@ LineSolver::FitPass LineSolver::beginFitPass()
     return pass;
 }
 
-bool LineSolver::fitsInPass(const FitPass& pass, std::uint64_t word, std::size_t p) const
+bool LineSolver::fitsInPass(const FitPass& pass, std::uint64_t colored, std::size_t p) const
 {
-    if (!(word & PlacementList::ValidBit))
-        return false;
-    const std::uint64_t colored = word & PlacementList::CellBits;
     if (!pass.sinceVerified || p == 0)
         return placementFits(colored);
     if ((lineMask() & ~colored & pass.newly.white) || (colored & m_noColor))
@@ -233,14 +230,15 @@ void LineSolver::testPlacements()
     const FitPass pass = beginFitPass();
     const std::size_t count = m_list.size();
     std::size_t fitting = 0;
-    m_list.forEachStretch(0, [&](std::uint64_t* words, std::size_t stretch, std::size_t first) {
+    m_list.forEachStretch(0, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
         for (std::size_t n = 0; n < stretch; ++n) {
-            const bool fits = fitsInPass(pass, words[n], first + n);
-            words[n] = fits ? words[n] | PlacementList::FitsBit : words[n] & ~PlacementList::FitsBit;
+            const std::size_t p = first + n;
+            const bool fits = m_list.isValid(p) && fitsInPass(pass, words[n], p);
+            m_list.setMark(p, fits);
             fitting += fits;
         }
     });
-    const std::size_t firstFits = count > 0 && (m_list.word(0) & PlacementList::FitsBit) ? 1 : 0;
+    const std::size_t firstFits = count > 0 && m_list.marked(0) ? 1 : 0;
     m_keptAbove = fitting - firstFits;
     m_fitsCellsSet = m_context.knowledge.cellsSet;
     m_fitsCount = count;
@@ -276,7 +274,7 @@ bool LineSolver::keepsMoreThan(std::int32_t bound)
     if (m_lineDone || m_list.empty())
         return 0 > bound;
     if (fitsAreFresh())
-        return count(m_keptAbove, (m_list.word(0) & PlacementList::FitsBit) ? 1 : 0) > bound;
+        return count(m_keptAbove, m_list.marked(0) ? 1 : 0) > bound;
     const std::size_t size = m_list.size();
     const std::uint64_t cellsSet = m_context.knowledge.cellsSet;
     if (m_lastKeeps.known && m_lastKeeps.bound == bound && m_lastKeeps.cellsSet == cellsSet && m_lastKeeps.size == size)
@@ -289,25 +287,25 @@ bool LineSolver::keepsMoreThan(std::int32_t bound)
     const FitPass pass = beginFitPass();
     const std::uint64_t partly = pass.sinceVerified ? pass.partly : lineMask();
     const std::uint64_t line = lineMask();
-    const auto mayFit = [&](std::uint64_t word) {
-        return (word >> 63) && (line & ~word & m_impossible.white) == 0 && (word & m_noColor) == 0;
+    const auto mayFit = [&](std::uint64_t colored, std::size_t p) {
+        return (line & ~colored & m_impossible.white) == 0 && (colored & m_noColor) == 0 && m_list.isValid(p);
     };
     std::size_t kept = 0; // fit for sure
     std::size_t open = 0; // may fit
-    m_list.forEachStretch(1, [&](const std::uint64_t* words, std::size_t stretch, std::size_t) {
+    m_list.forEachStretch(1, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
         for (std::size_t n = 0; n < stretch; ++n) {
-            const bool may = mayFit(words[n]);
+            const bool may = mayFit(words[n], first + n);
             const bool sure = may && (words[n] & partly) == 0;
             kept += sure;
             open += may && !sure;
         }
     });
-    const std::size_t firstFits = fitsInPass(pass, m_list.word(0), 0) ? 1 : 0;
+    const std::size_t firstFits = m_list.isValid(0) && fitsInPass(pass, m_list.colored(0), 0) ? 1 : 0;
     for (std::size_t p = 1; p < size && count(kept, firstFits) <= bound && count(kept + open, firstFits) > bound; ++p) {
-        const std::uint64_t word = m_list.word(p);
-        if (mayFit(word) && (word & partly) != 0) {
+        const std::uint64_t colored = m_list.colored(p);
+        if (mayFit(colored, p) && (colored & partly) != 0) {
             --open;
-            kept += fitsInPass(pass, word, p);
+            kept += fitsInPass(pass, colored, p);
         }
     }
     m_lastKeeps = {true, bound, cellsSet, size, count(kept, firstFits) > bound};
@@ -330,33 +328,21 @@ std::int32_t LineSolver::dropUnfitPlacements()
         testPlacements();
     m_fitsFresh = false;
     m_lastKeeps.known = false;
-    std::size_t out = 0;
-    if (m_keptAbove == 0) {
-        m_list.word(0) &= ~PlacementList::FitsBit; // placement 0 stays as it is, valid or not
-        out = 1;
-    }
+    const bool keepFirst = m_keptAbove == 0; // placement 0 stays as it is, valid or not
     // The placements of the last enumeration move down with the others; if
     // one of them goes, the record is of no use any more.
     const std::size_t recordFirst = m_record.first;
     const std::size_t recordEnd = recordFirst + m_record.tries.size();
-    std::size_t firstDropped = m_list.size();
-    m_list.forEachStretch(out, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
-        for (std::size_t n = 0; n < stretch; ++n) {
-            const std::size_t p = first + n;
-            if (p == recordFirst)
-                m_record.first = out;
-            if (words[n] & PlacementList::FitsBit) {
-                m_list.word(out++) = (words[n] & PlacementList::CellBits) | PlacementList::ValidBit;
-                continue;
-            }
-            firstDropped = std::min(firstDropped, p);
-            if (p >= recordFirst && p < recordEnd)
-                m_record.usable = false;
-        }
-    });
-    // The placements before the first one dropped are as they were.
-    m_list.rewrittenFrom(firstDropped);
-    m_list.truncate(out);
+    std::size_t out = keepFirst ? 1 : 0;
+    for (std::size_t p = out; p < m_list.size(); ++p) {
+        if (p == recordFirst)
+            m_record.first = out;
+        if (m_list.marked(p))
+            ++out;
+        else if (p >= recordFirst && p < recordEnd)
+            m_record.usable = false;
+    }
+    m_list.keepMarked(keepFirst);
     m_verified = true;
     m_verifiedAgainst = m_fitsAgainst;
     return static_cast<std::int32_t>(out);

@@ -262,7 +262,7 @@ private:
     FitPass beginFitPass();
     // Whether placement p, given by its word, fits (only a valid one does).
     bool fitsInPass(const FitPass& pass, std::uint64_t word, std::size_t p) const;
-    // Tests every placement into its FitsBit, marking none invalid.
+    // Tests every placement into its mark (PlacementList), marking none invalid.
     void testPlacements();
     bool fitsAreFresh() const;
     // The colours that have become impossible since the list was verified
@@ -372,7 +372,7 @@ private:
     // are m_verifiedAgainst: they need no test while those stay the same.
     bool m_verified = false;
     ImpossibleCells m_verifiedAgainst;
-    // Results of testPlacements: PlacementList::FitsBit of every placement.
+    // Results of testPlacements: the marks of the placements that fit.
     std::size_t m_keptAbove = 0; // fitting placements from 1 on
     std::uint64_t m_fitsCellsSet = 0; // CellKnowledge::cellsSet when the list was tested
     std::size_t m_fitsCount = 0;      // the size of the list then

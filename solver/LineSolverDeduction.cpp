@@ -81,16 +81,15 @@ void LineSolver::compareWithCells()
     bool gathering = true;
     m_list.forEachStretch(0, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
         for (std::size_t n = 0; n < stretch; ++n) {
-            const std::uint64_t word = words[n];
-            if (!(word & PlacementList::ValidBit))
+            const std::uint64_t colored = words[n];
+            if (!m_list.isValid(first + n))
                 continue;
-            if (!fitsInPass(pass, word, first + n)) {
+            if (!fitsInPass(pass, colored, first + n)) {
                 m_list.invalidate(first + n);
                 continue;
             }
             if (!gathering)
                 continue;
-            const std::uint64_t colored = word & PlacementList::CellBits;
             confirmedWhite |= lineMask() & ~colored;
             if (m_testByWhiteCells) {
                 std::uint64_t done = 0;

@@ -74,14 +74,15 @@ void LineSolver::enumeratePlacements()
         m_callTries = 0;
         m_failPos = -1;
         bool found = false;
+        bool repeating = false;
         std::uint64_t colored = 0;
         if (repeated < repeatable) {
             // The call finds what it found last time, after as many candidates.
             std::int64_t tries = last.tries[repeated];
             if (tries == EnumerationRecord::LongTries)
                 tries = last.longTries[longTriesRead++];
-            colored = m_list.colored(last.first + repeated);
             ++repeated;
+            repeating = true;
             found = countCandidates(tries, true);
         } else {
             bool callGoesOn = true;
@@ -101,7 +102,10 @@ void LineSolver::enumeratePlacements()
             exhausted = true;
             break;
         }
-        m_list.append(colored);
+        if (repeating)
+            m_list.appendCopyOf(last.first + repeated - 1);
+        else
+            m_list.append(colored);
         record.addTries(m_callTries);
         const auto count = static_cast<std::int32_t>(m_list.size());
         if (count > m_context.largestList)

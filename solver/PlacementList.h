@@ -1,5 +1,5 @@
 #pragma once
-#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -9,52 +9,53 @@
 
 namespace gw {
 
+// A chunk of placement words (see PlacementList). Words below `filled` are
+// written and never change; lists append at `filled`.
+struct PlacementChunk {
+    static constexpr std::uint32_t Words = 2048;
+
+    std::array<std::uint64_t, Words> words;
+    std::uint32_t filled = 0;
+    std::uint32_t users = 0; // the pieces of a list that show some of its words
+};
+
 // The memory of the placement lists of one computer test, in chunks of equal
-// size. A chunk a list gives back is kept for the next list that grows, also
-// in the next test; the pool frees its chunks only when it is destroyed (with
-// the driver). So ending a test frees nothing, and a list never copies its
-// placements to grow.
+// size. A chunk no list uses any more is kept for the next list that grows,
+// also in the next test; the pool frees its chunks only when it is destroyed
+// (with the driver). So ending a test frees nothing, and a list never copies
+// its placements to grow.
 class PlacementPool {
 public:
-    static constexpr std::size_t ChunkWords = 2048;
-
     PlacementPool() = default;
     PlacementPool(const PlacementPool&) = delete;
     PlacementPool& operator=(const PlacementPool&) = delete;
 
-    std::uint64_t* take()
-    {
-        if (m_free.empty()) {
-            m_chunks.push_back(std::make_unique<std::uint64_t[]>(ChunkWords));
-            return m_chunks.back().get();
-        }
-        std::uint64_t* chunk = m_free.back();
-        m_free.pop_back();
-        return chunk;
-    }
-    void give(std::uint64_t* chunk) { m_free.push_back(chunk); }
+    // An empty chunk.
+    PlacementChunk* take();
+    void give(PlacementChunk* chunk) { m_free.push_back(chunk); }
 
 private:
-    std::vector<std::unique_ptr<std::uint64_t[]>> m_chunks; // every chunk made
-    std::vector<std::uint64_t*> m_free;
+    std::vector<std::unique_ptr<PlacementChunk>> m_chunks; // every chunk made
+    std::vector<PlacementChunk*> m_free;
 };
 
 // The placement list of one line: one 64-bit word per placement, whatever
-// the number of colours of its clue, in chunks from a PlacementPool that
-// must outlive the list.
+// the number of colours of its clue, bit i set when the placement colours
+// cell i. Those cells fix the placement: the runs fill them in clue order,
+// run k taking the next length(k) of them (see LineSolver).
 //
-// Bits 0..49 are the cells the placement colours (bit i = cell i). They fix
-// the placement: the runs fill those cells in clue order, run k taking the
-// next length(k) of them (see LineSolver). Bit 63 is set while the placement
-// is valid: it becomes clear the first time the placement is found not to
-// fit and is never set again, except for the survivors of a garbage
-// collection. Bit 62 holds the result of the last test of the whole list.
+// The words lie in chunks from a PlacementPool that must outlive the list;
+// the list is a sequence of pieces, each a stretch of one chunk. A placement
+// appended as a copy of one already in the list (an enumeration repeating the
+// last one) shows the same word again, so a list that holds the first
+// placements of the line several times over holds their words once.
+//
+// Per placement the list also keeps whether it is valid (it becomes invalid
+// the first time it is found not to fit and never valid again, except for
+// the survivors of a garbage collection) and a mark for the result of the
+// last test of the whole list.
 class PlacementList {
 public:
-    static constexpr std::uint64_t CellBits = (std::uint64_t{1} << MaxPuzzleSize) - 1;
-    static constexpr std::uint64_t FitsBit = std::uint64_t{1} << 62;
-    static constexpr std::uint64_t ValidBit = std::uint64_t{1} << 63;
-
     explicit PlacementList(PlacementPool& pool) : m_pool(pool) {}
     ~PlacementList() { clear(); }
     PlacementList(const PlacementList&) = delete;
@@ -62,62 +63,47 @@ public:
 
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
-    std::uint64_t& word(std::size_t p) { return m_chunks[p / PlacementPool::ChunkWords][p % PlacementPool::ChunkWords]; }
-    std::uint64_t word(std::size_t p) const { return m_chunks[p / PlacementPool::ChunkWords][p % PlacementPool::ChunkWords]; }
-    std::uint64_t colored(std::size_t p) const { return word(p) & CellBits; }
-    bool isValid(std::size_t p) const { return (word(p) & ValidBit) != 0; }
+    // The coloured cells of placement p (quick when p follows the last one asked).
+    std::uint64_t colored(std::size_t p) const;
+    bool isValid(std::size_t p) const { return (m_valid[p / 64] >> (p % 64)) & 1u; }
     void invalidate(std::size_t p)
     {
         if (p < m_hashed && isValid(p))
             m_validitySum -= validitySalt(p);
-        word(p) &= ~ValidBit;
+        m_valid[p / 64] &= ~(std::uint64_t{1} << (p % 64));
     }
-    void append(std::uint64_t colored)
+    bool marked(std::size_t p) const { return (m_marks[p / 64] >> (p % 64)) & 1u; }
+    void setMark(std::size_t p, bool mark)
     {
-        if (m_size == m_chunks.size() * PlacementPool::ChunkWords)
-            m_chunks.push_back(m_pool.take());
-        word(m_size++) = colored | ValidBit;
+        const std::uint64_t bit = std::uint64_t{1} << (p % 64);
+        m_marks[p / 64] = mark ? m_marks[p / 64] | bit : m_marks[p / 64] & ~bit;
     }
+
+    // Appends a valid placement.
+    void append(std::uint64_t colored);
+    // Appends placement p of this list again, valid, sharing its word.
+    void appendCopyOf(std::size_t p);
+    // Keeps the marked placements, in order, and placement 0 as it is when
+    // `keepFirst`; the others go. The kept placements are valid (but for
+    // placement 0 kept as it is), and no mark is left.
+    void keepMarked(bool keepFirst);
     // Keeps placements 0..count-1 (count <= size()).
-    void truncate(std::size_t count)
-    {
-        rewrittenFrom(count);
-        m_size = count;
-        const std::size_t chunks = (count + PlacementPool::ChunkWords - 1) / PlacementPool::ChunkWords;
-        while (m_chunks.size() > chunks) {
-            m_pool.give(m_chunks.back());
-            m_chunks.pop_back();
-        }
-    }
+    void truncate(std::size_t count);
     void clear() { truncate(0); }
 
     // Calls visit(words, count, first) for the words of placements
     // from..size()-1, a stretch of consecutive ones (first..first+count-1)
     // at a time, in order.
     template <typename Visit>
-    void forEachStretch(std::size_t from, Visit visit)
-    {
-        for (std::size_t first = from; first < m_size;) {
-            const std::size_t offset = first % PlacementPool::ChunkWords;
-            const std::size_t count = std::min(PlacementPool::ChunkWords - offset, m_size - first);
-            visit(m_chunks[first / PlacementPool::ChunkWords] + offset, count, first);
-            first += count;
-        }
-    }
-    template <typename Visit>
     void forEachStretch(std::size_t from, Visit visit) const
     {
-        const_cast<PlacementList*>(this)->forEachStretch(
-            from, [&](const std::uint64_t* words, std::size_t count, std::size_t first) { visit(words, count, first); });
-    }
-    // Placements from p on were rewritten through word() or forEachStretch
-    // other than in bits 62 (which nothing hashes).
-    void rewrittenFrom(std::size_t p)
-    {
-        if (p < m_hashed) {
-            m_hashed = 0;
-            m_cellSum = 0;
-            m_validitySum = 0;
+        std::size_t first = 0;
+        for (const Piece& piece : m_pieces) {
+            if (first + piece.count > from) {
+                const std::size_t skip = from > first ? from - first : 0;
+                visit(piece.chunk->words.data() + piece.offset + skip, piece.count - skip, first + skip);
+            }
+            first += piece.count;
         }
     }
 
@@ -137,26 +123,34 @@ public:
     }
 
 private:
+    struct Piece {
+        PlacementChunk* chunk;
+        std::uint32_t offset;
+        std::uint32_t count;
+    };
+
     static std::uint64_t cellSalt(std::size_t p) { return (p + 1) * 0x9E3779B97F4A7C15ull; }
     static std::uint64_t validitySalt(std::size_t p) { return (p + 1) * 0xD6E8FEB86659FD93ull; }
-    void hashUpToSize() const
-    {
-        const_cast<PlacementList*>(this)->forEachStretch(m_hashed, [&](const std::uint64_t* words, std::size_t count, std::size_t first) {
-            std::uint64_t salt = cellSalt(first - 1);
-            std::uint64_t validSalt = validitySalt(first - 1);
-            for (std::size_t n = 0; n < count; ++n) {
-                salt += 0x9E3779B97F4A7C15ull;
-                validSalt += 0xD6E8FEB86659FD93ull;
-                m_cellSum += ((words[n] & CellBits) ^ salt) * 0xBF58476D1CE4E5B9ull;
-                m_validitySum += (std::uint64_t{0} - (words[n] >> 63)) & validSalt;
-            }
-        });
-        m_hashed = m_size;
-    }
+    void hashUpToSize() const;
+    // Placements from p on have changed.
+    void rewrittenFrom(std::size_t p);
+    // Appends `word` to `pieces`, in the free end of the last piece's chunk
+    // or in a new chunk.
+    void appendWord(std::vector<Piece>& pieces, std::uint64_t word);
+    // Appends a piece showing words of a chunk already in use.
+    static void appendShared(std::vector<Piece>& pieces, PlacementChunk* chunk, std::uint32_t offset, std::uint32_t count);
+    void release(const Piece& piece);
+    // The piece holding placement p and the index of its first placement.
+    void find(std::size_t p, std::size_t& piece, std::size_t& first) const;
+    void setSize(std::size_t size);
 
     PlacementPool& m_pool;
-    std::vector<std::uint64_t*> m_chunks;
+    std::vector<Piece> m_pieces;
     std::size_t m_size = 0;
+    std::vector<std::uint64_t> m_valid; // bit per placement
+    std::vector<std::uint64_t> m_marks; // bit per placement
+    mutable std::size_t m_lastPiece = 0; // where colored() last found a placement
+    mutable std::size_t m_lastPieceFirst = 0;
     mutable std::size_t m_hashed = 0; // the placements in the sums
     mutable std::uint64_t m_cellSum = 0;
     mutable std::uint64_t m_validitySum = 0;
