@@ -331,21 +331,17 @@ std::int32_t LineSolver::dropUnfitPlacements()
     const bool keepFirst = m_keptAbove == 0; // placement 0 stays as it is, valid or not
     // The placements of the last enumeration move down with the others; if
     // one of them goes, the record is of no use any more.
-    const std::size_t recordFirst = m_record.first;
-    const std::size_t recordEnd = recordFirst + m_record.tries.size();
-    std::size_t out = keepFirst ? 1 : 0;
-    for (std::size_t p = out; p < m_list.size(); ++p) {
-        if (p == recordFirst)
-            m_record.first = out;
-        if (m_list.marked(p))
-            ++out;
-        else if (p >= recordFirst && p < recordEnd)
-            m_record.usable = false;
-    }
+    const std::size_t from = keepFirst ? 1 : 0;
+    const std::size_t recordFirst = std::max(m_record.first, from);
+    const std::size_t recordEnd = m_record.first + m_record.tries.size();
+    if (recordEnd > m_list.size() || (recordFirst < recordEnd && m_list.nextUnmarked(recordFirst, recordEnd) < recordEnd))
+        m_record.usable = false;
+    else if (m_record.first >= from)
+        m_record.first = from + m_list.countMarked(from, m_record.first);
     m_list.keepMarked(keepFirst);
     m_verified = true;
     m_verifiedAgainst = m_fitsAgainst;
-    return static_cast<std::int32_t>(out);
+    return static_cast<std::int32_t>(m_list.size());
 }
 
 } // namespace gw

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "LineBits.h"
+
 namespace gw {
 
 namespace {
@@ -104,9 +106,7 @@ void PlacementList::release(const Piece& piece)
 void PlacementList::append(std::uint64_t colored)
 {
     appendWord(m_pieces, colored);
-    const std::size_t p = m_size;
-    setSize(m_size + 1);
-    m_valid[p / 64] |= std::uint64_t{1} << (p % 64);
+    grow(colored);
 }
 
 void PlacementList::appendCopyOf(std::size_t p)
@@ -115,50 +115,76 @@ void PlacementList::appendCopyOf(std::size_t p)
     std::size_t first = 0;
     find(p, piece, first);
     const Piece source = m_pieces[piece];
-    appendShared(m_pieces, source.chunk, source.offset + static_cast<std::uint32_t>(p - first), 1);
-    const std::size_t added = m_size;
-    setSize(m_size + 1);
-    m_valid[added / 64] |= std::uint64_t{1} << (added % 64);
+    const std::uint32_t offset = source.offset + static_cast<std::uint32_t>(p - first);
+    appendShared(m_pieces, source.chunk, offset, 1);
+    grow(source.chunk->words[offset]);
+}
+
+std::size_t PlacementList::countMarked(std::size_t from, std::size_t to) const
+{
+    std::size_t count = 0;
+    for (std::size_t p = from; p < to;) {
+        const std::size_t end = std::min(to, (p / 64 + 1) * 64);
+        const std::uint64_t bits = m_marks[p / 64] >> (p % 64);
+        count += static_cast<std::size_t>(countBits(end - p == 64 ? bits : bits & ((std::uint64_t{1} << (end - p)) - 1)));
+        p = end;
+    }
+    return count;
+}
+
+std::size_t PlacementList::nextWithMark(std::size_t p, std::size_t to, bool mark) const
+{
+    while (p < to) {
+        std::uint64_t bits = mark ? m_marks[p / 64] : ~m_marks[p / 64];
+        bits >>= p % 64;
+        if (bits)
+            return std::min(to, p + static_cast<std::size_t>(__builtin_ctzll(bits)));
+        p = (p / 64 + 1) * 64;
+    }
+    return to;
 }
 
 void PlacementList::keepMarked(bool keepFirst)
 {
+    if (keepFirst && m_size > 0)
+        setMark(0, true);
+    // The first placement dropped, or kept but not valid before (placement 0
+    // kept as it is aside): the sums stay good up to it.
+    std::size_t firstChanged = nextUnmarked(0, m_size);
+    for (std::size_t w = 0; w < m_marks.size() && w * 64 < firstChanged; ++w) {
+        std::uint64_t madeValid = m_marks[w] & ~m_valid[w];
+        if (w == 0 && keepFirst)
+            madeValid &= ~std::uint64_t{1};
+        if (madeValid)
+            firstChanged = std::min(firstChanged, w * 64 + static_cast<std::size_t>(__builtin_ctzll(madeValid)));
+    }
     std::vector<Piece> kept;
     std::size_t count = 0;
-    std::size_t firstChanged = m_size; // dropped, or made valid
     std::size_t first = 0;
     for (const Piece& piece : m_pieces) {
-        std::uint32_t stretchStart = 0;
-        bool inStretch = false;
-        for (std::uint32_t n = 0; n <= piece.count; ++n) {
-            const std::size_t p = first + n;
-            const bool keep = n < piece.count && ((p == 0 && keepFirst) || marked(p));
-            if (n < piece.count && (!keep || (!isValid(p) && !(p == 0 && keepFirst))))
-                firstChanged = std::min(firstChanged, p);
-            if (keep && !inStretch) {
-                stretchStart = n;
-                inStretch = true;
-            } else if (!keep && inStretch) {
-                const std::uint32_t length = n - stretchStart;
-                if (length >= SharedStretch || length == piece.count) {
-                    appendShared(kept, piece.chunk, piece.offset + stretchStart, length);
-                } else {
-                    for (std::uint32_t m = stretchStart; m < n; ++m)
-                        appendWord(kept, piece.chunk->words[piece.offset + m]);
-                }
-                count += length;
-                inStretch = false;
+        const std::size_t end = first + piece.count;
+        for (std::size_t from = nextMarked(first, end); from < end;) {
+            const std::size_t to = nextUnmarked(from, end);
+            const auto offset = static_cast<std::uint32_t>(piece.offset + (from - first));
+            const auto length = static_cast<std::uint32_t>(to - from);
+            if (length >= SharedStretch || length == piece.count) {
+                appendShared(kept, piece.chunk, offset, length);
+            } else {
+                for (std::uint32_t m = 0; m < length; ++m)
+                    appendWord(kept, piece.chunk->words[offset + m]);
             }
+            count += length;
+            from = nextMarked(to, end);
         }
-        first += piece.count;
+        first = end;
     }
     const bool firstWasValid = m_size > 0 && isValid(0);
+    addTermsFrom(firstChanged, ~std::uint64_t{0});
     for (const Piece& piece : m_pieces)
         release(piece);
     m_pieces = std::move(kept);
     m_lastPiece = 0;
     m_lastPieceFirst = 0;
-    rewrittenFrom(firstChanged);
     m_size = count;
     m_valid.assign((count + 63) / 64, ~std::uint64_t{0});
     m_marks.assign(m_valid.size(), 0);
@@ -166,13 +192,19 @@ void PlacementList::keepMarked(bool keepFirst)
         m_valid.back() &= (std::uint64_t{1} << (count % 64)) - 1;
     if (keepFirst && count > 0 && !firstWasValid)
         m_valid[0] &= ~std::uint64_t{1};
+    addTermsFrom(std::min(firstChanged, count), 1);
 }
 
 void PlacementList::truncate(std::size_t count)
 {
     if (count >= m_size)
         return;
-    rewrittenFrom(count);
+    if (count == 0) {
+        m_cellSum = 0;
+        m_validitySum = 0;
+    } else {
+        addTermsFrom(count, ~std::uint64_t{0});
+    }
     std::size_t first = 0;
     std::size_t i = 0;
     while (first + m_pieces[i].count <= count) {
@@ -195,28 +227,18 @@ void PlacementList::truncate(std::size_t count)
     setSize(count);
 }
 
-void PlacementList::rewrittenFrom(std::size_t p)
+void PlacementList::addTermsFrom(std::size_t from, std::uint64_t sign)
 {
-    if (p < m_hashed) {
-        m_hashed = 0;
-        m_cellSum = 0;
-        m_validitySum = 0;
-    }
-}
-
-void PlacementList::hashUpToSize() const
-{
-    forEachStretch(m_hashed, [&](const std::uint64_t* words, std::size_t count, std::size_t first) {
-        std::uint64_t salt = cellSalt(first - 1);
-        std::uint64_t validSalt = validitySalt(first - 1);
+    std::uint64_t cells = 0;
+    std::uint64_t validity = 0;
+    forEachStretch(from, [&](const std::uint64_t* words, std::size_t count, std::size_t first) {
         for (std::size_t n = 0; n < count; ++n) {
-            salt += 0x9E3779B97F4A7C15ull;
-            validSalt += 0xD6E8FEB86659FD93ull;
-            m_cellSum += (words[n] ^ salt) * 0xBF58476D1CE4E5B9ull;
-            m_validitySum += (std::uint64_t{0} - static_cast<std::uint64_t>(isValid(first + n))) & validSalt;
+            cells += cellTerm(first + n, words[n]);
+            validity += (std::uint64_t{0} - static_cast<std::uint64_t>(isValid(first + n))) & validitySalt(first + n);
         }
     });
-    m_hashed = m_size;
+    m_cellSum += sign * cells;
+    m_validitySum += sign * validity;
 }
 
 } // namespace gw

@@ -68,7 +68,7 @@ public:
     bool isValid(std::size_t p) const { return (m_valid[p / 64] >> (p % 64)) & 1u; }
     void invalidate(std::size_t p)
     {
-        if (p < m_hashed && isValid(p))
+        if (isValid(p))
             m_validitySum -= validitySalt(p);
         m_valid[p / 64] &= ~(std::uint64_t{1} << (p % 64));
     }
@@ -78,6 +78,12 @@ public:
         const std::uint64_t bit = std::uint64_t{1} << (p % 64);
         m_marks[p / 64] = mark ? m_marks[p / 64] | bit : m_marks[p / 64] & ~bit;
     }
+
+    // The number of marked placements in from..to-1, and the first marked
+    // (unmarked) one from p on, or `to` when there is none before it.
+    std::size_t countMarked(std::size_t from, std::size_t to) const;
+    std::size_t nextMarked(std::size_t p, std::size_t to) const { return nextWithMark(p, to, true); }
+    std::size_t nextUnmarked(std::size_t p, std::size_t to) const { return nextWithMark(p, to, false); }
 
     // Appends a valid placement.
     void append(std::uint64_t colored);
@@ -109,18 +115,9 @@ public:
 
     // The list's part of the endless-state fingerprint: a sum over the
     // placements' coloured cells and one over their validity, each term
-    // depending on the placement's index. Kept from call to call for the
-    // placements that have not changed since.
-    std::uint64_t cellSum() const
-    {
-        hashUpToSize();
-        return m_cellSum;
-    }
-    std::uint64_t validitySum() const
-    {
-        hashUpToSize();
-        return m_validitySum;
-    }
+    // depending on the placement's index. Kept up to date with every change.
+    std::uint64_t cellSum() const { return m_cellSum; }
+    std::uint64_t validitySum() const { return m_validitySum; }
 
 private:
     struct Piece {
@@ -131,9 +128,9 @@ private:
 
     static std::uint64_t cellSalt(std::size_t p) { return (p + 1) * 0x9E3779B97F4A7C15ull; }
     static std::uint64_t validitySalt(std::size_t p) { return (p + 1) * 0xD6E8FEB86659FD93ull; }
-    void hashUpToSize() const;
-    // Placements from p on have changed.
-    void rewrittenFrom(std::size_t p);
+    static std::uint64_t cellTerm(std::size_t p, std::uint64_t colored) { return (colored ^ cellSalt(p)) * 0xBF58476D1CE4E5B9ull; }
+    // Adds (sign +1) or takes away (-1) the terms of placements from..size()-1.
+    void addTermsFrom(std::size_t from, std::uint64_t sign);
     // Appends `word` to `pieces`, in the free end of the last piece's chunk
     // or in a new chunk.
     void appendWord(std::vector<Piece>& pieces, std::uint64_t word);
@@ -143,6 +140,19 @@ private:
     // The piece holding placement p and the index of its first placement.
     void find(std::size_t p, std::size_t& piece, std::size_t& first) const;
     void setSize(std::size_t size);
+    // One more placement, valid and unmarked: `colored`.
+    void grow(std::uint64_t colored)
+    {
+        m_cellSum += cellTerm(m_size, colored);
+        m_validitySum += validitySalt(m_size);
+        if (m_size % 64 == 0) {
+            m_valid.push_back(0);
+            m_marks.push_back(0);
+        }
+        m_valid[m_size / 64] |= std::uint64_t{1} << (m_size % 64);
+        ++m_size;
+    }
+    std::size_t nextWithMark(std::size_t p, std::size_t to, bool mark) const;
 
     PlacementPool& m_pool;
     std::vector<Piece> m_pieces;
@@ -151,9 +161,8 @@ private:
     std::vector<std::uint64_t> m_marks; // bit per placement
     mutable std::size_t m_lastPiece = 0; // where colored() last found a placement
     mutable std::size_t m_lastPieceFirst = 0;
-    mutable std::size_t m_hashed = 0; // the placements in the sums
-    mutable std::uint64_t m_cellSum = 0;
-    mutable std::uint64_t m_validitySum = 0;
+    std::uint64_t m_cellSum = 0;
+    std::uint64_t m_validitySum = 0;
 };
 
 } // namespace gw
