@@ -82,6 +82,7 @@ void LineSolver::initialize(std::int16_t lineNumber)
     m_list.clear();
     m_fitsFresh = false;
     m_lastKeeps.known = false;
+    m_lastComparison.known = false;
     m_verified = false;
     m_record = EnumerationRecord();
     m_enumerationComplete = false;
@@ -230,14 +231,22 @@ void LineSolver::testPlacements()
     const FitPass pass = beginFitPass();
     const std::size_t count = m_list.size();
     std::size_t fitting = 0;
-    m_list.forEachStretch(0, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
-        for (std::size_t n = 0; n < stretch; ++n) {
-            const std::size_t p = first + n;
-            const bool fits = m_list.isValid(p) && fitsInPass(pass, words[n], p);
-            m_list.setMark(p, fits);
-            fitting += fits;
-        }
-    });
+    if (pass.sinceVerified && pass.newly == ImpossibleCells()) {
+        // The cells are as they were: the valid placements fit, placement 0 aside.
+        m_list.markValid();
+        if (count > 0)
+            m_list.setMark(0, m_list.isValid(0) && placementFits(m_list.colored(0)));
+        fitting = m_list.countMarked(0, count);
+    } else {
+        m_list.forEachStretch(0, [&](const std::uint64_t* words, std::size_t stretch, std::size_t first) {
+            for (std::size_t n = 0; n < stretch; ++n) {
+                const std::size_t p = first + n;
+                const bool fits = m_list.isValid(p) && fitsInPass(pass, words[n], p);
+                m_list.setMark(p, fits);
+                fitting += fits;
+            }
+        });
+    }
     const std::size_t firstFits = count > 0 && m_list.marked(0) ? 1 : 0;
     m_keptAbove = fitting - firstFits;
     m_fitsCellsSet = m_context.knowledge.cellsSet;
@@ -338,7 +347,8 @@ std::int32_t LineSolver::dropUnfitPlacements()
         m_record.usable = false;
     else if (m_record.first >= from)
         m_record.first = from + m_list.countMarked(from, m_record.first);
-    m_list.keepMarked(keepFirst);
+    if (m_list.keepMarked(keepFirst))
+        m_lastComparison.known = false;
     m_verified = true;
     m_verifiedAgainst = m_fitsAgainst;
     return static_cast<std::int32_t>(m_list.size());

@@ -262,6 +262,10 @@ private:
     FitPass beginFitPass();
     // Whether placement p, given by its word, fits (only a valid one does).
     bool fitsInPass(const FitPass& pass, std::uint64_t word, std::size_t p) const;
+    // The colours the valid placements that fit give the cells (by colour
+    // slot, and white); a placement that does not fit becomes invalid.
+    void gatherConfirmedColors(const FitPass& pass, std::array<std::uint64_t, PaletteSize>& confirmed,
+                               std::uint64_t& confirmedWhite);
     // Tests every placement into its mark (PlacementList), marking none invalid.
     void testPlacements();
     bool fitsAreFresh() const;
@@ -386,6 +390,16 @@ private:
         bool answer = false;
     };
     KeepsAnswer m_lastKeeps;
+    // What the last comparison confirmed, while the cells' impossible colours
+    // and the distinct valid placements stay as they were then (placements
+    // repeated by an enumeration add none).
+    struct Comparison {
+        bool known = false;
+        ImpossibleCells against;
+        std::array<std::uint64_t, PaletteSize> confirmed{};
+        std::uint64_t confirmedWhite = 0;
+    };
+    Comparison m_lastComparison;
     bool m_fitsFresh = false;
 
     std::array<std::int16_t, RunSlots> m_earliestStart{};

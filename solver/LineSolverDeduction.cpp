@@ -44,22 +44,15 @@ void LineSolver::setUpRunRanges()
     }
 }
 
-void LineSolver::compareWithCells()
+void LineSolver::gatherConfirmedColors(const FitPass& pass, std::array<std::uint64_t, PaletteSize>& confirmed,
+                                       std::uint64_t& confirmedWhite)
 {
-    if (m_lineDone || !lineChanged() || m_list.empty() || !m_enumerationComplete)
-        return;
-    // The colours of every placement that still fits, as one OR per colour
-    // slot (a placement that no longer fits is marked invalid for good).
     // Gathered by run (the cells each run starts at) or, when the line is
     // tested by its white cells, by the number of white cells before a
     // coloured cell. Once every colour still possible anywhere is confirmed,
     // the placements are only tested.
-    m_lastKeeps.known = false;
-    const FitPass pass = beginFitPass();
     std::array<std::uint64_t, RunSlots> gathered{};
-    std::uint64_t confirmedWhite = 0;
     const std::size_t slots = static_cast<std::size_t>(m_slots);
-    std::array<std::uint64_t, PaletteSize> confirmed{};
     const auto confirm = [&] {
         if (m_testByWhiteCells) {
             for (int w = 0; w <= m_length - m_runTotal; ++w)
@@ -115,8 +108,30 @@ void LineSolver::compareWithCells()
         }
     });
     confirm();
+}
+
+void LineSolver::compareWithCells()
+{
+    if (m_lineDone || !lineChanged() || m_list.empty() || !m_enumerationComplete)
+        return;
+    // The colours of every placement that still fits, as one OR per colour
+    // slot (a placement that no longer fits is marked invalid for good). When
+    // neither the cells' impossible colours nor the distinct placements of
+    // the list have changed since the last comparison, they are its colours.
+    m_lastKeeps.known = false;
+    const FitPass pass = beginFitPass();
+    std::array<std::uint64_t, PaletteSize> confirmed{};
+    std::uint64_t confirmedWhite = 0;
+    if (m_lastComparison.known && m_lastComparison.against == m_impossible) {
+        confirmed = m_lastComparison.confirmed;
+        confirmedWhite = m_lastComparison.confirmedWhite;
+    } else {
+        gatherConfirmedColors(pass, confirmed, confirmedWhite);
+        m_lastComparison = {true, m_impossible, confirmed, confirmedWhite};
+    }
     m_verified = true;
     m_verifiedAgainst = m_impossible;
+    const std::size_t slots = static_cast<std::size_t>(m_slots);
     CellKnowledge& cells = m_context.knowledge;
     for (std::size_t s = 0; s <= slots; ++s) {
         const int color = s < slots ? static_cast<int>(m_slotColor[s]) : static_cast<int>(White);

@@ -102,10 +102,12 @@ void LineSolver::enumeratePlacements()
             exhausted = true;
             break;
         }
-        if (repeating)
+        if (repeating) {
             m_list.appendCopyOf(last.first + repeated - 1);
-        else
+        } else {
             m_list.append(colored);
+            m_lastComparison.known = false;
+        }
         record.addTries(m_callTries);
         const auto count = static_cast<std::int32_t>(m_list.size());
         if (count > m_context.largestList)

@@ -144,7 +144,7 @@ std::size_t PlacementList::nextWithMark(std::size_t p, std::size_t to, bool mark
     return to;
 }
 
-void PlacementList::keepMarked(bool keepFirst)
+bool PlacementList::keepMarked(bool keepFirst)
 {
     if (keepFirst && m_size > 0)
         setMark(0, true);
@@ -157,6 +157,10 @@ void PlacementList::keepMarked(bool keepFirst)
             madeValid &= ~std::uint64_t{1};
         if (madeValid)
             firstChanged = std::min(firstChanged, w * 64 + static_cast<std::size_t>(__builtin_ctzll(madeValid)));
+    }
+    if (firstChanged == m_size) { // everything stays as it is
+        std::fill(m_marks.begin(), m_marks.end(), 0);
+        return false;
     }
     std::vector<Piece> kept;
     std::size_t count = 0;
@@ -193,6 +197,7 @@ void PlacementList::keepMarked(bool keepFirst)
     if (keepFirst && count > 0 && !firstWasValid)
         m_valid[0] &= ~std::uint64_t{1};
     addTermsFrom(std::min(firstChanged, count), 1);
+    return true;
 }
 
 void PlacementList::truncate(std::size_t count)

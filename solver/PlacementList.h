@@ -79,6 +79,8 @@ public:
         m_marks[p / 64] = mark ? m_marks[p / 64] | bit : m_marks[p / 64] & ~bit;
     }
 
+    // Marks exactly the valid placements.
+    void markValid() { m_marks = m_valid; }
     // The number of marked placements in from..to-1, and the first marked
     // (unmarked) one from p on, or `to` when there is none before it.
     std::size_t countMarked(std::size_t from, std::size_t to) const;
@@ -91,8 +93,9 @@ public:
     void appendCopyOf(std::size_t p);
     // Keeps the marked placements, in order, and placement 0 as it is when
     // `keepFirst`; the others go. The kept placements are valid (but for
-    // placement 0 kept as it is), and no mark is left.
-    void keepMarked(bool keepFirst);
+    // placement 0 kept as it is), and no mark is left. Returns whether
+    // anything changed.
+    bool keepMarked(bool keepFirst);
     // Keeps placements 0..count-1 (count <= size()).
     void truncate(std::size_t count);
     void clear() { truncate(0); }
