@@ -223,8 +223,6 @@ private:
     bool findNextByBlocks();
     void prepareBlockSearch();
     void computeFittingStarts();
-    // The coloured cells of the gap vector m_gaps.
-    std::uint64_t coloredCellsOfGaps() const;
     // Counts `count` more candidates of the current search call, all misfits
     // but the last when `lastFits`, running the event loop and applying the
     // try limit as building them one by one would; false when the call ends
@@ -337,12 +335,14 @@ private:
     int m_failPos = -1;
     // The search by blocks: whether it is used and has begun; by k, where a
     // head of runs 0..k-1 that fits can end (the cell after it), where run k
-    // can start with the runs after it laid by the current gaps, and the
-    // minimum gaps before run k summed.
+    // can start with the runs after it laid by the current gaps and the cells
+    // those runs colour (run k starting at cell 0), and the minimum gaps
+    // before run k summed.
     bool m_searchByBlocks = false;
     bool m_searchStarted = false;
     std::array<std::uint64_t, RunSlots + 1> m_headFits{};
     std::array<std::uint64_t, RunSlots> m_tailFits{};
+    std::array<std::uint64_t, RunSlots> m_tailCells{};
     std::array<std::int16_t, RunSlots + 1> m_minGapSumBelow{};
     EnumerationRecord m_record;
     std::array<std::int16_t, RunSlots> m_minGap{};

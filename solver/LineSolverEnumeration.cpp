@@ -95,7 +95,7 @@ void LineSolver::enumeratePlacements()
             }
             found = callGoesOn && (m_searchByBlocks ? findNextByBlocks() : findNextByCandidates());
             if (found)
-                colored = m_searchByBlocks ? coloredCellsOfGaps() : lineMask() & ~m_candidate.white;
+                colored = m_searchByBlocks ? m_tailCells[0] << m_gaps[0] : lineMask() & ~m_candidate.white;
         }
         m_context.candidatesBuilt += m_callTries;
         if (!found) {
@@ -165,8 +165,11 @@ bool LineSolver::resumeSearch(std::size_t repeated)
     m_searchStarted = true;
     const auto n = static_cast<std::size_t>(m_runs);
     m_tailFits[n - 1] = m_fittingStarts[n - 1];
-    for (std::size_t s = n - 1; s > 0; --s)
+    m_tailCells[n - 1] = m_runBits[n - 1];
+    for (std::size_t s = n - 1; s > 0; --s) {
         m_tailFits[s - 1] = m_fittingStarts[s - 1] & shiftedRight(m_tailFits[s], m_runLength[s - 1] + m_gaps[s]);
+        m_tailCells[s - 1] = m_runBits[s - 1] | shiftedLeft(m_tailCells[s], m_runLength[s - 1] + m_gaps[s]);
+    }
     return true;
 }
 
@@ -215,19 +218,6 @@ void LineSolver::startSearch()
         m_candidate.built = false;
         preparePackedPrefixes();
     }
-}
-
-std::uint64_t LineSolver::coloredCellsOfGaps() const
-{
-    std::uint64_t colored = 0;
-    int pos = 0;
-    for (int k = 0; k < m_runs; ++k) {
-        const auto s = static_cast<std::size_t>(k);
-        pos += m_gaps[s];
-        colored |= m_runBits[s] << pos;
-        pos += m_runLength[s];
-    }
-    return colored;
 }
 
 bool LineSolver::countCandidates(std::int64_t count, bool lastFits)
@@ -340,9 +330,14 @@ bool LineSolver::findNextByBlocks()
                                                : (shiftedLeft(m_headFits[s], m_gaps[s]) & m_tailFits[s]) != 0;
         if (holdsPlacement) {
             // Into block level - 1, its gap at the minimum already.
-            m_tailFits[s - 1] = level == n ? m_fittingStarts[s - 1]
-                                           : m_fittingStarts[s - 1]
-                                                 & shiftedRight(m_tailFits[s], m_runLength[s - 1] + m_gaps[s]);
+            if (level == n) {
+                m_tailFits[s - 1] = m_fittingStarts[s - 1];
+                m_tailCells[s - 1] = m_runBits[s - 1];
+            } else {
+                const int shift = m_runLength[s - 1] + m_gaps[s];
+                m_tailFits[s - 1] = m_fittingStarts[s - 1] & shiftedRight(m_tailFits[s], shift);
+                m_tailCells[s - 1] = m_runBits[s - 1] | shiftedLeft(m_tailCells[s], shift);
+            }
             --level;
             continue;
         }

@@ -103,12 +103,6 @@ void PlacementList::release(const Piece& piece)
         m_pool.give(piece.chunk);
 }
 
-void PlacementList::append(std::uint64_t colored)
-{
-    appendWord(m_pieces, colored);
-    grow(colored);
-}
-
 void PlacementList::appendCopyOf(std::size_t p)
 {
     std::size_t piece = 0;

@@ -88,7 +88,21 @@ public:
     std::size_t nextUnmarked(std::size_t p, std::size_t to) const { return nextWithMark(p, to, false); }
 
     // Appends a valid placement.
-    void append(std::uint64_t colored);
+    void append(std::uint64_t colored)
+    {
+        if (!m_pieces.empty()) {
+            Piece& last = m_pieces.back();
+            PlacementChunk& chunk = *last.chunk;
+            if (last.offset + last.count == chunk.filled && chunk.filled < PlacementChunk::Words) {
+                chunk.words[chunk.filled++] = colored;
+                ++last.count;
+                grow(colored);
+                return;
+            }
+        }
+        appendWord(m_pieces, colored);
+        grow(colored);
+    }
     // Appends placement p of this list again, valid, sharing its word.
     void appendCopyOf(std::size_t p);
     // Keeps the marked placements, in order, and placement 0 as it is when
