@@ -13,8 +13,9 @@ namespace gw {
 class SolverObserver;
 
 // What every line of one computer test shares: the cell knowledge, the
-// observer, the two limits and the stop request. Owned by the driver (or by a
-// test); lines keep a reference and must not outlive it.
+// observer, the two limits, the stop request, and the memory of the
+// placement lists. Owned by the driver (or by a test); lines keep a reference
+// and must not outlive it.
 struct SolverContext {
     SolverContext(CellKnowledge& cells, SolverObserver* obs) : knowledge(cells), observer(obs) {}
 

@@ -29,6 +29,14 @@
 //   and counts all its vectors; otherwise the search goes down into its
 //   blocks k-1, and at block 0 (gap 0 alone) it finds the next fitting gap 0
 //   directly.
+//
+// An enumeration is a function of the cells' impossible colours (for the
+// clue's colours and white), the gap bounds and the try limit. So when those
+// are as at the last enumeration (the try limit no smaller), the calls find
+// the placements the last one found, after as many candidates: they are
+// appended as copies from the list (m_record says where they are and how
+// many candidates each call counted), and the search goes on from the last
+// of them, or from where the try limit stopped it.
 #include "LineSolver.h"
 
 #include <algorithm>
