@@ -259,8 +259,8 @@ private:
         std::uint64_t partly = 0; // the cells where some colour but not every one has
     };
     FitPass beginFitPass();
-    // Whether placement p, given by its word, fits (only a valid one does).
-    bool fitsInPass(const FitPass& pass, std::uint64_t word, std::size_t p) const;
+    // Whether valid placement p, given by its coloured cells, fits.
+    bool fitsInPass(const FitPass& pass, std::uint64_t colored, std::size_t p) const;
     // The colours the valid placements that fit give the cells (by colour
     // slot, and white); a placement that does not fit becomes invalid.
     void gatherConfirmedColors(const FitPass& pass, std::array<std::uint64_t, PaletteSize>& confirmed,
