@@ -65,17 +65,8 @@ std::uint64_t PlacementList::colored(std::size_t p) const
     return in.chunk->words[in.offset + (p - first)];
 }
 
-void PlacementList::appendWord(std::vector<Piece>& pieces, std::uint64_t word)
+void PlacementList::appendInNewChunk(std::vector<Piece>& pieces, std::uint64_t word)
 {
-    if (!pieces.empty()) {
-        Piece& last = pieces.back();
-        PlacementChunk& chunk = *last.chunk;
-        if (last.offset + last.count == chunk.filled && chunk.filled < PlacementChunk::Words) {
-            chunk.words[chunk.filled++] = word;
-            ++last.count;
-            return;
-        }
-    }
     PlacementChunk* chunk = m_pool.take();
     chunk->users = 1;
     chunk->words[0] = word;

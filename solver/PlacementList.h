@@ -90,16 +90,6 @@ public:
     // Appends a valid placement.
     void append(std::uint64_t colored)
     {
-        if (!m_pieces.empty()) {
-            Piece& last = m_pieces.back();
-            PlacementChunk& chunk = *last.chunk;
-            if (last.offset + last.count == chunk.filled && chunk.filled < PlacementChunk::Words) {
-                chunk.words[chunk.filled++] = colored;
-                ++last.count;
-                grow(colored);
-                return;
-            }
-        }
         appendWord(m_pieces, colored);
         grow(colored);
     }
@@ -150,7 +140,20 @@ private:
     void addTermsFrom(std::size_t from, std::uint64_t sign);
     // Appends `word` to `pieces`, in the free end of the last piece's chunk
     // or in a new chunk.
-    void appendWord(std::vector<Piece>& pieces, std::uint64_t word);
+    void appendWord(std::vector<Piece>& pieces, std::uint64_t word)
+    {
+        if (!pieces.empty()) {
+            Piece& last = pieces.back();
+            PlacementChunk& chunk = *last.chunk;
+            if (last.offset + last.count == chunk.filled && chunk.filled < PlacementChunk::Words) {
+                chunk.words[chunk.filled++] = word;
+                ++last.count;
+                return;
+            }
+        }
+        appendInNewChunk(pieces, word);
+    }
+    void appendInNewChunk(std::vector<Piece>& pieces, std::uint64_t word);
     // Appends a piece showing words of a chunk already in use.
     static void appendShared(std::vector<Piece>& pieces, PlacementChunk* chunk, std::uint32_t offset, std::uint32_t count);
     void release(const Piece& piece);
