@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bitset>
 #include <chrono>
+#include <ctime>
 
 #include "CellKnowledge.h"
 #include "SolverDriver.h"
@@ -17,6 +18,12 @@ using Clock = std::chrono::steady_clock;
 double millisecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The processor time of the process (one thread) in milliseconds.
+double processorMilliseconds()
+{
+    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 class RunObserver : public SolverObserver {
@@ -61,8 +68,16 @@ public:
         beginStep();
     }
 
-    void beginStep() { m_stepStart = Clock::now(); }
-    void endStep() { m_result.longestStepMs = std::max(m_result.longestStepMs, millisecondsSince(m_stepStart)); }
+    void beginStep()
+    {
+        m_stepStart = Clock::now();
+        m_stepStartCpu = processorMilliseconds();
+    }
+    void endStep()
+    {
+        m_result.longestStepMs = std::max(m_result.longestStepMs, millisecondsSince(m_stepStart));
+        m_result.longestStepCpuMs = std::max(m_result.longestStepCpuMs, processorMilliseconds() - m_stepStartCpu);
+    }
 
 private:
     const Puzzle& m_puzzle;
@@ -71,6 +86,7 @@ private:
     bool m_keepTrace;
     SolverObserver* m_extra;
     Clock::time_point m_stepStart = Clock::now();
+    double m_stepStartCpu = processorMilliseconds();
 };
 
 } // namespace

@@ -28,6 +28,7 @@ struct ComputerTestResult {
     bool endless = false;   // ended by the repeated-state rule
     double milliseconds = 0;    // wall time of the whole test
     double longestStepMs = 0;   // longest tick, or stretch between two event-loop calls
+    double longestStepCpuMs = 0; // the same in processor time, which a busy machine does not stretch
     std::vector<CellWrite> trace; // every setCell, in order (when asked for)
 };
 
