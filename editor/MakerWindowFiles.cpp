@@ -195,7 +195,7 @@ void MakerWindow::updateRecentMenu() {
 }
 
 void MakerWindow::closeEvent(QCloseEvent* event) {
-    if (m_closing) {
+    if (m_session.closing) {
         event->accept();
         return;
     }
@@ -207,10 +207,8 @@ void MakerWindow::closeEvent(QCloseEvent* event) {
     }
     setStatus(localText(m_session, txt::ByeBye));
     writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
-    m_closing = true;
+    m_session.closing = true;
     emit closingForGood();
-    m_sizeDialog->setMainClosing(true);
-    m_newDialog->setMainClosing(true);
     m_sizeDialog->close();
     m_newDialog->close();
     event->accept();

@@ -326,7 +326,7 @@ void PlayerWindow::chooseBlackAndWhite()
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
     writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
-    m_solutionWindow->setProgramClosing(true);
+    m_session.closing = true;
     m_solutionWindow->close();
     event->accept();
 }

@@ -44,8 +44,6 @@ public:
     void setPrinterState(bool present, const QString& defaultPrinterName);
     bool printerPresent() const { return m_printerPresent; }
     // The main window sets this when the program ends; the dialog then
-    // really closes instead of hiding.
-    void setProgramClosing(bool closing) { m_programClosing = closing; }
 
     // The main window's "Print Puzzle", after it has hidden the test window:
     // fills the printer list, selects automatic size, puts the title in its
@@ -146,7 +144,6 @@ private:
     platform::Platform& m_platform;
     bool m_printerPresent = false;
     QString m_printerName;
-    bool m_programClosing = false;
     bool m_composing = false;
     int m_titleCountdown = 0;
     QColor m_printColor = Qt::black;

@@ -308,7 +308,7 @@ private slots:
         maker.fake.messages.answer(Answer::No);
         QVERIFY(maker.window->close());
         QCOMPARE(log, "pttbbg");
-        QVERIFY(maker.window->closing());
+        QVERIFY(maker.session.closing);
         QCOMPARE(readAll(maker.path("lang.ini")), QByteArray(1, '\2'));
         QCOMPARE(maker.window->statusText(), QStringLiteral("Ciao ciao!"));
     }
