@@ -18,21 +18,6 @@ long peakMemoryKb()
     return usage.ru_maxrss; // kilobytes on Linux
 }
 
-// Passes the loader's notices on to `err`; returns the reason of a failed
-// load (the text after "error: " on its last such line).
-std::string forwardNotices(const std::string& messages, const std::string& file, std::ostream& err)
-{
-    std::string reason;
-    std::istringstream lines(messages);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("error: ", 0) == 0)
-            reason = line.substr(7);
-        else
-            err << file << ": " << line << '\n';
-    }
-    return reason.empty() ? std::string("cannot be read") : reason;
-}
-
 } // namespace
 
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)

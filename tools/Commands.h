@@ -31,9 +31,22 @@ int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 // when every file was read, else 1.
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// analyze [--unique] FILE...: analyses each file and prints one
+// tab-separated line a file: FILE, whether line logic alone solves it (yes,
+// no), whether its solution is unique (yes, no, unknown when the search ran
+// out of its budget; "-" without --unique), the cells line logic leaves open
+// and the milliseconds. An unreadable file prints FILE, "error" and the
+// reason. Exit 0 when every file was read, else 1.
+int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Loads `path` as the maker does, with English messages. Every notice goes to
 // `err` as "notice: " + text; a failure as "error: " + text (or a plain
 // reason for a missing file). Returns true when the puzzle was loaded.
 bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err);
+
+// Passes the notices loadAsMaker wrote to `messages` on to `err`, each as
+// "FILE: notice: TEXT"; returns the reason of a failed load (the text of its
+// "error: " line, or "cannot be read").
+std::string forwardNotices(const std::string& messages, const std::string& file, std::ostream& err);
 
 } // namespace gw::cli

@@ -1,4 +1,5 @@
 #include <ostream>
+#include <sstream>
 
 #include "Commands.h"
 #include "core/PuzzleFile.h"
@@ -19,6 +20,19 @@ bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err)
     if (!result.loaded())
         err << "error: " << result.messages.back().text << '\n';
     return result.loaded();
+}
+
+std::string forwardNotices(const std::string& messages, const std::string& file, std::ostream& err)
+{
+    std::string reason;
+    std::istringstream lines(messages);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("error: ", 0) == 0)
+            reason = line.substr(7);
+        else
+            err << file << ": " << line << '\n';
+    }
+    return reason.empty() ? std::string("cannot be read") : reason;
 }
 
 } // namespace gw::cli

@@ -1,0 +1,45 @@
+#include <iomanip>
+#include <ostream>
+#include <sstream>
+
+#include "Commands.h"
+#include "solver/analysis/PuzzleAnalysis.h"
+
+namespace gw::cli {
+
+int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err)
+{
+    analysis::AnalysisOptions options;
+    options.decideUniqueness = false;
+    Arguments files;
+    for (const std::string& arg : args) {
+        if (arg == "--unique")
+            options.decideUniqueness = true;
+        else
+            files.push_back(arg);
+    }
+    if (files.empty()) {
+        err << "usage: gridwick-cli analyze [--unique] FILE...\n";
+        return 2;
+    }
+    int exitCode = 0;
+    for (const std::string& file : files) {
+        Puzzle puzzle;
+        std::ostringstream messages;
+        const bool loaded = loadAsMaker(file, puzzle, messages);
+        const std::string reason = forwardNotices(messages.str(), file, err);
+        if (!loaded) {
+            out << file << "\terror\t" << reason << '\n';
+            exitCode = 1;
+            continue;
+        }
+        const analysis::AnalysisResult result = analysis::analyzePuzzle(puzzle, options);
+        out << file << '\t' << (result.lineSolvable ? "yes" : "no") << '\t'
+            << (options.decideUniqueness ? analysis::uniquenessName(result.uniqueness) : "-") << '\t'
+            << result.openCells << '\t' << std::fixed << std::setprecision(3) << result.milliseconds << '\n';
+        out.unsetf(std::ios::floatfield);
+    }
+    return exitCode;
+}
+
+} // namespace gw::cli
