@@ -17,16 +17,22 @@ ColorGrid::ColorGrid(const std::vector<LineClue>& rows, const std::vector<LineCl
         m_usedColors |= clue.colorMask;
     for (const LineClue& clue : columns)
         m_usedColors |= clue.colorMask;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            const unsigned mask = 1u << White | (rows[static_cast<std::size_t>(y)].colorMask &
-                                                 columns[static_cast<std::size_t>(x)].colorMask);
-            for (unsigned rest = mask; rest != 0; rest &= rest - 1) {
-                const int q = lowestBit(rest);
-                m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)] |= bit(x);
-                m_columns[static_cast<std::size_t>(x)][static_cast<std::size_t>(q)] |= bit(y);
-            }
-        }
+    // Colour q: bit x of rowsWith... when column x's clue holds it, and so on.
+    std::array<Word, PaletteSize> columnsWith{}, rowsWith{};
+    columnsWith[White] = firstBits(m_width);
+    rowsWith[White] = firstBits(m_height);
+    for (int x = 0; x < m_width; ++x)
+        for (unsigned rest = columns[static_cast<std::size_t>(x)].colorMask; rest != 0; rest &= rest - 1)
+            columnsWith[static_cast<std::size_t>(lowestBit(rest))] |= bit(x);
+    for (int y = 0; y < m_height; ++y)
+        for (unsigned rest = rows[static_cast<std::size_t>(y)].colorMask; rest != 0; rest &= rest - 1)
+            rowsWith[static_cast<std::size_t>(lowestBit(rest))] |= bit(y);
+    for (int q = 0; q < PaletteSize; ++q) {
+        const std::size_t color = static_cast<std::size_t>(q);
+        for (int y = 0; y < m_height; ++y)
+            m_rows[static_cast<std::size_t>(y)][color] = (rowsWith[color] >> y & 1) ? columnsWith[color] : 0;
+        for (int x = 0; x < m_width; ++x)
+            m_columns[static_cast<std::size_t>(x)][color] = (columnsWith[color] >> x & 1) ? rowsWith[color] : 0;
     }
     m_rowsQueued = firstBits(m_height);
     m_columnsQueued = firstBits(m_width);
@@ -72,13 +78,32 @@ bool ColorGrid::solved() const
     return true;
 }
 
+CellGrid ColorGrid::colorSets() const
+{
+    CellGrid sets{};
+    for (int y = 0; y < m_height; ++y)
+        for (unsigned rest = m_usedColors; rest != 0; rest &= rest - 1) {
+            const int q = lowestBit(rest);
+            for (Word cells = m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)]; cells != 0;
+                 cells &= cells - 1)
+                sets[static_cast<std::size_t>(lowestBit(cells) + MaxPuzzleSize * y)] |= static_cast<std::uint8_t>(1u << q);
+        }
+    return sets;
+}
+
 CellGrid ColorGrid::picture() const
 {
     CellGrid cells;
     cells.fill(White);
     for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            cells[static_cast<std::size_t>(x + MaxPuzzleSize * y)] = static_cast<std::uint8_t>(lowestBit(colors(x, y)));
+        for (unsigned rest = m_usedColors & ~(1u << White); rest != 0; rest &= rest - 1) {
+            const int q = lowestBit(rest);
+            // A cell that may still be white stays white.
+            for (Word only = m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)] &
+                             ~m_rows[static_cast<std::size_t>(y)][White];
+                 only != 0; only &= only - 1)
+                cells[static_cast<std::size_t>(lowestBit(only) + MaxPuzzleSize * y)] = static_cast<std::uint8_t>(q);
+        }
     return cells;
 }
 
@@ -108,7 +133,8 @@ void ColorGrid::remove(bool column, int line, int color, Word removed)
         m_columnsQueued |= removed;
         m_rowsQueued |= bit(line);
     }
-    m_trail.push_back({column, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(color), removed});
+    if (m_recording)
+        m_trail.push_back({column, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(color), removed});
 }
 
 bool ColorGrid::solveQueued(bool columns)

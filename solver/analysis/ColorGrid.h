@@ -34,6 +34,8 @@ public:
     // Cells that may still take more than one colour.
     int openCells() const;
     bool solved() const;
+    // Every cell's colours as bits (bit q: colour q), zero outside the grid.
+    CellGrid colorSets() const;
     // The palette index of every cell; meaningful for cells that are not open.
     CellGrid picture() const;
 
@@ -45,7 +47,10 @@ public:
     // then partly narrowed and should be undone to a mark.
     bool propagate();
 
-    // A point to return to. Taken after propagate() it restores the fixpoint.
+    // From now on every change is recorded, so that undo() can take it back.
+    void recordChanges() { m_recording = true; }
+    // A point to return to (changes must be recorded). Taken after
+    // propagate() it restores the fixpoint.
     struct Mark {
         std::size_t trail;
         Word rowsQueued, columnsQueued;
@@ -77,6 +82,7 @@ private:
     Word m_rowsQueued = 0;
     Word m_columnsQueued = 0;
     std::vector<Change> m_trail;
+    bool m_recording = false;
     std::int64_t m_lineSolves = 0;
 };
 

@@ -37,37 +37,18 @@ inline Word coveredCells(Word starts, int length)
     return covered | (covered << (length - span));
 }
 
-// What one forward pass finds: for run k, the starts at which runs 0..k fit
-// before and at it; for gap g (before run g; gap `count` after the last run),
-// the boundaries reached from the end of run g - 1 (from boundary 0 for
-// g = 0) across white cells.
-struct PassSets {
-    std::array<Word, MaxPuzzleSize> starts;
-    std::array<Word, MaxPuzzleSize + 1> reach;
-};
-
-// Returns false when the runs cannot all be placed.
-bool forwardPass(const LineClue& clue, bool reversed, int length, const LineColors& cells, PassSets& sets)
+// Boundaries from which `seeds` are reached by stepping right over cells
+// that may be white: b is in when b + 1 is and cell b is in `white`. There
+// is no carry to the right, so the steps double: 1, 2, 4, ... cells.
+inline Word reachBackAcrossWhite(Word seeds, Word white, int length)
 {
-    const Word white = cells[White];
-    Word reach = reachAcrossWhite(1, white);
-    sets.reach[0] = reach;
-    int previousColor = -1;
-    for (int k = 0; k < clue.count; ++k) {
-        const int run = reversed ? clue.count - 1 - k : k;
-        const int runLength = clue.lengths[static_cast<std::size_t>(run)];
-        const int color = clue.colors[static_cast<std::size_t>(run)];
-        // Runs of one colour need a white cell between them.
-        const Word free = color == previousColor ? (reach & white) << 1 : reach;
-        const Word starts = free & fittingStarts(cells[static_cast<std::size_t>(color)], runLength);
-        if (starts == 0)
-            return false;
-        sets.starts[static_cast<std::size_t>(k)] = starts;
-        reach = reachAcrossWhite(starts << runLength, white);
-        sets.reach[static_cast<std::size_t>(k + 1)] = reach;
-        previousColor = color;
+    Word reached = seeds;
+    Word span = white; // bit b: cells b .. b + step - 1 may all be white
+    for (int step = 1; step <= length; step *= 2) {
+        reached |= (reached >> step) & span;
+        span &= span >> step;
     }
-    return (reach >> length) & 1;
+    return reached;
 }
 
 } // namespace
@@ -98,37 +79,58 @@ LineClue columnClue(const ClueTables& clues, int x)
 
 bool solveLine(const LineClue& clue, int length, LineColors& cells)
 {
-    PassSets forward, backward;
-    if (!forwardPass(clue, false, length, cells, forward))
-        return false;
+    const int count = clue.count;
+    const Word white = cells[White];
+    // Boundary sets, boundary b lying before cell b (0..length). For run k:
+    // the starts at which runs 0..k fit the cells up to its end (forwards)
+    // and runs k..count-1 the cells from its start (backwards). For gap g,
+    // the stretch before run g (g = count: after the last run): the
+    // boundaries reached across white cells from the end of run g - 1
+    // (forwards), and from which white cells lead to the start of run g
+    // (backwards).
+    std::array<Word, MaxPuzzleSize> fits, forwardStarts, backwardStarts;
+    std::array<Word, MaxPuzzleSize + 1> forwardReach, backwardReach;
 
-    // The same pass over the mirrored line: cell i becomes cell length-1-i.
-    LineColors mirrored{};
-    const unsigned used = clue.colorMask | 1u << White;
-    for (unsigned colors = used; colors != 0; colors &= colors - 1) {
-        const int q = lowestBit(colors);
-        mirrored[static_cast<std::size_t>(q)] = reverseBits(cells[static_cast<std::size_t>(q)]) >> (64 - length);
+    Word reach = reachAcrossWhite(1, white);
+    forwardReach[0] = reach;
+    for (int k = 0; k < count; ++k) {
+        const std::size_t run = static_cast<std::size_t>(k);
+        const int runLength = clue.lengths[run];
+        fits[run] = fittingStarts(cells[clue.colors[run]], runLength);
+        // Runs of one colour need a white cell between them.
+        const Word free = k > 0 && clue.colors[run] == clue.colors[run - 1] ? (reach & white) << 1 : reach;
+        const Word starts = free & fits[run];
+        if (starts == 0)
+            return false;
+        forwardStarts[run] = starts;
+        reach = reachAcrossWhite(starts << runLength, white);
+        forwardReach[run + 1] = reach;
     }
-    if (!forwardPass(clue, true, length, mirrored, backward))
+    if (((reach >> length) & 1) == 0)
         return false;
 
-    // A mirrored boundary b is boundary length-b; a mirrored start s of a run
-    // of L cells is start length-L-s.
+    reach = reachBackAcrossWhite(Word{1} << length, white, length);
+    backwardReach[static_cast<std::size_t>(count)] = reach;
+    for (int k = count - 1; k >= 0; --k) {
+        const std::size_t run = static_cast<std::size_t>(k);
+        const int runLength = clue.lengths[run];
+        const Word free = k + 1 < count && clue.colors[run] == clue.colors[run + 1] ? (reach >> 1) & white : reach;
+        backwardStarts[run] = fits[run] & (free >> runLength);
+        reach = reachBackAcrossWhite(backwardStarts[run], white, length);
+        backwardReach[run] = reach;
+    }
+
     LineColors narrowed{};
-    Word white = 0;
-    for (int gap = 0; gap <= clue.count; ++gap) {
-        const Word after = reverseBits(backward.reach[static_cast<std::size_t>(clue.count - gap)]) >> (63 - length);
+    Word whiteCells = 0;
+    for (int gap = 0; gap <= count; ++gap) {
         // Cell i can be white in this gap when boundary i is reached from the
-        // left and boundary i + 1 from the right.
-        white |= forward.reach[static_cast<std::size_t>(gap)] & (after >> 1);
+        // left and boundary i + 1 leads on to the right.
+        whiteCells |= forwardReach[static_cast<std::size_t>(gap)] & (backwardReach[static_cast<std::size_t>(gap)] >> 1);
     }
-    narrowed[White] = white & cells[White];
-    for (int k = 0; k < clue.count; ++k) {
-        const int runLength = clue.lengths[static_cast<std::size_t>(k)];
-        const Word fromRight =
-            reverseBits(backward.starts[static_cast<std::size_t>(clue.count - 1 - k)]) >> (63 - length + runLength);
-        const Word starts = forward.starts[static_cast<std::size_t>(k)] & fromRight;
-        narrowed[clue.colors[static_cast<std::size_t>(k)]] |= coveredCells(starts, runLength);
+    narrowed[White] = whiteCells & white;
+    for (int k = 0; k < count; ++k) {
+        const std::size_t run = static_cast<std::size_t>(k);
+        narrowed[clue.colors[run]] |= coveredCells(forwardStarts[run] & backwardStarts[run], clue.lengths[run]);
     }
     cells = narrowed;
     return true;

@@ -35,12 +35,12 @@ LineClue columnClue(const ClueTables& clues, int x);
 //
 // The placements are never listed: a forward pass finds, run by run, the set
 // of start positions at which runs 1..k fit into the cells before them, a
-// second such pass over the reversed line finds the starts from which runs
-// k..count fit into the cells after them, and a start lies in both sets
-// exactly when some complete placement puts run k there. Each set is one
-// word; fitting a run of length L takes log2(L) shifts and ANDs, and moving
-// across any number of white cells one addition (its carries run through
-// the white cells and stop at the first cell that cannot be white).
+// backward pass the starts from which runs k..count fit into the cells after
+// them, and a start lies in both sets exactly when some complete placement
+// puts run k there. Each set is one word. Fitting a run of length L takes
+// log2(L) shifts and ANDs; moving right across any number of white cells
+// takes one addition (its carries run through the white cells and stop at
+// the first cell that cannot be white), moving left six shifts and ANDs.
 bool solveLine(const LineClue& clue, int length, LineColors& cells);
 
 } // namespace gw::analysis

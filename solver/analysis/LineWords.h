@@ -11,13 +11,4 @@ using Word = std::uint64_t;
 inline int lowestBit(Word w) { return __builtin_ctzll(w); }
 inline int bitCount(Word w) { return __builtin_popcountll(w); }
 
-// The bits of `w` in reverse order: bit i moves to bit 63 - i.
-inline Word reverseBits(Word w)
-{
-    w = ((w >> 1) & 0x5555555555555555u) | ((w & 0x5555555555555555u) << 1);
-    w = ((w >> 2) & 0x3333333333333333u) | ((w & 0x3333333333333333u) << 2);
-    w = ((w >> 4) & 0x0F0F0F0F0F0F0F0Fu) | ((w & 0x0F0F0F0F0F0F0F0Fu) << 4);
-    return __builtin_bswap64(w);
-}
-
 } // namespace gw::analysis

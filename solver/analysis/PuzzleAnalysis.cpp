@@ -18,6 +18,7 @@ double millisecondsSince(Clock::time_point start)
 std::vector<LineClue> rowClues(const ClueTables& clues, int height)
 {
     std::vector<LineClue> rows;
+    rows.reserve(static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
         rows.push_back(rowClue(clues, y));
     return rows;
@@ -26,6 +27,7 @@ std::vector<LineClue> rowClues(const ClueTables& clues, int height)
 std::vector<LineClue> columnClues(const ClueTables& clues, int width)
 {
     std::vector<LineClue> columns;
+    columns.reserve(static_cast<std::size_t>(width));
     for (int x = 0; x < width; ++x)
         columns.push_back(columnClue(clues, x));
     return columns;
@@ -128,9 +130,7 @@ void PuzzleAnalysis::Search::runLineLogic()
         finish(AnalysisStop::Completed, Uniqueness::NoSolution, {});
         return;
     }
-    for (int y = 0; y < m_grid.height(); ++y)
-        for (int x = 0; x < m_grid.width(); ++x)
-            m_result.lineLogicColors[cellIndex(x, y)] = m_grid.colors(x, y);
+    m_result.lineLogicColors = m_grid.colorSets();
     m_result.openCells = m_grid.openCells();
     m_result.lineSolvable = m_result.openCells == 0;
     if (m_result.lineSolvable) {
@@ -138,8 +138,9 @@ void PuzzleAnalysis::Search::runLineLogic()
         std::vector<CellGrid> known;
         if (m_picture)
             known.push_back(*m_picture);
-        if (!m_picture || m_grid.picture() != *m_picture)
-            known.push_back(m_grid.picture());
+        const CellGrid solution = m_grid.picture();
+        if (!m_picture || solution != *m_picture)
+            known.push_back(solution);
         finish(AnalysisStop::Completed, known.size() == 1 ? Uniqueness::Unique : Uniqueness::NotUnique, known);
     } else if (!m_options.decideUniqueness) {
         finish(AnalysisStop::NotAsked, Uniqueness::Unknown, {});

@@ -13,6 +13,7 @@ std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuz
 SolutionSearch::SolutionSearch(const ColorGrid& start, const CellGrid* picture, SearchStrategy strategy)
     : m_grid(start), m_strategy(strategy)
 {
+    m_grid.recordChanges();
     if (picture)
         addKnown(*picture);
 }
