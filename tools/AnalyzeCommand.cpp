@@ -1,6 +1,5 @@
 #include <iomanip>
 #include <ostream>
-#include <sstream>
 
 #include "Commands.h"
 #include "solver/analysis/PuzzleAnalysis.h"
@@ -22,24 +21,13 @@ int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err)
         err << "usage: gridwick-cli analyze [--unique] FILE...\n";
         return 2;
     }
-    int exitCode = 0;
-    for (const std::string& file : files) {
-        Puzzle puzzle;
-        std::ostringstream messages;
-        const bool loaded = loadAsMaker(file, puzzle, messages);
-        const std::string reason = forwardNotices(messages.str(), file, err);
-        if (!loaded) {
-            out << file << "\terror\t" << reason << '\n';
-            exitCode = 1;
-            continue;
-        }
+    return reportEachFile(files, out, err, [&](const std::string& file, const Puzzle& puzzle) {
         const analysis::AnalysisResult result = analysis::analyzePuzzle(puzzle, options);
         out << file << '\t' << (result.lineSolvable ? "yes" : "no") << '\t'
             << (options.decideUniqueness ? analysis::uniquenessName(result.uniqueness) : "-") << '\t'
             << result.openCells << '\t' << std::fixed << std::setprecision(3) << result.milliseconds << '\n';
         out.unsetf(std::ios::floatfield);
-    }
-    return exitCode;
+    });
 }
 
 } // namespace gw::cli

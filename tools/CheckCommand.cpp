@@ -2,7 +2,7 @@
 
 #include <iomanip>
 #include <ostream>
-#include <sstream>
+#include <string>
 
 #include "Commands.h"
 #include "solver/ComputerTest.h"
@@ -37,17 +37,7 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
         err << "usage: gridwick-cli check [--stats] [--trace] FILE...\n";
         return 2;
     }
-    int exitCode = 0;
-    for (const std::string& file : files) {
-        Puzzle puzzle;
-        std::ostringstream messages;
-        const bool loaded = loadAsMaker(file, puzzle, messages);
-        const std::string reason = forwardNotices(messages.str(), file, err);
-        if (!loaded) {
-            out << file << "\terror\t" << reason << '\n';
-            exitCode = 1;
-            continue;
-        }
+    return reportEachFile(files, out, err, [&](const std::string& file, const Puzzle& puzzle) {
         const ComputerTestResult result = runComputerTest(puzzle, trace);
         out << file << '\t' << outcomeName(result.outcome) << '\t' << result.known << '/' << result.total << '\t'
             << result.wrong << '\t' << result.sweeps << '\t' << result.regenerations << '\t' << std::fixed
@@ -64,8 +54,7 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
             out << '\n';
         }
         out.unsetf(std::ios::floatfield);
-    }
-    return exitCode;
+    });
 }
 
 } // namespace gw::cli

@@ -4,6 +4,7 @@
 // returns the process exit code (0 success, 1 failure, 2 wrong usage).
 // Add a subcommand by writing its run function in its own file, declaring it
 // here and adding one line to the table in main.cpp.
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -44,9 +45,12 @@ int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
 // reason for a missing file). Returns true when the puzzle was loaded.
 bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err);
 
-// Passes the notices loadAsMaker wrote to `messages` on to `err`, each as
-// "FILE: notice: TEXT"; returns the reason of a failed load (the text of its
-// "error: " line, or "cannot be read").
-std::string forwardNotices(const std::string& messages, const std::string& file, std::ostream& err);
+// For the commands that report one line a file: loads each of `files` as
+// loadAsMaker does and hands it to `report`. Notices go to `err` as
+// "FILE: notice: TEXT"; a file that cannot be read gets the line
+// "FILE<tab>error<tab>REASON" in `out`. Returns 0 when every file was read,
+// else 1.
+int reportEachFile(const Arguments& files, std::ostream& out, std::ostream& err,
+                   const std::function<void(const std::string&, const Puzzle&)>& report);
 
 } // namespace gw::cli

@@ -15,22 +15,14 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-std::vector<LineClue> rowClues(const ClueTables& clues, int height)
+// The clues of `count` lines, read by rowClue or columnClue.
+std::vector<LineClue> lineClues(const ClueTables& clues, int count, LineClue (*clueOf)(const ClueTables&, int))
 {
-    std::vector<LineClue> rows;
-    rows.reserve(static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y)
-        rows.push_back(rowClue(clues, y));
-    return rows;
-}
-
-std::vector<LineClue> columnClues(const ClueTables& clues, int width)
-{
-    std::vector<LineClue> columns;
-    columns.reserve(static_cast<std::size_t>(width));
-    for (int x = 0; x < width; ++x)
-        columns.push_back(columnClue(clues, x));
-    return columns;
+    std::vector<LineClue> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int line = 0; line < count; ++line)
+        lines.push_back(clueOf(clues, line));
+    return lines;
 }
 
 std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
@@ -43,7 +35,7 @@ std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuz
 class PuzzleAnalysis::Search {
 public:
     Search(const ClueTables& clues, int width, int height, const CellGrid* picture, const AnalysisOptions& options)
-        : m_options(options), m_grid(rowClues(clues, height), columnClues(clues, width))
+        : m_options(options), m_grid(lineClues(clues, height, rowClue), lineClues(clues, width, columnClue))
     {
         m_result.width = width;
         m_result.height = height;

@@ -14,36 +14,36 @@ namespace gw::testing {
 
 enum class PictureKind { Noise, Blobs, Stripes };
 
-struct PictureSpec {
+struct PictureRecipe {
     int width = 10, height = 10; // 1..50
     int colors = 2;              // 2..8, white included
     PictureKind kind = PictureKind::Noise;
     double density = 0.5;        // share of non-white cells aimed at
 };
 
-// A picture drawn from `rng` after `spec`.
-inline Puzzle randomPicture(std::mt19937& rng, const PictureSpec& spec)
+// A picture drawn from `rng` after `recipe`.
+inline Puzzle randomPicture(std::mt19937& rng, const PictureRecipe& recipe)
 {
     std::vector<std::uint8_t> inks = {Black, Red, Blue, Yellow, Green, Magenta, Aqua};
     std::shuffle(inks.begin(), inks.end(), rng);
-    inks.resize(static_cast<std::size_t>(std::clamp(spec.colors - 1, 1, 7)));
+    inks.resize(static_cast<std::size_t>(std::clamp(recipe.colors - 1, 1, 7)));
     auto chance = [&rng]() { return std::uniform_real_distribution<double>(0, 1)(rng); };
     auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(std::max(n, 1))); };
     auto ink = [&]() { return inks[static_cast<std::size_t>(below(static_cast<int>(inks.size())))]; };
 
     Puzzle puzzle;
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(spec.width);
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(spec.height);
+    puzzle.PuzzleWidth = static_cast<std::int16_t>(recipe.width);
+    puzzle.PuzzleHeight = static_cast<std::int16_t>(recipe.height);
     puzzle.ColorPuzzle = inks.size() > 1 || inks[0] != Black;
-    const int w = spec.width, h = spec.height;
-    if (spec.kind == PictureKind::Noise) {
+    const int w = recipe.width, h = recipe.height;
+    if (recipe.kind == PictureKind::Noise) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                puzzle.cell(x, y) = chance() < spec.density ? ink() : std::uint8_t{White};
-    } else if (spec.kind == PictureKind::Blobs) {
+                puzzle.cell(x, y) = chance() < recipe.density ? ink() : std::uint8_t{White};
+    } else if (recipe.kind == PictureKind::Blobs) {
         // Discs of one colour each until the density is reached.
         int inked = 0;
-        for (int tries = 0; tries < 200 && inked < spec.density * w * h; ++tries) {
+        for (int tries = 0; tries < 200 && inked < recipe.density * w * h; ++tries) {
             const int cx = below(w), cy = below(h), r = 1 + below(std::max(2, std::min(w, h) / 4));
             const std::uint8_t color = ink();
             for (int y = std::max(0, cy - r); y <= std::min(h - 1, cy + r); ++y)
@@ -59,11 +59,11 @@ inline Puzzle randomPicture(std::mt19937& rng, const PictureSpec& spec)
         const int period = 2 + below(6);
         std::vector<std::uint8_t> band(static_cast<std::size_t>(period));
         for (std::uint8_t& b : band)
-            b = chance() < spec.density ? ink() : std::uint8_t{White};
+            b = chance() < recipe.density ? ink() : std::uint8_t{White};
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const int phase = ((x * dx + y * dy) % period + period) % period;
-                puzzle.cell(x, y) = chance() < 0.05 ? (chance() < spec.density ? ink() : std::uint8_t{White})
+                puzzle.cell(x, y) = chance() < 0.05 ? (chance() < recipe.density ? ink() : std::uint8_t{White})
                                                     : band[static_cast<std::size_t>(phase)];
             }
     }
@@ -75,13 +75,13 @@ inline Puzzle randomPicture(std::mt19937& rng, const PictureSpec& spec)
 inline Puzzle randomPicture(std::uint32_t seed, int minSize = 5, int maxSize = 50)
 {
     std::mt19937 rng(seed);
-    PictureSpec spec;
-    spec.width = minSize + static_cast<int>(rng() % static_cast<unsigned>(maxSize - minSize + 1));
-    spec.height = minSize + static_cast<int>(rng() % static_cast<unsigned>(maxSize - minSize + 1));
-    spec.colors = 2 + static_cast<int>(rng() % 7);
-    spec.kind = static_cast<PictureKind>(rng() % 3);
-    spec.density = 0.3 + 0.4 * std::uniform_real_distribution<double>(0, 1)(rng);
-    return randomPicture(rng, spec);
+    PictureRecipe recipe;
+    recipe.width = minSize + static_cast<int>(rng() % static_cast<unsigned>(maxSize - minSize + 1));
+    recipe.height = minSize + static_cast<int>(rng() % static_cast<unsigned>(maxSize - minSize + 1));
+    recipe.colors = 2 + static_cast<int>(rng() % 7);
+    recipe.kind = static_cast<PictureKind>(rng() % 3);
+    recipe.density = 0.3 + 0.4 * std::uniform_real_distribution<double>(0, 1)(rng);
+    return randomPicture(rng, recipe);
 }
 
 } // namespace gw::testing

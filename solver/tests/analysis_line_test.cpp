@@ -89,7 +89,7 @@ TEST(ExactLineRandom, AgreesWithListingEveryPlacement)
         // The clue of a random line.
         std::vector<std::uint8_t> line(static_cast<std::size_t>(length));
         for (std::uint8_t& cell : line)
-            cell = (rng() % 100) < density * 100 ? static_cast<std::uint8_t>(rng() % inks == 0 ? gw::Black : 1 + rng() % inks + 1)
+            cell = (rng() % 100) < density * 100 ? static_cast<std::uint8_t>(rng() % inks == 0 ? 0u : 2 + rng() % inks)
                                                  : std::uint8_t{gw::White};
         gw::Puzzle row = gwtest::puzzleFromRows({std::string(static_cast<std::size_t>(length), '.')}, true);
         for (int x = 0; x < length; ++x)

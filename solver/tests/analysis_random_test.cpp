@@ -53,14 +53,14 @@ TEST(AnalysisRandom, VerdictsAgreeWithListingEverySolution)
     int unique = 0, several = 0, lineSolvable = 0;
     for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
         std::mt19937 rng(seed);
-        PictureSpec spec;
-        spec.width = 3 + static_cast<int>(rng() % 3);
-        spec.height = 3 + static_cast<int>(rng() % 3);
-        spec.colors = 2 + static_cast<int>(rng() % 3);
-        spec.kind = static_cast<PictureKind>(rng() % 3);
-        spec.density = 0.3 + (rng() % 40) / 100.0;
-        const gw::Puzzle picture = randomPicture(rng, spec);
-        const int w = spec.width, h = spec.height;
+        PictureRecipe recipe;
+        recipe.width = 3 + static_cast<int>(rng() % 3);
+        recipe.height = 3 + static_cast<int>(rng() % 3);
+        recipe.colors = 2 + static_cast<int>(rng() % 3);
+        recipe.kind = static_cast<PictureKind>(rng() % 3);
+        recipe.density = 0.3 + (rng() % 40) / 100.0;
+        const gw::Puzzle picture = randomPicture(rng, recipe);
+        const int w = recipe.width, h = recipe.height;
         SCOPED_TRACE("seed " + std::to_string(seed) + ": " + ::testing::PrintToString(gwtest::rowsOf(picture)));
         gw::ClueTables clues;
         gw::deriveClues(picture, clues);
