@@ -9,23 +9,23 @@ inline Word firstBits(int count) { return bit(count) - 1; }
 
 } // namespace
 
-ColorGrid::ColorGrid(const std::vector<LineClue>& rows, const std::vector<LineClue>& columns)
-    : m_width(static_cast<int>(columns.size())), m_height(static_cast<int>(rows.size())), m_rowClues(rows),
-      m_columnClues(columns)
+ColorGrid::ColorGrid(std::vector<LineClue> rows, std::vector<LineClue> columns)
+    : m_width(static_cast<int>(columns.size())), m_height(static_cast<int>(rows.size())), m_rowClues(std::move(rows)),
+      m_columnClues(std::move(columns))
 {
-    for (const LineClue& clue : rows)
+    for (const LineClue& clue : m_rowClues)
         m_usedColors |= clue.colorMask;
-    for (const LineClue& clue : columns)
+    for (const LineClue& clue : m_columnClues)
         m_usedColors |= clue.colorMask;
     // Colour q: bit x of rowsWith... when column x's clue holds it, and so on.
     std::array<Word, PaletteSize> columnsWith{}, rowsWith{};
     columnsWith[White] = firstBits(m_width);
     rowsWith[White] = firstBits(m_height);
     for (int x = 0; x < m_width; ++x)
-        for (unsigned rest = columns[static_cast<std::size_t>(x)].colorMask; rest != 0; rest &= rest - 1)
+        for (unsigned rest = m_columnClues[static_cast<std::size_t>(x)].colorMask; rest != 0; rest &= rest - 1)
             columnsWith[static_cast<std::size_t>(lowestBit(rest))] |= bit(x);
     for (int y = 0; y < m_height; ++y)
-        for (unsigned rest = rows[static_cast<std::size_t>(y)].colorMask; rest != 0; rest &= rest - 1)
+        for (unsigned rest = m_rowClues[static_cast<std::size_t>(y)].colorMask; rest != 0; rest &= rest - 1)
             rowsWith[static_cast<std::size_t>(lowestBit(rest))] |= bit(y);
     for (int q = 0; q < PaletteSize; ++q) {
         const std::size_t color = static_cast<std::size_t>(q);

@@ -18,7 +18,7 @@ public:
     // A grid of rows.size() x columns.size() cells (1..50 each). Every cell
     // may be white and may take each colour that both its row's and its
     // column's clue hold; every line is queued for solving.
-    ColorGrid(const std::vector<LineClue>& rows, const std::vector<LineClue>& columns);
+    ColorGrid(std::vector<LineClue> rows, std::vector<LineClue> columns);
 
     int width() const { return m_width; }
     int height() const { return m_height; }

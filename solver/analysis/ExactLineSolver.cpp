@@ -37,19 +37,30 @@ inline Word coveredCells(Word starts, int length)
     return covered | (covered << (length - span));
 }
 
-// Boundaries from which `seeds` are reached by stepping right over cells
-// that may be white: b is in when b + 1 is and cell b is in `white`. There
-// is no carry to the right, so the steps double: 1, 2, 4, ... cells.
-inline Word reachBackAcrossWhite(Word seeds, Word white, int length)
-{
-    Word reached = seeds;
-    Word span = white; // bit b: cells b .. b + step - 1 may all be white
-    for (int step = 1; step <= length; step *= 2) {
-        reached |= (reached >> step) & span;
-        span &= span >> step;
+// Moving left across white cells, with no carry to help, goes in doubling
+// steps: spans[j] has bit b set when cells b .. b + 2^j - 1 may all be
+// white, so that boundary b follows from boundary b + 2^j. Six steps cover
+// 63 cells; the spans depend only on the white cells, so a line computes
+// them once.
+struct WhiteSpans {
+    std::array<Word, 6> spans;
+    explicit WhiteSpans(Word white)
+    {
+        spans[0] = white;
+        for (std::size_t j = 1; j < spans.size(); ++j)
+            spans[j] = spans[j - 1] & (spans[j - 1] >> (1u << (j - 1)));
     }
-    return reached;
-}
+    // Boundaries from which white cells lead right to one of `seeds`.
+    Word reachBack(Word seeds) const
+    {
+        seeds |= (seeds >> 1) & spans[0];
+        seeds |= (seeds >> 2) & spans[1];
+        seeds |= (seeds >> 4) & spans[2];
+        seeds |= (seeds >> 8) & spans[3];
+        seeds |= (seeds >> 16) & spans[4];
+        return seeds | ((seeds >> 32) & spans[5]);
+    }
+};
 
 } // namespace
 
@@ -109,14 +120,15 @@ bool solveLine(const LineClue& clue, int length, LineColors& cells)
     if (((reach >> length) & 1) == 0)
         return false;
 
-    reach = reachBackAcrossWhite(Word{1} << length, white, length);
+    const WhiteSpans whiteSpans(white);
+    reach = whiteSpans.reachBack(Word{1} << length);
     backwardReach[static_cast<std::size_t>(count)] = reach;
     for (int k = count - 1; k >= 0; --k) {
         const std::size_t run = static_cast<std::size_t>(k);
         const int runLength = clue.lengths[run];
         const Word free = k + 1 < count && clue.colors[run] == clue.colors[run + 1] ? (reach >> 1) & white : reach;
         backwardStarts[run] = fits[run] & (free >> runLength);
-        reach = reachBackAcrossWhite(backwardStarts[run], white, length);
+        reach = whiteSpans.reachBack(backwardStarts[run]);
         backwardReach[run] = reach;
     }
 

@@ -6,11 +6,13 @@
 // exactly the colours some placement of its clue allows, over and over until
 // no line changes. Whatever it fixes holds in every solution. Uniqueness is
 // decided by a search for a second solution (one that differs from the
-// picture, or from the first solution found when only clues are given):
-// depth-first with probing (a colour that leads to a contradiction under
-// line logic is ruled out) and an undo trail. Contradictions and second
-// solutions are proved, never guessed; a search that runs out of its budget
-// answers "unknown".
+// picture, or from the first solution found when only clues are given).
+// Two depth-first searches with an undo trail run side by side, one probing
+// at every node (a colour that leads to a contradiction under line logic is
+// ruled out), one not, and the first to finish answers: probing wins where
+// solutions are scarce, cheap nodes where they abound (SolutionSearch.h).
+// Contradictions and second solutions are proved, never guessed; a search
+// that runs out of its budget answers "unknown".
 //
 // Use analyzePuzzle()/analyzeClues() for a whole run in one call (a worker
 // thread can cancel it through AnalysisOptions::cancel), or a PuzzleAnalysis
@@ -46,7 +48,7 @@ enum class AnalysisStop {
 
 struct AnalysisOptions {
     bool decideUniqueness = true;
-    std::int64_t maxNodes = 1000000; // search branches; <= 0 means no limit
+    std::int64_t maxNodes = 1000000; // search branches, both searches together; <= 0: no limit
     double maxMilliseconds = 10000;  // working time; <= 0 means no limit
     // Checked between probes and nodes; when it becomes true the analysis
     // stops with AnalysisStop::Cancelled. Must outlive the analysis.

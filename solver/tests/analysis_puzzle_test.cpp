@@ -107,6 +107,19 @@ TEST(CluesOnly, ContradictoryCluesHaveNoSolution)
     EXPECT_FALSE(result.lineSolvable);
     EXPECT_TRUE(result.solutions.empty());
     EXPECT_EQ(result.stop, AnalysisStop::Completed);
+
+    // Rows of one black cell each in three columns of one each: every line
+    // on its own can be filled, only counting (two against three) or a
+    // search shows that the grid cannot.
+    clues = cluesOf({"#..", ".#."}); // rows 1, 1; columns 1, 1, 0
+    clues.ColumnClueCount[2] = 1;
+    clues.ColumnClueLength[gw::ClueTables::at(2, 0)] = 1;
+    clues.ColumnClueColor[gw::ClueTables::at(2, 0)] = gw::Black;
+    result = gw::analysis::analyzeClues(clues, 3, 2);
+    EXPECT_EQ(result.uniqueness, Uniqueness::NoSolution);
+    EXPECT_EQ(result.openCells, 6);
+    EXPECT_TRUE(result.solutions.empty());
+    EXPECT_GT(result.nodes + result.probes, 0);
 }
 
 TEST(AnalysisControl, LineLogicOnlyWhenUniquenessIsNotAsked)
