@@ -92,15 +92,15 @@ bool solveLine(const LineClue& clue, int length, LineColors& cells)
 {
     const int count = clue.count;
     const Word white = cells[White];
-    // Boundary sets, boundary b lying before cell b (0..length). For run k:
-    // the starts at which runs 0..k fit the cells up to its end (forwards)
-    // and runs k..count-1 the cells from its start (backwards). For gap g,
-    // the stretch before run g (g = count: after the last run): the
-    // boundaries reached across white cells from the end of run g - 1
-    // (forwards), and from which white cells lead to the start of run g
-    // (backwards).
-    std::array<Word, MaxPuzzleSize> fits, forwardStarts, backwardStarts;
-    std::array<Word, MaxPuzzleSize + 1> forwardReach, backwardReach;
+    // Boundary b lies before cell b (0..length). Forwards, for run k: where
+    // it may start with runs 0..k fitting the cells up to its end; for gap g
+    // (the stretch before run g; gap `count` after the last run): the
+    // boundaries reached across white cells from the end of run g - 1 (from
+    // boundary 0 for g = 0). Bit k of `sameColorAhead`: run k + 1 has run k's
+    // colour.
+    std::array<Word, MaxPuzzleSize> fits, forwardStarts;
+    std::array<Word, MaxPuzzleSize + 1> forwardReach;
+    Word sameColorAhead = 0;
 
     Word reach = reachAcrossWhite(1, white);
     forwardReach[0] = reach;
@@ -108,8 +108,11 @@ bool solveLine(const LineClue& clue, int length, LineColors& cells)
         const std::size_t run = static_cast<std::size_t>(k);
         const int runLength = clue.lengths[run];
         fits[run] = fittingStarts(cells[clue.colors[run]], runLength);
-        // Runs of one colour need a white cell between them.
-        const Word free = k > 0 && clue.colors[run] == clue.colors[run - 1] ? (reach & white) << 1 : reach;
+        Word free = reach;
+        if (k > 0 && clue.colors[run] == clue.colors[run - 1]) {
+            free = (reach & white) << 1; // runs of one colour need a white cell between them
+            sameColorAhead |= Word{1} << (k - 1);
+        }
         const Word starts = free & fits[run];
         if (starts == 0)
             return false;
@@ -120,30 +123,23 @@ bool solveLine(const LineClue& clue, int length, LineColors& cells)
     if (((reach >> length) & 1) == 0)
         return false;
 
+    // Backwards the same, and at each run and gap what both directions allow:
+    // a start of run k that both passes found, or a cell i of gap g whose
+    // boundary i is reached from the left and boundary i + 1 leads on right.
+    LineColors narrowed{};
     const WhiteSpans whiteSpans(white);
     reach = whiteSpans.reachBack(Word{1} << length);
-    backwardReach[static_cast<std::size_t>(count)] = reach;
+    Word whiteCells = forwardReach[static_cast<std::size_t>(count)] & (reach >> 1);
     for (int k = count - 1; k >= 0; --k) {
         const std::size_t run = static_cast<std::size_t>(k);
         const int runLength = clue.lengths[run];
-        const Word free = k + 1 < count && clue.colors[run] == clue.colors[run + 1] ? (reach >> 1) & white : reach;
-        backwardStarts[run] = fits[run] & (free >> runLength);
-        reach = whiteSpans.reachBack(backwardStarts[run]);
-        backwardReach[run] = reach;
-    }
-
-    LineColors narrowed{};
-    Word whiteCells = 0;
-    for (int gap = 0; gap <= count; ++gap) {
-        // Cell i can be white in this gap when boundary i is reached from the
-        // left and boundary i + 1 leads on to the right.
-        whiteCells |= forwardReach[static_cast<std::size_t>(gap)] & (backwardReach[static_cast<std::size_t>(gap)] >> 1);
+        const Word free = (sameColorAhead >> k) & 1 ? (reach >> 1) & white : reach;
+        const Word starts = fits[run] & (free >> runLength);
+        narrowed[clue.colors[run]] |= coveredCells(forwardStarts[run] & starts, runLength);
+        reach = whiteSpans.reachBack(starts);
+        whiteCells |= forwardReach[run] & (reach >> 1);
     }
     narrowed[White] = whiteCells & white;
-    for (int k = 0; k < count; ++k) {
-        const std::size_t run = static_cast<std::size_t>(k);
-        narrowed[clue.colors[run]] |= coveredCells(forwardStarts[run] & backwardStarts[run], clue.lengths[run]);
-    }
     cells = narrowed;
     return true;
 }
