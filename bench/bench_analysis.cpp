@@ -117,6 +117,29 @@ void BM_LineLogicCorpus(benchmark::State& state)
 }
 BENCHMARK(BM_LineLogicCorpus)->Unit(benchmark::kMicrosecond);
 
+// The same with each analysis set up (clues in the analysis's own form, the
+// grid of open cells) before the clock runs: line logic and its result only.
+void BM_LineLogicCorpusSetUp(benchmark::State& state)
+{
+    if (corpus().empty()) {
+        state.SkipWithError("no puzzle corpus");
+        return;
+    }
+    an::AnalysisOptions lineLogicOnly;
+    lineLogicOnly.decideUniqueness = false;
+    std::vector<an::PuzzleAnalysis> analyses;
+    for (auto _ : state) {
+        state.PauseTiming();
+        analyses.clear();
+        for (const CorpusPuzzle& p : corpus())
+            analyses.emplace_back(p.clues, p.picture.PuzzleWidth, p.picture.PuzzleHeight, lineLogicOnly);
+        state.ResumeTiming();
+        for (an::PuzzleAnalysis& analysis : analyses)
+            benchmark::DoNotOptimize(analysis.run().openCells);
+    }
+}
+BENCHMARK(BM_LineLogicCorpusSetUp)->Unit(benchmark::kMicrosecond);
+
 // Line logic and uniqueness for every corpus puzzle from its picture (clue
 // derivation included); reports the slowest puzzle.
 void BM_UniquenessCorpus(benchmark::State& state)
