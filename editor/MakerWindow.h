@@ -102,7 +102,7 @@ public:
     // importImage, then the window shows the messages and the new picture.
     void importFile(const QString& path);
     // A press or move on cell (x, y) with button value `button` (1 left, 2
-    // right, see buttonValue): shows the position, paints the cell in that
+    // right, see platform::mouseButtonValue): shows the position, paints the cell in that
     // button's colour. Other button values only show the position.
     void drawCell(int button, int x, int y);
     // Sets the puzzle's changed flag and redraws the preview from the puzzle.

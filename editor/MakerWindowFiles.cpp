@@ -13,6 +13,7 @@
 #include "editor/PreviewView.h"
 #include "lang/Language.h"
 #include "platform/LocalText.h"
+#include "platform/RecentMenu.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
 #include "playfield/ColorChooser.h"
@@ -184,15 +185,7 @@ void MakerWindow::refreshRecent() {
     updateRecentMenu();
 }
 
-void MakerWindow::updateRecentMenu() {
-    for (int i = 0; i < RecentCount; ++i) {
-        QAction* a = m_recentActions[static_cast<std::size_t>(i)];
-        const std::string& entry = m_recent.entry(i);
-        a->setText(fromUtf8(recentCaption(i, entry)));
-        a->setVisible(!entry.empty());
-    }
-    m_recentSeparator->setVisible(!m_recent.entry(0).empty());
-}
+void MakerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
 
 void MakerWindow::closeEvent(QCloseEvent* event) {
     if (m_session.closing) {
