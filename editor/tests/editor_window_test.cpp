@@ -155,7 +155,7 @@ private slots:
         QVERIFY(maker.window->recentSeparator()->isVisible());
     }
 
-    void saveAsWithTheColourEntryMakesAColourFile() {
+    void saveAsWithTheColorEntryMakesAColorFile() {
         Maker maker;
         maker.window->drawCell(1, 0, 0);
         const QString target = maker.path("art.ppm");

@@ -42,10 +42,10 @@ TEST(AnalysisCorpus, VerdictsAgreeWithIndependentSolversAndTheComputerTest)
     std::ifstream verdicts(CorpusFolder / "verdicts.tsv");
     if (!verdicts)
         GTEST_SKIP() << "no puzzle corpus at " << CorpusFolder;
-    std::string name, width, height, colours, lineSolved, unique;
+    std::string name, width, height, colors, lineSolved, unique;
     std::getline(verdicts, name); // header: file width height colours line_solved unique
     int puzzles = 0;
-    while (verdicts >> name >> width >> height >> colours >> lineSolved >> unique) {
+    while (verdicts >> name >> width >> height >> colors >> lineSolved >> unique) {
         SCOPED_TRACE(name);
         ++puzzles;
         gw::Puzzle puzzle;

@@ -30,7 +30,7 @@ std::string solved(const LineCase& c)
 
 class ExactLine : public ::testing::TestWithParam<LineCase> {};
 
-TEST_P(ExactLine, KeepsExactlyTheColoursSomePlacementAllows)
+TEST_P(ExactLine, KeepsExactlyTheColorsSomePlacementAllows)
 {
     EXPECT_EQ(solved(GetParam()), GetParam().after) << GetParam().clue << " on " << GetParam().before;
 }
@@ -58,7 +58,7 @@ const LineCase BlackAndWhite[] = {
 };
 INSTANTIATE_TEST_SUITE_P(BlackAndWhite, ExactLine, ::testing::ValuesIn(BlackAndWhite));
 
-const LineCase Colours[] = {
+const LineCase Colors[] = {
     {"1R 1B", "??", "RB"},                   // runs of different colours touch
     {"2R 2B", "????", "RRBB"},
     {"2R 2B", "?????", "[.R]R?B[.B]"},
@@ -74,7 +74,7 @@ const LineCase Colours[] = {
     {"1G 2G 1A", "?????", "G.GGA"},
     {"1G 2G 1A", "??????", "[.G][.G][.G]G?[.A]"},
 };
-INSTANTIATE_TEST_SUITE_P(Colours, ExactLine, ::testing::ValuesIn(Colours));
+INSTANTIATE_TEST_SUITE_P(Colors, ExactLine, ::testing::ValuesIn(Colors));
 
 // Random clues (from random lines) and random cell sets, 1..24 cells,
 // checked against the union of all placements.
