@@ -33,8 +33,6 @@ public:
     // Redraws the picture from the current marks and check boxes.
     void redrawPicture();
 
-    // Set by the main window when the program exits: closing the window then
-
     // Captions of the check boxes and the OK button in `language`.
     void applyLanguage(std::uint8_t language);
 
