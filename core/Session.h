@@ -17,6 +17,9 @@ struct Session {
     // Maker: the palette index the left (0) and right (1) mouse button draws with.
     std::array<std::uint8_t, 2> buttonColor{{Black, White}};
     std::string programFolder; // ends with the platform's path separator; empty: the current folder
+    // Set once by the main window when it closes for good; from then on the
+    // secondary windows, which otherwise only hide, really close.
+    bool closing = false;
 };
 
 } // namespace gw

@@ -6,19 +6,9 @@
 
 #include "editor/PaletteColors.h"
 #include "editor/GridGeometry.h"
+#include "platform/MouseButtons.h"
 
 namespace gw::editor {
-
-int buttonValue(Qt::MouseButtons buttons) {
-    int value = 0;
-    if (buttons & Qt::LeftButton)
-        value += 1;
-    if (buttons & Qt::RightButton)
-        value += 2;
-    if (buttons & Qt::MiddleButton)
-        value += 4;
-    return value;
-}
 
 GridView::GridView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), m_puzzle(puzzle) {
     setMouseTracking(true);
@@ -80,11 +70,11 @@ void GridView::paintEvent(QPaintEvent* event) {
 }
 
 void GridView::mousePressEvent(QMouseEvent* event) {
-    emit pointer(buttonValue(event->button()), event->position());
+    emit pointer(platform::mouseButtonValue(event->button()), event->position());
 }
 
 void GridView::mouseMoveEvent(QMouseEvent* event) {
-    emit pointer(buttonValue(event->buttons()), event->position());
+    emit pointer(platform::mouseButtonValue(event->buttons()), event->position());
 }
 
 } // namespace gw::editor

@@ -11,10 +11,6 @@
 
 namespace gw::editor {
 
-// Mouse buttons as the grid and strip handlers see them: the held buttons
-// added up, 1 left, 2 right, 4 middle (so a drag with left and right held is 3).
-int buttonValue(Qt::MouseButtons buttons);
-
 class GridView : public QWidget {
     Q_OBJECT
 public:

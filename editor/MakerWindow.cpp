@@ -53,7 +53,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     buildClientArea();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
-    m_newDialog = new NewPuzzleDialog(m_puzzle, this);
+    m_newDialog = new NewPuzzleDialog(m_puzzle, m_session, this);
     m_newDialog->setModal(true);
     connect(m_sizeDialog, &SizeDialog::applyRequested, this, &MakerWindow::applySize);
     connect(m_newDialog, &NewPuzzleDialog::newPuzzleRequested, this, &MakerWindow::newPuzzle);

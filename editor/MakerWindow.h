@@ -73,9 +73,6 @@ public:
     QString programFolder() const { return QString::fromStdString(m_session.programFolder); }
     // The initial folder of every file dialog: "Puzzles" in the program's folder.
     QString puzzlesFolder() const { return programFolder() + QStringLiteral("Puzzles"); }
-    // True once the window is closing for good: secondary windows stop
-    // refusing to close.
-    bool closing() const { return m_closing; }
     Puzzle& puzzle() { return m_puzzle; }
     Session& session() { return m_session; }
     platform::Platform& platform() { return m_platform; }
@@ -105,7 +102,7 @@ public:
     // importImage, then the window shows the messages and the new picture.
     void importFile(const QString& path);
     // A press or move on cell (x, y) with button value `button` (1 left, 2
-    // right, see buttonValue): shows the position, paints the cell in that
+    // right, see platform::mouseButtonValue): shows the position, paints the cell in that
     // button's colour. Other button values only show the position.
     void drawCell(int button, int x, int y);
     // Sets the puzzle's changed flag and redraws the preview from the puzzle.
@@ -171,7 +168,6 @@ private:
     double m_gridZoom = 3;
     bool m_printerPresent = false;
     QString m_printerName;
-    bool m_closing = false;
     std::function<void()> m_beforeClose;
 
     QWidget* m_client = nullptr;

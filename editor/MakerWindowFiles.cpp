@@ -13,6 +13,7 @@
 #include "editor/PreviewView.h"
 #include "lang/Language.h"
 #include "platform/LocalText.h"
+#include "platform/RecentMenu.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
 #include "playfield/ColorChooser.h"
@@ -184,18 +185,10 @@ void MakerWindow::refreshRecent() {
     updateRecentMenu();
 }
 
-void MakerWindow::updateRecentMenu() {
-    for (int i = 0; i < RecentCount; ++i) {
-        QAction* a = m_recentActions[static_cast<std::size_t>(i)];
-        const std::string& entry = m_recent.entry(i);
-        a->setText(fromUtf8(recentCaption(i, entry)));
-        a->setVisible(!entry.empty());
-    }
-    m_recentSeparator->setVisible(!m_recent.entry(0).empty());
-}
+void MakerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
 
 void MakerWindow::closeEvent(QCloseEvent* event) {
-    if (m_closing) {
+    if (m_session.closing) {
         event->accept();
         return;
     }
@@ -207,10 +200,8 @@ void MakerWindow::closeEvent(QCloseEvent* event) {
     }
     setStatus(localText(m_session, txt::ByeBye));
     writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
-    m_closing = true;
+    m_session.closing = true;
     emit closingForGood();
-    m_sizeDialog->setMainClosing(true);
-    m_newDialog->setMainClosing(true);
     m_sizeDialog->close();
     m_newDialog->close();
     event->accept();

@@ -21,7 +21,8 @@ namespace gw::editor {
 namespace {
 } // namespace
 
-NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent) : QDialog(parent), m_puzzle(puzzle) {
+NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, const Session& session, QWidget* parent)
+    : QDialog(parent), m_puzzle(puzzle), m_session(session) {
     setObjectName(QStringLiteral("NewPuzzleDialog"));
     m_sizeGroup = new QGroupBox(this);
     m_colorGroup = new QGroupBox(this);
@@ -95,7 +96,7 @@ void NewPuzzleDialog::ok() {
 }
 
 void NewPuzzleDialog::closeEvent(QCloseEvent* event) {
-    if (!platform::closeOrHide(*this, *event, m_mainClosing))
+    if (!platform::closeOrHide(*this, *event, m_session))
         emit cancelled();
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "core/Puzzle.h"
+#include "core/Session.h"
 
 class QGroupBox;
 class QLabel;
@@ -17,9 +18,8 @@ namespace gw::editor {
 class NewPuzzleDialog : public QDialog {
     Q_OBJECT
 public:
-    NewPuzzleDialog(const Puzzle& puzzle, QWidget* parent = nullptr);
+    NewPuzzleDialog(const Puzzle& puzzle, const Session& session, QWidget* parent = nullptr);
     void applyCaptions(std::uint8_t language);
-    void setMainClosing(bool closing) { m_mainClosing = closing; }
 
     QLineEdit* widthEdit() const { return m_widthEdit; }
     QLineEdit* heightEdit() const { return m_heightEdit; }
@@ -41,6 +41,7 @@ protected:
 
 private:
     const Puzzle& m_puzzle;
+    const Session& m_session;
     QGroupBox* m_sizeGroup;
     QGroupBox* m_colorGroup;
     QLineEdit* m_widthEdit;
@@ -51,7 +52,6 @@ private:
     QRadioButton* m_eightColorsButton;
     QPushButton* m_okButton;
     QPushButton* m_cancelButton;
-    bool m_mainClosing = false;
 };
 
 } // namespace gw::editor

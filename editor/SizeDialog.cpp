@@ -99,7 +99,7 @@ void SizeDialog::ok() {
 }
 
 void SizeDialog::closeEvent(QCloseEvent* event) {
-    platform::closeOrHide(*this, *event, m_mainClosing);
+    platform::closeOrHide(*this, *event, m_session);
 }
 
 } // namespace gw::editor

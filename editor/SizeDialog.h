@@ -21,8 +21,6 @@ public:
     // Fills the boxes and the current-size labels from the puzzle and disables Apply.
     void refresh();
     void applyCaptions(std::uint8_t language);
-    // While the main window closes, closing this dialog is no longer refused.
-    void setMainClosing(bool closing) { m_mainClosing = closing; }
 
     QLineEdit* widthEdit() const { return m_widthEdit; }
     QLineEdit* heightEdit() const { return m_heightEdit; }
@@ -56,7 +54,6 @@ private:
     QPushButton* m_okButton;
     QPushButton* m_cancelButton;
     QPushButton* m_applyButton;
-    bool m_mainClosing = false;
 };
 
 // Corrects both size boxes as the size and new-puzzle dialogs do (empty or

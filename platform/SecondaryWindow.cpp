@@ -3,11 +3,13 @@
 #include <QCloseEvent>
 #include <QWidget>
 
+#include "core/Session.h"
+
 namespace gw::platform {
 
-bool closeOrHide(QWidget& window, QCloseEvent& event, bool programClosing)
+bool closeOrHide(QWidget& window, QCloseEvent& event, const Session& session)
 {
-    if (programClosing) {
+    if (session.closing) {
         event.accept();
         return true;
     }

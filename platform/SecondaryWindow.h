@@ -5,10 +5,14 @@
 class QCloseEvent;
 class QWidget;
 
+namespace gw {
+struct Session;
+}
+
 namespace gw::platform {
 
-// Accepts `event` when the program is closing; otherwise ignores it and hides
-// `window`. Returns true when the window really closes.
-bool closeOrHide(QWidget& window, QCloseEvent& event, bool programClosing);
+// Accepts `event` when the program is closing (`session.closing`); otherwise
+// ignores it and hides `window`. Returns true when the window really closes.
+bool closeOrHide(QWidget& window, QCloseEvent& event, const Session& session);
 
 } // namespace gw::platform

@@ -20,6 +20,7 @@
 #include "playfield/ColorChooser.h"
 #include "playfield/PlayFieldComposition.h"
 #include "platform/LocalText.h"
+#include "platform/RecentMenu.h"
 #include "player/SolutionWindow.h"
 
 namespace gw::player {
@@ -200,16 +201,7 @@ void PlayerWindow::startUp()
     chooseBlackAndWhite();
 }
 
-void PlayerWindow::updateRecentMenu()
-{
-    for (int i = 0; i < RecentCount; ++i) {
-        QAction* action = m_recentActions[static_cast<std::size_t>(i)];
-        const std::string& entry = m_recent.entry(i);
-        action->setText(QString::fromStdString(recentCaption(i, entry)));
-        action->setVisible(!entry.empty());
-    }
-    m_recentSeparator->setVisible(!m_recent.entry(0).empty());
-}
+void PlayerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
 
 void PlayerWindow::setLanguage(std::uint8_t language)
 {
@@ -326,7 +318,7 @@ void PlayerWindow::chooseBlackAndWhite()
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
     writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
-    m_solutionWindow->setProgramClosing(true);
+    m_session.closing = true;
     m_solutionWindow->close();
     event->accept();
 }

@@ -144,7 +144,7 @@ void SolutionWindow::redrawPicture()
 
 void SolutionWindow::closeEvent(QCloseEvent* event)
 {
-    platform::closeOrHide(*this, *event, m_programClosing);
+    platform::closeOrHide(*this, *event, m_session);
 }
 
 } // namespace gw::player

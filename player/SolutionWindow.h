@@ -33,10 +33,6 @@ public:
     // Redraws the picture from the current marks and check boxes.
     void redrawPicture();
 
-    // Set by the main window when the program exits: closing the window then
-    // closes it for good instead of hiding it.
-    void setProgramClosing(bool closing) { m_programClosing = closing; }
-
     // Captions of the check boxes and the OK button in `language`.
     void applyLanguage(std::uint8_t language);
 
@@ -59,7 +55,6 @@ private:
     const Session& m_session;
     const CellStateArray& m_states;
     double m_pixelsPerPoint;
-    bool m_programClosing = false;
     int m_cellSize = 3;
     PointImage m_surface;
     QLabel* m_pictureLabel = nullptr;

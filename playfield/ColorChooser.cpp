@@ -11,6 +11,7 @@
 #include "ClueDrawing.h"
 #include "PointSurface.h"
 #include "core/Rounding.h"
+#include "platform/MouseButtons.h"
 
 namespace gw {
 
@@ -218,12 +219,12 @@ bool ColorChooser::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_stripWidget) {
         if (event->type() == QEvent::MouseButtonPress) {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            press(buttonNumber(mouse->button()), mouse->position().y());
+            press(platform::mouseButtonValue(mouse->button()), mouse->position().y());
             return true;
         }
         if (event->type() == QEvent::MouseMove) {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            press(buttonNumber(mouse->buttons()), mouse->position().y());
+            press(platform::mouseButtonValue(mouse->buttons()), mouse->position().y());
             return true;
         }
     }

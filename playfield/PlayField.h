@@ -75,7 +75,7 @@ public:
     static QString positionText(int x, int y);
 
     // The field's mouse handler, for presses and moves alike (button as in
-    // buttonNumber, X and Y in field points).
+    // platform::mouseButtonValue, X and Y in field points).
     void fieldMouse(int button, double x, double y);
     // Marking cell (x, y) with button 1 or 2, after the position update.
     void markCell(int button, int x, int y);

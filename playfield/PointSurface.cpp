@@ -3,19 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace gw {
+#include "platform/MouseButtons.h"
 
-int buttonNumber(Qt::MouseButtons buttons)
-{
-    int number = 0;
-    if (buttons & Qt::LeftButton)
-        number += 1;
-    if (buttons & Qt::RightButton)
-        number += 2;
-    if (buttons & Qt::MiddleButton)
-        number += 4;
-    return number;
-}
+namespace gw {
 
 PointSurface::PointSurface(QWidget* parent) : QWidget(parent)
 {
@@ -41,13 +31,13 @@ void PointSurface::paintEvent(QPaintEvent*)
 void PointSurface::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = m_picture.toPoints(event->position());
-    emit pressed(buttonNumber(event->button()), at.x(), at.y());
+    emit pressed(platform::mouseButtonValue(event->button()), at.x(), at.y());
 }
 
 void PointSurface::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = m_picture.toPoints(event->position());
-    emit moved(buttonNumber(event->buttons()), at.x(), at.y());
+    emit moved(platform::mouseButtonValue(event->buttons()), at.x(), at.y());
 }
 
 } // namespace gw

@@ -7,10 +7,6 @@
 
 namespace gw {
 
-// Mouse button numbers as the play field's handlers take them: 1 left,
-// 2 right, 4 middle; a move reports the held buttons added up (3 = both).
-int buttonNumber(Qt::MouseButtons buttons);
-
 class PointSurface : public QWidget {
     Q_OBJECT
 public:

@@ -303,7 +303,7 @@ void TestWindow::closeEvent(QCloseEvent* event)
     m_driver->requestStop();
     if (testRunning())
         stopTest();
-    platform::closeOrHide(*this, *event, m_programClosing);
+    platform::closeOrHide(*this, *event, m_session);
 }
 
 bool TestWindow::eventFilter(QObject* watched, QEvent* event)

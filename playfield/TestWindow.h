@@ -66,8 +66,6 @@ public:
     void applyCaptions();
     // The main window's mouse pictures (at start-up).
     void setMousePictures(const QPixmap& left, const QPixmap& right);
-    // The program is ending: closing the window really closes it.
-    void setProgramClosing(bool closing) { m_programClosing = closing; }
 
     // The area a maximised window offers the clue panel, in points.
     QSizeF compositionArea() const;
@@ -137,7 +135,6 @@ private:
     QLabel* m_positionLabel = nullptr;
     QTimer* m_stepTimer = nullptr;
     std::optional<SolverOutcome> m_pendingOutcome;
-    bool m_programClosing = false;
     bool m_sizedToScreen = false; // the first showing fills the screen's available area
 };
 

@@ -45,8 +45,6 @@ void PrintAndTestWindows::mainWindowClosing()
 void PrintAndTestWindows::mainWindowClosed()
 {
     mainWindowClosing();
-    m_test->setProgramClosing(true);
-    m_print->setProgramClosing(true);
     m_test->close();
     m_print->close();
 }

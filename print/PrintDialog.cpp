@@ -501,7 +501,7 @@ void PrintDialog::cancel()
 
 void PrintDialog::closeEvent(QCloseEvent* event)
 {
-    platform::closeOrHide(*this, *event, m_programClosing);
+    platform::closeOrHide(*this, *event, m_session);
 }
 
 void PrintDialog::showEvent(QShowEvent* event)

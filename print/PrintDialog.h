@@ -43,10 +43,6 @@ public:
     // Whether a printer was found at start-up, and the default printer's name.
     void setPrinterState(bool present, const QString& defaultPrinterName);
     bool printerPresent() const { return m_printerPresent; }
-    // The main window sets this when the program ends; the dialog then
-    // really closes instead of hiding.
-    void setProgramClosing(bool closing) { m_programClosing = closing; }
-
     // The main window's "Print Puzzle", after it has hidden the test window:
     // fills the printer list, selects automatic size, puts the title in its
     // box, derives the clues, composes the preview and shows the dialog (not
@@ -146,7 +142,6 @@ private:
     platform::Platform& m_platform;
     bool m_printerPresent = false;
     QString m_printerName;
-    bool m_programClosing = false;
     bool m_composing = false;
     int m_titleCountdown = 0;
     QColor m_printColor = Qt::black;

@@ -2,7 +2,7 @@
 
 #include <iomanip>
 #include <ostream>
-#include <sstream>
+#include <string>
 
 #include "Commands.h"
 #include "solver/ComputerTest.h"
@@ -16,21 +16,6 @@ long peakMemoryKb()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss; // kilobytes on Linux
-}
-
-// Passes the loader's notices on to `err`; returns the reason of a failed
-// load (the text after "error: " on its last such line).
-std::string forwardNotices(const std::string& messages, const std::string& file, std::ostream& err)
-{
-    std::string reason;
-    std::istringstream lines(messages);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("error: ", 0) == 0)
-            reason = line.substr(7);
-        else
-            err << file << ": " << line << '\n';
-    }
-    return reason.empty() ? std::string("cannot be read") : reason;
 }
 
 // FILE, verdict, KNOWN/TOTAL, WRONG, sweeps, regenerations, milliseconds
@@ -77,23 +62,12 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
         err << "usage: gridwick-cli check [--stats] [--trace] FILE...\n";
         return 2;
     }
-    int exitCode = 0;
-    for (const std::string& file : files) {
-        Puzzle puzzle;
-        std::ostringstream messages;
-        const bool loaded = loadAsMaker(file, puzzle, messages);
-        const std::string reason = forwardNotices(messages.str(), file, err);
-        if (!loaded) {
-            out << file << "\terror\t" << reason << '\n';
-            exitCode = 1;
-            continue;
-        }
+    return reportEachFile(files, out, err, [&](const std::string& file, const Puzzle& puzzle) {
         const ComputerTestResult result = runComputerTest(puzzle, trace);
         writeResultLine(out, file, result, stats);
         if (trace)
             writeTrace(out, result.trace);
-    }
-    return exitCode;
+    });
 }
 
 } // namespace gw::cli

@@ -4,6 +4,7 @@
 // returns the process exit code (0 success, 1 failure, 2 wrong usage).
 // Add a subcommand by writing its run function in its own file, declaring it
 // here and adding one line to the table in main.cpp.
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -31,9 +32,25 @@ int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 // when every file was read, else 1.
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// analyze [--unique] FILE...: analyses each file and prints one
+// tab-separated line a file: FILE, whether line logic alone solves it (yes,
+// no), whether its solution is unique (yes, no, unknown when the search ran
+// out of its budget; "-" without --unique), the cells line logic leaves open
+// and the milliseconds. An unreadable file prints FILE, "error" and the
+// reason. Exit 0 when every file was read, else 1.
+int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Loads `path` as the maker does, with English messages. Every notice goes to
 // `err` as "notice: " + text; a failure as "error: " + text (or a plain
 // reason for a missing file). Returns true when the puzzle was loaded.
 bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err);
+
+// For the commands that report one line a file: loads each of `files` as
+// loadAsMaker does and hands it to `report`. Notices go to `err` as
+// "FILE: notice: TEXT"; a file that cannot be read gets the line
+// "FILE<tab>error<tab>REASON" in `out`. Returns 0 when every file was read,
+// else 1.
+int reportEachFile(const Arguments& files, std::ostream& out, std::ostream& err,
+                   const std::function<void(const std::string&, const Puzzle&)>& report);
 
 } // namespace gw::cli

@@ -17,6 +17,7 @@ const Command commands[] = {
     {"clues", "clues FILE", gw::cli::runClues},
     {"convert", "convert IN OUT", gw::cli::runConvert},
     {"check", "check [--stats] [--trace] FILE...", gw::cli::runCheck},
+    {"analyze", "analyze [--unique] FILE...", gw::cli::runAnalyze},
 };
 
 int usage()

@@ -52,17 +52,17 @@ private slots:
     void samplePuzzlesOpenWithTitles() {
         const QStringList files = QDir(binFile("Puzzles")).entryList({"*.pbm", "*.ppm"}, QDir::Files);
         QVERIFY2(files.size() >= 12, qPrintable(files.join(' ')));
-        int colour = 0, smallest = 50, largest = 0;
+        int color = 0, smallest = 50, largest = 0;
         for (const QString& name : files) {
             Puzzle p;
             const LoadResult r = readPuzzleFile(p, binFile("Puzzles/" + name).toStdString(), ReaderVariant::Maker);
             QVERIFY2(r.loaded() && r.messages.empty() && !p.PuzzleTitle.empty(), qPrintable(name));
             QCOMPARE(p.ColorPuzzle, name.endsWith(".ppm"));
-            colour += p.ColorPuzzle;
+            color += p.ColorPuzzle;
             smallest = std::min<int>(smallest, std::min(p.PuzzleWidth, p.PuzzleHeight));
             largest = std::max<int>(largest, std::max(p.PuzzleWidth, p.PuzzleHeight));
         }
-        QVERIFY(colour >= 4 && files.size() - colour >= 4);
+        QVERIFY(color >= 4 && files.size() - color >= 4);
         QCOMPARE(smallest, 5);
         QCOMPARE(largest, 50);
     }

@@ -81,7 +81,7 @@ private slots:
                                                                 QString(25, '.'), QString(24, '.') + "#"}));
     }
 
-    void statusNamesTheColourInTheLanguage() {
+    void statusNamesTheColorInTheLanguage() {
         Maker maker(2);
         maker.window->newPuzzle(10, 10, true);
         maker.window->chooser().choose(1, Aqua);

@@ -155,7 +155,7 @@ private slots:
         QVERIFY(maker.window->recentSeparator()->isVisible());
     }
 
-    void saveAsWithTheColourEntryMakesAColourFile() {
+    void saveAsWithTheColorEntryMakesAColorFile() {
         Maker maker;
         maker.window->drawCell(1, 0, 0);
         const QString target = maker.path("art.ppm");
@@ -308,7 +308,7 @@ private slots:
         maker.fake.messages.answer(Answer::No);
         QVERIFY(maker.window->close());
         QCOMPARE(log, "pttbbg");
-        QVERIFY(maker.window->closing());
+        QVERIFY(maker.session.closing);
         QCOMPARE(readAll(maker.path("lang.ini")), QByteArray(1, '\2'));
         QCOMPARE(maker.window->statusText(), QStringLiteral("Ciao ciao!"));
     }

@@ -332,7 +332,7 @@ void PrintTest::printerListAndOptionsPersist()
     d.fake.colors.answer(std::nullopt); // a cancelled picker keeps the colour
     d.print.printColorButton()->click();
     QCOMPARE(d.fake.colors.requests(), QList<QColor>({QColor(Qt::black), QColor(255, 0, 0)}));
-    d.print.setProgramClosing(true);
+    d.session.closing = true;
     QVERIFY(d.print.close());
 }
 

@@ -155,7 +155,7 @@ TEST(Knowledge, SetCellKeepsPossibilitiesAndFlagsInStepAndReportsTheCell)
     EXPECT_EQ(canBeMarks(knowledge, 2, 1), "22222222");
     EXPECT_EQ(knowledge.columnPossible(2, gw::Blue), 0b10u);
 }
-TEST(Knowledge, ClearingOpensTheColoursBothCluesHave)
+TEST(Knowledge, ClearingOpensTheColorsBothCluesHave)
 {
     // Row 0 has black and red, row 1 only blue; column 0 black and blue,
     // column 1 red, column 2 nothing.

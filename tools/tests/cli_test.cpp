@@ -140,6 +140,43 @@ TEST_F(Cli, CheckTraceReplaysToThePicture)
     EXPECT_EQ(field, rows);
 }
 
+// analyze: FILE LINE UNIQUE OPEN MS, UNIQUE "-" unless asked for.
+TEST_F(Cli, AnalyzePrintsOneLineAFile)
+{
+    const std::string cross = save("cross.pbm", {"#.#", ".#.", "#.#"});
+    const std::string diagonal = save("diagonal.ppm", {"R.", ".R"}); // two solutions
+    const std::string guess = save("guess.pbm", {".##.", "..##", "#..#"}); // unique, line logic stalls
+    EXPECT_EQ(run(gw::cli::runAnalyze, {cross, diagonal, guess}), 0);
+    EXPECT_EQ(err, "");
+    std::vector<std::string> lines = split(out, '\n');
+    ASSERT_EQ(lines.size(), 3u);
+    const std::vector<std::string> withoutSearch[] = {{cross, "yes", "-", "0"}, {diagonal, "no", "-", "4"},
+                                                      {guess, "no", "-", "8"}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        std::vector<std::string> fields = split(lines[i], '\t');
+        ASSERT_EQ(fields.size(), 5u) << lines[i];
+        EXPECT_GE(std::stod(fields[4]), 0.0);
+        EXPECT_EQ(fields[4].size() - fields[4].find('.'), 4u) << fields[4]; // three decimals, as check's
+        fields.pop_back();
+        EXPECT_EQ(fields, withoutSearch[i]);
+    }
+
+    EXPECT_EQ(run(gw::cli::runAnalyze, {"--unique", cross, diagonal, guess}), 0);
+    lines = split(out, '\n');
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(split(lines[0], '\t')[2], "yes");
+    EXPECT_EQ(split(lines[1], '\t')[2], "no");
+    EXPECT_EQ(split(lines[2], '\t')[2], "yes");
+
+    EXPECT_EQ(run(gw::cli::runAnalyze, {"--unique", dir.file("missing.pbm"), cross}), 1); // the rest is still read
+    lines = split(out, '\n');
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].rfind(dir.file("missing.pbm") + "\terror\t", 0), 0u) << lines[0];
+    EXPECT_EQ(split(lines[1], '\t')[2], "yes");
+    EXPECT_EQ(run(gw::cli::runAnalyze, {"--unique"}), 2);
+    EXPECT_NE(err.find("usage: gridwick-cli analyze"), std::string::npos);
+}
+
 // The installed program: dispatch and exit codes.
 TEST(GridwickCli, DispatchesAndExits)
 {
@@ -153,5 +190,6 @@ TEST(GridwickCli, DispatchesAndExits)
     EXPECT_EQ(status(cli + " clues /no/such/file.pbm"), 1);
     EXPECT_EQ(status(cli), 2);
     EXPECT_EQ(status(cli + " frobnicate"), 2);
+    EXPECT_EQ(status(cli + " analyze --unique '" + heart + "' | grep -q 'yes\tyes\t0\t'"), 0);
     EXPECT_EQ(status(cli + " clues '" + heart + "' | grep -qx 'size 7 6 bw'"), 0);
 }

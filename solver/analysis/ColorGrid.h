@@ -1,0 +1,89 @@
+#pragma once
+// The colours every cell of a puzzle may still take, kept per row and per
+// column as line words, with line propagation and an undo trail for search.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "ExactLineSolver.h"
+#include "core/Puzzle.h"
+
+namespace gw::analysis {
+
+// One byte per cell, cell (x, y) at x + 50 * y as in Puzzle::Cells.
+using CellGrid = std::array<std::uint8_t, CellCount>;
+
+class ColorGrid {
+public:
+    // A grid of rows.size() x columns.size() cells (1..50 each). Every cell
+    // may be white and may take each colour that both its row's and its
+    // column's clue hold; every line is queued for solving.
+    ColorGrid(std::vector<LineClue> rows, std::vector<LineClue> columns);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    // Bit q set when cell (x, y) may still have palette colour q.
+    std::uint8_t colors(int x, int y) const;
+    // The colours of row y (bit x of word q: cell (x, y) may have colour q).
+    const LineColors& row(int y) const { return m_rows[static_cast<std::size_t>(y)]; }
+    // Bit x set when cell (x, y) may still take more than one colour.
+    Word openInRow(int y) const;
+    // Bit y set when cell (x, y) may still take more than one colour.
+    Word openInColumn(int x) const;
+    // Cells that may still take more than one colour.
+    int openCells() const;
+    bool solved() const;
+    // Every cell's colours as bits (bit q: colour q), zero outside the grid.
+    CellGrid colorSets() const;
+    // The palette index of every cell; meaningful for cells that are not open.
+    CellGrid picture() const;
+
+    // Keeps only the colours of `mask` at (x, y) and queues its row and
+    // column. Returns false, changing nothing, when none would be left.
+    bool restrict(int x, int y, std::uint8_t mask);
+    // Solves queued lines (rows first, then columns, round after round) until
+    // none is queued. Returns false when a line has no placement; the grid is
+    // then partly narrowed and should be undone to a mark.
+    bool propagate();
+
+    // From now on every change is recorded, so that undo() can take it back.
+    void recordChanges() { m_recording = true; }
+    // A point to return to (changes must be recorded). Taken after
+    // propagate() it restores the fixpoint.
+    struct Mark {
+        std::size_t trail;
+        Word rowsQueued, columnsQueued;
+    };
+    Mark mark() const { return {m_trail.size(), m_rowsQueued, m_columnsQueued}; }
+    void undo(const Mark& mark);
+
+    std::int64_t lineSolves() const { return m_lineSolves; }
+
+private:
+    // Colours removed from one line word: bit i of `removed` for cell i.
+    struct Change {
+        bool column;
+        std::uint8_t line;
+        std::uint8_t color;
+        Word removed;
+    };
+    Word openIn(const LineColors& line) const;
+    bool solveQueued(bool columns);
+    void remove(bool column, int line, int color, Word removed);
+
+    int m_width;
+    int m_height;
+    std::vector<LineClue> m_rowClues;
+    std::vector<LineClue> m_columnClues;
+    std::array<LineColors, MaxPuzzleSize> m_rows{};    // bit x of word q: (x, y) may be q
+    std::array<LineColors, MaxPuzzleSize> m_columns{}; // bit y of word q: (x, y) may be q
+    unsigned m_usedColors = 1u << White;                // colours of any clue, and white
+    Word m_rowsQueued = 0;
+    Word m_columnsQueued = 0;
+    std::vector<Change> m_trail;
+    bool m_recording = false;
+    std::int64_t m_lineSolves = 0;
+};
+
+} // namespace gw::analysis

@@ -1,0 +1,46 @@
+#pragma once
+// Exact solving of one line in up to eight colours: every cell keeps exactly
+// the colours that at least one placement of the line's clue allows, given
+// the colours each cell may still take.
+#include <array>
+#include <cstdint>
+
+#include "LineWords.h"
+#include "core/Clues.h"
+#include "core/Palette.h"
+
+namespace gw::analysis {
+
+// The colours the cells of one line may still take: bit i of word q is set
+// when cell i may have palette colour q. Bits at or beyond the line's length
+// are zero.
+using LineColors = std::array<Word, PaletteSize>;
+
+// The runs of one line, in order. Runs of different colours may touch; runs
+// of one colour need at least one white cell between them.
+struct LineClue {
+    int count = 0;                                  // 0..50
+    std::array<std::uint8_t, MaxPuzzleSize> lengths{}; // 1..50 for the first `count`
+    std::array<std::uint8_t, MaxPuzzleSize> colors{};  // palette index, never White
+    std::uint8_t colorMask = 0;                     // bit q set when some run has colour q
+};
+
+// The clue of row y (0..49) or column x (0..49) of `clues`.
+LineClue rowClue(const ClueTables& clues, int y);
+LineClue columnClue(const ClueTables& clues, int x);
+
+// Narrows `cells`, a line of `length` cells (1..50), to exactly the colours
+// that some placement of `clue` consistent with `cells` gives each cell.
+// Returns false, leaving `cells` as it was, when no placement is consistent.
+//
+// The placements are never listed: a forward pass finds, run by run, the set
+// of start positions at which runs 1..k fit into the cells before them, a
+// backward pass the starts from which runs k..count fit into the cells after
+// them, and a start lies in both sets exactly when some complete placement
+// puts run k there. Each set is one word. Fitting a run of length L takes
+// log2(L) shifts and ANDs; moving right across any number of white cells
+// takes one addition (its carries run through the white cells and stop at
+// the first cell that cannot be white), moving left six shifts and ANDs.
+bool solveLine(const LineClue& clue, int length, LineColors& cells);
+
+} // namespace gw::analysis

@@ -1,0 +1,214 @@
+#include "PuzzleAnalysis.h"
+
+#include <algorithm>
+
+#include "SolutionSearch.h"
+
+namespace gw::analysis {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The clues of `count` lines, read by rowClue or columnClue.
+std::vector<LineClue> lineClues(const ClueTables& clues, int count, LineClue (*clueOf)(const ClueTables&, int))
+{
+    std::vector<LineClue> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int line = 0; line < count; ++line)
+        lines.push_back(clueOf(clues, line));
+    return lines;
+}
+
+std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
+
+} // namespace
+
+// Line logic, then two searches side by side (one probing, one not), each
+// given a step in turn so that both have done about as many line solves.
+// Whichever ends first answers; both answers are exact, so they agree.
+class PuzzleAnalysis::Search {
+public:
+    Search(const ClueTables& clues, int width, int height, const CellGrid* picture, const AnalysisOptions& options)
+        : m_options(options), m_grid(lineClues(clues, height, rowClue), lineClues(clues, width, columnClue))
+    {
+        m_result.width = width;
+        m_result.height = height;
+        if (picture)
+            m_picture = std::make_unique<CellGrid>(*picture);
+    }
+
+    bool advance(std::chrono::microseconds slice);
+    const AnalysisResult& result() const { return m_result; }
+    void addSetupTime(double milliseconds) { m_result.milliseconds += milliseconds; }
+
+private:
+    void step();
+    void runLineLogic();
+    void finish(AnalysisStop stop, Uniqueness uniqueness, const std::vector<CellGrid>& known);
+    AnalysisStop budgetStop(double workMs) const;
+
+    AnalysisOptions m_options;
+    AnalysisResult m_result;
+    ColorGrid m_grid;                  // line logic's
+    std::unique_ptr<CellGrid> m_picture; // null: clues only
+    std::vector<SolutionSearch> m_searches;
+};
+
+bool PuzzleAnalysis::Search::advance(std::chrono::microseconds slice)
+{
+    const Clock::time_point start = Clock::now();
+    const double sliceMs = std::chrono::duration<double, std::milli>(slice).count();
+    while (!m_result.finished()) {
+        const double spent = millisecondsSince(start);
+        if (m_result.lineLogicDone) {
+            const AnalysisStop stop = budgetStop(m_result.milliseconds + spent);
+            if (stop != AnalysisStop::Running) {
+                finish(stop, Uniqueness::Unknown, {});
+                break;
+            }
+            if (spent >= sliceMs)
+                break;
+        }
+        step();
+    }
+    m_result.milliseconds += millisecondsSince(start);
+    return !m_result.finished();
+}
+
+AnalysisStop PuzzleAnalysis::Search::budgetStop(double workMs) const
+{
+    if (m_options.cancel && m_options.cancel->load(std::memory_order_relaxed))
+        return AnalysisStop::Cancelled;
+    if (m_options.maxNodes > 0 && m_result.nodes >= m_options.maxNodes)
+        return AnalysisStop::NodeLimit;
+    if (m_options.maxMilliseconds > 0 && workMs >= m_options.maxMilliseconds)
+        return AnalysisStop::TimeLimit;
+    return AnalysisStop::Running;
+}
+
+void PuzzleAnalysis::Search::step()
+{
+    if (!m_result.lineLogicDone) {
+        runLineLogic();
+        return;
+    }
+    SolutionSearch& search = *std::min_element(
+        m_searches.begin(), m_searches.end(),
+        [](const SolutionSearch& a, const SolutionSearch& b) { return a.lineSolves() < b.lineSolves(); });
+    search.step();
+    m_result.nodes = m_result.probes = 0;
+    m_result.lineSolves = m_grid.lineSolves();
+    for (const SolutionSearch& each : m_searches) {
+        m_result.nodes += each.nodes();
+        m_result.probes += each.probes();
+        m_result.lineSolves += each.lineSolves() - m_grid.lineSolves();
+    }
+    if (search.finished())
+        finish(AnalysisStop::Completed, search.uniqueness(), search.solutions());
+}
+
+void PuzzleAnalysis::Search::runLineLogic()
+{
+    m_result.lineLogicDone = true;
+    const bool consistent = m_grid.propagate();
+    m_result.lineSolves = m_grid.lineSolves();
+    if (!consistent) {
+        finish(AnalysisStop::Completed, Uniqueness::NoSolution, {});
+        return;
+    }
+    m_result.lineLogicColors = m_grid.colorSets();
+    m_result.openCells = m_grid.openCells();
+    m_result.lineSolvable = m_result.openCells == 0;
+    if (m_result.lineSolvable) {
+        // Line logic holds in every solution: this is the only one.
+        std::vector<CellGrid> known;
+        if (m_picture)
+            known.push_back(*m_picture);
+        const CellGrid solution = m_grid.picture();
+        if (!m_picture || solution != *m_picture)
+            known.push_back(solution);
+        finish(AnalysisStop::Completed, known.size() == 1 ? Uniqueness::Unique : Uniqueness::NotUnique, known);
+    } else if (!m_options.decideUniqueness) {
+        finish(AnalysisStop::NotAsked, Uniqueness::Unknown, {});
+    } else {
+        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy{true, false});
+        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy{false, true});
+    }
+}
+
+void PuzzleAnalysis::Search::finish(AnalysisStop stop, Uniqueness uniqueness, const std::vector<CellGrid>& known)
+{
+    m_result.stop = stop;
+    m_result.uniqueness = uniqueness;
+    m_result.solutions.assign(known.begin() + (m_picture && !known.empty() ? 1 : 0), known.end());
+    if (known.size() >= 2) {
+        for (int y = 0; y < m_result.height; ++y)
+            for (int x = 0; x < m_result.width; ++x)
+                if (known[0][cellIndex(x, y)] != known[1][cellIndex(x, y)])
+                    m_result.differingCells.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+    }
+    m_searches.clear();
+}
+
+PuzzleAnalysis::PuzzleAnalysis(const Puzzle& picture, const AnalysisOptions& options)
+{
+    const Clock::time_point start = Clock::now();
+    ClueTables clues;
+    deriveClues(picture, clues);
+    CellGrid cells;
+    cells.fill(White);
+    for (int y = 0; y < picture.PuzzleHeight; ++y)
+        for (int x = 0; x < picture.PuzzleWidth; ++x)
+            cells[cellIndex(x, y)] = picture.cell(x, y);
+    m_search = std::make_unique<Search>(clues, picture.PuzzleWidth, picture.PuzzleHeight, &cells, options);
+    m_search->addSetupTime(millisecondsSince(start));
+}
+
+PuzzleAnalysis::PuzzleAnalysis(const ClueTables& clues, int width, int height, const AnalysisOptions& options)
+    : m_search(std::make_unique<Search>(clues, width, height, nullptr, options))
+{
+}
+
+PuzzleAnalysis::~PuzzleAnalysis() = default;
+PuzzleAnalysis::PuzzleAnalysis(PuzzleAnalysis&&) noexcept = default;
+PuzzleAnalysis& PuzzleAnalysis::operator=(PuzzleAnalysis&&) noexcept = default;
+
+bool PuzzleAnalysis::advance(std::chrono::microseconds slice) { return m_search->advance(slice); }
+
+const AnalysisResult& PuzzleAnalysis::run()
+{
+    while (m_search->advance(std::chrono::hours(1))) {
+    }
+    return m_search->result();
+}
+
+const AnalysisResult& PuzzleAnalysis::result() const { return m_search->result(); }
+
+AnalysisResult analyzePuzzle(const Puzzle& picture, const AnalysisOptions& options)
+{
+    return PuzzleAnalysis(picture, options).run();
+}
+
+AnalysisResult analyzeClues(const ClueTables& clues, int width, int height, const AnalysisOptions& options)
+{
+    return PuzzleAnalysis(clues, width, height, options).run();
+}
+
+const char* uniquenessName(Uniqueness uniqueness)
+{
+    switch (uniqueness) {
+    case Uniqueness::Unique: return "yes";
+    case Uniqueness::NotUnique: return "no";
+    case Uniqueness::NoSolution: return "none";
+    case Uniqueness::Unknown: break;
+    }
+    return "unknown";
+}
+
+} // namespace gw::analysis
