@@ -18,16 +18,16 @@ struct ComputerTestResult {
     };
 
     SolverOutcome outcome = SolverOutcome::Stopped;
-    int known = 0;          // cells whose state is not 0 at the end
-    int total = 0;          // width x height
-    int wrong = 0;          // cells set at some time to a value other than the picture's
+    int known = 0; // cells whose state is not 0 at the end
+    int total = 0; // width x height
+    int wrong = 0; // cells set at some time to a value other than the picture's
     int sweeps = 0;
     int regenerations = 0;
     std::int32_t largestList = 0;
-    std::int64_t candidates = 0; // candidates built by all enumerations
-    bool endless = false;   // ended by the repeated-state rule
-    double milliseconds = 0;    // wall time of the whole test
-    double longestStepMs = 0;   // longest tick, or stretch between two event-loop calls
+    std::int64_t candidates = 0;  // candidates built by all enumerations
+    bool endless = false;         // ended by the repeated-state rule
+    double milliseconds = 0;      // wall time of the whole test
+    double longestStepMs = 0;     // longest tick, or stretch between two event-loop calls
     std::vector<CellWrite> trace; // every setCell, in order (when asked for)
 };
 

@@ -23,8 +23,7 @@ void SolverContext::processEvents()
 
 Placement::Placement(int length, const std::array<std::uint64_t, PaletteSize>& masks, bool valid)
     : m_length(length), m_masks(masks), m_valid(valid)
-{
-}
+{ }
 
 std::uint8_t Placement::cellValue(int index) const
 {
@@ -44,8 +43,7 @@ std::string Placement::toString() const
 
 LineSolver::LineSolver(Orientation orientation, const ClueTables& clues, SolverContext& context)
     : m_orientation(orientation), m_clues(clues), m_context(context)
-{
-}
+{ }
 
 std::uint64_t LineSolver::possible(int q) const
 {
@@ -93,8 +91,10 @@ void LineSolver::initialize(std::int16_t lineNumber)
     } else {
         for (int k = 0; k < m_runs; ++k) {
             const auto s = static_cast<std::size_t>(k);
-            m_runLength[s] = static_cast<std::uint8_t>(row ? m_clues.rowLength(lineNumber, k) : m_clues.columnLength(lineNumber, k));
-            m_runColor[s] = static_cast<std::uint8_t>(row ? m_clues.rowColor(lineNumber, k) : m_clues.columnColor(lineNumber, k));
+            m_runLength[s] =
+                static_cast<std::uint8_t>(row ? m_clues.rowLength(lineNumber, k) : m_clues.columnLength(lineNumber, k));
+            m_runColor[s] =
+                static_cast<std::uint8_t>(row ? m_clues.rowColor(lineNumber, k) : m_clues.columnColor(lineNumber, k));
             int slot = 0;
             while (slot < m_slots && m_slotColor[static_cast<std::size_t>(slot)] != m_runColor[s])
                 ++slot;
@@ -111,7 +111,7 @@ void LineSolver::initialize(std::int16_t lineNumber)
 
 Placement LineSolver::placement(int p) const
 {
-    std::array<std::uint64_t, PaletteSize> masks{};
+    std::array<std::uint64_t, PaletteSize> masks {};
     std::uint64_t colored = 0;
     for (int s = 0; s < m_slots; ++s) {
         const std::uint64_t m = m_masks[static_cast<std::size_t>(p * m_slots + s)];
@@ -176,7 +176,7 @@ void LineSolver::buildCandidate()
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
         pos += m_gaps[s];
-        const std::uint64_t run = ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+        const std::uint64_t run = ((std::uint64_t {1} << m_runLength[s]) - 1) << pos;
         m_candidate.masks[m_runSlot[s]] |= run;
         colored |= run;
         pos += m_runLength[s];
@@ -202,7 +202,7 @@ void LineSolver::preparePackedPrefixes()
             m_packedPrefix[(s + 1) * slots + slot] = m_packedPrefix[s * slots + slot];
         pos += m_minGap[s];
         if (pos < 64)
-            m_packedPrefix[(s + 1) * slots + m_runSlot[s]] |= ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+            m_packedPrefix[(s + 1) * slots + m_runSlot[s]] |= ((std::uint64_t {1} << m_runLength[s]) - 1) << pos;
         pos += m_runLength[s];
         minSum += m_minGap[s];
         lengthSum += m_runLength[s];
@@ -268,7 +268,8 @@ bool LineSolver::findNextPlacement()
             std::uint64_t colored = 0;
             for (std::size_t slot = 0; slot < slots; ++slot) {
                 const std::uint64_t moved = candidate.masks[slot] & tail;
-                const std::uint64_t mask = m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
+                const std::uint64_t mask =
+                    m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
                 candidate.masks[slot] = mask;
                 colored |= mask;
             }

@@ -15,15 +15,15 @@ class SolverObserver;
 // observer, the two limits and the stop request. Owned by the driver (or by a
 // test); lines keep a reference and must not outlive it.
 struct SolverContext {
-    SolverContext(CellKnowledge& cells, SolverObserver* obs) : knowledge(cells), observer(obs) {}
+    SolverContext(CellKnowledge& cells, SolverObserver* obs) : knowledge(cells), observer(obs) { }
 
     CellKnowledge& knowledge;
-    SolverObserver* observer;             // may be null
-    std::int32_t maxPlacements = 50;      // placements per line
-    std::int32_t maxTries = 200;          // candidates built in a row without a fit
-    bool stopRequested = false;           // looked at after every processEvents
-    std::int32_t largestList = 0;         // largest placementCount() seen (statistics only)
-    std::int64_t candidatesBuilt = 0;     // candidates built by every enumeration (statistics only)
+    SolverObserver* observer;         // may be null
+    std::int32_t maxPlacements = 50;  // placements per line
+    std::int32_t maxTries = 200;      // candidates built in a row without a fit
+    bool stopRequested = false;       // looked at after every processEvents
+    std::int32_t largestList = 0;     // largest placementCount() seen (statistics only)
+    std::int64_t candidatesBuilt = 0; // candidates built by every enumeration (statistics only)
 
     void processEvents();
 };
@@ -47,7 +47,7 @@ public:
 
 private:
     int m_length = 0;
-    std::array<std::uint64_t, PaletteSize> m_masks{}; // by palette index: bit i = cell i has that colour
+    std::array<std::uint64_t, PaletteSize> m_masks {}; // by palette index: bit i = cell i has that colour
     bool m_valid = false;
 };
 
@@ -141,7 +141,7 @@ public:
 private:
     // The candidate being built by the enumeration.
     struct Candidate {
-        std::array<std::uint64_t, PaletteSize> masks{}; // by colour slot (see m_slotColor)
+        std::array<std::uint64_t, PaletteSize> masks {}; // by colour slot (see m_slotColor)
         std::uint64_t white = 0;
         std::int16_t gap0 = 0; // gap 0 as it was built with
         bool built = false;    // built in the current enumeration
@@ -216,7 +216,7 @@ private:
     std::uint32_t writeCount() const;
     int runLength(int k) const { return m_runLength[static_cast<std::size_t>(k)]; }
     int runColor(int k) const { return m_runColor[static_cast<std::size_t>(k)]; }
-    std::uint64_t lineMask() const { return m_length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << m_length) - 1; }
+    std::uint64_t lineMask() const { return m_length >= 64 ? ~std::uint64_t {0} : (std::uint64_t {1} << m_length) - 1; }
     // Runs `from`..`to` can no longer hold the cells whose bits are in `cells`.
     void excludeCells(int from, int to, std::uint64_t cells);
     void whiteIfUnknown(int i);
@@ -237,28 +237,28 @@ private:
     bool m_lineDone = false;
     int m_runTotal = 0; // the sum of the run lengths
 
-    std::array<std::uint8_t, RunSlots> m_runLength{};
-    std::array<std::uint8_t, RunSlots> m_runColor{};
+    std::array<std::uint8_t, RunSlots> m_runLength {};
+    std::array<std::uint8_t, RunSlots> m_runColor {};
     // The placements store one mask per colour of the clue (a colour slot),
     // not one per palette colour.
-    std::array<std::uint8_t, RunSlots> m_runSlot{};      // colour slot of run k
-    std::array<std::uint8_t, PaletteSize> m_slotColor{}; // palette index of each colour slot
+    std::array<std::uint8_t, RunSlots> m_runSlot {};      // colour slot of run k
+    std::array<std::uint8_t, PaletteSize> m_slotColor {}; // palette index of each colour slot
     int m_slots = 0;
 
     // The enumeration: the gap vector of the current candidate (an odometer
     // whose fastest digit is gap 0) and its sum.
-    std::array<std::int16_t, RunSlots> m_gaps{};
+    std::array<std::int16_t, RunSlots> m_gaps {};
     int m_gapSum = 0;
-    std::array<std::int16_t, RunSlots> m_minGap{};
-    std::array<std::int16_t, RunSlots> m_maxGap{};
+    std::array<std::int16_t, RunSlots> m_minGap {};
+    std::array<std::int16_t, RunSlots> m_maxGap {};
     Candidate m_candidate;
     // For the candidate after a carry into gap k: runs 0..k-1 packed to the
     // left by colour slot at [k * slots ...], and the sums of the minimum
     // gaps and of the lengths before run k.
     std::vector<std::uint64_t> m_packedPrefix;
-    std::array<std::int16_t, RunSlots> m_minPrefix{};
-    std::array<std::int16_t, RunSlots> m_lengthPrefix{};
-    std::array<std::uint64_t, PaletteSize> m_impossible{}; // by colour slot: cells that cannot have it
+    std::array<std::int16_t, RunSlots> m_minPrefix {};
+    std::array<std::int16_t, RunSlots> m_lengthPrefix {};
+    std::array<std::uint64_t, PaletteSize> m_impossible {}; // by colour slot: cells that cannot have it
     std::uint64_t m_impossibleWhite = 0;
 
     // The list: slot masks of placement p at m_masks[p * m_slots ...].
@@ -266,27 +266,26 @@ private:
     std::vector<std::uint8_t> m_valid;
     // Results of testPlacements: fits (valid and fitting) per placement.
     std::vector<std::uint8_t> m_fits;
-    std::size_t m_keptAbove = 0; // fitting placements from 1 on
+    std::size_t m_keptAbove = 0;      // fitting placements from 1 on
     std::uint64_t m_fitsCellsSet = 0; // CellKnowledge::cellsSet when m_fits was made
     bool m_fitsFresh = false;
 
-    std::array<std::int16_t, RunSlots> m_earliestStart{};
-    std::array<std::int16_t, RunSlots> m_latestEnd{};
-    std::array<std::uint64_t, RunSlots> m_canBelong{}; // bit i: cell i can be part of run k
-    std::array<std::int8_t, MaxPuzzleSize> m_runOf{};
-    std::array<bool, MaxPuzzleSize> m_mayBeWhite{};
-    std::array<bool, RunSlots> m_runDone{};
+    std::array<std::int16_t, RunSlots> m_earliestStart {};
+    std::array<std::int16_t, RunSlots> m_latestEnd {};
+    std::array<std::uint64_t, RunSlots> m_canBelong {}; // bit i: cell i can be part of run k
+    std::array<std::int8_t, MaxPuzzleSize> m_runOf {};
+    std::array<bool, MaxPuzzleSize> m_mayBeWhite {};
+    std::array<bool, RunSlots> m_runDone {};
 
     // deduceFromRunRanges reads only the line's own data and its cells'
     // states. When a call changed neither, the next one cannot either until
     // a cell of the line is set or the gap bounds change: it is skipped.
-    std::array<std::uint8_t, MaxPuzzleSize> m_known{};
+    std::array<std::uint8_t, MaxPuzzleSize> m_known {};
     bool m_settled = false;
     std::uint32_t m_settledWrites = 0;
 };
 
-template <typename Mix>
-void LineSolver::fingerprint(Mix& mix) const
+template <typename Mix> void LineSolver::fingerprint(Mix& mix) const
 {
     mix(static_cast<std::uint64_t>(m_lineDone) | static_cast<std::uint64_t>(m_enumerationComplete) << 1
         | static_cast<std::uint64_t>(m_enumerationAborted) << 2);
@@ -300,7 +299,8 @@ void LineSolver::fingerprint(Mix& mix) const
     }
     for (int i = 0; i < m_length; ++i) {
         const auto s = static_cast<std::size_t>(i);
-        mix(static_cast<std::uint64_t>(static_cast<std::uint8_t>(m_runOf[s])) | static_cast<std::uint64_t>(m_mayBeWhite[s]) << 8);
+        mix(static_cast<std::uint64_t>(static_cast<std::uint8_t>(m_runOf[s]))
+            | static_cast<std::uint64_t>(m_mayBeWhite[s]) << 8);
     }
     // The placements in bulk: independent terms, so that a long list costs
     // little; each term depends on its slot number, so order counts.
@@ -315,7 +315,7 @@ void LineSolver::fingerprint(Mix& mix) const
     salt = 0;
     for (std::size_t p = 0; p < m_valid.size(); ++p) {
         salt += 0xD6E8FEB86659FD93ull;
-        validity += (std::uint64_t{0} - m_valid[p]) & salt;
+        validity += (std::uint64_t {0} - m_valid[p]) & salt;
     }
     mix(sum);
     mix(validity);
