@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::size_t Header = alignof(std::max_align_t);
 
-std::atomic<std::size_t> live{0};
-std::atomic<std::size_t> peak{0};
+std::atomic<std::size_t> live {0};
+std::atomic<std::size_t> peak {0};
 
 void* allocate(std::size_t size) noexcept
 {
@@ -22,8 +22,7 @@ void* allocate(std::size_t size) noexcept
     *static_cast<std::size_t*>(block) = size;
     const std::size_t now = live.fetch_add(size, std::memory_order_relaxed) + size;
     std::size_t high = peak.load(std::memory_order_relaxed);
-    while (now > high && !peak.compare_exchange_weak(high, now, std::memory_order_relaxed)) {
-    }
+    while (now > high && !peak.compare_exchange_weak(high, now, std::memory_order_relaxed)) { }
     return static_cast<char*>(block) + Header;
 }
 

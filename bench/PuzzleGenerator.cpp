@@ -16,14 +16,14 @@ const PictureShape AllPictureShapes[6] = {PictureShape::Noise,    PictureShape::
 namespace {
 
 // The inks in the order a recipe takes them: colors - 1 of them.
-constexpr std::array<std::uint8_t, 7> InkOrder{{Black, Red, Blue, Yellow, Green, Magenta, Aqua}};
+constexpr std::array<std::uint8_t, 7> InkOrder {{Black, Red, Blue, Yellow, Green, Magenta, Aqua}};
 
 // The palette entries of a recipe: level 0 is white, levels 1.. the inks.
 struct Levels {
-    explicit Levels(int colors) : count(colors) {}
+    explicit Levels(int colors) : count(colors) { }
     std::uint8_t operator[](int level) const
     {
-        return level == 0 ? std::uint8_t{White} : InkOrder[static_cast<std::size_t>(level - 1)];
+        return level == 0 ? std::uint8_t {White} : InkOrder[static_cast<std::size_t>(level - 1)];
     }
     int count;
 };
@@ -78,7 +78,7 @@ void drawStripes(Puzzle& puzzle, int scale, const Levels& levels, SplitMix64& rn
     const int widest = scale > 0 ? scale : rng.between(1, 4);
     const int first = rng.between(0, levels.count - 1);
     // The level of every position across the stripes, 0..w+h-2.
-    std::array<int, 2 * MaxPuzzleSize> level{};
+    std::array<int, 2 * MaxPuzzleSize> level {};
     int band = 0;
     for (std::size_t at = 0; at < level.size();) {
         const int width = rng.between(1, widest);
@@ -104,7 +104,7 @@ void drawGradient(Puzzle& puzzle, const Levels& levels, SplitMix64& rng)
         a = 1;
     // Dither of up to jitter quarters of a band either way.
     const int jitter = rng.between(0, 3);
-    const std::array<int, 4> corners{{0, a * (w - 1), b * (h - 1), a * (w - 1) + b * (h - 1)}};
+    const std::array<int, 4> corners {{0, a * (w - 1), b * (h - 1), a * (w - 1) + b * (h - 1)}};
     const int low = *std::min_element(corners.begin(), corners.end());
     const int range = *std::max_element(corners.begin(), corners.end()) - low + 1;
     constexpr int Sub = 16; // sixteenths of a band
@@ -157,12 +157,18 @@ std::string hex(std::uint64_t value)
 const char* shapeName(PictureShape shape)
 {
     switch (shape) {
-    case PictureShape::Noise: return "noise";
-    case PictureShape::Blobs: return "blobs";
-    case PictureShape::Stripes: return "stripes";
-    case PictureShape::Gradient: return "gradient";
-    case PictureShape::Rings: return "rings";
-    case PictureShape::Checkerboard: return "checkerboard";
+    case PictureShape::Noise:
+        return "noise";
+    case PictureShape::Blobs:
+        return "blobs";
+    case PictureShape::Stripes:
+        return "stripes";
+    case PictureShape::Gradient:
+        return "gradient";
+    case PictureShape::Rings:
+        return "rings";
+    case PictureShape::Checkerboard:
+        return "checkerboard";
     }
     return "?";
 }
@@ -178,12 +184,24 @@ Puzzle generatePuzzle(const PuzzleRecipe& recipe)
     SplitMix64 rng(recipe.seed);
     const int scale = std::max(recipe.scale, 0);
     switch (recipe.shape) {
-    case PictureShape::Noise: drawNoise(puzzle, recipe, levels, rng); break;
-    case PictureShape::Blobs: drawBlobs(puzzle, scale, levels, rng); break;
-    case PictureShape::Stripes: drawStripes(puzzle, scale, levels, rng); break;
-    case PictureShape::Gradient: drawGradient(puzzle, levels, rng); break;
-    case PictureShape::Rings: drawRings(puzzle, scale, levels, rng); break;
-    case PictureShape::Checkerboard: drawCheckerboard(puzzle, scale, levels, rng); break;
+    case PictureShape::Noise:
+        drawNoise(puzzle, recipe, levels, rng);
+        break;
+    case PictureShape::Blobs:
+        drawBlobs(puzzle, scale, levels, rng);
+        break;
+    case PictureShape::Stripes:
+        drawStripes(puzzle, scale, levels, rng);
+        break;
+    case PictureShape::Gradient:
+        drawGradient(puzzle, levels, rng);
+        break;
+    case PictureShape::Rings:
+        drawRings(puzzle, scale, levels, rng);
+        break;
+    case PictureShape::Checkerboard:
+        drawCheckerboard(puzzle, scale, levels, rng);
+        break;
     }
     return puzzle;
 }
@@ -214,20 +232,16 @@ std::vector<PuzzleRecipe> benchmarkRecipes(std::uint64_t setSeed, int count)
 {
     // The cases known to be hardest on the computer test: shape, width,
     // height, colors, density, scale.
-    const std::vector<PuzzleRecipe> knownHard{
-        {PictureShape::Checkerboard, 50, 50, 8, 0, 1},
-        {PictureShape::Checkerboard, 50, 50, 4, 0, 1},
-        {PictureShape::Checkerboard, 50, 50, 2, 0, 1},
-        {PictureShape::Stripes, 40, 40, 5, 0, 0},
-        {PictureShape::Noise, 50, 50, 8, 15, 0},
-        {PictureShape::Noise, 50, 50, 2, 30, 0},
-        {PictureShape::Noise, 50, 50, 2, 50, 0},
-        {PictureShape::Noise, 50, 50, 2, 70, 0},
+    const std::vector<PuzzleRecipe> knownHard {
+        {PictureShape::Checkerboard, 50, 50, 8, 0, 1}, {PictureShape::Checkerboard, 50, 50, 4, 0, 1},
+        {PictureShape::Checkerboard, 50, 50, 2, 0, 1}, {PictureShape::Stripes, 40, 40, 5, 0, 0},
+        {PictureShape::Noise, 50, 50, 8, 15, 0},       {PictureShape::Noise, 50, 50, 2, 30, 0},
+        {PictureShape::Noise, 50, 50, 2, 50, 0},       {PictureShape::Noise, 50, 50, 2, 70, 0},
     };
     // The turn of shapes for the rest; the last entry is sparse noise.
-    constexpr std::array<PictureShape, 7> turn{{PictureShape::Noise, PictureShape::Blobs, PictureShape::Stripes,
-                                                PictureShape::Gradient, PictureShape::Rings,
-                                                PictureShape::Checkerboard, PictureShape::Noise}};
+    constexpr std::array<PictureShape, 7> turn {{PictureShape::Noise, PictureShape::Blobs, PictureShape::Stripes,
+                                                 PictureShape::Gradient, PictureShape::Rings,
+                                                 PictureShape::Checkerboard, PictureShape::Noise}};
     std::vector<PuzzleRecipe> recipes;
     SplitMix64 setRng(setSeed);
     for (int i = 0; i < count; ++i) {

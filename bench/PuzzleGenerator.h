@@ -19,7 +19,7 @@ namespace gw {
 // odd constant and mixed on output. Small, fast and identical everywhere.
 class SplitMix64 {
 public:
-    explicit SplitMix64(std::uint64_t seed) : m_state(seed) {}
+    explicit SplitMix64(std::uint64_t seed) : m_state(seed) { }
 
     std::uint64_t next()
     {
@@ -29,10 +29,7 @@ public:
         return z ^ (z >> 31);
     }
     // A number in 0..bound-1 (bound 1..2^32), by multiplying the high 32 bits.
-    std::uint32_t below(std::uint32_t bound)
-    {
-        return static_cast<std::uint32_t>(((next() >> 32) * bound) >> 32);
-    }
+    std::uint32_t below(std::uint32_t bound) { return static_cast<std::uint32_t>(((next() >> 32) * bound) >> 32); }
     // A number in low..high (low <= high).
     int between(int low, int high) { return low + static_cast<int>(below(static_cast<std::uint32_t>(high - low + 1))); }
 
@@ -54,8 +51,8 @@ extern const PictureShape AllPictureShapes[6];
 
 struct PuzzleRecipe {
     PictureShape shape = PictureShape::Noise;
-    int width = 25;          // 1..50
-    int height = 25;         // 1..50
+    int width = 25;  // 1..50
+    int height = 25; // 1..50
     // Palette entries the picture may use, white included: 2 is black and
     // white (saved as PBM); 3..8 use white and the first colors - 1 inks of
     // black, red, blue, yellow, green, magenta, aqua (saved as PPM).

@@ -58,8 +58,8 @@ void BM_LinePass50(benchmark::State& state)
     gw::ClueTables clues;
     gw::deriveClues(row, clues);
     const an::LineClue clue = an::rowClue(clues, 0);
-    an::LineColors open{};
-    open[gw::White] = (std::uint64_t{1} << 50) - 1;
+    an::LineColors open {};
+    open[gw::White] = (std::uint64_t {1} << 50) - 1;
     for (int q = 0; q < gw::PaletteSize; ++q)
         if (clue.colorMask & (1u << q))
             open[static_cast<std::size_t>(q)] = open[gw::White];
@@ -83,10 +83,10 @@ void BM_LinePass50FromCellBytes(benchmark::State& state)
     const an::LineClue clue = an::rowClue(clues, 0);
     std::vector<std::uint8_t> bytes(50, static_cast<std::uint8_t>(clue.colorMask | 1u << gw::White));
     for (auto _ : state) {
-        an::LineColors cells{};
+        an::LineColors cells {};
         for (int i = 0; i < 50; ++i)
             for (unsigned rest = bytes[static_cast<std::size_t>(i)]; rest != 0; rest &= rest - 1)
-                cells[static_cast<std::size_t>(__builtin_ctz(rest))] |= std::uint64_t{1} << i;
+                cells[static_cast<std::size_t>(__builtin_ctz(rest))] |= std::uint64_t {1} << i;
         benchmark::DoNotOptimize(an::solveLine(clue, 50, cells));
         benchmark::DoNotOptimize(cells);
     }

@@ -107,9 +107,7 @@ void BM_GeneratedPuzzle(benchmark::State& state, std::size_t index)
 const bool puzzlesRegistered = [] {
     for (std::size_t i = 0; i < generatedSet().size(); ++i) {
         const std::string name = "BM_GeneratedPuzzle/" + generatedSet()[i].name;
-        benchmark::RegisterBenchmark(name.c_str(), BM_GeneratedPuzzle, i)
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(1);
+        benchmark::RegisterBenchmark(name.c_str(), BM_GeneratedPuzzle, i)->Unit(benchmark::kMillisecond)->Iterations(1);
     }
     return true;
 }();

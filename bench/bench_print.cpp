@@ -28,13 +28,14 @@ gw::Puzzle colorPuzzle()
 
 struct Windows {
     gw::platform::testing::FakePlatform fake;
-    gw::platform::Platform platform{fake.platform()};
+    gw::platform::Platform platform {fake.platform()};
     gw::Puzzle puzzle = colorPuzzle();
     gw::Session session;
     gw::ClueTables clues;
-    gw::PrintDialog print{puzzle, session, clues, platform};
-    gw::TestWindow test{puzzle, session, clues, platform,
-                      [this](gw::CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
+    gw::PrintDialog print {puzzle, session, clues, platform};
+    gw::TestWindow test {puzzle, session, clues, platform, [this](gw::CluePanel& panel, QSizeF area) {
+                             return print.composeForTest(panel, area).cellSize;
+                         }};
 };
 
 void BM_ComposePreview50x50Color(benchmark::State& state)

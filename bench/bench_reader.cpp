@@ -30,8 +30,7 @@ gw::Puzzle fullPuzzle(bool color)
 void readFileAndDerive(benchmark::State& state, bool color)
 {
     const std::string path =
-        (std::filesystem::temp_directory_path() / (color ? "gridwick-bench-50.ppm" : "gridwick-bench-50.pbm"))
-            .string();
+        (std::filesystem::temp_directory_path() / (color ? "gridwick-bench-50.ppm" : "gridwick-bench-50.pbm")).string();
     gw::Puzzle original = fullPuzzle(color);
     if (!gw::savePbm(original, path).ok) {
         state.SkipWithError("cannot write the benchmark file");

@@ -9,8 +9,8 @@
 
 #include "core/Clues.h"
 #include "core/PuzzleFile.h"
-#include "solver/SolverDriver.h"
 #include "solver/ComputerTest.h"
+#include "solver/SolverDriver.h"
 
 namespace {
 

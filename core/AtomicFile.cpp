@@ -20,12 +20,11 @@ namespace {
 // another process is likely to pick at the same moment.
 std::string temporaryNameFor(const std::string& path)
 {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = static_cast<unsigned long long>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    static std::atomic<unsigned> counter {0};
+    const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
     const std::string folder = path.substr(0, path.size() - fileNamePart(path).size());
-    return folder + "." + fileNamePart(path) + ".tmp-" + std::to_string(stamp) + "-" +
-           std::to_string(counter.fetch_add(1));
+    return folder + "." + fileNamePart(path) + ".tmp-" + std::to_string(stamp) + "-"
+           + std::to_string(counter.fetch_add(1));
 }
 
 bool fail(std::string* error, const std::string& reason)

@@ -10,8 +10,7 @@ namespace {
 
 // Derives one line of `count` cells; cellAt(i) gives the palette index of cell i.
 template <typename CellAt>
-int deriveLine(int line, int count, CellAt cellAt,
-               std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
+int deriveLine(int line, int count, CellAt cellAt, std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
                std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors)
 {
     int k = 0;
@@ -48,14 +47,14 @@ void derive(const Puzzle& p, ClueTables& c)
     int maxRow = 0;
     int maxColumn = 0;
     for (int x = 0; x < p.PuzzleWidth; ++x) {
-        const int k = deriveLine(x, p.PuzzleHeight, [&](int y) { return p.cell(x, y); },
-                                 c.columnClueLength, c.columnClueColor);
+        const int k = deriveLine(
+            x, p.PuzzleHeight, [&](int y) { return p.cell(x, y); }, c.columnClueLength, c.columnClueColor);
         maxColumn = std::max(maxColumn, k);
         c.columnClueCount[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(k);
     }
     for (int y = 0; y < p.PuzzleHeight; ++y) {
-        const int k = deriveLine(y, p.PuzzleWidth, [&](int x) { return p.cell(x, y); },
-                                 c.rowClueLength, c.rowClueColor);
+        const int k = deriveLine(
+            y, p.PuzzleWidth, [&](int x) { return p.cell(x, y); }, c.rowClueLength, c.rowClueColor);
         maxRow = std::max(maxRow, k);
         c.rowClueCount[static_cast<std::size_t>(y)] = static_cast<std::uint8_t>(k);
     }
@@ -75,10 +74,7 @@ void markSameColor(int lines, const std::array<std::uint8_t, MaxPuzzleSize>& cou
 
 } // namespace
 
-void deriveClues(const Puzzle& puzzle, ClueTables& clues)
-{
-    derive(puzzle, clues);
-}
+void deriveClues(const Puzzle& puzzle, ClueTables& clues) { derive(puzzle, clues); }
 
 void derivePlayerClues(const Puzzle& puzzle, ClueTables& clues)
 {

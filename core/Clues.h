@@ -14,17 +14,17 @@ constexpr int RunSlots = 51;
 // line + 50 * k. Slots beyond a line's last run hold length 0 and colour 1,
 // except that an empty line holds length 0 and colour 0 (a black 0) in slot 0.
 struct ClueTables {
-    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> rowClueLength{};
-    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> rowClueColor{};
-    std::array<std::uint8_t, MaxPuzzleSize> rowClueCount{};
-    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> columnClueLength{};
-    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> columnClueColor{};
-    std::array<std::uint8_t, MaxPuzzleSize> columnClueCount{};
+    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> rowClueLength {};
+    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> rowClueColor {};
+    std::array<std::uint8_t, MaxPuzzleSize> rowClueCount {};
+    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> columnClueLength {};
+    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> columnClueColor {};
+    std::array<std::uint8_t, MaxPuzzleSize> columnClueCount {};
     std::int16_t maxRowClues = 1;    // largest row count, at least 1
     std::int16_t maxColumnClues = 1; // largest column count, at least 1
     // Player only: 1 when run k >= 1 has the colour of run k - 1.
-    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> rowRunSameColor{};
-    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> columnRunSameColor{};
+    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> rowRunSameColor {};
+    std::array<std::uint8_t, MaxPuzzleSize * RunSlots> columnRunSameColor {};
 
     static constexpr std::size_t at(int line, int k) { return static_cast<std::size_t>(line + MaxPuzzleSize * k); }
     int rowLength(int y, int k) const { return rowClueLength[at(y, k)]; }

@@ -5,13 +5,11 @@ namespace gw {
 
 // Palette indices. White is the empty cell. Their names in each language:
 // colorName (lang/Language.h).
-enum : std::uint8_t {
-    Black = 0, White = 1, Red = 2, Blue = 3, Yellow = 4, Green = 5, Magenta = 6, Aqua = 7
-};
+enum : std::uint8_t { Black = 0, White = 1, Red = 2, Blue = 3, Yellow = 4, Green = 5, Magenta = 6, Aqua = 7 };
 constexpr int PaletteSize = 8;
 
 struct PaletteColor {
-    std::uint8_t r, g, b;       // screen colour
+    std::uint8_t r, g, b;          // screen colour
     std::uint8_t bitR, bitG, bitB; // stored triple in PPM files (maximum value 1)
 };
 

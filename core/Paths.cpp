@@ -28,10 +28,7 @@ std::string withoutLastExtension(std::string_view name)
     return std::string(name.substr(0, dot));
 }
 
-std::string puzzleNameFromPath(std::string_view path)
-{
-    return withoutLastExtension(fileNamePart(path));
-}
+std::string puzzleNameFromPath(std::string_view path) { return withoutLastExtension(fileNamePart(path)); }
 
 std::string withTrailingSeparator(std::string_view folder)
 {

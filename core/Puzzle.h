@@ -20,10 +20,10 @@ struct Puzzle {
     // Palette index 0..7 of every cell, element (x, y) at x + 50 * y.
     // Cells outside PuzzleWidth x PuzzleHeight stay white after every reset.
     std::array<std::uint8_t, CellCount> Cells;
-    std::string PuzzleName;   // caption name: file name without folder and last extension
-    std::string PuzzleTitle;  // title from the "# Puzzle Title: " line; empty when none
+    std::string PuzzleName;  // caption name: file name without folder and last extension
+    std::string PuzzleTitle; // title from the "# Puzzle Title: " line; empty when none
     bool PuzzleChanged = false;
-    bool ColorPuzzle = false; // eight colours (PPM) or black and white (PBM)
+    bool ColorPuzzle = false;          // eight colours (PPM) or black and white (PBM)
     std::string FileName = NoFileName; // full path, or "*geen*"
 
     Puzzle() { Cells.fill(1); }

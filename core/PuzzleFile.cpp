@@ -34,18 +34,17 @@ bool isDigit(int c) { return c >= '0' && c <= '9'; }
 bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
 
 // Thrown inside the reader when the data cannot give what the header promised.
-struct ReadFailure {};
+struct ReadFailure { };
 
 class PixelReader {
 public:
-    PixelReader(std::streambuf& in, ReaderVariant variant)
-        : m_in(in), m_largest(largestNumber(variant)) {}
+    PixelReader(std::streambuf& in, ReaderVariant variant) : m_in(in), m_largest(largestNumber(variant)) { }
 
     std::int32_t number()
     {
         const std::optional<std::int32_t> value = readNumber(m_in, m_largest);
         if (!value)
-            throw ReadFailure{};
+            throw ReadFailure {};
         return *value;
     }
 
@@ -53,7 +52,7 @@ public:
     {
         const int c = nextByte(m_in);
         if (c == EndOfData)
-            throw ReadFailure{};
+            throw ReadFailure {};
         return c;
     }
 
@@ -67,7 +66,8 @@ private:
 class CellMapper {
 public:
     CellMapper(std::int32_t fileWidth, std::int32_t fileHeight, int width, int height)
-        : m_fileWidth(fileWidth), m_fileHeight(fileHeight), m_width(width), m_height(height) {}
+        : m_fileWidth(fileWidth), m_fileHeight(fileHeight), m_width(width), m_height(height)
+    { }
 
     int column(std::int64_t px) const { return scaled(px, m_width, m_fileWidth); }
     int row(std::int64_t py) const { return scaled(py, m_height, m_fileHeight); }
@@ -77,8 +77,8 @@ private:
     {
         if (cells == filePixels)
             return static_cast<int>(position);
-        const int cell = roundHalfEven(static_cast<double>(cells) * static_cast<double>(position) /
-                                       static_cast<double>(filePixels));
+        const int cell =
+            roundHalfEven(static_cast<double>(cells) * static_cast<double>(position) / static_cast<double>(filePixels));
         return std::min(cell, cells - 1);
     }
 
@@ -119,8 +119,7 @@ void readColorPixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w, std
     }
 }
 
-void readBlackWhitePixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w, std::int32_t h,
-                          const CellMapper& map)
+void readBlackWhitePixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w, std::int32_t h, const CellMapper& map)
 {
     for (std::int32_t py = 0; py < h; ++py) {
         const int y = map.row(py);
@@ -140,7 +139,7 @@ void readBlackWhitePixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w
 
 Message failureMessage(std::uint8_t language, const Text& text, const std::string& path)
 {
-    return Message{chooseText(language, text), path, MessageIcon::Critical};
+    return Message {chooseText(language, text), path, MessageIcon::Critical};
 }
 
 std::string commentLine(const Puzzle& p)
@@ -148,14 +147,12 @@ std::string commentLine(const Puzzle& p)
     if (p.PuzzleTitle.empty())
         return std::string(MadeWith) + "\r\n";
     std::string title = p.PuzzleTitle;
-    std::replace_if(title.begin(), title.end(), [](char c) { return isLineEnd(c); }, ' ');
+    std::replace_if(
+        title.begin(), title.end(), [](char c) { return isLineEnd(c); }, ' ');
     return std::string(TitlePrefix) + title + "\r\n";
 }
 
-std::string sizeText(const Puzzle& p)
-{
-    return std::to_string(p.PuzzleWidth) + " " + std::to_string(p.PuzzleHeight);
-}
+std::string sizeText(const Puzzle& p) { return std::to_string(p.PuzzleWidth) + " " + std::to_string(p.PuzzleHeight); }
 
 // The steps that end every load, whatever happened before: the grid counts
 // as unchanged. After a failed read the grid (white or half read) no longer holds the file
@@ -193,10 +190,7 @@ std::string fileSavedStatus(std::uint8_t language, const std::string& path)
     return chooseText(language, txt::FileSavedBefore) + path + chooseText(language, txt::FileSavedAfter);
 }
 
-std::int32_t largestNumber(ReaderVariant variant)
-{
-    return variant == ReaderVariant::Player ? 32767 : 2147483647;
-}
+std::int32_t largestNumber(ReaderVariant variant) { return variant == ReaderVariant::Player ? 32767 : 2147483647; }
 
 std::optional<std::int32_t> readNumber(std::streambuf& in, std::int32_t largest)
 {
@@ -205,8 +199,7 @@ std::optional<std::int32_t> readNumber(std::streambuf& in, std::int32_t largest)
     for (;;) {
         int c = nextByte(in);
         if (c == '#') {
-            while (c != EndOfData && !isLineEnd(c = nextByte(in))) {
-            }
+            while (c != EndOfData && !isLineEnd(c = nextByte(in))) { }
             continue; // a comment inside the digits joins the digits around it
         }
         if (isDigit(c)) {
@@ -233,8 +226,8 @@ std::string titleFromSecondLine(std::streambuf& data)
         return std::string();
     if (c == '\r') {
         const auto peek = data.sgetc();
-        if (!std::streambuf::traits_type::eq_int_type(peek, std::streambuf::traits_type::eof()) &&
-            std::streambuf::traits_type::to_char_type(peek) == '\n')
+        if (!std::streambuf::traits_type::eq_int_type(peek, std::streambuf::traits_type::eof())
+            && std::streambuf::traits_type::to_char_type(peek) == '\n')
             data.sbumpc();
     }
     std::string line;
@@ -265,22 +258,22 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
             const std::int32_t w = in.number();
             const std::int32_t h = in.number();
             if (w == 0 || h == 0)
-                throw ReadFailure{};
+                throw ReadFailure {};
             int width = w;
             int height = h;
             if (!maker && (w > MaxPuzzleSize || h > MaxPuzzleSize)) {
                 result.status = LoadStatus::TooLarge;
                 result.messages.push_back(
                     w > MaxPuzzleSize
-                        ? Message{sizeRefusal(language, txt::BitmapWidthBefore, w, txt::BitmapWidthAfter),
-                                  chooseText(language, txt::BitmapTooWideTitle), MessageIcon::Critical}
-                        : Message{sizeRefusal(language, txt::BitmapHeightBefore, h, txt::BitmapHeightAfter),
-                                  chooseText(language, txt::BitmapTooHighTitle), MessageIcon::Critical});
+                        ? Message {sizeRefusal(language, txt::BitmapWidthBefore, w, txt::BitmapWidthAfter),
+                                   chooseText(language, txt::BitmapTooWideTitle), MessageIcon::Critical}
+                        : Message {sizeRefusal(language, txt::BitmapHeightBefore, h, txt::BitmapHeightAfter),
+                                   chooseText(language, txt::BitmapTooHighTitle), MessageIcon::Critical});
             } else {
                 if (w > MaxPuzzleSize || h > MaxPuzzleSize) {
-                    result.messages.push_back(Message{chooseText(language, txt::PuzzleTooLarge),
-                                                      chooseText(language, txt::BitmapTooWideTitle),
-                                                      MessageIcon::Information});
+                    result.messages.push_back(Message {chooseText(language, txt::PuzzleTooLarge),
+                                                       chooseText(language, txt::BitmapTooWideTitle),
+                                                       MessageIcon::Information});
                     std::tie(width, height) = reducedSize(w, h);
                 }
                 p.PuzzleWidth = static_cast<std::int16_t>(width);
@@ -289,9 +282,9 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
                 if (color) {
                     const double half = in.number() / 2.0;
                     if (half > 0.5)
-                        result.messages.push_back(Message{chooseText(language, txt::TooManyColors),
-                                                          chooseText(language, txt::TooManyColorsTitle),
-                                                          MessageIcon::Information});
+                        result.messages.push_back(Message {chooseText(language, txt::TooManyColors),
+                                                           chooseText(language, txt::TooManyColorsTitle),
+                                                           MessageIcon::Information});
                     p.ColorPuzzle = true;
                     readColorPixels(p, in, plain, w, h, half, map);
                 } else {
@@ -320,7 +313,7 @@ LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant vari
     std::error_code ec;
     const fs::path file = fs::u8path(path);
     if (path.empty() || !fs::exists(file, ec) || fs::is_directory(file, ec))
-        return finishLoad(p, variant, LoadResult{});
+        return finishLoad(p, variant, LoadResult {});
     std::filebuf data;
     if (!data.open(file, std::ios::in | std::ios::binary)) {
         p.Cells.fill(White);

@@ -15,7 +15,7 @@ namespace gw {
 struct Session {
     std::uint8_t language = 0; // 0 English, 1 Dutch, 2 Italian (other values: empty texts)
     // Maker: the palette index the left (0) and right (1) mouse button draws with.
-    std::array<std::uint8_t, 2> buttonColor{{Black, White}};
+    std::array<std::uint8_t, 2> buttonColor {{Black, White}};
     std::string programFolder; // ends with the platform's path separator; empty: the current folder
     // Set once by the main window when it closes for good; from then on the
     // secondary windows, which otherwise only hide, really close.

@@ -47,7 +47,7 @@ std::optional<std::uint8_t> readLanguageFile(const std::string& programFolder)
     const std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes)
         return std::nullopt;
-    return bytes->empty() ? std::uint8_t{0} : static_cast<std::uint8_t>((*bytes)[0]);
+    return bytes->empty() ? std::uint8_t {0} : static_cast<std::uint8_t>((*bytes)[0]);
 }
 
 bool writeLanguageFile(const std::string& programFolder, std::uint8_t language)
@@ -101,12 +101,11 @@ std::string recentCaption(int index, const std::string& path)
 
 RecentList::RecentList(std::string programFolder, FileExists exists)
     : m_programFolder(std::move(programFolder)), m_exists(std::move(exists))
-{
-}
+{ }
 
 void RecentList::readFile()
 {
-    m_entries = RecentEntries{};
+    m_entries = RecentEntries {};
     const std::string path = m_programFolder + RecentFileName;
     if (!fileExistsOnDisk(path))
         return;

@@ -7,13 +7,14 @@
 
 namespace gw::editor {
 
-int cellFromPixel(double pixel, double zoom, int count) {
+int cellFromPixel(double pixel, double zoom, int count)
+{
     const int cell = roundHalfEven(pixel / zoom - 0.5);
     return std::clamp(cell, 0, std::max(0, count - 1));
 }
 
-GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, double spanHeight, int width,
-                    int height) {
+GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, double spanHeight, int width, int height)
+{
     constexpr double MinZoom = 3.0;
     GridScale scale;
     const double zoomX = freeWidth / width;
@@ -33,8 +34,9 @@ GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, doubl
     return scale;
 }
 
-CellEdges cellEdges(int index, double zoom) {
-    return CellEdges{static_cast<int>(std::floor(index * zoom)), static_cast<int>(std::floor((index + 1) * zoom))};
+CellEdges cellEdges(int index, double zoom)
+{
+    return CellEdges {static_cast<int>(std::floor(index * zoom)), static_cast<int>(std::floor((index + 1) * zoom))};
 }
 
 int gridExtent(int count, double zoom) { return static_cast<int>(std::floor(count * zoom)) + 1; }

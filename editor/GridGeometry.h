@@ -23,8 +23,7 @@ struct GridScale {
 // amounts the window grows by in proportion. All in pixels. When fewer than
 // three pixels a cell fit across, the window grows in width; else when fewer
 // fit down, in height; else the zoom is the smaller of the two.
-GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, double spanHeight,
-                    int width, int height);
+GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, double spanHeight, int width, int height);
 
 // Pixel edges of cell number `index` at `zoom`: [first, last] inclusive, the
 // outline sitting on both edges, so neighbours share one line.

@@ -4,19 +4,21 @@
 #include <QPainter>
 #include <QtMath>
 
-#include "editor/PaletteColors.h"
 #include "editor/GridGeometry.h"
+#include "editor/PaletteColors.h"
 #include "platform/MouseButtons.h"
 
 namespace gw::editor {
 
-GridView::GridView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), m_puzzle(puzzle) {
+GridView::GridView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), m_puzzle(puzzle)
+{
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
 }
 
-void GridView::redraw(double zoom) {
+void GridView::redraw(double zoom)
+{
     m_zoom = zoom;
     const int w = gridExtent(m_puzzle.PuzzleWidth, zoom);
     const int h = gridExtent(m_puzzle.PuzzleHeight, zoom);
@@ -32,7 +34,8 @@ void GridView::redraw(double zoom) {
     update();
 }
 
-QRect GridView::drawCell(QPainter& painter, int x, int y, std::uint8_t index) const {
+QRect GridView::drawCell(QPainter& painter, int x, int y, std::uint8_t index) const
+{
     const CellEdges cx = cellEdges(x, m_zoom);
     const CellEdges cy = cellEdges(y, m_zoom);
     const QRect outline(QPoint(cx.first, cy.first), QPoint(cx.last, cy.last));
@@ -42,14 +45,16 @@ QRect GridView::drawCell(QPainter& painter, int x, int y, std::uint8_t index) co
     return outline;
 }
 
-void GridView::paintCell(int x, int y, std::uint8_t index) {
+void GridView::paintCell(int x, int y, std::uint8_t index)
+{
     if (m_picture.isNull())
         return;
     QPainter painter(&m_picture);
     update(drawCell(painter, x, y, index));
 }
 
-QColor GridView::colorAt(QPoint logical) const {
+QColor GridView::colorAt(QPoint logical) const
+{
     const qreal ratio = m_picture.devicePixelRatio();
     const QPoint device(qFloor(logical.x() * ratio), qFloor(logical.y() * ratio));
     if (!m_picture.rect().contains(device))
@@ -57,23 +62,27 @@ QColor GridView::colorAt(QPoint logical) const {
     return m_picture.pixelColor(device);
 }
 
-void GridView::ensurePictureResolution() {
+void GridView::ensurePictureResolution()
+{
     if (!m_picture.isNull() && !qFuzzyCompare(m_picture.devicePixelRatio(), devicePixelRatioF()))
         redraw(m_zoom); // moved to a screen of another resolution
 }
 
-void GridView::paintEvent(QPaintEvent* event) {
+void GridView::paintEvent(QPaintEvent* event)
+{
     ensurePictureResolution();
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
     painter.drawImage(QPoint(0, 0), m_picture);
 }
 
-void GridView::mousePressEvent(QMouseEvent* event) {
+void GridView::mousePressEvent(QMouseEvent* event)
+{
     emit pointer(platform::mouseButtonValue(event->button()), event->position());
 }
 
-void GridView::mouseMoveEvent(QMouseEvent* event) {
+void GridView::mouseMoveEvent(QMouseEvent* event)
+{
     emit pointer(platform::mouseButtonValue(event->buttons()), event->position());
 }
 

@@ -17,8 +17,9 @@ namespace {
 // The shorter side when the longer one becomes 50 pixels, at least one pixel.
 int shorterSideAtFifty(int shorter, int longer) { return std::max(1, roundHalfEven(shorter * 50.0 / longer)); }
 
-Message informationMessage(std::uint8_t language, const Text& text, const Text& title) {
-    return Message{chooseText(language, text), chooseText(language, title), MessageIcon::Information};
+Message informationMessage(std::uint8_t language, const Text& text, const Text& title)
+{
+    return Message {chooseText(language, text), chooseText(language, title), MessageIcon::Information};
 }
 
 // Every import, whatever its outcome, ends with the puzzle counted as unchanged.
@@ -26,7 +27,8 @@ void finishImport(Puzzle& puzzle) { puzzle.PuzzleChanged = false; }
 
 } // namespace
 
-QSize importSize(int width, int height) {
+QSize importSize(int width, int height)
+{
     if (width <= MaxPuzzleSize && height <= MaxPuzzleSize)
         return QSize(width, height);
     if (width > height)
@@ -34,11 +36,13 @@ QSize importSize(int width, int height) {
     return QSize(shorterSideAtFifty(width, height), MaxPuzzleSize);
 }
 
-std::uint8_t paletteIndexOf(QRgb color) {
+std::uint8_t paletteIndexOf(QRgb color)
+{
     return paletteIndexFromBits(qRed(color) >= 128, qGreen(color) >= 128, qBlue(color) >= 128);
 }
 
-ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language) {
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language)
+{
     ImportResult result;
     // Flatten onto white so that transparent pixels read as the background.
     QImage working(picture.size(), QImage::Format_RGB32);
@@ -80,7 +84,8 @@ ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString&
     return result;
 }
 
-ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language) {
+ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language)
+{
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         finishImport(puzzle);
         return {};
@@ -92,8 +97,8 @@ ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t langu
         finishImport(puzzle);
         ImportResult failed;
         failed.status = ImportStatus::Failed;
-        failed.messages.push_back(Message{chooseText(language, txt::ErrorOpening), path.toStdString(),
-                                          MessageIcon::Critical});
+        failed.messages.push_back(
+            Message {chooseText(language, txt::ErrorOpening), path.toStdString(), MessageIcon::Critical});
         return failed;
     }
     return importPicture(puzzle, picture, QString::fromStdString(puzzleNameFromPath(path.toStdString())), language);

@@ -4,21 +4,21 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QtMath>
 
 #include "core/Message.h"
 #include "core/Palette.h"
+#include "editor/GridGeometry.h"
 #include "editor/GridView.h"
-#include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
-#include "editor/GridGeometry.h"
-#include "platform/LocalText.h"
+#include "editor/SizeDialog.h"
 #include "lang/Texts.h"
+#include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
 
 namespace gw::editor {
@@ -40,13 +40,11 @@ constexpr double MinOuterWidth = 3435, MinOuterHeight = 1530;
 
 MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const MakerWindowSetup& setup,
                          QWidget* parent)
-    : QMainWindow(parent),
-      m_puzzle(puzzle),
-      m_session(session),
-      m_platform(platform),
+    : QMainWindow(parent), m_puzzle(puzzle), m_session(session), m_platform(platform),
       m_units(platform::ScreenUnits::fromScreen()),
       m_settingsFolder(setup.settingsFolder.isEmpty() ? setup.programFolder : setup.settingsFolder),
-      m_recent(m_settingsFolder.toStdString()) {
+      m_recent(m_settingsFolder.toStdString())
+{
     setObjectName(QStringLiteral("MakerWindow"));
     m_session.programFolder = setup.programFolder.toStdString();
     buildMenus();
@@ -67,7 +65,8 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
 
 MakerWindow::~MakerWindow() = default;
 
-void MakerWindow::buildMenus() {
+void MakerWindow::buildMenus()
+{
     auto action = [this](QMenu* menu, const char* name) {
         QAction* a = menu->addAction(QString());
         a->setObjectName(QLatin1String(name));
@@ -146,7 +145,8 @@ void MakerWindow::buildMenus() {
     connect(m_websiteAction, &QAction::triggered, this, &MakerWindow::websiteCommand);
 }
 
-void MakerWindow::buildClientArea() {
+void MakerWindow::buildClientArea()
+{
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
@@ -161,17 +161,17 @@ void MakerWindow::buildClientArea() {
     m_sidePanel->setObjectName(QStringLiteral("sidePanel"));
     m_previewFrame = new QGroupBox(m_sidePanel);
     m_previewFrame->setObjectName(QStringLiteral("previewFrame"));
-    m_previewFrame->setGeometry(m_units.twipsToWholePixelsX(PreviewFrameLeft),
-                                m_units.twipsToWholePixelsY(PreviewFrameTop),
-                                m_units.twipsToWholePixelsX(PreviewFrameWidth),
-                                m_units.twipsToWholePixelsY(PreviewFrameHeight));
+    m_previewFrame->setGeometry(
+        m_units.twipsToWholePixelsX(PreviewFrameLeft), m_units.twipsToWholePixelsY(PreviewFrameTop),
+        m_units.twipsToWholePixelsX(PreviewFrameWidth), m_units.twipsToWholePixelsY(PreviewFrameHeight));
     m_preview = new PreviewView(m_puzzle, m_previewFrame);
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->move(m_units.twipsToWholePixelsX(PreviewLeft), m_units.twipsToWholePixelsY(PreviewTop));
-    m_chooser = new ColorChooser(ChooserKind::Palette, m_session.buttonColor,
-                                 {m_units.twipsToWholePixelsX(ChooserSwatch), m_units.twipsToWholePixelsX(ChooserMarkerLine),
-                                  m_units.twipsToWholePixelsX(ChooserMouseBox)},
-                                 m_sidePanel);
+    m_chooser =
+        new ColorChooser(ChooserKind::Palette, m_session.buttonColor,
+                         {m_units.twipsToWholePixelsX(ChooserSwatch), m_units.twipsToWholePixelsX(ChooserMarkerLine),
+                          m_units.twipsToWholePixelsX(ChooserMouseBox)},
+                         m_sidePanel);
     m_chooser->strip().setCursor(Qt::PointingHandCursor);
     m_chooser->move(QPoint(m_units.twipsToWholePixelsX(ChooserStripLeft), m_units.twipsToWholePixelsY(ChooserStripTop))
                     - m_chooser->strip().pos());
@@ -190,28 +190,33 @@ void MakerWindow::buildClientArea() {
 QString MakerWindow::statusText() const { return m_statusLabel->text(); }
 QString MakerWindow::positionText() const { return m_positionLabel->text(); }
 
-void MakerWindow::setStatus(const QString& status) {
+void MakerWindow::setStatus(const QString& status)
+{
     m_statusLabel->setText(status);
     m_statusLabel->adjustSize();
 }
 
-void MakerWindow::setCaption() {
+void MakerWindow::setCaption()
+{
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixMaker));
 }
 
-bool MakerWindow::eventFilter(QObject* watched, QEvent* event) {
+bool MakerWindow::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == m_client && event->type() == QEvent::Resize)
         layoutWindow();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MakerWindow::changeEvent(QEvent* event) {
+void MakerWindow::changeEvent(QEvent* event)
+{
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         layoutWindow(); // restored from the task bar
 }
 
-void MakerWindow::layoutWindow() {
+void MakerWindow::layoutWindow()
+{
     if (isMinimized())
         return;
     const int clientW = m_client->width();
@@ -239,12 +244,14 @@ void MakerWindow::layoutWindow() {
     m_grid->redraw(m_gridZoom);
 }
 
-void MakerWindow::setPuzzleChanged(bool changed) {
+void MakerWindow::setPuzzleChanged(bool changed)
+{
     m_puzzle.PuzzleChanged = changed;
     m_preview->redraw();
 }
 
-void MakerWindow::applyLanguage(std::uint8_t language) {
+void MakerWindow::applyLanguage(std::uint8_t language)
+{
     m_session.language = language;
     for (std::size_t i = 0; i < m_languageActions.size(); ++i)
         if (i != language)
@@ -283,38 +290,52 @@ void MakerWindow::applyLanguage(std::uint8_t language) {
     emit languageApplied(language);
 }
 
-void MakerWindow::showMessage(const QString& message, const QString& title, platform::Icon icon) {
+void MakerWindow::showMessage(const QString& message, const QString& title, platform::Icon icon)
+{
     m_platform.messages.show(message, title, icon, platform::Buttons::Ok);
 }
 
-void MakerWindow::showMessages(const std::vector<Message>& messages) {
+void MakerWindow::showMessages(const std::vector<Message>& messages)
+{
     for (const Message& m : messages)
         showMessage(QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
 }
 
-void MakerWindow::helpCommand() {
+void MakerWindow::helpCommand()
+{
     const QString path = programFolder() + localText(m_session, txt::HelpFile);
     if (!m_platform.documents.open(path))
-        showMessage(localText(m_session, txt::HelpCannotOpen), localText(m_session, txt::HelpTitle), platform::Icon::Information);
+        showMessage(localText(m_session, txt::HelpCannotOpen), localText(m_session, txt::HelpTitle),
+                    platform::Icon::Information);
 }
 
-void MakerWindow::websiteCommand() {
+void MakerWindow::websiteCommand()
+{
     if (!m_platform.documents.open(localText(m_session, txt::WebAddress)))
-        showMessage(localText(m_session, txt::WebsiteCannotOpen), localText(m_session, txt::WebsiteTitle), platform::Icon::Information);
+        showMessage(localText(m_session, txt::WebsiteCannotOpen), localText(m_session, txt::WebsiteTitle),
+                    platform::Icon::Information);
 }
 
-void MakerWindow::aboutCommand() {
+void MakerWindow::aboutCommand()
+{
     setStatus(localText(m_session, txt::AboutInvitation) + localText(m_session, txt::WebAddress));
-    QStringList lines{localText(m_session, txt::ProductMaker), localText(m_session, txt::AboutVersion), QString(), localText(m_session, txt::AboutOwnership),
-                      QString(),               localText(m_session, txt::AboutAuthor),  localText(m_session, txt::AboutContact) + localText(m_session, txt::WebAddress), QString(),
-                      localText(m_session, txt::AboutTranslator)};
+    QStringList lines {localText(m_session, txt::ProductMaker),
+                       localText(m_session, txt::AboutVersion),
+                       QString(),
+                       localText(m_session, txt::AboutOwnership),
+                       QString(),
+                       localText(m_session, txt::AboutAuthor),
+                       localText(m_session, txt::AboutContact) + localText(m_session, txt::WebAddress),
+                       QString(),
+                       localText(m_session, txt::AboutTranslator)};
     const QString request = localText(m_session, txt::AboutWriteInEnglish);
     if (!request.isEmpty())
         lines << request;
     showMessage(lines.join(QLatin1Char('\n')), localText(m_session, txt::ProductMaker), platform::Icon::Information);
 }
 
-void MakerWindow::setPrintCommand(std::function<void()> command) {
+void MakerWindow::setPrintCommand(std::function<void()> command)
+{
     const bool enable = static_cast<bool>(command);
     disconnect(m_printAction, &QAction::triggered, nullptr, nullptr);
     if (enable)
@@ -322,7 +343,8 @@ void MakerWindow::setPrintCommand(std::function<void()> command) {
     m_printAction->setEnabled(enable);
 }
 
-void MakerWindow::setTestCommand(std::function<void()> command) {
+void MakerWindow::setTestCommand(std::function<void()> command)
+{
     const bool enable = static_cast<bool>(command);
     disconnect(m_testAction, &QAction::triggered, nullptr, nullptr);
     if (enable)

@@ -29,7 +29,7 @@ class QMenu;
 namespace gw {
 class ColorChooser;
 struct Message;
-}
+} // namespace gw
 
 namespace gw::editor {
 
@@ -198,13 +198,13 @@ private:
     QAction* m_changeSizeAction = nullptr;
     QAction* m_fitSizeAction = nullptr;
     QAction* m_makeNegativeAction = nullptr;
-    std::array<QAction*, 4> m_dragActions{}; // left, right, up, down
+    std::array<QAction*, 4> m_dragActions {}; // left, right, up, down
     QAction* m_helpAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QAction* m_websiteAction = nullptr;
     QAction* m_recentSeparator = nullptr; // shown while the recent list has an entry
-    std::array<QAction*, RecentCount> m_recentActions{};
-    std::array<QAction*, 3> m_languageActions{};
+    std::array<QAction*, RecentCount> m_recentActions {};
+    std::array<QAction*, 3> m_languageActions {};
 };
 
 } // namespace gw::editor

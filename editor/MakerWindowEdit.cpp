@@ -4,26 +4,28 @@
 #include "core/Palette.h"
 #include "core/PictureEdits.h"
 #include "core/PuzzleFile.h"
-#include "editor/MakerWindow.h"
-#include "editor/GridView.h"
-#include "editor/SizeDialog.h"
-#include "editor/ImageImport.h"
-#include "editor/PreviewView.h"
 #include "editor/GridGeometry.h"
+#include "editor/GridView.h"
+#include "editor/ImageImport.h"
+#include "editor/MakerWindow.h"
+#include "editor/PreviewView.h"
+#include "editor/SizeDialog.h"
 #include "lang/Language.h"
-#include "platform/LocalText.h"
 #include "lang/Texts.h"
+#include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
 
 namespace gw::editor {
 
-void MakerWindow::pointerOnGrid(int button, QPointF position) {
+void MakerWindow::pointerOnGrid(int button, QPointF position)
+{
     const int x = cellFromPixel(position.x(), m_gridZoom, m_puzzle.PuzzleWidth);
     const int y = cellFromPixel(position.y(), m_gridZoom, m_puzzle.PuzzleHeight);
     drawCell(button, x, y);
 }
 
-void MakerWindow::drawCell(int button, int x, int y) {
+void MakerWindow::drawCell(int button, int x, int y)
+{
     m_positionLabel->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
     if (button != 1 && button != 2)
         return;
@@ -31,48 +33,55 @@ void MakerWindow::drawCell(int button, int x, int y) {
     if (m_puzzle.cell(x, y) == v)
         return;
     m_puzzle.cell(x, y) = v;
-    setStatus(localText(m_session, txt::CellStatusBefore) + QString::number(x + 1) + QStringLiteral(", ") + QString::number(y + 1) +
-              localText(m_session, txt::CellStatusMiddle) + QString::fromStdString(colorName(m_session.language, v)) +
-              localText(m_session, txt::CellStatusAfter));
+    setStatus(localText(m_session, txt::CellStatusBefore) + QString::number(x + 1) + QStringLiteral(", ")
+              + QString::number(y + 1) + localText(m_session, txt::CellStatusMiddle)
+              + QString::fromStdString(colorName(m_session.language, v)) + localText(m_session, txt::CellStatusAfter));
     m_grid->paintCell(x, y, v);
     m_puzzle.PuzzleChanged = true;
     m_preview->setCell(x, y, v);
 }
 
-void MakerWindow::sizeCommand() {
+void MakerWindow::sizeCommand()
+{
     m_sizeDialog->refresh();
     m_sizeDialog->show();
 }
 
-void MakerWindow::applySize(int width, int height) {
+void MakerWindow::applySize(int width, int height)
+{
     resizePuzzle(m_puzzle, width, height);
     setPuzzleChanged(true);
     layoutWindow();
     sizeCommand();
 }
 
-void MakerWindow::afterPictureChange(const QString& status) {
+void MakerWindow::afterPictureChange(const QString& status)
+{
     layoutWindow();
     setStatus(status);
     setPuzzleChanged(true);
 }
 
-void MakerWindow::fitSizeCommand() {
+void MakerWindow::fitSizeCommand()
+{
     if (!fitSize(m_puzzle)) {
-        showMessage(localText(m_session, txt::SizeFitNoPicture), localText(m_session, txt::FitSizeTitle), platform::Icon::Information);
+        showMessage(localText(m_session, txt::SizeFitNoPicture), localText(m_session, txt::FitSizeTitle),
+                    platform::Icon::Information);
         return;
     }
     afterPictureChange(localText(m_session, txt::SizeFitted));
 }
 
-void MakerWindow::negativeCommand() {
+void MakerWindow::negativeCommand()
+{
     makeNegative(m_puzzle);
     m_grid->redraw(m_gridZoom);
     setPuzzleChanged(true);
     setStatus(localText(m_session, txt::MadeNegative));
 }
 
-void MakerWindow::dragCommand(int direction) {
+void MakerWindow::dragCommand(int direction)
+{
     static const Text* const statuses[4] = {&txt::DraggedLeft, &txt::DraggedRight, &txt::DraggedUp, &txt::DraggedDown};
     if (direction < 0 || direction > 3)
         return;
@@ -80,7 +89,8 @@ void MakerWindow::dragCommand(int direction) {
     afterPictureChange(localText(m_session, *statuses[direction]));
 }
 
-void MakerWindow::importCommand() {
+void MakerWindow::importCommand()
+{
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
@@ -91,7 +101,8 @@ void MakerWindow::importCommand() {
         importFile(chosen.path);
 }
 
-void MakerWindow::importFile(const QString& path) {
+void MakerWindow::importFile(const QString& path)
+{
     ImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);

@@ -6,16 +6,16 @@
 #include "core/Palette.h"
 #include "core/Paths.h"
 #include "core/PuzzleFile.h"
-#include "editor/MakerWindow.h"
 #include "editor/GridView.h"
-#include "editor/SizeDialog.h"
+#include "editor/MakerWindow.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
+#include "editor/SizeDialog.h"
 #include "lang/Language.h"
-#include "platform/LocalText.h"
-#include "platform/RecentMenu.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/LocalText.h"
+#include "platform/RecentMenu.h"
 #include "playfield/ColorChooser.h"
 
 namespace gw::editor {
@@ -26,13 +26,15 @@ constexpr int MousePictureHeight = 32;
 QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
-void MakerWindow::start() {
+void MakerWindow::start()
+{
     // A language byte other than 0, 1 or 2 would leave every text empty: English instead.
     const std::optional<std::uint8_t> stored = readLanguageFile(m_settingsFolder.toStdString());
     std::uint8_t language = 0;
     if (!stored) {
         m_session.language = 0;
-        showMessage(localText(m_session, txt::ThanksForInstalling), localText(m_session, txt::ProductMaker), platform::Icon::Information);
+        showMessage(localText(m_session, txt::ThanksForInstalling), localText(m_session, txt::ProductMaker),
+                    platform::Icon::Information);
     } else if (*stored <= 2) {
         language = *stored;
     }
@@ -51,10 +53,12 @@ void MakerWindow::start() {
     m_printerName = m_platform.printers.defaultPrinterName();
     m_printerPresent = !m_printerName.isEmpty();
     if (!m_printerPresent)
-        showMessage(localText(m_session, txt::NoPrinter), localText(m_session, txt::ProductMaker), platform::Icon::Critical);
+        showMessage(localText(m_session, txt::NoPrinter), localText(m_session, txt::ProductMaker),
+                    platform::Icon::Critical);
 }
 
-void MakerWindow::newPuzzle(int width, int height, bool color) {
+void MakerWindow::newPuzzle(int width, int height, bool color)
+{
     gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color,
                   m_session.language);
     m_session.buttonColor = {{Black, White}};
@@ -69,11 +73,13 @@ void MakerWindow::newPuzzle(int width, int height, bool color) {
     layoutWindow();
 }
 
-bool MakerWindow::askSaveFirst() {
+bool MakerWindow::askSaveFirst()
+{
     if (!m_puzzle.PuzzleChanged)
         return true;
-    const platform::Answer answer = m_platform.messages.show(localText(m_session, txt::FirstSave), localText(m_session, txt::FirstSaveTitle),
-                                                             platform::Icon::Question, platform::Buttons::YesNoCancel);
+    const platform::Answer answer =
+        m_platform.messages.show(localText(m_session, txt::FirstSave), localText(m_session, txt::FirstSaveTitle),
+                                 platform::Icon::Question, platform::Buttons::YesNoCancel);
     if (answer == platform::Answer::Cancel)
         return false;
     if (answer == platform::Answer::Yes)
@@ -81,13 +87,15 @@ bool MakerWindow::askSaveFirst() {
     return true;
 }
 
-void MakerWindow::newCommand() {
+void MakerWindow::newCommand()
+{
     if (!askSaveFirst())
         return;
     m_newDialog->show();
 }
 
-void MakerWindow::openCommand() {
+void MakerWindow::openCommand()
+{
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
@@ -98,13 +106,15 @@ void MakerWindow::openCommand() {
         loadFile(chosen.path);
 }
 
-void MakerWindow::openRecent(int index) {
+void MakerWindow::openRecent(int index)
+{
     if (!askSaveFirst())
         return;
     loadFile(fromUtf8(m_recent.entry(index)));
 }
 
-void MakerWindow::loadFile(const QString& path) {
+void MakerWindow::loadFile(const QString& path)
+{
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -124,7 +134,8 @@ void MakerWindow::loadFile(const QString& path) {
     setPuzzleChanged(false);
 }
 
-bool MakerWindow::saveTo(const QString& path) {
+bool MakerWindow::saveTo(const QString& path)
+{
     const SaveResult result = savePbm(m_puzzle, path.toStdString(), m_session.language);
     if (!result.ok) {
         showMessages({result.message});
@@ -136,13 +147,15 @@ bool MakerWindow::saveTo(const QString& path) {
     return true;
 }
 
-bool MakerWindow::saveCommand() {
+bool MakerWindow::saveCommand()
+{
     if (m_puzzle.FileName == NoFileName)
         return saveAsCommand();
     return saveTo(fromUtf8(m_puzzle.FileName));
 }
 
-bool MakerWindow::saveAsCommand() {
+bool MakerWindow::saveAsCommand()
+{
     for (;;) {
         platform::FileDialogRequest request;
         request.filter = localText(m_session, m_puzzle.ColorPuzzle ? txt::FilterSaveColor : txt::FilterSaveBw);
@@ -161,8 +174,9 @@ bool MakerWindow::saveAsCommand() {
             m_chooser->showColorPuzzle(true);
         }
         if (QFileInfo::exists(chosen.path)) {
-            const platform::Answer answer = m_platform.messages.show(
-                localText(m_session, txt::FileOverwrite), chosen.path, platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
+            const platform::Answer answer =
+                m_platform.messages.show(localText(m_session, txt::FileOverwrite), chosen.path,
+                                         platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
             if (answer == platform::Answer::Cancel)
                 return false;
             if (answer == platform::Answer::No)
@@ -175,19 +189,22 @@ bool MakerWindow::saveAsCommand() {
     }
 }
 
-void MakerWindow::addRecent(const QString& path) {
+void MakerWindow::addRecent(const QString& path)
+{
     m_recent.addRecent(path.toStdString());
     updateRecentMenu();
 }
 
-void MakerWindow::refreshRecent() {
+void MakerWindow::refreshRecent()
+{
     m_recent.refreshRecent();
     updateRecentMenu();
 }
 
 void MakerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
 
-void MakerWindow::closeEvent(QCloseEvent* event) {
+void MakerWindow::closeEvent(QCloseEvent* event)
+{
     if (m_session.closing) {
         event->accept();
         return;

@@ -11,18 +11,18 @@
 #include <QVBoxLayout>
 
 #include "editor/SizeDialog.h"
-#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
+#include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 
 namespace gw::editor {
 
-namespace {
-} // namespace
+namespace { } // namespace
 
 NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, const Session& session, QWidget* parent)
-    : QDialog(parent), m_puzzle(puzzle), m_session(session) {
+    : QDialog(parent), m_puzzle(puzzle), m_session(session)
+{
     setObjectName(QStringLiteral("NewPuzzleDialog"));
     m_sizeGroup = new QGroupBox(this);
     m_colorGroup = new QGroupBox(this);
@@ -78,7 +78,8 @@ NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, const Session& session, Q
     });
 }
 
-void NewPuzzleDialog::applyCaptions(std::uint8_t language) {
+void NewPuzzleDialog::applyCaptions(std::uint8_t language)
+{
     setWindowTitle(localText(language, txt::NewDialogTitle));
     m_sizeGroup->setTitle(localText(language, txt::NewDialogSizeFrame));
     m_colorGroup->setTitle(localText(language, txt::NewDialogColorFrame));
@@ -90,12 +91,14 @@ void NewPuzzleDialog::applyCaptions(std::uint8_t language) {
     m_heightLabel->setText(localText(language, txt::NewDialogHeight));
 }
 
-void NewPuzzleDialog::ok() {
+void NewPuzzleDialog::ok()
+{
     const QSize size = correctSizeBoxes(*m_widthEdit, *m_heightEdit, m_puzzle);
     emit newPuzzleRequested(size.width(), size.height(), m_eightColorsButton->isChecked());
 }
 
-void NewPuzzleDialog::closeEvent(QCloseEvent* event) {
+void NewPuzzleDialog::closeEvent(QCloseEvent* event)
+{
     if (!platform::closeOrHide(*this, *event, m_session))
         emit cancelled();
 }

@@ -4,7 +4,8 @@
 
 namespace gw::editor {
 
-QColor paletteColor(std::uint8_t index) {
+QColor paletteColor(std::uint8_t index)
+{
     if (index >= PaletteSize)
         return Qt::white;
     const PaletteColor& c = Palette[index];

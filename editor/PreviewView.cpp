@@ -6,11 +6,13 @@
 
 namespace gw::editor {
 
-PreviewView::PreviewView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), m_puzzle(puzzle) {
+PreviewView::PreviewView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), m_puzzle(puzzle)
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PreviewView::redraw() {
+void PreviewView::redraw()
+{
     const int w = m_puzzle.PuzzleWidth;
     const int h = m_puzzle.PuzzleHeight;
     resize(w, h);
@@ -21,14 +23,16 @@ void PreviewView::redraw() {
     update();
 }
 
-void PreviewView::setCell(int x, int y, std::uint8_t index) {
+void PreviewView::setCell(int x, int y, std::uint8_t index)
+{
     if (!m_picture.rect().contains(x, y))
         return;
     m_picture.setPixelColor(x, y, paletteColor(index));
     update(x, y, 1, 1);
 }
 
-void PreviewView::paintEvent(QPaintEvent*) {
+void PreviewView::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.fillRect(rect(), Qt::white);

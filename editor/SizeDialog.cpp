@@ -8,14 +8,15 @@
 #include <QPushButton>
 
 #include "core/PictureEdits.h"
-#include "platform/LocalText.h"
 #include "lang/Texts.h"
 #include "platform/DigitBox.h"
+#include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 
 namespace gw::editor {
 
-QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle) {
+QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle)
+{
     const int w = correctedSize(width.text().toStdString(), puzzle.PuzzleWidth);
     const int h = correctedSize(height.text().toStdString(), puzzle.PuzzleHeight);
     width.setText(QString::number(w));
@@ -24,7 +25,8 @@ QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle
 }
 
 SizeDialog::SizeDialog(const Puzzle& puzzle, const Session& session, QWidget* parent)
-    : QDialog(parent), m_puzzle(puzzle), m_session(session) {
+    : QDialog(parent), m_puzzle(puzzle), m_session(session)
+{
     setObjectName(QStringLiteral("SizeDialog"));
     m_widthEdit = new QLineEdit(this);
     m_heightEdit = new QLineEdit(this);
@@ -68,17 +70,19 @@ SizeDialog::SizeDialog(const Puzzle& puzzle, const Session& session, QWidget* pa
     refresh();
 }
 
-void SizeDialog::refresh() {
+void SizeDialog::refresh()
+{
     m_widthEdit->setText(QString::number(m_puzzle.PuzzleWidth));
     m_heightEdit->setText(QString::number(m_puzzle.PuzzleHeight));
-    m_currentWidthLabel->setText(localText(m_session, txt::CurrentWidth) + QLatin1Char(' ') +
-                                 QString::number(m_puzzle.PuzzleWidth));
-    m_currentHeightLabel->setText(localText(m_session, txt::CurrentHeight) + QLatin1Char(' ') +
-                                  QString::number(m_puzzle.PuzzleHeight));
+    m_currentWidthLabel->setText(localText(m_session, txt::CurrentWidth) + QLatin1Char(' ')
+                                 + QString::number(m_puzzle.PuzzleWidth));
+    m_currentHeightLabel->setText(localText(m_session, txt::CurrentHeight) + QLatin1Char(' ')
+                                  + QString::number(m_puzzle.PuzzleHeight));
     m_applyButton->setEnabled(false);
 }
 
-void SizeDialog::applyCaptions(std::uint8_t language) {
+void SizeDialog::applyCaptions(std::uint8_t language)
+{
     setWindowTitle(localText(language, txt::SizeDialogTitle));
     m_widthLabel->setText(localText(language, txt::SizeDialogWidth));
     m_heightLabel->setText(localText(language, txt::SizeDialogHeight));
@@ -87,19 +91,19 @@ void SizeDialog::applyCaptions(std::uint8_t language) {
     m_applyButton->setText(localText(language, txt::SizeDialogApply));
 }
 
-void SizeDialog::apply() {
+void SizeDialog::apply()
+{
     const QSize size = correctSizeBoxes(*m_widthEdit, *m_heightEdit, m_puzzle);
     emit applyRequested(size.width(), size.height());
 }
 
-void SizeDialog::ok() {
+void SizeDialog::ok()
+{
     if (m_applyButton->isEnabled())
         apply();
     hide();
 }
 
-void SizeDialog::closeEvent(QCloseEvent* event) {
-    platform::closeOrHide(*this, *event, m_session);
-}
+void SizeDialog::closeEvent(QCloseEvent* event) { platform::closeOrHide(*this, *event, m_session); }
 
 } // namespace gw::editor

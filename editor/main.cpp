@@ -10,7 +10,8 @@
 #include "platform/SettingsFolder.h"
 #include "print/PrintAndTestWindows.h"
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gridwick Puzzle Maker"));
 
@@ -18,8 +19,8 @@ int main(int argc, char* argv[]) {
     gw::Session session;
     gw::platform::QtPlatform platform;
     gw::editor::MakerWindowSetup setup;
-    setup.programFolder = QString::fromStdString(
-        gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
+    setup.programFolder =
+        QString::fromStdString(gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
     setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
 
     gw::editor::MakerWindow window(puzzle, session, platform.platform(), setup);

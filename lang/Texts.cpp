@@ -4,8 +4,8 @@ namespace gw::txt {
 
 const std::vector<NamedText>& allTexts()
 {
-#define GW_TEXT(key, en, nl, it) NamedText{#key, &key},
-#define GW_TEXT_ALIAS(key, shared) NamedText{#key, &key},
+#define GW_TEXT(key, en, nl, it) NamedText {#key, &key},
+#define GW_TEXT_ALIAS(key, shared) NamedText {#key, &key},
     static const std::vector<NamedText> texts = {
 #include "lang/TextTable.def"
     };

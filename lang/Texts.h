@@ -10,7 +10,7 @@
 
 namespace gw::txt {
 
-#define GW_TEXT(key, en, nl, it) inline constexpr Text key{en, nl, it};
+#define GW_TEXT(key, en, nl, it) inline constexpr Text key {en, nl, it};
 #define GW_TEXT_ALIAS(key, shared) inline constexpr const Text& key = shared;
 #include "lang/TextTable.def"
 #undef GW_TEXT

@@ -2,13 +2,14 @@
 
 #include <QEvent>
 #include <QLineEdit>
-#include <QTimer>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 namespace gw::platform {
 
-void makeDigitsOnly(QLineEdit& box) {
+void makeDigitsOnly(QLineEdit& box)
+{
     static const QRegularExpression digits(QStringLiteral("[0-9]*"));
     box.setValidator(new QRegularExpressionValidator(digits, &box));
 }
@@ -17,7 +18,8 @@ namespace {
 class SelectAllOnFocus : public QObject {
 public:
     using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() == QEvent::FocusIn) {
             auto* box = static_cast<QLineEdit*>(watched);
             // After the click that gave the focus has placed the cursor.

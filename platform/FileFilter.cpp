@@ -4,7 +4,8 @@
 
 namespace gw::platform {
 
-QVector<FilterEntry> parseFilter(const QString& filter) {
+QVector<FilterEntry> parseFilter(const QString& filter)
+{
     QVector<FilterEntry> entries;
     if (filter.isEmpty())
         return entries;
@@ -25,7 +26,8 @@ QVector<FilterEntry> parseFilter(const QString& filter) {
     return entries;
 }
 
-QString qtNameFilter(const FilterEntry& entry) {
+QString qtNameFilter(const FilterEntry& entry)
+{
     static const QRegularExpression ownPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     QString description = entry.description;
     description.remove(ownPatterns);
@@ -37,14 +39,16 @@ QString qtNameFilter(const FilterEntry& entry) {
     return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-QStringList qtNameFilters(const QVector<FilterEntry>& entries) {
+QStringList qtNameFilters(const QVector<FilterEntry>& entries)
+{
     QStringList filters;
     for (const FilterEntry& e : entries)
         filters << qtNameFilter(e);
     return filters;
 }
 
-QString defaultSuffix(const FilterEntry& entry) {
+QString defaultSuffix(const FilterEntry& entry)
+{
     if (entry.patterns.isEmpty())
         return {};
     const QString& first = entry.patterns.front();

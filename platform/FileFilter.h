@@ -9,7 +9,7 @@
 namespace gw::platform {
 
 struct FilterEntry {
-    QString description; // "Color Bitmaps (*.ppm)"
+    QString description;  // "Color Bitmaps (*.ppm)"
     QStringList patterns; // {"*.ppm"}; the ";"-separated patterns of the pair
 };
 

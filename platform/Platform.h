@@ -83,6 +83,7 @@ public:
     ~BusyScope() { m_cursor.setBusy(false); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
+
 private:
     BusyCursor& m_cursor;
 };

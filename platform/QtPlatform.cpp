@@ -15,20 +15,27 @@ namespace gw::platform {
 
 namespace {
 
-QMessageBox::Icon qtIcon(Icon icon) {
+QMessageBox::Icon qtIcon(Icon icon)
+{
     switch (icon) {
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::None: break;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 } // namespace
 
-Answer QtMessageBoxes::show(const QString& text, const QString& title, Icon icon, Buttons buttons) {
+Answer QtMessageBoxes::show(const QString& text, const QString& title, Icon icon, Buttons buttons)
+{
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, m_parent.data());
     switch (buttons) {
     case Buttons::Ok:
@@ -45,10 +52,14 @@ Answer QtMessageBoxes::show(const QString& text, const QString& title, Icon icon
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: break;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        break;
     }
     // Closing the box with Escape or its close button: the "gentlest" answer.
     return buttons == Buttons::YesNo ? Answer::No : (buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
@@ -57,7 +68,8 @@ Answer QtMessageBoxes::show(const QString& text, const QString& title, Icon icon
 FileDialogResult QtFileDialogs::open(const FileDialogRequest& request) { return run(request, false); }
 FileDialogResult QtFileDialogs::save(const FileDialogRequest& request) { return run(request, true); }
 
-FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool saving) {
+FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool saving)
+{
     const QVector<FilterEntry> entries = parseFilter(request.filter);
     const QStringList nameFilters = qtNameFilters(entries);
 
@@ -89,7 +101,8 @@ FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool savin
     return result;
 }
 
-std::optional<QColor> QtColorDialogs::choose(const QColor& initial) {
+std::optional<QColor> QtColorDialogs::choose(const QColor& initial)
+{
     const QColor chosen = QColorDialog::getColor(initial, m_parent.data());
     if (!chosen.isValid())
         return std::nullopt;
@@ -100,7 +113,8 @@ QStringList QtPrinters::printerNames() { return QPrinterInfo::availablePrinterNa
 
 QString QtPrinters::defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
 
-bool QtDocuments::open(const QString& pathOrUrl) {
+bool QtDocuments::open(const QString& pathOrUrl)
+{
     const QUrl asUrl(pathOrUrl, QUrl::StrictMode);
     const bool isWebAddress = asUrl.isValid() && asUrl.scheme().size() > 1 && !asUrl.isLocalFile();
     if (isWebAddress)
@@ -113,7 +127,8 @@ bool QtDocuments::open(const QString& pathOrUrl) {
 
 QtBusyCursor::~QtBusyCursor() { setBusy(false); }
 
-void QtBusyCursor::setBusy(bool busy) {
+void QtBusyCursor::setBusy(bool busy)
+{
     if (busy == m_busy || !qGuiApp)
         return;
     m_busy = busy;
@@ -123,10 +138,8 @@ void QtBusyCursor::setBusy(bool busy) {
         QGuiApplication::restoreOverrideCursor();
 }
 
-QtPlatform::QtPlatform() : m_messages(m_parent), m_files(m_parent), m_colors(m_parent) {}
+QtPlatform::QtPlatform() : m_messages(m_parent), m_files(m_parent), m_colors(m_parent) { }
 
-Platform QtPlatform::platform() {
-    return Platform{m_messages, m_files, m_colors, m_printers, m_documents, m_busy};
-}
+Platform QtPlatform::platform() { return Platform {m_messages, m_files, m_colors, m_printers, m_documents, m_busy}; }
 
 } // namespace gw::platform

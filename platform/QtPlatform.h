@@ -11,17 +11,19 @@ namespace gw::platform {
 // Dialogs are centred on the parent window given to the bundle (may be null).
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    explicit QtMessageBoxes(QPointer<QWidget>& parent) : m_parent(parent) {}
+    explicit QtMessageBoxes(QPointer<QWidget>& parent) : m_parent(parent) { }
     Answer show(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+
 private:
     QPointer<QWidget>& m_parent;
 };
 
 class QtFileDialogs final : public FileDialogs {
 public:
-    explicit QtFileDialogs(QPointer<QWidget>& parent) : m_parent(parent) {}
+    explicit QtFileDialogs(QPointer<QWidget>& parent) : m_parent(parent) { }
     FileDialogResult open(const FileDialogRequest& request) override;
     FileDialogResult save(const FileDialogRequest& request) override;
+
 private:
     FileDialogResult run(const FileDialogRequest& request, bool saving);
     QPointer<QWidget>& m_parent;
@@ -29,8 +31,9 @@ private:
 
 class QtColorDialogs final : public ColorDialogs {
 public:
-    explicit QtColorDialogs(QPointer<QWidget>& parent) : m_parent(parent) {}
+    explicit QtColorDialogs(QPointer<QWidget>& parent) : m_parent(parent) { }
     std::optional<QColor> choose(const QColor& initial) override;
+
 private:
     QPointer<QWidget>& m_parent;
 };
@@ -52,6 +55,7 @@ class QtBusyCursor final : public BusyCursor {
 public:
     ~QtBusyCursor() override;
     void setBusy(bool busy) override;
+
 private:
     bool m_busy = false;
 };

@@ -7,21 +7,24 @@
 namespace gw::platform {
 
 namespace {
-QString withSlash(QString folder) {
+QString withSlash(QString folder)
+{
     if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QLatin1Char('\\')))
         folder += QLatin1Char('/');
     return folder;
 }
 } // namespace
 
-bool folderIsWritable(const QString& folder) {
+bool folderIsWritable(const QString& folder)
+{
     if (!QDir(folder).exists())
         return false;
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".gridwick-probe-XXXXXX")));
     return probe.open();
 }
 
-QString settingsFolder(const QString& programFolder, const QString& userConfigFolder) {
+QString settingsFolder(const QString& programFolder, const QString& userConfigFolder)
+{
     if (folderIsWritable(programFolder))
         return withSlash(programFolder);
     const QString base = userConfigFolder.isEmpty()

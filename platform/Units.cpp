@@ -7,10 +7,10 @@
 
 namespace gw::platform {
 
-ScreenUnits::ScreenUnits(double dpiX, double dpiY)
-    : m_dpiX(dpiX > 0 ? dpiX : 96.0), m_dpiY(dpiY > 0 ? dpiY : 96.0) {}
+ScreenUnits::ScreenUnits(double dpiX, double dpiY) : m_dpiX(dpiX > 0 ? dpiX : 96.0), m_dpiY(dpiY > 0 ? dpiY : 96.0) { }
 
-ScreenUnits ScreenUnits::fromScreen(const QScreen* screen) {
+ScreenUnits ScreenUnits::fromScreen(const QScreen* screen)
+{
     if (!screen && qGuiApp)
         screen = QGuiApplication::primaryScreen();
     if (!screen)

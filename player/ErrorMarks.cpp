@@ -9,10 +9,7 @@
 
 namespace gw::player {
 
-int errorDotSize(int cellSize)
-{
-    return std::max(5, roundHalfEven(cellSize / 2.0));
-}
+int errorDotSize(int cellSize) { return std::max(5, roundHalfEven(cellSize / 2.0)); }
 
 namespace {
 
@@ -54,10 +51,7 @@ void drawDot(QPainter& painter, QPointF centre, int diameter, const QColor& inne
 
 namespace {
 
-QPointF cellCentre(int x, int y, int s)
-{
-    return {(x + 0.5) * s, (y + 0.5) * s};
-}
+QPointF cellCentre(int x, int y, int s) { return {(x + 0.5) * s, (y + 0.5) * s}; }
 
 } // namespace
 
@@ -77,8 +71,8 @@ int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArra
     return errors;
 }
 
-void paintSolution(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
-                   bool showErrors, bool showMissing)
+void paintSolution(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize, bool showErrors,
+                   bool showMissing)
 {
     const int s = cellSize;
     const int dotSize = errorDotSize(s);

@@ -19,11 +19,11 @@ namespace gw::player {
 // k = 1..8 marked with palette index k - 1.
 using CellStateArray = std::array<std::uint8_t, CellCount>;
 
-inline const QColor DotRimColor{128, 128, 128};
-inline const QColor WrongDotColor{255, 128, 64};
-inline const QColor UnfilledDotColor{192, 192, 192};
-inline const QColor DarkGridColor{32, 32, 32};
-inline const QColor SolutionBackgroundColor{64, 64, 64};
+inline const QColor DotRimColor {128, 128, 128};
+inline const QColor WrongDotColor {255, 128, 64};
+inline const QColor UnfilledDotColor {192, 192, 192};
+inline const QColor DarkGridColor {32, 32, 32};
+inline const QColor SolutionBackgroundColor {64, 64, 64};
 
 // Diameter in pixels of the dot for a cell of `cellSize` points: half the
 // cell, halves to even, at least 5.
@@ -48,7 +48,7 @@ int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArra
 // The solution picture: every cell in its solution colour, dots on wrong
 // marks (when showErrors) and on unmarked cells (when showMissing), and the
 // darker grid. The caller clears the surface first.
-void paintSolution(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize,
-                   bool showErrors, bool showMissing);
+void paintSolution(QPainter& painter, const Puzzle& puzzle, const CellStateArray& states, int cellSize, bool showErrors,
+                   bool showMissing);
 
 } // namespace gw::player

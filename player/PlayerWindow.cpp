@@ -15,13 +15,13 @@
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/LocalText.h"
+#include "platform/RecentMenu.h"
 #include "platform/Units.h"
+#include "player/SolutionWindow.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
 #include "playfield/PlayFieldComposition.h"
-#include "platform/LocalText.h"
-#include "platform/RecentMenu.h"
-#include "player/SolutionWindow.h"
 
 namespace gw::player {
 
@@ -39,18 +39,15 @@ constexpr int MousePictureHeight = 32;
 
 PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const QString& settingsFolder,
                            QWidget* parent)
-    : QMainWindow(parent)
-    , m_puzzle(puzzle)
-    , m_session(session)
-    , m_platform(platform)
-    , m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(session.programFolder) : settingsFolder)
-    , m_recent(m_settingsFolder.toStdString())
+    : QMainWindow(parent), m_puzzle(puzzle), m_session(session), m_platform(platform),
+      m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(session.programFolder) : settingsFolder),
+      m_recent(m_settingsFolder.toStdString())
 {
     setObjectName(QStringLiteral("PlayerWindow"));
     buildMenus();
     buildStrips();
-    m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates, m_playState,
-                                              *m_cluePanel, *m_chooser, m_platform.messages);
+    m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates,
+                                              m_playState, *m_cluePanel, *m_chooser, m_platform.messages);
     m_playField->setPositionLabel(m_positionLabel);
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
     m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_session, m_cellStates.marks, pixelsPerPoint());
@@ -61,10 +58,7 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
 
 PlayerWindow::~PlayerWindow() = default;
 
-double PlayerWindow::pixelsPerPoint() const
-{
-    return platform::ScreenUnits::fromScreen(screen()).pointsToPixelsX(1.0);
-}
+double PlayerWindow::pixelsPerPoint() const { return platform::ScreenUnits::fromScreen(screen()).pointsToPixelsX(1.0); }
 
 void PlayerWindow::buildMenus()
 {
@@ -135,7 +129,8 @@ void PlayerWindow::buildStrips()
 
     m_positionLabel = new QLabel(m_controlStrip);
     m_positionLabel->setObjectName(QStringLiteral("positionLabel"));
-    m_positionLabel->setGeometry(StripMargin, 0, ControlStripWidth - 2 * StripMargin, m_positionLabel->sizeHint().height());
+    m_positionLabel->setGeometry(StripMargin, 0, ControlStripWidth - 2 * StripMargin,
+                                 m_positionLabel->sizeHint().height());
 }
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -158,7 +153,8 @@ void PlayerWindow::layOutClient()
     m_controlStrip->setGeometry(stripLeft, 0, ControlStripWidth, h);
     m_bottomStrip->setGeometry(0, std::max(0, h - BottomStripHeight), stripLeft, BottomStripHeight);
     m_playArea->setGeometry(0, 0, stripLeft, m_bottomStrip->y());
-    m_positionLabel->move(m_positionLabel->x(), static_cast<int>(m_controlStrip->height() - 1.5 * m_positionLabel->height()));
+    m_positionLabel->move(m_positionLabel->x(),
+                          static_cast<int>(m_controlStrip->height() - 1.5 * m_positionLabel->height()));
 }
 
 void PlayerWindow::recordAvailableArea()
@@ -193,7 +189,7 @@ void PlayerWindow::startUp()
     const QString folder = QString::fromStdString(m_session.programFolder);
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
-                               loadDataPicture(folder + QStringLiteral("mouse2.dat"), MousePictureHeight));
+                                loadDataPicture(folder + QStringLiteral("mouse2.dat"), MousePictureHeight));
     m_recent.readFile();
     m_recent.refreshRecent();
     updateRecentMenu();
@@ -222,8 +218,8 @@ void PlayerWindow::setLanguage(std::uint8_t language)
 
 void PlayerWindow::showMessage(const Message& message)
 {
-    m_platform.messages.show(QString::fromStdString(message.text), QString::fromStdString(message.title),
-                             message.icon, platform::Buttons::Ok);
+    m_platform.messages.show(QString::fromStdString(message.text), QString::fromStdString(message.title), message.icon,
+                             platform::Buttons::Ok);
 }
 
 void PlayerWindow::hidePlayField()
@@ -244,10 +240,7 @@ void PlayerWindow::openCommand()
         loadPuzzle(result.path);
 }
 
-void PlayerWindow::openRecent(int index)
-{
-    loadPuzzle(QString::fromStdString(m_recent.entry(index)));
-}
+void PlayerWindow::openRecent(int index) { loadPuzzle(QString::fromStdString(m_recent.entry(index))); }
 
 bool PlayerWindow::loadPuzzle(const QString& path)
 {
@@ -292,9 +285,8 @@ void PlayerWindow::showErrors()
         field.update();
     }
     if (errors == 0)
-        m_platform.messages.show(localText(m_session, txt::NoErrors),
-                                 localText(m_session, txt::NoErrorsTitle), platform::Icon::Information,
-                                 platform::Buttons::Ok);
+        m_platform.messages.show(localText(m_session, txt::NoErrors), localText(m_session, txt::NoErrorsTitle),
+                                 platform::Icon::Information, platform::Buttons::Ok);
 }
 
 void PlayerWindow::giveSolution()

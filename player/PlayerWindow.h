@@ -18,9 +18,9 @@
 #include "core/Session.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
+#include "player/ErrorMarks.h"
 #include "playfield/CellStates.h"
 #include "playfield/PlayField.h"
-#include "player/ErrorMarks.h"
 
 class QAction;
 class QLabel;
@@ -43,8 +43,8 @@ public:
     // `session.programFolder` names the folder of the data files and of
     // "Puzzles"; "lang.ini" and "recent.ini" are kept in `settingsFolder`
     // (ending with a separator), the program folder when it is empty.
-    PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const QString& settingsFolder = QString(),
-                 QWidget* parent = nullptr);
+    PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform platform,
+                 const QString& settingsFolder = QString(), QWidget* parent = nullptr);
     ~PlayerWindow() override;
 
     // Start-up: language from "lang.ini" (English when missing, without a
@@ -141,9 +141,9 @@ private:
     QMenu* m_languageMenu = nullptr;
     QAction* m_openAction = nullptr;
     QAction* m_recentSeparator = nullptr;
-    std::array<QAction*, 5> m_recentActions{};
+    std::array<QAction*, 5> m_recentActions {};
     QAction* m_exitAction = nullptr;
-    std::array<QAction*, 3> m_languageActions{};
+    std::array<QAction*, 3> m_languageActions {};
 
     QWidget* m_client = nullptr;
     QScrollArea* m_playArea = nullptr;

@@ -34,13 +34,9 @@ QImage legendImage(int width, int height, const QColor& inner)
 }
 
 SolutionWindow::SolutionWindow(const Puzzle& puzzle, const Session& session, const CellStateArray& states,
-                               double pixelsPerPoint,
-                               QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_puzzle(puzzle)
-    , m_session(session)
-    , m_states(states)
-    , m_pixelsPerPoint(pixelsPerPoint)
+                               double pixelsPerPoint, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_session(session), m_states(states),
+      m_pixelsPerPoint(pixelsPerPoint)
 {
     setObjectName(QStringLiteral("SolutionWindow"));
     m_pictureLabel = new QLabel(this);
@@ -68,10 +64,7 @@ SolutionWindow::SolutionWindow(const Puzzle& puzzle, const Session& session, con
     applyLanguage(session.language);
 }
 
-int SolutionWindow::px(double points) const
-{
-    return static_cast<int>(std::lround(points * m_pixelsPerPoint));
-}
+int SolutionWindow::px(double points) const { return static_cast<int>(std::lround(points * m_pixelsPerPoint)); }
 
 void SolutionWindow::applyLanguage(std::uint8_t language)
 {
@@ -83,8 +76,7 @@ void SolutionWindow::applyLanguage(std::uint8_t language)
 void SolutionWindow::showSolution(int cellSize)
 {
     m_cellSize = cellSize;
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName)
-                   + localText(m_session, txt::SolutionCaptionSeparator)
+    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::SolutionCaptionSeparator)
                    + localText(m_session, txt::TheSolution));
     layOut();
     redrawPicture();
@@ -98,7 +90,8 @@ void SolutionWindow::layOut()
     const double pictureWidth = m_puzzle.PuzzleWidth * s + 1 + 2;
     const double pictureHeight = m_puzzle.PuzzleHeight * s + 1 + 2;
     const int margin = px(MarginPoints);
-    m_surface.reset(QSizeF(pictureWidth, pictureHeight), m_pixelsPerPoint, devicePixelRatioF(), SolutionBackgroundColor);
+    m_surface.reset(QSizeF(pictureWidth, pictureHeight), m_pixelsPerPoint, devicePixelRatioF(),
+                    SolutionBackgroundColor);
     const QSize pictureSize = m_surface.image().deviceIndependentSize().toSize();
     m_pictureLabel->setGeometry(margin, margin, pictureSize.width(), pictureSize.height());
 
@@ -110,20 +103,22 @@ void SolutionWindow::layOut()
     const int row1Height = std::max({m_errorsLegend->height(), m_showErrorsCheck->height(), m_okButton->height()});
     const int row1Top = margin + pictureSize.height() + margin;
     m_errorsLegend->move(margin, row1Top + (row1Height - m_errorsLegend->height()) / 2);
-    m_showErrorsCheck->move(margin + m_errorsLegend->width() + LegendGap, row1Top + (row1Height - m_showErrorsCheck->height()) / 2);
+    m_showErrorsCheck->move(margin + m_errorsLegend->width() + LegendGap,
+                            row1Top + (row1Height - m_showErrorsCheck->height()) / 2);
     // The OK button ends at the picture's right edge, but never covers the
     // check box beside it when the picture is narrow.
-    const int okLeft = std::max(pictureRight - m_okButton->width(), m_showErrorsCheck->x() + m_showErrorsCheck->width() + margin);
+    const int okLeft =
+        std::max(pictureRight - m_okButton->width(), m_showErrorsCheck->x() + m_showErrorsCheck->width() + margin);
     m_okButton->move(okLeft, row1Top + (row1Height - m_okButton->height()) / 2);
 
     const int row2Height = std::max(m_missingLegend->height(), m_showMissingCheck->height());
     const int row2Top = row1Top + row1Height + margin;
     m_missingLegend->move(margin, row2Top + (row2Height - m_missingLegend->height()) / 2);
     m_showMissingCheck->move(margin + m_missingLegend->width() + LegendGap,
-                         row2Top + (row2Height - m_showMissingCheck->height()) / 2);
+                             row2Top + (row2Height - m_showMissingCheck->height()) / 2);
 
-    const int contentRight = std::max({pictureRight, m_okButton->x() + m_okButton->width(),
-                                       m_showMissingCheck->x() + m_showMissingCheck->width()});
+    const int contentRight = std::max(
+        {pictureRight, m_okButton->x() + m_okButton->width(), m_showMissingCheck->x() + m_showMissingCheck->width()});
     // Qt adds the frame and caption of the platform around this client size.
     setFixedSize(contentRight + margin, row2Top + row2Height + margin);
 }
@@ -137,14 +132,11 @@ void SolutionWindow::redrawPicture()
     QPainter painter;
     m_surface.beginPoints(painter);
     paintSolution(painter, m_puzzle, m_states, m_cellSize, m_showErrorsCheck->isChecked(),
-                                     m_showMissingCheck->isChecked());
+                  m_showMissingCheck->isChecked());
     painter.end();
     m_pictureLabel->setPixmap(QPixmap::fromImage(image));
 }
 
-void SolutionWindow::closeEvent(QCloseEvent* event)
-{
-    platform::closeOrHide(*this, *event, m_session);
-}
+void SolutionWindow::closeEvent(QCloseEvent* event) { platform::closeOrHide(*this, *event, m_session); }
 
 } // namespace gw::player

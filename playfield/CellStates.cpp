@@ -4,7 +4,7 @@ namespace gw {
 
 namespace {
 std::size_t at(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
-}
+} // namespace
 
 std::uint8_t PlayerCellStates::cellState(int x, int y) const { return marks[at(x, y)]; }
 

@@ -32,7 +32,7 @@ public:
 // through the painter the play field installs.
 class PlayerCellStates : public CellStates {
 public:
-    std::array<std::uint8_t, CellCount> marks{}; // cell (x, y) at x + MaxPuzzleSize * y
+    std::array<std::uint8_t, CellCount> marks {}; // cell (x, y) at x + MaxPuzzleSize * y
 
     std::uint8_t cellState(int x, int y) const override;
     void setCell(int x, int y, std::uint8_t state) override;

@@ -83,8 +83,7 @@ void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, cons
     painter.fillRect(QRectF(left, top, std::abs(x2 - x1) + pixel, std::abs(y2 - y1) + pixel), color);
 }
 
-void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color,
-                  double pixel)
+void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel)
 {
     // A one-pixel line covers the pixels from its start up to its end, like a
     // box one pixel across.
@@ -140,8 +139,8 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
     }
 }
 
-void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells,
-                   const GridPlacement& grid, const QColor& color, double pixel)
+void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells, const GridPlacement& grid,
+                   const QColor& color, double pixel)
 {
     const int w = puzzle.PuzzleWidth;
     const int h = puzzle.PuzzleHeight;

@@ -55,11 +55,9 @@ QColor readableClueColor(const QColor& color);
 
 // A filled box from (x1, y1) to (x2, y2) with both corners included, as a
 // one-pixel pen would fill it.
-void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color,
-             double pixel);
+void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel);
 // A line one pixel wide from (x1, y1) to (x2, y2).
-void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color,
-                  double pixel);
+void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel);
 
 // Outline of cell (x, y) of a grid of `cellSize`-point cells in `color`, with
 // a second unit of line at the left when x is a multiple of 5 and at the top
@@ -85,8 +83,8 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
 // grid's right edge + 1, vertical ones from the top of the column clue area
 // (C cells above the grid) to the grid's bottom + 1. Rules at multiples of 5
 // and at the outer edges W and H are two units thick.
-void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells,
-                   const GridPlacement& grid, const QColor& color, double pixel);
+void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells, const GridPlacement& grid,
+                   const QColor& color, double pixel);
 
 // The clue count a line shows: its run count, or 1 for the "0" of an empty line.
 inline int shownClueCount(int runCount) { return runCount > 0 ? runCount : 1; }

@@ -22,14 +22,12 @@ void CluePanel::resetPicture(QSizeF sizePoints, double pixelsPerPoint, double dp
 
 void CluePanel::placeField(double left, double top, int columns, int rows, int cellSize)
 {
-    m_field->place(left, top, columns * cellSize + 1, rows * cellSize + 1, picture().pixelsPerPoint(),
-                   picture().dpr());
+    m_field->place(left, top, columns * cellSize + 1, rows * cellSize + 1, picture().pixelsPerPoint(), picture().dpr());
     m_field->raise();
 }
 
 namespace {
-template <typename Fn>
-void forPixels(QImage& image, QRect area, Fn fn)
+template <typename Fn> void forPixels(QImage& image, QRect area, Fn fn)
 {
     area = area.intersected(image.rect());
     for (int y = area.top(); y <= area.bottom(); ++y) {

@@ -69,15 +69,14 @@ QPixmap defaultMousePicture(int button)
     return pixmap;
 }
 
-ColorChooser::ColorChooser(ChooserKind kind, std::array<std::uint8_t, 2>& choice, ChooserSizes sizes,
-                           QWidget* parent)
+ColorChooser::ColorChooser(ChooserKind kind, std::array<std::uint8_t, 2>& choice, ChooserSizes sizes, QWidget* parent)
     : QWidget(parent), m_kind(kind), m_choice(choice), m_sizes(sizes), m_visible(swatchCount())
 {
     setObjectName(QStringLiteral("colorChooser"));
     m_sizes.swatch = std::max(4, m_sizes.swatch);
     const double dpr = devicePixelRatioF();
-    m_swatches = QImage(qRound(m_sizes.swatch * dpr), qRound(m_sizes.swatch * swatchCount() * dpr),
-                        QImage::Format_RGB32);
+    m_swatches =
+        QImage(qRound(m_sizes.swatch * dpr), qRound(m_sizes.swatch * swatchCount() * dpr), QImage::Format_RGB32);
     m_swatches.setDevicePixelRatio(dpr);
     m_swatches.fill(Qt::white);
     m_stripWidget = new StripWidget(m_swatches, m_kind == ChooserKind::PlayField, this);
@@ -166,15 +165,9 @@ void ColorChooser::setMousePictures(const QPixmap& left, const QPixmap& right)
     layoutMarkers();
 }
 
-QPixmap ColorChooser::mousePicture(int button) const
-{
-    return m_mice[button == 1 ? 0 : 1]->pixmap();
-}
+QPixmap ColorChooser::mousePicture(int button) const { return m_mice[button == 1 ? 0 : 1]->pixmap(); }
 
-int ColorChooser::markerY(int button) const
-{
-    return m_lines[button == 1 ? 0 : 1]->y() - m_stripWidget->y();
-}
+int ColorChooser::markerY(int button) const { return m_lines[button == 1 ? 0 : 1]->y() - m_stripWidget->y(); }
 
 void ColorChooser::layoutMarkers()
 {

@@ -91,8 +91,8 @@ private:
     int m_visible;
     QImage m_swatches; // one swatch wide, swatchCount() tall, at the screen's device pixel ratio
     QWidget* m_stripWidget;
-    std::array<QFrame*, 2> m_lines{};
-    std::array<QLabel*, 2> m_mice{};
+    std::array<QFrame*, 2> m_lines {};
+    std::array<QLabel*, 2> m_mice {};
 };
 
 // A mouse picture drawn in code, for when no picture file is shipped:

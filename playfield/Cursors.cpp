@@ -19,7 +19,7 @@ QCursor fieldCursor()
     QPixmap pixmap = blank(21);
     QPainter p(&pixmap);
     // Cross hair with a white halo so that it shows on black cells too.
-    for (const auto& [color, width] : {std::pair{QColor(Qt::white), 3}, std::pair{QColor(Qt::black), 1}}) {
+    for (const auto& [color, width] : {std::pair {QColor(Qt::white), 3}, std::pair {QColor(Qt::black), 1}}) {
         p.setPen(QPen(color, width));
         p.drawLine(10, 1, 10, 7);
         p.drawLine(10, 13, 10, 19);

@@ -12,10 +12,7 @@ namespace {
 const QColor GridGrey(64, 64, 64);
 }
 
-FieldWidget::FieldWidget(QWidget* parent) : PointSurface(parent)
-{
-    setCursor(fieldCursor());
-}
+FieldWidget::FieldWidget(QWidget* parent) : PointSurface(parent) { setCursor(fieldCursor()); }
 
 void FieldWidget::place(double left, double top, double width, double height, double pixelsPerPoint, double dpr)
 {

@@ -5,17 +5,17 @@
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "Cursors.h"
-#include "platform/LocalText.h"
-#include "lang/Texts.h"
 #include "core/Rounding.h"
+#include "lang/Texts.h"
+#include "platform/LocalText.h"
 
 namespace gw {
 
-PlayField::PlayField(PlayFieldKind kind, Puzzle& puzzle, const Session& session, const ClueTables& clues, CellStates& states,
-                     PlayFieldState& state, CluePanel& panel, ColorChooser& chooser,
+PlayField::PlayField(PlayFieldKind kind, Puzzle& puzzle, const Session& session, const ClueTables& clues,
+                     CellStates& states, PlayFieldState& state, CluePanel& panel, ColorChooser& chooser,
                      platform::MessageBoxes& messages, QObject* parent)
-    : QObject(parent), m_kind(kind), m_puzzle(puzzle), m_session(session), m_clues(clues), m_states(states), m_state(state),
-      m_panel(panel), m_chooser(chooser), m_messages(messages)
+    : QObject(parent), m_kind(kind), m_puzzle(puzzle), m_session(session), m_clues(clues), m_states(states),
+      m_state(state), m_panel(panel), m_chooser(chooser), m_messages(messages)
 {
     connect(&panel.field(), &PointSurface::pressed, this, &PlayField::fieldMouse);
     connect(&panel.field(), &PointSurface::moved, this, &PlayField::fieldMouse);
@@ -39,10 +39,7 @@ QPoint PlayField::cellUnderPointer(double x, double y) const
     return {cx, cy};
 }
 
-QString PlayField::positionText(int x, int y)
-{
-    return QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1);
-}
+QString PlayField::positionText(int x, int y) { return QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1); }
 
 void PlayField::fieldMouse(int button, double x, double y)
 {
@@ -73,15 +70,15 @@ void PlayField::completionCheck()
         return;
     const QString title = localText(m_session, txt::PuzzleSolvedTitle);
     if (m_kind == PlayFieldKind::Maker) {
-        const auto answer = m_messages.show(localText(m_session, txt::SolvedTestWindow),
-                                            title, platform::Icon::Information, platform::Buttons::YesNo);
+        const auto answer = m_messages.show(localText(m_session, txt::SolvedTestWindow), title,
+                                            platform::Icon::Information, platform::Buttons::YesNo);
         if (answer == platform::Answer::Yes)
             emit closeRequested();
         return;
     }
     if (!m_state.solvedShown)
-        m_messages.show(localText(m_session, txt::SolvedPlayer), title,
-                        platform::Icon::Information, platform::Buttons::Ok);
+        m_messages.show(localText(m_session, txt::SolvedPlayer), title, platform::Icon::Information,
+                        platform::Buttons::Ok);
     m_state.solvedShown = true;
 }
 
@@ -99,7 +96,7 @@ std::optional<ClueHit> PlayField::clueAt(double x, double y) const
         const int k = n - 1 - roundHalfEven(away) / cell;
         if (k < 0 || k >= n)
             return std::nullopt;
-        return ClueHit{isRow, line, k};
+        return ClueHit {isRow, line, k};
     };
     const double l = f.left(), t = f.top();
     if (x < l && t <= y && y < t + f.height())

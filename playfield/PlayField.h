@@ -18,7 +18,6 @@
 
 #include "CellStates.h"
 #include "core/Clues.h"
-#include "core/Session.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "platform/Platform.h"
@@ -34,9 +33,9 @@ enum class PlayFieldKind { Maker, Player };
 
 // The play field's state next to the puzzle state. One per program.
 struct PlayFieldState {
-    std::int16_t cellSize = 3;                       // points per cell side, 3 or more
-    std::array<std::uint8_t, 2> buttonMarks{{1, 2}}; // swatch (cell state) of the left, right button
-    bool solvedShown = false;                        // player: the solved message was given
+    std::int16_t cellSize = 3;                        // points per cell side, 3 or more
+    std::array<std::uint8_t, 2> buttonMarks {{1, 2}}; // swatch (cell state) of the left, right button
+    bool solvedShown = false;                         // player: the solved message was given
 };
 
 // A clue number a press on the clue panel would cross off.
@@ -52,8 +51,8 @@ public:
     // Everything is borrowed and must outlive the play field. `clues` are the
     // tables of the puzzle as composed.
     PlayField(PlayFieldKind kind, Puzzle& puzzle, const Session& session, const ClueTables& clues, CellStates& states,
-              PlayFieldState& state, CluePanel& panel, ColorChooser& chooser,
-              platform::MessageBoxes& messages, QObject* parent = nullptr);
+              PlayFieldState& state, CluePanel& panel, ColorChooser& chooser, platform::MessageBoxes& messages,
+              QObject* parent = nullptr);
 
     PlayFieldKind kind() const { return m_kind; }
     const Puzzle& puzzle() const { return m_puzzle; }

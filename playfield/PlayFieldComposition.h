@@ -7,9 +7,9 @@ namespace gw {
 class PlayField;
 
 struct PlayFieldComposition {
-    int fontSize = 5;  // points
-    int cellSize = 3;  // points, also written to the play-field state
-    QSizeF panelSize;  // points, after enlarging to the available area
+    int fontSize = 5; // points
+    int cellSize = 3; // points, also written to the play-field state
+    QSizeF panelSize; // points, after enlarging to the available area
 };
 
 // Composes the play field's clue panel for the puzzle and clue tables the

@@ -1,9 +1,9 @@
 #include "TestWindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,10 +15,10 @@
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "core/Palette.h"
-#include "platform/LocalText.h"
 #include "lang/Texts.h"
-#include "platform/Units.h"
+#include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
+#include "platform/Units.h"
 
 namespace gw {
 
@@ -36,14 +36,13 @@ void KnowledgeCellStates::setCell(int x, int y, std::uint8_t state)
 void KnowledgeCellStates::clearStates() { gw::resetKnowledge(m_knowledge, m_puzzle, m_clues); }
 
 TestWindow::TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
-                       Composer compose,
-                       QWidget* parent)
+                       Composer compose, QWidget* parent)
     : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_session(session), m_clues(clues), m_platform(platform),
       m_compose(std::move(compose)), m_states(m_knowledge, puzzle, clues, *this)
 {
     buildControls();
-    m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_session, m_clues, m_states, m_state, *m_cluePanel,
-                                              *m_colorChooser, m_platform.messages, this);
+    m_playField = std::make_unique<PlayField>(PlayFieldKind::Maker, m_puzzle, m_session, m_clues, m_states, m_state,
+                                              *m_cluePanel, *m_colorChooser, m_platform.messages, this);
     m_playField->setPositionLabel(m_positionLabel);
     m_playField->setComputerTest([this] { return testRunning(); }, [this] { stopTest(); });
     connect(m_playField.get(), &PlayField::closeRequested, this, &QWidget::hide);
@@ -138,12 +137,11 @@ QSizeF TestWindow::compositionArea() const
     // the window frame, the right strip, the top strip and the status strip.
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect available = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QMargins frame = (isVisible() && frameGeometry() != geometry())
-                               ? QMargins(geometry().left() - frameGeometry().left(),
-                                          geometry().top() - frameGeometry().top(),
-                                          frameGeometry().right() - geometry().right(),
-                                          frameGeometry().bottom() - geometry().bottom())
-                               : QMargins(0, 30, 0, 0);
+    const QMargins frame =
+        (isVisible() && frameGeometry() != geometry())
+            ? QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom())
+            : QMargins(0, 30, 0, 0);
     const double widthPx = available.width() - frame.left() - frame.right() - m_sidePanel->width();
     const double heightPx =
         available.height() - frame.top() - frame.bottom() - m_topStrip->height() - m_statusStrip->height();
@@ -238,48 +236,63 @@ void TestWindow::showOutcome()
     m_pendingOutcome.reset();
     switch (outcome) {
     case SolverOutcome::Solved:
-        if (m_platform.messages.show(localText(m_session, txt::ComputerSolved), localText(m_session, txt::PuzzleSolvedTitle),
-                                     platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::Yes)
+        if (m_platform.messages.show(localText(m_session, txt::ComputerSolved),
+                                     localText(m_session, txt::PuzzleSolvedTitle), platform::Icon::Information,
+                                     platform::Buttons::YesNo)
+            == platform::Answer::Yes)
             hide();
         break;
     case SolverOutcome::Stuck:
-        m_platform.messages.show(localText(m_session, txt::CannotSolve), localText(m_session, txt::PuzzleNotSolvedTitle), platform::Icon::Information,
+        m_platform.messages.show(localText(m_session, txt::CannotSolve),
+                                 localText(m_session, txt::PuzzleNotSolvedTitle), platform::Icon::Information,
                                  platform::Buttons::Ok);
         break;
     case SolverOutcome::LimitsExhausted:
-        m_platform.messages.show(localText(m_session, txt::CannotSolveMemory), localText(m_session, txt::PuzzleNotSolvedTitle),
-                                 platform::Icon::Information, platform::Buttons::Ok);
+        m_platform.messages.show(localText(m_session, txt::CannotSolveMemory),
+                                 localText(m_session, txt::PuzzleNotSolvedTitle), platform::Icon::Information,
+                                 platform::Buttons::Ok);
         break;
     case SolverOutcome::Stopped:
         break;
     }
 }
 
-void TestWindow::cellSet(int x, int y, std::uint8_t)
-{
-    m_playField->paintCell(x, y);
-}
+void TestWindow::cellSet(int x, int y, std::uint8_t) { m_playField->paintCell(x, y); }
 
 void TestWindow::statusText(SolverStatus status, int lineNumber)
 {
     auto numbered = [&](const Text& before, const Text& after) {
-        return localText(m_session, before) + QLatin1Char(' ') + QString::number(lineNumber) + localText(m_session, after);
+        return localText(m_session, before) + QLatin1Char(' ') + QString::number(lineNumber)
+               + localText(m_session, after);
     };
     QString shown;
     switch (status) {
-    case SolverStatus::Clear: break;
-    case SolverStatus::CleaningUp: shown = localText(m_session, txt::CleaningMemory); break;
-    case SolverStatus::ConsideringRow: shown = numbered(txt::ConsideringRowBefore, txt::ConsideringRowAfter); break;
+    case SolverStatus::Clear:
+        break;
+    case SolverStatus::CleaningUp:
+        shown = localText(m_session, txt::CleaningMemory);
+        break;
+    case SolverStatus::ConsideringRow:
+        shown = numbered(txt::ConsideringRowBefore, txt::ConsideringRowAfter);
+        break;
     case SolverStatus::ConsideringColumn:
         shown = numbered(txt::ConsideringColumnBefore, txt::ConsideringColumnAfter);
         break;
-    case SolverStatus::ComparingRow: shown = numbered(txt::ComparingRowBefore, txt::ComparingRowAfter); break;
+    case SolverStatus::ComparingRow:
+        shown = numbered(txt::ComparingRowBefore, txt::ComparingRowAfter);
+        break;
     case SolverStatus::ComparingColumn:
         shown = numbered(txt::ComparingColumnBefore, txt::ComparingColumnAfter);
         break;
-    case SolverStatus::FinishingBlocks: shown = localText(m_session, txt::FinishingBlocks); break;
-    case SolverStatus::TestFinished: shown = localText(m_session, txt::TestFinished); break;
-    case SolverStatus::TestStopped: shown = localText(m_session, txt::TestStopped); break;
+    case SolverStatus::FinishingBlocks:
+        shown = localText(m_session, txt::FinishingBlocks);
+        break;
+    case SolverStatus::TestFinished:
+        shown = localText(m_session, txt::TestFinished);
+        break;
+    case SolverStatus::TestStopped:
+        shown = localText(m_session, txt::TestStopped);
+        break;
     }
     m_statusLabel->setText(shown);
     m_statusLabel->adjustSize();

@@ -16,8 +16,8 @@
 #include "PlayField.h"
 #include "lang/Text.h"
 #include "solver/CellKnowledge.h"
-#include "solver/SolverObserver.h"
 #include "solver/SolverDriver.h"
+#include "solver/SolverObserver.h"
 
 class QGroupBox;
 class QLabel;
@@ -37,7 +37,8 @@ class KnowledgeCellStates : public CellStates {
 public:
     KnowledgeCellStates(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues,
                         SolverObserver& observer)
-        : m_knowledge(knowledge), m_puzzle(puzzle), m_clues(clues), m_observer(observer) {}
+        : m_knowledge(knowledge), m_puzzle(puzzle), m_clues(clues), m_observer(observer)
+    { }
     std::uint8_t cellState(int x, int y) const override { return m_knowledge.state(x, y); }
     void setCell(int x, int y, std::uint8_t state) override;
     void clearStates() override;
@@ -57,8 +58,8 @@ public:
     using Composer = std::function<int(CluePanel& panel, QSizeF area)>;
 
     // `puzzle`, `session` and `clues` are the program's and must outlive the window.
-    TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform, Composer compose,
-               QWidget* parent = nullptr);
+    TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
+               Composer compose, QWidget* parent = nullptr);
     ~TestWindow() override;
 
     // Prepare and show the window (the main window's "Test Puzzle").
@@ -123,8 +124,8 @@ private:
     std::unique_ptr<SolverDriver> m_driver;
     CluePanel* m_cluePanel = nullptr;
     QScrollArea* m_panelArea = nullptr;
-    QWidget* m_topStrip = nullptr;    // a thin strip above the clue panel
-    QWidget* m_sidePanel = nullptr;   // right of the clue panel: buttons and chooser
+    QWidget* m_topStrip = nullptr;  // a thin strip above the clue panel
+    QWidget* m_sidePanel = nullptr; // right of the clue panel: buttons and chooser
     QPushButton* m_resetButton = nullptr;
     QGroupBox* m_computerTestGroup = nullptr;
     QPushButton* m_startButton = nullptr;

@@ -29,10 +29,7 @@ QColor backgroundTint(const QColor& c)
     return QColor((c.red() + 3060) / 13, (c.green() + 3060) / 13, (c.blue() + 3060) / 13);
 }
 
-QSizeF pageWithoutPrinter(bool portrait)
-{
-    return portrait ? QSizeF(594.0, 840.95) : QSizeF(840.95, 594.0);
-}
+QSizeF pageWithoutPrinter(bool portrait) { return portrait ? QSizeF(594.0, 840.95) : QSizeF(840.95, 594.0); }
 
 PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const PageOptions& options,
                        const Puzzle& puzzle, const ClueTables& clues, const PageTexts& texts)
@@ -118,8 +115,8 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     if (options.backgroundTint) {
         const QColor tint = backgroundTint(options.printColor);
         for (int row = 1; row < h; row += 2)
-            fillBox(painter, grid.gridLeft, grid.gridTop + row * s, grid.gridLeft + w * s,
-                    grid.gridTop + (row + 1) * s, tint, pixel);
+            fillBox(painter, grid.gridLeft, grid.gridTop + row * s, grid.gridLeft + w * s, grid.gridTop + (row + 1) * s,
+                    tint, pixel);
         for (int column = 1; column < w; column += 2)
             fillBox(painter, grid.gridLeft + column * s, grid.gridTop, grid.gridLeft + (column + 1) * s,
                     grid.gridTop + h * s, tint, pixel);

@@ -19,27 +19,27 @@ enum class PageMode { Paper, Preview, TestWindow };
 // The dialog's options as a composition reads them.
 struct PageOptions {
     bool portrait = true;
-    QString title;              // empty: no title line
-    bool centreTitle = true;    // the title centred over the block, else at its left
+    QString title;           // empty: no title line
+    bool centreTitle = true; // the title centred over the block, else at its left
     QColor printColor = Qt::black;
-    bool backgroundTint = true; // every other row and column tinted in the print colour
-    bool automaticSize = true;  // the largest clue size that fits, else `manualSize`
+    bool backgroundTint = true;                // every other row and column tinted in the print colour
+    bool automaticSize = true;                 // the largest clue size that fits, else `manualSize`
     QString manualSize = QStringLiteral("10"); // clue size in points, as typed
 };
 
 // What one composition found.
 struct PageLayout {
-    QSizeF page;              // usable page area, points
-    int bestFontSize = 5;     // largest automatic clue size, 5..72
-    int clueFontSize = 5;     // size used
+    QSizeF page;                 // usable page area, points
+    int bestFontSize = 5;        // largest automatic clue size, 5..72
+    int clueFontSize = 5;        // size used
     bool manualFellBack = false; // manual size empty or not a number: automatic is selected instead
-    int cellSize = 3;         // points, never below 3
-    double titleHeight = 0;   // points (0 in test-window mode)
-    double footerHeight = 0;  // points (0 in test-window mode)
+    int cellSize = 3;            // points, never below 3
+    double titleHeight = 0;      // points (0 in test-window mode)
+    double footerHeight = 0;     // points (0 in test-window mode)
     double offsetX = 0, offsetY = 0;
     double gridLeft = 0, gridTop = 0;
-    QSizeF canvas;            // canvas size given (preview and test window)
-    bool painted = false;     // false when the surface refused the painter
+    QSizeF canvas;        // canvas size given (preview and test window)
+    bool painted = false; // false when the surface refused the painter
 };
 
 // The page's footer texts and the language they are chosen in.

@@ -4,8 +4,7 @@
 
 namespace gw {
 
-ImageSurface::ImageSurface(PointImage& picture, double pixelsPerPoint, double dpr,
-                           std::function<void(QSizeF)> resized)
+ImageSurface::ImageSurface(PointImage& picture, double pixelsPerPoint, double dpr, std::function<void(QSizeF)> resized)
     : m_picture(picture), m_pixelsPerPoint(pixelsPerPoint), m_dpr(dpr), m_resized(std::move(resized))
 {
     if (m_picture.image().isNull())
@@ -27,10 +26,7 @@ bool ImageSurface::begin(QPainter& painter)
 
 QPaintDevice* PagedSurface::metricsDevice() { return &m_device; }
 
-QSizeF PagedSurface::innerSize() const
-{
-    return m_device.pageLayout().paintRect(QPageLayout::Point).size();
-}
+QSizeF PagedSurface::innerSize() const { return m_device.pageLayout().paintRect(QPageLayout::Point).size(); }
 
 bool PagedSurface::begin(QPainter& painter)
 {

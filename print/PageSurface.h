@@ -34,8 +34,7 @@ public:
 // panel follows its picture with its widget size).
 class ImageSurface : public PageSurface {
 public:
-    ImageSurface(PointImage& picture, double pixelsPerPoint, double dpr,
-                 std::function<void(QSizeF)> resized = {});
+    ImageSurface(PointImage& picture, double pixelsPerPoint, double dpr, std::function<void(QSizeF)> resized = {});
     QPaintDevice* metricsDevice() override { return &m_picture.image(); }
     QSizeF innerSize() const override { return m_picture.sizePoints(); }
     bool isCanvas() const override { return true; }
@@ -53,11 +52,11 @@ private:
 // A page of a printer or PDF writer, painted from its printable area's corner.
 class PagedSurface : public PageSurface {
 public:
-    explicit PagedSurface(QPagedPaintDevice& device) : m_device(device) {}
+    explicit PagedSurface(QPagedPaintDevice& device) : m_device(device) { }
     QPaintDevice* metricsDevice() override;
     QSizeF innerSize() const override;
     bool isCanvas() const override { return false; }
-    void setCanvasSize(QSizeF) override {}
+    void setCanvasSize(QSizeF) override { }
     bool begin(QPainter& painter) override;
     double pixelInPoints() const override;
 

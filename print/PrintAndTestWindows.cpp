@@ -11,9 +11,10 @@ PrintAndTestWindows::PrintAndTestWindows(Puzzle& puzzle, const Session& session,
 {
     m_print = std::make_unique<PrintDialog>(m_puzzle, m_session, m_clues, m_platform, setup.mainWindow);
     m_print->setPrinterState(setup.printerPresent, setup.printerName);
-    m_test = std::make_unique<TestWindow>(m_puzzle, m_session, m_clues, m_platform, [this](CluePanel& panel, QSizeF area) {
-        return m_print->composeForTest(panel, area).cellSize;
-    }, setup.mainWindow);
+    m_test = std::make_unique<TestWindow>(
+        m_puzzle, m_session, m_clues, m_platform,
+        [this](CluePanel& panel, QSizeF area) { return m_print->composeForTest(panel, area).cellSize; },
+        setup.mainWindow);
     m_test->setMousePictures(setup.mouseLeft, setup.mouseRight);
     // Both are windows of their own above the main window.
     m_print->setWindowFlag(Qt::Window);

@@ -1,10 +1,10 @@
 #include "PrintDialog.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,11 +20,11 @@
 
 #include "PageSurface.h"
 #include "ScaledPreview.h"
+#include "lang/Texts.h"
+#include "platform/LocalText.h"
+#include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
 #include "playfield/CluePanel.h"
-#include "platform/LocalText.h"
-#include "lang/Texts.h"
-#include "platform/SecondaryWindow.h"
 
 namespace gw {
 
@@ -56,7 +56,6 @@ PrintDialog::PrintDialog(Puzzle& puzzle, const Session& session, ClueTables& clu
 }
 
 PrintDialog::~PrintDialog() = default;
-
 
 void PrintDialog::buildControls()
 {
@@ -222,7 +221,8 @@ void PrintDialog::setPrinterState(bool present, const QString& defaultPrinterNam
 void PrintDialog::setPrintColor(const QColor& color)
 {
     m_printColor = color;
-    m_printColorButton->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;").arg(color.name()));
+    m_printColorButton->setStyleSheet(
+        QStringLiteral("background-color: %1; border: 1px solid gray;").arg(color.name()));
 }
 
 void PrintDialog::fillPrinterList()
@@ -254,7 +254,8 @@ void PrintDialog::open()
 {
     fillPrinterList();
     m_automaticSizeButton->setChecked(true);
-    m_titleEdit->setText(QString::fromStdString(m_puzzle.PuzzleTitle.empty() ? m_puzzle.PuzzleName : m_puzzle.PuzzleTitle));
+    m_titleEdit->setText(
+        QString::fromStdString(m_puzzle.PuzzleTitle.empty() ? m_puzzle.PuzzleName : m_puzzle.PuzzleTitle));
     deriveClues(m_puzzle, m_clues);
     composePreview();
     show();
@@ -293,7 +294,8 @@ PageOptions PrintDialog::options(bool forTest) const
 
 PageTexts PrintDialog::texts() const
 {
-    return {localText(m_session, txt::FooterLine1), localText(m_session, txt::FooterLine2) + localText(m_session, txt::WebAddress)};
+    return {localText(m_session, txt::FooterLine1),
+            localText(m_session, txt::FooterLine2) + localText(m_session, txt::WebAddress)};
 }
 
 PageLayout PrintDialog::composePage(PageSurface& surface, PageMode mode, QSizeF testArea)
@@ -454,8 +456,8 @@ bool PrintDialog::printPuzzle()
         return false;
     if (!paintOnPrinter(*printer)) {
         m_printer.reset();
-        m_platform.messages.show(localText(m_session, txt::PrintFailed), localText(m_session, txt::PrintDialogTitle), platform::Icon::Critical,
-                                 platform::Buttons::Ok);
+        m_platform.messages.show(localText(m_session, txt::PrintFailed), localText(m_session, txt::PrintDialogTitle),
+                                 platform::Icon::Critical, platform::Buttons::Ok);
         return false;
     }
     m_printer.reset(); // the job has ended; the next print starts a new one
@@ -489,8 +491,8 @@ void PrintDialog::askSavePdf()
     if (!chosen.accepted || chosen.path.isEmpty())
         return;
     if (!savePdf(chosen.path))
-        m_platform.messages.show(localText(m_session, txt::PdfFailed), localText(m_session, txt::PrintDialogTitle), platform::Icon::Critical,
-                                 platform::Buttons::Ok);
+        m_platform.messages.show(localText(m_session, txt::PdfFailed), localText(m_session, txt::PrintDialogTitle),
+                                 platform::Icon::Critical, platform::Buttons::Ok);
 }
 
 void PrintDialog::cancel()
@@ -499,10 +501,7 @@ void PrintDialog::cancel()
     emit mainWindowWanted();
 }
 
-void PrintDialog::closeEvent(QCloseEvent* event)
-{
-    platform::closeOrHide(*this, *event, m_session);
-}
+void PrintDialog::closeEvent(QCloseEvent* event) { platform::closeOrHide(*this, *event, m_session); }
 
 void PrintDialog::showEvent(QShowEvent* event)
 {

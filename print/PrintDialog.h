@@ -11,8 +11,8 @@
 #include "PageComposer.h"
 #include "core/Session.h"
 #include "lang/Text.h"
-#include "playfield/PointImage.h"
 #include "platform/Platform.h"
+#include "playfield/PointImage.h"
 
 class QCheckBox;
 class QComboBox;

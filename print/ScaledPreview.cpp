@@ -6,10 +6,7 @@
 
 namespace gw {
 
-ScaledPreview::ScaledPreview(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+ScaledPreview::ScaledPreview(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void ScaledPreview::showCanvas(const QImage& canvas)
 {

@@ -7,8 +7,8 @@ namespace gw {
 void CellKnowledge::setCanBe(int x, int y, int q, std::uint8_t mark)
 {
     m_canBe[index(x, y) * PaletteSize + static_cast<std::size_t>(q)] = mark;
-    const std::uint64_t rowBit = std::uint64_t{1} << x;
-    const std::uint64_t columnBit = std::uint64_t{1} << y;
+    const std::uint64_t rowBit = std::uint64_t {1} << x;
+    const std::uint64_t columnBit = std::uint64_t {1} << y;
     std::uint64_t& row = m_rowPossible[static_cast<std::size_t>(y * PaletteSize + q)];
     std::uint64_t& column = m_columnPossible[static_cast<std::size_t>(x * PaletteSize + q)];
     if (mark != ColorExcluded) {
@@ -40,8 +40,7 @@ void CellKnowledge::reset(std::int16_t width, std::int16_t height)
 namespace {
 
 // Bit q set for every palette colour that occurs in runs 0..count-1.
-template <typename ColorOf>
-unsigned clueColors(int count, ColorOf colorOf)
+template <typename ColorOf> unsigned clueColors(int count, ColorOf colorOf)
 {
     unsigned colors = 0;
     for (int k = 0; k < count; ++k)

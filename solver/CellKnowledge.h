@@ -37,13 +37,22 @@ public:
     std::int16_t height() const { return m_height; }
 
     std::uint8_t state(int x, int y) const { return m_state[index(x, y)]; }
-    std::uint8_t canBe(int x, int y, int q) const { return m_canBe[index(x, y) * PaletteSize + static_cast<std::size_t>(q)]; }
+    std::uint8_t canBe(int x, int y, int q) const
+    {
+        return m_canBe[index(x, y) * PaletteSize + static_cast<std::size_t>(q)];
+    }
     void setCanBe(int x, int y, int q, std::uint8_t mark);
 
     // Bit x set when cell (x, y) can have colour q (canBe not ColorExcluded);
     // likewise for a column, bit y.
-    std::uint64_t rowPossible(int y, int q) const { return m_rowPossible[static_cast<std::size_t>(y * PaletteSize + q)]; }
-    std::uint64_t columnPossible(int x, int q) const { return m_columnPossible[static_cast<std::size_t>(x * PaletteSize + q)]; }
+    std::uint64_t rowPossible(int y, int q) const
+    {
+        return m_rowPossible[static_cast<std::size_t>(y * PaletteSize + q)];
+    }
+    std::uint64_t columnPossible(int x, int q) const
+    {
+        return m_columnPossible[static_cast<std::size_t>(x * PaletteSize + q)];
+    }
 
     // Everything unknown, only white possible, all flags false, for a field of
     // width x height (1..50 each).
@@ -51,16 +60,16 @@ public:
 
     // A cell of the row (column) was set since the driver last cleared the
     // flag: the line's next comparison has something new to look at.
-    std::array<bool, MaxPuzzleSize> rowChanged{};
-    std::array<bool, MaxPuzzleSize> columnChanged{};
+    std::array<bool, MaxPuzzleSize> rowChanged {};
+    std::array<bool, MaxPuzzleSize> columnChanged {};
     // Some cell was set since the driver last cleared the flag (a completion
     // cycle made progress).
     bool someCellSet = false;
     // Number of setCell calls since the last reset (progress of a sweep).
     std::uint64_t cellsSet = 0;
     // Per row and per column: grows with every setCell on one of its cells.
-    std::array<std::uint32_t, MaxPuzzleSize> rowWrites{};
-    std::array<std::uint32_t, MaxPuzzleSize> columnWrites{};
+    std::array<std::uint32_t, MaxPuzzleSize> rowWrites {};
+    std::array<std::uint32_t, MaxPuzzleSize> columnWrites {};
 
 private:
     friend void setCell(CellKnowledge&, int, int, std::uint8_t, SolverObserver*);
@@ -68,10 +77,10 @@ private:
 
     std::int16_t m_width = 0;
     std::int16_t m_height = 0;
-    std::array<std::uint8_t, CellCount> m_state{};
-    std::array<std::uint8_t, CellCount * PaletteSize> m_canBe{};
-    std::array<std::uint64_t, MaxPuzzleSize * PaletteSize> m_rowPossible{};
-    std::array<std::uint64_t, MaxPuzzleSize * PaletteSize> m_columnPossible{};
+    std::array<std::uint8_t, CellCount> m_state {};
+    std::array<std::uint8_t, CellCount * PaletteSize> m_canBe {};
+    std::array<std::uint64_t, MaxPuzzleSize * PaletteSize> m_rowPossible {};
+    std::array<std::uint64_t, MaxPuzzleSize * PaletteSize> m_columnPossible {};
 };
 
 // The knowledge part of clearing the test window's field: for every cell of

@@ -30,8 +30,7 @@ class RunObserver : public SolverObserver {
 public:
     RunObserver(const Puzzle& puzzle, ComputerTestResult& result, bool keepTrace, SolverObserver* extra)
         : m_puzzle(puzzle), m_result(result), m_keepTrace(keepTrace), m_extra(extra)
-    {
-    }
+    { }
 
     int wrongCells() const { return static_cast<int>(m_wrongCells.count()); }
 
@@ -127,10 +126,14 @@ ComputerTestResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverO
 const char* outcomeName(SolverOutcome outcome)
 {
     switch (outcome) {
-    case SolverOutcome::Solved: return "solved";
-    case SolverOutcome::Stuck: return "stuck";
-    case SolverOutcome::LimitsExhausted: return "limits";
-    case SolverOutcome::Stopped: break;
+    case SolverOutcome::Solved:
+        return "solved";
+    case SolverOutcome::Stuck:
+        return "stuck";
+    case SolverOutcome::LimitsExhausted:
+        return "limits";
+    case SolverOutcome::Stopped:
+        break;
     }
     return "stopped";
 }

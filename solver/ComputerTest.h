@@ -18,9 +18,9 @@ struct ComputerTestResult {
     };
 
     SolverOutcome outcome = SolverOutcome::Stopped;
-    int known = 0;          // cells whose state is not 0 at the end
-    int total = 0;          // width x height
-    int wrong = 0;          // cells set at some time to a value other than the picture's
+    int known = 0; // cells whose state is not 0 at the end
+    int total = 0; // width x height
+    int wrong = 0; // cells set at some time to a value other than the picture's
     int sweeps = 0;
     int regenerations = 0;
     std::int32_t largestList = 0;

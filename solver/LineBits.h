@@ -9,7 +9,7 @@ inline std::uint64_t bitsBelow(int end)
 {
     if (end <= 0)
         return 0;
-    return end >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << end) - 1;
+    return end >= 64 ? ~std::uint64_t {0} : (std::uint64_t {1} << end) - 1;
 }
 
 // Cells first..length-1 (from 0 when first < 0).

@@ -25,8 +25,7 @@ void SolverContext::processEvents()
 
 Placement::Placement(int length, const std::array<std::uint64_t, PaletteSize>& masks, bool valid)
     : m_length(length), m_masks(masks), m_valid(valid)
-{
-}
+{ }
 
 std::uint8_t Placement::cellValue(int index) const
 {
@@ -99,8 +98,10 @@ void LineSolver::initialize(std::int16_t lineNumber)
     } else {
         for (int k = 0; k < m_runs; ++k) {
             const auto s = static_cast<std::size_t>(k);
-            m_runLength[s] = static_cast<std::uint8_t>(row ? m_clues.rowLength(lineNumber, k) : m_clues.columnLength(lineNumber, k));
-            m_runColor[s] = static_cast<std::uint8_t>(row ? m_clues.rowColor(lineNumber, k) : m_clues.columnColor(lineNumber, k));
+            m_runLength[s] =
+                static_cast<std::uint8_t>(row ? m_clues.rowLength(lineNumber, k) : m_clues.columnLength(lineNumber, k));
+            m_runColor[s] =
+                static_cast<std::uint8_t>(row ? m_clues.rowColor(lineNumber, k) : m_clues.columnColor(lineNumber, k));
             int slot = 0;
             while (slot < m_slots && m_slotColor[static_cast<std::size_t>(slot)] != m_runColor[s])
                 ++slot;

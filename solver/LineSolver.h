@@ -17,7 +17,7 @@ class SolverObserver;
 // placement lists. Owned by the driver (or by a test); lines keep a reference
 // and must not outlive it.
 struct SolverContext {
-    SolverContext(CellKnowledge& cells, SolverObserver* obs) : knowledge(cells), observer(obs) {}
+    SolverContext(CellKnowledge& cells, SolverObserver* obs) : knowledge(cells), observer(obs) { }
 
     CellKnowledge& knowledge;
     SolverObserver* observer;             // may be null
@@ -54,7 +54,7 @@ public:
 
 private:
     int m_length = 0;
-    std::array<std::uint64_t, PaletteSize> m_masks{}; // by palette index: bit i = cell i has that colour
+    std::array<std::uint64_t, PaletteSize> m_masks {}; // by palette index: bit i = cell i has that colour
     bool m_valid = false;
 };
 
@@ -164,7 +164,7 @@ public:
 private:
     // The candidate being built by the enumeration.
     struct Candidate {
-        std::array<std::uint64_t, PaletteSize> masks{}; // by colour slot (see m_slotColor)
+        std::array<std::uint64_t, PaletteSize> masks {}; // by colour slot (see m_slotColor)
         std::uint64_t white = 0;
         std::int16_t gap0 = 0; // gap 0 as it was built with
         bool built = false;    // built in the current enumeration
@@ -298,7 +298,7 @@ private:
     std::uint32_t writeCount() const;
     int runLength(int k) const { return m_runLength[static_cast<std::size_t>(k)]; }
     int runColor(int k) const { return m_runColor[static_cast<std::size_t>(k)]; }
-    std::uint64_t lineMask() const { return m_length >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << m_length) - 1; }
+    std::uint64_t lineMask() const { return m_length >= 64 ? ~std::uint64_t {0} : (std::uint64_t {1} << m_length) - 1; }
     // Runs `from`..`to` can no longer hold the cells whose bits are in `cells`.
     void excludeCells(int from, int to, std::uint64_t cells);
     void whiteIfUnknown(int i);
@@ -403,23 +403,22 @@ private:
     Comparison m_lastComparison;
     bool m_fitsFresh = false;
 
-    std::array<std::int16_t, RunSlots> m_earliestStart{};
-    std::array<std::int16_t, RunSlots> m_latestEnd{};
-    std::array<std::uint64_t, RunSlots> m_canBelong{}; // bit i: cell i can be part of run k
-    std::array<std::int8_t, MaxPuzzleSize> m_runOf{};
-    std::array<bool, MaxPuzzleSize> m_mayBeWhite{};
-    std::array<bool, RunSlots> m_runDone{};
+    std::array<std::int16_t, RunSlots> m_earliestStart {};
+    std::array<std::int16_t, RunSlots> m_latestEnd {};
+    std::array<std::uint64_t, RunSlots> m_canBelong {}; // bit i: cell i can be part of run k
+    std::array<std::int8_t, MaxPuzzleSize> m_runOf {};
+    std::array<bool, MaxPuzzleSize> m_mayBeWhite {};
+    std::array<bool, RunSlots> m_runDone {};
 
     // deduceFromRunRanges reads only the line's own data and its cells'
     // states. When a call changed neither, the next one cannot either until
     // a cell of the line is set or the gap bounds change: it is skipped.
-    std::array<std::uint8_t, MaxPuzzleSize> m_known{};
+    std::array<std::uint8_t, MaxPuzzleSize> m_known {};
     bool m_settled = false;
     std::uint32_t m_settledWrites = 0;
 };
 
-template <typename Mix>
-void LineSolver::fingerprint(Mix& mix) const
+template <typename Mix> void LineSolver::fingerprint(Mix& mix) const
 {
     mix(static_cast<std::uint64_t>(m_lineDone) | static_cast<std::uint64_t>(m_enumerationComplete) << 1
         | static_cast<std::uint64_t>(m_enumerationAborted) << 2);
@@ -433,7 +432,8 @@ void LineSolver::fingerprint(Mix& mix) const
     }
     for (int i = 0; i < m_length; ++i) {
         const auto s = static_cast<std::size_t>(i);
-        mix(static_cast<std::uint64_t>(static_cast<std::uint8_t>(m_runOf[s])) | static_cast<std::uint64_t>(m_mayBeWhite[s]) << 8);
+        mix(static_cast<std::uint64_t>(static_cast<std::uint8_t>(m_runOf[s]))
+            | static_cast<std::uint64_t>(m_mayBeWhite[s]) << 8);
     }
     // The placements in bulk: independent terms, so that a long list costs
     // little; each term depends on its slot number, so order counts. A

@@ -248,7 +248,7 @@ void LineSolver::excludeRunsFromKnownCells()
         if (m_runOf[c] == -1 || st == StateWhite) {
             for (int k = 0; k < m_runs; ++k)
                 if (st != m_runColor[static_cast<std::size_t>(k)] + 1)
-                    m_canBelong[static_cast<std::size_t>(k)] &= ~(std::uint64_t{1} << i);
+                    m_canBelong[static_cast<std::size_t>(k)] &= ~(std::uint64_t {1} << i);
         }
         m_mayBeWhite[c] = st == StateWhite;
     }
@@ -264,8 +264,8 @@ void LineSolver::assignCellsToRuns()
     // For every cell, how many runs can hold it and (when that is one) which:
     // the XOR of the run numbers of a cell held by one run is that run.
     // Kept up to date as runs lose cells in the loop below.
-    std::array<std::uint8_t, MaxPuzzleSize> holders{};
-    std::array<std::uint8_t, MaxPuzzleSize> holderXor{};
+    std::array<std::uint8_t, MaxPuzzleSize> holders {};
+    std::array<std::uint8_t, MaxPuzzleSize> holderXor {};
     for (int k = 0; k < m_runs; ++k) {
         for (std::uint64_t bits = m_canBelong[static_cast<std::size_t>(k)] & lineMask(); bits; bits &= bits - 1) {
             const auto c = static_cast<std::size_t>(__builtin_ctzll(bits));
@@ -416,7 +416,7 @@ int LineSolver::collectStretches(int k, std::array<Stretch, MaxPuzzleSize>& stre
             ++i;
             continue;
         }
-        Stretch st{i, 0, false};
+        Stretch st {i, 0, false};
         while (i < m_length && canBelong(k, i)) {
             st.holdsRunColor = st.holdsRunColor || known(i) == want;
             ++i;
@@ -463,7 +463,7 @@ int LineSolver::fallbackStretch(int k, const std::array<Stretch, MaxPuzzleSize>&
 // as the run is long, the run is fixed and the gaps to its neighbours white.
 void LineSolver::fillRunOverlaps()
 {
-    std::array<Stretch, MaxPuzzleSize> stretches{};
+    std::array<Stretch, MaxPuzzleSize> stretches {};
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
         if (m_runDone[s])
@@ -494,9 +494,9 @@ void LineSolver::fillRunOverlaps()
                 setKnown(m, static_cast<std::uint8_t>(want));
             for (int j = 0; j < m_runs; ++j) {
                 if (j == k)
-                    m_canBelong[static_cast<std::size_t>(j)] |= std::uint64_t{1} << m;
+                    m_canBelong[static_cast<std::size_t>(j)] |= std::uint64_t {1} << m;
                 else
-                    m_canBelong[static_cast<std::size_t>(j)] &= ~(std::uint64_t{1} << m);
+                    m_canBelong[static_cast<std::size_t>(j)] &= ~(std::uint64_t {1} << m);
             }
             m_mayBeWhite[static_cast<std::size_t>(m)] = false;
         }

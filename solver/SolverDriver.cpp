@@ -34,10 +34,8 @@ struct FingerprintMix {
 
 SolverDriver::SolverDriver(const Puzzle& puzzle, const ClueTables& clues, CellKnowledge& knowledge,
                            SolverObserver& observer)
-    : m_puzzle(puzzle), m_clues(clues), m_knowledge(knowledge), m_observer(observer),
-      m_context(knowledge, &observer)
-{
-}
+    : m_puzzle(puzzle), m_clues(clues), m_knowledge(knowledge), m_observer(observer), m_context(knowledge, &observer)
+{ }
 
 SolverDriver::~SolverDriver() = default;
 
@@ -49,7 +47,7 @@ const LineSolver* SolverDriver::rowLine(int y) const
 const LineSolver* SolverDriver::columnLine(int x) const
 {
     return x >= 0 && x < static_cast<int>(m_columnLines.size()) ? m_columnLines[static_cast<std::size_t>(x)].get()
-                                                                 : nullptr;
+                                                                : nullptr;
 }
 
 bool SolverDriver::start()

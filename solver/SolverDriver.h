@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "CellKnowledge.h"
-#include "SolverObserver.h"
 #include "LineSolver.h"
+#include "SolverObserver.h"
 
 namespace gw {
 
@@ -155,8 +155,8 @@ public:
     const LineSolver* columnLine(int x) const;
 
     // Statistics of the current or last test.
-    int sweeps() const { return m_sweeps; }                // verdicts reached
-    int regenerations() const { return m_regenerations; }  // regenerateLists calls
+    int sweeps() const { return m_sweeps; }               // verdicts reached
+    int regenerations() const { return m_regenerations; } // regenerateLists calls
     std::int32_t largestList() const { return m_context.largestList; }
     std::int64_t candidatesBuilt() const { return m_context.candidatesBuilt; }
     bool endlessDetected() const { return m_endless; }

@@ -7,23 +7,23 @@ namespace gw {
 // language's words (lang/); `lineNumber` below is the 1-based row or column
 // number for the four texts that name a line, else 0.
 enum class SolverStatus : std::uint8_t {
-    Clear,              // the status strip is emptied
-    CleaningUp,         // "The computer test is cleaning up memory."
-    ConsideringRow,     // "... considering possibilities for row" n "."
-    ConsideringColumn,  // "... considering possibilities for column" n "."
-    ComparingRow,       // "... comparing possibilities for row" n "."
-    ComparingColumn,    // "... comparing possibilities for column" n "."
-    FinishingBlocks,    // "The computer test is trying to finish incomplete blocks."
-    TestFinished,       // "Test finished."
-    TestStopped,        // "Test stopped."
+    Clear,             // the status strip is emptied
+    CleaningUp,        // "The computer test is cleaning up memory."
+    ConsideringRow,    // "... considering possibilities for row" n "."
+    ConsideringColumn, // "... considering possibilities for column" n "."
+    ComparingRow,      // "... comparing possibilities for row" n "."
+    ComparingColumn,   // "... comparing possibilities for column" n "."
+    FinishingBlocks,   // "The computer test is trying to finish incomplete blocks."
+    TestFinished,      // "Test finished."
+    TestStopped,       // "Test stopped."
 };
 
 // How a computer test ended.
 enum class SolverOutcome : std::uint8_t {
-    Solved,           // the solved question ("Puzzle solved", Yes/No)
-    Stuck,            // "The computer can't solve the puzzle any further."
-    LimitsExhausted,  // "... any further because of a memory problem."
-    Stopped,          // the Stop button
+    Solved,          // the solved question ("Puzzle solved", Yes/No)
+    Stuck,           // "The computer can't solve the puzzle any further."
+    LimitsExhausted, // "... any further because of a memory problem."
+    Stopped,         // the Stop button
 };
 
 // What the computer test tells whoever shows it (the test window, or the
@@ -45,13 +45,22 @@ public:
     virtual ~SolverObserver() = default;
 
     // Cell (x, y) was given state `value` (0..8) by setCell: paint it.
-    virtual void cellSet(int x, int y, std::uint8_t value) { (void)x; (void)y; (void)value; }
+    virtual void cellSet(int x, int y, std::uint8_t value)
+    {
+        (void)x;
+        (void)y;
+        (void)value;
+    }
     // Show a status text (replaces the previous one).
-    virtual void statusText(SolverStatus text, int lineNumber) { (void)text; (void)lineNumber; }
+    virtual void statusText(SolverStatus text, int lineNumber)
+    {
+        (void)text;
+        (void)lineNumber;
+    }
     // The cell knowledge was reset at the start of a test: clear the field's
     // pixels, the chooser and the crossed-off clue numbers (the knowledge
     // itself is already reset when this comes).
-    virtual void fieldCleared() {}
+    virtual void fieldCleared() { }
     // The test ended: the window stops its timer. For every outcome except
     // Stopped the "Test finished." status came just before. This comes from
     // inside tick() (or stop()), so a start() from here is refused: a window
@@ -60,7 +69,7 @@ public:
     virtual void testEnded(SolverOutcome outcome) { (void)outcome; }
     // Let the event loop run (every 500 placements and every 1000 candidates
     // of an enumeration). The stop flag is looked at right after it returns.
-    virtual void processEvents() {}
+    virtual void processEvents() { }
 };
 
 } // namespace gw

@@ -13,7 +13,7 @@ namespace {
 
 long peakMemoryKb()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss; // kilobytes on Linux
 }

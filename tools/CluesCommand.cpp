@@ -30,8 +30,8 @@ int runClues(const Arguments& args, std::ostream& out, std::ostream& err)
         return 1;
     ClueTables clues;
     deriveClues(puzzle, clues);
-    out << "size " << puzzle.PuzzleWidth << ' ' << puzzle.PuzzleHeight << ' '
-        << (puzzle.ColorPuzzle ? "color" : "bw") << '\n';
+    out << "size " << puzzle.PuzzleWidth << ' ' << puzzle.PuzzleHeight << ' ' << (puzzle.ColorPuzzle ? "color" : "bw")
+        << '\n';
     out << "title";
     if (!puzzle.PuzzleTitle.empty())
         out << ' ' << puzzle.PuzzleTitle;

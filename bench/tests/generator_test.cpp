@@ -50,7 +50,8 @@ std::uint64_t digest(const std::vector<gw::PuzzleRecipe>& recipes)
 class ScratchFolder {
 public:
     ScratchFolder()
-        : m_path(std::filesystem::temp_directory_path() / ("gridwick-generator-" + std::to_string(std::random_device()())))
+        : m_path(std::filesystem::temp_directory_path()
+                 / ("gridwick-generator-" + std::to_string(std::random_device()())))
     {
         std::filesystem::create_directories(m_path);
     }
@@ -128,7 +129,7 @@ TEST(BenchmarkSet, CoversEveryShapeSizeAndColorCount)
         }
     }
     EXPECT_EQ(shapes.size(), std::size(gw::AllPictureShapes));
-    EXPECT_EQ(colors, (std::set<int>{2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(colors, (std::set<int> {2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(names.size(), recipes.size());
     EXPECT_GE(nonSquare, 50);
     EXPECT_GE(sparse, 20);
@@ -167,12 +168,9 @@ struct PinnedPicture {
     std::vector<std::string> rows;
 };
 
-void PrintTo(const PinnedPicture& picture, std::ostream* out)
-{
-    *out << picture.name;
-}
+void PrintTo(const PinnedPicture& picture, std::ostream* out) { *out << picture.name; }
 
-class PinnedPictures : public testing::TestWithParam<PinnedPicture> {};
+class PinnedPictures : public testing::TestWithParam<PinnedPicture> { };
 
 TEST_P(PinnedPictures, AreDrawnAsDesigned)
 {
@@ -184,15 +182,16 @@ INSTANTIATE_TEST_SUITE_P(
     // Recipes: shape, width, height, colors, density, scale, seed.
     testing::Values(
         // Two colours: white and black alternate from the top left.
-        PinnedPicture{"BlackAndWhiteCheckerboard", {gw::PictureShape::Checkerboard, 5, 3, 2, 0, 1, 5},
-                      {".#.#.", "#.#.#", ".#.#."}},
-        PinnedPicture{"CheckerboardBlocks", {gw::PictureShape::Checkerboard, 5, 3, 2, 0, 2, 5},
-                      {"..##.", "..##.", "##..#"}},
-        PinnedPicture{"EmptyNoise", {gw::PictureShape::Noise, 4, 2, 8, 0, 0, 5}, {"....", "...."}},
-        PinnedPicture{"FullNoise", {gw::PictureShape::Noise, 4, 2, 2, 100, 0, 5}, {"####", "####"}},
+        PinnedPicture {"BlackAndWhiteCheckerboard",
+                       {gw::PictureShape::Checkerboard, 5, 3, 2, 0, 1, 5},
+                       {".#.#.", "#.#.#", ".#.#."}},
+        PinnedPicture {
+            "CheckerboardBlocks", {gw::PictureShape::Checkerboard, 5, 3, 2, 0, 2, 5}, {"..##.", "..##.", "##..#"}},
+        PinnedPicture {"EmptyNoise", {gw::PictureShape::Noise, 4, 2, 8, 0, 0, 5}, {"....", "...."}},
+        PinnedPicture {"FullNoise", {gw::PictureShape::Noise, 4, 2, 2, 100, 0, 5}, {"####", "####"}},
         // Centred on (2, 3) by the seed, one ring a cell: white, black, red.
-        PinnedPicture{"ThreeColorRings", {gw::PictureShape::Rings, 6, 4, 3, 0, 1, 5},
-                      {".....#", "RRRRR.", "R###R.", "R#.#R."}}),
+        PinnedPicture {
+            "ThreeColorRings", {gw::PictureShape::Rings, 6, 4, 3, 0, 1, 5}, {".....#", "RRRRR.", "R###R.", "R#.#R."}}),
     [](const testing::TestParamInfo<PinnedPicture>& info) { return std::string(info.param.name); });
 
 TEST(WritePuzzleSet, FilesReadBackAsGenerated)

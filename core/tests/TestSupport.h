@@ -51,7 +51,8 @@ inline std::vector<std::string> rowsOf(const gw::Puzzle& p)
 // the end of the test. path() ends with a separator.
 class TempDir {
 public:
-    TempDir() : m_dir(std::filesystem::temp_directory_path() / ("gridwick-test-" + std::to_string(std::random_device()())))
+    TempDir()
+        : m_dir(std::filesystem::temp_directory_path() / ("gridwick-test-" + std::to_string(std::random_device()())))
     {
         std::filesystem::create_directories(m_dir);
     }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/Clues.h"
 #include "TestSupport.h"
+#include "core/Clues.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ std::string clueOf(const gw::ClueTables& c, bool row, int line)
     std::string s;
     for (int k = 0; k < count[static_cast<std::size_t>(line)]; ++k) {
         const auto at = gw::ClueTables::at(line, k);
-        s += std::string(k ? " " : "") + (same[at] ? "+" : "") + std::to_string(length[at]) + "/" + std::to_string(color[at]);
+        s += std::string(k ? " " : "") + (same[at] ? "+" : "") + std::to_string(length[at]) + "/"
+             + std::to_string(color[at]);
     }
     return s.empty() ? "-" : s;
 }
@@ -52,7 +53,8 @@ TEST(DeriveClues, EveryLineOfThePuzzle)
         for (std::size_t x = 0; x < t.columnClues.size(); ++x)
             EXPECT_EQ(clueOf(c, false, static_cast<int>(x)), t.columnClues[x]) << "column " << x;
         EXPECT_EQ(c.maxRowClues, std::max<int>(1, *std::max_element(c.rowClueCount.begin(), c.rowClueCount.end())));
-        EXPECT_EQ(c.maxColumnClues, std::max<int>(1, *std::max_element(c.columnClueCount.begin(), c.columnClueCount.end())));
+        EXPECT_EQ(c.maxColumnClues,
+                  std::max<int>(1, *std::max_element(c.columnClueCount.begin(), c.columnClueCount.end())));
         // An empty line holds a black run of 0; the slot after the last run stays white.
         const int n = c.rowClueCount[0];
         if (n < 50) {

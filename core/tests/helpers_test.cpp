@@ -7,7 +7,7 @@
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourOthersToTheNearest)
 {
     const std::pair<double, int> cases[] = {{2.5, 2},    {3.5, 4},    {0.5, 0},   {-2.5, -2}, {-3.5, -4},
-                                             {2.4999, 2}, {2.5001, 3}, {-0.6, -1}, {7.0, 7}};
+                                            {2.4999, 2}, {2.5001, 3}, {-0.6, -1}, {7.0, 7}};
     for (const auto& [value, rounded] : cases)
         EXPECT_EQ(gw::roundHalfEven(value), rounded) << value;
 }
@@ -21,7 +21,8 @@ TEST(Paths, NamesFromPaths)
 #ifndef _WIN32
     EXPECT_EQ(gw::fileNamePart("/srv/u/back\\slash.pbm"), "back\\slash.pbm");
 #endif
-    const char* extensionCases[][2] = {{"cat.pbm", "cat"}, {"archive.tar.gz", "archive.tar"}, {"README", "README"}, {".pbm", ""}};
+    const char* extensionCases[][2] = {
+        {"cat.pbm", "cat"}, {"archive.tar.gz", "archive.tar"}, {"README", "README"}, {".pbm", ""}};
     for (const auto& c : extensionCases)
         EXPECT_EQ(gw::withoutLastExtension(c[0]), c[1]) << c[0];
     EXPECT_EQ(gw::puzzleNameFromPath("/home/u.v/README"), "README");

@@ -29,7 +29,7 @@ const std::string Junk = [] {
 const LoadStatus Loaded = LoadStatus::Loaded, NotValid = LoadStatus::NotValid, ReadError = LoadStatus::ReadError,
                  TooLarge = LoadStatus::TooLarge;
 
-class MalformedFile : public ::testing::TestWithParam<MalformedCase> {};
+class MalformedFile : public ::testing::TestWithParam<MalformedCase> { };
 
 } // namespace
 
@@ -60,23 +60,23 @@ TEST_P(MalformedFile, EndsWithDefiniteStatus)
 
 INSTANTIATE_TEST_SUITE_P(
     PuzzleFile, MalformedFile,
-    ::testing::Values(
-        MalformedCase{"Empty", "", NotValid, NotValid},
-        MalformedCase{"OneByte", "P", NotValid, NotValid},
-        MalformedCase{"LowerCaseMagic", "p4 1 1\n\x80", NotValid, NotValid},
-        MalformedCase{"EndOfDataAfterWidth", "P4\n10", ReadError, ReadError},
-        MalformedCase{"EndOfDataInCommentBeforeWidth", "P4\n# title without end", ReadError, ReadError},
-        MalformedCase{"EndOfDataInCommentBetweenPixels", "P1 2 1 1 # only one", ReadError, ReadError},
-        MalformedCase{"TwentyDigitWidth", "P4\n99999999999999999999 2\n", ReadError, ReadError},
-        MalformedCase{"TwentyDigitPixel", "P1 1 1 12345678901234567890\n", ReadError, ReadError},
-        MalformedCase{"PlayerNumbersAre16Bit", "P1 1 1 40000\n", Loaded, ReadError},
-        MalformedCase{"WidthZero", "P4\n0 5\n", ReadError, ReadError},
-        MalformedCase{"ColorSizeZero", "P3 0 0 1\n", ReadError, ReadError},
-        MalformedCase{"ShortP4Raster", "P4\n10 2\n\x80\x40\xff", ReadError, ReadError},
-        MalformedCase{"ShortP6Raster", "P6\n2 2\n1\n" + std::string(11, '\x01'), ReadError, ReadError},
-        MalformedCase{"HugeSizeShortData", "P6 2147483647 2147483647 255\n" + std::string(100, 'x'), ReadError, ReadError},
-        MalformedCase{"TooLargeForPlayer", "P4 64 64\n" + std::string(8 * 64, '\0'), Loaded, TooLarge},
-        MalformedCase{"JunkAfterMagic", "P4" + Junk, ReadError, ReadError},
-        MalformedCase{"JunkOnly", Junk, NotValid, NotValid},
-        MalformedCase{"MaximumZero", "P3 1 1 0 5 5 5", Loaded, Loaded}),
+    ::testing::Values(MalformedCase {"Empty", "", NotValid, NotValid},
+                      MalformedCase {"OneByte", "P", NotValid, NotValid},
+                      MalformedCase {"LowerCaseMagic", "p4 1 1\n\x80", NotValid, NotValid},
+                      MalformedCase {"EndOfDataAfterWidth", "P4\n10", ReadError, ReadError},
+                      MalformedCase {"EndOfDataInCommentBeforeWidth", "P4\n# title without end", ReadError, ReadError},
+                      MalformedCase {"EndOfDataInCommentBetweenPixels", "P1 2 1 1 # only one", ReadError, ReadError},
+                      MalformedCase {"TwentyDigitWidth", "P4\n99999999999999999999 2\n", ReadError, ReadError},
+                      MalformedCase {"TwentyDigitPixel", "P1 1 1 12345678901234567890\n", ReadError, ReadError},
+                      MalformedCase {"PlayerNumbersAre16Bit", "P1 1 1 40000\n", Loaded, ReadError},
+                      MalformedCase {"WidthZero", "P4\n0 5\n", ReadError, ReadError},
+                      MalformedCase {"ColorSizeZero", "P3 0 0 1\n", ReadError, ReadError},
+                      MalformedCase {"ShortP4Raster", "P4\n10 2\n\x80\x40\xff", ReadError, ReadError},
+                      MalformedCase {"ShortP6Raster", "P6\n2 2\n1\n" + std::string(11, '\x01'), ReadError, ReadError},
+                      MalformedCase {"HugeSizeShortData", "P6 2147483647 2147483647 255\n" + std::string(100, 'x'),
+                                     ReadError, ReadError},
+                      MalformedCase {"TooLargeForPlayer", "P4 64 64\n" + std::string(8 * 64, '\0'), Loaded, TooLarge},
+                      MalformedCase {"JunkAfterMagic", "P4" + Junk, ReadError, ReadError},
+                      MalformedCase {"JunkOnly", Junk, NotValid, NotValid},
+                      MalformedCase {"MaximumZero", "P3 1 1 0 5 5 5", Loaded, Loaded}),
     [](const auto& info) { return std::string(info.param.name); });

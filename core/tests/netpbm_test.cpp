@@ -15,7 +15,8 @@ protected:
     void SetUp() override
     {
         if (std::system("{ command -v pnmtopnm && command -v pnmtoplainpnm && command -v pnmflip && "
-                        "command -v pbmmake && command -v ppmmake; } >/dev/null 2>&1") != 0)
+                        "command -v pbmmake && command -v ppmmake; } >/dev/null 2>&1")
+            != 0)
             GTEST_SKIP() << "netpbm tools are not installed";
     }
     // Runs `command` in the scratch folder.
@@ -27,7 +28,7 @@ protected:
 };
 
 // Colour, titled, width.
-class NetpbmReadsOurFile : public Netpbm, public ::testing::WithParamInterface<std::tuple<bool, bool, int>> {};
+class NetpbmReadsOurFile : public Netpbm, public ::testing::WithParamInterface<std::tuple<bool, bool, int>> { };
 
 } // namespace
 
@@ -44,7 +45,7 @@ TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < width; ++x)
             p.cell(x, y) = color ? static_cast<std::uint8_t>((x + 3 * y) % gw::PaletteSize)
-                                   : static_cast<std::uint8_t>((x * 7 + y * 3) % 5 < 2 ? gw::Black : gw::White);
+                                 : static_cast<std::uint8_t>((x * 7 + y * 3) % 5 < 2 ? gw::Black : gw::White);
     ASSERT_TRUE(gw::savePbm(p, dir.file("ours.pnm")).ok);
     ASSERT_TRUE(run("pnmtopnm ours.pnm > raw.pnm"));
     const std::string ours = gwtest::readFile(dir.file("ours.pnm"));
@@ -57,9 +58,9 @@ TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
 INSTANTIATE_TEST_SUITE_P(Netpbm, NetpbmReadsOurFile,
                          ::testing::Combine(::testing::Bool(), ::testing::Bool(), ::testing::Values(1, 7, 8, 9, 50)),
                          [](const auto& info) {
-                             return (std::get<0>(info.param) ? "P6" : "P4") +
-                                    std::string(std::get<1>(info.param) ? "Titled" : "Untitled") +
-                                    std::to_string(std::get<2>(info.param));
+                             return (std::get<0>(info.param) ? "P6" : "P4")
+                                    + std::string(std::get<1>(info.param) ? "Titled" : "Untitled")
+                                    + std::to_string(std::get<2>(info.param));
                          });
 
 // What netpbm writes, read as the maker does. netpbm writes plain PBM pixels
@@ -78,15 +79,14 @@ TEST_F(Netpbm, WeReadWhatNetpbmWrites)
         const char* start; // how netpbm's file begins
         std::vector<std::string> rows;
         std::size_t notices;
-    } cases[] = {
-        {"cat in.pbm", "P1\n#", grid, 0},
-        {"pnmtopnm in.pbm", "P4\n9 2\n", grid, 0},
-        {"pnmtopnm in.ppm", "P6\n4 1\n255\n", {"RB.#"}, 1},
-        {"pnmtopnm in.ppm | pnmtoplainpnm", "P3\n4 1\n255\n", {"RB.#"}, 1},
-        {"pbmmake -black 9 2", "P4\n9 2\n", {"#########", "#########"}, 0},
-        {"ppmmake rgb:ff/00/ff 3 2", "P6\n3 2\n255\n", {"MMM", "MMM"}, 1},
-        {"pbmmake -white 60 30", "P4\n60 30\n", std::vector<std::string>(25, std::string(50, '.')), 1},
-        {"pnmtopnm column.pbm | pnmtoplainpnm", "P1\n1 3\n1\n0\n1\n", {"#", ".", "#"}, 0}};
+    } cases[] = {{"cat in.pbm", "P1\n#", grid, 0},
+                 {"pnmtopnm in.pbm", "P4\n9 2\n", grid, 0},
+                 {"pnmtopnm in.ppm", "P6\n4 1\n255\n", {"RB.#"}, 1},
+                 {"pnmtopnm in.ppm | pnmtoplainpnm", "P3\n4 1\n255\n", {"RB.#"}, 1},
+                 {"pbmmake -black 9 2", "P4\n9 2\n", {"#########", "#########"}, 0},
+                 {"ppmmake rgb:ff/00/ff 3 2", "P6\n3 2\n255\n", {"MMM", "MMM"}, 1},
+                 {"pbmmake -white 60 30", "P4\n60 30\n", std::vector<std::string>(25, std::string(50, '.')), 1},
+                 {"pnmtopnm column.pbm | pnmtoplainpnm", "P1\n1 3\n1\n0\n1\n", {"#", ".", "#"}, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
         ASSERT_TRUE(run(std::string(c.command) + " > out.pnm"));

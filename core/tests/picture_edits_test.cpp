@@ -25,11 +25,23 @@ void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
 const std::string Dots48 = gwtest::repeat(".", 48);
 
 const EditCase EditCases[] = {
-    {"FitMovesThePictureToTheCorner", "F", {".....", "..#R.", "..B..", "....."}, 5, 4,
-     {"#R...", "B....", ".....", "....."}, 2, 2},
+    {"FitMovesThePictureToTheCorner",
+     "F",
+     {".....", "..#R.", "..B..", "....."},
+     5,
+     4,
+     {"#R...", "B....", ".....", "....."},
+     2,
+     2},
     {"FitSeesCellsBeyondThoseInUse", "F", {"......", "......", ".....G"}, 3, 2, {"G.....", "......", "......"}, 1, 1},
-    {"FitKeepsTheLastColumn", "F", {Dots48 + ".B", Dots48 + "..", ".#" + Dots48}, 50, 3,
-     {Dots48 + "B.", Dots48 + "..", "#." + Dots48}, 49, 3},
+    {"FitKeepsTheLastColumn",
+     "F",
+     {Dots48 + ".B", Dots48 + "..", ".#" + Dots48},
+     50,
+     3,
+     {Dots48 + "B.", Dots48 + "..", "#." + Dots48},
+     49,
+     3},
     {"NegativeBlackAndWhite", "N", {"#.#R", ".#.."}, 3, 2, {".#.R", "#.#."}, 3, 2},
     {"NegativeColors", "N", {"RBYG", "MA#."}, 4, 2, {"AYBM", "GR.#"}, 4, 2},
     {"NegativeTwiceIsTheOriginal", "NN", {"RBYG", "MA#."}, 4, 2, {"RBYG", "MA#."}, 4, 2},
@@ -49,7 +61,7 @@ Rows areaRows(gw::Puzzle p, std::size_t width, std::size_t height)
     return gwtest::rowsOf(p);
 }
 
-class PictureEdit : public ::testing::TestWithParam<EditCase> {};
+class PictureEdit : public ::testing::TestWithParam<EditCase> { };
 
 } // namespace
 
@@ -78,21 +90,21 @@ TEST(PictureEdits, FitOnAWhitePictureChangesNothing)
 {
     gw::Puzzle p = gwtest::puzzleFromRows({"...", "..."});
     EXPECT_FALSE(gw::fitSize(p));
-    EXPECT_EQ(gwtest::rowsOf(p), (Rows{"...", "..."}));
+    EXPECT_EQ(gwtest::rowsOf(p), (Rows {"...", "..."}));
 }
 
 TEST(PictureEdits, ShrinkingAndGrowingBackShowsTheOldPicture)
 {
     gw::Puzzle p = gwtest::puzzleFromRows({"#.R", "...", "..B"});
     gw::resizePuzzle(p, 1, 2);
-    EXPECT_EQ(gwtest::rowsOf(p), (Rows{"#", "."}));
+    EXPECT_EQ(gwtest::rowsOf(p), (Rows {"#", "."}));
     gw::resizePuzzle(p, 3, 3);
-    EXPECT_EQ(gwtest::rowsOf(p), (Rows{"#.R", "...", "..B"}));
+    EXPECT_EQ(gwtest::rowsOf(p), (Rows {"#.R", "...", "..B"}));
 }
 
 TEST(PictureEdits, SizeBoxesAreCorrectedToOneToFifty)
 {
-    const std::pair<const char*, int> cases[] = {{"", 25},  {"x4", 25}, {"-3", 25},      {"0", 1},   {"75", 50},
+    const std::pair<const char*, int> cases[] = {{"", 25},   {"x4", 25}, {"-3", 25},       {"0", 1},   {"75", 50},
                                                  {"007", 7}, {"4x", 4},  {"99999999", 50}, {" 12", 12}};
     for (const auto& [text, size] : cases)
         EXPECT_EQ(gw::correctedSize(text, 25), size) << '"' << text << '"';

@@ -31,8 +31,8 @@ std::string shown(const gw::Message& m)
 // The player's refusal of a side over 50, in English.
 std::string refusal(const std::string& side, const std::string& measure, int pixels)
 {
-    return "C Bitmap too " + side + ": The bitmap's " + measure + " cannot be more than 50 pixels. This bitmap's " +
-           measure + " is " + std::to_string(pixels) + " pixels.";
+    return "C Bitmap too " + side + ": The bitmap's " + measure + " cannot be more than 50 pixels. This bitmap's "
+           + measure + " is " + std::to_string(pixels) + " pixels.";
 }
 
 const std::string ErrorOpening = "C /puzzles/cat.pbm: An error has occured while opening this file.";
@@ -83,16 +83,29 @@ TEST(SavePbm, BytesAreExact)
         bool ppm; // ppmBytes, else pbmBytes
         std::string bytes;
     } cases[] = {
-        {"TenByTwoWithTitle", {"#........#", ".........."}, false, "Cat", false,
+        {"TenByTwoWithTitle",
+         {"#........#", ".........."},
+         false,
+         "Cat",
+         false,
          std::string("P4\r\n# Puzzle Title: Cat\r\n10 2\r\x80\x40\0\0", 34)},
         {"WithoutTitleNamesTheMaker", {"#.#.#.#.#"}, false, "", false, "P4\r\n" + made + "9 1\r\xAA\x80"},
         {"EveryNonWhiteCellIsBlack", {"R.BY.GMA"}, true, "", false, "P4\r\n" + made + "8 1\r\xB7"},
         // Regression: a title holding a line break wrote a header that read back wrongly.
         {"LineBreakInTitleBecomesBlank", {"#"}, false, "a\r\n5", false, "P4\r\n# Puzzle Title: a  5\r\n1 1\r\x80"},
-        {"ColorWithoutTitle", {"R.", "#A"}, true, "", true,
+        {"ColorWithoutTitle",
+         {"R.", "#A"},
+         true,
+         "",
+         true,
          "P6\r\n" + made + "2 2\r\n1\r" + std::string("\1\0\0\1\1\1\0\0\0\0\1\1", 12)},
-        {"EveryPaletteIndex", {"#.RBYGMA"}, true, "All", true,
-         "P6\r\n# Puzzle Title: All\r\n8 1\r\n1\r" + std::string("\0\0\0\1\1\1\1\0\0\0\0\1\1\1\0\0\1\0\1\0\1\0\1\1", 24)}};
+        {"EveryPaletteIndex",
+         {"#.RBYGMA"},
+         true,
+         "All",
+         true,
+         "P6\r\n# Puzzle Title: All\r\n8 1\r\n1\r"
+             + std::string("\0\0\0\1\1\1\1\0\0\0\0\1\1\1\0\0\1\0\1\0\1\0\1\1", 24)}};
     for (const auto& c : cases) {
         gw::Puzzle p = puzzleFromRows(c.rows, c.color);
         p.PuzzleTitle = c.title;
@@ -109,16 +122,24 @@ TEST(PuzzleFile, WriteThenReadGivesTheSamePuzzle)
         Rows rows;
         bool color;
         std::string title;
-    } cases[] = {{{"#"}, false, ""}, {{"#..##..#", "########"}, false, "Eight"}, {{"#.......#", ".#.....#."}, false, "Nine"},
-                 {{"#.RBYGMA", "AMGYBR.#"}, true, "Rainbow"}, {{"....", "...."}, true, ""},
-                 {{"#."}, false, "C\xc3\xac" "ano"}, {{std::string(50, '#'), std::string(50, '.')}, false, "Wide"}};
+    } cases[] = {{{"#"}, false, ""},
+                 {{"#..##..#", "########"}, false, "Eight"},
+                 {{"#.......#", ".#.....#."}, false, "Nine"},
+                 {{"#.RBYGMA", "AMGYBR.#"}, true, "Rainbow"},
+                 {{"....", "...."}, true, ""},
+                 {{"#."},
+                  false,
+                  "C\xc3\xac"
+                  "ano"},
+                 {{std::string(50, '#'), std::string(50, '.')}, false, "Wide"}};
     for (const auto& c : cases) {
         gw::Puzzle original = puzzleFromRows(c.rows, c.color);
         original.PuzzleTitle = c.title;
         for (ReaderVariant variant : {ReaderVariant::Maker, ReaderVariant::Player}) {
             SCOPED_TRACE(c.rows[0] + (variant == ReaderVariant::Maker ? " maker" : " player"));
             gw::Puzzle read;
-            const gw::LoadResult r = readBytes(read, c.color ? gw::ppmBytes(original) : gw::pbmBytes(original), variant);
+            const gw::LoadResult r =
+                readBytes(read, c.color ? gw::ppmBytes(original) : gw::pbmBytes(original), variant);
             ASSERT_EQ(r.status, LoadStatus::Loaded);
             EXPECT_TRUE(r.messages.empty());
             EXPECT_EQ(rowsOf(read), c.rows);
@@ -139,7 +160,7 @@ struct ReadCase {
     Rows messages;
 };
 
-class ReadFile : public ::testing::TestWithParam<ReadCase> {};
+class ReadFile : public ::testing::TestWithParam<ReadCase> { };
 
 TEST_P(ReadFile, GivesGridStatusAndMessages)
 {
@@ -172,37 +193,90 @@ const std::string Long = "P1\n120 1\n" + gwtest::repeat("1 ", 119) + "0\n";
 INSTANTIATE_TEST_SUITE_P(
     ReadPuzzleFile, ReadFile,
     ::testing::Values(
-        ReadCase{"P6Maximum255ReducesSamplesAndWarnsOnce", "P6\n2 1\n255\n\xC8\x64\x82\x7F\x80\xFF", Maker, 0, Loaded,
-                 {"MA"}, {TooManyColors}}, // 127 < 127.5 <= 128
-        ReadCase{"PlainP3ReadsNumbersPerSample", "P3\n# c\n3 1\n1\n1 0 0  0 1 0\n0 0 1\n", Player, 0, Loaded, {"RGB"}, {}},
-        ReadCase{"MakerReducesWideFileHalvesToEven", Wide, Maker, 0, Loaded,
-                 Rows(20, ".." "#" + std::string(47, '.')), {TooLargeNote}},
-        ReadCase{"MakerReducesTallFile", "P4\n40 100\n" + std::string(500, '\0'), Maker, 0, Loaded,
-                 Rows(50, std::string(20, '.')), {TooLargeNote}},
-        ReadCase{"ReductionKeepsOneCellLastPixelWins", Long, Maker, 0, Loaded, {std::string(49, '#') + "."}, {TooLargeNote}},
+        ReadCase {"P6Maximum255ReducesSamplesAndWarnsOnce",
+                  "P6\n2 1\n255\n\xC8\x64\x82\x7F\x80\xFF",
+                  Maker,
+                  0,
+                  Loaded,
+                  {"MA"},
+                  {TooManyColors}}, // 127 < 127.5 <= 128
+        ReadCase {
+            "PlainP3ReadsNumbersPerSample", "P3\n# c\n3 1\n1\n1 0 0  0 1 0\n0 0 1\n", Player, 0, Loaded, {"RGB"}, {}},
+        ReadCase {"MakerReducesWideFileHalvesToEven",
+                  Wide,
+                  Maker,
+                  0,
+                  Loaded,
+                  Rows(20, ".."
+                           "#" + std::string(47, '.')),
+                  {TooLargeNote}},
+        ReadCase {"MakerReducesTallFile",
+                  "P4\n40 100\n" + std::string(500, '\0'),
+                  Maker,
+                  0,
+                  Loaded,
+                  Rows(50, std::string(20, '.')),
+                  {TooLargeNote}},
+        ReadCase {
+            "ReductionKeepsOneCellLastPixelWins", Long, Maker, 0, Loaded, {std::string(49, '#') + "."}, {TooLargeNote}},
         // The LF after CR is taken as the first raster byte.
-        ReadCase{"OnlyOneSeparatorByteEndsTheHeader", "P4 10 2\r\n\x80\x40\xFF\xC0", Maker, 0, Loaded,
-                 {"....#.#.#.", ".#......##"}, {}},
-        ReadCase{"P1PixelsAreNumbers", "P1\n3 1\n1 0 1\n", Maker, 0, Loaded, {"#.#"}, {}},
-        ReadCase{"P1DigitsTogetherAreOnePixel", "P1\n3 1\n101\n", Maker, 0, LoadStatus::ReadError, {"#.."}, {ErrorOpening}},
-        ReadCase{"BadMagicKeepsSizeWhitensGrid", "P5\n3 2\n255\n", Maker, 0, LoadStatus::NotValid, {"...", "..."},
-                 {"C /puzzles/cat.pbm: This is not a valid PBM- or PPM-file."}},
-        ReadCase{"MessagesFollowTheLanguage", "P4 1", Maker, 2, LoadStatus::ReadError, {},
-                 {"C /puzzles/cat.pbm: Errore all'apertura del file."}},
-        ReadCase{"NotesBeforeAReadErrorKeepTheirOrder", "P6 60 10 255\n" + std::string(7, '\xff'), Maker, 0, LoadStatus::ReadError, {},
-                 {TooLargeNote, TooManyColors, ErrorOpening}},
-        ReadCase{"PlayerRefusesWidth", "P4\n60 10\n", Player, 0, LoadStatus::TooLarge, {}, {refusal("wide", "width", 60)}},
-        ReadCase{"PlayerRefusesHeight", "P1\n10 51\n", Player, 0, LoadStatus::TooLarge, {}, {refusal("high", "height", 51)}},
-        ReadCase{"PlayerNamesWidthFirst", "P6\n51 52\n1\n", Player, 0, LoadStatus::TooLarge, {}, {refusal("wide", "width", 51)}},
-        ReadCase{"PlayerRefusesInDutch", "P4\n10 70\n", Player, 1, LoadStatus::TooLarge, {},
-                 {"C Bitmap te hoog: De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 70 pixels hoog."}}),
+        ReadCase {"OnlyOneSeparatorByteEndsTheHeader",
+                  "P4 10 2\r\n\x80\x40\xFF\xC0",
+                  Maker,
+                  0,
+                  Loaded,
+                  {"....#.#.#.", ".#......##"},
+                  {}},
+        ReadCase {"P1PixelsAreNumbers", "P1\n3 1\n1 0 1\n", Maker, 0, Loaded, {"#.#"}, {}},
+        ReadCase {
+            "P1DigitsTogetherAreOnePixel", "P1\n3 1\n101\n", Maker, 0, LoadStatus::ReadError, {"#.."}, {ErrorOpening}},
+        ReadCase {"BadMagicKeepsSizeWhitensGrid",
+                  "P5\n3 2\n255\n",
+                  Maker,
+                  0,
+                  LoadStatus::NotValid,
+                  {"...", "..."},
+                  {"C /puzzles/cat.pbm: This is not a valid PBM- or PPM-file."}},
+        ReadCase {"MessagesFollowTheLanguage",
+                  "P4 1",
+                  Maker,
+                  2,
+                  LoadStatus::ReadError,
+                  {},
+                  {"C /puzzles/cat.pbm: Errore all'apertura del file."}},
+        ReadCase {"NotesBeforeAReadErrorKeepTheirOrder",
+                  "P6 60 10 255\n" + std::string(7, '\xff'),
+                  Maker,
+                  0,
+                  LoadStatus::ReadError,
+                  {},
+                  {TooLargeNote, TooManyColors, ErrorOpening}},
+        ReadCase {
+            "PlayerRefusesWidth", "P4\n60 10\n", Player, 0, LoadStatus::TooLarge, {}, {refusal("wide", "width", 60)}},
+        ReadCase {
+            "PlayerRefusesHeight", "P1\n10 51\n", Player, 0, LoadStatus::TooLarge, {}, {refusal("high", "height", 51)}},
+        ReadCase {"PlayerNamesWidthFirst",
+                  "P6\n51 52\n1\n",
+                  Player,
+                  0,
+                  LoadStatus::TooLarge,
+                  {},
+                  {refusal("wide", "width", 51)}},
+        ReadCase {"PlayerRefusesInDutch",
+                  "P4\n10 70\n",
+                  Player,
+                  1,
+                  LoadStatus::TooLarge,
+                  {},
+                  {"C Bitmap te hoog: De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 70 pixels hoog."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadPuzzleFile, TitleIsTakenFromLineTwoOnly)
 {
     const char* cases[][2] = {{"P1\r\n# Puzzle Title: Cat\r\n", "Cat"}, {"P1\n# Puzzle Title: Dog\n", "Dog"},
-                              {"P1\r# Puzzle Title: Cow\r", "Cow"}, {"P1\n# Puzzle Title: \n", ""}, {"P1\n#Puzzle Title: Cat\n", ""},
-                              {"P1\n# puzzle title: Cat\n", ""}, {"P1\n# x\n# Puzzle Title: Cat\n", ""}, {"P1 ", ""}};
+                              {"P1\r# Puzzle Title: Cow\r", "Cow"},     {"P1\n# Puzzle Title: \n", ""},
+                              {"P1\n#Puzzle Title: Cat\n", ""},         {"P1\n# puzzle title: Cat\n", ""},
+                              {"P1\n# x\n# Puzzle Title: Cat\n", ""},   {"P1 ", ""}};
     for (const auto& c : cases) {
         gw::Puzzle p;
         p.PuzzleTitle = "old";
@@ -249,7 +323,7 @@ TEST(SavePbm, ReplacesTheFileAndClearsChanged)
         ASSERT_TRUE(saved.ok) << saved.reason;
         EXPECT_FALSE(p.PuzzleChanged);
         EXPECT_EQ(gwtest::readFile(dir.file("a.ppm")), color ? gw::ppmBytes(p) : gw::pbmBytes(p));
-        EXPECT_EQ(dir.names(), Rows{"a.ppm"}); // no temporary file left
+        EXPECT_EQ(dir.names(), Rows {"a.ppm"}); // no temporary file left
         gw::Puzzle back;
         ASSERT_TRUE(gw::readPuzzleFile(back, dir.file("a.ppm"), Maker).loaded());
         EXPECT_EQ(back.PuzzleName, "a"); // the file name without its last extension

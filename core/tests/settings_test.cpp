@@ -9,22 +9,15 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-std::string record(const std::string& path)
-{
-    return static_cast<char>(path.size()) + path;
-}
+std::string record(const std::string& path) { return static_cast<char>(path.size()) + path; }
 
-Entries listOf(const gw::RecentEntries& entries)
-{
-    return Entries(entries.begin(), entries.end());
-}
+Entries listOf(const gw::RecentEntries& entries) { return Entries(entries.begin(), entries.end()); }
 
 // A list in a scratch folder where only the paths named exist (all when none).
 struct Recent {
     explicit Recent(std::set<std::string> existing = {})
         : list(dir.path(), [existing](const std::string& p) { return existing.empty() || existing.count(p) > 0; })
-    {
-    }
+    { }
     Entries add(std::initializer_list<std::string> paths)
     {
         for (const std::string& path : paths)
@@ -57,15 +50,20 @@ TEST(RecentFile, BytesGiveTheirEntries)
 {
     const std::string a = record("/a.pbm");
     const std::pair<std::string, Entries> cases[] = {
-        {std::string(5, '\0'), Entries(5)}, {"", Entries(5)},
+        {std::string(5, '\0'), Entries(5)},
+        {"", Entries(5)},
         {record("/a") + record("/b") + record("/c") + record("/d") + record("/e"), {"/a", "/b", "/c", "/d", "/e"}},
-        {a + '\0' + record("/c.pbm") + '\0' + '\0', {"/a.pbm", "", "/c.pbm", "", ""}}, // a free slot between
-        {a + "\x09/b.p", {"/a.pbm", "", "", "", ""}},                                      // cut inside a record
-        {a + "\x05", {"/a.pbm", "", "", "", ""}},                                          // cut after a length
+        {a + '\0' + record("/c.pbm") + '\0' + '\0', {"/a.pbm", "", "/c.pbm", "", ""}},        // a free slot between
+        {a + "\x09/b.p", {"/a.pbm", "", "", "", ""}},                                         // cut inside a record
+        {a + "\x05", {"/a.pbm", "", "", "", ""}},                                             // cut after a length
         {a + record(std::string("/b\0c", 4)) + record("/d.pbm"), {"/a.pbm", "", "", "", ""}}, // zero byte in a path
-        {"\xff/short", Entries(5)},                                                       // length past the end
+        {"\xff/short", Entries(5)},                                                           // length past the end
         {std::string(5, '\0') + "garbage", Entries(5)},
-        {record("/p/c\xc3\xac" "ano.pbm"), {"/p/c\xc3\xac" "ano.pbm", "", "", "", ""}}};
+        {record("/p/c\xc3\xac"
+                "ano.pbm"),
+         {"/p/c\xc3\xac"
+          "ano.pbm",
+          "", "", "", ""}}};
     for (const auto& [bytes, entries] : cases)
         EXPECT_EQ(listOf(gw::parseRecentFile(bytes)), entries) << bytes;
 }
@@ -86,12 +84,13 @@ TEST(RecentList, AddingCleansTheList)
 {
     // The same file in another case is one entry, and the file is written.
     Recent same;
-    EXPECT_EQ(same.add({"/p/a.pbm", "/p/b.pbm", "/p/A.PBM"}), (Entries{"/p/A.PBM", "/p/b.pbm", "", "", ""}));
-    EXPECT_EQ(gwtest::readFile(same.dir.file("recent.ini")), record("/p/A.PBM") + record("/p/b.pbm") + std::string(3, '\0'));
-    EXPECT_EQ(Recent({"/a", "/c"}).add({"/a", "/b", "/c"}), (Entries{"/c", "/a", "", "", ""})); // missing files go
-    EXPECT_EQ(Recent().add({"/1", "/2", "/3", "/4", "/5", "/6"}), (Entries{"/6", "/5", "/4", "/3", "/2"}));
+    EXPECT_EQ(same.add({"/p/a.pbm", "/p/b.pbm", "/p/A.PBM"}), (Entries {"/p/A.PBM", "/p/b.pbm", "", "", ""}));
+    EXPECT_EQ(gwtest::readFile(same.dir.file("recent.ini")),
+              record("/p/A.PBM") + record("/p/b.pbm") + std::string(3, '\0'));
+    EXPECT_EQ(Recent({"/a", "/c"}).add({"/a", "/b", "/c"}), (Entries {"/c", "/a", "", "", ""})); // missing files go
+    EXPECT_EQ(Recent().add({"/1", "/2", "/3", "/4", "/5", "/6"}), (Entries {"/6", "/5", "/4", "/3", "/2"}));
     // The oldest comes back when a duplicate was removed.
-    EXPECT_EQ(Recent().add({"/e", "/d", "/c", "/b", "/a", "/c"}), (Entries{"/c", "/a", "/b", "/d", "/e"}));
+    EXPECT_EQ(Recent().add({"/e", "/d", "/c", "/b", "/a", "/c"}), (Entries {"/c", "/a", "/b", "/d", "/e"}));
 }
 
 TEST(RecentList, FourPassesReachEntriesThatMovedUp)
@@ -99,19 +98,20 @@ TEST(RecentList, FourPassesReachEntriesThatMovedUp)
     // Entries 1..3 are missing; one pass skips the entry that moved into a
     // freed place, so it takes a second pass to drop them all.
     Recent r({"/a", "/b"});
-    gwtest::writeFile(r.dir.file("recent.ini"), record("/a") + record("/m1") + record("/m2") + record("/m3") + record("/b"));
+    gwtest::writeFile(r.dir.file("recent.ini"),
+                      record("/a") + record("/m1") + record("/m2") + record("/m3") + record("/b"));
     r.list.readFile();
     r.list.clean();
-    EXPECT_EQ(listOf(r.list.entries()), (Entries{"/a", "/b", "", "", ""}));
+    EXPECT_EQ(listOf(r.list.entries()), (Entries {"/a", "/b", "", "", ""}));
 }
 
 TEST(RecentList, PathOver255BytesIsSkipped)
 {
     const std::string longest = "/" + std::string(254, 'x');
     Recent r;
-    EXPECT_EQ(r.add({"/a", longest, "/" + std::string(255, 'y')}), (Entries{longest, "/a", "", "", ""}));
+    EXPECT_EQ(r.add({"/a", longest, "/" + std::string(255, 'y')}), (Entries {longest, "/a", "", "", ""}));
     EXPECT_EQ(gwtest::readFile(r.dir.file("recent.ini")), record(longest) + record("/a") + std::string(3, '\0'));
-    gw::RecentEntries entries{{"/a", std::string(300, 'z'), "/c", "", ""}};
+    gw::RecentEntries entries {{"/a", std::string(300, 'z'), "/c", "", ""}};
     EXPECT_EQ(gw::recentFileBytes(entries), record("/a") + '\0' + record("/c") + '\0' + '\0');
 }
 

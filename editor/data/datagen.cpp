@@ -22,14 +22,16 @@
 
 namespace {
 
-int fail(const QString& message) {
+int fail(const QString& message)
+{
     std::fprintf(stderr, "gridwick-datagen: %s\n", qPrintable(message));
     return 1;
 }
 
 // A mouse seen from above, 64 x 64 pixels (shown at 32 x 32 logical pixels),
 // with the left (button 0) or right (button 1) button in red.
-QImage mousePicture(int button) {
+QImage mousePicture(int button)
+{
     QImage image(64, 64, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -64,7 +66,8 @@ QImage mousePicture(int button) {
 
 // Light grey with a faint dot in the middle of every 25-pixel square, so an
 // unmarked cell looks different from one marked white; pixel (1, 1) is grey.
-QImage unmarkedPicture() {
+QImage unmarkedPicture()
+{
     QImage image(250, 250, QImage::Format_RGB32);
     image.fill(QColor(214, 214, 214));
     QPainter p(&image);
@@ -76,7 +79,8 @@ QImage unmarkedPicture() {
     return image;
 }
 
-int writeHelp(const QString& sourcePath, const QString& outPath) {
+int writeHelp(const QString& sourcePath, const QString& outPath)
+{
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
         return fail("cannot read " + sourcePath);
@@ -97,7 +101,8 @@ int writeHelp(const QString& sourcePath, const QString& outPath) {
 // gives the puzzle's title; every other non-empty line is a row of cells:
 // "." white, "#" or "K" black, R red, B blue, Y yellow, G green, M magenta,
 // A aqua. A drawing that uses only "." and "#" is black and white.
-int writePuzzle(const QString& artPath, const QString& outPath) {
+int writePuzzle(const QString& artPath, const QString& outPath)
+{
     QFile art(artPath);
     if (!art.open(QIODevice::ReadOnly | QIODevice::Text))
         return fail("cannot read " + artPath);
@@ -136,14 +141,15 @@ int writePuzzle(const QString& artPath, const QString& outPath) {
     const bool colorFile = outPath.endsWith(QLatin1String(".ppm"));
     if (puzzle.ColorPuzzle && !colorFile)
         return fail(artPath + ": a colour drawing must be saved as .ppm");
-    const gw::SaveResult saved = colorFile ? gw::savePpm(puzzle, outPath.toStdString())
-                                           : gw::savePbm(puzzle, outPath.toStdString());
+    const gw::SaveResult saved =
+        colorFile ? gw::savePpm(puzzle, outPath.toStdString()) : gw::savePbm(puzzle, outPath.toStdString());
     return saved.ok ? 0 : fail(QString::fromStdString(saved.reason));
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.size() == 3 && args[0] == QLatin1String("mice")) {

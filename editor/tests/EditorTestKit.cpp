@@ -11,7 +11,8 @@ namespace {
 const QString Codes = QStringLiteral("#.RBYGMA");
 }
 
-void drawGrid(Puzzle& puzzle, const QStringList& rows) {
+void drawGrid(Puzzle& puzzle, const QStringList& rows)
+{
     puzzle.Cells.fill(White);
     puzzle.PuzzleHeight = static_cast<std::int16_t>(rows.size());
     puzzle.PuzzleWidth = static_cast<std::int16_t>(rows.isEmpty() ? 0 : rows.front().size());
@@ -20,7 +21,8 @@ void drawGrid(Puzzle& puzzle, const QStringList& rows) {
             puzzle.cell(x, y) = static_cast<std::uint8_t>(Codes.indexOf(rows[y][x]));
 }
 
-QStringList gridRows(const Puzzle& puzzle, QSize area) {
+QStringList gridRows(const Puzzle& puzzle, QSize area)
+{
     if (area.isEmpty())
         area = QSize(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
     QStringList rows;
@@ -35,12 +37,14 @@ QStringList gridRows(const Puzzle& puzzle, QSize area) {
 
 QColor shownColor(std::uint8_t index) { return QColor(Palette[index].r, Palette[index].g, Palette[index].b); }
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-Maker::Maker(int languageByte, bool withPrinter) {
+Maker::Maker(int languageByte, bool withPrinter)
+{
     if (languageByte >= 0)
         writeFile(QStringLiteral("lang.ini"), QByteArray(1, char(languageByte)));
     else
@@ -58,7 +62,8 @@ Maker::Maker(int languageByte, bool withPrinter) {
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
 
-Maker::~Maker() {
+Maker::~Maker()
+{
     if (!fake.allAnswered())
         QTest::qFail("a scripted answer was not used", __FILE__, __LINE__);
     // Leaving without the save-first question: the tests that close on purpose do so themselves.
@@ -68,7 +73,8 @@ Maker::~Maker() {
 
 QString Maker::path(const QString& name) const { return folder.filePath(name); }
 
-QString Maker::message(int index) const {
+QString Maker::message(int index) const
+{
     static const char* const icons[] = {"none", "information", "critical", "question", "exclamation"};
     static const char* const buttons[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel"};
     const auto& shown = fake.messages.requests();
@@ -81,7 +87,8 @@ QString Maker::message(int index) const {
         .arg(QLatin1String(icons[int(m.icon)]), QLatin1String(buttons[int(m.buttons)]), m.title, m.text);
 }
 
-QString Maker::writeFile(const QString& name, const QByteArray& bytes) {
+QString Maker::writeFile(const QString& name, const QByteArray& bytes)
+{
     const QString file = path(name);
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
@@ -89,7 +96,8 @@ QString Maker::writeFile(const QString& name, const QByteArray& bytes) {
     return file;
 }
 
-void Maker::makeZoom16() {
+void Maker::makeZoom16()
+{
     // Beside the free area: a margin of 120 twips left and right of the grid, the
     // 2055-twip side panel, a 120-twip margin below and the 375-twip status bar.
     const QSize wanted(500 + 16 + 137, 400 + 8 + 25);

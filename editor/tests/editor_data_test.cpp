@@ -14,7 +14,8 @@ namespace {
 QString binFile(const QString& name) { return QDir(QStringLiteral(GRIDWICK_BIN_DIR)).filePath(name); }
 
 // The strong red of a picture: more on its left half (> 0) or on its right half (< 0).
-int redOnTheLeft(const QString& name) {
+int redOnTheLeft(const QString& name)
+{
     QImageReader reader(binFile(name));
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
@@ -32,7 +33,8 @@ int redOnTheLeft(const QString& name) {
 class EditorDataTest : public QObject {
     Q_OBJECT
 private slots:
-    void pictures() {
+    void pictures()
+    {
         // The marked button is red: on the left half of one picture, on the right half of the other.
         QVERIFY(redOnTheLeft("mouse1.dat") > 0);
         QVERIFY(redOnTheLeft("mouse2.dat") < 0);
@@ -41,7 +43,8 @@ private slots:
         QVERIFY(unmarked.width() >= 32 && unmarked.pixelColor(1, 1) != QColor(Qt::white));
     }
 
-    void helpDocumentsArePdf() {
+    void helpDocumentsArePdf()
+    {
         for (const char* name : {"helpen.pdf", "helpnl.pdf", "helpit.pdf"}) {
             const QByteArray bytes = editor::testing::readAll(binFile(name));
             QVERIFY2(bytes.startsWith("%PDF-") && bytes.contains("/Type /Page"), name);
@@ -49,7 +52,8 @@ private slots:
         }
     }
 
-    void samplePuzzlesOpenWithTitles() {
+    void samplePuzzlesOpenWithTitles()
+    {
         const QStringList files = QDir(binFile("Puzzles")).entryList({"*.pbm", "*.ppm"}, QDir::Files);
         QVERIFY2(files.size() >= 12, qPrintable(files.join(' ')));
         int color = 0, smallest = 50, largest = 0;

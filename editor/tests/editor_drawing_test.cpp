@@ -9,8 +9,8 @@
 
 #include "core/Palette.h"
 #include "editor/GridView.h"
-#include "editor/SizeDialog.h"
 #include "editor/PreviewView.h"
+#include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
 #include "playfield/ColorChooser.h"
 
@@ -24,7 +24,8 @@ private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
 
     // ---- drawing ------------------------------------------------------------------
-    void pressPaintsTheCellUnderThePointer_data() {
+    void pressPaintsTheCellUnderThePointer_data()
+    {
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<QPoint>("cell");
         QTest::newRow("middle of cell 3,5") << QPoint(2 * 16 + 8, 4 * 16 + 8) << QPoint(2, 4);
@@ -34,7 +35,8 @@ private slots:
         QTest::newRow("on the border of cells 2 and 3: to even") << QPoint(48, 48) << QPoint(2, 2);
         QTest::newRow("closing outline") << QPoint(400, 400) << QPoint(24, 24);
     }
-    void pressPaintsTheCellUnderThePointer() {
+    void pressPaintsTheCellUnderThePointer()
+    {
         QFETCH(QPoint, pixel);
         QFETCH(QPoint, cell);
         Maker maker;
@@ -50,7 +52,8 @@ private slots:
         QCOMPARE(maker.window->preview().picture().pixelColor(cell), QColor(Qt::black));
     }
 
-    void middleButtonPressingAgainAndRightButton() {
+    void middleButtonPressingAgainAndRightButton()
+    {
         Maker maker;
         maker.makeZoom16();
         GridView& grid = maker.window->grid();
@@ -67,7 +70,8 @@ private slots:
         QCOMPARE(maker.window->statusText(), QStringLiteral("Cell <4, 4> is now white."));
     }
 
-    void draggingPastTheEdgeKeepsPaintingTheLastColumn() {
+    void draggingPastTheEdgeKeepsPaintingTheLastColumn()
+    {
         Maker maker;
         maker.makeZoom16();
         GridView& grid = maker.window->grid();
@@ -77,11 +81,12 @@ private slots:
         QTest::mouseMove(&grid, QPoint(600, 1 * 16 + 8)); // beyond the right edge
         QTest::mouseMove(&grid, QPoint(900, 3 * 16 + 8));
         QTest::mouseRelease(&grid, Qt::LeftButton, {}, QPoint(900, 3 * 16 + 8));
-        QCOMPARE(gridRows(maker.puzzle).mid(0, 4), (QStringList{QString(22, '.') + "###", QString(24, '.') + "#",
-                                                                QString(25, '.'), QString(24, '.') + "#"}));
+        QCOMPARE(gridRows(maker.puzzle).mid(0, 4), (QStringList {QString(22, '.') + "###", QString(24, '.') + "#",
+                                                                 QString(25, '.'), QString(24, '.') + "#"}));
     }
 
-    void statusNamesTheColorInTheLanguage() {
+    void statusNamesTheColorInTheLanguage()
+    {
         Maker maker(2);
         maker.window->newPuzzle(10, 10, true);
         maker.window->chooser().choose(1, Aqua);
@@ -90,7 +95,8 @@ private slots:
     }
 
     // ---- the colour strip ---------------------------------------------------------------
-    void stripGivesEachButtonItsSwatch() {
+    void stripGivesEachButtonItsSwatch()
+    {
         Maker maker;
         ColorChooser& chooser = maker.window->chooser();
         QWidget& strip = chooser.strip();
@@ -120,16 +126,26 @@ private slots:
     }
 
     // ---- the size dialog ------------------------------------------------------------------
-    void sizeDialogCorrectsItsFields_data() {
+    void sizeDialogCorrectsItsFields_data()
+    {
         QTest::addColumn<QString>("typedWidth");
         QTest::addColumn<QString>("typedHeight");
         QTest::addColumn<QString>("size"); // as the boxes show it after Apply
-        QTest::newRow("zero and too large") << "0" << "75" << "1x50";
-        QTest::newRow("empty height takes the current") << "12" << "" << "12x25";
-        QTest::newRow("leading zeros and a full box") << "007" << "99999999" << "7x50";
-        QTest::newRow("letters and signs are refused") << "4x-2" << "8" << "42x8";
+        QTest::newRow("zero and too large") << "0"
+                                            << "75"
+                                            << "1x50";
+        QTest::newRow("empty height takes the current") << "12"
+                                                        << ""
+                                                        << "12x25";
+        QTest::newRow("leading zeros and a full box") << "007"
+                                                      << "99999999"
+                                                      << "7x50";
+        QTest::newRow("letters and signs are refused") << "4x-2"
+                                                       << "8"
+                                                       << "42x8";
     }
-    void sizeDialogCorrectsItsFields() {
+    void sizeDialogCorrectsItsFields()
+    {
         QFETCH(QString, typedWidth);
         QFETCH(QString, typedHeight);
         QFETCH(QString, size);
@@ -153,7 +169,8 @@ private slots:
         QCOMPARE(maker.window->preview().width(), size.section('x', 0, 0).toInt());
     }
 
-    void shrinkingAndGrowingBackShowsTheOldPicture() {
+    void shrinkingAndGrowingBackShowsTheOldPicture()
+    {
         Maker maker;
         maker.window->newPuzzle(30, 30, false);
         maker.window->drawCell(1, 25, 25);
@@ -172,7 +189,8 @@ private slots:
     }
 
     // ---- the Edit menu's picture commands (their cell-by-cell effects: core's picture_edits_test)
-    void fitSizeOnAnEmptyPuzzleOnlyExplains() {
+    void fitSizeOnAnEmptyPuzzleOnlyExplains()
+    {
         Maker maker;
         maker.fake.messages.answer(Answer::Ok);
         maker.action("fitSizeAction")->trigger();
@@ -181,21 +199,24 @@ private slots:
         QVERIFY(!maker.puzzle.PuzzleChanged);
     }
 
-    void pictureCommands_data() {
+    void pictureCommands_data()
+    {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("status");
         const QString dragged = QStringLiteral("The picture has been dragged ");
-        QTest::newRow("fit size") << "fitSizeAction" << QStringList{"#R", "B."}
+        QTest::newRow("fit size") << "fitSizeAction" << QStringList {"#R", "B."}
                                   << "The size has been fitted to the picture.";
-        QTest::newRow("negative") << "makeNegativeAction" << QStringList{"####", "##.A", "##Y#"}
+        QTest::newRow("negative") << "makeNegativeAction" << QStringList {"####", "##.A", "##Y#"}
                                   << "The picture has been made negative.";
-        QTest::newRow("left") << "dragLeftAction" << QStringList{"....", ".#R.", ".B.."} << dragged + "to the left.";
-        QTest::newRow("right") << "dragRightAction" << QStringList{"....", "...#", "...B"} << dragged + "to the right.";
-        QTest::newRow("up") << "dragUpAction" << QStringList{"..#R", "..B.", "...."} << dragged + "up.";
-        QTest::newRow("down") << "dragDownAction" << QStringList{"....", "....", "..#R"} << dragged + "down.";
+        QTest::newRow("left") << "dragLeftAction" << QStringList {"....", ".#R.", ".B.."} << dragged + "to the left.";
+        QTest::newRow("right") << "dragRightAction" << QStringList {"....", "...#", "...B"}
+                               << dragged + "to the right.";
+        QTest::newRow("up") << "dragUpAction" << QStringList {"..#R", "..B.", "...."} << dragged + "up.";
+        QTest::newRow("down") << "dragDownAction" << QStringList {"....", "....", "..#R"} << dragged + "down.";
     }
-    void pictureCommands() {
+    void pictureCommands()
+    {
         QFETCH(QString, item);
         QFETCH(QStringList, after);
         QFETCH(QString, status);
@@ -216,7 +237,8 @@ private slots:
     }
 
     // ---- layout ---------------------------------------------------------------------------------
-    void windowGrowsToKeepThreePixelsACell() {
+    void windowGrowsToKeepThreePixelsACell()
+    {
         Maker maker;
         // A window too narrow for three pixels a cell grows at once.
         maker.window->newPuzzle(50, 50, false);

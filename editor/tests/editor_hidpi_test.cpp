@@ -17,12 +17,14 @@ using namespace gw::editor::testing;
 class EditorHiDpiTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         platform::testing::filterOffscreenNoise();
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
     }
 
-    void gridIsDrawnAtDeviceResolutionUnderThePointer() {
+    void gridIsDrawnAtDeviceResolutionUnderThePointer()
+    {
         Maker maker;
         maker.makeZoom16();
         QTest::mouseClick(&maker.window->grid(), Qt::LeftButton, {}, QPoint(7 * 16 + 3, 9 * 16 + 12));
@@ -34,14 +36,15 @@ private slots:
         QCOMPARE(picture.size(), QSize(802, 802));
         // Logical pixels 16..32 of cell 1 are device pixels 32..65, all black now; a one-pixel
         // outline is two device pixels wide, with nothing blurred beside it.
-        const QList<std::pair<QPoint, QColor>> expected{
+        const QList<std::pair<QPoint, QColor>> expected {
             {{31, 10}, Qt::white}, {{32, 10}, Qt::black}, {{65, 10}, Qt::black}, {{66, 10}, Qt::white},
             {{66, 31}, Qt::white}, {{66, 32}, Qt::black}, {{66, 33}, Qt::black}, {{66, 34}, Qt::white}};
         for (const auto& [device, color] : expected)
             QCOMPARE(picture.pixelColor(device), color);
     }
 
-    void previewAndStripStaySharp() {
+    void previewAndStripStaySharp()
+    {
         Maker maker;
         maker.window->newPuzzle(10, 10, true);
         maker.window->drawCell(1, 3, 2);
@@ -59,7 +62,8 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     EditorHiDpiTest test;

@@ -2,9 +2,9 @@
 // reduction and its messages, and what the window shows afterwards.
 #include <QImageWriter>
 #include <QRegularExpression>
+#include <QTest>
 #include <array>
 #include <functional>
-#include <QTest>
 
 #include "core/Palette.h"
 #include "editor/ImageImport.h"
@@ -20,7 +20,8 @@ namespace {
 
 // Qt reads GIF but cannot write it: a GIF of up to 128 colours whose 8-bit
 // LZW codes are never compressed, every colour following a clear code (128).
-QByteArray gifBytes(const QImage& image) {
+QByteArray gifBytes(const QImage& image)
+{
     QList<QRgb> colors;
     QByteArray data;
     for (int y = 0; y < image.height(); ++y)
@@ -33,7 +34,10 @@ QByteArray gifBytes(const QImage& image) {
         }
     data += char(129); // the end code
     QByteArray out("GIF89a");
-    const auto word = [&out](int v) { out += char(v & 0xff); out += char(v >> 8); };
+    const auto word = [&out](int v) {
+        out += char(v & 0xff);
+        out += char(v >> 8);
+    };
     word(image.width());
     word(image.height());
     out += QByteArray("\xf6\0\0", 3); // a global table of 128 colours
@@ -50,7 +54,8 @@ QByteArray gifBytes(const QImage& image) {
 }
 
 // A picture whose pixel (x, y) has the colour color(x, y).
-QImage picture(QSize size, const std::function<QColor(int, int)>& color) {
+QImage picture(QSize size, const std::function<QColor(int, int)>& color)
+{
     QImage image(size, QImage::Format_ARGB32);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
@@ -59,7 +64,7 @@ QImage picture(QSize size, const std::function<QColor(int, int)>& color) {
 }
 
 // Blocks of the four colours that every picture format keeps: block (bx, by) has this palette index.
-int blockIndex(int bx, int by) { return std::array{Black, White, Red, Blue}[(bx + 3 * by) % 4]; }
+int blockIndex(int bx, int by) { return std::array {Black, White, Red, Blue}[(bx + 3 * by) % 4]; }
 
 } // namespace
 
@@ -68,14 +73,16 @@ class EditorImportTest : public QObject {
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
 
-    void everyOfferedFormatImports_data() {
+    void everyOfferedFormatImports_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("notices"); // titles of the messages shown
         for (const char* name : {"picture.bmp", "picture.gif", "picture.ico", "picture.cur"})
             QTest::newRow(name) << name << QStringList();
-        QTest::newRow("JPEG blurs colour edges") << "picture.jpg" << QStringList{"Bitmap too many colors"};
+        QTest::newRow("JPEG blurs colour edges") << "picture.jpg" << QStringList {"Bitmap too many colors"};
     }
-    void everyOfferedFormatImports() {
+    void everyOfferedFormatImports()
+    {
         QFETCH(QString, name);
         QFETCH(QStringList, notices);
         Maker maker;
@@ -121,21 +128,24 @@ private slots:
                  QStringLiteral("Color Bitmaps (*.ppm)"));
     }
 
-    void picturesBecomePuzzles_data() {
+    void picturesBecomePuzzles_data()
+    {
         QTest::addColumn<QImage>("picture");
         QTest::addColumn<QSize>("puzzle");
-        QTest::addColumn<QString>("firstRow"); // its first cells
+        QTest::addColumn<QString>("firstRow");    // its first cells
         QTest::addColumn<QStringList>("notices"); // titles of the messages
-        const QStringList notPure{"Bitmap too many colors"}, tooLarge{"Bitmap too wide"};
-        const auto middle = [](QColor c) { return picture({3, 1}, [c](int x, int) { return x == 1 ? c : Qt::white; }); };
+        const QStringList notPure {"Bitmap too many colors"}, tooLarge {"Bitmap too wide"};
+        const auto middle = [](QColor c) {
+            return picture({3, 1}, [c](int x, int) { return x == 1 ? c : Qt::white; });
+        };
         QTest::newRow("128,127,255 is magenta") << middle(QColor(128, 127, 255)) << QSize(3, 1) << ".M." << notPure;
         QTest::newRow("127,127,127 is black") << middle(QColor(127, 127, 127)) << QSize(3, 1) << ".#." << notPure;
         QTest::newRow("128,128,128 is white") << middle(QColor(128, 128, 128)) << QSize(3, 1) << "..." << notPure;
         QTest::newRow("0,200,200 is aqua") << middle(QColor(0, 200, 200)) << QSize(3, 1) << ".A." << notPure;
         QTest::newRow("250,250,10 is yellow") << middle(QColor(250, 250, 10)) << QSize(3, 1) << ".Y." << notPure;
-        QTest::newRow("transparent is white") << picture({16, 16}, [](int x, int) { return x == 1 ? QColor(Qt::blue)
-                                                                                     : QColor(Qt::transparent); })
-                                              << QSize(16, 16) << ".B." << QStringList();
+        QTest::newRow("transparent is white")
+            << picture({16, 16}, [](int x, int) { return x == 1 ? QColor(Qt::blue) : QColor(Qt::transparent); })
+            << QSize(16, 16) << ".B." << QStringList();
         const auto black = [](QSize size) { return picture(size, [](int, int) { return Qt::black; }); };
         QTest::newRow("200x100") << black({200, 100}) << QSize(50, 25) << "###" << tooLarge;
         QTest::newRow("100x100") << black({100, 100}) << QSize(50, 50) << "###" << tooLarge;
@@ -149,7 +159,8 @@ private slots:
             << picture({100, 100}, [](int x, int y) { return x % 2 || y % 2 ? Qt::white : Qt::red; }) << QSize(50, 50)
             << "..." << tooLarge + notPure;
     }
-    void picturesBecomePuzzles() {
+    void picturesBecomePuzzles()
+    {
         QFETCH(QImage, picture);
         QFETCH(QSize, puzzle);
         QFETCH(QString, firstRow);
@@ -171,7 +182,8 @@ private slots:
                      "This image is too large. Its size will therefore be reduced, which may affect the quality.");
     }
 
-    void missingFileOrNoPicture() {
+    void missingFileOrNoPicture()
+    {
         Maker maker;
         maker.window->drawCell(1, 0, 0);
         maker.window->importFile(maker.path("gone.bmp")); // nothing happens

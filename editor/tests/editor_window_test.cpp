@@ -3,14 +3,14 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "core/Palette.h"
-#include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
+#include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
 #include "playfield/ColorChooser.h"
 
@@ -28,20 +28,23 @@ private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
 
     // ---- starting in an empty folder: every start shows a blank black-and-white 25 x 25 puzzle
-    void starting_data() {
+    void starting_data()
+    {
         QTest::addColumn<int>("languageByte"); // -1: no lang.ini, the first start
         QTest::addColumn<bool>("printer");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("first start thanks") << -1 << true << 0
+        QTest::newRow("first start thanks")
+            << -1 << true << 0
             << "information Ok | Gridwick Puzzle Maker | Thanks for installing Gridwick Puzzle Maker.";
         QTest::newRow("remembered Dutch") << 1 << true << 1 << "none";
         // Mend: a damaged lang.ini used to start a program without any caption.
         QTest::newRow("damaged language byte: English") << 7 << true << 0 << "none";
-        QTest::newRow("no printer: said once") << 0 << false << 0
-            << "critical Ok | Gridwick Puzzle Maker | No printer found. You cannot print puzzles.";
+        QTest::newRow("no printer: said once")
+            << 0 << false << 0 << "critical Ok | Gridwick Puzzle Maker | No printer found. You cannot print puzzles.";
     }
-    void starting() {
+    void starting()
+    {
         QFETCH(int, languageByte);
         QFETCH(bool, printer);
         QFETCH(int, language);
@@ -51,10 +54,11 @@ private slots:
         QVERIFY2(maker.message().startsWith(message), qPrintable(maker.message()));
         QCOMPARE(maker.session.language, language);
         QVERIFY(maker.window->languageAction(language)->isChecked());
-        QCOMPARE(maker.window->windowTitle(), QStringList({"No Title", "Naamloos"})[language] + " - Gridwick Puzzle Maker");
+        QCOMPARE(maker.window->windowTitle(),
+                 QStringList({"No Title", "Naamloos"})[language] + " - Gridwick Puzzle Maker");
         QCOMPARE(maker.action("saveAction")->text(), QStringList({"&Save", "O&pslaan"})[language]);
         QCOMPARE(maker.window->statusText(), QStringList({Welcome, "Welkom bij Gridwick Puzzle Maker, het programma om "
-                                                                 "Japanse Puzzels te maken."})[language]);
+                                                                   "Japanse Puzzels te maken."})[language]);
         QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(25, 25));
         QVERIFY(std::all_of(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), [](auto c) { return c == White; }));
         QVERIFY(!maker.puzzle.ColorPuzzle);
@@ -65,24 +69,27 @@ private slots:
         QCOMPARE(readAll(maker.path("recent.ini")), QByteArray(5, '\0'));
         QCOMPARE(maker.window->printerPresent(), printer);
         QCOMPARE(maker.window->printerName(), printer ? QStringLiteral("Office Laser") : QString());
-        QVERIFY(!maker.action("printAction")->isEnabled() && !maker.action("testAction")->isEnabled()); // until attached
+        QVERIFY(!maker.action("printAction")->isEnabled()
+                && !maker.action("testAction")->isEnabled()); // until attached
     }
 
     // ---- the save-first question ------------------------------------------------
-    void saveFirstQuestionOnEveryDiscardingCommand_data() {
+    void saveFirstQuestionOnEveryDiscardingCommand_data()
+    {
         QTest::addColumn<QString>("item");
         QTest::addColumn<Answer>("answer");
         for (const char* item : {"newAction", "openAction", "recentAction0", "importAction", "exitAction"})
-            for (auto [name, answer] : {std::pair{"cancel", Answer::Cancel}, {"no", Answer::No}, {"yes", Answer::Yes}})
+            for (auto [name, answer] : {std::pair {"cancel", Answer::Cancel}, {"no", Answer::No}, {"yes", Answer::Yes}})
                 QTest::addRow("%s, %s", item, name) << item << answer;
     }
-    void saveFirstQuestionOnEveryDiscardingCommand() {
+    void saveFirstQuestionOnEveryDiscardingCommand()
+    {
         QFETCH(QString, item);
         QFETCH(Answer, answer);
         const bool goesOn = answer != Answer::Cancel;
         Maker maker;
         maker.window->loadFile(maker.writeFile("other.pbm", "P1\n2 2\n1 0\n0 1\n")); // puts it in the recent list
-        maker.window->drawCell(1, 1, 0); // an unsaved change
+        maker.window->drawCell(1, 1, 0);                                             // an unsaved change
         QVERIFY(maker.puzzle.PuzzleChanged);
         const QString target = maker.path("drawn.pbm");
         maker.fake.messages.answer(answer);
@@ -101,11 +108,13 @@ private slots:
         QCOMPARE(readAll(maker.path("lang.ini")), goesOn && item == "exitAction" ? QByteArray(1, '\0') : QByteArray());
         QCOMPARE(maker.window->statusText().endsWith(" has been opened."), goesOn && item == "recentAction0");
         // Still changed unless saved or replaced by the recent file.
-        QCOMPARE(maker.puzzle.PuzzleChanged, answer == Answer::Cancel || (answer == Answer::No && item != "recentAction0"));
+        QCOMPARE(maker.puzzle.PuzzleChanged,
+                 answer == Answer::Cancel || (answer == Answer::No && item != "recentAction0"));
     }
 
     // Mend: answering Yes to the save-first question and then not saving used to discard the puzzle.
-    void yesWithoutASaveKeepsThePuzzle() {
+    void yesWithoutASaveKeepsThePuzzle()
+    {
         Maker maker;
         maker.window->drawCell(1, 4, 4);
         maker.fake.messages.answer(Answer::Yes);
@@ -116,7 +125,8 @@ private slots:
     }
 
     // ---- new, open, save -----------------------------------------------------------
-    void newPuzzleDialogMakesTheChosenPuzzle() {
+    void newPuzzleDialogMakesTheChosenPuzzle()
+    {
         Maker maker;
         maker.window->newCommand(); // nothing changed: no question
         NewPuzzleDialog& dialog = maker.window->newDialog();
@@ -135,18 +145,19 @@ private slots:
         QVERIFY(!maker.puzzle.PuzzleChanged);
     }
 
-    void openShowsThePuzzleAndNamesIt() {
+    void openShowsThePuzzleAndNamesIt()
+    {
         Maker maker;
         const QString file = maker.writeFile("boat.ppm", "P3\n3 2\n1\n1 0 0  1 0 0  0 0 1\n0 0 0  1 1 1  0 1 1\n");
         maker.session.buttonColor = {{Red, Blue}}; // every open puts the buttons back on black and white
         maker.fake.files.answerOpen(file, 0);
         maker.window->openCommand();
-        QCOMPARE(maker.session.buttonColor, (std::array<std::uint8_t, 2>{{Black, White}}));
+        QCOMPARE(maker.session.buttonColor, (std::array<std::uint8_t, 2> {{Black, White}}));
         const auto& request = maker.fake.files.requests().front().request;
         QCOMPARE(request.filter.section('|', 0, 0), QStringLiteral("All Known Bitmaps (*.pbm;*.ppm)"));
         QCOMPARE(request.initialFolder, maker.path("Puzzles"));
         QVERIFY(request.fileName.isEmpty());
-        QCOMPARE(gridRows(maker.puzzle), (QStringList{"RRB", "#.A"}));
+        QCOMPARE(gridRows(maker.puzzle), (QStringList {"RRB", "#.A"}));
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("boat - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->statusText(), "The file " + file + " has been opened.");
         QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
@@ -155,7 +166,8 @@ private slots:
         QVERIFY(maker.window->recentSeparator()->isVisible());
     }
 
-    void saveAsWithTheColorEntryMakesAColorFile() {
+    void saveAsWithTheColorEntryMakesAColorFile()
+    {
         Maker maker;
         maker.window->drawCell(1, 0, 0);
         const QString target = maker.path("art.ppm");
@@ -164,8 +176,9 @@ private slots:
         const auto& request = maker.fake.files.requests().front().request;
         QCOMPARE(request.fileName, QStringLiteral("No Title"));
         QCOMPARE(request.filterIndex, 0);
-        QCOMPARE(request.filter,
-                 QStringLiteral("Black And White Bitmaps (*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*"));
+        QCOMPARE(
+            request.filter,
+            QStringLiteral("Black And White Bitmaps (*.pbm)|*.pbm|Color Bitmaps (*.ppm)|*.ppm|All Files (*.*)|*.*"));
         QVERIFY(readAll(target).startsWith("P6"));
         QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("art - Gridwick Puzzle Maker"));
@@ -177,7 +190,8 @@ private slots:
         QCOMPARE(maker.fake.files.requests().last().request.fileName, maker.path("art"));
     }
 
-    void overwriteQuestion_data() {
+    void overwriteQuestion_data()
+    {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("written");
         QTest::addColumn<int>("dialogs");
@@ -185,7 +199,8 @@ private slots:
         QTest::newRow("no asks again") << Answer::No << false << 2;
         QTest::newRow("cancel ends") << Answer::Cancel << false << 1;
     }
-    void overwriteQuestion() {
+    void overwriteQuestion()
+    {
         QFETCH(Answer, answer);
         QFETCH(bool, written);
         QFETCH(int, dialogs);
@@ -202,7 +217,8 @@ private slots:
     }
 
     // Mend: a failed save used to pass unnoticed and the puzzle counted as saved.
-    void failedSaveIsReportedAndThePuzzleStaysChanged() {
+    void failedSaveIsReportedAndThePuzzleStaysChanged()
+    {
         Maker maker;
         maker.window->drawCell(1, 2, 2);
         const QString unwritable = maker.path("no-such-folder/p.pbm");
@@ -222,7 +238,8 @@ private slots:
         QCOMPARE(maker.message(2), SaveFirst);
     }
 
-    void recentListDropsDuplicatesIgnoringCase() {
+    void recentListDropsDuplicatesIgnoringCase()
+    {
         Maker maker;
         const QString upper = maker.writeFile("A.PBM", "P1\n1 1\n1\n");
         maker.window->loadFile(maker.writeFile("a.pbm", "P1\n1 1\n1\n"));
@@ -238,7 +255,8 @@ private slots:
     }
 
     // ---- languages, help, about -------------------------------------------------------
-    void switchingLanguageRetitlesAnOpenDialog() {
+    void switchingLanguageRetitlesAnOpenDialog()
+    {
         Maker maker;
         maker.window->sizeCommand();
         QCOMPARE(maker.window->sizeDialog().windowTitle(), QStringLiteral(" Size"));
@@ -257,21 +275,26 @@ private slots:
         QVERIFY(maker.window->languageAction(2)->isChecked());
     }
 
-    void helpAndWebsite_data() {
+    void helpAndWebsite_data()
+    {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("failure"); // the start of the message; empty when the document opens
-        QTest::newRow("English help") << "helpAction" << 0 << "helpen.pdf" << "";
-        QTest::newRow("Dutch help") << "helpAction" << 1 << "helpnl.pdf" << "";
-        QTest::newRow("Italian help") << "helpAction" << 2 << "helpit.pdf" << "";
+        QTest::newRow("English help") << "helpAction" << 0 << "helpen.pdf"
+                                      << "";
+        QTest::newRow("Dutch help") << "helpAction" << 1 << "helpnl.pdf"
+                                    << "";
+        QTest::newRow("Italian help") << "helpAction" << 2 << "helpit.pdf"
+                                      << "";
         QTest::newRow("Dutch help missing") << "helpAction" << 1 << "helpnl.pdf"
                                             << "information Ok | Help | Het Help-document kan niet automatisch worden "
                                                "geopend.";
         QTest::newRow("web site failing") << "websiteAction" << 0 << "https://gridwick.example.org/"
                                           << "information Ok | Website | ";
     }
-    void helpAndWebsite() {
+    void helpAndWebsite()
+    {
         QFETCH(QString, item);
         QFETCH(int, language);
         QFETCH(QString, document);
@@ -285,12 +308,13 @@ private slots:
             maker.fake.messages.answer(Answer::Ok);
         }
         maker.action(item.toLatin1().constData())->trigger();
-        QCOMPARE(maker.fake.documents.opened(), QStringList{opened});
+        QCOMPARE(maker.fake.documents.opened(), QStringList {opened});
         QVERIFY2(maker.message().startsWith(failure.isEmpty() ? "none" : failure), qPrintable(maker.message()));
     }
 
     // ---- hooks for the print dialog and the test window, and closing -------------------
-    void hooksAndClosing() {
+    void hooksAndClosing()
+    {
         Maker maker;
         QString log; // p print, t test, b before closing, g closing for good
         maker.window->setPrintCommand([&] { log += 'p'; });

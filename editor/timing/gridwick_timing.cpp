@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/Palette.h"
-#include "editor/MakerWindow.h"
 #include "editor/GridView.h"
+#include "editor/MakerWindow.h"
 #include "platform/testing/FakePlatform.h"
 
 namespace {
@@ -20,21 +20,24 @@ namespace {
 class FirstPaint : public QObject {
 public:
     bool seen = false;
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint)
             seen = true;
         return false;
     }
 };
 
-double median(std::vector<double> v) {
+double median(std::vector<double> v)
+{
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);

@@ -13,10 +13,7 @@ using namespace gw::txt;
 
 namespace {
 
-std::string version(const gw::Text& t, int language)
-{
-    return gw::chooseText(static_cast<std::uint8_t>(language), t);
-}
+std::string version(const gw::Text& t, int language) { return gw::chooseText(static_cast<std::uint8_t>(language), t); }
 
 bool isValidUtf8(const std::string& s)
 {
@@ -53,7 +50,11 @@ TEST(TextTable, EveryKeyHasAllThreeTexts)
 // put together from pieces with the run-time values in between.
 TEST(Texts, ExactSpellingsAndComposedMessages)
 {
-    const struct { const gw::Text& text; int language; const char* expected; } spellings[] = {
+    const struct {
+        const gw::Text& text;
+        int language;
+        const char* expected;
+    } spellings[] = {
         {FileOverwrite, 1, "Dit bestand bestaal al. Bitmap er overheen schrijven?"},
         {ErrorSaving, 2, "Errore durante il salvataggio del file."},
         {MenuAbout, 2, "Notizie Sull\u2019&Autore"},
@@ -68,7 +69,8 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
          "De computertest is mogelijkheden voor rij 3 aan het bekijken."},
         {std::string(ConsideringColumnBefore.it) + " 7" + ConsideringColumnAfter.it,
          "Il test del computer sta considerando le possibilit\u00e0 per la colonna 7."},
-        {CellStatusBefore.it + std::string("1, 2") + CellStatusMiddle.it + gw::colorName(2, gw::Aqua) + CellStatusAfter.it,
+        {CellStatusBefore.it + std::string("1, 2") + CellStatusMiddle.it + gw::colorName(2, gw::Aqua)
+             + CellStatusAfter.it,
          "La casella <1, 2> \u00e8 ora c\u00ecano."},
         {"cat" + std::string(SolutionCaptionSeparator.en) + TheSolution.en, "cat - the solution"},
     };
@@ -81,10 +83,10 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
 TEST(Texts, FiltersHaveTheSameEntriesInEveryLanguage)
 {
     const std::pair<const char*, const gw::Text*> filters[] = {{"FilterOpen", &FilterOpen},
-                                                              {"FilterSaveBw", &FilterSaveBw},
-                                                              {"FilterSaveColor", &FilterSaveColor},
-                                                              {"FilterImport", &FilterImport},
-                                                              {"FilterPdf", &FilterPdf}};
+                                                               {"FilterSaveBw", &FilterSaveBw},
+                                                               {"FilterSaveColor", &FilterSaveColor},
+                                                               {"FilterImport", &FilterImport},
+                                                               {"FilterPdf", &FilterPdf}};
     for (const auto& [name, t] : filters) {
         std::vector<std::vector<std::string>> entries(3);
         for (int lang = 0; lang < 3; ++lang) {

@@ -8,38 +8,51 @@ namespace gw::platform::testing {
 
 namespace {
 
-const char* iconName(Icon icon) {
+const char* iconName(Icon icon)
+{
     switch (icon) {
-    case Icon::None: return "none";
-    case Icon::Information: return "information";
-    case Icon::Critical: return "critical";
-    case Icon::Question: return "question";
-    case Icon::Exclamation: return "exclamation";
+    case Icon::None:
+        return "none";
+    case Icon::Information:
+        return "information";
+    case Icon::Critical:
+        return "critical";
+    case Icon::Question:
+        return "question";
+    case Icon::Exclamation:
+        return "exclamation";
     }
     return "?";
 }
 
-const char* buttonsName(Buttons buttons) {
+const char* buttonsName(Buttons buttons)
+{
     switch (buttons) {
-    case Buttons::Ok: return "Ok";
-    case Buttons::OkCancel: return "OkCancel";
-    case Buttons::YesNo: return "YesNo";
-    case Buttons::YesNoCancel: return "YesNoCancel";
+    case Buttons::Ok:
+        return "Ok";
+    case Buttons::OkCancel:
+        return "OkCancel";
+    case Buttons::YesNo:
+        return "YesNo";
+    case Buttons::YesNoCancel:
+        return "YesNoCancel";
     }
     return "?";
 }
 
 // Marks the running test function failed; the test goes on with a harmless
 // answer so that the report names every unexpected dialog.
-void failUnscripted(const QString& what) {
+void failUnscripted(const QString& what)
+{
     const QByteArray message = ("Unscripted dialog: " + what).toUtf8();
     QTest::qFail(message.constData(), __FILE__, __LINE__);
 }
 
 } // namespace
 
-Answer ScriptedMessageBoxes::show(const QString& text, const QString& title, Icon icon, Buttons buttons) {
-    m_requests << MessageRequest{text, title, icon, buttons};
+Answer ScriptedMessageBoxes::show(const QString& text, const QString& title, Icon icon, Buttons buttons)
+{
+    m_requests << MessageRequest {text, title, icon, buttons};
     if (m_answers.isEmpty()) {
         failUnscripted(QStringLiteral("message box \"%1\" (title \"%2\", icon %3, buttons %4)")
                            .arg(text, title, QLatin1String(iconName(icon)), QLatin1String(buttonsName(buttons))));
@@ -48,28 +61,32 @@ Answer ScriptedMessageBoxes::show(const QString& text, const QString& title, Ico
     return m_answers.takeFirst();
 }
 
-QStringList ScriptedMessageBoxes::texts() const {
+QStringList ScriptedMessageBoxes::texts() const
+{
     QStringList list;
     for (const MessageRequest& r : m_requests)
         list << r.text;
     return list;
 }
 
-void ScriptedFileDialogs::answerOpen(const QString& path, int filterIndex) {
-    m_answers << Scripted{DialogKind::Open, FileDialogResult{true, path, filterIndex}};
+void ScriptedFileDialogs::answerOpen(const QString& path, int filterIndex)
+{
+    m_answers << Scripted {DialogKind::Open, FileDialogResult {true, path, filterIndex}};
 }
 
-void ScriptedFileDialogs::answerSave(const QString& path, int filterIndex) {
-    m_answers << Scripted{DialogKind::Save, FileDialogResult{true, path, filterIndex}};
+void ScriptedFileDialogs::answerSave(const QString& path, int filterIndex)
+{
+    m_answers << Scripted {DialogKind::Save, FileDialogResult {true, path, filterIndex}};
 }
 
-void ScriptedFileDialogs::answerCancel(DialogKind kind) { m_answers << Scripted{kind, FileDialogResult{}}; }
+void ScriptedFileDialogs::answerCancel(DialogKind kind) { m_answers << Scripted {kind, FileDialogResult {}}; }
 
 FileDialogResult ScriptedFileDialogs::open(const FileDialogRequest& request) { return next(DialogKind::Open, request); }
 FileDialogResult ScriptedFileDialogs::save(const FileDialogRequest& request) { return next(DialogKind::Save, request); }
 
-FileDialogResult ScriptedFileDialogs::next(DialogKind kind, const FileDialogRequest& request) {
-    m_requests << FileRequest{kind, request};
+FileDialogResult ScriptedFileDialogs::next(DialogKind kind, const FileDialogRequest& request)
+{
+    m_requests << FileRequest {kind, request};
     const QString what = QStringLiteral("%1 dialog (filter \"%2\", folder \"%3\", file \"%4\")")
                              .arg(kind == DialogKind::Open ? QStringLiteral("open") : QStringLiteral("save"),
                                   request.filter, request.initialFolder, request.fileName);
@@ -85,7 +102,8 @@ FileDialogResult ScriptedFileDialogs::next(DialogKind kind, const FileDialogRequ
     return scripted.result;
 }
 
-std::optional<QColor> ScriptedColorDialogs::choose(const QColor& initial) {
+std::optional<QColor> ScriptedColorDialogs::choose(const QColor& initial)
+{
     m_requests << initial;
     if (m_answers.isEmpty()) {
         failUnscripted(QStringLiteral("colour dialog starting at %1").arg(initial.name()));
@@ -94,7 +112,8 @@ std::optional<QColor> ScriptedColorDialogs::choose(const QColor& initial) {
     return m_answers.takeFirst();
 }
 
-bool FakeDocuments::open(const QString& pathOrUrl) {
+bool FakeDocuments::open(const QString& pathOrUrl)
+{
     m_opened << pathOrUrl;
     if (m_failAll)
         return false;
@@ -104,13 +123,15 @@ bool FakeDocuments::open(const QString& pathOrUrl) {
     return QFileInfo(pathOrUrl).isFile();
 }
 
-void FakeBusyCursor::setBusy(bool busy) {
+void FakeBusyCursor::setBusy(bool busy)
+{
     if (busy && !m_busy)
         ++m_shown;
     m_busy = busy;
 }
 
-bool FakePlatform::allAnswered() const {
+bool FakePlatform::allAnswered() const
+{
     if (messages.unanswered() + files.unanswered() + colors.unanswered() == 0)
         return true;
     qWarning("Scripted answers left over: %d message box(es), %d file dialog(s), %d colour dialog(s)",
@@ -121,7 +142,8 @@ bool FakePlatform::allAnswered() const {
 namespace {
 QtMessageHandler previousHandler = nullptr;
 
-void dropPropagateSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void dropPropagateSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
     if (message == QLatin1String("This plugin does not support propagateSizeHints()"))
         return;
     if (previousHandler)
@@ -129,7 +151,8 @@ void dropPropagateSizeHints(QtMsgType type, const QMessageLogContext& context, c
 }
 } // namespace
 
-void filterOffscreenNoise() {
+void filterOffscreenNoise()
+{
     QtMessageHandler old = qInstallMessageHandler(dropPropagateSizeHints);
     if (old != dropPropagateSizeHints)
         previousHandler = old;

@@ -31,7 +31,11 @@ public:
     // Texts of all messages shown so far, in order.
     QStringList texts() const;
     int unanswered() const { return int(m_answers.size()); }
-    void clear() { m_requests.clear(); m_answers.clear(); }
+    void clear()
+    {
+        m_requests.clear();
+        m_answers.clear();
+    }
 
 private:
     QList<MessageRequest> m_requests;
@@ -57,7 +61,11 @@ public:
 
     const QList<FileRequest>& requests() const { return m_requests; }
     int unanswered() const { return int(m_answers.size()); }
-    void clear() { m_requests.clear(); m_answers.clear(); }
+    void clear()
+    {
+        m_requests.clear();
+        m_answers.clear();
+    }
 
 private:
     struct Scripted {
@@ -84,7 +92,8 @@ private:
 // Printers the test installs; none by default.
 class FakePrinters final : public Printers {
 public:
-    void install(const QStringList& names, const QString& defaultName) {
+    void install(const QStringList& names, const QString& defaultName)
+    {
         m_names = names;
         m_default = defaultName;
     }
@@ -129,7 +138,7 @@ struct FakePlatform {
     FakeDocuments documents;
     FakeBusyCursor busy;
 
-    Platform platform() { return Platform{messages, files, colors, printers, documents, busy}; }
+    Platform platform() { return Platform {messages, files, colors, printers, documents, busy}; }
     // True when every scripted answer was used; reports the leftovers otherwise.
     bool allAnswered() const;
 };

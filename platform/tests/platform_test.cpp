@@ -29,7 +29,8 @@ const char* const ImportFilter =
     "GIF Images (*.gif)|*.gif|Jpeg Images (*.jpg)|*.jpg;*.jpeg|Icons (*.ico;*.cur)|*.ico;*.cur|All Files (*.*)|*.*";
 
 // Runs `step` on the next modal dialog once it is up.
-template <typename F> void whenModalShows(F step) {
+template <typename F> void whenModalShows(F step)
+{
     QTimer::singleShot(0, [step] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
@@ -48,7 +49,8 @@ private slots:
     void initTestCase() { filterOffscreenNoise(); }
 
     // ---- units -------------------------------------------------------------
-    void twipsPerPixelFollowsLogicalResolution_data() {
+    void twipsPerPixelFollowsLogicalResolution_data()
+    {
         QTest::addColumn<double>("dpi");
         QTest::addColumn<double>("twipsPerPixel");
         QTest::newRow("96 dpi") << 96.0 << 15.0;
@@ -56,14 +58,16 @@ private slots:
         QTest::newRow("144 dpi") << 144.0 << 10.0;
         QTest::newRow("no resolution falls back to 96") << 0.0 << 15.0;
     }
-    void twipsPerPixelFollowsLogicalResolution() {
+    void twipsPerPixelFollowsLogicalResolution()
+    {
         QFETCH(double, dpi);
         QFETCH(double, twipsPerPixel);
         const ScreenUnits units(dpi, dpi);
         QCOMPARE(units.twipsPerPixelX(), twipsPerPixel);
         QCOMPARE(units.twipsPerPixelY(), twipsPerPixel);
     }
-    void conversionsRoundTrip() {
+    void conversionsRoundTrip()
+    {
         const ScreenUnits units(96, 120);
         QCOMPARE(units.twipsToPixelsX(1530), 102.0);
         QCOMPARE(units.twipsToPixelsY(1530), 127.5);
@@ -73,7 +77,8 @@ private slots:
         QCOMPARE(twipsToPoints(1440), 72.0);
         QCOMPARE(pointsToTwips(1), 20.0);
     }
-    void wholePixelsRoundHalvesToEven() {
+    void wholePixelsRoundHalvesToEven()
+    {
         const ScreenUnits units(96, 96);
         QCOMPARE(units.twipsToWholePixelsX(22.5), 2); // 1.5 px
         QCOMPARE(units.twipsToWholePixelsX(37.5), 2); // 2.5 px
@@ -81,21 +86,29 @@ private slots:
     }
 
     // ---- filter lists ------------------------------------------------------
-    void filterListsSplitIntoEntries_data() {
+    void filterListsSplitIntoEntries_data()
+    {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("entries");
         QTest::addColumn<QString>("qtFilter");
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("bw save, first") << SaveBwFilter << 0 << 3 << "Black And White Bitmaps (*.pbm)" << "pbm";
-        QTest::newRow("bw save, colour") << SaveBwFilter << 1 << 3 << "Color Bitmaps (*.ppm)" << "ppm";
-        QTest::newRow("bw save, all files") << SaveBwFilter << 2 << 3 << "All Files (*)" << "";
-        QTest::newRow("import, all images") << ImportFilter << 0 << 6
-                                            << "All Images (*.bmp *.gif *.jpg *.jpeg *.ico *.cur)" << "bmp";
-        QTest::newRow("import, jpeg") << ImportFilter << 3 << 6 << "Jpeg Images (*.jpg *.jpeg)" << "jpg";
-        QTest::newRow("description without pattern") << "Everything" << 0 << 1 << "Everything (*)" << "";
+        QTest::newRow("bw save, first") << SaveBwFilter << 0 << 3 << "Black And White Bitmaps (*.pbm)"
+                                        << "pbm";
+        QTest::newRow("bw save, colour") << SaveBwFilter << 1 << 3 << "Color Bitmaps (*.ppm)"
+                                         << "ppm";
+        QTest::newRow("bw save, all files") << SaveBwFilter << 2 << 3 << "All Files (*)"
+                                            << "";
+        QTest::newRow("import, all images")
+            << ImportFilter << 0 << 6 << "All Images (*.bmp *.gif *.jpg *.jpeg *.ico *.cur)"
+            << "bmp";
+        QTest::newRow("import, jpeg") << ImportFilter << 3 << 6 << "Jpeg Images (*.jpg *.jpeg)"
+                                      << "jpg";
+        QTest::newRow("description without pattern") << "Everything" << 0 << 1 << "Everything (*)"
+                                                     << "";
     }
-    void filterListsSplitIntoEntries() {
+    void filterListsSplitIntoEntries()
+    {
         QFETCH(QString, filter);
         QFETCH(int, index);
         QFETCH(int, entries);
@@ -108,7 +121,8 @@ private slots:
     }
 
     // ---- digit boxes -------------------------------------------------------
-    void digitBoxesRefuseEverythingButDigits() {
+    void digitBoxesRefuseEverythingButDigits()
+    {
         QLineEdit box;
         makeDigitsOnly(box);
         QTest::keyClicks(&box, "1a2 -3x");
@@ -119,7 +133,8 @@ private slots:
     }
 
     // ---- the Qt implementations, answered from a timer ---------------------
-    void messageBoxShowsIconButtonsAndReturnsTheAnswer() {
+    void messageBoxShowsIconButtonsAndReturnsTheAnswer()
+    {
         QtPlatform qt;
         QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
         QString seenTitle;
@@ -132,16 +147,17 @@ private slots:
             buttonCount = int(box->buttons().size());
             box->button(QMessageBox::No)->click();
         });
-        const Answer answer = qt.platform().messages.show(QStringLiteral("First save the current puzzle?"),
-                                                          QStringLiteral("First save?"), Icon::Question,
-                                                          Buttons::YesNoCancel);
+        const Answer answer =
+            qt.platform().messages.show(QStringLiteral("First save the current puzzle?"), QStringLiteral("First save?"),
+                                        Icon::Question, Buttons::YesNoCancel);
         QCOMPARE(answer, Answer::No);
         QCOMPARE(seenIcon, QMessageBox::Question);
         QCOMPARE(seenTitle, QStringLiteral("First save?"));
         QCOMPARE(buttonCount, 3);
     }
 
-    void saveDialogReturnsChosenEntryAndDoesNotAskAboutOverwriting() {
+    void saveDialogReturnsChosenEntryAndDoesNotAskAboutOverwriting()
+    {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString existing = dir.filePath(QStringLiteral("cat.ppm"));
@@ -169,7 +185,8 @@ private slots:
         QCOMPARE(result.path, existing); // the bare name gets the chosen entry's extension
     }
 
-    void cancelledOpenDialogChoosesNothing() {
+    void cancelledOpenDialogChoosesNothing()
+    {
         QtPlatform qt;
         whenModalShows([](QWidget* modal) { modal->close(); });
         FileDialogRequest request;
@@ -179,12 +196,14 @@ private slots:
         QVERIFY(result.path.isEmpty());
     }
 
-    void missingDocumentFailsWithoutStartingAnything() {
+    void missingDocumentFailsWithoutStartingAnything()
+    {
         QtPlatform qt;
         QVERIFY(!qt.platform().documents.open(QStringLiteral("/nonexistent/folder/helpen.pdf")));
     }
 
-    void busyCursorIsBalanced() {
+    void busyCursorIsBalanced()
+    {
         QtPlatform qt;
         BusyCursor& busy = qt.platform().busy;
         busy.setBusy(true);
@@ -202,12 +221,14 @@ private slots:
 
     // ---- where the settings are kept ----------------------------------------
     // Mend: settings go to the user's folder only when the program's folder is read-only.
-    void settingsStayBesideAWritableProgram() {
+    void settingsStayBesideAWritableProgram()
+    {
         QTemporaryDir program, user;
         QCOMPARE(settingsFolder(program.path(), user.path()), program.path() + "/");
         QVERIFY(QDir(user.path()).isEmpty());
     }
-    void settingsMoveToTheUserFolderBesideAReadOnlyProgram() {
+    void settingsMoveToTheUserFolderBesideAReadOnlyProgram()
+    {
         // A folder below a regular file cannot be written by anyone, root included.
         QTemporaryDir program, user;
         QFile blocker(program.filePath(QStringLiteral("not-a-folder")));

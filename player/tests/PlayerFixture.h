@@ -23,7 +23,7 @@ const QRgb LightGrey = qRgb(192, 192, 192);
 // Marks as rows: '_' unmarked, otherwise the mark of that character.
 inline player::CellStateArray statesFromRows(std::initializer_list<std::string> rows)
 {
-    player::CellStateArray states{};
+    player::CellStateArray states {};
     int y = 0;
     for (const std::string& row : rows) {
         for (std::size_t x = 0; x < row.size(); ++x)

@@ -22,8 +22,8 @@ using gw::platform::Icon;
 
 namespace {
 
-const std::vector<std::string> Smile{"#...#", ".....", "#...#", ".###."};
-const std::vector<std::string> Flag{"RRR", "...", "BBB"};
+const std::vector<std::string> Smile {"#...#", ".....", "#...#", ".###."};
+const std::vector<std::string> Flag {"RRR", "...", "BBB"};
 
 void expectOneMessage(PlayerFixture& f, const QString& text, const QString& title, Icon icon)
 {
@@ -53,10 +53,14 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("errorsCaption");
         QTest::addColumn<QString>("noErrorsTitle");
-        QTest::newRow("no lang.ini: English, no message") << QByteArray() << 0 << "Show &errors" << "No errors";
-        QTest::newRow("Dutch") << QByteArray(1, '\1') << 1 << "Toon &fouten" << "Geen fouten";
-        QTest::newRow("Italian") << QByteArray(1, '\2') << 2 << "Mostra gli &errori" << "Nessun errore";
-        QTest::newRow("corrupt byte falls back to English") << QByteArray(1, '\7') << 0 << "Show &errors" << "No errors";
+        QTest::newRow("no lang.ini: English, no message") << QByteArray() << 0 << "Show &errors"
+                                                          << "No errors";
+        QTest::newRow("Dutch") << QByteArray(1, '\1') << 1 << "Toon &fouten"
+                               << "Geen fouten";
+        QTest::newRow("Italian") << QByteArray(1, '\2') << 2 << "Mostra gli &errori"
+                                 << "Nessun errore";
+        QTest::newRow("corrupt byte falls back to English") << QByteArray(1, '\7') << 0 << "Show &errors"
+                                                            << "No errors";
     }
     void startsInTheLanguageOfLangIni()
     {
@@ -167,13 +171,20 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title"); // empty: the file's path
-        QTest::newRow("51 wide") << "P1\n51 3\n" + QByteArray(153 * 2, ' ').replace("  ", "1 ")
-            << "The bitmap's width cannot be more than 50 pixels. This bitmap's width is 51 pixels." << "Bitmap too wide";
-        QTest::newRow("60 high") << "P1\n3 60\n" + QByteArray(180 * 2, ' ').replace("  ", "1 ")
-            << "The bitmap's height cannot be more than 50 pixels. This bitmap's height is 60 pixels." << "Bitmap too high";
-        QTest::newRow("not a bitmap") << QByteArray("P2\n3 3\n") << "This is not a valid PBM- or PPM-file." << "";
-        QTest::newRow("cut short") << QByteArray("P1\n3 2\n1 0 1\n0") << "An error has occured while opening this file." << "";
-        QTest::newRow("recent file vanished") << QByteArray() << "" << "";
+        QTest::newRow("51 wide")
+            << "P1\n51 3\n" + QByteArray(153 * 2, ' ').replace("  ", "1 ")
+            << "The bitmap's width cannot be more than 50 pixels. This bitmap's width is 51 pixels."
+            << "Bitmap too wide";
+        QTest::newRow("60 high")
+            << "P1\n3 60\n" + QByteArray(180 * 2, ' ').replace("  ", "1 ")
+            << "The bitmap's height cannot be more than 50 pixels. This bitmap's height is 60 pixels."
+            << "Bitmap too high";
+        QTest::newRow("not a bitmap") << QByteArray("P2\n3 3\n") << "This is not a valid PBM- or PPM-file."
+                                      << "";
+        QTest::newRow("cut short") << QByteArray("P1\n3 2\n1 0 1\n0") << "An error has occured while opening this file."
+                                   << "";
+        QTest::newRow("recent file vanished") << QByteArray() << ""
+                                              << "";
     }
     void failedLoadLeavesNoPlayablePuzzle()
     {
@@ -229,7 +240,7 @@ private slots:
         w.playField().markCell(1, 0, 0); // right, though incomplete: no error
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
-        QCOMPARE(f.fakes.messages.texts(), QStringList{QStringLiteral("No errors have been made yet.")});
+        QCOMPARE(f.fakes.messages.texts(), QStringList {QStringLiteral("No errors have been made yet.")});
 
         w.playField().markCell(1, 1, 0); // black on white: wrong
         w.playField().markCell(2, 1, 2); // white on white: right
@@ -292,8 +303,11 @@ private slots:
         solutionWindow.showSolution(cellSize);
         const QImage& picture = solutionWindow.picture();
         QCOMPARE(picture.size(), QSize(3 * cellSize + 3, cellSize + 3));
-        const QHash<QChar, QRgb> colors{{u'O', Orange}, {u'L', LightGrey}, {u'#', qRgb(0, 0, 0)},
-                                         {u'.', qRgb(255, 255, 255)}, {u'R', qRgb(255, 0, 0)}};
+        const QHash<QChar, QRgb> colors {{u'O', Orange},
+                                         {u'L', LightGrey},
+                                         {u'#', qRgb(0, 0, 0)},
+                                         {u'.', qRgb(255, 255, 255)},
+                                         {u'R', qRgb(255, 0, 0)}};
         for (int x = 0; x < 3; ++x) {
             const QPoint centre = centreOf(x, 0, cellSize);
             QCOMPARE(picture.pixel(centre), colors[centres[x]]);

@@ -2,8 +2,8 @@
 // Helpers shared by the play-field and print tests: puzzles written as rows of
 // characters.
 #include <initializer_list>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "core/Palette.h"
 #include "core/Puzzle.h"
@@ -13,8 +13,7 @@ namespace gw::test {
 
 using gwtest::cellFromChar;
 
-template <typename Rows>
-Puzzle puzzleFromRowList(const Rows& rows, bool color = false)
+template <typename Rows> Puzzle puzzleFromRowList(const Rows& rows, bool color = false)
 {
     return gwtest::puzzleFromRows(std::vector<std::string>(rows.begin(), rows.end()), color);
 }
@@ -38,8 +37,7 @@ inline Puzzle puzzleFromText(const std::string& text)
 }
 
 // A w x h black-and-white puzzle, black where `black(x, y)` holds.
-template <typename Black>
-Puzzle patternPuzzle(int w, int h, Black black)
+template <typename Black> Puzzle patternPuzzle(int w, int h, Black black)
 {
     std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '.'));
     for (int y = 0; y < h; ++y)

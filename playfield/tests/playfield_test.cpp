@@ -11,8 +11,8 @@
 #include "playfield/ClueDrawing.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
-#include "playfield/PlayFieldComposition.h"
 #include "playfield/PlayField.h"
+#include "playfield/PlayFieldComposition.h"
 
 using namespace gw;
 
@@ -164,12 +164,21 @@ void PlayFieldTest::mouseStrokes_data()
     QTest::addColumn<QString>("firstRow"); // cell states afterwards
     QTest::addColumn<QString>("position");
     QTest::addColumn<int>("sets");
-    QTest::newRow("no button only moves") << false << "0@1,1" << "0000" << " 2, 2" << 0;
-    QTest::newRow("middle and both buttons only move") << false << "4@1,0 3@1,0" << "0000" << " 2, 1" << 0;
-    QTest::newRow("dragging beyond the edge paints the last column")
-        << false << "1@2,0 1@2.5,0 1@5,0 1@8.5,0" << "0011" << " 4, 1" << 4;
-    QTest::newRow("the player sets a mark again") << false << "1@0,0 1@0,0" << "1000" << " 1, 1" << 2;
-    QTest::newRow("the maker skips a cell that has the mark") << true << "1@0,0 1@0,0" << "1000" << " 1, 1" << 1;
+    QTest::newRow("no button only moves") << false << "0@1,1"
+                                          << "0000"
+                                          << " 2, 2" << 0;
+    QTest::newRow("middle and both buttons only move") << false << "4@1,0 3@1,0"
+                                                       << "0000"
+                                                       << " 2, 1" << 0;
+    QTest::newRow("dragging beyond the edge paints the last column") << false << "1@2,0 1@2.5,0 1@5,0 1@8.5,0"
+                                                                     << "0011"
+                                                                     << " 4, 1" << 4;
+    QTest::newRow("the player sets a mark again") << false << "1@0,0 1@0,0"
+                                                  << "1000"
+                                                  << " 1, 1" << 2;
+    QTest::newRow("the maker skips a cell that has the mark") << true << "1@0,0 1@0,0"
+                                                              << "1000"
+                                                              << " 1, 1" << 1;
 }
 
 void PlayFieldTest::mouseStrokes()
@@ -190,7 +199,8 @@ void PlayFieldTest::pressOnTheWidgetMarksTheCellUnderThePointer()
 {
     Rig rig(PlayFieldKind::Player, "#..../.#.../..#../...#./....#");
     // The run with QT_SCALE_FACTOR=2 works on two device pixels per pixel.
-    QCOMPARE(rig.dpr(), qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0);
+    QCOMPARE(rig.dpr(),
+             qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0);
     FieldWidget& f = rig.panel->field();
     const QPointF logical = f.picture().origin() + rig.cellCentre(3, 2) * f.picture().pixelsPerPoint();
     const QPoint device = (logical * rig.dpr()).toPoint();
@@ -260,7 +270,8 @@ void PlayFieldTest::compositionTakesTheLargestFittingFont()
     QFETCH(double, area);
     Rig rig(PlayFieldKind::Player, rows.toStdString(), area);
     const int f = rig.composition.fontSize, s = rig.composition.cellSize;
-    const int span = rig.clues.maxRowClues + rig.puzzle.PuzzleWidth, depth = rig.clues.maxColumnClues + rig.puzzle.PuzzleHeight;
+    const int span = rig.clues.maxRowClues + rig.puzzle.PuzzleWidth,
+              depth = rig.clues.maxColumnClues + rig.puzzle.PuzzleHeight;
     // The search itself is pinned down by the page's tests; the play field gives it the whole area.
     QCOMPARE(f, largestFittingFontSize(&rig.panel->picture().image(), span, depth, area, area));
     QCOMPARE(s, fittingCellSize(&rig.panel->picture().image(), f, span, depth, area, area));
@@ -278,7 +289,8 @@ void PlayFieldTest::rulesAndFieldLineUpOverTheGrid()
     const QPointF where = QPointF(rig.panel->field().pos()) + rig.panel->field().picture().origin();
     QVERIFY((where - f.topLeft() * rig.panel->picture().pixelsPerPoint()).manhattanLength() < 1e-9);
     // Beneath the field the panel holds only its rules, thick every five and at the edges.
-    const Rules panel = greyRules(rig.panelImage(), QPoint(0, roundHalfEven((f.top() + 0.5 * s) * k)), QPoint(1, 0), rig.dpr());
+    const Rules panel =
+        greyRules(rig.panelImage(), QPoint(0, roundHalfEven((f.top() + 0.5 * s) * k)), QPoint(1, 0), rig.dpr());
     QCOMPARE(panel.marks, QStringLiteral("T....T....T.T"));
     for (int j = 0; j <= 12; ++j)
         QCOMPARE(panel.starts[std::size_t(j)], int(std::floor((f.left() + j * s) * k + 0.5)));
@@ -365,7 +377,7 @@ void PlayFieldTest::resetRestoresNumbersMarksAndButtons()
     rig.field->reset();
     QCOMPARE(countPixels(rig.panelImage(), rig.panelImage().rect(), isCrossGrey), 0);
     QCOMPARE(rig.states.cellState(3, 3), 0);
-    QCOMPARE(rig.state.buttonMarks, (std::array<std::uint8_t, 2>{{1, 2}}));
+    QCOMPARE(rig.state.buttonMarks, (std::array<std::uint8_t, 2> {{1, 2}}));
     const QPointF centre = rig.panel->field().picture().origin() * rig.dpr() + rig.cellCentre(3, 3) * rig.k();
     QCOMPARE(rig.fieldImage().pixelColor(centre.toPoint()), rig.chooser->swatchColor(0));
 }
@@ -378,10 +390,12 @@ void PlayFieldTest::chooserKindsShowTheirSwatchesAndTakeTheOneUnderThePointer_da
     QTest::addColumn<QColor>("withLookFile");    // swatch 0 with an unmarked-look picture in the folder
     QTest::addColumn<QPoint>("outline");         // an outline pixel, from the strip's top-left corner
     QTest::addColumn<QColor>("outlineColor");
-    QTest::newRow("play field: the unmarked look first, a grey edge") << ChooserKind::PlayField << 3
-        << QList<QColor>{Qt::white, Qt::black, Qt::yellow, Qt::magenta} << QColor(230, 226, 200) << QPoint(0, 0) << QColor(Qt::darkGray);
-    QTest::newRow("palette: black first, framed outside the strip") << ChooserKind::Palette << 2
-        << QList<QColor>{Qt::black, Qt::white, Qt::green, Qt::cyan} << QColor(Qt::black) << QPoint(-1, -1) << QColor(Qt::black);
+    QTest::newRow("play field: the unmarked look first, a grey edge")
+        << ChooserKind::PlayField << 3 << QList<QColor> {Qt::white, Qt::black, Qt::yellow, Qt::magenta}
+        << QColor(230, 226, 200) << QPoint(0, 0) << QColor(Qt::darkGray);
+    QTest::newRow("palette: black first, framed outside the strip")
+        << ChooserKind::Palette << 2 << QList<QColor> {Qt::black, Qt::white, Qt::green, Qt::cyan} << QColor(Qt::black)
+        << QPoint(-1, -1) << QColor(Qt::black);
 }
 
 void PlayFieldTest::chooserKindsShowTheirSwatchesAndTakeTheOneUnderThePointer()
@@ -392,10 +406,12 @@ void PlayFieldTest::chooserKindsShowTheirSwatchesAndTakeTheOneUnderThePointer()
     QFETCH(QColor, withLookFile);
     QFETCH(QPoint, outline);
     QFETCH(QColor, outlineColor);
-    std::array<std::uint8_t, 2> choice{{0, 1}};
+    std::array<std::uint8_t, 2> choice {{0, 1}};
     QWidget window;
     ColorChooser chooser(kind, choice, {20}, &window);
-    QCOMPARE(QList<QColor>({chooser.swatchColor(0), chooser.swatchColor(1), chooser.swatchColor(5), chooser.swatchColor(7)}), swatches);
+    QCOMPARE(
+        QList<QColor>({chooser.swatchColor(0), chooser.swatchColor(1), chooser.swatchColor(5), chooser.swatchColor(7)}),
+        swatches);
     QWidget* strip = &chooser.strip();
     const QImage shown = chooser.grab().toImage();
     QCOMPARE(shown.pixelColor((strip->pos() + outline) * shown.devicePixelRatio()), outlineColor);
@@ -412,21 +428,22 @@ void PlayFieldTest::chooserKindsShowTheirSwatchesAndTakeTheOneUnderThePointer()
     chooser.press(1, (blackAndWhite + 0.5) * 20); // beyond the visible swatches: ignored
     chooser.press(1, blackAndWhite * 20 - 0.5);   // regression: rounded onto the first hidden swatch
     chooser.press(2, -1);
-    QCOMPARE(choice, (std::array<std::uint8_t, 2>{{0, 1}}));
+    QCOMPARE(choice, (std::array<std::uint8_t, 2> {{0, 1}}));
     chooser.press(1, 20); // exactly on the border between 0 and 1
     chooser.press(2, 0.5 * 20);
-    QCOMPARE(choice, (std::array<std::uint8_t, 2>{{1, 0}}));
+    QCOMPARE(choice, (std::array<std::uint8_t, 2> {{1, 0}}));
     // Dragging on the strip moves the choice and its marker; both buttons held choose nothing.
     chooser.showColorPuzzle(true);
     auto move = [&](int y, Qt::MouseButtons buttons) {
-        QMouseEvent event(QEvent::MouseMove, QPointF(10, y), strip->mapToGlobal(QPointF(10, y)), Qt::NoButton, buttons, {});
+        QMouseEvent event(QEvent::MouseMove, QPointF(10, y), strip->mapToGlobal(QPointF(10, y)), Qt::NoButton, buttons,
+                          {});
         QCoreApplication::sendEvent(strip, &event);
     };
     QTest::mousePress(strip, Qt::RightButton, {}, QPoint(10, 30));
     for (int y = 30; y <= 90; y += 10)
         move(y, Qt::RightButton);
     move(150, Qt::LeftButton | Qt::RightButton);
-    QCOMPARE(choice, (std::array<std::uint8_t, 2>{{1, 4}}));
+    QCOMPARE(choice, (std::array<std::uint8_t, 2> {{1, 4}}));
     QCOMPARE(chooser.markerY(2), 90);
 }
 

@@ -11,8 +11,8 @@
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "editor/MakerWindow.h"
-#include "editor/SizeDialog.h"
 #include "editor/NewPuzzleDialog.h"
+#include "editor/SizeDialog.h"
 #include "platform/testing/FakePlatform.h"
 #include "player/PlayerWindow.h"
 #include "player/SolutionWindow.h"
@@ -45,7 +45,7 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
     gw::Session session;
     gw::platform::testing::FakePlatform fake;
     fake.printers.install({QStringLiteral("Office")}, QStringLiteral("Office"));
-    gw::editor::MakerWindowSetup setup{programFolder, settings.path() + QStringLiteral("/")};
+    gw::editor::MakerWindowSetup setup {programFolder, settings.path() + QStringLiteral("/")};
     gw::editor::MakerWindow main(puzzle, session, fake.platform(), setup);
     main.start();
     const auto windows = gw::attachPrintAndTestWindows(main, puzzle, session);

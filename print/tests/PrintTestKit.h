@@ -17,12 +17,13 @@ namespace gw::test {
 // platform dialogs; `printer`, when given, is the only and default printer.
 struct PrintRig {
     platform::testing::FakePlatform fake;
-    platform::Platform platform{fake.platform()};
+    platform::Platform platform {fake.platform()};
     Puzzle puzzle;
     Session session;
     ClueTables clues;
-    PrintDialog print{puzzle, session, clues, platform};
-    explicit PrintRig(const std::string& rows, const QString& printer = {}) : PrintRig(puzzleFromText(rows), printer) {}
+    PrintDialog print {puzzle, session, clues, platform};
+    explicit PrintRig(const std::string& rows, const QString& printer = {})
+        : PrintRig(puzzleFromText(rows), printer) { }
     explicit PrintRig(Puzzle p, const QString& printer = {}) : puzzle(std::move(p))
     {
         if (!printer.isEmpty()) {

@@ -45,7 +45,7 @@ struct Canvas {
         ImageSurface surface(picture, Ppp, 1.0);
         layout = composePage(surface, page, mode, o, puzzle, clues, {QStringLiteral("first"), QStringLiteral("gjpqy")});
     }
-    Canvas(const char* rows, const PageOptions& o = plain()) : Canvas(test::puzzleFromText(rows), o) {}
+    Canvas(const char* rows, const PageOptions& o = plain()) : Canvas(test::puzzleFromText(rows), o) { }
     const QImage& image() const { return picture.image(); }
     QColor at(double x, double y) const { return image().pixelColor(QPointF(x * Ppp, y * Ppp).toPoint()); }
     QColor cell(int x, int y) const
@@ -144,8 +144,8 @@ void PrintTest::clueFontAndCellSize()
     PageOptions o = plain();
     o.automaticSize = manual.isEmpty();
     o.manualSize = manual;
-    Canvas c(test::patternPuzzle(size, size, [](int x, int y) { return (x + y) % 2 == 0; }), o,
-                   PageMode::Preview, page);
+    Canvas c(test::patternPuzzle(size, size, [](int x, int y) { return (x + y) % 2 == 0; }), o, PageMode::Preview,
+             page);
     const PageLayout& l = c.layout;
     QPaintDevice* device = &c.picture.image();
     const int across = c.clues.maxRowClues + size, down = c.clues.maxColumnClues + size;
@@ -228,10 +228,14 @@ void PrintTest::previewSizeBox_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("spin");
-    QTest::newRow("above 200 becomes 200") << "250" << "200" << 0;
-    QTest::newRow("a percentage moves the spin") << "80" << "80" << 120;
-    QTest::newRow("below 10 changes nothing") << "5" << "5" << 150;
-    QTest::newRow("letters cannot be typed") << "ab" << "" << 150;
+    QTest::newRow("above 200 becomes 200") << "250"
+                                           << "200" << 0;
+    QTest::newRow("a percentage moves the spin") << "80"
+                                                 << "80" << 120;
+    QTest::newRow("below 10 changes nothing") << "5"
+                                              << "5" << 150;
+    QTest::newRow("letters cannot be typed") << "ab"
+                                             << "" << 150;
 }
 
 void PrintTest::previewSizeBox()
@@ -349,7 +353,7 @@ void PrintTest::failedPrintShowsAMessage()
     d.fake.messages.answer(platform::Answer::Ok);
     d.print.printButton()->click();
     QCOMPARE(d.fake.messages.texts(),
-             QStringList{QStringLiteral("The puzzle could not be printed. Check the printer and try again.")});
+             QStringList {QStringLiteral("The puzzle could not be printed. Check the printer and try again.")});
     QCOMPARE(d.fake.messages.requests()[0].icon, platform::Icon::Critical);
     QVERIFY(status.isEmpty() && d.print.isVisible());
 }

@@ -21,13 +21,14 @@ const char* const Mixed = "";
 // The test window beside the print dialog, composed by it as in the program.
 struct Maker : test::PrintRig {
     PageLayout lastLayout;
-    TestWindow test{puzzle, session, clues, platform, [this](CluePanel& panel, QSizeF area) {
-                      lastLayout = print.composeForTest(panel, area);
-                      return lastLayout.cellSize;
-                  }};
+    TestWindow test {puzzle, session, clues, platform, [this](CluePanel& panel, QSizeF area) {
+                         lastLayout = print.composeForTest(panel, area);
+                         return lastLayout.cellSize;
+                     }};
 
     explicit Maker(const std::string& rows)
-        : PrintRig(rows.empty() ? test::patternPuzzle(24, 12, [](int x, int y) { return (x + y) % 6 == 0 || (x * 7 + y * 3) % 11 == 0; })
+        : PrintRig(rows.empty() ? test::patternPuzzle(
+                       24, 12, [](int x, int y) { return (x + y) % 6 == 0 || (x * 7 + y * 3) % 11 == 0; })
                                 : test::puzzleFromText(rows))
     {
         test.open();
@@ -123,9 +124,10 @@ void TestWindowTest::computerTestEndings()
     m.fake.messages.answer(platform::Answer(answer));
     m.test.startButton()->click();
     QVERIFY(QTest::qWaitFor([&] { return !m.test.testRunning() && !m.test.driver().isBusy(); }, 120000));
-    QCOMPARE(m.fake.messages.texts(), QStringList{message});
+    QCOMPARE(m.fake.messages.texts(), QStringList {message});
     const bool solved = answer != int(platform::Answer::Ok);
-    QCOMPARE(m.fake.messages.requests()[0].title, solved ? QStringLiteral("Puzzle solved") : QStringLiteral("Puzzle not solved"));
+    QCOMPARE(m.fake.messages.requests()[0].title,
+             solved ? QStringLiteral("Puzzle solved") : QStringLiteral("Puzzle not solved"));
     QCOMPARE(m.fake.messages.requests()[0].buttons, solved ? platform::Buttons::YesNo : platform::Buttons::Ok);
     QVERIFY(m.idle());
     QCOMPARE(m.test.isHidden(), answer == int(platform::Answer::Yes));
@@ -134,8 +136,10 @@ void TestWindowTest::computerTestEndings()
     QCOMPARE(QString::fromStdString(m.row(0)), firstRow);
     // The painted field agrees with the knowledge.
     const PointImage& field = m.test.cluePanel()->field().picture();
-    const QPointF centre = field.origin() * field.dpr() + QPointF(0.5, 0.5) * m.test.state().cellSize * field.devicePixelsPerPoint();
-    QCOMPARE(field.image().pixelColor(centre.toPoint()), firstRow[0] == QLatin1Char('#') ? QColor(Qt::black) : QColor(Qt::white));
+    const QPointF centre =
+        field.origin() * field.dpr() + QPointF(0.5, 0.5) * m.test.state().cellSize * field.devicePixelsPerPoint();
+    QCOMPARE(field.image().pixelColor(centre.toPoint()),
+             firstRow[0] == QLatin1Char('#') ? QColor(Qt::black) : QColor(Qt::white));
 }
 
 void TestWindowTest::interruptingTheRunningTest_data()
@@ -153,7 +157,8 @@ void TestWindowTest::interruptingTheRunningTest()
     Maker m(Mixed);
     m.test.startTest();
     QVERIFY(m.test.testRunning() && m.fake.busy.busy());
-    QVERIFY(m.test.stopButton()->isEnabled() && !m.test.startButton()->isEnabled() && !m.test.resetButton()->isEnabled());
+    QVERIFY(m.test.stopButton()->isEnabled() && !m.test.startButton()->isEnabled()
+            && !m.test.resetButton()->isEnabled());
     QTest::qWait(20);
     if (how == QLatin1String("stop"))
         m.test.stopButton()->click();

@@ -4,7 +4,7 @@ namespace gw::analysis {
 
 namespace {
 
-inline Word bit(int i) { return Word{1} << i; }
+inline Word bit(int i) { return Word {1} << i; }
 inline Word firstBits(int count) { return bit(count) - 1; }
 
 } // namespace
@@ -18,7 +18,7 @@ ColorGrid::ColorGrid(std::vector<LineClue> rows, std::vector<LineClue> columns)
     for (const LineClue& clue : m_columnClues)
         m_usedColors |= clue.colorMask;
     // Colour q: bit x of rowsWith... when column x's clue holds it, and so on.
-    std::array<Word, PaletteSize> columnsWith{}, rowsWith{};
+    std::array<Word, PaletteSize> columnsWith {}, rowsWith {};
     columnsWith[White] = firstBits(m_width);
     rowsWith[White] = firstBits(m_height);
     for (int x = 0; x < m_width; ++x)
@@ -80,13 +80,14 @@ bool ColorGrid::solved() const
 
 CellGrid ColorGrid::colorSets() const
 {
-    CellGrid sets{};
+    CellGrid sets {};
     for (int y = 0; y < m_height; ++y)
         for (unsigned rest = m_usedColors; rest != 0; rest &= rest - 1) {
             const int q = lowestBit(rest);
             for (Word cells = m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)]; cells != 0;
                  cells &= cells - 1)
-                sets[static_cast<std::size_t>(lowestBit(cells) + MaxPuzzleSize * y)] |= static_cast<std::uint8_t>(1u << q);
+                sets[static_cast<std::size_t>(lowestBit(cells) + MaxPuzzleSize * y)] |=
+                    static_cast<std::uint8_t>(1u << q);
         }
     return sets;
 }
@@ -99,8 +100,8 @@ CellGrid ColorGrid::picture() const
         for (unsigned rest = m_usedColors & ~(1u << White); rest != 0; rest &= rest - 1) {
             const int q = lowestBit(rest);
             // A cell that may still be white stays white.
-            for (Word only = m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)] &
-                             ~m_rows[static_cast<std::size_t>(y)][White];
+            for (Word only = m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)]
+                             & ~m_rows[static_cast<std::size_t>(y)][White];
                  only != 0; only &= only - 1)
                 cells[static_cast<std::size_t>(lowestBit(only) + MaxPuzzleSize * y)] = static_cast<std::uint8_t>(q);
         }
@@ -112,7 +113,7 @@ bool ColorGrid::restrict(int x, int y, std::uint8_t mask)
     const unsigned now = colors(x, y);
     if ((now & mask) == 0)
         return false;
-    for (unsigned rest = now & ~unsigned{mask}; rest != 0; rest &= rest - 1)
+    for (unsigned rest = now & ~unsigned {mask}; rest != 0; rest &= rest - 1)
         remove(false, y, lowestBit(rest), bit(x));
     return true;
 }
@@ -152,8 +153,8 @@ bool ColorGrid::solveQueued(bool columns)
             return false;
         for (unsigned rest = m_usedColors; rest != 0; rest &= rest - 1) {
             const int q = lowestBit(rest);
-            const Word removed = lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(q)] &
-                                 ~narrowed[static_cast<std::size_t>(q)];
+            const Word removed = lines[static_cast<std::size_t>(line)][static_cast<std::size_t>(q)]
+                                 & ~narrowed[static_cast<std::size_t>(q)];
             if (removed != 0)
                 remove(columns, line, q, removed);
         }

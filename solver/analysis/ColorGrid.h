@@ -76,8 +76,8 @@ private:
     int m_height;
     std::vector<LineClue> m_rowClues;
     std::vector<LineClue> m_columnClues;
-    std::array<LineColors, MaxPuzzleSize> m_rows{};    // bit x of word q: (x, y) may be q
-    std::array<LineColors, MaxPuzzleSize> m_columns{}; // bit y of word q: (x, y) may be q
+    std::array<LineColors, MaxPuzzleSize> m_rows {};    // bit x of word q: (x, y) may be q
+    std::array<LineColors, MaxPuzzleSize> m_columns {}; // bit y of word q: (x, y) may be q
     unsigned m_usedColors = 1u << White;                // colours of any clue, and white
     Word m_rowsQueued = 0;
     Word m_columnsQueued = 0;

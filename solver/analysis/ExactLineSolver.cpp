@@ -111,7 +111,7 @@ bool solveLine(const LineClue& clue, int length, LineColors& cells)
         Word free = reach;
         if (k > 0 && clue.colors[run] == clue.colors[run - 1]) {
             free = (reach & white) << 1; // runs of one colour need a white cell between them
-            sameColorAhead |= Word{1} << (k - 1);
+            sameColorAhead |= Word {1} << (k - 1);
         }
         const Word starts = free & fits[run];
         if (starts == 0)
@@ -126,9 +126,9 @@ bool solveLine(const LineClue& clue, int length, LineColors& cells)
     // Backwards the same, and at each run and gap what both directions allow:
     // a start of run k that both passes found, or a cell i of gap g whose
     // boundary i is reached from the left and boundary i + 1 leads on right.
-    LineColors narrowed{};
+    LineColors narrowed {};
     const WhiteSpans whiteSpans(white);
-    reach = whiteSpans.reachBack(Word{1} << length);
+    reach = whiteSpans.reachBack(Word {1} << length);
     Word whiteCells = forwardReach[static_cast<std::size_t>(count)] & (reach >> 1);
     for (int k = count - 1; k >= 0; --k) {
         const std::size_t run = static_cast<std::size_t>(k);

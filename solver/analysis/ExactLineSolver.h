@@ -19,10 +19,10 @@ using LineColors = std::array<Word, PaletteSize>;
 // The runs of one line, in order. Runs of different colours may touch; runs
 // of one colour need at least one white cell between them.
 struct LineClue {
-    int count = 0;                                  // 0..50
-    std::array<std::uint8_t, MaxPuzzleSize> lengths{}; // 1..50 for the first `count`
-    std::array<std::uint8_t, MaxPuzzleSize> colors{};  // palette index, never White
-    std::uint8_t colorMask = 0;                     // bit q set when some run has colour q
+    int count = 0;                                      // 0..50
+    std::array<std::uint8_t, MaxPuzzleSize> lengths {}; // 1..50 for the first `count`
+    std::array<std::uint8_t, MaxPuzzleSize> colors {};  // palette index, never White
+    std::uint8_t colorMask = 0;                         // bit q set when some run has colour q
 };
 
 // The clue of row y (0..49) or column x (0..49) of `clues`.

@@ -55,7 +55,7 @@ private:
 
     AnalysisOptions m_options;
     AnalysisResult m_result;
-    ColorGrid m_grid;                  // line logic's
+    ColorGrid m_grid;                    // line logic's
     std::unique_ptr<CellGrid> m_picture; // null: clues only
     std::vector<SolutionSearch> m_searches;
 };
@@ -98,9 +98,10 @@ void PuzzleAnalysis::Search::step()
         runLineLogic();
         return;
     }
-    SolutionSearch& search = *std::min_element(
-        m_searches.begin(), m_searches.end(),
-        [](const SolutionSearch& a, const SolutionSearch& b) { return a.lineSolves() < b.lineSolves(); });
+    SolutionSearch& search =
+        *std::min_element(m_searches.begin(), m_searches.end(), [](const SolutionSearch& a, const SolutionSearch& b) {
+            return a.lineSolves() < b.lineSolves();
+        });
     search.step();
     m_result.nodes = m_result.probes = 0;
     m_result.lineSolves = m_grid.lineSolves();
@@ -137,8 +138,8 @@ void PuzzleAnalysis::Search::runLineLogic()
     } else if (!m_options.decideUniqueness) {
         finish(AnalysisStop::NotAsked, Uniqueness::Unknown, {});
     } else {
-        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy{true, false});
-        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy{false, true});
+        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy {true, false});
+        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy {false, true});
     }
 }
 
@@ -172,8 +173,7 @@ PuzzleAnalysis::PuzzleAnalysis(const Puzzle& picture, const AnalysisOptions& opt
 
 PuzzleAnalysis::PuzzleAnalysis(const ClueTables& clues, int width, int height, const AnalysisOptions& options)
     : m_search(std::make_unique<Search>(clues, width, height, nullptr, options))
-{
-}
+{ }
 
 PuzzleAnalysis::~PuzzleAnalysis() = default;
 PuzzleAnalysis::PuzzleAnalysis(PuzzleAnalysis&&) noexcept = default;
@@ -183,8 +183,7 @@ bool PuzzleAnalysis::advance(std::chrono::microseconds slice) { return m_search-
 
 const AnalysisResult& PuzzleAnalysis::run()
 {
-    while (m_search->advance(std::chrono::hours(1))) {
-    }
+    while (m_search->advance(std::chrono::hours(1))) { }
     return m_search->result();
 }
 
@@ -203,10 +202,14 @@ AnalysisResult analyzeClues(const ClueTables& clues, int width, int height, cons
 const char* uniquenessName(Uniqueness uniqueness)
 {
     switch (uniqueness) {
-    case Uniqueness::Unique: return "yes";
-    case Uniqueness::NotUnique: return "no";
-    case Uniqueness::NoSolution: return "none";
-    case Uniqueness::Unknown: break;
+    case Uniqueness::Unique:
+        return "yes";
+    case Uniqueness::NotUnique:
+        return "no";
+    case Uniqueness::NoSolution:
+        return "none";
+    case Uniqueness::Unknown:
+        break;
     }
     return "unknown";
 }

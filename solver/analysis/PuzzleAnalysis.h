@@ -38,12 +38,12 @@ enum class Uniqueness {
 
 // Why the analysis ended.
 enum class AnalysisStop {
-    Running,      // not ended yet (a PuzzleAnalysis between slices)
-    Completed,    // every question asked was answered
-    NotAsked,     // line logic done; uniqueness was not asked for
-    NodeLimit,    // AnalysisOptions::maxNodes reached
-    TimeLimit,    // AnalysisOptions::maxMilliseconds reached
-    Cancelled     // AnalysisOptions::cancel was set
+    Running,   // not ended yet (a PuzzleAnalysis between slices)
+    Completed, // every question asked was answered
+    NotAsked,  // line logic done; uniqueness was not asked for
+    NodeLimit, // AnalysisOptions::maxNodes reached
+    TimeLimit, // AnalysisOptions::maxMilliseconds reached
+    Cancelled  // AnalysisOptions::cancel was set
 };
 
 struct AnalysisOptions {
@@ -68,7 +68,7 @@ struct AnalysisResult {
     // Per cell (x + 50 * y): bit q set when line logic leaves colour q
     // possible there. One bit: the cell is fixed. Zero outside the puzzle and
     // everywhere when the clues contradict each other.
-    CellGrid lineLogicColors{};
+    CellGrid lineLogicColors {};
 
     Uniqueness uniqueness = Uniqueness::Unknown;
     AnalysisStop stop = AnalysisStop::Running;

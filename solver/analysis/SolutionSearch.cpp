@@ -23,10 +23,18 @@ std::uint8_t SolutionSearch::referenceColor(int x, int y) const { return m_known
 void SolutionSearch::step()
 {
     switch (m_nodeStep) {
-    case NodeStep::Enter: enterNode(); break;
-    case NodeStep::Probe: probeNextCell(); break;
-    case NodeStep::Branch: branch(); break;
-    case NodeStep::Backtrack: backtrack(); break;
+    case NodeStep::Enter:
+        enterNode();
+        break;
+    case NodeStep::Probe:
+        probeNextCell();
+        break;
+    case NodeStep::Branch:
+        branch();
+        break;
+    case NodeStep::Backtrack:
+        backtrack();
+        break;
     }
 }
 
@@ -54,8 +62,8 @@ bool SolutionSearch::allowsReference() const
 {
     for (int y = 0; y < m_grid.height(); ++y)
         for (int q = 0; q < PaletteSize; ++q)
-            if (m_referenceRows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)] &
-                ~m_grid.row(y)[static_cast<std::size_t>(q)])
+            if (m_referenceRows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)]
+                & ~m_grid.row(y)[static_cast<std::size_t>(q)])
                 return false;
     return true;
 }
@@ -70,7 +78,7 @@ void SolutionSearch::probeNextCell()
     }
     Word openHere = 0;
     for (;;) {
-        openHere = m_grid.openInRow(m_probing.row) & ~((Word{1} << m_probing.column) - 1);
+        openHere = m_grid.openInRow(m_probing.row) & ~((Word {1} << m_probing.column) - 1);
         if (openHere != 0)
             break;
         m_probing.row = m_probing.row + 1 < m_grid.height() ? m_probing.row + 1 : 0;
@@ -151,7 +159,7 @@ void SolutionSearch::branch()
         return;
     }
     const unsigned colors = m_grid.colors(x, y);
-    Branch next{m_grid.mark(), x, y, static_cast<std::uint8_t>(lowestBit(colors)), false, false};
+    Branch next {m_grid.mark(), x, y, static_cast<std::uint8_t>(lowestBit(colors)), false, false};
     if (!m_known.empty() && (colors & (1u << referenceColor(x, y)))) {
         next.color = referenceColor(x, y);
         next.excludeFirst = !m_strategy.stayCloseOnceDifferent || allowsReference();
@@ -203,7 +211,7 @@ void SolutionSearch::addKnown(const CellGrid& solution)
     if (m_known.empty()) {
         for (int y = 0; y < m_grid.height(); ++y)
             for (int x = 0; x < m_grid.width(); ++x)
-                m_referenceRows[static_cast<std::size_t>(y)][solution[cellIndex(x, y)]] |= Word{1} << x;
+                m_referenceRows[static_cast<std::size_t>(y)][solution[cellIndex(x, y)]] |= Word {1} << x;
     }
     m_known.push_back(solution);
 }

@@ -86,7 +86,7 @@ private:
     SearchStrategy m_strategy;
     Uniqueness m_uniqueness = Uniqueness::Unknown;
     std::vector<CellGrid> m_known;
-    std::array<LineColors, MaxPuzzleSize> m_referenceRows{}; // m_known.front() as row words
+    std::array<LineColors, MaxPuzzleSize> m_referenceRows {}; // m_known.front() as row words
     NodeStep m_nodeStep = NodeStep::Enter;
     std::vector<Branch> m_branches;
     Probing m_probing;

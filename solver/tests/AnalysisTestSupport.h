@@ -29,7 +29,7 @@ inline LineClue clueFromText(const std::string& text)
     std::istringstream runs(text);
     for (std::string run; runs >> run; ++clue.count) {
         const bool lettered = !std::isdigit(static_cast<unsigned char>(run.back()));
-        const std::uint8_t color = lettered ? gwtest::cellFromChar(run.back()) : std::uint8_t{Black};
+        const std::uint8_t color = lettered ? gwtest::cellFromChar(run.back()) : std::uint8_t {Black};
         clue.lengths[static_cast<std::size_t>(clue.count)] = static_cast<std::uint8_t>(std::stoi(run));
         clue.colors[static_cast<std::size_t>(clue.count)] = color;
         clue.colorMask = static_cast<std::uint8_t>(clue.colorMask | 1u << color);
@@ -77,11 +77,11 @@ inline std::string textFromCellSets(const std::vector<unsigned>& sets, const Lin
 
 inline LineColors wordsFromCellSets(const std::vector<unsigned>& sets)
 {
-    LineColors words{};
+    LineColors words {};
     for (std::size_t i = 0; i < sets.size(); ++i)
         for (int q = 0; q < PaletteSize; ++q)
             if (sets[i] & 1u << q)
-                words[static_cast<std::size_t>(q)] |= std::uint64_t{1} << i;
+                words[static_cast<std::size_t>(q)] |= std::uint64_t {1} << i;
     return words;
 }
 
@@ -102,7 +102,9 @@ inline void forEachPlacement(const LineClue& clue, int length, const std::vector
                              const std::function<void(const std::vector<std::uint8_t>&)>& visit)
 {
     std::vector<std::uint8_t> line(static_cast<std::size_t>(length), White);
-    auto fits = [&](int i, std::uint8_t color) { return sets.empty() || (sets[static_cast<std::size_t>(i)] >> color & 1); };
+    auto fits = [&](int i, std::uint8_t color) {
+        return sets.empty() || (sets[static_cast<std::size_t>(i)] >> color & 1);
+    };
     std::function<void(int, int)> place = [&](int run, int from) {
         if (run == clue.count) {
             for (int i = from; i < length; ++i)
@@ -184,12 +186,13 @@ inline std::vector<unsigned> lineLogicByPlacements(const ClueTables& clues, int 
 // Up to `limit` solutions of the clues, row by row (x + width * y): every
 // combination of the rows' placements whose columns match their clues.
 inline std::vector<std::vector<std::uint8_t>> solutionsByPlacements(const ClueTables& clues, int width, int height,
-                                                                   std::size_t limit)
+                                                                    std::size_t limit)
 {
     std::vector<std::vector<std::vector<std::uint8_t>>> rowLines(static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
-        forEachPlacement(analysis::rowClue(clues, y), width, {},
-                         [&](const std::vector<std::uint8_t>& line) { rowLines[static_cast<std::size_t>(y)].push_back(line); });
+        forEachPlacement(analysis::rowClue(clues, y), width, {}, [&](const std::vector<std::uint8_t>& line) {
+            rowLines[static_cast<std::size_t>(y)].push_back(line);
+        });
     std::vector<std::vector<std::uint8_t>> found;
     std::vector<std::uint8_t> grid(static_cast<std::size_t>(width * height));
     std::function<void(int)> fill = [&](int y) {

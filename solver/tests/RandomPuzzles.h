@@ -18,7 +18,7 @@ struct PictureRecipe {
     int width = 10, height = 10; // 1..50
     int colors = 2;              // 2..8, white included
     PictureKind kind = PictureKind::Noise;
-    double density = 0.5;        // share of non-white cells aimed at
+    double density = 0.5; // share of non-white cells aimed at
 };
 
 // A picture drawn from `rng` after `recipe`.
@@ -39,7 +39,7 @@ inline Puzzle randomPicture(std::mt19937& rng, const PictureRecipe& recipe)
     if (recipe.kind == PictureKind::Noise) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                puzzle.cell(x, y) = chance() < recipe.density ? ink() : std::uint8_t{White};
+                puzzle.cell(x, y) = chance() < recipe.density ? ink() : std::uint8_t {White};
     } else if (recipe.kind == PictureKind::Blobs) {
         // Discs of one colour each until the density is reached.
         int inked = 0;
@@ -59,11 +59,11 @@ inline Puzzle randomPicture(std::mt19937& rng, const PictureRecipe& recipe)
         const int period = 2 + below(6);
         std::vector<std::uint8_t> band(static_cast<std::size_t>(period));
         for (std::uint8_t& b : band)
-            b = chance() < recipe.density ? ink() : std::uint8_t{White};
+            b = chance() < recipe.density ? ink() : std::uint8_t {White};
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const int phase = ((x * dx + y * dy) % period + period) % period;
-                puzzle.cell(x, y) = chance() < 0.05 ? (chance() < recipe.density ? ink() : std::uint8_t{White})
+                puzzle.cell(x, y) = chance() < 0.05 ? (chance() < recipe.density ? ink() : std::uint8_t {White})
                                                     : band[static_cast<std::size_t>(phase)];
             }
     }

@@ -49,7 +49,8 @@ public:
     void statusText(SolverStatus text, int lineNumber) override
     {
         static const char* names[] = {"clear",         "cleaning",         "considering-row", "considering-column",
-                                      "comparing-row", "comparing-column", "finishing",       "finished", "stopped"};
+                                      "comparing-row", "comparing-column", "finishing",       "finished",
+                                      "stopped"};
         record(std::string("status ") + names[static_cast<int>(text)] + " " + std::to_string(lineNumber));
     }
     void fieldCleared() override { record("cleared"); }

@@ -24,7 +24,7 @@ const std::filesystem::path CorpusFolder = std::filesystem::path(GRIDWICK_PUZZLE
 std::string cellsComputerTestKnowsBetter(const gw::Puzzle& puzzle, const AnalysisResult& analysis)
 {
     const gw::ComputerTestResult run = gw::runComputerTest(puzzle, true);
-    std::array<std::uint8_t, gw::CellCount> state{};
+    std::array<std::uint8_t, gw::CellCount> state {};
     for (const gw::ComputerTestResult::CellWrite& write : run.trace)
         state[static_cast<std::size_t>(write.x + gw::MaxPuzzleSize * write.y)] = write.value;
     std::string wrong;

@@ -28,7 +28,7 @@ std::string solved(const LineCase& c)
     return textFromCellSets(cellSetsFromWords(words, length), clue);
 }
 
-class ExactLine : public ::testing::TestWithParam<LineCase> {};
+class ExactLine : public ::testing::TestWithParam<LineCase> { };
 
 TEST_P(ExactLine, KeepsExactlyTheColorsSomePlacementAllows)
 {
@@ -36,37 +36,37 @@ TEST_P(ExactLine, KeepsExactlyTheColorsSomePlacementAllows)
 }
 
 const LineCase BlackAndWhite[] = {
-    {"", "?????", "....."},                  // empty line
+    {"", "?????", "....."}, // empty line
     {"", "..#..", "contradiction"},
-    {"5", "?????", "#####"},                 // full line
-    {"3", "?????", "??#??"},                 // overlap in the middle
+    {"5", "?????", "#####"}, // full line
+    {"3", "?????", "??#??"}, // overlap in the middle
     {"1 1", "???", "#.#"},
     {"2 1", "????", "##.#"},
     {"1 2", "?????", "???#?"},
     {"1", "..?..", "..#.."},
     {"2", "#????", "##..."},
     {"1 1", "#????", "#.???"},
-    {"3", "?#.??", "contradiction"},         // the run cannot cover cell 1
+    {"3", "?#.??", "contradiction"}, // the run cannot cover cell 1
     {"1 1 1", "?????", "#.#.#"},
-    {"2 2", "?????.", "##.##."},             // the white end leaves one placement
+    {"2 2", "?????.", "##.##."}, // the white end leaves one placement
     {"4", "??#???.??", "??##??..."},
     {"1", "?", "#"},
     {"1", ".", "contradiction"},
-    {"2", "?#?#?", "contradiction"},         // two blacks too far apart for one run of two
+    {"2", "?#?#?", "contradiction"}, // two blacks too far apart for one run of two
     {"50", std::string(50, '?'), std::string(50, '#')},
     {"1 1", std::string(50, '?'), std::string(50, '?')},
 };
 INSTANTIATE_TEST_SUITE_P(BlackAndWhite, ExactLine, ::testing::ValuesIn(BlackAndWhite));
 
 const LineCase Colors[] = {
-    {"1R 1B", "??", "RB"},                   // runs of different colours touch
+    {"1R 1B", "??", "RB"}, // runs of different colours touch
     {"2R 2B", "????", "RRBB"},
     {"2R 2B", "?????", "[.R]R?B[.B]"},
-    {"2R 2R", "?????", "RR.RR"},             // runs of one colour need a white between
+    {"2R 2R", "?????", "RR.RR"}, // runs of one colour need a white between
     {"1R 1R", "??", "contradiction"},
     {"1R 1B 1R", "???", "RBR"},
     {"1 1R 1", "?????", "[#.]???[#.]"},
-    {"2R", "?B?", "contradiction"},          // blue is in no run
+    {"2R", "?B?", "contradiction"}, // blue is in no run
     {"2R", "[RB]??", "RR."},
     {"1R 1B", "[.R]?[.B]", "[.R]?[.B]"},
     {"1R 1B", "[.R][RB][.B]", "[.R][RB][.B]"},
@@ -90,7 +90,7 @@ TEST(ExactLineRandom, AgreesWithListingEveryPlacement)
         std::vector<std::uint8_t> line(static_cast<std::size_t>(length));
         for (std::uint8_t& cell : line)
             cell = (rng() % 100) < density * 100 ? static_cast<std::uint8_t>(rng() % inks == 0 ? 0u : 2 + rng() % inks)
-                                                 : std::uint8_t{gw::White};
+                                                 : std::uint8_t {gw::White};
         gw::Puzzle row = gwtest::puzzleFromRows({std::string(static_cast<std::size_t>(length), '.')}, true);
         for (int x = 0; x < length; ++x)
             row.cell(x, 0) = line[static_cast<std::size_t>(x)];
@@ -102,7 +102,9 @@ TEST(ExactLineRandom, AgreesWithListingEveryPlacement)
         const unsigned all = 0xFFu;
         for (int i = 0; i < length; ++i) {
             const unsigned r = rng() % 10;
-            sets[static_cast<std::size_t>(i)] = r < 6 ? all : r < 8 ? 1u << line[static_cast<std::size_t>(i)] : (rng() & all) | 1u << (rng() % 8);
+            sets[static_cast<std::size_t>(i)] = r < 6   ? all
+                                                : r < 8 ? 1u << line[static_cast<std::size_t>(i)]
+                                                        : (rng() & all) | 1u << (rng() % 8);
         }
         std::vector<unsigned> expected = sets;
         const bool consistent = solveLineByPlacements(clue, length, expected);

@@ -40,7 +40,7 @@ struct KnownPuzzle {
     const char* differing; // cells where the second solution differs, "x,y ..."
 };
 
-class KnownAnswers : public ::testing::TestWithParam<KnownPuzzle> {};
+class KnownAnswers : public ::testing::TestWithParam<KnownPuzzle> { };
 
 TEST_P(KnownAnswers, LineLogicUniquenessAndTheSecondSolution)
 {
@@ -58,19 +58,20 @@ TEST_P(KnownAnswers, LineLogicUniquenessAndTheSecondSolution)
 INSTANTIATE_TEST_SUITE_P(
     Puzzles, KnownAnswers,
     ::testing::Values(
-        KnownPuzzle{"Cross", {"#.#", ".#.", "#.#"}, {"#.#", ".#.", "#.#"}, Uniqueness::Unique, ""},
-        KnownPuzzle{"AllWhite", {"...", "..."}, {"...", "..."}, Uniqueness::Unique, ""},
-        KnownPuzzle{"TouchingColours", {"RB", "BR"}, {"RB", "BR"}, Uniqueness::Unique, ""},
+        KnownPuzzle {"Cross", {"#.#", ".#.", "#.#"}, {"#.#", ".#.", "#.#"}, Uniqueness::Unique, ""},
+        KnownPuzzle {"AllWhite", {"...", "..."}, {"...", "..."}, Uniqueness::Unique, ""},
+        KnownPuzzle {"TouchingColours", {"RB", "BR"}, {"RB", "BR"}, Uniqueness::Unique, ""},
         // Unique, but line logic stalls: only a guess shows that the other
         // choices contradict.
-        KnownPuzzle{"NeedsAGuess", {".##.", "..##", "#..#"}, {"????", "..##", "????"}, Uniqueness::Unique, ""},
-        KnownPuzzle{"ColourNeedsAGuess", {"R..R", "....", ".RR."}, {"????", "....", "????"}, Uniqueness::Unique, ""},
-        KnownPuzzle{"Diagonal", {"#.", ".#"}, {"??", "??"}, Uniqueness::NotUnique, "0,0 1,0 0,1 1,1"},
+        KnownPuzzle {"NeedsAGuess", {".##.", "..##", "#..#"}, {"????", "..##", "????"}, Uniqueness::Unique, ""},
+        KnownPuzzle {"ColourNeedsAGuess", {"R..R", "....", ".RR."}, {"????", "....", "????"}, Uniqueness::Unique, ""},
+        KnownPuzzle {"Diagonal", {"#.", ".#"}, {"??", "??"}, Uniqueness::NotUnique, "0,0 1,0 0,1 1,1"},
         // Two solutions: the magenta cells of the last two rows swap.
-        KnownPuzzle{"SwappedPair",
-                    {"BB..B", "B....", "...BB", ".M...", "....M"},
-                    {"BB..B", "B....", "...BB", ".?..?", ".?..?"},
-                    Uniqueness::NotUnique, "1,3 4,3 1,4 4,4"}),
+        KnownPuzzle {"SwappedPair",
+                     {"BB..B", "B....", "...BB", ".M...", "....M"},
+                     {"BB..B", "B....", "...BB", ".?..?", ".?..?"},
+                     Uniqueness::NotUnique,
+                     "1,3 4,3 1,4 4,4"}),
     [](const ::testing::TestParamInfo<KnownPuzzle>& info) { return std::string(info.param.name); });
 
 gw::ClueTables cluesOf(const std::vector<std::string>& rows)
@@ -163,7 +164,7 @@ TEST(AnalysisControl, BudgetsAndCancellationAnswerUnknown)
     EXPECT_EQ(result.stop, AnalysisStop::TimeLimit);
     EXPECT_EQ(result.uniqueness, Uniqueness::Unknown);
 
-    std::atomic<bool> cancel{true};
+    std::atomic<bool> cancel {true};
     options.maxMilliseconds = 0;
     options.cancel = &cancel;
     result = gw::analysis::analyzePuzzle(picture, options);

@@ -44,8 +44,8 @@ bool satisfies(const gw::analysis::CellGrid& grid, const gw::ClueTables& clues, 
             p.cell(x, y) = grid[at(x, y)];
     gw::ClueTables derived;
     gw::deriveClues(p, derived);
-    return derived.rowClueLength == clues.rowClueLength && derived.rowClueColor == clues.rowClueColor &&
-           derived.columnClueLength == clues.columnClueLength && derived.columnClueColor == clues.columnClueColor;
+    return derived.rowClueLength == clues.rowClueLength && derived.rowClueColor == clues.rowClueColor
+           && derived.columnClueLength == clues.columnClueLength && derived.columnClueColor == clues.columnClueColor;
 }
 
 TEST(AnalysisRandom, VerdictsAgreeWithListingEverySolution)
@@ -110,10 +110,11 @@ TEST(AnalysisRandom, VerdictsAgreeWithListingEverySolution)
         }
         unique += all.size() == 1 ? 1 : 0;
         several += all.size() > 1 ? 1 : 0;
-        lineSolvable += logic.size() == static_cast<std::size_t>(w * h) &&
-                                std::all_of(logic.begin(), logic.end(), [](unsigned s) { return (s & (s - 1)) == 0; })
-                            ? 1
-                            : 0;
+        lineSolvable +=
+            logic.size() == static_cast<std::size_t>(w * h)
+                    && std::all_of(logic.begin(), logic.end(), [](unsigned s) { return (s & (s - 1)) == 0; })
+                ? 1
+                : 0;
     }
     // The seeds cover every kind of verdict.
     EXPECT_GT(several, 40);

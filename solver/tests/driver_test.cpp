@@ -17,7 +17,7 @@ namespace {
 
 // A puzzle with its clues, knowledge, observer and driver.
 struct DriverRun {
-    explicit DriverRun(const Rows& rows) : DriverRun(gw::testing::puzzleFromRows(rows)) {}
+    explicit DriverRun(const Rows& rows) : DriverRun(gw::testing::puzzleFromRows(rows)) { }
     explicit DriverRun(const gw::Puzzle& p) : puzzle(p), driver(puzzle, clues, knowledge, observer)
     {
         gw::deriveClues(puzzle, clues);
@@ -66,7 +66,7 @@ gw::Puzzle mirroredBlocks()
 }
 
 // Needs two sweeps; its first sweep's completion cycles set no cell.
-const Rows TwoSweeps{"....#..", ".#.#...", ".#.#.#.", "..#.#.."};
+const Rows TwoSweeps {"....#..", ".#.#...", ".#.#.#.", "..#.#.."};
 
 } // namespace
 
@@ -92,7 +92,7 @@ TEST(Driver, TestEndsWithItsVerdictAfterTestFinished)
         SCOPED_TRACE(c.name);
         DriverRun run(c.rows);
         const int ticks = run.toEnd();
-        EXPECT_EQ(run.observer.outcomes, Outcomes{c.outcome});
+        EXPECT_EQ(run.observer.outcomes, Outcomes {c.outcome});
         EXPECT_EQ(run.last(2)[0], "status finished 0");
         EXPECT_EQ(run.last(1)[0].rfind("end ", 0), 0u);
         EXPECT_EQ(run.rows(), c.end.empty() ? c.rows : c.end);
@@ -117,8 +117,8 @@ TEST(Driver, StartSetsLimitsAndPassVariablesAndEnumeratesRowsBeforeColumns)
     EXPECT_EQ(run.driver.passLine(), -1);
     EXPECT_EQ(run.driver.regenerations(), 1);
     EXPECT_EQ(Rows(run.observer.events.begin(), run.observer.events.begin() + 6),
-              (Rows{"cleared", "status cleaning 0", "status considering-row 1", "status considering-row 2",
-                    "status considering-row 3", "status considering-column 1"}));
+              (Rows {"cleared", "status cleaning 0", "status considering-row 1", "status considering-row 2",
+                     "status considering-row 3", "status considering-column 1"}));
 }
 
 TEST(Driver, ConfirmationsAreForgottenAtTheStartOfEachPass)
@@ -160,7 +160,7 @@ TEST(Driver, StopOnlyWhileSteppingAndAStopRequestDuringTheFirstEnumerationLeaves
     run.driver.stop();
     EXPECT_FALSE(run.driver.isStepping());
     EXPECT_TRUE(run.driver.stopRequested());
-    EXPECT_EQ(run.last(2), (Rows{"status stopped 0", "end stopped"}));
+    EXPECT_EQ(run.last(2), (Rows {"status stopped 0", "end stopped"}));
     EXPECT_FALSE(run.driver.tick());
     EXPECT_NE(run.driver.rowLine(0), nullptr); // the lines stay until the next start
     ASSERT_TRUE(run.driver.start());           // a new start begins afresh
@@ -186,7 +186,7 @@ TEST(Driver, EventLoopCallbackCannotStartOverlappingTicksOrStarts)
     const auto& e = run.observer.events;
     const auto at = std::find(e.begin(), e.end(), "events");
     ASSERT_NE(at, e.end());
-    EXPECT_EQ(Rows(at + 1, e.end()), (Rows{"status stopped 0", "end stopped"})); // no more lines are enumerated
+    EXPECT_EQ(Rows(at + 1, e.end()), (Rows {"status stopped 0", "end stopped"})); // no more lines are enumerated
 }
 
 // Regression: cells set by the comparison passes did not count as progress,
@@ -212,7 +212,7 @@ TEST(Driver, CellsSetByComparisonsCountAsProgress)
     };
     EXPECT_GT(cells(compare, complete), 0);
     EXPECT_EQ(cells(complete, verdict), 0);
-    EXPECT_EQ(run.observer.outcomes, Outcomes{SolverOutcome::Solved});
+    EXPECT_EQ(run.observer.outcomes, Outcomes {SolverOutcome::Solved});
 }
 
 // Regression: with the try limit at its cap, a row whose first fitting
@@ -224,7 +224,7 @@ TEST(Driver, RepeatedStateBeforeARegenerationEndsTheTestAsLimitsExhausted)
     run.toEnd();
     EXPECT_FALSE(run.driver.isStepping());
     EXPECT_TRUE(run.driver.endlessDetected());
-    EXPECT_EQ(run.observer.outcomes, Outcomes{SolverOutcome::LimitsExhausted});
+    EXPECT_EQ(run.observer.outcomes, Outcomes {SolverOutcome::LimitsExhausted});
     EXPECT_EQ(run.last(2)[0], "status finished 0");
     // Every white column is known; no block cell is.
     EXPECT_EQ(run.rows()[0], gwtest::repeat("??.", 16) + "??");
@@ -242,15 +242,15 @@ TEST(Driver, LimitsDoubleWhileTheListsGrowAndEndTheTestBefore32768)
                 rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = '#';
     DriverRun run(rows);
     ASSERT_TRUE(run.driver.start());
-    std::vector<std::int32_t> limits{run.driver.maxPlacements()};
+    std::vector<std::int32_t> limits {run.driver.maxPlacements()};
     while (run.driver.isStepping()) {
         run.driver.tick();
         if (run.driver.isStepping() && run.driver.maxPlacements() != limits.back())
             limits.push_back(run.driver.maxPlacements());
     }
-    EXPECT_EQ(run.observer.outcomes, Outcomes{SolverOutcome::LimitsExhausted});
+    EXPECT_EQ(run.observer.outcomes, Outcomes {SolverOutcome::LimitsExhausted});
     EXPECT_FALSE(run.driver.endlessDetected());
     // 50 doubled nine times; the tenth doubling would reach 51200.
-    EXPECT_EQ(limits, (std::vector<std::int32_t>{50, 100, 200, 400, 800, 1600, 3200, 6400, 12800, 25600}));
+    EXPECT_EQ(limits, (std::vector<std::int32_t> {50, 100, 200, 400, 800, 1600, 3200, 6400, 12800, 25600}));
     EXPECT_EQ(run.driver.largestList(), 25600);
 }

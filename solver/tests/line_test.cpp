@@ -24,7 +24,8 @@ namespace {
 // column says), then the cells of `known` other than '?' set.
 struct LineBench {
     LineBench(const std::string& solution, const std::string& known)
-        : puzzle(gw::testing::puzzleFromRows({solution})), context(knowledge, &observer), line(gw::Orientation::Row, clues, context)
+        : puzzle(gw::testing::puzzleFromRows({solution})), context(knowledge, &observer),
+          line(gw::Orientation::Row, clues, context)
     {
         gw::deriveClues(puzzle, clues);
         knowledge.reset(puzzle.PuzzleWidth, 1);
@@ -71,16 +72,18 @@ void runScript(LineBench& bench, const std::string& script)
         return join(line.runCount(),
                     [&](int k) { return std::to_string((line.*first)(k)) + "-" + std::to_string((line.*last)(k)); });
     };
-    const std::map<std::string, std::function<void()>> actions{
+    const std::map<std::string, std::function<void()>> actions {
         {"gen", [&] { line.enumeratePlacements(); }},
         {"update", [&] { line.deduceFromRunRanges(); }},
-        {"settle", [&] { // until it sets nothing
+        {"settle",
+         [&] { // until it sets nothing
              do {
                  bench.knowledge.someCellSet = false;
                  line.deduceFromRunRanges();
              } while (bench.knowledge.someCellSet);
          }},
-        {"compare", [&] { // "compare=0": with the row not marked changed
+        {"compare",
+         [&] { // "compare=0": with the row not marked changed
              bench.knowledge.rowChanged[0] = value != "0";
              line.compareWithCells();
          }},
@@ -89,11 +92,12 @@ void runScript(LineBench& bench, const std::string& script)
         {"tries", [&] { bench.context.maxTries = n; }},
         {"set", [&] { bench.setKnown(value); }},
         {"open", [&] { gw::setCell(bench.knowledge, n, 0, 0, nullptr); }},
-        {"stop", [&] { // a stop request at the next run of the event loop
+        {"stop",
+         [&] { // a stop request at the next run of the event loop
              bench.observer.onEvent = [&](const std::string& e) { bench.context.stopRequested = e == "events"; };
          }},
     };
-    const std::map<std::string, std::function<std::string()>> texts{
+    const std::map<std::string, std::function<std::string()>> texts {
         {"", [&] { return gw::testing::rowStates(bench.knowledge, 0); }},
         {"list", [&] { return join(line.placementCount(), [&](int p) { return line.placement(p).toString(); }); }},
         {"valid",
@@ -102,7 +106,7 @@ void runScript(LineBench& bench, const std::string& script)
         {"gaps", [&] { return perRun(&gw::LineSolver::minGap, &gw::LineSolver::maxGap); }},
         {"marks", [&] { return canBeMarks(bench.knowledge, i, 0); }},
     };
-    const std::map<std::string, std::function<long long()>> numbers{
+    const std::map<std::string, std::function<long long()>> numbers {
         {"gc", [&] { return line.dropUnfitPlacements(); }},
         {"count", [&] { return line.placementCount(); }},
         {"complete", [&] { return line.enumerationComplete(); }},
@@ -148,7 +152,7 @@ TEST(Knowledge, SetCellKeepsPossibilitiesAndFlagsInStepAndReportsTheCell)
     EXPECT_EQ(canBeMarks(knowledge, 2, 1), "00100000");
     EXPECT_TRUE(knowledge.rowChanged[1] && knowledge.columnChanged[2] && knowledge.someCellSet);
     EXPECT_FALSE(knowledge.rowChanged[0]);
-    EXPECT_EQ(observer.events, std::vector<std::string>{"cell 2,1=3"});
+    EXPECT_EQ(observer.events, std::vector<std::string> {"cell 2,1=3"});
     EXPECT_EQ(knowledge.rowPossible(1, gw::Red), 0b100u);
     EXPECT_EQ(knowledge.columnPossible(2, gw::White), 0b01u);
     gw::setCell(knowledge, 2, 1, 0, nullptr);

@@ -58,7 +58,8 @@ TEST_F(Cli, CluesPrintsSizeTitleRowsAndColumns)
 
 TEST_F(Cli, CluesFailuresPrintAnErrorAndExitOne)
 {
-    const std::pair<std::string, std::string> cases[] = { // file contents (empty: no file), standard error
+    const std::pair<std::string, std::string> cases[] = {
+        // file contents (empty: no file), standard error
         {"", "error: " + dir.file("f.pbm") + ": no such file\n"},
         {"GIF89a", "error: This is not a valid PBM- or PPM-file.\n"},
         {"P4 8 8\n\xff", "error: An error has occured while opening this file.\n"},
@@ -102,7 +103,7 @@ TEST_F(Cli, CheckPrintsOneLineAFile)
     std::vector<std::string> fields = split(out, '\t');
     ASSERT_EQ(fields.size(), 7u);
     EXPECT_EQ(std::vector<std::string>(fields.begin(), fields.begin() + 6),
-              (std::vector<std::string>{cross, "solved", "9/9", "0", "1", "1"}));
+              (std::vector<std::string> {cross, "solved", "9/9", "0", "1", "1"}));
     EXPECT_GE(std::stod(fields[6]), 0.0);
 
     EXPECT_EQ(run(gw::cli::runCheck, {"--stats", save("diagonal.pbm", {"#..", ".#.", "..."})}), 0);
@@ -117,7 +118,8 @@ TEST_F(Cli, CheckPrintsOneLineAFile)
     const std::vector<std::string> lines = split(out, '\n');
     ASSERT_EQ(lines.size(), 2u);
     fields = split(lines[0], '\t'); // the path, "error" and a reason
-    EXPECT_EQ(fields.size() == 3 && !fields[2].empty() ? fields[0] + " " + fields[1] : out, dir.file("missing.pbm") + " error");
+    EXPECT_EQ(fields.size() == 3 && !fields[2].empty() ? fields[0] + " " + fields[1] : out,
+              dir.file("missing.pbm") + " error");
     EXPECT_EQ(split(lines[1], '\t')[1], "solved");
     EXPECT_EQ(run(gw::cli::runCheck, {"--stats"}), 2);
     EXPECT_NE(err.find("usage"), std::string::npos);
@@ -125,7 +127,7 @@ TEST_F(Cli, CheckPrintsOneLineAFile)
 
 TEST_F(Cli, CheckTraceReplaysToThePicture)
 {
-    const std::vector<std::string> rows{"##.", "#..", "..."};
+    const std::vector<std::string> rows {"##.", "#..", "..."};
     EXPECT_EQ(run(gw::cli::runCheck, {"--trace", save("corner.pbm", rows)}), 0);
     const std::vector<std::string> lines = split(out, '\n');
     ASSERT_EQ(lines.size(), 2u);
@@ -144,14 +146,14 @@ TEST_F(Cli, CheckTraceReplaysToThePicture)
 TEST_F(Cli, AnalyzePrintsOneLineAFile)
 {
     const std::string cross = save("cross.pbm", {"#.#", ".#.", "#.#"});
-    const std::string diagonal = save("diagonal.ppm", {"R.", ".R"}); // two solutions
+    const std::string diagonal = save("diagonal.ppm", {"R.", ".R"});       // two solutions
     const std::string guess = save("guess.pbm", {".##.", "..##", "#..#"}); // unique, line logic stalls
     EXPECT_EQ(run(gw::cli::runAnalyze, {cross, diagonal, guess}), 0);
     EXPECT_EQ(err, "");
     std::vector<std::string> lines = split(out, '\n');
     ASSERT_EQ(lines.size(), 3u);
-    const std::vector<std::string> withoutSearch[] = {{cross, "yes", "-", "0"}, {diagonal, "no", "-", "4"},
-                                                      {guess, "no", "-", "8"}};
+    const std::vector<std::string> withoutSearch[] = {
+        {cross, "yes", "-", "0"}, {diagonal, "no", "-", "4"}, {guess, "no", "-", "8"}};
     for (std::size_t i = 0; i < 3; ++i) {
         std::vector<std::string> fields = split(lines[i], '\t');
         ASSERT_EQ(fields.size(), 5u) << lines[i];
