@@ -21,10 +21,7 @@ double millisecondsSince(Clock::time_point start)
 }
 
 // The processor time of the process (one thread) in milliseconds.
-double processorMilliseconds()
-{
-    return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
+double processorMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 class RunObserver : public SolverObserver {
 public:

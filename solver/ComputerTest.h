@@ -24,11 +24,11 @@ struct ComputerTestResult {
     int sweeps = 0;
     int regenerations = 0;
     std::int32_t largestList = 0;
-    std::int64_t candidates = 0; // candidates built by all enumerations
-    bool endless = false;   // ended by the repeated-state rule
-    double milliseconds = 0;    // wall time of the whole test
-    double longestStepMs = 0;   // longest tick, or stretch between two event-loop calls
-    double longestStepCpuMs = 0; // the same in processor time, which a busy machine does not stretch
+    std::int64_t candidates = 0;  // candidates built by all enumerations
+    bool endless = false;         // ended by the repeated-state rule
+    double milliseconds = 0;      // wall time of the whole test
+    double longestStepMs = 0;     // longest tick, or stretch between two event-loop calls
+    double longestStepCpuMs = 0;  // the same in processor time, which a busy machine does not stretch
     std::vector<CellWrite> trace; // every setCell, in order (when asked for)
 };
 

@@ -45,8 +45,7 @@ std::string Placement::toString() const
 
 LineSolver::LineSolver(Orientation orientation, const ClueTables& clues, SolverContext& context)
     : m_orientation(orientation), m_clues(clues), m_context(context), m_list(context.placementPool)
-{
-}
+{ }
 
 std::uint64_t LineSolver::possible(int q) const
 {
@@ -127,7 +126,7 @@ void LineSolver::initialize(std::int16_t lineNumber)
 
 std::array<std::uint64_t, PaletteSize> LineSolver::colorMasks(std::uint64_t colored) const
 {
-    std::array<std::uint64_t, PaletteSize> masks{};
+    std::array<std::uint64_t, PaletteSize> masks {};
     std::uint64_t rest = colored;
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
@@ -148,7 +147,8 @@ Placement LineSolver::placement(int p) const
 void LineSolver::loadImpossibleCells()
 {
     for (int s = 0; s < m_slots; ++s)
-        m_impossible.bySlot[static_cast<std::size_t>(s)] = lineMask() & ~possible(m_slotColor[static_cast<std::size_t>(s)]);
+        m_impossible.bySlot[static_cast<std::size_t>(s)] =
+            lineMask() & ~possible(m_slotColor[static_cast<std::size_t>(s)]);
     m_impossible.white = lineMask() & ~possible(White);
 }
 
@@ -161,7 +161,8 @@ void LineSolver::prepareFitTest()
         for (int w = 0; w <= m_length - m_runTotal; ++w) {
             std::uint64_t misfit = 0;
             for (int s = 0; s < m_slots; ++s)
-                misfit |= (m_slotClueCells[static_cast<std::size_t>(s)] << w) & m_impossible.bySlot[static_cast<std::size_t>(s)];
+                misfit |= (m_slotClueCells[static_cast<std::size_t>(s)] << w)
+                          & m_impossible.bySlot[static_cast<std::size_t>(s)];
             m_misfitAfterWhites[static_cast<std::size_t>(w)] = misfit;
         }
         return;
@@ -279,7 +280,7 @@ bool LineSolver::keepsMoreThan(std::int32_t bound)
 {
     // dropUnfitPlacements returns 1 when nothing from 1 on is kept.
     const auto count = [](std::size_t keptAbove, std::size_t firstFits) {
-        return keptAbove == 0 ? std::int64_t{1} : static_cast<std::int64_t>(keptAbove + firstFits);
+        return keptAbove == 0 ? std::int64_t {1} : static_cast<std::int64_t>(keptAbove + firstFits);
     };
     if (m_lineDone || m_list.empty())
         return 0 > bound;
@@ -344,7 +345,8 @@ std::int32_t LineSolver::dropUnfitPlacements()
     const std::size_t from = keepFirst ? 1 : 0;
     const std::size_t recordFirst = std::max(m_record.first, from);
     const std::size_t recordEnd = m_record.first + m_record.tries.size();
-    if (recordEnd > m_list.size() || (recordFirst < recordEnd && m_list.nextUnmarked(recordFirst, recordEnd) < recordEnd))
+    if (recordEnd > m_list.size()
+        || (recordFirst < recordEnd && m_list.nextUnmarked(recordFirst, recordEnd) < recordEnd))
         m_record.usable = false;
     else if (m_record.first >= from)
         m_record.first = from + m_list.countMarked(from, m_record.first);

@@ -20,12 +20,12 @@ struct SolverContext {
     SolverContext(CellKnowledge& cells, SolverObserver* obs) : knowledge(cells), observer(obs) { }
 
     CellKnowledge& knowledge;
-    SolverObserver* observer;             // may be null
-    std::int32_t maxPlacements = 50;      // placements per line
-    std::int32_t maxTries = 200;          // candidates built in a row without a fit
-    bool stopRequested = false;           // looked at after every processEvents
-    std::int32_t largestList = 0;         // largest placementCount() seen (statistics only)
-    std::int64_t candidatesBuilt = 0;     // candidates built by every enumeration (statistics only)
+    SolverObserver* observer;         // may be null
+    std::int32_t maxPlacements = 50;  // placements per line
+    std::int32_t maxTries = 200;      // candidates built in a row without a fit
+    bool stopRequested = false;       // looked at after every processEvents
+    std::int32_t largestList = 0;     // largest placementCount() seen (statistics only)
+    std::int64_t candidatesBuilt = 0; // candidates built by every enumeration (statistics only)
     // Scratch of the line that is enumerating: the sizes of its blocks of
     // gap vectors (LineSolverEnumeration.cpp).
     std::vector<std::int64_t> blockSizes;
@@ -62,7 +62,7 @@ private:
 // slot, see LineSolver) or white: what an enumeration or a test of the
 // placements reads of the cells.
 struct ImpossibleCells {
-    std::array<std::uint64_t, PaletteSize> bySlot{};
+    std::array<std::uint64_t, PaletteSize> bySlot {};
     std::uint64_t white = 0;
 
     bool operator==(const ImpossibleCells& other) const { return bySlot == other.bySlot && white == other.white; }
@@ -180,8 +180,8 @@ private:
 
         bool usable = false;
         ImpossibleCells cells;
-        std::array<std::int16_t, RunSlots> minGap{};
-        std::array<std::int16_t, RunSlots> maxGap{};
+        std::array<std::int16_t, RunSlots> minGap {};
+        std::array<std::int16_t, RunSlots> maxGap {};
         std::int32_t maxTries = 0;
         std::size_t first = 0; // the list index of its first placement
         // By placement found: the candidates its search call counted
@@ -191,7 +191,7 @@ private:
         // Where a search candidate by candidate stood when the try limit
         // aborted it.
         bool searchSaved = false;
-        std::array<std::int16_t, RunSlots> gaps{};
+        std::array<std::int16_t, RunSlots> gaps {};
         int gapSum = 0;
         Candidate candidate;
         int failPos = -1;
@@ -255,7 +255,7 @@ private:
     // colours alone are looked at.
     struct FitPass {
         bool sinceVerified = false;
-        ImpossibleCells newly; // the colours that have become impossible
+        ImpossibleCells newly;    // the colours that have become impossible
         std::uint64_t partly = 0; // the cells where some colour but not every one has
     };
     FitPass beginFitPass();
@@ -319,18 +319,18 @@ private:
     bool m_lineDone = false;
     int m_runTotal = 0; // the sum of the run lengths
 
-    std::array<std::uint8_t, RunSlots> m_runLength{};
-    std::array<std::uint8_t, RunSlots> m_runColor{};
+    std::array<std::uint8_t, RunSlots> m_runLength {};
+    std::array<std::uint8_t, RunSlots> m_runColor {};
     // The enumeration's candidates and the impossible colours are kept by
     // colour slot, not by palette colour.
-    std::array<std::uint8_t, RunSlots> m_runSlot{};      // colour slot of run k
-    std::array<std::uint8_t, PaletteSize> m_slotColor{}; // palette index of each colour slot
+    std::array<std::uint8_t, RunSlots> m_runSlot {};      // colour slot of run k
+    std::array<std::uint8_t, PaletteSize> m_slotColor {}; // palette index of each colour slot
     int m_slots = 0;
 
     // The enumeration: the gap vector of the current candidate (an odometer
     // whose fastest digit is gap 0) and its sum; in the current search call
     // the candidates built and the first misfit of the last one (-1: none).
-    std::array<std::int16_t, RunSlots> m_gaps{};
+    std::array<std::int16_t, RunSlots> m_gaps {};
     int m_gapSum = 0;
     std::int64_t m_callTries = 0;
     int m_failPos = -1;
@@ -341,20 +341,20 @@ private:
     // before run k summed.
     bool m_searchByBlocks = false;
     bool m_searchStarted = false;
-    std::array<std::uint64_t, RunSlots + 1> m_headFits{};
-    std::array<std::uint64_t, RunSlots> m_tailFits{};
-    std::array<std::uint64_t, RunSlots> m_tailCells{};
-    std::array<std::int16_t, RunSlots + 1> m_minGapSumBelow{};
+    std::array<std::uint64_t, RunSlots + 1> m_headFits {};
+    std::array<std::uint64_t, RunSlots> m_tailFits {};
+    std::array<std::uint64_t, RunSlots> m_tailCells {};
+    std::array<std::int16_t, RunSlots + 1> m_minGapSumBelow {};
     EnumerationRecord m_record;
-    std::array<std::int16_t, RunSlots> m_minGap{};
-    std::array<std::int16_t, RunSlots> m_maxGap{};
+    std::array<std::int16_t, RunSlots> m_minGap {};
+    std::array<std::int16_t, RunSlots> m_maxGap {};
     Candidate m_candidate;
     // For the candidate after a carry into gap k: runs 0..k-1 packed to the
     // left by colour slot at [k * slots ...], and the sums of the minimum
     // gaps and of the lengths before run k.
     std::vector<std::uint64_t> m_packedPrefix;
-    std::array<std::int16_t, RunSlots> m_minPrefix{};
-    std::array<std::int16_t, RunSlots> m_lengthPrefix{};
+    std::array<std::int16_t, RunSlots> m_minPrefix {};
+    std::array<std::int16_t, RunSlots> m_lengthPrefix {};
     ImpossibleCells m_impossible;
 
     // Testing stored placements. A placement's runs are found one by one in
@@ -362,15 +362,15 @@ private:
     // its cells are taken a stretch between two white cells at a time: a
     // coloured cell with w white cells before it is clue cell i - w (the
     // clue's runs laid end to end, "clue cells"), whose colour is known.
-    std::array<std::uint64_t, RunSlots> m_runBits{};       // length(k) low bits
-    std::array<std::uint64_t, PaletteSize> m_slotClueCells{}; // by colour slot: the clue cells of that colour
-    std::array<std::uint8_t, MaxPuzzleSize> m_clueCellSlot{};  // by clue cell: its colour slot
+    std::array<std::uint64_t, RunSlots> m_runBits {};          // length(k) low bits
+    std::array<std::uint64_t, PaletteSize> m_slotClueCells {}; // by colour slot: the clue cells of that colour
+    std::array<std::uint8_t, MaxPuzzleSize> m_clueCellSlot {}; // by clue cell: its colour slot
     bool m_testByWhiteCells = false;
-    std::uint64_t m_noColor = 0; // the cells that can take no colour of the clue
-    std::array<std::uint64_t, RunSlots> m_fittingStarts{}; // by run: the cells it can start at
+    std::uint64_t m_noColor = 0;                            // the cells that can take no colour of the clue
+    std::array<std::uint64_t, RunSlots> m_fittingStarts {}; // by run: the cells it can start at
     // By number of white cells before a coloured cell: the cells that cannot
     // take the colour of the clue cell they would hold.
-    std::array<std::uint64_t, MaxPuzzleSize + 1> m_misfitAfterWhites{};
+    std::array<std::uint64_t, MaxPuzzleSize + 1> m_misfitAfterWhites {};
 
     PlacementList m_list;
     // Every valid placement from 1 on fits cells whose impossible colours
@@ -378,7 +378,7 @@ private:
     bool m_verified = false;
     ImpossibleCells m_verifiedAgainst;
     // Results of testPlacements: the marks of the placements that fit.
-    std::size_t m_keptAbove = 0; // fitting placements from 1 on
+    std::size_t m_keptAbove = 0;      // fitting placements from 1 on
     std::uint64_t m_fitsCellsSet = 0; // CellKnowledge::cellsSet when the list was tested
     std::size_t m_fitsCount = 0;      // the size of the list then
     ImpossibleCells m_fitsAgainst;    // the cells' impossible colours then
@@ -397,7 +397,7 @@ private:
     struct Comparison {
         bool known = false;
         ImpossibleCells against;
-        std::array<std::uint64_t, PaletteSize> confirmed{};
+        std::array<std::uint64_t, PaletteSize> confirmed {};
         std::uint64_t confirmedWhite = 0;
     };
     Comparison m_lastComparison;

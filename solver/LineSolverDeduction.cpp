@@ -51,7 +51,7 @@ void LineSolver::gatherConfirmedColors(const FitPass& pass, std::array<std::uint
     // tested by its white cells, by the number of white cells before a
     // coloured cell. Once every colour still possible anywhere is confirmed,
     // the placements are only tested.
-    std::array<std::uint64_t, RunSlots> gathered{};
+    std::array<std::uint64_t, RunSlots> gathered {};
     const std::size_t slots = static_cast<std::size_t>(m_slots);
     const auto confirm = [&] {
         if (m_testByWhiteCells) {
@@ -97,7 +97,7 @@ void LineSolver::gatherConfirmedColors(const FitPass& pass, std::array<std::uint
                 std::uint64_t rest = colored;
                 for (int k = 0; k < m_runs; ++k) {
                     const int start = __builtin_ctzll(rest);
-                    gathered[static_cast<std::size_t>(k)] |= std::uint64_t{1} << start;
+                    gathered[static_cast<std::size_t>(k)] |= std::uint64_t {1} << start;
                     rest ^= m_runBits[static_cast<std::size_t>(k)] << start;
                 }
             }
@@ -120,7 +120,7 @@ void LineSolver::compareWithCells()
     // the list have changed since the last comparison, they are its colours.
     m_lastKeeps.known = false;
     const FitPass pass = beginFitPass();
-    std::array<std::uint64_t, PaletteSize> confirmed{};
+    std::array<std::uint64_t, PaletteSize> confirmed {};
     std::uint64_t confirmedWhite = 0;
     if (m_lastComparison.known && m_lastComparison.against == m_impossible) {
         confirmed = m_lastComparison.confirmed;

@@ -68,8 +68,8 @@ void LineSolver::enumeratePlacements()
         m_verified = false;
     }
     const EnumerationRecord& last = m_record;
-    const bool repeat = last.usable && last.cells == m_impossible && last.minGap == m_minGap
-                        && last.maxGap == m_maxGap && m_context.maxTries >= last.maxTries;
+    const bool repeat = last.usable && last.cells == m_impossible && last.minGap == m_minGap && last.maxGap == m_maxGap
+                        && m_context.maxTries >= last.maxTries;
     const std::size_t repeatable = repeat ? last.tries.size() : 0;
     std::size_t repeated = 0;
     std::size_t longTriesRead = 0;
@@ -334,8 +334,8 @@ bool LineSolver::findNextByBlocks()
             continue;
         }
         const auto s = static_cast<std::size_t>(level);
-        const bool holdsPlacement = level == n ? m_headFits[s] != 0
-                                               : (shiftedLeft(m_headFits[s], m_gaps[s]) & m_tailFits[s]) != 0;
+        const bool holdsPlacement =
+            level == n ? m_headFits[s] != 0 : (shiftedLeft(m_headFits[s], m_gaps[s]) & m_tailFits[s]) != 0;
         if (holdsPlacement) {
             // Into block level - 1, its gap at the minimum already.
             if (level == n) {
@@ -364,7 +364,7 @@ void LineSolver::buildCandidate()
     for (int k = 0; k < m_runs; ++k) {
         const auto s = static_cast<std::size_t>(k);
         pos += m_gaps[s];
-        const std::uint64_t run = ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+        const std::uint64_t run = ((std::uint64_t {1} << m_runLength[s]) - 1) << pos;
         m_candidate.masks[m_runSlot[s]] |= run;
         colored |= run;
         pos += m_runLength[s];
@@ -390,7 +390,7 @@ void LineSolver::preparePackedPrefixes()
             m_packedPrefix[(s + 1) * slots + slot] = m_packedPrefix[s * slots + slot];
         pos += m_minGap[s];
         if (pos < 64)
-            m_packedPrefix[(s + 1) * slots + m_runSlot[s]] |= ((std::uint64_t{1} << m_runLength[s]) - 1) << pos;
+            m_packedPrefix[(s + 1) * slots + m_runSlot[s]] |= ((std::uint64_t {1} << m_runLength[s]) - 1) << pos;
         pos += m_runLength[s];
         minSum += m_minGap[s];
         lengthSum += m_runLength[s];
@@ -459,7 +459,8 @@ bool LineSolver::findNextByCandidates()
             std::uint64_t colored = 0;
             for (std::size_t slot = 0; slot < slots; ++slot) {
                 const std::uint64_t moved = candidate.masks[slot] & tail;
-                const std::uint64_t mask = m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
+                const std::uint64_t mask =
+                    m_packedPrefix[s * slots + slot] | (delta >= 0 ? moved << delta : moved >> -delta);
                 candidate.masks[slot] = mask;
                 colored |= mask;
             }

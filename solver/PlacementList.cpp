@@ -36,7 +36,7 @@ void PlacementList::setSize(std::size_t size)
     m_valid.resize(words);
     m_marks.resize(words);
     if (size % 64 != 0) {
-        const std::uint64_t below = (std::uint64_t{1} << (size % 64)) - 1;
+        const std::uint64_t below = (std::uint64_t {1} << (size % 64)) - 1;
         m_valid.back() &= below;
         m_marks.back() &= below;
     }
@@ -111,7 +111,8 @@ std::size_t PlacementList::countMarked(std::size_t from, std::size_t to) const
     for (std::size_t p = from; p < to;) {
         const std::size_t end = std::min(to, (p / 64 + 1) * 64);
         const std::uint64_t bits = m_marks[p / 64] >> (p % 64);
-        count += static_cast<std::size_t>(countBits(end - p == 64 ? bits : bits & ((std::uint64_t{1} << (end - p)) - 1)));
+        count +=
+            static_cast<std::size_t>(countBits(end - p == 64 ? bits : bits & ((std::uint64_t {1} << (end - p)) - 1)));
         p = end;
     }
     return count;
@@ -139,7 +140,7 @@ bool PlacementList::keepMarked(bool keepFirst)
     for (std::size_t w = 0; w < m_marks.size() && w * 64 < firstChanged; ++w) {
         std::uint64_t madeValid = m_marks[w] & ~m_valid[w];
         if (w == 0 && keepFirst)
-            madeValid &= ~std::uint64_t{1};
+            madeValid &= ~std::uint64_t {1};
         if (madeValid)
             firstChanged = std::min(firstChanged, w * 64 + static_cast<std::size_t>(__builtin_ctzll(madeValid)));
     }
@@ -168,19 +169,19 @@ bool PlacementList::keepMarked(bool keepFirst)
         first = end;
     }
     const bool firstWasValid = m_size > 0 && isValid(0);
-    addTermsFrom(firstChanged, ~std::uint64_t{0});
+    addTermsFrom(firstChanged, ~std::uint64_t {0});
     for (const Piece& piece : m_pieces)
         release(piece);
     m_pieces = std::move(kept);
     m_lastPiece = 0;
     m_lastPieceFirst = 0;
     m_size = count;
-    m_valid.assign((count + 63) / 64, ~std::uint64_t{0});
+    m_valid.assign((count + 63) / 64, ~std::uint64_t {0});
     m_marks.assign(m_valid.size(), 0);
     if (count % 64 != 0)
-        m_valid.back() &= (std::uint64_t{1} << (count % 64)) - 1;
+        m_valid.back() &= (std::uint64_t {1} << (count % 64)) - 1;
     if (keepFirst && count > 0 && !firstWasValid)
-        m_valid[0] &= ~std::uint64_t{1};
+        m_valid[0] &= ~std::uint64_t {1};
     addTermsFrom(std::min(firstChanged, count), 1);
     return true;
 }
@@ -193,7 +194,7 @@ void PlacementList::truncate(std::size_t count)
         m_cellSum = 0;
         m_validitySum = 0;
     } else {
-        addTermsFrom(count, ~std::uint64_t{0});
+        addTermsFrom(count, ~std::uint64_t {0});
     }
     std::size_t first = 0;
     std::size_t i = 0;
@@ -224,7 +225,7 @@ void PlacementList::addTermsFrom(std::size_t from, std::uint64_t sign)
     forEachStretch(from, [&](const std::uint64_t* words, std::size_t count, std::size_t first) {
         for (std::size_t n = 0; n < count; ++n) {
             cells += cellTerm(first + n, words[n]);
-            validity += (std::uint64_t{0} - static_cast<std::uint64_t>(isValid(first + n))) & validitySalt(first + n);
+            validity += (std::uint64_t {0} - static_cast<std::uint64_t>(isValid(first + n))) & validitySalt(first + n);
         }
     });
     m_cellSum += sign * cells;

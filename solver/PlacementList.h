@@ -56,7 +56,7 @@ private:
 // last test of the whole list.
 class PlacementList {
 public:
-    explicit PlacementList(PlacementPool& pool) : m_pool(pool) {}
+    explicit PlacementList(PlacementPool& pool) : m_pool(pool) { }
     ~PlacementList() { clear(); }
     PlacementList(const PlacementList&) = delete;
     PlacementList& operator=(const PlacementList&) = delete;
@@ -70,12 +70,12 @@ public:
     {
         if (isValid(p))
             m_validitySum -= validitySalt(p);
-        m_valid[p / 64] &= ~(std::uint64_t{1} << (p % 64));
+        m_valid[p / 64] &= ~(std::uint64_t {1} << (p % 64));
     }
     bool marked(std::size_t p) const { return (m_marks[p / 64] >> (p % 64)) & 1u; }
     void setMark(std::size_t p, bool mark)
     {
-        const std::uint64_t bit = std::uint64_t{1} << (p % 64);
+        const std::uint64_t bit = std::uint64_t {1} << (p % 64);
         m_marks[p / 64] = mark ? m_marks[p / 64] | bit : m_marks[p / 64] & ~bit;
     }
 
@@ -107,8 +107,7 @@ public:
     // Calls visit(words, count, first) for the words of placements
     // from..size()-1, a stretch of consecutive ones (first..first+count-1)
     // at a time, in order.
-    template <typename Visit>
-    void forEachStretch(std::size_t from, Visit visit) const
+    template <typename Visit> void forEachStretch(std::size_t from, Visit visit) const
     {
         std::size_t first = 0;
         for (const Piece& piece : m_pieces) {
@@ -135,7 +134,10 @@ private:
 
     static std::uint64_t cellSalt(std::size_t p) { return (p + 1) * 0x9E3779B97F4A7C15ull; }
     static std::uint64_t validitySalt(std::size_t p) { return (p + 1) * 0xD6E8FEB86659FD93ull; }
-    static std::uint64_t cellTerm(std::size_t p, std::uint64_t colored) { return (colored ^ cellSalt(p)) * 0xBF58476D1CE4E5B9ull; }
+    static std::uint64_t cellTerm(std::size_t p, std::uint64_t colored)
+    {
+        return (colored ^ cellSalt(p)) * 0xBF58476D1CE4E5B9ull;
+    }
     // Adds (sign +1) or takes away (-1) the terms of placements from..size()-1.
     void addTermsFrom(std::size_t from, std::uint64_t sign);
     // Appends `word` to `pieces`, in the free end of the last piece's chunk
@@ -155,7 +157,8 @@ private:
     }
     void appendInNewChunk(std::vector<Piece>& pieces, std::uint64_t word);
     // Appends a piece showing words of a chunk already in use.
-    static void appendShared(std::vector<Piece>& pieces, PlacementChunk* chunk, std::uint32_t offset, std::uint32_t count);
+    static void appendShared(std::vector<Piece>& pieces, PlacementChunk* chunk, std::uint32_t offset,
+                             std::uint32_t count);
     void release(const Piece& piece);
     // The piece holding placement p and the index of its first placement.
     void find(std::size_t p, std::size_t& piece, std::size_t& first) const;
@@ -169,7 +172,7 @@ private:
             m_valid.push_back(0);
             m_marks.push_back(0);
         }
-        m_valid[m_size / 64] |= std::uint64_t{1} << (m_size % 64);
+        m_valid[m_size / 64] |= std::uint64_t {1} << (m_size % 64);
         ++m_size;
     }
     std::size_t nextWithMark(std::size_t p, std::size_t to, bool mark) const;
@@ -177,8 +180,8 @@ private:
     PlacementPool& m_pool;
     std::vector<Piece> m_pieces;
     std::size_t m_size = 0;
-    std::vector<std::uint64_t> m_valid; // bit per placement
-    std::vector<std::uint64_t> m_marks; // bit per placement
+    std::vector<std::uint64_t> m_valid;  // bit per placement
+    std::vector<std::uint64_t> m_marks;  // bit per placement
     mutable std::size_t m_lastPiece = 0; // where colored() last found a placement
     mutable std::size_t m_lastPieceFirst = 0;
     std::uint64_t m_cellSum = 0;

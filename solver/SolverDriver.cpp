@@ -203,7 +203,8 @@ bool SolverDriver::placementLimitWillDouble()
     // Dropping misfits never makes a list longer, so only lists that are
     // too long now need their placements tested; the first one that stays
     // too long decides.
-    const std::int32_t fourFifths = static_cast<std::int32_t>(4 * static_cast<std::int64_t>(m_context.maxPlacements) / 5);
+    const std::int32_t fourFifths =
+        static_cast<std::int32_t>(4 * static_cast<std::int64_t>(m_context.maxPlacements) / 5);
     const auto outgrows = [&](const std::unique_ptr<LineSolver>& line) {
         return exceedsFourFifths(line->placementCount(), m_context.maxPlacements) && line->keepsMoreThan(fourFifths);
     };
@@ -262,7 +263,9 @@ void SolverDriver::regenerateLists()
     m_context.maxTries = std::min(2 * m_context.maxTries, TriesCeiling);
     const std::size_t rows = m_rowLines.size();
     const std::size_t lines = rows + m_columnLines.size();
-    const auto line = [&](std::size_t n) -> LineSolver& { return n < rows ? *m_rowLines[n] : *m_columnLines[n - rows]; };
+    const auto line = [&](std::size_t n) -> LineSolver& {
+        return n < rows ? *m_rowLines[n] : *m_columnLines[n - rows];
+    };
     for (std::size_t n = 0; n < lines; ++n) {
         if (n < rows)
             m_observer.statusText(SolverStatus::ConsideringRow, static_cast<int>(n) + 1);

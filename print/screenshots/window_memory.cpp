@@ -7,8 +7,8 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <sys/resource.h>
 #include <cstdio>
+#include <sys/resource.h>
 
 #include "core/Puzzle.h"
 #include "core/Session.h"
@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     gw::Puzzle puzzle;
     gw::Session session;
     gw::platform::testing::FakePlatform fake;
-    gw::editor::MakerWindowSetup setup{QStringLiteral(GRIDWICK_BIN_DIR "/"), settings.path() + QStringLiteral("/")};
+    gw::editor::MakerWindowSetup setup {QStringLiteral(GRIDWICK_BIN_DIR "/"), settings.path() + QStringLiteral("/")};
     gw::editor::MakerWindow main(puzzle, session, fake.platform(), setup);
     main.start();
     const auto windows = gw::attachPrintAndTestWindows(main, puzzle, session);
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
         while (test.testRunning() || test.driver().isBusy())
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         heartbeat.stop();
-        rusage usage{};
+        rusage usage {};
         getrusage(RUSAGE_SELF, &usage);
         std::printf("%s\tpeakRSS_KB %ld\tms %.0f\tlongest_gap_ms %.2f\tsweeps %d\n", argv[a], usage.ru_maxrss,
                     (clock.nsecsElapsed() - start) / 1e6, longestGap / 1e6, test.driver().sweeps());

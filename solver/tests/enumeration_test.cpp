@@ -47,7 +47,9 @@ struct ReferenceLine {
         std::vector<int> gaps = minGap;
         gaps[0] -= 1;
         std::vector<int> cells(static_cast<std::size_t>(length));
-        const auto canBe = [&](int i, int value) { return (possible[static_cast<std::size_t>(i)] >> (value - 1)) & 1u; };
+        const auto canBe = [&](int i, int value) {
+            return (possible[static_cast<std::size_t>(i)] >> (value - 1)) & 1u;
+        };
         const auto eventLoop = [&] {
             ++run.eventLoopRuns;
             return run.eventLoopRuns == stopAtEvent;
@@ -186,7 +188,7 @@ struct Bench {
 
     gw::CellKnowledge knowledge;
     gw::testing::RecordingObserver observer;
-    gw::SolverContext context{knowledge, &observer};
+    gw::SolverContext context {knowledge, &observer};
     gw::LineSolver line;
     int stopAtEvent = 0;
 };

@@ -15,7 +15,7 @@ struct Expected {
     bool valid;
 };
 
-constexpr std::uint64_t CellBits = (std::uint64_t{1} << 50) - 1;
+constexpr std::uint64_t CellBits = (std::uint64_t {1} << 50) - 1;
 
 // The sums of a list built afresh, word by word.
 std::pair<std::uint64_t, std::uint64_t> sumsOf(const std::vector<Expected>& placements)
