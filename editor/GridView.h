@@ -31,6 +31,8 @@ signals:
     // A press or a move over the grid, in logical pixels of the grid; moves
     // with a held button keep coming when the pointer leaves the grid.
     void pointer(int button, QPointF position);
+    // After redraw() and paintCell(): the picture may show other cells now.
+    void cellsDrawn();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -17,6 +17,7 @@
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
+#include "editor/SolvabilityOverlay.h"
 #include "lang/Texts.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
@@ -49,6 +50,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     m_session.programFolder = setup.programFolder.toStdString();
     buildMenus();
     buildClientArea();
+    buildSolvability();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, m_session, this);
@@ -194,7 +196,33 @@ void MakerWindow::setStatus(const QString& status)
 {
     m_statusLabel->setText(status);
     m_statusLabel->adjustSize();
+    placeSolvabilityLabel();
 }
+
+void MakerWindow::buildSolvability()
+{
+    m_solvability = new SolvabilityOverlay(m_puzzle, m_session, *m_grid, this);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_solvability->action());
+    m_solvabilityLabel = new QLabel(m_statusBar);
+    m_solvabilityLabel->setObjectName(QStringLiteral("solvabilityLabel"));
+    connect(m_solvability, &SolvabilityOverlay::statusChanged, this, [this](const QString& text) {
+        m_solvabilityLabel->setText(text);
+        m_solvabilityLabel->adjustSize();
+        placeSolvabilityLabel();
+    });
+}
+
+void MakerWindow::placeSolvabilityLabel()
+{
+    if (!m_solvabilityLabel)
+        return;
+    // Right after the status text, one position gap apart.
+    const int gap = m_statusLabel->text().isEmpty() ? 0 : m_units.twipsToWholePixelsX(PositionGap);
+    m_solvabilityLabel->move(m_statusLabel->geometry().right() + 1 + gap, m_statusLabel->y());
+}
+
+QString MakerWindow::solvabilityText() const { return m_solvabilityLabel->text(); }
 
 void MakerWindow::setCaption()
 {
@@ -284,6 +312,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_aboutAction->setText(localText(m_session, txt::MenuAbout));
     m_previewFrame->setTitle(localText(m_session, txt::PreviewCaption));
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
+    m_solvability->applyCaptions();
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);

@@ -34,6 +34,7 @@ struct Message;
 namespace gw::editor {
 
 class GridView;
+class SolvabilityOverlay;
 class SizeDialog;
 class NewPuzzleDialog;
 class PreviewView;
@@ -91,6 +92,9 @@ public:
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* recentSeparator() const { return m_recentSeparator; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
+    // Edit > Show solvability: its shading and its part of the status line.
+    SolvabilityOverlay& solvability() { return *m_solvability; }
+    QString solvabilityText() const;
 
     // ---- the work behind the commands --------------------------------------
     // gw::newPuzzle, then the window follows: caption, status, chooser, layout.
@@ -158,6 +162,8 @@ private:
     void addRecent(const QString& path);
     void updateRecentMenu();
     void afterPictureChange(const QString& status);
+    void buildSolvability();
+    void placeSolvabilityLabel();
 
     Puzzle& m_puzzle;
     Session& m_session;
@@ -178,7 +184,9 @@ private:
     ColorChooser* m_chooser = nullptr;
     QWidget* m_statusBar = nullptr;
     QLabel* m_statusLabel = nullptr;
-    QLabel* m_positionLabel = nullptr; // "x, y" of the cell under the pointer
+    QLabel* m_positionLabel = nullptr;    // "x, y" of the cell under the pointer
+    QLabel* m_solvabilityLabel = nullptr; // right after the status text while Show solvability is on
+    SolvabilityOverlay* m_solvability = nullptr;
     SizeDialog* m_sizeDialog = nullptr;
     NewPuzzleDialog* m_newDialog = nullptr;
 

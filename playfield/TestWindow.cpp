@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "AnalysisPanel.h"
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "core/Palette.h"
@@ -86,6 +87,7 @@ void TestWindow::buildControls()
     auto* side = new QVBoxLayout(m_sidePanel);
     side->addWidget(m_resetButton);
     side->addWidget(m_computerTestGroup);
+    addAnalysis(*group, *side);
     side->addSpacing(12);
     side->addWidget(m_colorChooser, 0, Qt::AlignHCenter);
     side->addStretch();
@@ -124,6 +126,15 @@ void TestWindow::applyCaptions()
     m_computerTestGroup->setTitle(localText(m_session, txt::TestWindowComputerTest));
     m_startButton->setText(localText(m_session, txt::TestWindowStart));
     m_stopButton->setText(localText(m_session, txt::TestWindowStop));
+    m_analysis->applyCaptions();
+}
+
+void TestWindow::addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side)
+{
+    // The Analyse button below Start and Stop, its verdict below the group.
+    m_analysis = new AnalysisPanel(m_puzzle, m_session, m_state, m_cluePanel->field(), this);
+    buttons.addWidget(m_analysis->button());
+    side.addWidget(m_analysis->verdictLabel());
 }
 
 void TestWindow::setMousePictures(const QPixmap& left, const QPixmap& right)
@@ -211,6 +222,7 @@ void TestWindow::resetField()
 {
     if (testRunning())
         stopTest();
+    m_analysis->cancel();
     m_playField->reset();
 }
 
@@ -300,7 +312,11 @@ void TestWindow::statusText(SolverStatus status, int lineNumber)
 
 QString TestWindow::statusText() const { return m_statusLabel->text(); }
 
-void TestWindow::fieldCleared() { m_playField->showClearedField(); }
+void TestWindow::fieldCleared()
+{
+    m_analysis->cancel();
+    m_playField->showClearedField();
+}
 
 void TestWindow::testEnded(SolverOutcome outcome)
 {
@@ -316,6 +332,7 @@ void TestWindow::closeEvent(QCloseEvent* event)
     m_driver->requestStop();
     if (testRunning())
         stopTest();
+    m_analysis->cancel();
     platform::closeOrHide(*this, *event, m_session);
 }
 
