@@ -12,9 +12,8 @@
 
 namespace gw {
 
-AnalysisPanel::AnalysisPanel(const Puzzle& puzzle, const Session& session, const PlayFieldState& state,
-                             FieldWidget& field, QWidget* owner)
-    : QObject(owner), m_puzzle(puzzle), m_session(session)
+AnalysisPanel::AnalysisPanel(const Session& session, const PlayFieldState& state, FieldWidget& field, QWidget* owner)
+    : QObject(owner), m_session(session)
 {
     m_button = new QPushButton(owner);
     m_button->setObjectName(QStringLiteral("analyseButton"));
@@ -39,11 +38,17 @@ AnalysisPanel::AnalysisPanel(const Puzzle& puzzle, const Session& session, const
 
 AnalysisPanel::~AnalysisPanel() = default;
 
+void AnalysisPanel::setPicture(const Puzzle& composed)
+{
+    cancel();
+    m_picture = composed;
+}
+
 void AnalysisPanel::analyse()
 {
     cancel();
     // The analysis keeps its own copy of the picture and its clues.
-    m_analysis = std::make_unique<analysis::PuzzleAnalysis>(m_puzzle, m_options);
+    m_analysis = std::make_unique<analysis::PuzzleAnalysis>(m_picture, m_options);
     show(Verdict::Running);
     m_sliceTimer->start();
 }

@@ -2,8 +2,9 @@
 // The test window's puzzle analysis: the Analyse button, the verdict below
 // the computer test's buttons and the shading of cells on the field.
 //
-// A click analyses the puzzle as it is at that moment (its picture is the one
-// known solution) in slices on a timer, so the window stays responsive even
+// A click analyses the puzzle as the window composed it (its picture is the
+// one known solution; later edits in the main window wait for the next
+// composition, as the clues do) in slices on a timer, so the window stays responsive even
 // for a 50 x 50 colour puzzle that needs a long search. The verdict is one of:
 // unique and solvable by logic alone; unique but needing a guess (the cells
 // line logic leaves open are shaded); more than one solution (the cells where
@@ -14,6 +15,7 @@
 #include <QObject>
 #include <memory>
 
+#include "core/Puzzle.h"
 #include "solver/analysis/PuzzleAnalysis.h"
 
 class QLabel;
@@ -26,7 +28,6 @@ namespace gw {
 class CellShading;
 class FieldWidget;
 struct PlayFieldState;
-struct Puzzle;
 struct Session;
 
 class AnalysisPanel : public QObject {
@@ -47,8 +48,7 @@ public:
     // The button and the verdict label are made children of `owner` (the
     // window places them); the shading lies over `field`, whose cells are
     // state.cellSize points. Everything borrowed must outlive the panel.
-    AnalysisPanel(const Puzzle& puzzle, const Session& session, const PlayFieldState& state, FieldWidget& field,
-                  QWidget* owner);
+    AnalysisPanel(const Session& session, const PlayFieldState& state, FieldWidget& field, QWidget* owner);
     ~AnalysisPanel() override;
 
     QPushButton* button() const { return m_button; }
@@ -57,6 +57,8 @@ public:
     // Steps a running analysis, one slice a tick.
     QTimer* sliceTimer() const { return m_sliceTimer; }
 
+    // The puzzle the window has just composed; cancels what runs.
+    void setPicture(const Puzzle& composed);
     // The budget of later analyses (default: 10 s of work, a million nodes).
     void setOptions(const analysis::AnalysisOptions& options) { m_options = options; }
 
@@ -79,7 +81,7 @@ private:
     void showResult(const analysis::AnalysisResult& result);
     void show(Verdict verdict);
 
-    const Puzzle& m_puzzle;
+    Puzzle m_picture;
     const Session& m_session;
     analysis::AnalysisOptions m_options;
     std::unique_ptr<analysis::PuzzleAnalysis> m_analysis;

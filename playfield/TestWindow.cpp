@@ -132,7 +132,7 @@ void TestWindow::applyCaptions()
 void TestWindow::addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side)
 {
     // The Analyse button below Start and Stop, its verdict below the group.
-    m_analysis = new AnalysisPanel(m_puzzle, m_session, m_state, m_cluePanel->field(), this);
+    m_analysis = new AnalysisPanel(m_session, m_state, m_cluePanel->field(), this);
     buttons.addWidget(m_analysis->button());
     side.addWidget(m_analysis->verdictLabel());
 }
@@ -167,6 +167,7 @@ void TestWindow::open()
         stopTest();
     const int cellSize = m_compose ? m_compose(*m_cluePanel, compositionArea()) : 3;
     m_state.cellSize = static_cast<std::int16_t>(std::max(3, cellSize));
+    m_analysis->setPicture(m_puzzle);
     resetField();
     m_statusLabel->clear();
     m_colorChooser->showColorPuzzle(m_puzzle.ColorPuzzle);

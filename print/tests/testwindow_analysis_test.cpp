@@ -65,6 +65,7 @@ private slots:
     void verdicts_data();
     void verdicts();
     void verdictFollowsTheLanguage();
+    void analysesThePuzzleAsComposed();
     void mnemonicsDifferFromTheOtherButtons();
     void cancelledAndCleared_data();
     void cancelledAndCleared();
@@ -149,6 +150,21 @@ void TestWindowAnalysisTest::verdictFollowsTheLanguage()
         QCOMPARE(m.panel().verdictLabel()->text(), QString::fromUtf8(e.verdict));
     }
     QCOMPARE(m.shaded(), QStringLiteral("1,3 4,3 1,4 4,4"));
+}
+
+// The field shows the clues of the last composition; an edit in the main
+// window since then waits for the next one, the analysis too.
+void TestWindowAnalysisTest::analysesThePuzzleAsComposed()
+{
+    Maker m(Frame);
+    m.puzzle = test::puzzleFromText("#./.#");
+    QVERIFY(m.analyseAndWait());
+    QCOMPARE(int(m.panel().verdict()), int(Verdict::UniqueByLogic));
+    QCOMPARE(m.panel().result()->width, 5);
+    m.test.open();
+    QVERIFY(m.analyseAndWait());
+    QCOMPARE(int(m.panel().verdict()), int(Verdict::NotUnique));
+    QCOMPARE(m.shaded(), QStringLiteral("0,0 1,0 0,1 1,1"));
 }
 
 void TestWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
