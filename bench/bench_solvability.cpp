@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "PuzzleGenerator.h"
@@ -91,14 +91,3 @@ void BM_UniquenessAfterEdit50x50Color(benchmark::State& state)
 BENCHMARK(BM_UniquenessAfterEdit50x50Color)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
