@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QtMath>
+#include <algorithm>
 
 #include "core/Message.h"
 #include "core/Palette.h"
@@ -219,10 +220,20 @@ void MakerWindow::layoutWindow()
 {
     if (isMinimized())
         return;
+    const bool canGrow = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    // The minimum outer size is also a hint to the window manager, but a
+    // window narrowed without one (or by one that ignores hints) must not be
+    // laid out below it: it grows back first and is laid out again.
+    const QSize outer = frameGeometry().size();
+    const QSize minOuter(m_units.twipsToWholePixelsX(MinOuterWidth), m_units.twipsToWholePixelsY(MinOuterHeight));
+    if (canGrow && (outer.width() < minOuter.width() || outer.height() < minOuter.height())) {
+        growTo(size() + outer.expandedTo(minOuter) - outer);
+        return;
+    }
     const int clientW = m_client->width();
     const int clientH = m_client->height();
     const int statusH = m_units.twipsToWholePixelsY(StatusHeight);
-    const int panelW = m_units.twipsToWholePixelsX(PanelWidth);
+    const int panelW = sidePanelWidth();
     const int gridLeft = m_units.twipsToWholePixelsX(GridLeft);
 
     m_statusBar->setGeometry(0, clientH - statusH, clientW, statusH);
@@ -232,16 +243,32 @@ void MakerWindow::layoutWindow()
 
     const GridScale scale = gridScale(clientW - 2 * gridLeft - panelW, panelH - gridLeft, clientW - 2 * gridLeft,
                                       panelH - gridLeft, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight);
-    const bool canGrow = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     if (!scale.fits() && canGrow) {
         m_gridZoom = scale.zoom;
-        // The new size lays the window out again.
-        resize(width() + qCeil(scale.growWidth), height() + qCeil(scale.growHeight));
+        growTo(size() + QSize(scale.growWidth, scale.growHeight));
         return;
     }
     // A maximised window cannot grow: the grid is drawn at three pixels a cell and may run under the panel.
     m_gridZoom = scale.fits() ? scale.zoom : 3.0;
     m_grid->redraw(m_gridZoom);
+}
+
+void MakerWindow::growTo(QSize size)
+{
+    // A window resized from inside the layout of its own resize is not laid
+    // out again on every window system (the client area keeps its old size),
+    // so the new size is asked for once the current event is done. It lays
+    // the window out again.
+    QMetaObject::invokeMethod(
+        this, [this, size] { resize(size); }, Qt::QueuedConnection);
+}
+
+int MakerWindow::sidePanelWidth() const
+{
+    // The preview frame is as wide as its caption needs (it may be wider than
+    // first created, as in Italian), and keeps its margin to the panel's right edge.
+    const int frameMargin = m_units.twipsToWholePixelsX(PanelWidth - PreviewFrameLeft - PreviewFrameWidth);
+    return std::max(m_units.twipsToWholePixelsX(PanelWidth), m_previewFrame->geometry().right() + 1 + frameMargin);
 }
 
 void MakerWindow::setPuzzleChanged(bool changed)
@@ -283,10 +310,15 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_helpAction->setText(localText(m_session, txt::MenuHelpGuide));
     m_aboutAction->setText(localText(m_session, txt::MenuAbout));
     m_previewFrame->setTitle(localText(m_session, txt::PreviewCaption));
+    m_previewFrame->resize(
+        std::max(m_units.twipsToWholePixelsX(PreviewFrameWidth), m_previewFrame->minimumSizeHint().width()),
+        m_previewFrame->height());
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);
+    if (isVisible() && m_sidePanel->width() != sidePanelWidth())
+        layoutWindow(); // the preview frame's caption needs another width
     emit languageApplied(language);
 }
 
