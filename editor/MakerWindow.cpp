@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QtMath>
 #include <algorithm>
 
@@ -37,6 +39,18 @@ constexpr double PositionGap = 180, PositionWidth = 900;
 constexpr double ChooserStripLeft = 840, ChooserStripTop = 1920, ChooserSwatch = 375;
 constexpr double ChooserMarkerLine = 240, ChooserMouseBox = 480;
 constexpr double MinOuterWidth = 3435, MinOuterHeight = 1530;
+
+// The width a frame needs to show its whole caption: where the style puts the
+// caption's end, and as much room after it as before it (at least a blank).
+int frameWidthForCaption(const QGroupBox& frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect caption = frame.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &frame);
+    return caption.right() + 1 + std::max(caption.left(), frame.fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+}
 } // namespace
 
 MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const MakerWindowSetup& setup,
@@ -311,7 +325,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_aboutAction->setText(localText(m_session, txt::MenuAbout));
     m_previewFrame->setTitle(localText(m_session, txt::PreviewCaption));
     m_previewFrame->resize(
-        std::max(m_units.twipsToWholePixelsX(PreviewFrameWidth), m_previewFrame->minimumSizeHint().width()),
+        std::max(m_units.twipsToWholePixelsX(PreviewFrameWidth), frameWidthForCaption(*m_previewFrame)),
         m_previewFrame->height());
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
 
