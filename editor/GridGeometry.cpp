@@ -28,6 +28,8 @@ double growth(int free, int span, int count)
         return missing;
     return static_cast<double>(span) * missing / free;
 }
+
+int gridLine(int index, double zoom) { return roundHalfEven(index * zoom); }
 } // namespace
 
 GridScale gridScale(int freeWidth, int freeHeight, int spanWidth, int spanHeight, int width, int height)
@@ -48,8 +50,6 @@ GridScale gridScale(int freeWidth, int freeHeight, int spanWidth, int spanHeight
     scale.zoom = std::min(zoomX, zoomY);
     return scale;
 }
-
-int gridLine(int index, double zoom) { return roundHalfEven(index * zoom); }
 
 CellEdges cellEdges(int index, double zoom) { return CellEdges {gridLine(index, zoom), gridLine(index + 1, zoom)}; }
 

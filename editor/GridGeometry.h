@@ -27,13 +27,10 @@ struct GridScale {
 // exactly that many pixels.
 GridScale gridScale(int freeWidth, int freeHeight, int spanWidth, int spanHeight, int width, int height);
 
-// The pixel of grid line `index` (the left or top edge of cell `index`) at
-// `zoom`: index x zoom rounded halves to even. cellFromPixel maps every pixel
-// strictly between two lines to the cell they enclose.
-int gridLine(int index, double zoom);
-
 // Pixel edges of cell number `index` at `zoom`: [first, last] inclusive, the
-// outline sitting on both edges, so neighbours share one line.
+// outline sitting on both edges, so neighbours share one line. Line i is at
+// i x zoom rounded halves to even; cellFromPixel maps every pixel strictly
+// between two lines to the cell they enclose.
 struct CellEdges {
     int first;
     int last;
