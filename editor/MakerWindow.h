@@ -164,6 +164,11 @@ private:
     void afterPictureChange(const QString& status);
     void buildSolvability();
     void placeSolvabilityLabel();
+    // The side panel's width in pixels: 2055 twips, or more when the preview
+    // frame needs more for its caption.
+    int sidePanelWidth() const;
+    // Resizes the window to `size` (its inner size) after the current event.
+    void growTo(QSize size);
 
     Puzzle& m_puzzle;
     Session& m_session;

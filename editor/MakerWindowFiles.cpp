@@ -108,9 +108,13 @@ void MakerWindow::openCommand()
 
 void MakerWindow::openRecent(int index)
 {
-    if (!askSaveFirst())
+    // A file that has vanished is reported and dropped before anything is
+    // asked or read: the puzzle on screen stays as it is.
+    const std::optional<QString> path = platform::existingRecentFile(
+        m_recent, index, m_platform.messages, m_session.language, m_recentActions, m_recentSeparator);
+    if (!path || !askSaveFirst())
         return;
-    loadFile(fromUtf8(m_recent.entry(index)));
+    loadFile(*path);
 }
 
 void MakerWindow::loadFile(const QString& path)

@@ -240,7 +240,14 @@ void PlayerWindow::openCommand()
         loadPuzzle(result.path);
 }
 
-void PlayerWindow::openRecent(int index) { loadPuzzle(QString::fromStdString(m_recent.entry(index))); }
+void PlayerWindow::openRecent(int index)
+{
+    // A file that has vanished is reported and dropped; the game on screen stays.
+    const std::optional<QString> path = platform::existingRecentFile(
+        m_recent, index, m_platform.messages, m_session.language, m_recentActions, m_recentSeparator);
+    if (path)
+        loadPuzzle(*path);
+}
 
 bool PlayerWindow::loadPuzzle(const QString& path)
 {
@@ -253,11 +260,14 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         platform::BusyScope busy(m_platform.busy);
         result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Player, m_session.language);
     }
+    // The chooser shows the file's swatches once its size was accepted, even
+    // when the read fails after that.
+    if (result.colorFile)
+        m_chooser->showColorPuzzle(*result.colorFile);
     for (const Message& message : result.messages)
         showMessage(message);
     if (!result.loaded())
         return false;
-    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     m_recent.addRecent(path.toStdString());
     updateRecentMenu();
