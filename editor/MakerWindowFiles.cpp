@@ -1,6 +1,7 @@
 // MakerWindow: start-up, the file commands, the recent list and closing.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 
 #include "core/Palette.h"
@@ -14,6 +15,7 @@
 #include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/DroppedFile.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
 #include "playfield/ColorChooser.h"
@@ -202,6 +204,24 @@ void MakerWindow::refreshRecent()
 }
 
 void MakerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
+
+void MakerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+
+void MakerWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = platform::acceptPuzzleDrag(*event);
+    if (path.isEmpty())
+        return;
+    // The save-first question and the load run once the drop has ended, so
+    // that no modal question keeps the drag's source waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path] {
+            if (askSaveFirst())
+                loadFile(path);
+        },
+        Qt::QueuedConnection);
+}
 
 void MakerWindow::closeEvent(QCloseEvent* event)
 {

@@ -1,0 +1,37 @@
+#include "platform/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "lang/Texts.h"
+#include "platform/LocalText.h"
+
+namespace gw::platform {
+
+QtTranslations::QtTranslations(const QString& folder)
+    : m_folder(folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder)
+{ }
+
+QtTranslations::~QtTranslations()
+{
+    if (m_installed)
+        QCoreApplication::removeTranslator(m_installed.get());
+}
+
+bool QtTranslations::apply(std::uint8_t language)
+{
+    const QString file = localText(language, txt::QtTranslationFile);
+    auto next = std::make_unique<QTranslator>();
+    const bool loaded = !file.isEmpty() && next->load(file, m_folder);
+    if (m_installed)
+        QCoreApplication::removeTranslator(m_installed.get());
+    m_installed.reset();
+    if (loaded) {
+        QCoreApplication::installTranslator(next.get());
+        m_installed = std::move(next);
+    }
+    return loaded;
+}
+
+} // namespace gw::platform
