@@ -1,6 +1,7 @@
 #include "platform/QtTranslations.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -15,8 +16,10 @@ QtTranslations::QtTranslations(const QString& folder)
 
 QtTranslations::~QtTranslations()
 {
-    if (m_installed)
+    if (m_installed) {
         QCoreApplication::removeTranslator(m_installed.get());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
 }
 
 bool QtTranslations::apply(std::uint8_t language)
@@ -31,6 +34,9 @@ bool QtTranslations::apply(std::uint8_t language)
         QCoreApplication::installTranslator(next.get());
         m_installed = std::move(next);
     }
+    // The application posts LanguageChange to every window; deliver it now,
+    // so that open windows show Qt's texts in the new language at once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     return loaded;
 }
 

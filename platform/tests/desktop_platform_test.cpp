@@ -3,6 +3,8 @@
 // dropped from a file manager.
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -103,20 +105,25 @@ private slots:
     }
 
     // ---- Qt's own texts ------------------------------------------------------
-    // The box exists before the switch, as an open window's buttons do.
+    // The box and the dialog exist before the switch, as open windows do.
     void qtTextsFollowTheLanguage_data()
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("loaded");
         QTest::addColumn<QString>("yes");
         QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("lookIn");
         QTest::newRow("English") << 0 << true << "&Yes"
-                                 << "Cancel";
+                                 << "Cancel"
+                                 << "Look in:";
         QTest::newRow("Dutch") << 1 << true << "&Ja"
-                               << "Annuleren";
-        QTest::newRow("Italian") << 2 << true << QString::fromUtf8("&S\u00ec") << "Annulla";
+                               << "Annuleren"
+                               << "Zoeken in:";
+        QTest::newRow("Italian") << 2 << true << QString::fromUtf8("&S\u00ec") << "Annulla"
+                                 << "Cerca in:";
         QTest::newRow("another language value: English") << 7 << false << "&Yes"
-                                                         << "Cancel";
+                                                         << "Cancel"
+                                                         << "Look in:";
     }
     void qtTextsFollowTheLanguage()
     {
@@ -124,12 +131,16 @@ private slots:
         QFETCH(bool, loaded);
         QFETCH(QString, yes);
         QFETCH(QString, cancel);
+        QFETCH(QString, lookIn);
         QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
         QtTranslations translations;
         QVERIFY(translations.apply(2)); // from another language, not from English
         QCOMPARE(translations.apply(std::uint8_t(language)), loaded);
         QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), yes);
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), cancel);
+        QCOMPARE(files.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(), lookIn);
     }
 
     void qtTextsAreEnglishWithoutTheirFiles()
