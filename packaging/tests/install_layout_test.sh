@@ -22,5 +22,5 @@ for program in gridwick puzzler gridwick-cli; do
     [ "$link" = "../lib/gridwick/$program" ] || { echo "bin/$program -> $link"; exit 1; }
     "$prefix/bin/$program" --version | grep -q "^$program (Gridwick) "
 done
-"$prefix/bin/gridwick-cli" clues "$prefix/lib/gridwick/Puzzles/heart.pbm" | grep -qx 'size 7 6 bw'
+"$prefix/bin/gridwick-cli" clues "$prefix/lib/gridwick/Puzzles/heart.pbm" | grep -qx 'title Big Heart'
 echo "install layout: $(wc -l <"$golden") files, links and programs in order"
