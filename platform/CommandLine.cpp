@@ -1,8 +1,11 @@
 #include "platform/CommandLine.h"
 
 #include <QApplication>
+#include <QExposeEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QWidget>
+#include <QWindow>
 #include <iostream>
 
 #include "core/Version.h"
@@ -29,6 +32,30 @@ void writeHelp(const ProgramDescription& program, std::ostream& out)
 }
 
 bool isOption(const QString& argument) { return argument.size() > 1 && argument.startsWith(QLatin1Char('-')); }
+
+// Watches a window for its first expose, then queues the step and goes.
+class FirstExposeWatcher final : public QObject {
+public:
+    FirstExposeWatcher(QWindow* window, QWidget* context, std::function<void()> step)
+        : QObject(window), m_context(context), m_step(std::move(step))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(m_context, std::move(m_step), Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_context;
+    std::function<void()> m_step;
+};
 
 } // namespace
 
@@ -85,6 +112,16 @@ StartArguments readStartArguments(const QStringList& arguments, const ProgramDes
         result.file = QFileInfo(argument).absoluteFilePath();
     }
     return result;
+}
+
+void whenFirstExposed(QWidget& window, std::function<void()> step)
+{
+    window.winId(); // makes sure the window exists
+    QWindow* handle = window.windowHandle();
+    if (handle->isExposed())
+        QMetaObject::invokeMethod(&window, std::move(step), Qt::QueuedConnection);
+    else
+        new FirstExposeWatcher(handle, &window, std::move(step));
 }
 
 void identifyApplication(const ProgramDescription& program)

@@ -9,8 +9,11 @@
 // window icon.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <ostream>
+
+class QWidget;
 
 namespace gw::platform {
 
@@ -41,6 +44,11 @@ struct StartArguments {
 // know or a second file is a usage error, reported on `err` with the usage
 // line (exit status 2). A file name that starts with "-" follows "--".
 StartArguments readStartArguments(const QStringList& arguments, const ProgramDescription& program, std::ostream& err);
+
+// Runs `step` once, from the event loop, when the shown `window` is first
+// exposed on the screen: by then it has the size the desktop gave it (the
+// player lays a puzzle out for the area it has when the puzzle is opened).
+void whenFirstExposed(QWidget& window, std::function<void()> step);
 
 // Application name, desktop file name (so that the desktop matches windows
 // to their menu entry) and the window icon from the icon theme (none when the

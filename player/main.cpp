@@ -40,6 +40,6 @@ int main(int argc, char** argv)
     window.startUp();
     window.show();
     if (!start.file.isEmpty())
-        window.loadPuzzle(start.file);
+        gw::platform::whenFirstExposed(window, [&window, &start] { window.loadPuzzle(start.file); });
     return app.exec();
 }

@@ -104,6 +104,27 @@ private slots:
             QVERIFY(printed.contains(QLatin1String("Try 'prog --help'")));
     }
 
+    // The player lays out a puzzle named on the command line for the size
+    // its window has on the screen, so the load waits for the first expose.
+    void startStepWaitsForTheFirstExpose()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        int runs = 0;
+        whenFirstExposed(window, [&runs, &window] { runs += window.isVisible() ? 1 : 100; });
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
+    }
+
     // ---- Qt's own texts ------------------------------------------------------
     // The box and the dialog exist before the switch, as open windows do.
     void qtTextsFollowTheLanguage_data()
