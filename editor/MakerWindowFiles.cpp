@@ -209,18 +209,10 @@ void MakerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzl
 
 void MakerWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = platform::acceptPuzzleDrag(*event);
-    if (path.isEmpty())
-        return;
-    // The save-first question and the load run once the drop has ended, so
-    // that no modal question keeps the drag's source waiting.
-    QMetaObject::invokeMethod(
-        this,
-        [this, path] {
-            if (askSaveFirst())
-                loadFile(path);
-        },
-        Qt::QueuedConnection);
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) {
+        if (askSaveFirst())
+            loadFile(path);
+    });
 }
 
 void MakerWindow::closeEvent(QCloseEvent* event)

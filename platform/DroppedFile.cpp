@@ -33,4 +33,12 @@ QString acceptPuzzleDrag(QDropEvent& event)
     return path;
 }
 
+void openPuzzleDrop(QDropEvent& event, QObject* context, std::function<void(const QString&)> open)
+{
+    const QString path = acceptPuzzleDrag(event);
+    if (!path.isEmpty())
+        QMetaObject::invokeMethod(
+            context, [open = std::move(open), path] { open(path); }, Qt::QueuedConnection);
+}
+
 } // namespace gw::platform

@@ -315,13 +315,7 @@ void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzz
 
 void PlayerWindow::dropEvent(QDropEvent* event)
 {
-    const QString path = platform::acceptPuzzleDrag(*event);
-    if (path.isEmpty())
-        return;
-    // Loaded once the drop has ended: a message about the file must not keep
-    // the drag's source waiting.
-    QMetaObject::invokeMethod(
-        this, [this, path] { loadPuzzle(path); }, Qt::QueuedConnection);
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadPuzzle(path); });
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
