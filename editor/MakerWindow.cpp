@@ -62,6 +62,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
       m_recent(m_settingsFolder.toStdString())
 {
     setObjectName(QStringLiteral("MakerWindow"));
+    setAcceptDrops(true); // a puzzle file dropped on the window is opened
     m_session.programFolder = setup.programFolder.toStdString();
     buildMenus();
     buildClientArea();

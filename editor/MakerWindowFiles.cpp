@@ -1,6 +1,7 @@
 // MakerWindow: start-up, the file commands, the recent list and closing.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 
 #include "core/Palette.h"
@@ -14,6 +15,7 @@
 #include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/DroppedFile.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
 #include "playfield/ColorChooser.h"
@@ -206,6 +208,16 @@ void MakerWindow::refreshRecent()
 }
 
 void MakerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
+
+void MakerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+
+void MakerWindow::dropEvent(QDropEvent* event)
+{
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) {
+        if (askSaveFirst())
+            loadFile(path);
+    });
+}
 
 void MakerWindow::closeEvent(QCloseEvent* event)
 {

@@ -77,6 +77,9 @@ FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool savin
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // Qt's own dialog speaks the program's language (QtTranslations); a
+    // desktop's native dialog would speak the desktop's.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (!request.initialFolder.isEmpty() && QFileInfo(request.initialFolder).isDir())
         dialog.setDirectory(request.initialFolder);
     if (!nameFilters.isEmpty()) {
@@ -103,7 +106,8 @@ FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool savin
 
 std::optional<QColor> QtColorDialogs::choose(const QColor& initial)
 {
-    const QColor chosen = QColorDialog::getColor(initial, m_parent.data());
+    const QColor chosen =
+        QColorDialog::getColor(initial, m_parent.data(), QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;

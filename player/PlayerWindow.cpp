@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/DroppedFile.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
 #include "platform/Units.h"
@@ -44,6 +46,7 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
       m_recent(m_settingsFolder.toStdString())
 {
     setObjectName(QStringLiteral("PlayerWindow"));
+    setAcceptDrops(true); // a puzzle file dropped on the window is opened
     buildMenus();
     buildStrips();
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates,
@@ -214,6 +217,7 @@ void PlayerWindow::setLanguage(std::uint8_t language)
     m_showErrorsButton->setText(localText(language, txt::PlayerShowErrors));
     m_solutionButton->setText(localText(language, txt::PlayerGiveSolution));
     m_solutionWindow->applyLanguage(language);
+    emit languageApplied(language);
 }
 
 void PlayerWindow::showMessage(const Message& message)
@@ -315,6 +319,13 @@ void PlayerWindow::chooseBlackAndWhite()
 {
     m_chooser->choose(1, 1);
     m_chooser->choose(2, 2);
+}
+
+void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+
+void PlayerWindow::dropEvent(QDropEvent* event)
+{
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadPuzzle(path); });
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)

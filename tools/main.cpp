@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "core/Version.h"
 
 namespace {
 
@@ -20,12 +21,26 @@ const Command commands[] = {
     {"analyze", "analyze [--unique] FILE...", gw::cli::runAnalyze},
 };
 
+void listUsage(std::ostream& out)
+{
+    out << "usage:\n";
+    for (const Command& command : commands)
+        out << "  gridwick-cli " << command.usage << '\n';
+}
+
 int usage()
 {
-    std::cerr << "usage:\n";
-    for (const Command& command : commands)
-        std::cerr << "  gridwick-cli " << command.usage << '\n';
+    listUsage(std::cerr);
     return 2;
+}
+
+// --help and --version answer on standard output with exit status 0.
+int help()
+{
+    std::cout << "gridwick-cli: the Gridwick puzzle core on the command line, for scripts and checks.\n";
+    listUsage(std::cout);
+    std::cout << "  gridwick-cli --help | --version\n";
+    return 0;
 }
 
 } // namespace
@@ -35,6 +50,12 @@ int main(int argc, char** argv)
     if (argc < 2)
         return usage();
     const std::string name = argv[1];
+    if (name == "-h" || name == "--help")
+        return help();
+    if (name == "-v" || name == "--version") {
+        std::cout << "gridwick-cli (Gridwick) " << gw::gridwickVersion() << '\n';
+        return 0;
+    }
     for (const Command& command : commands) {
         if (name == command.name)
             return command.run(gw::cli::Arguments(argv + 2, argv + argc), std::cout, std::cerr);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/PuzzleFile.h"
+#include "core/Version.h"
 #include "core/tests/TestSupport.h"
 #include "tools/Commands.h"
 
@@ -194,4 +195,9 @@ TEST(GridwickCli, DispatchesAndExits)
     EXPECT_EQ(status(cli + " frobnicate"), 2);
     EXPECT_EQ(status(cli + " analyze --unique '" + heart + "' | grep -q 'yes\tyes\t0\t'"), 0);
     EXPECT_EQ(status(cli + " clues '" + heart + "' | grep -qx 'size 7 6 bw'"), 0);
+    // --help and --version answer on standard output, with exit status 0.
+    EXPECT_EQ(status(cli + " --help | grep -qx '  gridwick-cli clues FILE'"), 0);
+    EXPECT_EQ(status(cli + " -h 2>&1 >/dev/null | grep -q ."), 1); // nothing on standard error
+    EXPECT_EQ(status(cli + " --version | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
+    EXPECT_EQ(status(cli + " -v | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
 }
