@@ -68,7 +68,8 @@ public:
     // False when no printer is present or the job failed (a message has then
     // been shown).
     bool printPuzzle();
-    // Writes the page Print would send to paper into the PDF file `path`.
+    // Writes the page the preview shows into the PDF file `path`, on the
+    // paper Print would use; no control changes.
     bool savePdf(const QString& path);
     // The "Save as PDF" button: asks for a file, then savePdf.
     void askSavePdf();
@@ -82,8 +83,12 @@ public:
     bool composing() const { return m_composing; }
     // Ticks of the title timer left before a typed title is composed.
     int titleCountdown() const { return m_titleCountdown; }
-    // The printer a print or preview uses (null without printers).
+    // The printer a print or preview uses (null without printers), set to
+    // the orientation chosen and to its whole printable area.
     QPrinter* currentPrinter();
+    // The page the preview, Print and Save as PDF compose on, in points: the
+    // current printer's printable area, or the fixed page without one.
+    QSizeF pageSize();
 
     // The controls, for tests and screenshots.
     QComboBox* printerCombo() const { return m_printerCombo; }
@@ -149,6 +154,7 @@ private:
     PageLayout m_lastLayout;
     std::unique_ptr<QPrinter> m_printer;
     QString m_printerFor;
+    bool m_printableAreaSet = false;
 
     QGroupBox* m_printerGroup = nullptr;
     QComboBox* m_printerCombo = nullptr;

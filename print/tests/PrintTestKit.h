@@ -33,15 +33,19 @@ struct PrintRig {
     }
 };
 
-// Page 1 of `pdf` at 72 dpi; a null image when pdftoppm is missing or fails.
-inline QImage renderFirstPage(const QString& pdf)
+// Page 1 of `pdf` at `dpi` (72: one pixel a point); a null image when
+// pdftoppm is missing or fails.
+inline QImage renderFirstPage(const QString& pdf, int dpi = 72)
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));
     QProcess run;
+    const QStringList options {QStringLiteral("-r"),   QString::number(dpi),         QStringLiteral("-f"),
+                               QStringLiteral("1"),    QStringLiteral("-l"),         QStringLiteral("1"),
+                               QStringLiteral("-png"), QStringLiteral("-singlefile")};
     if (!tool.isEmpty())
-        run.start(tool, QStringLiteral("-r 72 -f 1 -l 1 -png -singlefile").split(QLatin1Char(' ')) << pdf << prefix);
+        run.start(tool, QStringList(options) << pdf << prefix);
     if (tool.isEmpty() || !run.waitForFinished(60000) || run.exitCode() != 0)
         return {};
     return QImage(prefix + QStringLiteral(".png"));
