@@ -8,12 +8,15 @@
 #include "editor/MakerWindow.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
+#include "platform/WindowFit.h"
 #include "print/PrintAndTestWindows.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gridwick Puzzle Maker"));
+    // Every window keeps inside the screen's available area.
+    const auto onScreen = gw::platform::keepWindowsOnScreen();
 
     gw::Puzzle puzzle;
     gw::Session session;

@@ -1,7 +1,10 @@
 #include "WindowFit.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace gw::platform {
@@ -39,5 +42,32 @@ void fitInto(QWidget& window, const QRect& available)
     if (client - corner != window.pos())
         window.move(client - corner);
 }
+
+namespace {
+class OnScreenKeeper : public QObject {
+public:
+    OnScreenKeeper() { QCoreApplication::instance()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        const Qt::WindowType type = widget->windowType();
+        if (!widget->isWindow() || (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)
+            || (widget->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            return false;
+        fitIntoAvailableArea(*widget);
+        QTimer::singleShot(0, widget, [window = QPointer<QWidget>(widget)] {
+            if (window && window->isVisible())
+                fitIntoAvailableArea(*window);
+        });
+        return false;
+    }
+};
+} // namespace
+
+std::unique_ptr<QObject> keepWindowsOnScreen() { return std::make_unique<OnScreenKeeper>(); }
 
 } // namespace gw::platform

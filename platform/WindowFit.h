@@ -2,7 +2,9 @@
 // Every window stays inside the available area of its screen (the screen less
 // its panels and task bars), frame and caption included.
 #include <QMargins>
+#include <QObject>
 #include <QRect>
+#include <memory>
 
 class QWidget;
 
@@ -21,5 +23,12 @@ QRect availableArea(const QWidget& window);
 // than the area keeps its top-left corner in it.
 void fitInto(QWidget& window, const QRect& available);
 inline void fitIntoAvailableArea(QWidget& window) { fitInto(window, availableArea(window)); }
+
+// Keeps every window of the application (windows, dialogs and tool windows;
+// not menus, pop-ups or maximised windows) inside the available area of its
+// screen for as long as the returned object lives: each time one is shown it
+// is fitted, and once more right after, when the window system may know its
+// frame. Make it after the QApplication, before the first window is shown.
+std::unique_ptr<QObject> keepWindowsOnScreen();
 
 } // namespace gw::platform

@@ -6,12 +6,15 @@
 #include "core/Session.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
+#include "platform/WindowFit.h"
 #include "player/PlayerWindow.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gridwick Puzzler"));
+    // Every window keeps inside the screen's available area.
+    const auto onScreen = gw::platform::keepWindowsOnScreen();
     gw::platform::QtPlatform platform;
     gw::Puzzle puzzle;
     gw::Session session;

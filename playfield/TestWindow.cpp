@@ -172,7 +172,6 @@ void TestWindow::open()
             move(available.topLeft());
         }
     }
-    platform::fitIntoAvailableArea(*this);
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         raise();

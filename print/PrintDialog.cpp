@@ -24,7 +24,6 @@
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
-#include "platform/WindowFit.h"
 #include "playfield/CluePanel.h"
 
 namespace gw {
@@ -149,6 +148,7 @@ void PrintDialog::buildControls()
     line->addWidget(m_cancelButton);
     // On a screen too small for the controls the dialog scrolls.
     auto* content = new QWidget;
+    m_content = content;
     auto* all = new QVBoxLayout(content);
     all->addLayout(top);
     all->addLayout(line);
@@ -164,6 +164,8 @@ void PrintDialog::buildControls()
     m_previewScaleEdit->installEventFilter(this);
     m_clueSizeEdit->installEventFilter(this);
 }
+
+QSize PrintDialog::sizeHint() const { return m_content->sizeHint(); }
 
 void PrintDialog::applyCaptions()
 {
@@ -269,8 +271,7 @@ void PrintDialog::open()
     deriveClues(m_puzzle, m_clues);
     composePreview();
     if (!testAttribute(Qt::WA_Resized))
-        adjustSize(); // the size the first showing would give it
-    platform::fitIntoAvailableArea(*this);
+        resize(sizeHint()); // the first time; a screen too small for it keeps it smaller
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         raise();

@@ -50,6 +50,9 @@ public:
     void open();
     // The captions in the puzzle's language.
     void applyCaptions();
+    // All controls and the preview at their preferred sizes (they scroll
+    // when the window is smaller).
+    QSize sizeHint() const override;
 
     // Composes the page on `surface` for `mode`: the printer's page (Paper),
     // the chosen printer's page or the fixed page without one (Preview), or
@@ -181,6 +184,7 @@ private:
     QPushButton* m_savePdfButton = nullptr;
     ScaledPreview* m_preview = nullptr;
     QScrollArea* m_previewArea = nullptr;
+    QWidget* m_content = nullptr; // every control, in a scroll area filling the window
     QTimer* m_titleTimer = nullptr;
 };
 
