@@ -51,6 +51,48 @@ inline QImage renderFirstPage(const QString& pdf, int dpi = 72)
     return QImage(prefix + QStringLiteral(".png"));
 }
 
+// A page rendered from a PDF at `pixelsPerPoint`, measured in points.
+struct RenderedPage {
+    QImage gray; // null when pdftoppm is missing or failed
+    int pixelsPerPoint = 4;
+    RenderedPage(const QString& pdf, int ppp) : gray(renderFirstPage(pdf, 72 * ppp)), pixelsPerPoint(ppp)
+    {
+        if (!gray.isNull())
+            gray = gray.convertToFormat(QImage::Format_Grayscale8);
+    }
+    bool dark(int x, int y) const { return gray.constScanLine(y)[x] < 128; }
+    // Where the ink starts: the leftmost and the topmost dark pixel.
+    QPointF inkStart() const
+    {
+        int left = gray.width(), top = gray.height();
+        for (int y = 0; y < gray.height(); ++y)
+            for (int x = 0; x < left; ++x)
+                if (dark(x, y)) {
+                    left = x;
+                    top = std::min(top, y);
+                }
+        return QPointF(left, top) / pixelsPerPoint;
+    }
+    // Where the ink of the pixel row at `y` points ends.
+    double inkEnd(double y) const
+    {
+        const int row = qRound(y * pixelsPerPoint);
+        int right = 0;
+        for (int x = 0; x < gray.width(); ++x)
+            right = dark(x, row) ? x : right;
+        return double(right) / pixelsPerPoint;
+    }
+};
+
+// The top-left corner of the block `layout` composed, centred on a page whose
+// printable area starts at `corner`: `across` x `down` cells and the footer
+// (a page without a title).
+inline QPointF centredBlock(const PageLayout& layout, QPointF corner, int across, int down)
+{
+    const double blockHeight = down * layout.cellSize + layout.footerHeight;
+    return corner + QPointF(layout.page.width() - across * layout.cellSize, layout.page.height() - blockHeight) / 2;
+}
+
 // The first of the vertical grid rules `columns` missing from `page`, or -1: a
 // rule is a dark run of at least 80 % of `cellsHigh` cells within three
 // pixels of where `layout` put it, the printable area starting at `origin`.

@@ -448,38 +448,26 @@ void PrintTest::writtenPageIsThePreviewedPage()
     QVERIFY(d.print.automaticSizeButton()->isChecked());
     QVERIFY(d.fake.messages.requests().isEmpty());
 
-    constexpr int PixelsPerPoint = 4;
-    const QImage sheetImage =
-        test::renderFirstPage(path, 72 * PixelsPerPoint).convertToFormat(QImage::Format_Grayscale8);
-    if (sheetImage.isNull())
+    const test::RenderedPage rendered(path, 4);
+    if (rendered.gray.isNull())
         QSKIP("pdftoppm is not installed");
-    auto dark = [&](int x, int y) { return sheetImage.constScanLine(y)[x] < 128; };
-    QCOMPARE(sheetImage.size(), (sheet * PixelsPerPoint).toSize());
-    // The block centred on the page by its clue cells, grid and footer.
+    QCOMPARE(rendered.gray.size(), (sheet * 4).toSize());
+    // The block centred on the page by its clue cells, grid and footer: the
+    // rules' left ends and the vertical rules' tops are where the ink starts.
     const QPointF origin = (QPointF(sheet.width(), sheet.height()) - QPointF(page.width(), page.height())) / 2;
     const QPointF corner = printer.isEmpty() ? origin : QPointF(unprintable.left(), unprintable.top());
-    const int s = shown.cellSize;
-    const QPointF blockTopLeft =
-        corner + QPointF(page.width() - across * s, page.height() - (down * s + shown.footerHeight)) / 2;
-    // Where the ink starts: the rules' left ends and the vertical rules' tops.
-    int left = sheetImage.width(), top = sheetImage.height();
-    for (int y = 0; y < sheetImage.height(); ++y)
-        for (int x = 0; x < std::min(left, sheetImage.width()); ++x)
-            if (dark(x, y)) {
-                left = x;
-                top = std::min(top, y);
-            }
-    const double tolerance = 0.25; // points: one pixel
-    QVERIFY2(std::abs(left / double(PixelsPerPoint) - blockTopLeft.x()) <= tolerance,
-             qPrintable(QString::number(left)));
-    QVERIFY2(std::abs(top / double(PixelsPerPoint) - blockTopLeft.y()) <= tolerance, qPrintable(QString::number(top)));
-    // The grid's right edge, through the middle of the grid: the previewed cell size.
-    const int middle = qRound((blockTopLeft.y() + (d.clues.maxColumnClues + 0.5) * s) * PixelsPerPoint);
-    int right = 0;
-    for (int x = 0; x < sheetImage.width(); ++x)
-        right = dark(x, middle) ? x : right;
-    const double rightEdge = blockTopLeft.x() + across * s + 1;
-    QVERIFY2(std::abs(right / double(PixelsPerPoint) - rightEdge) <= 1, qPrintable(QString::number(right)));
+    const QPointF block = test::centredBlock(shown, corner, across, down);
+    const QPointF ink = rendered.inkStart();
+    const double onePixel = 0.25; // points
+    QVERIFY2(std::abs(ink.x() - block.x()) <= onePixel && std::abs(ink.y() - block.y()) <= onePixel,
+             qPrintable(QStringLiteral("ink from %1, %2; block at %3, %4")
+                            .arg(ink.x())
+                            .arg(ink.y())
+                            .arg(block.x())
+                            .arg(block.y())));
+    // The grid's right edge, through its first row: the previewed cell size.
+    const double end = rendered.inkEnd(block.y() + (d.clues.maxColumnClues + 0.5) * shown.cellSize);
+    QVERIFY2(std::abs(end - (block.x() + across * shown.cellSize + 1)) <= 1, qPrintable(QString::number(end)));
 }
 
 QTEST_MAIN(PrintTest)

@@ -32,7 +32,10 @@ void RealPrintTest::printCommandSendsThePageToTheQueue()
     QObject::connect(&rig.print, &PrintDialog::statusMessage, [&](const QString& s) { status = s; });
     rig.print.open();
     QCOMPARE(rig.print.printerCombo()->currentText(), queue);
-    const QPointF origin = rig.print.currentPrinter()->pageLayout().paintRect(QPageLayout::Point).topLeft();
+    const QPageLayout printer = rig.print.currentPrinter()->pageLayout();
+    const QRectF printable = printer.paintRect(QPageLayout::Point);
+    const QSizeF sheet = printer.fullRect(QPageLayout::Point).size();
+    const QPointF origin = printable.topLeft();
     const QDir folder(output);
     const QStringList before = folder.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     rig.print.printButton()->click();
@@ -53,7 +56,21 @@ void RealPrintTest::printCommandSendsThePageToTheQueue()
     QTest::qWait(1000); // the queue finishes writing the file
     const QImage page = test::renderFirstPage(arrived);
     QVERIFY2(!page.isNull(), "pdftoppm could not render the printed page");
-    QCOMPARE(test::missingRule(page, origin, rig.print.lastLayout(), 5 + rig.clues.maxColumnClues, {0, 5, 10}), -1);
+    const PageLayout& layout = rig.print.lastLayout();
+    QCOMPARE(test::missingRule(page, origin, layout, 5 + rig.clues.maxColumnClues, {0, 5, 10}), -1);
+    // The page is the printable area the driver reports, the whole sheet on
+    // a PDF queue (regression: Qt's default margins of 10 points), and the
+    // block is centred on it.
+    QCOMPARE(layout.page, printable.size());
+    QVERIFY(sheet.width() - layout.page.width() < 1 && sheet.height() - layout.page.height() < 1);
+    const test::RenderedPage fine(arrived, 4);
+    const QPointF ink = fine.inkStart(),
+                  block = test::centredBlock(layout, origin, 10 + rig.clues.maxRowClues, 5 + rig.clues.maxColumnClues);
+    QVERIFY2((ink - block).manhattanLength() <= 0.5, qPrintable(QStringLiteral("ink from %1, %2; block at %3, %4")
+                                                                    .arg(ink.x())
+                                                                    .arg(ink.y())
+                                                                    .arg(block.x())
+                                                                    .arg(block.y())));
 }
 
 QTEST_MAIN(RealPrintTest)
