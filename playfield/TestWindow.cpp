@@ -64,19 +64,20 @@ void TestWindow::buildControls()
     m_topStrip = new QWidget(this);
     m_topStrip->setFixedHeight(4);
 
+    auto scroller = [this](QWidget* content, bool followsWidth) {
+        auto* area = new QScrollArea(this);
+        area->setWidget(content);
+        area->setWidgetResizable(followsWidth);
+        area->setFrameShape(QFrame::NoFrame);
+        return area;
+    };
     m_cluePanel = new CluePanel;
-    m_panelArea = new QScrollArea(this);
-    m_panelArea->setWidget(m_cluePanel);
-    m_panelArea->setWidgetResizable(false);
-    m_panelArea->setFrameShape(QFrame::NoFrame);
+    m_panelArea = scroller(m_cluePanel, false);
     m_panelArea->setBackgroundRole(QPalette::Base);
 
     // The buttons and the chooser scroll when the screen is too low for them.
     m_sidePanel = new QWidget;
-    m_sideArea = new QScrollArea(this);
-    m_sideArea->setWidget(m_sidePanel);
-    m_sideArea->setWidgetResizable(true);
-    m_sideArea->setFrameShape(QFrame::NoFrame);
+    m_sideArea = scroller(m_sidePanel, true);
     m_sideArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_sideArea->setFixedWidth(SidePanelWidth);
     m_resetButton = new QPushButton(m_sidePanel);

@@ -1,7 +1,6 @@
 #pragma once
 // The print tests' rig, and checks on a page that came back as a PDF file:
-// rendered with pdftoppm at 72 dpi (one pixel a point), the grid's rules must
-// stand where the composition put them.
+// rendered with pdftoppm, the block must stand where the composition put it.
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -84,39 +83,29 @@ struct RenderedPage {
     }
 };
 
-// The top-left corner of the block `layout` composed, centred on a page whose
-// printable area starts at `corner`: `across` x `down` cells and the footer
-// (a page without a title).
-inline QPointF centredBlock(const PageLayout& layout, QPointF corner, int across, int down)
+// Empty when the block `layout` composed (`across` x `down` cells, the top
+// `columnClues` rows of them column clues; no title) stands where it was
+// centred on a printable area starting at `corner`: the ink starts at the
+// block's corner (to a pixel) and the grid's first row ends at its right edge
+// (to a point). Otherwise what was found.
+inline QString misplacedBlock(const RenderedPage& page, const PageLayout& layout, QPointF corner, int across, int down,
+                              int columnClues)
 {
-    const double blockHeight = down * layout.cellSize + layout.footerHeight;
-    return corner + QPointF(layout.page.width() - across * layout.cellSize, layout.page.height() - blockHeight) / 2;
-}
-
-// The first of the vertical grid rules `columns` missing from `page`, or -1: a
-// rule is a dark run of at least 80 % of `cellsHigh` cells within three
-// pixels of where `layout` put it, the printable area starting at `origin`.
-inline int missingRule(const QImage& page, QPointF origin, const PageLayout& layout, int cellsHigh,
-                       std::initializer_list<int> columns)
-{
-    auto darkRun = [&](int x) {
-        int best = 0, run = 0;
-        for (int y = 0; y < page.height(); ++y) {
-            const QColor c = page.pixelColor(x, y);
-            run = (c.red() < 110 && c.green() < 110 && c.blue() < 110) ? run + 1 : 0;
-            best = std::max(best, run);
-        }
-        return best;
-    };
-    for (int j : columns) {
-        const int expected = qRound(origin.x() + layout.gridLeft + j * layout.cellSize);
-        bool found = false;
-        for (int x = std::max(0, expected - 3); x <= std::min(page.width() - 1, expected + 3) && !found; ++x)
-            found = darkRun(x) >= layout.cellSize * cellsHigh * 8 / 10;
-        if (!found)
-            return j;
-    }
-    return -1;
+    const int s = layout.cellSize;
+    const QPointF block =
+        corner + QPointF(layout.page.width() - across * s, layout.page.height() - down * s - layout.footerHeight) / 2;
+    const QPointF ink = page.inkStart();
+    const double end = page.inkEnd(block.y() + (columnClues + 0.5) * s);
+    const double onePixel = 1.0 / page.pixelsPerPoint;
+    if (std::abs(ink.x() - block.x()) <= onePixel && std::abs(ink.y() - block.y()) <= onePixel
+        && std::abs(end - (block.x() + across * s + 1)) <= 1)
+        return {};
+    return QStringLiteral("ink from %1, %2 to %3; block at %4, %5")
+        .arg(ink.x())
+        .arg(ink.y())
+        .arg(end)
+        .arg(block.x())
+        .arg(block.y());
 }
 
 } // namespace gw::test
