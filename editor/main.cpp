@@ -10,6 +10,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsFolder.h"
+#include "platform/WindowFit.h"
 #include "print/PrintAndTestWindows.h"
 
 namespace {
@@ -29,6 +30,8 @@ int main(int argc, char* argv[])
     const auto start = gw::platform::readStartArguments(QCoreApplication::arguments(), Maker, std::cerr);
     if (start.exitStatus)
         return *start.exitStatus;
+    // Every window keeps inside the screen's available area.
+    const auto onScreen = gw::platform::keepWindowsOnScreen();
 
     gw::Puzzle puzzle;
     gw::Session session;

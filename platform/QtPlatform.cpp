@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
 
@@ -116,6 +117,22 @@ std::optional<QColor> QtColorDialogs::choose(const QColor& initial)
 QStringList QtPrinters::printerNames() { return QPrinterInfo::availablePrinterNames(); }
 
 QString QtPrinters::defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
+
+QPageLayout QtPrinters::printableArea(const QString& name, QPageLayout::Orientation orientation)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return {};
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageOrientation(orientation);
+    // Setting the paper after the orientation makes the driver report the
+    // unprintable margins of that orientation as the minimum margins.
+    const QPageSize paper = info.defaultPageSize();
+    printer.setPageSize(paper.isValid() ? paper : printer.pageLayout().pageSize());
+    QPageLayout layout = printer.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    return layout;
+}
 
 bool QtDocuments::open(const QString& pathOrUrl)
 {

@@ -9,6 +9,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsFolder.h"
+#include "platform/WindowFit.h"
 #include "player/PlayerWindow.h"
 
 namespace {
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
     const auto start = gw::platform::readStartArguments(QCoreApplication::arguments(), Player, std::cerr);
     if (start.exitStatus)
         return *start.exitStatus;
+    // Every window keeps inside the screen's available area.
+    const auto onScreen = gw::platform::keepWindowsOnScreen();
 
     gw::platform::QtPlatform platform;
     gw::platform::QtTranslations qtTexts;

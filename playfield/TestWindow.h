@@ -129,8 +129,9 @@ private:
     std::unique_ptr<SolverDriver> m_driver;
     CluePanel* m_cluePanel = nullptr;
     QScrollArea* m_panelArea = nullptr;
-    QWidget* m_topStrip = nullptr;  // a thin strip above the clue panel
-    QWidget* m_sidePanel = nullptr; // right of the clue panel: buttons and chooser
+    QWidget* m_topStrip = nullptr;     // a thin strip above the clue panel
+    QScrollArea* m_sideArea = nullptr; // right of the clue panel, scrolling the side panel
+    QWidget* m_sidePanel = nullptr;    // buttons and chooser
     QPushButton* m_resetButton = nullptr;
     QGroupBox* m_computerTestGroup = nullptr;
     QPushButton* m_startButton = nullptr;

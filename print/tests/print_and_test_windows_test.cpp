@@ -2,9 +2,12 @@
 // way the program attaches them.
 #include <QAction>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
+#include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
+#include "platform/WindowFit.h"
 #include "playfield/TestWindow.h"
 #include "print/PrintAndTestWindows.h"
 #include "print/PrintDialog.h"
@@ -27,6 +30,7 @@ private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
     void itemsOpenOneWindowAndHideTheOther();
     void closingTheMainWindowStopsTheTestAndReallyCloses();
+    void everyWindowFitsTheScreen();
 };
 
 void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
@@ -75,6 +79,35 @@ void PrintAndTestWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
     QVERIFY(maker.window->close());
     QVERIFY(testWindow.close());
     QVERIFY(windows->printDialog().close());
+}
+
+void PrintAndTestWindowsTest::everyWindowFitsTheScreen()
+{
+    // Run once more on a 480 x 400 screen (see CMakeLists.txt). Regression:
+    // the test window opened 431 pixels high there, its status line off the
+    // screen.
+    const auto onScreen = platform::keepWindowsOnScreen(); // as the program's main does
+    editor::testing::Maker maker;
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
+    maker.window->show();
+    const QRect available = maker.window->screen()->availableGeometry();
+    auto fits = [&](QWidget& window) {
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY2(available.contains(window.frameGeometry()), qPrintable(window.windowTitle()));
+    };
+    fits(*maker.window);
+    maker.window->sizeCommand();
+    fits(maker.window->sizeDialog());
+    maker.window->sizeDialog().hide();
+    // The largest drawing with the longest clues.
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x)
+            maker.puzzle.cell(x, y) = (x + y) % 2 ? Black : White;
+    maker.puzzle.PuzzleWidth = maker.puzzle.PuzzleHeight = 50;
+    menuItem(*maker.window, "&Test Puzzle")->trigger();
+    fits(windows->testWindow());
+    menuItem(*maker.window, "&Print Puzzle")->trigger();
+    fits(windows->printDialog());
 }
 
 QTEST_MAIN(PrintAndTestWindowsTest)
