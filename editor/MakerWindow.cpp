@@ -12,6 +12,7 @@
 
 #include "core/Message.h"
 #include "core/Palette.h"
+#include "editor/EditCommands.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "editor/NewPuzzleDialog.h"
@@ -49,6 +50,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     m_session.programFolder = setup.programFolder.toStdString();
     buildMenus();
     buildClientArea();
+    addHistoryAndClueItems();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, m_session, this);
@@ -284,6 +286,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_aboutAction->setText(localText(m_session, txt::MenuAbout));
     m_previewFrame->setTitle(localText(m_session, txt::PreviewCaption));
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
+    applyHistoryAndClueCaptions();
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QUndoStack>
 
 #include "core/Palette.h"
 #include "core/Paths.h"
@@ -59,6 +60,7 @@ void MakerWindow::start()
 
 void MakerWindow::newPuzzle(int width, int height, bool color)
 {
+    startHistory();
     gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color,
                   m_session.language);
     m_session.buttonColor = {{Black, White}};
@@ -115,6 +117,7 @@ void MakerWindow::openRecent(int index)
 
 void MakerWindow::loadFile(const QString& path)
 {
+    startHistory();
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -136,6 +139,7 @@ void MakerWindow::loadFile(const QString& path)
 
 bool MakerWindow::saveTo(const QString& path)
 {
+    endStroke();
     const SaveResult result = savePbm(m_puzzle, path.toStdString(), m_session.language);
     if (!result.ok) {
         showMessages({result.message});
@@ -143,6 +147,7 @@ bool MakerWindow::saveTo(const QString& path)
     }
     setStatus(QString::fromStdString(fileSavedStatus(m_session.language, path.toStdString())));
     addRecent(path);
+    m_history->setClean();
     setPuzzleChanged(false);
     return true;
 }
