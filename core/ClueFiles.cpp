@@ -132,23 +132,31 @@ int firstLineTooLong(const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& l
     return -1;
 }
 
-bool sameRuns(const ClueTables& a, const ClueTables& b, int width, int height)
+using RunTable = std::array<std::uint8_t, MaxPuzzleSize * RunSlots>;
+using CountTable = std::array<std::uint8_t, MaxPuzzleSize>;
+
+// Whether lines 0..lines-1 of one direction have the same runs in both tables.
+bool sameLines(const ClueTables& a, const ClueTables& b, int lines, CountTable ClueTables::*counts,
+               RunTable ClueTables::*lengths, RunTable ClueTables::*colors)
 {
-    for (int y = 0; y < height; ++y) {
-        if (a.rowClueCount[static_cast<std::size_t>(y)] != b.rowClueCount[static_cast<std::size_t>(y)])
+    for (int line = 0; line < lines; ++line) {
+        const int count = (a.*counts)[static_cast<std::size_t>(line)];
+        if (count != (b.*counts)[static_cast<std::size_t>(line)])
             return false;
-        for (int k = 0; k < a.rowClueCount[static_cast<std::size_t>(y)]; ++k)
-            if (a.rowLength(y, k) != b.rowLength(y, k) || a.rowColor(y, k) != b.rowColor(y, k))
+        for (int k = 0; k < count; ++k) {
+            const std::size_t slot = ClueTables::at(line, k);
+            if ((a.*lengths)[slot] != (b.*lengths)[slot] || (a.*colors)[slot] != (b.*colors)[slot])
                 return false;
-    }
-    for (int x = 0; x < width; ++x) {
-        if (a.columnClueCount[static_cast<std::size_t>(x)] != b.columnClueCount[static_cast<std::size_t>(x)])
-            return false;
-        for (int k = 0; k < a.columnClueCount[static_cast<std::size_t>(x)]; ++k)
-            if (a.columnLength(x, k) != b.columnLength(x, k) || a.columnColor(x, k) != b.columnColor(x, k))
-                return false;
+        }
     }
     return true;
+}
+
+bool sameRuns(const ClueTables& a, const ClueTables& b, int width, int height)
+{
+    return sameLines(a, b, height, &ClueTables::rowClueCount, &ClueTables::rowClueLength, &ClueTables::rowClueColor)
+           && sameLines(a, b, width, &ClueTables::columnClueCount, &ClueTables::columnClueLength,
+                        &ClueTables::columnClueColor);
 }
 
 ClueReadResult failed(Message message)
@@ -193,6 +201,27 @@ Message failure(const std::string& path, std::uint8_t language, const Text& befo
 {
     return Message {chooseText(language, before) + " " + std::to_string(n) + chooseText(language, after), path,
                     MessageIcon::Critical};
+}
+
+SourceParser::SourceParser(const std::string& path, std::uint8_t language) : m_path(path), m_language(language) { }
+
+SourceResult SourceParser::fail(Message message) const
+{
+    SourceResult result;
+    result.failure = std::move(message);
+    return result;
+}
+
+SourceResult SourceParser::fail(const Text& text) const { return fail(failure(m_path, m_language, text)); }
+
+SourceResult SourceParser::fail(const Text& before, int line, const Text& after) const
+{
+    return fail(failure(m_path, m_language, before, line, after));
+}
+
+SourceResult SourceParser::lineInvalid(int line) const
+{
+    return fail(txt::ClueLineInvalidBefore, line, txt::ClueLineInvalidAfter);
 }
 
 ClueReadResult finishClueSource(SourceClues source, const std::string& path, std::uint8_t language)

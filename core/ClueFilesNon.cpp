@@ -77,9 +77,9 @@ ClueLine readClueLine(std::string_view text, int line, std::vector<SourceRun>& r
     }
 }
 
-class NonParser {
+class NonParser : SourceParser {
 public:
-    NonParser(const std::string& path, std::uint8_t language) : m_path(path), m_language(language) { }
+    using SourceParser::SourceParser;
 
     SourceResult parse(std::string_view bytes)
     {
@@ -103,7 +103,7 @@ public:
                 if (!size)
                     return lineInvalid(number);
                 if (*size == 0)
-                    return fail(failure(m_path, m_language, txt::ClueNumberBefore, number, txt::ClueNumberAfter));
+                    return fail(txt::ClueNumberBefore, number, txt::ClueNumberAfter);
                 (key == "width" ? width : height) = *size;
             } else if (key == "rows" || key == "columns") {
                 const bool isRows = key == "rows";
@@ -112,14 +112,14 @@ public:
                 if (!value.empty() || seen)
                     return lineInvalid(number);
                 if (count < 0 || lines.size() - i - 1 < static_cast<std::size_t>(count))
-                    return fail(failure(m_path, m_language, txt::ClueFileIncomplete));
+                    return fail(txt::ClueFileIncomplete);
                 seen = true;
                 for (int k = 0; k < count; ++k) {
                     ++i;
                     std::vector<SourceRun>& runs = (isRows ? source.rows : source.columns).emplace_back();
                     const ClueLine read = readClueLine(lines[i], static_cast<int>(i) + 1, runs);
                     if (read == ClueLine::Colored)
-                        return fail(failure(m_path, m_language, txt::ClueNonColors));
+                        return fail(txt::ClueNonColors);
                     if (read == ClueLine::Invalid)
                         return lineInvalid(static_cast<int>(i) + 1);
                 }
@@ -131,7 +131,7 @@ public:
             }
         }
         if (!haveRows || !haveColumns)
-            return fail(failure(m_path, m_language, txt::ClueFileIncomplete));
+            return fail(txt::ClueFileIncomplete);
         if (goalLine != 0 && width <= MaxPuzzleSize && height <= MaxPuzzleSize)
             readGoal(goal, width, source);
         SourceResult result;
@@ -140,17 +140,6 @@ public:
     }
 
 private:
-    SourceResult fail(Message message)
-    {
-        SourceResult result;
-        result.failure = std::move(message);
-        return result;
-    }
-    SourceResult lineInvalid(int line)
-    {
-        return fail(failure(m_path, m_language, txt::ClueLineInvalidBefore, line, txt::ClueLineInvalidAfter));
-    }
-
     // "0" is an empty cell, any other character a filled one; blanks are
     // skipped. A goal that does not fill the size is left for the common
     // check to refuse.
@@ -170,9 +159,6 @@ private:
         if (!row.empty())
             source.picture.push_back(std::move(row));
     }
-
-    const std::string& m_path;
-    std::uint8_t m_language;
 };
 
 void writeLines(std::string& out, const char* key, int lines,

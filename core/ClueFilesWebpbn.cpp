@@ -68,44 +68,30 @@ int colorIndex(const std::vector<SourceColor>& colors, std::string_view name)
     return -1;
 }
 
-class WebpbnParser {
+class WebpbnParser : SourceParser {
 public:
-    WebpbnParser(const std::string& path, std::uint8_t language) : m_path(path), m_language(language) { }
+    using SourceParser::SourceParser;
 
     SourceResult parse(std::string_view bytes)
     {
         const XmlDocument document = parseXml(bytes);
         if (document.status == XmlStatus::TooLarge)
-            return fail(failure(m_path, m_language, txt::ClueFileTooLarge));
+            return fail(txt::ClueFileTooLarge);
         if (!document.parsed())
-            return fail(failure(m_path, m_language, txt::ClueXmlMalformedBefore, document.errorLine,
-                                txt::ClueXmlMalformedAfter));
+            return fail(txt::ClueXmlMalformedBefore, document.errorLine, txt::ClueXmlMalformedAfter);
         const XmlElement* puzzle = document.root.name == "puzzle" ? &document.root : nullptr;
         if (document.root.name == "puzzleset")
             puzzle = document.root.child("puzzle");
         if (puzzle == nullptr)
-            return fail(failure(m_path, m_language, txt::ClueFileIncomplete));
+            return fail(txt::ClueFileIncomplete);
         const std::string* type = puzzle->attribute("type");
         if (type != nullptr && *type != "grid")
-            return fail(failure(m_path, m_language, txt::ClueFileNotGrid));
+            return fail(txt::ClueFileNotGrid);
         return readPuzzle(*puzzle);
     }
 
 private:
-    SourceResult fail(Message message)
-    {
-        SourceResult result;
-        result.failure = std::move(message);
-        return result;
-    }
-    SourceResult lineInvalid(int line)
-    {
-        return fail(failure(m_path, m_language, txt::ClueLineInvalidBefore, line, txt::ClueLineInvalidAfter));
-    }
-    SourceResult unknownColor(int line)
-    {
-        return fail(failure(m_path, m_language, txt::ClueUnknownColorBefore, line, txt::ClueUnknownColorAfter));
-    }
+    SourceResult unknownColor(int line) { return fail(txt::ClueUnknownColorBefore, line, txt::ClueUnknownColorAfter); }
 
     SourceResult readPuzzle(const XmlElement& puzzle)
     {
@@ -153,7 +139,7 @@ private:
                 columns = &e;
         }
         if (rows == nullptr || columns == nullptr)
-            return fail(failure(m_path, m_language, txt::ClueFileIncomplete));
+            return fail(txt::ClueFileIncomplete);
         for (const auto& [section, lines] : {std::pair {rows, &source.rows}, std::pair {columns, &source.columns}}) {
             for (const XmlElement& line : section->children) {
                 if (line.name != "line")
@@ -183,7 +169,7 @@ private:
                 continue;
             const XmlElement* image = e.child("image");
             if (image == nullptr || !readImage(image->text, source))
-                return fail(failure(m_path, m_language, txt::ClueSolutionMalformed));
+                return fail(txt::ClueSolutionMalformed);
             break;
         }
         SourceResult result;
@@ -219,9 +205,6 @@ private:
             source.picture.push_back(std::move(row));
         return true;
     }
-
-    const std::string& m_path;
-    std::uint8_t m_language;
 };
 
 } // namespace

@@ -44,6 +44,22 @@ struct SourceResult {
     Message failure;
 };
 
+// What both formats' parsers share: the path and language of their messages.
+class SourceParser {
+public:
+    SourceParser(const std::string& path, std::uint8_t language);
+
+protected:
+    SourceResult fail(Message message) const;
+    SourceResult fail(const Text& text) const;
+    // before + " " + line + after
+    SourceResult fail(const Text& before, int line, const Text& after) const;
+    SourceResult lineInvalid(int line) const;
+
+    const std::string& m_path;
+    std::uint8_t m_language;
+};
+
 SourceResult parseWebpbn(std::string_view bytes, const std::string& path, std::uint8_t language);
 SourceResult parseNon(std::string_view bytes, const std::string& path, std::uint8_t language);
 

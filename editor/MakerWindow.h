@@ -182,6 +182,13 @@ private:
     void addRecent(const QString& path);
     void updateRecentMenu();
     void afterPictureChange(const QString& status);
+    // The save-first question, then the open dialog with `filter`; the
+    // chosen file goes to `work`.
+    void askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path));
+    // The end of an import: caption and status name the file when
+    // `imported`; both buttons paint black and white again, the window is
+    // laid out and the puzzle counts as unchanged.
+    void showImportedPicture(const QString& path, bool imported);
     void addHistoryAndClueItems();
     void applyHistoryAndClueCaptions();
     void pushEdit(EditCommand* command);

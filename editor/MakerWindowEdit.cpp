@@ -95,17 +95,7 @@ void MakerWindow::dragCommand(int direction)
     afterPictureChange(localText(m_session, *statuses[direction]));
 }
 
-void MakerWindow::importCommand()
-{
-    if (!askSaveFirst())
-        return;
-    platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterImport);
-    request.initialFolder = puzzlesFolder();
-    const platform::FileDialogResult chosen = m_platform.files.open(request);
-    if (chosen.accepted)
-        importFile(chosen.path);
-}
+void MakerWindow::importCommand() { askAndOpen(txt::FilterImport, &MakerWindow::importFile); }
 
 void MakerWindow::importFile(const QString& path)
 {
@@ -117,7 +107,12 @@ void MakerWindow::importFile(const QString& path)
     }
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
-    if (result.status == ImportStatus::Imported) {
+    showImportedPicture(path, result.status == ImportStatus::Imported);
+}
+
+void MakerWindow::showImportedPicture(const QString& path, bool imported)
+{
+    if (imported) {
         setCaption();
         setStatus(QString::fromStdString(fileOpenedStatus(m_session.language, path.toStdString())));
     }

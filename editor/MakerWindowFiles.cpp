@@ -96,17 +96,19 @@ void MakerWindow::newCommand()
     m_newDialog->show();
 }
 
-void MakerWindow::openCommand()
+void MakerWindow::askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path))
 {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterOpen);
+    request.filter = localText(m_session, filter);
     request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
-        loadFile(chosen.path);
+        (this->*work)(chosen.path);
 }
+
+void MakerWindow::openCommand() { askAndOpen(txt::FilterOpen, &MakerWindow::loadFile); }
 
 void MakerWindow::openRecent(int index)
 {

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QUndoStack>
 
-#include "core/Palette.h"
 #include "core/PuzzleFile.h"
 #include "editor/EditCommands.h"
 #include "editor/GridView.h"
@@ -114,17 +113,7 @@ void MakerWindow::afterHistoryStep(const Text& prefix, const EditCommand& comman
     emit puzzleRestored();
 }
 
-void MakerWindow::importCluesCommand()
-{
-    if (!askSaveFirst())
-        return;
-    platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterImportClues);
-    request.initialFolder = puzzlesFolder();
-    const platform::FileDialogResult chosen = m_platform.files.open(request);
-    if (chosen.accepted)
-        importCluesFile(chosen.path);
-}
+void MakerWindow::importCluesCommand() { askAndOpen(txt::FilterImportClues, &MakerWindow::importCluesFile); }
 
 void MakerWindow::importCluesFile(const QString& path)
 {
@@ -139,12 +128,7 @@ void MakerWindow::importCluesFile(const QString& path)
         return; // the puzzle and its history stay as they were
     startHistory();
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
-    setCaption();
-    setStatus(QString::fromStdString(fileOpenedStatus(m_session.language, path.toStdString())));
-    m_chooser->choose(1, Black);
-    m_chooser->choose(2, White);
-    layoutWindow();
-    setPuzzleChanged(false);
+    showImportedPicture(path, true);
 }
 
 void MakerWindow::exportCluesCommand()
