@@ -347,9 +347,11 @@ ClueReadResult readClueFile(const std::string& path, std::uint8_t language)
     if (!in)
         return clue_source::failed(failure(path, language, txt::ErrorOpening));
     // The file may have grown since its size was taken: never read more than the limit allows.
-    std::string bytes(static_cast<std::size_t>(MaxClueFileBytes) + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    char chunk[65536];
+    while (bytes.size() <= MaxClueFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > MaxClueFileBytes)
         return clue_source::failed(failure(path, language, txt::ClueFileTooLarge));
     std::optional<ClueFormat> format = clueFormatFromPath(path);

@@ -87,13 +87,15 @@ public:
         const std::string* type = puzzle->attribute("type");
         if (type != nullptr && *type != "grid")
             return fail(txt::ClueFileNotGrid);
-        return readPuzzle(*puzzle);
+        const XmlElement* setTitle = document.root.name == "puzzleset" ? document.root.child("title") : nullptr;
+        return readPuzzle(*puzzle, setTitle);
     }
 
 private:
     SourceResult unknownColor(int line) { return fail(txt::ClueUnknownColorBefore, line, txt::ClueUnknownColorAfter); }
 
-    SourceResult readPuzzle(const XmlElement& puzzle)
+    // `setTitle`: the puzzle set's title, for a puzzle without one of its own.
+    SourceResult readPuzzle(const XmlElement& puzzle, const XmlElement* setTitle)
     {
         SourceClues source;
         for (const XmlElement& e : puzzle.children) {
@@ -161,7 +163,10 @@ private:
                 }
             }
         }
-        if (const XmlElement* title = puzzle.child("title"))
+        const XmlElement* title = puzzle.child("title");
+        if (title == nullptr)
+            title = setTitle;
+        if (title != nullptr)
             source.title = std::string(trimmed(title->text));
         for (const XmlElement& e : puzzle.children) {
             const std::string* type = e.attribute("type");

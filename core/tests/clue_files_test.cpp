@@ -117,6 +117,13 @@ TEST(ClueReaders, WebpbnAsOtherProgramsWriteIt)
     EXPECT_EQ(rowText(read.file.clues, 1), "1/0");
     EXPECT_FALSE(read.file.picture);
     EXPECT_FALSE(read.file.color);
+    // A puzzle without a title of its own takes the set's.
+    const ClueReadResult untitled = gw::readClueData(
+        "<puzzleset><title>Set</title><puzzle><clues type='rows'><line/></clues><clues type='columns'><line/>"
+        "</clues></puzzle></puzzleset>",
+        ClueFormat::Webpbn, "set.xml");
+    ASSERT_TRUE(untitled.ok);
+    EXPECT_EQ(untitled.file.title, "Set");
 }
 
 TEST(ClueReaders, NonAsOtherProgramsWriteIt)
@@ -237,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile {"textAfterRoot", ClueFormat::Webpbn, xml(Rows1 + Columns1) + "x",
                  "This is not a valid XML file: the error is on line 4."},
         BadFile {"nestedTooDeep", ClueFormat::Webpbn, repeated("<a>", 100),
-                 "This file is too large to be a clue file (more than 4 MB)."},
+                 "This file is too large to be a clue file."},
         BadFile {"noRows", ClueFormat::Webpbn, xml(Columns1),
                  "This clue file lacks a part it needs: the size, the row clues or the column clues."},
         BadFile {"otherRoot", ClueFormat::Webpbn, "<html/>",
@@ -307,7 +314,7 @@ TEST(ClueFileOnDisk, FormatByExtensionElseByContentAndSizeLimit)
     EXPECT_TRUE(gw::readClueFile(write("b.txt", gw::nonBytes(tiny()))).ok);
     EXPECT_FALSE(gw::readClueFile(write("c.non", gw::webpbnBytes(tiny()))).ok); // the extension decides
     const std::string big = write("big.xml", std::string(gw::MaxClueFileBytes + 1, ' '));
-    EXPECT_EQ(gw::readClueFile(big).messages.back().text, "This file is too large to be a clue file (more than 4 MB).");
+    EXPECT_EQ(gw::readClueFile(big).messages.back().text, "This file is too large to be a clue file.");
     EXPECT_EQ(gw::readClueFile(dir.path()).messages.back().text, "An error has occured while opening this file.");
     EXPECT_EQ(gw::readClueFile(dir.path() + "none.non").messages.back().text,
               "An error has occured while opening this file.");
