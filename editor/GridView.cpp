@@ -88,4 +88,10 @@ void GridView::mouseMoveEvent(QMouseEvent* event)
     emit pointer(platform::mouseButtonValue(event->buttons()), event->position());
 }
 
+void GridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton)
+        emit released();
+}
+
 } // namespace gw::editor

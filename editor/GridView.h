@@ -33,11 +33,14 @@ signals:
     void pointer(int button, QPointF position);
     // After redraw() and paintCell(): the picture may show other cells now.
     void cellsDrawn();
+    // The last mouse button held over the grid was released: a drawing stroke ends.
+    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void ensurePictureResolution();

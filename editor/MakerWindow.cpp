@@ -15,6 +15,7 @@
 
 #include "core/Message.h"
 #include "core/Palette.h"
+#include "editor/EditCommands.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "editor/NewPuzzleDialog.h"
@@ -67,6 +68,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     buildMenus();
     buildClientArea();
     buildSolvability();
+    addHistoryAndClueItems();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, m_session, this);
@@ -358,6 +360,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
         m_previewFrame->height());
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
     m_solvability->applyCaptions();
+    applyHistoryAndClueCaptions();
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);

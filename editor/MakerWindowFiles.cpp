@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QUndoStack>
 
 #include "core/Palette.h"
 #include "core/Paths.h"
@@ -61,6 +62,7 @@ void MakerWindow::start()
 
 void MakerWindow::newPuzzle(int width, int height, bool color)
 {
+    startHistory();
     gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color,
                   m_session.language);
     m_session.buttonColor = {{Black, White}};
@@ -96,17 +98,19 @@ void MakerWindow::newCommand()
     m_newDialog->show();
 }
 
-void MakerWindow::openCommand()
+void MakerWindow::askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path))
 {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterOpen);
+    request.filter = localText(m_session, filter);
     request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
-        loadFile(chosen.path);
+        (this->*work)(chosen.path);
 }
+
+void MakerWindow::openCommand() { askAndOpen(txt::FilterOpen, &MakerWindow::loadFile); }
 
 void MakerWindow::openRecent(int index)
 {
@@ -121,6 +125,7 @@ void MakerWindow::openRecent(int index)
 
 void MakerWindow::loadFile(const QString& path)
 {
+    startHistory();
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -142,6 +147,7 @@ void MakerWindow::loadFile(const QString& path)
 
 bool MakerWindow::saveTo(const QString& path)
 {
+    endStroke();
     const SaveResult result = savePbm(m_puzzle, path.toStdString(), m_session.language);
     if (!result.ok) {
         showMessages({result.message});
@@ -149,6 +155,7 @@ bool MakerWindow::saveTo(const QString& path)
     }
     setStatus(QString::fromStdString(fileSavedStatus(m_session.language, path.toStdString())));
     addRecent(path);
+    m_history->setClean();
     setPuzzleChanged(false);
     return true;
 }

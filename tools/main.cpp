@@ -19,6 +19,8 @@ const Command commands[] = {
     {"convert", "convert IN OUT", gw::cli::runConvert},
     {"check", "check [--stats] [--trace] FILE...", gw::cli::runCheck},
     {"analyze", "analyze [--unique] FILE...", gw::cli::runAnalyze},
+    {"export", "export IN OUT.xml|OUT.non", gw::cli::runExport},
+    {"import", "import IN OUT.pbm|OUT.ppm", gw::cli::runImport},
 };
 
 void listUsage(std::ostream& out)

@@ -8,6 +8,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
 #include "platform/WindowFit.h"
+#include "playfield/PlayField.h"
 #include "playfield/TestWindow.h"
 #include "print/PrintAndTestWindows.h"
 #include "print/PrintDialog.h"
@@ -31,6 +32,7 @@ private slots:
     void itemsOpenOneWindowAndHideTheOther();
     void closingTheMainWindowStopsTheTestAndReallyCloses();
     void everyWindowFitsTheScreen();
+    void anOpenTestWindowFollowsUndoAndRedo();
 };
 
 void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
@@ -108,6 +110,27 @@ void PrintAndTestWindowsTest::everyWindowFitsTheScreen()
     fits(windows->testWindow());
     menuItem(*maker.window, "&Print Puzzle")->trigger();
     fits(windows->printDialog());
+}
+
+void PrintAndTestWindowsTest::anOpenTestWindowFollowsUndoAndRedo()
+{
+    editor::testing::Maker maker;
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
+    maker.window->drawCell(1, 3, 0);
+    maker.window->endStroke();
+    QAction* undo = maker.window->findChild<QAction*>(QStringLiteral("undoAction"));
+    undo->trigger(); // the test window is hidden: nothing to follow
+    QVERIFY(windows->testWindow().isHidden());
+    maker.window->findChild<QAction*>(QStringLiteral("redoAction"))->trigger();
+    menuItem(*maker.window, "&Test Puzzle")->trigger();
+    QCOMPARE(int(windows->clues().rowClueCount[0]), 1);
+    PlayField& field = windows->testWindow().playField();
+    field.markCell(1, 0, 0); // a mark the fresh field drops
+    QVERIFY(field.states().cellState(0, 0) != 0);
+    undo->trigger();
+    QVERIFY(windows->testWindow().isVisible());
+    QCOMPARE(int(windows->clues().rowClueCount[0]), 0);
+    QCOMPARE(int(field.states().cellState(0, 0)), 0);
 }
 
 QTEST_MAIN(PrintAndTestWindowsTest)
