@@ -63,6 +63,10 @@ enum class LoadStatus {
 struct LoadResult {
     LoadStatus status = LoadStatus::NoFile;
     Messages messages;
+    // Set once the file's size has passed the size check, also when the read
+    // fails after it: true for a colour file (P3, P6), false for a
+    // black-and-white one. The player's chooser follows it.
+    std::optional<bool> colorFile;
 
     bool loaded() const { return status == LoadStatus::Loaded; }
 };

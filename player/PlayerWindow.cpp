@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/DroppedFile.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
 #include "platform/Units.h"
@@ -44,6 +46,7 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
       m_recent(m_settingsFolder.toStdString())
 {
     setObjectName(QStringLiteral("PlayerWindow"));
+    setAcceptDrops(true); // a puzzle file dropped on the window is opened
     buildMenus();
     buildStrips();
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates,
@@ -214,6 +217,7 @@ void PlayerWindow::setLanguage(std::uint8_t language)
     m_showErrorsButton->setText(localText(language, txt::PlayerShowErrors));
     m_solutionButton->setText(localText(language, txt::PlayerGiveSolution));
     m_solutionWindow->applyLanguage(language);
+    emit languageApplied(language);
 }
 
 void PlayerWindow::showMessage(const Message& message)
@@ -240,7 +244,14 @@ void PlayerWindow::openCommand()
         loadPuzzle(result.path);
 }
 
-void PlayerWindow::openRecent(int index) { loadPuzzle(QString::fromStdString(m_recent.entry(index))); }
+void PlayerWindow::openRecent(int index)
+{
+    // A file that has vanished is reported and dropped; the game on screen stays.
+    const std::optional<QString> path = platform::existingRecentFile(
+        m_recent, index, m_platform.messages, m_session.language, m_recentActions, m_recentSeparator);
+    if (path)
+        loadPuzzle(*path);
+}
 
 bool PlayerWindow::loadPuzzle(const QString& path)
 {
@@ -253,11 +264,14 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         platform::BusyScope busy(m_platform.busy);
         result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Player, m_session.language);
     }
+    // The chooser shows the file's swatches once its size was accepted, even
+    // when the read fails after that.
+    if (result.colorFile)
+        m_chooser->showColorPuzzle(*result.colorFile);
     for (const Message& message : result.messages)
         showMessage(message);
     if (!result.loaded())
         return false;
-    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     m_recent.addRecent(path.toStdString());
     updateRecentMenu();
@@ -305,6 +319,13 @@ void PlayerWindow::chooseBlackAndWhite()
 {
     m_chooser->choose(1, 1);
     m_chooser->choose(2, 2);
+}
+
+void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+
+void PlayerWindow::dropEvent(QDropEvent* event)
+{
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadPuzzle(path); });
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)

@@ -71,6 +71,9 @@ void SolutionWindow::applyLanguage(std::uint8_t language)
     m_showErrorsCheck->setText(localText(language, txt::SolutionShowErrors));
     m_showMissingCheck->setText(localText(language, txt::SolutionShowMissing));
     m_okButton->setText(localText(language, txt::SolutionOk));
+    // An open (or once opened) window fits the new captions at once.
+    if (!m_surface.image().isNull())
+        placeRows();
 }
 
 void SolutionWindow::showSolution(int cellSize)
@@ -94,7 +97,13 @@ void SolutionWindow::layOut()
                     SolutionBackgroundColor);
     const QSize pictureSize = m_surface.image().deviceIndependentSize().toSize();
     m_pictureLabel->setGeometry(margin, margin, pictureSize.width(), pictureSize.height());
+    placeRows();
+}
 
+void SolutionWindow::placeRows()
+{
+    const int margin = px(MarginPoints);
+    const QSize pictureSize = m_pictureLabel->size();
     m_showErrorsCheck->adjustSize();
     m_showMissingCheck->adjustSize();
     m_okButton->adjustSize();

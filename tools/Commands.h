@@ -40,6 +40,17 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 // reason. Exit 0 when every file was read, else 1.
 int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// export IN OUT: loads IN as the maker does and writes its clues, title and
+// picture to OUT as webpbn XML (OUT ends in .xml) or .non (OUT ends in .non;
+// black and white only).
+int runExport(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// import IN OUT: reads the clue file IN (webpbn XML or .non) as the maker's
+// Import Clues does, solving bare clues when they have one solution, and
+// saves the picture to OUT: .pbm (black and white) or .ppm. The messages go
+// to `err` as "notice: " + text, the failure as "error: " + text.
+int runImport(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Loads `path` as the maker does, with English messages. Every notice goes to
 // `err` as "notice: " + text; a failure as "error: " + text (or a plain
 // reason for a missing file). Returns true when the puzzle was loaded.
