@@ -16,7 +16,8 @@ int runConvert(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
         return 1;
     const SaveResult saved = savePbm(puzzle, args[1]);
     if (!saved.ok) {
-        err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
+        err << "error: " << printable(args[1]) << ": " << printable(saved.message.text) << " ("
+            << printable(saved.reason) << ")\n";
         return 1;
     }
     return 0;
