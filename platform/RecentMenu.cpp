@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QString>
 
+#include "platform/FilePaths.h"
+
 namespace gw::platform {
 
 void showRecentEntries(const RecentList& recent, const std::array<QAction*, RecentCount>& actions, QAction* separator)
@@ -10,7 +12,7 @@ void showRecentEntries(const RecentList& recent, const std::array<QAction*, Rece
     for (int i = 0; i < RecentCount; ++i) {
         QAction* action = actions[static_cast<std::size_t>(i)];
         const std::string& entry = recent.entry(i);
-        action->setText(QString::fromStdString(recentCaption(i, entry)));
+        action->setText(displayText(recentCaption(i, entry)));
         action->setVisible(!entry.empty());
     }
     separator->setVisible(!recent.entry(0).empty());

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,8 +12,17 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "core/RegularFile.h"
+
+#include "platform/DataPicture.h"
 #include "platform/DigitBox.h"
 #include "platform/FileFilter.h"
+#include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
 #include "platform/Units.h"
@@ -200,6 +210,69 @@ private slots:
     {
         QtPlatform qt;
         QVERIFY(!qt.platform().documents.open(QStringLiteral("/nonexistent/folder/helpen.pdf")));
+        // A FIFO or device in a help file's place would block the viewer.
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("helpen.pdf"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!qt.platform().documents.open(fifo));
+        QVERIFY(!qt.platform().documents.open(QStringLiteral("/dev/zero")));
+    }
+
+    // ---- paths as bytes ----------------------------------------------------
+    // Regression: a Latin-1 name in the recent list went through a UTF-8
+    // round trip and could not be opened. Bytes survive the trip through Qt.
+    void pathBytesSurviveQt_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ASCII") << QByteArray("/p/cat.pbm") << QStringLiteral("/p/cat.pbm");
+        QTest::newRow("UTF-8") << QByteArray("/p/caf\xc3\xa9.pbm") << QStringLiteral("/p/caf\u00e9.pbm");
+        QTest::newRow("Latin-1") << QByteArray("/p/caf\xe9.pbm") << QStringLiteral("/p/caf\u00e9.pbm");
+        QTest::newRow("cut UTF-8, then UTF-8")
+            << QByteArray("\xe2\x82\xc3\xa9") << QStringLiteral("\u00e2\u0082\u00e9");
+        QTest::newRow("surrogate bytes") << QByteArray("\xed\xb2\x80") << QStringLiteral("\u00ed\u00b2\u0080");
+        QTest::newRow("every high byte") << QByteArray("\x80\xff\xfe") << QStringLiteral("\u0080\u00ff\u00fe");
+    }
+    void pathBytesSurviveQt()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        const std::string path = bytes.toStdString();
+        const QString held = pathFromBytes(path);
+        QCOMPARE(pathBytes(held), path);
+        QCOMPARE(pathBytes(QString(held)), path); // copies too
+        QCOMPARE(displayText(path), shown);
+        QCOMPARE(displayPath(held), shown);
+    }
+    void pathBytesOpenFiles()
+    {
+        QTemporaryDir folder;
+        const std::string path = pathBytes(folder.path()) + "/caf\xe9.dat";
+        QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+        QVERIFY(!file.exists()); // what Qt makes of the name misses the file
+        FILE* written = std::fopen(path.c_str(), "w");
+        QVERIFY(written);
+        std::fputs("bytes", written);
+        std::fclose(written);
+        const std::unique_ptr<QFile> opened = openRegularFile(pathFromBytes(path));
+        QVERIFY(opened);
+        QCOMPARE(opened->readAll(), QByteArray("bytes"));
+        QCOMPARE(std::remove(path.c_str()), 0); // Qt could not remove it with its folder
+    }
+
+    // Regression: a FIFO as "mouse1.dat" or another picture file blocked the start.
+    void onlyRegularFilesAreOpened()
+    {
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("mouse1.dat"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        int error = 0;
+        QVERIFY(!openRegularFile(fifo, &error));
+        QCOMPARE(error, gw::NotRegularFile);
+        QVERIFY(!openRegularFile(QStringLiteral("/dev/zero"), &error));
+        QVERIFY(!openRegularFile(folder.path(), &error));
+        QCOMPARE(error, EISDIR);
+        QVERIFY(loadDataPicture(fifo, 32).isNull());
     }
 
     void busyCursorIsBalanced()
