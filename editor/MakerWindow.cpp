@@ -18,6 +18,7 @@
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
 
@@ -43,10 +44,10 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     : QMainWindow(parent), m_puzzle(puzzle), m_session(session), m_platform(platform),
       m_units(platform::ScreenUnits::fromScreen()),
       m_settingsFolder(setup.settingsFolder.isEmpty() ? setup.programFolder : setup.settingsFolder),
-      m_recent(m_settingsFolder.toStdString())
+      m_recent(platform::pathBytes(m_settingsFolder))
 {
     setObjectName(QStringLiteral("MakerWindow"));
-    m_session.programFolder = setup.programFolder.toStdString();
+    m_session.programFolder = platform::pathBytes(setup.programFolder);
     buildMenus();
     buildClientArea();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
@@ -198,7 +199,7 @@ void MakerWindow::setStatus(const QString& status)
 
 void MakerWindow::setCaption()
 {
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixMaker));
+    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixMaker));
 }
 
 bool MakerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -298,7 +299,7 @@ void MakerWindow::showMessage(const QString& message, const QString& title, plat
 void MakerWindow::showMessages(const std::vector<Message>& messages)
 {
     for (const Message& m : messages)
-        showMessage(QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
+        showMessage(QString::fromStdString(m.text), platform::displayText(m.title), m.icon);
 }
 
 void MakerWindow::helpCommand()

@@ -12,6 +12,7 @@
 #include "editor/SizeDialog.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
 
@@ -112,7 +113,7 @@ void MakerWindow::importFile(const QString& path)
     showMessages(result.messages);
     if (result.status == ImportStatus::Imported) {
         setCaption();
-        setStatus(QString::fromStdString(fileOpenedStatus(m_session.language, path.toStdString())));
+        setStatus(platform::displayText(fileOpenedStatus(m_session.language, platform::pathBytes(path))));
     }
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);

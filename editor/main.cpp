@@ -6,6 +6,7 @@
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "editor/MakerWindow.h"
+#include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
 #include "print/PrintAndTestWindows.h"
@@ -19,8 +20,8 @@ int main(int argc, char* argv[])
     gw::Session session;
     gw::platform::QtPlatform platform;
     gw::editor::MakerWindowSetup setup;
-    setup.programFolder =
-        QString::fromStdString(gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
+    setup.programFolder = gw::platform::pathFromBytes(
+        gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath())));
     setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
 
     gw::editor::MakerWindow window(puzzle, session, platform.platform(), setup);
@@ -30,10 +31,10 @@ int main(int argc, char* argv[])
     // The print dialog and the test window, created hidden; the main window's
     // "Print Puzzle" and "Test Puzzle" items open them.
     const auto secondary = gw::attachPrintAndTestWindows(window, puzzle, session);
-    // A puzzle file named on the command line is opened at once.
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1)
-        window.loadFile(QFileInfo(args.at(1)).absoluteFilePath());
+    // A puzzle file named on the command line is opened at once (its bytes as
+    // given: QApplication has taken its own options out of argv).
+    if (argc > 1)
+        window.loadFile(QFileInfo(gw::platform::pathFromBytes(argv[1])).absoluteFilePath());
     window.show();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
+#include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
 #include "player/PlayerWindow.h"
@@ -15,8 +16,8 @@ int main(int argc, char** argv)
     gw::platform::QtPlatform platform;
     gw::Puzzle puzzle;
     gw::Session session;
-    session.programFolder = gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
-    const QString settings = gw::platform::settingsFolder(QString::fromStdString(session.programFolder));
+    session.programFolder = gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath()));
+    const QString settings = gw::platform::settingsFolder(gw::platform::pathFromBytes(session.programFolder));
     gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings);
     platform.setParentWindow(&window);
     window.startUp();

@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <cmath>
+#include <cstdio>
 
 #include "PlayerFixture.h"
 #include "editor/MakerWindow.h"
@@ -125,6 +126,40 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("cat - Gridwick Puzzler"));
         QCOMPARE(w.recentAction(0)->text(), QStringLiteral("&1 cat"));
         QVERIFY(f.fakes.messages.requests().isEmpty());
+    }
+
+    // The settings folder is the user's (a read-only program folder): the
+    // shipped files are its defaults. Regression: a Latin-1 name from
+    // recent.ini could not be opened (its bytes went through UTF-8).
+    void shippedSettingsAndNonUtf8Names()
+    {
+        PlayerFixture f;
+        QTemporaryDir settings;
+        const std::string path = f.session.programFolder + "caf\xe9.pbm";
+        const std::string bytes = pbmBytes(puzzleFromRowList(std::vector<std::string> {"#."}, false));
+        FILE* out = std::fopen(path.c_str(), "wb");
+        QVERIFY(out);
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        std::fclose(out);
+        f.write(QStringLiteral("lang.ini"), "\2");
+        f.write(QStringLiteral("recent.ini"), QByteArray::fromStdString(char(path.size()) + path));
+        f.window =
+            std::make_unique<player::PlayerWindow>(f.puzzle, f.session, f.fakes.platform(), settings.path() + "/");
+        f.window->startUp();
+        QCOMPARE(int(f.session.language), 2);
+        QCOMPARE(f.window->recentAction(0)->text(), QStringLiteral("&1 caf\u00e9"));
+        f.window->recentAction(0)->trigger();
+        QVERIFY(f.fakes.messages.requests().isEmpty());
+        QVERIFY(f.window->hasPuzzle());
+        QVERIFY(f.window->windowTitle().startsWith(QStringLiteral("caf\u00e9 - ")));
+        QVERIFY(f.window->close());
+        QCOMPARE(QFile(settings.filePath(QStringLiteral("lang.ini"))).size(), 1);
+        QFile recent(settings.filePath(QStringLiteral("recent.ini")));
+        QVERIFY(recent.open(QIODevice::ReadOnly));
+        QCOMPARE(recent.read(path.size() + 1).toStdString(), char(path.size()) + path);
+        QCOMPARE(QFile(QString::fromStdString(f.session.programFolder) + "recent.ini").size(),
+                 qint64(path.size() + 1));      // the shipped file stays
+        QCOMPARE(std::remove(path.c_str()), 0); // Qt cannot remove it with its folder
     }
 
     // --- Loading ---
