@@ -68,7 +68,7 @@ MakerWindow::~MakerWindow() = default;
 
 void MakerWindow::buildMenus()
 {
-    auto action = [this](QMenu* menu, const char* name) {
+    auto action = [](QMenu* menu, const char* name) {
         QAction* a = menu->addAction(QString());
         a->setObjectName(QLatin1String(name));
         return a;
