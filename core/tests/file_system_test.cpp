@@ -4,8 +4,6 @@
 // runs away (/dev/zero) ends the test program by its alarm.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -285,17 +283,9 @@ TEST_F(FileSystem, FailedSavesTellWhyAndKeepTheOldFile)
     // A file size limit stands in for a full disk: the write itself fails.
     const std::string target = dir.file("a.pbm");
     gwtest::writeFile(target, "old");
-    rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 10;
-    const auto oldSignal = signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string error;
-    const bool written = gw::writeFileAtomically(target, std::string(100, 'x'), &error);
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldSignal);
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(
+        gwtest::withFileSizeLimit(10, [&] { return gw::writeFileAtomically(target, std::string(100, 'x'), &error); }));
     EXPECT_EQ(error, "cannot write " + target + ": File too large");
     EXPECT_EQ(gwtest::readFile(target), "old");
     EXPECT_EQ(dir.names().size(), 5u);

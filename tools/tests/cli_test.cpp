@@ -1,8 +1,6 @@
 // gridwick-cli: its subcommands' output formats, errors and exit codes.
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -241,16 +239,11 @@ TEST_F(Cli, OutputIsEscaped)
 TEST_F(Cli, FailedSaveTellsTheSystemsReason)
 {
     gwtest::writeFile(dir.file("in.pbm"), "P1 40 1 " + gwtest::repeat("1 ", 40)); // saved: 6 + 34 + 5 + 5 bytes
-    rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 8;
-    const auto oldSignal = signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int code = run(gw::cli::runConvert, {dir.file("in.pbm"), dir.file("out.pbm")});
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldSignal);
-    EXPECT_EQ(code, 1);
+    EXPECT_EQ(gwtest::withFileSizeLimit(8,
+                                        [&] {
+                                            return run(gw::cli::runConvert, {dir.file("in.pbm"), dir.file("out.pbm")});
+                                        }),
+              1);
     EXPECT_EQ(err, "error: " + dir.file("out.pbm") + ": An error has occured while saving this file. (cannot write "
                        + dir.file("out.pbm") + ": File too large)\n");
 }
