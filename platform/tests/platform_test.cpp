@@ -15,7 +15,6 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstdio>
 
 #include "core/RegularFile.h"
 
@@ -244,22 +243,6 @@ private slots:
         QCOMPARE(displayText(path), shown);
         QCOMPARE(displayPath(held), shown);
     }
-    void pathBytesOpenFiles()
-    {
-        QTemporaryDir folder;
-        const std::string path = pathBytes(folder.path()) + "/caf\xe9.dat";
-        QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-        QVERIFY(!file.exists()); // what Qt makes of the name misses the file
-        FILE* written = std::fopen(path.c_str(), "w");
-        QVERIFY(written);
-        std::fputs("bytes", written);
-        std::fclose(written);
-        const std::unique_ptr<QFile> opened = openRegularFile(pathFromBytes(path));
-        QVERIFY(opened);
-        QCOMPARE(opened->readAll(), QByteArray("bytes"));
-        QCOMPARE(std::remove(path.c_str()), 0); // Qt could not remove it with its folder
-    }
-
     // Regression: a FIFO as "mouse1.dat" or another picture file blocked the start.
     void onlyRegularFilesAreOpened()
     {
