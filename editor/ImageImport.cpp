@@ -23,6 +23,9 @@ namespace {
 // (JPEG, in its DCT), so that a 48 MP photo needs a few MB, not 200.
 constexpr qint64 WholeDecodePixels = 4096LL * 4096;
 constexpr int ReducedDecodeFactor = 8;
+// The most a JPEG that is decoded in buffered mode may hold in coefficients
+// (see jpegBufferBytes); with the rest of an import the peak stays under 300 MB.
+constexpr qint64 BufferedJpegBytes = 224LL << 20;
 
 // The shorter side when the longer one becomes 50 pixels, at least one pixel.
 int shorterSideAtFifty(int shorter, int longer) { return std::max(1, roundHalfEven(shorter * 50.0 / longer)); }
@@ -70,11 +73,65 @@ private:
     bool m_ranDry = false;
 };
 
+// The bytes libjpeg holds for a JPEG it must buffer whole before any output
+// (a progressive one, or one whose first scan leaves out components): two
+// bytes a coefficient for every 8 x 8 block of every component at its
+// sampling, whatever the size it is decoded at. A few bytes of file can
+// claim 20000 x 20000 pixels and so 2.4 GB. 0 for a JPEG decoded as it
+// streams, and for anything that is no JPEG. Leaves `file` at its start.
+qint64 jpegBufferBytes(QIODevice& file)
+{
+    const auto u8 = [](const QByteArray& bytes, int i) { return i < bytes.size() ? int(uchar(bytes[i])) : 0; };
+    const auto u16 = [&u8](const QByteArray& bytes, int i) { return u8(bytes, i) << 8 | u8(bytes, i + 1); };
+    qint64 result = 0;
+    QByteArray frame; // the last SOF segment: precision, height, width, components (id, sampling, table)
+    bool progressive = false;
+    qint64 position = 2;
+    if (file.seek(0) && file.read(2) == QByteArray("\xff\xd8", 2)) {
+        for (;;) {
+            file.seek(position);
+            const QByteArray marker = file.read(4);
+            if (marker.size() < 4 || u8(marker, 0) != 0xff)
+                break;
+            const int kind = u8(marker, 1);
+            if (kind == 0xff) { // a fill byte
+                ++position;
+                continue;
+            }
+            const int length = u16(marker, 2);
+            if (kind >= 0xc0 && kind <= 0xcf && kind != 0xc4 && kind != 0xc8 && kind != 0xcc) {
+                frame = file.read(length - 2);
+                progressive = (kind & 3) == 2; // C2, C6, CA, CE
+            } else if (kind == 0xda) {
+                const int components = u8(frame, 5);
+                if (!progressive && u8(file.read(1), 0) >= components)
+                    break; // every component in the first scan: streamed
+                int hMax = 1, vMax = 1;
+                for (int c = 0; c < components; ++c) {
+                    hMax = std::max(hMax, u8(frame, 7 + 3 * c) >> 4);
+                    vMax = std::max(vMax, u8(frame, 7 + 3 * c) & 15);
+                }
+                const qint64 height = u16(frame, 1), width = u16(frame, 3);
+                for (int c = 0; c < components; ++c) {
+                    const qint64 h = u8(frame, 7 + 3 * c) >> 4, v = u8(frame, 7 + 3 * c) & 15;
+                    result += (width * h / hMax + 7) / 8 * ((height * v / vMax + 7) / 8) * 128;
+                }
+                break;
+            }
+            position += 2 + length;
+        }
+    }
+    file.seek(0);
+    return result;
+}
+
 // The picture in `file` and its full size, decoded whole or (a large picture
 // in a format that allows it) at a reduced size; a null picture when it
 // cannot be decoded whole: not a picture, too large to decode, or cut short.
 std::pair<QImage, QSize> decodePicture(QIODevice& file)
 {
+    if (jpegBufferBytes(file) > BufferedJpegBytes)
+        return {};
     ReadWatch watch(file);
     QImageReader reader(&watch);
     reader.setDecideFormatFromContent(true);

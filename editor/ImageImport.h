@@ -42,7 +42,10 @@ struct ImportResult {
 // open error). A picture that cannot be decoded whole (cut short, or too
 // large for the decoder) fails; nothing a decoder left unwritten reaches the
 // grid. A picture of more than 4096 x 4096 pixels is decoded at an eighth of
-// its size where the format allows it (JPEG), and shrunk from there.
+// its size where the format allows it (JPEG), and shrunk from there. A JPEG
+// that the decoder would have to hold whole in memory (progressive, of more
+// than about 224 MB of coefficients: some 75 MP) fails, as Qt's own limit
+// makes other pictures too large to decode fail.
 ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language);
 
 // The same over a picture already loaded; `name` (a path as
