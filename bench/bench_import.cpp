@@ -8,7 +8,6 @@
 #include <sys/resource.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "editor/ImageImport.h"
@@ -42,14 +41,3 @@ void BM_ImportJpeg(benchmark::State& state)
 BENCHMARK(BM_ImportJpeg)->Args({4000, 3000})->Args({8000, 6000})->Args({20000, 20000})->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // computer test in the test window (painting the cells it sets included).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTimer>
 
 #include "platform/testing/FakePlatform.h"
@@ -84,14 +83,3 @@ void BM_TestWindowTick(benchmark::State& state)
 BENCHMARK(BM_TestWindowTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

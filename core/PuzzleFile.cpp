@@ -288,6 +288,7 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
                 }
                 p.PuzzleWidth = static_cast<std::int16_t>(width);
                 p.PuzzleHeight = static_cast<std::int16_t>(height);
+                result.colorFile = color;
                 const CellMapper map(w, h, width, height);
                 if (color) {
                     const double half = in.number() / 2.0;

@@ -68,6 +68,10 @@ struct LoadResult {
     // command-line tool: the system's reason (strerror) when the file could
     // not be opened or read, else what was wrong with its data.
     std::string reason;
+    // Set once the file's size has passed the size check, also when the read
+    // fails after it: true for a colour file (P3, P6), false for a
+    // black-and-white one. The player's chooser follows it.
+    std::optional<bool> colorFile;
 
     bool loaded() const { return status == LoadStatus::Loaded; }
 };

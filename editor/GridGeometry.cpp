@@ -13,20 +13,37 @@ int cellFromPixel(double pixel, double zoom, int count)
     return std::clamp(cell, 0, std::max(0, count - 1));
 }
 
-GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, double spanHeight, int width, int height)
+namespace {
+constexpr int MinZoom = 3;
+
+// span x (3 / zoom - 1) with zoom = free / count, written as one division of
+// whole numbers: span x (3 x count - free) / free. Every product is exact, so a
+// growth that is a whole number comes out whole and is not rounded up to one
+// pixel more. A free area of no room at all cannot be scaled up: it grows by
+// what is missing.
+double growth(int free, int span, int count)
 {
-    constexpr double MinZoom = 3.0;
+    const double missing = static_cast<double>(MinZoom) * count - free;
+    if (free <= 0)
+        return missing;
+    return static_cast<double>(span) * missing / free;
+}
+
+int gridLine(int index, double zoom) { return roundHalfEven(index * zoom); }
+} // namespace
+
+GridScale gridScale(int freeWidth, int freeHeight, int spanWidth, int spanHeight, int width, int height)
+{
     GridScale scale;
-    const double zoomX = freeWidth / width;
-    const double zoomY = freeHeight / height;
+    const double zoomX = static_cast<double>(freeWidth) / width;
+    const double zoomY = static_cast<double>(freeHeight) / height;
     if (zoomX < MinZoom) {
-        // A free area of no width at all cannot be scaled up: grow by what is missing.
-        scale.growWidth = zoomX > 0 ? spanWidth * (MinZoom / zoomX - 1) : MinZoom * width - freeWidth;
+        scale.growWidth = static_cast<int>(std::ceil(growth(freeWidth, spanWidth, width)));
         scale.zoom = MinZoom;
         return scale;
     }
     if (zoomY < MinZoom) {
-        scale.growHeight = zoomY > 0 ? spanHeight * (MinZoom / zoomY - 1) : MinZoom * height - freeHeight;
+        scale.growHeight = static_cast<int>(std::ceil(growth(freeHeight, spanHeight, height)));
         scale.zoom = zoomX;
         return scale;
     }
@@ -34,11 +51,8 @@ GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, doubl
     return scale;
 }
 
-CellEdges cellEdges(int index, double zoom)
-{
-    return CellEdges {static_cast<int>(std::floor(index * zoom)), static_cast<int>(std::floor((index + 1) * zoom))};
-}
+CellEdges cellEdges(int index, double zoom) { return CellEdges {gridLine(index, zoom), gridLine(index + 1, zoom)}; }
 
-int gridExtent(int count, double zoom) { return static_cast<int>(std::floor(count * zoom)) + 1; }
+int gridExtent(int count, double zoom) { return gridLine(count, zoom) + 1; }
 
 } // namespace gw::editor

@@ -11,9 +11,9 @@ int cellFromPixel(double pixel, double zoom, int count);
 
 // The scale of the drawing grid for the free area beside the side panel.
 struct GridScale {
-    double zoom = 3;      // pixels per cell, unrounded
-    double growWidth = 0; // pixels the window must grow before the grid fits
-    double growHeight = 0;
+    double zoom = 3;    // pixels per cell, unrounded
+    int growWidth = 0;  // whole pixels the window must grow before the grid fits
+    int growHeight = 0; // (the exact growth, rounded up)
     bool fits() const { return growWidth <= 0 && growHeight <= 0; }
 };
 
@@ -21,12 +21,16 @@ struct GridScale {
 // freeHeight: side panel height - grid margin; spanWidth/spanHeight: status
 // bar width - 2 x grid margin and side panel height - grid margin, the
 // amounts the window grows by in proportion. All in pixels. When fewer than
-// three pixels a cell fit across, the window grows in width; else when fewer
-// fit down, in height; else the zoom is the smaller of the two.
-GridScale gridScale(double freeWidth, double freeHeight, double spanWidth, double spanHeight, int width, int height);
+// three pixels a cell fit across, the window grows in width by
+// span x (3 / zoom - 1); else when fewer fit down, in height; else the zoom is
+// the smaller of the two. A growth that is whole in exact arithmetic is
+// exactly that many pixels.
+GridScale gridScale(int freeWidth, int freeHeight, int spanWidth, int spanHeight, int width, int height);
 
 // Pixel edges of cell number `index` at `zoom`: [first, last] inclusive, the
-// outline sitting on both edges, so neighbours share one line.
+// outline sitting on both edges, so neighbours share one line. Line i is at
+// i x zoom rounded halves to even; cellFromPixel maps every pixel strictly
+// between two lines to the cell they enclose.
 struct CellEdges {
     int first;
     int last;
@@ -34,7 +38,7 @@ struct CellEdges {
 CellEdges cellEdges(int index, double zoom);
 
 // Size in pixels of a grid of `count` cells at `zoom`: one pixel more than the
-// cells, for the closing outline.
+// last line, for the closing outline.
 int gridExtent(int count, double zoom);
 
 } // namespace gw::editor

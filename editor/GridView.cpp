@@ -32,6 +32,7 @@ void GridView::redraw(double zoom)
         for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
             drawCell(painter, x, y, m_puzzle.cell(x, y));
     update();
+    emit cellsDrawn();
 }
 
 QRect GridView::drawCell(QPainter& painter, int x, int y, std::uint8_t index) const
@@ -51,6 +52,7 @@ void GridView::paintCell(int x, int y, std::uint8_t index)
         return;
     QPainter painter(&m_picture);
     update(drawCell(painter, x, y, index));
+    emit cellsDrawn();
 }
 
 QColor GridView::colorAt(QPoint logical) const
@@ -84,6 +86,12 @@ void GridView::mousePressEvent(QMouseEvent* event)
 void GridView::mouseMoveEvent(QMouseEvent* event)
 {
     emit pointer(platform::mouseButtonValue(event->buttons()), event->position());
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton)
+        emit released();
 }
 
 } // namespace gw::editor

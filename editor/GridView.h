@@ -31,11 +31,16 @@ signals:
     // A press or a move over the grid, in logical pixels of the grid; moves
     // with a held button keep coming when the pointer leaves the grid.
     void pointer(int button, QPointF position);
+    // After redraw() and paintCell(): the picture may show other cells now.
+    void cellsDrawn();
+    // The last mouse button held over the grid was released: a drawing stroke ends.
+    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void ensurePictureResolution();

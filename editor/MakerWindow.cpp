@@ -8,15 +8,20 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QtMath>
+#include <algorithm>
 
 #include "core/Message.h"
 #include "core/Palette.h"
+#include "editor/EditCommands.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
+#include "editor/SolvabilityOverlay.h"
 #include "lang/Texts.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
@@ -37,6 +42,18 @@ constexpr double PositionGap = 180, PositionWidth = 900;
 constexpr double ChooserStripLeft = 840, ChooserStripTop = 1920, ChooserSwatch = 375;
 constexpr double ChooserMarkerLine = 240, ChooserMouseBox = 480;
 constexpr double MinOuterWidth = 3435, MinOuterHeight = 1530;
+
+// The width a frame needs to show its whole caption: where the style puts the
+// caption's end, and as much room after it as before it (at least a blank).
+int frameWidthForCaption(const QGroupBox& frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect caption = frame.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &frame);
+    return caption.right() + 1 + std::max(caption.left(), frame.fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+}
 } // namespace
 
 MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const MakerWindowSetup& setup,
@@ -47,9 +64,12 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
       m_recent(platform::pathBytes(m_settingsFolder))
 {
     setObjectName(QStringLiteral("MakerWindow"));
+    setAcceptDrops(true); // a puzzle file dropped on the window is opened
     m_session.programFolder = platform::pathBytes(setup.programFolder);
     buildMenus();
     buildClientArea();
+    buildSolvability();
+    addHistoryAndClueItems();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, m_session, this);
@@ -195,7 +215,33 @@ void MakerWindow::setStatus(const QString& status)
 {
     m_statusLabel->setText(status);
     m_statusLabel->adjustSize();
+    placeSolvabilityLabel();
 }
+
+void MakerWindow::buildSolvability()
+{
+    m_solvability = new SolvabilityOverlay(m_puzzle, m_session, *m_grid, this);
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(m_solvability->action());
+    m_solvabilityLabel = new QLabel(m_statusBar);
+    m_solvabilityLabel->setObjectName(QStringLiteral("solvabilityLabel"));
+    connect(m_solvability, &SolvabilityOverlay::statusChanged, this, [this](const QString& text) {
+        m_solvabilityLabel->setText(text);
+        m_solvabilityLabel->adjustSize();
+        placeSolvabilityLabel();
+    });
+}
+
+void MakerWindow::placeSolvabilityLabel()
+{
+    if (!m_solvabilityLabel)
+        return;
+    // Right after the status text, one position gap apart.
+    const int gap = m_statusLabel->text().isEmpty() ? 0 : m_units.twipsToWholePixelsX(PositionGap);
+    m_solvabilityLabel->move(m_statusLabel->geometry().right() + 1 + gap, m_statusLabel->y());
+}
+
+QString MakerWindow::solvabilityText() const { return m_solvabilityLabel->text(); }
 
 void MakerWindow::setCaption()
 {
@@ -220,10 +266,20 @@ void MakerWindow::layoutWindow()
 {
     if (isMinimized())
         return;
+    const bool canGrow = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    // The minimum outer size is also a hint to the window manager, but a
+    // window narrowed without one (or by one that ignores hints) must not be
+    // laid out below it: it grows back first and is laid out again.
+    const QSize outer = frameGeometry().size();
+    const QSize minOuter(m_units.twipsToWholePixelsX(MinOuterWidth), m_units.twipsToWholePixelsY(MinOuterHeight));
+    if (canGrow && (outer.width() < minOuter.width() || outer.height() < minOuter.height())) {
+        growTo(size() + outer.expandedTo(minOuter) - outer);
+        return;
+    }
     const int clientW = m_client->width();
     const int clientH = m_client->height();
     const int statusH = m_units.twipsToWholePixelsY(StatusHeight);
-    const int panelW = m_units.twipsToWholePixelsX(PanelWidth);
+    const int panelW = sidePanelWidth();
     const int gridLeft = m_units.twipsToWholePixelsX(GridLeft);
 
     m_statusBar->setGeometry(0, clientH - statusH, clientW, statusH);
@@ -233,16 +289,32 @@ void MakerWindow::layoutWindow()
 
     const GridScale scale = gridScale(clientW - 2 * gridLeft - panelW, panelH - gridLeft, clientW - 2 * gridLeft,
                                       panelH - gridLeft, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight);
-    const bool canGrow = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     if (!scale.fits() && canGrow) {
         m_gridZoom = scale.zoom;
-        // The new size lays the window out again.
-        resize(width() + qCeil(scale.growWidth), height() + qCeil(scale.growHeight));
+        growTo(size() + QSize(scale.growWidth, scale.growHeight));
         return;
     }
     // A maximised window cannot grow: the grid is drawn at three pixels a cell and may run under the panel.
     m_gridZoom = scale.fits() ? scale.zoom : 3.0;
     m_grid->redraw(m_gridZoom);
+}
+
+void MakerWindow::growTo(QSize size)
+{
+    // A window resized from inside the layout of its own resize is not laid
+    // out again on every window system (the client area keeps its old size),
+    // so the new size is asked for once the current event is done. It lays
+    // the window out again.
+    QMetaObject::invokeMethod(
+        this, [this, size] { resize(size); }, Qt::QueuedConnection);
+}
+
+int MakerWindow::sidePanelWidth() const
+{
+    // The preview frame is as wide as its caption needs (it may be wider than
+    // first created, as in Italian), and keeps its margin to the panel's right edge.
+    const int frameMargin = m_units.twipsToWholePixelsX(PanelWidth - PreviewFrameLeft - PreviewFrameWidth);
+    return std::max(m_units.twipsToWholePixelsX(PanelWidth), m_previewFrame->geometry().right() + 1 + frameMargin);
 }
 
 void MakerWindow::setPuzzleChanged(bool changed)
@@ -284,10 +356,17 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_helpAction->setText(localText(m_session, txt::MenuHelpGuide));
     m_aboutAction->setText(localText(m_session, txt::MenuAbout));
     m_previewFrame->setTitle(localText(m_session, txt::PreviewCaption));
+    m_previewFrame->resize(
+        std::max(m_units.twipsToWholePixelsX(PreviewFrameWidth), frameWidthForCaption(*m_previewFrame)),
+        m_previewFrame->height());
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
+    m_solvability->applyCaptions();
+    applyHistoryAndClueCaptions();
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);
+    if (isVisible() && m_sidePanel->width() != sidePanelWidth())
+        layoutWindow(); // the preview frame's caption needs another width
     emit languageApplied(language);
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/ClueFiles.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "core/Settings.h"
@@ -26,6 +27,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QUndoStack;
 
 namespace gw {
 class ColorChooser;
@@ -34,7 +36,10 @@ struct Message;
 
 namespace gw::editor {
 
+class EditCommand;
 class GridView;
+class SolvabilityOverlay;
+class StrokeCommand;
 class SizeDialog;
 class NewPuzzleDialog;
 class PreviewView;
@@ -92,6 +97,9 @@ public:
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* recentSeparator() const { return m_recentSeparator; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
+    // Edit > Show solvability: its shading and its part of the status line.
+    SolvabilityOverlay& solvability() { return *m_solvability; }
+    QString solvabilityText() const;
 
     // ---- the work behind the commands --------------------------------------
     // gw::newPuzzle, then the window follows: caption, status, chooser, layout.
@@ -121,6 +129,20 @@ public:
     // save and the save did not happen).
     bool askSaveFirst();
 
+    // ---- undo history and clue files (MakerWindowHistory.cpp) --------------
+    // Every stroke, size change, Fit Size, Make Negative and shift is one
+    // step; New, Open, a recent file and both imports start a fresh history.
+    // The puzzle is unchanged exactly at the step last saved or opened.
+    QUndoStack& history() { return *m_history; }
+    // Makes the drawing stroke in progress one step (the grid calls it when
+    // the last mouse button is released).
+    void endStroke();
+    // Reads the clue file (importClueFile) and, when it gives a picture,
+    // makes it the puzzle; otherwise shows why and changes nothing.
+    void importCluesFile(const QString& path);
+    // Writes the puzzle's clues to `path` (exportClueFile); shows a failure.
+    bool exportCluesTo(const QString& path, ClueFormat format);
+
 public slots:
     void newCommand();
     void openCommand();
@@ -135,6 +157,10 @@ public slots:
     void helpCommand();
     void aboutCommand();
     void websiteCommand();
+    void undoCommand();
+    void redoCommand();
+    void importCluesCommand();
+    void exportCluesCommand();
 
 signals:
     // After the captions of a language were applied; other windows retitle.
@@ -142,11 +168,15 @@ signals:
     // The window is closing for good (the question was answered, "lang.ini"
     // written): secondary windows close for real from now on.
     void closingForGood();
+    // An undo or redo changed the puzzle; windows that show it follow.
+    void puzzleRestored();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -159,6 +189,25 @@ private:
     void addRecent(const QString& path);
     void updateRecentMenu();
     void afterPictureChange(const QString& status);
+    void buildSolvability();
+    void placeSolvabilityLabel();
+    // The side panel's width in pixels: 2055 twips, or more when the preview
+    // frame needs more for its caption.
+    int sidePanelWidth() const;
+    // Resizes the window to `size` (its inner size) after the current event.
+    void growTo(QSize size);
+    // The save-first question, then the open dialog with `filter`; the
+    // chosen file goes to `work`.
+    void askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path));
+    // The end of an import: caption and status name the file when
+    // `imported`; both buttons paint black and white again, the window is
+    // laid out and the puzzle counts as unchanged.
+    void showImportedPicture(const QString& path, bool imported);
+    void addHistoryAndClueItems();
+    void applyHistoryAndClueCaptions();
+    void pushEdit(EditCommand* command);
+    void startHistory();
+    void afterHistoryStep(const Text& prefix, const EditCommand& command);
 
     Puzzle& m_puzzle;
     Session& m_session;
@@ -179,7 +228,9 @@ private:
     ColorChooser* m_chooser = nullptr;
     QWidget* m_statusBar = nullptr;
     QLabel* m_statusLabel = nullptr;
-    QLabel* m_positionLabel = nullptr; // "x, y" of the cell under the pointer
+    QLabel* m_positionLabel = nullptr;    // "x, y" of the cell under the pointer
+    QLabel* m_solvabilityLabel = nullptr; // right after the status text while Show solvability is on
+    SolvabilityOverlay* m_solvability = nullptr;
     SizeDialog* m_sizeDialog = nullptr;
     NewPuzzleDialog* m_newDialog = nullptr;
 
@@ -206,6 +257,13 @@ private:
     QAction* m_recentSeparator = nullptr; // shown while the recent list has an entry
     std::array<QAction*, RecentCount> m_recentActions {};
     std::array<QAction*, 3> m_languageActions {};
+
+    QUndoStack* m_history = nullptr;
+    std::unique_ptr<StrokeCommand> m_stroke; // the stroke being drawn, not yet a step
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QAction* m_importCluesAction = nullptr;
+    QAction* m_exportCluesAction = nullptr;
 };
 
 } // namespace gw::editor

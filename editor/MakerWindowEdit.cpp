@@ -4,6 +4,7 @@
 #include "core/Palette.h"
 #include "core/PictureEdits.h"
 #include "core/PuzzleFile.h"
+#include "editor/EditCommands.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "editor/ImageImport.h"
@@ -33,6 +34,9 @@ void MakerWindow::drawCell(int button, int x, int y)
     const std::uint8_t v = m_session.buttonColor[static_cast<std::size_t>(button - 1)];
     if (m_puzzle.cell(x, y) == v)
         return;
+    if (!m_stroke)
+        m_stroke = std::make_unique<StrokeCommand>(m_puzzle);
+    m_stroke->record(x, y, m_puzzle.cell(x, y), v);
     m_puzzle.cell(x, y) = v;
     setStatus(localText(m_session, txt::CellStatusBefore) + QString::number(x + 1) + QStringLiteral(", ")
               + QString::number(y + 1) + localText(m_session, txt::CellStatusMiddle)
@@ -50,7 +54,7 @@ void MakerWindow::sizeCommand()
 
 void MakerWindow::applySize(int width, int height)
 {
-    resizePuzzle(m_puzzle, width, height);
+    pushEdit(new ResizeCommand(m_puzzle, width, height));
     setPuzzleChanged(true);
     layoutWindow();
     sizeCommand();
@@ -65,17 +69,19 @@ void MakerWindow::afterPictureChange(const QString& status)
 
 void MakerWindow::fitSizeCommand()
 {
-    if (!fitSize(m_puzzle)) {
+    auto fit = std::make_unique<FitSizeCommand>(m_puzzle);
+    if (!fit->hasPicture()) {
         showMessage(localText(m_session, txt::SizeFitNoPicture), localText(m_session, txt::FitSizeTitle),
                     platform::Icon::Information);
         return;
     }
+    pushEdit(fit.release());
     afterPictureChange(localText(m_session, txt::SizeFitted));
 }
 
 void MakerWindow::negativeCommand()
 {
-    makeNegative(m_puzzle);
+    pushEdit(new NegativeCommand(m_puzzle));
     m_grid->redraw(m_gridZoom);
     setPuzzleChanged(true);
     setStatus(localText(m_session, txt::MadeNegative));
@@ -86,24 +92,15 @@ void MakerWindow::dragCommand(int direction)
     static const Text* const statuses[4] = {&txt::DraggedLeft, &txt::DraggedRight, &txt::DraggedUp, &txt::DraggedDown};
     if (direction < 0 || direction > 3)
         return;
-    shiftPicture(m_puzzle, static_cast<ShiftDirection>(direction));
+    pushEdit(new ShiftCommand(m_puzzle, static_cast<ShiftDirection>(direction)));
     afterPictureChange(localText(m_session, *statuses[direction]));
 }
 
-void MakerWindow::importCommand()
-{
-    if (!askSaveFirst())
-        return;
-    platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterImport);
-    request.initialFolder = puzzlesFolder();
-    const platform::FileDialogResult chosen = m_platform.files.open(request);
-    if (chosen.accepted)
-        importFile(chosen.path);
-}
+void MakerWindow::importCommand() { askAndOpen(txt::FilterImport, &MakerWindow::importFile); }
 
 void MakerWindow::importFile(const QString& path)
 {
+    startHistory();
     ImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -111,7 +108,12 @@ void MakerWindow::importFile(const QString& path)
     }
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
-    if (result.status == ImportStatus::Imported) {
+    showImportedPicture(path, result.status == ImportStatus::Imported);
+}
+
+void MakerWindow::showImportedPicture(const QString& path, bool imported)
+{
+    if (imported) {
         setCaption();
         setStatus(platform::displayText(fileOpenedStatus(m_session.language, platform::pathBytes(path))));
     }

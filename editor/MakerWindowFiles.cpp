@@ -1,7 +1,9 @@
 // MakerWindow: start-up, the file commands, the recent list and closing.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QUndoStack>
 
 #include "core/Palette.h"
 #include "core/Paths.h"
@@ -14,6 +16,7 @@
 #include "lang/Language.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/DroppedFile.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
@@ -59,6 +62,7 @@ void MakerWindow::start()
 
 void MakerWindow::newPuzzle(int width, int height, bool color)
 {
+    startHistory();
     gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color,
                   m_session.language);
     m_session.buttonColor = {{Black, White}};
@@ -94,27 +98,34 @@ void MakerWindow::newCommand()
     m_newDialog->show();
 }
 
-void MakerWindow::openCommand()
+void MakerWindow::askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path))
 {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterOpen);
+    request.filter = localText(m_session, filter);
     request.initialFolder = puzzlesFolder();
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
-        loadFile(chosen.path);
+        (this->*work)(chosen.path);
 }
+
+void MakerWindow::openCommand() { askAndOpen(txt::FilterOpen, &MakerWindow::loadFile); }
 
 void MakerWindow::openRecent(int index)
 {
-    if (!askSaveFirst())
+    // A file that has vanished is reported and dropped before anything is
+    // asked or read: the puzzle on screen stays as it is.
+    const std::optional<QString> path = platform::existingRecentFile(
+        m_recent, index, m_platform.messages, m_session.language, m_recentActions, m_recentSeparator);
+    if (!path || !askSaveFirst())
         return;
-    loadFile(platform::pathFromBytes(m_recent.entry(index)));
+    loadFile(*path);
 }
 
 void MakerWindow::loadFile(const QString& path)
 {
+    startHistory();
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -136,6 +147,7 @@ void MakerWindow::loadFile(const QString& path)
 
 bool MakerWindow::saveTo(const QString& path)
 {
+    endStroke();
     const SaveResult result = savePbm(m_puzzle, platform::pathBytes(path), m_session.language);
     if (!result.ok) {
         showMessages({result.message});
@@ -143,6 +155,7 @@ bool MakerWindow::saveTo(const QString& path)
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
     addRecent(path);
+    m_history->setClean();
     setPuzzleChanged(false);
     return true;
 }
@@ -175,7 +188,7 @@ bool MakerWindow::saveAsCommand()
         }
         if (QFileInfo::exists(chosen.path)) {
             const platform::Answer answer =
-                m_platform.messages.show(localText(m_session, txt::FileOverwrite), chosen.path,
+                m_platform.messages.show(localText(m_session, txt::FileOverwrite), platform::displayPath(chosen.path),
                                          platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
             if (answer == platform::Answer::Cancel)
                 return false;
@@ -202,6 +215,16 @@ void MakerWindow::refreshRecent()
 }
 
 void MakerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
+
+void MakerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+
+void MakerWindow::dropEvent(QDropEvent* event)
+{
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) {
+        if (askSaveFirst())
+            loadFile(path);
+    });
+}
 
 void MakerWindow::closeEvent(QCloseEvent* event)
 {

@@ -74,11 +74,16 @@ void SizeDialog::refresh()
 {
     m_widthEdit->setText(QString::number(m_puzzle.PuzzleWidth));
     m_heightEdit->setText(QString::number(m_puzzle.PuzzleHeight));
-    m_currentWidthLabel->setText(localText(m_session, txt::CurrentWidth) + QLatin1Char(' ')
-                                 + QString::number(m_puzzle.PuzzleWidth));
-    m_currentHeightLabel->setText(localText(m_session, txt::CurrentHeight) + QLatin1Char(' ')
-                                  + QString::number(m_puzzle.PuzzleHeight));
+    showCurrentSize(m_session.language);
     m_applyButton->setEnabled(false);
+}
+
+void SizeDialog::showCurrentSize(std::uint8_t language)
+{
+    m_currentWidthLabel->setText(localText(language, txt::CurrentWidth) + QLatin1Char(' ')
+                                 + QString::number(m_puzzle.PuzzleWidth));
+    m_currentHeightLabel->setText(localText(language, txt::CurrentHeight) + QLatin1Char(' ')
+                                  + QString::number(m_puzzle.PuzzleHeight));
 }
 
 void SizeDialog::applyCaptions(std::uint8_t language)
@@ -89,6 +94,8 @@ void SizeDialog::applyCaptions(std::uint8_t language)
     m_cancelButton->setText(localText(language, txt::SizeDialogCancel));
     m_okButton->setText(localText(language, txt::SizeDialogOk));
     m_applyButton->setText(localText(language, txt::SizeDialogApply));
+    // The current size follows at once; what the user typed in the boxes stays.
+    showCurrentSize(language);
 }
 
 void SizeDialog::apply()

@@ -20,6 +20,8 @@ public:
 
     // Fills the boxes and the current-size labels from the puzzle and disables Apply.
     void refresh();
+    // The captions and the current-size labels in `language`; the boxes keep
+    // what they hold.
     void applyCaptions(std::uint8_t language);
 
     QLineEdit* widthEdit() const { return m_widthEdit; }
@@ -43,6 +45,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showCurrentSize(std::uint8_t language);
+
     const Puzzle& m_puzzle;
     const Session& m_session;
     QLineEdit* m_widthEdit;

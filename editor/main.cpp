@@ -1,24 +1,43 @@
 // gridwick, the puzzle maker: builds the objects and runs the event loop.
 #include <QApplication>
-#include <QFileInfo>
+#include <iostream>
 
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "editor/MakerWindow.h"
+#include "platform/CommandLine.h"
 #include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtTranslations.h"
 #include "platform/SettingsFolder.h"
+#include "platform/WindowFit.h"
 #include "print/PrintAndTestWindows.h"
+
+namespace {
+const gw::platform::ProgramDescription Maker {
+    "gridwick",
+    "Gridwick Puzzle Maker: draw nonograms (paint-by-number puzzles), save them as PBM or PPM,\n"
+    "make them from pictures, print them and test whether logic alone solves them.",
+    "Gridwick Puzzle Maker", "org.example.gridwick.maker"};
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = gw::platform::answerInformationOptions(argc, argv, Maker))
+        return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gridwick Puzzle Maker"));
+    gw::platform::identifyApplication(Maker);
+    const auto start = gw::platform::readStartArguments(gw::platform::argumentsAsPaths(argc, argv), Maker, std::cerr);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    // Every window keeps inside the screen's available area.
+    const auto onScreen = gw::platform::keepWindowsOnScreen();
 
     gw::Puzzle puzzle;
     gw::Session session;
     gw::platform::QtPlatform platform;
+    gw::platform::QtTranslations qtTexts;
     gw::editor::MakerWindowSetup setup;
     setup.programFolder = gw::platform::pathFromBytes(
         gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath())));
@@ -26,15 +45,15 @@ int main(int argc, char* argv[])
 
     gw::editor::MakerWindow window(puzzle, session, platform.platform(), setup);
     platform.setParentWindow(&window);
+    QObject::connect(&window, &gw::editor::MakerWindow::languageApplied, &window,
+                     [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
     window.start();
 
     // The print dialog and the test window, created hidden; the main window's
     // "Print Puzzle" and "Test Puzzle" items open them.
     const auto secondary = gw::attachPrintAndTestWindows(window, puzzle, session);
-    // A puzzle file named on the command line is opened at once (its bytes as
-    // given: QApplication has taken its own options out of argv).
-    if (argc > 1)
-        window.loadFile(QFileInfo(gw::platform::pathFromBytes(argv[1])).absoluteFilePath());
+    if (!start.file.isEmpty())
+        window.loadFile(start.file);
     window.show();
     return app.exec();
 }

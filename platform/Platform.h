@@ -4,6 +4,7 @@
 // The programs get the Qt implementations; tests get scripted fakes that
 // record every request and answer it without blocking.
 #include <QColor>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -61,6 +62,10 @@ public:
     virtual QStringList printerNames() = 0;
     // Empty when no printer is installed.
     virtual QString defaultPrinterName() = 0;
+    // The paper of printer `name` in `orientation`, its margins (points) the
+    // parts the driver reports it cannot print on, so that the paint area is
+    // the printer's whole printable area. Invalid for an unknown printer.
+    virtual QPageLayout printableArea(const QString& name, QPageLayout::Orientation orientation) = 0;
 };
 
 class Documents {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QUrl>
 
@@ -77,6 +78,9 @@ FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool savin
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // Qt's own dialog speaks the program's language (QtTranslations); a
+    // desktop's native dialog would speak the desktop's.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (!request.initialFolder.isEmpty() && QFileInfo(request.initialFolder).isDir())
         dialog.setDirectory(request.initialFolder);
     if (!nameFilters.isEmpty()) {
@@ -103,7 +107,8 @@ FileDialogResult QtFileDialogs::run(const FileDialogRequest& request, bool savin
 
 std::optional<QColor> QtColorDialogs::choose(const QColor& initial)
 {
-    const QColor chosen = QColorDialog::getColor(initial, m_parent.data());
+    const QColor chosen =
+        QColorDialog::getColor(initial, m_parent.data(), QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
@@ -112,6 +117,22 @@ std::optional<QColor> QtColorDialogs::choose(const QColor& initial)
 QStringList QtPrinters::printerNames() { return QPrinterInfo::availablePrinterNames(); }
 
 QString QtPrinters::defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
+
+QPageLayout QtPrinters::printableArea(const QString& name, QPageLayout::Orientation orientation)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return {};
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageOrientation(orientation);
+    // Setting the paper after the orientation makes the driver report the
+    // unprintable margins of that orientation as the minimum margins.
+    const QPageSize paper = info.defaultPageSize();
+    printer.setPageSize(paper.isValid() ? paper : printer.pageLayout().pageSize());
+    QPageLayout layout = printer.pageLayout();
+    layout.setMargins(layout.minimumMargins());
+    return layout;
+}
 
 bool QtDocuments::open(const QString& pathOrUrl)
 {

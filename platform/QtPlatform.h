@@ -42,6 +42,8 @@ class QtPrinters final : public Printers {
 public:
     QStringList printerNames() override;
     QString defaultPrinterName() override;
+    // The printer's default paper.
+    QPageLayout printableArea(const QString& name, QPageLayout::Orientation orientation) override;
 };
 
 class QtDocuments final : public Documents {

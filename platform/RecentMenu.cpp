@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QString>
 
+#include "lang/Texts.h"
 #include "platform/FilePaths.h"
+#include "platform/LocalText.h"
+#include "platform/Platform.h"
 
 namespace gw::platform {
 
@@ -16,6 +19,21 @@ void showRecentEntries(const RecentList& recent, const std::array<QAction*, Rece
         action->setVisible(!entry.empty());
     }
     separator->setVisible(!recent.entry(0).empty());
+}
+
+std::optional<QString> existingRecentFile(RecentList& recent, int index, MessageBoxes& messages, std::uint8_t language,
+                                          const std::array<QAction*, RecentCount>& actions, QAction* separator)
+{
+    const std::string entry = recent.entry(index);
+    if (entry.empty())
+        return std::nullopt;
+    const QString path = pathFromBytes(entry);
+    if (fileExistsOnDisk(entry))
+        return path;
+    messages.show(localText(language, txt::ErrorOpening), displayPath(path), Icon::Critical, Buttons::Ok);
+    recent.refreshRecent();
+    showRecentEntries(recent, actions, separator);
+    return std::nullopt;
 }
 
 } // namespace gw::platform

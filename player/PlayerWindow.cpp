@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
+#include "platform/DroppedFile.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
@@ -45,6 +47,7 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
       m_recent(platform::pathBytes(m_settingsFolder))
 {
     setObjectName(QStringLiteral("PlayerWindow"));
+    setAcceptDrops(true); // a puzzle file dropped on the window is opened
     buildMenus();
     buildStrips();
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates,
@@ -216,6 +219,7 @@ void PlayerWindow::setLanguage(std::uint8_t language)
     m_showErrorsButton->setText(localText(language, txt::PlayerShowErrors));
     m_solutionButton->setText(localText(language, txt::PlayerGiveSolution));
     m_solutionWindow->applyLanguage(language);
+    emit languageApplied(language);
 }
 
 void PlayerWindow::showMessage(const Message& message)
@@ -242,7 +246,14 @@ void PlayerWindow::openCommand()
         loadPuzzle(result.path);
 }
 
-void PlayerWindow::openRecent(int index) { loadPuzzle(platform::pathFromBytes(m_recent.entry(index))); }
+void PlayerWindow::openRecent(int index)
+{
+    // A file that has vanished is reported and dropped; the game on screen stays.
+    const std::optional<QString> path = platform::existingRecentFile(
+        m_recent, index, m_platform.messages, m_session.language, m_recentActions, m_recentSeparator);
+    if (path)
+        loadPuzzle(*path);
+}
 
 bool PlayerWindow::loadPuzzle(const QString& path)
 {
@@ -255,11 +266,14 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         platform::BusyScope busy(m_platform.busy);
         result = readPuzzleFile(m_puzzle, platform::pathBytes(path), ReaderVariant::Player, m_session.language);
     }
+    // The chooser shows the file's swatches once its size was accepted, even
+    // when the read fails after that.
+    if (result.colorFile)
+        m_chooser->showColorPuzzle(*result.colorFile);
     for (const Message& message : result.messages)
         showMessage(message);
     if (!result.loaded())
         return false;
-    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     m_recent.addRecent(platform::pathBytes(path));
     updateRecentMenu();
@@ -307,6 +321,13 @@ void PlayerWindow::chooseBlackAndWhite()
 {
     m_chooser->choose(1, 1);
     m_chooser->choose(2, 2);
+}
+
+void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+
+void PlayerWindow::dropEvent(QDropEvent* event)
+{
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadPuzzle(path); });
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)

@@ -109,10 +109,16 @@ public:
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
+signals:
+    // After setLanguage has applied a language's texts.
+    void languageApplied(std::uint8_t language);
+
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();

@@ -10,6 +10,7 @@
 
 #include "core/Palette.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 
@@ -71,12 +72,15 @@ void SolutionWindow::applyLanguage(std::uint8_t language)
     m_showErrorsCheck->setText(localText(language, txt::SolutionShowErrors));
     m_showMissingCheck->setText(localText(language, txt::SolutionShowMissing));
     m_okButton->setText(localText(language, txt::SolutionOk));
+    // An open (or once opened) window fits the new captions at once.
+    if (!m_surface.image().isNull())
+        placeRows();
 }
 
 void SolutionWindow::showSolution(int cellSize)
 {
     m_cellSize = cellSize;
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::SolutionCaptionSeparator)
+    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::SolutionCaptionSeparator)
                    + localText(m_session, txt::TheSolution));
     layOut();
     redrawPicture();
@@ -94,7 +98,13 @@ void SolutionWindow::layOut()
                     SolutionBackgroundColor);
     const QSize pictureSize = m_surface.image().deviceIndependentSize().toSize();
     m_pictureLabel->setGeometry(margin, margin, pictureSize.width(), pictureSize.height());
+    placeRows();
+}
 
+void SolutionWindow::placeRows()
+{
+    const int margin = px(MarginPoints);
+    const QSize pictureSize = m_pictureLabel->size();
     m_showErrorsCheck->adjustSize();
     m_showMissingCheck->adjustSize();
     m_okButton->adjustSize();

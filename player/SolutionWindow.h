@@ -49,6 +49,9 @@ protected:
 
 private:
     void layOut();
+    // The check boxes, legends and OK button below the picture, each as wide
+    // as its caption, and the window's size around them.
+    void placeRows();
     int px(double points) const;
 
     const Puzzle& m_puzzle;

@@ -1,26 +1,49 @@
 // puzzler, the Gridwick player: builds the main window and runs the event loop.
 #include <QApplication>
+#include <iostream>
 
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
+#include "platform/CommandLine.h"
 #include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtTranslations.h"
 #include "platform/SettingsFolder.h"
+#include "platform/WindowFit.h"
 #include "player/PlayerWindow.h"
+
+namespace {
+const gw::platform::ProgramDescription Player {
+    "puzzler", "Gridwick Puzzler: solve nonograms (paint-by-number puzzles) saved as PBM or PPM.", "Gridwick Puzzler",
+    "org.example.gridwick.puzzler"};
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (const auto status = gw::platform::answerInformationOptions(argc, argv, Player))
+        return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gridwick Puzzler"));
+    gw::platform::identifyApplication(Player);
+    const auto start = gw::platform::readStartArguments(gw::platform::argumentsAsPaths(argc, argv), Player, std::cerr);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    // Every window keeps inside the screen's available area.
+    const auto onScreen = gw::platform::keepWindowsOnScreen();
+
     gw::platform::QtPlatform platform;
+    gw::platform::QtTranslations qtTexts;
     gw::Puzzle puzzle;
     gw::Session session;
     session.programFolder = gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath()));
     const QString settings = gw::platform::settingsFolder(gw::platform::pathFromBytes(session.programFolder));
     gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings);
     platform.setParentWindow(&window);
+    QObject::connect(&window, &gw::player::PlayerWindow::languageApplied, &window,
+                     [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
     window.startUp();
     window.show();
+    if (!start.file.isEmpty())
+        gw::platform::whenFirstExposed(window, [&window, &start] { window.loadPuzzle(start.file); });
     return app.exec();
 }

@@ -2,11 +2,36 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <cmath>
 
 #include "core/Palette.h"
 #include "core/Rounding.h"
 
 namespace gw {
+
+namespace {
+// Writes `text` with its baseline starting at `at`. A font that asks for no
+// antialiasing gets none at any size: Qt draws glyphs beyond its glyph
+// cache's size (64 device pixels) as outlines, antialiased whatever the
+// hints say, so from 32 device pixels up, where a filled outline keeps its
+// thin strokes, the outline is filled here without antialiasing.
+void writeOnBaseline(QPainter& painter, QPointF at, const QString& text)
+{
+    const QFont& font = painter.font();
+    const double devicePixels = font.pixelSize() * std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    if (!(font.styleStrategy() & QFont::NoAntialias) || devicePixels < 32) {
+        painter.drawText(at, text);
+        return;
+    }
+    QPainterPath outline;
+    outline.addText(at, font, text);
+    const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(outline, painter.pen().color());
+    painter.setRenderHint(QPainter::Antialiasing, antialiased);
+}
+} // namespace
 
 QFont pointFont(int points, bool italic)
 {
@@ -67,6 +92,14 @@ void drawTextAt(QPainter& painter, QPaintDevice* device, double x, double y, con
     painter.drawText(QPointF(x, y + metrics.ascent()), text);
 }
 
+void useSolidDigits(QPainter& painter)
+{
+    QFont font = painter.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
 QColor readableClueColor(const QColor& color)
 {
     if (color.red() == 255 && color.green() == 255 && color.blue() == 0)
@@ -123,7 +156,7 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
     auto write = [&](double right, double top, int length, int paletteIndex) {
         const QString t = QString::number(length);
         painter.setPen(readableClueColor(colorOf(paletteIndex)));
-        painter.drawText(QPointF(right - metrics.horizontalAdvance(t), top + ascent), t);
+        writeOnBaseline(painter, QPointF(right - metrics.horizontalAdvance(t), top + ascent), t);
     };
     for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
         const int n = shownClueCount(clues.rowClueCount[static_cast<std::size_t>(y)]);

@@ -86,6 +86,17 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
 void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells, const GridPlacement& grid,
                    const QColor& color, double pixel);
 
+// The play field's clue panel is this many points wider and higher than its
+// block of clue cells and grid: room for the thick rules at the right and
+// bottom edges (W and H), which start on the block's edge.
+constexpr double PanelEdge = 2;
+
+// The clue panel's numbers are drawn without antialiasing, every pixel of a
+// digit in its run's own colour. Crossing a number off turns only near-white
+// pixels grey and restoring turns only near-grey ones white, so on solid
+// digits both give back exactly the pixels drawn. Call after setting the font.
+void useSolidDigits(QPainter& painter);
+
 // The clue count a line shows: its run count, or 1 for the "0" of an empty line.
 inline int shownClueCount(int runCount) { return runCount > 0 ? runCount : 1; }
 

@@ -12,7 +12,15 @@ namespace {
 const QColor GridGrey(64, 64, 64);
 }
 
-FieldWidget::FieldWidget(QWidget* parent) : PointSurface(parent) { setCursor(fieldCursor()); }
+FieldWidget::FieldWidget(QWidget* parent) : PointSurface(parent)
+{
+    setCursor(fieldCursor());
+    // The field is one point wider and higher than its cells, and that
+    // last point lies over the panel's thick rules at the right and bottom
+    // edges. The field leaves it see-through, so that those edges show as
+    // thick as the left and top ones.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
 
 void FieldWidget::place(double left, double top, double width, double height, double pixelsPerPoint, double dpr)
 {
@@ -25,14 +33,14 @@ void FieldWidget::place(double left, double top, double width, double height, do
     const int wx = static_cast<int>(std::floor(px));
     const int wy = static_cast<int>(std::floor(py));
     picture().setOrigin(QPointF(px - wx, py - wy));
-    picture().reset(QSizeF(width, height), pixelsPerPoint, dpr, Qt::white);
+    picture().reset(QSizeF(width, height), pixelsPerPoint, dpr, Qt::transparent);
     move(wx, wy);
     fitToPicture();
 }
 
 void FieldWidget::clear()
 {
-    picture().image().fill(Qt::white);
+    picture().image().fill(Qt::transparent);
     update();
 }
 

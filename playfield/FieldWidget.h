@@ -13,8 +13,8 @@ public:
     explicit FieldWidget(QWidget* parent = nullptr);
 
     // Places the field at (left, top) points of its parent surface, `width` x
-    // `height` points, and clears it to white. `pixelsPerPoint` and `dpr` are
-    // the parent's; the field's lines stay on the parent's pixel grid.
+    // `height` points, and clears it. `pixelsPerPoint` and `dpr` are the
+    // parent's; the field's lines stay on the parent's pixel grid.
     void place(double left, double top, double width, double height, double pixelsPerPoint, double dpr);
     QRectF rectPoints() const { return m_rect; }
 
@@ -23,7 +23,8 @@ public:
     // when x is a multiple of 5 and at the top when y is.
     void paintCell(int x, int y, int cellSize, const QColor& fill);
 
-    // Clears the whole field to white.
+    // Clears the whole field: until its cells are painted it shows the
+    // panel beneath, and beyond its cells' last outline it always does.
     void clear();
 
 private:

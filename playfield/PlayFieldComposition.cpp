@@ -21,12 +21,15 @@ PlayFieldComposition composePlayField(PlayField& playField, double availableWidt
     if (panel.picture().image().isNull())
         panel.resetPicture(QSizeF(1, 1));
     QPaintDevice* device = &panel.picture().image();
+    // The block is fitted so that the panel's right and bottom edges fit
+    // the area as well.
+    const double fitWidth = availableWidth - PanelEdge, fitHeight = availableHeight - PanelEdge;
     PlayFieldComposition result;
-    result.fontSize = largestFittingFontSize(device, r + w, q + h, availableWidth, availableHeight);
-    const int s = fittingCellSize(device, result.fontSize, r + w, q + h, availableWidth, availableHeight);
+    result.fontSize = largestFittingFontSize(device, r + w, q + h, fitWidth, fitHeight);
+    const int s = fittingCellSize(device, result.fontSize, r + w, q + h, fitWidth, fitHeight);
     result.cellSize = s;
 
-    QSizeF size((r + w) * s + 2, (q + h) * s);
+    QSizeF size((r + w) * s + PanelEdge, (q + h) * s + PanelEdge);
     size = size.expandedTo(QSizeF(availableWidth, availableHeight));
     result.panelSize = size;
     panel.resetPicture(size);
@@ -38,6 +41,7 @@ PlayFieldComposition composePlayField(PlayField& playField, double availableWidt
     QPainter painter;
     panel.picture().beginPoints(painter);
     painter.setFont(pointFont(result.fontSize));
+    useSolidDigits(painter);
     const bool color = puzzle.ColorPuzzle;
     device = &panel.picture().image();
     drawClueNumbers(painter, device, puzzle, clues, grid, [&](int paletteIndex) {

@@ -15,9 +15,10 @@ struct PlayFieldComposition {
 // Composes the play field's clue panel for the puzzle and clue tables the
 // play field was made with, in an available area of `availableWidth` x
 // `availableHeight` points: font and cell size as large as fit ("10 " is the
-// yardstick; at least font 5 and cell 3 even when nothing fits), the panel
-// made at least as large as the area, clue numbers in the chooser's colours,
-// the rules, the field placed over the grid. Then the play field is reset and the
+// yardstick; at least font 5 and cell 3 even when nothing fits), the block of
+// clue cells and grid fitted so that the panel's edges (PanelEdge) fit too,
+// the panel made at least as large as the area, solid clue numbers in the
+// chooser's colours, the rules, the field placed over the grid. Then the play field is reset and the
 // panel is shown. Enabling the window's own buttons is left to the caller.
 PlayFieldComposition composePlayField(PlayField& playField, double availableWidth, double availableHeight);
 

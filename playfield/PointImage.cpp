@@ -24,7 +24,8 @@ void PointImage::reset(QSizeF sizePoints, double pixelsPerPoint, double dpr, con
     const double oy = m_origin.y() * m_dpr;
     const int w = std::max(1, static_cast<int>(std::ceil(ox + m_sizePoints.width() * k)));
     const int h = std::max(1, static_cast<int>(std::ceil(oy + m_sizePoints.height() * k)));
-    m_image = QImage(w, h, QImage::Format_RGB32);
+    // A picture whose fill is see-through keeps an alpha channel.
+    m_image = QImage(w, h, fill.alpha() < 255 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     m_image.setDevicePixelRatio(m_dpr);
     m_image.fill(fill);
 }

@@ -22,7 +22,8 @@ double screenPixelsPerPoint(const QWidget* widget);
 
 class PointImage {
 public:
-    // Discards the picture and makes a new one of `sizePoints`, filled with `fill`.
+    // Discards the picture and makes a new one of `sizePoints`, filled with
+    // `fill`; a fill that is not opaque gives the picture an alpha channel.
     void reset(QSizeF sizePoints, double pixelsPerPoint, double dpr, const QColor& fill);
 
     QImage& image() { return m_image; }

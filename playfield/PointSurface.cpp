@@ -24,7 +24,8 @@ void PointSurface::fitToPicture()
 void PointSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    if (!m_picture.image().hasAlphaChannel())
+        painter.fillRect(rect(), Qt::white);
     painter.drawImage(QPointF(0, 0), m_picture.image());
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // A widget that shows a retained PointImage and reports the mouse in points.
-// The clue panel and the field are both such surfaces.
+// The clue panel and the field are both such surfaces. An opaque picture is
+// shown on white; where a picture with an alpha channel is see-through, the
+// parent widget beneath shows.
 #include <QWidget>
 
 #include "PointImage.h"

@@ -7,18 +7,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "AnalysisPanel.h"
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "core/Palette.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
+#include "platform/WindowFit.h"
 
 namespace gw {
 
@@ -64,15 +66,22 @@ void TestWindow::buildControls()
     m_topStrip = new QWidget(this);
     m_topStrip->setFixedHeight(4);
 
+    auto scroller = [this](QWidget* content, bool followsWidth) {
+        auto* area = new QScrollArea(this);
+        area->setWidget(content);
+        area->setWidgetResizable(followsWidth);
+        area->setFrameShape(QFrame::NoFrame);
+        return area;
+    };
     m_cluePanel = new CluePanel;
-    m_panelArea = new QScrollArea(this);
-    m_panelArea->setWidget(m_cluePanel);
-    m_panelArea->setWidgetResizable(false);
-    m_panelArea->setFrameShape(QFrame::NoFrame);
+    m_panelArea = scroller(m_cluePanel, false);
     m_panelArea->setBackgroundRole(QPalette::Base);
 
-    m_sidePanel = new QWidget(this);
-    m_sidePanel->setFixedWidth(SidePanelWidth);
+    // The buttons and the chooser scroll when the screen is too low for them.
+    m_sidePanel = new QWidget;
+    m_sideArea = scroller(m_sidePanel, true);
+    m_sideArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sideArea->setFixedWidth(SidePanelWidth);
     m_resetButton = new QPushButton(m_sidePanel);
     m_computerTestGroup = new QGroupBox(m_sidePanel);
     m_startButton = new QPushButton(m_computerTestGroup);
@@ -82,10 +91,11 @@ void TestWindow::buildControls()
     group->addWidget(m_startButton);
     group->addWidget(m_stopButton);
     m_colorChooser = new ColorChooser(ChooserKind::PlayField, m_state.buttonMarks, {SwatchWidth}, m_sidePanel);
-    m_colorChooser->paintSwatches(QString::fromStdString(m_session.programFolder));
+    m_colorChooser->paintSwatches(platform::pathFromBytes(m_session.programFolder));
     auto* side = new QVBoxLayout(m_sidePanel);
     side->addWidget(m_resetButton);
     side->addWidget(m_computerTestGroup);
+    addAnalysis(*group, *side);
     side->addSpacing(12);
     side->addWidget(m_colorChooser, 0, Qt::AlignHCenter);
     side->addStretch();
@@ -101,7 +111,7 @@ void TestWindow::buildControls()
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
     middle->addWidget(m_panelArea, 1);
-    middle->addWidget(m_sidePanel);
+    middle->addWidget(m_sideArea);
     auto* all = new QVBoxLayout(this);
     all->setContentsMargins(0, 0, 0, 0);
     all->setSpacing(0);
@@ -124,6 +134,15 @@ void TestWindow::applyCaptions()
     m_computerTestGroup->setTitle(localText(m_session, txt::TestWindowComputerTest));
     m_startButton->setText(localText(m_session, txt::TestWindowStart));
     m_stopButton->setText(localText(m_session, txt::TestWindowStop));
+    m_analysis->applyCaptions();
+}
+
+void TestWindow::addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side)
+{
+    // The Analyse button below Start and Stop, its verdict below the group.
+    m_analysis = new AnalysisPanel(m_session, m_state, m_cluePanel->field(), this);
+    buttons.addWidget(m_analysis->button());
+    side.addWidget(m_analysis->verdictLabel());
 }
 
 void TestWindow::setMousePictures(const QPixmap& left, const QPixmap& right)
@@ -135,17 +154,13 @@ QSizeF TestWindow::compositionArea() const
 {
     // What the window would offer maximised: the screen's available area less
     // the window frame, the right strip, the top strip and the status strip.
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect available = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QMargins frame =
-        (isVisible() && frameGeometry() != geometry())
-            ? QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom())
-            : QMargins(0, 30, 0, 0);
-    const double widthPx = available.width() - frame.left() - frame.right() - m_sidePanel->width();
-    const double heightPx =
-        available.height() - frame.top() - frame.bottom() - m_topStrip->height() - m_statusStrip->height();
-    const auto units = platform::ScreenUnits::fromScreen(s);
+    QRect available = platform::availableArea(*this);
+    if (available.isEmpty())
+        available = QRect(0, 0, 1024, 768);
+    const QSize inner = (available - platform::frameMargins(*this)).size();
+    const double widthPx = inner.width() - m_sideArea->width();
+    const double heightPx = inner.height() - m_topStrip->height() - m_statusStrip->height();
+    const auto units = platform::ScreenUnits::fromScreen(screen());
     return QSizeF(std::max(0.0, units.pixelsToPointsX(widthPx)), std::max(0.0, units.pixelsToPointsY(heightPx)));
 }
 
@@ -156,6 +171,7 @@ void TestWindow::open()
         stopTest();
     const int cellSize = m_compose ? m_compose(*m_cluePanel, compositionArea()) : 3;
     m_state.cellSize = static_cast<std::int16_t>(std::max(3, cellSize));
+    m_analysis->setPicture(m_puzzle);
     resetField();
     m_statusLabel->clear();
     m_colorChooser->showColorPuzzle(m_puzzle.ColorPuzzle);
@@ -164,10 +180,9 @@ void TestWindow::open()
         // window opens that large the first time; later it keeps whatever
         // size the user gave it.
         m_sizedToScreen = true;
-        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-        if (s) {
-            const QRect available = s->availableGeometry();
-            resize(available.width(), std::max(minimumHeight(), available.height() - 30));
+        const QRect available = platform::availableArea(*this);
+        if (!available.isEmpty()) {
+            resize((available - platform::frameMargins(*this)).size());
             move(available.topLeft());
         }
     }
@@ -211,6 +226,7 @@ void TestWindow::resetField()
 {
     if (testRunning())
         stopTest();
+    m_analysis->cancel();
     m_playField->reset();
 }
 
@@ -300,7 +316,11 @@ void TestWindow::statusText(SolverStatus status, int lineNumber)
 
 QString TestWindow::statusText() const { return m_statusLabel->text(); }
 
-void TestWindow::fieldCleared() { m_playField->showClearedField(); }
+void TestWindow::fieldCleared()
+{
+    m_analysis->cancel();
+    m_playField->showClearedField();
+}
 
 void TestWindow::testEnded(SolverOutcome outcome)
 {
@@ -316,6 +336,7 @@ void TestWindow::closeEvent(QCloseEvent* event)
     m_driver->requestStop();
     if (testRunning())
         stopTest();
+    m_analysis->cancel();
     platform::closeOrHide(*this, *event, m_session);
 }
 

@@ -24,9 +24,11 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QTimer;
+class QVBoxLayout;
 
 namespace gw {
 
+class AnalysisPanel;
 class CluePanel;
 class ColorChooser;
 
@@ -93,6 +95,8 @@ public:
     QPushButton* resetButton() const { return m_resetButton; }
     // Steps the computer test, one line a tick.
     QTimer* stepTimer() const { return m_stepTimer; }
+    // The Analyse button, its verdict and the shading of the field.
+    AnalysisPanel& analysis() const { return *m_analysis; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +115,7 @@ private:
     void showOutcome();
     void setIdleButtons();
     void placePositionLabel();
+    void addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side);
 
     Puzzle& m_puzzle;
     const Session& m_session;
@@ -124,8 +129,9 @@ private:
     std::unique_ptr<SolverDriver> m_driver;
     CluePanel* m_cluePanel = nullptr;
     QScrollArea* m_panelArea = nullptr;
-    QWidget* m_topStrip = nullptr;  // a thin strip above the clue panel
-    QWidget* m_sidePanel = nullptr; // right of the clue panel: buttons and chooser
+    QWidget* m_topStrip = nullptr;     // a thin strip above the clue panel
+    QScrollArea* m_sideArea = nullptr; // right of the clue panel, scrolling the side panel
+    QWidget* m_sidePanel = nullptr;    // buttons and chooser
     QPushButton* m_resetButton = nullptr;
     QGroupBox* m_computerTestGroup = nullptr;
     QPushButton* m_startButton = nullptr;
@@ -135,6 +141,7 @@ private:
     QLabel* m_statusLabel = nullptr;
     QLabel* m_positionLabel = nullptr;
     QTimer* m_stepTimer = nullptr;
+    AnalysisPanel* m_analysis = nullptr;
     std::optional<SolverOutcome> m_pendingOutcome;
     bool m_sizedToScreen = false; // the first showing fills the screen's available area
 };

@@ -31,6 +31,16 @@ QColor backgroundTint(const QColor& c)
 
 QSizeF pageWithoutPrinter(bool portrait) { return portrait ? QSizeF(594.0, 840.95) : QSizeF(840.95, 594.0); }
 
+QPageLayout paperWithoutPrinter(bool portrait)
+{
+    const QPageSize a4(QPageSize::A4);
+    const QSizeF paper = a4.size(QPageSize::Point);
+    const QSizeF page = pageWithoutPrinter(true);
+    const double x = (paper.width() - page.width()) / 2, y = (paper.height() - page.height()) / 2;
+    const QMarginsF margins = portrait ? QMarginsF(x, y, x, y) : QMarginsF(y, x, y, x);
+    return QPageLayout(a4, portrait ? QPageLayout::Portrait : QPageLayout::Landscape, margins, QPageLayout::Point);
+}
+
 PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const PageOptions& options,
                        const Puzzle& puzzle, const ClueTables& clues, const PageTexts& texts)
 {
@@ -39,7 +49,11 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     const bool forTest = mode == PageMode::TestWindow;
     const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
     const int r = clues.maxRowClues, c = clues.maxColumnClues;
-    const double pageW = page.width(), pageH = page.height();
+    // The test window's panel reaches PanelEdge beyond the block (its thick
+    // rules at the right and bottom edges); the block is fitted so that they
+    // fit the area too.
+    const double edge = forTest ? PanelEdge : 0.0;
+    const double pageW = page.width() - edge, pageH = page.height() - edge;
     QPaintDevice* device = surface.metricsDevice();
 
     // The title line only exists outside the test window and with a text.
@@ -50,8 +64,6 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     }
     const double titleTerm = hasTitle ? layout.titleHeight : 0.0;
     const double footer = layout.footerHeight;
-    // The block reaches down to the footer's last line, gap included.
-    const double below = forTest ? 0.0 : FooterGap + footer;
 
     // The block of clue cells and grid shares the page with the footer and the title.
     const int across = r + w, down = c + h;
@@ -72,19 +84,25 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
 
     // A canvas is as large as the block (never larger than the page); without
     // a title it leaves the title line out, so the block fills it exactly.
+    // The test window's panel ends with the grid's bottom edge; the preview
+    // canvas goes on to the footer's last line, the gap above it included.
+    const double below = forTest ? PanelEdge : FooterGap + footer;
     if (surface.isCanvas()) {
-        QSizeF canvas(across * s + 2, down * s + below + titleTerm);
+        QSizeF canvas(across * s + PanelEdge, down * s + below + titleTerm);
         canvas = canvas.boundedTo(page);
         surface.setCanvasSize(canvas);
         layout.canvas = canvas;
     }
 
+    // The block a page centres: clue cells and grid, footer and title line.
     const double blockW = across * s;
-    const double blockH = down * s + below + titleTerm;
+    const double blockH = down * s + footer + titleTerm;
     if (!forTest) {
-        const QSizeF inner = surface.innerSize();
+        // A canvas also holds the gap above the footer, so there the block
+        // is centred together with it and the footer's last line stays whole.
+        const QSizeF inner = surface.isCanvas() ? surface.innerSize() : page;
         layout.offsetX = (inner.width() - blockW) / 2;
-        layout.offsetY = (inner.height() - blockH) / 2;
+        layout.offsetY = (inner.height() - blockH - (surface.isCanvas() ? FooterGap : 0.0)) / 2;
     }
 
     QPainter painter;
@@ -104,6 +122,8 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     }
 
     painter.setFont(pointFont(layout.clueFontSize));
+    if (forTest)
+        useSolidDigits(painter); // numbers are crossed off there
     GridPlacement grid;
     grid.cellSize = s;
     grid.gridLeft = layout.offsetX + r * s;

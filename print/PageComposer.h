@@ -3,6 +3,7 @@
 // with text measured on the surface it is drawn on. The print dialog owns the
 // options and the bookkeeping around a composition; this is only the page.
 #include <QColor>
+#include <QPageLayout>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
@@ -51,12 +52,16 @@ struct PageTexts {
 // The tint of a print colour: one part colour, twelve parts white, rounded down.
 QColor backgroundTint(const QColor& printColor);
 
-// Composes the page on `surface` for `page` (the usable area in points; for a
+// Composes the page on `surface` for `page` (the usable area in points: a
+// paged surface's printable area, on which the block is centred; for a
 // canvas the area it may take at most). The clue tables must be fresh.
 PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const PageOptions& options,
                        const Puzzle& puzzle, const ClueTables& clues, const PageTexts& texts);
 
 // The fixed page of the preview when no printer is installed, in points.
 QSizeF pageWithoutPrinter(bool portrait);
+// The paper that page is written on without a printer (a PDF file): A4, with
+// margins that centre the fixed page on it.
+QPageLayout paperWithoutPrinter(bool portrait);
 
 } // namespace gw

@@ -36,6 +36,12 @@ bool PagedSurface::begin(QPainter& painter)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const double scale = m_device.logicalDpiX() / 72.0;
     painter.scale(scale, scale);
+    // The device paints from its margins rounded to whole points; the
+    // printable area starts at the margins themselves.
+    const QPageLayout layout = m_device.pageLayout();
+    const QMarginsF exact = layout.margins(QPageLayout::Point);
+    const QMargins rounded = layout.marginsPoints();
+    painter.translate(exact.left() - rounded.left(), exact.top() - rounded.top());
     return true;
 }
 

@@ -49,7 +49,8 @@ private:
     std::function<void(QSizeF)> m_resized;
 };
 
-// A page of a printer or PDF writer, painted from its printable area's corner.
+// A page of a printer or PDF writer, painted from its printable area's corner
+// (exactly, also where the margins are fractions of a point).
 class PagedSurface : public PageSurface {
 public:
     explicit PagedSurface(QPagedPaintDevice& device) : m_device(device) { }

@@ -50,6 +50,12 @@ void PrintAndTestWindows::mainWindowClosed()
     m_print->close();
 }
 
+void PrintAndTestWindows::followPuzzle()
+{
+    if (m_test->isVisible())
+        m_test->open();
+}
+
 void PrintAndTestWindows::applyLanguage()
 {
     m_print->applyCaptions();

@@ -44,6 +44,9 @@ public:
     void mainWindowClosed();
     // Both windows take the captions of the puzzle's language.
     void applyLanguage();
+    // The main window's puzzle was restored by an undo or redo: an open test
+    // window is prepared again for it, as "Test Puzzle" would.
+    void followPuzzle();
 
     PrintDialog& printDialog() { return *m_print; }
     TestWindow& testWindow() { return *m_test; }
@@ -69,7 +72,7 @@ private:
 // gives its "Print Puzzle" and "Test Puzzle" items their work. `MainWindow`
 // offers printerPresent(), printerName(), mousePicture(button), platform(),
 // setPrintCommand, setTestCommand, setBeforeClose, setStatus and the signals
-// languageApplied and closingForGood. The windows must not outlive
+// languageApplied, closingForGood and puzzleRestored. The windows must not outlive
 // `mainWindow`, `puzzle` or `session`.
 template <typename MainWindow>
 std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& mainWindow, Puzzle& puzzle,
@@ -88,6 +91,7 @@ std::unique_ptr<PrintAndTestWindows> attachPrintAndTestWindows(MainWindow& mainW
     mainWindow.setBeforeClose([w] { w->mainWindowClosing(); });
     QObject::connect(&mainWindow, &MainWindow::languageApplied, w, &PrintAndTestWindows::applyLanguage);
     QObject::connect(&mainWindow, &MainWindow::closingForGood, w, &PrintAndTestWindows::mainWindowClosed);
+    QObject::connect(&mainWindow, &MainWindow::puzzleRestored, w, &PrintAndTestWindows::followPuzzle);
     QObject::connect(w, &PrintAndTestWindows::statusMessage, &mainWindow, &MainWindow::setStatus);
     QObject::connect(w, &PrintAndTestWindows::mainWindowWanted, &mainWindow, [&mainWindow] {
         mainWindow.show();

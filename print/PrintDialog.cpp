@@ -21,6 +21,7 @@
 #include "PageSurface.h"
 #include "ScaledPreview.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
@@ -146,14 +147,26 @@ void PrintDialog::buildControls()
     line->addWidget(m_savePdfButton);
     line->addWidget(m_printButton);
     line->addWidget(m_cancelButton);
-    auto* all = new QVBoxLayout(this);
+    // On a screen too small for the controls the dialog scrolls.
+    auto* content = new QWidget;
+    m_content = content;
+    auto* all = new QVBoxLayout(content);
     all->addLayout(top);
     all->addLayout(line);
     all->addWidget(m_previewArea, 1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(content);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroller);
 
     m_previewScaleEdit->installEventFilter(this);
     m_clueSizeEdit->installEventFilter(this);
 }
+
+QSize PrintDialog::sizeHint() const { return m_content->sizeHint(); }
 
 void PrintDialog::applyCaptions()
 {
@@ -258,6 +271,8 @@ void PrintDialog::open()
         QString::fromStdString(m_puzzle.PuzzleTitle.empty() ? m_puzzle.PuzzleName : m_puzzle.PuzzleTitle));
     deriveClues(m_puzzle, m_clues);
     composePreview();
+    if (!testAttribute(Qt::WA_Resized))
+        resize(sizeHint()); // the first time; a screen too small for it keeps it smaller
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         raise();
@@ -270,13 +285,29 @@ QPrinter* PrintDialog::currentPrinter()
     if (!m_printerPresent || m_printerCombo->count() == 0)
         return nullptr;
     const QString name = m_printerCombo->currentText();
+    const auto orientation = m_portraitButton->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape;
     if (!m_printer || m_printerFor != name) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setPrinterName(name);
         m_printerFor = name;
+        m_printableAreaSet = false;
     }
-    m_printer->setPageOrientation(m_portraitButton->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape);
+    if (!m_printableAreaSet || m_printer->pageLayout().orientation() != orientation) {
+        // The page is the printer's whole printable area, not Qt's default margins.
+        const QPageLayout area = m_platform.printers.printableArea(name, orientation);
+        if (area.isValid())
+            m_printer->setPageLayout(area);
+        m_printer->setPageOrientation(orientation);
+        m_printableAreaSet = true;
+    }
     return m_printer.get();
+}
+
+QSizeF PrintDialog::pageSize()
+{
+    if (QPrinter* printer = currentPrinter())
+        return printer->pageLayout().paintRect(QPageLayout::Point).size();
+    return pageWithoutPrinter(m_portraitButton->isChecked());
 }
 
 PageOptions PrintDialog::options(bool forTest) const
@@ -303,15 +334,12 @@ PageLayout PrintDialog::composePage(PageSurface& surface, PageMode mode, QSizeF 
     m_composing = true;
     const bool forTest = mode == PageMode::TestWindow;
     QSizeF page;
-    if (mode == PageMode::Paper) {
+    if (mode == PageMode::Paper)
         page = surface.innerSize();
-    } else if (forTest) {
+    else if (forTest)
         page = testArea;
-    } else if (QPrinter* printer = currentPrinter()) {
-        page = printer->pageLayout().paintRect(QPageLayout::Point).size();
-    } else {
-        page = pageWithoutPrinter(m_portraitButton->isChecked());
-    }
+    else
+        page = pageSize();
     const PageLayout layout = gw::composePage(surface, page, mode, options(forTest), m_puzzle, m_clues, texts());
 
     // The clue size spin's range follows the best size; automatic mode shows it.
@@ -357,8 +385,8 @@ void PrintDialog::refreshPreview()
             m_previewScaleEdit->setText(QString::number(percent));
     }
     double widthTwips, heightTwips;
-    if (QPrinter* printer = m_printerPresent ? currentPrinter() : nullptr) {
-        const QSizeF inner = printer->pageLayout().paintRect(QPageLayout::Point).size();
+    if (m_printerPresent && currentPrinter()) {
+        const QSizeF inner = pageSize();
         widthTwips = inner.width() * platform::TwipsPerPoint * percent / 100;
         heightTwips = inner.height() * platform::TwipsPerPoint * percent / 100;
     } else {
@@ -468,16 +496,19 @@ bool PrintDialog::printPuzzle()
 
 bool PrintDialog::savePdf(const QString& path)
 {
+    // The file gets the page the preview shows: the chosen printer's paper
+    // and printable area, or without a printer the fixed page on A4. It is
+    // composed from the options as they stand and changes none of them.
     QPrinter pdf(QPrinter::HighResolution);
-    if (QPrinter* printer = currentPrinter())
-        pdf.setPageLayout(printer->pageLayout());
-    else
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageOrientation(m_portraitButton->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape);
     pdf.setOutputFormat(QPrinter::PdfFormat);
+    QPrinter* printer = currentPrinter();
+    pdf.setPageLayout(printer ? printer->pageLayout() : paperWithoutPrinter(m_portraitButton->isChecked()));
     pdf.setOutputFileName(path);
-    pdf.setDocName(QString::fromStdString(m_puzzle.PuzzleName));
-    return paintOnPrinter(pdf);
+    pdf.setDocName(platform::displayText(m_puzzle.PuzzleName));
+    PagedSurface surface(pdf);
+    const PageLayout layout =
+        gw::composePage(surface, pageSize(), PageMode::Paper, options(false), m_puzzle, m_clues, texts());
+    return layout.painted && pdf.printerState() != QPrinter::Error && pdf.printerState() != QPrinter::Aborted;
 }
 
 void PrintDialog::askSavePdf()
@@ -485,8 +516,8 @@ void PrintDialog::askSavePdf()
     platform::FileDialogRequest request;
     request.title = m_savePdfButton->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
     request.filter = localText(m_session, txt::FilterPdf);
-    request.initialFolder = QString::fromStdString(m_session.programFolder);
-    request.fileName = QString::fromStdString(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
+    request.initialFolder = platform::pathFromBytes(m_session.programFolder);
+    request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
     const platform::FileDialogResult chosen = m_platform.files.save(request);
     if (!chosen.accepted || chosen.path.isEmpty())
         return;

@@ -50,6 +50,9 @@ public:
     void open();
     // The captions in the puzzle's language.
     void applyCaptions();
+    // All controls and the preview at their preferred sizes (they scroll
+    // when the window is smaller).
+    QSize sizeHint() const override;
 
     // Composes the page on `surface` for `mode`: the printer's page (Paper),
     // the chosen printer's page or the fixed page without one (Preview), or
@@ -68,7 +71,8 @@ public:
     // False when no printer is present or the job failed (a message has then
     // been shown).
     bool printPuzzle();
-    // Writes the page Print would send to paper into the PDF file `path`.
+    // Writes the page the preview shows into the PDF file `path`, on the
+    // paper Print would use; no control changes.
     bool savePdf(const QString& path);
     // The "Save as PDF" button: asks for a file, then savePdf.
     void askSavePdf();
@@ -82,8 +86,12 @@ public:
     bool composing() const { return m_composing; }
     // Ticks of the title timer left before a typed title is composed.
     int titleCountdown() const { return m_titleCountdown; }
-    // The printer a print or preview uses (null without printers).
+    // The printer a print or preview uses (null without printers), set to
+    // the orientation chosen and to its whole printable area.
     QPrinter* currentPrinter();
+    // The page the preview, Print and Save as PDF compose on, in points: the
+    // current printer's printable area, or the fixed page without one.
+    QSizeF pageSize();
 
     // The controls, for tests and screenshots.
     QComboBox* printerCombo() const { return m_printerCombo; }
@@ -149,6 +157,7 @@ private:
     PageLayout m_lastLayout;
     std::unique_ptr<QPrinter> m_printer;
     QString m_printerFor;
+    bool m_printableAreaSet = false;
 
     QGroupBox* m_printerGroup = nullptr;
     QComboBox* m_printerCombo = nullptr;
@@ -175,6 +184,7 @@ private:
     QPushButton* m_savePdfButton = nullptr;
     ScaledPreview* m_preview = nullptr;
     QScrollArea* m_previewArea = nullptr;
+    QWidget* m_content = nullptr; // every control, in a scroll area filling the window
     QTimer* m_titleTimer = nullptr;
 };
 

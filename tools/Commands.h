@@ -41,6 +41,17 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 // reason. Exit 0 when every file was read, else 1.
 int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// export IN OUT: loads IN as the maker does and writes its clues, title and
+// picture to OUT as webpbn XML (OUT ends in .xml) or .non (OUT ends in .non;
+// black and white only).
+int runExport(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// import IN OUT: reads the clue file IN (webpbn XML or .non) as the maker's
+// Import Clues does, solving bare clues when they have one solution, and
+// saves the picture to OUT: .pbm (black and white) or .ppm. The messages go
+// to `err` as "notice: " + text, the failure as "error: " + text.
+int runImport(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Everything the tool prints from a file name, a title or a message passes
 // through printable(): control characters (also tab and line breaks, and the
 // C1 controls U+0080..U+009F) and bytes that are not well-formed UTF-8 become

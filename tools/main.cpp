@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "core/Version.h"
 
 namespace {
 
@@ -18,14 +19,30 @@ const Command commands[] = {
     {"convert", "convert IN OUT", gw::cli::runConvert},
     {"check", "check [--stats] [--trace] FILE...", gw::cli::runCheck},
     {"analyze", "analyze [--unique] FILE...", gw::cli::runAnalyze},
+    {"export", "export IN OUT.xml|OUT.non", gw::cli::runExport},
+    {"import", "import IN OUT.pbm|OUT.ppm", gw::cli::runImport},
 };
+
+void listUsage(std::ostream& out)
+{
+    out << "usage:\n";
+    for (const Command& command : commands)
+        out << "  gridwick-cli " << command.usage << '\n';
+}
 
 int usage()
 {
-    std::cerr << "usage:\n";
-    for (const Command& command : commands)
-        std::cerr << "  gridwick-cli " << command.usage << '\n';
+    listUsage(std::cerr);
     return 2;
+}
+
+// --help and --version answer on standard output with exit status 0.
+int help()
+{
+    std::cout << "gridwick-cli: the Gridwick puzzle core on the command line, for scripts and checks.\n";
+    listUsage(std::cout);
+    std::cout << "  gridwick-cli --help | --version\n";
+    return 0;
 }
 
 } // namespace
@@ -35,6 +52,12 @@ int main(int argc, char** argv)
     if (argc < 2)
         return usage();
     const std::string name = argv[1];
+    if (name == "-h" || name == "--help")
+        return help();
+    if (name == "-v" || name == "--version") {
+        std::cout << "gridwick-cli (Gridwick) " << gw::gridwickVersion() << '\n';
+        return 0;
+    }
     for (const Command& command : commands) {
         if (name == command.name)
             return command.run(gw::cli::Arguments(argv + 2, argv + argc), std::cout, std::cerr);

@@ -322,6 +322,31 @@ private slots:
         QCOMPARE(int(maker.session.language), 0);
     }
 
+    // A recent file that has vanished since: the open error for its path, no
+    // save-first question, the drawing and its changed flag stay, and the
+    // entry leaves the menu and "recent.ini". It used to be "opened" silently,
+    // dropping the changed flag and keeping the entry.
+    void vanishedRecentFileIsReportedAndDropped()
+    {
+        Maker maker;
+        const QString kept = maker.writeFile("kept.pbm", "P1\n1 1\n1\n");
+        const QString gone = maker.writeFile("gone.pbm", "P1\n2 1\n1 0\n");
+        maker.window->loadFile(kept);
+        maker.window->loadFile(gone);
+        maker.window->drawCell(1, 1, 0);
+        QVERIFY(QFile::remove(gone));
+        maker.fake.messages.answer(Answer::Ok);
+        maker.window->recentAction(0)->trigger();
+        QCOMPARE(maker.message(), "critical Ok | " + gone + " | An error has occured while opening this file.");
+        QCOMPARE(maker.message(1), QStringLiteral("none"));
+        QCOMPARE(gridRows(maker.puzzle), QStringList {"##"});
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        QCOMPARE(maker.window->windowTitle(), QStringLiteral("gone - Gridwick Puzzle Maker"));
+        QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 kept"));
+        QVERIFY(!maker.window->recentAction(1)->isVisible());
+        QCOMPARE(readAll(maker.path("recent.ini")), char(kept.toUtf8().size()) + kept.toUtf8() + QByteArray(4, '\0'));
+    }
+
     // ---- languages, help, about -------------------------------------------------------
     void switchingLanguageRetitlesAnOpenDialog()
     {

@@ -89,7 +89,9 @@ private:
     QList<std::optional<QColor>> m_answers;
 };
 
-// Printers the test installs; none by default.
+// Printers the test installs; none by default. Every one prints on the same
+// paper, A4 unless told otherwise, with the given unprintable margins (points,
+// as seen in the orientation asked for; none unless told otherwise).
 class FakePrinters final : public Printers {
 public:
     void install(const QStringList& names, const QString& defaultName)
@@ -97,12 +99,25 @@ public:
         m_names = names;
         m_default = defaultName;
     }
+    void setPaper(const QPageSize& paper, const QMarginsF& unprintable)
+    {
+        m_paper = paper;
+        m_unprintable = unprintable;
+    }
     QStringList printerNames() override { return m_names; }
     QString defaultPrinterName() override { return m_default; }
+    QPageLayout printableArea(const QString& name, QPageLayout::Orientation orientation) override
+    {
+        if (!m_names.contains(name))
+            return {};
+        return QPageLayout(m_paper, orientation, m_unprintable, QPageLayout::Point, m_unprintable);
+    }
 
 private:
     QStringList m_names;
     QString m_default;
+    QPageSize m_paper {QPageSize::A4};
+    QMarginsF m_unprintable;
 };
 
 // Records what was opened. Succeeds for web addresses and for files that

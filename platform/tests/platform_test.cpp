@@ -25,6 +25,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
 #include "platform/Units.h"
+#include "platform/WindowFit.h"
 #include "platform/testing/FakePlatform.h"
 
 using namespace gw::platform;
@@ -139,6 +140,36 @@ private slots:
         box.clear();
         box.insert(QStringLiteral("-5"));
         QCOMPARE(box.text(), QString());
+    }
+
+    // ---- windows keep inside the screen -------------------------------------
+    void windowsFitTheAvailableArea_data()
+    {
+        // Windows not shown yet: a 30-pixel caption above the client area is
+        // assumed. Rows give the window's position (its frame's corner) and size.
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QSize>("minimum");
+        QTest::addColumn<QRect>("fitted");
+        QTest::newRow("inside: unchanged") << QRect(10, 20, 200, 100) << QSize() << QRect(10, 20, 200, 100);
+        QTest::newRow("too large: the area less the caption")
+            << QRect(0, 0, 800, 600) << QSize() << QRect(0, 0, 480, 370);
+        QTest::newRow("over the right and bottom edges: moved in")
+            << QRect(400, 350, 200, 100) << QSize() << QRect(280, 270, 200, 100);
+        QTest::newRow("above the top: moved down") << QRect(-20, -50, 100, 100) << QSize() << QRect(0, 0, 100, 100);
+        QTest::newRow("minimum larger than the area: top-left corner inside")
+            << QRect(100, 100, 300, 200) << QSize(500, 420) << QRect(0, 0, 500, 420);
+    }
+    void windowsFitTheAvailableArea()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QSize, minimum);
+        QFETCH(QRect, fitted);
+        QWidget w;
+        w.setMinimumSize(minimum);
+        w.move(window.topLeft());
+        w.resize(window.size());
+        fitInto(w, QRect(0, 0, 480, 400));
+        QCOMPARE(QRect(w.pos(), w.size()), fitted);
     }
 
     // ---- the Qt implementations, answered from a timer ---------------------

@@ -210,8 +210,6 @@ private slots:
                                       << "";
         QTest::newRow("cut short") << QByteArray("P1\n3 2\n1 0 1\n0") << "An error has occured while opening this file."
                                    << "";
-        QTest::newRow("recent file vanished") << QByteArray() << ""
-                                              << "";
     }
     void failedLoadLeavesNoPlayablePuzzle()
     {
@@ -225,17 +223,10 @@ private slots:
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(w.solutionWindow().isVisible());
 
-        if (bytes.isEmpty()) {
-            // A recent file that has vanished since loads nothing, without a message.
-            QVERIFY(QFile::remove(f.folder.filePath("smile.pbm")));
-            w.openRecent(0);
-            QVERIFY(f.fakes.messages.requests().isEmpty());
-        } else {
-            const QString path = f.write("bad.pbm", bytes);
-            f.fakes.messages.answer(Answer::Ok);
-            QVERIFY(!w.loadPuzzle(path));
-            expectOneMessage(f, text, title.isEmpty() ? path : title, Icon::Critical);
-        }
+        const QString path = f.write("bad.pbm", bytes);
+        f.fakes.messages.answer(Answer::Ok);
+        QVERIFY(!w.loadPuzzle(path));
+        expectOneMessage(f, text, title.isEmpty() ? path : title, Icon::Critical);
         QVERIFY(!w.hasPuzzle() && !w.cluePanel().isVisible() && !w.solutionWindow().isVisible());
         QVERIFY(!w.resetButton()->isEnabled() && !w.solutionButton()->isEnabled() && w.showErrorsButton()->isEnabled());
         for (int i = 0; i < CellCount; ++i) {
@@ -246,6 +237,65 @@ private slots:
         f.fakes.messages.answer(Answer::Ok);
         w.showErrors();
         QCOMPARE(f.fakes.messages.texts().last(), QStringLiteral("No errors have been made yet."));
+    }
+
+    // The chooser shows nine or three swatches as soon as the file's size is
+    // accepted, also when the read fails after that; a file refused before
+    // (or at) the size check leaves the previous puzzle's swatches.
+    void chooserFollowsTheFileOnceItsSizeIsAccepted_data()
+    {
+        QTest::addColumn<bool>("colorBefore");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("swatches");
+        QTest::newRow("colour raster cut short") << false << QByteArray("P3\n2 2\n1\n1 0 0 0") << 9;
+        QTest::newRow("colour without its maximum value") << false << QByteArray("P6\n2 2\n") << 9;
+        QTest::newRow("black-and-white raster cut short") << true << QByteArray("P1\n3 2\n1 0 1\n0") << 3;
+        QTest::newRow("colour too wide: refused at the check") << false << QByteArray("P3\n51 2\n1\n") << 3;
+        QTest::newRow("not a bitmap") << true << QByteArray("P5\n2 2\n") << 9;
+    }
+    void chooserFollowsTheFileOnceItsSizeIsAccepted()
+    {
+        QFETCH(bool, colorBefore);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, swatches);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(colorBefore ? f.writePuzzle("flag.ppm", Flag, true) : f.writePuzzle("smile.pbm", Smile)));
+        QCOMPARE(w.chooser().visibleSwatches(), colorBefore ? 9 : 3);
+        f.fakes.messages.answer(Answer::Ok);
+        QVERIFY(!w.loadPuzzle(f.write("bad.ppm", bytes)));
+        QCOMPARE(f.fakes.messages.requests().size(), 1);
+        QCOMPARE(w.chooser().visibleSwatches(), swatches);
+    }
+
+    // A recent file that has vanished since: the open error for its path, the
+    // game stays as it is (field, marks, solution window, caption) and the
+    // entry leaves the menu and "recent.ini". It used to throw the game away
+    // without a word and keep the entry.
+    void vanishedRecentFileIsReportedAndDropped()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        const QString kept = f.writePuzzle("flag.ppm", Flag, true);
+        const QString gone = f.writePuzzle("smile.pbm", Smile);
+        QVERIFY(w.loadPuzzle(kept));
+        QVERIFY(w.loadPuzzle(gone));
+        w.playField().markCell(1, 1, 0);
+        QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
+        QVERIFY(QFile::remove(gone));
+        f.fakes.messages.answer(Answer::Ok);
+        w.recentAction(0)->trigger();
+        expectOneMessage(f, "An error has occured while opening this file.", gone, Icon::Critical);
+        QVERIFY(w.hasPuzzle() && w.cluePanel().isVisible() && w.solutionWindow().isVisible());
+        QVERIFY(w.resetButton()->isEnabled() && w.solutionButton()->isEnabled());
+        QCOMPARE(int(w.cellStates().marks[1]), int(Black) + 1);
+        QCOMPARE(w.chooser().visibleSwatches(), 3);
+        QCOMPARE(w.windowTitle(), QStringLiteral("smile - Gridwick Puzzler"));
+        QCOMPARE(w.recentAction(0)->text(), QStringLiteral("&1 flag"));
+        QVERIFY(!w.recentAction(1)->isVisible());
+        QFile recent(f.folder.filePath("recent.ini"));
+        QVERIFY(recent.open(QIODevice::ReadOnly));
+        QCOMPARE(recent.readAll(), char(kept.toUtf8().size()) + kept.toUtf8() + QByteArray(4, '\0'));
     }
 
     // --- Show errors ---
@@ -345,6 +395,38 @@ private slots:
         }
         // The dark grey background shows beyond the field.
         QCOMPARE(picture.pixel(picture.width() - 1, picture.height() - 1), qRgb(64, 64, 64));
+    }
+
+    // After a language switch the check boxes are as wide as their new
+    // captions ("Mostra gli er" was cut) and the window fits them.
+    void solutionWindowFollowsALanguageSwitch_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("missingCaption");
+        QTest::newRow("English to Italian") << 0 << 2 << "Mostra celle &non completate";
+        QTest::newRow("Italian to English") << 2 << 0 << "Show &uncompleted";
+    }
+    void solutionWindowFollowsALanguageSwitch()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, missingCaption);
+        PlayerFixture f;
+        f.write("lang.ini", QByteArray(1, char(from)));
+        player::PlayerWindow& w = f.start(QSize(300, 260));
+        QVERIFY(w.loadPuzzle(f.writePuzzle("flag.ppm", Flag, true)));
+        w.giveSolution();
+        player::SolutionWindow& solution = w.solutionWindow();
+        w.languageAction(to)->trigger();
+        QCOMPARE(solution.showMissingCheck()->text(), missingCaption);
+        for (QWidget* box :
+             {static_cast<QWidget*>(solution.showErrorsCheck()), static_cast<QWidget*>(solution.showMissingCheck())}) {
+            QCOMPARE(box->width(), box->sizeHint().width());
+            QVERIFY(box->geometry().right() < solution.width());
+        }
+        QVERIFY(solution.okButton()->x() > solution.showErrorsCheck()->geometry().right());
+        QVERIFY(solution.okButton()->geometry().right() < solution.width());
     }
 
     void giveSolutionShowsSnapshotOfTheMarksUntilClosing()

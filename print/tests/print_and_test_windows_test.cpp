@@ -2,9 +2,13 @@
 // way the program attaches them.
 #include <QAction>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
+#include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
+#include "platform/WindowFit.h"
+#include "playfield/PlayField.h"
 #include "playfield/TestWindow.h"
 #include "print/PrintAndTestWindows.h"
 #include "print/PrintDialog.h"
@@ -27,6 +31,8 @@ private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
     void itemsOpenOneWindowAndHideTheOther();
     void closingTheMainWindowStopsTheTestAndReallyCloses();
+    void everyWindowFitsTheScreen();
+    void anOpenTestWindowFollowsUndoAndRedo();
 };
 
 void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
@@ -75,6 +81,56 @@ void PrintAndTestWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
     QVERIFY(maker.window->close());
     QVERIFY(testWindow.close());
     QVERIFY(windows->printDialog().close());
+}
+
+void PrintAndTestWindowsTest::everyWindowFitsTheScreen()
+{
+    // Run once more on a 480 x 400 screen (see CMakeLists.txt). Regression:
+    // the test window opened 431 pixels high there, its status line off the
+    // screen.
+    const auto onScreen = platform::keepWindowsOnScreen(); // as the program's main does
+    editor::testing::Maker maker;
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
+    maker.window->show();
+    const QRect available = maker.window->screen()->availableGeometry();
+    auto fits = [&](QWidget& window) {
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY2(available.contains(window.frameGeometry()), qPrintable(window.windowTitle()));
+    };
+    fits(*maker.window);
+    maker.window->sizeCommand();
+    fits(maker.window->sizeDialog());
+    maker.window->sizeDialog().hide();
+    // The largest drawing with the longest clues.
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x)
+            maker.puzzle.cell(x, y) = (x + y) % 2 ? Black : White;
+    maker.puzzle.PuzzleWidth = maker.puzzle.PuzzleHeight = 50;
+    menuItem(*maker.window, "&Test Puzzle")->trigger();
+    fits(windows->testWindow());
+    menuItem(*maker.window, "&Print Puzzle")->trigger();
+    fits(windows->printDialog());
+}
+
+void PrintAndTestWindowsTest::anOpenTestWindowFollowsUndoAndRedo()
+{
+    editor::testing::Maker maker;
+    const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
+    maker.window->drawCell(1, 3, 0);
+    maker.window->endStroke();
+    QAction* undo = maker.window->findChild<QAction*>(QStringLiteral("undoAction"));
+    undo->trigger(); // the test window is hidden: nothing to follow
+    QVERIFY(windows->testWindow().isHidden());
+    maker.window->findChild<QAction*>(QStringLiteral("redoAction"))->trigger();
+    menuItem(*maker.window, "&Test Puzzle")->trigger();
+    QCOMPARE(int(windows->clues().rowClueCount[0]), 1);
+    PlayField& field = windows->testWindow().playField();
+    field.markCell(1, 0, 0); // a mark the fresh field drops
+    QVERIFY(field.states().cellState(0, 0) != 0);
+    undo->trigger();
+    QVERIFY(windows->testWindow().isVisible());
+    QCOMPARE(int(windows->clues().rowClueCount[0]), 0);
+    QCOMPARE(int(field.states().cellState(0, 0)), 0);
 }
 
 QTEST_MAIN(PrintAndTestWindowsTest)

@@ -1,13 +1,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
 #include "PrintTestKit.h"
+#include "core/Rounding.h"
+#include "playfield/ClueDrawing.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
 #include "playfield/TestWindow.h"
+#include "playfield/tests/PlayFieldRig.h"
 
 using namespace gw;
 
@@ -18,18 +22,21 @@ const char* const Frame = "#####/#...#/#.#.#/#...#/#####";
 // Stands for a 24 x 12 drawing on which the computer test runs into its limits.
 const char* const Mixed = "";
 
-// The test window beside the print dialog, composed by it as in the program.
+// The test window beside the print dialog, composed by it as in the program
+// (in `area` points instead of the screen's when given).
 struct Maker : test::PrintRig {
     PageLayout lastLayout;
-    TestWindow test {puzzle, session, clues, platform, [this](CluePanel& panel, QSizeF area) {
-                         lastLayout = print.composeForTest(panel, area);
+    QSizeF area;
+    TestWindow test {puzzle, session, clues, platform, [this](CluePanel& panel, QSizeF screenArea) {
+                         lastLayout = print.composeForTest(panel, area.isEmpty() ? screenArea : area);
                          return lastLayout.cellSize;
                      }};
 
-    explicit Maker(const std::string& rows)
+    explicit Maker(const std::string& rows, QSizeF composedIn = {})
         : PrintRig(rows.empty() ? test::patternPuzzle(
                        24, 12, [](int x, int y) { return (x + y) % 6 == 0 || (x * 7 + y * 3) % 11 == 0; })
-                                : test::puzzleFromText(rows))
+                                : test::puzzleFromText(rows)),
+          area(composedIn)
     {
         test.open();
     }
@@ -52,6 +59,36 @@ struct Maker : test::PrintRig {
     }
 };
 
+// The clue panel of the maker's test window or of the player, composed for
+// `rows` in `area` x `area` points.
+struct EitherPanel {
+    std::unique_ptr<Maker> maker;
+    std::unique_ptr<test::PlayFieldRig> player;
+    EitherPanel(bool isMaker, const QString& rows, double area)
+    {
+        if (isMaker)
+            maker = std::make_unique<Maker>(rows.toStdString(), QSizeF(area, area));
+        else
+            player = std::make_unique<test::PlayFieldRig>(PlayFieldKind::Player, rows.toStdString(), area);
+    }
+    PlayField& field() { return maker ? maker->test.playField() : *player->field; }
+    CluePanel& panel() { return field().panel(); }
+    QImage& picture() { return panel().picture().image(); }
+    int fontSize() const { return maker ? maker->lastLayout.clueFontSize : player->composition.fontSize; }
+    void reset() { maker ? maker->test.resetField() : player->field->reset(); }
+    // Crosses off (or restores) every clue number.
+    void toggleEveryNumber()
+    {
+        const ClueTables& c = field().clues();
+        for (int y = 0; y < field().puzzle().PuzzleHeight; ++y)
+            for (int k = 0; k < c.rowClueCount[std::size_t(y)]; ++k)
+                field().toggleRowClue(y, k);
+        for (int x = 0; x < field().puzzle().PuzzleWidth; ++x)
+            for (int k = 0; k < c.columnClueCount[std::size_t(x)]; ++k)
+                field().toggleColumnClue(x, k);
+    }
+};
+
 } // namespace
 
 class TestWindowTest : public QObject {
@@ -65,6 +102,10 @@ private slots:
     void interruptingTheRunningTest_data();
     void interruptingTheRunningTest();
     void titleTypedInThePrintDialogSurvivesTheTestWindow();
+    void outerEdgesLookLikeTheLeftAndTopOnes_data();
+    void outerEdgesLookLikeTheLeftAndTopOnes();
+    void crossingOffAndResetGiveBackEveryPixel_data();
+    void crossingOffAndResetGiveBackEveryPixel();
 };
 
 void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
@@ -74,9 +115,9 @@ void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
     QCOMPARE(s, m.lastLayout.cellSize);
     const int r = m.clues.maxRowClues, c = m.clues.maxColumnClues;
     QCOMPARE(m.test.cluePanel()->field().rectPoints(), QRectF(r * s, c * s, 12 * s + 1, 3 * s + 1));
-    QVERIFY((r + 12) * s <= m.test.compositionArea().width() || s == 3);
-    // No title line and no footer: the panel ends with the grid.
-    QCOMPARE(m.test.cluePanel()->picture().sizePoints(), QSizeF((r + 12) * s + 2, (c + 3) * s));
+    QVERIFY((r + 12) * s + 2 <= m.test.compositionArea().width() || s == 3);
+    // No title line and no footer: the panel ends with the grid's bottom edge.
+    QCOMPARE(m.test.cluePanel()->picture().sizePoints(), QSizeF((r + 12) * s + 2, (c + 3) * s + 2));
     QCOMPARE(m.test.colorChooser()->visibleSwatches(), 3);
     QCOMPARE(Maker("RB./YGA").test.colorChooser()->visibleSwatches(), 9);
 }
@@ -189,6 +230,112 @@ void TestWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
     QCOMPARE(m.puzzle.PuzzleTitle, std::string("Happy"));
     QCOMPARE(m.print.titleEdit()->text(), QStringLiteral("Happy"));
     QVERIFY(m.print.automaticSizeButton()->isChecked());
+}
+
+void TestWindowTest::outerEdgesLookLikeTheLeftAndTopOnes_data()
+{
+    QTest::addColumn<bool>("maker");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("across"); // the rules met walking right through row 0 ('T' thick, '.' thin)
+    QTest::addColumn<QString>("down");   // and walking down through column 0
+    const QString sevenByEleven = QStringLiteral("##..###/#.#.#.#/#.#.#.#/##..###/#.#.#.#/#.#.#.#/##..###/#.#.#.#/"
+                                                 "#.#.#.#/##..###/#.#.#.#");
+    for (const bool maker : {true, false}) {
+        // Regressions: the maker's panel cut off the bottom edge, and in both
+        // programs the field's last point whitened the right (and the
+        // player's bottom) edge into a thin or a double line.
+        const char* program = maker ? "maker" : "player";
+        QTest::addRow("%s, 12 x 2", program) << maker << "#..#..#...../............"
+                                             << "T....T....T.T"
+                                             << "T.T";
+        QTest::addRow("%s, 5 x 5", program) << maker << "..#../..#../#####/..#../..#.."
+                                            << "T....T"
+                                            << "T....T";
+        QTest::addRow("%s, 7 x 11", program) << maker << sevenByEleven << "T....T.T"
+                                             << "T....T....TT";
+    }
+}
+
+void TestWindowTest::outerEdgesLookLikeTheLeftAndTopOnes()
+{
+    QFETCH(bool, maker);
+    QFETCH(QString, rows);
+    QFETCH(QString, across);
+    QFETCH(QString, down);
+    EitherPanel p(maker, rows, 400);
+    const QImage shown = p.panel().grab().toImage(); // the panel with the field over it
+    const double k = p.panel().picture().devicePixelsPerPoint(), dpr = p.panel().picture().dpr();
+    const QRectF f = p.panel().field().rectPoints();
+    const double half = 0.5 * p.field().state().cellSize;
+    auto at = [&](double x, double y) { return QPoint(roundHalfEven(x * k), roundHalfEven(y * k)); };
+    QCOMPARE(test::greyRules(shown, at(f.left() - half, f.top() + half), QPoint(1, 0), dpr).marks, across);
+    QCOMPARE(test::greyRules(shown, at(f.left() + half, f.top() - half), QPoint(0, 1), dpr).marks, down);
+}
+
+void TestWindowTest::crossingOffAndResetGiveBackEveryPixel_data()
+{
+    QTest::addColumn<bool>("maker");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<double>("area");
+    QTest::addColumn<int>("font"); // the clue size the composition must choose
+    QString colorful, blackAndWhite;
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            colorful += QLatin1Char("RBYGMA#."[(x * 3 + y * 5 + x * y) % 8]);
+            blackAndWhite += QLatin1Char(".#"[(x * x + y) % 3 == 0]);
+        }
+        colorful += QLatin1Char('/');
+        blackAndWhite += QLatin1Char('/');
+    }
+    colorful.chop(1);
+    blackAndWhite.chop(1);
+    // Just too small for 6 points: "10 " at 6 points times the longer side.
+    auto fiveOnly = [](const QString& rows) {
+        Puzzle puzzle = test::puzzleFromText(rows.toStdString());
+        ClueTables clues;
+        deriveClues(puzzle, clues);
+        const int side = std::max(clues.maxRowClues + puzzle.PuzzleWidth, clues.maxColumnClues + puzzle.PuzzleHeight);
+        return PanelEdge + side * tenWidth(6, nullptr);
+    };
+    for (const bool maker : {true, false}) {
+        const char* program = maker ? "maker" : "player";
+        QTest::addRow("%s, 72 pt, black and white", program) << maker << "#./.#" << 400.0 << 72;
+        QTest::addRow("%s, 72 pt, colour", program) << maker << "RB/YA" << 450.0 << 72;
+        QTest::addRow("%s, 5 pt, black and white", program) << maker << blackAndWhite << fiveOnly(blackAndWhite) << 5;
+        QTest::addRow("%s, 5 pt, colour", program) << maker << colorful << fiveOnly(colorful) << 5;
+    }
+}
+
+void TestWindowTest::crossingOffAndResetGiveBackEveryPixel()
+{
+    // Regression: antialiased digits lost their edge pixels near grey 128 to
+    // the crossing-off toggle, and neither restoring nor Reset gave them back.
+    QFETCH(bool, maker);
+    QFETCH(QString, rows);
+    QFETCH(double, area);
+    QFETCH(int, font);
+    EitherPanel p(maker, rows, area);
+    QCOMPARE(p.fontSize(), font);
+    const QImage drawn = p.picture().copy();
+    // Every digit is solid: the clue areas hold white, the rules and the
+    // numbers' own colours only.
+    QSet<QRgb> inks {qRgb(255, 255, 255), qRgb(64, 64, 64)};
+    for (int i = 0; i <= 8; ++i)
+        inks << (readableClueColor(p.field().stateColor(i)).rgb() | 0xff000000u);
+    const QPointF grid = p.panel().field().rectPoints().topLeft() * p.panel().picture().devicePixelsPerPoint();
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (x < grid.x() - 1 || y < grid.y() - 1)
+                QVERIFY2(inks.contains(drawn.pixel(x, y) | 0xff000000u),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    // Crossed off, restored; crossed off, reset.
+    p.toggleEveryNumber();
+    QVERIFY(p.picture() != drawn);
+    p.toggleEveryNumber();
+    QVERIFY(p.picture() == drawn);
+    p.toggleEveryNumber();
+    p.reset();
+    QVERIFY(p.picture() == drawn);
 }
 
 QTEST_MAIN(TestWindowTest)

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/PuzzleFile.h"
+#include "core/Version.h"
 #include "core/tests/TestSupport.h"
 #include "tools/Commands.h"
 
@@ -112,6 +113,34 @@ TEST_F(Cli, ConvertWritesAsTheMaker)
                        + ": An error has occured while saving this file. (cannot create a temporary file in "
                        + dir.file("no/folder/") + ": No such file or directory)\n");
     EXPECT_EQ(dir.names().size(), 2u); // nothing written
+}
+
+TEST_F(Cli, ExportAndImportClueFilesByExtension)
+{
+    const std::string heart = save("heart.pbm", {"#.#", ".#."}, "Heart");
+    EXPECT_EQ(run(gw::cli::runExport, {heart, dir.file("heart.non")}), 0);
+    EXPECT_EQ(gwtest::readFile(dir.file("heart.non")),
+              "title \"Heart\"\nwidth 3\nheight 2\n\nrows\n1,1\n1\n\ncolumns\n1\n1\n1\n\ngoal \"101010\"\n");
+    EXPECT_EQ(run(gw::cli::runExport, {heart, dir.file("heart.xml")}), 0);
+    EXPECT_EQ(run(gw::cli::runImport, {dir.file("heart.xml"), dir.file("back.pbm")}), 0);
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(gwtest::readFile(dir.file("back.pbm")), gwtest::readFile(heart));
+
+    const std::string mix = save("mix.ppm", {"R#"});
+    EXPECT_EQ(run(gw::cli::runExport, {mix, dir.file("mix.non")}), 1);
+    EXPECT_EQ(err, "error: A .non file holds black-and-white puzzles only. Export this color puzzle as webpbn XML. "
+                   "(a .non file holds black-and-white puzzles only)\n");
+    EXPECT_EQ(run(gw::cli::runExport, {mix, dir.file("mix.xml")}), 0);
+    EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("mix.pbm")}), 1); // colour needs .ppm
+    EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("back.ppm")}), 0);
+    EXPECT_EQ(gwtest::readFile(dir.file("back.ppm")), gwtest::readFile(mix));
+
+    gwtest::writeFile(dir.file("two.non"), "width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n");
+    EXPECT_EQ(run(gw::cli::runImport, {dir.file("two.non"), dir.file("two.pbm")}), 1);
+    EXPECT_EQ(err, "error: These clues have more than one solution, so they do not give one picture.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("two.pbm")));
+    EXPECT_EQ(run(gw::cli::runExport, {heart, dir.file("heart.txt")}), 2);
+    EXPECT_EQ(run(gw::cli::runImport, {dir.file("heart.xml"), dir.file("back.png")}), 2);
 }
 
 // check: one tab-separated line a file (seven fields, ten with --stats).
@@ -263,4 +292,9 @@ TEST(GridwickCli, DispatchesAndExits)
     EXPECT_EQ(status(cli + " frobnicate"), 2);
     EXPECT_EQ(status(cli + " analyze --unique '" + heart + "' | grep -q 'yes\tyes\t0\t'"), 0);
     EXPECT_EQ(status(cli + " clues '" + heart + "' | grep -qx 'size 7 6 bw'"), 0);
+    // --help and --version answer on standard output, with exit status 0.
+    EXPECT_EQ(status(cli + " --help | grep -qx '  gridwick-cli clues FILE'"), 0);
+    EXPECT_EQ(status(cli + " -h 2>&1 >/dev/null | grep -q ."), 1); // nothing on standard error
+    EXPECT_EQ(status(cli + " --version | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
+    EXPECT_EQ(status(cli + " -v | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
 }

@@ -1,0 +1,7 @@
+#include "core/Version.h"
+
+namespace gw {
+
+const char* gridwickVersion() { return GRIDWICK_VERSION; }
+
+} // namespace gw

@@ -1,0 +1,337 @@
+// Clue files: the two writers byte for byte, the readers on what other
+// programs write, the colour mapping, a table of malformed files, and the
+// XML reader's corners.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "TestSupport.h"
+#include "core/ClueFiles.h"
+#include "core/Xml.h"
+
+namespace {
+
+using gw::ClueFormat;
+using gw::ClueReadResult;
+
+// Row y of the tables as "len/colour len/colour", e.g. "1/0 2/0".
+std::string rowText(const gw::ClueTables& c, int y)
+{
+    std::string text;
+    for (int k = 0; k < c.rowClueCount[static_cast<std::size_t>(y)]; ++k)
+        text += (k ? " " : "") + std::to_string(c.rowLength(y, k)) + "/" + std::to_string(c.rowColor(y, k));
+    return text;
+}
+
+std::vector<std::string> pictureRows(const ClueReadResult& read)
+{
+    gw::Puzzle p;
+    p.PuzzleWidth = static_cast<std::int16_t>(read.file.width);
+    p.PuzzleHeight = static_cast<std::int16_t>(read.file.height);
+    p.Cells = read.file.picture.value();
+    return gwtest::rowsOf(p);
+}
+
+gw::Puzzle tiny()
+{
+    gw::Puzzle p = gwtest::puzzleFromRows({"#.##", "....", "###."});
+    p.PuzzleTitle = "Tiny & <b>";
+    return p;
+}
+
+TEST(ClueWriters, WebpbnGolden)
+{
+    EXPECT_EQ(gw::webpbnBytes(tiny()),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<!DOCTYPE pbn SYSTEM \"http://webpbn.com/pbn-0.3.dtd\">\n"
+              "<puzzleset>\n"
+              "<puzzle type=\"grid\" defaultcolor=\"black\">\n"
+              "<title>Tiny &amp; &lt;b&gt;</title>\n"
+              "<color name=\"black\" char=\"X\">000000</color>\n"
+              "<color name=\"white\" char=\".\">FFFFFF</color>\n"
+              "<clues type=\"columns\">\n"
+              "<line><count>1</count><count>1</count></line>\n"
+              "<line><count>1</count></line>\n"
+              "<line><count>1</count><count>1</count></line>\n"
+              "<line><count>1</count></line>\n"
+              "</clues>\n"
+              "<clues type=\"rows\">\n"
+              "<line><count>1</count><count>2</count></line>\n"
+              "<line></line>\n"
+              "<line><count>3</count></line>\n"
+              "</clues>\n"
+              "<solution type=\"goal\">\n<image>\n|X.XX|\n|....|\n|XXX.|\n</image>\n</solution>\n"
+              "</puzzle>\n</puzzleset>\n");
+}
+
+TEST(ClueWriters, NonGolden)
+{
+    EXPECT_EQ(gw::nonBytes(tiny()), "title \"Tiny &amp; &lt;b&gt;\"\nwidth 4\nheight 3\n\nrows\n1,2\n0\n3\n\n"
+                                    "columns\n1,1\n1\n1,1\n1\n\ngoal \"101100001110\"\n");
+}
+
+TEST(ClueWriters, ColorPuzzleNamesItsColorsAndRoundTrips)
+{
+    gw::Puzzle p = gwtest::puzzleFromRows({"RR.B", "A#MY", "G..."}, true);
+    const std::string xml = gw::webpbnBytes(p);
+    EXPECT_NE(xml.find("<line><count color=\"red\">2</count><count color=\"blue\">1</count></line>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<color name=\"aqua\" char=\"a\">00FFFF</color>"), std::string::npos);
+    const ClueReadResult read = gw::readClueData(xml, ClueFormat::Webpbn, "c.xml");
+    ASSERT_TRUE(read.ok) << read.messages.back().text;
+    EXPECT_TRUE(read.messages.empty()); // palette colours map to themselves
+    EXPECT_TRUE(read.file.color);
+    EXPECT_EQ(pictureRows(read), gwtest::rowsOf(p));
+}
+
+TEST(ClueWriters, ExportRefusesColorAsNonAndReportsWriteFailures)
+{
+    gwtest::TempDir dir;
+    const gw::Puzzle color = gwtest::puzzleFromRows({"R#"}, true);
+    const gw::SaveResult non = gw::exportClueFile(color, dir.path() + "c.non", ClueFormat::Non);
+    EXPECT_FALSE(non.ok);
+    EXPECT_EQ(non.message.text,
+              "A .non file holds black-and-white puzzles only. Export this color puzzle as webpbn XML.");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() + "c.non"));
+    EXPECT_TRUE(gw::exportClueFile(color, dir.path() + "c.xml", ClueFormat::Webpbn).ok);
+    const gw::SaveResult missing = gw::exportClueFile(tiny(), dir.path() + "no/such/t.non", ClueFormat::Non);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message.text, "An error has occured while saving this file.");
+}
+
+TEST(ClueReaders, WebpbnAsOtherProgramsWriteIt)
+{
+    // Implicit black and white, counts without a colour, single quotes, a
+    // comment, no solution.
+    const ClueReadResult read = gw::readClueData(
+        "\xEF\xBB\xBF<?xml version='1.0'?>\n<!DOCTYPE pbn SYSTEM \"pbn-0.3.dtd\" [ <!ENTITY x 'y'> ]>\n"
+        "<puzzleset><source>x</source><puzzle>\n<title> Two &#x26; two </title><!-- note -->\n"
+        "<clues type='columns'><line><count>2</count></line><line><count>1</count></line></clues>\n"
+        "<clues type=\"rows\"><line><count>2</count></line><line><count>1</count></line></clues>\n"
+        "</puzzle></puzzleset>\n",
+        ClueFormat::Webpbn, "two.xml");
+    ASSERT_TRUE(read.ok) << read.messages.back().text;
+    EXPECT_EQ(read.file.title, "Two & two");
+    EXPECT_EQ(read.file.width, 2);
+    EXPECT_EQ(rowText(read.file.clues, 0), "2/0");
+    EXPECT_EQ(rowText(read.file.clues, 1), "1/0");
+    EXPECT_FALSE(read.file.picture);
+    EXPECT_FALSE(read.file.color);
+    // A puzzle without a title of its own takes the set's.
+    const ClueReadResult untitled = gw::readClueData(
+        "<puzzleset><title>Set</title><puzzle><clues type='rows'><line/></clues><clues type='columns'><line/>"
+        "</clues></puzzle></puzzleset>",
+        ClueFormat::Webpbn, "set.xml");
+    ASSERT_TRUE(untitled.ok);
+    EXPECT_EQ(untitled.file.title, "Set");
+}
+
+TEST(ClueReaders, NonAsOtherProgramsWriteIt)
+{
+    const ClueReadResult read =
+        gw::readClueData("catalogue \"x\"\r\ntitle \"A &quot;b&quot;\"\r\nwidth 3\r\nheight 2\r\n"
+                         "\r\nrows\r\n1 1\r\n\r\ncolumns\r\n1\r\n0\r\n1\r\ngoal 101000\r\n",
+                         ClueFormat::Non, "a.non");
+    ASSERT_TRUE(read.ok) << read.messages.back().text;
+    EXPECT_EQ(read.file.title, "A \"b\"");
+    EXPECT_EQ(rowText(read.file.clues, 0), "1/0 1/0");
+    EXPECT_EQ(read.file.clues.rowClueCount[1], 0);
+    EXPECT_EQ(pictureRows(read), (std::vector<std::string> {"#.#", "..."}));
+}
+
+struct ColorCase {
+    const char* name;
+    std::vector<std::string> colors; // "name=rgb" of the clue colours, one run each in row 0
+    std::string expected;            // row 0 as rowText, or the English failure
+    bool notice;
+};
+
+class ClueColors : public testing::TestWithParam<ColorCase> { };
+
+TEST_P(ClueColors, EachFileColorGetsAPaletteColorOfItsOwn)
+{
+    const ColorCase& c = GetParam();
+    std::string defs, row, columns;
+    for (const std::string& color : c.colors) {
+        const std::size_t eq = color.find('=');
+        defs += "<color name=\"" + color.substr(0, eq) + "\">" + color.substr(eq + 1) + "</color>";
+        row += "<count color=\"" + color.substr(0, eq) + "\">1</count>";
+        columns += "<line><count color=\"" + color.substr(0, eq) + "\">1</count></line>";
+    }
+    const ClueReadResult read =
+        gw::readClueData("<puzzleset><puzzle>" + defs + "<clues type=\"rows\"><line>" + row
+                             + "</line></clues><clues type=\"columns\">" + columns + "</clues></puzzle></puzzleset>",
+                         ClueFormat::Webpbn, "c.xml");
+    if (!read.ok) {
+        EXPECT_EQ(read.messages.back().text, c.expected);
+        return;
+    }
+    EXPECT_EQ(rowText(read.file.clues, 0), c.expected);
+    EXPECT_EQ(!read.messages.empty(), c.notice);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ClueColors,
+    testing::Values(ColorCase {"palette", {"red=f00", "blue=#0000ff", "black=000"}, "1/2 1/3 1/0", false},
+                    ColorCase {"orangeToYellow", {"red=ff0000", "orange=ff8000"}, "1/2 1/4", true},
+                    ColorCase {"twoRedsStayApart", {"dark=c00000", "light=ff2020"}, "1/0 1/2", true},
+                    ColorCase {"greyIsNeverWhite", {"grey=eeeeee"}, "1/4", true},
+                    ColorCase {"eightColors",
+                               {"a=100", "b=200", "c=300", "d=400", "e=500", "f=600", "g=700", "h=800"},
+                               "This puzzle uses more than 8 colors; Gridwick's palette has 8.",
+                               false}),
+    [](const testing::TestParamInfo<ColorCase>& info) { return info.param.name; });
+
+TEST(ClueColors, NoticeNamesTheReplacedColors)
+{
+    const ClueReadResult read = gw::readClueData(
+        "<puzzleset><puzzle><color name=\"orange\" char=\"o\">ff8000</color><clues type=\"rows\"><line><count "
+        "color=\"orange\">1</count></line></clues><clues type=\"columns\"><line><count "
+        "color=\"orange\">1</count></line></clues></puzzle></puzzleset>",
+        ClueFormat::Webpbn, "o.xml", 1);
+    ASSERT_TRUE(read.ok);
+    ASSERT_EQ(read.messages.size(), 1u);
+    EXPECT_EQ(read.messages[0].icon, gw::MessageIcon::Information);
+    EXPECT_NE(read.messages[0].text.find("\norange (#FF8000) \u2192 geel"), std::string::npos);
+}
+
+struct BadFile {
+    const char* name;
+    ClueFormat format;
+    std::string bytes;
+    std::string message; // English
+};
+
+class MalformedClueFiles : public testing::TestWithParam<BadFile> { };
+
+TEST_P(MalformedClueFiles, AreRefusedWithAClearMessage)
+{
+    const BadFile& bad = GetParam();
+    const ClueReadResult read = gw::readClueData(bad.bytes, bad.format, "/p/bad");
+    ASSERT_FALSE(read.ok);
+    EXPECT_EQ(read.messages.back().text, bad.message);
+    EXPECT_EQ(read.messages.back().title, "/p/bad");
+    EXPECT_EQ(read.messages.back().icon, gw::MessageIcon::Critical);
+}
+
+const std::string Rows1 = "<clues type=\"rows\"><line><count>1</count></line></clues>";
+const std::string Columns1 = "<clues type=\"columns\"><line><count>1</count></line></clues>";
+std::string xml(const std::string& inside) { return "<puzzleset>\n<puzzle>\n" + inside + "\n</puzzle></puzzleset>"; }
+std::string repeated(const std::string& text, int n)
+{
+    std::string all;
+    for (int i = 0; i < n; ++i)
+        all += text;
+    return all;
+}
+std::string manyColumns(int n)
+{
+    std::string c = "<clues type=\"columns\">";
+    for (int i = 0; i < n; ++i)
+        c += "<line></line>";
+    return c + "</clues>";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MalformedClueFiles,
+    testing::Values(
+        BadFile {"unclosedTag", ClueFormat::Webpbn, xml(Rows1 + "\n<clues>"),
+                 "This is not a valid XML file: the error is on line 5."},
+        BadFile {"mismatchedTag", ClueFormat::Webpbn, "<puzzleset>\n<puzzle></puzzleset>",
+                 "This is not a valid XML file: the error is on line 2."},
+        BadFile {"unknownEntity", ClueFormat::Webpbn, xml("<title>&copy;</title>"),
+                 "This is not a valid XML file: the error is on line 3."},
+        BadFile {"textAfterRoot", ClueFormat::Webpbn, xml(Rows1 + Columns1) + "x",
+                 "This is not a valid XML file: the error is on line 4."},
+        BadFile {"nestedTooDeep", ClueFormat::Webpbn, repeated("<a>", 100),
+                 "This file is too large to be a clue file."},
+        BadFile {"noRows", ClueFormat::Webpbn, xml(Columns1),
+                 "This clue file lacks a part it needs: the size, the row clues or the column clues."},
+        BadFile {"otherRoot", ClueFormat::Webpbn, "<html/>",
+                 "This clue file lacks a part it needs: the size, the row clues or the column clues."},
+        BadFile {"triddler", ClueFormat::Webpbn, "<puzzleset><puzzle type=\"triddler\"/></puzzleset>",
+                 "This clue file holds a kind of puzzle Gridwick cannot read (only grid puzzles can be read)."},
+        BadFile {"countNotANumber", ClueFormat::Webpbn,
+                 xml(Columns1
+                     + "\n<clues type=\"rows\"><line><count>x"
+                       "</count></line></clues>"),
+                 "This clue file cannot be read: line 4 is not valid."},
+        BadFile {"zeroAmongRuns", ClueFormat::Webpbn,
+                 xml(Columns1 + "\n<clues type=\"rows\"><line><count>1</count><count>0</count></line></clues>"),
+                 "A number on line 4 of this clue file is out of range."},
+        BadFile {"runTooLong", ClueFormat::Webpbn,
+                 xml(Columns1 + "<clues type=\"rows\"><line><count>2</count></line></clues>"),
+                 "The clue of row 1 does not fit in the row."},
+        BadFile {"sameColorNeedsAGap", ClueFormat::Webpbn,
+                 xml(manyColumns(3) + "<clues type=\"rows\"><line><count>2</count><count>1</count></line></clues>"),
+                 "The clue of row 1 does not fit in the row."},
+        BadFile {"fiftyOneColumns", ClueFormat::Webpbn, xml(Rows1 + manyColumns(51)),
+                 "This puzzle is 51 x 1 cells; Gridwick's largest puzzle is 50 x 50."},
+        BadFile {"undefinedColor", ClueFormat::Webpbn,
+                 xml(Rows1 + "\n<clues type=\"columns\"><line><count color=\"teal\">1</count></line></clues>"),
+                 "Line 4 of this clue file uses a color the file does not define."},
+        BadFile {"solutionWrongSize", ClueFormat::Webpbn,
+                 xml(Rows1 + Columns1 + "<solution><image>|XX|</image></solution>"),
+                 "The solution in this clue file is not a complete picture of the puzzle's size."},
+        BadFile {"partialSolution", ClueFormat::Webpbn,
+                 xml(Rows1 + Columns1 + "<solution type=\"goal\"><image>|?|</image></solution>"),
+                 "The solution in this clue file is not a complete picture of the puzzle's size."},
+        BadFile {"solutionMismatch", ClueFormat::Webpbn,
+                 xml(Rows1 + Columns1 + "<solution><image>|.|</image></solution>"),
+                 "The solution in this clue file does not match its clues."},
+        BadFile {"nonNoHeight", ClueFormat::Non, "width 1\nrows\n1\ncolumns\n1\n",
+                 "This clue file lacks a part it needs: the size, the row clues or the column clues."},
+        BadFile {"nonTooFewRows", ClueFormat::Non, "width 1\nheight 3\ncolumns\n1\nrows\n1\n",
+                 "This clue file lacks a part it needs: the size, the row clues or the column clues."},
+        BadFile {"nonSizeNotANumber", ClueFormat::Non, "width 1\nheight two\n",
+                 "This clue file cannot be read: line 2 is not valid."},
+        BadFile {"nonZeroWidth", ClueFormat::Non, "width 0\n", "A number on line 1 of this clue file is out of range."},
+        BadFile {"nonEmptyItem", ClueFormat::Non, "width 2\nheight 1\nrows\n1,,1\ncolumns\n1\n1\n",
+                 "This clue file cannot be read: line 4 is not valid."},
+        BadFile {"nonColors", ClueFormat::Non, "width 1\nheight 1\nrows\n1a\ncolumns\n1a\n",
+                 "This .non file holds a color puzzle. Gridwick reads color puzzles from webpbn XML files only."},
+        BadFile {"nonRunTooLong", ClueFormat::Non, "width 1\nheight 1\nrows\n1\ncolumns\n51\n",
+                 "A number on line 6 of this clue file is out of range."},
+        BadFile {"nonColumnTooLong", ClueFormat::Non, "width 1\nheight 2\nrows\n1\n1\ncolumns\n1,1\n",
+                 "The clue of column 1 does not fit in the column."},
+        BadFile {"nonTooHigh", ClueFormat::Non, "width 1\nheight 60\nrows\n" + std::string(60, '\n') + "columns\n0\n",
+                 "This puzzle is 1 x 60 cells; Gridwick's largest puzzle is 50 x 50."},
+        BadFile {"nonGoalTooShort", ClueFormat::Non, "width 2\nheight 1\nrows\n1\ncolumns\n1\n0\ngoal \"1\"\n",
+                 "The solution in this clue file is not a complete picture of the puzzle's size."},
+        BadFile {"nonGoalMismatch", ClueFormat::Non, "width 2\nheight 1\nrows\n1\ncolumns\n1\n0\ngoal \"01\"\n",
+                 "The solution in this clue file does not match its clues."}),
+    [](const testing::TestParamInfo<BadFile>& info) { return info.param.name; });
+
+TEST(ClueFileOnDisk, FormatByExtensionElseByContentAndSizeLimit)
+{
+    gwtest::TempDir dir;
+    const auto write = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream(dir.path() + name, std::ios::binary) << bytes;
+        return dir.path() + name;
+    };
+    EXPECT_TRUE(gw::readClueFile(write("a.XML", gw::webpbnBytes(tiny()))).ok);
+    EXPECT_TRUE(gw::readClueFile(write("a.txt", "  " + gw::webpbnBytes(tiny()))).ok);
+    EXPECT_TRUE(gw::readClueFile(write("b.txt", gw::nonBytes(tiny()))).ok);
+    EXPECT_FALSE(gw::readClueFile(write("c.non", gw::webpbnBytes(tiny()))).ok); // the extension decides
+    const std::string big = write("big.xml", std::string(gw::MaxClueFileBytes + 1, ' '));
+    EXPECT_EQ(gw::readClueFile(big).messages.back().text, "This file is too large to be a clue file.");
+    EXPECT_EQ(gw::readClueFile(dir.path()).messages.back().text, "An error has occured while opening this file.");
+    EXPECT_EQ(gw::readClueFile(dir.path() + "none.non").messages.back().text,
+              "An error has occured while opening this file.");
+}
+
+TEST(Xml, ReferencesCdataAndEscaping)
+{
+    const gw::XmlDocument doc = gw::parseXml("<a k='&lt;&#65;&#x42;'>x<![CDATA[<y>]]>z<?pi?><b/></a>");
+    ASSERT_TRUE(doc.parsed());
+    EXPECT_EQ(*doc.root.attribute("k"), "<AB");
+    EXPECT_EQ(doc.root.text, "x<y>z");
+    EXPECT_EQ(doc.root.children.size(), 1u);
+    EXPECT_FALSE(gw::parseXml("<a k='1' k='2'/>").parsed()); // duplicate attribute
+    EXPECT_FALSE(gw::parseXml("<a>&#0;</a>").parsed());
+    EXPECT_FALSE(gw::parseXml("").parsed());
+    EXPECT_EQ(gw::escapeXml("a\"<&>\x01\xC3\xA9\xFF"), "a&quot;&lt;&amp;&gt; \xC3\xA9 ");
+    EXPECT_EQ(gw::unescapeXml("&amp;&copy;&#233;"), "&&copy;\xC3\xA9");
+}
+
+} // namespace

@@ -1,0 +1,259 @@
+// Undo and redo in the main window (strokes, size, Fit Size, negative,
+// shifts; the saved state; fresh histories; the limit) and the clue files
+// through the File menu.
+#include <QLabel>
+#include <QTest>
+#include <QUndoStack>
+
+#include "core/Palette.h"
+#include "editor/GridView.h"
+#include "editor/PreviewView.h"
+#include "editor/SizeDialog.h"
+#include "editor/tests/EditorTestKit.h"
+
+using namespace gw;
+using namespace gw::editor;
+using namespace gw::editor::testing;
+
+namespace {
+
+// Every cell of the 50 x 50 grid and the size, to compare whole states.
+struct State {
+    std::array<std::uint8_t, CellCount> cells;
+    int width, height;
+    bool operator==(const State& o) const { return cells == o.cells && width == o.width && height == o.height; }
+};
+State stateOf(const Puzzle& p) { return {p.Cells, p.PuzzleWidth, p.PuzzleHeight}; }
+
+QPoint cellCenter(int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); }
+
+} // namespace
+
+class EditorHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { platform::testing::filterOffscreenNoise(); }
+
+    void aWholeStrokeIsOneStep()
+    {
+        Maker maker;
+        maker.makeZoom16();
+        QAction* undo = maker.action("undoAction");
+        QAction* redo = maker.action("redoAction");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        GridView& grid = maker.window->grid();
+        QTest::mousePress(&grid, Qt::LeftButton, {}, cellCenter(1, 1));
+        for (int x = 2; x <= 4; ++x)
+            QTest::mouseMove(&grid, cellCenter(x, 1));
+        QTest::mouseRelease(&grid, Qt::LeftButton, {}, cellCenter(4, 1));
+        QTest::mouseClick(&grid, Qt::RightButton, {}, cellCenter(2, 1)); // a second stroke
+        QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", ".#.##."}));
+        QCOMPARE(maker.window->history().count(), 2);
+
+        undo->trigger();
+        QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", ".####."}));
+        undo->trigger();
+        QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", "......"}));
+        QCOMPARE(maker.window->statusText(), QStringLiteral("Undone: Drawing"));
+        QVERIFY(!maker.puzzle.PuzzleChanged); // back at the state the puzzle started in
+        QVERIFY(!undo->isEnabled() && redo->isEnabled());
+        QCOMPARE(grid.colorAt(cellCenter(3, 1)), QColor(Qt::white));
+        QCOMPARE(maker.window->preview().picture().pixelColor(3, 1), QColor(Qt::white));
+
+        redo->trigger();
+        QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", ".####."}));
+        QCOMPARE(maker.window->statusText(), QStringLiteral("Redone: Drawing"));
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        QCOMPARE(grid.colorAt(cellCenter(3, 1)), QColor(Qt::black));
+        QCOMPARE(maker.window->preview().picture().pixelColor(3, 1), QColor(Qt::black));
+    }
+
+    void everyEditUndoesAndRedoesExactly_data()
+    {
+        QTest::addColumn<QString>("item"); // a menu item, or "size" for the size dialog's Apply
+        QTest::addColumn<QString>("status");
+        QTest::newRow("size") << "size"
+                              << "Change Size";
+        QTest::newRow("fit") << "fitSizeAction"
+                             << "Fit Size";
+        QTest::newRow("negative") << "makeNegativeAction"
+                                  << "Make Negative";
+        QTest::newRow("left") << "dragLeftAction"
+                              << "Drag Left";
+        QTest::newRow("right") << "dragRightAction"
+                               << "Drag Right";
+        QTest::newRow("up") << "dragUpAction"
+                            << "Drag Up";
+        QTest::newRow("down") << "dragDownAction"
+                              << "Drag Down";
+    }
+    void everyEditUndoesAndRedoesExactly()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, status);
+        Maker maker;
+        // Content on every edge, and beyond the size (Fit Size sees it).
+        drawGrid(maker.puzzle, {"R..#", ".#.B", "G..Y"});
+        maker.puzzle.cell(7, 6) = Magenta;
+        maker.window->layoutWindow();
+        const State before = stateOf(maker.puzzle);
+        if (item == "size")
+            maker.window->applySize(2, 5);
+        else
+            maker.action(item.toLatin1().constData())->trigger();
+        const State after = stateOf(maker.puzzle);
+        QVERIFY(!(after == before));
+        maker.action("undoAction")->trigger();
+        QVERIFY(stateOf(maker.puzzle) == before);
+        QCOMPARE(maker.window->statusText(), "Undone: " + status);
+        QCOMPARE(maker.window->preview().size(), QSize(4, 3));
+        maker.action("redoAction")->trigger();
+        QVERIFY(stateOf(maker.puzzle) == after);
+        QCOMPARE(maker.window->preview().size(), QSize(after.width, after.height));
+        maker.window->sizeDialog().hide();
+    }
+
+    void undoingToTheSavedStateMakesThePuzzleUnchanged()
+    {
+        Maker maker;
+        maker.window->drawCell(1, 0, 0);
+        maker.window->endStroke();
+        QVERIFY(maker.window->saveTo(maker.path("a.pbm")));
+        maker.action("dragRightAction")->trigger();
+        maker.action("makeNegativeAction")->trigger();
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        maker.action("undoAction")->trigger();
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        maker.action("undoAction")->trigger();
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.window->askSaveFirst()); // no question: nothing to lose
+        QCOMPARE(maker.fake.messages.requests().size(), 0);
+        maker.action("undoAction")->trigger(); // before the save
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        maker.action("redoAction")->trigger();
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+        // A new edit from the saved state leaves it behind for good.
+        maker.action("undoAction")->trigger();
+        maker.action("dragUpAction")->trigger();
+        while (maker.window->history().canUndo())
+            maker.action("undoAction")->trigger();
+        QVERIFY(maker.puzzle.PuzzleChanged);
+    }
+
+    void newOpenAndImportsStartAFreshHistory()
+    {
+        Maker maker;
+        const auto edit = [&] {
+            maker.action("makeNegativeAction")->trigger();
+            QVERIFY(maker.window->history().canUndo());
+        };
+        edit();
+        maker.window->newPuzzle(5, 5, false);
+        QVERIFY(!maker.window->history().canUndo());
+        QVERIFY(!maker.action("undoAction")->isEnabled());
+        maker.window->saveTo(maker.path("b.pbm"));
+        edit();
+        maker.window->loadFile(maker.path("b.pbm"));
+        QVERIFY(!maker.window->history().canUndo());
+        maker.window->exportCluesTo(maker.path("b.non"), ClueFormat::Non);
+        edit();
+        // A clue file that cannot be read changes nothing, its history included.
+        maker.fake.messages.answer(Answer::Ok);
+        maker.window->importCluesFile(maker.writeFile("bad.non", "width 3\n"));
+        QVERIFY(maker.window->history().canUndo() && maker.puzzle.PuzzleChanged);
+        maker.window->importCluesFile(maker.path("b.non"));
+        QVERIFY(!maker.window->history().canUndo());
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+    }
+
+    void theHistoryKeepsAThousandSteps()
+    {
+        Maker maker;
+        maker.window->newPuzzle(2, 2, false);
+        for (int i = 0; i < 1001; ++i)
+            maker.window->negativeCommand();
+        int undone = 0;
+        while (maker.action("undoAction")->isEnabled() && undone < 2000) {
+            maker.action("undoAction")->trigger();
+            ++undone;
+        }
+        QCOMPARE(undone, 1000);
+    }
+
+    void itemsInThreeLanguages_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("texts"); // undo, redo, import clues, export clues
+        QTest::newRow("English") << 0 << QStringList {"&Undo", "&Redo", "Import &Clues", "&Export Clues"};
+        QTest::newRow("Dutch") << 1
+                               << QStringList {"&Ongedaan Maken", "Opn&ieuw", "Aan&wijzingen Importeren",
+                                               "Aanwijzingen &Exporteren"};
+        QTest::newRow("Italian") << 2
+                                 << QStringList {"Ann&ulla", "&Ripeti", "Importa gli in&dizi", "Esporta gli indi&zi"};
+    }
+    void itemsInThreeLanguages()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        Maker maker;
+        maker.window->applyLanguage(std::uint8_t(language));
+        const char* const names[] = {"undoAction", "redoAction", "importCluesAction", "exportCluesAction"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(maker.action(names[i])->text(), texts[i]);
+        QCOMPARE(maker.action("undoAction")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Undo));
+        QCOMPARE(maker.action("redoAction")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
+    }
+
+    void exportClueFilesByTheChosenFilter()
+    {
+        Maker maker;
+        drawGrid(maker.puzzle, {"#.", "##"});
+        maker.fake.files.answerSave(maker.path("p.non"), 1);
+        maker.action("exportCluesAction")->trigger();
+        QCOMPARE(readAll(maker.path("p.non")), QByteArray("width 2\nheight 2\n\nrows\n1\n2\n\ncolumns\n2\n1\n\n"
+                                                          "goal \"1011\"\n"));
+        QCOMPARE(maker.window->statusText(), "The file " + maker.path("p.non") + " has been saved.");
+        // An existing file: No asks again, Yes overwrites.
+        maker.fake.files.answerSave(maker.path("p.non"), 0);
+        maker.fake.messages.answer(Answer::No);
+        maker.fake.files.answerSave(maker.path("p.non"), 0);
+        maker.fake.messages.answer(Answer::Yes);
+        maker.action("exportCluesAction")->trigger();
+        QVERIFY(readAll(maker.path("p.non")).startsWith("<?xml"));
+        // Colour cannot go to .non.
+        maker.puzzle.cell(0, 0) = Red;
+        maker.fake.files.answerSave(maker.path("c.non"), 1);
+        maker.fake.messages.answer(Answer::Ok);
+        maker.action("exportCluesAction")->trigger();
+        QCOMPARE(maker.message(-1), "exclamation Ok | Export Clues | A .non file holds black-and-white puzzles only. "
+                                    "Export this color puzzle as webpbn XML.");
+        QVERIFY(!QFile::exists(maker.path("c.non")));
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+    }
+
+    void importClueFileShowsThePicture()
+    {
+        Maker maker;
+        const QString file = maker.writeFile(
+            "duck.xml", "<puzzleset><puzzle><title>Duck</title><color name=\"orange\" char=\"o\">f80</color>"
+                        "<clues type=\"rows\"><line><count color=\"orange\">2</count></line></clues>"
+                        "<clues type=\"columns\"><line><count color=\"orange\">1</count></line>"
+                        "<line><count color=\"orange\">1</count></line></clues></puzzle></puzzleset>");
+        maker.fake.files.answerOpen(file);
+        maker.fake.messages.answer(Answer::Ok);
+        maker.action("importCluesAction")->trigger();
+        QCOMPARE(maker.message(-1), "information Ok | " + file
+                                        + " | Not every color of this clue file is in the palette. Each was replaced "
+                                          "by a palette color of its own, the nearest one still free:\n"
+                                          "orange (#FF8800) \u2192 yellow");
+        QCOMPARE(gridRows(maker.puzzle), QStringList {"YY"});
+        QCOMPARE(maker.puzzle.PuzzleTitle, "Duck");
+        QCOMPARE(maker.window->windowTitle(), QStringLiteral("duck - Gridwick Puzzle Maker"));
+        QCOMPARE(maker.window->statusText(), "The file " + file + " has been opened.");
+        QCOMPARE(maker.window->grid().colorAt(cellCenter(1, 0) * maker.window->gridZoom() / 16), QColor(Qt::yellow));
+        QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));
+    }
+};
+
+QTEST_MAIN(EditorHistoryTest)
+#include "editor_history_test.moc"

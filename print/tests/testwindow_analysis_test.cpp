@@ -1,0 +1,232 @@
+// The test window's Analyse button: the four verdicts on small puzzles, the
+// shading on the field, and what removes it.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "PrintTestKit.h"
+#include "playfield/AnalysisPanel.h"
+#include "playfield/CellShading.h"
+#include "playfield/CluePanel.h"
+#include "playfield/TestWindow.h"
+
+using namespace gw;
+using Verdict = AnalysisPanel::Verdict;
+
+namespace {
+
+// Line logic solves it.
+const char* const Frame = "#####/#...#/#.#.#/#...#/#####";
+// Unique, but line logic leaves the first and the last row open.
+const char* const NeedsAGuess = ".##./..##/#..#";
+// The magenta cells of the last two rows may swap.
+const char* const SwappedPair = "BB..B/B..../...BB/.M.../....M";
+
+struct Maker : test::PrintRig {
+    TestWindow test {puzzle, session, clues, platform,
+                     [this](CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
+
+    explicit Maker(const std::string& rows) : PrintRig(rows) { test.open(); }
+    AnalysisPanel& panel() { return test.analysis(); }
+    bool analyseAndWait()
+    {
+        panel().button()->click();
+        return QTest::qWaitFor([&] { return !panel().running(); }, 60000);
+    }
+    QString shaded() const
+    {
+        QStringList cells;
+        for (const QPoint& c : test.analysis().shading().cells())
+            cells << QStringLiteral("%1,%2").arg(c.x()).arg(c.y());
+        return cells.join(QLatin1Char(' '));
+    }
+    // The field as the screen shows it (shading included) and as its own
+    // picture holds it, both in device pixels.
+    QImage shown() { return test.cluePanel()->field().grab().toImage(); }
+    const QImage& picture() { return test.cluePanel()->field().picture().image(); }
+    QPoint cellCentre(int x, int y)
+    {
+        const PointImage& field = test.cluePanel()->field().picture();
+        return (field.origin() * field.dpr()
+                + QPointF(x + 0.5, y + 0.5) * test.state().cellSize * field.devicePixelsPerPoint())
+            .toPoint();
+    }
+};
+
+bool isTinted(QRgb p) { return qRed(p) > qBlue(p) + 40; }
+
+} // namespace
+
+class TestWindowAnalysisTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { platform::testing::filterOffscreenNoise(); }
+    void verdicts_data();
+    void verdicts();
+    void verdictFollowsTheLanguage();
+    void analysesThePuzzleAsComposed();
+    void mnemonicsDifferFromTheOtherButtons();
+    void cancelledAndCleared_data();
+    void cancelledAndCleared();
+};
+
+void TestWindowAnalysisTest::verdicts_data()
+{
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<double>("budgetMs"); // 0: the default budget
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<QString>("shaded");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("unique, by logic alone") << Frame << 0.0 << int(Verdict::UniqueByLogic) << ""
+                                            << "Unique and solvable by logic alone.";
+    QTest::newRow("unique, needs a guess")
+        << NeedsAGuess << 0.0 << int(Verdict::NeedsGuessing) << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2"
+        << "Unique, but needs guessing. Cells logic leaves open (shaded): 8";
+    QTest::newRow("two solutions") << SwappedPair << 0.0 << int(Verdict::NotUnique) << "1,3 4,3 1,4 4,4"
+                                   << "More than one solution. Cells where a second solution differs (shaded): 4";
+    QTest::newRow("no time to decide")
+        << NeedsAGuess << 1e-6 << int(Verdict::Undecided) << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2"
+        << "Could not decide in time whether it is unique. Cells logic leaves open (shaded): 8";
+}
+
+void TestWindowAnalysisTest::verdicts()
+{
+    QFETCH(QString, rows);
+    QFETCH(double, budgetMs);
+    QFETCH(int, verdict);
+    QFETCH(QString, shaded);
+    QFETCH(QString, text);
+    Maker m(rows.toStdString());
+    if (budgetMs > 0) {
+        analysis::AnalysisOptions options;
+        options.maxMilliseconds = budgetMs;
+        m.panel().setOptions(options);
+    }
+    m.test.playField().markCell(1, 0, 1); // a mark of the user's, which the shading must leave alone
+    const QImage before = m.picture().copy();
+
+    m.panel().button()->click();
+    // Nothing is worked out in the click itself: the timer does it.
+    QVERIFY(m.panel().running() && !m.panel().button()->isEnabled() && m.panel().result() == nullptr);
+    QCOMPARE(m.panel().verdictLabel()->text(), QStringLiteral("Analysing\u2026"));
+    QVERIFY(QTest::qWaitFor([&] { return !m.panel().running(); }, 60000));
+
+    QCOMPARE(int(m.panel().verdict()), verdict);
+    QCOMPARE(m.panel().verdictLabel()->text(), text);
+    QCOMPARE(m.shaded(), shaded);
+    QVERIFY(m.panel().button()->isEnabled());
+    QCOMPARE(m.picture(), before);
+    const QImage shown = m.shown();
+    for (int y = 0; y < m.puzzle.PuzzleHeight; ++y)
+        for (int x = 0; x < m.puzzle.PuzzleWidth; ++x) {
+            const QPoint p = m.cellCentre(x, y);
+            const bool tinted = shaded.split(QLatin1Char(' ')).contains(QStringLiteral("%1,%2").arg(x).arg(y));
+            if (tinted)
+                QVERIFY2(isTinted(shown.pixel(p)) && shown.pixel(p) != before.pixel(p), qPrintable(m.shaded()));
+            else
+                QCOMPARE(shown.pixel(p), before.pixel(p));
+        }
+}
+
+void TestWindowAnalysisTest::verdictFollowsTheLanguage()
+{
+    Maker m(SwappedPair);
+    QVERIFY(m.analyseAndWait());
+    const struct {
+        std::uint8_t language;
+        const char* button;
+        const char* verdict;
+    } expected[] = {
+        {1, "&Analyseren", "Meer dan \u00e9\u00e9n oplossing. Hokjes waar een tweede oplossing afwijkt (gearceerd): 4"},
+        {2, "&Analizza",
+         "Pi\u00f9 di una soluzione. Caselle in cui una seconda soluzione \u00e8 diversa (ombreggiate): 4"},
+        {0, "&Analyse", "More than one solution. Cells where a second solution differs (shaded): 4"},
+    };
+    for (const auto& e : expected) {
+        m.session.language = e.language;
+        m.test.applyCaptions();
+        QCOMPARE(m.panel().button()->text(), QString::fromUtf8(e.button));
+        QCOMPARE(m.panel().verdictLabel()->text(), QString::fromUtf8(e.verdict));
+    }
+    QCOMPARE(m.shaded(), QStringLiteral("1,3 4,3 1,4 4,4"));
+}
+
+// The field shows the clues of the last composition; an edit in the main
+// window since then waits for the next one, the analysis too.
+void TestWindowAnalysisTest::analysesThePuzzleAsComposed()
+{
+    Maker m(Frame);
+    m.puzzle = test::puzzleFromText("#./.#");
+    QVERIFY(m.analyseAndWait());
+    QCOMPARE(int(m.panel().verdict()), int(Verdict::UniqueByLogic));
+    QCOMPARE(m.panel().result()->width, 5);
+    m.test.open();
+    QVERIFY(m.analyseAndWait());
+    QCOMPARE(int(m.panel().verdict()), int(Verdict::NotUnique));
+    QCOMPARE(m.shaded(), QStringLiteral("0,0 1,0 0,1 1,1"));
+}
+
+void TestWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
+{
+    Maker m(Frame);
+    for (std::uint8_t language = 0; language < 3; ++language) {
+        m.session.language = language;
+        m.test.applyCaptions();
+        QStringList letters;
+        for (const QPushButton* b :
+             {m.test.resetButton(), m.test.startButton(), m.test.stopButton(), m.panel().button()}) {
+            const int at = b->text().indexOf(QLatin1Char('&'));
+            QVERIFY2(at >= 0, qPrintable(b->text()));
+            const QString letter = b->text().mid(at + 1, 1).toLower();
+            QVERIFY2(!letters.contains(letter), qPrintable(b->text()));
+            letters << letter;
+        }
+    }
+}
+
+void TestWindowAnalysisTest::cancelledAndCleared_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("finished"); // the analysis ended before
+    for (const char* how : {"close", "reset", "reopen", "computer test"}) {
+        QTest::addRow("%s while running", how) << how << false;
+        QTest::addRow("%s after the verdict", how) << how << true;
+    }
+}
+
+void TestWindowAnalysisTest::cancelledAndCleared()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, finished);
+    Maker m(SwappedPair);
+    m.panel().button()->click();
+    if (finished) {
+        QVERIFY(QTest::qWaitFor([&] { return !m.panel().running(); }, 60000));
+        QVERIFY(m.panel().shading().isVisible() && !m.shaded().isEmpty());
+    }
+    if (how == QLatin1String("close")) {
+        QVERIFY(!m.test.close());
+        QVERIFY(m.test.isHidden());
+    } else if (how == QLatin1String("reset")) {
+        m.test.resetButton()->click();
+    } else if (how == QLatin1String("reopen")) {
+        m.test.open();
+    } else {
+        m.fake.messages.answer(platform::Answer::Ok); // the computer test gets stuck
+        m.test.startTest();
+        QVERIFY(QTest::qWaitFor([&] { return !m.test.testRunning() && !m.test.driver().isBusy(); }, 60000));
+    }
+    QVERIFY(!m.panel().running() && !m.panel().sliceTimer()->isActive());
+    QCOMPARE(int(m.panel().verdict()), int(Verdict::None));
+    QCOMPARE(m.panel().verdictLabel()->text(), QString());
+    QVERIFY(m.panel().result() == nullptr);
+    QCOMPARE(m.shaded(), QString());
+    QVERIFY(m.panel().shading().isHidden());
+    QVERIFY(m.panel().button()->isEnabled());
+    QTest::qWait(5); // a timer tick would have brought the verdict back
+    QCOMPARE(int(m.panel().verdict()), int(Verdict::None));
+}
+
+QTEST_MAIN(TestWindowAnalysisTest)
+#include "testwindow_analysis_test.moc"

@@ -1,0 +1,64 @@
+#include <ostream>
+
+#include "Commands.h"
+#include "core/ClueFiles.h"
+#include "core/PuzzleFile.h"
+#include "solver/analysis/ClueImport.h"
+
+namespace gw::cli {
+
+namespace {
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+int runExport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
+{
+    const std::optional<ClueFormat> format = args.size() == 2 ? clueFormatFromPath(args[1]) : std::nullopt;
+    if (!format) {
+        err << "usage: gridwick-cli export IN OUT.xml|OUT.non\n";
+        return 2;
+    }
+    Puzzle puzzle;
+    if (!loadAsMaker(args[0], puzzle, err))
+        return 1;
+    const SaveResult saved = exportClueFile(puzzle, args[1], *format);
+    if (!saved.ok) {
+        err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
+        return 1;
+    }
+    return 0;
+}
+
+int runImport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
+{
+    if (args.size() != 2 || !(endsWith(args[1], ".pbm") || endsWith(args[1], ".ppm"))) {
+        err << "usage: gridwick-cli import IN OUT.pbm|OUT.ppm\n";
+        return 2;
+    }
+    Puzzle puzzle;
+    const analysis::ClueImportResult result = analysis::importClueFile(puzzle, args[0]);
+    for (std::size_t i = 0; i < result.messages.size(); ++i) {
+        const bool last = i + 1 == result.messages.size();
+        err << (last && !result.imported ? "error: " : "notice: ") << result.messages[i].text << '\n';
+    }
+    if (!result.imported)
+        return 1;
+    const bool wantsColor = endsWith(args[1], ".ppm");
+    if (puzzle.ColorPuzzle && !wantsColor) {
+        err << "error: a color puzzle is saved as .ppm\n";
+        return 1;
+    }
+    const SaveResult saved = wantsColor ? savePpm(puzzle, args[1]) : savePbm(puzzle, args[1]);
+    if (!saved.ok) {
+        err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace gw::cli
