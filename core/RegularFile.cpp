@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -76,10 +77,20 @@ std::optional<std::string> readRegularFile(const std::string& path, std::size_t 
     const int fd = openRegularFile(path, code);
     std::optional<std::string> bytes;
     if (fd >= 0) {
-        bytes.emplace(maxBytes, '\0');
+        // Room for the size the file has now (one byte more shows growth),
+        // grown as needed when it grows while being read; never beyond maxBytes.
+        struct stat info { };
+        const std::size_t expected =
+            ::fstat(fd, &info) == 0 && info.st_size >= 0 ? static_cast<std::size_t>(info.st_size) + 1 : BufferSize;
+        bytes.emplace(std::min(maxBytes, expected), '\0');
         std::size_t got = 0;
-        while (got < maxBytes) {
-            const ssize_t n = readSome(fd, bytes->data() + got, maxBytes - got);
+        for (;;) {
+            if (got == bytes->size()) {
+                if (got >= maxBytes)
+                    break;
+                bytes->resize(std::min(maxBytes, got + std::max(got, BufferSize)));
+            }
+            const ssize_t n = readSome(fd, bytes->data() + got, bytes->size() - got);
             if (n < 0) {
                 code = errno;
                 bytes.reset();

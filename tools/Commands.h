@@ -12,6 +12,10 @@
 
 #include "core/Puzzle.h"
 
+namespace gw {
+struct SaveResult;
+}
+
 namespace gw::cli {
 
 using Arguments = std::vector<std::string>;
@@ -67,6 +71,10 @@ std::string printable(std::string_view text);
 // that name, a folder) gives the reason alone. Returns true when the puzzle
 // was loaded.
 bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err);
+
+// A save (or export) to `path` that failed, on `err`: "error: " + path + ": "
+// + the message and, in parentheses, the reason.
+void reportFailedSave(const std::string& path, const SaveResult& saved, std::ostream& err);
 
 // For the commands that report one line a file: loads each of `files` as
 // loadAsMaker does and hands it to `report` with the file's printable name.

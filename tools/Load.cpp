@@ -80,6 +80,12 @@ bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err)
     return loaded.ok;
 }
 
+void reportFailedSave(const std::string& path, const SaveResult& saved, std::ostream& err)
+{
+    err << "error: " << printable(path) << ": " << printable(saved.message.text) << " (" << printable(saved.reason)
+        << ")\n";
+}
+
 int reportEachFile(const Arguments& files, std::ostream& out, std::ostream& err,
                    const std::function<void(const std::string&, const Puzzle&)>& report)
 {

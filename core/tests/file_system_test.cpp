@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 #include "core/AtomicFile.h"
+#include "core/ClueFiles.h"
 #include "core/PuzzleFile.h"
 #include "core/Settings.h"
 
@@ -91,6 +92,31 @@ TEST_F(FileSystem, OnlyRegularFilesAreRead)
     ASSERT_TRUE(gw::readPuzzleFile(p, make("puzzle", "caf\xe9.pbm"), gw::ReaderVariant::Maker).loaded());
     EXPECT_EQ(p.PuzzleName, "caf\xe9");
     ASSERT_TRUE(gw::savePbm(p, p.FileName).ok);
+}
+
+// Clue files go the same way, with the size limit read as one byte past it:
+// nothing but a regular file is opened, and the failure says why.
+TEST_F(FileSystem, ClueFilesAreReadSafely)
+{
+    makeHuge("huge.non", "width 1\n");
+    const std::pair<const char*, const char*> cases[] = {{"fifo", "not a regular file"},
+                                                         {"link to /dev/zero", "not a regular file"},
+                                                         {"folder", "Is a directory"},
+                                                         {"missing", "No such file or directory"},
+                                                         {"huge", "larger than 4194304 bytes"},
+                                                         {"puzzle", ""}, // readable, its data refused
+                                                         {"clues", ""}};
+    int i = 0;
+    for (const auto& [kind, reason] : cases) {
+        std::string path = dir.file("huge.non");
+        if (std::string(kind) == "clues")
+            gwtest::writeFile(path = dir.file("a.non"), "width 1\nheight 1\nrows\n1\ncolumns\n1\n");
+        else if (std::string(kind) != "huge")
+            path = make(kind, "entry" + std::to_string(i++) + ".non");
+        const gw::ClueReadResult r = gw::readClueFile(path);
+        EXPECT_EQ(r.ok, std::string(kind) == "clues") << kind;
+        EXPECT_EQ(r.reason, reason) << kind;
+    }
 }
 
 // Regression: a FIFO or /dev/zero as a settings file hung the start or ate

@@ -128,8 +128,9 @@ TEST_F(Cli, ExportAndImportClueFilesByExtension)
 
     const std::string mix = save("mix.ppm", {"R#"});
     EXPECT_EQ(run(gw::cli::runExport, {mix, dir.file("mix.non")}), 1);
-    EXPECT_EQ(err, "error: A .non file holds black-and-white puzzles only. Export this color puzzle as webpbn XML. "
-                   "(a .non file holds black-and-white puzzles only)\n");
+    EXPECT_EQ(err, "error: " + dir.file("mix.non")
+                       + ": A .non file holds black-and-white puzzles only. Export this color puzzle as webpbn XML. "
+                         "(a .non file holds black-and-white puzzles only)\n");
     EXPECT_EQ(run(gw::cli::runExport, {mix, dir.file("mix.xml")}), 0);
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("mix.pbm")}), 1); // colour needs .ppm
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("back.ppm")}), 0);
@@ -137,7 +138,10 @@ TEST_F(Cli, ExportAndImportClueFilesByExtension)
 
     gwtest::writeFile(dir.file("two.non"), "width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n");
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("two.non"), dir.file("two.pbm")}), 1);
-    EXPECT_EQ(err, "error: These clues have more than one solution, so they do not give one picture.\n");
+    EXPECT_EQ(err, "error: " + dir.file("two.non")
+                       + ": These clues have more than one solution, so they do not give one picture.\n");
+    EXPECT_EQ(run(gw::cli::runImport, {dir.path(), dir.file("two.pbm")}), 1); // the real reason, as for puzzles
+    EXPECT_EQ(err, "error: " + dir.path() + ": An error has occured while opening this file. (Is a directory)\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("two.pbm")));
     EXPECT_EQ(run(gw::cli::runExport, {heart, dir.file("heart.txt")}), 2);
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("heart.xml"), dir.file("back.png")}), 2);
