@@ -307,25 +307,38 @@ private slots:
     }
 
     // ---- where the settings are kept ----------------------------------------
-    // Mend: settings go to the user's folder only when the program's folder is read-only.
-    void settingsStayBesideAWritableProgram()
+    // Settings stay beside a writable program; they go to the user's folder
+    // beside a read-only one and beside an installed copy, even one that can
+    // be written (root running a system-wide install wrote its settings into
+    // /usr/lib/gridwick).
+    void settingsFolderFollowsTheProgramFolder_data()
     {
-        QTemporaryDir program, user;
-        QCOMPARE(settingsFolder(program.path(), user.path()), program.path() + "/");
-        QVERIFY(QDir(user.path()).isEmpty());
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("besideProgram");
+        QTest::newRow("writable") << true << false << true;
+        QTest::newRow("read-only") << false << false << false;
+        QTest::newRow("installed, writable") << true << true << false;
     }
-    void settingsMoveToTheUserFolderBesideAReadOnlyProgram()
+    void settingsFolderFollowsTheProgramFolder()
     {
+        QFETCH(bool, writable);
+        QFETCH(bool, installed);
+        QFETCH(bool, besideProgram);
+        QTemporaryDir root, user;
         // A folder below a regular file cannot be written by anyone, root included.
-        QTemporaryDir program, user;
-        QFile blocker(program.filePath(QStringLiteral("not-a-folder")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString unwritable = blocker.fileName() + QStringLiteral("/programs");
-        QVERIFY(!folderIsWritable(unwritable));
-        const QString chosen = settingsFolder(unwritable, user.path());
-        QCOMPARE(chosen, user.path() + "/Gridwick/");
+        const QString program = root.filePath(writable ? QStringLiteral("programs") : QStringLiteral("file/programs"));
+        QVERIFY(QDir(root.path()).mkdir(writable ? QStringLiteral("programs") : QStringLiteral("unused")));
+        QFile marker(writable ? program + "/" + InstalledMarkerName : root.filePath(QStringLiteral("file")));
+        if (installed || !writable) {
+            QVERIFY(marker.open(QIODevice::WriteOnly));
+            marker.close();
+        }
+        QCOMPARE(folderIsWritable(program), writable);
+        const QString chosen = settingsFolder(program, user.path());
+        QCOMPARE(chosen, besideProgram ? program + "/" : user.path() + "/Gridwick/");
         QVERIFY(QFileInfo(chosen).isDir());
+        QCOMPARE(QDir(user.path()).isEmpty(), besideProgram);
     }
 };
 
