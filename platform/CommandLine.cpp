@@ -1,8 +1,8 @@
 #include "platform/CommandLine.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QExposeEvent>
-#include <QFileInfo>
 #include <QIcon>
 #include <QWidget>
 #include <QWindow>
@@ -110,7 +110,10 @@ StartArguments readStartArguments(const QStringList& arguments, const ProgramDes
             return usageError(QStringLiteral("unknown option ") + argument);
         if (!result.file.isEmpty())
             return usageError(QStringLiteral("one file at most, not also ") + argument);
-        result.file = QFileInfo(argument).absoluteFilePath();
+        // Not QFileInfo: it would pass the name through the file system's
+        // encoding and lose what pathFromBytes kept of a name not in UTF-8.
+        result.file = QDir::cleanPath(
+            QDir::isAbsolutePath(argument) ? argument : QDir::currentPath() + QLatin1Char('/') + argument);
     }
     return result;
 }

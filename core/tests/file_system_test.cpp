@@ -46,11 +46,12 @@ protected:
         return path;
     }
 
-    // A file of 1 GiB that starts with `head`, taking no disk space.
+    // A file of 64 GiB that starts with `head`, taking no disk space: a
+    // reader that takes more than it needs runs out of memory or time.
     void makeHuge(const std::string& name, const std::string& head)
     {
         gwtest::writeFile(dir.file(name), head);
-        EXPECT_EQ(truncate(dir.file(name).c_str(), off_t(1) << 30), 0);
+        EXPECT_EQ(truncate(dir.file(name).c_str(), off_t(1) << 36), 0);
     }
 
     gwtest::TempDir dir;
