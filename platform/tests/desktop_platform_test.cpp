@@ -201,6 +201,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::newRow("a pbm") << QStringList {"file:///tmp/heart.pbm"} << "/tmp/heart.pbm";
         QTest::newRow("a ppm in capitals") << QStringList {"file:///tmp/SUNSET.PPM"} << "/tmp/SUNSET.PPM";
+        QTest::newRow("a Latin-1 name, bytes kept")
+            << QStringList {"file:///tmp/caf%E9%20x.pbm"} << pathFromBytes("/tmp/caf\xe9 x.pbm");
         QTest::newRow("the first puzzle among other files")
             << QStringList {"file:///tmp/photo.jpg", "file:///tmp/b.ppm", "file:///tmp/c.pbm"} << "/tmp/b.ppm";
         QTest::newRow("a picture of another kind") << QStringList {"file:///tmp/photo.png"} << "";
