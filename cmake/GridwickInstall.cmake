@@ -8,6 +8,11 @@ set(GRIDWICK_INSTALL_PROGRAM_DIR lib/gridwick CACHE STRING
     "Folder below the install prefix for the programs and their data files")
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# The file "installed" marks the program folder as an installed copy: the
+# programs then keep their settings in the user's configuration folder even
+# where they could write their own folder (run by root, say); see
+# platform/SettingsFolder.h.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/../packaging/installed DESTINATION ${GRIDWICK_INSTALL_PROGRAM_DIR})
 
 # gridwick_install_program(<target>): the program into the program folder and
 # a link to it into <prefix>/bin.

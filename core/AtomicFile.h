@@ -4,11 +4,19 @@
 
 namespace gw {
 
-// Writes `bytes` to a temporary file in the folder of `path` and renames it
-// over `path` once it is complete and closed. On success returns true. On
-// failure returns false, fills `error` (when given) with a plain English
-// reason, removes the temporary file and leaves any previous file at `path`
-// untouched. An existing target keeps its permission bits.
+// Writes `bytes` to a temporary file in the folder of the file `path` names
+// and renames it over that file once it is complete, flushed to the disk and
+// closed. A symbolic link at `path` (or a chain of them) is followed: the link
+// stays and the file it points to is replaced. The temporary name is short
+// and fixed in length, so any name that fits the folder can be saved.
+//
+// On success returns true. On failure returns false, fills `error` (when
+// given) with a plain English reason that ends with the system's own
+// (strerror), removes the temporary file and leaves any previous file
+// untouched. A folder or any other entry that is not a regular file (FIFO,
+// device) is never replaced. A replaced file keeps its permission bits, with
+// read and write for its owner added; a new file gets the ordinary mode
+// (0666 less the umask).
 bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
 } // namespace gw

@@ -11,6 +11,7 @@
 #include "AtomicFile.h"
 #include "ClueSource.h"
 #include "Palette.h"
+#include "RegularFile.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
 
@@ -332,28 +333,24 @@ ClueReadResult readClueData(std::string_view bytes, ClueFormat format, const std
 
 ClueReadResult readClueFile(const std::string& path, std::uint8_t language)
 {
-    namespace fs = std::filesystem;
     using clue_source::failure;
-    std::error_code error;
-    const fs::path file = fs::u8path(path);
-    if (path.empty() || !fs::is_regular_file(file, error))
-        return clue_source::failed(failure(path, language, txt::ErrorOpening));
-    const std::uintmax_t size = fs::file_size(file, error);
-    if (error)
-        return clue_source::failed(failure(path, language, txt::ErrorOpening));
-    if (size > MaxClueFileBytes)
-        return clue_source::failed(failure(path, language, txt::ClueFileTooLarge));
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return clue_source::failed(failure(path, language, txt::ErrorOpening));
-    // The file may have grown since its size was taken: never read more than the limit allows.
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    char chunk[65536];
-    while (bytes.size() <= MaxClueFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
-        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    const auto failed = [&](const Text& text, std::string reason) {
+        ClueReadResult result = clue_source::failed(failure(path, language, text));
+        result.reason = std::move(reason);
+        return result;
+    };
+    if (path.empty())
+        return failed(txt::ErrorOpening, "no file name given");
+    // Regular files only, opened without blocking; one byte past the limit
+    // tells a file that is too large (also one that grew since it was chosen).
+    int error = 0;
+    const std::optional<std::string> read =
+        readRegularFile(path, static_cast<std::size_t>(MaxClueFileBytes) + 1, &error);
+    if (!read)
+        return failed(txt::ErrorOpening, fileErrorText(error));
+    const std::string& bytes = *read;
     if (bytes.size() > MaxClueFileBytes)
-        return clue_source::failed(failure(path, language, txt::ClueFileTooLarge));
+        return failed(txt::ClueFileTooLarge, "larger than " + std::to_string(MaxClueFileBytes) + " bytes");
     std::optional<ClueFormat> format = clueFormatFromPath(path);
     if (!format) {
         const std::size_t first = bytes.find_first_not_of(" \t\r\n");

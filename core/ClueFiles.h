@@ -49,6 +49,10 @@ struct ClueReadResult {
     // (colours replaced, information icon); otherwise the last message is
     // the failure (critical icon).
     Messages messages;
+    // When the file could not be read at all: why, in plain English (the
+    // system's strerror, "not a regular file", the size limit). Empty for a
+    // file whose data was refused: the last message says why.
+    std::string reason;
 };
 
 // The format a path's extension names: ".xml" webpbn, ".non" .non (any
@@ -78,8 +82,9 @@ ClueReadResult readClueData(std::string_view bytes, ClueFormat format, const std
 // Reads the clue file at `path` (UTF-8). The format is the extension's
 // (clueFormatFromPath); for any other extension, webpbn when the first
 // character that is not white space is "<", else .non. A file larger than
-// MaxClueFileBytes is refused without being read; a missing file, a folder
-// or anything else that is not a regular file gives ErrorOpening.
+// MaxClueFileBytes is refused, reading no more than one byte past the limit;
+// a missing file, a folder or anything else that is not a regular file (a
+// FIFO, a device: never opened in a way that blocks) gives ErrorOpening.
 ClueReadResult readClueFile(const std::string& path, std::uint8_t language = 0);
 
 // Whether every cell in use is black or white (a .non file can hold it).

@@ -1,6 +1,7 @@
 #pragma once
 // Path helpers shared by the reader, the recent list and both windows. Paths
-// are UTF-8 byte strings; nothing here touches the file system.
+// are the file system's bytes (UTF-8 as a rule, but any bytes but zero);
+// nothing here touches the file system.
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,12 @@ std::string withoutLastExtension(std::string_view name);
 // The puzzle name of a file: its name without folder and last extension
 // ("/puzzles/cat.pbm" -> "cat", "/puzzles/README" -> "README").
 std::string puzzleNameFromPath(std::string_view path);
+
+// The length of the well-formed UTF-8 sequence that starts `text`: 1 for an
+// ASCII byte, 2 to 4 for a whole multi-byte sequence, 0 when the first byte
+// starts none (a stray continuation byte, an overlong form, a surrogate, a
+// sequence cut short) or `text` is empty.
+std::size_t utf8SequenceLength(std::string_view text);
 
 // `folder` with the platform separator appended when it does not already end
 // with a separator ("/opt/gridwick" -> "/opt/gridwick/"). This is how

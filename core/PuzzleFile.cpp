@@ -1,8 +1,8 @@
 #include "PuzzleFile.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <ios>
 #include <string_view>
 #include <tuple>
 #include <utility>
@@ -10,6 +10,7 @@
 #include "AtomicFile.h"
 #include "Palette.h"
 #include "Paths.h"
+#include "RegularFile.h"
 #include "Rounding.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
@@ -34,7 +35,14 @@ bool isDigit(int c) { return c >= '0' && c <= '9'; }
 bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
 
 // Thrown inside the reader when the data cannot give what the header promised.
-struct ReadFailure { };
+struct ReadFailure {
+    const char* reason;
+};
+
+bool atEnd(std::streambuf& in)
+{
+    return std::streambuf::traits_type::eq_int_type(in.sgetc(), std::streambuf::traits_type::eof());
+}
 
 class PixelReader {
 public:
@@ -44,7 +52,7 @@ public:
     {
         const std::optional<std::int32_t> value = readNumber(m_in, m_largest);
         if (!value)
-            throw ReadFailure {};
+            throw ReadFailure {atEnd(m_in) ? "the data ends early" : "a number is too large"};
         return *value;
     }
 
@@ -52,7 +60,7 @@ public:
     {
         const int c = nextByte(m_in);
         if (c == EndOfData)
-            throw ReadFailure {};
+            throw ReadFailure {"the data ends early"};
         return c;
     }
 
@@ -252,17 +260,19 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
         const bool blackWhite = m1 == 'P' && (m2 == '1' || m2 == '4');
         if (!color && !blackWhite) {
             result.status = LoadStatus::NotValid;
+            result.reason = "it does not start with P1, P3, P4 or P6";
             result.messages.push_back(failureMessage(language, txt::NotValidFile, path));
         } else {
             const bool plain = m2 == '1' || m2 == '3';
             const std::int32_t w = in.number();
             const std::int32_t h = in.number();
             if (w == 0 || h == 0)
-                throw ReadFailure {};
+                throw ReadFailure {"the width or height is 0"};
             int width = w;
             int height = h;
             if (!maker && (w > MaxPuzzleSize || h > MaxPuzzleSize)) {
                 result.status = LoadStatus::TooLarge;
+                result.reason = "it is wider or higher than 50";
                 result.messages.push_back(
                     w > MaxPuzzleSize
                         ? Message {sizeRefusal(language, txt::BitmapWidthBefore, w, txt::BitmapWidthAfter),
@@ -301,8 +311,9 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
                 result.status = LoadStatus::Loaded;
             }
         }
-    } catch (const ReadFailure&) {
+    } catch (const ReadFailure& failure) {
         result.status = LoadStatus::ReadError;
+        result.reason = failure.reason;
         result.messages.push_back(failureMessage(language, txt::ErrorOpening, path));
     }
     return finishLoad(p, variant, std::move(result));
@@ -310,20 +321,31 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
 
 LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant variant, std::uint8_t language)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path file = fs::u8path(path);
-    if (path.empty() || !fs::exists(file, ec) || fs::is_directory(file, ec))
-        return finishLoad(p, variant, LoadResult {});
-    std::filebuf data;
-    if (!data.open(file, std::ios::in | std::ios::binary)) {
-        p.Cells.fill(White);
-        LoadResult failed;
-        failed.status = LoadStatus::ReadError;
-        failed.messages.push_back(failureMessage(language, txt::ErrorOpening, path));
-        return finishLoad(p, variant, std::move(failed));
+    LoadResult result;
+    if (path.empty()) {
+        result.reason = "no file name given";
+        return finishLoad(p, variant, std::move(result));
     }
-    return readPuzzleData(p, data, path, variant, language);
+    int error = 0;
+    const int fd = openRegularFile(path, error);
+    if (fd < 0) {
+        result.reason = fileErrorText(error);
+        if (meansNoFile(error) || error == EISDIR)
+            return finishLoad(p, variant, std::move(result));
+        p.Cells.fill(White);
+        result.status = LoadStatus::ReadError;
+        result.messages.push_back(failureMessage(language, txt::ErrorOpening, path));
+        return finishLoad(p, variant, std::move(result));
+    }
+    FileReadBuffer data(fd);
+    result = readPuzzleData(p, data, path, variant, language);
+    if (data.error() != 0 && !result.loaded()) {
+        // The system's reason outweighs what the data then seemed to lack.
+        result.status = LoadStatus::ReadError;
+        result.messages.back() = failureMessage(language, txt::ErrorOpening, path);
+        result.reason = fileErrorText(data.error());
+    }
+    return result;
 }
 
 std::string pbmBytes(const Puzzle& p)

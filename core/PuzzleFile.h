@@ -52,7 +52,8 @@ enum class LoadStatus {
     // Player only: the file is wider or higher than 50. The grid is all white.
     TooLarge,
     // The data ended early, a number was too large or zero, or the file could
-    // not be opened. What was read up to then stays in the grid.
+    // not be opened or read: it is not a regular file (a FIFO, a device), or
+    // the system refused it. What was read up to then stays in the grid.
     ReadError,
 };
 
@@ -63,6 +64,10 @@ enum class LoadStatus {
 struct LoadResult {
     LoadStatus status = LoadStatus::NoFile;
     Messages messages;
+    // Unless loaded, a plain English account of why, for logs and the
+    // command-line tool: the system's reason (strerror) when the file could
+    // not be opened or read, else what was wrong with its data.
+    std::string reason;
     // Set once the file's size has passed the size check, also when the read
     // fails after it: true for a colour file (P3, P6), false for a
     // black-and-white one. The player's chooser follows it.
@@ -77,7 +82,8 @@ struct LoadResult {
 std::string fileOpenedStatus(std::uint8_t language, const std::string& path);
 std::string fileSavedStatus(std::uint8_t language, const std::string& path);
 
-// Reads the puzzle file at `path` (UTF-8) into `puzzle`.
+// Reads the puzzle file at `path` (the file system's bytes) into `puzzle`.
+// Only a regular file is read, and opening it never blocks.
 // Unless the status is NoFile, all 2500 Cells are set white first.
 // In every case, also NoFile, the reader ends by setting PuzzleChanged to
 // false. Messages are in `language` (English unless told).

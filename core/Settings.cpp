@@ -1,24 +1,27 @@
 #include "Settings.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sys/stat.h>
 
 #include "AtomicFile.h"
 #include "Paths.h"
+#include "RegularFile.h"
 
 namespace gw {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::optional<std::string> readWholeFile(const std::string& path)
+// At most `maxBytes` of folder + name, or else of defaultsFolder + name while
+// `folder` holds no such entry. `found` tells whether an entry existed in the
+// folder read; nothing is returned when none could be read.
+std::optional<std::string> readSettingsFile(const std::string& folder, const std::string& defaultsFolder,
+                                            const char* name, std::size_t maxBytes, bool& found)
 {
-    std::ifstream in(fs::u8path(path), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    int error = 0;
+    std::optional<std::string> bytes = readRegularFile(folder + name, maxBytes, &error);
+    if (!bytes && meansNoFile(error) && !defaultsFolder.empty() && defaultsFolder != folder)
+        bytes = readRegularFile(defaultsFolder + name, maxBytes, &error);
+    found = bytes || !meansNoFile(error);
+    return bytes;
 }
 
 std::string upperCase(std::string text)
@@ -34,25 +37,22 @@ std::string upperCase(std::string text)
 
 bool fileExistsOnDisk(const std::string& path)
 {
-    std::error_code ec;
-    const fs::path file = fs::u8path(path);
-    return fs::exists(file, ec) && !fs::is_directory(file, ec);
+    struct stat info { };
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-std::optional<std::uint8_t> readLanguageFile(const std::string& programFolder)
+std::optional<std::uint8_t> readLanguageFile(const std::string& folder, const std::string& defaultsFolder)
 {
-    const std::string path = programFolder + LanguageFileName;
-    if (!fileExistsOnDisk(path))
+    bool found = false;
+    const std::optional<std::string> bytes = readSettingsFile(folder, defaultsFolder, LanguageFileName, 1, found);
+    if (!found)
         return std::nullopt;
-    const std::optional<std::string> bytes = readWholeFile(path);
-    if (!bytes)
-        return std::nullopt;
-    return bytes->empty() ? std::uint8_t {0} : static_cast<std::uint8_t>((*bytes)[0]);
+    return !bytes || bytes->empty() ? std::uint8_t {0} : static_cast<std::uint8_t>((*bytes)[0]);
 }
 
-bool writeLanguageFile(const std::string& programFolder, std::uint8_t language)
+bool writeLanguageFile(const std::string& folder, std::uint8_t language)
 {
-    return writeFileAtomically(programFolder + LanguageFileName, std::string(1, static_cast<char>(language)));
+    return writeFileAtomically(folder + LanguageFileName, std::string(1, static_cast<char>(language)));
 }
 
 RecentEntries parseRecentFile(const std::string& bytes)
@@ -99,17 +99,15 @@ std::string recentCaption(int index, const std::string& path)
     return caption;
 }
 
-RecentList::RecentList(std::string programFolder, FileExists exists)
-    : m_programFolder(std::move(programFolder)), m_exists(std::move(exists))
+RecentList::RecentList(std::string folder, FileExists exists) : m_folder(std::move(folder)), m_exists(std::move(exists))
 { }
 
-void RecentList::readFile()
+void RecentList::readFile(const std::string& defaultsFolder)
 {
     m_entries = RecentEntries {};
-    const std::string path = m_programFolder + RecentFileName;
-    if (!fileExistsOnDisk(path))
-        return;
-    if (const std::optional<std::string> bytes = readWholeFile(path))
+    bool found = false;
+    if (const std::optional<std::string> bytes =
+            readSettingsFile(m_folder, defaultsFolder, RecentFileName, MaxRecentFileBytes, found))
         m_entries = parseRecentFile(*bytes);
 }
 
@@ -133,7 +131,7 @@ void RecentList::clean()
 bool RecentList::refreshRecent()
 {
     clean();
-    return writeFileAtomically(m_programFolder + RecentFileName, recentFileBytes(m_entries));
+    return writeFileAtomically(m_folder + RecentFileName, recentFileBytes(m_entries));
 }
 
 bool RecentList::addRecent(const std::string& path)

@@ -18,27 +18,34 @@ inline constexpr const char* RecentFileName = "recent.ini";
 // create the files a recent list names.
 using FileExists = std::function<bool(const std::string& path)>;
 
-// True when `path` (UTF-8) names an existing file or other non-folder entry.
+// True when `path` (the file system's bytes) names an existing file or other
+// non-folder entry, links followed.
 bool fileExistsOnDisk(const std::string& path);
 
-// The language stored in programFolder + "lang.ini": its first byte (any
-// value; chooseText yields empty texts for values above 2). An existing but
-// empty file gives 0. Nothing when the file does not exist or cannot be read:
-// the first-run case.
-std::optional<std::uint8_t> readLanguageFile(const std::string& programFolder);
+// The language stored in folder + "lang.ini": its first byte (any value;
+// chooseText yields empty texts for values above 2), the only byte read. An
+// existing but empty file gives 0, and so does one that exists but cannot be
+// read (a folder, a FIFO or device, no permission): that is no first start.
+// When `folder` holds no "lang.ini" at all, the one in `defaultsFolder` (the
+// program's own folder, whose files are the defaults of a settings folder
+// elsewhere) is read the same way. Nothing when neither exists: the first
+// start.
+std::optional<std::uint8_t> readLanguageFile(const std::string& folder, const std::string& defaultsFolder = {});
 
-// Replaces programFolder + "lang.ini" with the one byte `language`. Returns
-// false when the file could not be written (the old file is then untouched).
-bool writeLanguageFile(const std::string& programFolder, std::uint8_t language);
+// Replaces folder + "lang.ini" with the one byte `language`. Returns false
+// when the file could not be written (the old file is then untouched).
+bool writeLanguageFile(const std::string& folder, std::uint8_t language);
 
 constexpr int RecentCount = 5;
 // A record's length is one byte, so longer paths are never stored.
 constexpr std::size_t MaxRecentPathBytes = 255;
+// The most a "recent.ini" can hold that is read: five records.
+constexpr std::size_t MaxRecentFileBytes = RecentCount * (1 + MaxRecentPathBytes);
 // Index 0 is the most recent; an empty string is a free slot.
 using RecentEntries = std::array<std::string, RecentCount>;
 
 // The entries held by the bytes of a "recent.ini": five records, each a
-// length byte L followed by L bytes of UTF-8 path. Reading stops at the first
+// length byte L followed by L bytes of path (the file system's bytes). Reading stops at the first
 // damage (a record cut short, or a path holding a zero byte); the records
 // before it are kept and the rest of the list is empty. Bytes after the fifth
 // record are ignored.
@@ -53,18 +60,21 @@ std::string recentFileBytes(const RecentEntries& entries);
 // every "&" of the name doubled so that it shows as itself ("&1 cat").
 std::string recentCaption(int index, const std::string& path);
 
-// The recent list of one program, stored in programFolder + "recent.ini".
+// The recent list of one program, stored in folder + "recent.ini".
 class RecentList {
 public:
-    explicit RecentList(std::string programFolder, FileExists exists = fileExistsOnDisk);
+    explicit RecentList(std::string folder, FileExists exists = fileExistsOnDisk);
 
     const RecentEntries& entries() const { return m_entries; }
     const std::string& entry(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
 
     // Start-up: empties the list, then takes what "recent.ini" holds (see
-    // parseRecentFile); a missing file leaves the list empty. The caller then
-    // calls refreshRecent, as after every change.
-    void readFile();
+    // parseRecentFile; at most MaxRecentFileBytes are read). When the folder
+    // holds no "recent.ini" at all, the one in `defaultsFolder` is read (see
+    // readLanguageFile). A file that is missing or cannot be read leaves the
+    // list empty. The caller then calls refreshRecent, as after every change;
+    // it writes to the list's own folder only.
+    void readFile(const std::string& defaultsFolder = {});
 
     // Puts `path` at the head of the list and refreshes it. When the cleaning
     // freed the last slot, the entry that fell off the end comes back there
@@ -85,7 +95,7 @@ public:
     void clean();
 
 private:
-    std::string m_programFolder;
+    std::string m_folder;
     FileExists m_exists;
     RecentEntries m_entries;
 };

@@ -21,8 +21,8 @@ std::uint8_t paletteIndexOf(QRgb color);
 
 enum class ImportStatus {
     Imported, // the puzzle is the picture
-    NoFile,   // empty path or no such file: the puzzle is unchanged
-    Failed,   // not a picture the loader reads: the grid may be white
+    NoFile,   // empty path, no such file or a folder: the puzzle is unchanged
+    Failed,   // not a regular file, or not a picture decoded whole: the puzzle is unchanged
 };
 
 struct ImportResult {
@@ -32,14 +32,24 @@ struct ImportResult {
     Messages messages;
 };
 
-// Replaces the puzzle by the picture at `path`. Whatever the outcome, it ends
-// with PuzzleChanged false. Messages are in `language`.
-// When imported: size, Cells, ColorPuzzle (true exactly when a cell is neither
-// black nor white), PuzzleName from the file name, empty title, no file name.
-// Transparent parts of a picture (icons, cursors) count as white.
+// Replaces the puzzle by the picture at `path` (see platform/FilePaths.h).
+// Whatever the outcome, it ends with PuzzleChanged false. Messages are in
+// `language`. When imported: size, Cells, ColorPuzzle (true exactly when a
+// cell is neither black nor white), PuzzleName from the file name, empty
+// title, no file name. Transparent parts of a picture (icons, cursors) count
+// as white.
+// Only a regular file is opened, never blocking (a FIFO or device gives the
+// open error). A picture that cannot be decoded whole (cut short, or too
+// large for the decoder) fails; nothing a decoder left unwritten reaches the
+// grid. A picture of more than 4096 x 4096 pixels is decoded at an eighth of
+// its size where the format allows it (JPEG), and shrunk from there. A JPEG
+// that the decoder would have to hold whole in memory (progressive, of more
+// than about 224 MB of coefficients: some 75 MP) fails, as Qt's own limit
+// makes other pictures too large to decode fail.
 ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language);
 
-// The same over a picture already loaded; `name` gives PuzzleName.
+// The same over a picture already loaded; `name` (a path as
+// platform/FilePaths.h makes them) gives PuzzleName.
 ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language);
 
 } // namespace gw::editor

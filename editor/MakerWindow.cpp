@@ -23,6 +23,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/SolvabilityOverlay.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
 
@@ -60,11 +61,11 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     : QMainWindow(parent), m_puzzle(puzzle), m_session(session), m_platform(platform),
       m_units(platform::ScreenUnits::fromScreen()),
       m_settingsFolder(setup.settingsFolder.isEmpty() ? setup.programFolder : setup.settingsFolder),
-      m_recent(m_settingsFolder.toStdString())
+      m_recent(platform::pathBytes(m_settingsFolder))
 {
     setObjectName(QStringLiteral("MakerWindow"));
     setAcceptDrops(true); // a puzzle file dropped on the window is opened
-    m_session.programFolder = setup.programFolder.toStdString();
+    m_session.programFolder = platform::pathBytes(setup.programFolder);
     buildMenus();
     buildClientArea();
     buildSolvability();
@@ -87,7 +88,7 @@ MakerWindow::~MakerWindow() = default;
 
 void MakerWindow::buildMenus()
 {
-    auto action = [this](QMenu* menu, const char* name) {
+    auto action = [](QMenu* menu, const char* name) {
         QAction* a = menu->addAction(QString());
         a->setObjectName(QLatin1String(name));
         return a;
@@ -244,7 +245,7 @@ QString MakerWindow::solvabilityText() const { return m_solvabilityLabel->text()
 
 void MakerWindow::setCaption()
 {
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixMaker));
+    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixMaker));
 }
 
 bool MakerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -377,7 +378,7 @@ void MakerWindow::showMessage(const QString& message, const QString& title, plat
 void MakerWindow::showMessages(const std::vector<Message>& messages)
 {
     for (const Message& m : messages)
-        showMessage(QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
+        showMessage(QString::fromStdString(m.text), platform::displayText(m.title), m.icon);
 }
 
 void MakerWindow::helpCommand()

@@ -19,6 +19,7 @@
 #include "core/Session.h"
 #include "core/Settings.h"
 #include "lang/Text.h"
+#include "platform/FilePaths.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 
@@ -75,7 +76,7 @@ public:
     QString printerName() const { return m_printerName; }
     // The mouse pictures loaded at start-up (1 left, 2 right); may be empty.
     QPixmap mousePicture(int button) const;
-    QString programFolder() const { return QString::fromStdString(m_session.programFolder); }
+    QString programFolder() const { return platform::pathFromBytes(m_session.programFolder); }
     // The initial folder of every file dialog: "Puzzles" in the program's folder.
     QString puzzlesFolder() const { return programFolder() + QStringLiteral("Puzzles"); }
     Puzzle& puzzle() { return m_puzzle; }

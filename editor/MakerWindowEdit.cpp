@@ -13,6 +13,7 @@
 #include "editor/SizeDialog.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
 
@@ -114,7 +115,7 @@ void MakerWindow::showImportedPicture(const QString& path, bool imported)
 {
     if (imported) {
         setCaption();
-        setStatus(QString::fromStdString(fileOpenedStatus(m_session.language, path.toStdString())));
+        setStatus(platform::displayText(fileOpenedStatus(m_session.language, platform::pathBytes(path))));
     }
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);

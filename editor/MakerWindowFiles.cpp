@@ -17,6 +17,7 @@
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
 #include "platform/DroppedFile.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
 #include "playfield/ColorChooser.h"
@@ -25,14 +26,13 @@ namespace gw::editor {
 
 namespace {
 constexpr int MousePictureHeight = 32;
-
-QString fromUtf8(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
 void MakerWindow::start()
 {
     // A language byte other than 0, 1 or 2 would leave every text empty: English instead.
-    const std::optional<std::uint8_t> stored = readLanguageFile(m_settingsFolder.toStdString());
+    const std::optional<std::uint8_t> stored =
+        readLanguageFile(platform::pathBytes(m_settingsFolder), m_session.programFolder);
     std::uint8_t language = 0;
     if (!stored) {
         m_session.language = 0;
@@ -46,7 +46,7 @@ void MakerWindow::start()
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(programFolder() + QStringLiteral("mouse1.dat"), MousePictureHeight),
                                 loadDataPicture(programFolder() + QStringLiteral("mouse2.dat"), MousePictureHeight));
-    m_recent.readFile();
+    m_recent.readFile(m_session.programFolder);
     refreshRecent();
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
@@ -129,13 +129,13 @@ void MakerWindow::loadFile(const QString& path)
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Maker, m_session.language);
+        result = readPuzzleFile(m_puzzle, platform::pathBytes(path), ReaderVariant::Maker, m_session.language);
     }
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
     if (result.loaded()) {
         setCaption();
-        setStatus(QString::fromStdString(fileOpenedStatus(m_session.language, path.toStdString())));
+        setStatus(platform::displayText(fileOpenedStatus(m_session.language, platform::pathBytes(path))));
         addRecent(path);
     }
     // Whatever the outcome, the buttons paint black and white again.
@@ -148,12 +148,12 @@ void MakerWindow::loadFile(const QString& path)
 bool MakerWindow::saveTo(const QString& path)
 {
     endStroke();
-    const SaveResult result = savePbm(m_puzzle, path.toStdString(), m_session.language);
+    const SaveResult result = savePbm(m_puzzle, platform::pathBytes(path), m_session.language);
     if (!result.ok) {
         showMessages({result.message});
         return false;
     }
-    setStatus(QString::fromStdString(fileSavedStatus(m_session.language, path.toStdString())));
+    setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
     addRecent(path);
     m_history->setClean();
     setPuzzleChanged(false);
@@ -164,7 +164,7 @@ bool MakerWindow::saveCommand()
 {
     if (m_puzzle.FileName == NoFileName)
         return saveAsCommand();
-    return saveTo(fromUtf8(m_puzzle.FileName));
+    return saveTo(platform::pathFromBytes(m_puzzle.FileName));
 }
 
 bool MakerWindow::saveAsCommand()
@@ -176,7 +176,7 @@ bool MakerWindow::saveAsCommand()
         const std::size_t dot = preset.rfind('.');
         const std::size_t lastSeparator = preset.find_last_of("/\\");
         const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
-        request.fileName = fromUtf8(dotInName ? preset.substr(0, dot) : preset);
+        request.fileName = platform::pathFromBytes(dotInName ? preset.substr(0, dot) : preset);
         request.initialFolder = puzzlesFolder();
         request.filterIndex = 0;
         const platform::FileDialogResult chosen = m_platform.files.save(request);
@@ -188,15 +188,15 @@ bool MakerWindow::saveAsCommand()
         }
         if (QFileInfo::exists(chosen.path)) {
             const platform::Answer answer =
-                m_platform.messages.show(localText(m_session, txt::FileOverwrite), chosen.path,
+                m_platform.messages.show(localText(m_session, txt::FileOverwrite), platform::displayPath(chosen.path),
                                          platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
             if (answer == platform::Answer::Cancel)
                 return false;
             if (answer == platform::Answer::No)
                 continue;
         }
-        m_puzzle.PuzzleName = puzzleNameFromPath(chosen.path.toStdString());
-        m_puzzle.FileName = chosen.path.toStdString();
+        m_puzzle.FileName = platform::pathBytes(chosen.path);
+        m_puzzle.PuzzleName = puzzleNameFromPath(m_puzzle.FileName);
         setCaption();
         return saveTo(chosen.path);
     }
@@ -204,7 +204,7 @@ bool MakerWindow::saveAsCommand()
 
 void MakerWindow::addRecent(const QString& path)
 {
-    m_recent.addRecent(path.toStdString());
+    m_recent.addRecent(platform::pathBytes(path));
     updateRecentMenu();
 }
 
@@ -239,7 +239,7 @@ void MakerWindow::closeEvent(QCloseEvent* event)
         return;
     }
     setStatus(localText(m_session, txt::ByeBye));
-    writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
+    writeLanguageFile(platform::pathBytes(m_settingsFolder), m_session.language);
     m_session.closing = true;
     emit closingForGood();
     m_sizeDialog->close();

@@ -11,6 +11,7 @@
 #include "editor/MakerWindow.h"
 #include "editor/SizeDialog.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
 #include "solver/analysis/ClueImport.h"
@@ -121,7 +122,7 @@ void MakerWindow::importCluesFile(const QString& path)
     analysis::ClueImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = analysis::importClueFile(m_puzzle, path.toStdString(), m_session.language);
+        result = analysis::importClueFile(m_puzzle, platform::pathBytes(path), m_session.language);
     }
     showMessages(result.messages);
     if (!result.imported)
@@ -135,7 +136,7 @@ void MakerWindow::exportCluesCommand()
 {
     platform::FileDialogRequest request;
     request.filter = localText(m_session, txt::FilterExportClues);
-    request.fileName = QString::fromStdString(m_puzzle.PuzzleName);
+    request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName);
     request.initialFolder = puzzlesFolder();
     for (;;) {
         const platform::FileDialogResult chosen = m_platform.files.save(request);
@@ -149,7 +150,7 @@ void MakerWindow::exportCluesCommand()
         }
         if (QFileInfo::exists(chosen.path)) {
             const platform::Answer answer =
-                m_platform.messages.show(localText(m_session, txt::FileOverwrite), chosen.path,
+                m_platform.messages.show(localText(m_session, txt::FileOverwrite), platform::displayPath(chosen.path),
                                          platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
             if (answer == platform::Answer::Cancel)
                 return;
@@ -163,12 +164,12 @@ void MakerWindow::exportCluesCommand()
 
 bool MakerWindow::exportCluesTo(const QString& path, ClueFormat format)
 {
-    const SaveResult result = exportClueFile(m_puzzle, path.toStdString(), format, m_session.language);
+    const SaveResult result = exportClueFile(m_puzzle, platform::pathBytes(path), format, m_session.language);
     if (!result.ok) {
         showMessages({result.message});
         return false;
     }
-    setStatus(QString::fromStdString(fileSavedStatus(m_session.language, path.toStdString())));
+    setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
     return true;
 }
 

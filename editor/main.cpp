@@ -7,6 +7,7 @@
 #include "core/Session.h"
 #include "editor/MakerWindow.h"
 #include "platform/CommandLine.h"
+#include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsFolder.h"
@@ -27,7 +28,7 @@ int main(int argc, char* argv[])
         return *status;
     QApplication app(argc, argv);
     gw::platform::identifyApplication(Maker);
-    const auto start = gw::platform::readStartArguments(QCoreApplication::arguments(), Maker, std::cerr);
+    const auto start = gw::platform::readStartArguments(gw::platform::argumentsAsPaths(argc, argv), Maker, std::cerr);
     if (start.exitStatus)
         return *start.exitStatus;
     // Every window keeps inside the screen's available area.
@@ -38,8 +39,8 @@ int main(int argc, char* argv[])
     gw::platform::QtPlatform platform;
     gw::platform::QtTranslations qtTexts;
     gw::editor::MakerWindowSetup setup;
-    setup.programFolder =
-        QString::fromStdString(gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString()));
+    setup.programFolder = gw::platform::pathFromBytes(
+        gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath())));
     setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
 
     gw::editor::MakerWindow window(puzzle, session, platform.platform(), setup);

@@ -1,14 +1,15 @@
 #include "platform/CommandLine.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QExposeEvent>
-#include <QFileInfo>
 #include <QIcon>
 #include <QWidget>
 #include <QWindow>
 #include <iostream>
 
 #include "core/Version.h"
+#include "platform/FilePaths.h"
 
 namespace gw::platform {
 
@@ -109,9 +110,20 @@ StartArguments readStartArguments(const QStringList& arguments, const ProgramDes
             return usageError(QStringLiteral("unknown option ") + argument);
         if (!result.file.isEmpty())
             return usageError(QStringLiteral("one file at most, not also ") + argument);
-        result.file = QFileInfo(argument).absoluteFilePath();
+        // Not QFileInfo: it would pass the name through the file system's
+        // encoding and lose what pathFromBytes kept of a name not in UTF-8.
+        result.file = QDir::cleanPath(
+            QDir::isAbsolutePath(argument) ? argument : QDir::currentPath() + QLatin1Char('/') + argument);
     }
     return result;
+}
+
+QStringList argumentsAsPaths(int argc, const char* const* argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << pathFromBytes(argv[i]);
+    return arguments;
 }
 
 void whenFirstExposed(QWidget& window, std::function<void()> step)

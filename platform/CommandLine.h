@@ -45,6 +45,12 @@ struct StartArguments {
 // line (exit status 2). A file name that starts with "-" follows "--".
 StartArguments readStartArguments(const QStringList& arguments, const ProgramDescription& program, std::ostream& err);
 
+// main's argc/argv once the QApplication has taken its own options out of
+// them, as readStartArguments wants them: each argument is a path's bytes
+// (pathFromBytes), so a file name that is not UTF-8 opens unchanged.
+// QCoreApplication::arguments() would turn its odd bytes into U+FFFD.
+QStringList argumentsAsPaths(int argc, const char* const* argv);
+
 // Runs `step` once, from the event loop, when the shown `window` is first
 // exposed on the screen: by then it has the size the desktop gave it (the
 // player lays a puzzle out for the area it has when the puzzle is opened).

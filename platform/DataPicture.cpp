@@ -1,16 +1,19 @@
 #include "platform/DataPicture.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QImageReader>
+
+#include "platform/FilePaths.h"
 
 namespace gw::platform {
 
 QPixmap loadDataPicture(const QString& path, int logicalHeight)
 {
-    if (!QFileInfo(path).isFile())
+    const std::unique_ptr<QFile> file = openRegularFile(path); // a FIFO would block the start
+    if (!file)
         return {};
     // The extension says nothing: the format is read from the contents.
-    QImageReader reader(path);
+    QImageReader reader(file.get());
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull())

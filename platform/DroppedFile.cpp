@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "platform/FilePaths.h"
+
 namespace gw::platform {
 
 QString droppedPuzzleFile(const QMimeData* data)
@@ -14,7 +16,10 @@ QString droppedPuzzleFile(const QMimeData* data)
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile())
             continue;
-        const QString path = url.toLocalFile();
+        // The path's own bytes: toLocalFile() would decode a name that is not
+        // UTF-8 ("caf%E9.pbm") to U+FFFD.
+        const QString path =
+            pathFromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
         const QString suffix = QFileInfo(path).suffix();
         if (suffix.compare(QLatin1String("pbm"), Qt::CaseInsensitive) == 0
             || suffix.compare(QLatin1String("ppm"), Qt::CaseInsensitive) == 0)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/Platform.h"
 
@@ -14,7 +15,7 @@ void showRecentEntries(const RecentList& recent, const std::array<QAction*, Rece
     for (int i = 0; i < RecentCount; ++i) {
         QAction* action = actions[static_cast<std::size_t>(i)];
         const std::string& entry = recent.entry(i);
-        action->setText(QString::fromStdString(recentCaption(i, entry)));
+        action->setText(displayText(recentCaption(i, entry)));
         action->setVisible(!entry.empty());
     }
     separator->setVisible(!recent.entry(0).empty());
@@ -26,10 +27,10 @@ std::optional<QString> existingRecentFile(RecentList& recent, int index, Message
     const std::string entry = recent.entry(index);
     if (entry.empty())
         return std::nullopt;
-    const QString path = QString::fromStdString(entry);
+    const QString path = pathFromBytes(entry);
     if (fileExistsOnDisk(entry))
         return path;
-    messages.show(localText(language, txt::ErrorOpening), path, Icon::Critical, Buttons::Ok);
+    messages.show(localText(language, txt::ErrorOpening), displayPath(path), Icon::Critical, Buttons::Ok);
     recent.refreshRecent();
     showRecentEntries(recent, actions, separator);
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "platform/SettingsFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -25,7 +26,8 @@ bool folderIsWritable(const QString& folder)
 
 QString settingsFolder(const QString& programFolder, const QString& userConfigFolder)
 {
-    if (folderIsWritable(programFolder))
+    const bool installed = QFileInfo::exists(QDir(programFolder).filePath(QLatin1String(InstalledMarkerName)));
+    if (!installed && folderIsWritable(programFolder))
         return withSlash(programFolder);
     const QString base = userConfigFolder.isEmpty()
                              ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)

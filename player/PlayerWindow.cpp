@@ -17,6 +17,7 @@
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
 #include "platform/DroppedFile.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
 #include "platform/Units.h"
@@ -42,8 +43,8 @@ constexpr int MousePictureHeight = 32;
 PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform platform, const QString& settingsFolder,
                            QWidget* parent)
     : QMainWindow(parent), m_puzzle(puzzle), m_session(session), m_platform(platform),
-      m_settingsFolder(settingsFolder.isEmpty() ? QString::fromStdString(session.programFolder) : settingsFolder),
-      m_recent(m_settingsFolder.toStdString())
+      m_settingsFolder(settingsFolder.isEmpty() ? platform::pathFromBytes(session.programFolder) : settingsFolder),
+      m_recent(platform::pathBytes(m_settingsFolder))
 {
     setObjectName(QStringLiteral("PlayerWindow"));
     setAcceptDrops(true); // a puzzle file dropped on the window is opened
@@ -187,13 +188,14 @@ void PlayerWindow::startUp()
 {
     // A missing "lang.ini" means English, without a word. A byte other than
     // 0, 1 or 2 would leave every text empty: English then as well.
-    const std::optional<std::uint8_t> stored = readLanguageFile(m_settingsFolder.toStdString());
+    const std::optional<std::uint8_t> stored =
+        readLanguageFile(platform::pathBytes(m_settingsFolder), m_session.programFolder);
     setLanguage(stored && *stored <= 2 ? *stored : 0);
-    const QString folder = QString::fromStdString(m_session.programFolder);
+    const QString folder = platform::pathFromBytes(m_session.programFolder);
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
                                 loadDataPicture(folder + QStringLiteral("mouse2.dat"), MousePictureHeight));
-    m_recent.readFile();
+    m_recent.readFile(m_session.programFolder);
     m_recent.refreshRecent();
     updateRecentMenu();
     m_chooser->paintSwatches(folder);
@@ -222,7 +224,7 @@ void PlayerWindow::setLanguage(std::uint8_t language)
 
 void PlayerWindow::showMessage(const Message& message)
 {
-    m_platform.messages.show(QString::fromStdString(message.text), QString::fromStdString(message.title), message.icon,
+    m_platform.messages.show(QString::fromStdString(message.text), platform::displayText(message.title), message.icon,
                              platform::Buttons::Ok);
 }
 
@@ -238,7 +240,7 @@ void PlayerWindow::openCommand()
 {
     platform::FileDialogRequest request;
     request.filter = localText(m_session, txt::FilterOpen);
-    request.initialFolder = QString::fromStdString(m_session.programFolder) + QStringLiteral("Puzzles");
+    request.initialFolder = platform::pathFromBytes(m_session.programFolder) + QStringLiteral("Puzzles");
     const platform::FileDialogResult result = m_platform.files.open(request);
     if (result.accepted && !result.path.isEmpty())
         loadPuzzle(result.path);
@@ -262,7 +264,7 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
-        result = readPuzzleFile(m_puzzle, path.toStdString(), ReaderVariant::Player, m_session.language);
+        result = readPuzzleFile(m_puzzle, platform::pathBytes(path), ReaderVariant::Player, m_session.language);
     }
     // The chooser shows the file's swatches once its size was accepted, even
     // when the read fails after that.
@@ -272,8 +274,8 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         showMessage(message);
     if (!result.loaded())
         return false;
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
-    m_recent.addRecent(path.toStdString());
+    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
+    m_recent.addRecent(platform::pathBytes(path));
     updateRecentMenu();
     derivePlayerClues(m_puzzle, m_clues);
     // A window that was never active while maximised lays the puzzle out in
@@ -330,7 +332,7 @@ void PlayerWindow::dropEvent(QDropEvent* event)
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
-    writeLanguageFile(m_settingsFolder.toStdString(), m_session.language);
+    writeLanguageFile(platform::pathBytes(m_settingsFolder), m_session.language);
     m_session.closing = true;
     m_solutionWindow->close();
     event->accept();

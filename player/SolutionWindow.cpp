@@ -10,6 +10,7 @@
 
 #include "core/Palette.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 
@@ -79,7 +80,7 @@ void SolutionWindow::applyLanguage(std::uint8_t language)
 void SolutionWindow::showSolution(int cellSize)
 {
     m_cellSize = cellSize;
-    setWindowTitle(QString::fromStdString(m_puzzle.PuzzleName) + localText(m_session, txt::SolutionCaptionSeparator)
+    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::SolutionCaptionSeparator)
                    + localText(m_session, txt::TheSolution));
     layOut();
     redrawPicture();

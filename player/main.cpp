@@ -6,6 +6,7 @@
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "platform/CommandLine.h"
+#include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtTranslations.h"
 #include "platform/SettingsFolder.h"
@@ -24,7 +25,7 @@ int main(int argc, char** argv)
         return *status;
     QApplication app(argc, argv);
     gw::platform::identifyApplication(Player);
-    const auto start = gw::platform::readStartArguments(QCoreApplication::arguments(), Player, std::cerr);
+    const auto start = gw::platform::readStartArguments(gw::platform::argumentsAsPaths(argc, argv), Player, std::cerr);
     if (start.exitStatus)
         return *start.exitStatus;
     // Every window keeps inside the screen's available area.
@@ -34,8 +35,8 @@ int main(int argc, char** argv)
     gw::platform::QtTranslations qtTexts;
     gw::Puzzle puzzle;
     gw::Session session;
-    session.programFolder = gw::withTrailingSeparator(QCoreApplication::applicationDirPath().toStdString());
-    const QString settings = gw::platform::settingsFolder(QString::fromStdString(session.programFolder));
+    session.programFolder = gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath()));
+    const QString settings = gw::platform::settingsFolder(gw::platform::pathFromBytes(session.programFolder));
     gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings);
     platform.setParentWindow(&window);
     QObject::connect(&window, &gw::player::PlayerWindow::languageApplied, &window,

@@ -2,7 +2,7 @@
 
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,6 +11,7 @@
 #include "ClueDrawing.h"
 #include "PointSurface.h"
 #include "core/Rounding.h"
+#include "platform/FilePaths.h"
 #include "platform/MouseButtons.h"
 
 namespace gw {
@@ -113,8 +114,8 @@ void ColorChooser::paintSwatches(const QString& programFolder)
         QImage look;
         if (!programFolder.isEmpty()) {
             const QString path = QDir(programFolder).filePath(QLatin1String(UnmarkedLookFile));
-            if (QFileInfo::exists(path))
-                look.load(path);
+            if (const std::unique_ptr<QFile> file = platform::openRegularFile(path)) // a FIFO would block
+                look.load(file.get(), nullptr);
         }
         if (!look.isNull())
             painter.drawImage(QPointF(0, 0), look);

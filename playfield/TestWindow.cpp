@@ -16,6 +16,7 @@
 #include "ColorChooser.h"
 #include "core/Palette.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
@@ -90,7 +91,7 @@ void TestWindow::buildControls()
     group->addWidget(m_startButton);
     group->addWidget(m_stopButton);
     m_colorChooser = new ColorChooser(ChooserKind::PlayField, m_state.buttonMarks, {SwatchWidth}, m_sidePanel);
-    m_colorChooser->paintSwatches(QString::fromStdString(m_session.programFolder));
+    m_colorChooser->paintSwatches(platform::pathFromBytes(m_session.programFolder));
     auto* side = new QVBoxLayout(m_sidePanel);
     side->addWidget(m_resetButton);
     side->addWidget(m_computerTestGroup);

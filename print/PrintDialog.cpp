@@ -21,6 +21,7 @@
 #include "PageSurface.h"
 #include "ScaledPreview.h"
 #include "lang/Texts.h"
+#include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
@@ -503,7 +504,7 @@ bool PrintDialog::savePdf(const QString& path)
     QPrinter* printer = currentPrinter();
     pdf.setPageLayout(printer ? printer->pageLayout() : paperWithoutPrinter(m_portraitButton->isChecked()));
     pdf.setOutputFileName(path);
-    pdf.setDocName(QString::fromStdString(m_puzzle.PuzzleName));
+    pdf.setDocName(platform::displayText(m_puzzle.PuzzleName));
     PagedSurface surface(pdf);
     const PageLayout layout =
         gw::composePage(surface, pageSize(), PageMode::Paper, options(false), m_puzzle, m_clues, texts());
@@ -515,8 +516,8 @@ void PrintDialog::askSavePdf()
     platform::FileDialogRequest request;
     request.title = m_savePdfButton->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
     request.filter = localText(m_session, txt::FilterPdf);
-    request.initialFolder = QString::fromStdString(m_session.programFolder);
-    request.fileName = QString::fromStdString(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
+    request.initialFolder = platform::pathFromBytes(m_session.programFolder);
+    request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
     const platform::FileDialogResult chosen = m_platform.files.save(request);
     if (!chosen.accepted || chosen.path.isEmpty())
         return;

@@ -28,7 +28,7 @@ int runExport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
         return 1;
     const SaveResult saved = exportClueFile(puzzle, args[1], *format);
     if (!saved.ok) {
-        err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
+        reportFailedSave(args[1], saved, err);
         return 1;
     }
     return 0;
@@ -43,8 +43,12 @@ int runImport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
     Puzzle puzzle;
     const analysis::ClueImportResult result = analysis::importClueFile(puzzle, args[0]);
     for (std::size_t i = 0; i < result.messages.size(); ++i) {
-        const bool last = i + 1 == result.messages.size();
-        err << (last && !result.imported ? "error: " : "notice: ") << result.messages[i].text << '\n';
+        const std::string text = printable(result.messages[i].text);
+        if (i + 1 < result.messages.size() || result.imported)
+            err << "notice: " << text << '\n';
+        else
+            err << "error: " << printable(args[0]) << ": " << text
+                << (result.reason.empty() ? "" : " (" + printable(result.reason) + ")") << '\n';
     }
     if (!result.imported)
         return 1;
@@ -55,7 +59,7 @@ int runImport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
     }
     const SaveResult saved = wantsColor ? savePpm(puzzle, args[1]) : savePbm(puzzle, args[1]);
     if (!saved.ok) {
-        err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
+        reportFailedSave(args[1], saved, err);
         return 1;
     }
     return 0;

@@ -34,7 +34,7 @@ int runClues(const Arguments& args, std::ostream& out, std::ostream& err)
         << '\n';
     out << "title";
     if (!puzzle.PuzzleTitle.empty())
-        out << ' ' << puzzle.PuzzleTitle;
+        out << ' ' << printable(puzzle.PuzzleTitle);
     out << '\n';
     for (int y = 0; y < puzzle.PuzzleHeight; ++y)
         printLine(out, "row", y, clues.rowClueCount[static_cast<std::size_t>(y)], clues.rowClueLength,

@@ -7,9 +7,14 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Puzzle.h"
+
+namespace gw {
+struct SaveResult;
+}
 
 namespace gw::cli {
 
@@ -51,16 +56,31 @@ int runExport(const Arguments& args, std::ostream& out, std::ostream& err);
 // to `err` as "notice: " + text, the failure as "error: " + text.
 int runImport(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// Everything the tool prints from a file name, a title or a message passes
+// through printable(): control characters (also tab and line breaks, and the
+// C1 controls U+0080..U+009F) and bytes that are not well-formed UTF-8 become
+// escapes such as "\x1b", "\t", "\n", and a backslash becomes "\\", so no
+// file can send escape sequences to the terminal or break a tab-separated
+// line. Well-formed UTF-8 text is kept.
+std::string printable(std::string_view text);
+
 // Loads `path` as the maker does, with English messages. Every notice goes to
-// `err` as "notice: " + text; a failure as "error: " + text (or a plain
-// reason for a missing file). Returns true when the puzzle was loaded.
+// `err` as "notice: " + text; a failure as "error: " + path + ": " + the
+// message and, in parentheses, the reason (the system's strerror where the
+// file could not be opened or read); a file that was not read at all (none of
+// that name, a folder) gives the reason alone. Returns true when the puzzle
+// was loaded.
 bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err);
 
+// A save (or export) to `path` that failed, on `err`: "error: " + path + ": "
+// + the message and, in parentheses, the reason.
+void reportFailedSave(const std::string& path, const SaveResult& saved, std::ostream& err);
+
 // For the commands that report one line a file: loads each of `files` as
-// loadAsMaker does and hands it to `report`. Notices go to `err` as
-// "FILE: notice: TEXT"; a file that cannot be read gets the line
-// "FILE<tab>error<tab>REASON" in `out`. Returns 0 when every file was read,
-// else 1.
+// loadAsMaker does and hands it to `report` with the file's printable name.
+// Notices go to `err` as "FILE: notice: TEXT"; a file that cannot be read gets
+// the line "FILE<tab>error<tab>REASON" in `out`, REASON as in loadAsMaker's
+// error line. Returns 0 when every file was read, else 1.
 int reportEachFile(const Arguments& files, std::ostream& out, std::ostream& err,
                    const std::function<void(const std::string&, const Puzzle&)>& report);
 

@@ -16,7 +16,7 @@ int runConvert(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
         return 1;
     const SaveResult saved = savePbm(puzzle, args[1]);
     if (!saved.ok) {
-        err << "error: " << saved.message.text << " (" << saved.reason << ")\n";
+        reportFailedSave(args[1], saved, err);
         return 1;
     }
     return 0;

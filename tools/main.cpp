@@ -62,6 +62,6 @@ int main(int argc, char** argv)
         if (name == command.name)
             return command.run(gw::cli::Arguments(argv + 2, argv + argc), std::cout, std::cerr);
     }
-    std::cerr << "gridwick-cli: unknown command " << name << '\n';
+    std::cerr << "gridwick-cli: unknown command " << gw::cli::printable(name) << '\n';
     return usage();
 }

@@ -2,6 +2,9 @@
 // Helpers shared by the core tests: scratch folders, whole-file access and
 // grids written as strings ('.' white, '#' black, R red, B blue, Y yellow,
 // G green, M magenta, A aqua).
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -77,6 +80,23 @@ public:
 private:
     std::filesystem::path m_dir;
 };
+
+// Runs `action` while files may grow to at most `bytes` (writing more fails
+// with EFBIG, "File too large"): a stand-in for a full disk that needs no
+// special file system. Returns what `action` returns.
+template <typename Action> auto withFileSizeLimit(rlim_t bytes, Action action)
+{
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = bytes;
+    const auto oldSignal = signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the program
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = action();
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldSignal);
+    return result;
+}
 
 inline std::string repeat(const std::string& s, int times)
 {

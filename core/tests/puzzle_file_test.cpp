@@ -336,19 +336,22 @@ TEST(SavePbm, ReplacesTheFileAndClearsChanged)
 TEST(SavePbm, FailureKeepsOldFileAndChangedFlag)
 {
     gwtest::TempDir dir;
-    // A name so long that no temporary file can be made beside it.
-    const std::string target = dir.file(std::string(250, 'n') + ".pbm");
+    // A folder that is a file: nothing can be created in it.
+    gwtest::writeFile(dir.file("folder"), "");
+    const std::string target = dir.file("a.pbm");
     gwtest::writeFile(target, "old contents");
+    std::filesystem::create_symlink("folder/a.pbm", dir.file("link.pbm")); // a save follows the link
     ASSERT_EQ(gwtest::readFile(target), "old contents");
     gw::Puzzle p = puzzleFromRows({"#"});
     p.PuzzleChanged = true;
-    const gw::SaveResult saved = gw::savePbm(p, target, 1);
+    const gw::SaveResult saved = gw::savePbm(p, dir.file("link.pbm"), 1);
     EXPECT_FALSE(saved.ok);
-    EXPECT_FALSE(saved.reason.empty());
+    EXPECT_EQ(saved.reason, "cannot create a temporary file in " + dir.file("folder/") + ": Not a directory");
     EXPECT_TRUE(p.PuzzleChanged);
     EXPECT_EQ(gwtest::readFile(target), "old contents");
-    EXPECT_EQ(shown(saved.message), "C " + target + ": Er is een fout opgetreden bij het opslaan van dit bestand.");
-    EXPECT_EQ(dir.names().size(), 1u);
+    EXPECT_EQ(shown(saved.message),
+              "C " + dir.file("link.pbm") + ": Er is een fout opgetreden bij het opslaan van dit bestand.");
+    EXPECT_EQ(dir.names().size(), 3u);
     EXPECT_FALSE(gw::savePpm(p, dir.file("no/such/folder/x.ppm")).ok);
     EXPECT_TRUE(p.PuzzleChanged);
 }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "core/Puzzle.h"
@@ -28,6 +29,12 @@ QStringList gridRows(const Puzzle& puzzle, QSize area = {});
 // The colour a palette index is shown in.
 QColor shownColor(std::uint8_t index);
 QByteArray readAll(const QString& path);
+
+// A baseline greyscale JPEG of `size` (up to 65535 a side) made of flat
+// 8 x 8 blocks, block (bx, by) of grey level gray(bx, by) (0..255). It is
+// written straight from the blocks, never holding the pixels: a 20000 x 20000
+// picture takes about 2 MB and a moment to make.
+QByteArray blockJpeg(QSize size, const std::function<int(int bx, int by)>& gray);
 
 // A maker window over a scratch folder, with fakes that answer its dialogs.
 // Every scripted answer must be used by the end of the test.

@@ -1,15 +1,23 @@
 // Making a puzzle from a picture: the formats offered, shrinking, colour
 // reduction and its messages, and what the window shows afterwards.
+#include <QBuffer>
+#include <QFile>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QTest>
 #include <array>
+#include <cstdio>
+#include <filesystem>
 #include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/Palette.h"
 #include "editor/ImageImport.h"
 #include "editor/PreviewView.h"
 #include "editor/tests/EditorTestKit.h"
+#include "platform/FilePaths.h"
 #include "playfield/ColorChooser.h"
 
 using namespace gw;
@@ -180,6 +188,115 @@ private slots:
         if (notices.contains("Bitmap too wide"))
             QCOMPARE(QString::fromStdString(r.messages[0].text),
                      "This image is too large. Its size will therefore be reduced, which may affect the quality.");
+    }
+
+    // Regression: a truncated BMP imported as a different picture each time,
+    // its missing rows from uninitialised memory, and JPEG and GIF made up
+    // their missing parts. A picture not decoded whole gives the open error.
+    void truncatedPicturesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QImage image = picture({300, 200}, [](int x, int y) { return x < 100 && y > 50 ? Qt::blue : Qt::red; });
+        const auto encoded = [&image](const char* format, QImage::Format pixels = QImage::Format_RGB32) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, format);
+            writer.write(image.convertToFormat(pixels));
+            return buffer.data();
+        };
+        const std::pair<const char*, QByteArray> files[] = {{"BMP", encoded("bmp")},
+                                                            {"BMP 8-bit", encoded("bmp", QImage::Format_Indexed8)},
+                                                            {"GIF", gifBytes(image)},
+                                                            {"JPEG", encoded("jpg")},
+                                                            {"PNG", encoded("png")}};
+        for (const auto& [format, bytes] : files) {
+            QTest::newRow(qPrintable(QString("%1 cut to a quarter").arg(format))) << bytes.left(bytes.size() / 4);
+            QTest::newRow(qPrintable(QString("%1 cut in half").arg(format))) << bytes.left(bytes.size() / 2);
+            QTest::newRow(qPrintable(QString("%1 without its last 16 bytes").arg(format))) << bytes.chopped(16);
+        }
+    }
+    void truncatedPicturesAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("cut.bmp"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        Puzzle p;
+        drawGrid(p, {"#R"});
+        const ImportResult r = importImage(p, path, 0);
+        QCOMPARE(r.status, ImportStatus::Failed);
+        QCOMPARE(r.messages.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(r.messages[0].text),
+                 QStringLiteral("An error has occured while opening this file."));
+        QCOMPARE(gridRows(p), QStringList {"#R"});
+    }
+
+    // Regression: a FIFO blocked the import in open(); /dev/zero never ends.
+    void onlyRegularFilesAreImported()
+    {
+        alarm(60); // a blocked open() ends the test
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("pipe.bmp"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("zero.bmp"))));
+        for (const QString& name : {QStringLiteral("pipe.bmp"), QStringLiteral("zero.bmp")}) {
+            Puzzle p;
+            const ImportResult r = importImage(p, folder.filePath(name), 0);
+            QCOMPARE(r.status, ImportStatus::Failed);
+            QCOMPARE(r.messages.back().title, platform::pathBytes(folder.filePath(name)));
+        }
+        Puzzle p;
+        QCOMPARE(importImage(p, folder.path(), 0).status, ImportStatus::NoFile); // a folder
+        alarm(0);
+        // Regression: a Latin-1 name went through a UTF-8 round trip.
+        const std::string latin1 = platform::pathBytes(folder.path()) + "/caf\xe9.bmp";
+        QVERIFY(std::filesystem::copy_file(GRIDWICK_SOURCE_DIR "/fuzz/corpus/import/mono.bmp", latin1));
+        QCOMPARE(importImage(p, platform::pathFromBytes(latin1), 0).status, ImportStatus::Imported);
+        QCOMPARE(p.PuzzleName, std::string("caf\xe9"));
+        QCOMPARE(std::remove(latin1.c_str()), 0); // Qt cannot remove it with its folder
+    }
+
+    // Regression: a 48 MP photo was refused (Qt's decoding limit). Large
+    // JPEGs are decoded at an eighth of their size; the left 40 % of the top
+    // half is black.
+    void largePhotosImport_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("puzzle");
+        QTest::newRow("12 MP, decoded whole") << QSize(4000, 3000) << QSize(50, 38);
+        QTest::newRow("48 MP") << QSize(8000, 6000) << QSize(50, 38);
+        QTest::newRow("20000 x 20000") << QSize(20000, 20000) << QSize(50, 50);
+        // The decoder would hold 800 MB of it, whatever the size it is decoded at.
+        QTest::newRow("20000 x 20000 progressive: refused") << QSize(20000, 20000) << QSize();
+    }
+    void largePhotosImport()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QSize, puzzle);
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("photo.jpg")));
+        QByteArray bytes = blockJpeg(size, [size](int bx, int by) {
+            return bx * 8 < size.width() * 2 / 5 && by * 8 < size.height() / 2 ? 0 : 255;
+        });
+        if (puzzle.isEmpty()) { // a progressive JPEG: its first scan holds the DC coefficients
+            bytes[bytes.indexOf("\xff\xc0") + 1] = char(0xc2);
+            bytes[bytes.indexOf("\xff\xda") + 8] = 0;
+        }
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        Puzzle p;
+        const ImportResult r = importImage(p, file.fileName(), 0);
+        QCOMPARE(r.status, puzzle.isEmpty() ? ImportStatus::Failed : ImportStatus::Imported);
+        if (puzzle.isEmpty())
+            return;
+        QCOMPARE(QString::fromStdString(r.messages.at(0).title), QStringLiteral("Bitmap too wide"));
+        QCOMPARE(QSize(p.PuzzleWidth, p.PuzzleHeight), puzzle);
+        QStringList expected;
+        for (int y = 0; y < puzzle.height(); ++y)
+            expected << (y < puzzle.height() / 2 ? QString(20, '#') + QString(30, '.') : QString(50, '.'));
+        QCOMPARE(gridRows(p), expected);
     }
 
     void missingFileOrNoPicture()

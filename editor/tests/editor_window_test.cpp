@@ -1,5 +1,6 @@
 // The maker's main window as a user meets it: starting, the file commands
 // with their questions, the recent list, languages, help and closing.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -7,12 +8,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <filesystem>
 
 #include "core/Palette.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
+#include "platform/FilePaths.h"
 #include "playfield/ColorChooser.h"
 
 using namespace gw;
@@ -21,6 +24,30 @@ using namespace gw::editor::testing;
 
 namespace {
 const QString SaveFirst = QStringLiteral("question YesNoCancel | First save? | First save the current puzzle?");
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A maker started on folders of the test's choosing (the kit's Maker keeps
+// its settings beside the program); it expects no message at start.
+struct OwnMaker {
+    OwnMaker(const QString& programFolder, const QString& settingsFolder)
+    {
+        fake.printers.install({QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"));
+        MakerWindowSetup setup;
+        setup.programFolder = programFolder;
+        setup.settingsFolder = settingsFolder;
+        window = std::make_unique<MakerWindow>(puzzle, session, fake.platform(), setup);
+        window->start();
+    }
+    Puzzle puzzle;
+    Session session;
+    platform::testing::FakePlatform fake;
+    std::unique_ptr<MakerWindow> window;
+};
 } // namespace
 
 class EditorWindowTest : public QObject {
@@ -253,6 +280,46 @@ private slots:
         QCOMPARE(maker.window->recentAction(1)->text(), QStringLiteral("&2 b"));
         QVERIFY(!maker.window->recentAction(2)->isVisible());
         QCOMPARE(int(readAll(maker.path("recent.ini")).at(0)), upper.toUtf8().size());
+    }
+
+    // ---- settings beside a read-only program, and names that are not UTF-8 ----------------
+    // The settings folder is the user's (the program's folder was read-only):
+    // the files shipped in the program's folder are its defaults until it has
+    // its own. Regression: a Latin-1 name in recent.ini showed as "caf\ufffd"
+    // and could not be opened; its bytes now reach the file system unchanged.
+    void shippedSettingsAndNonUtf8Names()
+    {
+        QTemporaryDir program, settings;
+        const std::string path = platform::pathBytes(program.path()) + "/caf\xe9.pbm";
+        std::filesystem::copy_file(GRIDWICK_SOURCE_DIR "/samples/heart.pbm", path);
+        writeBytes(program.filePath(QStringLiteral("lang.ini")), "\1");
+        writeBytes(program.filePath(QStringLiteral("recent.ini")), QByteArray::fromStdString(char(path.size()) + path));
+        for (int start = 0; start < 2; ++start) {
+            OwnMaker maker(program.path() + "/", settings.path() + "/");
+            QVERIFY(maker.fake.messages.requests().isEmpty()); // no thanks: the shipped lang.ini counts
+            QCOMPARE(int(maker.session.language), start + 1);
+            QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 caf\u00e9"));
+            maker.window->recentAction(0)->trigger();
+            QCOMPARE(maker.window->windowTitle().left(7), QStringLiteral("caf\u00e9 - "));
+            maker.window->drawCell(1, 0, 0);
+            QVERIFY(maker.window->saveCommand()); // over the same file
+            QCOMPARE(maker.window->recentFiles()[0], path);
+            maker.window->applyLanguage(2);
+            QVERIFY(maker.window->close());
+        }
+        QCOMPARE(readAll(settings.filePath(QStringLiteral("lang.ini"))), QByteArray("\2"));
+        QCOMPARE(readAll(program.filePath(QStringLiteral("lang.ini"))), QByteArray("\1")); // shipped files stay
+        QCOMPARE(std::filesystem::remove(path), true);                                     // Qt cannot remove it
+    }
+
+    // Regression: an unreadable lang.ini was taken for a first start.
+    void unreadableLanguageFileIsNoFirstStart()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("lang.ini"))); // unreadable for root as well
+        OwnMaker maker(folder.path() + "/", folder.path() + "/");
+        QVERIFY(maker.fake.messages.requests().isEmpty());
+        QCOMPARE(int(maker.session.language), 0);
     }
 
     // A recent file that has vanished since: the open error for its path, no

@@ -10,10 +10,12 @@
 #include <QTest>
 #include <QUrl>
 #include <sstream>
+#include <vector>
 
 #include "core/Version.h"
 #include "platform/CommandLine.h"
 #include "platform/DroppedFile.h"
+#include "platform/FilePaths.h"
 #include "platform/QtTranslations.h"
 
 using namespace gw::platform;
@@ -71,32 +73,41 @@ private slots:
     }
 
     // ---- the file to open at start, after Qt took its options --------------
+    // argv's bytes as main() has them. Regression: a Latin-1 name went
+    // through QCoreApplication::arguments() and came back with U+FFFD.
     void startArguments_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("file"); // relative to the current folder
-        QTest::addColumn<int>("status");   // -1: no usage error
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QByteArray>("file"); // relative to the current folder
+        QTest::addColumn<int>("status");      // -1: no usage error
         QTest::addColumn<QString>("error");
-        QTest::newRow("nothing") << QStringList {} << "" << -1 << "";
-        QTest::newRow("one file") << QStringList {"heart.pbm"} << "heart.pbm" << -1 << "";
-        QTest::newRow("an absolute path stays") << QStringList {"/tmp/x.ppm"} << "/tmp/x.ppm" << -1 << "";
-        QTest::newRow("a dash name after --") << QStringList {"--", "-odd.pbm"} << "-odd.pbm" << -1 << "";
-        QTest::newRow("an empty argument is no file") << QStringList {""} << "" << -1 << "";
-        QTest::newRow("unknown option") << QStringList {"--frobnicate"} << "" << 2
+        QTest::newRow("nothing") << QByteArrayList {} << QByteArray() << -1 << "";
+        QTest::newRow("one file") << QByteArrayList {"heart.pbm"} << QByteArray("heart.pbm") << -1 << "";
+        QTest::newRow("a Latin-1 name") << QByteArrayList {"caf\xe9.pbm"} << QByteArray("caf\xe9.pbm") << -1 << "";
+        QTest::newRow("an absolute path stays")
+            << QByteArrayList {"/tmp/x.ppm"} << QByteArray("/tmp/x.ppm") << -1 << "";
+        QTest::newRow("a dash name after --")
+            << QByteArrayList {"--", "-odd.pbm"} << QByteArray("-odd.pbm") << -1 << "";
+        QTest::newRow("an empty argument is no file") << QByteArrayList {""} << QByteArray() << -1 << "";
+        QTest::newRow("unknown option") << QByteArrayList {"--frobnicate"} << QByteArray() << 2
                                         << "prog: unknown option --frobnicate";
-        QTest::newRow("two files") << QStringList {"a.pbm", "b.pbm"} << "" << 2
+        QTest::newRow("two files") << QByteArrayList {"a.pbm", "b.pbm"} << QByteArray() << 2
                                    << "prog: one file at most, not also b.pbm";
     }
     void startArguments()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, file);
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QByteArray, file);
         QFETCH(int, status);
         QFETCH(QString, error);
+        std::vector<const char*> argv {"/usr/bin/prog"};
+        for (const QByteArray& argument : arguments)
+            argv.push_back(argument.constData());
         std::ostringstream err;
-        const StartArguments start =
-            readStartArguments(QStringList {QStringLiteral("/usr/bin/prog")} + arguments, Program, err);
-        QCOMPARE(start.file, file.isEmpty() ? QString() : QDir::current().absoluteFilePath(file));
+        const StartArguments start = readStartArguments(argumentsAsPaths(int(argv.size()), argv.data()), Program, err);
+        const std::string here = pathBytes(QDir::currentPath()) + "/";
+        QCOMPARE(pathBytes(start.file),
+                 file.isEmpty() || file.startsWith('/') ? file.toStdString() : here + file.toStdString());
         QCOMPARE(start.exitStatus.value_or(-1), status);
         const QString printed = QString::fromStdString(err.str());
         QCOMPARE(printed.section(QLatin1Char('\n'), 0, 0), error);
@@ -190,6 +201,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::newRow("a pbm") << QStringList {"file:///tmp/heart.pbm"} << "/tmp/heart.pbm";
         QTest::newRow("a ppm in capitals") << QStringList {"file:///tmp/SUNSET.PPM"} << "/tmp/SUNSET.PPM";
+        QTest::newRow("a Latin-1 name, bytes kept")
+            << QStringList {"file:///tmp/caf%E9%20x.pbm"} << pathFromBytes("/tmp/caf\xe9 x.pbm");
         QTest::newRow("the first puzzle among other files")
             << QStringList {"file:///tmp/photo.jpg", "file:///tmp/b.ppm", "file:///tmp/c.pbm"} << "/tmp/b.ppm";
         QTest::newRow("a picture of another kind") << QStringList {"file:///tmp/photo.png"} << "";

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -11,8 +12,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "core/RegularFile.h"
+
+#include "platform/DataPicture.h"
 #include "platform/DigitBox.h"
 #include "platform/FileFilter.h"
+#include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
 #include "platform/SettingsFolder.h"
 #include "platform/Units.h"
@@ -231,6 +240,53 @@ private slots:
     {
         QtPlatform qt;
         QVERIFY(!qt.platform().documents.open(QStringLiteral("/nonexistent/folder/helpen.pdf")));
+        // A FIFO or device in a help file's place would block the viewer.
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("helpen.pdf"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!qt.platform().documents.open(fifo));
+        QVERIFY(!qt.platform().documents.open(QStringLiteral("/dev/zero")));
+    }
+
+    // ---- paths as bytes ----------------------------------------------------
+    // Regression: a Latin-1 name in the recent list went through a UTF-8
+    // round trip and could not be opened. Bytes survive the trip through Qt.
+    void pathBytesSurviveQt_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ASCII") << QByteArray("/p/cat.pbm") << QStringLiteral("/p/cat.pbm");
+        QTest::newRow("UTF-8") << QByteArray("/p/caf\xc3\xa9.pbm") << QStringLiteral("/p/caf\u00e9.pbm");
+        QTest::newRow("Latin-1") << QByteArray("/p/caf\xe9.pbm") << QStringLiteral("/p/caf\u00e9.pbm");
+        QTest::newRow("cut UTF-8, then UTF-8")
+            << QByteArray("\xe2\x82\xc3\xa9") << QStringLiteral("\u00e2\u0082\u00e9");
+        QTest::newRow("surrogate bytes") << QByteArray("\xed\xb2\x80") << QStringLiteral("\u00ed\u00b2\u0080");
+        QTest::newRow("every high byte") << QByteArray("\x80\xff\xfe") << QStringLiteral("\u0080\u00ff\u00fe");
+    }
+    void pathBytesSurviveQt()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        const std::string path = bytes.toStdString();
+        const QString held = pathFromBytes(path);
+        QCOMPARE(pathBytes(held), path);
+        QCOMPARE(pathBytes(QString(held)), path); // copies too
+        QCOMPARE(displayText(path), shown);
+        QCOMPARE(displayPath(held), shown);
+    }
+    // Regression: a FIFO as "mouse1.dat" or another picture file blocked the start.
+    void onlyRegularFilesAreOpened()
+    {
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("mouse1.dat"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        int error = 0;
+        QVERIFY(!openRegularFile(fifo, &error));
+        QCOMPARE(error, gw::NotRegularFile);
+        QVERIFY(!openRegularFile(QStringLiteral("/dev/zero"), &error));
+        QVERIFY(!openRegularFile(folder.path(), &error));
+        QCOMPARE(error, EISDIR);
+        QVERIFY(loadDataPicture(fifo, 32).isNull());
     }
 
     void busyCursorIsBalanced()
@@ -251,25 +307,38 @@ private slots:
     }
 
     // ---- where the settings are kept ----------------------------------------
-    // Mend: settings go to the user's folder only when the program's folder is read-only.
-    void settingsStayBesideAWritableProgram()
+    // Settings stay beside a writable program; they go to the user's folder
+    // beside a read-only one and beside an installed copy, even one that can
+    // be written (root running a system-wide install wrote its settings into
+    // /usr/lib/gridwick).
+    void settingsFolderFollowsTheProgramFolder_data()
     {
-        QTemporaryDir program, user;
-        QCOMPARE(settingsFolder(program.path(), user.path()), program.path() + "/");
-        QVERIFY(QDir(user.path()).isEmpty());
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("besideProgram");
+        QTest::newRow("writable") << true << false << true;
+        QTest::newRow("read-only") << false << false << false;
+        QTest::newRow("installed, writable") << true << true << false;
     }
-    void settingsMoveToTheUserFolderBesideAReadOnlyProgram()
+    void settingsFolderFollowsTheProgramFolder()
     {
+        QFETCH(bool, writable);
+        QFETCH(bool, installed);
+        QFETCH(bool, besideProgram);
+        QTemporaryDir root, user;
         // A folder below a regular file cannot be written by anyone, root included.
-        QTemporaryDir program, user;
-        QFile blocker(program.filePath(QStringLiteral("not-a-folder")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString unwritable = blocker.fileName() + QStringLiteral("/programs");
-        QVERIFY(!folderIsWritable(unwritable));
-        const QString chosen = settingsFolder(unwritable, user.path());
-        QCOMPARE(chosen, user.path() + "/Gridwick/");
+        const QString program = root.filePath(writable ? QStringLiteral("programs") : QStringLiteral("file/programs"));
+        QVERIFY(QDir(root.path()).mkdir(writable ? QStringLiteral("programs") : QStringLiteral("unused")));
+        QFile marker(writable ? program + "/" + InstalledMarkerName : root.filePath(QStringLiteral("file")));
+        if (installed || !writable) {
+            QVERIFY(marker.open(QIODevice::WriteOnly));
+            marker.close();
+        }
+        QCOMPARE(folderIsWritable(program), writable);
+        const QString chosen = settingsFolder(program, user.path());
+        QCOMPARE(chosen, besideProgram ? program + "/" : user.path() + "/Gridwick/");
         QVERIFY(QFileInfo(chosen).isDir());
+        QCOMPARE(QDir(user.path()).isEmpty(), besideProgram);
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <cmath>
+#include <filesystem>
 
 #include "PlayerFixture.h"
 #include "editor/MakerWindow.h"
@@ -125,6 +126,32 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("cat - Gridwick Puzzler"));
         QCOMPARE(w.recentAction(0)->text(), QStringLiteral("&1 cat"));
         QVERIFY(f.fakes.messages.requests().isEmpty());
+    }
+
+    // The settings folder is the user's (a read-only program folder): the
+    // shipped files are its defaults. Regression: a Latin-1 name from
+    // recent.ini could not be opened (its bytes went through UTF-8).
+    void shippedSettingsAndNonUtf8Names()
+    {
+        PlayerFixture f;
+        QTemporaryDir settings;
+        const std::string path = f.session.programFolder + "caf\xe9.pbm";
+        std::filesystem::copy_file(GRIDWICK_SOURCE_DIR "/samples/heart.pbm", path);
+        f.write(QStringLiteral("lang.ini"), "\2");
+        f.write(QStringLiteral("recent.ini"), QByteArray::fromStdString(char(path.size()) + path));
+        f.window =
+            std::make_unique<player::PlayerWindow>(f.puzzle, f.session, f.fakes.platform(), settings.path() + "/");
+        f.window->startUp();
+        QCOMPARE(int(f.session.language), 2);
+        QCOMPARE(f.window->recentAction(0)->text(), QStringLiteral("&1 caf\u00e9"));
+        f.window->recentAction(0)->trigger();
+        QVERIFY(f.fakes.messages.requests().isEmpty());
+        QVERIFY(f.window->hasPuzzle());
+        QVERIFY(f.window->windowTitle().startsWith(QStringLiteral("caf\u00e9 - ")));
+        QVERIFY(f.window->close());
+        QCOMPARE(QFile(settings.filePath(QStringLiteral("lang.ini"))).size(), 1);
+        QCOMPARE(QFile(settings.filePath(QStringLiteral("recent.ini"))).size(), qint64(path.size() + 5));
+        QCOMPARE(std::filesystem::remove(path), true); // Qt cannot remove it with its folder
     }
 
     // --- Loading ---

@@ -29,6 +29,7 @@ ClueImportResult importClues(Puzzle& puzzle, const ClueReadResult& read, const s
 {
     ClueImportResult result;
     result.messages = read.messages;
+    result.reason = read.reason;
     if (!read.ok)
         return result;
     const ClueFile& file = read.file;

@@ -20,6 +20,8 @@ struct ClueImportResult {
     // replaced) and, when not imported, the failure last: the reader's, or
     // ClueNoSolution, ClueSeveralSolutions or ClueUndecided.
     Messages messages;
+    // The reader's reason when the file could not be read (ClueReadResult).
+    std::string reason;
 };
 
 // Makes `puzzle` the picture of the clue file that was read as `read`.

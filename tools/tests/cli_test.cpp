@@ -1,6 +1,9 @@
 // gridwick-cli: its subcommands' output formats, errors and exit codes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <sstream>
 
 #include "core/PuzzleFile.h"
@@ -57,21 +60,35 @@ TEST_F(Cli, CluesPrintsSizeTitleRowsAndColumns)
     EXPECT_EQ(out, "size 1 1 bw\ntitle\nrow 0 1: 1/0\ncol 0 1: 1/0\n");
 }
 
+// Every error line names the file and the real reason. Regression: a folder
+// was "no such file", and a FIFO blocked the tool for ever.
 TEST_F(Cli, CluesFailuresPrintAnErrorAndExitOne)
 {
+    const std::string f = dir.file("f.pbm");
+    const std::string opening = "An error has occured while opening this file.";
     const std::pair<std::string, std::string> cases[] = {
-        // file contents (empty: no file), standard error
-        {"", "error: " + dir.file("f.pbm") + ": no such file\n"},
-        {"GIF89a", "error: This is not a valid PBM- or PPM-file.\n"},
-        {"P4 8 8\n\xff", "error: An error has occured while opening this file.\n"},
-        {"P4 80 8\n\xff", TooLarge + "error: An error has occured while opening this file.\n"}}; // notices first
+        // file contents (empty: no file; "/": a folder; "|": a FIFO), standard error
+        {"", "error: " + f + ": No such file or directory\n"},
+        {"/", "error: " + f + ": Is a directory\n"},
+        {"|", "error: " + f + ": " + opening + " (not a regular file)\n"},
+        {"GIF89a",
+         "error: " + f + ": This is not a valid PBM- or PPM-file. (it does not start with P1, P3, P4 or P6)\n"},
+        {"P4 8 8\n\xff", "error: " + f + ": " + opening + " (the data ends early)\n"},
+        {"P4 80 8\n\xff", TooLarge + "error: " + f + ": " + opening + " (the data ends early)\n"}}; // notices first
+    alarm(60); // a blocked open() ends the test
     for (const auto& [data, expected] : cases) {
-        if (!data.empty())
-            gwtest::writeFile(dir.file("f.pbm"), data);
-        EXPECT_EQ(run(gw::cli::runClues, {dir.file("f.pbm")}), 1) << data;
+        std::filesystem::remove_all(f);
+        if (data == "/")
+            std::filesystem::create_directory(f);
+        else if (data == "|")
+            ASSERT_EQ(mkfifo(f.c_str(), 0600), 0);
+        else if (!data.empty())
+            gwtest::writeFile(f, data);
+        EXPECT_EQ(run(gw::cli::runClues, {f}), 1) << data;
         EXPECT_EQ(out, "");
         EXPECT_EQ(err, expected);
     }
+    alarm(0);
     EXPECT_EQ(run(gw::cli::runClues, {}), 2);
     EXPECT_EQ(run(gw::cli::runClues, {"a", "b"}), 2);
     EXPECT_NE(err.find("usage"), std::string::npos);
@@ -90,9 +107,11 @@ TEST_F(Cli, ConvertWritesAsTheMaker)
 
     std::filesystem::remove(dir.file("out.pbm"));
     EXPECT_EQ(run(gw::cli::runConvert, {dir.file("missing.pbm"), dir.file("out.pbm")}), 1);
-    EXPECT_EQ(err, "error: " + dir.file("missing.pbm") + ": no such file\n");
+    EXPECT_EQ(err, "error: " + dir.file("missing.pbm") + ": No such file or directory\n");
     EXPECT_EQ(run(gw::cli::runConvert, {dir.file("in.pbm"), dir.file("no/folder/out.pbm")}), 1);
-    EXPECT_EQ(err.rfind("error: An error has occured while saving this file. (", 0), 0u) << err;
+    EXPECT_EQ(err, "error: " + dir.file("no/folder/out.pbm")
+                       + ": An error has occured while saving this file. (cannot create a temporary file in "
+                       + dir.file("no/folder/") + ": No such file or directory)\n");
     EXPECT_EQ(dir.names().size(), 2u); // nothing written
 }
 
@@ -109,8 +128,9 @@ TEST_F(Cli, ExportAndImportClueFilesByExtension)
 
     const std::string mix = save("mix.ppm", {"R#"});
     EXPECT_EQ(run(gw::cli::runExport, {mix, dir.file("mix.non")}), 1);
-    EXPECT_EQ(err, "error: A .non file holds black-and-white puzzles only. Export this color puzzle as webpbn XML. "
-                   "(a .non file holds black-and-white puzzles only)\n");
+    EXPECT_EQ(err, "error: " + dir.file("mix.non")
+                       + ": A .non file holds black-and-white puzzles only. Export this color puzzle as webpbn XML. "
+                         "(a .non file holds black-and-white puzzles only)\n");
     EXPECT_EQ(run(gw::cli::runExport, {mix, dir.file("mix.xml")}), 0);
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("mix.pbm")}), 1); // colour needs .ppm
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("back.ppm")}), 0);
@@ -118,7 +138,10 @@ TEST_F(Cli, ExportAndImportClueFilesByExtension)
 
     gwtest::writeFile(dir.file("two.non"), "width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n");
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("two.non"), dir.file("two.pbm")}), 1);
-    EXPECT_EQ(err, "error: These clues have more than one solution, so they do not give one picture.\n");
+    EXPECT_EQ(err, "error: " + dir.file("two.non")
+                       + ": These clues have more than one solution, so they do not give one picture.\n");
+    EXPECT_EQ(run(gw::cli::runImport, {dir.path(), dir.file("two.pbm")}), 1); // the real reason, as for puzzles
+    EXPECT_EQ(err, "error: " + dir.path() + ": An error has occured while opening this file. (Is a directory)\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("two.pbm")));
     EXPECT_EQ(run(gw::cli::runExport, {heart, dir.file("heart.txt")}), 2);
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("heart.xml"), dir.file("back.png")}), 2);
@@ -206,6 +229,56 @@ TEST_F(Cli, AnalyzePrintsOneLineAFile)
     EXPECT_EQ(split(lines[1], '\t')[2], "yes");
     EXPECT_EQ(run(gw::cli::runAnalyze, {"--unique"}), 2);
     EXPECT_NE(err.find("usage: gridwick-cli analyze"), std::string::npos);
+}
+
+// Regression: titles and names reached the terminal raw, escape sequences
+// and all. Control characters, C1 controls and bytes that are not UTF-8 are
+// escaped; a backslash is doubled so that the escapes cannot be faked.
+TEST(Printable, EscapesWhatATerminalWouldObey)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Cat & Dog", "Cat & Dog"},
+        {"\x1b]0;owned\x07", "\\x1b]0;owned\\x07"},
+        {"a\tb\nc\rd", "a\\tb\\nc\\rd"},
+        {"C:\\x1b", "C:\\\\x1b"},
+        {"caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x90\x88", "caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x90\x88"}, // é € 🐈 stay
+        {"caf\xe9", "caf\\xe9"},                                                                    // Latin-1
+        {"\xc2\x9b"
+         "31m",
+         "\\xc2\\x9b"
+         "31m"},                                                        // C1 CSI
+        {"\x7f\xc0\xaf\xed\xa0\x80", "\\x7f\\xc0\\xaf\\xed\\xa0\\x80"}, // DEL, overlong, surrogate
+        {"\xe2\x82", "\\xe2\\x82"},                                     // cut short
+        {std::string("a\0b", 3), "a\\x00b"},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(gw::cli::printable(text), shown) << shown;
+}
+
+TEST_F(Cli, OutputIsEscaped)
+{
+    const std::string name = "evil\x1b[2J\tname.pbm";
+    save(name, {"#"}, "Title\x1b]0;x\x07");
+    EXPECT_EQ(run(gw::cli::runClues, {dir.file(name)}), 0);
+    EXPECT_EQ(split(out, '\n').at(1), "title Title\\x1b]0;x\\x07");
+    EXPECT_EQ(run(gw::cli::runCheck, {dir.file(name)}), 0);
+    EXPECT_EQ(split(out, '\t').at(0), dir.file("evil\\x1b[2J\\tname.pbm"));
+    EXPECT_EQ(run(gw::cli::runAnalyze, {dir.file("gone\n.pbm")}), 1);
+    EXPECT_EQ(out, dir.file("gone\\n.pbm") + "\terror\tNo such file or directory\n");
+}
+
+// Regression: a failed save said "cannot write …tmp-…" without why. A file
+// size limit stands in for a full disk.
+TEST_F(Cli, FailedSaveTellsTheSystemsReason)
+{
+    gwtest::writeFile(dir.file("in.pbm"), "P1 40 1 " + gwtest::repeat("1 ", 40)); // saved: 6 + 34 + 5 + 5 bytes
+    EXPECT_EQ(gwtest::withFileSizeLimit(8,
+                                        [&] {
+                                            return run(gw::cli::runConvert, {dir.file("in.pbm"), dir.file("out.pbm")});
+                                        }),
+              1);
+    EXPECT_EQ(err, "error: " + dir.file("out.pbm") + ": An error has occured while saving this file. (cannot write "
+                       + dir.file("out.pbm") + ": File too large)\n");
 }
 
 // The installed program: dispatch and exit codes.
