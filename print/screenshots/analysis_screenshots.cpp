@@ -1,7 +1,8 @@
 // Takes the documentation screenshots of puzzle analysis: the test window
 // after Analyse with each of its four verdicts, and the maker's main window
 // with Edit > Show solvability on. Run it under a display (Xvfb) from the
-// folder of the programs:
+// folder of the programs (its data files and Puzzles/ are read from the
+// current folder, whose path the maker's status line shows):
 //   cd build/bin && xvfb-run -s "-screen 0 1000x700x24" ../tools-build/analysis_screenshots <folder>
 #include <QApplication>
 #include <QDir>
@@ -39,7 +40,7 @@ bool testWindowShot(QApplication& app, const QDir& folder, const char* file, dou
 {
     gw::Puzzle puzzle;
     gw::Session session;
-    session.programFolder = GRIDWICK_BIN_DIR "/";
+    session.programFolder = QDir::currentPath().toStdString() + "/";
     if (!gw::readPuzzleFile(puzzle, session.programFolder + "Puzzles/" + file, gw::ReaderVariant::Maker).loaded()) {
         std::fprintf(stderr, "cannot read %s\n", file);
         return false;
@@ -66,7 +67,7 @@ bool makerShot(QApplication& app, const QDir& folder, const char* file)
     gw::platform::testing::FakePlatform fake;
     QTemporaryDir settings;
     gw::editor::MakerWindowSetup setup;
-    setup.programFolder = QStringLiteral(GRIDWICK_BIN_DIR "/");
+    setup.programFolder = QDir::currentPath() + QLatin1Char('/');
     setup.settingsFolder = settings.path() + QLatin1Char('/');
     fake.messages.answer(gw::platform::Answer::Ok); // the thanks of a first run
     fake.messages.answer(gw::platform::Answer::Ok); // no printer
