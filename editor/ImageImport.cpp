@@ -135,7 +135,10 @@ std::pair<QImage, QSize> decodePicture(QIODevice& file)
     ReadWatch watch(file);
     QImageReader reader(&watch);
     reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
+    // A size the header gives without pixels (GIF can say 0 wide and still
+    // decode a picture) is no size: the decoded picture's own counts then.
+    const QSize header = reader.size();
+    const QSize size = header.width() > 0 && header.height() > 0 ? header : QSize();
     const QByteArray format = reader.format();
     const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
     QImage picture;

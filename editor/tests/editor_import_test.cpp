@@ -314,6 +314,16 @@ private slots:
         QVERIFY(!maker.fake.busy.busy());
         QCOMPARE(maker.fake.busy.timesShown(), 2);
     }
+
+    // Regression (found by fuzz_import): a GIF whose header Qt reads as 0 wide
+    // but which decodes to 19224 x 5 pixels gave a puzzle 0 cells wide.
+    void headerWithoutWidthTakesTheDecodedSize()
+    {
+        Puzzle p;
+        const ImportResult r = importImage(p, GRIDWICK_SOURCE_DIR "/fuzz/corpus/import/zero-width-header.gif", 0);
+        QCOMPARE(r.status, ImportStatus::Imported);
+        QCOMPARE(QSize(p.PuzzleWidth, p.PuzzleHeight), QSize(50, 1));
+    }
 };
 
 QTEST_MAIN(EditorImportTest)
