@@ -3,7 +3,6 @@
 // XML reader's corners.
 #include <gtest/gtest.h>
 
-
 #include "TestSupport.h"
 #include "core/ClueFiles.h"
 #include "core/Xml.h"
