@@ -2,9 +2,7 @@
 // standard library, or figures and traces measured on it cannot be compared.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <ostream>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,21 +10,11 @@
 #include "bench/PuzzleGenerator.h"
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
+#include "core/tests/TestSupport.h"
 
 namespace {
 
-// The rows in use: '.' white, '#' black, R B Y G M A the colours.
-std::vector<std::string> rowsOf(const gw::Puzzle& puzzle)
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
-        std::string row;
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
-            row += "#.RBYGMA?"[std::min<int>(puzzle.cell(x, y), 8)];
-        rows.push_back(row);
-    }
-    return rows;
-}
+using gwtest::rowsOf;
 
 // FNV-1a over everything the files of the set hold.
 std::uint64_t digest(const std::vector<gw::PuzzleRecipe>& recipes)
@@ -46,25 +34,6 @@ std::uint64_t digest(const std::vector<gw::PuzzleRecipe>& recipes)
     }
     return hash;
 }
-
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : m_path(std::filesystem::temp_directory_path()
-                 / ("gridwick-generator-" + std::to_string(std::random_device()())))
-    {
-        std::filesystem::create_directories(m_path);
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    std::string path() const { return m_path.string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 TEST(SplitMix64, GivesTheReferenceSequence)
 {
@@ -196,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WritePuzzleSet, FilesReadBackAsGenerated)
 {
-    const ScratchFolder folder;
+    const gwtest::TempDir folder;
     const auto recipes = gw::benchmarkRecipes(gw::BenchmarkSetSeed, gw::BenchmarkSetSize);
     std::string error;
     const std::vector<std::string> paths = gw::writePuzzleSet(recipes, folder.path(), error);

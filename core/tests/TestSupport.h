@@ -40,6 +40,18 @@ inline gw::Puzzle puzzleFromRows(const std::vector<std::string>& rows, bool colo
     return p;
 }
 
+// Rows written on one line, separated by '/': "#.#/###".
+inline std::vector<std::string> splitRows(const std::string& text)
+{
+    std::vector<std::string> rows(1);
+    for (char c : text)
+        if (c == '/')
+            rows.emplace_back();
+        else
+            rows.back().push_back(c);
+    return rows;
+}
+
 // The rows in use, as strings.
 inline std::vector<std::string> rowsOf(const gw::Puzzle& p)
 {

@@ -3,8 +3,6 @@
 // XML reader's corners.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "TestSupport.h"
 #include "core/ClueFiles.h"
 #include "core/Xml.h"
@@ -217,20 +215,7 @@ TEST_P(MalformedClueFiles, AreRefusedWithAClearMessage)
 const std::string Rows1 = "<clues type=\"rows\"><line><count>1</count></line></clues>";
 const std::string Columns1 = "<clues type=\"columns\"><line><count>1</count></line></clues>";
 std::string xml(const std::string& inside) { return "<puzzleset>\n<puzzle>\n" + inside + "\n</puzzle></puzzleset>"; }
-std::string repeated(const std::string& text, int n)
-{
-    std::string all;
-    for (int i = 0; i < n; ++i)
-        all += text;
-    return all;
-}
-std::string manyColumns(int n)
-{
-    std::string c = "<clues type=\"columns\">";
-    for (int i = 0; i < n; ++i)
-        c += "<line></line>";
-    return c + "</clues>";
-}
+std::string manyColumns(int n) { return "<clues type=\"columns\">" + gwtest::repeat("<line></line>", n) + "</clues>"; }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MalformedClueFiles,
@@ -243,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "This is not a valid XML file: the error is on line 3."},
         BadFile {"textAfterRoot", ClueFormat::Webpbn, xml(Rows1 + Columns1) + "x",
                  "This is not a valid XML file: the error is on line 4."},
-        BadFile {"nestedTooDeep", ClueFormat::Webpbn, repeated("<a>", 100),
+        BadFile {"nestedTooDeep", ClueFormat::Webpbn, gwtest::repeat("<a>", 100),
                  "This file is too large to be a clue file."},
         BadFile {"noRows", ClueFormat::Webpbn, xml(Columns1),
                  "This clue file lacks a part it needs: the size, the row clues or the column clues."},
@@ -306,8 +291,8 @@ TEST(ClueFileOnDisk, FormatByExtensionElseByContentAndSizeLimit)
 {
     gwtest::TempDir dir;
     const auto write = [&](const std::string& name, const std::string& bytes) {
-        std::ofstream(dir.path() + name, std::ios::binary) << bytes;
-        return dir.path() + name;
+        gwtest::writeFile(dir.file(name), bytes);
+        return dir.file(name);
     };
     EXPECT_TRUE(gw::readClueFile(write("a.XML", gw::webpbnBytes(tiny()))).ok);
     EXPECT_TRUE(gw::readClueFile(write("a.txt", "  " + gw::webpbnBytes(tiny()))).ok);

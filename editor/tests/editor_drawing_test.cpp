@@ -135,9 +135,6 @@ private slots:
         QTest::newRow("zero and too large") << "0"
                                             << "75"
                                             << "1x50";
-        QTest::newRow("empty height takes the current") << "12"
-                                                        << ""
-                                                        << "12x25";
         QTest::newRow("leading zeros and a full box") << "007"
                                                       << "99999999"
                                                       << "7x50";

@@ -266,22 +266,6 @@ private slots:
         QCOMPARE(maker.message(2), SaveFirst);
     }
 
-    void recentListDropsDuplicatesIgnoringCase()
-    {
-        Maker maker;
-        const QString upper = maker.writeFile("A.PBM", "P1\n1 1\n1\n");
-        maker.window->loadFile(maker.writeFile("a.pbm", "P1\n1 1\n1\n"));
-        maker.window->loadFile(maker.writeFile("b.pbm", "P1\n1 1\n1\n"));
-        maker.window->loadFile(upper);
-        QCOMPARE(QString::fromStdString(maker.window->recentFiles()[0]), upper);
-        QCOMPARE(QString::fromStdString(maker.window->recentFiles()[1]), maker.path("b.pbm"));
-        QVERIFY(maker.window->recentFiles()[2].empty());
-        QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 A"));
-        QCOMPARE(maker.window->recentAction(1)->text(), QStringLiteral("&2 b"));
-        QVERIFY(!maker.window->recentAction(2)->isVisible());
-        QCOMPARE(int(readAll(maker.path("recent.ini")).at(0)), upper.toUtf8().size());
-    }
-
     // ---- settings beside a read-only program, and names that are not UTF-8 ----------------
     // The settings folder is the user's (the program's folder was read-only):
     // the files shipped in the program's folder are its defaults until it has

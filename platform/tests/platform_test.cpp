@@ -65,7 +65,6 @@ private slots:
         QTest::addColumn<double>("twipsPerPixel");
         QTest::newRow("96 dpi") << 96.0 << 15.0;
         QTest::newRow("120 dpi") << 120.0 << 12.0;
-        QTest::newRow("144 dpi") << 144.0 << 10.0;
         QTest::newRow("no resolution falls back to 96") << 0.0 << 15.0;
     }
     void twipsPerPixelFollowsLogicalResolution()
@@ -105,8 +104,6 @@ private slots:
         QTest::addColumn<QString>("suffix");
         QTest::newRow("bw save, first") << SaveBwFilter << 0 << 3 << "Black And White Bitmaps (*.pbm)"
                                         << "pbm";
-        QTest::newRow("bw save, colour") << SaveBwFilter << 1 << 3 << "Color Bitmaps (*.ppm)"
-                                         << "ppm";
         QTest::newRow("bw save, all files") << SaveBwFilter << 2 << 3 << "All Files (*)"
                                             << "";
         QTest::newRow("import, all images")

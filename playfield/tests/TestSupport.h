@@ -27,13 +27,7 @@ inline Puzzle puzzleFromRows(std::initializer_list<std::string> rows, bool color
 // colour puzzle when a colour letter occurs.
 inline Puzzle puzzleFromText(const std::string& text)
 {
-    std::vector<std::string> rows(1);
-    for (char c : text)
-        if (c == '/')
-            rows.emplace_back();
-        else
-            rows.back().push_back(c);
-    return puzzleFromRowList(rows, text.find_first_of("RBYGMA") != std::string::npos);
+    return gwtest::puzzleFromRows(gwtest::splitRows(text), text.find_first_of("RBYGMA") != std::string::npos);
 }
 
 // A w x h black-and-white puzzle, black where `black(x, y)` holds.

@@ -15,16 +15,6 @@
 
 using namespace gw;
 
-namespace {
-QAction* menuItem(QWidget& window, const char* text)
-{
-    for (QAction* action : window.findChildren<QAction*>())
-        if (action->text() == QLatin1String(text))
-            return action;
-    return nullptr;
-}
-} // namespace
-
 class PrintAndTestWindowsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -38,8 +28,8 @@ private slots:
 void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
 {
     editor::testing::Maker maker;
-    QAction* test = menuItem(*maker.window, "&Test Puzzle");
-    QAction* print = menuItem(*maker.window, "&Print Puzzle");
+    QAction* test = maker.action("testAction");
+    QAction* print = maker.action("printAction");
     const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
     QVERIFY(test && test->isEnabled() && print && print->isEnabled());
     TestWindow& testWindow = windows->testWindow();
@@ -66,7 +56,7 @@ void PrintAndTestWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 25; ++x)
             maker.puzzle.cell(x, y) = ((x * 7 + y * 3) % 11 == 0 || (x + y) % 6 == 0) ? Black : White;
-    menuItem(*maker.window, "&Test Puzzle")->trigger();
+    maker.action("testAction")->trigger();
     testWindow.startTest();
     QVERIFY(testWindow.testRunning());
     // Cancelling the save question keeps the program; the windows only hide.
@@ -106,9 +96,9 @@ void PrintAndTestWindowsTest::everyWindowFitsTheScreen()
         for (int x = 0; x < 50; ++x)
             maker.puzzle.cell(x, y) = (x + y) % 2 ? Black : White;
     maker.puzzle.PuzzleWidth = maker.puzzle.PuzzleHeight = 50;
-    menuItem(*maker.window, "&Test Puzzle")->trigger();
+    maker.action("testAction")->trigger();
     fits(windows->testWindow());
-    menuItem(*maker.window, "&Print Puzzle")->trigger();
+    maker.action("printAction")->trigger();
     fits(windows->printDialog());
 }
 
@@ -122,7 +112,7 @@ void PrintAndTestWindowsTest::anOpenTestWindowFollowsUndoAndRedo()
     undo->trigger(); // the test window is hidden: nothing to follow
     QVERIFY(windows->testWindow().isHidden());
     maker.window->findChild<QAction*>(QStringLiteral("redoAction"))->trigger();
-    menuItem(*maker.window, "&Test Puzzle")->trigger();
+    maker.action("testAction")->trigger();
     QCOMPARE(int(windows->clues().rowClueCount[0]), 1);
     PlayField& field = windows->testWindow().playField();
     field.markCell(1, 0, 0); // a mark the fresh field drops

@@ -149,7 +149,6 @@ void TestWindowTest::computerTestEndings_data()
     const int yes = int(platform::Answer::Yes), no = int(platform::Answer::No), ok = int(platform::Answer::Ok);
     QTest::newRow("solved, yes closes the window") << Frame << yes << solved << "";
     QTest::newRow("solved, no shows the solution") << Frame << no << solved << "#####";
-    QTest::newRow("all white") << "..././..." << no << solved << "...";
     QTest::newRow("stuck") << "#./.#" << ok << stuck << "??";
     QTest::newRow("memory limits") << Mixed << ok << stuck.chopped(1) + QStringLiteral(" because of a memory problem.")
                                    << "";
