@@ -180,15 +180,18 @@ private slots:
         QCOMPARE(undone, 1000);
     }
 
-    void itemsFollowTheLanguage_data()
+    void itemsInThreeLanguages_data()
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("texts"); // undo, redo, import clues, export clues
         QTest::newRow("English") << 0 << QStringList {"&Undo", "&Redo", "Import &Clues", "&Export Clues"};
+        QTest::newRow("Dutch") << 1
+                               << QStringList {"&Ongedaan Maken", "Opn&ieuw", "Aan&wijzingen Importeren",
+                                               "Aanwijzingen &Exporteren"};
         QTest::newRow("Italian") << 2
                                  << QStringList {"Ann&ulla", "&Ripeti", "Importa gli in&dizi", "Esporta gli indi&zi"};
     }
-    void itemsFollowTheLanguage()
+    void itemsInThreeLanguages()
     {
         QFETCH(int, language);
         QFETCH(QStringList, texts);

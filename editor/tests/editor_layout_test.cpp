@@ -115,6 +115,9 @@ private slots:
         QTest::newRow("English") << 0 << "Preview"
                                  << "Current width: 25"
                                  << "Current height: 25";
+        QTest::newRow("Dutch") << 1 << "Preview"
+                               << "Huidige breedte: 25"
+                               << "Huidige hoogte: 25";
         QTest::newRow("Italian") << 2 << "Anteprima di stampa"
                                  << "Larghezza corrente: 25"
                                  << "Altezza corrente: 25";

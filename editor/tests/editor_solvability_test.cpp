@@ -151,6 +151,11 @@ private slots:
         show(maker, {"#.", ".#"});
         maker.action("showSolvabilityAction")->trigger();
         QVERIFY(settled(maker));
+        maker.window->applyLanguage(1);
+        QCOMPARE(maker.action("showSolvabilityAction")->text(), QStringLiteral("Oplosbaarheid &Tonen"));
+        QCOMPARE(maker.window->solvabilityText(),
+                 QStringLiteral("Niet met logica alleen oplosbaar, open hokjes (gearceerd): 4; meer dan "
+                                "\u00e9\u00e9n oplossing."));
         maker.window->applyLanguage(2);
         QCOMPARE(maker.action("showSolvabilityAction")->text(), QStringLiteral("&Mostra La Risolvibilit\u00e0"));
         QCOMPARE(maker.window->solvabilityText(),

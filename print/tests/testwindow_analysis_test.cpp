@@ -138,6 +138,7 @@ void TestWindowAnalysisTest::verdictFollowsTheLanguage()
         const char* button;
         const char* verdict;
     } expected[] = {
+        {1, "&Analyseren", "Meer dan \u00e9\u00e9n oplossing. Hokjes waar een tweede oplossing afwijkt (gearceerd): 4"},
         {2, "&Analizza",
          "Pi\u00f9 di una soluzione. Caselle in cui una seconda soluzione \u00e8 diversa (ombreggiate): 4"},
         {0, "&Analyse", "More than one solution. Cells where a second solution differs (shaded): 4"},
