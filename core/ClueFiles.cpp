@@ -91,6 +91,20 @@ int firstBadNumber(const std::vector<std::vector<SourceRun>>& lines)
     return 0;
 }
 
+// The 0-based index of the first line with more runs than cells, which can
+// never fit; -1 when there is none. Checked before the runs are stored, since
+// a line has room for at most RunSlots of them.
+int firstLineWithMoreRunsThanCells(const std::vector<std::vector<SourceRun>>& lines, int length)
+{
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        const auto runs =
+            std::count_if(lines[line].begin(), lines[line].end(), [](const SourceRun& run) { return run.length > 0; });
+        if (runs > length)
+            return static_cast<int>(line);
+    }
+    return -1;
+}
+
 void fillLines(const std::vector<std::vector<SourceRun>>& lines, const std::vector<std::uint8_t>& toPalette,
                std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
                std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors,
@@ -278,6 +292,10 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
     c.columnClueLength.fill(0);
     c.rowClueColor.fill(White);
     c.columnClueColor.fill(White);
+    if (const int y = firstLineWithMoreRunsThanCells(source.rows, width); y >= 0)
+        return failed(failure(path, language, txt::ClueRowTooLongBefore, y + 1, txt::ClueRowTooLongAfter));
+    if (const int x = firstLineWithMoreRunsThanCells(source.columns, height); x >= 0)
+        return failed(failure(path, language, txt::ClueColumnTooLongBefore, x + 1, txt::ClueColumnTooLongAfter));
     fillLines(source.rows, toPalette, c.rowClueLength, c.rowClueColor, c.rowClueCount, c.maxRowClues);
     fillLines(source.columns, toPalette, c.columnClueLength, c.columnClueColor, c.columnClueCount, c.maxColumnClues);
     if (const int y = firstLineTooLong(c.rowClueLength, c.rowClueColor, c.rowClueCount, height, width); y >= 0)

@@ -279,6 +279,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "A number on line 6 of this clue file is out of range."},
         BadFile {"nonColumnTooLong", ClueFormat::Non, "width 1\nheight 2\nrows\n1\n1\ncolumns\n1,1\n",
                  "The clue of column 1 does not fit in the column."},
+        // Regression (found by fuzz_clues_non): the runs of a line with more
+        // runs than a line has room for were stored past the clue tables.
+        BadFile {"nonMoreRunsThanRoom", ClueFormat::Non,
+                 "width 50\nheight 1\nrows\n1\ncolumns\n" + gwtest::repeat("0\n", 49) + gwtest::repeat("1,", 52)
+                     + "1\n",
+                 "The clue of column 50 does not fit in the column."},
         BadFile {"nonTooHigh", ClueFormat::Non, "width 1\nheight 60\nrows\n" + std::string(60, '\n') + "columns\n0\n",
                  "This puzzle is 1 x 60 cells; Gridwick's largest puzzle is 50 x 50."},
         BadFile {"nonGoalTooShort", ClueFormat::Non, "width 2\nheight 1\nrows\n1\ncolumns\n1\n0\ngoal \"1\"\n",
