@@ -91,20 +91,6 @@ int firstBadNumber(const std::vector<std::vector<SourceRun>>& lines)
     return 0;
 }
 
-// The 0-based index of the first line with more runs than cells, which can
-// never fit; -1 when there is none. Checked before the runs are stored, since
-// a line has room for at most RunSlots of them.
-int firstLineWithMoreRunsThanCells(const std::vector<std::vector<SourceRun>>& lines, int length)
-{
-    for (std::size_t line = 0; line < lines.size(); ++line) {
-        const auto runs =
-            std::count_if(lines[line].begin(), lines[line].end(), [](const SourceRun& run) { return run.length > 0; });
-        if (runs > length)
-            return static_cast<int>(line);
-    }
-    return -1;
-}
-
 void fillLines(const std::vector<std::vector<SourceRun>>& lines, const std::vector<std::uint8_t>& toPalette,
                std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
                std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors,
@@ -130,19 +116,22 @@ void fillLines(const std::vector<std::vector<SourceRun>>& lines, const std::vect
 
 // The 0-based index of the first line whose runs, with the gaps runs of one
 // colour need between them, are longer than `length`; -1 when all fit.
-int firstLineTooLong(const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
-                     const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors,
-                     const std::array<std::uint8_t, MaxPuzzleSize>& counts, int lines, int length)
+// Checked on the file's runs, before they are stored: the tables have room
+// for a line only as long as the longest puzzle line. (File colours map to
+// distinct palette colours, so "one colour" is the same in both.)
+int firstLineTooLong(const std::vector<std::vector<SourceRun>>& lines, int length)
 {
-    for (int line = 0; line < lines; ++line) {
+    for (std::size_t line = 0; line < lines.size(); ++line) {
         int needed = 0;
-        for (int k = 0; k < counts[static_cast<std::size_t>(line)]; ++k) {
-            needed += lengths[ClueTables::at(line, k)];
-            if (k > 0 && colors[ClueTables::at(line, k)] == colors[ClueTables::at(line, k - 1)])
-                ++needed;
+        const SourceRun* previous = nullptr;
+        for (const SourceRun& run : lines[line]) {
+            if (run.length == 0)
+                continue; // the single 0 of an empty line
+            needed += run.length + (previous && previous->color == run.color ? 1 : 0);
+            previous = &run;
         }
         if (needed > length)
-            return line;
+            return static_cast<int>(line);
     }
     return -1;
 }
@@ -292,16 +281,12 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
     c.columnClueLength.fill(0);
     c.rowClueColor.fill(White);
     c.columnClueColor.fill(White);
-    if (const int y = firstLineWithMoreRunsThanCells(source.rows, width); y >= 0)
+    if (const int y = firstLineTooLong(source.rows, width); y >= 0)
         return failed(failure(path, language, txt::ClueRowTooLongBefore, y + 1, txt::ClueRowTooLongAfter));
-    if (const int x = firstLineWithMoreRunsThanCells(source.columns, height); x >= 0)
+    if (const int x = firstLineTooLong(source.columns, height); x >= 0)
         return failed(failure(path, language, txt::ClueColumnTooLongBefore, x + 1, txt::ClueColumnTooLongAfter));
     fillLines(source.rows, toPalette, c.rowClueLength, c.rowClueColor, c.rowClueCount, c.maxRowClues);
     fillLines(source.columns, toPalette, c.columnClueLength, c.columnClueColor, c.columnClueCount, c.maxColumnClues);
-    if (const int y = firstLineTooLong(c.rowClueLength, c.rowClueColor, c.rowClueCount, height, width); y >= 0)
-        return failed(failure(path, language, txt::ClueRowTooLongBefore, y + 1, txt::ClueRowTooLongAfter));
-    if (const int x = firstLineTooLong(c.columnClueLength, c.columnClueColor, c.columnClueCount, width, height); x >= 0)
-        return failed(failure(path, language, txt::ClueColumnTooLongBefore, x + 1, txt::ClueColumnTooLongAfter));
 
     if (source.hasPicture) {
         const bool complete = static_cast<int>(source.picture.size()) == height
