@@ -5,9 +5,9 @@
 #include <QTimer>
 
 #include "platform/testing/FakePlatform.h"
-#include "playfield/TestWindow.h"
 #include "print/PageSurface.h"
 #include "print/PrintDialog.h"
+#include "trialwindow/TrialWindow.h"
 
 namespace {
 

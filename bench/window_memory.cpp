@@ -16,8 +16,8 @@
 #include "core/Session.h"
 #include "editor/MakerWindow.h"
 #include "platform/testing/FakePlatform.h"
-#include "playfield/TestWindow.h"
-#include "print/PrintAndTestWindows.h"
+#include "trialwindow/PrintAndTestWindows.h"
+#include "trialwindow/TrialWindow.h"
 
 int main(int argc, char** argv)
 {

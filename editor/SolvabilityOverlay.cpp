@@ -3,11 +3,11 @@
 #include <QAction>
 #include <QTimer>
 
+#include "editor/CellShading.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "lang/Texts.h"
 #include "platform/LocalText.h"
-#include "playfield/CellShading.h"
 
 namespace gw::editor {
 

@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "CellShading.h"
-#include "FieldWidget.h"
-#include "PlayField.h"
+#include "editor/CellShading.h"
 #include "lang/Texts.h"
 #include "platform/LocalText.h"
+#include "playfield/FieldWidget.h"
+#include "playfield/PlayField.h"
 
 namespace gw {
 

@@ -1,7 +1,7 @@
 #include "PrintAndTestWindows.h"
 
-#include "PrintDialog.h"
-#include "playfield/TestWindow.h"
+#include "print/PrintDialog.h"
+#include "trialwindow/TrialWindow.h"
 
 namespace gw {
 

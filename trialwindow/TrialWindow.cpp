@@ -1,4 +1,4 @@
-#include "TestWindow.h"
+#include "TrialWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 
 #include "AnalysisPanel.h"
-#include "CluePanel.h"
-#include "ColorChooser.h"
 #include "core/Palette.h"
 #include "lang/Texts.h"
 #include "platform/FilePaths.h"
@@ -21,6 +19,8 @@
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
 #include "platform/WindowFit.h"
+#include "playfield/CluePanel.h"
+#include "playfield/ColorChooser.h"
 
 namespace gw {
 

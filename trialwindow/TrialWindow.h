@@ -12,9 +12,9 @@
 #include <memory>
 #include <optional>
 
-#include "CellStates.h"
-#include "PlayField.h"
 #include "lang/Text.h"
+#include "playfield/CellStates.h"
+#include "playfield/PlayField.h"
 #include "solver/CellKnowledge.h"
 #include "solver/SolverDriver.h"
 #include "solver/SolverObserver.h"

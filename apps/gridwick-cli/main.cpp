@@ -2,8 +2,8 @@
 #include <iostream>
 #include <string>
 
-#include "Commands.h"
 #include "core/Version.h"
+#include "tools/Commands.h"
 
 namespace {
 

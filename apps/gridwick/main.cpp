@@ -12,7 +12,7 @@
 #include "platform/QtTranslations.h"
 #include "platform/SettingsFolder.h"
 #include "platform/WindowFit.h"
-#include "print/PrintAndTestWindows.h"
+#include "trialwindow/PrintAndTestWindows.h"
 
 namespace {
 const gw::platform::ProgramDescription Maker {

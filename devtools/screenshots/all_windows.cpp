@@ -16,9 +16,9 @@
 #include "platform/testing/FakePlatform.h"
 #include "player/PlayerWindow.h"
 #include "player/SolutionWindow.h"
-#include "playfield/TestWindow.h"
-#include "print/PrintAndTestWindows.h"
 #include "print/PrintDialog.h"
+#include "trialwindow/PrintAndTestWindows.h"
+#include "trialwindow/TrialWindow.h"
 
 namespace {
 bool g_ok = true;

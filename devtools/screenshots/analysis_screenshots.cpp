@@ -15,9 +15,9 @@
 #include "editor/MakerWindow.h"
 #include "editor/SolvabilityOverlay.h"
 #include "platform/testing/FakePlatform.h"
-#include "playfield/AnalysisPanel.h"
-#include "playfield/TestWindow.h"
-#include "print/PrintAndTestWindows.h"
+#include "trialwindow/AnalysisPanel.h"
+#include "trialwindow/PrintAndTestWindows.h"
+#include "trialwindow/TrialWindow.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include "core/PuzzleFile.h"
 #include "platform/testing/FakePlatform.h"
-#include "playfield/TestWindow.h"
-#include "print/PrintAndTestWindows.h"
 #include "print/PrintDialog.h"
+#include "trialwindow/PrintAndTestWindows.h"
+#include "trialwindow/TrialWindow.h"
 
 namespace {
 int knownCells(gw::TestWindow& test, const gw::Puzzle& puzzle)

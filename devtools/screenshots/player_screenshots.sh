@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Renews docs/screenshots/player.png and player-solution.png under Xvfb.
-# Run from the repository root after building: player/tools/screenshots.sh
+# Run from the repository root after building: devtools/screenshots/player_screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 puzzle=${1:-build/bin/Puzzles/fish.ppm}

@@ -5,11 +5,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "editor/CellShading.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "editor/SolvabilityOverlay.h"
 #include "editor/tests/EditorTestKit.h"
-#include "playfield/CellShading.h"
 
 using namespace gw;
 using namespace gw::editor;

@@ -9,9 +9,9 @@
 #include "editor/tests/EditorTestKit.h"
 #include "platform/WindowFit.h"
 #include "playfield/PlayField.h"
-#include "playfield/TestWindow.h"
-#include "print/PrintAndTestWindows.h"
 #include "print/PrintDialog.h"
+#include "trialwindow/PrintAndTestWindows.h"
+#include "trialwindow/TrialWindow.h"
 
 using namespace gw;
 

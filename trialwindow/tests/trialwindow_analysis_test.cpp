@@ -5,11 +5,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "PrintTestKit.h"
-#include "playfield/AnalysisPanel.h"
-#include "playfield/CellShading.h"
+#include "editor/CellShading.h"
 #include "playfield/CluePanel.h"
-#include "playfield/TestWindow.h"
+#include "print/tests/PrintTestKit.h"
+#include "trialwindow/AnalysisPanel.h"
+#include "trialwindow/TrialWindow.h"
 
 using namespace gw;
 using Verdict = AnalysisPanel::Verdict;
@@ -229,4 +229,4 @@ void TestWindowAnalysisTest::cancelledAndCleared()
 }
 
 QTEST_MAIN(TestWindowAnalysisTest)
-#include "testwindow_analysis_test.moc"
+#include "trialwindow_analysis_test.moc"

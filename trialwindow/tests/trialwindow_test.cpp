@@ -5,13 +5,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "PrintTestKit.h"
 #include "core/Rounding.h"
 #include "playfield/ClueDrawing.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
-#include "playfield/TestWindow.h"
 #include "playfield/tests/PlayFieldRig.h"
+#include "print/tests/PrintTestKit.h"
+#include "trialwindow/TrialWindow.h"
 
 using namespace gw;
 
@@ -338,4 +338,4 @@ void TestWindowTest::crossingOffAndResetGiveBackEveryPixel()
 }
 
 QTEST_MAIN(TestWindowTest)
-#include "testwindow_test.moc"
+#include "trialwindow_test.moc"
