@@ -12,6 +12,7 @@
 #include <QStyleOptionGroupBox>
 #include <QtMath>
 #include <algorithm>
+#include <utility>
 
 #include "core/Message.h"
 #include "core/Palette.h"
@@ -126,11 +127,15 @@ void MakerWindow::buildMenus()
     m_makeNegativeAction = action(m_editMenu, "makeNegativeAction");
     m_dragMenu = m_editMenu->addMenu(QString());
     m_dragMenu->setObjectName(QStringLiteral("dragMenu"));
-    const char* const dragNames[4] = {"dragLeftAction", "dragRightAction", "dragUpAction", "dragDownAction"};
-    for (int i = 0; i < 4; ++i) {
-        QAction* a = action(m_dragMenu, dragNames[i]);
-        connect(a, &QAction::triggered, this, [this, i] { dragCommand(i); });
-        m_dragActions[static_cast<std::size_t>(i)] = a;
+    const std::pair<const char*, ShiftDirection> drags[4] = {{"dragLeftAction", ShiftDirection::Left},
+                                                             {"dragRightAction", ShiftDirection::Right},
+                                                             {"dragUpAction", ShiftDirection::Up},
+                                                             {"dragDownAction", ShiftDirection::Down}};
+    for (const auto& drag : drags) {
+        const ShiftDirection direction = drag.second;
+        QAction* a = action(m_dragMenu, drag.first);
+        connect(a, &QAction::triggered, this, [this, direction] { dragCommand(direction); });
+        m_dragActions[static_cast<std::size_t>(direction)] = a;
     }
 
     m_languageMenu = menuBar()->addMenu(QString());

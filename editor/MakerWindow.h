@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/ClueFiles.h"
+#include "core/PictureEdits.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "core/Settings.h"
@@ -153,7 +154,7 @@ public slots:
     void sizeCommand();
     void fitSizeCommand();
     void negativeCommand();
-    void dragCommand(int direction); // 0 left, 1 right, 2 up, 3 down
+    void dragCommand(ShiftDirection direction);
     void helpCommand();
     void aboutCommand();
     void websiteCommand();
@@ -250,7 +251,7 @@ private:
     QAction* m_changeSizeAction = nullptr;
     QAction* m_fitSizeAction = nullptr;
     QAction* m_makeNegativeAction = nullptr;
-    std::array<QAction*, 4> m_dragActions {}; // left, right, up, down
+    std::array<QAction*, 4> m_dragActions {}; // by ShiftDirection: left, right, up, down
     QAction* m_helpAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QAction* m_websiteAction = nullptr;

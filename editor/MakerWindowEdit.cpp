@@ -87,13 +87,27 @@ void MakerWindow::negativeCommand()
     setStatus(localText(m_session, txt::MadeNegative));
 }
 
-void MakerWindow::dragCommand(int direction)
+namespace {
+const Text& draggedStatus(ShiftDirection direction)
 {
-    static const Text* const statuses[4] = {&txt::DraggedLeft, &txt::DraggedRight, &txt::DraggedUp, &txt::DraggedDown};
-    if (direction < 0 || direction > 3)
-        return;
-    pushEdit(new ShiftCommand(m_puzzle, static_cast<ShiftDirection>(direction)));
-    afterPictureChange(localText(m_session, *statuses[direction]));
+    switch (direction) {
+    case ShiftDirection::Left:
+        return txt::DraggedLeft;
+    case ShiftDirection::Right:
+        return txt::DraggedRight;
+    case ShiftDirection::Up:
+        return txt::DraggedUp;
+    case ShiftDirection::Down:
+        break;
+    }
+    return txt::DraggedDown;
+}
+} // namespace
+
+void MakerWindow::dragCommand(ShiftDirection direction)
+{
+    pushEdit(new ShiftCommand(m_puzzle, direction));
+    afterPictureChange(localText(m_session, draggedStatus(direction)));
 }
 
 void MakerWindow::importCommand() { askAndOpen(txt::FilterImport, &MakerWindow::importFile); }

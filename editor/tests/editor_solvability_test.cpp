@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(maker.window->solvabilityText(), Open + "4; more than one solution.");
         QCOMPARE(maker.window->statusText(), QStringLiteral("Cell <2, 2> is now black."));
 
-        maker.window->dragCommand(0); // ".." / "#.": line logic solves it
+        maker.window->dragCommand(ShiftDirection::Left); // ".." / "#.": line logic solves it
         QTRY_COMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique."));
         QCOMPARE(shadedCells(maker), QString());
         maker.window->negativeCommand(); // ".#" / ".#"
