@@ -55,13 +55,13 @@ struct ShownPlayer {
     {
         session.programFolder = setup().folder.path().toStdString() + "/";
         window = std::make_unique<gw::player::PlayerWindow>(puzzle, session, fakes.platform());
-        window->startUp();
+        window->start();
         window->resize(1280, 960);
         window->show();
     }
     bool open()
     {
-        const bool loaded = window->loadPuzzle(setup().path);
+        const bool loaded = window->loadFile(setup().path);
         QCoreApplication::processEvents();
         return loaded;
     }

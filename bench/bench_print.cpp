@@ -32,9 +32,9 @@ struct Windows {
     gw::Session session;
     gw::ClueTables clues;
     gw::PrintDialog print {puzzle, session, clues, platform};
-    gw::TestWindow test {puzzle, session, clues, platform, [this](gw::CluePanel& panel, QSizeF area) {
-                             return print.composeForTest(panel, area).cellSize;
-                         }};
+    gw::TrialWindow test {puzzle, session, clues, platform, [this](gw::CluePanel& panel, QSizeF area) {
+                              return print.composeForTest(panel, area).cellSize;
+                          }};
 };
 
 void BM_ComposePreview50x50Color(benchmark::State& state)

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     });
     for (int a = 1; a < argc; ++a) {
         main.loadFile(QString::fromLocal8Bit(argv[a]));
-        gw::TestWindow& test = windows->testWindow();
+        gw::TrialWindow& test = windows->testWindow();
         test.resize(1000, 800);
         windows->openTestWindow();
         for (int i = 0; i < 5; ++i)

@@ -87,7 +87,7 @@ void PlayerWindow::buildMenus()
         // The language items read the same in every language.
         QAction* action = m_languageMenu->addAction(localText(0, *names[i]));
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, i] { setLanguage(static_cast<std::uint8_t>(i)); });
+        connect(action, &QAction::triggered, this, [this, i] { applyLanguage(static_cast<std::uint8_t>(i)); });
         m_languageActions[static_cast<std::size_t>(i)] = action;
     }
 }
@@ -184,13 +184,13 @@ void PlayerWindow::recordIfActiveAndMaximised()
     m_maximisedAreaKnown = true;
 }
 
-void PlayerWindow::startUp()
+void PlayerWindow::start()
 {
     // A missing "lang.ini" means English, without a word. A byte other than
     // 0, 1 or 2 would leave every text empty: English then as well.
     const std::optional<std::uint8_t> stored =
         readLanguageFile(platform::pathBytes(m_settingsFolder), m_session.programFolder);
-    setLanguage(stored && *stored <= 2 ? *stored : 0);
+    applyLanguage(stored && *stored <= 2 ? *stored : 0);
     const QString folder = platform::pathFromBytes(m_session.programFolder);
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
@@ -204,7 +204,7 @@ void PlayerWindow::startUp()
 
 void PlayerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
 
-void PlayerWindow::setLanguage(std::uint8_t language)
+void PlayerWindow::applyLanguage(std::uint8_t language)
 {
     m_session.language = language;
     for (QAction* action : m_languageActions)
@@ -243,7 +243,7 @@ void PlayerWindow::openCommand()
     request.initialFolder = platform::pathFromBytes(m_session.programFolder) + QStringLiteral("Puzzles");
     const platform::FileDialogResult result = m_platform.files.open(request);
     if (result.accepted && !result.path.isEmpty())
-        loadPuzzle(result.path);
+        loadFile(result.path);
 }
 
 void PlayerWindow::openRecent(int index)
@@ -252,10 +252,10 @@ void PlayerWindow::openRecent(int index)
     const std::optional<QString> path = platform::existingRecentFile(
         m_recent, index, m_platform.messages, m_session.language, m_recentActions, m_recentSeparator);
     if (path)
-        loadPuzzle(*path);
+        loadFile(*path);
 }
 
-bool PlayerWindow::loadPuzzle(const QString& path)
+bool PlayerWindow::loadFile(const QString& path)
 {
     hidePlayField();
     m_puzzleComposed = false;
@@ -327,7 +327,7 @@ void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzz
 
 void PlayerWindow::dropEvent(QDropEvent* event)
 {
-    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadPuzzle(path); });
+    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadFile(path); });
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)

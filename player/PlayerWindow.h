@@ -50,10 +50,10 @@ public:
     // Start-up: language from "lang.ini" (English when missing, without a
     // message), the mouse pictures, the recent list, the chooser's swatches
     // with black and white chosen. No puzzle is made.
-    void startUp();
+    void start();
 
     // The Open command: the open dialog in the program folder + "Puzzles", then
-    // loadPuzzle with the chosen path. Cancelling loads nothing.
+    // loadFile with the chosen path. Cancelling loads nothing.
     void openCommand();
     // Recent file `index` (0..4) of the File menu.
     void openRecent(int index);
@@ -61,7 +61,7 @@ public:
     // reader's messages, and on success sets the caption, adds the file to the
     // recent list, derives the clues and lays out the play field. Returns true
     // when a playable puzzle was loaded.
-    bool loadPuzzle(const QString& path);
+    bool loadFile(const QString& path);
 
     // "Show errors": dots on the wrongly marked cells; the "No errors"
     // message when there are none.
@@ -73,7 +73,7 @@ public:
     // The chooser back to left = black, right = white.
     void chooseBlackAndWhite();
     // Language menu: 0 English, 1 Dutch, 2 Italian.
-    void setLanguage(std::uint8_t language);
+    void applyLanguage(std::uint8_t language);
 
     // The area the next composition may fill, in points.
     double availableWidth() const { return m_availableWidth; }
@@ -110,7 +110,7 @@ public:
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
 signals:
-    // After setLanguage has applied a language's texts.
+    // After applyLanguage has applied a language's texts.
     void languageApplied(std::uint8_t language);
 
 protected:

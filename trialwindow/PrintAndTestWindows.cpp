@@ -11,7 +11,7 @@ PrintAndTestWindows::PrintAndTestWindows(Puzzle& puzzle, const Session& session,
 {
     m_print = std::make_unique<PrintDialog>(m_puzzle, m_session, m_clues, m_platform, setup.mainWindow);
     m_print->setPrinterState(setup.printerPresent, setup.printerName);
-    m_test = std::make_unique<TestWindow>(
+    m_test = std::make_unique<TrialWindow>(
         m_puzzle, m_session, m_clues, m_platform,
         [this](CluePanel& panel, QSizeF area) { return m_print->composeForTest(panel, area).cellSize; },
         setup.mainWindow);

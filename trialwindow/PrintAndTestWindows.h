@@ -16,7 +16,7 @@ class QWidget;
 namespace gw {
 
 class PrintDialog;
-class TestWindow;
+class TrialWindow;
 
 struct PrintAndTestWindowsSetup {
     QWidget* mainWindow = nullptr; // owner of both windows; they close with it
@@ -49,7 +49,7 @@ public:
     void followPuzzle();
 
     PrintDialog& printDialog() { return *m_print; }
-    TestWindow& testWindow() { return *m_test; }
+    TrialWindow& testWindow() { return *m_test; }
     ClueTables& clues() { return m_clues; }
 
 signals:
@@ -64,7 +64,7 @@ private:
     platform::Platform m_platform;
     ClueTables m_clues;
     std::unique_ptr<PrintDialog> m_print;
-    std::unique_ptr<TestWindow> m_test;
+    std::unique_ptr<TrialWindow> m_test;
 };
 
 // Creates the two windows for the maker's main window `mainWindow` (after

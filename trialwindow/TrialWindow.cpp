@@ -37,8 +37,8 @@ void KnowledgeCellStates::setCell(int x, int y, std::uint8_t state)
 
 void KnowledgeCellStates::clearStates() { gw::resetKnowledge(m_knowledge, m_puzzle, m_clues); }
 
-TestWindow::TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
-                       Composer compose, QWidget* parent)
+TrialWindow::TrialWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
+                         Composer compose, QWidget* parent)
     : QWidget(parent, Qt::Window), m_puzzle(puzzle), m_session(session), m_clues(clues), m_platform(platform),
       m_compose(std::move(compose)), m_states(m_knowledge, puzzle, clues, *this)
 {
@@ -53,7 +53,7 @@ TestWindow::TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues
     applyCaptions();
 }
 
-TestWindow::~TestWindow()
+TrialWindow::~TrialWindow()
 {
     // The driver may not outlive the play field it reports to.
     if (m_driver)
@@ -61,7 +61,7 @@ TestWindow::~TestWindow()
     m_driver.reset();
 }
 
-void TestWindow::buildControls()
+void TrialWindow::buildControls()
 {
     m_topStrip = new QWidget(this);
     m_topStrip->setFixedHeight(4);
@@ -121,13 +121,13 @@ void TestWindow::buildControls()
 
     m_stepTimer = new QTimer(this);
     m_stepTimer->setInterval(1);
-    connect(m_stepTimer, &QTimer::timeout, this, &TestWindow::onStepTimerTick);
-    connect(m_startButton, &QPushButton::clicked, this, &TestWindow::startTest);
-    connect(m_stopButton, &QPushButton::clicked, this, &TestWindow::stopTest);
-    connect(m_resetButton, &QPushButton::clicked, this, &TestWindow::resetField);
+    connect(m_stepTimer, &QTimer::timeout, this, &TrialWindow::onStepTimerTick);
+    connect(m_startButton, &QPushButton::clicked, this, &TrialWindow::startTest);
+    connect(m_stopButton, &QPushButton::clicked, this, &TrialWindow::stopTest);
+    connect(m_resetButton, &QPushButton::clicked, this, &TrialWindow::resetField);
 }
 
-void TestWindow::applyCaptions()
+void TrialWindow::applyCaptions()
 {
     setWindowTitle(localText(m_session, txt::TestWindowTitle));
     m_resetButton->setText(localText(m_session, txt::TestWindowReset));
@@ -137,7 +137,7 @@ void TestWindow::applyCaptions()
     m_analysis->applyCaptions();
 }
 
-void TestWindow::addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side)
+void TrialWindow::addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side)
 {
     // The Analyse button below Start and Stop, its verdict below the group.
     m_analysis = new AnalysisPanel(m_session, m_state, m_cluePanel->field(), this);
@@ -145,12 +145,12 @@ void TestWindow::addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side)
     side.addWidget(m_analysis->verdictLabel());
 }
 
-void TestWindow::setMousePictures(const QPixmap& left, const QPixmap& right)
+void TrialWindow::setMousePictures(const QPixmap& left, const QPixmap& right)
 {
     m_colorChooser->setMousePictures(left, right);
 }
 
-QSizeF TestWindow::compositionArea() const
+QSizeF TrialWindow::compositionArea() const
 {
     // What the window would offer maximised: the screen's available area less
     // the window frame, the right strip, the top strip and the status strip.
@@ -164,7 +164,7 @@ QSizeF TestWindow::compositionArea() const
     return QSizeF(std::max(0.0, units.pixelsToPointsX(widthPx)), std::max(0.0, units.pixelsToPointsY(heightPx)));
 }
 
-void TestWindow::open()
+void TrialWindow::open()
 {
     // A running test is stopped before the clues it works on are derived anew.
     if (testRunning())
@@ -193,9 +193,9 @@ void TestWindow::open()
     }
 }
 
-bool TestWindow::testRunning() const { return m_stepTimer->isActive(); }
+bool TrialWindow::testRunning() const { return m_stepTimer->isActive(); }
 
-void TestWindow::startTest()
+void TrialWindow::startTest()
 {
     if (m_driver->isBusy())
         return; // a start still enumerating owns the test
@@ -211,7 +211,7 @@ void TestWindow::startTest()
     showOutcome();
 }
 
-void TestWindow::stopTest()
+void TrialWindow::stopTest()
 {
     if (m_driver->isStepping())
         m_driver->stop();
@@ -222,7 +222,7 @@ void TestWindow::stopTest()
     showOutcome();
 }
 
-void TestWindow::resetField()
+void TrialWindow::resetField()
 {
     if (testRunning())
         stopTest();
@@ -230,7 +230,7 @@ void TestWindow::resetField()
     m_playField->reset();
 }
 
-void TestWindow::setIdleButtons()
+void TrialWindow::setIdleButtons()
 {
     m_stopButton->setEnabled(false);
     m_startButton->setEnabled(true);
@@ -238,13 +238,13 @@ void TestWindow::setIdleButtons()
     m_platform.busy.setBusy(false);
 }
 
-void TestWindow::onStepTimerTick()
+void TrialWindow::onStepTimerTick()
 {
     m_driver->tick();
     showOutcome();
 }
 
-void TestWindow::showOutcome()
+void TrialWindow::showOutcome()
 {
     if (!m_pendingOutcome)
         return;
@@ -273,9 +273,9 @@ void TestWindow::showOutcome()
     }
 }
 
-void TestWindow::cellSet(int x, int y, std::uint8_t) { m_playField->paintCell(x, y); }
+void TrialWindow::cellSet(int x, int y, std::uint8_t) { m_playField->paintCell(x, y); }
 
-void TestWindow::statusText(SolverStatus status, int lineNumber)
+void TrialWindow::statusText(SolverStatus status, int lineNumber)
 {
     auto numbered = [&](const Text& before, const Text& after) {
         return localText(m_session, before) + QLatin1Char(' ') + QString::number(lineNumber)
@@ -314,24 +314,24 @@ void TestWindow::statusText(SolverStatus status, int lineNumber)
     m_statusLabel->adjustSize();
 }
 
-QString TestWindow::statusText() const { return m_statusLabel->text(); }
+QString TrialWindow::statusText() const { return m_statusLabel->text(); }
 
-void TestWindow::fieldCleared()
+void TrialWindow::fieldCleared()
 {
     m_analysis->cancel();
     m_playField->showClearedField();
 }
 
-void TestWindow::testEnded(SolverOutcome outcome)
+void TrialWindow::testEnded(SolverOutcome outcome)
 {
     m_stepTimer->stop();
     setIdleButtons();
     m_pendingOutcome = outcome;
 }
 
-void TestWindow::processEvents() { QCoreApplication::processEvents(); }
+void TrialWindow::processEvents() { QCoreApplication::processEvents(); }
 
-void TestWindow::closeEvent(QCloseEvent* event)
+void TrialWindow::closeEvent(QCloseEvent* event)
 {
     m_driver->requestStop();
     if (testRunning())
@@ -340,14 +340,14 @@ void TestWindow::closeEvent(QCloseEvent* event)
     platform::closeOrHide(*this, *event, m_session);
 }
 
-bool TestWindow::eventFilter(QObject* watched, QEvent* event)
+bool TrialWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_statusStrip && event->type() == QEvent::Resize)
         placePositionLabel();
     return QWidget::eventFilter(watched, event);
 }
 
-void TestWindow::placePositionLabel()
+void TrialWindow::placePositionLabel()
 {
     const auto units = platform::ScreenUnits::fromScreen(screen());
     const int gap = units.twipsToWholePixelsX(PositionGapTwips);

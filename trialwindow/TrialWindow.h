@@ -1,5 +1,5 @@
 #pragma once
-// `TestWindow`, the maker's test window: the play field of the puzzle being
+// `TrialWindow`, the maker's test window: the play field of the puzzle being
 // drawn, solved by hand or by the computer test, which writes its deductions
 // into the same field one line per timer tick.
 //
@@ -52,7 +52,7 @@ private:
     SolverObserver& m_observer;
 };
 
-class TestWindow : public QWidget, private SolverObserver {
+class TrialWindow : public QWidget, private SolverObserver {
     Q_OBJECT
 public:
     // Composes the clue panel for the current puzzle in `area` points (clues
@@ -60,9 +60,9 @@ public:
     using Composer = std::function<int(CluePanel& panel, QSizeF area)>;
 
     // `puzzle`, `session` and `clues` are the program's and must outlive the window.
-    TestWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
-               Composer compose, QWidget* parent = nullptr);
-    ~TestWindow() override;
+    TrialWindow(Puzzle& puzzle, const Session& session, ClueTables& clues, platform::Platform& platform,
+                Composer compose, QWidget* parent = nullptr);
+    ~TrialWindow() override;
 
     // Prepare and show the window (the main window's "Test Puzzle").
     void open();

@@ -41,9 +41,9 @@ int main(int argc, char** argv)
     platform.setParentWindow(&window);
     QObject::connect(&window, &gw::player::PlayerWindow::languageApplied, &window,
                      [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
-    window.startUp();
+    window.start();
     window.show();
     if (!start.file.isEmpty())
-        gw::platform::whenFirstExposed(window, [&window, &start] { window.loadPuzzle(start.file); });
+        gw::platform::whenFirstExposed(window, [&window, &start] { window.loadFile(start.file); });
     return app.exec();
 }

@@ -63,7 +63,7 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
         save(main.newDialog(), out, lang + QStringLiteral("new-dialog"));
         main.newDialog().hide();
 
-        gw::TestWindow& test = windows->testWindow();
+        gw::TrialWindow& test = windows->testWindow();
         test.resize(1000, 800);
         windows->openTestWindow();
         save(test, out, lang + QStringLiteral("test-window"));
@@ -90,13 +90,13 @@ void playerWindows(const QString& puzzleFile, const QString& tag, const QString&
     session.programFolder = programFolder.toStdString();
     gw::platform::testing::FakePlatform fake;
     gw::player::PlayerWindow window(puzzle, session, fake.platform(), settings.path() + QStringLiteral("/"));
-    window.startUp();
+    window.start();
     window.resize(900, 700);
     window.show();
-    window.loadPuzzle(puzzleFile);
+    window.loadFile(puzzleFile);
     for (std::uint8_t language = 0; language < 3; ++language) {
         const QString lang = tag + QStringLiteral("-") + QString::number(language) + QStringLiteral("-");
-        window.setLanguage(language);
+        window.applyLanguage(language);
         save(window, out, lang + QStringLiteral("player"));
         window.showErrors();
         save(window, out, lang + QStringLiteral("player-errors"));

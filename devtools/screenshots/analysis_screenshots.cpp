@@ -47,7 +47,7 @@ bool testWindowShot(QApplication& app, const QDir& folder, const char* file, dou
     }
     gw::platform::testing::FakePlatform fake;
     gw::PrintAndTestWindows windows(puzzle, session, fake.platform(), {});
-    gw::TestWindow& test = windows.testWindow();
+    gw::TrialWindow& test = windows.testWindow();
     windows.openTestWindow();
     gw::analysis::AnalysisOptions options;
     options.maxMilliseconds = budgetMs;

@@ -16,7 +16,7 @@
 #include "trialwindow/TrialWindow.h"
 
 namespace {
-int knownCells(gw::TestWindow& test, const gw::Puzzle& puzzle)
+int knownCells(gw::TrialWindow& test, const gw::Puzzle& puzzle)
 {
     int known = 0;
     for (int y = 0; y < puzzle.PuzzleHeight; ++y)
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     const QDir folder(QString::fromLocal8Bit(argv[2]));
     gw::platform::testing::FakePlatform fake;
     gw::PrintAndTestWindows windows(puzzle, session, fake.platform(), {});
-    gw::TestWindow& test = windows.testWindow();
+    gw::TrialWindow& test = windows.testWindow();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         test.resize(screen->availableGeometry().size() - QSize(20, 40));

@@ -44,11 +44,11 @@ int main(int argc, char** argv)
     session.programFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath().toStdString() + "/";
     gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings.path() + "/");
     platform.setParentWindow(&window);
-    window.startUp();
+    window.start();
     window.setGeometry(20, 40, 900, 620);
     window.show();
     QCoreApplication::processEvents();
-    if (!window.loadPuzzle(puzzlePath))
+    if (!window.loadFile(puzzlePath))
         return 1;
 
     // Play the top two thirds of the rows right, then two wrong cells.

@@ -66,7 +66,7 @@ struct PlayerFixture {
     player::PlayerWindow& start(QSize size = QSize(900, 700))
     {
         window = std::make_unique<player::PlayerWindow>(puzzle, session, fakes.platform());
-        window->startUp();
+        window->start();
         window->resize(size);
         window->show();
         QCoreApplication::processEvents();

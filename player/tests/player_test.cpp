@@ -91,7 +91,7 @@ private slots:
     {
         PlayerFixture f;
         // The player opens a puzzle, switches to Dutch and exits.
-        QVERIFY(f.start().loadPuzzle(f.writePuzzle("cat.pbm", Smile)));
+        QVERIFY(f.start().loadFile(f.writePuzzle("cat.pbm", Smile)));
         f.window->languageAction(1)->trigger();
         QVERIFY(f.window->close());
         {
@@ -139,7 +139,7 @@ private slots:
         f.write(QStringLiteral("recent.ini"), QByteArray::fromStdString(char(path.size()) + path));
         f.window =
             std::make_unique<player::PlayerWindow>(f.puzzle, f.session, f.fakes.platform(), settings.path() + "/");
-        f.window->startUp();
+        f.window->start();
         QCOMPARE(int(f.session.language), 2);
         QCOMPARE(f.window->recentAction(0)->text(), QStringLiteral("&1 caf\u00e9"));
         f.window->recentAction(0)->trigger();
@@ -165,7 +165,7 @@ private slots:
         QFETCH(bool, color);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.writePuzzle(color ? "flag.ppm" : "smile.pbm", color ? Flag : Smile, color)));
+        QVERIFY(w.loadFile(f.writePuzzle(color ? "flag.ppm" : "smile.pbm", color ? Flag : Smile, color)));
         QVERIFY(f.fakes.messages.requests().isEmpty());
         QCOMPARE(w.chooser().visibleSwatches(), color ? 9 : 3);
         QCOMPARE(w.windowTitle(), QString(color ? "flag" : "smile") + " - Gridwick Puzzler");
@@ -210,14 +210,14 @@ private slots:
         QFETCH(QString, title);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
+        QVERIFY(w.loadFile(f.writePuzzle("smile.pbm", Smile)));
         w.playField().markCell(1, 1, 0);
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(w.solutionWindow().isVisible());
 
         const QString path = f.write("bad.pbm", bytes);
         f.fakes.messages.answer(Answer::Ok);
-        QVERIFY(!w.loadPuzzle(path));
+        QVERIFY(!w.loadFile(path));
         expectOneMessage(f, text, title.isEmpty() ? path : title, Icon::Critical);
         QVERIFY(!w.hasPuzzle() && !w.cluePanel().isVisible() && !w.solutionWindow().isVisible());
         QVERIFY(!w.resetButton()->isEnabled() && !w.solutionButton()->isEnabled() && w.showErrorsButton()->isEnabled());
@@ -251,10 +251,10 @@ private slots:
         QFETCH(int, swatches);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(colorBefore ? f.writePuzzle("flag.ppm", Flag, true) : f.writePuzzle("smile.pbm", Smile)));
+        QVERIFY(w.loadFile(colorBefore ? f.writePuzzle("flag.ppm", Flag, true) : f.writePuzzle("smile.pbm", Smile)));
         QCOMPARE(w.chooser().visibleSwatches(), colorBefore ? 9 : 3);
         f.fakes.messages.answer(Answer::Ok);
-        QVERIFY(!w.loadPuzzle(f.write("bad.ppm", bytes)));
+        QVERIFY(!w.loadFile(f.write("bad.ppm", bytes)));
         QCOMPARE(f.fakes.messages.requests().size(), 1);
         QCOMPARE(w.chooser().visibleSwatches(), swatches);
     }
@@ -269,8 +269,8 @@ private slots:
         player::PlayerWindow& w = f.start();
         const QString kept = f.writePuzzle("flag.ppm", Flag, true);
         const QString gone = f.writePuzzle("smile.pbm", Smile);
-        QVERIFY(w.loadPuzzle(kept));
-        QVERIFY(w.loadPuzzle(gone));
+        QVERIFY(w.loadFile(kept));
+        QVERIFY(w.loadFile(gone));
         w.playField().markCell(1, 1, 0);
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(QFile::remove(gone));
@@ -304,7 +304,7 @@ private slots:
         QFETCH(int, dot);
         PlayerFixture f;
         player::PlayerWindow& w = f.start(windowSize);
-        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
+        QVERIFY(w.loadFile(f.writePuzzle("smile.pbm", Smile)));
         w.playField().markCell(1, 0, 0); // right, though incomplete: no error
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
@@ -406,7 +406,7 @@ private slots:
         PlayerFixture f;
         f.write("lang.ini", QByteArray(1, char(from)));
         player::PlayerWindow& w = f.start(QSize(300, 260));
-        QVERIFY(w.loadPuzzle(f.writePuzzle("flag.ppm", Flag, true)));
+        QVERIFY(w.loadFile(f.writePuzzle("flag.ppm", Flag, true)));
         w.giveSolution();
         player::SolutionWindow& solution = w.solutionWindow();
         w.languageAction(to)->trigger();
@@ -424,7 +424,7 @@ private slots:
     {
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.writePuzzle("flag.ppm", Flag, true)));
+        QVERIFY(w.loadFile(f.writePuzzle("flag.ppm", Flag, true)));
         w.playField().markCell(1, 0, 0); // black on red: wrong
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         player::SolutionWindow& solutionWindow = w.solutionWindow();
@@ -451,7 +451,7 @@ private slots:
         QTest::mouseClick(solutionWindow.okButton(), Qt::LeftButton);
         QVERIFY(!solutionWindow.isVisible());
         w.giveSolution();
-        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
+        QVERIFY(w.loadFile(f.writePuzzle("smile.pbm", Smile)));
         QVERIFY(!solutionWindow.isVisible());
         QVERIFY(!solutionWindow.showMissingCheck()->isChecked());
         // It closes for good with the main window.

@@ -32,7 +32,7 @@ void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
     QAction* print = maker.action("printAction");
     const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
     QVERIFY(test && test->isEnabled() && print && print->isEnabled());
-    TestWindow& testWindow = windows->testWindow();
+    TrialWindow& testWindow = windows->testWindow();
     PrintDialog& dialog = windows->printDialog();
     test->trigger();
     QVERIFY(testWindow.isVisible());
@@ -51,7 +51,7 @@ void PrintAndTestWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
 {
     editor::testing::Maker maker;
     const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
-    TestWindow& testWindow = windows->testWindow();
+    TrialWindow& testWindow = windows->testWindow();
     // A drawing the computer test needs many ticks for.
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 25; ++x)

@@ -24,8 +24,8 @@ const char* const NeedsAGuess = ".##./..##/#..#";
 const char* const SwappedPair = "BB..B/B..../...BB/.M.../....M";
 
 struct Maker : test::PrintRig {
-    TestWindow test {puzzle, session, clues, platform,
-                     [this](CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
+    TrialWindow test {puzzle, session, clues, platform,
+                      [this](CluePanel& panel, QSizeF area) { return print.composeForTest(panel, area).cellSize; }};
 
     explicit Maker(const std::string& rows) : PrintRig(rows) { test.open(); }
     AnalysisPanel& panel() { return test.analysis(); }
@@ -58,7 +58,7 @@ bool isTinted(QRgb p) { return qRed(p) > qBlue(p) + 40; }
 
 } // namespace
 
-class TestWindowAnalysisTest : public QObject {
+class TrialWindowAnalysisTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
@@ -71,7 +71,7 @@ private slots:
     void cancelledAndCleared();
 };
 
-void TestWindowAnalysisTest::verdicts_data()
+void TrialWindowAnalysisTest::verdicts_data()
 {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<double>("budgetMs"); // 0: the default budget
@@ -90,7 +90,7 @@ void TestWindowAnalysisTest::verdicts_data()
         << "Could not decide in time whether it is unique. Cells logic leaves open (shaded): 8";
 }
 
-void TestWindowAnalysisTest::verdicts()
+void TrialWindowAnalysisTest::verdicts()
 {
     QFETCH(QString, rows);
     QFETCH(double, budgetMs);
@@ -129,7 +129,7 @@ void TestWindowAnalysisTest::verdicts()
         }
 }
 
-void TestWindowAnalysisTest::verdictFollowsTheLanguage()
+void TrialWindowAnalysisTest::verdictFollowsTheLanguage()
 {
     Maker m(SwappedPair);
     QVERIFY(m.analyseAndWait());
@@ -154,7 +154,7 @@ void TestWindowAnalysisTest::verdictFollowsTheLanguage()
 
 // The field shows the clues of the last composition; an edit in the main
 // window since then waits for the next one, the analysis too.
-void TestWindowAnalysisTest::analysesThePuzzleAsComposed()
+void TrialWindowAnalysisTest::analysesThePuzzleAsComposed()
 {
     Maker m(Frame);
     m.puzzle = test::puzzleFromText("#./.#");
@@ -167,7 +167,7 @@ void TestWindowAnalysisTest::analysesThePuzzleAsComposed()
     QCOMPARE(m.shaded(), QStringLiteral("0,0 1,0 0,1 1,1"));
 }
 
-void TestWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
+void TrialWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
 {
     Maker m(Frame);
     for (std::uint8_t language = 0; language < 3; ++language) {
@@ -185,7 +185,7 @@ void TestWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
     }
 }
 
-void TestWindowAnalysisTest::cancelledAndCleared_data()
+void TrialWindowAnalysisTest::cancelledAndCleared_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("finished"); // the analysis ended before
@@ -195,7 +195,7 @@ void TestWindowAnalysisTest::cancelledAndCleared_data()
     }
 }
 
-void TestWindowAnalysisTest::cancelledAndCleared()
+void TrialWindowAnalysisTest::cancelledAndCleared()
 {
     QFETCH(QString, how);
     QFETCH(bool, finished);
@@ -228,5 +228,5 @@ void TestWindowAnalysisTest::cancelledAndCleared()
     QCOMPARE(int(m.panel().verdict()), int(Verdict::None));
 }
 
-QTEST_MAIN(TestWindowAnalysisTest)
+QTEST_MAIN(TrialWindowAnalysisTest)
 #include "trialwindow_analysis_test.moc"

@@ -27,10 +27,10 @@ const char* const Mixed = "";
 struct Maker : test::PrintRig {
     PageLayout lastLayout;
     QSizeF area;
-    TestWindow test {puzzle, session, clues, platform, [this](CluePanel& panel, QSizeF screenArea) {
-                         lastLayout = print.composeForTest(panel, area.isEmpty() ? screenArea : area);
-                         return lastLayout.cellSize;
-                     }};
+    TrialWindow test {puzzle, session, clues, platform, [this](CluePanel& panel, QSizeF screenArea) {
+                          lastLayout = print.composeForTest(panel, area.isEmpty() ? screenArea : area);
+                          return lastLayout.cellSize;
+                      }};
 
     explicit Maker(const std::string& rows, QSizeF composedIn = {})
         : PrintRig(rows.empty() ? test::patternPuzzle(
@@ -91,7 +91,7 @@ struct EitherPanel {
 
 } // namespace
 
-class TestWindowTest : public QObject {
+class TrialWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
@@ -108,7 +108,7 @@ private slots:
     void crossingOffAndResetGiveBackEveryPixel();
 };
 
-void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
+void TrialWindowTest::fieldCoversTheGridOfTheComposedPanel()
 {
     Maker m("#.#..#.#.#.#/############/#..........#");
     const int s = m.test.state().cellSize;
@@ -122,7 +122,7 @@ void TestWindowTest::fieldCoversTheGridOfTheComposedPanel()
     QCOMPARE(Maker("RB./YGA").test.colorChooser()->visibleSwatches(), 9);
 }
 
-void TestWindowTest::openingAgainGivesAFreshField()
+void TrialWindowTest::openingAgainGivesAFreshField()
 {
     Maker m(Frame);
     m.test.colorChooser()->choose(2, 1);
@@ -137,7 +137,7 @@ void TestWindowTest::openingAgainGivesAFreshField()
     QCOMPARE(m.test.state().buttonMarks[1], 2);
 }
 
-void TestWindowTest::computerTestEndings_data()
+void TrialWindowTest::computerTestEndings_data()
 {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<int>("answer");
@@ -154,7 +154,7 @@ void TestWindowTest::computerTestEndings_data()
                                    << "";
 }
 
-void TestWindowTest::computerTestEndings()
+void TrialWindowTest::computerTestEndings()
 {
     QFETCH(QString, rows);
     QFETCH(int, answer);
@@ -182,7 +182,7 @@ void TestWindowTest::computerTestEndings()
              firstRow[0] == QLatin1Char('#') ? QColor(Qt::black) : QColor(Qt::white));
 }
 
-void TestWindowTest::interruptingTheRunningTest_data()
+void TrialWindowTest::interruptingTheRunningTest_data()
 {
     QTest::addColumn<QString>("how");
     QTest::newRow("stop button") << "stop";
@@ -191,7 +191,7 @@ void TestWindowTest::interruptingTheRunningTest_data()
     QTest::newRow("closing stops and hides") << "close";
 }
 
-void TestWindowTest::interruptingTheRunningTest()
+void TrialWindowTest::interruptingTheRunningTest()
 {
     QFETCH(QString, how);
     Maker m(Mixed);
@@ -219,7 +219,7 @@ void TestWindowTest::interruptingTheRunningTest()
         QCOMPARE(m.row(y), std::string(24, '?'));
 }
 
-void TestWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
+void TrialWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
 {
     Maker m(Frame);
     m.puzzle.PuzzleName = "smiley";
@@ -231,7 +231,7 @@ void TestWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
     QVERIFY(m.print.automaticSizeButton()->isChecked());
 }
 
-void TestWindowTest::outerEdgesLookLikeTheLeftAndTopOnes_data()
+void TrialWindowTest::outerEdgesLookLikeTheLeftAndTopOnes_data()
 {
     QTest::addColumn<bool>("maker");
     QTest::addColumn<QString>("rows");
@@ -255,7 +255,7 @@ void TestWindowTest::outerEdgesLookLikeTheLeftAndTopOnes_data()
     }
 }
 
-void TestWindowTest::outerEdgesLookLikeTheLeftAndTopOnes()
+void TrialWindowTest::outerEdgesLookLikeTheLeftAndTopOnes()
 {
     QFETCH(bool, maker);
     QFETCH(QString, rows);
@@ -271,7 +271,7 @@ void TestWindowTest::outerEdgesLookLikeTheLeftAndTopOnes()
     QCOMPARE(test::greyRules(shown, at(f.left() + half, f.top() - half), QPoint(0, 1), dpr).marks, down);
 }
 
-void TestWindowTest::crossingOffAndResetGiveBackEveryPixel_data()
+void TrialWindowTest::crossingOffAndResetGiveBackEveryPixel_data()
 {
     QTest::addColumn<bool>("maker");
     QTest::addColumn<QString>("rows");
@@ -305,7 +305,7 @@ void TestWindowTest::crossingOffAndResetGiveBackEveryPixel_data()
     }
 }
 
-void TestWindowTest::crossingOffAndResetGiveBackEveryPixel()
+void TrialWindowTest::crossingOffAndResetGiveBackEveryPixel()
 {
     // Regression: antialiased digits lost their edge pixels near grey 128 to
     // the crossing-off toggle, and neither restoring nor Reset gave them back.
@@ -337,5 +337,5 @@ void TestWindowTest::crossingOffAndResetGiveBackEveryPixel()
     QVERIFY(p.picture() == drawn);
 }
 
-QTEST_MAIN(TestWindowTest)
+QTEST_MAIN(TrialWindowTest)
 #include "trialwindow_test.moc"
