@@ -1,8 +1,8 @@
 #pragma once
 // The maker's edits as steps of Qt's undo framework, one command class per
-// kind of edit. A command changes the puzzle document only (cells and size);
-// the main window pushes it, undoes and redoes it, and then redraws, sets the
-// changed flag and writes the status line.
+// kind of edit. A command changes the puzzle only (cells and size); the
+// document (MakerDocument) pushes it, undoes and redoes it and keeps the
+// changed flag; the main window then redraws and writes the status line.
 //
 // Memory: a stroke keeps 4 bytes a changed cell (at most 2500 cells), Fit
 // Size a copy of the 2500 cells, a shift the one line it pushes out (at most

@@ -19,6 +19,7 @@
 #include "editor/EditCommands.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
+#include "editor/MakerDocument.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
@@ -67,6 +68,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     setObjectName(QStringLiteral("MakerWindow"));
     setAcceptDrops(true); // a puzzle file dropped on the window is opened
     m_session.programFolder = platform::pathBytes(setup.programFolder);
+    m_document = new MakerDocument(m_puzzle, this);
     buildMenus();
     buildClientArea();
     buildSolvability();
@@ -320,12 +322,6 @@ int MakerWindow::sidePanelWidth() const
     // first created, as in Italian), and keeps its margin to the panel's right edge.
     const int frameMargin = m_units.twipsToWholePixelsX(PanelWidth - PreviewFrameLeft - PreviewFrameWidth);
     return std::max(m_units.twipsToWholePixelsX(PanelWidth), m_previewFrame->geometry().right() + 1 + frameMargin);
-}
-
-void MakerWindow::setPuzzleChanged(bool changed)
-{
-    m_puzzle.PuzzleChanged = changed;
-    m_preview->redraw();
 }
 
 void MakerWindow::applyLanguage(std::uint8_t language)

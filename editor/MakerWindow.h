@@ -3,9 +3,11 @@
 // panel with the framed preview and the colour chooser, and the status bar
 // with the status line and the position of the cell under the pointer.
 //
-// Every command asks through the platform layer (message boxes, file
-// dialogs, documents) and then calls a method that does the work, so tests
-// drive the window with scripted answers. The print dialog and the test
+// The window is the view of a MakerDocument (the puzzle, its file name, its
+// undo history and whether it changed) and its commands. Every command asks
+// through the platform layer (message boxes, file dialogs, documents) and
+// then calls a method that does the work, so tests drive the window with
+// scripted answers. The print dialog and the test
 // window are not built here: they attach through setPrintCommand /
 // setTestCommand, languageApplied and setBeforeClose.
 #include <QMainWindow>
@@ -28,7 +30,6 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QUndoStack;
 
 namespace gw {
 class ColorChooser;
@@ -39,8 +40,8 @@ namespace gw::editor {
 
 class EditCommand;
 class GridView;
+class MakerDocument;
 class SolvabilityOverlay;
-class StrokeCommand;
 class SizeDialog;
 class NewPuzzleDialog;
 class PreviewView;
@@ -81,6 +82,8 @@ public:
     // The initial folder of every file dialog: "Puzzles" in the program's folder.
     QString puzzlesFolder() const { return programFolder() + QStringLiteral("Puzzles"); }
     Puzzle& puzzle() { return m_puzzle; }
+    // The puzzle with its file name, undo history and changed state.
+    MakerDocument& document() { return *m_document; }
     Session& session() { return m_session; }
     platform::Platform& platform() { return m_platform; }
 
@@ -115,8 +118,6 @@ public:
     // right, see platform::mouseButtonValue): shows the position, paints the cell in that
     // button's colour. Other button values only show the position.
     void drawCell(int button, int x, int y);
-    // Sets the puzzle's changed flag and redraws the preview from the puzzle.
-    void setPuzzleChanged(bool changed);
     // Places the grid, side panel and status bar for the window's size and
     // redraws the grid; grows the window when a cell would get fewer than
     // three pixels.
@@ -131,13 +132,9 @@ public:
     bool askSaveFirst();
 
     // ---- undo history and clue files (MakerWindowHistory.cpp) --------------
-    // Every stroke, size change, Fit Size, Make Negative and shift is one
-    // step; New, Open, a recent file and both imports start a fresh history.
-    // The puzzle is unchanged exactly at the step last saved or opened.
-    QUndoStack& history() { return *m_history; }
-    // Makes the drawing stroke in progress one step (the grid calls it when
-    // the last mouse button is released).
-    void endStroke();
+    // The steps are the document's (MakerDocument); New, Open, a recent file
+    // and both imports start a fresh history. The grid ends the document's
+    // stroke when the last mouse button is released.
     // Reads the clue file (importClueFile) and, when it gives a picture,
     // makes it the puzzle; otherwise shows why and changes nothing.
     void importCluesFile(const QString& path);
@@ -206,12 +203,11 @@ private:
     void showImportedPicture(const QString& path, bool imported);
     void addHistoryAndClueItems();
     void applyHistoryAndClueCaptions();
-    void pushEdit(EditCommand* command);
-    void startHistory();
     void afterHistoryStep(const Text& prefix, const EditCommand& command);
 
     Puzzle& m_puzzle;
     Session& m_session;
+    MakerDocument* m_document = nullptr; // a child of the window
     platform::Platform m_platform;
     platform::ScreenUnits m_units;
     QString m_settingsFolder;
@@ -259,8 +255,6 @@ private:
     std::array<QAction*, RecentCount> m_recentActions {};
     std::array<QAction*, 3> m_languageActions {};
 
-    QUndoStack* m_history = nullptr;
-    std::unique_ptr<StrokeCommand> m_stroke; // the stroke being drawn, not yet a step
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QAction* m_importCluesAction = nullptr;

@@ -8,6 +8,7 @@
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "editor/ImageImport.h"
+#include "editor/MakerDocument.h"
 #include "editor/MakerWindow.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
@@ -34,15 +35,11 @@ void MakerWindow::drawCell(int button, int x, int y)
     const std::uint8_t v = m_session.buttonColor[static_cast<std::size_t>(button - 1)];
     if (m_puzzle.cell(x, y) == v)
         return;
-    if (!m_stroke)
-        m_stroke = std::make_unique<StrokeCommand>(m_puzzle);
-    m_stroke->record(x, y, m_puzzle.cell(x, y), v);
-    m_puzzle.cell(x, y) = v;
+    m_document->drawCell(x, y, v);
     setStatus(localText(m_session, txt::CellStatusBefore) + QString::number(x + 1) + QStringLiteral(", ")
               + QString::number(y + 1) + localText(m_session, txt::CellStatusMiddle)
               + QString::fromStdString(colorName(m_session.language, v)) + localText(m_session, txt::CellStatusAfter));
     m_grid->paintCell(x, y, v);
-    m_puzzle.PuzzleChanged = true;
     m_preview->setCell(x, y, v);
 }
 
@@ -54,8 +51,8 @@ void MakerWindow::sizeCommand()
 
 void MakerWindow::applySize(int width, int height)
 {
-    pushEdit(new ResizeCommand(m_puzzle, width, height));
-    setPuzzleChanged(true);
+    m_document->push(new ResizeCommand(m_puzzle, width, height));
+    m_preview->redraw();
     layoutWindow();
     sizeCommand();
 }
@@ -64,7 +61,7 @@ void MakerWindow::afterPictureChange(const QString& status)
 {
     layoutWindow();
     setStatus(status);
-    setPuzzleChanged(true);
+    m_preview->redraw();
 }
 
 void MakerWindow::fitSizeCommand()
@@ -75,46 +72,31 @@ void MakerWindow::fitSizeCommand()
                     platform::Icon::Information);
         return;
     }
-    pushEdit(fit.release());
+    m_document->push(fit.release());
     afterPictureChange(localText(m_session, txt::SizeFitted));
 }
 
 void MakerWindow::negativeCommand()
 {
-    pushEdit(new NegativeCommand(m_puzzle));
+    m_document->push(new NegativeCommand(m_puzzle));
     m_grid->redraw(m_gridZoom);
-    setPuzzleChanged(true);
+    m_preview->redraw();
     setStatus(localText(m_session, txt::MadeNegative));
 }
 
-namespace {
-const Text& draggedStatus(ShiftDirection direction)
-{
-    switch (direction) {
-    case ShiftDirection::Left:
-        return txt::DraggedLeft;
-    case ShiftDirection::Right:
-        return txt::DraggedRight;
-    case ShiftDirection::Up:
-        return txt::DraggedUp;
-    case ShiftDirection::Down:
-        break;
-    }
-    return txt::DraggedDown;
-}
-} // namespace
-
 void MakerWindow::dragCommand(ShiftDirection direction)
 {
-    pushEdit(new ShiftCommand(m_puzzle, direction));
-    afterPictureChange(localText(m_session, draggedStatus(direction)));
+    m_document->push(new ShiftCommand(m_puzzle, direction));
+    // In ShiftDirection's order.
+    static const Text* const statuses[4] = {&txt::DraggedLeft, &txt::DraggedRight, &txt::DraggedUp, &txt::DraggedDown};
+    afterPictureChange(localText(m_session, *statuses[static_cast<std::size_t>(direction)]));
 }
 
 void MakerWindow::importCommand() { askAndOpen(txt::FilterImport, &MakerWindow::importFile); }
 
 void MakerWindow::importFile(const QString& path)
 {
-    startHistory();
+    m_document->startHistory();
     ImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -134,7 +116,7 @@ void MakerWindow::showImportedPicture(const QString& path, bool imported)
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
     layoutWindow();
-    setPuzzleChanged(false);
+    m_preview->redraw();
 }
 
 } // namespace gw::editor

@@ -3,12 +3,12 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QUndoStack>
 
 #include "core/Palette.h"
 #include "core/Paths.h"
 #include "core/PuzzleFile.h"
 #include "editor/GridView.h"
+#include "editor/MakerDocument.h"
 #include "editor/MakerWindow.h"
 #include "editor/NewPuzzleDialog.h"
 #include "editor/PreviewView.h"
@@ -62,7 +62,7 @@ void MakerWindow::start()
 
 void MakerWindow::newPuzzle(int width, int height, bool color)
 {
-    startHistory();
+    m_document->startHistory();
     gw::newPuzzle(m_puzzle, static_cast<std::int16_t>(width), static_cast<std::int16_t>(height), color,
                   m_session.language);
     m_session.buttonColor = {{Black, White}};
@@ -71,7 +71,7 @@ void MakerWindow::newPuzzle(int width, int height, bool color)
     setStatus(localText(m_session, color ? txt::NewColorPuzzle : txt::NewBwPuzzle));
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
-    setPuzzleChanged(false);
+    m_preview->redraw();
     m_newDialog->hide();
     show();
     layoutWindow();
@@ -79,7 +79,7 @@ void MakerWindow::newPuzzle(int width, int height, bool color)
 
 bool MakerWindow::askSaveFirst()
 {
-    if (!m_puzzle.PuzzleChanged)
+    if (!m_document->isModified())
         return true;
     const platform::Answer answer =
         m_platform.messages.show(localText(m_session, txt::FirstSave), localText(m_session, txt::FirstSaveTitle),
@@ -125,7 +125,7 @@ void MakerWindow::openRecent(int index)
 
 void MakerWindow::loadFile(const QString& path)
 {
-    startHistory();
+    m_document->startHistory();
     LoadResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -142,12 +142,12 @@ void MakerWindow::loadFile(const QString& path)
     m_chooser->choose(1, Black);
     m_chooser->choose(2, White);
     layoutWindow();
-    setPuzzleChanged(false);
+    m_preview->redraw();
 }
 
 bool MakerWindow::saveTo(const QString& path)
 {
-    endStroke();
+    m_document->endStroke();
     const SaveResult result = savePbm(m_puzzle, platform::pathBytes(path), m_session.language);
     if (!result.ok) {
         showMessages({result.message});
@@ -155,16 +155,16 @@ bool MakerWindow::saveTo(const QString& path)
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
     addRecent(path);
-    m_history->setClean();
-    setPuzzleChanged(false);
+    m_document->markSaved();
+    m_preview->redraw();
     return true;
 }
 
 bool MakerWindow::saveCommand()
 {
-    if (m_puzzle.FileName == NoFileName)
+    if (m_document->fileName() == NoFileName)
         return saveAsCommand();
-    return saveTo(platform::pathFromBytes(m_puzzle.FileName));
+    return saveTo(platform::pathFromBytes(m_document->fileName()));
 }
 
 bool MakerWindow::saveAsCommand()
@@ -172,7 +172,8 @@ bool MakerWindow::saveAsCommand()
     for (;;) {
         platform::FileDialogRequest request;
         request.filter = localText(m_session, m_puzzle.ColorPuzzle ? txt::FilterSaveColor : txt::FilterSaveBw);
-        const std::string preset = m_puzzle.FileName == NoFileName ? m_puzzle.PuzzleName : m_puzzle.FileName;
+        const std::string& fileName = m_document->fileName();
+        const std::string preset = fileName == NoFileName ? m_puzzle.PuzzleName : fileName;
         const std::size_t dot = preset.rfind('.');
         const std::size_t lastSeparator = preset.find_last_of("/\\");
         const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
@@ -195,8 +196,7 @@ bool MakerWindow::saveAsCommand()
             if (answer == platform::Answer::No)
                 continue;
         }
-        m_puzzle.FileName = platform::pathBytes(chosen.path);
-        m_puzzle.PuzzleName = puzzleNameFromPath(m_puzzle.FileName);
+        m_document->setFileName(platform::pathBytes(chosen.path));
         setCaption();
         return saveTo(chosen.path);
     }

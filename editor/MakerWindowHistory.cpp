@@ -8,7 +8,9 @@
 #include "core/PuzzleFile.h"
 #include "editor/EditCommands.h"
 #include "editor/GridView.h"
+#include "editor/MakerDocument.h"
 #include "editor/MakerWindow.h"
+#include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "lang/Texts.h"
 #include "platform/FilePaths.h"
@@ -18,16 +20,8 @@
 
 namespace gw::editor {
 
-namespace {
-// Steps kept. A step holds at most 10 KB (a stroke over all 2500 cells), most
-// far less, so the history stays below 10 MB.
-constexpr int UndoLimit = 1000;
-} // namespace
-
 void MakerWindow::addHistoryAndClueItems()
 {
-    m_history = new QUndoStack(this);
-    m_history->setUndoLimit(UndoLimit);
     auto item = [this](const char* name) {
         auto* a = new QAction(this);
         a->setObjectName(QLatin1String(name));
@@ -41,11 +35,12 @@ void MakerWindow::addHistoryAndClueItems()
     m_redoAction->setEnabled(false);
     m_editMenu->insertActions(m_changeSizeAction, {m_undoAction, m_redoAction});
     m_editMenu->insertSeparator(m_changeSizeAction);
-    connect(m_history, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
-    connect(m_history, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+    QUndoStack& history = m_document->history();
+    connect(&history, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
     connect(m_undoAction, &QAction::triggered, this, &MakerWindow::undoCommand);
     connect(m_redoAction, &QAction::triggered, this, &MakerWindow::redoCommand);
-    connect(m_grid, &GridView::released, this, &MakerWindow::endStroke);
+    connect(m_grid, &GridView::released, m_document, &MakerDocument::endStroke);
 
     // Right after Import Image.
     m_importCluesAction = item("importCluesAction");
@@ -65,43 +60,16 @@ void MakerWindow::applyHistoryAndClueCaptions()
     m_exportCluesAction->setText(localText(m_session, txt::MenuExportClues));
 }
 
-void MakerWindow::startHistory()
-{
-    m_stroke.reset();
-    m_history->clear();
-}
-
-void MakerWindow::endStroke()
-{
-    std::unique_ptr<StrokeCommand> stroke = std::move(m_stroke);
-    if (stroke && !stroke->empty())
-        m_history->push(stroke.release()); // its cells are painted already
-}
-
-void MakerWindow::pushEdit(EditCommand* command)
-{
-    endStroke();
-    m_history->push(command);
-}
-
 void MakerWindow::undoCommand()
 {
-    endStroke();
-    if (!m_history->canUndo())
-        return;
-    const auto* command = static_cast<const EditCommand*>(m_history->command(m_history->index() - 1));
-    m_history->undo();
-    afterHistoryStep(txt::UndoneBefore, *command);
+    if (const EditCommand* command = m_document->undo())
+        afterHistoryStep(txt::UndoneBefore, *command);
 }
 
 void MakerWindow::redoCommand()
 {
-    endStroke();
-    if (!m_history->canRedo())
-        return;
-    const auto* command = static_cast<const EditCommand*>(m_history->command(m_history->index()));
-    m_history->redo();
-    afterHistoryStep(txt::RedoneBefore, *command);
+    if (const EditCommand* command = m_document->redo())
+        afterHistoryStep(txt::RedoneBefore, *command);
 }
 
 void MakerWindow::afterHistoryStep(const Text& prefix, const EditCommand& command)
@@ -110,7 +78,7 @@ void MakerWindow::afterHistoryStep(const Text& prefix, const EditCommand& comman
     if (m_sizeDialog->isVisible())
         m_sizeDialog->refresh();
     setStatus(localText(m_session, prefix) + localText(m_session, command.name()));
-    setPuzzleChanged(!m_history->isClean());
+    m_preview->redraw();
     emit puzzleRestored();
 }
 
@@ -118,7 +86,7 @@ void MakerWindow::importCluesCommand() { askAndOpen(txt::FilterImportClues, &Mak
 
 void MakerWindow::importCluesFile(const QString& path)
 {
-    endStroke();
+    m_document->endStroke();
     analysis::ClueImportResult result;
     {
         platform::BusyScope busy(m_platform.busy);
@@ -127,7 +95,7 @@ void MakerWindow::importCluesFile(const QString& path)
     showMessages(result.messages);
     if (!result.imported)
         return; // the puzzle and its history stay as they were
-    startHistory();
+    m_document->startHistory();
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showImportedPicture(path, true);
 }

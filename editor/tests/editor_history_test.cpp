@@ -6,7 +6,9 @@
 #include <QUndoStack>
 
 #include "core/Palette.h"
+#include "editor/EditCommands.h"
 #include "editor/GridView.h"
+#include "editor/MakerDocument.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
@@ -48,7 +50,7 @@ private slots:
         QTest::mouseRelease(&grid, Qt::LeftButton, {}, cellCenter(4, 1));
         QTest::mouseClick(&grid, Qt::RightButton, {}, cellCenter(2, 1)); // a second stroke
         QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", ".#.##."}));
-        QCOMPARE(maker.window->history().count(), 2);
+        QCOMPARE(maker.window->document().history().count(), 2);
 
         undo->trigger();
         QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", ".####."}));
@@ -113,11 +115,72 @@ private slots:
         maker.window->sizeDialog().hide();
     }
 
+    // The document alone: steps as letters, d draws a cell, e ends the
+    // stroke, p pushes Make Negative, u undoes, r redoes, s saves, h starts a
+    // fresh history. modifiedChanged is sent only when the state turns.
+    void theDocumentIsTheOneSourceOfChanged_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("signals");
+        QTest::addColumn<int>("stepsKept");
+        QTest::newRow("a stroke's first cell") << "d" << true << 1 << 0;
+        QTest::newRow("a stroke is one step") << "dde" << true << 1 << 1;
+        QTest::newRow("undo ends the stroke first") << "du" << false << 2 << 1;
+        QTest::newRow("nothing to undo") << "u" << false << 0 << 0;
+        QTest::newRow("redo") << "deur" << true << 3 << 1;
+        QTest::newRow("undo and redo around the save") << "psur" << false << 4 << 1;
+        QTest::newRow("a step after undoing past the save") << "psupu" << true << 3 << 1;
+        QTest::newRow("a fresh history drops the stroke") << "dh" << false << 2 << 0;
+    }
+    void theDocumentIsTheOneSourceOfChanged()
+    {
+        QFETCH(QString, steps);
+        Puzzle puzzle;
+        gw::newPuzzle(puzzle, 3, 2, false, 0);
+        MakerDocument document(puzzle);
+        int sent = 0;
+        connect(&document, &MakerDocument::modifiedChanged, this, [&](bool modified) {
+            ++sent;
+            QCOMPARE(modified, document.isModified());
+        });
+        int x = 0;
+        for (const QChar step : steps) {
+            switch (step.toLatin1()) {
+            case 'd':
+                document.drawCell(x++, 0, Black);
+                break;
+            case 'e':
+                document.endStroke();
+                break;
+            case 'p':
+                document.push(new NegativeCommand(puzzle));
+                break;
+            case 'u':
+                document.undo();
+                break;
+            case 'r':
+                document.redo();
+                break;
+            case 's':
+                document.markSaved();
+                break;
+            case 'h':
+                document.startHistory();
+                break;
+            }
+        }
+        QTEST(document.isModified(), "modified");
+        QTEST(puzzle.PuzzleChanged, "modified");
+        QTEST(sent, "signals");
+        QTEST(document.history().count(), "stepsKept");
+    }
+
     void undoingToTheSavedStateMakesThePuzzleUnchanged()
     {
         Maker maker;
         maker.window->drawCell(1, 0, 0);
-        maker.window->endStroke();
+        maker.window->document().endStroke();
         QVERIFY(maker.window->saveTo(maker.path("a.pbm")));
         maker.action("dragRightAction")->trigger();
         maker.action("makeNegativeAction")->trigger();
@@ -135,7 +198,7 @@ private slots:
         // A new edit from the saved state leaves it behind for good.
         maker.action("undoAction")->trigger();
         maker.action("dragUpAction")->trigger();
-        while (maker.window->history().canUndo())
+        while (maker.window->document().history().canUndo())
             maker.action("undoAction")->trigger();
         QVERIFY(maker.puzzle.PuzzleChanged);
     }
@@ -145,24 +208,24 @@ private slots:
         Maker maker;
         const auto edit = [&] {
             maker.action("makeNegativeAction")->trigger();
-            QVERIFY(maker.window->history().canUndo());
+            QVERIFY(maker.window->document().history().canUndo());
         };
         edit();
         maker.window->newPuzzle(5, 5, false);
-        QVERIFY(!maker.window->history().canUndo());
+        QVERIFY(!maker.window->document().history().canUndo());
         QVERIFY(!maker.action("undoAction")->isEnabled());
         maker.window->saveTo(maker.path("b.pbm"));
         edit();
         maker.window->loadFile(maker.path("b.pbm"));
-        QVERIFY(!maker.window->history().canUndo());
+        QVERIFY(!maker.window->document().history().canUndo());
         maker.window->exportCluesTo(maker.path("b.non"), ClueFormat::Non);
         edit();
         // A clue file that cannot be read changes nothing, its history included.
         maker.fake.messages.answer(Answer::Ok);
         maker.window->importCluesFile(maker.writeFile("bad.non", "width 3\n"));
-        QVERIFY(maker.window->history().canUndo() && maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.window->document().history().canUndo() && maker.puzzle.PuzzleChanged);
         maker.window->importCluesFile(maker.path("b.non"));
-        QVERIFY(!maker.window->history().canUndo());
+        QVERIFY(!maker.window->document().history().canUndo());
         QVERIFY(!maker.puzzle.PuzzleChanged);
     }
 

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "editor/MakerDocument.h"
 #include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
 #include "platform/WindowFit.h"
@@ -107,7 +108,7 @@ void PrintAndTestWindowsTest::anOpenTestWindowFollowsUndoAndRedo()
     editor::testing::Maker maker;
     const auto windows = attachPrintAndTestWindows(*maker.window, maker.puzzle, maker.session);
     maker.window->drawCell(1, 3, 0);
-    maker.window->endStroke();
+    maker.window->document().endStroke();
     QAction* undo = maker.window->findChild<QAction*>(QStringLiteral("undoAction"));
     undo->trigger(); // the test window is hidden: nothing to follow
     QVERIFY(windows->testWindow().isHidden());
