@@ -72,13 +72,20 @@ public:
     // been shown).
     bool printPuzzle();
     // Writes the page the preview shows into the PDF file `path`, on the
-    // paper Print would use; no control changes.
-    bool savePdf(const QString& path);
+    // paper Print would use, its title (metadata) the page's title or else
+    // the name of the puzzle the page shows; no control changes. The file
+    // is replaced only once complete. On failure returns false with the
+    // reason (plain English, ending with the system's) in `reason`.
+    bool savePdf(const QString& path, std::string* reason = nullptr);
     // The "Save as PDF" button: asks for a file, then savePdf.
     void askSavePdf();
     // The Cancel button: hides the dialog and asks for the main window.
     void cancel();
 
+    // The puzzle the page shows: the program's puzzle as it was when the
+    // dialog was opened (or the test window composed), when its clues were
+    // derived. A picture changed or imported later is not mixed into it.
+    const Puzzle& composedPuzzle() const { return m_composed; }
     // The preview canvas: the page as last composed for the screen.
     const QImage& canvas() const { return m_previewCanvas.image(); }
     // What the last composition found (any surface).
@@ -134,6 +141,8 @@ private:
     void buildControls();
     void connectHandlers();
     PageOptions options(bool forTest) const;
+    // Takes the program's puzzle as the one composed and derives its clues.
+    void takePuzzle();
     PageTexts texts() const;
     void setPrintColor(const QColor& color);
     void fillPrinterList();
@@ -145,6 +154,7 @@ private:
     bool paintOnPrinter(QPrinter& printer);
 
     Puzzle& m_puzzle;
+    Puzzle m_composed;
     const Session& m_session;
     ClueTables& m_clues;
     platform::Platform& m_platform;

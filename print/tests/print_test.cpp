@@ -1,6 +1,9 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -8,6 +11,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 
 #include "PrintTestKit.h"
 #include "core/Rounding.h"
@@ -68,6 +73,30 @@ struct Canvas {
 
 bool dark(const QColor& c) { return c.lightness() < 128; }
 
+// The title in a PDF file's document information, as Qt writes it: UTF-16
+// in a literal string, with "(", ")" and "\\" escaped. Empty when missing.
+QString pdfTitle(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const QByteArray key("/Title (\xfe\xff");
+    qsizetype i = bytes.indexOf(key);
+    if (i < 0)
+        return {};
+    QByteArray utf16;
+    for (i += key.size(); i < bytes.size() && bytes[i] != ')'; ++i) {
+        if (bytes[i] == '\\')
+            ++i;
+        utf16 += bytes[i];
+    }
+    QString title;
+    for (qsizetype j = 0; j + 1 < utf16.size(); j += 2)
+        title += QChar(char16_t((uchar(utf16[j]) << 8) | uchar(utf16[j + 1])));
+    return title;
+}
+
 } // namespace
 
 class PrintTest : public QObject {
@@ -90,8 +119,11 @@ private slots:
     void printerListAndOptionsPersist();
     void failedPrintShowsAMessage();
     void pdfExportAsksForAFileAndReportsFailure();
+    void savedPdfShowsTheOnePuzzleTheDialogOpenedWith();
     void writtenPageIsThePreviewedPage_data();
     void writtenPageIsThePreviewedPage();
+    void accessKeysDifferInEveryLanguage_data();
+    void accessKeysDifferInEveryLanguage();
 };
 
 void PrintTest::clueNumbers_data()
@@ -378,6 +410,40 @@ void PrintTest::pdfExportAsksForAFileAndReportsFailure()
     d.print.savePdfButton()->click();
     QCOMPARE(d.fake.messages.requests().size(), qsizetype(1));
     QCOMPARE(d.fake.messages.requests()[0].icon, platform::Icon::Critical);
+    // Regression: the message did not say why.
+    QCOMPARE(d.fake.messages.texts()[0],
+             "The PDF file could not be written.\n" + QString::fromLocal8Bit(std::strerror(ENOENT)));
+}
+
+void PrintTest::savedPdfShowsTheOnePuzzleTheDialogOpenedWith()
+{
+    // Regression: a picture imported while the dialog was open gave the PDF
+    // its title, while the page showed the clues of the puzzle the dialog
+    // opened with (and the preview mixed the new size into the old clues).
+    test::PrintRig d(Heart);
+    d.puzzle.PuzzleName = "heart";
+    d.print.open();
+    const QImage preview = d.print.canvas().copy();
+    QTemporaryDir dir;
+    const QString before = dir.filePath(QStringLiteral("before.pdf")),
+                  after = dir.filePath(QStringLiteral("after.pdf"));
+    QVERIFY(d.print.savePdf(before));
+    d.puzzle = test::puzzleFromText("##.#/#...");
+    d.puzzle.PuzzleName = "rose";
+    d.puzzle.PuzzleTitle = "Rose";
+    QVERIFY(d.print.savePdf(after));
+    QCOMPARE(pdfTitle(before), QStringLiteral("heart"));
+    QCOMPARE(pdfTitle(after), QStringLiteral("heart"));
+    d.print.composePreview();
+    QCOMPARE(d.print.canvas(), preview);
+    const QImage first = test::renderFirstPage(before), second = test::renderFirstPage(after);
+    if (first.isNull())
+        QSKIP("pdftoppm is not installed");
+    QCOMPARE(second, first);
+    // Opened again, the dialog takes the puzzle as it is now.
+    d.print.open();
+    QCOMPARE(d.print.titleEdit()->text(), QStringLiteral("Rose"));
+    QCOMPARE(d.print.composedPuzzle().PuzzleWidth, 4);
 }
 
 void PrintTest::writtenPageIsThePreviewedPage_data()
@@ -456,6 +522,38 @@ void PrintTest::writtenPageIsThePreviewedPage()
     const QPointF origin = (QPointF(sheet.width(), sheet.height()) - QPointF(page.width(), page.height())) / 2;
     const QPointF corner = printer.isEmpty() ? origin : QPointF(unprintable.left(), unprintable.top());
     QCOMPARE(test::misplacedBlock(rendered, shown, corner, across, down, d.clues.maxColumnClues), QString());
+}
+
+void PrintTest::accessKeysDifferInEveryLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << 0;
+    QTest::newRow("Dutch") << 1;
+    QTest::newRow("Italian") << 2;
+}
+
+void PrintTest::accessKeysDifferInEveryLanguage()
+{
+    // Regression: "Save as &PDF..." and "&Print" both took P in English.
+    QFETCH(int, language);
+    test::PrintRig d(Heart);
+    d.session.language = std::uint8_t(language);
+    d.print.applyCaptions();
+    QStringList captions;
+    for (const QAbstractButton* button : d.print.findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (const QGroupBox* frame : d.print.findChildren<QGroupBox*>())
+        captions << frame->title();
+    for (const QLabel* label : d.print.findChildren<QLabel*>())
+        captions << label->text();
+    QStringList keys;
+    for (const QString& caption : captions)
+        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+            keys << key.toString();
+    QCOMPARE(keys.size(), 3); // Print, Cancel and Save as PDF
+    const QStringList all = keys;
+    keys.removeDuplicates();
+    QVERIFY2(keys.size() == all.size(), qPrintable(all.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(PrintTest)
