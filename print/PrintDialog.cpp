@@ -29,6 +29,7 @@
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
+#include "platform/WindowFit.h"
 #include "playfield/CluePanel.h"
 
 namespace gw {
@@ -172,7 +173,28 @@ void PrintDialog::buildControls()
     m_clueSizeEdit->installEventFilter(this);
 }
 
-QSize PrintDialog::sizeHint() const { return m_content->sizeHint(); }
+QSize PrintDialog::controlsSize() const
+{
+    // Measured with the captions of now: before the dialog is first shown,
+    // a caption's change does not reach the layouts, which keep what they
+    // measured before.
+    ensurePolished();
+    for (QLayout* layout : m_content->findChildren<QLayout*>())
+        layout->invalidate();
+    return m_content->layout()->sizeHint();
+}
+
+QSize PrintDialog::sizeHint() const
+{
+    // The controls' own size, the preview area grown to the whole preview box.
+    const QSize controls = controlsSize();
+    const int frame = 2 * m_previewArea->frameWidth();
+    const QSize box = m_preview->size() + QSize(frame, frame);
+    const QSize area = m_previewArea->sizeHint().expandedTo(m_previewArea->minimumSize());
+    const QMargins margins = m_content->layout()->contentsMargins();
+    return {std::max(controls.width(), box.width() + margins.left() + margins.right()),
+            controls.height() + std::max(0, box.height() - area.height())};
+}
 
 void PrintDialog::applyCaptions()
 {
@@ -193,6 +215,8 @@ void PrintDialog::applyCaptions()
     m_previewScaleLabel->setText(localText(m_session, txt::PrintPreviewSize));
     m_percentLabel->setText(localText(m_session, txt::PrintPreviewPercent));
     m_savePdfButton->setText(localText(m_session, txt::PrintSavePdf));
+    if (isVisible())
+        takeNeededSize();
 }
 
 void PrintDialog::connectHandlers()
@@ -277,13 +301,22 @@ void PrintDialog::open()
     m_titleEdit->setText(
         QString::fromStdString(m_composed.PuzzleTitle.empty() ? m_composed.PuzzleName : m_composed.PuzzleTitle));
     composePreview();
-    if (!testAttribute(Qt::WA_Resized))
-        resize(sizeHint()); // the first time; a screen too small for it keeps it smaller
+    takeNeededSize();
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         raise();
         activateWindow();
     }
+}
+
+void PrintDialog::takeNeededSize()
+{
+    // The first time the dialog opens with every control and the preview
+    // whole; later it keeps the size it was given, grown where the controls
+    // (in another language, say) need more. Never beyond the screen's
+    // available area: there it scrolls.
+    resize(testAttribute(Qt::WA_Resized) ? size().expandedTo(controlsSize()) : sizeHint());
+    platform::fitIntoAvailableArea(*this);
 }
 
 QPrinter* PrintDialog::currentPrinter()

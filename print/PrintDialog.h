@@ -46,13 +46,18 @@ public:
     // The main window's "Print Puzzle", after it has hidden the test window:
     // fills the printer list, selects automatic size, puts the title in its
     // box, derives the clues, composes the preview and shows the dialog (not
-    // modal).
+    // modal): the first time at sizeHint(), later at least as large as its
+    // controls need, never beyond the screen's available area.
     void open();
-    // The captions in the puzzle's language.
+    // The captions in the puzzle's language; an open dialog grows where
+    // they need more room.
     void applyCaptions();
-    // All controls and the preview at their preferred sizes (they scroll
-    // when the window is smaller).
+    // All controls and the whole preview box at their preferred sizes (they
+    // scroll when the window is smaller). open() gives the dialog this size
+    // the first time, within the screen's available area.
     QSize sizeHint() const override;
+    // The controls alone, the preview area at its least.
+    QSize controlsSize() const;
 
     // Composes the page on `surface` for `mode`: the printer's page (Paper),
     // the chosen printer's page or the fixed page without one (Preview), or
@@ -146,6 +151,8 @@ private:
     PageTexts texts() const;
     void setPrintColor(const QColor& color);
     void fillPrinterList();
+    // Sizes the dialog for its controls and preview (see open()).
+    void takeNeededSize();
     void onTitleChanged();
     void onTitleTimerTick();
     void onClueSizeTyped();

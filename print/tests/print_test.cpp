@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include "PrintTestKit.h"
 #include "core/Rounding.h"
 #include "platform/Units.h"
+#include "platform/WindowFit.h"
 #include "playfield/ClueDrawing.h"
 #include "print/PageSurface.h"
 #include "print/ScaledPreview.h"
@@ -124,6 +127,8 @@ private slots:
     void writtenPageIsThePreviewedPage();
     void accessKeysDifferInEveryLanguage_data();
     void accessKeysDifferInEveryLanguage();
+    void dialogOpensWhole_data();
+    void dialogOpensWhole();
 };
 
 void PrintTest::clueNumbers_data()
@@ -554,6 +559,59 @@ void PrintTest::accessKeysDifferInEveryLanguage()
     const QStringList all = keys;
     keys.removeDuplicates();
     QVERIFY2(keys.size() == all.size(), qPrintable(all.join(QLatin1Char(' '))));
+}
+
+void PrintTest::dialogOpensWhole_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("switchedTo"); // -1: no switch while the dialog is open
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("English") << 0 << -1 << QString();
+    QTest::newRow("Dutch") << 1 << -1 << QString();
+    QTest::newRow("Italian") << 2 << -1 << QString();
+    QTest::newRow("Italian, a printer") << 2 << -1 << QStringLiteral("Office");
+    QTest::newRow("English, then Italian while open") << 0 << 2 << QString();
+}
+
+void PrintTest::dialogOpensWhole()
+{
+    // Regression: on a 1280 x 1024 screen the dialog opened 589 x 542, its
+    // Size frame and buttons behind a scroll bar and its captions cut (its
+    // layouts had measured the controls before they had captions).
+    QFETCH(int, language);
+    QFETCH(int, switchedTo);
+    QFETCH(QString, printer);
+    const auto onScreen = platform::keepWindowsOnScreen(); // as the program's main does
+    test::PrintRig d(Heart, printer);
+    d.session.language = std::uint8_t(language);
+    d.print.applyCaptions();
+    d.print.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.print));
+    if (switchedTo >= 0) {
+        d.session.language = std::uint8_t(switchedTo);
+        d.print.applyCaptions();
+    }
+    QCoreApplication::processEvents();
+    const QRect available = d.print.screen()->availableGeometry();
+    QTRY_VERIFY(available.contains(d.print.frameGeometry()));
+    if (!available.contains(QRect(d.print.frameGeometry().topLeft(), d.print.sizeHint())))
+        QSKIP("the screen is smaller than the dialog (print_tests_large_screen runs this on 1280 x 1024)");
+    // Nothing scrolls: every control and the whole preview box are in view.
+    for (const QAbstractScrollArea* area : d.print.findChildren<QAbstractScrollArea*>())
+        QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(d.print.width()).arg(d.print.height())));
+    QVERIFY(d.print.preview()->visibleRegion().boundingRect() == d.print.preview()->rect());
+    // Every caption whole.
+    QList<const QWidget*> captioned;
+    for (const QWidget* w : d.print.findChildren<QGroupBox*>())
+        captioned << w;
+    for (const QWidget* w : d.print.findChildren<QAbstractButton*>())
+        captioned << w;
+    for (const QWidget* w : d.print.findChildren<QLabel*>())
+        captioned << w;
+    for (const QWidget* w : captioned)
+        QVERIFY2(w->width() >= w->sizeHint().width() && !w->visibleRegion().isEmpty(),
+                 qPrintable(w->objectName() + w->metaObject()->className()));
 }
 
 QTEST_MAIN(PrintTest)
