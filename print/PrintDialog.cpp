@@ -285,7 +285,7 @@ void PrintDialog::fillPrinterList()
     }
     if (m_printerCombo->currentIndex() < 0 || m_printerCombo->currentText() != remembered) {
         m_printerCombo->setCurrentIndex(0);
-        const int byDefault = names.indexOf(m_printerName);
+        const int byDefault = static_cast<int>(names.indexOf(m_printerName));
         if (byDefault >= 0)
             m_printerCombo->setCurrentIndex(byDefault);
     }
