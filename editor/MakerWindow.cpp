@@ -25,6 +25,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/SolvabilityOverlay.h"
 #include "lang/Texts.h"
+#include "platform/ElidedLabel.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
@@ -206,7 +207,7 @@ void MakerWindow::buildClientArea()
 
     m_statusBar = new QWidget(m_client);
     m_statusBar->setObjectName(QStringLiteral("statusBar"));
-    m_statusLabel = new QLabel(m_statusBar);
+    m_statusLabel = new platform::ElidedLabel(m_statusBar);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     m_statusLabel->move(m_units.twipsToWholePixelsX(StatusTextLeft), m_units.twipsToWholePixelsY(StatusTextTop));
     m_positionLabel = new QLabel(m_statusBar);
@@ -215,14 +216,13 @@ void MakerWindow::buildClientArea()
     m_positionLabel->resize(m_units.twipsToWholePixelsX(PositionWidth), m_units.twipsToWholePixelsY(StatusHeight));
 }
 
-QString MakerWindow::statusText() const { return m_statusLabel->text(); }
+QString MakerWindow::statusText() const { return m_statusLabel->fullText(); }
 QString MakerWindow::positionText() const { return m_positionLabel->text(); }
 
 void MakerWindow::setStatus(const QString& status)
 {
-    m_statusLabel->setText(status);
-    m_statusLabel->adjustSize();
-    placeSolvabilityLabel();
+    m_statusLabel->setFullText(status);
+    placeStatusTexts();
 }
 
 void MakerWindow::buildSolvability()
@@ -230,25 +230,36 @@ void MakerWindow::buildSolvability()
     m_solvability = new SolvabilityOverlay(m_puzzle, m_session, *m_grid, this);
     m_editMenu->addSeparator();
     m_editMenu->addAction(m_solvability->action());
-    m_solvabilityLabel = new QLabel(m_statusBar);
+    m_solvabilityLabel = new platform::ElidedLabel(m_statusBar);
     m_solvabilityLabel->setObjectName(QStringLiteral("solvabilityLabel"));
     connect(m_solvability, &SolvabilityOverlay::statusChanged, this, [this](const QString& text) {
-        m_solvabilityLabel->setText(text);
-        m_solvabilityLabel->adjustSize();
-        placeSolvabilityLabel();
+        m_solvabilityLabel->setFullText(text);
+        placeStatusTexts();
     });
 }
 
-void MakerWindow::placeSolvabilityLabel()
+void MakerWindow::placeStatusTexts()
 {
     if (!m_solvabilityLabel)
         return;
-    // Right after the status text, one position gap apart.
-    const int gap = m_statusLabel->text().isEmpty() ? 0 : m_units.twipsToWholePixelsX(PositionGap);
-    m_solvabilityLabel->move(m_statusLabel->geometry().right() + 1 + gap, m_statusLabel->y());
+    // The verdict stands right after the status text, one position gap
+    // apart, and both end one gap before the position. When they do not fit
+    // the verdict keeps up to half of the room, the status text the rest.
+    const int gap = m_units.twipsToWholePixelsX(PositionGap);
+    const int left = m_statusLabel->x();
+    const int room = std::max(0, m_positionLabel->x() - gap - left);
+    const int statusWanted = m_statusLabel->fullWidth();
+    const int verdictWanted = m_solvabilityLabel->fullWidth();
+    const int between = statusWanted > 0 && verdictWanted > 0 ? gap : 0;
+    const int shared = std::max(0, room - between);
+    const int statusWidth = std::min(statusWanted, shared - std::min(verdictWanted, shared / 2));
+    const int verdictWidth = std::min(verdictWanted, shared - statusWidth);
+    const int height = m_statusLabel->fontMetrics().height();
+    m_statusLabel->setGeometry(left, m_statusLabel->y(), statusWidth, height);
+    m_solvabilityLabel->setGeometry(left + statusWidth + between, m_statusLabel->y(), verdictWidth, height);
 }
 
-QString MakerWindow::solvabilityText() const { return m_solvabilityLabel->text(); }
+QString MakerWindow::solvabilityText() const { return m_solvabilityLabel->fullText(); }
 
 void MakerWindow::setCaption()
 {
@@ -291,6 +302,7 @@ void MakerWindow::layoutWindow()
 
     m_statusBar->setGeometry(0, clientH - statusH, clientW, statusH);
     m_positionLabel->move(clientW - m_positionLabel->width() - m_units.twipsToWholePixelsX(PositionGap), 0);
+    placeStatusTexts();
     const int panelH = clientH - statusH;
     m_sidePanel->setGeometry(clientW - panelW, 0, panelW, panelH);
 
@@ -384,17 +396,23 @@ void MakerWindow::showMessages(const std::vector<Message>& messages)
 
 void MakerWindow::helpCommand()
 {
-    const QString path = programFolder() + localText(m_session, txt::HelpFile);
-    if (!m_platform.documents.open(path))
-        showMessage(localText(m_session, txt::HelpCannotOpen), localText(m_session, txt::HelpTitle),
-                    platform::Icon::Information);
+    openDocument(programFolder() + localText(m_session, txt::HelpFile), txt::HelpCannotOpen, txt::HelpTitle);
 }
 
 void MakerWindow::websiteCommand()
 {
-    if (!m_platform.documents.open(localText(m_session, txt::WebAddress)))
-        showMessage(localText(m_session, txt::WebsiteCannotOpen), localText(m_session, txt::WebsiteTitle),
-                    platform::Icon::Information);
+    openDocument(localText(m_session, txt::WebAddress), txt::WebsiteCannotOpen, txt::WebsiteTitle);
+}
+
+void MakerWindow::openDocument(const QString& pathOrUrl, const Text& cannotOpen, const Text& title)
+{
+    // The desktop may tell only later that no program took the document;
+    // the message then comes in the language of that moment.
+    m_platform.documents.open(pathOrUrl, [window = QPointer<MakerWindow>(this), &cannotOpen, &title](bool opened) {
+        if (!opened && window)
+            window->showMessage(localText(window->m_session, cannotOpen), localText(window->m_session, title),
+                                platform::Icon::Information);
+    });
 }
 
 void MakerWindow::aboutCommand()

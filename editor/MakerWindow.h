@@ -31,6 +31,10 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 
+namespace gw::platform {
+class ElidedLabel;
+} // namespace gw::platform
+
 namespace gw {
 class ColorChooser;
 struct Message;
@@ -88,6 +92,7 @@ public:
     platform::Platform& platform() { return m_platform; }
 
     // ---- state the tests and the hooks read -------------------------------
+    // The whole status text (the status bar may show it cut short).
     QString statusText() const;
     QString positionText() const;
     void setStatus(const QString& text);
@@ -110,8 +115,12 @@ public:
     void newPuzzle(int width, int height, bool color);
     // Reads a puzzle file (readPuzzleFile) and shows the outcome.
     void loadFile(const QString& path);
-    // Writes the puzzle to `path` (savePbm); shows the failure message.
+    // Writes the puzzle to `path` (savePbm); shows the failure message with
+    // the system's reason.
     bool saveTo(const QString& path);
+    // Save As once the file is chosen: saveTo, and only when that succeeded
+    // the puzzle's file name, name and the caption become the new ones.
+    bool saveUnderNewName(const QString& path);
     // importImage, then the window shows the messages and the new picture.
     void importFile(const QString& path);
     // A press or move on cell (x, y) with button value `button` (1 left, 2
@@ -182,13 +191,20 @@ private:
     void pointerOnGrid(int button, QPointF position);
     void showMessages(const std::vector<Message>& messages);
     void showMessage(const QString& text, const QString& title, platform::Icon icon);
+    // Help and Website: hands the document to the desktop; when no program
+    // opens it, says so with `cannotOpen` titled `title`.
+    void openDocument(const QString& pathOrUrl, const Text& cannotOpen, const Text& title);
+    // A failed save or export: its message, the system's reason on a second line.
+    void showSaveFailure(const SaveResult& result);
     void setCaption();
     void refreshRecent();
     void addRecent(const QString& path);
     void updateRecentMenu();
     void afterPictureChange(const QString& status);
     void buildSolvability();
-    void placeSolvabilityLabel();
+    // The status text and the verdict share the status bar left of the
+    // position; what does not fit is cut short, its whole text a tooltip.
+    void placeStatusTexts();
     // The side panel's width in pixels: 2055 twips, or more when the preview
     // frame needs more for its caption.
     int sidePanelWidth() const;
@@ -224,9 +240,9 @@ private:
     PreviewView* m_preview = nullptr;
     ColorChooser* m_chooser = nullptr;
     QWidget* m_statusBar = nullptr;
-    QLabel* m_statusLabel = nullptr;
-    QLabel* m_positionLabel = nullptr;    // "x, y" of the cell under the pointer
-    QLabel* m_solvabilityLabel = nullptr; // right after the status text while Show solvability is on
+    platform::ElidedLabel* m_statusLabel = nullptr;
+    QLabel* m_positionLabel = nullptr;                   // "x, y" of the cell under the pointer
+    platform::ElidedLabel* m_solvabilityLabel = nullptr; // right after the status text while Show solvability is on
     SolvabilityOverlay* m_solvability = nullptr;
     SizeDialog* m_sizeDialog = nullptr;
     NewPuzzleDialog* m_newDialog = nullptr;

@@ -17,6 +17,7 @@
 #include "lang/Texts.h"
 #include "platform/DataPicture.h"
 #include "platform/DroppedFile.h"
+#include "platform/FailureText.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
@@ -150,7 +151,7 @@ bool MakerWindow::saveTo(const QString& path)
     m_document->endStroke();
     const SaveResult result = savePbm(m_puzzle, platform::pathBytes(path), m_session.language);
     if (!result.ok) {
-        showMessages({result.message});
+        showSaveFailure(result);
         return false;
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
@@ -196,10 +197,24 @@ bool MakerWindow::saveAsCommand()
             if (answer == platform::Answer::No)
                 continue;
         }
-        m_document->setFileName(platform::pathBytes(chosen.path));
-        setCaption();
-        return saveTo(chosen.path);
+        return saveUnderNewName(chosen.path);
     }
+}
+
+bool MakerWindow::saveUnderNewName(const QString& path)
+{
+    // The puzzle takes the new name only once it is saved under it.
+    if (!saveTo(path))
+        return false;
+    m_document->setFileName(platform::pathBytes(path));
+    setCaption();
+    return true;
+}
+
+void MakerWindow::showSaveFailure(const SaveResult& result)
+{
+    showMessage(platform::withSystemReason(QString::fromStdString(result.message.text), result.reason),
+                platform::displayText(result.message.title), result.message.icon);
 }
 
 void MakerWindow::addRecent(const QString& path)

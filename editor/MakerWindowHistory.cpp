@@ -20,6 +20,19 @@
 
 namespace gw::editor {
 
+namespace {
+// The file and format of Export Clues: the typed extension decides (".xml"
+// or ".non", as the command line's export); a name without either gets the
+// extension of the filter entry chosen (0 XML, 1 .non) and its format.
+std::pair<QString, ClueFormat> clueFileChoice(const QString& typed, int filterIndex)
+{
+    if (const std::optional<ClueFormat> byName = clueFormatFromPath(platform::pathBytes(typed)))
+        return {typed, *byName};
+    const ClueFormat byFilter = filterIndex == 1 ? ClueFormat::Non : ClueFormat::Webpbn;
+    return {typed + (byFilter == ClueFormat::Non ? QStringLiteral(".non") : QStringLiteral(".xml")), byFilter};
+}
+} // namespace
+
 void MakerWindow::addHistoryAndClueItems()
 {
     auto item = [this](const char* name) {
@@ -103,6 +116,7 @@ void MakerWindow::importCluesFile(const QString& path)
 void MakerWindow::exportCluesCommand()
 {
     platform::FileDialogRequest request;
+    request.title = localText(m_session, txt::ExportCluesTitle);
     request.filter = localText(m_session, txt::FilterExportClues);
     request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName);
     request.initialFolder = puzzlesFolder();
@@ -110,22 +124,22 @@ void MakerWindow::exportCluesCommand()
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
             return;
-        const ClueFormat format = chosen.filterIndex == 1 ? ClueFormat::Non : ClueFormat::Webpbn;
+        const auto [path, format] = clueFileChoice(chosen.path, chosen.filterIndex);
         if (format == ClueFormat::Non && !blackAndWhiteOnly(m_puzzle)) {
             showMessage(localText(m_session, txt::NonBlackWhiteOnly), localText(m_session, txt::ExportCluesTitle),
                         platform::Icon::Exclamation);
             return;
         }
-        if (QFileInfo::exists(chosen.path)) {
+        if (QFileInfo::exists(path)) {
             const platform::Answer answer =
-                m_platform.messages.show(localText(m_session, txt::FileOverwrite), platform::displayPath(chosen.path),
+                m_platform.messages.show(localText(m_session, txt::FileOverwrite), platform::displayPath(path),
                                          platform::Icon::Exclamation, platform::Buttons::YesNoCancel);
             if (answer == platform::Answer::Cancel)
                 return;
             if (answer == platform::Answer::No)
                 continue;
         }
-        exportCluesTo(chosen.path, format);
+        exportCluesTo(path, format);
         return;
     }
 }
@@ -134,7 +148,10 @@ bool MakerWindow::exportCluesTo(const QString& path, ClueFormat format)
 {
     const SaveResult result = exportClueFile(m_puzzle, platform::pathBytes(path), format, m_session.language);
     if (!result.ok) {
-        showMessages({result.message});
+        if (format == ClueFormat::Non && !blackAndWhiteOnly(m_puzzle))
+            showMessages({result.message}); // no system's reason: the file was never written
+        else
+            showSaveFailure(result);
         return false;
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "core/Message.h"
@@ -71,8 +72,11 @@ public:
 class Documents {
 public:
     virtual ~Documents() = default;
-    // Opens a file path or web address with its default application; false on failure.
-    virtual bool open(const QString& pathOrUrl) = 0;
+    // Opens a file path or web address with its default application. `done`
+    // runs once with the outcome (false: it could not be opened), either at
+    // once or, where the desktop's opener only tells by its exit status,
+    // when that has ended.
+    virtual void open(const QString& pathOrUrl, std::function<void(bool opened)> done) = 0;
 };
 
 class BusyCursor {

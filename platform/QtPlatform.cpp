@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "platform/FileFilter.h"
@@ -134,16 +136,47 @@ QPageLayout QtPrinters::printableArea(const QString& name, QPageLayout::Orientat
     return layout;
 }
 
-bool QtDocuments::open(const QString& pathOrUrl)
+void QtDocuments::open(const QString& pathOrUrl, std::function<void(bool opened)> done)
 {
     const QUrl asUrl(pathOrUrl, QUrl::StrictMode);
     const bool isWebAddress = asUrl.isValid() && asUrl.scheme().size() > 1 && !asUrl.isLocalFile();
-    if (isWebAddress)
-        return QDesktopServices::openUrl(asUrl);
-    const QString path = asUrl.isLocalFile() ? asUrl.toLocalFile() : pathOrUrl;
-    if (!QFileInfo(path).isFile())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    QString target = pathOrUrl;
+    if (!isWebAddress) {
+        const QString path = asUrl.isLocalFile() ? asUrl.toLocalFile() : pathOrUrl;
+        if (!QFileInfo(path).isFile()) {
+            done(false);
+            return;
+        }
+        target = QFileInfo(path).absoluteFilePath();
+    }
+    const QUrl url = isWebAddress ? asUrl : QUrl::fromLocalFile(target);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt's desktop services report only that xdg-open started, not whether
+    // it found a program for the document.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        if (!m_openers)
+            m_openers = std::make_unique<QObject>();
+        auto* process = new QProcess(m_openers.get());
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(QProcess::nullDevice());
+        const auto finish = [process, done](bool opened) {
+            process->disconnect();
+            process->deleteLater();
+            done(opened);
+        };
+        QObject::connect(process, &QProcess::finished, process, [finish](int code, QProcess::ExitStatus status) {
+            finish(status == QProcess::NormalExit && code == 0);
+        });
+        QObject::connect(process, &QProcess::errorOccurred, process, [finish](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                finish(false);
+        });
+        process->start(opener, {isWebAddress ? url.toString() : target});
+        return;
+    }
+#endif
+    done(QDesktopServices::openUrl(url));
 }
 
 QtBusyCursor::~QtBusyCursor() { setBusy(false); }

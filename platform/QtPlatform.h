@@ -3,6 +3,7 @@
 // Tests use the scripted fakes of platform/testing/ instead.
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "platform/Platform.h"
 
@@ -49,8 +50,16 @@ public:
 class QtDocuments final : public Documents {
 public:
     // Web addresses (with a scheme such as https:) go to the browser; anything
-    // else is a local file and fails when it does not exist.
-    bool open(const QString& pathOrUrl) override;
+    // else is a local file and fails at once when it is not a regular file.
+    // On a Unix desktop both are handed to xdg-open, whose exit status tells
+    // whether a program took them (it fails when no viewer is installed);
+    // elsewhere to the desktop services of Qt.
+    void open(const QString& pathOrUrl, std::function<void(bool opened)> done) override;
+
+private:
+    // Owns the openers still running; they end with the program at the
+    // latest (the viewer an opener started keeps running).
+    std::unique_ptr<QObject> m_openers;
 };
 
 class QtBusyCursor final : public BusyCursor {

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "PointImage.h"
 #include "core/Palette.h"
 #include "core/Rounding.h"
 
@@ -111,9 +112,24 @@ QColor readableClueColor(const QColor& color)
 
 void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel)
 {
-    const double left = std::min(x1, x2);
-    const double top = std::min(y1, y2);
-    painter.fillRect(QRectF(left, top, std::abs(x2 - x1) + pixel, std::abs(y2 - y1) + pixel), color);
+    // The box's edges are put on whole device pixels here, halves rounded
+    // up, so that the same edge lands on the same pixel on every surface
+    // (the clue panel and the field laid over it compute it each their own
+    // way) whatever the device pixels per point; one pixel is a whole number
+    // of device pixels, at least one.
+    const QTransform toDevice = painter.deviceTransform();
+    if (!toDevice.isInvertible() || toDevice.type() > QTransform::TxScale) {
+        painter.fillRect(
+            QRectF(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + pixel, std::abs(y2 - y1) + pixel), color);
+        return;
+    }
+    const QPointF from = toDevice.map(QPointF(std::min(x1, x2), std::min(y1, y2)));
+    const QPointF to = toDevice.map(QPointF(std::max(x1, x2), std::max(y1, y2)));
+    const int pixelsX = std::max(1, wholeDevicePixel(pixel * std::abs(toDevice.m11())));
+    const int pixelsY = std::max(1, wholeDevicePixel(pixel * std::abs(toDevice.m22())));
+    const QRectF device(QPointF(wholeDevicePixel(from.x()), wholeDevicePixel(from.y())),
+                        QPointF(wholeDevicePixel(to.x()) + pixelsX, wholeDevicePixel(to.y()) + pixelsY));
+    painter.fillRect(toDevice.inverted().mapRect(device), color);
 }
 
 void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel)

@@ -54,7 +54,9 @@ void drawTextAt(QPainter& painter, QPaintDevice* device, double x, double y, con
 QColor readableClueColor(const QColor& color);
 
 // A filled box from (x1, y1) to (x2, y2) with both corners included, as a
-// one-pixel pen would fill it.
+// one-pixel pen would fill it. Its edges lie on whole device pixels (halves
+// rounded up, wholeDevicePixel), a pixel is a whole number of them: every
+// surface puts the same box on the same device pixels.
 void fillBox(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel);
 // A line one pixel wide from (x1, y1) to (x2, y2).
 void drawThinLine(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& color, double pixel);

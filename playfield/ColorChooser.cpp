@@ -10,7 +10,6 @@
 
 #include "ClueDrawing.h"
 #include "PointSurface.h"
-#include "core/Rounding.h"
 #include "platform/FilePaths.h"
 #include "platform/MouseButtons.h"
 
@@ -22,11 +21,14 @@ constexpr int MouseHeight = 32;
 // The picture of an unmarked cell, beside the programs.
 const char* const UnmarkedLookFile = "hamworst.dat";
 
-// The strip surface; draws the retained swatches.
+// The strip surface; draws the retained swatches that are visible, pixel
+// for pixel from the device pixel where its corner falls (the same one the
+// press handler counts from), so no hidden swatch shows and every device
+// row shows the swatch a press on it takes.
 class StripWidget : public QWidget {
 public:
-    StripWidget(const QImage& swatches, bool greyOutline, QWidget* parent)
-        : QWidget(parent), m_swatches(swatches), m_greyOutline(greyOutline)
+    StripWidget(const QImage& swatches, const int& visibleRows, bool greyOutline, QWidget* parent)
+        : QWidget(parent), m_swatches(swatches), m_visibleRows(visibleRows), m_greyOutline(greyOutline)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -36,7 +38,8 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        painter.drawImage(QPointF(0, 0), m_swatches);
+        drawPixelForPixel(painter, m_swatches, devicePixelOf(painter, QPointF(0, 0)),
+                          QRect(0, 0, m_swatches.width(), m_visibleRows));
         if (m_greyOutline) {
             painter.setPen(QColor(128, 128, 128));
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -45,6 +48,7 @@ protected:
 
 private:
     const QImage& m_swatches;
+    const int& m_visibleRows; // device rows of the visible swatches
     bool m_greyOutline;
 };
 } // namespace
@@ -80,7 +84,8 @@ ColorChooser::ColorChooser(ChooserKind kind, std::array<std::uint8_t, 2>& choice
         QImage(qRound(m_sizes.swatch * dpr), qRound(m_sizes.swatch * swatchCount() * dpr), QImage::Format_RGB32);
     m_swatches.setDevicePixelRatio(dpr);
     m_swatches.fill(Qt::white);
-    m_stripWidget = new StripWidget(m_swatches, m_kind == ChooserKind::PlayField, this);
+    m_visibleRows = swatchTop(m_visible);
+    m_stripWidget = new StripWidget(m_swatches, m_visibleRows, m_kind == ChooserKind::PlayField, this);
     m_stripWidget->setObjectName(QStringLiteral("swatchStrip"));
     m_stripWidget->installEventFilter(this);
     const char* const names[2][2] = {{"leftMarkerLine", "leftMousePicture"}, {"rightMarkerLine", "rightMousePicture"}};
@@ -131,7 +136,9 @@ void ColorChooser::showColorPuzzle(bool color)
 {
     const int blackAndWhite = m_kind == ChooserKind::Palette ? 2 : 3;
     m_visible = color ? swatchCount() : blackAndWhite;
+    m_visibleRows = swatchTop(m_visible);
     layoutMarkers();
+    m_stripWidget->update();
 }
 
 QColor ColorChooser::swatchColor(int i) const
@@ -142,14 +149,29 @@ QColor ColorChooser::swatchColor(int i) const
     return m_swatches.pixelColor(qRound(1 * dpr), qRound((i * m_sizes.swatch + 1) * dpr));
 }
 
+int ColorChooser::swatchTop(int i) const { return qRound(i * m_sizes.swatch * m_swatches.devicePixelRatio()); }
+
+int ColorChooser::swatchAt(double y) const
+{
+    // The device row under the pointer, counted from the device pixel where
+    // the strip's corner falls in its window, as the strip is painted.
+    const double dpr = m_swatches.devicePixelRatio();
+    const double top = m_stripWidget->mapTo(m_stripWidget->window(), QPoint(0, 0)).y() * dpr;
+    const int row = static_cast<int>(std::floor(top + y * dpr + 1e-6)) - wholeDevicePixel(top);
+    if (row < 0 || row >= m_visibleRows)
+        return -1;
+    int i = 0;
+    while (swatchTop(i + 1) <= row)
+        ++i;
+    return i;
+}
+
 void ColorChooser::press(int button, double y)
 {
-    if (y < 0 || y >= m_visible * m_sizes.swatch)
-        return;
     if (button != 1 && button != 2)
         return;
-    const int i = roundHalfEven(y) / m_sizes.swatch;
-    if (i >= m_visible)
+    const int i = swatchAt(y);
+    if (i < 0 || i >= m_visible)
         return;
     m_choice[static_cast<std::size_t>(button - 1)] = static_cast<std::uint8_t>(i);
     placeMarker(button);

@@ -62,8 +62,9 @@ public:
     QColor swatchColor(int i) const;
 
     // The strip's press handler: `button` 1 or 2 takes the visible swatch
-    // under y (strip pixels, rounded half to even); other buttons and y outside
-    // the visible swatches do nothing.
+    // shown on the device pixel under y (strip pixels from its top; at one
+    // device pixel a pixel, swatch y / swatch width); other buttons and y
+    // outside the visible swatches do nothing.
     void press(int button, double y);
     // A program step: the same as a press in the middle of swatch `swatch`.
     void choose(int button, int swatch) { press(button, (swatch + 0.5) * m_sizes.swatch); }
@@ -84,12 +85,18 @@ protected:
 private:
     void layoutMarkers();
     void placeMarker(int button);
+    // The first device row of swatch i in the swatch picture.
+    int swatchTop(int i) const;
+    // The swatch shown on the device row under strip position y; -1 outside
+    // the visible ones.
+    int swatchAt(double y) const;
 
     ChooserKind m_kind;
     std::array<std::uint8_t, 2>& m_choice;
     ChooserSizes m_sizes;
     int m_visible;
-    QImage m_swatches; // one swatch wide, swatchCount() tall, at the screen's device pixel ratio
+    int m_visibleRows = 0; // device rows of the visible swatches
+    QImage m_swatches;     // one swatch wide, swatchCount() tall, at the screen's device pixel ratio
     QWidget* m_stripWidget;
     std::array<QFrame*, 2> m_lines {};
     std::array<QLabel*, 2> m_mice {};

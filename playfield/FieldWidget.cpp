@@ -25,17 +25,19 @@ FieldWidget::FieldWidget(QWidget* parent) : PointSurface(parent)
 void FieldWidget::place(double left, double top, double width, double height, double pixelsPerPoint, double dpr)
 {
     m_rect = QRectF(left, top, width, height);
-    // The widget sits on whole logical pixels; the remainder becomes the
-    // picture's origin so that point (0, 0) of the field falls exactly on
-    // point (left, top) of the panel beneath.
-    const double px = left * pixelsPerPoint;
-    const double py = top * pixelsPerPoint;
-    const int wx = static_cast<int>(std::floor(px));
-    const int wy = static_cast<int>(std::floor(py));
-    picture().setOrigin(QPointF(px - wx, py - wy));
+    // The widget sits on whole logical pixels, its picture on whole device
+    // pixels of the panel's picture (where the widget's corner falls); the
+    // remainder becomes the picture's origin so that point (0, 0) of the
+    // field falls exactly on point (left, top) of the panel beneath.
+    const int wx = static_cast<int>(std::floor(left * pixelsPerPoint));
+    const int wy = static_cast<int>(std::floor(top * pixelsPerPoint));
+    const QPoint onPanel(wholeDevicePixel(wx * dpr), wholeDevicePixel(wy * dpr));
+    picture().setOrigin(QPointF(left * pixelsPerPoint * dpr - onPanel.x(), top * pixelsPerPoint * dpr - onPanel.y())
+                        / dpr);
     picture().reset(QSizeF(width, height), pixelsPerPoint, dpr, Qt::transparent);
     move(wx, wy);
     fitToPicture();
+    layOverParent(onPanel);
 }
 
 void FieldWidget::clear()

@@ -14,6 +14,21 @@ double screenPixelsPerPoint(const QWidget* widget)
     return platform::ScreenUnits::fromScreen(widget ? widget->screen() : nullptr).pointsToPixelsX(1.0);
 }
 
+void drawPixelForPixel(QPainter& painter, const QImage& image, QPoint at, const QRect& source)
+{
+    painter.save();
+    // World coordinates become device pixels.
+    painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+    painter.drawImage(QRectF(at, source.size()), image, QRectF(source));
+    painter.restore();
+}
+
+QPoint devicePixelOf(const QPainter& painter, QPointF position)
+{
+    const QPointF device = painter.deviceTransform().map(position);
+    return {wholeDevicePixel(device.x()), wholeDevicePixel(device.y())};
+}
+
 void PointImage::reset(QSizeF sizePoints, double pixelsPerPoint, double dpr, const QColor& fill)
 {
     m_sizePoints = QSizeF(std::max(0.0, sizePoints.width()), std::max(0.0, sizePoints.height()));

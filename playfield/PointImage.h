@@ -9,7 +9,9 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QSizeF>
+#include <cmath>
 
 class QPainter;
 class QWidget;
@@ -19,6 +21,18 @@ namespace gw {
 // Screen pixels (logical, before the device pixel ratio) per point of the
 // screen `widget` is on; 96 dpi gives 4/3.
 double screenPixelsPerPoint(const QWidget* widget);
+
+// The whole device pixel a device position falls on, halves rounded up. A
+// position computed two ways (the clue panel's and the field's) may differ
+// in its last bits; within a millionth of a pixel both round alike.
+inline int wholeDevicePixel(double position) { return static_cast<int>(std::floor(position + 0.5 + 1e-6)); }
+
+// Draws `source` (device pixels) of `image` pixel for pixel, its top-left
+// corner on the device pixel `at` of `painter`'s device (whatever the
+// painter's transform; the transform is kept).
+void drawPixelForPixel(QPainter& painter, const QImage& image, QPoint at, const QRect& source);
+// The device pixel on which `position` (in `painter`'s coordinates) lies.
+QPoint devicePixelOf(const QPainter& painter, QPointF position);
 
 class PointImage {
 public:

@@ -21,12 +21,27 @@ void PointSurface::fitToPicture()
     update();
 }
 
+void PointSurface::layOverParent(QPoint offset)
+{
+    m_overParent = true;
+    m_offsetOnParent = offset;
+    update();
+}
+
 void PointSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!m_picture.image().hasAlphaChannel())
         painter.fillRect(rect(), Qt::white);
-    painter.drawImage(QPointF(0, 0), m_picture.image());
+    // Pixel for pixel from the device pixel where the picture starts. With a
+    // fractional device pixel ratio a widget's own corner may fall between
+    // device pixels, rounded by Qt one way for the parent and another for a
+    // child; both surfaces are placed from the parent's corner instead, so
+    // the field's lines stay on the clue panel's pixels.
+    const QPoint corner = m_overParent ? devicePixelOf(painter, -QPointF(pos())) + m_offsetOnParent
+                                       : devicePixelOf(painter, QPointF(0, 0));
+    const QImage& image = m_picture.image();
+    drawPixelForPixel(painter, image, corner, image.rect());
 }
 
 void PointSurface::mousePressEvent(QMouseEvent* event)

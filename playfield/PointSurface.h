@@ -18,6 +18,10 @@ public:
     const PointImage& picture() const { return m_picture; }
     // Resizes the widget to the picture's logical size (after picture().reset).
     void fitToPicture();
+    // A surface laid over its parent surface at (`offset` device pixels from
+    // the parent's picture): its picture is shown from there, pixel for
+    // pixel on the parent's device pixels (see paintEvent).
+    void layOverParent(QPoint offset);
 
 signals:
     // A button press: the button pressed (1, 2, 4) and the pointer in points.
@@ -32,6 +36,8 @@ protected:
 
 private:
     PointImage m_picture;
+    bool m_overParent = false;
+    QPoint m_offsetOnParent; // device pixels
 };
 
 } // namespace gw

@@ -1,5 +1,6 @@
 #include "PrintDialog.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -20,11 +22,14 @@
 
 #include "PageSurface.h"
 #include "ScaledPreview.h"
+#include "core/AtomicFile.h"
 #include "lang/Texts.h"
+#include "platform/FailureText.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/SecondaryWindow.h"
 #include "platform/Units.h"
+#include "platform/WindowFit.h"
 #include "playfield/CluePanel.h"
 
 namespace gw {
@@ -33,6 +38,8 @@ namespace {
 // The preview box without a printer: an A4 page in twips at 100 %.
 constexpr double FixedBoxWidthTwips = 11515;
 constexpr double FixedBoxHeightTwips = 16075;
+// Dots per inch of a saved PDF page (as a high-resolution printer's).
+constexpr int PdfResolution = 1200;
 
 // The integer part of a digits-only text, or nothing when it is no number.
 std::optional<long long> integerPart(const QString& text)
@@ -166,7 +173,28 @@ void PrintDialog::buildControls()
     m_clueSizeEdit->installEventFilter(this);
 }
 
-QSize PrintDialog::sizeHint() const { return m_content->sizeHint(); }
+QSize PrintDialog::controlsSize() const
+{
+    // Measured with the captions of now: before the dialog is first shown,
+    // a caption's change does not reach the layouts, which keep what they
+    // measured before.
+    ensurePolished();
+    for (QLayout* layout : m_content->findChildren<QLayout*>())
+        layout->invalidate();
+    return m_content->layout()->sizeHint();
+}
+
+QSize PrintDialog::sizeHint() const
+{
+    // The controls' own size, the preview area grown to the whole preview box.
+    const QSize controls = controlsSize();
+    const int frame = 2 * m_previewArea->frameWidth();
+    const QSize box = m_preview->size() + QSize(frame, frame);
+    const QSize area = m_previewArea->sizeHint().expandedTo(m_previewArea->minimumSize());
+    const QMargins margins = m_content->layout()->contentsMargins();
+    return {std::max(controls.width(), box.width() + margins.left() + margins.right()),
+            controls.height() + std::max(0, box.height() - area.height())};
+}
 
 void PrintDialog::applyCaptions()
 {
@@ -187,6 +215,8 @@ void PrintDialog::applyCaptions()
     m_previewScaleLabel->setText(localText(m_session, txt::PrintPreviewSize));
     m_percentLabel->setText(localText(m_session, txt::PrintPreviewPercent));
     m_savePdfButton->setText(localText(m_session, txt::PrintSavePdf));
+    if (isVisible())
+        takeNeededSize();
 }
 
 void PrintDialog::connectHandlers()
@@ -255,7 +285,7 @@ void PrintDialog::fillPrinterList()
     }
     if (m_printerCombo->currentIndex() < 0 || m_printerCombo->currentText() != remembered) {
         m_printerCombo->setCurrentIndex(0);
-        const int byDefault = names.indexOf(m_printerName);
+        const int byDefault = static_cast<int>(names.indexOf(m_printerName));
         if (byDefault >= 0)
             m_printerCombo->setCurrentIndex(byDefault);
     }
@@ -267,17 +297,26 @@ void PrintDialog::open()
 {
     fillPrinterList();
     m_automaticSizeButton->setChecked(true);
+    takePuzzle();
     m_titleEdit->setText(
-        QString::fromStdString(m_puzzle.PuzzleTitle.empty() ? m_puzzle.PuzzleName : m_puzzle.PuzzleTitle));
-    deriveClues(m_puzzle, m_clues);
+        QString::fromStdString(m_composed.PuzzleTitle.empty() ? m_composed.PuzzleName : m_composed.PuzzleTitle));
     composePreview();
-    if (!testAttribute(Qt::WA_Resized))
-        resize(sizeHint()); // the first time; a screen too small for it keeps it smaller
+    takeNeededSize();
     show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         raise();
         activateWindow();
     }
+}
+
+void PrintDialog::takeNeededSize()
+{
+    // The first time the dialog opens with every control and the preview
+    // whole; later it keeps the size it was given, grown where the controls
+    // (in another language, say) need more. Never beyond the screen's
+    // available area: there it scrolls.
+    resize(testAttribute(Qt::WA_Resized) ? size().expandedTo(controlsSize()) : sizeHint());
+    platform::fitIntoAvailableArea(*this);
 }
 
 QPrinter* PrintDialog::currentPrinter()
@@ -310,6 +349,12 @@ QSizeF PrintDialog::pageSize()
     return pageWithoutPrinter(m_portraitButton->isChecked());
 }
 
+void PrintDialog::takePuzzle()
+{
+    m_composed = m_puzzle;
+    deriveClues(m_composed, m_clues);
+}
+
 PageOptions PrintDialog::options(bool forTest) const
 {
     PageOptions o;
@@ -340,7 +385,7 @@ PageLayout PrintDialog::composePage(PageSurface& surface, PageMode mode, QSizeF 
         page = testArea;
     else
         page = pageSize();
-    const PageLayout layout = gw::composePage(surface, page, mode, options(forTest), m_puzzle, m_clues, texts());
+    const PageLayout layout = gw::composePage(surface, page, mode, options(forTest), m_composed, m_clues, texts());
 
     // The clue size spin's range follows the best size; automatic mode shows it.
     m_clueSizeSpin->setMaximum(std::max(0, layout.bestFontSize - 5));
@@ -362,11 +407,11 @@ PageLayout PrintDialog::composeForTest(CluePanel& panel, QSizeF area)
     m_composing = true;
     m_automaticSizeButton->setChecked(true);
     m_composing = false;
-    deriveClues(m_puzzle, m_clues);
+    takePuzzle();
     ImageSurface surface(panel.picture(), screenPixelsPerPoint(&panel), panel.devicePixelRatioF(),
                          [&panel](QSizeF) { panel.fitToPicture(); });
     const PageLayout layout = composePage(surface, PageMode::TestWindow, area);
-    panel.placeField(layout.gridLeft, layout.gridTop, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight, layout.cellSize);
+    panel.placeField(layout.gridLeft, layout.gridTop, m_composed.PuzzleWidth, m_composed.PuzzleHeight, layout.cellSize);
     return layout;
 }
 
@@ -494,21 +539,32 @@ bool PrintDialog::printPuzzle()
     return true;
 }
 
-bool PrintDialog::savePdf(const QString& path)
+bool PrintDialog::savePdf(const QString& path, std::string* reason)
 {
     // The file gets the page the preview shows: the chosen printer's paper
     // and printable area, or without a printer the fixed page on A4. It is
     // composed from the options as they stand and changes none of them.
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    QPrinter* printer = currentPrinter();
-    pdf.setPageLayout(printer ? printer->pageLayout() : paperWithoutPrinter(m_portraitButton->isChecked()));
-    pdf.setOutputFileName(path);
-    pdf.setDocName(platform::displayText(m_puzzle.PuzzleName));
-    PagedSurface surface(pdf);
-    const PageLayout layout =
-        gw::composePage(surface, pageSize(), PageMode::Paper, options(false), m_puzzle, m_clues, texts());
-    return layout.painted && pdf.printerState() != QPrinter::Error && pdf.printerState() != QPrinter::Aborted;
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(PdfResolution);
+        QPrinter* printer = currentPrinter();
+        pdf.setPageLayout(printer ? printer->pageLayout() : paperWithoutPrinter(m_portraitButton->isChecked()));
+        const QString title = m_titleEdit->text();
+        pdf.setTitle(title.isEmpty() ? platform::displayText(m_composed.PuzzleName) : title);
+        pdf.setCreator(localText(m_session, txt::ProductMaker));
+        PagedSurface surface(pdf);
+        const PageLayout layout =
+            gw::composePage(surface, pageSize(), PageMode::Paper, options(false), m_composed, m_clues, texts());
+        if (!layout.painted) {
+            if (reason)
+                *reason = "the page could not be drawn";
+            return false;
+        }
+    }
+    return writeFileAtomically(platform::pathBytes(path), bytes.toStdString(), reason);
 }
 
 void PrintDialog::askSavePdf()
@@ -517,13 +573,15 @@ void PrintDialog::askSavePdf()
     request.title = m_savePdfButton->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
     request.filter = localText(m_session, txt::FilterPdf);
     request.initialFolder = platform::pathFromBytes(m_session.programFolder);
-    request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName) + QStringLiteral(".pdf");
+    request.fileName = platform::pathFromBytes(m_composed.PuzzleName) + QStringLiteral(".pdf");
     const platform::FileDialogResult chosen = m_platform.files.save(request);
     if (!chosen.accepted || chosen.path.isEmpty())
         return;
-    if (!savePdf(chosen.path))
-        m_platform.messages.show(localText(m_session, txt::PdfFailed), localText(m_session, txt::PrintDialogTitle),
-                                 platform::Icon::Critical, platform::Buttons::Ok);
+    std::string reason;
+    if (!savePdf(chosen.path, &reason))
+        m_platform.messages.show(platform::withSystemReason(localText(m_session, txt::PdfFailed), reason),
+                                 localText(m_session, txt::PrintDialogTitle), platform::Icon::Critical,
+                                 platform::Buttons::Ok);
 }
 
 void PrintDialog::cancel()

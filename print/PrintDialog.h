@@ -46,13 +46,18 @@ public:
     // The main window's "Print Puzzle", after it has hidden the test window:
     // fills the printer list, selects automatic size, puts the title in its
     // box, derives the clues, composes the preview and shows the dialog (not
-    // modal).
+    // modal): the first time at sizeHint(), later at least as large as its
+    // controls need, never beyond the screen's available area.
     void open();
-    // The captions in the puzzle's language.
+    // The captions in the puzzle's language; an open dialog grows where
+    // they need more room.
     void applyCaptions();
-    // All controls and the preview at their preferred sizes (they scroll
-    // when the window is smaller).
+    // All controls and the whole preview box at their preferred sizes (they
+    // scroll when the window is smaller). open() gives the dialog this size
+    // the first time, within the screen's available area.
     QSize sizeHint() const override;
+    // The controls alone, the preview area at its least.
+    QSize controlsSize() const;
 
     // Composes the page on `surface` for `mode`: the printer's page (Paper),
     // the chosen printer's page or the fixed page without one (Preview), or
@@ -72,13 +77,20 @@ public:
     // been shown).
     bool printPuzzle();
     // Writes the page the preview shows into the PDF file `path`, on the
-    // paper Print would use; no control changes.
-    bool savePdf(const QString& path);
+    // paper Print would use, its title (metadata) the page's title or else
+    // the name of the puzzle the page shows; no control changes. The file
+    // is replaced only once complete. On failure returns false with the
+    // reason (plain English, ending with the system's) in `reason`.
+    bool savePdf(const QString& path, std::string* reason = nullptr);
     // The "Save as PDF" button: asks for a file, then savePdf.
     void askSavePdf();
     // The Cancel button: hides the dialog and asks for the main window.
     void cancel();
 
+    // The puzzle the page shows: the program's puzzle as it was when the
+    // dialog was opened (or the test window composed), when its clues were
+    // derived. A picture changed or imported later is not mixed into it.
+    const Puzzle& composedPuzzle() const { return m_composed; }
     // The preview canvas: the page as last composed for the screen.
     const QImage& canvas() const { return m_previewCanvas.image(); }
     // What the last composition found (any surface).
@@ -134,9 +146,13 @@ private:
     void buildControls();
     void connectHandlers();
     PageOptions options(bool forTest) const;
+    // Takes the program's puzzle as the one composed and derives its clues.
+    void takePuzzle();
     PageTexts texts() const;
     void setPrintColor(const QColor& color);
     void fillPrinterList();
+    // Sizes the dialog for its controls and preview (see open()).
+    void takeNeededSize();
     void onTitleChanged();
     void onTitleTimerTick();
     void onClueSizeTyped();
@@ -145,6 +161,7 @@ private:
     bool paintOnPrinter(QPrinter& printer);
 
     Puzzle& m_puzzle;
+    Puzzle m_composed;
     const Session& m_session;
     ClueTables& m_clues;
     platform::Platform& m_platform;

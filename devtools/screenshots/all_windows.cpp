@@ -74,8 +74,8 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
         save(test, out, lang + QStringLiteral("test-window-finished"));
         test.hide();
 
+        // The dialog opens at its own size, every control and the preview whole.
         gw::PrintDialog& print = windows->printDialog();
-        print.resize(980, 900);
         windows->openPrintDialog();
         save(print, out, lang + QStringLiteral("print-dialog"));
         print.hide();

@@ -74,8 +74,8 @@ int main(int argc, char** argv)
     app.processEvents();
     ok = save(test, folder, "testwindow-finished.png") && ok;
 
+    // The dialog opens at its own size, every control and the preview whole.
     gw::PrintDialog& print = windows.printDialog();
-    print.resize(980, 900);
     puzzle.PuzzleTitle = puzzle.PuzzleTitle.empty() ? "Mosaic" : puzzle.PuzzleTitle;
     windows.openPrintDialog();
     for (int i = 0; i < 20; ++i)

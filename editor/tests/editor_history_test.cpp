@@ -1,9 +1,13 @@
 // Undo and redo in the main window (strokes, size, Fit Size, negative,
 // shifts; the saved state; fresh histories; the limit) and the clue files
 // through the File menu.
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QUndoStack>
+#include <cerrno>
+#include <cstring>
 
 #include "core/Palette.h"
 #include "editor/EditCommands.h"
@@ -267,7 +271,42 @@ private slots:
         QCOMPARE(maker.action("redoAction")->shortcuts(), QKeySequence::keyBindings(QKeySequence::Redo));
     }
 
-    void exportClueFilesByTheChosenFilter()
+    // Regression: with the XML entry chosen, "rose.non" got XML, and the
+    // dialog was titled "Save As".
+    void exportClueFilesByTheTypedExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filterIndex"); // 0 XML, 1 .non
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("start");
+        const QByteArray xml("<?xml"), non("width 2\nheight 2\n\nrows\n1\n2\n");
+        QTest::newRow(".non typed, XML chosen") << "rose.non" << 0 << "rose.non" << non;
+        QTest::newRow(".xml typed, .non chosen") << "rose.xml" << 1 << "rose.xml" << xml;
+        QTest::newRow("capitals") << "ROSE.NON" << 0 << "ROSE.NON" << non;
+        QTest::newRow("no extension, XML chosen") << "rose" << 0 << "rose.xml" << xml;
+        QTest::newRow("no extension, .non chosen") << "rose" << 1 << "rose.non" << non;
+        QTest::newRow("another extension gets the chosen one") << "rose.txt" << 1 << "rose.txt.non" << non;
+    }
+    void exportClueFilesByTheTypedExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, filterIndex);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, start);
+        Maker maker(1);
+        drawGrid(maker.puzzle, {"#.", "##"});
+        maker.fake.files.answerSave(maker.path(typed), filterIndex);
+        maker.action("exportCluesAction")->trigger();
+        const auto& request = maker.fake.files.requests().front().request;
+        QCOMPARE(request.title, QStringLiteral("Aanwijzingen Exporteren"));
+        QCOMPARE(request.filter.section(QLatin1Char('|'), 2, 2),
+                 QStringLiteral("Nonogramtekst, alleen zwartwit (*.non)"));
+        QVERIFY2(readAll(maker.path(written)).startsWith(start), qPrintable(readAll(maker.path(written))));
+        QCOMPARE(QDir(maker.folder.path()).entryList({QStringLiteral("*ose*")}, QDir::Files), QStringList {written});
+        QCOMPARE(maker.window->statusText(), "Het bestand " + maker.path(written) + " is opgeslagen.");
+    }
+
+    void exportAsksBeforeOverwritingAndSaysWhyItFailed()
     {
         Maker maker;
         drawGrid(maker.puzzle, {"#.", "##"});
@@ -275,17 +314,24 @@ private slots:
         maker.action("exportCluesAction")->trigger();
         QCOMPARE(readAll(maker.path("p.non")), QByteArray("width 2\nheight 2\n\nrows\n1\n2\n\ncolumns\n2\n1\n\n"
                                                           "goal \"1011\"\n"));
-        QCOMPARE(maker.window->statusText(), "The file " + maker.path("p.non") + " has been saved.");
         // An existing file: No asks again, Yes overwrites.
-        maker.fake.files.answerSave(maker.path("p.non"), 0);
+        maker.fake.files.answerSave(maker.path("p.xml"), 1);
+        maker.fake.files.answerSave(maker.path("p.xml"), 1);
+        maker.writeFile("p.xml", "old");
         maker.fake.messages.answer(Answer::No);
-        maker.fake.files.answerSave(maker.path("p.non"), 0);
         maker.fake.messages.answer(Answer::Yes);
         maker.action("exportCluesAction")->trigger();
-        QVERIFY(readAll(maker.path("p.non")).startsWith("<?xml"));
+        QVERIFY(readAll(maker.path("p.xml")).startsWith("<?xml"));
+        // A file that cannot be written: the message and the system's reason.
+        const QString unwritable = maker.path("no-such-folder/p.xml");
+        maker.fake.files.answerSave(unwritable, 0);
+        maker.fake.messages.answer(Answer::Ok);
+        maker.action("exportCluesAction")->trigger();
+        QCOMPARE(maker.message(-1), "critical Ok | " + unwritable + " | An error has occured while saving this file.\n"
+                                        + QString::fromLocal8Bit(std::strerror(ENOENT)));
         // Colour cannot go to .non.
         maker.puzzle.cell(0, 0) = Red;
-        maker.fake.files.answerSave(maker.path("c.non"), 1);
+        maker.fake.files.answerSave(maker.path("c.non"), 0);
         maker.fake.messages.answer(Answer::Ok);
         maker.action("exportCluesAction")->trigger();
         QCOMPARE(maker.message(-1), "exclamation Ok | Export Clues | A .non file holds black-and-white puzzles only. "

@@ -1,6 +1,7 @@
 // Edit > Show solvability: off at start, the shading of the cells line logic
 // leaves open after every edit, and the verdict in the status line.
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -165,6 +166,58 @@ private slots:
         const QWidget* label = maker.window->findChild<QWidget*>(QStringLiteral("solvabilityLabel"));
         const QWidget* status = maker.window->findChild<QWidget*>(QStringLiteral("statusLabel"));
         QVERIFY(label->geometry().left() > status->geometry().right());
+    }
+
+    // Regression: at the default width, in Dutch and Italian, the verdict ran
+    // on under the position, which was drawn over it.
+    void statusLineTextsStopBeforeThePosition_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("English") << 0 << Open + "4; more than one solution.";
+        QTest::newRow("Dutch") << 1
+                               << QStringLiteral(
+                                      "Niet met logica alleen oplosbaar, open hokjes (gearceerd): 4; meer dan "
+                                      "\u00e9\u00e9n oplossing.");
+        QTest::newRow("Italian") << 2
+                                 << QStringLiteral("Non risolvibile con la sola logica, caselle aperte (ombreggiate): "
+                                                   "4; pi\u00f9 di una soluzione.");
+    }
+    void statusLineTextsStopBeforeThePosition()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, verdict);
+        Maker maker(language);
+        show(maker, {"#.", ".#"});
+        maker.action("showSolvabilityAction")->trigger();
+        QVERIFY(settled(maker));
+        maker.window->drawCell(0, 1, 1); // the pointer over a cell: the position shows
+        QCOMPARE(maker.window->solvabilityText(), verdict);
+        const auto* status = maker.window->findChild<QLabel*>(QStringLiteral("statusLabel"));
+        const auto* solvability = maker.window->findChild<QLabel*>(QStringLiteral("solvabilityLabel"));
+        const auto* position = maker.window->findChild<QLabel*>(QStringLiteral("positionLabel"));
+        QVERIFY(!position->text().isEmpty());
+        // Whatever the texts are, each is shown whole or cut short with its
+        // whole text as tooltip, and both end before the position begins.
+        for (const QLabel* label : {status, solvability}) {
+            const QString whole = label == status ? maker.window->statusText() : verdict;
+            QVERIFY2(label->geometry().right() < position->x(), qPrintable(whole));
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+            if (label->text() == whole) {
+                QVERIFY(label->toolTip().isEmpty());
+            } else {
+                QVERIFY2(label->text().endsWith(QChar(0x2026)), qPrintable(label->text()));
+                QVERIFY(whole.startsWith(label->text().chopped(1)));
+                QCOMPARE(label->toolTip(), whole);
+            }
+        }
+        QVERIFY(solvability->x() > status->geometry().right());
+        QVERIFY(!solvability->text().isEmpty());
+        // A window wide enough shows both whole again.
+        maker.window->resize(1600, 560);
+        QTRY_COMPARE(solvability->text(), verdict);
+        QCOMPARE(status->text(), maker.window->statusText());
+        QVERIFY(solvability->geometry().right() < position->x());
     }
 
     void aNewEditDropsTheRunningSearch()

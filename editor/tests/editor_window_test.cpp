@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "core/Palette.h"
@@ -244,20 +246,29 @@ private slots:
         QCOMPARE(maker.fake.files.requests().size(), dialogs);
     }
 
-    // Mend: a failed save used to pass unnoticed and the puzzle counted as saved.
+    // Mend: a failed save used to pass unnoticed and the puzzle counted as
+    // saved. Regressions: the message did not say why, and a failed Save As
+    // had already given the puzzle its new name and caption.
     void failedSaveIsReportedAndThePuzzleStaysChanged()
     {
         Maker maker;
         maker.window->drawCell(1, 2, 2);
         const QString unwritable = maker.path("no-such-folder/p.pbm");
-        const QString failed = "critical Ok | " + unwritable + " | An error has occured while saving this file.";
+        const QString failed = "critical Ok | " + unwritable + " | An error has occured while saving this file.\n"
+                               + QString::fromLocal8Bit(std::strerror(ENOENT));
         maker.fake.messages.answer(Answer::Ok);
         maker.fake.files.answerSave(unwritable, 0);
         QVERIFY(!maker.window->saveAsCommand());
         QCOMPARE(maker.message(), failed);
         QVERIFY(maker.puzzle.PuzzleChanged);
+        QCOMPARE(maker.window->windowTitle(), QStringLiteral("No Title - Gridwick Puzzle Maker"));
+        QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));
+        QCOMPARE(maker.puzzle.PuzzleName, std::string("No Title"));
+        QVERIFY(maker.window->recentFiles()[0].empty());
+        // Save asks for a name again, since the puzzle still has none.
+        maker.fake.files.answerSave(unwritable, 0);
         maker.fake.messages.answer(Answer::Ok);
-        QVERIFY(!maker.window->saveCommand()); // now the puzzle has that file name
+        QVERIFY(!maker.window->saveCommand());
         QCOMPARE(maker.message(1), failed);
         QVERIFY(maker.puzzle.PuzzleChanged);
         // Closing still asks; answering Cancel keeps the window.

@@ -59,7 +59,7 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
         {ErrorSaving, 2, "Errore durante il salvataggio del file."},
         {MenuAbout, 2, "Notizie Sull\u2019&Autore"},
         {TestWindowComputerTest, 1, "&Computertest"},
-        {PrintSavePdf, 0, "Save as &PDF\u2026"},
+        {PrintSavePdf, 0, "Save as PD&F\u2026"},
         {FilterPdf, 1, "PDF-documenten (*.pdf)|*.pdf"},
     };
     for (const auto& s : spellings)

@@ -112,15 +112,12 @@ std::optional<QColor> ScriptedColorDialogs::choose(const QColor& initial)
     return m_answers.takeFirst();
 }
 
-bool FakeDocuments::open(const QString& pathOrUrl)
+void FakeDocuments::open(const QString& pathOrUrl, std::function<void(bool opened)> done)
 {
     m_opened << pathOrUrl;
-    if (m_failAll)
-        return false;
     const QUrl url(pathOrUrl, QUrl::StrictMode);
-    if (url.isValid() && url.scheme().size() > 1 && !url.isLocalFile())
-        return true;
-    return QFileInfo(pathOrUrl).isFile();
+    const bool webAddress = url.isValid() && url.scheme().size() > 1 && !url.isLocalFile();
+    done(!m_failAll && (webAddress || QFileInfo(pathOrUrl).isFile()));
 }
 
 void FakeBusyCursor::setBusy(bool busy)

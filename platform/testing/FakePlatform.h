@@ -125,7 +125,8 @@ private:
 class FakeDocuments final : public Documents {
 public:
     void failAll(bool fail) { m_failAll = fail; }
-    bool open(const QString& pathOrUrl) override;
+    // Answers at once.
+    void open(const QString& pathOrUrl, std::function<void(bool opened)> done) override;
     const QStringList& opened() const { return m_opened; }
 
 private:

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -233,16 +234,58 @@ private slots:
         QVERIFY(result.path.isEmpty());
     }
 
-    void missingDocumentFailsWithoutStartingAnything()
+    // Regression: with no PDF viewer installed, Help did nothing: xdg-open
+    // started, failed and nobody heard. Its exit status is the outcome now.
+    // A FIFO or device in a help file's place would block the viewer.
+    void documentsReportWhatTheOpenerSays_data()
     {
-        QtPlatform qt;
-        QVERIFY(!qt.platform().documents.open(QStringLiteral("/nonexistent/folder/helpen.pdf")));
-        // A FIFO or device in a help file's place would block the viewer.
+        QTest::addColumn<QString>("document"); // FILE: an existing file; FIFO: a named pipe
+        QTest::addColumn<int>("openerExit");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("handedOn");
+        QTest::newRow("a viewer took the file") << "FILE" << 0 << true << true;
+        QTest::newRow("no viewer for the file") << "FILE" << 3 << false << true;
+        QTest::newRow("no browser") << "https://gridwick.example.org/" << 4 << false << true;
+        QTest::newRow("missing file") << "/nonexistent/folder/helpen.pdf" << 0 << false << false;
+        QTest::newRow("a device") << "/dev/zero" << 0 << false << false;
+        QTest::newRow("a FIFO") << "FIFO" << 0 << false << false;
+    }
+    void documentsReportWhatTheOpenerSays()
+    {
+        QFETCH(QString, document);
+        QFETCH(int, openerExit);
+        QFETCH(bool, opened);
+        QFETCH(bool, handedOn);
         QTemporaryDir folder;
-        const QString fifo = folder.filePath(QStringLiteral("helpen.pdf"));
-        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QVERIFY(!qt.platform().documents.open(fifo));
-        QVERIFY(!qt.platform().documents.open(QStringLiteral("/dev/zero")));
+        const QString log = folder.filePath(QStringLiteral("opened.log"));
+        QFile opener(folder.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write(
+            QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\nexit %2\n").arg(log).arg(openerExit).toUtf8());
+        opener.close();
+        opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(folder.path()) + ':' + path);
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        if (document == QLatin1String("FILE")) {
+            document = folder.filePath(QStringLiteral("helpen.pdf"));
+            QFile file(document);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else if (document == QLatin1String("FIFO")) {
+            document = folder.filePath(QStringLiteral("helpit.pdf"));
+            QCOMPARE(mkfifo(QFile::encodeName(document).constData(), 0600), 0);
+        }
+        QtPlatform qt;
+        std::optional<bool> outcome;
+        qt.platform().documents.open(document, [&](bool done) { outcome = done; });
+        QTRY_VERIFY(outcome.has_value());
+        QCOMPARE(*outcome, opened);
+        QFile ran(log);
+        QCOMPARE(ran.exists(), handedOn);
+        if (handedOn) {
+            QVERIFY(ran.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(ran.readAll()).trimmed(), document);
+        }
     }
 
     // ---- paths as bytes ----------------------------------------------------

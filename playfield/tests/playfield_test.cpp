@@ -350,9 +350,12 @@ void PlayFieldTest::chooserKindsShowTheirSwatchesAndTakeTheOneUnderThePointer()
     QCOMPARE(chooser.swatchColor(1), swatches[1]);
     chooser.showColorPuzzle(false);
     chooser.press(1, (blackAndWhite + 0.5) * 20); // beyond the visible swatches: ignored
-    chooser.press(1, blackAndWhite * 20 - 0.5);   // regression: rounded onto the first hidden swatch
     chooser.press(2, -1);
     QCOMPARE(choice, (std::array<std::uint8_t, 2> {{0, 1}}));
+    // Regression: the last half pixel of the last visible swatch was rounded
+    // onto the first hidden one; it is that swatch's own last pixel.
+    chooser.press(1, blackAndWhite * 20 - 0.5);
+    QCOMPARE(int(choice[0]), blackAndWhite - 1);
     chooser.press(1, 20); // exactly on the border between 0 and 1
     chooser.press(2, 0.5 * 20);
     QCOMPARE(choice, (std::array<std::uint8_t, 2> {{1, 0}}));

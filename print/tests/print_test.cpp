@@ -1,17 +1,25 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 
 #include "PrintTestKit.h"
 #include "core/Rounding.h"
 #include "platform/Units.h"
+#include "platform/WindowFit.h"
 #include "playfield/ClueDrawing.h"
 #include "print/PageSurface.h"
 #include "print/ScaledPreview.h"
@@ -68,6 +76,30 @@ struct Canvas {
 
 bool dark(const QColor& c) { return c.lightness() < 128; }
 
+// The title in a PDF file's document information, as Qt writes it: UTF-16
+// in a literal string, with "(", ")" and "\\" escaped. Empty when missing.
+QString pdfTitle(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const QByteArray key("/Title (\xfe\xff");
+    qsizetype i = bytes.indexOf(key);
+    if (i < 0)
+        return {};
+    QByteArray utf16;
+    for (i += key.size(); i < bytes.size() && bytes[i] != ')'; ++i) {
+        if (bytes[i] == '\\')
+            ++i;
+        utf16 += bytes[i];
+    }
+    QString title;
+    for (qsizetype j = 0; j + 1 < utf16.size(); j += 2)
+        title += QChar(char16_t((uchar(utf16[j]) << 8) | uchar(utf16[j + 1])));
+    return title;
+}
+
 } // namespace
 
 class PrintTest : public QObject {
@@ -90,8 +122,13 @@ private slots:
     void printerListAndOptionsPersist();
     void failedPrintShowsAMessage();
     void pdfExportAsksForAFileAndReportsFailure();
+    void savedPdfShowsTheOnePuzzleTheDialogOpenedWith();
     void writtenPageIsThePreviewedPage_data();
     void writtenPageIsThePreviewedPage();
+    void accessKeysDifferInEveryLanguage_data();
+    void accessKeysDifferInEveryLanguage();
+    void dialogOpensWhole_data();
+    void dialogOpensWhole();
 };
 
 void PrintTest::clueNumbers_data()
@@ -378,6 +415,40 @@ void PrintTest::pdfExportAsksForAFileAndReportsFailure()
     d.print.savePdfButton()->click();
     QCOMPARE(d.fake.messages.requests().size(), qsizetype(1));
     QCOMPARE(d.fake.messages.requests()[0].icon, platform::Icon::Critical);
+    // Regression: the message did not say why.
+    QCOMPARE(d.fake.messages.texts()[0],
+             "The PDF file could not be written.\n" + QString::fromLocal8Bit(std::strerror(ENOENT)));
+}
+
+void PrintTest::savedPdfShowsTheOnePuzzleTheDialogOpenedWith()
+{
+    // Regression: a picture imported while the dialog was open gave the PDF
+    // its title, while the page showed the clues of the puzzle the dialog
+    // opened with (and the preview mixed the new size into the old clues).
+    test::PrintRig d(Heart);
+    d.puzzle.PuzzleName = "heart";
+    d.print.open();
+    const QImage preview = d.print.canvas().copy();
+    QTemporaryDir dir;
+    const QString before = dir.filePath(QStringLiteral("before.pdf")),
+                  after = dir.filePath(QStringLiteral("after.pdf"));
+    QVERIFY(d.print.savePdf(before));
+    d.puzzle = test::puzzleFromText("##.#/#...");
+    d.puzzle.PuzzleName = "rose";
+    d.puzzle.PuzzleTitle = "Rose";
+    QVERIFY(d.print.savePdf(after));
+    QCOMPARE(pdfTitle(before), QStringLiteral("heart"));
+    QCOMPARE(pdfTitle(after), QStringLiteral("heart"));
+    d.print.composePreview();
+    QCOMPARE(d.print.canvas(), preview);
+    const QImage first = test::renderFirstPage(before), second = test::renderFirstPage(after);
+    if (first.isNull())
+        QSKIP("pdftoppm is not installed");
+    QCOMPARE(second, first);
+    // Opened again, the dialog takes the puzzle as it is now.
+    d.print.open();
+    QCOMPARE(d.print.titleEdit()->text(), QStringLiteral("Rose"));
+    QCOMPARE(d.print.composedPuzzle().PuzzleWidth, 4);
 }
 
 void PrintTest::writtenPageIsThePreviewedPage_data()
@@ -456,6 +527,91 @@ void PrintTest::writtenPageIsThePreviewedPage()
     const QPointF origin = (QPointF(sheet.width(), sheet.height()) - QPointF(page.width(), page.height())) / 2;
     const QPointF corner = printer.isEmpty() ? origin : QPointF(unprintable.left(), unprintable.top());
     QCOMPARE(test::misplacedBlock(rendered, shown, corner, across, down, d.clues.maxColumnClues), QString());
+}
+
+void PrintTest::accessKeysDifferInEveryLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << 0;
+    QTest::newRow("Dutch") << 1;
+    QTest::newRow("Italian") << 2;
+}
+
+void PrintTest::accessKeysDifferInEveryLanguage()
+{
+    // Regression: "Save as &PDF..." and "&Print" both took P in English.
+    QFETCH(int, language);
+    test::PrintRig d(Heart);
+    d.session.language = std::uint8_t(language);
+    d.print.applyCaptions();
+    QStringList captions;
+    for (const QAbstractButton* button : d.print.findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (const QGroupBox* frame : d.print.findChildren<QGroupBox*>())
+        captions << frame->title();
+    for (const QLabel* label : d.print.findChildren<QLabel*>())
+        captions << label->text();
+    QStringList keys;
+    for (const QString& caption : captions)
+        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+            keys << key.toString();
+    QCOMPARE(keys.size(), 3); // Print, Cancel and Save as PDF
+    const QStringList all = keys;
+    keys.removeDuplicates();
+    QVERIFY2(keys.size() == all.size(), qPrintable(all.join(QLatin1Char(' '))));
+}
+
+void PrintTest::dialogOpensWhole_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("switchedTo"); // -1: no switch while the dialog is open
+    QTest::addColumn<QString>("printer");
+    QTest::newRow("English") << 0 << -1 << QString();
+    QTest::newRow("Dutch") << 1 << -1 << QString();
+    QTest::newRow("Italian") << 2 << -1 << QString();
+    QTest::newRow("Italian, a printer") << 2 << -1 << QStringLiteral("Office");
+    QTest::newRow("English, then Italian while open") << 0 << 2 << QString();
+}
+
+void PrintTest::dialogOpensWhole()
+{
+    // Regression: on a 1280 x 1024 screen the dialog opened 589 x 542, its
+    // Size frame and buttons behind a scroll bar and its captions cut (its
+    // layouts had measured the controls before they had captions).
+    QFETCH(int, language);
+    QFETCH(int, switchedTo);
+    QFETCH(QString, printer);
+    const auto onScreen = platform::keepWindowsOnScreen(); // as the program's main does
+    test::PrintRig d(Heart, printer);
+    d.session.language = std::uint8_t(language);
+    d.print.applyCaptions();
+    d.print.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.print));
+    if (switchedTo >= 0) {
+        d.session.language = std::uint8_t(switchedTo);
+        d.print.applyCaptions();
+    }
+    QCoreApplication::processEvents();
+    const QRect available = d.print.screen()->availableGeometry();
+    QTRY_VERIFY(available.contains(d.print.frameGeometry()));
+    if (!available.contains(QRect(d.print.frameGeometry().topLeft(), d.print.sizeHint())))
+        QSKIP("the screen is smaller than the dialog (print_tests_large_screen runs this on 1280 x 1024)");
+    // Nothing scrolls: every control and the whole preview box are in view.
+    for (const QAbstractScrollArea* area : d.print.findChildren<QAbstractScrollArea*>())
+        QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(d.print.width()).arg(d.print.height())));
+    QVERIFY(d.print.preview()->visibleRegion().boundingRect() == d.print.preview()->rect());
+    // Every caption whole.
+    QList<const QWidget*> captioned;
+    for (const QWidget* w : d.print.findChildren<QGroupBox*>())
+        captioned << w;
+    for (const QWidget* w : d.print.findChildren<QAbstractButton*>())
+        captioned << w;
+    for (const QWidget* w : d.print.findChildren<QLabel*>())
+        captioned << w;
+    for (const QWidget* w : captioned)
+        QVERIFY2(w->width() >= w->sizeHint().width() && !w->visibleRegion().isEmpty(),
+                 qPrintable(w->objectName() + w->metaObject()->className()));
 }
 
 QTEST_MAIN(PrintTest)
