@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "NearbySearch.h"
 #include "SolutionSearch.h"
 
 namespace gw::analysis {
@@ -57,7 +58,7 @@ private:
     AnalysisResult m_result;
     ColorGrid m_grid;                    // line logic's
     std::unique_ptr<CellGrid> m_picture; // null: clues only
-    std::vector<SolutionSearch> m_searches;
+    std::vector<std::unique_ptr<SearchEngine>> m_searches;
 };
 
 bool PuzzleAnalysis::Search::advance(std::chrono::microseconds slice)
@@ -98,17 +99,18 @@ void PuzzleAnalysis::Search::step()
         runLineLogic();
         return;
     }
-    SolutionSearch& search =
-        *std::min_element(m_searches.begin(), m_searches.end(), [](const SolutionSearch& a, const SolutionSearch& b) {
-            return a.lineSolves() < b.lineSolves();
+    SearchEngine& search = **std::min_element(
+        m_searches.begin(), m_searches.end(),
+        [](const std::unique_ptr<SearchEngine>& a, const std::unique_ptr<SearchEngine>& b) {
+            return a->lineSolves() < b->lineSolves();
         });
     search.step();
     m_result.nodes = m_result.probes = 0;
     m_result.lineSolves = m_grid.lineSolves();
-    for (const SolutionSearch& each : m_searches) {
-        m_result.nodes += each.nodes();
-        m_result.probes += each.probes();
-        m_result.lineSolves += each.lineSolves() - m_grid.lineSolves();
+    for (const std::unique_ptr<SearchEngine>& each : m_searches) {
+        m_result.nodes += each->nodes();
+        m_result.probes += each->probes();
+        m_result.lineSolves += each->lineSolves() - m_grid.lineSolves();
     }
     if (search.finished())
         finish(AnalysisStop::Completed, search.uniqueness(), search.solutions());
@@ -138,8 +140,10 @@ void PuzzleAnalysis::Search::runLineLogic()
     } else if (!m_options.decideUniqueness) {
         finish(AnalysisStop::NotAsked, Uniqueness::Unknown, {});
     } else {
-        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy {true, false});
-        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy {false, true});
+        m_searches.push_back(std::make_unique<SolutionSearch>(m_grid, m_picture.get(), SearchStrategy {true, false}));
+        m_searches.push_back(std::make_unique<SolutionSearch>(m_grid, m_picture.get(), SearchStrategy {false, true}));
+        if (m_picture)
+            m_searches.push_back(std::make_unique<NearbySearch>(m_grid, *m_picture));
     }
 }
 
