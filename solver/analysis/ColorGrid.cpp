@@ -169,7 +169,8 @@ bool ColorGrid::solveQueued(bool columns)
         queued &= queued - 1;
         ++m_lineSolves;
         LineColors narrowed = lines[static_cast<std::size_t>(line)];
-        if (!solveLine(clues[static_cast<std::size_t>(line)], length, narrowed))
+        const LineClue& clue = clues[static_cast<std::size_t>(line)];
+        if (!(m_simpleLines ? solveLineSimple(clue, length, narrowed) : solveLine(clue, length, narrowed)))
             return false;
         for (unsigned rest = m_usedColors; rest != 0; rest &= rest - 1) {
             const int q = lowestBit(rest);

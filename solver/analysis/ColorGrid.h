@@ -20,6 +20,10 @@ public:
     // column's clue hold; every line is queued for solving.
     ColorGrid(std::vector<LineClue> rows, std::vector<LineClue> columns);
 
+    // From now on lines are solved by the quick overlap rules
+    // (solveLineSimple) instead of exactly.
+    void useSimpleLineRules() { m_simpleLines = true; }
+
     int width() const { return m_width; }
     int height() const { return m_height; }
 
@@ -89,6 +93,7 @@ private:
     Word m_columnsQueued = 0;
     std::vector<Change> m_trail;
     bool m_recording = false;
+    bool m_simpleLines = false;
     std::int64_t m_lineSolves = 0;
 };
 
