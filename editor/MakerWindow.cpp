@@ -22,6 +22,7 @@
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "editor/SolvabilityOverlay.h"
+#include "editor/SuggestFixAction.h"
 #include "lang/Texts.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
@@ -223,6 +224,11 @@ void MakerWindow::buildSolvability()
     m_solvability = new SolvabilityOverlay(m_puzzle, m_session, *m_grid, this);
     m_editMenu->addSeparator();
     m_editMenu->addAction(m_solvability->action());
+    m_suggestFix = new SuggestFixAction(
+        m_puzzle, m_session, *m_grid, m_platform.messages,
+        [this](const std::vector<analysis::CellChange>& changes) { applySuggestedFix(changes); }, this);
+    m_editMenu->addAction(m_suggestFix->action());
+    connect(m_suggestFix, &SuggestFixAction::statusChanged, this, &MakerWindow::setStatus);
     m_solvabilityLabel = new QLabel(m_statusBar);
     m_solvabilityLabel->setObjectName(QStringLiteral("solvabilityLabel"));
     connect(m_solvability, &SolvabilityOverlay::statusChanged, this, [this](const QString& text) {
@@ -361,6 +367,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
         m_previewFrame->height());
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
     m_solvability->applyCaptions();
+    m_suggestFix->applyCaptions();
     applyHistoryAndClueCaptions();
 
     m_sizeDialog->applyCaptions(language);

@@ -22,6 +22,7 @@
 #include "platform/FilePaths.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
+#include "solver/analysis/PuzzleFix.h"
 
 class QAction;
 class QGroupBox;
@@ -39,6 +40,7 @@ namespace gw::editor {
 class EditCommand;
 class GridView;
 class SolvabilityOverlay;
+class SuggestFixAction;
 class StrokeCommand;
 class SizeDialog;
 class NewPuzzleDialog;
@@ -99,6 +101,8 @@ public:
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
     // Edit > Show solvability: its shading and its part of the status line.
     SolvabilityOverlay& solvability() { return *m_solvability; }
+    // Edit > Suggest Fix.
+    SuggestFixAction& suggestFix() { return *m_suggestFix; }
     QString solvabilityText() const;
 
     // ---- the work behind the commands --------------------------------------
@@ -191,6 +195,7 @@ private:
     void afterPictureChange(const QString& status);
     void buildSolvability();
     void placeSolvabilityLabel();
+    void applySuggestedFix(const std::vector<analysis::CellChange>& changes);
     // The side panel's width in pixels: 2055 twips, or more when the preview
     // frame needs more for its caption.
     int sidePanelWidth() const;
@@ -231,6 +236,7 @@ private:
     QLabel* m_positionLabel = nullptr;    // "x, y" of the cell under the pointer
     QLabel* m_solvabilityLabel = nullptr; // right after the status text while Show solvability is on
     SolvabilityOverlay* m_solvability = nullptr;
+    SuggestFixAction* m_suggestFix = nullptr;
     SizeDialog* m_sizeDialog = nullptr;
     NewPuzzleDialog* m_newDialog = nullptr;
 

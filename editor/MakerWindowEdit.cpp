@@ -87,6 +87,19 @@ void MakerWindow::negativeCommand()
     setStatus(localText(m_session, txt::MadeNegative));
 }
 
+void MakerWindow::applySuggestedFix(const std::vector<analysis::CellChange>& changes)
+{
+    auto* command = new StrokeCommand(m_puzzle, txt::EditSuggestedFix);
+    for (const analysis::CellChange& change : changes) {
+        command->record(change.x, change.y, m_puzzle.cell(change.x, change.y), change.color);
+        m_puzzle.cell(change.x, change.y) = change.color;
+    }
+    pushEdit(command);
+    m_grid->redraw(m_gridZoom);
+    setPuzzleChanged(true);
+    setStatus(localText(m_session, txt::FixApplied));
+}
+
 void MakerWindow::dragCommand(int direction)
 {
     static const Text* const statuses[4] = {&txt::DraggedLeft, &txt::DraggedRight, &txt::DraggedUp, &txt::DraggedDown};
