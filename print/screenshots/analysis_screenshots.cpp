@@ -1,6 +1,8 @@
 // Takes the documentation screenshots of puzzle analysis: the test window
-// after Analyse with each of its four verdicts, and the maker's main window
-// with Edit > Show solvability on. Run it under a display (Xvfb) from the
+// after Analyse with each of its four verdicts, the maker's main window
+// with Edit > Show solvability on, and Suggest Fix on a photo import
+// (docs/screenshots/hillside-photo.png): the maker before, the test window
+// with the suggested cells marked, the maker after Apply. Run it under a display (Xvfb) from the
 // folder of the programs (its data files and Puzzles/ are read from the
 // current folder, whose path the maker's status line shows):
 //   cd build/bin && xvfb-run -s "-screen 0 1000x700x24" ../tools-build/analysis_screenshots <folder>
@@ -14,8 +16,10 @@
 #include "core/PuzzleFile.h"
 #include "editor/MakerWindow.h"
 #include "editor/SolvabilityOverlay.h"
+#include "editor/SuggestFixAction.h"
 #include "platform/testing/FakePlatform.h"
 #include "playfield/AnalysisPanel.h"
+#include "playfield/FixSuggestion.h"
 #include "playfield/TestWindow.h"
 #include "print/PrintAndTestWindows.h"
 
@@ -51,6 +55,7 @@ bool testWindowShot(QApplication& app, const QDir& folder, const char* file, dou
     windows.openTestWindow();
     gw::analysis::AnalysisOptions options;
     options.maxMilliseconds = budgetMs;
+    options.gradeDifficulty = true;
     test.analysis().setOptions(options);
     test.analysis().button()->click();
     while (test.analysis().running())
@@ -86,6 +91,60 @@ bool makerShot(QApplication& app, const QDir& folder, const char* file)
     return ok;
 }
 
+// Suggest Fix before and after, on a black-and-white import of a photo.
+bool fixShots(QApplication& app, const QDir& folder, const QString& photo)
+{
+    gw::Puzzle puzzle;
+    gw::Session session;
+    gw::platform::testing::FakePlatform fake;
+    QTemporaryDir settings;
+    gw::editor::MakerWindowSetup setup;
+    setup.programFolder = QDir::currentPath() + QLatin1Char('/');
+    setup.settingsFolder = settings.path() + QLatin1Char('/');
+    fake.messages.answer(gw::platform::Answer::Ok); // the thanks of a first run
+    fake.messages.answer(gw::platform::Answer::Ok); // no printer
+    gw::editor::MakerWindow window(puzzle, session, fake.platform(), setup);
+    window.start();
+    window.resize(1000, 700);
+    window.show();
+    window.importFile(photo);
+    fake.messages.clear();
+    window.solvability().action()->trigger();
+    while (window.solvability().checking())
+        app.processEvents(QEventLoop::AllEvents, 10);
+    settle(app);
+    std::printf("before: %s\n", qPrintable(window.solvabilityText()));
+    bool ok = save(window, folder, QStringLiteral("fix-before.png"));
+
+    // The test window: Analyse, then Suggest fix beside the verdict.
+    gw::PrintAndTestWindows windows(puzzle, session, fake.platform(), {});
+    gw::TestWindow& test = windows.testWindow();
+    windows.openTestWindow();
+    test.analysis().button()->click();
+    while (test.analysis().running())
+        app.processEvents(QEventLoop::AllEvents, 10);
+    test.analysis().fixButton()->click();
+    while (test.analysis().fix().running())
+        app.processEvents(QEventLoop::AllEvents, 10);
+    settle(app);
+    std::printf("test window: %s\n", qPrintable(test.analysis().verdictText()));
+    ok = save(test, folder, QStringLiteral("fix-suggested.png")) && ok;
+    test.close();
+
+    // Edit > Suggest Fix in the maker, answered Yes: applied.
+    fake.messages.answer(gw::platform::Answer::Yes);
+    window.suggestFix().action()->trigger();
+    while (fake.messages.unanswered() > 0)
+        app.processEvents(QEventLoop::AllEvents, 10);
+    while (window.solvability().checking())
+        app.processEvents(QEventLoop::AllEvents, 10);
+    settle(app);
+    std::printf("after: %s | %s\n", qPrintable(window.statusText()), qPrintable(window.solvabilityText()));
+    ok = save(window, folder, QStringLiteral("fix-after.png")) && ok;
+    puzzle.PuzzleChanged = false;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -99,8 +158,9 @@ int main(int argc, char** argv)
     bool ok = testWindowShot(app, folder, "fish.ppm", 10000, "analysis-by-logic.png");
     ok = testWindowShot(app, folder, "flower.ppm", 10000, "analysis-needs-guessing.png") && ok;
     ok = testWindowShot(app, folder, "target.pbm", 10000, "analysis-not-unique.png") && ok;
-    // Its search takes about half a second; a budget of 50 ms cannot decide it.
-    ok = testWindowShot(app, folder, "target.pbm", 50, "analysis-undecided.png") && ok;
+    // Its search takes a few milliseconds; a budget of 10 microseconds cannot decide it.
+    ok = testWindowShot(app, folder, "target.pbm", 0.01, "analysis-undecided.png") && ok;
     ok = makerShot(app, folder, "flower.ppm") && ok;
+    ok = fixShots(app, folder, QStringLiteral(GRIDWICK_SOURCE_DIR "/docs/screenshots/hillside-photo.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -17,7 +17,7 @@ std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuz
 
 // How many full checks a round makes before it settles for the best
 // candidate and goes on from there.
-constexpr int ChecksPerRound = 6;
+constexpr int ChecksPerRound = 3;
 
 struct Candidate {
     CellChange change;
@@ -127,10 +127,13 @@ void PuzzleFixer::Work::analyseStep()
     const AnalysisResult analysis = m_check->result();
     m_check.reset();
     if (reached(analysis)) {
-        if (m_result.changes.empty())
+        if (m_result.changes.empty()) {
             stopWith(FixStop::AlreadyThere);
-        else
-            found(m_result.changes.back()), m_result.changes.pop_back();
+        } else {
+            const CellChange last = m_result.changes.back();
+            m_result.changes.pop_back();
+            found(last);
+        }
         return;
     }
     if (!m_options.lineLogic && analysis.uniqueness != Uniqueness::NotUnique) {

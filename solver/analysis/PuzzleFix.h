@@ -43,11 +43,11 @@ struct CellChange {
 struct FixOptions {
     bool lineLogic = false; // the goal: solvable by line logic alone (else: unique)
     int skip = 0;           // suggestions to pass over: 1 asks for another than the first
-    int maxChanges = 24;
+    int maxChanges = 100;
     double maxMilliseconds = 5000; // working time in all; <= 0: no limit
     // The budget of each uniqueness check; a check that runs out counts as
     // a failed candidate.
-    double checkMilliseconds = 1000;
+    double checkMilliseconds = 250;
     std::int64_t checkNodes = 200000;
     const std::atomic<bool>* cancel = nullptr; // as in AnalysisOptions
 };
