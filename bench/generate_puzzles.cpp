@@ -63,9 +63,8 @@ int main(int argc, char** argv)
         std::cerr << "generate_puzzles: " << folder << ": " << failure.message() << '\n';
         return 1;
     }
-    const std::vector<gw::PuzzleRecipe> recipes = uniquenessSet
-                                                      ? gw::uniquenessRecipes(seed, static_cast<int>(count))
-                                                      : gw::benchmarkRecipes(seed, static_cast<int>(count));
+    const std::vector<gw::PuzzleRecipe> recipes = uniquenessSet ? gw::uniquenessRecipes(seed, static_cast<int>(count))
+                                                                : gw::benchmarkRecipes(seed, static_cast<int>(count));
     std::string error;
     const std::vector<std::string> paths = gw::writePuzzleSet(recipes, folder, error);
     for (std::size_t i = 0; i < paths.size(); ++i)

@@ -53,8 +53,9 @@ void SuggestFixAction::onFinished()
         m_fix->cancel();
         return;
     }
-    const platform::Answer answer = m_messages.show(m_fix->text() + QStringLiteral("\n\n") + localText(m_session, txt::FixQuestion),
-                                                    title, platform::Icon::Question, platform::Buttons::YesNoCancel);
+    const platform::Answer answer =
+        m_messages.show(m_fix->text() + QStringLiteral("\n\n") + localText(m_session, txt::FixQuestion), title,
+                        platform::Icon::Question, platform::Buttons::YesNoCancel);
     if (answer == platform::Answer::No) {
         start(); // the same picture: the next suggestion
         return;

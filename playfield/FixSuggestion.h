@@ -43,10 +43,10 @@ class FixSuggestion : public QObject {
     Q_OBJECT
 public:
     enum class State {
-        None,      // nothing shown
-        Running,   // FixRunning
-        Found,     // the changes are marked
-        NotFound,  // FixNone
+        None,       // nothing shown
+        Running,    // FixRunning
+        Found,      // the changes are marked
+        NotFound,   // FixNone
         NothingToDo // unique and solvable by logic alone
     };
     // Working time one timer tick may take.

@@ -25,8 +25,8 @@ int runFix(const Arguments& args, std::ostream& out, std::ostream& err)
         return 1;
     const analysis::FixResult fix = analysis::suggestFix(puzzle, options);
     if (fix.stop != analysis::FixStop::Found && fix.stop != analysis::FixStop::AlreadyThere) {
-        err << "error: " << printable(files[0]) << ": no fix found within "
-            << options.maxMilliseconds / 1000 << " s and " << options.maxChanges << " changes\n";
+        err << "error: " << printable(files[0]) << ": no fix found within " << options.maxMilliseconds / 1000
+            << " s and " << options.maxChanges << " changes\n";
         return 3;
     }
     if (fix.stop == analysis::FixStop::AlreadyThere)

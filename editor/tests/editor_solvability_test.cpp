@@ -70,8 +70,8 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::newRow("by logic") << QStringList {"#.#", ".#.", "#.#"} << 0.0 << ""
                                   << "Solvable by logic alone and unique. Grade: easy";
-        QTest::newRow("unique, needs a guess")
-            << QStringList {".##.", "..##", "#..#"} << 0.0 << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2" << Open + "8; unique. Grade: hard";
+        QTest::newRow("unique, needs a guess") << QStringList {".##.", "..##", "#..#"} << 0.0
+                                               << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2" << Open + "8; unique. Grade: hard";
         QTest::newRow("two solutions") << QStringList {"BB..B", "B....", "...BB", ".M...", "....M"} << 0.0
                                        << "1,3 4,3 1,4 4,4" << Open + "4; more than one solution. Grade: ambiguous";
         QTest::newRow("no time to decide")
@@ -139,7 +139,8 @@ private slots:
         QCOMPARE(maker.window->statusText(), QStringLiteral("Cell <2, 2> is now black."));
 
         maker.window->dragCommand(0); // ".." / "#.": line logic solves it
-        QTRY_COMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique. Grade: easy"));
+        QTRY_COMPARE(maker.window->solvabilityText(),
+                     QStringLiteral("Solvable by logic alone and unique. Grade: easy"));
         QCOMPARE(shadedCells(maker), QString());
         maker.window->negativeCommand(); // ".#" / ".#"
         maker.window->applySize(3, 2);

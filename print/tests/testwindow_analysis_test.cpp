@@ -85,9 +85,10 @@ void TestWindowAnalysisTest::verdicts_data()
     QTest::newRow("unique, needs a guess")
         << NeedsAGuess << 0.0 << int(Verdict::NeedsGuessing) << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2"
         << "Unique, but needs guessing. Cells logic leaves open (shaded): 8\nGrade: hard";
-    QTest::newRow("two solutions") << SwappedPair << 0.0 << int(Verdict::NotUnique) << "1,3 4,3 1,4 4,4"
-                                   << "More than one solution. Cells where a second solution differs (shaded): 4\nGrade: "
-                                      "ambiguous";
+    QTest::newRow("two solutions")
+        << SwappedPair << 0.0 << int(Verdict::NotUnique) << "1,3 4,3 1,4 4,4"
+        << "More than one solution. Cells where a second solution differs (shaded): 4\nGrade: "
+           "ambiguous";
     QTest::newRow("no time to decide")
         << NeedsAGuess << 1e-6 << int(Verdict::Undecided) << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2"
         << "Could not decide in time whether it is unique. Cells logic leaves open (shaded): 8";

@@ -129,7 +129,9 @@ bool ColorGrid::fixOutside(const CellGrid& picture, int firstRow, int lastRow, W
             const int q = lowestBit(rest);
             const Word removed = m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)] & fixed
                                  & ~own[static_cast<std::size_t>(q)];
-            if ((own[static_cast<std::size_t>(q)] & fixed & ~m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)]) != 0)
+            if ((own[static_cast<std::size_t>(q)] & fixed
+                 & ~m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)])
+                != 0)
                 return false;
             if (removed != 0)
                 remove(false, y, q, removed);

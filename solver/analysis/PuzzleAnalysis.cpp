@@ -115,11 +115,11 @@ void PuzzleAnalysis::Search::step()
         stepProbing();
         return;
     }
-    SearchEngine& search = **std::min_element(
-        m_searches.begin(), m_searches.end(),
-        [](const std::unique_ptr<SearchEngine>& a, const std::unique_ptr<SearchEngine>& b) {
-            return a->lineSolves() < b->lineSolves();
-        });
+    SearchEngine& search =
+        **std::min_element(m_searches.begin(), m_searches.end(),
+                           [](const std::unique_ptr<SearchEngine>& a, const std::unique_ptr<SearchEngine>& b) {
+                               return a->lineSolves() < b->lineSolves();
+                           });
     search.step();
     m_result.nodes = m_result.probes = 0;
     m_result.lineSolves = m_grid.lineSolves();

@@ -66,7 +66,7 @@ enum class Difficulty { Unknown, Easy, Medium, Hard, Search, Ambiguous };
 
 struct AnalysisOptions {
     bool decideUniqueness = true;
-    bool gradeDifficulty = false; // implies decideUniqueness
+    bool gradeDifficulty = false;    // implies decideUniqueness
     std::int64_t maxNodes = 1000000; // search branches, both searches together; <= 0: no limit
     double maxMilliseconds = 10000;  // working time; <= 0 means no limit
     // Checked between probes and nodes; when it becomes true the analysis

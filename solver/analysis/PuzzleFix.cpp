@@ -291,9 +291,8 @@ void PuzzleFixer::Work::keep(const CellChange& change)
 void PuzzleFixer::Work::found(const CellChange& last)
 {
     m_result.changes.push_back(last);
-    std::sort(m_result.changes.begin(), m_result.changes.end(), [](const CellChange& a, const CellChange& b) {
-        return a.y != b.y ? a.y < b.y : a.x < b.x;
-    });
+    std::sort(m_result.changes.begin(), m_result.changes.end(),
+              [](const CellChange& a, const CellChange& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     stopWith(FixStop::Found);
 }
 

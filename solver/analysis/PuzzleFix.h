@@ -34,10 +34,7 @@ namespace gw::analysis {
 struct CellChange {
     std::int16_t x, y;  // 0-based
     std::uint8_t color; // the palette index the cell gets
-    bool operator==(const CellChange& other) const
-    {
-        return x == other.x && y == other.y && color == other.color;
-    }
+    bool operator==(const CellChange& other) const { return x == other.x && y == other.y && color == other.color; }
 };
 
 struct FixOptions {
@@ -54,9 +51,9 @@ struct FixOptions {
 
 enum class FixStop {
     Running,
-    Found,       // FixResult::changes reach the goal
+    Found,        // FixResult::changes reach the goal
     AlreadyThere, // the picture reaches the goal as it is; no changes
-    NotFound,    // no candidate within maxChanges, or the picture could not be analysed in time
+    NotFound,     // no candidate within maxChanges, or the picture could not be analysed in time
     TimeLimit,
     Cancelled
 };
@@ -64,8 +61,8 @@ enum class FixStop {
 struct FixResult {
     FixStop stop = FixStop::Running;
     std::vector<CellChange> changes; // row by row
-    int candidatesTried = 0;          // scored by line logic
-    int checks = 0;                   // full uniqueness checks
+    int candidatesTried = 0;         // scored by line logic
+    int checks = 0;                  // full uniqueness checks
     double milliseconds = 0;
     bool finished() const { return stop != FixStop::Running; }
 };
