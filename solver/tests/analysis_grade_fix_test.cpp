@@ -72,7 +72,7 @@ TEST_P(GradeBoundary, GradesByTheWeakestLogicThatSolves)
 }
 
 INSTANTIATE_TEST_SUITE_P(Analysis, GradeBoundary, ::testing::ValuesIn(gradeCases),
-                         [](const ::testing::TestParamInfo<GradeCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<GradeCase>& row) { return std::string(row.param.name); });
 
 TEST(GradeBoundary, NoGradeWhenTheBudgetEnds)
 {
