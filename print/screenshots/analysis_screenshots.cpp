@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 
 #include "core/PuzzleFile.h"
 #include "editor/MakerWindow.h"
@@ -65,59 +66,60 @@ bool testWindowShot(QApplication& app, const QDir& folder, const char* file, dou
     return save(test, folder, QString::fromLatin1(shot));
 }
 
-bool makerShot(QApplication& app, const QDir& folder, const char* file)
-{
+// The maker's main window on a fresh setup, shown, its start-up messages answered.
+struct MakerRig {
     gw::Puzzle puzzle;
     gw::Session session;
     gw::platform::testing::FakePlatform fake;
     QTemporaryDir settings;
-    gw::editor::MakerWindowSetup setup;
-    setup.programFolder = QDir::currentPath() + QLatin1Char('/');
-    setup.settingsFolder = settings.path() + QLatin1Char('/');
-    fake.messages.answer(gw::platform::Answer::Ok); // the thanks of a first run
-    fake.messages.answer(gw::platform::Answer::Ok); // no printer
-    gw::editor::MakerWindow window(puzzle, session, fake.platform(), setup);
-    window.start();
-    window.resize(900, 640);
-    window.show();
-    window.loadFile(setup.programFolder + QLatin1String("Puzzles/") + QLatin1String(file));
-    window.solvability().action()->trigger();
-    while (window.solvability().checking())
-        app.processEvents(QEventLoop::AllEvents, 10);
-    settle(app);
-    std::printf("%s: %s\n", file, qPrintable(window.solvabilityText()));
-    const bool ok = save(window, folder, QStringLiteral("maker-solvability.png"));
-    puzzle.PuzzleChanged = false;
-    return ok;
+    std::unique_ptr<gw::editor::MakerWindow> window;
+
+    MakerRig(int width, int height)
+    {
+        gw::editor::MakerWindowSetup setup;
+        setup.programFolder = QDir::currentPath() + QLatin1Char('/');
+        setup.settingsFolder = settings.path() + QLatin1Char('/');
+        fake.messages.answer(gw::platform::Answer::Ok); // the thanks of a first run
+        fake.messages.answer(gw::platform::Answer::Ok); // no printer
+        window = std::make_unique<gw::editor::MakerWindow>(puzzle, session, fake.platform(), setup);
+        window->start();
+        window->resize(width, height);
+        window->show();
+    }
+    ~MakerRig() { puzzle.PuzzleChanged = false; }
+    // Show solvability on, its search finished.
+    void showSolvability(QApplication& app)
+    {
+        window->solvability().action()->trigger();
+        while (window->solvability().checking())
+            app.processEvents(QEventLoop::AllEvents, 10);
+        settle(app);
+    }
+};
+
+bool makerShot(QApplication& app, const QDir& folder, const char* file)
+{
+    MakerRig maker(900, 640);
+    maker.window->loadFile(QDir::currentPath() + QLatin1String("/Puzzles/") + QLatin1String(file));
+    maker.showSolvability(app);
+    std::printf("%s: %s\n", file, qPrintable(maker.window->solvabilityText()));
+    return save(*maker.window, folder, QStringLiteral("maker-solvability.png"));
 }
 
 // Suggest Fix before and after, on a black-and-white import of a photo.
 bool fixShots(QApplication& app, const QDir& folder, const QString& photo)
 {
-    gw::Puzzle puzzle;
-    gw::Session session;
-    gw::platform::testing::FakePlatform fake;
-    QTemporaryDir settings;
-    gw::editor::MakerWindowSetup setup;
-    setup.programFolder = QDir::currentPath() + QLatin1Char('/');
-    setup.settingsFolder = settings.path() + QLatin1Char('/');
-    fake.messages.answer(gw::platform::Answer::Ok); // the thanks of a first run
-    fake.messages.answer(gw::platform::Answer::Ok); // no printer
-    gw::editor::MakerWindow window(puzzle, session, fake.platform(), setup);
-    window.start();
-    window.resize(1000, 700);
-    window.show();
+    MakerRig maker(1000, 700);
+    gw::editor::MakerWindow& window = *maker.window;
+    gw::platform::testing::FakePlatform& fake = maker.fake;
     window.importFile(photo);
     fake.messages.clear();
-    window.solvability().action()->trigger();
-    while (window.solvability().checking())
-        app.processEvents(QEventLoop::AllEvents, 10);
-    settle(app);
+    maker.showSolvability(app);
     std::printf("before: %s\n", qPrintable(window.solvabilityText()));
     bool ok = save(window, folder, QStringLiteral("fix-before.png"));
 
     // The test window: Analyse, then Suggest fix beside the verdict.
-    gw::PrintAndTestWindows windows(puzzle, session, fake.platform(), {});
+    gw::PrintAndTestWindows windows(maker.puzzle, maker.session, fake.platform(), {});
     gw::TestWindow& test = windows.testWindow();
     windows.openTestWindow();
     test.analysis().button()->click();
@@ -140,9 +142,7 @@ bool fixShots(QApplication& app, const QDir& folder, const QString& photo)
         app.processEvents(QEventLoop::AllEvents, 10);
     settle(app);
     std::printf("after: %s | %s\n", qPrintable(window.statusText()), qPrintable(window.solvabilityText()));
-    ok = save(window, folder, QStringLiteral("fix-after.png")) && ok;
-    puzzle.PuzzleChanged = false;
-    return ok;
+    return save(window, folder, QStringLiteral("fix-after.png")) && ok;
 }
 
 } // namespace
