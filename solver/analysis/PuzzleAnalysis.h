@@ -11,6 +11,8 @@
 // at every node (a colour that leads to a contradiction under line logic is
 // ruled out), one not, and the first to finish answers: probing wins where
 // solutions are scarce, cheap nodes where they abound (SolutionSearch.h).
+// With a picture a third runs beside them, cell by cell near the picture,
+// where a second solution most often lies (NearbySearch.h).
 // Contradictions and second solutions are proved, never guessed; a search
 // that runs out of its budget answers "unknown".
 //
