@@ -5,13 +5,14 @@
 // with the suggested cells marked, the maker after Apply. Run it under a display (Xvfb) from the
 // folder of the programs (its data files and Puzzles/ are read from the
 // current folder, whose path the maker's status line shows):
-//   cd build/bin && xvfb-run -s "-screen 0 1000x700x24" ../tools-build/analysis_screenshots <folder>
+//   cd build/bin && xvfb-run -s "-screen 0 1000x700x24" ../tools-build/analysis_screenshots <folder> [language]
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "core/PuzzleFile.h"
@@ -107,10 +108,11 @@ bool makerShot(QApplication& app, const QDir& folder, const char* file)
 }
 
 // Suggest Fix before and after, on a black-and-white import of a photo.
-bool fixShots(QApplication& app, const QDir& folder, const QString& photo)
+bool fixShots(QApplication& app, const QDir& folder, const QString& photo, std::uint8_t language)
 {
     MakerRig maker(1000, 700);
     gw::editor::MakerWindow& window = *maker.window;
+    window.applyLanguage(language);
     gw::platform::testing::FakePlatform& fake = maker.fake;
     window.importFile(photo);
     fake.messages.clear();
@@ -151,16 +153,19 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: analysis_screenshots <folder>\n");
+        std::fprintf(stderr, "usage: analysis_screenshots <folder> [language]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // The Suggest Fix shots in another language: 1 Dutch, 2 Italian.
+    const auto language = static_cast<std::uint8_t>(argc > 2 ? std::atoi(argv[2]) : 0);
     bool ok = testWindowShot(app, folder, "fish.ppm", 10000, "analysis-by-logic.png");
     ok = testWindowShot(app, folder, "flower.ppm", 10000, "analysis-needs-guessing.png") && ok;
     ok = testWindowShot(app, folder, "target.pbm", 10000, "analysis-not-unique.png") && ok;
     // Its search takes a few milliseconds; a budget of 10 microseconds cannot decide it.
     ok = testWindowShot(app, folder, "target.pbm", 0.01, "analysis-undecided.png") && ok;
     ok = makerShot(app, folder, "flower.ppm") && ok;
-    ok = fixShots(app, folder, QStringLiteral(GRIDWICK_SOURCE_DIR "/docs/screenshots/hillside-photo.png")) && ok;
+    ok = fixShots(app, folder, QStringLiteral(GRIDWICK_SOURCE_DIR "/docs/screenshots/hillside-photo.png"), language)
+         && ok;
     return ok ? 0 : 1;
 }

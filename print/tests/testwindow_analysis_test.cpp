@@ -217,8 +217,8 @@ void TestWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
         m.session.language = language;
         m.test.applyCaptions();
         QStringList letters;
-        for (const QPushButton* b :
-             {m.test.resetButton(), m.test.startButton(), m.test.stopButton(), m.panel().button()}) {
+        for (const QPushButton* b : {m.test.resetButton(), m.test.startButton(), m.test.stopButton(),
+                                     m.panel().button(), m.panel().fixButton()}) {
             const int at = b->text().indexOf(QLatin1Char('&'));
             QVERIFY2(at >= 0, qPrintable(b->text()));
             const QString letter = b->text().mid(at + 1, 1).toLower();
