@@ -269,6 +269,52 @@ std::vector<PuzzleRecipe> benchmarkRecipes(std::uint64_t setSeed, int count)
     return recipes;
 }
 
+std::vector<PuzzleRecipe> uniquenessRecipes(std::uint64_t setSeed, int count)
+{
+    std::vector<PuzzleRecipe> recipes;
+    SplitMix64 setRng(setSeed);
+    for (int i = 0; i < count; ++i) {
+        SplitMix64 rng(setRng.next());
+        PuzzleRecipe r;
+        r.width = rng.between(5, 50);
+        r.height = rng.below(2) == 0 ? r.width : rng.between(5, 50);
+        r.densityPercent = 0;
+        switch (i % 6) {
+        case 0:
+            r.shape = PictureShape::Noise;
+            r.colors = 2;
+            r.densityPercent = rng.between(10, 60);
+            break;
+        case 1:
+            r.shape = PictureShape::Noise;
+            r.colors = rng.between(3, 8);
+            r.densityPercent = rng.between(20, 70);
+            break;
+        case 2:
+            r.shape = PictureShape::Stripes;
+            r.colors = rng.between(2, 6);
+            break;
+        case 3:
+            r.shape = PictureShape::Checkerboard;
+            r.colors = rng.between(2, 8);
+            r.scale = rng.between(1, 3);
+            break;
+        case 4:
+            r.shape = PictureShape::Noise;
+            r.colors = rng.between(2, 8);
+            r.densityPercent = rng.between(5, 15);
+            break;
+        default:
+            r.shape = PictureShape::Blobs;
+            r.colors = rng.between(2, 8);
+            break;
+        }
+        r.seed = rng.next();
+        recipes.push_back(r);
+    }
+    return recipes;
+}
+
 std::vector<std::string> writePuzzleSet(const std::vector<PuzzleRecipe>& recipes, const std::string& folder,
                                         std::string& error)
 {

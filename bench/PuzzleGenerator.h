@@ -94,6 +94,17 @@ std::vector<PuzzleRecipe> benchmarkRecipes(std::uint64_t setSeed, int count);
 constexpr std::uint64_t BenchmarkSetSeed = 12;
 constexpr int BenchmarkSetSize = 220;
 
+// The uniqueness set: pictures of the kinds where a second solution hides
+// near the picture, taken in turn: black-and-white noise at 10..60 %,
+// noise in 3..8 colours at 20..70 %, stripes in 2..6 colours, checkerboards
+// in 2..8 colours with blocks of 1..3 cells, sparse noise in 2..8 colours at
+// 5..15 %, and blobs (sparse pictures) in 2..8 colours; sides 5..50, half of
+// them square. Seeds as in benchmarkRecipes.
+std::vector<PuzzleRecipe> uniquenessRecipes(std::uint64_t setSeed, int count);
+
+constexpr std::uint64_t UniquenessSetSeed = 21;
+constexpr int UniquenessSetSize = 600;
+
 // Saves the puzzle of every recipe into `folder` (which must exist) as
 // recipeFileName(i, recipes[i]), with the maker's writers. Returns the paths
 // written; on the first failure stops and sets `error` to its reason.

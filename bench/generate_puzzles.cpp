@@ -1,9 +1,10 @@
 // generate_puzzles: writes the benchmark set of puzzle files, for timing and
 // comparing the computer test with `gridwick-cli check` (see bench/README.md).
 //
-//   generate_puzzles [--seed S] [--count N] FOLDER
+//   generate_puzzles [--uniqueness] [--seed S] [--count N] FOLDER
 //
-// S defaults to 12 and N to 220 (the set bench_computer_test runs). FOLDER is
+// S defaults to 12 and N to 220 (the set bench_computer_test runs); with
+// --uniqueness (first) the uniqueness set, S 21 and N 600. FOLDER is
 // created when missing. Prints one line a file: its path and its title.
 #include <filesystem>
 #include <iostream>
@@ -15,7 +16,7 @@ namespace {
 
 int usage()
 {
-    std::cerr << "usage: generate_puzzles [--seed S] [--count N] FOLDER\n";
+    std::cerr << "usage: generate_puzzles [--uniqueness] [--seed S] [--count N] FOLDER\n";
     return 2;
 }
 
@@ -38,9 +39,14 @@ int main(int argc, char** argv)
     unsigned long long seed = gw::BenchmarkSetSeed;
     unsigned long long count = gw::BenchmarkSetSize;
     std::string folder;
+    bool uniquenessSet = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--seed" || arg == "--count") && i + 1 < argc) {
+        if (arg == "--uniqueness" && i == 1) {
+            uniquenessSet = true;
+            seed = gw::UniquenessSetSeed;
+            count = gw::UniquenessSetSize;
+        } else if ((arg == "--seed" || arg == "--count") && i + 1 < argc) {
             if (!parseNumber(argv[++i], arg == "--seed" ? seed : count))
                 return usage();
         } else if (folder.empty() && arg.rfind("--", 0) != 0) {
@@ -57,7 +63,8 @@ int main(int argc, char** argv)
         std::cerr << "generate_puzzles: " << folder << ": " << failure.message() << '\n';
         return 1;
     }
-    const std::vector<gw::PuzzleRecipe> recipes = gw::benchmarkRecipes(seed, static_cast<int>(count));
+    const std::vector<gw::PuzzleRecipe> recipes = uniquenessSet ? gw::uniquenessRecipes(seed, static_cast<int>(count))
+                                                                : gw::benchmarkRecipes(seed, static_cast<int>(count));
     std::string error;
     const std::vector<std::string> paths = gw::writePuzzleSet(recipes, folder, error);
     for (std::size_t i = 0; i < paths.size(); ++i)

@@ -36,6 +36,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    QRectF cellRect(int x, int y) const { return m_cellRect(x, y); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -12,7 +12,7 @@ EditCommand::EditCommand(Puzzle& puzzle, const Text& name) : m_puzzle(puzzle), m
     setText(QString::fromUtf8(name.en));
 }
 
-StrokeCommand::StrokeCommand(Puzzle& puzzle) : EditCommand(puzzle, txt::EditDrawing) { }
+StrokeCommand::StrokeCommand(Puzzle& puzzle, const Text& name) : EditCommand(puzzle, name) { }
 
 void StrokeCommand::record(int x, int y, std::uint8_t before, std::uint8_t after)
 {

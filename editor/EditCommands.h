@@ -15,6 +15,7 @@
 #include "core/PictureEdits.h"
 #include "core/Puzzle.h"
 #include "lang/Text.h"
+#include "lang/Texts.h"
 
 namespace gw::editor {
 
@@ -36,7 +37,8 @@ private:
 // its first redo does nothing.
 class StrokeCommand : public EditCommand {
 public:
-    explicit StrokeCommand(Puzzle& puzzle);
+    // `name`: the undo item's name (a suggested fix is applied as one).
+    explicit StrokeCommand(Puzzle& puzzle, const Text& name = txt::EditDrawing);
     // Cell (x, y) was painted from `before` to `after`. A cell painted twice
     // keeps its first `before`.
     void record(int x, int y, std::uint8_t before, std::uint8_t after);

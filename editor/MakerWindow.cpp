@@ -24,6 +24,7 @@
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "editor/SolvabilityOverlay.h"
+#include "editor/SuggestFixAction.h"
 #include "lang/Texts.h"
 #include "platform/ElidedLabel.h"
 #include "platform/FilePaths.h"
@@ -230,6 +231,11 @@ void MakerWindow::buildSolvability()
     m_solvability = new SolvabilityOverlay(m_puzzle, m_session, *m_grid, this);
     m_editMenu->addSeparator();
     m_editMenu->addAction(m_solvability->action());
+    m_suggestFix = new SuggestFixAction(
+        m_puzzle, m_session, *m_grid, m_platform.messages,
+        [this](const std::vector<analysis::CellChange>& changes) { applySuggestedFix(changes); }, this);
+    m_editMenu->addAction(m_suggestFix->action());
+    connect(m_suggestFix, &SuggestFixAction::statusChanged, this, &MakerWindow::setStatus);
     m_solvabilityLabel = new platform::ElidedLabel(m_statusBar);
     m_solvabilityLabel->setObjectName(QStringLiteral("solvabilityLabel"));
     connect(m_solvability, &SolvabilityOverlay::statusChanged, this, [this](const QString& text) {
@@ -374,6 +380,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
         m_previewFrame->height());
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
     m_solvability->applyCaptions();
+    m_suggestFix->applyCaptions();
     applyHistoryAndClueCaptions();
 
     m_sizeDialog->applyCaptions(language);

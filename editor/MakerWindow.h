@@ -25,6 +25,7 @@
 #include "platform/FilePaths.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
+#include "solver/analysis/PuzzleFix.h"
 
 class QAction;
 class QGroupBox;
@@ -46,6 +47,8 @@ class EditCommand;
 class GridView;
 class MakerDocument;
 class SolvabilityOverlay;
+class SuggestFixAction;
+class StrokeCommand;
 class SizeDialog;
 class NewPuzzleDialog;
 class PreviewView;
@@ -108,6 +111,8 @@ public:
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
     // Edit > Show solvability: its shading and its part of the status line.
     SolvabilityOverlay& solvability() { return *m_solvability; }
+    // Edit > Suggest Fix.
+    SuggestFixAction& suggestFix() { return *m_suggestFix; }
     QString solvabilityText() const;
 
     // ---- the work behind the commands --------------------------------------
@@ -205,6 +210,7 @@ private:
     // The status text and the verdict share the status bar left of the
     // position; what does not fit is cut short, its whole text a tooltip.
     void placeStatusTexts();
+    void applySuggestedFix(const std::vector<analysis::CellChange>& changes);
     // The side panel's width in pixels: 2055 twips, or more when the preview
     // frame needs more for its caption.
     int sidePanelWidth() const;
@@ -244,6 +250,7 @@ private:
     QLabel* m_positionLabel = nullptr;                   // "x, y" of the cell under the pointer
     platform::ElidedLabel* m_solvabilityLabel = nullptr; // right after the status text while Show solvability is on
     SolvabilityOverlay* m_solvability = nullptr;
+    SuggestFixAction* m_suggestFix = nullptr;
     SizeDialog* m_sizeDialog = nullptr;
     NewPuzzleDialog* m_newDialog = nullptr;
 

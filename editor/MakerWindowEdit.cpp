@@ -84,6 +84,18 @@ void MakerWindow::negativeCommand()
     setStatus(localText(m_session, txt::MadeNegative));
 }
 
+void MakerWindow::applySuggestedFix(const std::vector<analysis::CellChange>& changes)
+{
+    auto* command = new StrokeCommand(m_puzzle, txt::EditSuggestedFix);
+    for (const analysis::CellChange& change : changes) {
+        command->record(change.x, change.y, m_puzzle.cell(change.x, change.y), change.color);
+        m_puzzle.cell(change.x, change.y) = change.color;
+    }
+    m_document->push(command);
+    m_grid->redraw(m_gridZoom);
+    setStatus(localText(m_session, txt::FixApplied));
+}
+
 void MakerWindow::dragCommand(ShiftDirection direction)
 {
     m_document->push(new ShiftCommand(m_puzzle, direction));

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "editor/CellShading.h"
+#include "editor/FixSuggestion.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "lang/Texts.h"
@@ -15,6 +16,7 @@ SolvabilityOverlay::SolvabilityOverlay(const Puzzle& puzzle, const Session& sess
     : QObject(parent), m_puzzle(puzzle), m_session(session)
 {
     m_options.maxMilliseconds = 5000;
+    m_options.gradeDifficulty = true;
     m_action = new QAction(this);
     m_action->setObjectName(QStringLiteral("showSolvabilityAction"));
     m_action->setCheckable(true);
@@ -95,8 +97,10 @@ QString SolvabilityOverlay::statusText() const
     if (!m_analysis || !isOn())
         return {};
     const analysis::AnalysisResult& r = m_analysis->result();
+    const QString grade = r.finished() ? gradeText(m_session, r.difficulty) : QString();
+    const QString afterGrade = grade.isEmpty() ? QString() : QLatin1Char(' ') + grade;
     if (r.lineSolvable)
-        return localText(m_session, txt::SolvabilityByLogic);
+        return localText(m_session, txt::SolvabilityByLogic) + afterGrade;
     const Text* uniqueness = &txt::SolvabilityUndecided;
     if (!r.finished())
         uniqueness = &txt::SolvabilityChecking;
@@ -105,7 +109,7 @@ QString SolvabilityOverlay::statusText() const
     else if (r.uniqueness == analysis::Uniqueness::NotUnique)
         uniqueness = &txt::SolvabilityNotUnique;
     return localText(m_session, txt::SolvabilityOpenCells) + QLatin1Char(' ') + QString::number(r.openCells)
-           + localText(m_session, *uniqueness);
+           + localText(m_session, *uniqueness) + afterGrade;
 }
 
 void SolvabilityOverlay::announce() { emit statusChanged(statusText()); }

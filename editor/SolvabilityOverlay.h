@@ -54,7 +54,8 @@ public:
     // The analysis shown; null while off.
     const analysis::AnalysisResult* result() const;
 
-    // The budget of the uniqueness search (default: 5 s of work, a million nodes).
+    // The budget of the uniqueness search (default: 5 s of work, a million
+    // nodes, with the grade).
     void setOptions(const analysis::AnalysisOptions& options) { m_options = options; }
 
     // Analyses the puzzle as it is now, unless the analysis shown is already

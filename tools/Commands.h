@@ -37,13 +37,22 @@ int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 // when every file was read, else 1.
 int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 
-// analyze [--unique] FILE...: analyses each file and prints one
+// analyze [--unique] [--grade] FILE...: analyses each file and prints one
 // tab-separated line a file: FILE, whether line logic alone solves it (yes,
 // no), whether its solution is unique (yes, no, unknown when the search ran
-// out of its budget; "-" without --unique), the cells line logic leaves open
-// and the milliseconds. An unreadable file prints FILE, "error" and the
+// out of its budget; "-" without --unique or --grade), the cells line logic
+// leaves open, the milliseconds and, with --grade, the difficulty grade
+// (easy, medium, hard, search, ambiguous, unknown). An unreadable file prints FILE, "error" and the
 // reason. Exit 0 when every file was read, else 1.
 int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// fix [--line] IN OUT: loads IN, looks for a few cell changes after which
+// the puzzle is unique (with --line: solvable by line logic alone) within
+// 5 s, saves the changed picture to OUT as convert does and prints one line
+// a changed cell: "x y colour", 1-based coordinates and the palette index.
+// A puzzle already there is saved unchanged, with a notice. Exit 3 with an
+// error when no fix was found in time.
+int runFix(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // export IN OUT: loads IN as the maker does and writes its clues, title and
 // picture to OUT as webpbn XML (OUT ends in .xml) or .non (OUT ends in .non;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "editor/CellShading.h"
+#include "editor/FixSuggestion.h"
 #include "lang/Texts.h"
 #include "platform/LocalText.h"
 #include "playfield/FieldWidget.h"
@@ -24,11 +25,19 @@ AnalysisPanel::AnalysisPanel(const Session& session, const PlayFieldState& state
     // The field's cell (x, y) in its logical pixels, as FieldWidget paints it.
     const FieldWidget* f = &field;
     const PlayFieldState* s = &state;
-    m_shading = new CellShading(field, [f, s](int x, int y) {
+    const CellShading::CellRect cellRect = [f, s](int x, int y) {
         const PointImage& picture = f->picture();
         const double side = s->cellSize * picture.pixelsPerPoint();
         return QRectF(picture.origin() + QPointF(x, y) * side, QSizeF(side, side));
-    });
+    };
+    m_shading = new CellShading(field, cellRect);
+    m_options.gradeDifficulty = true;
+    m_fixButton = new QPushButton(owner);
+    m_fixButton->setObjectName(QStringLiteral("suggestFixButton"));
+    m_fixButton->setEnabled(false);
+    m_fix = new FixSuggestion(session, field, cellRect, this);
+    connect(m_fixButton, &QPushButton::clicked, this, &AnalysisPanel::suggestFix);
+    connect(m_fix, &FixSuggestion::finished, this, [this] { show(m_verdict); });
     m_sliceTimer = new QTimer(this);
     m_sliceTimer->setInterval(0);
     connect(m_sliceTimer, &QTimer::timeout, this, &AnalysisPanel::onSlice);
@@ -55,6 +64,7 @@ void AnalysisPanel::analyse()
 
 void AnalysisPanel::cancel()
 {
+    m_fix->cancel();
     m_sliceTimer->stop();
     m_analysis.reset();
     m_shading->clear();
@@ -94,6 +104,7 @@ void AnalysisPanel::showResult(const analysis::AnalysisResult& r)
         shaded = openCells(r); // out of budget: what line logic leaves open
     }
     m_shownCount = static_cast<int>(shaded.size());
+    m_grade = r.difficulty;
     m_shading->shade(std::move(shaded));
     show(verdict);
 }
@@ -102,10 +113,26 @@ void AnalysisPanel::show(Verdict verdict)
 {
     m_verdict = verdict;
     m_button->setEnabled(verdict != Verdict::Running);
+    m_fixButton->setEnabled((verdict == Verdict::NotUnique || verdict == Verdict::NeedsGuessing) && !m_fix->running());
     m_verdictLabel->setText(verdictText());
 }
 
+void AnalysisPanel::suggestFix()
+{
+    m_fix->suggest(m_picture);
+    show(m_verdict);
+}
+
 QString AnalysisPanel::verdictText() const
+{
+    QString text = verdictOnly();
+    if (m_verdict != Verdict::None && m_verdict != Verdict::Running && m_grade != analysis::Difficulty::Unknown)
+        text += QLatin1Char('\n') + gradeText(m_session, m_grade);
+    const QString fix = m_fix->text();
+    return fix.isEmpty() ? text : text + QLatin1Char('\n') + fix;
+}
+
+QString AnalysisPanel::verdictOnly() const
 {
     const auto counted = [this](const Text& text) {
         return localText(m_session, text) + QLatin1Char(' ') + QString::number(m_shownCount);
@@ -130,6 +157,7 @@ QString AnalysisPanel::verdictText() const
 void AnalysisPanel::applyCaptions()
 {
     m_button->setText(localText(m_session, txt::TestWindowAnalyse));
+    m_fixButton->setText(localText(m_session, txt::TestWindowSuggestFix));
     m_verdictLabel->setText(verdictText());
 }
 

@@ -12,6 +12,11 @@
 // open cells are shaded). cancel() stops a running analysis and removes the
 // verdict and the shading; the window calls it on reset, on a new
 // composition, when the computer test clears the field, and on closing.
+//
+// The verdict ends with the difficulty grade. Beside it, for a puzzle that
+// is not unique or needs guessing, the Suggest fix button marks a few cells
+// whose change would mend that (FixSuggestion); a second click, another
+// suggestion. The maker applies suggestions, this window only shows them.
 #include <QObject>
 #include <memory>
 
@@ -27,6 +32,7 @@ namespace gw {
 
 class CellShading;
 class FieldWidget;
+class FixSuggestion;
 struct PlayFieldState;
 struct Session;
 
@@ -53,13 +59,16 @@ public:
 
     QPushButton* button() const { return m_button; }
     QLabel* verdictLabel() const { return m_verdictLabel; }
+    QPushButton* fixButton() const { return m_fixButton; }
+    FixSuggestion& fix() const { return *m_fix; }
     CellShading& shading() const { return *m_shading; }
     // Steps a running analysis, one slice a tick.
     QTimer* sliceTimer() const { return m_sliceTimer; }
 
     // The puzzle the window has just composed; cancels what runs.
     void setPicture(const Puzzle& composed);
-    // The budget of later analyses (default: 10 s of work, a million nodes).
+    // The budget of later analyses (default: 10 s of work, a million nodes,
+    // with the grade).
     void setOptions(const analysis::AnalysisOptions& options) { m_options = options; }
 
     // The button: starts analysing the current puzzle (a running analysis
@@ -80,6 +89,8 @@ private:
     void onSlice();
     void showResult(const analysis::AnalysisResult& result);
     void show(Verdict verdict);
+    void suggestFix();
+    QString verdictOnly() const;
 
     Puzzle m_picture;
     const Session& m_session;
@@ -89,6 +100,9 @@ private:
     int m_shownCount = 0; // the number the verdict quotes
     QPushButton* m_button = nullptr;
     QLabel* m_verdictLabel = nullptr;
+    QPushButton* m_fixButton = nullptr;
+    FixSuggestion* m_fix = nullptr;
+    analysis::Difficulty m_grade = analysis::Difficulty::Unknown;
     CellShading* m_shading = nullptr;
     QTimer* m_sliceTimer = nullptr;
 };

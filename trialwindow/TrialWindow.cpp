@@ -143,6 +143,7 @@ void TrialWindow::addAnalysis(QVBoxLayout& buttons, QVBoxLayout& side)
     m_analysis = new AnalysisPanel(m_session, m_state, m_cluePanel->field(), this);
     buttons.addWidget(m_analysis->button());
     side.addWidget(m_analysis->verdictLabel());
+    side.addWidget(m_analysis->fixButton(), 0, Qt::AlignLeft);
 }
 
 void TrialWindow::setMousePictures(const QPixmap& left, const QPixmap& right)

@@ -18,7 +18,8 @@ const Command commands[] = {
     {"clues", "clues FILE", gw::cli::runClues},
     {"convert", "convert IN OUT", gw::cli::runConvert},
     {"check", "check [--stats] [--trace] FILE...", gw::cli::runCheck},
-    {"analyze", "analyze [--unique] FILE...", gw::cli::runAnalyze},
+    {"analyze", "analyze [--unique] [--grade] FILE...", gw::cli::runAnalyze},
+    {"fix", "fix [--line] IN OUT", gw::cli::runFix},
     {"export", "export IN OUT.xml|OUT.non", gw::cli::runExport},
     {"import", "import IN OUT.pbm|OUT.ppm", gw::cli::runImport},
 };

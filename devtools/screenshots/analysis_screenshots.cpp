@@ -1,19 +1,25 @@
 // Takes the documentation screenshots of puzzle analysis: the test window
-// after Analyse with each of its four verdicts, and the maker's main window
-// with Edit > Show solvability on. Run it under a display (Xvfb) from the
+// after Analyse with each of its four verdicts, the maker's main window
+// with Edit > Show solvability on, and Suggest Fix on a photo import
+// (docs/screenshots/hillside-photo.png): the maker before, the test window
+// with the suggested cells marked, the maker after Apply. Run it under a display (Xvfb) from the
 // folder of the programs (its data files and Puzzles/ are read from the
 // current folder, whose path the maker's status line shows):
-//   cd build/bin && xvfb-run -s "-screen 0 1000x700x24" ../tools-build/analysis_screenshots <folder>
+//   cd build/bin && xvfb-run -s "-screen 0 1000x700x24" ../tools-build/analysis_screenshots <folder> [language]
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 #include "core/PuzzleFile.h"
+#include "editor/FixSuggestion.h"
 #include "editor/MakerWindow.h"
 #include "editor/SolvabilityOverlay.h"
+#include "editor/SuggestFixAction.h"
 #include "platform/testing/FakePlatform.h"
 #include "trialwindow/AnalysisPanel.h"
 #include "trialwindow/PrintAndTestWindows.h"
@@ -51,6 +57,7 @@ bool testWindowShot(QApplication& app, const QDir& folder, const char* file, dou
     windows.openTestWindow();
     gw::analysis::AnalysisOptions options;
     options.maxMilliseconds = budgetMs;
+    options.gradeDifficulty = true;
     test.analysis().setOptions(options);
     test.analysis().button()->click();
     while (test.analysis().running())
@@ -60,30 +67,84 @@ bool testWindowShot(QApplication& app, const QDir& folder, const char* file, dou
     return save(test, folder, QString::fromLatin1(shot));
 }
 
-bool makerShot(QApplication& app, const QDir& folder, const char* file)
-{
+// The maker's main window on a fresh setup, shown, its start-up messages answered.
+struct MakerRig {
     gw::Puzzle puzzle;
     gw::Session session;
     gw::platform::testing::FakePlatform fake;
     QTemporaryDir settings;
-    gw::editor::MakerWindowSetup setup;
-    setup.programFolder = QDir::currentPath() + QLatin1Char('/');
-    setup.settingsFolder = settings.path() + QLatin1Char('/');
-    fake.messages.answer(gw::platform::Answer::Ok); // the thanks of a first run
-    fake.messages.answer(gw::platform::Answer::Ok); // no printer
-    gw::editor::MakerWindow window(puzzle, session, fake.platform(), setup);
-    window.start();
-    window.resize(900, 640);
-    window.show();
-    window.loadFile(setup.programFolder + QLatin1String("Puzzles/") + QLatin1String(file));
-    window.solvability().action()->trigger();
+    std::unique_ptr<gw::editor::MakerWindow> window;
+
+    MakerRig(int width, int height)
+    {
+        gw::editor::MakerWindowSetup setup;
+        setup.programFolder = QDir::currentPath() + QLatin1Char('/');
+        setup.settingsFolder = settings.path() + QLatin1Char('/');
+        fake.messages.answer(gw::platform::Answer::Ok); // the thanks of a first run
+        fake.messages.answer(gw::platform::Answer::Ok); // no printer
+        window = std::make_unique<gw::editor::MakerWindow>(puzzle, session, fake.platform(), setup);
+        window->start();
+        window->resize(width, height);
+        window->show();
+    }
+    ~MakerRig() { puzzle.PuzzleChanged = false; }
+    // Show solvability on, its search finished.
+    void showSolvability(QApplication& app)
+    {
+        window->solvability().action()->trigger();
+        while (window->solvability().checking())
+            app.processEvents(QEventLoop::AllEvents, 10);
+        settle(app);
+    }
+};
+
+bool makerShot(QApplication& app, const QDir& folder, const char* file)
+{
+    MakerRig maker(900, 640);
+    maker.window->loadFile(QDir::currentPath() + QLatin1String("/Puzzles/") + QLatin1String(file));
+    maker.showSolvability(app);
+    std::printf("%s: %s\n", file, qPrintable(maker.window->solvabilityText()));
+    return save(*maker.window, folder, QStringLiteral("maker-solvability.png"));
+}
+
+// Suggest Fix before and after, on a black-and-white import of a photo.
+bool fixShots(QApplication& app, const QDir& folder, const QString& photo, std::uint8_t language)
+{
+    MakerRig maker(1000, 700);
+    gw::editor::MakerWindow& window = *maker.window;
+    window.applyLanguage(language);
+    gw::platform::testing::FakePlatform& fake = maker.fake;
+    window.importFile(photo);
+    fake.messages.clear();
+    maker.showSolvability(app);
+    std::printf("before: %s\n", qPrintable(window.solvabilityText()));
+    bool ok = save(window, folder, QStringLiteral("fix-before.png"));
+
+    // The test window: Analyse, then Suggest fix beside the verdict.
+    gw::PrintAndTestWindows windows(maker.puzzle, maker.session, fake.platform(), {});
+    gw::TestWindow& test = windows.testWindow();
+    windows.openTestWindow();
+    test.analysis().button()->click();
+    while (test.analysis().running())
+        app.processEvents(QEventLoop::AllEvents, 10);
+    test.analysis().fixButton()->click();
+    while (test.analysis().fix().running())
+        app.processEvents(QEventLoop::AllEvents, 10);
+    settle(app);
+    std::printf("test window: %s\n", qPrintable(test.analysis().verdictText()));
+    ok = save(test, folder, QStringLiteral("fix-suggested.png")) && ok;
+    test.close();
+
+    // Edit > Suggest Fix in the maker, answered Yes: applied.
+    fake.messages.answer(gw::platform::Answer::Yes);
+    window.suggestFix().action()->trigger();
+    while (fake.messages.unanswered() > 0)
+        app.processEvents(QEventLoop::AllEvents, 10);
     while (window.solvability().checking())
         app.processEvents(QEventLoop::AllEvents, 10);
     settle(app);
-    std::printf("%s: %s\n", file, qPrintable(window.solvabilityText()));
-    const bool ok = save(window, folder, QStringLiteral("maker-solvability.png"));
-    puzzle.PuzzleChanged = false;
-    return ok;
+    std::printf("after: %s | %s\n", qPrintable(window.statusText()), qPrintable(window.solvabilityText()));
+    return save(window, folder, QStringLiteral("fix-after.png")) && ok;
 }
 
 } // namespace
@@ -92,15 +153,19 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: analysis_screenshots <folder>\n");
+        std::fprintf(stderr, "usage: analysis_screenshots <folder> [language]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // The Suggest Fix shots in another language: 1 Dutch, 2 Italian.
+    const auto language = static_cast<std::uint8_t>(argc > 2 ? std::atoi(argv[2]) : 0);
     bool ok = testWindowShot(app, folder, "fish.ppm", 10000, "analysis-by-logic.png");
     ok = testWindowShot(app, folder, "flower.ppm", 10000, "analysis-needs-guessing.png") && ok;
     ok = testWindowShot(app, folder, "target.pbm", 10000, "analysis-not-unique.png") && ok;
-    // Its search takes about half a second; a budget of 50 ms cannot decide it.
-    ok = testWindowShot(app, folder, "target.pbm", 50, "analysis-undecided.png") && ok;
+    // Its search takes a few milliseconds; a budget of 10 microseconds cannot decide it.
+    ok = testWindowShot(app, folder, "target.pbm", 0.01, "analysis-undecided.png") && ok;
     ok = makerShot(app, folder, "flower.ppm") && ok;
+    ok = fixShots(app, folder, QStringLiteral(GRIDWICK_SOURCE_DIR "/docs/screenshots/hillside-photo.png"), language)
+         && ok;
     return ok ? 0 : 1;
 }

@@ -7,9 +7,11 @@
 #include <QTimer>
 
 #include "editor/CellShading.h"
+#include "editor/FixSuggestion.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
 #include "editor/SolvabilityOverlay.h"
+#include "editor/SuggestFixAction.h"
 #include "editor/tests/EditorTestKit.h"
 
 using namespace gw;
@@ -68,11 +70,11 @@ private slots:
         QTest::addColumn<QString>("shaded");
         QTest::addColumn<QString>("status");
         QTest::newRow("by logic") << QStringList {"#.#", ".#.", "#.#"} << 0.0 << ""
-                                  << "Solvable by logic alone and unique.";
-        QTest::newRow("unique, needs a guess")
-            << QStringList {".##.", "..##", "#..#"} << 0.0 << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2" << Open + "8; unique.";
+                                  << "Solvable by logic alone and unique. Grade: easy";
+        QTest::newRow("unique, needs a guess") << QStringList {".##.", "..##", "#..#"} << 0.0
+                                               << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2" << Open + "8; unique. Grade: hard";
         QTest::newRow("two solutions") << QStringList {"BB..B", "B....", "...BB", ".M...", "....M"} << 0.0
-                                       << "1,3 4,3 1,4 4,4" << Open + "4; more than one solution.";
+                                       << "1,3 4,3 1,4 4,4" << Open + "4; more than one solution. Grade: ambiguous";
         QTest::newRow("no time to decide")
             << QStringList {".##.", "..##", "#..#"} << 1e-6 << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2"
             << Open + "8; uniqueness not decided in time.";
@@ -128,22 +130,23 @@ private slots:
         Maker maker;
         show(maker, {"..", ".."});
         maker.action("showSolvabilityAction")->trigger();
-        QCOMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique."));
+        QCOMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique. Grade: easy"));
         maker.window->drawCell(1, 0, 0);
         maker.window->drawCell(1, 1, 1); // "#." / ".#": two solutions
-        QCOMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique."));
+        QCOMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique. Grade: easy"));
         QTRY_COMPARE(shadedCells(maker), QStringLiteral("0,0 1,0 0,1 1,1"));
         QVERIFY(settled(maker));
-        QCOMPARE(maker.window->solvabilityText(), Open + "4; more than one solution.");
+        QCOMPARE(maker.window->solvabilityText(), Open + "4; more than one solution. Grade: ambiguous");
         QCOMPARE(maker.window->statusText(), QStringLiteral("Cell <2, 2> is now black."));
 
         maker.window->dragCommand(ShiftDirection::Left); // ".." / "#.": line logic solves it
-        QTRY_COMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique."));
+        QTRY_COMPARE(maker.window->solvabilityText(),
+                     QStringLiteral("Solvable by logic alone and unique. Grade: easy"));
         QCOMPARE(shadedCells(maker), QString());
         maker.window->negativeCommand(); // ".#" / ".#"
         maker.window->applySize(3, 2);
         QTRY_COMPARE(maker.window->solvability().result()->width, 3);
-        QCOMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique."));
+        QCOMPARE(maker.window->solvabilityText(), QStringLiteral("Solvable by logic alone and unique. Grade: easy"));
     }
 
     void statusFollowsTheLanguage()
@@ -156,12 +159,12 @@ private slots:
         QCOMPARE(maker.action("showSolvabilityAction")->text(), QStringLiteral("Oplosbaarheid &Tonen"));
         QCOMPARE(maker.window->solvabilityText(),
                  QStringLiteral("Niet met logica alleen oplosbaar, open hokjes (gearceerd): 4; meer dan "
-                                "\u00e9\u00e9n oplossing."));
+                                "\u00e9\u00e9n oplossing. Moeilijkheid: dubbelzinnig"));
         maker.window->applyLanguage(2);
         QCOMPARE(maker.action("showSolvabilityAction")->text(), QStringLiteral("&Mostra La Risolvibilit\u00e0"));
         QCOMPARE(maker.window->solvabilityText(),
                  QStringLiteral("Non risolvibile con la sola logica, caselle aperte (ombreggiate): 4; pi\u00f9 "
-                                "di una soluzione."));
+                                "di una soluzione. Difficolt\u00e0: ambiguo"));
         // The verdict sits right of the status text, never on it.
         const QWidget* label = maker.window->findChild<QWidget*>(QStringLiteral("solvabilityLabel"));
         const QWidget* status = maker.window->findChild<QWidget*>(QStringLiteral("statusLabel"));
@@ -174,14 +177,14 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("English") << 0 << Open + "4; more than one solution.";
+        QTest::newRow("English") << 0 << Open + "4; more than one solution. Grade: ambiguous";
         QTest::newRow("Dutch") << 1
                                << QStringLiteral(
                                       "Niet met logica alleen oplosbaar, open hokjes (gearceerd): 4; meer dan "
-                                      "\u00e9\u00e9n oplossing.");
+                                      "\u00e9\u00e9n oplossing. Moeilijkheid: dubbelzinnig");
         QTest::newRow("Italian") << 2
                                  << QStringLiteral("Non risolvibile con la sola logica, caselle aperte (ombreggiate): "
-                                                   "4; pi\u00f9 di una soluzione.");
+                                                   "4; pi\u00f9 di una soluzione. Difficolt\u00e0: ambiguo");
     }
     void statusLineTextsStopBeforeThePosition()
     {
@@ -218,6 +221,46 @@ private slots:
         QTRY_COMPARE(solvability->text(), verdict);
         QCOMPARE(status->text(), maker.window->statusText());
         QVERIFY(solvability->geometry().right() < position->x());
+    }
+
+    // Edit > Suggest Fix: marks the cells with their new colours and asks;
+    // No gives another suggestion, Yes applies it as one undo step, Cancel
+    // leaves the picture alone.
+    void suggestFixAppliesAsOneUndoStep()
+    {
+        Maker maker;
+        show(maker, {"BB..B", "B....", "...BB", ".M...", "....M"});
+        const Puzzle before = maker.puzzle;
+        QAction* item = maker.action("suggestFixAction");
+        QVERIFY(item && maker.window->findChild<QMenu*>(QStringLiteral("editMenu"))->actions().contains(item));
+        QCOMPARE(item->text(), QStringLiteral("Suggest &Fix"));
+        FixSuggestion& fix = maker.window->suggestFix().suggestion();
+
+        maker.fake.messages.answer(platform::Answer::Cancel);
+        item->trigger();
+        QCOMPARE(maker.window->statusText(), QStringLiteral("Looking for a fix\u2026"));
+        QVERIFY(QTest::qWaitFor([&] { return maker.fake.messages.unanswered() == 0; }, 60000));
+        QVERIFY(maker.message(-1).contains(QStringLiteral("Suggested fix: change the marked cells:")));
+        QVERIFY(maker.message(-1).contains(QStringLiteral("Yes applies it")));
+        QVERIFY(maker.puzzle.Cells == before.Cells);
+        QVERIFY(fix.marks().isHidden());
+
+        maker.fake.messages.answer(platform::Answer::No);
+        maker.fake.messages.answer(platform::Answer::Yes);
+        item->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return maker.fake.messages.unanswered() == 0; }, 60000));
+        QVERIFY(maker.puzzle.Cells != before.Cells);
+        QCOMPARE(int(analysis::analyzePuzzle(maker.puzzle).uniqueness), int(analysis::Uniqueness::Unique));
+        QCOMPARE(maker.window->statusText(), QStringLiteral("Suggested fix applied."));
+        maker.action("undoAction")->trigger();
+        QVERIFY(maker.puzzle.Cells == before.Cells);
+
+        // Unique already but needing a guess: a fix for logic alone.
+        show(maker, {".##.", "..##", "#..#"});
+        maker.fake.messages.answer(platform::Answer::Yes);
+        item->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return maker.fake.messages.unanswered() == 0; }, 60000));
+        QVERIFY(analysis::analyzePuzzle(maker.puzzle).lineSolvable);
     }
 
     void aNewEditDropsTheRunningSearch()

@@ -118,6 +118,28 @@ bool ColorGrid::restrict(int x, int y, std::uint8_t mask)
     return true;
 }
 
+bool ColorGrid::fixOutside(const CellGrid& picture, int firstRow, int lastRow, Word keepOpen)
+{
+    for (int y = 0; y < m_height; ++y) {
+        const Word fixed = firstBits(m_width) & (y >= firstRow && y <= lastRow ? ~keepOpen : ~Word {0});
+        LineColors own {};
+        for (int x = 0; x < m_width; ++x)
+            own[picture[static_cast<std::size_t>(x + MaxPuzzleSize * y)]] |= bit(x);
+        for (unsigned rest = m_usedColors; rest != 0; rest &= rest - 1) {
+            const int q = lowestBit(rest);
+            const Word removed = m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)] & fixed
+                                 & ~own[static_cast<std::size_t>(q)];
+            if ((own[static_cast<std::size_t>(q)] & fixed
+                 & ~m_rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)])
+                != 0)
+                return false;
+            if (removed != 0)
+                remove(false, y, q, removed);
+        }
+    }
+    return true;
+}
+
 void ColorGrid::remove(bool column, int line, int color, Word removed)
 {
     LineColors& own = (column ? m_columns : m_rows)[static_cast<std::size_t>(line)];
@@ -149,7 +171,8 @@ bool ColorGrid::solveQueued(bool columns)
         queued &= queued - 1;
         ++m_lineSolves;
         LineColors narrowed = lines[static_cast<std::size_t>(line)];
-        if (!solveLine(clues[static_cast<std::size_t>(line)], length, narrowed))
+        const LineClue& clue = clues[static_cast<std::size_t>(line)];
+        if (!(m_simpleLines ? solveLineSimple(clue, length, narrowed) : solveLine(clue, length, narrowed)))
             return false;
         for (unsigned rest = m_usedColors; rest != 0; rest &= rest - 1) {
             const int q = lowestBit(rest);

@@ -20,6 +20,10 @@ public:
     // column's clue hold; every line is queued for solving.
     ColorGrid(std::vector<LineClue> rows, std::vector<LineClue> columns);
 
+    // From now on lines are solved by the quick overlap rules
+    // (solveLineSimple) instead of exactly.
+    void useSimpleLineRules() { m_simpleLines = true; }
+
     int width() const { return m_width; }
     int height() const { return m_height; }
 
@@ -42,6 +46,12 @@ public:
     // Keeps only the colours of `mask` at (x, y) and queues its row and
     // column. Returns false, changing nothing, when none would be left.
     bool restrict(int x, int y, std::uint8_t mask);
+    // Keeps only the colour of `picture` at every cell of rows
+    // firstRow..lastRow outside the columns of `keepOpen` and at every cell
+    // of the other rows; queues what changed. Returns false when some such
+    // cell may no longer take the picture's colour (the grid is then partly
+    // narrowed and should be undone to a mark).
+    bool fixOutside(const CellGrid& picture, int firstRow, int lastRow, Word keepOpen);
     // Solves queued lines (rows first, then columns, round after round) until
     // none is queued. Returns false when a line has no placement; the grid is
     // then partly narrowed and should be undone to a mark.
@@ -83,6 +93,7 @@ private:
     Word m_columnsQueued = 0;
     std::vector<Change> m_trail;
     bool m_recording = false;
+    bool m_simpleLines = false;
     std::int64_t m_lineSolves = 0;
 };
 

@@ -88,7 +88,9 @@ LineClue columnClue(const ClueTables& clues, int x)
     return clue;
 }
 
-bool solveLine(const LineClue& clue, int length, LineColors& cells)
+bool solveLine(const LineClue& clue, int length, LineColors& cells) { return solveLine(clue, length, cells, nullptr); }
+
+bool solveLine(const LineClue& clue, int length, LineColors& cells, Word* runStarts)
 {
     const int count = clue.count;
     const Word white = cells[White];
@@ -136,11 +138,42 @@ bool solveLine(const LineClue& clue, int length, LineColors& cells)
         const Word free = (sameColorAhead >> k) & 1 ? (reach >> 1) & white : reach;
         const Word starts = fits[run] & (free >> runLength);
         narrowed[clue.colors[run]] |= coveredCells(forwardStarts[run] & starts, runLength);
+        if (runStarts)
+            runStarts[run] = forwardStarts[run] & starts;
         reach = whiteSpans.reachBack(starts);
         whiteCells |= forwardReach[run] & (reach >> 1);
     }
     narrowed[White] = whiteCells & white;
     cells = narrowed;
+    return true;
+}
+
+bool solveLineSimple(const LineClue& clue, int length, LineColors& cells)
+{
+    std::array<Word, MaxPuzzleSize> starts {};
+    LineColors exact = cells;
+    if (!solveLine(clue, length, exact, starts.data()))
+        return false;
+    LineColors reach {}; // bit i of word q: cell i lies in the range of a run of colour q
+    LineColors core {};  // bit i of word q: cell i lies in the overlap of a run of colour q
+    Word anyCore = 0;
+    for (int k = 0; k < clue.count; ++k) {
+        const std::size_t run = static_cast<std::size_t>(k);
+        const int runLength = clue.lengths[run];
+        const int leftmost = lowestBit(starts[run]);
+        const int rightmost = 63 - __builtin_clzll(starts[run]);
+        const Word range = (Word {1} << (rightmost + runLength)) - (Word {1} << leftmost);
+        reach[clue.colors[run]] |= range;
+        if (rightmost < leftmost + runLength) {
+            const Word overlap = (Word {1} << (leftmost + runLength)) - (Word {1} << rightmost);
+            core[clue.colors[run]] |= overlap;
+            anyCore |= overlap;
+        }
+    }
+    cells[White] &= ~anyCore;
+    for (std::size_t q = 0; q < cells.size(); ++q)
+        if (q != White)
+            cells[q] &= reach[q] & (~anyCore | core[q]);
     return true;
 }
 

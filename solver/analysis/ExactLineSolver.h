@@ -42,5 +42,17 @@ LineClue columnClue(const ClueTables& clues, int x);
 // takes one addition (its carries run through the white cells and stop at
 // the first cell that cannot be white), moving left six shifts and ANDs.
 bool solveLine(const LineClue& clue, int length, LineColors& cells);
+// The same, also setting runStarts[k] (room for clue.count words) to the
+// starts at which some consistent placement puts run k.
+bool solveLine(const LineClue& clue, int length, LineColors& cells, Word* runStarts);
+
+// The quick rules of the left-right overlap solvers, weaker than solveLine:
+// each run's range lies between its leftmost and its rightmost start in any
+// placement consistent with `cells`; a cell where a run's leftmost and
+// rightmost placements overlap takes that run's colour, a cell that no range
+// of a colour covers loses that colour (so one that no range covers is
+// white). Whatever it keeps, solveLine keeps too. Returns false, leaving
+// `cells` as it was, when no placement is consistent.
+bool solveLineSimple(const LineClue& clue, int length, LineColors& cells);
 
 } // namespace gw::analysis

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "NearbySearch.h"
 #include "SolutionSearch.h"
 
 namespace gw::analysis {
@@ -41,6 +42,8 @@ public:
         m_result.height = height;
         if (picture)
             m_picture = std::make_unique<CellGrid>(*picture);
+        if (m_options.gradeDifficulty)
+            m_options.decideUniqueness = true;
     }
 
     bool advance(std::chrono::microseconds slice);
@@ -51,13 +54,20 @@ private:
     void step();
     void runLineLogic();
     void finish(AnalysisStop stop, Uniqueness uniqueness, const std::vector<CellGrid>& known);
+    void searchEnded(Uniqueness uniqueness, const std::vector<CellGrid>& known);
+    void stepProbing();
     AnalysisStop budgetStop(double workMs) const;
 
     AnalysisOptions m_options;
     AnalysisResult m_result;
     ColorGrid m_grid;                    // line logic's
     std::unique_ptr<CellGrid> m_picture; // null: clues only
-    std::vector<SolutionSearch> m_searches;
+    std::vector<std::unique_ptr<SearchEngine>> m_searches;
+    // Grading a unique puzzle that line logic leaves open: a probing search
+    // from line logic's grid; the first branch it takes means guessing.
+    std::unique_ptr<SolutionSearch> m_probing;
+    std::vector<CellGrid> m_known; // the solutions, while m_probing runs
+    bool m_easy = false;           // the quick line rules alone solve it
 };
 
 bool PuzzleAnalysis::Search::advance(std::chrono::microseconds slice)
@@ -69,7 +79,10 @@ bool PuzzleAnalysis::Search::advance(std::chrono::microseconds slice)
         if (m_result.lineLogicDone) {
             const AnalysisStop stop = budgetStop(m_result.milliseconds + spent);
             if (stop != AnalysisStop::Running) {
-                finish(stop, Uniqueness::Unknown, {});
+                if (m_probing) // the uniqueness is known; only the grade is not
+                    finish(stop, Uniqueness::Unique, m_known);
+                else
+                    finish(stop, Uniqueness::Unknown, {});
                 break;
             }
             if (spent >= sliceMs)
@@ -98,25 +111,67 @@ void PuzzleAnalysis::Search::step()
         runLineLogic();
         return;
     }
-    SolutionSearch& search =
-        *std::min_element(m_searches.begin(), m_searches.end(), [](const SolutionSearch& a, const SolutionSearch& b) {
-            return a.lineSolves() < b.lineSolves();
-        });
+    if (m_probing) {
+        stepProbing();
+        return;
+    }
+    SearchEngine& search =
+        **std::min_element(m_searches.begin(), m_searches.end(),
+                           [](const std::unique_ptr<SearchEngine>& a, const std::unique_ptr<SearchEngine>& b) {
+                               return a->lineSolves() < b->lineSolves();
+                           });
     search.step();
     m_result.nodes = m_result.probes = 0;
     m_result.lineSolves = m_grid.lineSolves();
-    for (const SolutionSearch& each : m_searches) {
-        m_result.nodes += each.nodes();
-        m_result.probes += each.probes();
-        m_result.lineSolves += each.lineSolves() - m_grid.lineSolves();
+    for (const std::unique_ptr<SearchEngine>& each : m_searches) {
+        m_result.nodes += each->nodes();
+        m_result.probes += each->probes();
+        m_result.lineSolves += each->lineSolves() - m_grid.lineSolves();
     }
-    if (search.finished())
-        finish(AnalysisStop::Completed, search.uniqueness(), search.solutions());
+    if (search.finished()) {
+        const Uniqueness uniqueness = search.uniqueness();
+        const std::vector<CellGrid> known = search.solutions();
+        m_searches.clear();
+        searchEnded(uniqueness, known);
+    }
+}
+
+void PuzzleAnalysis::Search::searchEnded(Uniqueness uniqueness, const std::vector<CellGrid>& known)
+{
+    if (m_options.gradeDifficulty && uniqueness == Uniqueness::Unique && !m_result.lineSolvable) {
+        m_known = known;
+        m_probing = std::make_unique<SolutionSearch>(m_grid, &m_known.front(), SearchStrategy {true, false});
+        return;
+    }
+    if (m_options.gradeDifficulty) {
+        if (uniqueness == Uniqueness::NotUnique)
+            m_result.difficulty = Difficulty::Ambiguous;
+        else if (uniqueness == Uniqueness::Unique)
+            m_result.difficulty = m_easy ? Difficulty::Easy : Difficulty::Medium;
+    }
+    finish(AnalysisStop::Completed, uniqueness, known);
+}
+
+void PuzzleAnalysis::Search::stepProbing()
+{
+    m_probing->step();
+    if (m_probing->nodes() > 0)
+        m_result.difficulty = Difficulty::Search;
+    else if (m_probing->finished())
+        m_result.difficulty = Difficulty::Hard;
+    else
+        return;
+    finish(AnalysisStop::Completed, Uniqueness::Unique, m_known);
 }
 
 void PuzzleAnalysis::Search::runLineLogic()
 {
     m_result.lineLogicDone = true;
+    if (m_options.gradeDifficulty) {
+        ColorGrid quick = m_grid;
+        quick.useSimpleLineRules();
+        m_easy = quick.propagate() && quick.solved();
+    }
     const bool consistent = m_grid.propagate();
     m_result.lineSolves = m_grid.lineSolves();
     if (!consistent) {
@@ -134,12 +189,14 @@ void PuzzleAnalysis::Search::runLineLogic()
         const CellGrid solution = m_grid.picture();
         if (!m_picture || solution != *m_picture)
             known.push_back(solution);
-        finish(AnalysisStop::Completed, known.size() == 1 ? Uniqueness::Unique : Uniqueness::NotUnique, known);
+        searchEnded(known.size() == 1 ? Uniqueness::Unique : Uniqueness::NotUnique, known);
     } else if (!m_options.decideUniqueness) {
         finish(AnalysisStop::NotAsked, Uniqueness::Unknown, {});
     } else {
-        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy {true, false});
-        m_searches.emplace_back(m_grid, m_picture.get(), SearchStrategy {false, true});
+        m_searches.push_back(std::make_unique<SolutionSearch>(m_grid, m_picture.get(), SearchStrategy {true, false}));
+        m_searches.push_back(std::make_unique<SolutionSearch>(m_grid, m_picture.get(), SearchStrategy {false, true}));
+        if (m_picture)
+            m_searches.push_back(std::make_unique<NearbySearch>(m_grid, *m_picture));
     }
 }
 
@@ -155,6 +212,7 @@ void PuzzleAnalysis::Search::finish(AnalysisStop stop, Uniqueness uniqueness, co
                     m_result.differingCells.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
     }
     m_searches.clear();
+    m_probing.reset();
 }
 
 PuzzleAnalysis::PuzzleAnalysis(const Puzzle& picture, const AnalysisOptions& options)
@@ -209,6 +267,25 @@ const char* uniquenessName(Uniqueness uniqueness)
     case Uniqueness::NoSolution:
         return "none";
     case Uniqueness::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+const char* difficultyName(Difficulty difficulty)
+{
+    switch (difficulty) {
+    case Difficulty::Easy:
+        return "easy";
+    case Difficulty::Medium:
+        return "medium";
+    case Difficulty::Hard:
+        return "hard";
+    case Difficulty::Search:
+        return "search";
+    case Difficulty::Ambiguous:
+        return "ambiguous";
+    case Difficulty::Unknown:
         break;
     }
     return "unknown";

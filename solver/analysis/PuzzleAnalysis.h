@@ -11,8 +11,26 @@
 // at every node (a colour that leads to a contradiction under line logic is
 // ruled out), one not, and the first to finish answers: probing wins where
 // solutions are scarce, cheap nodes where they abound (SolutionSearch.h).
+// With a picture a third runs beside them, cell by cell near the picture,
+// where a second solution most often lies (NearbySearch.h).
 // Contradictions and second solutions are proved, never guessed; a search
 // that runs out of its budget answers "unknown".
+//
+// The difficulty grade says what logic the puzzle needs (asked for with
+// AnalysisOptions::gradeDifficulty), from the weakest that solves it:
+//  - easy: the quick rules of the left-right overlap solvers alone, each
+//    line on its own, to a fixpoint (solveLineSimple in ExactLineSolver.h:
+//    overlap of each run's leftmost and rightmost placement consistent with
+//    the line's known cells, and cells beyond every run's range white);
+//  - medium: complete line logic as above, but not the quick rules alone;
+//  - hard: line logic plus probing: a colour of one cell that line logic
+//    refutes (it ends in a contradiction) is ruled out, cell after cell,
+//    round after round until a round rules nothing out; never two guesses
+//    at once. It needs probing, and probing suffices;
+//  - search: unique, but probing leaves cells open: it needs guessing;
+//  - ambiguous: more than one solution.
+// A grade is exact like the uniqueness answer; when the budgets end first
+// the grade is unknown.
 //
 // Use analyzePuzzle()/analyzeClues() for a whole run in one call (a worker
 // thread can cancel it through AnalysisOptions::cancel), or a PuzzleAnalysis
@@ -46,8 +64,11 @@ enum class AnalysisStop {
     Cancelled  // AnalysisOptions::cancel was set
 };
 
+enum class Difficulty { Unknown, Easy, Medium, Hard, Search, Ambiguous };
+
 struct AnalysisOptions {
     bool decideUniqueness = true;
+    bool gradeDifficulty = false;    // implies decideUniqueness
     std::int64_t maxNodes = 1000000; // search branches, both searches together; <= 0: no limit
     double maxMilliseconds = 10000;  // working time; <= 0 means no limit
     // Checked between probes and nodes; when it becomes true the analysis
@@ -78,6 +99,10 @@ struct AnalysisResult {
     // Cells where the second solution differs from the picture (clues only:
     // from the first solution), row by row.
     std::vector<CellPosition> differingCells;
+
+    // With AnalysisOptions::gradeDifficulty, once finished: Unknown when the
+    // budgets ended first or the clues have no solution.
+    Difficulty difficulty = Difficulty::Unknown;
 
     std::int64_t nodes = 0;      // search branches taken
     std::int64_t probes = 0;     // single colours tried by probing
@@ -120,5 +145,7 @@ AnalysisResult analyzeClues(const ClueTables& clues, int width, int height, cons
 
 // "yes", "no" or "unknown" (NoSolution: "none").
 const char* uniquenessName(Uniqueness uniqueness);
+// "easy", "medium", "hard", "search", "ambiguous" or "unknown".
+const char* difficultyName(Difficulty difficulty);
 
 } // namespace gw::analysis

@@ -7,6 +7,7 @@
 
 #include "ColorGrid.h"
 #include "PuzzleAnalysis.h"
+#include "SearchEngine.h"
 
 namespace gw::analysis {
 
@@ -32,23 +33,20 @@ struct SearchStrategy {
 // with the fewest open cells: "colour v" against "not colour v", v being the
 // reference's colour there; the branch away from the reference first while
 // the node still allows the reference.
-class SolutionSearch {
+class SolutionSearch : public SearchEngine {
 public:
     // `start` is the grid after line logic, with open cells; `picture` may
     // be null (clues only).
     SolutionSearch(const ColorGrid& start, const CellGrid* picture, SearchStrategy strategy);
 
     // One step: enter a node, probe one cell, branch, or backtrack.
-    void step();
-    // Unique, NotUnique or NoSolution once finished; Unknown before.
-    Uniqueness uniqueness() const { return m_uniqueness; }
-    bool finished() const { return m_uniqueness != Uniqueness::Unknown; }
-    // Distinct solutions found, the reference (picture) first.
-    const std::vector<CellGrid>& solutions() const { return m_known; }
+    void step() override;
+    Uniqueness uniqueness() const override { return m_uniqueness; }
+    const std::vector<CellGrid>& solutions() const override { return m_known; }
 
-    std::int64_t nodes() const { return m_nodes; }
-    std::int64_t probes() const { return m_probes; }
-    std::int64_t lineSolves() const { return m_grid.lineSolves(); }
+    std::int64_t nodes() const override { return m_nodes; }
+    std::int64_t probes() const override { return m_probes; }
+    std::int64_t lineSolves() const override { return m_grid.lineSolves(); }
 
 private:
     enum class NodeStep { Enter, Probe, Branch, Backtrack };

@@ -138,8 +138,9 @@ TEST(AnalysisControl, LineLogicOnlyWhenUniquenessIsNotAsked)
     EXPECT_EQ(result.stop, AnalysisStop::Completed);
 }
 
-// A random 14 x 18 picture with two solutions, the second found after some
-// thousands of search nodes.
+// A random 14 x 18 picture with two solutions, the second found only after
+// a search (some thousands of nodes before the search near the picture, a
+// few dozen with it).
 gw::Puzzle searchHeavyPicture() { return gw::testing::randomPicture(9, 10, 20); }
 
 TEST(AnalysisControl, BudgetsAndCancellationAnswerUnknown)
@@ -147,7 +148,7 @@ TEST(AnalysisControl, BudgetsAndCancellationAnswerUnknown)
     const gw::Puzzle picture = searchHeavyPicture();
     const AnalysisResult full = gw::analysis::analyzePuzzle(picture);
     ASSERT_EQ(full.stop, AnalysisStop::Completed);
-    ASSERT_GT(full.nodes, 100);
+    ASSERT_GT(full.nodes, 10); // a real search, which a budget of two nodes cuts short
 
     gw::analysis::AnalysisOptions options;
     options.maxNodes = 2;

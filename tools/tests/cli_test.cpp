@@ -231,6 +231,41 @@ TEST_F(Cli, AnalyzePrintsOneLineAFile)
     EXPECT_NE(err.find("usage: gridwick-cli analyze"), std::string::npos);
 }
 
+TEST_F(Cli, AnalyzeGradeAddsAColumnAfterMs)
+{
+    const std::string cross = save("cross.pbm", {"#.#", ".#.", "#.#"});
+    const std::string diagonal = save("diagonal.ppm", {"R.", ".R"});
+    EXPECT_EQ(run(gw::cli::runAnalyze, {"--grade", cross, diagonal}), 0);
+    const std::vector<std::string> lines = split(out, '\n');
+    ASSERT_EQ(lines.size(), 2u);
+    const std::vector<std::string> crossFields = split(lines[0], '\t'), diagonalFields = split(lines[1], '\t');
+    ASSERT_EQ(crossFields.size(), 6u);
+    ASSERT_EQ(diagonalFields.size(), 6u);
+    EXPECT_EQ(crossFields[2], "yes");
+    EXPECT_EQ(crossFields[5], "easy");
+    EXPECT_EQ(diagonalFields[2], "no");
+    EXPECT_EQ(diagonalFields[5], "ambiguous");
+}
+
+TEST_F(Cli, FixPrintsTheChangedCellsAndWritesThePicture)
+{
+    const std::string diagonal = save("diagonal.pbm", {"#.", ".#"});
+    const std::string fixed = dir.file("fixed.pbm");
+    EXPECT_EQ(run(gw::cli::runFix, {diagonal, fixed}), 0);
+    const std::vector<std::string> lines = split(out, '\n');
+    ASSERT_EQ(lines.size(), 1u);
+    const std::vector<std::string> cell = split(lines[0], ' ');
+    ASSERT_EQ(cell.size(), 3u) << lines[0];
+    EXPECT_EQ(run(gw::cli::runAnalyze, {"--unique", fixed}), 0);
+    EXPECT_EQ(split(out, '\t')[2], "yes");
+
+    EXPECT_EQ(run(gw::cli::runFix, {fixed, dir.file("again.pbm")}), 0); // already unique: saved unchanged
+    EXPECT_EQ(out, "");
+    EXPECT_NE(err.find("already unique"), std::string::npos);
+    EXPECT_EQ(run(gw::cli::runFix, {"--line", fixed}), 2);
+    EXPECT_EQ(run(gw::cli::runFix, {dir.file("missing.pbm"), fixed}), 1);
+}
+
 // Regression: titles and names reached the terminal raw, escape sequences
 // and all. Control characters, C1 controls and bytes that are not UTF-8 are
 // escaped; a backslash is doubled so that the escapes cannot be faked.

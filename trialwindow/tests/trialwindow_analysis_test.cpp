@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "editor/CellShading.h"
+#include "editor/FixSuggestion.h"
 #include "playfield/CluePanel.h"
 #include "print/tests/PrintTestKit.h"
 #include "trialwindow/AnalysisPanel.h"
@@ -66,6 +67,7 @@ private slots:
     void verdicts();
     void verdictFollowsTheLanguage();
     void analysesThePuzzleAsComposed();
+    void suggestsAFix();
     void mnemonicsDifferFromTheOtherButtons();
     void cancelledAndCleared_data();
     void cancelledAndCleared();
@@ -79,12 +81,14 @@ void TrialWindowAnalysisTest::verdicts_data()
     QTest::addColumn<QString>("shaded");
     QTest::addColumn<QString>("text");
     QTest::newRow("unique, by logic alone") << Frame << 0.0 << int(Verdict::UniqueByLogic) << ""
-                                            << "Unique and solvable by logic alone.";
+                                            << "Unique and solvable by logic alone.\nGrade: easy";
     QTest::newRow("unique, needs a guess")
         << NeedsAGuess << 0.0 << int(Verdict::NeedsGuessing) << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2"
-        << "Unique, but needs guessing. Cells logic leaves open (shaded): 8";
-    QTest::newRow("two solutions") << SwappedPair << 0.0 << int(Verdict::NotUnique) << "1,3 4,3 1,4 4,4"
-                                   << "More than one solution. Cells where a second solution differs (shaded): 4";
+        << "Unique, but needs guessing. Cells logic leaves open (shaded): 8\nGrade: hard";
+    QTest::newRow("two solutions")
+        << SwappedPair << 0.0 << int(Verdict::NotUnique) << "1,3 4,3 1,4 4,4"
+        << "More than one solution. Cells where a second solution differs (shaded): 4\nGrade: "
+           "ambiguous";
     QTest::newRow("no time to decide")
         << NeedsAGuess << 1e-6 << int(Verdict::Undecided) << "0,0 1,0 2,0 3,0 0,2 1,2 2,2 3,2"
         << "Could not decide in time whether it is unique. Cells logic leaves open (shaded): 8";
@@ -138,10 +142,13 @@ void TrialWindowAnalysisTest::verdictFollowsTheLanguage()
         const char* button;
         const char* verdict;
     } expected[] = {
-        {1, "&Analyseren", "Meer dan \u00e9\u00e9n oplossing. Hokjes waar een tweede oplossing afwijkt (gearceerd): 4"},
+        {1, "&Analyseren",
+         "Meer dan \u00e9\u00e9n oplossing. Hokjes waar een tweede oplossing afwijkt (gearceerd): 4\nMoeilijkheid: "
+         "dubbelzinnig"},
         {2, "&Analizza",
-         "Pi\u00f9 di una soluzione. Caselle in cui una seconda soluzione \u00e8 diversa (ombreggiate): 4"},
-        {0, "&Analyse", "More than one solution. Cells where a second solution differs (shaded): 4"},
+         "Pi\u00f9 di una soluzione. Caselle in cui una seconda soluzione \u00e8 diversa (ombreggiate): "
+         "4\nDifficolt\u00e0: ambiguo"},
+        {0, "&Analyse", "More than one solution. Cells where a second solution differs (shaded): 4\nGrade: ambiguous"},
     };
     for (const auto& e : expected) {
         m.session.language = e.language;
@@ -167,6 +174,42 @@ void TrialWindowAnalysisTest::analysesThePuzzleAsComposed()
     QCOMPARE(m.shaded(), QStringLiteral("0,0 1,0 0,1 1,1"));
 }
 
+// Suggest fix beside the verdict: only for a puzzle to mend; it marks the
+// cells with their new colours, the fixed picture is unique, and a second
+// click gives another suggestion.
+void TrialWindowAnalysisTest::suggestsAFix()
+{
+    Maker m(SwappedPair);
+    QVERIFY(!m.panel().fixButton()->isEnabled());
+    QVERIFY(m.analyseAndWait());
+    QVERIFY(m.panel().fixButton()->isEnabled());
+    QCOMPARE(m.panel().fixButton()->text(), QStringLiteral("Suggest &fix"));
+    m.panel().fixButton()->click();
+    QVERIFY(m.panel().fix().running() && !m.panel().fixButton()->isEnabled());
+    QVERIFY(m.panel().verdictLabel()->text().endsWith(QStringLiteral("\nLooking for a fix\u2026")));
+    QVERIFY(QTest::qWaitFor([&] { return !m.panel().fix().running(); }, 60000));
+    QCOMPARE(int(m.panel().fix().state()), int(FixSuggestion::State::Found));
+    const std::vector<analysis::CellChange> first = m.panel().fix().changes();
+    QVERIFY(!first.empty());
+    QVERIFY(m.panel().fix().marks().isVisible());
+    QVERIFY(m.panel().verdictLabel()->text().endsWith(
+        QStringLiteral("\nSuggested fix: change the marked cells: %1").arg(first.size())));
+    Puzzle fixed = m.puzzle;
+    analysis::applyFix(fixed, first);
+    QCOMPARE(int(analysis::analyzePuzzle(fixed).uniqueness), int(analysis::Uniqueness::Unique));
+    // The marked cell shows its new colour.
+    const QImage shown = m.shown();
+    const PaletteColor& color = Palette[first.front().color];
+    QCOMPARE(QColor(shown.pixel(m.cellCentre(first.front().x, first.front().y))), QColor(color.r, color.g, color.b));
+
+    m.panel().fixButton()->click();
+    QVERIFY(QTest::qWaitFor([&] { return !m.panel().fix().running(); }, 60000));
+    QCOMPARE(int(m.panel().fix().state()), int(FixSuggestion::State::Found));
+    QVERIFY(m.panel().fix().changes() != first);
+    m.panel().cancel();
+    QVERIFY(m.panel().fix().marks().isHidden());
+}
+
 void TrialWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
 {
     Maker m(Frame);
@@ -174,8 +217,8 @@ void TrialWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
         m.session.language = language;
         m.test.applyCaptions();
         QStringList letters;
-        for (const QPushButton* b :
-             {m.test.resetButton(), m.test.startButton(), m.test.stopButton(), m.panel().button()}) {
+        for (const QPushButton* b : {m.test.resetButton(), m.test.startButton(), m.test.stopButton(),
+                                     m.panel().button(), m.panel().fixButton()}) {
             const int at = b->text().indexOf(QLatin1Char('&'));
             QVERIFY2(at >= 0, qPrintable(b->text()));
             const QString letter = b->text().mid(at + 1, 1).toLower();
