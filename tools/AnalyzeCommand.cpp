@@ -6,22 +6,11 @@
 
 namespace gw::cli {
 
-int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err)
+int runAnalyze(const Invocation& args, std::ostream& out, std::ostream& err)
 {
     analysis::AnalysisOptions options;
-    options.decideUniqueness = false;
-    Arguments files;
-    for (const std::string& arg : args) {
-        if (arg == "--unique")
-            options.decideUniqueness = true;
-        else
-            files.push_back(arg);
-    }
-    if (files.empty()) {
-        err << "usage: gridwick-cli analyze [--unique] FILE...\n";
-        return 2;
-    }
-    return reportEachFile(files, out, err, [&](const std::string& file, const Puzzle& puzzle) {
+    options.decideUniqueness = args.has("--unique");
+    return reportEachFile(args.operands, out, err, [&](const std::string& file, const Puzzle& puzzle) {
         const analysis::AnalysisResult result = analysis::analyzePuzzle(puzzle, options);
         out << file << '\t' << (result.lineSolvable ? "yes" : "no") << '\t'
             << (options.decideUniqueness ? analysis::uniquenessName(result.uniqueness) : "-") << '\t'
