@@ -176,7 +176,7 @@ void TestWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
         QStringList letters;
         for (const QPushButton* b :
              {m.test.resetButton(), m.test.startButton(), m.test.stopButton(), m.panel().button()}) {
-            const int at = b->text().indexOf(QLatin1Char('&'));
+            const qsizetype at = b->text().indexOf(QLatin1Char('&'));
             QVERIFY2(at >= 0, qPrintable(b->text()));
             const QString letter = b->text().mid(at + 1, 1).toLower();
             QVERIFY2(!letters.contains(letter), qPrintable(b->text()));
