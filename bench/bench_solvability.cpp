@@ -23,7 +23,8 @@ namespace {
 gw::Puzzle picture(int kind)
 {
     if (kind >= 2)
-        return gw::generatePuzzle(gw::benchmarkRecipes(gw::BenchmarkSetSeed, 5)[kind == 4 ? 4 : kind - 2]);
+        return gw::generatePuzzle(
+            gw::benchmarkRecipes(gw::BenchmarkSetSeed, 5)[static_cast<std::size_t>(kind == 4 ? 4 : kind - 2)]);
     gw::PuzzleRecipe recipe;
     recipe.width = recipe.height = 50;
     recipe.colors = 8;

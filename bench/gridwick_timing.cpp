@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     window.show();
     while (!firstPaint.seen)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double startupMs = sinceStart.nsecsElapsed() / 1e6;
+    const double startupMs = static_cast<double>(sinceStart.nsecsElapsed()) / 1e6;
 
     window.newPuzzle(50, 50, true);
     for (int y = 0; y < 50; ++y)
@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
         QElapsedTimer t;
         t.start();
         window.layoutWindow();
-        layouts.push_back(t.nsecsElapsed() / 1e6);
+        layouts.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
     }
     std::printf("start-up to first painted window: %.1f ms\n", startupMs);
     std::printf("50 x 50 layout and full redraw at %.2f px a cell (%dx%d grid): median %.3f ms, best %.3f ms\n",

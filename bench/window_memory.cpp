@@ -73,7 +73,8 @@ int main(int argc, char** argv)
         rusage usage {};
         getrusage(RUSAGE_SELF, &usage);
         std::printf("%s\tpeakRSS_KB %ld\tms %.0f\tlongest_gap_ms %.2f\tlongest_gap_cpu_ms %.2f\tsweeps %d\n", argv[a],
-                    usage.ru_maxrss, (clock.nsecsElapsed() - start) / 1e6, longestGap / 1e6, longestGapCpu / 1e6,
+                    usage.ru_maxrss, static_cast<double>(clock.nsecsElapsed() - start) / 1e6,
+                    static_cast<double>(longestGap) / 1e6, static_cast<double>(longestGapCpu) / 1e6,
                     test.driver().sweeps());
         std::fflush(stdout);
         test.hide();

@@ -5,8 +5,8 @@
 #include <QtMath>
 
 #include "editor/GridGeometry.h"
-#include "editor/PaletteColors.h"
 #include "platform/MouseButtons.h"
+#include "playfield/ClueDrawing.h"
 
 namespace gw::editor {
 

@@ -2,6 +2,7 @@
 #include "editor/MakerWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -146,9 +147,11 @@ void MakerWindow::buildMenus()
     m_languageMenu->setObjectName(QStringLiteral("languageMenu"));
     const char* const languageNames[3] = {"englishAction", "dutchAction", "italianAction"};
     const Text* const languageCaptions[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
+    auto* languageGroup = new QActionGroup(this); // one language checked at a time
     for (int i = 0; i < 3; ++i) {
         QAction* a = action(m_languageMenu, languageNames[i]);
         a->setCheckable(true);
+        languageGroup->addAction(a);
         a->setText(QString::fromUtf8(languageCaptions[i]->en)); // the same in every language
         connect(a, &QAction::triggered, this, [this, i] { applyLanguage(static_cast<std::uint8_t>(i)); });
         m_languageActions[static_cast<std::size_t>(i)] = a;
@@ -198,7 +201,7 @@ void MakerWindow::buildClientArea()
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->move(m_units.twipsToWholePixelsX(PreviewLeft), m_units.twipsToWholePixelsY(PreviewTop));
     m_chooser =
-        new ColorChooser(ChooserKind::Palette, m_session.buttonColor,
+        new ColorChooser(ChooserKind::PaletteColors, m_session.buttonColor,
                          {m_units.twipsToWholePixelsX(ChooserSwatch), m_units.twipsToWholePixelsX(ChooserMarkerLine),
                           m_units.twipsToWholePixelsX(ChooserMouseBox)},
                          m_sidePanel);
@@ -345,11 +348,10 @@ int MakerWindow::sidePanelWidth() const
 void MakerWindow::applyLanguage(std::uint8_t language)
 {
     m_session.language = language;
-    for (std::size_t i = 0; i < m_languageActions.size(); ++i)
-        if (i != language)
-            m_languageActions[i]->setChecked(false);
     if (language < m_languageActions.size())
-        m_languageActions[language]->setChecked(true);
+        m_languageActions[language]->setChecked(true); // the group unchecks the others
+    else if (QAction* checked = m_languageActions[0]->actionGroup()->checkedAction())
+        checked->setChecked(false); // a number without a language: none
     setStatus(localText(m_session, txt::LanguageChanged));
 
     m_fileMenu->setTitle(localText(m_session, txt::MenuFile));

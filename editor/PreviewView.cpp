@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "editor/PaletteColors.h"
+#include "playfield/ClueDrawing.h"
 
 namespace gw::editor {
 

@@ -1,6 +1,7 @@
 #include "platform/CommandLine.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QExposeEvent>
 #include <QIcon>
@@ -15,24 +16,80 @@ namespace gw::platform {
 
 namespace {
 
-const QString EndOfOptions = QStringLiteral("--");
+// The options of both programs, written once for the parser and the help.
+struct ProgramOption {
+    QStringList names;
+    const char* help;
+};
+const ProgramOption Help {{QStringLiteral("h"), QStringLiteral("help")}, "print this help and exit"};
+const ProgramOption Version {{QStringLiteral("v"), QStringLiteral("version")}, "print the version and exit"};
+const QString FileOperand = QStringLiteral("FILE");
+const char* const FileHelp = "a puzzle file (.pbm or .ppm) to open at start";
+
+// What QCommandLineParser found in `arguments` (program name first). A single
+// dash starts a long option too, as Qt's own options do ("-platform"), so
+// that they are never read as a cluster of one-letter options.
+struct ParsedLine {
+    QString error;           // empty when the line parsed
+    QStringList optionNames; // known options, in the order given
+    QStringList unknownOptionNames;
+    QStringList positional;
+};
+
+ParsedLine parseLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const ProgramOption* option : {&Help, &Version})
+        parser.addOption(QCommandLineOption(option->names, QString::fromUtf8(option->help)));
+    parser.addPositionalArgument(FileOperand, QString::fromUtf8(FileHelp), QStringLiteral("[FILE]"));
+    ParsedLine line;
+    if (!parser.parse(arguments))
+        line.error = parser.errorText();
+    line.optionNames = parser.optionNames();
+    line.unknownOptionNames = parser.unknownOptionNames();
+    line.positional = parser.positionalArguments();
+    line.positional.removeAll(QString()); // an empty argument names no file
+    return line;
+}
 
 void writeUsageLine(const ProgramDescription& program, std::ostream& out)
 {
-    out << "Usage: " << program.command << " [OPTION]... [FILE]\n";
+    out << "Usage: " << program.command << " [OPTION]... [" << FileOperand.toStdString() << "]\n";
+}
+
+// "  -h, --help     print this help and exit": the names, padded to one column.
+void writeHelpLine(const QString& names, const char* help, std::ostream& out)
+{
+    out << "  " << names.leftJustified(15).toStdString() << help << '\n';
 }
 
 void writeHelp(const ProgramDescription& program, std::ostream& out)
 {
     writeUsageLine(program, out);
-    out << program.summary << "\n\n"
-        << "  FILE           a puzzle file (.pbm or .ppm) to open at start\n"
-           "  -h, --help     print this help and exit\n"
-           "  -v, --version  print the version and exit\n\n"
-           "Qt's own options, such as -platform NAME, are accepted as well.\n";
+    out << program.summary << "\n\n";
+    writeHelpLine(FileOperand, FileHelp, out);
+    for (const ProgramOption* option : {&Help, &Version})
+        writeHelpLine(QLatin1Char('-') + option->names[0] + QStringLiteral(", --") + option->names[1], option->help,
+                      out);
+    out << "\nQt's own options, such as -platform NAME, are accepted as well.\n";
 }
 
-bool isOption(const QString& argument) { return argument.size() > 1 && argument.startsWith(QLatin1Char('-')); }
+// The argument the user typed for the unknown option `name` ("--frobnicate"
+// for "frobnicate"), as the error message quotes it.
+QString typedOption(const QStringList& arguments, const QString& name)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QStringLiteral("--"))
+            break;
+        QString bare = argument.section(QLatin1Char('='), 0, 0);
+        while (bare.startsWith(QLatin1Char('-')))
+            bare.remove(0, 1);
+        if (bare == name)
+            return argument;
+    }
+    return QStringLiteral("--") + name;
+}
 
 // Watches a window for its first expose, then queues the step and goes.
 class FirstExposeWatcher final : public QObject {
@@ -63,14 +120,14 @@ private:
 std::optional<int> answerInformationOptions(const QStringList& arguments, const ProgramDescription& program,
                                             std::ostream& out)
 {
-    for (const QString& argument : arguments) {
-        if (argument == EndOfOptions)
-            break;
-        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+    // Qt's own options are unknown here and do not matter yet.
+    const ParsedLine line = parseLine(QStringList {QString::fromUtf8(program.command)} + arguments);
+    for (const QString& name : line.optionNames) {
+        if (Help.names.contains(name)) {
             writeHelp(program, out);
             return 0;
         }
-        if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
+        if (Version.names.contains(name)) {
             out << program.command << " (Gridwick) " << gridwickVersion() << '\n';
             return 0;
         }
@@ -93,27 +150,22 @@ StartArguments readStartArguments(const QStringList& arguments, const ProgramDes
         err << program.command << ": " << problem.toLocal8Bit().constData() << '\n';
         writeUsageLine(program, err);
         err << "Try '" << program.command << " --help' for more information.\n";
-        result.file.clear();
         result.exitStatus = 2;
         return result;
     };
-    bool optionsEnded = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument.isEmpty())
-            continue;
-        if (!optionsEnded && argument == EndOfOptions) {
-            optionsEnded = true;
-            continue;
-        }
-        if (!optionsEnded && isOption(argument))
-            return usageError(QStringLiteral("unknown option ") + argument);
-        if (!result.file.isEmpty())
-            return usageError(QStringLiteral("one file at most, not also ") + argument);
+    const ParsedLine line = parseLine(arguments);
+    if (!line.unknownOptionNames.isEmpty())
+        return usageError(QStringLiteral("unknown option ") + typedOption(arguments, line.unknownOptionNames[0]));
+    if (!line.error.isEmpty()) // a value given to an option that takes none
+        return usageError(line.error);
+    if (line.positional.size() > 1)
+        return usageError(QStringLiteral("one file at most, not also ") + line.positional[1]);
+    if (!line.positional.isEmpty()) {
+        const QString& file = line.positional[0];
         // Not QFileInfo: it would pass the name through the file system's
         // encoding and lose what pathFromBytes kept of a name not in UTF-8.
-        result.file = QDir::cleanPath(
-            QDir::isAbsolutePath(argument) ? argument : QDir::currentPath() + QLatin1Char('/') + argument);
+        result.file =
+            QDir::cleanPath(QDir::isAbsolutePath(file) ? file : QDir::currentPath() + QLatin1Char('/') + file);
     }
     return result;
 }

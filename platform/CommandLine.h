@@ -1,6 +1,6 @@
 #pragma once
-// The command line of the two window programs, read in two steps so that
-// main() stays a few lines:
+// The command line of the two window programs, read by QCommandLineParser in
+// two steps so that main() stays a few lines:
 //   1. before the QApplication exists, answerInformationOptions answers
 //      --help and --version (these work without a display);
 //   2. after it (Qt has then taken its own options such as -platform NAME),

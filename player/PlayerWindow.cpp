@@ -1,6 +1,7 @@
 #include "PlayerWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QEvent>
@@ -83,10 +84,12 @@ void PlayerWindow::buildMenus()
 
     m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
+    auto* languageGroup = new QActionGroup(this); // one language checked at a time
     for (int i = 0; i < 3; ++i) {
         // The language items read the same in every language.
         QAction* action = m_languageMenu->addAction(localText(0, *names[i]));
         action->setCheckable(true);
+        languageGroup->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { applyLanguage(static_cast<std::uint8_t>(i)); });
         m_languageActions[static_cast<std::size_t>(i)] = action;
     }
@@ -207,10 +210,10 @@ void PlayerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_
 void PlayerWindow::applyLanguage(std::uint8_t language)
 {
     m_session.language = language;
-    for (QAction* action : m_languageActions)
-        action->setChecked(false);
     if (language < m_languageActions.size())
-        m_languageActions[language]->setChecked(true);
+        m_languageActions[language]->setChecked(true); // the group unchecks the others
+    else if (QAction* checked = m_languageActions[0]->actionGroup()->checkedAction())
+        checked->setChecked(false); // a number without a language: none
     m_fileMenu->setTitle(localText(language, txt::PlayerMenuFile));
     m_openAction->setText(localText(language, txt::PlayerMenuOpen));
     m_exitAction->setText(localText(language, txt::PlayerMenuExit));

@@ -83,7 +83,7 @@ int fittingCellSize(QPaintDevice* device, int fontSize, int across, int down, do
 QColor paletteColor(int index)
 {
     if (index < 0 || index >= PaletteSize)
-        return Qt::black;
+        return Qt::white;
     return QColor(Palette[index].r, Palette[index].g, Palette[index].b);
 }
 

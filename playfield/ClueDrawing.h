@@ -43,7 +43,9 @@ double tenWidth(int points, QPaintDevice* device);
 int largestFittingFontSize(QPaintDevice* device, int across, int down, double width, double height);
 int fittingCellSize(QPaintDevice* device, int fontSize, int across, int down, double width, double height);
 
-// The screen colour of palette index 0..7; black for any other value.
+// The screen colour of palette index 0..7, as the grid, the preview, the
+// choosers and the clue numbers show it; white (the empty cell) for any other
+// value.
 QColor paletteColor(int index);
 
 // Writes `text` with its top-left corner at (x, y).

@@ -134,7 +134,7 @@ void ColorChooser::paintSwatches(const QString& programFolder)
 
 void ColorChooser::showColorPuzzle(bool color)
 {
-    const int blackAndWhite = m_kind == ChooserKind::Palette ? 2 : 3;
+    const int blackAndWhite = m_kind == ChooserKind::PaletteColors ? 2 : 3;
     m_visible = color ? swatchCount() : blackAndWhite;
     m_visibleRows = swatchTop(m_visible);
     layoutMarkers();
@@ -224,7 +224,7 @@ void ColorChooser::placeMarker(int button)
 void ColorChooser::paintEvent(QPaintEvent*)
 {
     // The main window's frame round the strip; the strip paints over its inside.
-    if (m_kind == ChooserKind::Palette) {
+    if (m_kind == ChooserKind::PaletteColors) {
         QPainter painter(this);
         painter.fillRect(m_stripWidget->geometry().adjusted(-1, -1, 1, 1), palette().color(QPalette::WindowText));
     }

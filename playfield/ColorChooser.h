@@ -25,7 +25,9 @@ class QLabel;
 
 namespace gw {
 
-enum class ChooserKind { Palette, PlayField };
+// PaletteColors: the eight palette colours the maker draws with; PlayField: the
+// play field's marks, the unmarked look first.
+enum class ChooserKind { PaletteColors, PlayField };
 
 // The chooser's proportions in logical pixels.
 struct ChooserSizes {
@@ -45,7 +47,7 @@ public:
                  QWidget* parent = nullptr);
 
     int swatchWidth() const { return m_sizes.swatch; }
-    int swatchCount() const { return m_kind == ChooserKind::Palette ? 8 : 9; }
+    int swatchCount() const { return m_kind == ChooserKind::PaletteColors ? 8 : 9; }
 
     // Paints the swatches. Play field: the unmarked-look picture file in
     // `programFolder`, when it loads, lies under the strip (its pixel (1, 1)

@@ -285,9 +285,9 @@ void PrintDialog::fillPrinterList()
     }
     if (m_printerCombo->currentIndex() < 0 || m_printerCombo->currentText() != remembered) {
         m_printerCombo->setCurrentIndex(0);
-        const int byDefault = static_cast<int>(names.indexOf(m_printerName));
+        const qsizetype byDefault = names.indexOf(m_printerName);
         if (byDefault >= 0)
-            m_printerCombo->setCurrentIndex(byDefault);
+            m_printerCombo->setCurrentIndex(static_cast<int>(byDefault));
     }
     m_printerCombo->setEnabled(true);
     m_printer.reset();

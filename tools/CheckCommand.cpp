@@ -45,24 +45,11 @@ void writeTrace(std::ostream& out, const std::vector<ComputerTestResult::CellWri
 
 } // namespace
 
-int runCheck(const Arguments& args, std::ostream& out, std::ostream& err)
+int runCheck(const Invocation& args, std::ostream& out, std::ostream& err)
 {
-    bool stats = false;
-    bool trace = false;
-    Arguments files;
-    for (const std::string& arg : args) {
-        if (arg == "--stats")
-            stats = true;
-        else if (arg == "--trace")
-            trace = true;
-        else
-            files.push_back(arg);
-    }
-    if (files.empty()) {
-        err << "usage: gridwick-cli check [--stats] [--trace] FILE...\n";
-        return 2;
-    }
-    return reportEachFile(files, out, err, [&](const std::string& file, const Puzzle& puzzle) {
+    const bool stats = args.has("--stats");
+    const bool trace = args.has("--trace");
+    return reportEachFile(args.operands, out, err, [&](const std::string& file, const Puzzle& puzzle) {
         const ComputerTestResult result = runComputerTest(puzzle, trace);
         writeResultLine(out, file, result, stats);
         if (trace)

@@ -16,50 +16,50 @@ bool endsWith(const std::string& text, const std::string& end)
 
 } // namespace
 
-int runExport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
+int runExport(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
 {
-    const std::optional<ClueFormat> format = args.size() == 2 ? clueFormatFromPath(args[1]) : std::nullopt;
-    if (!format) {
-        err << "usage: gridwick-cli export IN OUT.xml|OUT.non\n";
-        return 2;
-    }
+    const std::string& in = args.operands[0];
+    const std::string& out = args.operands[1];
+    const std::optional<ClueFormat> format = clueFormatFromPath(out);
+    if (!format)
+        return wrongUsage(args, "OUT ends in .xml or .non", err);
     Puzzle puzzle;
-    if (!loadAsMaker(args[0], puzzle, err))
+    if (!loadAsMaker(in, puzzle, err))
         return 1;
-    const SaveResult saved = exportClueFile(puzzle, args[1], *format);
+    const SaveResult saved = exportClueFile(puzzle, out, *format);
     if (!saved.ok) {
-        reportFailedSave(args[1], saved, err);
+        reportFailedSave(out, saved, err);
         return 1;
     }
     return 0;
 }
 
-int runImport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
+int runImport(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
 {
-    if (args.size() != 2 || !(endsWith(args[1], ".pbm") || endsWith(args[1], ".ppm"))) {
-        err << "usage: gridwick-cli import IN OUT.pbm|OUT.ppm\n";
-        return 2;
-    }
+    const std::string& in = args.operands[0];
+    const std::string& out = args.operands[1];
+    if (!(endsWith(out, ".pbm") || endsWith(out, ".ppm")))
+        return wrongUsage(args, "OUT ends in .pbm or .ppm", err);
     Puzzle puzzle;
-    const analysis::ClueImportResult result = analysis::importClueFile(puzzle, args[0]);
+    const analysis::ClueImportResult result = analysis::importClueFile(puzzle, in);
     for (std::size_t i = 0; i < result.messages.size(); ++i) {
         const std::string text = printable(result.messages[i].text);
         if (i + 1 < result.messages.size() || result.imported)
             err << "notice: " << text << '\n';
         else
-            err << "error: " << printable(args[0]) << ": " << text
+            err << "error: " << printable(in) << ": " << text
                 << (result.reason.empty() ? "" : " (" + printable(result.reason) + ")") << '\n';
     }
     if (!result.imported)
         return 1;
-    const bool wantsColor = endsWith(args[1], ".ppm");
+    const bool wantsColor = endsWith(out, ".ppm");
     if (puzzle.ColorPuzzle && !wantsColor) {
         err << "error: a color puzzle is saved as .ppm\n";
         return 1;
     }
-    const SaveResult saved = wantsColor ? savePpm(puzzle, args[1]) : savePbm(puzzle, args[1]);
+    const SaveResult saved = wantsColor ? savePpm(puzzle, out) : savePbm(puzzle, out);
     if (!saved.ok) {
-        reportFailedSave(args[1], saved, err);
+        reportFailedSave(out, saved, err);
         return 1;
     }
     return 0;

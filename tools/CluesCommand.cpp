@@ -19,14 +19,10 @@ void printLine(std::ostream& out, const char* kind, int line, int count,
 
 } // namespace
 
-int runClues(const Arguments& args, std::ostream& out, std::ostream& err)
+int runClues(const Invocation& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 1) {
-        err << "usage: gridwick-cli clues FILE\n";
-        return 2;
-    }
     Puzzle puzzle;
-    if (!loadAsMaker(args[0], puzzle, err))
+    if (!loadAsMaker(args.operands[0], puzzle, err))
         return 1;
     ClueTables clues;
     deriveClues(puzzle, clues);

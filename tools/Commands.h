@@ -1,11 +1,15 @@
 #pragma once
-// The subcommands of gridwick-cli. Each takes the arguments after its own
-// name, writes its results to `out` and its notices and errors to `err`, and
-// returns the process exit code (0 success, 1 failure, 2 wrong usage).
-// Add a subcommand by writing its run function in its own file, declaring it
-// here and adding one line to the table in main.cpp.
+// The subcommands of gridwick-cli. Each takes its command line as the
+// table's parser has checked it, writes its results to `out` and its notices
+// and errors to `err`, and returns the process exit code (0 success, 1
+// failure, 2 wrong usage).
+// Add a subcommand by writing its run function in a file of its own (or
+// beside a close relative), declaring it here and adding one line to the
+// table in CommandTable.cpp: its name, options and operands, from which the
+// parser and the usage text follow.
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,13 +24,36 @@ namespace gw::cli {
 
 using Arguments = std::vector<std::string>;
 
+// One subcommand's command line once the parser has checked it against the
+// table: every option is one the subcommand knows, with its value where it
+// takes one, and the count of operands fits the subcommand's usage line.
+struct Invocation {
+    std::string command;                                     // the subcommand's name, e.g. "check"
+    std::map<std::string, std::string, std::less<>> options; // "--stats" -> "" (a flag) or the value
+    Arguments operands;                                      // in the order given
+    bool has(std::string_view option) const;
+};
+
+// gridwick-cli with `words`, the program's arguments after its name:
+// dispatches to the subcommand named first. No words, an unknown subcommand,
+// an option the subcommand does not know, a value missing or too few or too
+// many operands write the problem and the usage to `err` and return 2.
+// "--help"/"-h" and "--version"/"-v" (also after a subcommand's name, for its
+// usage line) answer on `out` and return 0.
+int runCommandLine(const Arguments& words, std::ostream& out, std::ostream& err);
+
+// For a subcommand that finds its operands wrong after the parser's checks
+// (an output file's extension): writes "gridwick-cli NAME: " + `problem` and
+// the subcommand's usage line to `err`; returns 2.
+int wrongUsage(const Invocation& invocation, const std::string& problem, std::ostream& err);
+
 // clues FILE: loads FILE as the maker does and prints its size, title and the
 // clue of every row and column.
-int runClues(const Arguments& args, std::ostream& out, std::ostream& err);
+int runClues(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // convert IN OUT: loads IN as the maker does and saves it to OUT as the maker
 // does (P4 or P6, with the title).
-int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
+int runConvert(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // check [--stats] [--trace] FILE...: runs the computer test on each file to
 // its end and prints one tab-separated line a file: FILE, verdict (solved,
@@ -35,7 +62,7 @@ int runConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 // and the peak memory in KB; --trace follows each line with every cell write
 // as x,y,v. An unreadable file prints FILE, "error" and the reason. Exit 0
 // when every file was read, else 1.
-int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
+int runCheck(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // analyze [--unique] [--grade] FILE...: analyses each file and prints one
 // tab-separated line a file: FILE, whether line logic alone solves it (yes,
@@ -44,7 +71,7 @@ int runCheck(const Arguments& args, std::ostream& out, std::ostream& err);
 // leaves open, the milliseconds and, with --grade, the difficulty grade
 // (easy, medium, hard, search, ambiguous, unknown). An unreadable file prints FILE, "error" and the
 // reason. Exit 0 when every file was read, else 1.
-int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
+int runAnalyze(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // fix [--line] IN OUT: loads IN, looks for a few cell changes after which
 // the puzzle is unique (with --line: solvable by line logic alone) within
@@ -52,18 +79,18 @@ int runAnalyze(const Arguments& args, std::ostream& out, std::ostream& err);
 // a changed cell: "x y colour", 1-based coordinates and the palette index.
 // A puzzle already there is saved unchanged, with a notice. Exit 3 with an
 // error when no fix was found in time.
-int runFix(const Arguments& args, std::ostream& out, std::ostream& err);
+int runFix(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // export IN OUT: loads IN as the maker does and writes its clues, title and
 // picture to OUT as webpbn XML (OUT ends in .xml) or .non (OUT ends in .non;
 // black and white only).
-int runExport(const Arguments& args, std::ostream& out, std::ostream& err);
+int runExport(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // import IN OUT: reads the clue file IN (webpbn XML or .non) as the maker's
 // Import Clues does, solving bare clues when they have one solution, and
 // saves the picture to OUT: .pbm (black and white) or .ppm. The messages go
 // to `err` as "notice: " + text, the failure as "error: " + text.
-int runImport(const Arguments& args, std::ostream& out, std::ostream& err);
+int runImport(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // Everything the tool prints from a file name, a title or a message passes
 // through printable(): control characters (also tab and line breaks, and the

@@ -5,18 +5,16 @@
 
 namespace gw::cli {
 
-int runConvert(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
+int runConvert(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
 {
-    if (args.size() != 2) {
-        err << "usage: gridwick-cli convert IN OUT\n";
-        return 2;
-    }
+    const std::string& in = args.operands[0];
+    const std::string& out = args.operands[1];
     Puzzle puzzle;
-    if (!loadAsMaker(args[0], puzzle, err))
+    if (!loadAsMaker(in, puzzle, err))
         return 1;
-    const SaveResult saved = savePbm(puzzle, args[1]);
+    const SaveResult saved = savePbm(puzzle, out);
     if (!saved.ok) {
-        reportFailedSave(args[1], saved, err);
+        reportFailedSave(out, saved, err);
         return 1;
     }
     return 0;

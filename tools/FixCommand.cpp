@@ -6,20 +6,11 @@
 
 namespace gw::cli {
 
-int runFix(const Arguments& args, std::ostream& out, std::ostream& err)
+int runFix(const Invocation& args, std::ostream& out, std::ostream& err)
 {
     analysis::FixOptions options;
-    Arguments files;
-    for (const std::string& arg : args) {
-        if (arg == "--line")
-            options.lineLogic = true;
-        else
-            files.push_back(arg);
-    }
-    if (files.size() != 2) {
-        err << "usage: gridwick-cli fix [--line] IN OUT\n";
-        return 2;
-    }
+    options.lineLogic = args.has("--line");
+    const Arguments& files = args.operands;
     Puzzle puzzle;
     if (!loadAsMaker(files[0], puzzle, err))
         return 1;

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Centred on (2, 3) by the seed, one ring a cell: white, black, red.
         PinnedPicture {
             "ThreeColorRings", {gw::PictureShape::Rings, 6, 4, 3, 0, 1, 5}, {".....#", "RRRRR.", "R###R.", "R#.#R."}}),
-    [](const testing::TestParamInfo<PinnedPicture>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PinnedPicture>& row) { return std::string(row.param.name); });
 
 TEST(WritePuzzleSet, FilesReadBackAsGenerated)
 {

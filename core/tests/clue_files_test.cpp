@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {"a=100", "b=200", "c=300", "d=400", "e=500", "f=600", "g=700", "h=800"},
                                "This puzzle uses more than 8 colors; Gridwick's palette has 8.",
                                false}),
-    [](const testing::TestParamInfo<ColorCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ColorCase>& row) { return row.param.name; });
 
 TEST(ClueColors, NoticeNamesTheReplacedColors)
 {
@@ -291,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "The solution in this clue file is not a complete picture of the puzzle's size."},
         BadFile {"nonGoalMismatch", ClueFormat::Non, "width 2\nheight 1\nrows\n1\ncolumns\n1\n0\ngoal \"01\"\n",
                  "The solution in this clue file does not match its clues."}),
-    [](const testing::TestParamInfo<BadFile>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<BadFile>& row) { return row.param.name; });
 
 TEST(ClueFileOnDisk, FormatByExtensionElseByContentAndSizeLimit)
 {

@@ -79,4 +79,4 @@ INSTANTIATE_TEST_SUITE_P(
                       MalformedCase {"JunkAfterMagic", "P4" + Junk, ReadError, ReadError},
                       MalformedCase {"JunkOnly", Junk, NotValid, NotValid},
                       MalformedCase {"MaximumZero", "P3 1 1 0 5 5 5", Loaded, Loaded}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });

@@ -49,7 +49,7 @@ TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
     ASSERT_TRUE(gw::savePbm(p, dir.file("ours.pnm")).ok);
     ASSERT_TRUE(run("pnmtopnm ours.pnm > raw.pnm"));
     const std::string ours = gwtest::readFile(dir.file("ours.pnm"));
-    const std::size_t raster = color ? 9u * width : 3u * ((width + 7) / 8);
+    const std::size_t raster = static_cast<std::size_t>(color ? 9 * width : 3 * ((width + 7) / 8));
     const std::string size = std::to_string(width) + " 3\n";
     EXPECT_EQ(gwtest::readFile(dir.file("raw.pnm")),
               (color ? "P6\n" + size + "1\n" : "P4\n" + size) + ours.substr(ours.size() - raster));
@@ -57,10 +57,10 @@ TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
 
 INSTANTIATE_TEST_SUITE_P(Netpbm, NetpbmReadsOurFile,
                          ::testing::Combine(::testing::Bool(), ::testing::Bool(), ::testing::Values(1, 7, 8, 9, 50)),
-                         [](const auto& info) {
-                             return (std::get<0>(info.param) ? "P6" : "P4")
-                                    + std::string(std::get<1>(info.param) ? "Titled" : "Untitled")
-                                    + std::to_string(std::get<2>(info.param));
+                         [](const auto& row) {
+                             return (std::get<0>(row.param) ? "P6" : "P4")
+                                    + std::string(std::get<1>(row.param) ? "Titled" : "Untitled")
+                                    + std::to_string(std::get<2>(row.param));
                          });
 
 // What netpbm writes, read as the maker does. netpbm writes plain PBM pixels

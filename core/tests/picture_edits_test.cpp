@@ -84,7 +84,7 @@ TEST_P(PictureEdit, ChangesTheCellsInUse)
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, PictureEdit, ::testing::ValuesIn(EditCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PictureEdits, FitOnAWhitePictureChangesNothing)
 {

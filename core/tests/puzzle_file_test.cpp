@@ -215,7 +215,7 @@ const ReadCase ReadCases[] = {
      "C Bitmap te hoog: De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 70 pixels hoog."}};
 
 INSTANTIATE_TEST_SUITE_P(ReadPuzzleFile, ReadFile, ::testing::ValuesIn(ReadCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReadPuzzleFile, TitleIsTakenFromLineTwoOnly)
 {

@@ -34,7 +34,7 @@ TEST(LanguageFile, FirstRunThenTheFirstByteOfTheFile)
 {
     gwtest::TempDir dir;
     EXPECT_EQ(gw::readLanguageFile(dir.path()), std::nullopt); // missing: the first run
-    for (std::uint8_t language : {2, 1, 0, 7}) {
+    for (std::uint8_t language : std::initializer_list<std::uint8_t> {2, 1, 0, 7}) {
         ASSERT_TRUE(gw::writeLanguageFile(dir.path(), language));
         EXPECT_EQ(gwtest::readFile(dir.file("lang.ini")), std::string(1, static_cast<char>(language)));
         EXPECT_EQ(gw::readLanguageFile(dir.path()), language);

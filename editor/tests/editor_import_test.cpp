@@ -72,7 +72,10 @@ QImage picture(QSize size, const std::function<QColor(int, int)>& color)
 }
 
 // Blocks of the four colours that every picture format keeps: block (bx, by) has this palette index.
-int blockIndex(int bx, int by) { return std::array {Black, White, Red, Blue}[(bx + 3 * by) % 4]; }
+std::uint8_t blockIndex(int bx, int by)
+{
+    return std::array {Black, White, Red, Blue}[static_cast<std::size_t>((bx + 3 * by) % 4)];
+}
 
 } // namespace
 

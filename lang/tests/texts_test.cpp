@@ -89,13 +89,13 @@ TEST(Texts, FiltersHaveTheSameEntriesInEveryLanguage)
                                                                {"FilterPdf", &FilterPdf}};
     for (const auto& [name, t] : filters) {
         std::vector<std::vector<std::string>> entries(3);
-        for (int lang = 0; lang < 3; ++lang) {
-            std::istringstream in(version(*t, lang) + "|");
+        for (std::size_t lang = 0; lang < 3; ++lang) {
+            std::istringstream in(version(*t, static_cast<int>(lang)) + "|");
             for (std::string part; std::getline(in, part, '|');)
                 entries[lang].push_back(part);
         }
         ASSERT_EQ(entries[0].size() % 2, 0u) << name << ": description/pattern pairs";
-        for (int lang = 1; lang < 3; ++lang) {
+        for (std::size_t lang = 1; lang < 3; ++lang) {
             ASSERT_EQ(entries[lang].size(), entries[0].size()) << name << " language " << lang;
             for (std::size_t i = 0; i < entries[0].size(); ++i) {
                 EXPECT_FALSE(entries[lang][i].empty()) << name << " entry " << i;

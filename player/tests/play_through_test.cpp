@@ -3,13 +3,13 @@
 // of either button, the solved message once, at the last cell; then Reset
 // and the same game with the message once more.
 #include <QAction>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 
 #include "PlayerFixture.h"
+#include "core/PuzzleFile.h"
 #include "playfield/ColorChooser.h"
 
 using namespace gw;
@@ -23,16 +23,26 @@ private slots:
 
     void playsSamplePuzzleToTheEnd_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("heart, black and white") << QStringLiteral(GRIDWICK_SOURCE_DIR "/samples/heart.pbm");
-        QTest::newRow("tree, colour") << QStringLiteral(GRIDWICK_PUZZLES_DIR "/public/nonny-color-tree.ppm");
+        QTest::addColumn<QString>("path"); // a sample of the repository
+        QTest::addColumn<QString>("rows"); // or a puzzle the test saves first
+        QTest::newRow("heart, black and white")
+            << QStringLiteral(GRIDWICK_SOURCE_DIR "/samples/heart.pbm") << QString();
+        // Every palette colour, runs of one colour side by side and runs of
+        // one cell.
+        QTest::newRow("tree, colour") << QString()
+                                      << QStringLiteral("..AAAGAAA.../.AAAGGGAAYA./AAAGGRGGAYYY/AAGGGGGMAAYA/"
+                                                        "AGRGGGBGGAAA/AAAGG#GGAAAA/AAAAA#AAAAAA/GGGGG#GGRGGG");
     }
     void playsSamplePuzzleToTheEnd()
     {
         QFETCH(QString, path);
-        if (!QFileInfo::exists(path))
-            QSKIP("sample puzzle not present");
+        QFETCH(QString, rows);
         test::PlayerFixture f;
+        if (path.isEmpty()) {
+            Puzzle made = test::puzzleFromText(rows.toStdString());
+            path = f.folder.filePath(QStringLiteral("tree.ppm"));
+            QVERIFY(savePpm(made, path.toStdString()).ok);
+        }
         player::PlayerWindow& w = f.start(QSize(1000, 760));
         f.fakes.files.answerOpen(path);
         w.fileMenu()->actions().front()->trigger(); // File > Open

@@ -318,8 +318,8 @@ void PlayFieldTest::chooserKindsShowTheirSwatchesAndTakeTheOneUnderThePointer_da
         << ChooserKind::PlayField << 3 << QList<QColor> {Qt::white, Qt::black, Qt::yellow, Qt::magenta}
         << QColor(230, 226, 200) << QPoint(0, 0) << QColor(Qt::darkGray);
     QTest::newRow("palette: black first, framed outside the strip")
-        << ChooserKind::Palette << 2 << QList<QColor> {Qt::black, Qt::white, Qt::green, Qt::cyan} << QColor(Qt::black)
-        << QPoint(-1, -1) << QColor(Qt::black);
+        << ChooserKind::PaletteColors << 2 << QList<QColor> {Qt::black, Qt::white, Qt::green, Qt::cyan}
+        << QColor(Qt::black) << QPoint(-1, -1) << QColor(Qt::black);
 }
 
 void PlayFieldTest::chooserKindsShowTheirSwatchesAndTakeTheOneUnderThePointer()

@@ -84,13 +84,14 @@ TEST(ExactLineRandom, AgreesWithListingEveryPlacement)
     int contradictions = 0;
     for (int round = 0; round < 3000; ++round) {
         const int length = 1 + static_cast<int>(rng() % (round < 2500 ? 14 : 24));
-        const int inks = 1 + static_cast<int>(rng() % 3);
-        const double density = 0.2 + (rng() % 60) / 100.0;
+        const unsigned inks = 1 + static_cast<unsigned>(rng() % 3);
+        const double density = 0.2 + static_cast<double>(rng() % 60) / 100.0;
         // The clue of a random line.
         std::vector<std::uint8_t> line(static_cast<std::size_t>(length));
         for (std::uint8_t& cell : line)
-            cell = (rng() % 100) < density * 100 ? static_cast<std::uint8_t>(rng() % inks == 0 ? 0u : 2 + rng() % inks)
-                                                 : std::uint8_t {gw::White};
+            cell = static_cast<double>(rng() % 100) < density * 100
+                       ? static_cast<std::uint8_t>(rng() % inks == 0 ? 0u : 2 + rng() % inks)
+                       : std::uint8_t {gw::White};
         gw::Puzzle row = gwtest::puzzleFromRows({std::string(static_cast<std::size_t>(length), '.')}, true);
         for (int x = 0; x < length; ++x)
             row.cell(x, 0) = line[static_cast<std::size_t>(x)];
@@ -101,7 +102,7 @@ TEST(ExactLineRandom, AgreesWithListingEveryPlacement)
         std::vector<unsigned> sets(static_cast<std::size_t>(length));
         const unsigned all = 0xFFu;
         for (int i = 0; i < length; ++i) {
-            const unsigned r = rng() % 10;
+            const auto r = rng() % 10;
             sets[static_cast<std::size_t>(i)] = r < 6   ? all
                                                 : r < 8 ? 1u << line[static_cast<std::size_t>(i)]
                                                         : (rng() & all) | 1u << (rng() % 8);

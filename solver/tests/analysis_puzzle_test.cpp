@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {"BB..B", "B....", "...BB", ".?..?", ".?..?"},
                      Uniqueness::NotUnique,
                      "1,3 4,3 1,4 4,4"}),
-    [](const ::testing::TestParamInfo<KnownPuzzle>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<KnownPuzzle>& row) { return std::string(row.param.name); });
 
 gw::ClueTables cluesOf(const std::vector<std::string>& rows)
 {

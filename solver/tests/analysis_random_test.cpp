@@ -58,7 +58,7 @@ TEST(AnalysisRandom, VerdictsAgreeWithListingEverySolution)
         recipe.height = 3 + static_cast<int>(rng() % 3);
         recipe.colors = 2 + static_cast<int>(rng() % 3);
         recipe.kind = static_cast<PictureKind>(rng() % 3);
-        recipe.density = 0.3 + (rng() % 40) / 100.0;
+        recipe.density = 0.3 + static_cast<double>(rng() % 40) / 100.0;
         const gw::Puzzle picture = randomPicture(rng, recipe);
         const int w = recipe.width, h = recipe.height;
         SCOPED_TRACE("seed " + std::to_string(seed) + ": " + ::testing::PrintToString(gwtest::rowsOf(picture)));

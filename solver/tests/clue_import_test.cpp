@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "width 2\n",
                     {},
                     "This clue file lacks a part it needs: the size, the row clues or the column clues."}),
-    [](const testing::TestParamInfo<ImportCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ImportCase>& row) { return row.param.name; });
 
 TEST(ClueImport, OutOfBudgetIsUndecided)
 {

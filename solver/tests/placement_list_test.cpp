@@ -66,7 +66,7 @@ TEST(PlacementList, CopiesCollectionsAndSumsAcrossChunks)
             }
             break;
         case 4: { // garbage collection: mostly all kept, or long stretches, or a few
-            const unsigned pattern = rng() % 3;
+            const auto pattern = rng() % 3;
             const bool keepFirst = rng() % 4 == 0;
             std::vector<Expected> kept;
             for (std::size_t p = 0; p < expected.size(); ++p) {

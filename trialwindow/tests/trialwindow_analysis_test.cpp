@@ -219,7 +219,7 @@ void TrialWindowAnalysisTest::mnemonicsDifferFromTheOtherButtons()
         QStringList letters;
         for (const QPushButton* b : {m.test.resetButton(), m.test.startButton(), m.test.stopButton(),
                                      m.panel().button(), m.panel().fixButton()}) {
-            const int at = b->text().indexOf(QLatin1Char('&'));
+            const qsizetype at = b->text().indexOf(QLatin1Char('&'));
             QVERIFY2(at >= 0, qPrintable(b->text()));
             const QString letter = b->text().mid(at + 1, 1).toLower();
             QVERIFY2(!letters.contains(letter), qPrintable(b->text()));
