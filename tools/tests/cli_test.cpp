@@ -234,7 +234,8 @@ TEST_F(Cli, WrongUsageExitsTwoWithTheUsageLine)
         {{"check", "--stats"}, "gridwick-cli check: missing FILE...\n" + check},
         {{"check", "-x\x1b", "a.pbm"}, "gridwick-cli check: unknown option -x\\x1b\n" + check},
         {{"analyze", "--unique=yes", "a.pbm"},
-         "gridwick-cli analyze: option --unique takes no value\nusage: gridwick-cli analyze [--unique] FILE...\n"},
+         "gridwick-cli analyze: option --unique takes no value\nusage: gridwick-cli analyze [--unique] [--grade] "
+         "FILE...\n"},
         {{"clues"}, "gridwick-cli clues: missing FILE\nusage: gridwick-cli clues FILE\n"},
         {{"clues", "a", "b"}, "gridwick-cli clues: too many arguments\nusage: gridwick-cli clues FILE\n"},
         {{"convert", "a"}, "gridwick-cli convert: missing OUT\nusage: gridwick-cli convert IN OUT\n"},
@@ -263,14 +264,14 @@ TEST_F(Cli, OptionsAnywhereOperandsAfterDoubleDash)
     EXPECT_EQ(run("clues", {"--", "-odd.pbm"}), 1);
     EXPECT_EQ(err, "error: -odd.pbm: No such file or directory\n");
     EXPECT_EQ(run("analyze", {"--help"}), 0);
-    EXPECT_EQ(out, "usage: gridwick-cli analyze [--unique] FILE...\n");
+    EXPECT_EQ(out, "usage: gridwick-cli analyze [--unique] [--grade] FILE...\n");
 }
 
 TEST_F(Cli, AnalyzeGradeAddsAColumnAfterMs)
 {
     const std::string cross = save("cross.pbm", {"#.#", ".#.", "#.#"});
     const std::string diagonal = save("diagonal.ppm", {"R.", ".R"});
-    EXPECT_EQ(run(gw::cli::runAnalyze, {"--grade", cross, diagonal}), 0);
+    EXPECT_EQ(run("analyze", {"--grade", cross, diagonal}), 0);
     const std::vector<std::string> lines = split(out, '\n');
     ASSERT_EQ(lines.size(), 2u);
     const std::vector<std::string> crossFields = split(lines[0], '\t'), diagonalFields = split(lines[1], '\t');
@@ -286,19 +287,19 @@ TEST_F(Cli, FixPrintsTheChangedCellsAndWritesThePicture)
 {
     const std::string diagonal = save("diagonal.pbm", {"#.", ".#"});
     const std::string fixed = dir.file("fixed.pbm");
-    EXPECT_EQ(run(gw::cli::runFix, {diagonal, fixed}), 0);
+    EXPECT_EQ(run("fix", {diagonal, fixed}), 0);
     const std::vector<std::string> lines = split(out, '\n');
     ASSERT_EQ(lines.size(), 1u);
     const std::vector<std::string> cell = split(lines[0], ' ');
     ASSERT_EQ(cell.size(), 3u) << lines[0];
-    EXPECT_EQ(run(gw::cli::runAnalyze, {"--unique", fixed}), 0);
+    EXPECT_EQ(run("analyze", {"--unique", fixed}), 0);
     EXPECT_EQ(split(out, '\t')[2], "yes");
 
-    EXPECT_EQ(run(gw::cli::runFix, {fixed, dir.file("again.pbm")}), 0); // already unique: saved unchanged
+    EXPECT_EQ(run("fix", {fixed, dir.file("again.pbm")}), 0); // already unique: saved unchanged
     EXPECT_EQ(out, "");
     EXPECT_NE(err.find("already unique"), std::string::npos);
-    EXPECT_EQ(run(gw::cli::runFix, {"--line", fixed}), 2);
-    EXPECT_EQ(run(gw::cli::runFix, {dir.file("missing.pbm"), fixed}), 1);
+    EXPECT_EQ(run("fix", {"--line", fixed}), 2);
+    EXPECT_EQ(run("fix", {dir.file("missing.pbm"), fixed}), 1);
 }
 
 // Regression: titles and names reached the terminal raw, escape sequences
