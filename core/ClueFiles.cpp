@@ -11,6 +11,7 @@
 #include "AtomicFile.h"
 #include "ClueSource.h"
 #include "Palette.h"
+#include "Paths.h"
 #include "RegularFile.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
@@ -221,6 +222,27 @@ SourceResult SourceParser::fail(const Text& text) const { return fail(failure(m_
 SourceResult SourceParser::fail(const Text& before, int line, const Text& after) const
 {
     return fail(failure(m_path, m_language, before, line, after));
+}
+
+SourceResult SourceParser::failNaming(const Text& before, std::string_view name, const Text& after) const
+{
+    // A name as the file spells it, but short and printable: at most 40
+    // bytes of whole UTF-8 characters, control characters as "?".
+    constexpr std::size_t Shown = 40;
+    std::string shown;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t length = std::max<std::size_t>(utf8SequenceLength(name.substr(i)), 1);
+        if (shown.size() + length > Shown) {
+            shown += "\u2026";
+            break;
+        }
+        const auto lead = static_cast<unsigned char>(name[i]);
+        const bool printable = utf8SequenceLength(name.substr(i)) != 0 && lead >= 0x20 && lead != 0x7F;
+        shown += printable ? std::string(name.substr(i, length)) : std::string("?");
+        i += length;
+    }
+    return fail(Message {chooseText(m_language, before) + " \"" + shown + "\"" + chooseText(m_language, after), m_path,
+                         MessageIcon::Critical});
 }
 
 SourceResult SourceParser::lineInvalid(int line) const
