@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
@@ -24,6 +25,7 @@ const gw::platform::ProgramDescription Maker {
 
 int main(int argc, char* argv[])
 {
+    gw::ignoreFileSizeSignal();
     if (const auto status = gw::platform::answerInformationOptions(argc, argv, Maker))
         return *status;
     QApplication app(argc, argv);

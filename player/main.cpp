@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
@@ -21,6 +22,7 @@ const gw::platform::ProgramDescription Player {
 
 int main(int argc, char** argv)
 {
+    gw::ignoreFileSizeSignal();
     if (const auto status = gw::platform::answerInformationOptions(argc, argv, Player))
         return *status;
     QApplication app(argc, argv);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Commands.h"
+#include "core/AtomicFile.h"
 #include "core/Version.h"
 
 namespace {
@@ -49,6 +50,7 @@ int help()
 
 int main(int argc, char** argv)
 {
+    gw::ignoreFileSizeSignal();
     if (argc < 2)
         return usage();
     const std::string name = argv[1];

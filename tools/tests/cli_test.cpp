@@ -272,13 +272,15 @@ TEST_F(Cli, OutputIsEscaped)
 TEST_F(Cli, FailedSaveTellsTheSystemsReason)
 {
     gwtest::writeFile(dir.file("in.pbm"), "P1 40 1 " + gwtest::repeat("1 ", 40)); // saved: 6 + 34 + 5 + 5 bytes
-    EXPECT_EQ(gwtest::withFileSizeLimit(8,
-                                        [&] {
-                                            return run(gw::cli::runConvert, {dir.file("in.pbm"), dir.file("out.pbm")});
-                                        }),
-              1);
-    EXPECT_EQ(err, "error: " + dir.file("out.pbm") + ": An error has occured while saving this file. (cannot write "
-                       + dir.file("out.pbm") + ": File too large)\n");
+    EXPECT_EQ(gwtest::inChildWithFileSizeLimit(
+                  8,
+                  [&] {
+                      const int status = run(gw::cli::runConvert, {dir.file("in.pbm"), dir.file("out.pbm")});
+                      return std::to_string(status) + " " + err;
+                  }),
+              "1 error: " + dir.file("out.pbm") + ": An error has occured while saving this file. (cannot write "
+                  + dir.file("out.pbm") + ": File too large)\n");
+    EXPECT_EQ(dir.names().size(), 1u); // no temporary file left
 }
 
 // The installed program: dispatch and exit codes.
@@ -301,4 +303,32 @@ TEST(GridwickCli, DispatchesAndExits)
     EXPECT_EQ(status(cli + " -h 2>&1 >/dev/null | grep -q ."), 1); // nothing on standard error
     EXPECT_EQ(status(cli + " --version | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
     EXPECT_EQ(status(cli + " -v | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
+}
+
+// Regression: a file-size limit ended the program half-way through a save
+// (exit 153, no error line, the temporary file left behind).
+TEST(GridwickCli, FileSizeLimitIsAnOrdinarySaveError)
+{
+    gwtest::TempDir dir;
+    const std::string cli = std::string(GRIDWICK_BIN_DIR) + "/gridwick-cli";
+    const std::string heart = std::string(GRIDWICK_SOURCE_DIR) + "/samples/heart.pbm";
+    const std::string out = dir.file("out.pbm");
+    gwtest::writeFile(out, "old");
+    const std::string outcome = gwtest::inChildWithFileSizeLimit(
+        8,
+        [&] {
+            // The program's own messages come through a pipe, which no file-size limit holds.
+            FILE* program = popen((cli + " convert '" + heart + "' '" + out + "' 2>&1").c_str(), "r");
+            std::string text;
+            char buffer[512];
+            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, program)) > 0;)
+                text.append(buffer, n);
+            const int status = pclose(program);
+            return (WIFEXITED(status) ? std::to_string(WEXITSTATUS(status)) : "killed") + " " + text;
+        },
+        false);
+    EXPECT_EQ(outcome, "1 error: " + out + ": An error has occured while saving this file. (cannot write " + out
+                           + ": File too large)\n");
+    EXPECT_EQ(gwtest::readFile(out), "old");
+    EXPECT_EQ(dir.names(), std::vector<std::string> {"out.pbm"});
 }
