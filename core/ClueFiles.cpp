@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -337,12 +336,9 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
 
 std::optional<ClueFormat> clueFormatFromPath(const std::string& path)
 {
-    std::string extension = std::filesystem::u8path(path).extension().u8string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".xml")
+    if (hasExtension(fileNamePart(path), ".xml"))
         return ClueFormat::Webpbn;
-    if (extension == ".non")
+    if (hasExtension(fileNamePart(path), ".non"))
         return ClueFormat::Non;
     return std::nullopt;
 }

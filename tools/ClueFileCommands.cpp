@@ -2,19 +2,11 @@
 
 #include "Commands.h"
 #include "core/ClueFiles.h"
+#include "core/Paths.h"
 #include "core/PuzzleFile.h"
 #include "solver/analysis/ClueImport.h"
 
 namespace gw::cli {
-
-namespace {
-
-bool endsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-} // namespace
 
 int runExport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
 {
@@ -36,7 +28,7 @@ int runExport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
 
 int runImport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
 {
-    if (args.size() != 2 || !(endsWith(args[1], ".pbm") || endsWith(args[1], ".ppm"))) {
+    if (args.size() != 2 || !(hasExtension(args[1], ".pbm") || hasExtension(args[1], ".ppm"))) {
         err << "usage: gridwick-cli import IN OUT.pbm|OUT.ppm\n";
         return 2;
     }
@@ -52,9 +44,9 @@ int runImport(const Arguments& args, std::ostream& /*out*/, std::ostream& err)
     }
     if (!result.imported)
         return 1;
-    const bool wantsColor = endsWith(args[1], ".ppm");
+    const bool wantsColor = hasExtension(args[1], ".ppm");
     if (puzzle.ColorPuzzle && !wantsColor) {
-        err << "error: a color puzzle is saved as .ppm\n";
+        err << "error: " << printable(args[1]) << ": a color puzzle is saved as .ppm\n";
         return 1;
     }
     const SaveResult saved = wantsColor ? savePpm(puzzle, args[1]) : savePbm(puzzle, args[1]);

@@ -133,8 +133,11 @@ TEST_F(Cli, ExportAndImportClueFilesByExtension)
                          "(a .non file holds black-and-white puzzles only)\n");
     EXPECT_EQ(run(gw::cli::runExport, {mix, dir.file("mix.xml")}), 0);
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("mix.pbm")}), 1); // colour needs .ppm
-    EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("back.ppm")}), 0);
-    EXPECT_EQ(gwtest::readFile(dir.file("back.ppm")), gwtest::readFile(mix));
+    EXPECT_EQ(err, "error: " + dir.file("mix.pbm") + ": a color puzzle is saved as .ppm\n");
+    // Extensions in any letter case, as export already took them.
+    EXPECT_EQ(run(gw::cli::runImport, {dir.file("mix.xml"), dir.file("BACK.PPM")}), 0);
+    EXPECT_EQ(gwtest::readFile(dir.file("BACK.PPM")), gwtest::readFile(mix));
+    EXPECT_EQ(run(gw::cli::runImport, {dir.file("heart.xml"), dir.file("back.Pbm")}), 0);
 
     gwtest::writeFile(dir.file("two.non"), "width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n");
     EXPECT_EQ(run(gw::cli::runImport, {dir.file("two.non"), dir.file("two.pbm")}), 1);
@@ -232,8 +235,8 @@ TEST_F(Cli, AnalyzePrintsOneLineAFile)
 }
 
 // Regression: titles and names reached the terminal raw, escape sequences
-// and all. Control characters, C1 controls and bytes that are not UTF-8 are
-// escaped; a backslash is doubled so that the escapes cannot be faked.
+// and all. Control characters, C1 controls, invisible format characters and
+// bytes that are not UTF-8 are escaped; a backslash is doubled so that the escapes cannot be faked.
 TEST(Printable, EscapesWhatATerminalWouldObey)
 {
     const std::pair<std::string, std::string> cases[] = {
@@ -250,6 +253,12 @@ TEST(Printable, EscapesWhatATerminalWouldObey)
         {"\x7f\xc0\xaf\xed\xa0\x80", "\\x7f\\xc0\\xaf\\xed\\xa0\\x80"}, // DEL, overlong, surrogate
         {"\xe2\x82", "\\xe2\\x82"},                                     // cut short
         {std::string("a\0b", 3), "a\\x00b"},
+        // Regression: a right-to-left override made a listed name read backwards.
+        {"cat\xe2\x80\xaegnp.pbm", "cat\\u202egnp.pbm"},
+        {"a\xe2\x80\x8b\xef\xbb\xbf\xe2\x81\xa6"
+         "b\xe2\x80\xa8",
+         "a\\u200b\\ufeff\\u2066b\\u2028"},  // zero width, isolate
+        {"\xf3\xa0\x80\x81", "\\U000e0001"}, // language tag
     };
     for (const auto& [text, shown] : cases)
         EXPECT_EQ(gw::cli::printable(text), shown) << shown;
