@@ -6,6 +6,8 @@
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
+#include "lang/Language.h"
+#include "lang/Texts.h"
 #include "platform/CommandLine.h"
 #include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
@@ -38,13 +40,17 @@ int main(int argc, char** argv)
     gw::Puzzle puzzle;
     gw::Session session;
     session.programFolder = gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath()));
-    const QString settings = gw::platform::settingsFolder(gw::platform::pathFromBytes(session.programFolder));
-    gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings);
+    const gw::platform::SettingsPlace settings =
+        gw::platform::findSettingsFolder(gw::platform::pathFromBytes(session.programFolder));
+    gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings.folder);
     platform.setParentWindow(&window);
     QObject::connect(&window, &gw::player::PlayerWindow::languageApplied, &window,
                      [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
     window.startUp();
     window.show();
+    gw::platform::tellSettingsProblemOnce(
+        settings, platform.platform().messages,
+        QString::fromStdString(gw::chooseText(session.language, gw::txt::ProductPlayer)), session.language);
     if (!start.file.isEmpty())
         gw::platform::whenFirstExposed(window, [&window, &start] { window.loadPuzzle(start.file); });
     return app.exec();
