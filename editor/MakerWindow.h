@@ -36,6 +36,7 @@ struct Message;
 
 namespace gw::editor {
 
+class ClueImportRunner;
 class EditCommand;
 class GridView;
 class SolvabilityOverlay;
@@ -137,9 +138,12 @@ public:
     // Makes the drawing stroke in progress one step (the grid calls it when
     // the last mouse button is released).
     void endStroke();
-    // Reads the clue file (importClueFile) and, when it gives a picture,
-    // makes it the puzzle; otherwise shows why and changes nothing.
+    // Reads the clue file (importClueFile) off the window's thread and, when
+    // it gives a picture, makes it the puzzle; otherwise shows why and
+    // changes nothing. Returns at once; a progress box with Cancel shows
+    // while importingClues(). A cancelled import changes nothing either.
     void importCluesFile(const QString& path);
+    bool importingClues() const;
     // Writes the puzzle's clues to `path` (exportClueFile); shows a failure.
     bool exportCluesTo(const QString& path, ClueFormat format);
 
@@ -263,6 +267,8 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QAction* m_importCluesAction = nullptr;
+    ClueImportRunner* m_clueImport = nullptr; // made on the first import
+    QString m_clueImportPath;                 // of the import running
     QAction* m_exportCluesAction = nullptr;
 };
 
