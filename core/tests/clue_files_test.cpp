@@ -402,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
                             gw::XmlStatus::TooLarge, 0},
                     BadXml {"overSizeLimit", "<a>" + std::string(gw::MaxXmlBytes, ' ') + "</a>",
                             gw::XmlStatus::TooLarge, 0}),
-    [](const testing::TestParamInfo<BadXml>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<BadXml>& row) { return row.param.name; });
 
 TEST(Xml, LimitsAreInclusive)
 {

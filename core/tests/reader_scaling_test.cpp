@@ -138,6 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
                     readNetpbm},
         WorstShape {"settingsRecentList", [](std::size_t bytes) { return std::string(bytes, '\xff'); },
                     [](const std::string& bytes) { gw::parseRecentFile(bytes); }}),
-    [](const testing::TestParamInfo<WorstShape>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<WorstShape>& row) { return row.param.name; });
 
 } // namespace
