@@ -214,6 +214,10 @@ private:
         e.line = m_lines.lineOf(node.offset_debug());
         if (!attributes(node, e))
             return false;
+        std::size_t elements = 0;
+        for (const pugi::xml_node child : node.children())
+            elements += child.type() == pugi::node_element ? 1 : 0;
+        e.children.reserve(std::min(elements, MaxXmlElements - m_elements + 1));
         for (const pugi::xml_node child : node.children()) {
             switch (child.type()) {
             case pugi::node_element:
