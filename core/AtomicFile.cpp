@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,6 +89,16 @@ bool writeAll(int fd, const std::string& bytes)
     return true;
 }
 
+// Whether the user may write the existing file `path` (of mode `info`) in
+// place. Root may write anything, so for root the mode alone tells: a file
+// nobody may write was marked read-only on purpose.
+bool mayWrite(const std::string& path, const struct stat& info)
+{
+    if (::geteuid() == 0)
+        return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::string& path, const std::string& bytes, std::string* error)
@@ -103,6 +114,9 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
     if (exists && !S_ISREG(old.st_mode))
         return fail(error,
                     "cannot replace " + target + ": " + fileErrorText(S_ISDIR(old.st_mode) ? EISDIR : NotRegularFile));
+
+    if (exists && !mayWrite(target, old))
+        return fail(error, "cannot replace " + target + ": " + fileErrorText(EACCES));
 
     const std::string folder = folderOf(target);
     std::string temp;
@@ -134,5 +148,7 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
     }
     return true;
 }
+
+void ignoreFileSizeSignal() { ::signal(SIGXFSZ, SIG_IGN); }
 
 } // namespace gw

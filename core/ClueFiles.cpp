@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <limits>
 
 #include "AtomicFile.h"
 #include "ClueSource.h"
 #include "Palette.h"
+#include "Paths.h"
 #include "RegularFile.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
@@ -223,6 +223,27 @@ SourceResult SourceParser::fail(const Text& before, int line, const Text& after)
     return fail(failure(m_path, m_language, before, line, after));
 }
 
+SourceResult SourceParser::failNaming(const Text& before, std::string_view name, const Text& after) const
+{
+    // A name as the file spells it, but short and printable: at most 40
+    // bytes of whole UTF-8 characters, control characters as "?".
+    constexpr std::size_t Shown = 40;
+    std::string shown;
+    for (std::size_t i = 0; i < name.size();) {
+        const std::size_t length = std::max<std::size_t>(utf8SequenceLength(name.substr(i)), 1);
+        if (shown.size() + length > Shown) {
+            shown += "\u2026";
+            break;
+        }
+        const auto lead = static_cast<unsigned char>(name[i]);
+        const bool printable = utf8SequenceLength(name.substr(i)) != 0 && lead >= 0x20 && lead != 0x7F;
+        shown += printable ? std::string(name.substr(i, length)) : std::string("?");
+        i += length;
+    }
+    return fail(Message {chooseText(m_language, before) + " \"" + shown + "\"" + chooseText(m_language, after), m_path,
+                         MessageIcon::Critical});
+}
+
 SourceResult SourceParser::lineInvalid(int line) const
 {
     return fail(txt::ClueLineInvalidBefore, line, txt::ClueLineInvalidAfter);
@@ -315,12 +336,9 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
 
 std::optional<ClueFormat> clueFormatFromPath(const std::string& path)
 {
-    std::string extension = std::filesystem::u8path(path).extension().u8string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".xml")
+    if (hasExtension(fileNamePart(path), ".xml"))
         return ClueFormat::Webpbn;
-    if (extension == ".non")
+    if (hasExtension(fileNamePart(path), ".non"))
         return ClueFormat::Non;
     return std::nullopt;
 }

@@ -125,6 +125,8 @@ public:
                 }
             } else if (key == "title") {
                 source.title = unescapeXml(unquoted(value));
+                if (source.title.size() > MaxSourceTitleBytes)
+                    return fail(txt::ClueTitleTooLong);
             } else if (key == "goal") {
                 goal = unquoted(value);
                 goalLine = number;
@@ -141,8 +143,9 @@ public:
 
 private:
     // "0" is an empty cell, any other character a filled one; blanks are
-    // skipped. A goal that does not fill the size is left for the common
-    // check to refuse.
+    // skipped. A goal that does not fill the size, or holds more rows than
+    // any puzzle has (kept to one more, so its memory is bounded), is left
+    // for the common check to refuse.
     static void readGoal(std::string_view goal, int width, SourceClues& source)
     {
         source.hasPicture = true;
@@ -154,6 +157,8 @@ private:
             if (static_cast<int>(row.size()) == width) {
                 source.picture.push_back(std::move(row));
                 row.clear();
+                if (source.picture.size() > MaxPuzzleSize)
+                    return; // longer than any puzzle: refused as not the puzzle's size
             }
         }
         if (!row.empty())

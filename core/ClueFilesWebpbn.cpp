@@ -3,8 +3,10 @@
 // type="columns"> and <clues type="rows"> holding one <line> of <count
 // color=>N</count> a line, and <solution type="goal"><image> rows of colour
 // characters, each row between "|" characters.
+#include <array>
 #include <cctype>
 #include <cstdio>
+#include <unordered_map>
 
 #include "ClueSource.h"
 #include "Palette.h"
@@ -60,13 +62,44 @@ bool parseRgb(std::string_view text, SourceColor& color)
     return true;
 }
 
-int colorIndex(const std::vector<SourceColor>& colors, std::string_view name)
-{
-    for (std::size_t i = 0; i < colors.size(); ++i)
-        if (colors[i].name == name)
-            return static_cast<int>(i);
-    return -1;
-}
+// The file's colours by name and by character, looked up in constant time.
+class ColorTable {
+public:
+    // Adds `color` unless its name is known; false when it is.
+    bool add(SourceClues& source, const SourceColor& color)
+    {
+        const int index = static_cast<int>(source.colors.size());
+        if (!m_byName.emplace(color.name, index).second)
+            return false;
+        const auto symbol = static_cast<unsigned char>(color.symbol);
+        if (symbol != 0 && m_bySymbol[symbol] < 0)
+            m_bySymbol[symbol] = index;
+        source.colors.push_back(color);
+        return true;
+    }
+
+    bool symbolTaken(char symbol) const { return m_bySymbol[static_cast<unsigned char>(symbol)] >= 0; }
+
+    int indexOf(const std::string& name) const
+    {
+        const auto found = m_byName.find(name);
+        return found == m_byName.end() ? -1 : found->second;
+    }
+
+    // The colour `symbol` stands for in a solution, or -1.
+    int indexOfSymbol(char symbol) const { return symbol == 0 ? -1 : m_bySymbol[static_cast<unsigned char>(symbol)]; }
+
+private:
+    std::unordered_map<std::string, int> m_byName;
+    std::array<int, 256> m_bySymbol = filledWithNone();
+
+    static std::array<int, 256> filledWithNone()
+    {
+        std::array<int, 256> none {};
+        none.fill(-1);
+        return none;
+    }
+};
 
 class WebpbnParser : SourceParser {
 public:
@@ -98,6 +131,7 @@ private:
     SourceResult readPuzzle(const XmlElement& puzzle, const XmlElement* setTitle)
     {
         SourceClues source;
+        ColorTable colors;
         for (const XmlElement& e : puzzle.children) {
             if (e.name != "color")
                 continue;
@@ -105,29 +139,30 @@ private:
             const std::string* name = e.attribute("name");
             if (name == nullptr || !parseRgb(e.text, color))
                 return lineInvalid(e.line);
+            if (source.colors.size() == MaxSourceColors)
+                return fail(txt::ClueTooManyColorDefinitions);
             color.name = *name;
-            if (const std::string* symbol = e.attribute("char"); symbol != nullptr && symbol->size() == 1)
+            if (const std::string* symbol = e.attribute("char"); symbol != nullptr && symbol->size() == 1) {
                 color.symbol = (*symbol)[0];
-            const int known = colorIndex(source.colors, color.name);
-            if (known >= 0)
-                source.colors[static_cast<std::size_t>(known)] = color; // a later definition wins
-            else
-                source.colors.push_back(color);
+                if (colors.symbolTaken(color.symbol))
+                    return failNaming(txt::ClueSymbolTwiceBefore, *symbol, txt::ClueSymbolTwiceAfter);
+            }
+            if (!colors.add(source, color))
+                return failNaming(txt::ClueColorTwiceBefore, color.name, txt::ClueColorTwiceAfter);
         }
-        // Black and white need no definition.
+        // Black and white need no definition; their characters are their
+        // own unless the file gave them to a colour of its own.
         for (std::uint8_t index : {White, Black}) {
-            if (colorIndex(source.colors, PaletteSymbols[index].name) >= 0)
-                continue;
             const PaletteColor& p = Palette[index];
-            source.colors.push_back(
-                SourceColor {PaletteSymbols[index].name, PaletteSymbols[index].symbol, p.r, p.g, p.b, false});
+            const char symbol = colors.symbolTaken(PaletteSymbols[index].symbol) ? 0 : PaletteSymbols[index].symbol;
+            colors.add(source, SourceColor {PaletteSymbols[index].name, symbol, p.r, p.g, p.b, false});
         }
         const std::string* background = puzzle.attribute("backgroundcolor");
-        source.background = colorIndex(source.colors, background != nullptr ? *background : "white");
+        source.background = colors.indexOf(background != nullptr ? *background : "white");
         if (source.background < 0)
             return unknownColor(puzzle.line);
         const std::string* defaultName = puzzle.attribute("defaultcolor");
-        const std::string defaultColor = defaultName != nullptr ? *defaultName : "black";
+        const int defaultColor = colors.indexOf(defaultName != nullptr ? *defaultName : "black");
 
         const XmlElement* rows = nullptr;
         const XmlElement* columns = nullptr;
@@ -154,7 +189,7 @@ private:
                     if (!length)
                         return lineInvalid(count.line);
                     const std::string* named = count.attribute("color");
-                    const int color = colorIndex(source.colors, named != nullptr ? *named : defaultColor);
+                    const int color = named != nullptr ? colors.indexOf(*named) : defaultColor;
                     if (color < 0)
                         return unknownColor(count.line);
                     if (color == source.background)
@@ -168,12 +203,14 @@ private:
             title = setTitle;
         if (title != nullptr)
             source.title = std::string(trimmed(title->text));
+        if (source.title.size() > MaxSourceTitleBytes)
+            return fail(txt::ClueTitleTooLong);
         for (const XmlElement& e : puzzle.children) {
             const std::string* type = e.attribute("type");
             if (e.name != "solution" || (type != nullptr && *type != "goal" && *type != "solution"))
                 continue;
             const XmlElement* image = e.child("image");
-            if (image == nullptr || !readImage(image->text, source))
+            if (image == nullptr || !readImage(image->text, colors, source))
                 return fail(txt::ClueSolutionMalformed);
             break;
         }
@@ -185,7 +222,7 @@ private:
     // Rows between "|" characters, white space ignored. Every character must
     // stand for one colour: the "[..]" and "?" of partial solutions do not
     // make a picture.
-    static bool readImage(std::string_view text, SourceClues& source)
+    static bool readImage(std::string_view text, const ColorTable& colors, SourceClues& source)
     {
         source.hasPicture = true;
         std::vector<int> row;
@@ -198,12 +235,9 @@ private:
                 row.clear();
                 continue;
             }
-            int color = -1;
-            for (std::size_t i = 0; i < source.colors.size() && color < 0; ++i)
-                if (source.colors[i].symbol == c)
-                    color = static_cast<int>(i);
-            if (color < 0 || source.picture.size() > MaxPuzzleSize)
-                return false;
+            const int color = colors.indexOfSymbol(c);
+            if (color < 0 || source.picture.size() >= MaxPuzzleSize || row.size() >= MaxPuzzleSize)
+                return false; // not a picture, or one larger than any puzzle
             row.push_back(color);
         }
         if (!row.empty())

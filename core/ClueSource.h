@@ -14,6 +14,10 @@ namespace gw::clue_source {
 
 // Run lengths above this are kept as this value: out of range either way.
 constexpr int LengthCap = 1000000;
+// The most colour definitions a webpbn file may hold (the palette has 8).
+constexpr std::size_t MaxSourceColors = 256;
+// The longest title a clue file may give, in bytes.
+constexpr std::size_t MaxSourceTitleBytes = 1000;
 
 struct SourceColor {
     std::string name;
@@ -55,6 +59,8 @@ protected:
     // before + " " + line + after
     SourceResult fail(const Text& before, int line, const Text& after) const;
     SourceResult lineInvalid(int line) const;
+    // before + " \"" + name + "\"" + after
+    SourceResult failNaming(const Text& before, std::string_view name, const Text& after) const;
 
     const std::string& m_path;
     std::uint8_t m_language;

@@ -1,5 +1,7 @@
 #include "Paths.h"
 
+#include <algorithm>
+
 namespace gw {
 
 bool isPathSeparator(char c)
@@ -26,6 +28,16 @@ std::string withoutLastExtension(std::string_view name)
     if (dot == std::string_view::npos)
         return std::string(name);
     return std::string(name.substr(0, dot));
+}
+
+bool hasExtension(std::string_view path, std::string_view extension)
+{
+    if (path.size() < extension.size())
+        return false;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const std::string_view end = path.substr(path.size() - extension.size());
+    return std::equal(end.begin(), end.end(), extension.begin(), extension.end(),
+                      [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 std::string puzzleNameFromPath(std::string_view path) { return withoutLastExtension(fileNamePart(path)); }

@@ -26,6 +26,10 @@ std::string fileNamePart(std::string_view path);
 // ".". A name without any "." is returned whole. ".pbm" gives "".
 std::string withoutLastExtension(std::string_view name);
 
+// Whether `path` ends with `extension` (".pbm"), comparing ASCII letters
+// without regard to case: "CAT.PBM" has the extension ".pbm".
+bool hasExtension(std::string_view path, std::string_view extension);
+
 // The puzzle name of a file: its name without folder and last extension
 // ("/puzzles/cat.pbm" -> "cat", "/puzzles/README" -> "README").
 std::string puzzleNameFromPath(std::string_view path);

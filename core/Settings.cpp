@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include "AtomicFile.h"
 #include "Paths.h"
 #include "RegularFile.h"
@@ -22,6 +24,12 @@ std::optional<std::string> readSettingsFile(const std::string& folder, const std
         bytes = readRegularFile(defaultsFolder + name, maxBytes, &error);
     found = bytes || !meansNoFile(error);
     return bytes;
+}
+
+bool fileIsMissing(const std::string& path)
+{
+    struct stat info { };
+    return ::lstat(path.c_str(), &info) != 0 && meansNoFile(errno);
 }
 
 std::string upperCase(std::string text)
@@ -106,9 +114,12 @@ void RecentList::readFile(const std::string& defaultsFolder)
 {
     m_entries = RecentEntries {};
     bool found = false;
-    if (const std::optional<std::string> bytes =
-            readSettingsFile(m_folder, defaultsFolder, RecentFileName, MaxRecentFileBytes, found))
+    const std::optional<std::string> bytes =
+        readSettingsFile(m_folder, defaultsFolder, RecentFileName, MaxRecentFileBytes, found);
+    if (bytes)
         m_entries = parseRecentFile(*bytes);
+    // Only a file of the list's own folder is ever written.
+    m_keepFile = !bytes && found && !fileIsMissing(m_folder + RecentFileName);
 }
 
 void RecentList::clean()
@@ -131,7 +142,7 @@ void RecentList::clean()
 bool RecentList::refreshRecent()
 {
     clean();
-    return writeFileAtomically(m_folder + RecentFileName, recentFileBytes(m_entries));
+    return !m_keepFile && writeFileAtomically(m_folder + RecentFileName, recentFileBytes(m_entries));
 }
 
 bool RecentList::addRecent(const std::string& path)

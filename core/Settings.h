@@ -72,8 +72,11 @@ public:
     // parseRecentFile; at most MaxRecentFileBytes are read). When the folder
     // holds no "recent.ini" at all, the one in `defaultsFolder` is read (see
     // readLanguageFile). A file that is missing or cannot be read leaves the
-    // list empty. The caller then calls refreshRecent, as after every change;
-    // it writes to the list's own folder only.
+    // list empty; a "recent.ini" of the list's own folder that exists but
+    // cannot be read is then left alone: refreshRecent no longer writes it
+    // (and says so by returning false) until readFile is called again. The
+    // caller then calls refreshRecent, as after every change; it writes to
+    // the list's own folder only.
     void readFile(const std::string& defaultsFolder = {});
 
     // Puts `path` at the head of the list and refreshes it. When the cleaning
@@ -98,6 +101,7 @@ private:
     std::string m_folder;
     FileExists m_exists;
     RecentEntries m_entries;
+    bool m_keepFile = false; // the list's own file exists but could not be read
 };
 
 } // namespace gw

@@ -2,19 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <pugixml.hpp>
+#include <unordered_set>
+
+#include "Paths.h"
 
 namespace gw {
 
 namespace {
-
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-bool isNameChar(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':'
-           || c == '-' || c == '.' || u >= 0x80;
-}
 
 void appendUtf8(std::string& out, std::uint32_t code)
 {
@@ -33,41 +28,6 @@ void appendUtf8(std::string& out, std::uint32_t code)
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
-}
-
-// The length of the valid UTF-8 sequence starting at text[i], or 0.
-std::size_t utf8Length(std::string_view text, std::size_t i)
-{
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (next & 0x3Fu);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (overlong || surrogate || code > 0x10FFFF)
-        return 0;
-    return length;
 }
 
 // Appends what the reference "&" + entity + ";" stands for: one of the five
@@ -109,256 +69,205 @@ bool appendReference(std::string_view entity, std::string& out)
     return true;
 }
 
-// Reads one document. Every step returns false on the first error, which
-// it records with its line; the caller then stops.
-class Parser {
-public:
-    explicit Parser(std::string_view text) : m_text(text) { }
+// The longest reference looked for, "&" to ";" ("&#x0010FFFF;" is 12): the
+// search for the ";" never goes further, so decoding stays one pass.
+constexpr std::size_t MaxReferenceLength = 12;
 
-    XmlDocument run()
+enum class Unknown { Keep, Refuse };
+
+// Appends `text` with its references resolved, in one pass. Returns the
+// offset in `text` of the first "&" that starts no known reference when
+// `unknown` is Refuse, else npos.
+std::size_t appendDecoded(std::string_view text, std::string& out, Unknown unknown)
+{
+    out.reserve(out.size() + text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t amp = text.find('&', i);
+        out.append(text.substr(i, amp - i));
+        if (amp == std::string_view::npos)
+            break;
+        const std::size_t end = text.substr(amp, MaxReferenceLength).find(';');
+        if (end != std::string_view::npos && appendReference(text.substr(amp + 1, end - 1), out)) {
+            i = amp + end + 1;
+        } else if (unknown == Unknown::Refuse) {
+            return amp;
+        } else {
+            out += '&';
+            i = amp + 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Line numbers of byte offsets, from one pass over the text.
+class LineIndex {
+public:
+    explicit LineIndex(std::string_view text)
+    {
+        for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1))
+            m_breaks.push_back(i);
+    }
+
+    // 1-based; an unknown offset (pugixml's -1) counts as the first line.
+    int lineOf(std::ptrdiff_t offset) const
+    {
+        if (offset < 0)
+            return 1;
+        const auto after = std::lower_bound(m_breaks.begin(), m_breaks.end(), static_cast<std::size_t>(offset));
+        return static_cast<int>(after - m_breaks.begin()) + 1;
+    }
+
+private:
+    std::vector<std::size_t> m_breaks;
+};
+
+bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+// Copies pugixml's tree into XmlElements, enforcing the limits and the
+// checks pugixml leaves out. Every step returns false on the first problem,
+// recorded in `m_status` and `m_errorLine`.
+class TreeCopy {
+public:
+    explicit TreeCopy(std::string_view text) : m_lines(text) { }
+
+    XmlDocument run(const pugi::xml_document& source)
     {
         XmlDocument document;
-        if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
-            m_pos = 3;
         bool haveRoot = false;
-        while (skipMisc()) {
-            if (atEnd()) {
-                if (haveRoot) {
-                    document.status = XmlStatus::Parsed;
-                    return document;
-                }
-                break; // no root element
+        for (const pugi::xml_node node : source.children()) {
+            if (node.type() == pugi::node_element) {
+                if (haveRoot)
+                    return failed(malformedAt(node.offset_debug()));
+                haveRoot = true;
+                if (!element(node, document.root, 1))
+                    return failed(false);
+            } else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+                if (node.type() == pugi::node_cdata || !isBlank(node.value()))
+                    return failed(malformedAt(node.offset_debug()));
             }
-            if (haveRoot || !startsWith("<") || startsWith("</"))
-                break;
-            if (startsWith("<!DOCTYPE")) {
-                if (!skipDoctype())
-                    break;
-                continue;
-            }
-            if (!element(document.root, 1))
-                break;
-            haveRoot = true;
         }
-        document.status = m_tooLarge ? XmlStatus::TooLarge : XmlStatus::Malformed;
-        document.errorLine = m_line;
+        if (!haveRoot)
+            return failed(malformedAt(-1));
+        document.status = XmlStatus::Parsed;
         return document;
     }
 
 private:
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    bool startsWith(std::string_view s) const { return m_text.substr(m_pos, s.size()) == s; }
-
-    void advance(std::size_t count)
+    XmlDocument failed(bool) const
     {
-        const std::size_t end = std::min(m_text.size(), m_pos + count);
-        m_line += static_cast<int>(std::count(m_text.begin() + static_cast<std::ptrdiff_t>(m_pos),
-                                              m_text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
-        m_pos = end;
+        XmlDocument document;
+        document.status = m_status;
+        document.errorLine = m_status == XmlStatus::Malformed ? m_errorLine : 0;
+        return document;
     }
 
-    void skipSpaces()
+    bool malformedAt(std::ptrdiff_t offset)
     {
-        while (!atEnd() && isSpace(m_text[m_pos]))
-            advance(1);
-    }
-
-    // Moves past the next `terminator`; false when the text ends first.
-    bool skipPast(std::string_view terminator)
-    {
-        const std::size_t found = m_text.find(terminator, m_pos);
-        if (found == std::string_view::npos) {
-            advance(m_text.size() - m_pos);
-            return false;
-        }
-        advance(found + terminator.size() - m_pos);
-        return true;
-    }
-
-    // White space, comments and processing instructions outside the root.
-    bool skipMisc()
-    {
-        for (;;) {
-            skipSpaces();
-            if (startsWith("<!--")) {
-                if (!skipPast("-->"))
-                    return false;
-            } else if (startsWith("<?")) {
-                if (!skipPast("?>"))
-                    return false;
-            } else {
-                return true;
-            }
-        }
-    }
-
-    bool skipDoctype()
-    {
-        int depth = 0;
-        char quote = 0;
-        for (advance(9); !atEnd(); advance(1)) {
-            const char c = m_text[m_pos];
-            if (quote != 0) {
-                if (c == quote)
-                    quote = 0;
-            } else if (c == '"' || c == '\'') {
-                quote = c;
-            } else if (c == '[') {
-                ++depth;
-            } else if (c == ']') {
-                --depth;
-            } else if (c == '>' && depth <= 0) {
-                advance(1);
-                return true;
-            }
-        }
+        m_status = XmlStatus::Malformed;
+        m_errorLine = m_lines.lineOf(offset);
         return false;
     }
 
-    std::string name()
+    bool tooLarge()
     {
-        const std::size_t start = m_pos;
-        while (!atEnd() && isNameChar(m_text[m_pos]))
-            ++m_pos; // names hold no line breaks
-        return std::string(m_text.substr(start, m_pos - start));
+        m_status = XmlStatus::TooLarge;
+        return false;
     }
 
-    // Resolves the reference starting at '&' and appends it to `out`.
-    bool reference(std::string& out)
+    // Resolves `value` (from the node at `offset`) into `out`.
+    bool decode(std::string_view value, std::ptrdiff_t offset, std::string& out)
     {
-        const std::size_t end = m_text.find(';', m_pos);
-        if (end == std::string_view::npos || end - m_pos > 12
-            || !appendReference(m_text.substr(m_pos + 1, end - m_pos - 1), out))
-            return false;
-        advance(end + 1 - m_pos);
-        return true;
-    }
-
-    bool attributeValue(std::string& value)
-    {
-        if (atEnd() || (m_text[m_pos] != '"' && m_text[m_pos] != '\''))
-            return false;
-        const char quote = m_text[m_pos];
-        advance(1);
-        while (!atEnd() && m_text[m_pos] != quote) {
-            const char c = m_text[m_pos];
-            if (c == '<')
-                return false;
-            if (c == '&') {
-                if (!reference(value))
-                    return false;
-                continue;
-            }
-            value += c;
-            advance(1);
-        }
-        if (atEnd())
-            return false;
-        advance(1);
-        return true;
-    }
-
-    // The start tag with its attributes; `empty` tells whether it ended "/>".
-    bool startTag(XmlElement& e, bool& empty)
-    {
-        e.line = m_line;
-        advance(1);
-        e.name = name();
-        if (e.name.empty())
-            return false;
-        for (;;) {
-            const std::size_t before = m_pos;
-            skipSpaces();
-            if (startsWith("/>")) {
-                advance(2);
-                empty = true;
-                return true;
-            }
-            if (startsWith(">")) {
-                advance(1);
-                empty = false;
-                return true;
-            }
-            if (m_pos == before)
-                return false; // attributes must be separated by white space
-            std::string key = name();
-            if (key.empty() || e.attribute(key) != nullptr)
-                return false;
-            skipSpaces();
-            if (!startsWith("="))
-                return false;
-            advance(1);
-            skipSpaces();
-            std::string value;
-            if (!attributeValue(value))
-                return false;
-            e.attributes.emplace_back(std::move(key), std::move(value));
-        }
-    }
-
-    bool element(XmlElement& e, int depth)
-    {
-        if (depth > MaxXmlDepth || ++m_elements > MaxXmlElements) {
-            m_tooLarge = true;
-            return false;
-        }
-        bool empty = false;
-        if (!startTag(e, empty))
-            return false;
-        if (empty)
+        const std::size_t bad = appendDecoded(value, out, Unknown::Refuse);
+        if (bad == std::string_view::npos)
             return true;
-        for (;;) {
-            if (atEnd())
-                return false;
-            const char c = m_text[m_pos];
-            if (c == '&') {
-                if (!reference(e.text))
-                    return false;
-            } else if (c != '<') {
-                e.text += c;
-                advance(1);
-            } else if (startsWith("</")) {
-                advance(2);
-                if (name() != e.name)
-                    return false;
-                skipSpaces();
-                if (!startsWith(">"))
-                    return false;
-                advance(1);
-                return true;
-            } else if (startsWith("<!--")) {
-                if (!skipPast("-->"))
-                    return false;
-            } else if (startsWith("<![CDATA[")) {
-                advance(9);
-                const std::size_t start = m_pos;
-                if (!skipPast("]]>"))
-                    return false;
-                e.text.append(m_text.substr(start, m_pos - 3 - start));
-            } else if (startsWith("<?")) {
-                if (!skipPast("?>"))
-                    return false;
-            } else if (startsWith("<!")) {
-                return false;
-            } else {
-                e.children.emplace_back();
-                if (!element(e.children.back(), depth + 1))
-                    return false;
-            }
-        }
+        return malformedAt(offset < 0 ? offset : offset + static_cast<std::ptrdiff_t>(bad));
     }
 
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-    int m_line = 1;
+    bool attributes(const pugi::xml_node& node, XmlElement& e)
+    {
+        for (const pugi::xml_attribute attribute : node.attributes()) {
+            if (e.attributes.size() == MaxXmlAttributes)
+                return tooLarge();
+            const std::string_view value = attribute.value();
+            if (value.find('<') != std::string_view::npos)
+                return malformedAt(node.offset_debug());
+            std::string resolved;
+            if (!decode(value, node.offset_debug(), resolved))
+                return false;
+            e.attributes.emplace_back(attribute.name(), std::move(resolved));
+        }
+        if (e.attributes.size() > 1) {
+            std::unordered_set<std::string_view> seen;
+            seen.reserve(e.attributes.size());
+            for (const auto& attribute : e.attributes)
+                if (!seen.insert(attribute.first).second)
+                    return malformedAt(node.offset_debug());
+        }
+        return true;
+    }
+
+    bool element(const pugi::xml_node& node, XmlElement& e, int depth)
+    {
+        if (depth > MaxXmlDepth || ++m_elements > MaxXmlElements)
+            return tooLarge();
+        e.name = node.name();
+        e.line = m_lines.lineOf(node.offset_debug());
+        if (!attributes(node, e))
+            return false;
+        std::size_t elements = 0;
+        for (const pugi::xml_node child : node.children())
+            elements += child.type() == pugi::node_element ? 1 : 0;
+        e.children.reserve(std::min(elements, MaxXmlElements - m_elements + 1));
+        for (const pugi::xml_node child : node.children()) {
+            switch (child.type()) {
+            case pugi::node_element:
+                e.children.emplace_back();
+                if (!element(child, e.children.back(), depth + 1))
+                    return false;
+                break;
+            case pugi::node_pcdata:
+                if (!decode(child.value(), child.offset_debug(), e.text))
+                    return false;
+                break;
+            case pugi::node_cdata:
+                e.text += child.value();
+                break;
+            default:
+                break;
+            }
+        }
+        return true;
+    }
+
+    LineIndex m_lines;
     std::size_t m_elements = 0;
-    bool m_tooLarge = false;
+    XmlStatus m_status = XmlStatus::Malformed;
+    int m_errorLine = 1;
 };
+
+// Whether the tree pugixml built up to an error is already over a limit: a
+// too large document is told as such even when it is also cut short.
+bool overLimits(const pugi::xml_node& parent, int depth, std::size_t& elements)
+{
+    for (const pugi::xml_node node : parent.children()) {
+        if (node.type() != pugi::node_element)
+            continue;
+        if (depth > MaxXmlDepth || ++elements > MaxXmlElements)
+            return true;
+        const auto attributes = node.attributes();
+        if (static_cast<std::size_t>(std::distance(attributes.begin(), attributes.end())) > MaxXmlAttributes)
+            return true;
+        if (overLimits(node, depth + 1, elements))
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
 const std::string* XmlElement::attribute(std::string_view key) const
 {
+    // At most MaxXmlAttributes to look through.
     for (const auto& [k, v] : attributes)
         if (k == key)
             return &v;
@@ -373,19 +282,45 @@ const XmlElement* XmlElement::child(std::string_view childName) const
     return nullptr;
 }
 
-XmlDocument parseXml(std::string_view text) { return Parser(text).run(); }
+XmlDocument parseXml(std::string_view text)
+{
+    XmlDocument document;
+    if (text.size() > MaxXmlBytes) {
+        document.status = XmlStatus::TooLarge;
+        return document;
+    }
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    if (text.empty()) {
+        document.errorLine = 1;
+        return document;
+    }
+    // Entities are resolved by appendDecoded, which refuses unknown ones;
+    // pugixml would keep them as text. The fragment mode keeps text outside
+    // the root, which TreeCopy then refuses.
+    constexpr unsigned options = pugi::parse_cdata | pugi::parse_ws_pcdata | pugi::parse_fragment;
+    pugi::xml_document source;
+    const pugi::xml_parse_result parsed = source.load_buffer(text.data(), text.size(), options, pugi::encoding_utf8);
+    // pugixml ends its text at a zero byte; XML allows none.
+    const std::size_t zero = text.find('\0');
+    if (parsed && zero == std::string_view::npos)
+        return TreeCopy(text).run(source);
+    std::size_t elements = 0;
+    if (overLimits(source, 1, elements)) {
+        document.status = XmlStatus::TooLarge;
+        return document;
+    }
+    const std::ptrdiff_t at = parsed
+                                  ? static_cast<std::ptrdiff_t>(zero)
+                                  : std::min(parsed.offset, static_cast<std::ptrdiff_t>(std::min(zero, text.size())));
+    document.errorLine = LineIndex(text).lineOf(at);
+    return document;
+}
 
 std::string unescapeXml(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t end = text[i] == '&' ? text.find(';', i) : std::string_view::npos;
-        if (end != std::string_view::npos && end - i <= 12 && appendReference(text.substr(i + 1, end - i - 1), out))
-            i = end;
-        else
-            out += text[i];
-    }
+    appendDecoded(text, out, Unknown::Keep);
     return out;
 }
 
@@ -395,7 +330,7 @@ std::string escapeXml(std::string_view text)
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
-        const std::size_t length = utf8Length(text, i);
+        const std::size_t length = utf8SequenceLength(text.substr(i));
         if (length == 0 || (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') || c == 0x7F) {
             out += ' ';
             ++i;

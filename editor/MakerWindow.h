@@ -43,6 +43,7 @@ struct Message;
 
 namespace gw::editor {
 
+class ClueImportRunner;
 class EditCommand;
 class GridView;
 class MakerDocument;
@@ -149,9 +150,12 @@ public:
     // The steps are the document's (MakerDocument); New, Open, a recent file
     // and both imports start a fresh history. The grid ends the document's
     // stroke when the last mouse button is released.
-    // Reads the clue file (importClueFile) and, when it gives a picture,
-    // makes it the puzzle; otherwise shows why and changes nothing.
+    // Reads the clue file (importClueFile) off the window's thread and, when
+    // it gives a picture, makes it the puzzle; otherwise shows why and
+    // changes nothing. Returns at once; a progress box with Cancel shows
+    // while importingClues(). A cancelled import changes nothing either.
     void importCluesFile(const QString& path);
+    bool importingClues() const;
     // Writes the puzzle's clues to `path` (exportClueFile); shows a failure.
     bool exportCluesTo(const QString& path, ClueFormat format);
 
@@ -281,6 +285,8 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QAction* m_importCluesAction = nullptr;
+    ClueImportRunner* m_clueImport = nullptr; // made on the first import
+    QString m_clueImportPath;                 // of the import running
     QAction* m_exportCluesAction = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include <QUndoStack>
 
 #include "core/PuzzleFile.h"
+#include "editor/ClueImportRunner.h"
 #include "editor/EditCommands.h"
 #include "editor/GridView.h"
 #include "editor/MakerDocument.h"
@@ -100,18 +101,29 @@ void MakerWindow::importCluesCommand() { askAndOpen(txt::FilterImportClues, &Mak
 void MakerWindow::importCluesFile(const QString& path)
 {
     m_document->endStroke();
-    analysis::ClueImportResult result;
-    {
-        platform::BusyScope busy(m_platform.busy);
-        result = analysis::importClueFile(m_puzzle, platform::pathBytes(path), m_session.language);
+    if (m_clueImport == nullptr) {
+        m_clueImport = new ClueImportRunner(this);
+        connect(m_clueImport, &ClueImportRunner::finished, this,
+                [this](const Puzzle& imported, const analysis::ClueImportResult& result) {
+                    m_platform.busy.setBusy(false);
+                    showMessages(result.messages);
+                    if (!result.imported)
+                        return; // the puzzle and its history stay as they were
+                    m_puzzle = imported;
+                    m_document->startHistory();
+                    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
+                    showImportedPicture(m_clueImportPath, true);
+                });
+        connect(m_clueImport, &ClueImportRunner::cancelled, this, [this] { m_platform.busy.setBusy(false); });
     }
-    showMessages(result.messages);
-    if (!result.imported)
-        return; // the puzzle and its history stay as they were
-    m_document->startHistory();
-    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
-    showImportedPicture(path, true);
+    if (m_clueImport->start(m_puzzle, platform::pathBytes(path), m_session.language,
+                            localText(m_session, txt::ClueImportBusy))) {
+        m_clueImportPath = path;
+        m_platform.busy.setBusy(true);
+    }
 }
+
+bool MakerWindow::importingClues() const { return m_clueImport != nullptr && m_clueImport->running(); }
 
 void MakerWindow::exportCluesCommand()
 {

@@ -2,19 +2,11 @@
 
 #include "Commands.h"
 #include "core/ClueFiles.h"
+#include "core/Paths.h"
 #include "core/PuzzleFile.h"
 #include "solver/analysis/ClueImport.h"
 
 namespace gw::cli {
-
-namespace {
-
-bool endsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-} // namespace
 
 int runExport(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
 {
@@ -38,7 +30,7 @@ int runImport(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
 {
     const std::string& in = args.operands[0];
     const std::string& out = args.operands[1];
-    if (!(endsWith(out, ".pbm") || endsWith(out, ".ppm")))
+    if (!(hasExtension(out, ".pbm") || hasExtension(out, ".ppm")))
         return wrongUsage(args, "OUT ends in .pbm or .ppm", err);
     Puzzle puzzle;
     const analysis::ClueImportResult result = analysis::importClueFile(puzzle, in);
@@ -52,9 +44,9 @@ int runImport(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
     }
     if (!result.imported)
         return 1;
-    const bool wantsColor = endsWith(out, ".ppm");
+    const bool wantsColor = hasExtension(out, ".ppm");
     if (puzzle.ColorPuzzle && !wantsColor) {
-        err << "error: a color puzzle is saved as .ppm\n";
+        err << "error: " << printable(out) << ": a color puzzle is saved as .ppm\n";
         return 1;
     }
     const SaveResult saved = wantsColor ? savePpm(puzzle, out) : savePbm(puzzle, out);

@@ -93,11 +93,14 @@ int runExport(const Invocation& args, std::ostream& out, std::ostream& err);
 int runImport(const Invocation& args, std::ostream& out, std::ostream& err);
 
 // Everything the tool prints from a file name, a title or a message passes
-// through printable(): control characters (also tab and line breaks, and the
-// C1 controls U+0080..U+009F) and bytes that are not well-formed UTF-8 become
-// escapes such as "\x1b", "\t", "\n", and a backslash becomes "\\", so no
-// file can send escape sequences to the terminal or break a tab-separated
-// line. Well-formed UTF-8 text is kept.
+// through printable(): control characters (also tab and line breaks) and
+// bytes that are not well-formed UTF-8 become escapes such as "\x1b", "\t",
+// "\n"; the C1 controls U+0080..U+009F and the invisible format characters
+// (bidirectional controls such as U+202E, zero-width characters, the line
+// and paragraph separators) become "\u202e" (or "\U000e0001"); a backslash
+// becomes "\\". So no file can send escape sequences to the terminal, make
+// a name read backwards or break a tab-separated line. Other well-formed
+// UTF-8 text is kept.
 std::string printable(std::string_view text);
 
 // Loads `path` as the maker does, with English messages. Every notice goes to

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <functional>
 #include <ostream>
 
@@ -9,10 +10,32 @@ namespace gw::cli {
 
 namespace {
 
+// The code point of the well-formed UTF-8 sequence of `length` bytes
+// starting `text`.
+char32_t codePoint(std::string_view text, std::size_t length)
+{
+    static constexpr unsigned char LeadBits[] = {0, 0x7f, 0x1f, 0x0f, 0x07};
+    char32_t code = static_cast<unsigned char>(text[0]) & LeadBits[length];
+    for (std::size_t i = 1; i < length; ++i)
+        code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3fu);
+    return code;
+}
+
 // U+0080..U+009F, which some terminals obey as they do escape sequences.
 bool isC1Control(std::string_view text, std::size_t length)
 {
     return length == 2 && static_cast<unsigned char>(text[0]) == 0xc2 && static_cast<unsigned char>(text[1]) < 0xa0;
+}
+
+// What a terminal draws as nothing, or obeys: the invisible format
+// characters (Unicode category Cf) with the line and paragraph separators.
+// The bidirectional ones among them (U+202E) can make a name read backwards.
+bool isHiddenCharacter(char32_t c)
+{
+    return c == 0xad || (c >= 0x600 && c <= 0x605) || c == 0x61c || c == 0x6dd || c == 0x70f || c == 0x180e
+           || (c >= 0x200b && c <= 0x200f) || (c >= 0x2028 && c <= 0x202e) || (c >= 0x2060 && c <= 0x206f)
+           || c == 0xfeff || (c >= 0xfff9 && c <= 0xfffb) || c == 0x110bd || (c >= 0x1d173 && c <= 0x1d17a)
+           || c == 0xe0001 || (c >= 0xe0020 && c <= 0xe007f);
 }
 
 // The outcome of loading one file as the maker does.
@@ -37,6 +60,14 @@ Loaded load(const std::string& path, Puzzle& puzzle)
     return loaded;
 }
 
+// "\u202e" for a character of the basic plane, else "\U000e0001".
+std::string hexEscape(char32_t code)
+{
+    char escape[12];
+    std::snprintf(escape, sizeof escape, code > 0xffff ? "\\U%08x" : "\\u%04x", static_cast<unsigned>(code));
+    return escape;
+}
+
 } // namespace
 
 std::string printable(std::string_view text)
@@ -58,7 +89,11 @@ std::string printable(std::string_view text)
         } else if (c >= 0x20 && c < 0x7f) {
             result += static_cast<char>(c);
         } else if (c >= 0x80 && (length = utf8SequenceLength(text)) > 0 && !isC1Control(text, length)) {
-            result.append(text.substr(0, length));
+            const char32_t code = codePoint(text, length);
+            if (isHiddenCharacter(code))
+                result += hexEscape(code);
+            else
+                result.append(text.substr(0, length));
         } else {
             length = 1;
             result += "\\x";

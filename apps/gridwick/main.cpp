@@ -2,10 +2,13 @@
 #include <QApplication>
 #include <iostream>
 
+#include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "editor/MakerWindow.h"
+#include "lang/Language.h"
+#include "lang/Texts.h"
 #include "platform/CommandLine.h"
 #include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
@@ -24,6 +27,7 @@ const gw::platform::ProgramDescription Maker {
 
 int main(int argc, char* argv[])
 {
+    gw::ignoreFileSizeSignal();
     if (const auto status = gw::platform::answerInformationOptions(argc, argv, Maker))
         return *status;
     QApplication app(argc, argv);
@@ -41,7 +45,8 @@ int main(int argc, char* argv[])
     gw::editor::MakerWindowSetup setup;
     setup.programFolder = gw::platform::pathFromBytes(
         gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath())));
-    setup.settingsFolder = gw::platform::settingsFolder(setup.programFolder);
+    const gw::platform::SettingsPlace settings = gw::platform::findSettingsFolder(setup.programFolder);
+    setup.settingsFolder = settings.folder;
 
     gw::editor::MakerWindow window(puzzle, session, platform.platform(), setup);
     platform.setParentWindow(&window);
@@ -55,5 +60,8 @@ int main(int argc, char* argv[])
     if (!start.file.isEmpty())
         window.loadFile(start.file);
     window.show();
+    gw::platform::tellSettingsProblemOnce(
+        settings, platform.platform().messages,
+        QString::fromStdString(gw::chooseText(session.language, gw::txt::ProductMaker)), session.language);
     return app.exec();
 }

@@ -2,9 +2,12 @@
 #include <QApplication>
 #include <iostream>
 
+#include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
+#include "lang/Language.h"
+#include "lang/Texts.h"
 #include "platform/CommandLine.h"
 #include "platform/FilePaths.h"
 #include "platform/QtPlatform.h"
@@ -21,6 +24,7 @@ const gw::platform::ProgramDescription Player {
 
 int main(int argc, char** argv)
 {
+    gw::ignoreFileSizeSignal();
     if (const auto status = gw::platform::answerInformationOptions(argc, argv, Player))
         return *status;
     QApplication app(argc, argv);
@@ -36,13 +40,17 @@ int main(int argc, char** argv)
     gw::Puzzle puzzle;
     gw::Session session;
     session.programFolder = gw::withTrailingSeparator(gw::platform::pathBytes(QCoreApplication::applicationDirPath()));
-    const QString settings = gw::platform::settingsFolder(gw::platform::pathFromBytes(session.programFolder));
-    gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings);
+    const gw::platform::SettingsPlace settings =
+        gw::platform::findSettingsFolder(gw::platform::pathFromBytes(session.programFolder));
+    gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings.folder);
     platform.setParentWindow(&window);
     QObject::connect(&window, &gw::player::PlayerWindow::languageApplied, &window,
                      [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
     window.start();
     window.show();
+    gw::platform::tellSettingsProblemOnce(
+        settings, platform.platform().messages,
+        QString::fromStdString(gw::chooseText(session.language, gw::txt::ProductPlayer)), session.language);
     if (!start.file.isEmpty())
         gw::platform::whenFirstExposed(window, [&window, &start] { window.loadFile(start.file); });
     return app.exec();

@@ -4,8 +4,11 @@
 // G green, M magenta, A aqua).
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "core/AtomicFile.h"
 #include "core/Palette.h"
 #include "core/Puzzle.h"
 
@@ -93,21 +97,44 @@ private:
     std::filesystem::path m_dir;
 };
 
-// Runs `action` while files may grow to at most `bytes` (writing more fails
-// with EFBIG, "File too large"): a stand-in for a full disk that needs no
-// special file system. Returns what `action` returns.
-template <typename Action> auto withFileSizeLimit(rlim_t bytes, Action action)
+// Runs `action` in a child process whose files may grow to at most `bytes`,
+// as a stand-in for a full disk that needs no special file system. The child
+// starts with SIGXFSZ's default action, as a program does, and calls
+// gw::ignoreFileSizeSignal as every program's main does when `asPrograms`;
+// writing past the limit then fails with EFBIG ("File too large"). Returns
+// the text `action` returns, or "killed by signal N" when the child did not
+// come back. Nothing `action` changes in memory is seen by the caller.
+template <typename Action> std::string inChildWithFileSizeLimit(rlim_t bytes, Action action, bool asPrograms = true)
 {
-    rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = bytes;
-    const auto oldSignal = signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the program
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = action();
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldSignal);
-    return result;
+    int channel[2];
+    if (pipe(channel) != 0)
+        return "no pipe";
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        signal(SIGXFSZ, SIG_DFL);
+        if (asPrograms)
+            gw::ignoreFileSizeSignal();
+        rlimit small {};
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const std::string outcome = action();
+        ssize_t written = write(channel[1], outcome.data(), outcome.size());
+        _exit(written == static_cast<ssize_t>(outcome.size()) ? 0 : 1);
+    }
+    close(channel[1]);
+    std::string outcome;
+    char buffer[4096];
+    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        outcome.append(buffer, static_cast<std::size_t>(n));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFSIGNALED(status))
+        return "killed by signal " + std::to_string(WTERMSIG(status));
+    return outcome;
 }
 
 inline std::string repeat(const std::string& s, int times)

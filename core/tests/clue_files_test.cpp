@@ -216,6 +216,20 @@ const std::string Rows1 = "<clues type=\"rows\"><line><count>1</count></line></c
 const std::string Columns1 = "<clues type=\"columns\"><line><count>1</count></line></clues>";
 std::string xml(const std::string& inside) { return "<puzzleset>\n<puzzle>\n" + inside + "\n</puzzle></puzzleset>"; }
 std::string manyColumns(int n) { return "<clues type=\"columns\">" + gwtest::repeat("<line></line>", n) + "</clues>"; }
+std::string manyAttributes(std::size_t n)
+{
+    std::string attributes;
+    for (std::size_t i = 0; i < n; ++i)
+        attributes += " a" + std::to_string(i) + "=\"\"";
+    return attributes;
+}
+std::string manyColors(int n)
+{
+    std::string colors;
+    for (int i = 0; i < n; ++i)
+        colors += "<color name=\"c" + std::to_string(i) + "\">000</color>";
+    return colors;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MalformedClueFiles,
@@ -264,6 +278,36 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile {"solutionMismatch", ClueFormat::Webpbn,
                  xml(Rows1 + Columns1 + "<solution><image>|.|</image></solution>"),
                  "The solution in this clue file does not match its clues."},
+        // Regression: a colour defined twice was taken from its second definition.
+        BadFile {"colorNameTwice", ClueFormat::Webpbn,
+                 xml("<color name=\"red\" char=\"r\">FF0000</color><color name=\"red\" char=\"s\">00FF00</color>"
+                     + Rows1 + Columns1),
+                 "The color \"red\" is defined twice in this clue file."},
+        BadFile {"colorCharTwice", ClueFormat::Webpbn,
+                 xml("<color name=\"red\" char=\"r\">F00</color><color name=\"rose\" char=\"r\">F88</color>" + Rows1
+                     + Columns1),
+                 "The character \"r\" stands for two colors in this clue file."},
+        BadFile {"colorNameShownShortAndPrintable", ClueFormat::Webpbn,
+                 xml(gwtest::repeat("<color name=\"a\nb" + std::string(50, 'c') + "\">000</color>", 2)),
+                 "The color \"a?b" + std::string(37, 'c') + "\u2026\" is defined twice in this clue file."},
+        BadFile {"tooManyColors", ClueFormat::Webpbn, xml(manyColors(257) + Rows1 + Columns1),
+                 "This clue file defines more than 256 colors."},
+        BadFile {"tooManyAttributes", ClueFormat::Webpbn,
+                 "<puzzleset" + manyAttributes(gw::MaxXmlAttributes + 1) + "/>",
+                 "This file is too large to be a clue file."},
+        BadFile {"titleTooLong", ClueFormat::Webpbn,
+                 xml("<title>" + std::string(1001, 'x') + "</title>" + Rows1 + Columns1),
+                 "The title in this clue file is longer than 1000 bytes."},
+        BadFile {"solutionRowTooLong", ClueFormat::Webpbn,
+                 xml(Rows1 + Columns1 + "<solution><image>|" + std::string(51, 'X') + "|</image></solution>"),
+                 "The solution in this clue file is not a complete picture of the puzzle's size."},
+        BadFile {"nonTitleTooLong", ClueFormat::Non,
+                 "title \"" + gwtest::repeat("&amp;", 1001) + "\"\nwidth 1\nheight 1\nrows\n1\ncolumns\n1\n",
+                 "The title in this clue file is longer than 1000 bytes."},
+        // Regression: a goal of many rows was kept whole, however long.
+        BadFile {"nonGoalTooManyRows", ClueFormat::Non,
+                 "width 1\nheight 1\nrows\n1\ncolumns\n1\ngoal \"" + std::string(100000, '1') + "\"\n",
+                 "The solution in this clue file is not a complete picture of the puzzle's size."},
         BadFile {"nonNoHeight", ClueFormat::Non, "width 1\nrows\n1\ncolumns\n1\n",
                  "This clue file lacks a part it needs: the size, the row clues or the column clues."},
         BadFile {"nonTooFewRows", ClueFormat::Non, "width 1\nheight 3\ncolumns\n1\nrows\n1\n",
@@ -318,11 +362,59 @@ TEST(Xml, ReferencesCdataAndEscaping)
     EXPECT_EQ(*doc.root.attribute("k"), "<AB");
     EXPECT_EQ(doc.root.text, "x<y>z");
     EXPECT_EQ(doc.root.children.size(), 1u);
-    EXPECT_FALSE(gw::parseXml("<a k='1' k='2'/>").parsed()); // duplicate attribute
-    EXPECT_FALSE(gw::parseXml("<a>&#0;</a>").parsed());
-    EXPECT_FALSE(gw::parseXml("").parsed());
     EXPECT_EQ(gw::escapeXml("a\"<&>\x01\xC3\xA9\xFF"), "a&quot;&lt;&amp;&gt; \xC3\xA9 ");
     EXPECT_EQ(gw::unescapeXml("&amp;&copy;&#233;"), "&&copy;\xC3\xA9");
+    EXPECT_EQ(gw::unescapeXml("&&amp;&#65&#x41;"), "&&&#65A");
+}
+
+struct BadXml {
+    const char* name;
+    std::string text;
+    gw::XmlStatus status;
+    int line; // of a Malformed one
+};
+
+class RefusedXml : public testing::TestWithParam<BadXml> { };
+
+TEST_P(RefusedXml, TellsWhyAndWhere)
+{
+    const gw::XmlDocument doc = gw::parseXml(GetParam().text);
+    EXPECT_EQ(doc.status, GetParam().status);
+    if (GetParam().status == gw::XmlStatus::Malformed) {
+        EXPECT_EQ(doc.errorLine, GetParam().line);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RefusedXml,
+    testing::Values(BadXml {"empty", "", gw::XmlStatus::Malformed, 1},
+                    BadXml {"duplicateAttribute", "<a>\n<b k='1' j='0' k='2'/></a>", gw::XmlStatus::Malformed, 2},
+                    BadXml {"lessThanInAttribute", "<a k='<'/>", gw::XmlStatus::Malformed, 1},
+                    BadXml {"zeroCharacter", "<a>&#0;</a>", gw::XmlStatus::Malformed, 1},
+                    BadXml {"zeroByte", std::string("<a/>\n\0<b>", 9), gw::XmlStatus::Malformed, 2},
+                    BadXml {"secondRoot", "<a/>\n<b/>", gw::XmlStatus::Malformed, 2},
+                    BadXml {"textBeforeRoot", "x\n<a/>", gw::XmlStatus::Malformed, 1},
+                    BadXml {"unknownEntityLine", "<a>\n\n  &x;</a>", gw::XmlStatus::Malformed, 3},
+                    BadXml {"declaredEntity", "<!DOCTYPE a [<!ENTITY x 'y'>]><a>&x;</a>", gw::XmlStatus::Malformed, 1},
+                    BadXml {"attributesOverLimit", "<a" + manyAttributes(gw::MaxXmlAttributes + 1) + "/>",
+                            gw::XmlStatus::TooLarge, 0},
+                    BadXml {"attributesOverLimitAndCutShort", "<a" + manyAttributes(gw::MaxXmlAttributes + 1) + "><b>",
+                            gw::XmlStatus::TooLarge, 0},
+                    BadXml {"overSizeLimit", "<a>" + std::string(gw::MaxXmlBytes, ' ') + "</a>",
+                            gw::XmlStatus::TooLarge, 0}),
+    [](const testing::TestParamInfo<BadXml>& row) { return row.param.name; });
+
+TEST(Xml, LimitsAreInclusive)
+{
+    const gw::XmlDocument attributes = gw::parseXml("<a" + manyAttributes(gw::MaxXmlAttributes) + "/>");
+    ASSERT_TRUE(attributes.parsed());
+    EXPECT_EQ(attributes.root.attributes.size(), gw::MaxXmlAttributes);
+    EXPECT_EQ(*attributes.root.attribute("a63"), "");
+    std::string elements = "<r>";
+    for (std::size_t i = 1; i < gw::MaxXmlElements; ++i)
+        elements += "<e/>";
+    EXPECT_TRUE(gw::parseXml(elements + "</r>").parsed());
+    EXPECT_EQ(gw::parseXml(elements + "<e/></r>").status, gw::XmlStatus::TooLarge);
 }
 
 } // namespace

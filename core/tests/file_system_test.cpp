@@ -174,8 +174,9 @@ TEST_F(FileSystem, ShippedSettingsAreTheDefaults)
     EXPECT_EQ(gw::readLanguageFile(dir.path(), shipped.path()), 0);
 }
 
-// Regressions: a mode-000 lang.ini was replaced by another mode-000 file; a
-// valid 254-byte name could not be saved (the temporary name was longer).
+// Regressions: a mode-000 lang.ini was replaced by another mode-000 file, a
+// read-only one was replaced and made writable; a valid 254-byte name could
+// not be saved (the temporary name was longer).
 TEST_F(FileSystem, SavedFilesCanBeReadAgain)
 {
     const auto modeOf = [](const std::string& path) {
@@ -186,11 +187,18 @@ TEST_F(FileSystem, SavedFilesCanBeReadAgain)
     const mode_t oldMask = umask(022);
     ASSERT_TRUE(gw::writeLanguageFile(dir.path(), 1));
     EXPECT_EQ(modeOf(dir.file("lang.ini")), 0644u); // a new file: the ordinary mode
-    const std::pair<mode_t, mode_t> modes[] = {{0000, 0600}, {0640, 0640}, {0444, 0644}};
-    for (const auto& [before, after] : modes) {
+    const mode_t modes[] = {0640, 0200, 0000, 0444};
+    for (const mode_t before : modes) {
         ASSERT_EQ(chmod(dir.file("lang.ini").c_str(), before), 0);
-        ASSERT_TRUE(gw::writeLanguageFile(dir.path(), 2));
-        EXPECT_EQ(modeOf(dir.file("lang.ini")), after) << before;
+        const std::string old = gwtest::readFile(dir.file("lang.ini"));
+        const bool writable = (before & 0200) != 0;
+        std::string error;
+        EXPECT_EQ(gw::writeFileAtomically(dir.file("lang.ini"), "\x02", &error), writable) << before;
+        EXPECT_EQ(modeOf(dir.file("lang.ini")), writable ? (before | 0600) : before) << before;
+        if (!writable) {
+            EXPECT_EQ(error, "cannot replace " + dir.file("lang.ini") + ": Permission denied");
+            EXPECT_EQ(gwtest::readFile(dir.file("lang.ini")), old) << before;
+        }
     }
     umask(oldMask);
     for (std::size_t length : {254u, 255u}) {
@@ -246,10 +254,17 @@ TEST_F(FileSystem, FailedSavesTellWhyAndKeepTheOldFile)
     EXPECT_TRUE(fs::is_fifo(fifo));
     const std::string target = dir.file("a.pbm");
     gwtest::writeFile(target, "old");
-    std::string error;
-    EXPECT_FALSE(
-        gwtest::withFileSizeLimit(10, [&] { return gw::writeFileAtomically(target, std::string(20, 'x'), &error); }));
-    EXPECT_EQ(error, "cannot write " + target + ": File too large");
+    const auto save = [&] {
+        std::string error;
+        return std::to_string(gw::writeFileAtomically(target, std::string(20, 'x'), &error)) + " " + error;
+    };
+    EXPECT_EQ(gwtest::inChildWithFileSizeLimit(10, save), "0 cannot write " + target + ": File too large");
     EXPECT_EQ(gwtest::readFile(target), "old");
     EXPECT_EQ(dir.names().size(), 5u);
+    // Regression: without gw::ignoreFileSizeSignal the limit ended the program
+    // half-way through the save, leaving its temporary file.
+    EXPECT_EQ(gwtest::inChildWithFileSizeLimit(10, save, false), "killed by signal " + std::to_string(SIGXFSZ));
+    for (const std::string& name : dir.names())
+        if (name.rfind(".gridwick-", 0) == 0)
+            std::filesystem::remove(dir.file(name));
 }

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
 #include <cerrno>
@@ -227,8 +229,10 @@ private slots:
         // A clue file that cannot be read changes nothing, its history included.
         maker.fake.messages.answer(Answer::Ok);
         maker.window->importCluesFile(maker.writeFile("bad.non", "width 3\n"));
+        QTRY_VERIFY(!maker.window->importingClues());
         QVERIFY(maker.window->document().history().canUndo() && maker.puzzle.PuzzleChanged);
         maker.window->importCluesFile(maker.path("b.non"));
+        QTRY_VERIFY(!maker.window->importingClues());
         QVERIFY(!maker.window->document().history().canUndo());
         QVERIFY(!maker.puzzle.PuzzleChanged);
     }
@@ -351,6 +355,7 @@ private slots:
         maker.fake.files.answerOpen(file);
         maker.fake.messages.answer(Answer::Ok);
         maker.action("importCluesAction")->trigger();
+        QTRY_VERIFY(!maker.window->importingClues());
         QCOMPARE(maker.message(-1), "information Ok | " + file
                                         + " | Not every color of this clue file is in the palette. Each was replaced "
                                           "by a palette color of its own, the nearest one still free:\n"
@@ -361,6 +366,34 @@ private slots:
         QCOMPARE(maker.window->statusText(), "The file " + file + " has been opened.");
         QCOMPARE(maker.window->grid().colorAt(cellCenter(1, 0) * maker.window->gridZoom() / 16), QColor(Qt::yellow));
         QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));
+    }
+
+    // Regression: the import ran on the window's thread, which did not
+    // repaint for as long as a large file took. It runs beside it now, shows
+    // a progress box, and Cancel leaves everything as it was.
+    void clueImportRunsBesideTheWindowAndCanBeCancelled()
+    {
+        Maker maker;
+        maker.window->newPuzzle(3, 3, false);
+        maker.action("makeNegativeAction")->trigger();
+        const gw::Puzzle before = maker.puzzle;
+        std::string rows;
+        for (int i = 0; i < 50; ++i)
+            rows += "1\n";
+        const QString file = maker.writeFile(
+            "wide.non", QByteArray::fromStdString("width 50\nheight 50\nrows\n" + rows + "columns\n" + rows));
+        maker.window->importCluesFile(file);
+        QVERIFY(maker.window->importingClues());
+        auto* progress = maker.window->findChild<QProgressDialog*>(QStringLiteral("clueImportProgress"));
+        QVERIFY(progress != nullptr && progress->isVisible());
+        QCOMPARE(progress->labelText(), "Reading the clue file and solving its clues\u2026");
+        maker.window->importCluesFile(file); // refused while one runs
+        progress->findChild<QPushButton*>()->click();
+        QTRY_VERIFY(!maker.window->importingClues());
+        QVERIFY(maker.fake.messages.texts().isEmpty());
+        QCOMPARE(gridRows(maker.puzzle), gridRows(before));
+        QVERIFY(maker.window->history().canUndo() && maker.puzzle.PuzzleChanged);
+        QTRY_VERIFY(maker.window->findChild<QProgressDialog*>(QStringLiteral("clueImportProgress")) == nullptr);
     }
 };
 

@@ -380,6 +380,65 @@ private slots:
         QVERIFY(QFileInfo(chosen).isDir());
         QCOMPARE(QDir(user.path()).isEmpty(), besideProgram);
     }
+
+    // Regressions: a settings folder that could not be made was used all the
+    // same and nothing was said; a relative XDG_CONFIG_HOME made a folder in
+    // the current folder. The user's configuration folder comes from the
+    // environment given; the program's folder is installed.
+    void settingsFolderThatCannotBeUsedIsTold_data()
+    {
+        QTest::addColumn<QString>("xdg"); // "HOME/..." below the scratch home
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("usable") << "HOME/cfg"
+                                << "HOME/cfg/Gridwick/"
+                                << "";
+        QTest::newRow("relative XDG_CONFIG_HOME ignored") << "rel/cfg"
+                                                          << "HOME/.config/Gridwick/"
+                                                          << "";
+        QTest::newRow("XDG_CONFIG_HOME is a file") << "HOME/file"
+                                                   << ""
+                                                   << "HOME/file/Gridwick: Not a directory";
+        QTest::newRow("below a file") << "HOME/file/cfg"
+                                      << ""
+                                      << "HOME/file/cfg/Gridwick: Not a directory";
+    }
+    void settingsFolderThatCannotBeUsedIsTold()
+    {
+        QFETCH(QString, xdg);
+        QFETCH(QString, expected);
+        QFETCH(QString, problem);
+        QTemporaryDir program, home, current;
+        for (const QString& file : {program.filePath(InstalledMarkerName), home.filePath(QStringLiteral("file"))}) {
+            QFile made(file);
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+        const QString oldCurrent = QDir::currentPath();
+        QDir::setCurrent(current.path());
+        const auto inHome = [&](QString text) { return text.replace(QLatin1String("HOME"), home.path()); };
+        const SettingsPlace place = findSettingsFolder(program.path(), [&](const char* name) {
+            if (QByteArray(name) == "HOME")
+                return home.path().toUtf8();
+            return QByteArray(name) == "XDG_CONFIG_HOME" ? inHome(xdg).toUtf8() : QByteArray();
+        });
+        QDir::setCurrent(oldCurrent);
+        QCOMPARE(place.problem, inHome(problem));
+        QVERIFY(QDir(current.path()).isEmpty());
+        if (problem.isEmpty()) {
+            QCOMPARE(place.folder, inHome(expected));
+            QVERIFY(folderIsWritable(place.folder));
+            QCOMPARE(settingsProblemText(place, 1), QString());
+            return;
+        }
+        // Carried on with a private folder that harms nothing; said in the
+        // program's language.
+        QVERIFY(place.folder.startsWith(QDir::tempPath() + QStringLiteral("/gridwick-settings-")));
+        QCOMPARE(QFileInfo(place.folder).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup),
+                 QFileDevice::Permissions());
+        QVERIFY(QDir(place.folder).removeRecursively());
+        QVERIFY(settingsProblemText(place, 1).startsWith(QStringLiteral("De taal en de recente bestanden")));
+        QVERIFY(settingsProblemText(place, 2).endsWith(inHome(problem)));
+    }
 };
 
 QTEST_MAIN(PlatformTest)

@@ -131,8 +131,11 @@ TEST_F(Cli, ExportAndImportClueFilesByExtension)
                          "(a .non file holds black-and-white puzzles only)\n");
     EXPECT_EQ(run("export", {mix, dir.file("mix.xml")}), 0);
     EXPECT_EQ(run("import", {dir.file("mix.xml"), dir.file("mix.pbm")}), 1); // colour needs .ppm
-    EXPECT_EQ(run("import", {dir.file("mix.xml"), dir.file("back.ppm")}), 0);
-    EXPECT_EQ(gwtest::readFile(dir.file("back.ppm")), gwtest::readFile(mix));
+    EXPECT_EQ(err, "error: " + dir.file("mix.pbm") + ": a color puzzle is saved as .ppm\n");
+    // Extensions in any letter case, as export already took them.
+    EXPECT_EQ(run("import", {dir.file("mix.xml"), dir.file("BACK.PPM")}), 0);
+    EXPECT_EQ(gwtest::readFile(dir.file("BACK.PPM")), gwtest::readFile(mix));
+    EXPECT_EQ(run("import", {dir.file("heart.xml"), dir.file("back.Pbm")}), 0);
 
     gwtest::writeFile(dir.file("two.non"), "width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n");
     EXPECT_EQ(run("import", {dir.file("two.non"), dir.file("two.pbm")}), 1);
@@ -303,8 +306,8 @@ TEST_F(Cli, FixPrintsTheChangedCellsAndWritesThePicture)
 }
 
 // Regression: titles and names reached the terminal raw, escape sequences
-// and all. Control characters, C1 controls and bytes that are not UTF-8 are
-// escaped; a backslash is doubled so that the escapes cannot be faked.
+// and all. Control characters, C1 controls, invisible format characters and
+// bytes that are not UTF-8 are escaped; a backslash is doubled so that the escapes cannot be faked.
 TEST(Printable, EscapesWhatATerminalWouldObey)
 {
     const std::pair<std::string, std::string> cases[] = {
@@ -321,6 +324,12 @@ TEST(Printable, EscapesWhatATerminalWouldObey)
         {"\x7f\xc0\xaf\xed\xa0\x80", "\\x7f\\xc0\\xaf\\xed\\xa0\\x80"}, // DEL, overlong, surrogate
         {"\xe2\x82", "\\xe2\\x82"},                                     // cut short
         {std::string("a\0b", 3), "a\\x00b"},
+        // Regression: a right-to-left override made a listed name read backwards.
+        {"cat\xe2\x80\xaegnp.pbm", "cat\\u202egnp.pbm"},
+        {"a\xe2\x80\x8b\xef\xbb\xbf\xe2\x81\xa6"
+         "b\xe2\x80\xa8",
+         "a\\u200b\\ufeff\\u2066b\\u2028"},  // zero width, isolate
+        {"\xf3\xa0\x80\x81", "\\U000e0001"}, // language tag
     };
     for (const auto& [text, shown] : cases)
         EXPECT_EQ(gw::cli::printable(text), shown) << shown;
@@ -343,13 +352,15 @@ TEST_F(Cli, OutputIsEscaped)
 TEST_F(Cli, FailedSaveTellsTheSystemsReason)
 {
     gwtest::writeFile(dir.file("in.pbm"), "P1 40 1 " + gwtest::repeat("1 ", 40)); // saved: 6 + 34 + 5 + 5 bytes
-    EXPECT_EQ(gwtest::withFileSizeLimit(8,
-                                        [&] {
-                                            return run("convert", {dir.file("in.pbm"), dir.file("out.pbm")});
-                                        }),
-              1);
-    EXPECT_EQ(err, "error: " + dir.file("out.pbm") + ": An error has occured while saving this file. (cannot write "
-                       + dir.file("out.pbm") + ": File too large)\n");
+    EXPECT_EQ(gwtest::inChildWithFileSizeLimit(
+                  8,
+                  [&] {
+                      const int status = run("convert", {dir.file("in.pbm"), dir.file("out.pbm")});
+                      return std::to_string(status) + " " + err;
+                  }),
+              "1 error: " + dir.file("out.pbm") + ": An error has occured while saving this file. (cannot write "
+                  + dir.file("out.pbm") + ": File too large)\n");
+    EXPECT_EQ(dir.names().size(), 1u); // no temporary file left
 }
 
 // The installed program: dispatch and exit codes.
@@ -374,4 +385,32 @@ TEST(GridwickCli, DispatchesAndExits)
     EXPECT_EQ(status(cli + " -h 2>&1 >/dev/null | grep -q ."), 1); // nothing on standard error
     EXPECT_EQ(status(cli + " --version | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
     EXPECT_EQ(status(cli + " -v | grep -qxF 'gridwick-cli (Gridwick) " + gw::gridwickVersion() + "'"), 0);
+}
+
+// Regression: a file-size limit ended the program half-way through a save
+// (exit 153, no error line, the temporary file left behind).
+TEST(GridwickCli, FileSizeLimitIsAnOrdinarySaveError)
+{
+    gwtest::TempDir dir;
+    const std::string cli = std::string(GRIDWICK_BIN_DIR) + "/gridwick-cli";
+    const std::string heart = std::string(GRIDWICK_SOURCE_DIR) + "/samples/heart.pbm";
+    const std::string out = dir.file("out.pbm");
+    gwtest::writeFile(out, "old");
+    const std::string outcome = gwtest::inChildWithFileSizeLimit(
+        8,
+        [&] {
+            // The program's own messages come through a pipe, which no file-size limit holds.
+            FILE* program = popen((cli + " convert '" + heart + "' '" + out + "' 2>&1").c_str(), "r");
+            std::string text;
+            char buffer[512];
+            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, program)) > 0;)
+                text.append(buffer, n);
+            const int status = pclose(program);
+            return (WIFEXITED(status) ? std::to_string(WEXITSTATUS(status)) : "killed") + " " + text;
+        },
+        false);
+    EXPECT_EQ(outcome, "1 error: " + out + ": An error has occured while saving this file. (cannot write " + out
+                           + ": File too large)\n");
+    EXPECT_EQ(gwtest::readFile(out), "old");
+    EXPECT_EQ(dir.names(), std::vector<std::string> {"out.pbm"});
 }
