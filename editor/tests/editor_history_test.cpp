@@ -392,7 +392,7 @@ private slots:
         QTRY_VERIFY(!maker.window->importingClues());
         QVERIFY(maker.fake.messages.texts().isEmpty());
         QCOMPARE(gridRows(maker.puzzle), gridRows(before));
-        QVERIFY(maker.window->history().canUndo() && maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.window->document().history().canUndo() && maker.puzzle.PuzzleChanged);
         QTRY_VERIFY(maker.window->findChild<QProgressDialog*>(QStringLiteral("clueImportProgress")) == nullptr);
     }
 };
