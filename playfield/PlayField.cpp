@@ -41,23 +41,24 @@ QPoint PlayField::cellUnderPointer(double x, double y) const
 
 QString PlayField::positionText(int x, int y) { return QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1); }
 
-void PlayField::fieldMouse(int button, double x, double y)
+void PlayField::fieldMouse(int buttons, double x, double y)
 {
     const QPoint cell = cellUnderPointer(x, y);
     const QString text = positionText(cell.x(), cell.y());
     if (m_positionLabel)
         m_positionLabel->setText(text);
     emit positionChanged(text);
-    markCell(button, cell.x(), cell.y());
+    markCell(mouseButtonFromValue(buttons), cell.x(), cell.y());
 }
 
-void PlayField::markCell(int button, int x, int y)
+void PlayField::markCell(MouseButton button, int x, int y)
 {
-    if (button != 1 && button != 2)
+    const std::optional<std::uint8_t> mark = buttonMark(button, m_state.buttonMarks);
+    if (!mark)
         return;
     if (m_kind == PlayFieldKind::Maker && m_testRunning && m_testRunning() && m_stopTest)
         m_stopTest();
-    const std::uint8_t v = m_state.buttonMarks[static_cast<std::size_t>(button - 1)];
+    const std::uint8_t v = *mark;
     if (m_kind == PlayFieldKind::Maker && m_states.cellState(x, y) == v)
         return;
     m_states.setCell(x, y, v);
@@ -82,13 +83,13 @@ void PlayField::completionCheck()
     m_state.solvedShown = true;
 }
 
-std::optional<ClueHit> PlayField::clueAt(double x, double y) const
+std::optional<ClueRef> PlayField::clueAt(double x, double y) const
 {
     const QRectF f = m_panel.field().rectPoints();
     const int cell = m_state.cellSize;
     // along: offset into the grid along the clue's line direction; away: the
     // distance from the grid's edge into the clue area.
-    auto hit = [&](bool isRow, double along, double away, int lines, const auto& counts) -> std::optional<ClueHit> {
+    auto hit = [&](bool isRow, double along, double away, int lines, const auto& counts) -> std::optional<ClueRef> {
         const int line = roundHalfEven(along) / cell;
         if (line < 0 || line >= lines)
             return std::nullopt;
@@ -96,7 +97,7 @@ std::optional<ClueHit> PlayField::clueAt(double x, double y) const
         const int k = n - 1 - roundHalfEven(away) / cell;
         if (k < 0 || k >= n)
             return std::nullopt;
-        return ClueHit {isRow, line, k};
+        return ClueRef {isRow, line, k};
     };
     const double l = f.left(), t = f.top();
     if (x < l && t <= y && y < t + f.height())
@@ -107,18 +108,14 @@ std::optional<ClueHit> PlayField::clueAt(double x, double y) const
     return std::nullopt;
 }
 
-void PlayField::cluePress(int button, double x, double y)
+void PlayField::cluePress(int buttons, double x, double y)
 {
-    if (button != 1 && button != 2)
+    // Both buttons cross off alike; the row area lies left of the field and
+    // the column area above it, so a press finds at most one clue number.
+    if (!buttonMark(mouseButtonFromValue(buttons), m_state.buttonMarks))
         return;
-    // The row area lies left of the field and the column area above it, so a
-    // press finds at most one clue number.
-    if (auto hit = clueAt(x, y); hit) {
-        if (hit->isRow)
-            toggleRowClue(hit->line, hit->k);
-        else
-            toggleColumnClue(hit->line, hit->k);
-    }
+    if (auto hit = clueAt(x, y); hit)
+        toggleClue(*hit);
 }
 
 void PlayField::clueMove(int, double x, double y)
@@ -131,8 +128,10 @@ void PlayField::clueMove(int, double x, double y)
 
 double PlayField::devicePixelsPerPoint() const { return m_panel.picture().devicePixelsPerPoint(); }
 
-QRect PlayField::clueCell(bool isRow, int line, int k) const
+QRect PlayField::clueCell(const ClueRef& clue) const
 {
+    const bool isRow = clue.isRow;
+    const int line = clue.line, k = clue.k;
     const double p = devicePixelsPerPoint();
     const double cp = m_state.cellSize * p;
     const QRectF f = m_panel.field().rectPoints();
@@ -148,13 +147,16 @@ QRect PlayField::clueCell(bool isRow, int line, int k) const
     return isRow ? QRect(QPoint(b1, a1), QPoint(b2, a2)) : QRect(QPoint(a1, b1), QPoint(a2, b2));
 }
 
-QRect PlayField::rowClueCell(int row, int k) const { return clueCell(true, row, k); }
+QRect PlayField::rowClueCell(int row, int k) const { return clueCell({true, row, k}); }
 
-QRect PlayField::columnClueCell(int column, int k) const { return clueCell(false, column, k); }
+QRect PlayField::columnClueCell(int column, int k) const { return clueCell({false, column, k}); }
 
-void PlayField::toggleRowClue(int row, int k) { m_panel.toggleCellPixels(rowClueCell(row, k)); }
-
-void PlayField::toggleColumnClue(int column, int k) { m_panel.toggleCellPixels(columnClueCell(column, k)); }
+void PlayField::toggleClue(const ClueRef& clue)
+{
+    m_state.crossed.toggle(clue);
+    // The panel's pixels follow: near white turns grey, grey turns white.
+    m_panel.toggleCellPixels(clueCell(clue));
+}
 
 QColor PlayField::stateColor(int v) const { return m_chooser.swatchColor(v); }
 
@@ -165,6 +167,7 @@ void PlayField::paintCell(int x, int y)
 
 void PlayField::restoreClueNumbers()
 {
+    m_state.crossed.clear();
     const double p = devicePixelsPerPoint();
     const QRectF f = m_panel.field().rectPoints();
     const int l = roundHalfEven(f.left() * p);

@@ -1,8 +1,10 @@
 #pragma once
-// The play field's rules, shared by the maker's test window and the player:
-// which cell lies under the pointer, marking by mouse (press and drag), the
-// completion check and its message, crossing off clue numbers, painting a
-// cell from its state, and resetting the field.
+// The play field of the maker's test window and the player: which cell lies
+// under the pointer, marking by mouse (press and drag), the completion
+// message, crossing off clue numbers, painting a cell from its state, and
+// resetting the field. The rules themselves (which mark a button sets, the
+// crossed-off clues, when the puzzle is solved) are the play library's; this
+// class applies them to the widgets and draws from their state.
 //
 // The windows own the widgets (clue panel with its field, colour chooser,
 // position label) and the state; PlayField connects to the widgets' mouse
@@ -16,11 +18,12 @@
 #include <functional>
 #include <optional>
 
-#include "CellStates.h"
 #include "core/Clues.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "platform/Platform.h"
+#include "play/CellStates.h"
+#include "play/PlayRules.h"
 
 class QLabel;
 
@@ -36,13 +39,7 @@ struct PlayFieldState {
     std::int16_t cellSize = 3;                        // points per cell side, 3 or more
     std::array<std::uint8_t, 2> buttonMarks {{1, 2}}; // swatch (cell state) of the left, right button
     bool solvedShown = false;                         // player: the solved message was given
-};
-
-// A clue number a press on the clue panel would cross off.
-struct ClueHit {
-    bool isRow = true;
-    int line = 0; // row or column
-    int k = 0;    // run index from 0 (first run)
+    CrossedClues crossed;                             // the clue numbers shown crossed off
 };
 
 class PlayField : public QObject {
@@ -73,18 +70,22 @@ public:
     // " 1, 1" for the top-left cell (x, y are 0-based).
     static QString positionText(int x, int y);
 
-    // The field's mouse handler, for presses and moves alike (button as in
+    // The field's mouse handler, for presses and moves alike (buttons as in
     // platform::mouseButtonValue, X and Y in field points).
-    void fieldMouse(int button, double x, double y);
-    // Marking cell (x, y) with button 1 or 2, after the position update.
-    void markCell(int button, int x, int y);
+    void fieldMouse(int buttons, double x, double y);
+    // Marking cell (x, y) with `button`, after the position update; only
+    // Left and Right mark.
+    void markCell(MouseButton button, int x, int y);
 
     // Clue panel handlers (X, Y in panel points).
-    void cluePress(int button, double x, double y);
+    void cluePress(int buttons, double x, double y);
     void clueMove(int button, double x, double y);
-    std::optional<ClueHit> clueAt(double x, double y) const;
-    void toggleRowClue(int row, int k);
-    void toggleColumnClue(int column, int k);
+    // The clue number a press at (X, Y) would cross off.
+    std::optional<ClueRef> clueAt(double x, double y) const;
+    // Crosses a clue number off, or restores it: in the state and on the panel.
+    void toggleClue(const ClueRef& clue);
+    void toggleRowClue(int row, int k) { toggleClue({true, row, k}); }
+    void toggleColumnClue(int column, int k) { toggleClue({false, column, k}); }
     // The device-pixel cell of a clue number on the clue panel's picture.
     QRect rowClueCell(int row, int k) const;
     QRect columnClueCell(int column, int k) const;
@@ -102,7 +103,7 @@ public:
     // computer test clears its knowledge itself): chooser back to black and
     // white, every cell painted from its state, crossed-off numbers restored.
     void showClearedField();
-    // Turns every crossed-off clue cell white again.
+    // Forgets every crossed-off clue and turns their cells white again.
     void restoreClueNumbers();
 
     bool solved() const { return allCellsRight(m_puzzle, m_states); }
@@ -114,7 +115,7 @@ signals:
     void closeRequested();
 
 private:
-    QRect clueCell(bool isRow, int line, int k) const;
+    QRect clueCell(const ClueRef& clue) const;
     void completionCheck();
     double devicePixelsPerPoint() const;
 

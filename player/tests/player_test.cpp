@@ -211,7 +211,7 @@ private slots:
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
         QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
-        w.playField().markCell(1, 1, 0);
+        w.playField().markCell(MouseButton::Left, 1, 0);
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(w.solutionWindow().isVisible());
 
@@ -271,7 +271,7 @@ private slots:
         const QString gone = f.writePuzzle("smile.pbm", Smile);
         QVERIFY(w.loadPuzzle(kept));
         QVERIFY(w.loadPuzzle(gone));
-        w.playField().markCell(1, 1, 0);
+        w.playField().markCell(MouseButton::Left, 1, 0);
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(QFile::remove(gone));
         f.fakes.messages.answer(Answer::Ok);
@@ -305,13 +305,13 @@ private slots:
         PlayerFixture f;
         player::PlayerWindow& w = f.start(windowSize);
         QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", Smile)));
-        w.playField().markCell(1, 0, 0); // right, though incomplete: no error
+        w.playField().markCell(MouseButton::Left, 0, 0); // right, though incomplete: no error
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.texts(), QStringList {QStringLiteral("No errors have been made yet.")});
 
-        w.playField().markCell(1, 1, 0); // black on white: wrong
-        w.playField().markCell(2, 1, 2); // white on white: right
+        w.playField().markCell(MouseButton::Left, 1, 0); // black on white: wrong
+        w.playField().markCell(MouseButton::Right, 1, 2); // white on white: right
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.requests().size(), 1); // no message when there are errors
         const QImage& field = w.cluePanel().field().picture().image();
@@ -328,7 +328,7 @@ private slots:
         const QPointF leftEdge = picture.origin() + QPointF(s, 0.5 * s) * picture.pixelsPerPoint();
         const QPoint edge(int(std::floor(leftEdge.x() + 1e-6)), int(std::floor(leftEdge.y() + 1e-6)));
         QCOMPARE(field.pixel(edge), qRgb(32, 32, 32));
-        w.playField().markCell(2, 1, 0);
+        w.playField().markCell(MouseButton::Right, 1, 0);
         QCOMPARE(field.pixel(wrong), qRgb(255, 255, 255));
         QCOMPARE(field.pixel(edge), qRgb(64, 64, 64));
     }
@@ -425,7 +425,7 @@ private slots:
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
         QVERIFY(w.loadPuzzle(f.writePuzzle("flag.ppm", Flag, true)));
-        w.playField().markCell(1, 0, 0); // black on red: wrong
+        w.playField().markCell(MouseButton::Left, 0, 0); // black on red: wrong
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         player::SolutionWindow& solutionWindow = w.solutionWindow();
         QVERIFY(solutionWindow.isVisible());
@@ -437,7 +437,7 @@ private slots:
         QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), LightGrey);
         // New marks show only with the next redraw, which a click on a check
         // box makes at once.
-        w.playField().markCell(1, 1, 0);
+        w.playField().markCell(MouseButton::Left, 1, 0);
         QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), LightGrey);
         QTest::mouseClick(solutionWindow.showMissingCheck(), Qt::LeftButton);
         QCOMPARE(solutionWindow.picture().pixel(centre(2, 0)), qRgb(255, 0, 0));

@@ -58,16 +58,16 @@ int main(int argc, char** argv)
         for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
             const int color = puzzle.cell(x, y);
             if (color == gw::White) {
-                field.markCell(2, x, y);
+                field.markCell(MouseButton::Right, x, y);
             } else {
                 window.chooser().choose(1, color + 1);
-                field.markCell(1, x, y);
+                field.markCell(MouseButton::Left, x, y);
             }
         }
     }
     window.chooser().choose(1, 1);
-    field.markCell(1, 0, rows);
-    field.markCell(1, puzzle.PuzzleWidth - 1, rows + 1);
+    field.markCell(MouseButton::Left, 0, rows);
+    field.markCell(MouseButton::Left, puzzle.PuzzleWidth - 1, rows + 1);
     for (int y = 0; y < rows; ++y)
         if (window.clues().rowClueCount[static_cast<std::size_t>(y)] > 0)
             field.toggleRowClue(y, 0);

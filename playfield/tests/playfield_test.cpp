@@ -279,6 +279,7 @@ void PlayFieldTest::pressOnTheCluePanelCrossesOffThroughThePixelMapping()
     // Column 5 has two runs; its last stands right above the field.
     QTest::mouseClick(rig.panel, Qt::RightButton, {}, at(5.5, -0.5));
     QVERIFY(countPixels(rig.panelImage(), rig.field->columnClueCell(5, 1), isCrossGrey) > 0);
+    QCOMPARE(rig.state.crossed.all(), (std::vector<ClueRef> {{true, 0, 0}, {false, 5, 1}}));
     // The middle button does nothing, nor does the corner above the row clues
     // or the 0 of an empty row.
     const QImage before = rig.panelImage().copy();
@@ -298,8 +299,10 @@ void PlayFieldTest::resetRestoresNumbersMarksAndButtons()
     rig.chooser->choose(2, 4);
     rig.strokes(QStringLiteral("2@3,3"));
     QCOMPARE(rig.states.cellState(3, 3), 4);
+    QVERIFY(!rig.state.crossed.empty());
     rig.field->reset();
     QCOMPARE(countPixels(rig.panelImage(), rig.panelImage().rect(), isCrossGrey), 0);
+    QVERIFY(rig.state.crossed.empty());
     QCOMPARE(rig.states.cellState(3, 3), 0);
     QCOMPARE(rig.state.buttonMarks, (std::array<std::uint8_t, 2> {{1, 2}}));
     const QPointF centre = rig.panel->field().picture().origin() * rig.dpr() + rig.cellCentre(3, 3) * rig.k();
