@@ -17,8 +17,9 @@ PlayField::PlayField(PlayFieldKind kind, Puzzle& puzzle, const Session& session,
     : QObject(parent), m_kind(kind), m_puzzle(puzzle), m_session(session), m_clues(clues), m_states(states),
       m_state(state), m_panel(panel), m_chooser(chooser), m_messages(messages)
 {
-    connect(&panel.field(), &PointSurface::pressed, this, &PlayField::fieldMouse);
-    connect(&panel.field(), &PointSurface::moved, this, &PlayField::fieldMouse);
+    connect(&panel.field(), &PointSurface::pressed, this, &PlayField::fieldPress);
+    connect(&panel.field(), &PointSurface::moved, this, &PlayField::fieldMove);
+    connect(&panel.field(), &PointSurface::released, this, &PlayField::fieldRelease);
     connect(&panel, &PointSurface::pressed, this, &PlayField::cluePress);
     connect(&panel, &PointSurface::moved, this, &PlayField::clueMove);
 }
@@ -41,15 +42,45 @@ QPoint PlayField::cellUnderPointer(double x, double y) const
 
 QString PlayField::positionText(int x, int y) { return QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1); }
 
-void PlayField::fieldMouse(int buttons, double x, double y)
+void PlayField::showPosition(QPoint cell)
 {
-    const QPoint cell = cellUnderPointer(x, y);
     const QString text = positionText(cell.x(), cell.y());
     if (m_positionLabel)
         m_positionLabel->setText(text);
     emit positionChanged(text);
+}
+
+void PlayField::fieldMouse(int buttons, double x, double y)
+{
+    const QPoint cell = cellUnderPointer(x, y);
+    showPosition(cell);
     markCell(mouseButtonFromValue(buttons), cell.x(), cell.y());
 }
+
+void PlayField::fieldPress(int buttons, double x, double y)
+{
+    const QPoint cell = cellUnderPointer(x, y);
+    m_strokeCell = CellPos {cell.x(), cell.y()};
+    fieldMouse(buttons, x, y);
+}
+
+void PlayField::fieldMove(int buttons, double x, double y)
+{
+    const MouseButton button = mouseButtonFromValue(buttons);
+    if (!m_strokeCell || !buttonMark(button, m_state.buttonMarks)) {
+        fieldMouse(buttons, x, y);
+        return;
+    }
+    const QPoint cell = cellUnderPointer(x, y);
+    showPosition(cell);
+    const std::vector<CellPos> cells = cellsAlongLine(*m_strokeCell, {cell.x(), cell.y()});
+    // The stroke's last cell was marked already, unless the pointer stays on it.
+    for (std::size_t i = cells.size() > 1 ? 1 : 0; i < cells.size(); ++i)
+        markCell(button, cells[i].x, cells[i].y);
+    m_strokeCell = CellPos {cell.x(), cell.y()};
+}
+
+void PlayField::fieldRelease() { m_strokeCell.reset(); }
 
 void PlayField::markCell(MouseButton button, int x, int y)
 {

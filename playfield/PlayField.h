@@ -71,8 +71,16 @@ public:
     static QString positionText(int x, int y);
 
     // The field's mouse handler, for presses and moves alike (buttons as in
-    // platform::mouseButtonValue, X and Y in field points).
+    // platform::mouseButtonValue, X and Y in field points): the position
+    // update, then marking the one cell under the pointer.
     void fieldMouse(int buttons, double x, double y);
+    // The field's press, move and release events. A press starts a stroke
+    // at its cell; a move with a marking button held marks every cell on the
+    // straight line from the stroke's last cell to the cell under the pointer
+    // (cellsAlongLine), so a fast pointer skips none; a release ends the stroke.
+    void fieldPress(int buttons, double x, double y);
+    void fieldMove(int buttons, double x, double y);
+    void fieldRelease();
     // Marking cell (x, y) with `button`, after the position update; only
     // Left and Right mark.
     void markCell(MouseButton button, int x, int y);
@@ -116,6 +124,7 @@ signals:
 
 private:
     QRect clueCell(const ClueRef& clue) const;
+    void showPosition(QPoint cell);
     void completionCheck();
     double devicePixelsPerPoint() const;
 
@@ -131,6 +140,7 @@ private:
     QLabel* m_positionLabel = nullptr;
     std::function<bool()> m_testRunning;
     std::function<void()> m_stopTest;
+    std::optional<CellPos> m_strokeCell; // the last cell of the stroke under way
 };
 
 } // namespace gw

@@ -43,6 +43,8 @@ private slots:
     void mouseStrokes_data();
     void mouseStrokes();
     void pressOnTheWidgetMarksTheCellUnderThePointer();
+    void fastDragMarksEveryCellPassed_data();
+    void fastDragMarksEveryCellPassed();
     void makerAsksOnceEveryCellHasItsMark();
     void playerGivesTheSolvedMessageOncePerReset();
     void compositionTakesTheLargestFittingFont_data();
@@ -133,6 +135,40 @@ void PlayFieldTest::pressOnTheWidgetMarksTheCellUnderThePointer()
     QTest::mouseClick(&f, Qt::LeftButton, {}, logical.toPoint());
     QCOMPARE(rig.states.cellState(3, 2), 1);
     QCOMPARE(rig.fieldImage().pixelColor(device), QColor(Qt::black));
+}
+
+void PlayFieldTest::fastDragMarksEveryCellPassed_data()
+{
+    QTest::addColumn<bool>("maker");
+    QTest::newRow("player") << false;
+    QTest::newRow("maker") << true;
+}
+
+// A quick pointer reports a few positions only: a drag across a 12-cell row
+// in three moves used to paint 4 of its cells.
+void PlayFieldTest::fastDragMarksEveryCellPassed()
+{
+    QFETCH(bool, maker);
+    Rig rig(maker ? PlayFieldKind::Maker : PlayFieldKind::Player, "#.........../............");
+    FieldWidget& f = rig.panel->field();
+    auto at = [&](double x, double y) {
+        return f.picture().origin() + rig.cellCentre(x, y) * f.picture().pixelsPerPoint();
+    };
+    auto send = [&](QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, p, f.mapToGlobal(p), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&f, &event);
+    };
+    send(QEvent::MouseButtonPress, at(0, 0), Qt::LeftButton, Qt::LeftButton);
+    for (const double x : {4.0, 7.0, 11.0})
+        send(QEvent::MouseMove, at(x, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, at(11, 0), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(rig.row(0), QStringLiteral("111111111111"));
+    QCOMPARE(rig.position->text(), QStringLiteral(" 12, 1"));
+    // After the release a move without a press marks nothing on its way.
+    send(QEvent::MouseMove, at(0, 1), Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, at(0, 1), Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseMove, at(5, 1), Qt::NoButton, Qt::RightButton);
+    QCOMPARE(rig.row(1), QStringLiteral("222222000000"));
 }
 
 void PlayFieldTest::makerAsksOnceEveryCellHasItsMark()
