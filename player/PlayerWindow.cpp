@@ -292,7 +292,8 @@ bool PlayerWindow::loadPuzzle(const QString& path)
 void PlayerWindow::showErrors()
 {
     int errors = 0;
-    if (m_puzzleComposed) {
+    // A solved field has no errors, even where it is not the maker's picture.
+    if (m_puzzleComposed && !m_playField->solved()) {
         FieldWidget& field = m_cluePanel->field();
         QPainter painter;
         field.picture().beginPoints(painter);

@@ -63,8 +63,8 @@ public:
     // when a playable puzzle was loaded.
     bool loadPuzzle(const QString& path);
 
-    // "Show errors": dots on the wrongly marked cells; the "No errors"
-    // message when there are none.
+    // "Show errors": dots on the cells marked unlike the maker's picture; the
+    // "No errors" message when there are none or the marks solve the puzzle.
     void showErrors();
     // Give Solution: prepares and shows the solution window.
     void giveSolution();

@@ -96,6 +96,12 @@ void PlayField::markCell(MouseButton button, int x, int y)
     completionCheck();
 }
 
+bool PlayField::solved() const
+{
+    return m_kind == PlayFieldKind::Player ? cluesSatisfied(m_puzzle, m_clues, m_states)
+                                           : allCellsRight(m_puzzle, m_states);
+}
+
 void PlayField::completionCheck()
 {
     if (!solved())

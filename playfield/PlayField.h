@@ -114,7 +114,11 @@ public:
     // Forgets every crossed-off clue and turns their cells white again.
     void restoreClueNumbers();
 
-    bool solved() const { return allCellsRight(m_puzzle, m_states); }
+    // The completion rule. The player: the marks satisfy every row and column
+    // clue, whether or not they are the maker's picture (a puzzle may have
+    // several solutions). The maker's test window: every cell carries the
+    // mark of the maker's picture, since only that tells the puzzle is good.
+    bool solved() const;
 
 signals:
     // The position label's text changed.

@@ -310,7 +310,7 @@ private slots:
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.texts(), QStringList {QStringLiteral("No errors have been made yet.")});
 
-        w.playField().markCell(MouseButton::Left, 1, 0); // black on white: wrong
+        w.playField().markCell(MouseButton::Left, 1, 0);  // black on white: wrong
         w.playField().markCell(MouseButton::Right, 1, 2); // white on white: right
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.requests().size(), 1); // no message when there are errors
@@ -331,6 +331,24 @@ private slots:
         w.playField().markCell(MouseButton::Right, 1, 0);
         QCOMPARE(field.pixel(wrong), qRgb(255, 255, 255));
         QCOMPARE(field.pixel(edge), qRgb(64, 64, 64));
+    }
+
+    // A puzzle with two solutions: the one the maker did not draw, entered by
+    // hand, is solved too and has no errors (it used to get 4 and no message).
+    void aSecondSolutionIsSolvedWithoutErrors()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("diagonal.pbm", {"#..", ".#.", "..."})));
+        f.fakes.messages.answer(Answer::Ok);
+        f.fakes.messages.answer(Answer::Ok);
+        const char* other[] = {".#.", "#..", "..."};
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 3; ++x)
+                w.playField().markCell(other[y][x] == '#' ? MouseButton::Left : MouseButton::Right, x, y);
+        QCOMPARE(f.fakes.messages.texts(), QStringList {QStringLiteral("You have solved the puzzle.")});
+        QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
+        QCOMPARE(f.fakes.messages.texts().last(), QStringLiteral("No errors have been made yet."));
     }
 
     // --- The solution window ---
