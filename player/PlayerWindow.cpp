@@ -54,6 +54,8 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
                                               m_playState, *m_cluePanel, *m_chooser, m_platform.messages);
     m_playField->setPositionLabel(m_positionLabel);
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
+    connect(m_playField.get(), &PlayField::playChanged, this, &PlayerWindow::updateEditActions);
+    updateEditActions();
     m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_session, m_cellStates.marks, pixelsPerPoint());
     hidePlayField();
     setWindowTitle(localText(m_session, txt::ProductPlayer));
@@ -80,6 +82,14 @@ void PlayerWindow::buildMenus()
     m_fileMenu->addSeparator();
     m_exitAction = m_fileMenu->addAction(QString());
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+
+    m_editMenu = menuBar()->addMenu(QString());
+    m_undoAction = m_editMenu->addAction(QString());
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    connect(m_undoAction, &QAction::triggered, this, &PlayerWindow::undo);
+    m_redoAction = m_editMenu->addAction(QString());
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_redoAction, &QAction::triggered, this, &PlayerWindow::redo);
 
     m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
@@ -215,6 +225,9 @@ void PlayerWindow::setLanguage(std::uint8_t language)
     m_openAction->setText(localText(language, txt::PlayerMenuOpen));
     m_exitAction->setText(localText(language, txt::PlayerMenuExit));
     m_languageMenu->setTitle(localText(language, txt::PlayerMenuLanguage));
+    m_editMenu->setTitle(localText(language, txt::PlayerMenuEdit));
+    m_undoAction->setText(localText(language, txt::PlayerMenuUndo));
+    m_redoAction->setText(localText(language, txt::PlayerMenuRedo));
     m_resetButton->setText(localText(language, txt::PlayerReset));
     m_showErrorsButton->setText(localText(language, txt::PlayerShowErrors));
     m_solutionButton->setText(localText(language, txt::PlayerGiveSolution));
@@ -230,6 +243,8 @@ void PlayerWindow::showMessage(const Message& message)
 
 void PlayerWindow::hidePlayField()
 {
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
     m_cluePanel->hide();
     m_resetButton->setEnabled(false);
     m_solutionButton->setEnabled(false);
@@ -284,6 +299,7 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         recordAvailableArea();
     composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
+    updateEditActions();
     m_resetButton->setEnabled(true);
     m_solutionButton->setEnabled(true);
     return true;
@@ -315,7 +331,26 @@ void PlayerWindow::giveSolution()
 void PlayerWindow::resetPlayField()
 {
     if (m_puzzleComposed)
-        m_playField->reset();
+        m_playField->resetAsStep();
+}
+
+void PlayerWindow::undo()
+{
+    if (m_puzzleComposed)
+        m_playField->undo();
+}
+
+void PlayerWindow::redo()
+{
+    if (m_puzzleComposed)
+        m_playField->redo();
+}
+
+void PlayerWindow::updateEditActions()
+{
+    const bool playing = m_puzzleComposed;
+    m_undoAction->setEnabled(playing && m_playField->history().canUndo());
+    m_redoAction->setEnabled(playing && m_playField->history().canRedo());
 }
 
 void PlayerWindow::chooseBlackAndWhite()

@@ -1,6 +1,6 @@
 #pragma once
 // The main window of the player `puzzler`: the menus (File: Open, five recent
-// files, Exit; Language), the play field laid out in the area left of the
+// files, Exit; Edit: Undo, Redo; Language), the play field laid out in the area left of the
 // control strip and above the bottom strip, the buttons Show errors, Give
 // Solution and Reset, the colour chooser, the position label, and the
 // solution window.
@@ -68,8 +68,12 @@ public:
     void showErrors();
     // Give Solution: prepares and shows the solution window.
     void giveSolution();
-    // Reset: nothing marked, chooser back to black and white.
+    // Reset: nothing marked, chooser back to black and white; one step that
+    // Undo takes back.
     void resetPlayField();
+    // Edit > Undo and Redo: one stroke of marks and crossed-off clues.
+    void undo();
+    void redo();
     // The chooser back to left = black, right = white.
     void chooseBlackAndWhite();
     // Language menu: 0 English, 1 Dutch, 2 Italian.
@@ -106,6 +110,9 @@ public:
     QLabel* positionLabel() const { return m_positionLabel; }
     SolutionWindow& solutionWindow() const { return *m_solutionWindow; }
     QMenu* fileMenu() const { return m_fileMenu; }
+    QMenu* editMenu() const { return m_editMenu; }
+    QAction* undoAction() const { return m_undoAction; }
+    QAction* redoAction() const { return m_redoAction; }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
@@ -122,6 +129,7 @@ protected:
 
 private:
     void buildMenus();
+    void updateEditActions();
     void updateRecentMenu();
     void buildStrips();
     void layOutClient();
@@ -145,6 +153,9 @@ private:
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_languageMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
     QAction* m_openAction = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::array<QAction*, 5> m_recentActions {};

@@ -60,6 +60,7 @@ void PlayField::fieldMouse(int buttons, double x, double y)
 void PlayField::fieldPress(int buttons, double x, double y)
 {
     const QPoint cell = cellUnderPointer(x, y);
+    closeStroke();
     m_strokeCell = CellPos {cell.x(), cell.y()};
     fieldMouse(buttons, x, y);
 }
@@ -80,7 +81,13 @@ void PlayField::fieldMove(int buttons, double x, double y)
     m_strokeCell = CellPos {cell.x(), cell.y()};
 }
 
-void PlayField::fieldRelease() { m_strokeCell.reset(); }
+void PlayField::fieldRelease()
+{
+    m_strokeCell.reset();
+    closeStroke();
+}
+
+void PlayField::closeStroke() { m_history.closeStep(); }
 
 void PlayField::markCell(MouseButton button, int x, int y)
 {
@@ -90,9 +97,12 @@ void PlayField::markCell(MouseButton button, int x, int y)
     if (m_kind == PlayFieldKind::Maker && m_testRunning && m_testRunning() && m_stopTest)
         m_stopTest();
     const std::uint8_t v = *mark;
-    if (m_kind == PlayFieldKind::Maker && m_states.cellState(x, y) == v)
+    const std::uint8_t before = m_states.cellState(x, y);
+    if (m_kind == PlayFieldKind::Maker && before == v)
         return;
     m_states.setCell(x, y, v);
+    m_history.recordCell({x, y}, before, v);
+    emit playChanged();
     completionCheck();
 }
 
@@ -190,9 +200,55 @@ QRect PlayField::columnClueCell(int column, int k) const { return clueCell({fals
 
 void PlayField::toggleClue(const ClueRef& clue)
 {
+    toggleCluePixels(clue);
+    m_history.recordClue(clue);
+    emit playChanged();
+}
+
+void PlayField::toggleCluePixels(const ClueRef& clue)
+{
     m_state.crossed.toggle(clue);
     // The panel's pixels follow: near white turns grey, grey turns white.
     m_panel.toggleCellPixels(clueCell(clue));
+}
+
+void PlayField::undo()
+{
+    m_strokeCell.reset();
+    if (const std::optional<PlayStep> step = m_history.takeUndo())
+        applyStep(*step, false);
+}
+
+void PlayField::redo()
+{
+    m_strokeCell.reset();
+    if (const std::optional<PlayStep> step = m_history.takeRedo())
+        applyStep(*step, true);
+}
+
+void PlayField::applyStep(const PlayStep& step, bool forwards)
+{
+    for (const CellChange& c : step.cells)
+        m_states.setCell(c.cell.x, c.cell.y, forwards ? c.after : c.before);
+    for (const ClueRef& clue : step.clues)
+        toggleCluePixels(clue);
+    emit playChanged();
+    completionCheck();
+}
+
+void PlayField::resetAsStep()
+{
+    closeStroke();
+    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+            m_history.recordCell({x, y}, m_states.cellState(x, y), 0);
+    for (const ClueRef& clue : m_state.crossed.all())
+        m_history.recordClue(clue);
+    closeStroke();
+    m_states.clearStates();
+    showClearedField();
+    m_state.solvedShown = false;
+    emit playChanged();
 }
 
 QColor PlayField::stateColor(int v) const { return m_chooser.swatchColor(v); }
@@ -217,9 +273,12 @@ void PlayField::restoreClueNumbers()
 
 void PlayField::reset()
 {
+    m_strokeCell.reset();
+    m_history.clear();
     m_states.clearStates();
     showClearedField();
     m_state.solvedShown = false;
+    emit playChanged();
 }
 
 void PlayField::showClearedField()

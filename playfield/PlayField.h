@@ -23,6 +23,7 @@
 #include "core/Session.h"
 #include "platform/Platform.h"
 #include "play/CellStates.h"
+#include "play/PlayHistory.h"
 #include "play/PlayRules.h"
 
 class QLabel;
@@ -103,9 +104,21 @@ public:
     // Colour cell state v is painted in: chooser swatch v.
     QColor stateColor(int v) const;
 
+    // Undo and redo of whole strokes (the player's Edit menu): the marks and
+    // crossed-off clues of the step are set back or again, then the
+    // completion check follows. Nothing happens when there is no step.
+    void undo();
+    void redo();
+    const PlayHistory& history() const { return m_history; }
+    // Ends the stroke under way as one step (a drag's release, a key press).
+    void closeStroke();
+    // The player's Reset: like reset, but one step that Undo takes back.
+    void resetAsStep();
+
     // The reset of both programs: chooser back to black and white, all cells
     // unmarked and painted, crossed-off numbers restored, and the solved
-    // message (which only the player gives) may come again.
+    // message (which only the player gives) may come again. The undo
+    // history is forgotten.
     void reset();
     // The window side of a reset, for marks already cleared elsewhere (the
     // computer test clears its knowledge itself): chooser back to black and
@@ -125,10 +138,14 @@ signals:
     void positionChanged(const QString& text);
     // Maker: the user answered Yes to "Close the Test window now?".
     void closeRequested();
+    // A mark or crossed-off clue changed, by the user or by undo and redo.
+    void playChanged();
 
 private:
     QRect clueCell(const ClueRef& clue) const;
     void showPosition(QPoint cell);
+    void applyStep(const PlayStep& step, bool forwards);
+    void toggleCluePixels(const ClueRef& clue);
     void completionCheck();
     double devicePixelsPerPoint() const;
 
@@ -145,6 +162,7 @@ private:
     std::function<bool()> m_testRunning;
     std::function<void()> m_stopTest;
     std::optional<CellPos> m_strokeCell; // the last cell of the stroke under way
+    PlayHistory m_history;
 };
 
 } // namespace gw

@@ -351,6 +351,53 @@ private slots:
         QCOMPARE(f.fakes.messages.texts().last(), QStringLiteral("No errors have been made yet."));
     }
 
+    // --- Undo and redo ---
+
+    void aStrokeIsUndoneAndRedoneAsOneStep()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("row.pbm", {"#####", ".....", "#...#"})));
+        QVERIFY(!w.undoAction()->isEnabled());
+        QCOMPARE(w.undoAction()->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(w.redoAction()->shortcuts(), (QList<QKeySequence> {QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                                                    QKeySequence(QStringLiteral("Ctrl+Y"))}));
+        QWidget* field = &w.cluePanel().field();
+        auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, QPointF(p), field->mapToGlobal(QPointF(p)), button, held, Qt::NoModifier);
+            QApplication::sendEvent(field, &event);
+        };
+        // One drag along the first row, one click, one crossed-off clue.
+        send(QEvent::MouseButtonPress, f.cellCentre(0, 0), Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, f.cellCentre(4, 0), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, f.cellCentre(4, 0), Qt::LeftButton, Qt::NoButton);
+        send(QEvent::MouseButtonPress, f.cellCentre(2, 1), Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseButtonRelease, f.cellCentre(2, 1), Qt::RightButton, Qt::NoButton);
+        w.playField().closeStroke();
+        w.playField().toggleColumnClue(0, 0);
+        const QImage crossed = w.cluePanel().picture().image().copy();
+        const player::CellStateArray drawn = w.cellStates().marks;
+        QCOMPARE(drawn, statesFromRows({"#####", "__.__"}));
+        w.undoAction()->trigger(); // the crossed-off clue
+        QVERIFY(w.playFieldState().crossed.empty());
+        w.undoAction()->trigger(); // the click
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#####"}));
+        w.undoAction()->trigger(); // the whole drag
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        QVERIFY(!w.undoAction()->isEnabled());
+        for (int i = 0; i < 3; ++i)
+            w.redoAction()->trigger();
+        QCOMPARE(w.cellStates().marks, drawn);
+        QCOMPARE(w.cluePanel().picture().image(), crossed);
+        QVERIFY(!w.redoAction()->isEnabled());
+        // Reset is one step too.
+        QTest::mouseClick(w.resetButton(), Qt::LeftButton);
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        w.undoAction()->trigger();
+        QCOMPARE(w.cellStates().marks, drawn);
+        QCOMPARE(w.cluePanel().picture().image(), crossed);
+    }
+
     // --- The solution window ---
 
     void solutionDotsFollowMarksAndCheckBoxes_data()
