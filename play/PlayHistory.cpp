@@ -44,26 +44,31 @@ void PlayHistory::closeStep()
     m_undone.clear();
 }
 
+namespace {
+
+// Moves the last step of `from` to the end of `to` and hands it back.
+template <typename From, typename To> std::optional<PlayStep> moveLast(From& from, To& to)
+{
+    if (from.empty())
+        return std::nullopt;
+    PlayStep step = std::move(from.back());
+    from.pop_back();
+    to.push_back(step);
+    return step;
+}
+
+} // namespace
+
 std::optional<PlayStep> PlayHistory::takeUndo()
 {
     closeStep();
-    if (m_done.empty())
-        return std::nullopt;
-    PlayStep step = std::move(m_done.back());
-    m_done.pop_back();
-    m_undone.push_back(step);
-    return step;
+    return moveLast(m_done, m_undone);
 }
 
 std::optional<PlayStep> PlayHistory::takeRedo()
 {
     closeStep();
-    if (m_undone.empty())
-        return std::nullopt;
-    PlayStep step = std::move(m_undone.back());
-    m_undone.pop_back();
-    m_done.push_back(step);
-    return step;
+    return moveLast(m_undone, m_done);
 }
 
 void PlayHistory::clear()
