@@ -53,6 +53,7 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates,
                                               m_playState, *m_cluePanel, *m_chooser, m_platform.messages);
     m_playField->setPositionLabel(m_positionLabel);
+    m_playField->enableKeyboard();
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
     connect(m_playField.get(), &PlayField::playChanged, this, &PlayerWindow::updateEditActions);
     updateEditActions();
@@ -100,6 +101,10 @@ void PlayerWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, i] { setLanguage(static_cast<std::uint8_t>(i)); });
         m_languageActions[static_cast<std::size_t>(i)] = action;
     }
+
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_keysAction = m_helpMenu->addAction(QString());
+    connect(m_keysAction, &QAction::triggered, this, &PlayerWindow::showKeys);
 }
 
 void PlayerWindow::buildStrips()
@@ -112,6 +117,7 @@ void PlayerWindow::buildStrips()
     m_playArea->setObjectName(QStringLiteral("playArea"));
     m_playArea->setFrameShape(QFrame::NoFrame);
     m_playArea->setWidgetResizable(false);
+    m_playArea->setFocusPolicy(Qt::NoFocus);
 
     m_bottomStrip = new QWidget(m_client);
     m_bottomStrip->setObjectName(QStringLiteral("bottomStrip"));
@@ -129,6 +135,9 @@ void PlayerWindow::buildStrips()
         button->setGeometry(StripMargin, y, ControlStripWidth - 2 * StripMargin, button->sizeHint().height());
         y += button->height() + ButtonGap;
     }
+    // The keys belong to the play field: no button takes the focus from it.
+    for (QPushButton* button : {m_showErrorsButton, m_solutionButton, m_resetButton})
+        button->setFocusPolicy(Qt::NoFocus);
     connect(m_showErrorsButton, &QPushButton::clicked, this, &PlayerWindow::showErrors);
     connect(m_solutionButton, &QPushButton::clicked, this, &PlayerWindow::giveSolution);
     connect(m_resetButton, &QPushButton::clicked, this, &PlayerWindow::resetPlayField);
@@ -228,6 +237,8 @@ void PlayerWindow::setLanguage(std::uint8_t language)
     m_editMenu->setTitle(localText(language, txt::PlayerMenuEdit));
     m_undoAction->setText(localText(language, txt::PlayerMenuUndo));
     m_redoAction->setText(localText(language, txt::PlayerMenuRedo));
+    m_helpMenu->setTitle(localText(language, txt::PlayerMenuHelp));
+    m_keysAction->setText(localText(language, txt::PlayerMenuKeys));
     m_resetButton->setText(localText(language, txt::PlayerReset));
     m_showErrorsButton->setText(localText(language, txt::PlayerShowErrors));
     m_solutionButton->setText(localText(language, txt::PlayerGiveSolution));
@@ -300,6 +311,7 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
     updateEditActions();
+    m_cluePanel->field().setFocus();
     m_resetButton->setEnabled(true);
     m_solutionButton->setEnabled(true);
     return true;
@@ -344,6 +356,12 @@ void PlayerWindow::redo()
 {
     if (m_puzzleComposed)
         m_playField->redo();
+}
+
+void PlayerWindow::showKeys()
+{
+    m_platform.messages.show(localText(m_session, txt::PlayerKeysText), localText(m_session, txt::PlayerKeysTitle),
+                             platform::Icon::Information, platform::Buttons::Ok);
 }
 
 void PlayerWindow::updateEditActions()

@@ -1,6 +1,6 @@
 #pragma once
 // The main window of the player `puzzler`: the menus (File: Open, five recent
-// files, Exit; Edit: Undo, Redo; Language), the play field laid out in the area left of the
+// files, Exit; Edit: Undo, Redo; Language; Help: Keys), the play field laid out in the area left of the
 // control strip and above the bottom strip, the buttons Show errors, Give
 // Solution and Reset, the colour chooser, the position label, and the
 // solution window.
@@ -74,6 +74,8 @@ public:
     // Edit > Undo and Redo: one stroke of marks and crossed-off clues.
     void undo();
     void redo();
+    // Help > Keys: a message listing the keys.
+    void showKeys();
     // The chooser back to left = black, right = white.
     void chooseBlackAndWhite();
     // Language menu: 0 English, 1 Dutch, 2 Italian.
@@ -113,6 +115,7 @@ public:
     QMenu* editMenu() const { return m_editMenu; }
     QAction* undoAction() const { return m_undoAction; }
     QAction* redoAction() const { return m_redoAction; }
+    QAction* keysAction() const { return m_keysAction; }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
@@ -156,6 +159,8 @@ private:
     QMenu* m_editMenu = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_keysAction = nullptr;
     QAction* m_openAction = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::array<QAction*, 5> m_recentActions {};

@@ -1,5 +1,6 @@
 #include "FieldWidget.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -57,6 +58,46 @@ void FieldWidget::paintCell(int x, int y, int cellSize, const QColor& fill)
     painter.end();
     const double k = picture().pixelsPerPoint();
     update(QRectF(picture().origin() + QPointF(x1, y1) * k, QSizeF(s + 2, s + 2) * k).toAlignedRect());
+}
+
+QRectF FieldWidget::frameRect() const
+{
+    if (!m_frameCell)
+        return {};
+    const double k = picture().pixelsPerPoint();
+    const double s = m_frameCellSize;
+    return QRectF(picture().origin() + QPointF(m_frameCell->x() * s, m_frameCell->y() * s) * k, QSizeF(s, s) * k);
+}
+
+void FieldWidget::showCellFrame(std::optional<QPoint> cell, int cellSize)
+{
+    update(frameRect().adjusted(-3, -3, 3, 3).toAlignedRect());
+    m_frameCell = cell;
+    m_frameCellSize = cellSize;
+    update(frameRect().adjusted(-3, -3, 3, 3).toAlignedRect());
+}
+
+void FieldWidget::paintEvent(QPaintEvent* event)
+{
+    PointSurface::paintEvent(event);
+    if (!m_frameCell)
+        return;
+    // A white band with a black line on each side shows on every mark, and
+    // it covers only the cell's edge.
+    QPainter painter(this);
+    const QRectF r = frameRect().adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.setPen(QPen(Qt::black, 4));
+    painter.drawRect(r);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(r);
+}
+
+void FieldWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (m_keyHandler && m_keyHandler(event->key(), event->modifiers()))
+        event->accept();
+    else
+        PointSurface::keyPressEvent(event);
 }
 
 } // namespace gw

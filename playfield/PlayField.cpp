@@ -5,6 +5,7 @@
 #include "CluePanel.h"
 #include "ColorChooser.h"
 #include "Cursors.h"
+#include "FieldWidget.h"
 #include "core/Rounding.h"
 #include "lang/Texts.h"
 #include "platform/LocalText.h"
@@ -62,7 +63,76 @@ void PlayField::fieldPress(int buttons, double x, double y)
     const QPoint cell = cellUnderPointer(x, y);
     closeStroke();
     m_strokeCell = CellPos {cell.x(), cell.y()};
+    m_cursor = *m_strokeCell;
+    if (m_cursorShown)
+        showCursor();
     fieldMouse(buttons, x, y);
+}
+
+void PlayField::enableKeyboard()
+{
+    FieldWidget& field = m_panel.field();
+    field.setFocusPolicy(Qt::StrongFocus);
+    field.setKeyHandler([this](int key, Qt::KeyboardModifiers modifiers) { return keyPress(key, modifiers); });
+}
+
+void PlayField::showCursor()
+{
+    m_cursorShown = true;
+    m_panel.field().showCellFrame(QPoint(m_cursor.x, m_cursor.y), m_state.cellSize);
+}
+
+bool PlayField::keyPress(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (m_puzzle.PuzzleWidth < 1 || m_puzzle.PuzzleHeight < 1)
+        return false;
+    int dx = 0, dy = 0;
+    std::optional<MouseButton> button;
+    bool unmark = false;
+    switch (key) {
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        button = MouseButton::Left;
+        break;
+    case Qt::Key_X:
+        button = MouseButton::Right;
+        break;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        unmark = true;
+        break;
+    default:
+        return false;
+    }
+    closeStroke();
+    const bool drawing = (dx != 0 || dy != 0) && (modifiers & Qt::ShiftModifier);
+    if (drawing)
+        markCell(MouseButton::Left, m_cursor.x, m_cursor.y);
+    m_cursor.x = std::clamp(m_cursor.x + dx, 0, m_puzzle.PuzzleWidth - 1);
+    m_cursor.y = std::clamp(m_cursor.y + dy, 0, m_puzzle.PuzzleHeight - 1);
+    showCursor();
+    showPosition(QPoint(m_cursor.x, m_cursor.y));
+    if (drawing)
+        markCell(MouseButton::Left, m_cursor.x, m_cursor.y);
+    if (button)
+        markCell(*button, m_cursor.x, m_cursor.y);
+    if (unmark)
+        setMark(m_cursor.x, m_cursor.y, 0);
+    closeStroke();
+    return true;
 }
 
 void PlayField::fieldMove(int buttons, double x, double y)
@@ -96,12 +166,16 @@ void PlayField::markCell(MouseButton button, int x, int y)
         return;
     if (m_kind == PlayFieldKind::Maker && m_testRunning && m_testRunning() && m_stopTest)
         m_stopTest();
-    const std::uint8_t v = *mark;
-    const std::uint8_t before = m_states.cellState(x, y);
-    if (m_kind == PlayFieldKind::Maker && before == v)
+    if (m_kind == PlayFieldKind::Maker && m_states.cellState(x, y) == *mark)
         return;
-    m_states.setCell(x, y, v);
-    m_history.recordCell({x, y}, before, v);
+    setMark(x, y, *mark);
+}
+
+void PlayField::setMark(int x, int y, std::uint8_t mark)
+{
+    const std::uint8_t before = m_states.cellState(x, y);
+    m_states.setCell(x, y, mark);
+    m_history.recordCell({x, y}, before, mark);
     emit playChanged();
     completionCheck();
 }
@@ -274,6 +348,9 @@ void PlayField::restoreClueNumbers()
 void PlayField::reset()
 {
     m_strokeCell.reset();
+    m_cursor = CellPos {};
+    m_cursorShown = false;
+    m_panel.field().showCellFrame(std::nullopt, m_state.cellSize);
     m_history.clear();
     m_states.clearStates();
     showClearedField();

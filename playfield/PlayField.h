@@ -104,6 +104,19 @@ public:
     // Colour cell state v is painted in: chooser swatch v.
     QColor stateColor(int v) const;
 
+    // Keyboard play (the player): the field takes the focus and its keys.
+    // A cell cursor, hidden until the first key, starts at the top-left cell;
+    // the arrows move it (clamped at the edges), with Shift marking every
+    // cell it passes with the left button's mark; Space or Enter marks the
+    // cursor cell with the left button's mark, X with the right's, Delete or
+    // Backspace unmarks it. Each key is one undo step; a press of the mouse
+    // on the field moves the cursor there. Returns false for other keys.
+    void enableKeyboard();
+    bool keyPress(int key, Qt::KeyboardModifiers modifiers);
+    // The cursor cell, shown or not.
+    CellPos cursorCell() const { return m_cursor; }
+    bool cursorShown() const { return m_cursorShown; }
+
     // Undo and redo of whole strokes (the player's Edit menu): the marks and
     // crossed-off clues of the step are set back or again, then the
     // completion check follows. Nothing happens when there is no step.
@@ -145,6 +158,8 @@ private:
     QRect clueCell(const ClueRef& clue) const;
     void showPosition(QPoint cell);
     void applyStep(const PlayStep& step, bool forwards);
+    void setMark(int x, int y, std::uint8_t mark);
+    void showCursor();
     void toggleCluePixels(const ClueRef& clue);
     void completionCheck();
     double devicePixelsPerPoint() const;
@@ -163,6 +178,8 @@ private:
     std::function<void()> m_stopTest;
     std::optional<CellPos> m_strokeCell; // the last cell of the stroke under way
     PlayHistory m_history;
+    CellPos m_cursor;
+    bool m_cursorShown = false;
 };
 
 } // namespace gw

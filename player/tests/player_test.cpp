@@ -398,6 +398,71 @@ private slots:
         QCOMPARE(w.cluePanel().picture().image(), crossed);
     }
 
+    // --- Keyboard play ---
+
+    void keysMoveTheCursorAndMark()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("keys.pbm", {"#..", ".#.", "..#"})));
+        FieldWidget& field = w.cluePanel().field();
+        QCOMPARE(field.focusPolicy(), Qt::StrongFocus);
+        QVERIFY(!field.cellFrame()); // hidden until the first key
+        const QImage unmarked = field.grab().toImage();
+        QTest::keyClick(&field, Qt::Key_Down); // the first arrow already moves
+        QCOMPARE(field.cellFrame(), std::optional<QPoint>(QPoint(0, 1)));
+        QCOMPARE(w.positionLabel()->text(), QStringLiteral(" 1, 2"));
+        QTest::keyClick(&field, Qt::Key_Up);
+        QTest::keyClick(&field, Qt::Key_Up); // clamped at the edge
+        QTest::keyClick(&field, Qt::Key_Space);
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
+        // The frame leaves the mark in sight: the cell's centre is black.
+        const QImage framed = field.grab().toImage();
+        QCOMPARE(framed.pixelColor(f.cellCentre(0, 0) * framed.devicePixelRatio()), QColor(Qt::black));
+        QVERIFY(framed != unmarked);
+        QTest::keyClick(&field, Qt::Key_Right);
+        QTest::keyClick(&field, Qt::Key_X);
+        QTest::keyClick(&field, Qt::Key_Down, Qt::ShiftModifier); // marks both cells it passes
+        QTest::keyClick(&field, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(w.cellStates().marks, statesFromRows({"##", "_##"}));
+        QTest::keyClick(&field, Qt::Key_Backspace);
+        QTest::keyClick(&field, Qt::Key_Up);
+        QTest::keyClick(&field, Qt::Key_Return);
+        QCOMPARE(w.cellStates().marks, statesFromRows({"###", "_#_"}));
+        QCOMPARE(w.positionLabel()->text(), QStringLiteral(" 3, 1"));
+        // One undo step per key: the Return, then the Backspace.
+        w.undoAction()->trigger();
+        w.undoAction()->trigger();
+        QCOMPARE(w.cellStates().marks, statesFromRows({"##", "_##"}));
+        // A click moves the cursor to the cell clicked.
+        QTest::mouseClick(&field, Qt::RightButton, {}, f.cellCentre(2, 2));
+        QCOMPARE(field.cellFrame(), std::optional<QPoint>(QPoint(2, 2)));
+        QTest::keyClick(&field, Qt::Key_Left);
+        QCOMPARE(field.cellFrame(), std::optional<QPoint>(QPoint(1, 2)));
+    }
+
+    void helpListsTheKeysInEachLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("spaceKey");
+        QTest::newRow("English") << 0 << "Space or Enter";
+        QTest::newRow("Dutch") << 1 << "Spatie of Enter";
+        QTest::newRow("Italian") << 2 << "Spazio o Invio";
+    }
+    void helpListsTheKeysInEachLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, spaceKey);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        w.setLanguage(static_cast<std::uint8_t>(language));
+        f.fakes.messages.answer(Answer::Ok);
+        w.keysAction()->trigger();
+        const QString text = f.fakes.messages.texts().value(0);
+        for (const QString& key : {spaceKey, QStringLiteral("X: "), QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+Y")})
+            QVERIFY2(text.contains(key), qPrintable(key));
+    }
+
     // --- The solution window ---
 
     void solutionDotsFollowMarksAndCheckBoxes_data()
