@@ -1,9 +1,12 @@
 #include "PlayerWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +14,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTimer>
 
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
@@ -44,8 +48,9 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
                            QWidget* parent)
     : QMainWindow(parent), m_puzzle(puzzle), m_session(session), m_platform(platform),
       m_settingsFolder(settingsFolder.isEmpty() ? platform::pathFromBytes(session.programFolder) : settingsFolder),
-      m_recent(platform::pathBytes(m_settingsFolder))
+      m_recent(platform::pathBytes(m_settingsFolder)), m_progress(platform::pathBytes(progressFolder()))
 {
+    m_monotonic.start();
     setObjectName(QStringLiteral("PlayerWindow"));
     setAcceptDrops(true); // a puzzle file dropped on the window is opened
     buildMenus();
@@ -55,7 +60,15 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
     m_playField->setPositionLabel(m_positionLabel);
     m_playField->enableKeyboard();
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
-    connect(m_playField.get(), &PlayField::playChanged, this, &PlayerWindow::updateEditActions);
+    connect(m_playField.get(), &PlayField::playChanged, this, &PlayerWindow::playChanged);
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(500);
+    connect(m_saveTimer, &QTimer::timeout, this, &PlayerWindow::saveProgress);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(250);
+    connect(m_clockTimer, &QTimer::timeout, this, &PlayerWindow::updateClock);
+    m_clockTimer->start();
     updateEditActions();
     m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_session, m_cellStates.marks, pixelsPerPoint());
     hidePlayField();
@@ -154,6 +167,14 @@ void PlayerWindow::buildStrips()
     m_positionLabel->setObjectName(QStringLiteral("positionLabel"));
     m_positionLabel->setGeometry(StripMargin, 0, ControlStripWidth - 2 * StripMargin,
                                  m_positionLabel->sizeHint().height());
+    m_timeLabel = new QLabel(m_controlStrip);
+    m_timeLabel->setObjectName(QStringLiteral("timeLabel"));
+    m_timeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_timeLabel->setGeometry(m_positionLabel->geometry());
+    m_noticeLabel = new QLabel(m_controlStrip);
+    m_noticeLabel->setObjectName(QStringLiteral("noticeLabel"));
+    m_noticeLabel->setWordWrap(true);
+    m_noticeLabel->setGeometry(StripMargin, 0, ControlStripWidth - 2 * StripMargin, 4 * m_positionLabel->height());
 }
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -178,6 +199,8 @@ void PlayerWindow::layOutClient()
     m_playArea->setGeometry(0, 0, stripLeft, m_bottomStrip->y());
     m_positionLabel->move(m_positionLabel->x(),
                           static_cast<int>(m_controlStrip->height() - 1.5 * m_positionLabel->height()));
+    m_timeLabel->move(m_timeLabel->x(), m_positionLabel->y());
+    m_noticeLabel->move(m_noticeLabel->x(), m_positionLabel->y() - m_noticeLabel->height());
 }
 
 void PlayerWindow::recordAvailableArea()
@@ -192,6 +215,8 @@ void PlayerWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange)
         recordIfActiveAndMaximised();
+    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange)
+        updateClock();
     QMainWindow::changeEvent(event);
 }
 
@@ -283,6 +308,10 @@ void PlayerWindow::openRecent(int index)
 
 bool PlayerWindow::loadPuzzle(const QString& path)
 {
+    saveProgress();
+    m_progressKey.clear();
+    m_clock.restart();
+    m_noticeLabel->clear();
     hidePlayField();
     m_puzzleComposed = false;
     // The marks belong to the puzzle that is being replaced.
@@ -310,6 +339,16 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         recordAvailableArea();
     composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        m_progressKey = progressKey(file.readAll().toStdString());
+    const std::optional<PlayProgress> kept = m_progressKey.empty() ? std::nullopt : m_progress.load(m_progressKey);
+    if (kept && kept->width == m_puzzle.PuzzleWidth && kept->height == m_puzzle.PuzzleHeight) {
+        m_playField->restore(kept->marks, kept->crossed);
+        m_clock.restart(kept->elapsedMs);
+        m_noticeLabel->setText(localText(m_session, txt::PlayerProgressRestored));
+    }
+    updateClock();
     updateEditActions();
     m_cluePanel->field().setFocus();
     m_resetButton->setEnabled(true);
@@ -342,8 +381,55 @@ void PlayerWindow::giveSolution()
 
 void PlayerWindow::resetPlayField()
 {
-    if (m_puzzleComposed)
-        m_playField->resetAsStep();
+    if (!m_puzzleComposed)
+        return;
+    m_playField->resetAsStep();
+    m_clock.restart();
+    m_progress.forget(m_progressKey);
+    updateClock();
+}
+
+QString PlayerWindow::progressFolder() const { return m_settingsFolder + QStringLiteral("progress"); }
+
+void PlayerWindow::playChanged()
+{
+    updateEditActions();
+    updateClock();
+    if (m_puzzleComposed && !m_saveTimer->isActive())
+        m_saveTimer->start();
+}
+
+void PlayerWindow::saveProgress()
+{
+    m_saveTimer->stop();
+    if (!m_puzzleComposed || m_progressKey.empty())
+        return;
+    PlayProgress progress;
+    progress.width = m_puzzle.PuzzleWidth;
+    progress.height = m_puzzle.PuzzleHeight;
+    for (int y = 0; y < progress.height; ++y)
+        for (int x = 0; x < progress.width; ++x)
+            progress.marks.push_back(m_cellStates.cellState(x, y));
+    progress.crossed = m_playState.crossed.all();
+    progress.elapsedMs = playTime();
+    const bool empty =
+        m_playState.crossed.empty()
+        && std::all_of(progress.marks.begin(), progress.marks.end(), [](std::uint8_t m) { return m == 0; });
+    if (empty)
+        m_progress.forget(m_progressKey);
+    else
+        m_progress.save(m_progressKey, progress);
+}
+
+void PlayerWindow::updateClock()
+{
+    const bool running = m_puzzleComposed && isActiveWindow() && !isMinimized() && !m_playField->solved();
+    const std::int64_t now = m_monotonic.elapsed();
+    if (running)
+        m_clock.run(now);
+    else
+        m_clock.pause(now);
+    m_timeLabel->setText(m_puzzleComposed ? QString::fromStdString(clockText(m_clock.elapsed(now))) : QString());
 }
 
 void PlayerWindow::undo()
@@ -386,6 +472,7 @@ void PlayerWindow::dropEvent(QDropEvent* event)
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
+    saveProgress();
     writeLanguageFile(platform::pathBytes(m_settingsFolder), m_session.language);
     m_session.closing = true;
     m_solutionWindow->close();

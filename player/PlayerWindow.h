@@ -7,6 +7,7 @@
 //
 // The window works on the program's puzzle state, which it does not own.
 // Every message and file dialog goes through the platform bundle.
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -18,8 +19,10 @@
 #include "core/Session.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
+#include "play/CellStates.h"
+#include "play/PlayClock.h"
+#include "play/PlayProgress.h"
 #include "player/ErrorMarks.h"
-#include "playfield/CellStates.h"
 #include "playfield/PlayField.h"
 
 class QAction;
@@ -27,6 +30,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace gw {
 class CluePanel;
@@ -110,6 +114,21 @@ public:
     QPushButton* solutionButton() const { return m_solutionButton; }
     QPushButton* resetButton() const { return m_resetButton; }
     QLabel* positionLabel() const { return m_positionLabel; }
+    // The play time beside the position label; the line that tells a game
+    // was resumed.
+    QLabel* timeLabel() const { return m_timeLabel; }
+    QLabel* noticeLabel() const { return m_noticeLabel; }
+
+    // Progress kept without asking: the marks, crossed-off clues and play
+    // time of the puzzle, written to "progress" in the settings folder within
+    // a second of every change (and when the window closes or another puzzle
+    // is opened) and restored when a file with the same contents is opened.
+    // An empty field forgets its puzzle's progress.
+    void saveProgress();
+    QString progressFolder() const;
+    // The play time so far, in milliseconds; it runs while the window is
+    // active and not minimised and the puzzle is not solved.
+    std::int64_t playTime() const { return m_clock.elapsed(m_monotonic.elapsed()); }
     SolutionWindow& solutionWindow() const { return *m_solutionWindow; }
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* editMenu() const { return m_editMenu; }
@@ -133,6 +152,8 @@ protected:
 private:
     void buildMenus();
     void updateEditActions();
+    void playChanged();
+    void updateClock();
     void updateRecentMenu();
     void buildStrips();
     void layOutClient();
@@ -175,6 +196,14 @@ private:
     QPushButton* m_solutionButton = nullptr;
     QPushButton* m_resetButton = nullptr;
     QLabel* m_positionLabel = nullptr;
+    QLabel* m_timeLabel = nullptr;
+    QLabel* m_noticeLabel = nullptr;
+    QTimer* m_saveTimer = nullptr;
+    QTimer* m_clockTimer = nullptr;
+    QElapsedTimer m_monotonic;
+    PlayClock m_clock;
+    ProgressStore m_progress;
+    std::string m_progressKey; // of the puzzle on screen; empty when none
     CluePanel* m_cluePanel = nullptr;
     ColorChooser* m_chooser = nullptr;
     std::unique_ptr<PlayField> m_playField;

@@ -310,6 +310,18 @@ void PlayField::applyStep(const PlayStep& step, bool forwards)
     completionCheck();
 }
 
+void PlayField::restore(const std::vector<std::uint8_t>& marks, const std::vector<ClueRef>& crossed)
+{
+    const int w = m_puzzle.PuzzleWidth;
+    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+        for (int x = 0; x < w; ++x)
+            m_states.setCell(x, y, marks[static_cast<std::size_t>(y * w + x)]);
+    for (const ClueRef& clue : crossed)
+        toggleCluePixels(clue);
+    m_state.solvedShown = solved();
+    emit playChanged();
+}
+
 void PlayField::resetAsStep()
 {
     closeStroke();

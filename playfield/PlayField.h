@@ -128,6 +128,12 @@ public:
     // The player's Reset: like reset, but one step that Undo takes back.
     void resetAsStep();
 
+    // Sets the marks of every cell (`marks` row by row, puzzle width x height)
+    // and crosses off `crossed` on a freshly reset field, outside the undo
+    // history: a game resumed. The solved message is not given again for a
+    // field that is solved already.
+    void restore(const std::vector<std::uint8_t>& marks, const std::vector<ClueRef>& crossed);
+
     // The reset of both programs: chooser back to black and white, all cells
     // unmarked and painted, crossed-off numbers restored, and the solved
     // message (which only the player gives) may come again. The undo

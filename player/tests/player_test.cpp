@@ -2,6 +2,7 @@
 // Show errors and the solution window (a whole game: play_through_test.cpp).
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
@@ -461,6 +462,60 @@ private slots:
         const QString text = f.fakes.messages.texts().value(0);
         for (const QString& key : {spaceKey, QStringLiteral("X: "), QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+Y")})
             QVERIFY2(text.contains(key), qPrintable(key));
+    }
+
+    // --- Progress kept ---
+
+    void progressSurvivesAKillAndFollowsTheFileContents()
+    {
+        PlayerFixture f;
+        const QString path = f.writePuzzle("kept.pbm", {"##.", "...", ".#."});
+        {
+            player::PlayerWindow& w = f.start();
+            QVERIFY(w.loadPuzzle(path));
+            w.playField().markCell(MouseButton::Left, 0, 0);
+            w.playField().toggleRowClue(0, 0);
+            // Written within a second, without closing the window.
+            QTRY_VERIFY_WITH_TIMEOUT(QDir(w.progressFolder()).entryList(QDir::Files).size() == 1, 1000);
+            QVERIFY(!QDir(f.folder.path()).entryList({QStringLiteral("*.progress")}, QDir::Files).size());
+            f.window.reset(); // gone without a close event, as when killed
+        }
+        // A moved copy resumes, with a notice.
+        QVERIFY(QFile::copy(path, f.folder.filePath(QStringLiteral("copy.pbm"))));
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.folder.filePath(QStringLiteral("copy.pbm"))));
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
+        QCOMPARE(w.playFieldState().crossed.all(), (std::vector<ClueRef> {{true, 0, 0}}));
+        QCOMPARE(w.noticeLabel()->text(), QStringLiteral("Your game of this puzzle goes on where you left it."));
+        QVERIFY(!w.undoAction()->isEnabled()); // a resumed game starts a fresh history
+        // A changed puzzle starts fresh.
+        QVERIFY(w.loadPuzzle(f.writePuzzle("changed.pbm", {"##.", "...", "..#"})));
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        QVERIFY(w.noticeLabel()->text().isEmpty());
+        // Reset forgets the progress.
+        QVERIFY(w.loadPuzzle(path));
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
+        QTest::mouseClick(w.resetButton(), Qt::LeftButton);
+        w.saveProgress();
+        QVERIFY(QDir(w.progressFolder()).entryList(QDir::Files).isEmpty());
+    }
+
+    void aSolvedPuzzleStaysSolvedWhenReopened()
+    {
+        PlayerFixture f;
+        const QString path = f.writePuzzle("solved.pbm", {"#.", ".#"});
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(path));
+        f.fakes.messages.answer(Answer::Ok);
+        for (const char* stroke : {"L00", "R10", "R01", "L11"})
+            w.playField().markCell(stroke[0] == 'L' ? MouseButton::Left : MouseButton::Right, stroke[1] - '0',
+                                   stroke[2] - '0');
+        QCOMPARE(f.fakes.messages.texts().size(), 1);
+        QVERIFY(w.timeLabel()->text().contains(QLatin1Char(':')));
+        QVERIFY(w.loadPuzzle(path)); // saves on the way
+        QVERIFY(w.playField().solved());
+        QVERIFY(w.playFieldState().solvedShown); // no second solved message
+        QCOMPARE(f.fakes.messages.texts().size(), 1);
     }
 
     // --- The solution window ---
