@@ -14,8 +14,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTimer>
 
+#include "core/AtomicFile.h"
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
@@ -104,6 +106,21 @@ void PlayerWindow::buildMenus()
     m_redoAction = m_editMenu->addAction(QString());
     m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(m_redoAction, &QAction::triggered, this, &PlayerWindow::redo);
+
+    m_viewMenu = menuBar()->addMenu(QString());
+    m_zoomInAction = m_viewMenu->addAction(QString());
+    m_zoomInAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(m_zoomInAction, &QAction::triggered, this, &PlayerWindow::zoomIn);
+    m_zoomOutAction = m_viewMenu->addAction(QString());
+    m_zoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(m_zoomOutAction, &QAction::triggered, this, &PlayerWindow::zoomOut);
+    m_fitAction = m_viewMenu->addAction(QString());
+    m_fitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(m_fitAction, &QAction::triggered, this, &PlayerWindow::fitToWindow);
+    m_viewMenu->addSeparator();
+    m_crossOffAction = m_viewMenu->addAction(QString());
+    m_crossOffAction->setCheckable(true);
+    connect(m_crossOffAction, &QAction::toggled, this, &PlayerWindow::setAutoCrossOff);
 
     m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
@@ -244,6 +261,11 @@ void PlayerWindow::startUp()
     updateRecentMenu();
     m_chooser->paintSwatches(folder);
     chooseBlackAndWhite();
+    QFile crossOff(m_settingsFolder + QStringLiteral("crossoff.ini"));
+    const bool autoCrossOff = crossOff.open(QIODevice::ReadOnly) && crossOff.read(1) == "1";
+    m_playField->setAutoCrossOff(autoCrossOff);
+    const QSignalBlocker quiet(m_crossOffAction);
+    m_crossOffAction->setChecked(autoCrossOff);
 }
 
 void PlayerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
@@ -262,6 +284,11 @@ void PlayerWindow::setLanguage(std::uint8_t language)
     m_editMenu->setTitle(localText(language, txt::PlayerMenuEdit));
     m_undoAction->setText(localText(language, txt::PlayerMenuUndo));
     m_redoAction->setText(localText(language, txt::PlayerMenuRedo));
+    m_viewMenu->setTitle(localText(language, txt::PlayerMenuView));
+    m_zoomInAction->setText(localText(language, txt::PlayerMenuZoomIn));
+    m_zoomOutAction->setText(localText(language, txt::PlayerMenuZoomOut));
+    m_fitAction->setText(localText(language, txt::PlayerMenuFitToWindow));
+    m_crossOffAction->setText(localText(language, txt::PlayerMenuCrossOffFinished));
     m_helpMenu->setTitle(localText(language, txt::PlayerMenuHelp));
     m_keysAction->setText(localText(language, txt::PlayerMenuKeys));
     m_resetButton->setText(localText(language, txt::PlayerReset));
@@ -337,7 +364,7 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     // the area it has at this moment.
     if (!m_maximisedAreaKnown)
         recordAvailableArea();
-    composePlayField(*m_playField, m_availableWidth, m_availableHeight);
+    m_composition = composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
@@ -442,6 +469,38 @@ void PlayerWindow::redo()
 {
     if (m_puzzleComposed)
         m_playField->redo();
+}
+
+void PlayerWindow::zoomIn()
+{
+    if (m_puzzleComposed)
+        m_composition = recomposePlayField(*m_playField, zoomedFontSize(m_composition.fontSize, true), false,
+                                           m_availableWidth, m_availableHeight);
+}
+
+void PlayerWindow::zoomOut()
+{
+    if (m_puzzleComposed)
+        m_composition = recomposePlayField(*m_playField, zoomedFontSize(m_composition.fontSize, false), false,
+                                           m_availableWidth, m_availableHeight);
+}
+
+void PlayerWindow::fitToWindow()
+{
+    if (!m_puzzleComposed)
+        return;
+    // The area the window has now, whatever its size when the puzzle was opened.
+    layOutClient();
+    const platform::ScreenUnits units = platform::ScreenUnits::fromScreen(screen());
+    m_composition = recomposePlayField(*m_playField, 0, true, units.pixelsToPointsX(m_controlStrip->x()),
+                                       units.pixelsToPointsY(m_bottomStrip->y()));
+}
+
+void PlayerWindow::setAutoCrossOff(bool on)
+{
+    m_playField->setAutoCrossOff(on);
+    m_crossOffAction->setChecked(on);
+    writeFileAtomically(platform::pathBytes(m_settingsFolder + QStringLiteral("crossoff.ini")), on ? "1" : "0");
 }
 
 void PlayerWindow::showKeys()

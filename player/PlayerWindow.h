@@ -1,6 +1,7 @@
 #pragma once
 // The main window of the player `puzzler`: the menus (File: Open, five recent
-// files, Exit; Edit: Undo, Redo; Language; Help: Keys), the play field laid out in the area left of the
+// files, Exit; Edit: Undo, Redo; View: Zoom In, Zoom Out, Fit to Window,
+// Cross Off Finished Clues; Language; Help: Keys), the play field laid out in the area left of the
 // control strip and above the bottom strip, the buttons Show errors, Give
 // Solution and Reset, the colour chooser, the position label, and the
 // solution window.
@@ -24,6 +25,7 @@
 #include "play/PlayProgress.h"
 #include "player/ErrorMarks.h"
 #include "playfield/PlayField.h"
+#include "playfield/PlayFieldComposition.h"
 
 class QAction;
 class QLabel;
@@ -78,6 +80,20 @@ public:
     // Edit > Undo and Redo: one stroke of marks and crossed-off clues.
     void undo();
     void redo();
+    // View > Zoom In, Zoom Out: the clue panel and field composed anew one
+    // font step larger or smaller; Fit to Window: for the window's current
+    // area. The play goes on unchanged.
+    void zoomIn();
+    void zoomOut();
+    void fitToWindow();
+    const PlayFieldComposition& composition() const { return m_composition; }
+    // View > Cross Off Finished Clues, kept in "crossoff.ini" in the settings
+    // folder ("1" on, anything else off).
+    void setAutoCrossOff(bool on);
+    QAction* zoomInAction() const { return m_zoomInAction; }
+    QAction* zoomOutAction() const { return m_zoomOutAction; }
+    QAction* fitAction() const { return m_fitAction; }
+    QAction* crossOffAction() const { return m_crossOffAction; }
     // Help > Keys: a message listing the keys.
     void showKeys();
     // The chooser back to left = black, right = white.
@@ -180,6 +196,12 @@ private:
     QMenu* m_editMenu = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QAction* m_zoomInAction = nullptr;
+    QAction* m_zoomOutAction = nullptr;
+    QAction* m_fitAction = nullptr;
+    QAction* m_crossOffAction = nullptr;
+    PlayFieldComposition m_composition;
     QMenu* m_helpMenu = nullptr;
     QAction* m_keysAction = nullptr;
     QAction* m_openAction = nullptr;

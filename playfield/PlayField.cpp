@@ -176,6 +176,10 @@ void PlayField::setMark(int x, int y, std::uint8_t mark)
     const std::uint8_t before = m_states.cellState(x, y);
     m_states.setCell(x, y, mark);
     m_history.recordCell({x, y}, before, mark);
+    if (m_autoCrossOff) {
+        crossOffIfSatisfied(true, y);
+        crossOffIfSatisfied(false, x);
+    }
     emit playChanged();
     completionCheck();
 }
@@ -320,6 +324,28 @@ void PlayField::restore(const std::vector<std::uint8_t>& marks, const std::vecto
         toggleCluePixels(clue);
     m_state.solvedShown = solved();
     emit playChanged();
+}
+
+void PlayField::crossOffIfSatisfied(bool isRow, int line)
+{
+    if (!lineSatisfied(m_puzzle, m_clues, m_states, isRow, line))
+        return;
+    const auto& counts = isRow ? m_clues.rowClueCount : m_clues.columnClueCount;
+    for (int k = 0; k < counts[static_cast<std::size_t>(line)]; ++k)
+        if (!m_state.crossed.isCrossed({isRow, line, k}))
+            toggleClue({isRow, line, k});
+}
+
+void PlayField::redrawPlay()
+{
+    m_panel.field().clear();
+    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+        for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+            paintCell(x, y);
+    for (const ClueRef& clue : m_state.crossed.all())
+        m_panel.toggleCellPixels(clueCell(clue));
+    if (m_cursorShown)
+        showCursor();
 }
 
 void PlayField::resetAsStep()

@@ -134,6 +134,16 @@ public:
     // field that is solved already.
     void restore(const std::vector<std::uint8_t>& marks, const std::vector<ClueRef>& crossed);
 
+    // Draws the play anew on a freshly composed panel (the zoom): every
+    // cell from its mark, the crossed-off clues, the cursor.
+    void redrawPlay();
+
+    // Automatic cross-off (the player's option, off at first): when a mark
+    // makes its row or column satisfy its clue, the line's clue numbers are
+    // crossed off, in the same undo step. Manual crossing off is unchanged.
+    void setAutoCrossOff(bool on) { m_autoCrossOff = on; }
+    bool autoCrossOff() const { return m_autoCrossOff; }
+
     // The reset of both programs: chooser back to black and white, all cells
     // unmarked and painted, crossed-off numbers restored, and the solved
     // message (which only the player gives) may come again. The undo
@@ -166,6 +176,7 @@ private:
     void applyStep(const PlayStep& step, bool forwards);
     void setMark(int x, int y, std::uint8_t mark);
     void showCursor();
+    void crossOffIfSatisfied(bool isRow, int line);
     void toggleCluePixels(const ClueRef& clue);
     void completionCheck();
     double devicePixelsPerPoint() const;
@@ -186,6 +197,7 @@ private:
     PlayHistory m_history;
     CellPos m_cursor;
     bool m_cursorShown = false;
+    bool m_autoCrossOff = false;
 };
 
 } // namespace gw

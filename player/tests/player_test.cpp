@@ -518,6 +518,78 @@ private slots:
         QCOMPARE(f.fakes.messages.texts().size(), 1);
     }
 
+    // --- Zoom ---
+
+    void zoomAndFitKeepThePlay()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start(QSize(500, 400));
+        QVERIFY(w.loadPuzzle(f.writePuzzle("zoom.pbm", {"#.#..", ".##..", ".....", "#####"})));
+        const int opened = w.playFieldState().cellSize;
+        w.playField().markCell(MouseButton::Left, 0, 0);
+        w.playField().markCell(MouseButton::Right, 1, 0);
+        w.playField().toggleRowClue(3, 0);
+        QTest::keyClick(&w.cluePanel().field(), Qt::Key_Down);
+        const player::CellStateArray marks = w.cellStates().marks;
+        auto crossedGrey = [&] {
+            const QRect cell = w.playField().rowClueCell(3, 0);
+            return w.cluePanel().picture().image().pixel(cell.topLeft() + QPoint(1, 1)) == qRgb(128, 128, 128);
+        };
+        QVERIFY(crossedGrey());
+        auto keptPlay = [&] {
+            QCOMPARE(w.cellStates().marks, marks);
+            QVERIFY(crossedGrey());
+            QCOMPARE(w.cluePanel().field().cellFrame(), std::optional<QPoint>(QPoint(0, 1)));
+            const QImage& field = w.cluePanel().field().picture().image();
+            QCOMPARE(field.pixel(f.cellCentre(0, 0) * field.devicePixelRatio()), qRgb(0, 0, 0));
+        };
+        QCOMPARE(w.zoomInAction()->shortcuts(), (QList<QKeySequence> {QKeySequence(QStringLiteral("Ctrl++")),
+                                                                      QKeySequence(QStringLiteral("Ctrl+="))}));
+        QCOMPARE(w.fitAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+0")));
+        w.zoomInAction()->trigger();
+        QVERIFY(w.playFieldState().cellSize > opened);
+        keptPlay();
+        w.zoomOutAction()->trigger();
+        w.zoomOutAction()->trigger();
+        QVERIFY(w.playFieldState().cellSize < opened);
+        keptPlay();
+        // A plain resize changes nothing; Ctrl+0 then fits the larger area.
+        w.resize(1000, 800);
+        QCoreApplication::processEvents();
+        const int beforeFit = w.playFieldState().cellSize;
+        w.fitAction()->trigger();
+        QVERIFY(w.playFieldState().cellSize > std::max(opened, beforeFit));
+        keptPlay();
+        w.undoAction()->trigger(); // the history stays as well: the one step of both marks and the clue
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        QVERIFY(!crossedGrey());
+    }
+
+    // --- Automatic cross-off ---
+
+    void finishedLinesAreCrossedOffWhenChosen()
+    {
+        PlayerFixture f;
+        {
+            player::PlayerWindow& w = f.start();
+            QVERIFY(!w.crossOffAction()->isChecked()); // off at first
+            QVERIFY(w.loadPuzzle(f.writePuzzle("auto.pbm", {"#.#", "..."})));
+            w.playField().markCell(MouseButton::Left, 0, 0);
+            w.playField().markCell(MouseButton::Right, 1, 0);
+            w.playField().closeStroke();
+            QVERIFY(w.playFieldState().crossed.empty());
+            w.crossOffAction()->trigger();
+            w.playField().markCell(MouseButton::Left, 2, 0); // row 0 is done: "1 1"
+            QCOMPARE(w.playFieldState().crossed.all(), (std::vector<ClueRef> {{true, 0, 0}, {true, 0, 1}}));
+            w.undoAction()->trigger(); // the mark and its cross-off are one step
+            QVERIFY(w.playFieldState().crossed.empty());
+        }
+        f.window.reset();
+        player::PlayerWindow& w = f.start(); // remembered
+        QVERIFY(w.crossOffAction()->isChecked());
+        QVERIFY(w.playField().autoCrossOff());
+    }
+
     // --- The solution window ---
 
     void solutionDotsFollowMarksAndCheckBoxes_data()
