@@ -30,7 +30,9 @@
 #include "player/SolutionWindow.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
+#include "playfield/FieldWidget.h"
 #include "playfield/PlayFieldComposition.h"
+#include "solver/analysis/Hint.h"
 
 namespace gw::player {
 
@@ -106,6 +108,10 @@ void PlayerWindow::buildMenus()
     m_redoAction = m_editMenu->addAction(QString());
     m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(m_redoAction, &QAction::triggered, this, &PlayerWindow::redo);
+    m_editMenu->addSeparator();
+    m_hintAction = m_editMenu->addAction(QString());
+    m_hintAction->setShortcuts({QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
+    connect(m_hintAction, &QAction::triggered, this, &PlayerWindow::showHint);
 
     m_viewMenu = menuBar()->addMenu(QString());
     m_zoomInAction = m_viewMenu->addAction(QString());
@@ -284,6 +290,7 @@ void PlayerWindow::setLanguage(std::uint8_t language)
     m_editMenu->setTitle(localText(language, txt::PlayerMenuEdit));
     m_undoAction->setText(localText(language, txt::PlayerMenuUndo));
     m_redoAction->setText(localText(language, txt::PlayerMenuRedo));
+    m_hintAction->setText(localText(language, txt::PlayerMenuHint));
     m_viewMenu->setTitle(localText(language, txt::PlayerMenuView));
     m_zoomInAction->setText(localText(language, txt::PlayerMenuZoomIn));
     m_zoomOutAction->setText(localText(language, txt::PlayerMenuZoomOut));
@@ -420,6 +427,7 @@ QString PlayerWindow::progressFolder() const { return m_settingsFolder + QString
 
 void PlayerWindow::playChanged()
 {
+    m_cluePanel->field().clearHint();
     updateEditActions();
     updateClock();
     if (m_puzzleComposed && !m_saveTimer->isActive())
@@ -501,6 +509,31 @@ void PlayerWindow::setAutoCrossOff(bool on)
     m_playField->setAutoCrossOff(on);
     m_crossOffAction->setChecked(on);
     writeFileAtomically(platform::pathBytes(m_settingsFolder + QStringLiteral("crossoff.ini")), on ? "1" : "0");
+}
+
+void PlayerWindow::showHint()
+{
+    if (!m_puzzleComposed)
+        return;
+    const int w = m_puzzle.PuzzleWidth, h = m_puzzle.PuzzleHeight;
+    std::vector<std::uint8_t> marks;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            marks.push_back(m_cellStates.cellState(x, y));
+    const analysis::Hint hint = analysis::findHint(m_puzzle, m_clues, marks);
+    m_noticeLabel->setText(QString::fromStdString(analysis::hintSentence(hint, m_clues, m_session.language)));
+    FieldWidget& field = m_cluePanel->field();
+    const bool hasLine = hint.kind == analysis::HintKind::Overlap || hint.kind == analysis::HintKind::WithMarks
+                         || hint.kind == analysis::HintKind::Contradiction;
+    if (!hasLine) {
+        field.clearHint();
+        return;
+    }
+    const QRect line = hint.isRow ? QRect(0, hint.line, w, 1) : QRect(hint.line, 0, 1, h);
+    std::vector<QPoint> cells;
+    for (const int i : hint.cells)
+        cells.push_back(hint.isRow ? QPoint(i, hint.line) : QPoint(hint.line, i));
+    field.showHint(line, cells, m_playState.cellSize);
 }
 
 void PlayerWindow::showKeys()

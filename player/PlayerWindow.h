@@ -1,6 +1,6 @@
 #pragma once
 // The main window of the player `puzzler`: the menus (File: Open, five recent
-// files, Exit; Edit: Undo, Redo; View: Zoom In, Zoom Out, Fit to Window,
+// files, Exit; Edit: Undo, Redo, Hint; View: Zoom In, Zoom Out, Fit to Window,
 // Cross Off Finished Clues; Language; Help: Keys), the play field laid out in the area left of the
 // control strip and above the bottom strip, the buttons Show errors, Give
 // Solution and Reset, the colour chooser, the position label, and the
@@ -94,6 +94,11 @@ public:
     QAction* zoomOutAction() const { return m_zoomOutAction; }
     QAction* fitAction() const { return m_fitAction; }
     QAction* crossOffAction() const { return m_crossOffAction; }
+    // Edit > Hint: the next step line logic allows (solver/analysis/Hint.h),
+    // its line and cells shown on the field and its sentence in the notice
+    // line, until the next change. It marks nothing.
+    void showHint();
+    QAction* hintAction() const { return m_hintAction; }
     // Help > Keys: a message listing the keys.
     void showKeys();
     // The chooser back to left = black, right = white.
@@ -196,6 +201,7 @@ private:
     QMenu* m_editMenu = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    QAction* m_hintAction = nullptr;
     QMenu* m_viewMenu = nullptr;
     QAction* m_zoomInAction = nullptr;
     QAction* m_zoomOutAction = nullptr;

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "PointSurface.h"
 
@@ -35,6 +36,13 @@ public:
     void showCellFrame(std::optional<QPoint> cell, int cellSize);
     std::optional<QPoint> cellFrame() const { return m_frameCell; }
 
+    // A hint drawn over the picture (never into it): the cells of `line` (a
+    // rectangle in cells) tinted and framed, the cells `shaded` hatched, in
+    // cells of `cellSize` points. clearHint removes it.
+    void showHint(const QRect& line, const std::vector<QPoint>& shaded, int cellSize);
+    void clearHint();
+    bool hintShown() const { return !m_hintLine.isNull(); }
+
     // Key presses while the field has the focus go to `handler`; a key it
     // returns false for goes on to the parent widgets.
     void setKeyHandler(std::function<bool(int key, Qt::KeyboardModifiers modifiers)> handler)
@@ -48,10 +56,14 @@ protected:
 
 private:
     QRectF frameRect() const;
+    QRectF cellsRect(const QRect& cells, int cellSize) const;
 
     QRectF m_rect;
     std::optional<QPoint> m_frameCell;
     int m_frameCellSize = 0;
+    QRect m_hintLine;
+    std::vector<QPoint> m_hintCells;
+    int m_hintCellSize = 0;
     std::function<bool(int, Qt::KeyboardModifiers)> m_keyHandler;
 };
 

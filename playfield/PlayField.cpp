@@ -338,6 +338,7 @@ void PlayField::crossOffIfSatisfied(bool isRow, int line)
 
 void PlayField::redrawPlay()
 {
+    m_panel.field().clearHint();
     m_panel.field().clear();
     for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
         for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)

@@ -518,6 +518,41 @@ private slots:
         QCOMPARE(f.fakes.messages.texts().size(), 1);
     }
 
+    // --- Hints ---
+
+    void hintShowsALineAndASentenceAndMarksNothing_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("English") << 0 << "Row 1, clue 4: these cells are black in every way the clue fits.";
+        QTest::newRow("Dutch") << 1
+                               << "Rij 1, aanwijzing 4: deze hokjes zijn zwart op elke manier waarop de aanwijzing "
+                                  "past.";
+        QTest::newRow("Italian") << 2
+                                 << "Riga 1, indizio 4: ogni casella evidenziata \u00e8 nera in ogni modo in cui "
+                                    "l'indizio si adatta.";
+    }
+    void hintShowsALineAndASentenceAndMarksNothing()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, sentence);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        w.setLanguage(static_cast<std::uint8_t>(language));
+        QVERIFY(w.loadPuzzle(f.writePuzzle("hint.pbm", {"####.", "####."})));
+        QCOMPARE(w.hintAction()->shortcuts(),
+                 (QList<QKeySequence> {QKeySequence(QStringLiteral("H")), QKeySequence(QStringLiteral("Ctrl+H"))}));
+        const QImage before = w.cluePanel().field().grab().toImage();
+        w.hintAction()->trigger();
+        QCOMPARE(w.noticeLabel()->text(), sentence);
+        QVERIFY(w.cluePanel().field().hintShown());
+        QVERIFY(w.cluePanel().field().grab().toImage() != before);
+        QCOMPARE(w.cellStates().marks, statesFromRows({})); // nothing marked
+        QVERIFY(!w.undoAction()->isEnabled());
+        w.playField().markCell(MouseButton::Left, 1, 0); // the next change takes the hint away
+        QVERIFY(!w.cluePanel().field().hintShown());
+    }
+
     // --- Zoom ---
 
     void zoomAndFitKeepThePlay()
