@@ -523,8 +523,7 @@ void PlayerWindow::showHint()
     const analysis::Hint hint = analysis::findHint(m_puzzle, m_clues, marks);
     m_noticeLabel->setText(QString::fromStdString(analysis::hintSentence(hint, m_clues, m_session.language)));
     FieldWidget& field = m_cluePanel->field();
-    const bool hasLine = hint.kind == analysis::HintKind::Overlap || hint.kind == analysis::HintKind::WithMarks
-                         || hint.kind == analysis::HintKind::Contradiction;
+    const bool hasLine = hint.kind != analysis::HintKind::NeedsGuess && hint.kind != analysis::HintKind::Complete;
     if (!hasLine) {
         field.clearHint();
         return;

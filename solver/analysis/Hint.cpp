@@ -68,6 +68,59 @@ std::optional<Hint> decidedCells(const Puzzle& puzzle, const std::vector<std::ui
     return best;
 }
 
+// Line logic over the whole grid from `start` (the colours each line's cells
+// may take, rows first, then columns): lines are solved round after round
+// until nothing changes. Returns the first line left without a placement.
+std::optional<Line> propagationContradiction(const Puzzle& puzzle, const ClueTables& clues,
+                                             const std::vector<Line>& lines, std::vector<LineColors> start)
+{
+    const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
+    // The colour set of every cell, bit q for colour q, from the rows' colours.
+    std::vector<unsigned> sets(static_cast<std::size_t>(w * h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int q = 0; q < PaletteSize; ++q)
+                if (start[static_cast<std::size_t>(y)][static_cast<std::size_t>(q)] >> x & 1u)
+                    sets[static_cast<std::size_t>(y * w + x)] |= 1u << q;
+    // A column's start narrows its cells as well.
+    for (int x = 0; x < w; ++x)
+        for (int y = 0; y < h; ++y) {
+            unsigned column = 0;
+            for (int q = 0; q < PaletteSize; ++q)
+                if (start[static_cast<std::size_t>(h + x)][static_cast<std::size_t>(q)] >> y & 1u)
+                    column |= 1u << q;
+            sets[static_cast<std::size_t>(y * w + x)] &= column;
+        }
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const Line& line : lines) {
+            auto at = [&](int i) -> unsigned& {
+                const int x = line.isRow ? i : line.index, y = line.isRow ? line.index : i;
+                return sets[static_cast<std::size_t>(y * w + x)];
+            };
+            LineColors cells {};
+            for (int i = 0; i < line.length; ++i)
+                for (int q = 0; q < PaletteSize; ++q)
+                    if (at(i) >> q & 1u)
+                        cells[static_cast<std::size_t>(q)] |= Word {1} << i;
+            const LineClue clue = line.isRow ? rowClue(clues, line.index) : columnClue(clues, line.index);
+            if (!solveLine(clue, line.length, cells))
+                return line;
+            for (int i = 0; i < line.length; ++i) {
+                unsigned set = 0;
+                for (int q = 0; q < PaletteSize; ++q)
+                    if (cells[static_cast<std::size_t>(q)] >> i & 1u)
+                        set |= 1u << q;
+                if (set != at(i)) {
+                    at(i) = set;
+                    changed = true;
+                }
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 void keepLarger(std::optional<Hint>& best, std::optional<Hint> candidate)
 {
     if (candidate && (!best || candidate->cells.size() > best->cells.size()))
@@ -105,16 +158,20 @@ Hint findHint(const Puzzle& puzzle, const ClueTables& clues, const std::vector<s
 
     std::optional<Hint> overlap, withMarks;
     bool anyUnmarked = false;
+    std::vector<LineColors> marked;
+    auto contradiction = [](HintKind kind, const Line& line) {
+        Hint hint;
+        hint.kind = kind;
+        hint.isRow = line.isRow;
+        hint.line = line.index;
+        return hint;
+    };
     for (const Line& line : lines) {
         const LineClue clue = line.isRow ? rowClue(clues, line.index) : columnClue(clues, line.index);
-        LineColors solved = startColors(puzzle, marks, line, clue, true);
-        if (!solveLine(clue, line.length, solved)) {
-            Hint hint;
-            hint.kind = HintKind::Contradiction;
-            hint.isRow = line.isRow;
-            hint.line = line.index;
-            return hint;
-        }
+        marked.push_back(startColors(puzzle, marks, line, clue, true));
+        LineColors solved = marked.back();
+        if (!solveLine(clue, line.length, solved))
+            return contradiction(HintKind::Contradiction, line);
         for (int i = 0; i < line.length; ++i)
             anyUnmarked = anyUnmarked || markAt(puzzle, marks, line, i) == 0;
         LineColors alone = startColors(puzzle, marks, line, clue, false);
@@ -122,6 +179,8 @@ Hint findHint(const Puzzle& puzzle, const ClueTables& clues, const std::vector<s
         keepLarger(overlap, decidedCells(puzzle, marks, line, alone, HintKind::Overlap));
         keepLarger(withMarks, decidedCells(puzzle, marks, line, solved, HintKind::WithMarks));
     }
+    if (const std::optional<Line> line = propagationContradiction(puzzle, clues, lines, std::move(marked)))
+        return contradiction(HintKind::ContradictionFollows, *line);
     if (overlap)
         return *overlap;
     if (withMarks)
@@ -143,6 +202,9 @@ std::string hintSentence(const Hint& hint, const ClueTables& clues, std::uint8_t
         break;
     case HintKind::Contradiction:
         text = &txt::HintContradiction;
+        break;
+    case HintKind::ContradictionFollows:
+        text = &txt::HintContradictionFollows;
         break;
     case HintKind::NeedsGuess:
         text = &txt::HintNeedsGuess;

@@ -9,7 +9,9 @@
 // together decide one (the whole line solved exactly, solveLine). Among the
 // lines of one kind the one deciding the most cells of one colour wins. A
 // line whose marks no placement of its clue fits is reported first, without
-// telling which mark is wrong.
+// telling which mark is wrong; then a line that line logic, carried on from
+// the marks over the whole grid, finds no placement for. Line logic is sound,
+// so marks that agree with some solution never get either report.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,14 +25,17 @@ enum class HintKind {
     Overlap,       // the clue alone decides `cells`
     WithMarks,     // the clue and the marks in the line decide `cells`
     Contradiction, // the marks of the line fit no placement of its clue
-    NeedsGuess,    // no single line decides another cell
-    Complete,      // every cell is marked and no line contradicts its clue
+    // Line logic carried on from the marks leaves the line no placement: a
+    // mark is wrong, though every line on its own still fits its clue.
+    ContradictionFollows,
+    NeedsGuess, // no single line decides another cell
+    Complete,   // every cell is marked and no line contradicts its clue
 };
 
 struct Hint {
     HintKind kind = HintKind::NeedsGuess;
     bool isRow = true;
-    int line = 0;           // row y or column x (Overlap, WithMarks, Contradiction)
+    int line = 0;           // row y or column x (every kind but NeedsGuess and Complete)
     int color = 0;          // palette index every cell of `cells` must have
     std::vector<int> cells; // positions along the line (x in a row, y in a column), ascending
 };

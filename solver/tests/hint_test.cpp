@@ -43,7 +43,7 @@ TEST_P(HintSteps, NameTheLineTheCellsAndTheReason)
     derivePlayerClues(puzzle, clues);
     const Hint hint = findHint(puzzle, clues, marksFromRows(c.marks));
     EXPECT_EQ(hint.kind, c.kind);
-    if (c.kind == HintKind::Overlap || c.kind == HintKind::WithMarks || c.kind == HintKind::Contradiction) {
+    if (c.kind != HintKind::NeedsGuess && c.kind != HintKind::Complete) {
         EXPECT_EQ(hint.isRow, c.isRow);
         EXPECT_EQ(hint.line, c.line);
     }
@@ -86,6 +86,17 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   {},
                   "Row 1, clue 1: the marks in this line fit the clue in no way, so a mark is wrong."},
+        // Each line still fits on its own, but the white mark in row 1 leaves
+        // its run of 1 only the cells that the empty columns 1 and 3 keep white.
+        HintCase {"AWrongMarkShowsWhenLineLogicGoesOn",
+                  {".#.", ".#.", "..."},
+                  {"?.?", "???", "???"},
+                  HintKind::ContradictionFollows,
+                  true,
+                  0,
+                  {},
+                  "Row 1, clue 1: carrying the clues on from the marks made so far, this line can be filled in no "
+                  "way, so a mark is wrong."},
         HintCase {"TwoSolutionsNeedAGuess",
                   {"#.", ".#"},
                   {"??", "??"},
