@@ -1,10 +1,13 @@
 #include "PlayerWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,7 +15,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTimer>
 
+#include "core/AtomicFile.h"
 #include "core/Palette.h"
 #include "core/PuzzleFile.h"
 #include "lang/Texts.h"
@@ -25,7 +31,9 @@
 #include "player/SolutionWindow.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
+#include "playfield/FieldWidget.h"
 #include "playfield/PlayFieldComposition.h"
+#include "solver/analysis/Hint.h"
 
 namespace gw::player {
 
@@ -45,8 +53,9 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
                            QWidget* parent)
     : QMainWindow(parent), m_puzzle(puzzle), m_session(session), m_platform(platform),
       m_settingsFolder(settingsFolder.isEmpty() ? platform::pathFromBytes(session.programFolder) : settingsFolder),
-      m_recent(platform::pathBytes(m_settingsFolder))
+      m_recent(platform::pathBytes(m_settingsFolder)), m_progress(platform::pathBytes(progressFolder()))
 {
+    m_monotonic.start();
     setObjectName(QStringLiteral("PlayerWindow"));
     setAcceptDrops(true); // a puzzle file dropped on the window is opened
     buildMenus();
@@ -54,7 +63,18 @@ PlayerWindow::PlayerWindow(Puzzle& puzzle, Session& session, platform::Platform 
     m_playField = std::make_unique<PlayField>(PlayFieldKind::Player, m_puzzle, m_session, m_clues, m_cellStates,
                                               m_playState, *m_cluePanel, *m_chooser, m_platform.messages);
     m_playField->setPositionLabel(m_positionLabel);
+    m_playField->enableKeyboard();
     m_cellStates.setCellPainter([this](int x, int y) { m_playField->paintCell(x, y); });
+    connect(m_playField.get(), &PlayField::playChanged, this, &PlayerWindow::playChanged);
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(500);
+    connect(m_saveTimer, &QTimer::timeout, this, &PlayerWindow::saveProgress);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(250);
+    connect(m_clockTimer, &QTimer::timeout, this, &PlayerWindow::updateClock);
+    m_clockTimer->start();
+    updateEditActions();
     m_solutionWindow = std::make_unique<SolutionWindow>(m_puzzle, m_session, m_cellStates.marks, pixelsPerPoint());
     hidePlayField();
     setWindowTitle(localText(m_session, txt::ProductPlayer));
@@ -82,6 +102,33 @@ void PlayerWindow::buildMenus()
     m_exitAction = m_fileMenu->addAction(QString());
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
+    m_editMenu = menuBar()->addMenu(QString());
+    m_undoAction = m_editMenu->addAction(QString());
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    connect(m_undoAction, &QAction::triggered, this, &PlayerWindow::undo);
+    m_redoAction = m_editMenu->addAction(QString());
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_redoAction, &QAction::triggered, this, &PlayerWindow::redo);
+    m_editMenu->addSeparator();
+    m_hintAction = m_editMenu->addAction(QString());
+    m_hintAction->setShortcuts({QKeySequence(Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_H)});
+    connect(m_hintAction, &QAction::triggered, this, &PlayerWindow::showHint);
+
+    m_viewMenu = menuBar()->addMenu(QString());
+    m_zoomInAction = m_viewMenu->addAction(QString());
+    m_zoomInAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(m_zoomInAction, &QAction::triggered, this, &PlayerWindow::zoomIn);
+    m_zoomOutAction = m_viewMenu->addAction(QString());
+    m_zoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(m_zoomOutAction, &QAction::triggered, this, &PlayerWindow::zoomOut);
+    m_fitAction = m_viewMenu->addAction(QString());
+    m_fitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(m_fitAction, &QAction::triggered, this, &PlayerWindow::fitToWindow);
+    m_viewMenu->addSeparator();
+    m_crossOffAction = m_viewMenu->addAction(QString());
+    m_crossOffAction->setCheckable(true);
+    connect(m_crossOffAction, &QAction::toggled, this, &PlayerWindow::setAutoCrossOff);
+
     m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
     auto* languageGroup = new QActionGroup(this); // one language checked at a time
@@ -93,6 +140,10 @@ void PlayerWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, i] { applyLanguage(static_cast<std::uint8_t>(i)); });
         m_languageActions[static_cast<std::size_t>(i)] = action;
     }
+
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_keysAction = m_helpMenu->addAction(QString());
+    connect(m_keysAction, &QAction::triggered, this, &PlayerWindow::showKeys);
 }
 
 void PlayerWindow::buildStrips()
@@ -105,6 +156,7 @@ void PlayerWindow::buildStrips()
     m_playArea->setObjectName(QStringLiteral("playArea"));
     m_playArea->setFrameShape(QFrame::NoFrame);
     m_playArea->setWidgetResizable(false);
+    m_playArea->setFocusPolicy(Qt::NoFocus);
 
     m_bottomStrip = new QWidget(m_client);
     m_bottomStrip->setObjectName(QStringLiteral("bottomStrip"));
@@ -122,6 +174,9 @@ void PlayerWindow::buildStrips()
         button->setGeometry(StripMargin, y, ControlStripWidth - 2 * StripMargin, button->sizeHint().height());
         y += button->height() + ButtonGap;
     }
+    // The keys belong to the play field: no button takes the focus from it.
+    for (QPushButton* button : {m_showErrorsButton, m_solutionButton, m_resetButton})
+        button->setFocusPolicy(Qt::NoFocus);
     connect(m_showErrorsButton, &QPushButton::clicked, this, &PlayerWindow::showErrors);
     connect(m_solutionButton, &QPushButton::clicked, this, &PlayerWindow::giveSolution);
     connect(m_resetButton, &QPushButton::clicked, this, &PlayerWindow::resetPlayField);
@@ -138,6 +193,14 @@ void PlayerWindow::buildStrips()
     m_positionLabel->setObjectName(QStringLiteral("positionLabel"));
     m_positionLabel->setGeometry(StripMargin, 0, ControlStripWidth - 2 * StripMargin,
                                  m_positionLabel->sizeHint().height());
+    m_timeLabel = new QLabel(m_controlStrip);
+    m_timeLabel->setObjectName(QStringLiteral("timeLabel"));
+    m_timeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_timeLabel->setGeometry(m_positionLabel->geometry());
+    m_noticeLabel = new QLabel(m_controlStrip);
+    m_noticeLabel->setObjectName(QStringLiteral("noticeLabel"));
+    m_noticeLabel->setWordWrap(true);
+    m_noticeLabel->setGeometry(StripMargin, 0, ControlStripWidth - 2 * StripMargin, 4 * m_positionLabel->height());
 }
 
 bool PlayerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -162,6 +225,8 @@ void PlayerWindow::layOutClient()
     m_playArea->setGeometry(0, 0, stripLeft, m_bottomStrip->y());
     m_positionLabel->move(m_positionLabel->x(),
                           static_cast<int>(m_controlStrip->height() - 1.5 * m_positionLabel->height()));
+    m_timeLabel->move(m_timeLabel->x(), m_positionLabel->y());
+    m_noticeLabel->move(m_noticeLabel->x(), m_positionLabel->y() - m_noticeLabel->height());
 }
 
 void PlayerWindow::recordAvailableArea()
@@ -176,6 +241,8 @@ void PlayerWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange)
         recordIfActiveAndMaximised();
+    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange)
+        updateClock();
     QMainWindow::changeEvent(event);
 }
 
@@ -203,6 +270,11 @@ void PlayerWindow::start()
     updateRecentMenu();
     m_chooser->paintSwatches(folder);
     chooseBlackAndWhite();
+    QFile crossOff(m_settingsFolder + QStringLiteral("crossoff.ini"));
+    const bool autoCrossOff = crossOff.open(QIODevice::ReadOnly) && crossOff.read(1) == "1";
+    m_playField->setAutoCrossOff(autoCrossOff);
+    const QSignalBlocker quiet(m_crossOffAction);
+    m_crossOffAction->setChecked(autoCrossOff);
 }
 
 void PlayerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
@@ -218,6 +290,17 @@ void PlayerWindow::applyLanguage(std::uint8_t language)
     m_openAction->setText(localText(language, txt::PlayerMenuOpen));
     m_exitAction->setText(localText(language, txt::PlayerMenuExit));
     m_languageMenu->setTitle(localText(language, txt::PlayerMenuLanguage));
+    m_editMenu->setTitle(localText(language, txt::PlayerMenuEdit));
+    m_undoAction->setText(localText(language, txt::PlayerMenuUndo));
+    m_redoAction->setText(localText(language, txt::PlayerMenuRedo));
+    m_hintAction->setText(localText(language, txt::PlayerMenuHint));
+    m_viewMenu->setTitle(localText(language, txt::PlayerMenuView));
+    m_zoomInAction->setText(localText(language, txt::PlayerMenuZoomIn));
+    m_zoomOutAction->setText(localText(language, txt::PlayerMenuZoomOut));
+    m_fitAction->setText(localText(language, txt::PlayerMenuFitToWindow));
+    m_crossOffAction->setText(localText(language, txt::PlayerMenuCrossOffFinished));
+    m_helpMenu->setTitle(localText(language, txt::PlayerMenuHelp));
+    m_keysAction->setText(localText(language, txt::PlayerMenuKeys));
     m_resetButton->setText(localText(language, txt::PlayerReset));
     m_showErrorsButton->setText(localText(language, txt::PlayerShowErrors));
     m_solutionButton->setText(localText(language, txt::PlayerGiveSolution));
@@ -233,6 +316,8 @@ void PlayerWindow::showMessage(const Message& message)
 
 void PlayerWindow::hidePlayField()
 {
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
     m_cluePanel->hide();
     m_resetButton->setEnabled(false);
     m_solutionButton->setEnabled(false);
@@ -260,6 +345,10 @@ void PlayerWindow::openRecent(int index)
 
 bool PlayerWindow::loadFile(const QString& path)
 {
+    saveProgress();
+    m_progressKey.clear();
+    m_clock.restart();
+    m_noticeLabel->clear();
     hidePlayField();
     m_puzzleComposed = false;
     // The marks belong to the puzzle that is being replaced.
@@ -285,8 +374,20 @@ bool PlayerWindow::loadFile(const QString& path)
     // the area it has at this moment.
     if (!m_maximisedAreaKnown)
         recordAvailableArea();
-    composePlayField(*m_playField, m_availableWidth, m_availableHeight);
+    m_composition = composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        m_progressKey = progressKey(file.readAll().toStdString());
+    const std::optional<PlayProgress> kept = m_progressKey.empty() ? std::nullopt : m_progress.load(m_progressKey);
+    if (kept && kept->width == m_puzzle.PuzzleWidth && kept->height == m_puzzle.PuzzleHeight) {
+        m_playField->restore(kept->marks, kept->crossed);
+        m_clock.restart(kept->elapsedMs);
+        m_noticeLabel->setText(localText(m_session, txt::PlayerProgressRestored));
+    }
+    updateClock();
+    updateEditActions();
+    m_cluePanel->field().setFocus();
     m_resetButton->setEnabled(true);
     m_solutionButton->setEnabled(true);
     return true;
@@ -295,7 +396,8 @@ bool PlayerWindow::loadFile(const QString& path)
 void PlayerWindow::showErrors()
 {
     int errors = 0;
-    if (m_puzzleComposed) {
+    // A solved field has no errors, even where it is not the maker's picture.
+    if (m_puzzleComposed && !m_playField->solved()) {
         FieldWidget& field = m_cluePanel->field();
         QPainter painter;
         field.picture().beginPoints(painter);
@@ -316,8 +418,137 @@ void PlayerWindow::giveSolution()
 
 void PlayerWindow::resetPlayField()
 {
+    if (!m_puzzleComposed)
+        return;
+    m_playField->resetAsStep();
+    m_clock.restart();
+    m_progress.forget(m_progressKey);
+    updateClock();
+}
+
+QString PlayerWindow::progressFolder() const { return m_settingsFolder + QStringLiteral("progress"); }
+
+void PlayerWindow::playChanged()
+{
+    m_cluePanel->field().clearHint();
+    updateEditActions();
+    updateClock();
+    if (m_puzzleComposed && !m_saveTimer->isActive())
+        m_saveTimer->start();
+}
+
+void PlayerWindow::saveProgress()
+{
+    m_saveTimer->stop();
+    if (!m_puzzleComposed || m_progressKey.empty())
+        return;
+    PlayProgress progress;
+    progress.width = m_puzzle.PuzzleWidth;
+    progress.height = m_puzzle.PuzzleHeight;
+    for (int y = 0; y < progress.height; ++y)
+        for (int x = 0; x < progress.width; ++x)
+            progress.marks.push_back(m_cellStates.cellState(x, y));
+    progress.crossed = m_playState.crossed.all();
+    progress.elapsedMs = playTime();
+    const bool empty =
+        m_playState.crossed.empty()
+        && std::all_of(progress.marks.begin(), progress.marks.end(), [](std::uint8_t m) { return m == 0; });
+    if (empty)
+        m_progress.forget(m_progressKey);
+    else
+        m_progress.save(m_progressKey, progress);
+}
+
+void PlayerWindow::updateClock()
+{
+    const bool running = m_puzzleComposed && isActiveWindow() && !isMinimized() && !m_playField->solved();
+    const std::int64_t now = m_monotonic.elapsed();
+    if (running)
+        m_clock.run(now);
+    else
+        m_clock.pause(now);
+    m_timeLabel->setText(m_puzzleComposed ? QString::fromStdString(clockText(m_clock.elapsed(now))) : QString());
+}
+
+void PlayerWindow::undo()
+{
     if (m_puzzleComposed)
-        m_playField->reset();
+        m_playField->undo();
+}
+
+void PlayerWindow::redo()
+{
+    if (m_puzzleComposed)
+        m_playField->redo();
+}
+
+void PlayerWindow::zoomIn()
+{
+    if (m_puzzleComposed)
+        m_composition = recomposePlayField(*m_playField, zoomedFontSize(m_composition.fontSize, true), false,
+                                           m_availableWidth, m_availableHeight);
+}
+
+void PlayerWindow::zoomOut()
+{
+    if (m_puzzleComposed)
+        m_composition = recomposePlayField(*m_playField, zoomedFontSize(m_composition.fontSize, false), false,
+                                           m_availableWidth, m_availableHeight);
+}
+
+void PlayerWindow::fitToWindow()
+{
+    if (!m_puzzleComposed)
+        return;
+    // The area the window has now, whatever its size when the puzzle was opened.
+    layOutClient();
+    const platform::ScreenUnits units = platform::ScreenUnits::fromScreen(screen());
+    m_composition = recomposePlayField(*m_playField, 0, true, units.pixelsToPointsX(m_controlStrip->x()),
+                                       units.pixelsToPointsY(m_bottomStrip->y()));
+}
+
+void PlayerWindow::setAutoCrossOff(bool on)
+{
+    m_playField->setAutoCrossOff(on);
+    m_crossOffAction->setChecked(on);
+    writeFileAtomically(platform::pathBytes(m_settingsFolder + QStringLiteral("crossoff.ini")), on ? "1" : "0");
+}
+
+void PlayerWindow::showHint()
+{
+    if (!m_puzzleComposed)
+        return;
+    const int w = m_puzzle.PuzzleWidth, h = m_puzzle.PuzzleHeight;
+    std::vector<std::uint8_t> marks;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            marks.push_back(m_cellStates.cellState(x, y));
+    const analysis::Hint hint = analysis::findHint(m_puzzle, m_clues, marks);
+    m_noticeLabel->setText(QString::fromStdString(analysis::hintSentence(hint, m_clues, m_session.language)));
+    FieldWidget& field = m_cluePanel->field();
+    const bool hasLine = hint.kind != analysis::HintKind::NeedsGuess && hint.kind != analysis::HintKind::Complete;
+    if (!hasLine) {
+        field.clearHint();
+        return;
+    }
+    const QRect line = hint.isRow ? QRect(0, hint.line, w, 1) : QRect(hint.line, 0, 1, h);
+    std::vector<QPoint> cells;
+    for (const int i : hint.cells)
+        cells.push_back(hint.isRow ? QPoint(i, hint.line) : QPoint(hint.line, i));
+    field.showHint(line, cells, m_playState.cellSize);
+}
+
+void PlayerWindow::showKeys()
+{
+    m_platform.messages.show(localText(m_session, txt::PlayerKeysText), localText(m_session, txt::PlayerKeysTitle),
+                             platform::Icon::Information, platform::Buttons::Ok);
+}
+
+void PlayerWindow::updateEditActions()
+{
+    const bool playing = m_puzzleComposed;
+    m_undoAction->setEnabled(playing && m_playField->history().canUndo());
+    m_redoAction->setEnabled(playing && m_playField->history().canRedo());
 }
 
 void PlayerWindow::chooseBlackAndWhite()
@@ -335,6 +566,7 @@ void PlayerWindow::dropEvent(QDropEvent* event)
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
 {
+    saveProgress();
     writeLanguageFile(platform::pathBytes(m_settingsFolder), m_session.language);
     m_session.closing = true;
     m_solutionWindow->close();

@@ -1,12 +1,14 @@
 #pragma once
 // The main window of the player `puzzler`: the menus (File: Open, five recent
-// files, Exit; Language), the play field laid out in the area left of the
+// files, Exit; Edit: Undo, Redo, Hint; View: Zoom In, Zoom Out, Fit to Window,
+// Cross Off Finished Clues; Language; Help: Keys), the play field laid out in the area left of the
 // control strip and above the bottom strip, the buttons Show errors, Give
 // Solution and Reset, the colour chooser, the position label, and the
 // solution window.
 //
 // The window works on the program's puzzle state, which it does not own.
 // Every message and file dialog goes through the platform bundle.
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -18,15 +20,19 @@
 #include "core/Session.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
+#include "play/CellStates.h"
+#include "play/PlayClock.h"
+#include "play/PlayProgress.h"
 #include "player/ErrorMarks.h"
-#include "playfield/CellStates.h"
 #include "playfield/PlayField.h"
+#include "playfield/PlayFieldComposition.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
+class QTimer;
 
 namespace gw {
 class CluePanel;
@@ -63,13 +69,38 @@ public:
     // when a playable puzzle was loaded.
     bool loadFile(const QString& path);
 
-    // "Show errors": dots on the wrongly marked cells; the "No errors"
-    // message when there are none.
+    // "Show errors": dots on the cells marked unlike the maker's picture; the
+    // "No errors" message when there are none or the marks solve the puzzle.
     void showErrors();
     // Give Solution: prepares and shows the solution window.
     void giveSolution();
-    // Reset: nothing marked, chooser back to black and white.
+    // Reset: nothing marked, chooser back to black and white; one step that
+    // Undo takes back.
     void resetPlayField();
+    // Edit > Undo and Redo: one stroke of marks and crossed-off clues.
+    void undo();
+    void redo();
+    // View > Zoom In, Zoom Out: the clue panel and field composed anew one
+    // font step larger or smaller; Fit to Window: for the window's current
+    // area. The play goes on unchanged.
+    void zoomIn();
+    void zoomOut();
+    void fitToWindow();
+    const PlayFieldComposition& composition() const { return m_composition; }
+    // View > Cross Off Finished Clues, kept in "crossoff.ini" in the settings
+    // folder ("1" on, anything else off).
+    void setAutoCrossOff(bool on);
+    QAction* zoomInAction() const { return m_zoomInAction; }
+    QAction* zoomOutAction() const { return m_zoomOutAction; }
+    QAction* fitAction() const { return m_fitAction; }
+    QAction* crossOffAction() const { return m_crossOffAction; }
+    // Edit > Hint: the next step line logic allows (solver/analysis/Hint.h),
+    // its line and cells shown on the field and its sentence in the notice
+    // line, until the next change. It marks nothing.
+    void showHint();
+    QAction* hintAction() const { return m_hintAction; }
+    // Help > Keys: a message listing the keys.
+    void showKeys();
     // The chooser back to left = black, right = white.
     void chooseBlackAndWhite();
     // Language menu: 0 English, 1 Dutch, 2 Italian.
@@ -104,8 +135,27 @@ public:
     QPushButton* solutionButton() const { return m_solutionButton; }
     QPushButton* resetButton() const { return m_resetButton; }
     QLabel* positionLabel() const { return m_positionLabel; }
+    // The play time beside the position label; the line that tells a game
+    // was resumed.
+    QLabel* timeLabel() const { return m_timeLabel; }
+    QLabel* noticeLabel() const { return m_noticeLabel; }
+
+    // Progress kept without asking: the marks, crossed-off clues and play
+    // time of the puzzle, written to "progress" in the settings folder within
+    // a second of every change (and when the window closes or another puzzle
+    // is opened) and restored when a file with the same contents is opened.
+    // An empty field forgets its puzzle's progress.
+    void saveProgress();
+    QString progressFolder() const;
+    // The play time so far, in milliseconds; it runs while the window is
+    // active and not minimised and the puzzle is not solved.
+    std::int64_t playTime() const { return m_clock.elapsed(m_monotonic.elapsed()); }
     SolutionWindow& solutionWindow() const { return *m_solutionWindow; }
     QMenu* fileMenu() const { return m_fileMenu; }
+    QMenu* editMenu() const { return m_editMenu; }
+    QAction* undoAction() const { return m_undoAction; }
+    QAction* redoAction() const { return m_redoAction; }
+    QAction* keysAction() const { return m_keysAction; }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
 
@@ -122,6 +172,9 @@ protected:
 
 private:
     void buildMenus();
+    void updateEditActions();
+    void playChanged();
+    void updateClock();
     void updateRecentMenu();
     void buildStrips();
     void layOutClient();
@@ -145,6 +198,18 @@ private:
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_languageMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QAction* m_hintAction = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QAction* m_zoomInAction = nullptr;
+    QAction* m_zoomOutAction = nullptr;
+    QAction* m_fitAction = nullptr;
+    QAction* m_crossOffAction = nullptr;
+    PlayFieldComposition m_composition;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_keysAction = nullptr;
     QAction* m_openAction = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::array<QAction*, 5> m_recentActions {};
@@ -159,6 +224,14 @@ private:
     QPushButton* m_solutionButton = nullptr;
     QPushButton* m_resetButton = nullptr;
     QLabel* m_positionLabel = nullptr;
+    QLabel* m_timeLabel = nullptr;
+    QLabel* m_noticeLabel = nullptr;
+    QTimer* m_saveTimer = nullptr;
+    QTimer* m_clockTimer = nullptr;
+    QElapsedTimer m_monotonic;
+    PlayClock m_clock;
+    ProgressStore m_progress;
+    std::string m_progressKey; // of the puzzle on screen; empty when none
     CluePanel* m_cluePanel = nullptr;
     ColorChooser* m_chooser = nullptr;
     std::unique_ptr<PlayField> m_playField;

@@ -1,5 +1,6 @@
 #include "FieldWidget.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -59,6 +60,79 @@ void FieldWidget::paintCell(int x, int y, int cellSize, const QColor& fill)
     painter.end();
     const double k = picture().pixelsPerPoint();
     update(QRectF(picture().origin() + QPointF(x1, y1) * k, QSizeF(s + 2, s + 2) * k).toAlignedRect());
+}
+
+QRectF FieldWidget::cellsRect(const QRect& cells, int cellSize) const
+{
+    const double k = picture().pixelsPerPoint();
+    const double s = cellSize;
+    return QRectF(picture().origin() + QPointF(cells.x() * s, cells.y() * s) * k,
+                  QSizeF(cells.width() * s, cells.height() * s) * k);
+}
+
+QRectF FieldWidget::frameRect() const
+{
+    if (!m_frameCell)
+        return {};
+    return cellsRect(QRect(*m_frameCell, QSize(1, 1)), m_frameCellSize);
+}
+
+void FieldWidget::showHint(const QRect& line, const std::vector<QPoint>& shaded, int cellSize)
+{
+    m_hintLine = line;
+    m_hintCells = shaded;
+    m_hintCellSize = cellSize;
+    update();
+}
+
+void FieldWidget::clearHint()
+{
+    if (m_hintLine.isNull())
+        return;
+    m_hintLine = QRect();
+    m_hintCells.clear();
+    update();
+}
+
+void FieldWidget::showCellFrame(std::optional<QPoint> cell, int cellSize)
+{
+    update(frameRect().adjusted(-3, -3, 3, 3).toAlignedRect());
+    m_frameCell = cell;
+    m_frameCellSize = cellSize;
+    update(frameRect().adjusted(-3, -3, 3, 3).toAlignedRect());
+}
+
+void FieldWidget::paintEvent(QPaintEvent* event)
+{
+    PointSurface::paintEvent(event);
+    if (!m_hintLine.isNull()) {
+        // The line tinted and framed in blue; its decided cells hatched.
+        QPainter painter(this);
+        const QColor blue(0, 90, 255);
+        painter.fillRect(cellsRect(m_hintLine, m_hintCellSize), QColor(0, 90, 255, 40));
+        for (const QPoint& cell : m_hintCells)
+            painter.fillRect(cellsRect(QRect(cell, QSize(1, 1)), m_hintCellSize), QBrush(blue, Qt::BDiagPattern));
+        painter.setPen(QPen(blue, 2));
+        painter.drawRect(cellsRect(m_hintLine, m_hintCellSize).adjusted(1, 1, -1, -1));
+    }
+    if (!m_frameCell)
+        return;
+    // A white band with a black line on each side shows on every mark, and
+    // it covers only the cell's edge.
+    QPainter painter(this);
+    const QRectF r = frameRect().adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.setPen(QPen(Qt::black, 4));
+    painter.drawRect(r);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(r);
+}
+
+void FieldWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (m_keyHandler && m_keyHandler(event->key(), event->modifiers()))
+        event->accept();
+    else
+        PointSurface::keyPressEvent(event);
 }
 
 } // namespace gw

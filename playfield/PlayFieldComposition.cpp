@@ -1,6 +1,7 @@
 #include "PlayFieldComposition.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "ClueDrawing.h"
 #include "CluePanel.h"
@@ -9,7 +10,10 @@
 
 namespace gw {
 
-PlayFieldComposition composePlayField(PlayField& playField, double availableWidth, double availableHeight)
+namespace {
+
+// Composes the panel; a fontSize of 0 means the largest that fits the area.
+PlayFieldComposition compose(PlayField& playField, int fontSize, double availableWidth, double availableHeight)
 {
     const Puzzle& puzzle = playField.puzzle();
     const ClueTables& clues = playField.clues();
@@ -25,9 +29,14 @@ PlayFieldComposition composePlayField(PlayField& playField, double availableWidt
     // the area as well.
     const double fitWidth = availableWidth - PanelEdge, fitHeight = availableHeight - PanelEdge;
     PlayFieldComposition result;
-    result.fontSize = largestFittingFontSize(device, r + w, q + h, fitWidth, fitHeight);
-    const int s = fittingCellSize(device, result.fontSize, r + w, q + h, fitWidth, fitHeight);
-    result.cellSize = s;
+    if (fontSize > 0) {
+        result.fontSize = fontSize;
+        result.cellSize = std::max(3, roundHalfEven(tenWidth(fontSize, device)));
+    } else {
+        result.fontSize = largestFittingFontSize(device, r + w, q + h, fitWidth, fitHeight);
+        result.cellSize = fittingCellSize(device, result.fontSize, r + w, q + h, fitWidth, fitHeight);
+    }
+    const int s = result.cellSize;
 
     QSizeF size((r + w) * s + PanelEdge, (q + h) * s + PanelEdge);
     size = size.expandedTo(QSizeF(availableWidth, availableHeight));
@@ -52,10 +61,35 @@ PlayFieldComposition composePlayField(PlayField& playField, double availableWidt
 
     playField.state().cellSize = static_cast<std::int16_t>(s);
     panel.placeField(grid.gridLeft, grid.gridTop, w, h, s);
-    playField.reset();
-    panel.show();
-    panel.update();
     return result;
+}
+
+} // namespace
+
+PlayFieldComposition composePlayField(PlayField& playField, double availableWidth, double availableHeight)
+{
+    const PlayFieldComposition result = compose(playField, 0, availableWidth, availableHeight);
+    playField.reset();
+    playField.panel().show();
+    playField.panel().update();
+    return result;
+}
+
+PlayFieldComposition recomposePlayField(PlayField& playField, int fontSize, bool fitToArea, double availableWidth,
+                                        double availableHeight)
+{
+    const PlayFieldComposition result =
+        compose(playField, fitToArea ? 0 : std::clamp(fontSize, 5, 72), availableWidth, availableHeight);
+    playField.redrawPlay();
+    playField.panel().update();
+    return result;
+}
+
+int zoomedFontSize(int fontSize, bool larger)
+{
+    // Steps of about a quarter, at least one point.
+    const int step = std::max(1, fontSize / 4);
+    return std::clamp(larger ? fontSize + step : fontSize - step, 5, 72);
 }
 
 } // namespace gw

@@ -22,4 +22,16 @@ struct PlayFieldComposition {
 // panel is shown. Enabling the window's own buttons is left to the caller.
 PlayFieldComposition composePlayField(PlayField& playField, double availableWidth, double availableHeight);
 
+// The zoom of the player: composes the clue panel anew for clue font
+// `fontSize` (5..72) with the cell side its "10 " yardstick gives (at least 3),
+// or, with fitToArea, for the largest font and cell that fit the available
+// area as composePlayField does; the panel at least as large as the area.
+// Unlike composePlayField the play goes on: every mark, crossed-off clue, the
+// cursor, the chooser and the undo history stay, and are drawn anew.
+PlayFieldComposition recomposePlayField(PlayField& playField, int fontSize, bool fitToArea, double availableWidth,
+                                        double availableHeight);
+
+// The clue font one zoom step larger or smaller than `fontSize`, within 5..72.
+int zoomedFontSize(int fontSize, bool larger);
+
 } // namespace gw

@@ -56,4 +56,10 @@ void PointSurface::mouseMoveEvent(QMouseEvent* event)
     emit moved(platform::mouseButtonValue(event->buttons()), at.x(), at.y());
 }
 
+void PointSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF at = m_picture.toPoints(event->position());
+    emit released(platform::mouseButtonValue(event->button()), at.x(), at.y());
+}
+
 } // namespace gw

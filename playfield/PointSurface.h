@@ -28,11 +28,14 @@ signals:
     void pressed(int button, double x, double y);
     // A pointer move: the buttons held (0 when none) and the pointer in points.
     void moved(int button, double x, double y);
+    // A button release: the button released and the pointer in points.
+    void released(int button, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     PointImage m_picture;

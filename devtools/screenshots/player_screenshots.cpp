@@ -1,7 +1,9 @@
 // Takes the README's pictures of the player: the main window in the middle of
 // a game (some cells right, two wrong and shown by Show errors, a crossed-off
-// clue number) and the solution window beside it. Run it on a real display
-// (Xvfb is enough): player_screenshots <puzzle> <program folder> <out folder>.
+// clue number), the solution window beside it, a game played with the keys
+// (player-keys.png) and a hint (player-hint.png). Run it on a real display
+// (Xvfb is enough):
+//   player_screenshots <puzzle> <program folder> <out folder> [language 0..2]
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -9,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 #include "core/Palette.h"
 #include "platform/QtPlatform.h"
@@ -45,6 +48,8 @@ int main(int argc, char** argv)
     gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings.path() + "/");
     platform.setParentWindow(&window);
     window.start();
+    if (argc > 4)
+        window.applyLanguage(static_cast<std::uint8_t>(std::atoi(argv[4])));
     window.setGeometry(20, 40, 900, 620);
     window.show();
     QCoreApplication::processEvents();
@@ -58,16 +63,16 @@ int main(int argc, char** argv)
         for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
             const int color = puzzle.cell(x, y);
             if (color == gw::White) {
-                field.markCell(2, x, y);
+                field.markCell(gw::MouseButton::Right, x, y);
             } else {
                 window.chooser().choose(1, color + 1);
-                field.markCell(1, x, y);
+                field.markCell(gw::MouseButton::Left, x, y);
             }
         }
     }
     window.chooser().choose(1, 1);
-    field.markCell(1, 0, rows);
-    field.markCell(1, puzzle.PuzzleWidth - 1, rows + 1);
+    field.markCell(gw::MouseButton::Left, 0, rows);
+    field.markCell(gw::MouseButton::Left, puzzle.PuzzleWidth - 1, rows + 1);
     for (int y = 0; y < rows; ++y)
         if (window.clues().rowClueCount[static_cast<std::size_t>(y)] > 0)
             field.toggleRowClue(y, 0);
@@ -81,7 +86,25 @@ int main(int argc, char** argv)
     solutionWindow.move(window.frameGeometry().right() + 20, 40);
     QCoreApplication::processEvents();
     QPixmap solution = grabOnScreen(solutionWindow);
+    solutionWindow.hide();
+
+    // Keyboard play: a fresh game, a few cells marked with the keys, the
+    // cursor left on the last.
+    // The left button takes the colour of the second row's first cell, which
+    // the keys then mark along with the four cells after it.
+    window.resetPlayField();
+    window.chooser().choose(1, puzzle.cell(0, 1) + 1);
+    for (const int key : {Qt::Key_Down, Qt::Key_Space})
+        field.keyPress(key, Qt::NoModifier);
+    for (int i = 0; i < 4; ++i)
+        field.keyPress(Qt::Key_Right, Qt::ShiftModifier);
+    QPixmap keys = grabOnScreen(window);
+    // A hint on the same game.
+    window.showHint();
+    QPixmap hint = grabOnScreen(window);
     const bool ok = main.save(out.filePath(QStringLiteral("player.png")))
-                    && solution.save(out.filePath(QStringLiteral("player-solution.png")));
+                    && solution.save(out.filePath(QStringLiteral("player-solution.png")))
+                    && keys.save(out.filePath(QStringLiteral("player-keys.png")))
+                    && hint.save(out.filePath(QStringLiteral("player-hint.png")));
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renews docs/screenshots/player.png and player-solution.png under Xvfb.
+# Renews docs/screenshots/player.png, player-solution.png, player-keys.png and
+# player-hint.png under Xvfb.
 # Run from the repository root after building: devtools/screenshots/player_screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."

@@ -2,6 +2,7 @@
 // Show errors and the solution window (a whole game: play_through_test.cpp).
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
@@ -211,7 +212,7 @@ private slots:
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
         QVERIFY(w.loadFile(f.writePuzzle("smile.pbm", Smile)));
-        w.playField().markCell(1, 1, 0);
+        w.playField().markCell(MouseButton::Left, 1, 0);
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(w.solutionWindow().isVisible());
 
@@ -271,7 +272,7 @@ private slots:
         const QString gone = f.writePuzzle("smile.pbm", Smile);
         QVERIFY(w.loadFile(kept));
         QVERIFY(w.loadFile(gone));
-        w.playField().markCell(1, 1, 0);
+        w.playField().markCell(MouseButton::Left, 1, 0);
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(QFile::remove(gone));
         f.fakes.messages.answer(Answer::Ok);
@@ -305,13 +306,13 @@ private slots:
         PlayerFixture f;
         player::PlayerWindow& w = f.start(windowSize);
         QVERIFY(w.loadFile(f.writePuzzle("smile.pbm", Smile)));
-        w.playField().markCell(1, 0, 0); // right, though incomplete: no error
+        w.playField().markCell(MouseButton::Left, 0, 0); // right, though incomplete: no error
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.texts(), QStringList {QStringLiteral("No errors have been made yet.")});
 
-        w.playField().markCell(1, 1, 0); // black on white: wrong
-        w.playField().markCell(2, 1, 2); // white on white: right
+        w.playField().markCell(MouseButton::Left, 1, 0);  // black on white: wrong
+        w.playField().markCell(MouseButton::Right, 1, 2); // white on white: right
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.requests().size(), 1); // no message when there are errors
         const QImage& field = w.cluePanel().field().picture().image();
@@ -328,9 +329,300 @@ private slots:
         const QPointF leftEdge = picture.origin() + QPointF(s, 0.5 * s) * picture.pixelsPerPoint();
         const QPoint edge(int(std::floor(leftEdge.x() + 1e-6)), int(std::floor(leftEdge.y() + 1e-6)));
         QCOMPARE(field.pixel(edge), qRgb(32, 32, 32));
-        w.playField().markCell(2, 1, 0);
+        w.playField().markCell(MouseButton::Right, 1, 0);
         QCOMPARE(field.pixel(wrong), qRgb(255, 255, 255));
         QCOMPARE(field.pixel(edge), qRgb(64, 64, 64));
+    }
+
+    // A puzzle with two solutions: the one the maker did not draw, entered by
+    // hand, is solved too and has no errors (it used to get 4 and no message).
+    void aSecondSolutionIsSolvedWithoutErrors()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("diagonal.pbm", {"#..", ".#.", "..."})));
+        f.fakes.messages.answer(Answer::Ok);
+        f.fakes.messages.answer(Answer::Ok);
+        const char* other[] = {".#.", "#..", "..."};
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 3; ++x)
+                w.playField().markCell(other[y][x] == '#' ? MouseButton::Left : MouseButton::Right, x, y);
+        QCOMPARE(f.fakes.messages.texts(), QStringList {QStringLiteral("You have solved the puzzle.")});
+        QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
+        QCOMPARE(f.fakes.messages.texts().last(), QStringLiteral("No errors have been made yet."));
+    }
+
+    // --- Undo and redo ---
+
+    void aStrokeIsUndoneAndRedoneAsOneStep()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("row.pbm", {"#####", ".....", "#...#"})));
+        QVERIFY(!w.undoAction()->isEnabled());
+        QCOMPARE(w.undoAction()->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(w.redoAction()->shortcuts(), (QList<QKeySequence> {QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                                                                    QKeySequence(QStringLiteral("Ctrl+Y"))}));
+        QWidget* field = &w.cluePanel().field();
+        auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, QPointF(p), field->mapToGlobal(QPointF(p)), button, held, Qt::NoModifier);
+            QApplication::sendEvent(field, &event);
+        };
+        // One drag along the first row, one click, one crossed-off clue.
+        send(QEvent::MouseButtonPress, f.cellCentre(0, 0), Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, f.cellCentre(4, 0), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, f.cellCentre(4, 0), Qt::LeftButton, Qt::NoButton);
+        send(QEvent::MouseButtonPress, f.cellCentre(2, 1), Qt::RightButton, Qt::RightButton);
+        send(QEvent::MouseButtonRelease, f.cellCentre(2, 1), Qt::RightButton, Qt::NoButton);
+        w.playField().closeStroke();
+        w.playField().toggleColumnClue(0, 0);
+        const QImage crossed = w.cluePanel().picture().image().copy();
+        const player::CellStateArray drawn = w.cellStates().marks;
+        QCOMPARE(drawn, statesFromRows({"#####", "__.__"}));
+        w.undoAction()->trigger(); // the crossed-off clue
+        QVERIFY(w.playFieldState().crossed.empty());
+        w.undoAction()->trigger(); // the click
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#####"}));
+        w.undoAction()->trigger(); // the whole drag
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        QVERIFY(!w.undoAction()->isEnabled());
+        for (int i = 0; i < 3; ++i)
+            w.redoAction()->trigger();
+        QCOMPARE(w.cellStates().marks, drawn);
+        QCOMPARE(w.cluePanel().picture().image(), crossed);
+        QVERIFY(!w.redoAction()->isEnabled());
+        // Reset is one step too.
+        QTest::mouseClick(w.resetButton(), Qt::LeftButton);
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        w.undoAction()->trigger();
+        QCOMPARE(w.cellStates().marks, drawn);
+        QCOMPARE(w.cluePanel().picture().image(), crossed);
+    }
+
+    // --- Keyboard play ---
+
+    void keysMoveTheCursorAndMark()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.writePuzzle("keys.pbm", {"#..", ".#.", "..#"})));
+        FieldWidget& field = w.cluePanel().field();
+        QCOMPARE(field.focusPolicy(), Qt::StrongFocus);
+        QVERIFY(!field.cellFrame()); // hidden until the first key
+        const QImage unmarked = field.grab().toImage();
+        QTest::keyClick(&field, Qt::Key_Down); // the first arrow already moves
+        QCOMPARE(field.cellFrame(), std::optional<QPoint>(QPoint(0, 1)));
+        QCOMPARE(w.positionLabel()->text(), QStringLiteral(" 1, 2"));
+        QTest::keyClick(&field, Qt::Key_Up);
+        QTest::keyClick(&field, Qt::Key_Up); // clamped at the edge
+        QTest::keyClick(&field, Qt::Key_Space);
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
+        // The frame leaves the mark in sight: the cell's centre is black.
+        const QImage framed = field.grab().toImage();
+        QCOMPARE(framed.pixelColor(f.cellCentre(0, 0) * framed.devicePixelRatio()), QColor(Qt::black));
+        QVERIFY(framed != unmarked);
+        QTest::keyClick(&field, Qt::Key_Right);
+        QTest::keyClick(&field, Qt::Key_X);
+        QTest::keyClick(&field, Qt::Key_Down, Qt::ShiftModifier); // marks both cells it passes
+        QTest::keyClick(&field, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(w.cellStates().marks, statesFromRows({"##", "_##"}));
+        QTest::keyClick(&field, Qt::Key_Backspace);
+        QTest::keyClick(&field, Qt::Key_Up);
+        QTest::keyClick(&field, Qt::Key_Return);
+        QCOMPARE(w.cellStates().marks, statesFromRows({"###", "_#_"}));
+        QCOMPARE(w.positionLabel()->text(), QStringLiteral(" 3, 1"));
+        // One undo step per key: the Return, then the Backspace.
+        w.undoAction()->trigger();
+        w.undoAction()->trigger();
+        QCOMPARE(w.cellStates().marks, statesFromRows({"##", "_##"}));
+        // A click moves the cursor to the cell clicked.
+        QTest::mouseClick(&field, Qt::RightButton, {}, f.cellCentre(2, 2));
+        QCOMPARE(field.cellFrame(), std::optional<QPoint>(QPoint(2, 2)));
+        QTest::keyClick(&field, Qt::Key_Left);
+        QCOMPARE(field.cellFrame(), std::optional<QPoint>(QPoint(1, 2)));
+    }
+
+    void helpListsTheKeysInEachLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("spaceKey");
+        QTest::newRow("English") << 0 << "Space or Enter";
+        QTest::newRow("Dutch") << 1 << "Spatie of Enter";
+        QTest::newRow("Italian") << 2 << "Spazio o Invio";
+    }
+    void helpListsTheKeysInEachLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, spaceKey);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        w.setLanguage(static_cast<std::uint8_t>(language));
+        f.fakes.messages.answer(Answer::Ok);
+        w.keysAction()->trigger();
+        const QString text = f.fakes.messages.texts().value(0);
+        for (const QString& key : {spaceKey, QStringLiteral("X: "), QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+Y")})
+            QVERIFY2(text.contains(key), qPrintable(key));
+    }
+
+    // --- Progress kept ---
+
+    void progressSurvivesAKillAndFollowsTheFileContents()
+    {
+        PlayerFixture f;
+        const QString path = f.writePuzzle("kept.pbm", {"##.", "...", ".#."});
+        {
+            player::PlayerWindow& w = f.start();
+            QVERIFY(w.loadPuzzle(path));
+            w.playField().markCell(MouseButton::Left, 0, 0);
+            w.playField().toggleRowClue(0, 0);
+            // Written within a second, without closing the window.
+            QTRY_VERIFY_WITH_TIMEOUT(QDir(w.progressFolder()).entryList(QDir::Files).size() == 1, 1000);
+            QVERIFY(!QDir(f.folder.path()).entryList({QStringLiteral("*.progress")}, QDir::Files).size());
+            f.window.reset(); // gone without a close event, as when killed
+        }
+        // A moved copy resumes, with a notice.
+        QVERIFY(QFile::copy(path, f.folder.filePath(QStringLiteral("copy.pbm"))));
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(f.folder.filePath(QStringLiteral("copy.pbm"))));
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
+        QCOMPARE(w.playFieldState().crossed.all(), (std::vector<ClueRef> {{true, 0, 0}}));
+        QCOMPARE(w.noticeLabel()->text(), QStringLiteral("Your game of this puzzle goes on where you left it."));
+        QVERIFY(!w.undoAction()->isEnabled()); // a resumed game starts a fresh history
+        // A changed puzzle starts fresh.
+        QVERIFY(w.loadPuzzle(f.writePuzzle("changed.pbm", {"##.", "...", "..#"})));
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        QVERIFY(w.noticeLabel()->text().isEmpty());
+        // Reset forgets the progress.
+        QVERIFY(w.loadPuzzle(path));
+        QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
+        QTest::mouseClick(w.resetButton(), Qt::LeftButton);
+        w.saveProgress();
+        QVERIFY(QDir(w.progressFolder()).entryList(QDir::Files).isEmpty());
+    }
+
+    void aSolvedPuzzleStaysSolvedWhenReopened()
+    {
+        PlayerFixture f;
+        const QString path = f.writePuzzle("solved.pbm", {"#.", ".#"});
+        player::PlayerWindow& w = f.start();
+        QVERIFY(w.loadPuzzle(path));
+        f.fakes.messages.answer(Answer::Ok);
+        for (const char* stroke : {"L00", "R10", "R01", "L11"})
+            w.playField().markCell(stroke[0] == 'L' ? MouseButton::Left : MouseButton::Right, stroke[1] - '0',
+                                   stroke[2] - '0');
+        QCOMPARE(f.fakes.messages.texts().size(), 1);
+        QVERIFY(w.timeLabel()->text().contains(QLatin1Char(':')));
+        QVERIFY(w.loadPuzzle(path)); // saves on the way
+        QVERIFY(w.playField().solved());
+        QVERIFY(w.playFieldState().solvedShown); // no second solved message
+        QCOMPARE(f.fakes.messages.texts().size(), 1);
+    }
+
+    // --- Hints ---
+
+    void hintShowsALineAndASentenceAndMarksNothing_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("English") << 0 << "Row 1, clue 4: these cells are black in every way the clue fits.";
+        QTest::newRow("Dutch") << 1
+                               << "Rij 1, aanwijzing 4: deze hokjes zijn zwart op elke manier waarop de aanwijzing "
+                                  "past.";
+        QTest::newRow("Italian") << 2
+                                 << "Riga 1, indizio 4: ogni casella evidenziata \u00e8 nera in ogni modo in cui "
+                                    "l'indizio si adatta.";
+    }
+    void hintShowsALineAndASentenceAndMarksNothing()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, sentence);
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        w.setLanguage(static_cast<std::uint8_t>(language));
+        QVERIFY(w.loadPuzzle(f.writePuzzle("hint.pbm", {"####.", "####."})));
+        QCOMPARE(w.hintAction()->shortcuts(),
+                 (QList<QKeySequence> {QKeySequence(QStringLiteral("H")), QKeySequence(QStringLiteral("Ctrl+H"))}));
+        const QImage before = w.cluePanel().field().grab().toImage();
+        w.hintAction()->trigger();
+        QCOMPARE(w.noticeLabel()->text(), sentence);
+        QVERIFY(w.cluePanel().field().hintShown());
+        QVERIFY(w.cluePanel().field().grab().toImage() != before);
+        QCOMPARE(w.cellStates().marks, statesFromRows({})); // nothing marked
+        QVERIFY(!w.undoAction()->isEnabled());
+        w.playField().markCell(MouseButton::Left, 1, 0); // the next change takes the hint away
+        QVERIFY(!w.cluePanel().field().hintShown());
+    }
+
+    // --- Zoom ---
+
+    void zoomAndFitKeepThePlay()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start(QSize(500, 400));
+        QVERIFY(w.loadPuzzle(f.writePuzzle("zoom.pbm", {"#.#..", ".##..", ".....", "#####"})));
+        const int opened = w.playFieldState().cellSize;
+        w.playField().markCell(MouseButton::Left, 0, 0);
+        w.playField().markCell(MouseButton::Right, 1, 0);
+        w.playField().toggleRowClue(3, 0);
+        QTest::keyClick(&w.cluePanel().field(), Qt::Key_Down);
+        const player::CellStateArray marks = w.cellStates().marks;
+        auto crossedGrey = [&] {
+            const QRect cell = w.playField().rowClueCell(3, 0);
+            return w.cluePanel().picture().image().pixel(cell.topLeft() + QPoint(1, 1)) == qRgb(128, 128, 128);
+        };
+        QVERIFY(crossedGrey());
+        auto keptPlay = [&] {
+            QCOMPARE(w.cellStates().marks, marks);
+            QVERIFY(crossedGrey());
+            QCOMPARE(w.cluePanel().field().cellFrame(), std::optional<QPoint>(QPoint(0, 1)));
+            const QImage& field = w.cluePanel().field().picture().image();
+            QCOMPARE(field.pixel(f.cellCentre(0, 0) * field.devicePixelRatio()), qRgb(0, 0, 0));
+        };
+        QCOMPARE(w.zoomInAction()->shortcuts(), (QList<QKeySequence> {QKeySequence(QStringLiteral("Ctrl++")),
+                                                                      QKeySequence(QStringLiteral("Ctrl+="))}));
+        QCOMPARE(w.fitAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+0")));
+        w.zoomInAction()->trigger();
+        QVERIFY(w.playFieldState().cellSize > opened);
+        keptPlay();
+        w.zoomOutAction()->trigger();
+        w.zoomOutAction()->trigger();
+        QVERIFY(w.playFieldState().cellSize < opened);
+        keptPlay();
+        // A plain resize changes nothing; Ctrl+0 then fits the larger area.
+        w.resize(1000, 800);
+        QCoreApplication::processEvents();
+        const int beforeFit = w.playFieldState().cellSize;
+        w.fitAction()->trigger();
+        QVERIFY(w.playFieldState().cellSize > std::max(opened, beforeFit));
+        keptPlay();
+        w.undoAction()->trigger(); // the history stays as well: the one step of both marks and the clue
+        QCOMPARE(w.cellStates().marks, statesFromRows({}));
+        QVERIFY(!crossedGrey());
+    }
+
+    // --- Automatic cross-off ---
+
+    void finishedLinesAreCrossedOffWhenChosen()
+    {
+        PlayerFixture f;
+        {
+            player::PlayerWindow& w = f.start();
+            QVERIFY(!w.crossOffAction()->isChecked()); // off at first
+            QVERIFY(w.loadPuzzle(f.writePuzzle("auto.pbm", {"#.#", "..."})));
+            w.playField().markCell(MouseButton::Left, 0, 0);
+            w.playField().markCell(MouseButton::Right, 1, 0);
+            w.playField().closeStroke();
+            QVERIFY(w.playFieldState().crossed.empty());
+            w.crossOffAction()->trigger();
+            w.playField().markCell(MouseButton::Left, 2, 0); // row 0 is done: "1 1"
+            QCOMPARE(w.playFieldState().crossed.all(), (std::vector<ClueRef> {{true, 0, 0}, {true, 0, 1}}));
+            w.undoAction()->trigger(); // the mark and its cross-off are one step
+            QVERIFY(w.playFieldState().crossed.empty());
+        }
+        f.window.reset();
+        player::PlayerWindow& w = f.start(); // remembered
+        QVERIFY(w.crossOffAction()->isChecked());
+        QVERIFY(w.playField().autoCrossOff());
     }
 
     // --- The solution window ---
@@ -425,7 +717,7 @@ private slots:
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
         QVERIFY(w.loadFile(f.writePuzzle("flag.ppm", Flag, true)));
-        w.playField().markCell(1, 0, 0); // black on red: wrong
+        w.playField().markCell(MouseButton::Left, 0, 0); // black on red: wrong
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         player::SolutionWindow& solutionWindow = w.solutionWindow();
         QVERIFY(solutionWindow.isVisible());
@@ -437,7 +729,7 @@ private slots:
         QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), LightGrey);
         // New marks show only with the next redraw, which a click on a check
         // box makes at once.
-        w.playField().markCell(1, 1, 0);
+        w.playField().markCell(MouseButton::Left, 1, 0);
         QCOMPARE(solutionWindow.picture().pixel(centre(1, 0)), LightGrey);
         QTest::mouseClick(solutionWindow.showMissingCheck(), Qt::LeftButton);
         QCOMPARE(solutionWindow.picture().pixel(centre(2, 0)), qRgb(255, 0, 0));

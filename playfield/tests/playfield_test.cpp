@@ -43,6 +43,8 @@ private slots:
     void mouseStrokes_data();
     void mouseStrokes();
     void pressOnTheWidgetMarksTheCellUnderThePointer();
+    void fastDragMarksEveryCellPassed_data();
+    void fastDragMarksEveryCellPassed();
     void makerAsksOnceEveryCellHasItsMark();
     void playerGivesTheSolvedMessageOncePerReset();
     void compositionTakesTheLargestFittingFont_data();
@@ -133,6 +135,40 @@ void PlayFieldTest::pressOnTheWidgetMarksTheCellUnderThePointer()
     QTest::mouseClick(&f, Qt::LeftButton, {}, logical.toPoint());
     QCOMPARE(rig.states.cellState(3, 2), 1);
     QCOMPARE(rig.fieldImage().pixelColor(device), QColor(Qt::black));
+}
+
+void PlayFieldTest::fastDragMarksEveryCellPassed_data()
+{
+    QTest::addColumn<bool>("maker");
+    QTest::newRow("player") << false;
+    QTest::newRow("maker") << true;
+}
+
+// A quick pointer reports a few positions only: a drag across a 12-cell row
+// in three moves used to paint 4 of its cells.
+void PlayFieldTest::fastDragMarksEveryCellPassed()
+{
+    QFETCH(bool, maker);
+    Rig rig(maker ? PlayFieldKind::Maker : PlayFieldKind::Player, "#.........../............");
+    FieldWidget& f = rig.panel->field();
+    auto at = [&](double x, double y) {
+        return f.picture().origin() + rig.cellCentre(x, y) * f.picture().pixelsPerPoint();
+    };
+    auto send = [&](QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, p, f.mapToGlobal(p), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&f, &event);
+    };
+    send(QEvent::MouseButtonPress, at(0, 0), Qt::LeftButton, Qt::LeftButton);
+    for (const double x : {4.0, 7.0, 11.0})
+        send(QEvent::MouseMove, at(x, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, at(11, 0), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(rig.row(0), QStringLiteral("111111111111"));
+    QCOMPARE(rig.position->text(), QStringLiteral(" 12, 1"));
+    // After the release a move without a press marks nothing on its way.
+    send(QEvent::MouseMove, at(0, 1), Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, at(0, 1), Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseMove, at(5, 1), Qt::NoButton, Qt::RightButton);
+    QCOMPARE(rig.row(1), QStringLiteral("222222000000"));
 }
 
 void PlayFieldTest::makerAsksOnceEveryCellHasItsMark()
@@ -279,6 +315,7 @@ void PlayFieldTest::pressOnTheCluePanelCrossesOffThroughThePixelMapping()
     // Column 5 has two runs; its last stands right above the field.
     QTest::mouseClick(rig.panel, Qt::RightButton, {}, at(5.5, -0.5));
     QVERIFY(countPixels(rig.panelImage(), rig.field->columnClueCell(5, 1), isCrossGrey) > 0);
+    QCOMPARE(rig.state.crossed.all(), (std::vector<ClueRef> {{true, 0, 0}, {false, 5, 1}}));
     // The middle button does nothing, nor does the corner above the row clues
     // or the 0 of an empty row.
     const QImage before = rig.panelImage().copy();
@@ -298,8 +335,10 @@ void PlayFieldTest::resetRestoresNumbersMarksAndButtons()
     rig.chooser->choose(2, 4);
     rig.strokes(QStringLiteral("2@3,3"));
     QCOMPARE(rig.states.cellState(3, 3), 4);
+    QVERIFY(!rig.state.crossed.empty());
     rig.field->reset();
     QCOMPARE(countPixels(rig.panelImage(), rig.panelImage().rect(), isCrossGrey), 0);
+    QVERIFY(rig.state.crossed.empty());
     QCOMPARE(rig.states.cellState(3, 3), 0);
     QCOMPARE(rig.state.buttonMarks, (std::array<std::uint8_t, 2> {{1, 2}}));
     const QPointF centre = rig.panel->field().picture().origin() * rig.dpr() + rig.cellCentre(3, 3) * rig.k();

@@ -116,7 +116,7 @@ void PrintAndTestWindowsTest::anOpenTestWindowFollowsUndoAndRedo()
     maker.action("testAction")->trigger();
     QCOMPARE(int(windows->clues().rowClueCount[0]), 1);
     PlayField& field = windows->testWindow().playField();
-    field.markCell(1, 0, 0); // a mark the fresh field drops
+    field.markCell(MouseButton::Left, 0, 0); // a mark the fresh field drops
     QVERIFY(field.states().cellState(0, 0) != 0);
     undo->trigger();
     QVERIFY(windows->testWindow().isVisible());

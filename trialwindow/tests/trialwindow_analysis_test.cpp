@@ -107,7 +107,7 @@ void TrialWindowAnalysisTest::verdicts()
         options.maxMilliseconds = budgetMs;
         m.panel().setOptions(options);
     }
-    m.test.playField().markCell(1, 0, 1); // a mark of the user's, which the shading must leave alone
+    m.test.playField().markCell(MouseButton::Left, 0, 1); // a mark of the user's, which the shading must leave alone
     const QImage before = m.picture().copy();
 
     m.panel().button()->click();

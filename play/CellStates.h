@@ -5,8 +5,9 @@
 // The play field reads marks and writes them only through setCell. In the
 // maker the store is the computer test's knowledge (which also keeps its
 // colour possibilities in step); in the player it is PlayerCellStates below.
-// Whoever implements setCell makes sure the cell is painted: the play field
-// connects that painting through setCellPainter / the solver's observer.
+// Whoever implements setCell makes sure the cell is shown: the play field
+// connects its painting through setCellPainter / the solver's observer, so
+// this library itself draws nothing.
 #include <array>
 #include <cstdint>
 #include <functional>
