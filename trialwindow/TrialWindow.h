@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "lang/Text.h"
-#include "playfield/CellStates.h"
+#include "play/CellStates.h"
 #include "playfield/PlayField.h"
 #include "solver/CellKnowledge.h"
 #include "solver/SolverDriver.h"

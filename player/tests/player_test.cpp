@@ -340,7 +340,7 @@ private slots:
     {
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.writePuzzle("diagonal.pbm", {"#..", ".#.", "..."})));
+        QVERIFY(w.loadFile(f.writePuzzle("diagonal.pbm", {"#..", ".#.", "..."})));
         f.fakes.messages.answer(Answer::Ok);
         f.fakes.messages.answer(Answer::Ok);
         const char* other[] = {".#.", "#..", "..."};
@@ -358,7 +358,7 @@ private slots:
     {
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.writePuzzle("row.pbm", {"#####", ".....", "#...#"})));
+        QVERIFY(w.loadFile(f.writePuzzle("row.pbm", {"#####", ".....", "#...#"})));
         QVERIFY(!w.undoAction()->isEnabled());
         QCOMPARE(w.undoAction()->shortcut(), QKeySequence(QKeySequence::Undo));
         QCOMPARE(w.redoAction()->shortcuts(), (QList<QKeySequence> {QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
@@ -405,7 +405,7 @@ private slots:
     {
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.writePuzzle("keys.pbm", {"#..", ".#.", "..#"})));
+        QVERIFY(w.loadFile(f.writePuzzle("keys.pbm", {"#..", ".#.", "..#"})));
         FieldWidget& field = w.cluePanel().field();
         QCOMPARE(field.focusPolicy(), Qt::StrongFocus);
         QVERIFY(!field.cellFrame()); // hidden until the first key
@@ -456,7 +456,7 @@ private slots:
         QFETCH(QString, spaceKey);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        w.setLanguage(static_cast<std::uint8_t>(language));
+        w.applyLanguage(static_cast<std::uint8_t>(language));
         f.fakes.messages.answer(Answer::Ok);
         w.keysAction()->trigger();
         const QString text = f.fakes.messages.texts().value(0);
@@ -472,7 +472,7 @@ private slots:
         const QString path = f.writePuzzle("kept.pbm", {"##.", "...", ".#."});
         {
             player::PlayerWindow& w = f.start();
-            QVERIFY(w.loadPuzzle(path));
+            QVERIFY(w.loadFile(path));
             w.playField().markCell(MouseButton::Left, 0, 0);
             w.playField().toggleRowClue(0, 0);
             // Written within a second, without closing the window.
@@ -483,17 +483,17 @@ private slots:
         // A moved copy resumes, with a notice.
         QVERIFY(QFile::copy(path, f.folder.filePath(QStringLiteral("copy.pbm"))));
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.folder.filePath(QStringLiteral("copy.pbm"))));
+        QVERIFY(w.loadFile(f.folder.filePath(QStringLiteral("copy.pbm"))));
         QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
         QCOMPARE(w.playFieldState().crossed.all(), (std::vector<ClueRef> {{true, 0, 0}}));
         QCOMPARE(w.noticeLabel()->text(), QStringLiteral("Your game of this puzzle goes on where you left it."));
         QVERIFY(!w.undoAction()->isEnabled()); // a resumed game starts a fresh history
         // A changed puzzle starts fresh.
-        QVERIFY(w.loadPuzzle(f.writePuzzle("changed.pbm", {"##.", "...", "..#"})));
+        QVERIFY(w.loadFile(f.writePuzzle("changed.pbm", {"##.", "...", "..#"})));
         QCOMPARE(w.cellStates().marks, statesFromRows({}));
         QVERIFY(w.noticeLabel()->text().isEmpty());
         // Reset forgets the progress.
-        QVERIFY(w.loadPuzzle(path));
+        QVERIFY(w.loadFile(path));
         QCOMPARE(w.cellStates().marks, statesFromRows({"#"}));
         QTest::mouseClick(w.resetButton(), Qt::LeftButton);
         w.saveProgress();
@@ -505,14 +505,14 @@ private slots:
         PlayerFixture f;
         const QString path = f.writePuzzle("solved.pbm", {"#.", ".#"});
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(path));
+        QVERIFY(w.loadFile(path));
         f.fakes.messages.answer(Answer::Ok);
         for (const char* stroke : {"L00", "R10", "R01", "L11"})
             w.playField().markCell(stroke[0] == 'L' ? MouseButton::Left : MouseButton::Right, stroke[1] - '0',
                                    stroke[2] - '0');
         QCOMPARE(f.fakes.messages.texts().size(), 1);
         QVERIFY(w.timeLabel()->text().contains(QLatin1Char(':')));
-        QVERIFY(w.loadPuzzle(path)); // saves on the way
+        QVERIFY(w.loadFile(path)); // saves on the way
         QVERIFY(w.playField().solved());
         QVERIFY(w.playFieldState().solvedShown); // no second solved message
         QCOMPARE(f.fakes.messages.texts().size(), 1);
@@ -538,8 +538,8 @@ private slots:
         QFETCH(QString, sentence);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        w.setLanguage(static_cast<std::uint8_t>(language));
-        QVERIFY(w.loadPuzzle(f.writePuzzle("hint.pbm", {"####.", "####."})));
+        w.applyLanguage(static_cast<std::uint8_t>(language));
+        QVERIFY(w.loadFile(f.writePuzzle("hint.pbm", {"####.", "####."})));
         QCOMPARE(w.hintAction()->shortcuts(),
                  (QList<QKeySequence> {QKeySequence(QStringLiteral("H")), QKeySequence(QStringLiteral("Ctrl+H"))}));
         const QImage before = w.cluePanel().field().grab().toImage();
@@ -559,7 +559,7 @@ private slots:
     {
         PlayerFixture f;
         player::PlayerWindow& w = f.start(QSize(500, 400));
-        QVERIFY(w.loadPuzzle(f.writePuzzle("zoom.pbm", {"#.#..", ".##..", ".....", "#####"})));
+        QVERIFY(w.loadFile(f.writePuzzle("zoom.pbm", {"#.#..", ".##..", ".....", "#####"})));
         const int opened = w.playFieldState().cellSize;
         w.playField().markCell(MouseButton::Left, 0, 0);
         w.playField().markCell(MouseButton::Right, 1, 0);
@@ -608,7 +608,7 @@ private slots:
         {
             player::PlayerWindow& w = f.start();
             QVERIFY(!w.crossOffAction()->isChecked()); // off at first
-            QVERIFY(w.loadPuzzle(f.writePuzzle("auto.pbm", {"#.#", "..."})));
+            QVERIFY(w.loadFile(f.writePuzzle("auto.pbm", {"#.#", "..."})));
             w.playField().markCell(MouseButton::Left, 0, 0);
             w.playField().markCell(MouseButton::Right, 1, 0);
             w.playField().closeStroke();
