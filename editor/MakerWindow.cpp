@@ -158,6 +158,13 @@ void MakerWindow::buildMenus()
     m_aboutAction = action(m_helpMenu, "aboutAction");
     m_websiteAction = action(m_helpMenu, "websiteAction");
 
+    // The platform's standard keys; none of them is a key the window gives another meaning.
+    m_newAction->setShortcuts(QKeySequence::New);
+    m_openAction->setShortcuts(QKeySequence::Open);
+    m_saveAction->setShortcuts(QKeySequence::Save);
+    m_saveAsAction->setShortcuts(QKeySequence::SaveAs);
+    m_printAction->setShortcuts(QKeySequence::Print);
+    m_exitAction->setShortcuts(QKeySequence::Quit);
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     connect(m_newAction, &QAction::triggered, this, &MakerWindow::newCommand);
     connect(m_openAction, &QAction::triggered, this, &MakerWindow::openCommand);

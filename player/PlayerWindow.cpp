@@ -80,6 +80,10 @@ void PlayerWindow::buildMenus()
     m_fileMenu->addSeparator();
     m_exitAction = m_fileMenu->addAction(QString());
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    m_openAction->setObjectName(QStringLiteral("openAction"));
+    m_exitAction->setObjectName(QStringLiteral("exitAction"));
+    m_openAction->setShortcuts(QKeySequence::Open);
+    m_exitAction->setShortcuts(QKeySequence::Quit);
 
     m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};

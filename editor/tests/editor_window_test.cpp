@@ -16,6 +16,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
 #include "platform/FilePaths.h"
+#include "platform/testing/Shortcuts.h"
 #include "playfield/ColorChooser.h"
 
 using namespace gw;
@@ -387,6 +388,38 @@ private slots:
         maker.action(item.toLatin1().constData())->trigger();
         QCOMPARE(maker.fake.documents.opened(), QStringList {opened});
         QVERIFY2(maker.message().startsWith(failure.isEmpty() ? "none" : failure), qPrintable(maker.message()));
+    }
+
+    // The platform's standard keys start their items, each key one item only.
+    void standardShortcuts_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("new") << "newAction" << QKeySequence(QKeySequence::New);
+        QTest::newRow("open") << "openAction" << QKeySequence(QKeySequence::Open);
+        QTest::newRow("save") << "saveAction" << QKeySequence(QKeySequence::Save);
+        QTest::newRow("save as") << "saveAsAction" << QKeySequence(QKeySequence::SaveAs);
+        QTest::newRow("print") << "printAction" << QKeySequence(QKeySequence::Print);
+        QTest::newRow("exit") << "exitAction" << QKeySequence(QKeySequence::Quit);
+        QTest::newRow("help") << "helpAction" << QKeySequence(Qt::Key_F1);
+    }
+    void standardShortcuts()
+    {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, key);
+        Maker maker;
+        QCOMPARE(maker.action(item.toLatin1().constData())->shortcut(), key);
+        QCOMPARE(platform::testing::repeatedShortcuts(*maker.window), QStringList());
+    }
+
+    // Ctrl+S on a puzzle without a file is Save As: the save dialog opens.
+    void saveKeyOpensTheSaveDialog()
+    {
+        Maker maker;
+        maker.fake.files.answerCancel(DialogKind::Save);
+        QTest::keySequence(maker.window.get(), QKeySequence::Save);
+        QCOMPARE(maker.fake.files.requests().size(), 1);
+        QCOMPARE(maker.fake.files.requests()[0].kind, DialogKind::Save);
     }
 
     // ---- hooks for the print dialog and the test window, and closing -------------------
