@@ -28,6 +28,11 @@ std::string withoutLastExtension(std::string_view name)
     return std::string(name.substr(0, dot));
 }
 
+std::string folderPart(std::string_view path)
+{
+    return std::string(path.substr(0, path.size() - fileNamePart(path).size()));
+}
+
 std::string puzzleNameFromPath(std::string_view path) { return withoutLastExtension(fileNamePart(path)); }
 
 std::size_t utf8SequenceLength(std::string_view text)

@@ -73,6 +73,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     buildClientArea();
     buildSolvability();
     addHistoryAndClueItems();
+    addViewAndToolItems();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, m_session, this);
@@ -370,6 +371,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_websiteAction->setText(localText(m_session, txt::MenuWebsite));
     m_solvability->applyCaptions();
     applyHistoryAndClueCaptions();
+    applyViewAndToolCaptions();
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "core/ClueFiles.h"
+#include "core/MakerSettings.h"
 #include "core/PictureEdits.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
@@ -141,6 +142,12 @@ public:
     // Writes the puzzle's clues to `path` (exportClueFile); shows a failure.
     bool exportCluesTo(const QString& path, ClueFormat format);
 
+    // ---- guide lines and drawing tools (MakerWindowTools.cpp) ---------------
+    // View > Guide Lines: the grid shows them or not, and "maker.ini" in the
+    // settings folder remembers it.
+    void setGuideLines(bool on);
+    const MakerSettings& makerSettings() const { return m_makerSettings; }
+
 public slots:
     void newCommand();
     void openCommand();
@@ -202,6 +209,9 @@ private:
     // laid out and the puzzle counts as unchanged.
     void showImportedPicture(const QString& path, bool imported);
     void addHistoryAndClueItems();
+    void addViewAndToolItems();
+    void applyViewAndToolCaptions();
+    void writeMakerSettings();
     void applyHistoryAndClueCaptions();
     void afterHistoryStep(const Text& prefix, const EditCommand& command);
 
@@ -259,6 +269,10 @@ private:
     QAction* m_redoAction = nullptr;
     QAction* m_importCluesAction = nullptr;
     QAction* m_exportCluesAction = nullptr;
+
+    MakerSettings m_makerSettings; // read at start()
+    QMenu* m_viewMenu = nullptr;
+    QAction* m_guideLinesAction = nullptr;
 };
 
 } // namespace gw::editor

@@ -42,6 +42,9 @@ void MakerWindow::start()
         language = *stored;
     }
     applyLanguage(language);
+    m_makerSettings = readMakerSettings(platform::pathBytes(m_settingsFolder));
+    m_guideLinesAction->setChecked(m_makerSettings.guideLines);
+    m_grid->setGuideLines(m_makerSettings.guideLines);
 
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(programFolder() + QStringLiteral("mouse1.dat"), MousePictureHeight),
