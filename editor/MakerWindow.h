@@ -15,8 +15,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/ClueFiles.h"
+#include "core/DrawingShapes.h"
 #include "core/MakerSettings.h"
 #include "core/PictureEdits.h"
 #include "core/Puzzle.h"
@@ -46,6 +48,11 @@ class SolvabilityOverlay;
 class SizeDialog;
 class NewPuzzleDialog;
 class PreviewView;
+
+// What a press and drag on the grid does: paint each cell passed over
+// (freehand), or one line, rectangle outline, filled rectangle or flood fill
+// per press, in the pressed button's colour.
+enum class DrawingTool { Freehand, Line, Rectangle, FilledRectangle, Fill };
 
 struct MakerWindowSetup {
     // The program's folder: data files, help documents and "Puzzles" are found
@@ -147,6 +154,16 @@ public:
     // settings folder remembers it.
     void setGuideLines(bool on);
     const MakerSettings& makerSettings() const { return m_makerSettings; }
+    // Edit > Drawing Tool (keys F, L, R, Shift+R, B).
+    void setTool(DrawingTool tool);
+    DrawingTool tool() const { return m_tool; }
+    // A press or move on cell (x, y) with button value `button` while a tool
+    // other than freehand is chosen: the first press fixes the shape's start
+    // (or fills), moves with that button redraw the shape to (x, y) and show
+    // its size on the status line; other buttons only show the position. The
+    // shape is one step when the grid reports the release (endShape).
+    void useTool(int button, int x, int y);
+    void endShape();
 
 public slots:
     void newCommand();
@@ -187,6 +204,7 @@ private:
     void buildMenus();
     void buildClientArea();
     void pointerOnGrid(int button, QPointF position);
+    void showPosition(int x, int y);
     void showMessages(const std::vector<Message>& messages);
     void showMessage(const QString& text, const QString& title, platform::Icon icon);
     void setCaption();
@@ -273,6 +291,11 @@ private:
     MakerSettings m_makerSettings; // read at start()
     QMenu* m_viewMenu = nullptr;
     QAction* m_guideLinesAction = nullptr;
+    QMenu* m_toolMenu = nullptr;
+    std::array<QAction*, 5> m_toolActions {}; // by DrawingTool
+    DrawingTool m_tool = DrawingTool::Freehand;
+    std::optional<CellPoint> m_shapeStart; // the press of the shape being drawn
+    int m_shapeButton = 0;
 };
 
 } // namespace gw::editor

@@ -24,12 +24,21 @@ void MakerWindow::pointerOnGrid(int button, QPointF position)
 {
     const int x = cellFromPixel(position.x(), m_gridZoom, m_puzzle.PuzzleWidth);
     const int y = cellFromPixel(position.y(), m_gridZoom, m_puzzle.PuzzleHeight);
+    if (m_tool != DrawingTool::Freehand) {
+        useTool(button, x, y);
+        return;
+    }
     drawCell(button, x, y);
+}
+
+void MakerWindow::showPosition(int x, int y)
+{
+    m_positionLabel->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
 }
 
 void MakerWindow::drawCell(int button, int x, int y)
 {
-    m_positionLabel->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
+    showPosition(x, y);
     if (button != 1 && button != 2)
         return;
     const std::uint8_t v = m_session.buttonColor[static_cast<std::size_t>(button - 1)];

@@ -1,13 +1,15 @@
-// The maker's drawing aids: View > Guide Lines, and the captions of the menus
-// they live in.
+// The maker's drawing aids: the line, rectangle and fill tools, View > Guide
+// Lines, and the access keys of the menus they live in.
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "core/MakerSettings.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridView.h"
+#include "editor/MakerDocument.h"
 #include "editor/tests/EditorTestKit.h"
 
 using namespace gw;
@@ -40,6 +42,102 @@ class EditorToolsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { platform::testing::filterOffscreenNoise(); }
+
+    // ---- drawing tools -------------------------------------------------------------
+    // Chosen by key; pressed on `from`, dragged over `via` to `to`: the shape
+    // follows the pointer (nothing stays of it at `via`), the status line
+    // shows its size while dragging, and the stroke is one undo step.
+    void toolDrawsItsShape_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("start");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("via");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QStringList>("drawn");
+        QTest::addColumn<QString>("status");
+        const QStringList white12 = QStringList(6, QString(12, '.'));
+        QTest::newRow("line from 1,1 to 10,4")
+            << QKeySequence(Qt::Key_L) << int(DrawingTool::Line) << 1 << white12 << QPoint(1, 1) << QPoint(3, 5)
+            << QPoint(10, 4) << QStringList {"............", ".##.........", "...###......",
+                                             "......###...", ".........##.", "............"}
+            << QString::fromUtf8("Size: 10 \u00d7 4");
+        QTest::newRow("outline, right button white on black")
+            << QKeySequence(Qt::Key_R) << int(DrawingTool::Rectangle) << 2 << QStringList(5, QString(7, '#'))
+            << QPoint(1, 1) << QPoint(6, 4) << QPoint(5, 3)
+            << QStringList {"#######", "#.....#", "#.###.#", "#.....#", "#######"}
+            << QString::fromUtf8("Size: 5 \u00d7 3");
+        QTest::newRow("filled, corners the other way round")
+            << QKeySequence(Qt::SHIFT | Qt::Key_R) << int(DrawingTool::FilledRectangle) << 1
+            << QStringList(5, QString(7, '.')) << QPoint(5, 3) << QPoint(0, 0) << QPoint(1, 1)
+            << QStringList {".......", ".#####.", ".#####.", ".#####.", "......."}
+            << QString::fromUtf8("Size: 5 \u00d7 3");
+        QTest::newRow("fill stops at other colours; a drag fills no more")
+            << QKeySequence(Qt::Key_B) << int(DrawingTool::Fill) << 1
+            << QStringList {"..#...", "..#...", "###...", "......"} << QPoint(0, 0) << QPoint(4, 0) << QPoint(4, 3)
+            << QStringList {"###...", "###...", "###...", "......"} << QStringLiteral("The area is now black.");
+    }
+    void toolDrawsItsShape()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(int, tool);
+        QFETCH(int, button);
+        QFETCH(QStringList, start);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, via);
+        QFETCH(QPoint, to);
+        QFETCH(QStringList, drawn);
+        QFETCH(QString, status);
+        Maker maker;
+        maker.makeZoom16();
+        drawGrid(maker.puzzle, start);
+        maker.window->layoutWindow();
+        QTest::keySequence(maker.window.get(), key);
+        QCOMPARE(int(maker.window->tool()), tool);
+        QVERIFY(maker.action("freehandToolAction")->isChecked() == (tool == int(DrawingTool::Freehand)));
+        GridView& grid = maker.window->grid();
+        const double zoom = grid.zoom();
+        auto centre = [zoom](QPoint cell) {
+            return QPointF((cell.x() + 0.5) * zoom, (cell.y() + 0.5) * zoom).toPoint();
+        };
+        const Qt::MouseButton pressed = button == 1 ? Qt::LeftButton : Qt::RightButton;
+        QTest::mousePress(&grid, pressed, {}, centre(from));
+        QTest::mouseMove(&grid, centre(via));
+        QTest::mouseMove(&grid, centre(to));
+        QCOMPARE(maker.window->statusText(), status);
+        QTest::mouseRelease(&grid, pressed, {}, centre(to));
+        QCOMPARE(gridRows(maker.puzzle), drawn);
+        QCOMPARE(grid.colorAt(centre(to)), shownColor(maker.puzzle.cell(to.x(), to.y())));
+        QVERIFY(maker.puzzle.PuzzleChanged);
+        QCOMPARE(maker.window->document().history().count(), 1);
+        maker.window->undoCommand();
+        QCOMPARE(gridRows(maker.puzzle), start);
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+    }
+
+    // A shape dragged back onto cells that already had its colour changes
+    // nothing and leaves no step; another button during the drag is ignored.
+    void shapeThatChangesNothingLeavesNoStep()
+    {
+        Maker maker;
+        maker.makeZoom16();
+        maker.window->setTool(DrawingTool::Line);
+        maker.window->drawCell(1, 0, 0); // a freehand-style cell press is still possible from code
+        maker.window->document().endStroke();
+        QCOMPARE(maker.puzzle.cell(0, 0), Black);
+        maker.window->document().markSaved();
+        maker.window->useTool(1, 0, 0); // the press
+        maker.window->useTool(1, 3, 0);
+        QCOMPARE(gridRows(maker.puzzle, QSize(6, 1)), QStringList {"####.."});
+        maker.window->useTool(2, 5, 5); // the right button while the left one draws
+        maker.window->useTool(1, 0, 0);
+        maker.window->endShape();
+        QCOMPARE(maker.window->document().history().count(), 1);
+        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QCOMPARE(gridRows(maker.puzzle, QSize(6, 1)), QStringList {"#....."});
+    }
 
     // ---- guide lines ----------------------------------------------------------------
     // Off at first; on, every fifth line is three pixels wide; remembered in
@@ -95,7 +193,7 @@ private slots:
         QMenuBar& bar = *maker.window->menuBar();
         QVERIFY2(eachOnce(accessKeys(bar.actions())), qPrintable(accessKeys(bar.actions())));
         // The Drag submenu is left out: its Dutch items share an L as they always did.
-        for (const char* name : {"editMenu", "viewMenu"}) {
+        for (const char* name : {"editMenu", "viewMenu", "toolMenu"}) {
             const QMenu* menu = maker.window->findChild<QMenu*>(name);
             QVERIFY2(eachOnce(accessKeys(menu->actions())),
                      qPrintable(menu->title() + ": " + accessKeys(menu->actions())));
