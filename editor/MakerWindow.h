@@ -87,8 +87,15 @@ public:
     // The mouse pictures loaded at start-up (1 left, 2 right); may be empty.
     QPixmap mousePicture(int button) const;
     QString programFolder() const { return platform::pathFromBytes(m_session.programFolder); }
-    // The initial folder of every file dialog: "Puzzles" in the program's folder.
+    // The samples: "Puzzles" in the program's folder.
     QString puzzlesFolder() const { return programFolder() + QStringLiteral("Puzzles"); }
+    // The folder a file dialog starts in. While the settings are kept in the
+    // program's folder (a copy the user can write to) it is "Puzzles" there.
+    // In an installed copy, whose settings live in the user's own folder, it
+    // is the folder of the puzzle, picture or clue file last opened or saved
+    // (remembered in "maker.ini"), else the samples for opening and the
+    // user's home folder for saving and exporting.
+    QString dialogFolder(bool saving) const;
     Puzzle& puzzle() { return m_puzzle; }
     // The puzzle with its file name, undo history and changed state.
     MakerDocument& document() { return *m_document; }
@@ -230,6 +237,8 @@ private:
     void addViewAndToolItems();
     void applyViewAndToolCaptions();
     void writeMakerSettings();
+    // The folder of `path` becomes the folder last used.
+    void rememberFolder(const QString& path);
     void applyHistoryAndClueCaptions();
     void afterHistoryStep(const Text& prefix, const EditCommand& command);
 

@@ -113,6 +113,8 @@ void MakerWindow::importFile(const QString& path)
     }
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
+    if (result.status == ImportStatus::Imported)
+        rememberFolder(path);
     showImportedPicture(path, result.status == ImportStatus::Imported);
 }
 

@@ -1,6 +1,7 @@
 // MakerWindow: start-up, the file commands, the recent list and closing.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 
@@ -107,7 +108,7 @@ void MakerWindow::askAndOpen(const Text& filter, void (MakerWindow::*work)(const
         return;
     platform::FileDialogRequest request;
     request.filter = localText(m_session, filter);
-    request.initialFolder = puzzlesFolder();
+    request.initialFolder = dialogFolder(false);
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
         (this->*work)(chosen.path);
@@ -140,6 +141,7 @@ void MakerWindow::loadFile(const QString& path)
         setCaption();
         setStatus(platform::displayText(fileOpenedStatus(m_session.language, platform::pathBytes(path))));
         addRecent(path);
+        rememberFolder(path);
     }
     // Whatever the outcome, the buttons paint black and white again.
     m_chooser->choose(1, Black);
@@ -158,6 +160,7 @@ bool MakerWindow::saveTo(const QString& path)
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
     addRecent(path);
+    rememberFolder(path);
     m_document->markSaved();
     m_preview->redraw();
     return true;
@@ -181,7 +184,7 @@ bool MakerWindow::saveAsCommand()
         const std::size_t lastSeparator = preset.find_last_of("/\\");
         const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
         request.fileName = platform::pathFromBytes(dotInName ? preset.substr(0, dot) : preset);
-        request.initialFolder = puzzlesFolder();
+        request.initialFolder = dialogFolder(true);
         request.filterIndex = 0;
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
@@ -203,6 +206,24 @@ bool MakerWindow::saveAsCommand()
         setCaption();
         return saveTo(chosen.path);
     }
+}
+
+QString MakerWindow::dialogFolder(bool saving) const
+{
+    if (QDir(m_settingsFolder) == QDir(programFolder()))
+        return puzzlesFolder();
+    if (!m_makerSettings.lastFolder.empty())
+        return platform::pathFromBytes(m_makerSettings.lastFolder);
+    return saving ? QDir::homePath() : puzzlesFolder();
+}
+
+void MakerWindow::rememberFolder(const QString& path)
+{
+    const std::string folder = folderPart(platform::pathBytes(path));
+    if (folder.empty() || folder == m_makerSettings.lastFolder)
+        return;
+    m_makerSettings.lastFolder = folder;
+    writeMakerSettings();
 }
 
 void MakerWindow::addRecent(const QString& path)

@@ -97,6 +97,7 @@ void MakerWindow::importCluesFile(const QString& path)
         return; // the puzzle and its history stay as they were
     m_document->startHistory();
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
+    rememberFolder(path);
     showImportedPicture(path, true);
 }
 
@@ -105,7 +106,7 @@ void MakerWindow::exportCluesCommand()
     platform::FileDialogRequest request;
     request.filter = localText(m_session, txt::FilterExportClues);
     request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName);
-    request.initialFolder = puzzlesFolder();
+    request.initialFolder = dialogFolder(true);
     for (;;) {
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
@@ -138,6 +139,7 @@ bool MakerWindow::exportCluesTo(const QString& path, ClueFormat format)
         return false;
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
+    rememberFolder(path);
     return true;
 }
 

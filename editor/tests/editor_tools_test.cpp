@@ -1,5 +1,7 @@
 // The maker's drawing aids: the line, rectangle and fill tools, View > Guide
-// Lines, and the access keys of the menus they live in.
+// Lines, the access keys of the menus they live in, and the folders the file
+// dialogs start in.
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -161,20 +163,65 @@ private slots:
         QCOMPARE(grid.colorAt(besideLine), QColor(Qt::black));
         QCOMPARE(readAll(maker.path("maker.ini")), QByteArray("guides=1\n"));
 
-        Puzzle puzzle;
-        Session session;
-        platform::testing::FakePlatform fake;
-        fake.printers.install({QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"));
-        MakerWindowSetup setup;
-        setup.programFolder = maker.folder.path() + QLatin1Char('/');
-        MakerWindow next(puzzle, session, fake.platform(), setup);
-        next.start();
-        QVERIFY(next.findChild<QAction*>("guideLinesAction")->isChecked());
-        QVERIFY(next.grid().guideLines());
+        OwnMaker next(maker.folder.path() + QLatin1Char('/'), QString());
+        QVERIFY(next.window->findChild<QAction*>("guideLinesAction")->isChecked());
+        QVERIFY(next.window->grid().guideLines());
 
         guides->trigger();
         QCOMPARE(grid.colorAt(besideLine), QColor(Qt::white));
-        QCOMPARE(readMakerSettings(platform::pathBytes(setup.programFolder)).guideLines, false);
+        QCOMPARE(readMakerSettings(platform::pathBytes(maker.folder.path() + QLatin1Char('/'))).guideLines, false);
+    }
+
+    // ---- the folders the file dialogs start in ---------------------------------------
+    // An installed copy (its settings elsewhere): saving starts at home until a
+    // file was opened or saved, then in that file's folder, remembered for
+    // the next start; opening starts in the samples until then.
+    void installedCopyStartsDialogsInTheLastFolder()
+    {
+        QTemporaryDir program, settings, elsewhere;
+        const QString programFolder = program.path() + QLatin1Char('/');
+        const QString settingsFolder = settings.path() + QLatin1Char('/');
+        writeBytes(program.filePath("lang.ini"), QByteArray(1, '\0'));
+        const QString opened = elsewhere.filePath("cat.pbm");
+        writeBytes(opened, "P1\n2 1\n1 0\n");
+        QString otherFolder;
+        {
+            OwnMaker maker(programFolder, settingsFolder);
+            auto& files = maker.fake.files;
+            files.answerCancel(DialogKind::Save);
+            maker.window->saveAsCommand();
+            files.answerOpen(opened);
+            maker.window->openCommand();
+            QCOMPARE(maker.puzzle.PuzzleWidth, 2);
+            files.answerCancel(DialogKind::Save);
+            maker.window->saveAsCommand();
+            files.answerCancel(DialogKind::Save);
+            maker.window->exportCluesCommand();
+            QCOMPARE(files.requests().size(), 4);
+            QCOMPARE(files.requests()[0].request.initialFolder, QDir::homePath());
+            QCOMPARE(files.requests()[1].request.initialFolder, programFolder + "Puzzles");
+            QCOMPARE(files.requests()[2].request.initialFolder, elsewhere.path() + QLatin1Char('/'));
+            QCOMPARE(files.requests()[3].request.initialFolder, elsewhere.path() + QLatin1Char('/'));
+        }
+        OwnMaker next(programFolder, settingsFolder);
+        next.fake.files.answerCancel(DialogKind::Open);
+        next.window->openCommand();
+        QCOMPARE(next.fake.files.requests()[0].request.initialFolder, elsewhere.path() + QLatin1Char('/'));
+        QVERIFY(!QFile::exists(program.filePath("maker.ini"))); // nothing written beside the programs
+    }
+
+    // A copy the user can write to keeps "Puzzles" for every dialog.
+    void writableCopyKeepsThePuzzlesFolder()
+    {
+        Maker maker;
+        QTemporaryDir elsewhere;
+        const QString opened = elsewhere.filePath("cat.pbm");
+        writeBytes(opened, "P1\n2 1\n1 0\n");
+        maker.fake.files.answerOpen(opened);
+        maker.window->openCommand();
+        maker.fake.files.answerCancel(DialogKind::Save);
+        maker.window->saveAsCommand();
+        QCOMPARE(maker.fake.files.requests()[1].request.initialFolder, maker.path("Puzzles"));
     }
 
     // The menus holding the new items keep each access key once, in every language.

@@ -26,29 +26,6 @@ using namespace gw::editor::testing;
 namespace {
 const QString SaveFirst = QStringLiteral("question YesNoCancel | First save? | First save the current puzzle?");
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-// A maker started on folders of the test's choosing (the kit's Maker keeps
-// its settings beside the program); it expects no message at start.
-struct OwnMaker {
-    OwnMaker(const QString& programFolder, const QString& settingsFolder)
-    {
-        fake.printers.install({QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"));
-        MakerWindowSetup setup;
-        setup.programFolder = programFolder;
-        setup.settingsFolder = settingsFolder;
-        window = std::make_unique<MakerWindow>(puzzle, session, fake.platform(), setup);
-        window->start();
-    }
-    Puzzle puzzle;
-    Session session;
-    platform::testing::FakePlatform fake;
-    std::unique_ptr<MakerWindow> window;
-};
 } // namespace
 
 class EditorWindowTest : public QObject {
