@@ -228,7 +228,7 @@ private:
     void growTo(QSize size);
     // The save-first question, then the open dialog with `filter`; the
     // chosen file goes to `work`.
-    void askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path));
+    void askAndOpen(const QString& filter, void (MakerWindow::*work)(const QString& path));
     // The end of an import: caption and status name the file when
     // `imported`; both buttons paint black and white again, the window is
     // laid out and the puzzle counts as unchanged.

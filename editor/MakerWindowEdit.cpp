@@ -14,6 +14,7 @@
 #include "editor/SizeDialog.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
+#include "platform/FileFilter.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
@@ -101,7 +102,13 @@ void MakerWindow::dragCommand(ShiftDirection direction)
     afterPictureChange(localText(m_session, *statuses[static_cast<std::size_t>(direction)]));
 }
 
-void MakerWindow::importCommand() { askAndOpen(txt::FilterImport, &MakerWindow::importFile); }
+void MakerWindow::importCommand()
+{
+    askAndOpen(platform::withReadablePictures(localText(m_session, txt::FilterImport),
+                                              localText(m_session, txt::FilterImportPng),
+                                              localText(m_session, txt::ReadablePictures)),
+               &MakerWindow::importFile);
+}
 
 void MakerWindow::importFile(const QString& path)
 {

@@ -102,19 +102,19 @@ void MakerWindow::newCommand()
     m_newDialog->show();
 }
 
-void MakerWindow::askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path))
+void MakerWindow::askAndOpen(const QString& filter, void (MakerWindow::*work)(const QString& path))
 {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
-    request.filter = localText(m_session, filter);
+    request.filter = filter;
     request.initialFolder = dialogFolder(false);
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
         (this->*work)(chosen.path);
 }
 
-void MakerWindow::openCommand() { askAndOpen(txt::FilterOpen, &MakerWindow::loadFile); }
+void MakerWindow::openCommand() { askAndOpen(localText(m_session, txt::FilterOpen), &MakerWindow::loadFile); }
 
 void MakerWindow::openRecent(int index)
 {

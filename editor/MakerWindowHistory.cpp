@@ -82,7 +82,10 @@ void MakerWindow::afterHistoryStep(const Text& prefix, const EditCommand& comman
     emit puzzleRestored();
 }
 
-void MakerWindow::importCluesCommand() { askAndOpen(txt::FilterImportClues, &MakerWindow::importCluesFile); }
+void MakerWindow::importCluesCommand()
+{
+    askAndOpen(localText(m_session, txt::FilterImportClues), &MakerWindow::importCluesFile);
+}
 
 void MakerWindow::importCluesFile(const QString& path)
 {
