@@ -27,6 +27,7 @@
 #include "lang/Texts.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
+#include "platform/StandardKeys.h"
 #include "playfield/ColorChooser.h"
 
 namespace gw::editor {
@@ -159,13 +160,14 @@ void MakerWindow::buildMenus()
     m_aboutAction = action(m_helpMenu, "aboutAction");
     m_websiteAction = action(m_helpMenu, "websiteAction");
 
-    // The platform's standard keys; none of them is a key the window gives another meaning.
-    m_newAction->setShortcuts(QKeySequence::New);
-    m_openAction->setShortcuts(QKeySequence::Open);
-    m_saveAction->setShortcuts(QKeySequence::Save);
-    m_saveAsAction->setShortcuts(QKeySequence::SaveAs);
-    m_printAction->setShortcuts(QKeySequence::Print);
-    m_exitAction->setShortcuts(QKeySequence::Quit);
+    // The desktop's standard keys; none of them is a key the window gives another meaning.
+    using platform::setStandardKeys;
+    setStandardKeys(*m_newAction, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+    setStandardKeys(*m_openAction, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    setStandardKeys(*m_saveAction, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    setStandardKeys(*m_saveAsAction, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    setStandardKeys(*m_printAction, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    setStandardKeys(*m_exitAction, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     connect(m_newAction, &QAction::triggered, this, &MakerWindow::newCommand);
     connect(m_openAction, &QAction::triggered, this, &MakerWindow::openCommand);

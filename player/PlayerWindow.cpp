@@ -20,6 +20,7 @@
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
+#include "platform/StandardKeys.h"
 #include "platform/Units.h"
 #include "player/SolutionWindow.h"
 #include "playfield/CluePanel.h"
@@ -82,8 +83,8 @@ void PlayerWindow::buildMenus()
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     m_openAction->setObjectName(QStringLiteral("openAction"));
     m_exitAction->setObjectName(QStringLiteral("exitAction"));
-    m_openAction->setShortcuts(QKeySequence::Open);
-    m_exitAction->setShortcuts(QKeySequence::Quit);
+    platform::setStandardKeys(*m_openAction, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    platform::setStandardKeys(*m_exitAction, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};

@@ -54,7 +54,7 @@ const LineCase lineCases[] = {
     {"OneCell", {6, 3}, {6, 3}, "............/............/............/......#...../............/............"},
 };
 INSTANTIATE_TEST_SUITE_P(Shapes, LineCells, testing::ValuesIn(lineCases),
-                         [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<LineCase>& row) { return row.param.name; });
 
 TEST(RectangleCells, OutlineOrWholeAreaWithCornersInAnyOrder)
 {
@@ -93,6 +93,6 @@ const FillCase fillCases[] = {
     {"OutsideTheCellsInUse", "...", {3, 0}, "..."},
 };
 INSTANTIATE_TEST_SUITE_P(Shapes, FloodFillCells, testing::ValuesIn(fillCases),
-                         [](const testing::TestParamInfo<FillCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<FillCase>& row) { return row.param.name; });
 
 } // namespace

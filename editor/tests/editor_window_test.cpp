@@ -372,20 +372,21 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QKeySequence>("key");
-        QTest::newRow("new") << "newAction" << QKeySequence(QKeySequence::New);
-        QTest::newRow("open") << "openAction" << QKeySequence(QKeySequence::Open);
-        QTest::newRow("save") << "saveAction" << QKeySequence(QKeySequence::Save);
-        QTest::newRow("save as") << "saveAsAction" << QKeySequence(QKeySequence::SaveAs);
-        QTest::newRow("print") << "printAction" << QKeySequence(QKeySequence::Print);
-        QTest::newRow("exit") << "exitAction" << QKeySequence(QKeySequence::Quit);
-        QTest::newRow("help") << "helpAction" << QKeySequence(Qt::Key_F1);
+        QTest::newRow("new") << "newAction" << QKeySequence(QStringLiteral("Ctrl+N"));
+        QTest::newRow("open") << "openAction" << QKeySequence(QStringLiteral("Ctrl+O"));
+        QTest::newRow("save") << "saveAction" << QKeySequence(QStringLiteral("Ctrl+S"));
+        QTest::newRow("save as, also where the desktop gives none")
+            << "saveAsAction" << QKeySequence(QStringLiteral("Ctrl+Shift+S"));
+        QTest::newRow("print") << "printAction" << QKeySequence(QStringLiteral("Ctrl+P"));
+        QTest::newRow("exit") << "exitAction" << QKeySequence(QStringLiteral("Ctrl+Q"));
+        QTest::newRow("help") << "helpAction" << QKeySequence(QStringLiteral("F1"));
     }
     void standardShortcuts()
     {
         QFETCH(QString, item);
         QFETCH(QKeySequence, key);
         Maker maker;
-        QCOMPARE(maker.action(item.toLatin1().constData())->shortcut(), key);
+        QVERIFY(maker.action(item.toLatin1().constData())->shortcuts().contains(key));
         QCOMPARE(platform::testing::repeatedShortcuts(*maker.window), QStringList());
     }
 

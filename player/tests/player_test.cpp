@@ -295,8 +295,8 @@ private slots:
     {
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QCOMPARE(w.findChild<QAction*>("openAction")->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(w.findChild<QAction*>("exitAction")->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(w.findChild<QAction*>("openAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(w.findChild<QAction*>("exitAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
         QCOMPARE(platform::testing::repeatedShortcuts(w), QStringList());
         f.fakes.files.answerCancel(platform::testing::DialogKind::Open);
         QTest::keySequence(&w, QKeySequence::Open);
