@@ -159,8 +159,10 @@ private slots:
         QCOMPARE(grid.colorAt(besideLine), QColor(Qt::black));
         QCOMPARE(grid.colorAt(QPoint(8, line + 1)), QColor(Qt::black)); // the row line too
         QCOMPARE(grid.colorAt(besideOtherLine), QColor(Qt::white));
-        maker.window->drawCell(2, 4, 0); // painting a cell beside the line keeps the line
-        QCOMPARE(grid.colorAt(besideLine), QColor(Qt::black));
+        maker.window->drawCell(1, 5, 0); // painting a cell beside the line keeps the line
+        maker.window->drawCell(2, 5, 0);
+        QCOMPARE(grid.colorAt(QPoint(line + 1, 8)), QColor(Qt::black));
+        QCOMPARE(grid.colorAt(QPoint(line + 3, 8)), QColor(Qt::white));
         QCOMPARE(readAll(maker.path("maker.ini")), QByteArray("guides=1\n"));
 
         OwnMaker next(maker.folder.path() + QLatin1Char('/'), QString());
