@@ -93,8 +93,8 @@ public:
     // program's folder (a copy the user can write to) it is "Puzzles" there.
     // In an installed copy, whose settings live in the user's own folder, it
     // is the folder of the puzzle, picture or clue file last opened or saved
-    // (remembered in "maker.ini"), else the samples for opening and the
-    // user's home folder for saving and exporting.
+    // (remembered in "maker.ini") while it exists, else the samples for
+    // opening and the user's home folder for saving and exporting.
     QString dialogFolder(bool saving) const;
     Puzzle& puzzle() { return m_puzzle; }
     // The puzzle with its file name, undo history and changed state.

@@ -212,8 +212,9 @@ QString MakerWindow::dialogFolder(bool saving) const
 {
     if (QDir(m_settingsFolder) == QDir(programFolder()))
         return puzzlesFolder();
-    if (!m_makerSettings.lastFolder.empty())
-        return platform::pathFromBytes(m_makerSettings.lastFolder);
+    const QString last = platform::pathFromBytes(m_makerSettings.lastFolder);
+    if (!last.isEmpty() && QFileInfo(last).isDir()) // it may have been removed since
+        return last;
     return saving ? QDir::homePath() : puzzlesFolder();
 }
 

@@ -210,6 +210,10 @@ private slots:
         next.window->openCommand();
         QCOMPARE(next.fake.files.requests()[0].request.initialFolder, elsewhere.path() + QLatin1Char('/'));
         QVERIFY(!QFile::exists(program.filePath("maker.ini"))); // nothing written beside the programs
+        QVERIFY(elsewhere.remove());                            // a folder that has gone is forgotten
+        next.fake.files.answerCancel(DialogKind::Save);
+        next.window->saveAsCommand();
+        QCOMPARE(next.fake.files.requests()[1].request.initialFolder, QDir::homePath());
     }
 
     // A copy the user can write to keeps "Puzzles" for every dialog.
