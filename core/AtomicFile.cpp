@@ -25,8 +25,6 @@ bool fail(std::string* error, const std::string& reason)
     return false;
 }
 
-std::string folderOf(const std::string& path) { return path.substr(0, path.size() - fileNamePart(path).size()); }
-
 // The file a chain of symbolic links at `path` ends in (`path` itself when it
 // is no link); it need not exist. Returns 0 or an errno value.
 int followLinks(std::string path, std::string& result)
@@ -50,7 +48,7 @@ int followLinks(std::string path, std::string& result)
         if (static_cast<std::size_t>(length) >= target.size())
             return ENAMETOOLONG; // the link changed while it was read
         target.resize(static_cast<std::size_t>(length));
-        path = !target.empty() && isPathSeparator(target[0]) ? target : folderOf(path) + target;
+        path = !target.empty() && isPathSeparator(target[0]) ? target : folderPart(path) + target;
     }
     return ELOOP;
 }
@@ -118,7 +116,7 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, std:
     if (exists && !mayWrite(target, old))
         return fail(error, "cannot replace " + target + ": " + fileErrorText(EACCES));
 
-    const std::string folder = folderOf(target);
+    const std::string folder = folderPart(target);
     std::string temp;
     const int fd = createTemporary(folder, temp);
     if (fd < 0)

@@ -40,6 +40,11 @@ bool hasExtension(std::string_view path, std::string_view extension)
                       [&](char a, char b) { return lower(a) == lower(b); });
 }
 
+std::string folderPart(std::string_view path)
+{
+    return std::string(path.substr(0, path.size() - fileNamePart(path).size()));
+}
+
 std::string puzzleNameFromPath(std::string_view path) { return withoutLastExtension(fileNamePart(path)); }
 
 std::size_t utf8SequenceLength(std::string_view text)

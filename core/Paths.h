@@ -22,6 +22,10 @@ bool isPathSeparator(char c);
 // has none. "C:\\a\\cat.pbm" (Windows) or "/a/cat.pbm" gives "cat.pbm".
 std::string fileNamePart(std::string_view path);
 
+// The part of `path` up to and including its last folder separator; empty
+// when it has none. "/a/cat.pbm" gives "/a/".
+std::string folderPart(std::string_view path);
+
 // `name` without its last extension, that is without everything from its last
 // ".". A name without any "." is returned whole. ".pbm" gives "".
 std::string withoutLastExtension(std::string_view name);

@@ -31,6 +31,7 @@ void GridView::redraw(double zoom)
     for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
         for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
             drawCell(painter, x, y, m_puzzle.cell(x, y));
+    drawGuides(painter, QRect(0, 0, w, h));
     update();
     emit cellsDrawn();
 }
@@ -51,8 +52,40 @@ void GridView::paintCell(int x, int y, std::uint8_t index)
     if (m_picture.isNull())
         return;
     QPainter painter(&m_picture);
-    update(drawCell(painter, x, y, index));
+    const QRect outline = drawCell(painter, x, y, index);
+    drawGuides(painter, outline);
+    update(outline.adjusted(-1, -1, 1, 1));
     emit cellsDrawn();
+}
+
+void GridView::setGuideLines(bool on)
+{
+    if (m_guideLines == on)
+        return;
+    m_guideLines = on;
+    if (!m_picture.isNull())
+        redraw(m_zoom);
+}
+
+void GridView::drawGuides(QPainter& painter, const QRect& area) const
+{
+    constexpr int Every = 5;
+    constexpr double MinZoom = 6; // below it a wide line would hide the cells
+    if (!m_guideLines || m_zoom < MinZoom)
+        return;
+    painter.save();
+    painter.setClipRect(area.adjusted(-1, -1, 1, 1));
+    const int right = cellEdges(m_puzzle.PuzzleWidth - 1, m_zoom).last;
+    const int bottom = cellEdges(m_puzzle.PuzzleHeight - 1, m_zoom).last;
+    for (int x = Every; x < m_puzzle.PuzzleWidth; x += Every) {
+        const int line = cellEdges(x, m_zoom).first;
+        painter.fillRect(QRect(QPoint(line - 1, 0), QPoint(line + 1, bottom)), Qt::black);
+    }
+    for (int y = Every; y < m_puzzle.PuzzleHeight; y += Every) {
+        const int line = cellEdges(y, m_zoom).first;
+        painter.fillRect(QRect(QPoint(0, line - 1), QPoint(right, line + 1)), Qt::black);
+    }
+    painter.restore();
 }
 
 QColor GridView::colorAt(QPoint logical) const

@@ -22,6 +22,11 @@ public:
     // Draws cell (x, y) in palette colour `index`, outlined in black.
     void paintCell(int x, int y, std::uint8_t index);
     double zoom() const { return m_zoom; }
+    // Guide lines: every fifth line inside the grid drawn three pixels wide
+    // (one pixel either side of the outline) once cells are at least six
+    // pixels, so the eye can count cells in fives. Off at first.
+    void setGuideLines(bool on);
+    bool guideLines() const { return m_guideLines; }
     // The retained picture (in device pixels) and one of its pixels by
     // logical position, as tests and screenshots see it.
     const QImage& picture() const { return m_picture; }
@@ -46,9 +51,12 @@ private:
     void ensurePictureResolution();
     // Draws one cell with `painter` on the picture; returns its outline in logical pixels.
     QRect drawCell(QPainter& painter, int x, int y, std::uint8_t index) const;
+    // The guide lines that cross `area` (logical pixels), when they are on.
+    void drawGuides(QPainter& painter, const QRect& area) const;
 
     const Puzzle& m_puzzle;
     double m_zoom = 3;
+    bool m_guideLines = false;
     QImage m_picture;
 };
 

@@ -37,6 +37,19 @@ void MakerDocument::drawCell(int x, int y, std::uint8_t value)
     setModified(true);
 }
 
+void MakerDocument::replaceStroke(const std::vector<CellPoint>& cells, std::uint8_t value)
+{
+    if (m_stroke) {
+        m_stroke->undo();
+        m_stroke.reset();
+    }
+    for (const CellPoint& c : cells)
+        if (m_puzzle.cell(c.x, c.y) != value)
+            drawCell(c.x, c.y, value);
+    if (!m_stroke) // nothing of the stroke is left: changed as before it began
+        setModified(!m_history->isClean());
+}
+
 void MakerDocument::endStroke()
 {
     std::unique_ptr<StrokeCommand> stroke = std::move(m_stroke);

@@ -15,6 +15,9 @@
 #include <memory>
 #include <string>
 
+#include <vector>
+
+#include "core/DrawingShapes.h"
 #include "core/Puzzle.h"
 
 class QUndoStack;
@@ -53,6 +56,11 @@ public:
     // Cell (x, y) gets palette index `value` as part of the stroke being
     // drawn, which starts here when there is none. x, y must be in use.
     void drawCell(int x, int y, std::uint8_t value);
+    // The stroke being drawn becomes `cells` painted `value`: what it painted
+    // so far is put back first, so a line or rectangle can follow the pointer
+    // and still end as one step. Cells that already hold `value` stay out of
+    // it. The cells must be in use.
+    void replaceStroke(const std::vector<CellPoint>& cells, std::uint8_t value);
     // Makes the stroke in progress one step, when it changed a cell.
     void endStroke();
     // Ends the stroke, then does `command` and keeps it as a step (takes it).

@@ -30,6 +30,7 @@
 #include "platform/ElidedLabel.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
+#include "platform/StandardKeys.h"
 #include "playfield/ColorChooser.h"
 
 namespace gw::editor {
@@ -76,6 +77,7 @@ MakerWindow::MakerWindow(Puzzle& puzzle, Session& session, platform::Platform pl
     buildClientArea();
     buildSolvability();
     addHistoryAndClueItems();
+    addViewAndToolItems();
     m_sizeDialog = new SizeDialog(m_puzzle, m_session, this);
     m_sizeDialog->setWindowFlag(Qt::Tool);
     m_newDialog = new NewPuzzleDialog(m_puzzle, m_session, this);
@@ -163,6 +165,14 @@ void MakerWindow::buildMenus()
     m_aboutAction = action(m_helpMenu, "aboutAction");
     m_websiteAction = action(m_helpMenu, "websiteAction");
 
+    // The desktop's standard keys; none of them is a key the window gives another meaning.
+    using platform::setStandardKeys;
+    setStandardKeys(*m_newAction, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+    setStandardKeys(*m_openAction, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    setStandardKeys(*m_saveAction, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    setStandardKeys(*m_saveAsAction, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    setStandardKeys(*m_printAction, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
+    setStandardKeys(*m_exitAction, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     connect(m_newAction, &QAction::triggered, this, &MakerWindow::newCommand);
     connect(m_openAction, &QAction::triggered, this, &MakerWindow::openCommand);
@@ -384,6 +394,7 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_solvability->applyCaptions();
     m_suggestFix->applyCaptions();
     applyHistoryAndClueCaptions();
+    applyViewAndToolCaptions();
 
     m_sizeDialog->applyCaptions(language);
     m_newDialog->applyCaptions(language);

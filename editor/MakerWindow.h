@@ -15,8 +15,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/ClueFiles.h"
+#include "core/DrawingShapes.h"
+#include "core/MakerSettings.h"
 #include "core/PictureEdits.h"
 #include "core/Puzzle.h"
 #include "core/Session.h"
@@ -54,6 +57,11 @@ class SizeDialog;
 class NewPuzzleDialog;
 class PreviewView;
 
+// What a press and drag on the grid does: paint each cell passed over
+// (freehand), or one line, rectangle outline, filled rectangle or flood fill
+// per press, in the pressed button's colour.
+enum class DrawingTool { Freehand, Line, Rectangle, FilledRectangle, Fill };
+
 struct MakerWindowSetup {
     // The program's folder: data files, help documents and "Puzzles" are found
     // here. Must end with the path separator.
@@ -87,8 +95,15 @@ public:
     // The mouse pictures loaded at start-up (1 left, 2 right); may be empty.
     QPixmap mousePicture(int button) const;
     QString programFolder() const { return platform::pathFromBytes(m_session.programFolder); }
-    // The initial folder of every file dialog: "Puzzles" in the program's folder.
+    // The samples: "Puzzles" in the program's folder.
     QString puzzlesFolder() const { return programFolder() + QStringLiteral("Puzzles"); }
+    // The folder a file dialog starts in. While the settings are kept in the
+    // program's folder (a copy the user can write to) it is "Puzzles" there.
+    // In an installed copy, whose settings live in the user's own folder, it
+    // is the folder of the puzzle, picture or clue file last opened or saved
+    // (remembered in "maker.ini") while it exists, else the samples for
+    // opening and the user's home folder for saving and exporting.
+    QString dialogFolder(bool saving) const;
     Puzzle& puzzle() { return m_puzzle; }
     // The puzzle with its file name, undo history and changed state.
     MakerDocument& document() { return *m_document; }
@@ -159,6 +174,22 @@ public:
     // Writes the puzzle's clues to `path` (exportClueFile); shows a failure.
     bool exportCluesTo(const QString& path, ClueFormat format);
 
+    // ---- guide lines and drawing tools (MakerWindowTools.cpp) ---------------
+    // View > Guide Lines: the grid shows them or not, and "maker.ini" in the
+    // settings folder remembers it.
+    void setGuideLines(bool on);
+    const MakerSettings& makerSettings() const { return m_makerSettings; }
+    // Edit > Drawing Tool (keys F, L, R, Shift+R, B).
+    void setTool(DrawingTool tool);
+    DrawingTool tool() const { return m_tool; }
+    // A press or move on cell (x, y) with button value `button` while a tool
+    // other than freehand is chosen: the first press fixes the shape's start
+    // (or fills), moves with that button redraw the shape to (x, y) and show
+    // its size on the status line; other buttons only show the position. The
+    // shape is one step when the grid reports the release (endShape).
+    void useTool(int button, int x, int y);
+    void endShape();
+
 public slots:
     void newCommand();
     void openCommand();
@@ -198,6 +229,7 @@ private:
     void buildMenus();
     void buildClientArea();
     void pointerOnGrid(int button, QPointF position);
+    void showPosition(int x, int y);
     void showMessages(const std::vector<Message>& messages);
     void showMessage(const QString& text, const QString& title, platform::Icon icon);
     // Help and Website: hands the document to the desktop; when no program
@@ -222,12 +254,17 @@ private:
     void growTo(QSize size);
     // The save-first question, then the open dialog with `filter`; the
     // chosen file goes to `work`.
-    void askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path));
+    void askAndOpen(const QString& filter, void (MakerWindow::*work)(const QString& path));
     // The end of an import: caption and status name the file when
     // `imported`; both buttons paint black and white again, the window is
     // laid out and the puzzle counts as unchanged.
     void showImportedPicture(const QString& path, bool imported);
     void addHistoryAndClueItems();
+    void addViewAndToolItems();
+    void applyViewAndToolCaptions();
+    void writeMakerSettings();
+    // The folder of `path` becomes the folder last used.
+    void rememberFolder(const QString& path);
     void applyHistoryAndClueCaptions();
     void afterHistoryStep(const Text& prefix, const EditCommand& command);
 
@@ -288,6 +325,15 @@ private:
     ClueImportRunner* m_clueImport = nullptr; // made on the first import
     QString m_clueImportPath;                 // of the import running
     QAction* m_exportCluesAction = nullptr;
+
+    MakerSettings m_makerSettings; // read at start()
+    QMenu* m_viewMenu = nullptr;
+    QAction* m_guideLinesAction = nullptr;
+    QMenu* m_toolMenu = nullptr;
+    std::array<QAction*, 5> m_toolActions {}; // by DrawingTool
+    DrawingTool m_tool = DrawingTool::Freehand;
+    std::optional<CellPoint> m_shapeStart; // the press of the shape being drawn
+    int m_shapeButton = 0;
 };
 
 } // namespace gw::editor

@@ -14,6 +14,7 @@
 #include "editor/SizeDialog.h"
 #include "lang/Language.h"
 #include "lang/Texts.h"
+#include "platform/FileFilter.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "playfield/ColorChooser.h"
@@ -24,12 +25,21 @@ void MakerWindow::pointerOnGrid(int button, QPointF position)
 {
     const int x = cellFromPixel(position.x(), m_gridZoom, m_puzzle.PuzzleWidth);
     const int y = cellFromPixel(position.y(), m_gridZoom, m_puzzle.PuzzleHeight);
+    if (m_tool != DrawingTool::Freehand) {
+        useTool(button, x, y);
+        return;
+    }
     drawCell(button, x, y);
+}
+
+void MakerWindow::showPosition(int x, int y)
+{
+    m_positionLabel->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
 }
 
 void MakerWindow::drawCell(int button, int x, int y)
 {
-    m_positionLabel->setText(QStringLiteral(" %1, %2").arg(x + 1).arg(y + 1));
+    showPosition(x, y);
     if (button != 1 && button != 2)
         return;
     const std::uint8_t v = m_session.buttonColor[static_cast<std::size_t>(button - 1)];
@@ -104,7 +114,13 @@ void MakerWindow::dragCommand(ShiftDirection direction)
     afterPictureChange(localText(m_session, *statuses[static_cast<std::size_t>(direction)]));
 }
 
-void MakerWindow::importCommand() { askAndOpen(txt::FilterImport, &MakerWindow::importFile); }
+void MakerWindow::importCommand()
+{
+    askAndOpen(platform::withReadablePictures(localText(m_session, txt::FilterImport),
+                                              localText(m_session, txt::FilterImportPng),
+                                              localText(m_session, txt::ReadablePictures)),
+               &MakerWindow::importFile);
+}
 
 void MakerWindow::importFile(const QString& path)
 {
@@ -116,6 +132,8 @@ void MakerWindow::importFile(const QString& path)
     }
     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
     showMessages(result.messages);
+    if (result.status == ImportStatus::Imported)
+        rememberFolder(path);
     showImportedPicture(path, result.status == ImportStatus::Imported);
 }
 

@@ -1,6 +1,7 @@
 // MakerWindow: start-up, the file commands, the recent list and closing.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 
@@ -43,6 +44,9 @@ void MakerWindow::start()
         language = *stored;
     }
     applyLanguage(language);
+    m_makerSettings = readMakerSettings(platform::pathBytes(m_settingsFolder));
+    m_guideLinesAction->setChecked(m_makerSettings.guideLines);
+    m_grid->setGuideLines(m_makerSettings.guideLines);
 
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(programFolder() + QStringLiteral("mouse1.dat"), MousePictureHeight),
@@ -99,19 +103,19 @@ void MakerWindow::newCommand()
     m_newDialog->show();
 }
 
-void MakerWindow::askAndOpen(const Text& filter, void (MakerWindow::*work)(const QString& path))
+void MakerWindow::askAndOpen(const QString& filter, void (MakerWindow::*work)(const QString& path))
 {
     if (!askSaveFirst())
         return;
     platform::FileDialogRequest request;
-    request.filter = localText(m_session, filter);
-    request.initialFolder = puzzlesFolder();
+    request.filter = filter;
+    request.initialFolder = dialogFolder(false);
     const platform::FileDialogResult chosen = m_platform.files.open(request);
     if (chosen.accepted)
         (this->*work)(chosen.path);
 }
 
-void MakerWindow::openCommand() { askAndOpen(txt::FilterOpen, &MakerWindow::loadFile); }
+void MakerWindow::openCommand() { askAndOpen(localText(m_session, txt::FilterOpen), &MakerWindow::loadFile); }
 
 void MakerWindow::openRecent(int index)
 {
@@ -138,6 +142,7 @@ void MakerWindow::loadFile(const QString& path)
         setCaption();
         setStatus(platform::displayText(fileOpenedStatus(m_session.language, platform::pathBytes(path))));
         addRecent(path);
+        rememberFolder(path);
     }
     // Whatever the outcome, the buttons paint black and white again.
     m_chooser->choose(1, Black);
@@ -156,6 +161,7 @@ bool MakerWindow::saveTo(const QString& path)
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
     addRecent(path);
+    rememberFolder(path);
     m_document->markSaved();
     m_preview->redraw();
     return true;
@@ -179,7 +185,7 @@ bool MakerWindow::saveAsCommand()
         const std::size_t lastSeparator = preset.find_last_of("/\\");
         const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
         request.fileName = platform::pathFromBytes(dotInName ? preset.substr(0, dot) : preset);
-        request.initialFolder = puzzlesFolder();
+        request.initialFolder = dialogFolder(true);
         request.filterIndex = 0;
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
@@ -215,6 +221,25 @@ void MakerWindow::showSaveFailure(const SaveResult& result)
 {
     showMessage(platform::withSystemReason(QString::fromStdString(result.message.text), result.reason),
                 platform::displayText(result.message.title), result.message.icon);
+}
+
+QString MakerWindow::dialogFolder(bool saving) const
+{
+    if (QDir(m_settingsFolder) == QDir(programFolder()))
+        return puzzlesFolder();
+    const QString last = platform::pathFromBytes(m_makerSettings.lastFolder);
+    if (!last.isEmpty() && QFileInfo(last).isDir()) // it may have been removed since
+        return last;
+    return saving ? QDir::homePath() : puzzlesFolder();
+}
+
+void MakerWindow::rememberFolder(const QString& path)
+{
+    const std::string folder = folderPart(platform::pathBytes(path));
+    if (folder.empty() || folder == m_makerSettings.lastFolder)
+        return;
+    m_makerSettings.lastFolder = folder;
+    writeMakerSettings();
 }
 
 void MakerWindow::addRecent(const QString& path)

@@ -96,7 +96,10 @@ void MakerWindow::afterHistoryStep(const Text& prefix, const EditCommand& comman
     emit puzzleRestored();
 }
 
-void MakerWindow::importCluesCommand() { askAndOpen(txt::FilterImportClues, &MakerWindow::importCluesFile); }
+void MakerWindow::importCluesCommand()
+{
+    askAndOpen(localText(m_session, txt::FilterImportClues), &MakerWindow::importCluesFile);
+}
 
 void MakerWindow::importCluesFile(const QString& path)
 {
@@ -112,6 +115,7 @@ void MakerWindow::importCluesFile(const QString& path)
                     m_puzzle = imported;
                     m_document->startHistory();
                     m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
+                    rememberFolder(m_clueImportPath);
                     showImportedPicture(m_clueImportPath, true);
                 });
         connect(m_clueImport, &ClueImportRunner::cancelled, this, [this] { m_platform.busy.setBusy(false); });
@@ -131,7 +135,7 @@ void MakerWindow::exportCluesCommand()
     request.title = localText(m_session, txt::ExportCluesTitle);
     request.filter = localText(m_session, txt::FilterExportClues);
     request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName);
-    request.initialFolder = puzzlesFolder();
+    request.initialFolder = dialogFolder(true);
     for (;;) {
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
@@ -167,6 +171,7 @@ bool MakerWindow::exportCluesTo(const QString& path, ClueFormat format)
         return false;
     }
     setStatus(platform::displayText(fileSavedStatus(m_session.language, platform::pathBytes(path))));
+    rememberFolder(path);
     return true;
 }
 

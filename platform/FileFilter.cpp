@@ -1,5 +1,7 @@
 #include "platform/FileFilter.h"
 
+#include <QImageReader>
+
 #include <QRegularExpression>
 
 namespace gw::platform {
@@ -58,6 +60,24 @@ QString defaultSuffix(const FilterEntry& entry)
     if (ext.isEmpty() || ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char('?')))
         return {};
     return ext;
+}
+
+QString withReadablePictures(const QString& filter, const QString& entries, const QString& readableName)
+{
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+    patterns.sort();
+    patterns.removeDuplicates();
+    const QString joined = patterns.join(QLatin1Char(';'));
+    const QString added =
+        entries + QLatin1Char('|') + readableName + QStringLiteral(" (") + joined + QStringLiteral(")|") + joined;
+    // The last entry starts after the second "|" from the end.
+    const auto patternBar = filter.lastIndexOf(QLatin1Char('|'));
+    const auto entryBar = patternBar > 0 ? filter.lastIndexOf(QLatin1Char('|'), patternBar - 1) : -1;
+    if (entryBar < 0)
+        return filter.isEmpty() ? added : added + QLatin1Char('|') + filter;
+    return filter.left(entryBar + 1) + added + filter.mid(entryBar);
 }
 
 } // namespace gw::platform

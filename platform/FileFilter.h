@@ -28,4 +28,10 @@ QStringList qtNameFilters(const QVector<FilterEntry>& entries);
 // concrete extension; empty otherwise ("*.*", "*").
 QString defaultSuffix(const FilterEntry& entry);
 
+// `filter` with `entries` (more "|"-separated pairs) and then an entry
+// `readableName` for every picture format the system's picture reader knows
+// (its patterns "*.bmp;*.gif;...", sorted) put before its last entry, which
+// is kept last (the "All Files" entry).
+QString withReadablePictures(const QString& filter, const QString& entries, const QString& readableName);
+
 } // namespace gw::platform

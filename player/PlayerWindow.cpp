@@ -27,6 +27,7 @@
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
+#include "platform/StandardKeys.h"
 #include "platform/Units.h"
 #include "player/SolutionWindow.h"
 #include "playfield/CluePanel.h"
@@ -101,6 +102,10 @@ void PlayerWindow::buildMenus()
     m_fileMenu->addSeparator();
     m_exitAction = m_fileMenu->addAction(QString());
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    m_openAction->setObjectName(QStringLiteral("openAction"));
+    m_exitAction->setObjectName(QStringLiteral("exitAction"));
+    platform::setStandardKeys(*m_openAction, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+    platform::setStandardKeys(*m_exitAction, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m_editMenu = menuBar()->addMenu(QString());
     m_undoAction = m_editMenu->addAction(QString());

@@ -15,9 +15,13 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourOthersToTheNearest)
 TEST(Paths, NamesFromPaths)
 {
     const std::string sep(1, gw::PathSeparator);
-    const char* fileNameCases[][2] = {{"/srv/u/cat.pbm", "cat.pbm"}, {"cat.pbm", "cat.pbm"}, {"/srv/u/", ""}, {"", ""}};
-    for (const auto& c : fileNameCases)
+    // path, its file name, its folder
+    const char* fileNameCases[][3] = {
+        {"/srv/u/cat.pbm", "cat.pbm", "/srv/u/"}, {"cat.pbm", "cat.pbm", ""}, {"/srv/u/", "", "/srv/u/"}, {"", "", ""}};
+    for (const auto& c : fileNameCases) {
         EXPECT_EQ(gw::fileNamePart(c[0]), c[1]) << c[0];
+        EXPECT_EQ(gw::folderPart(c[0]), c[2]) << c[0];
+    }
 #ifndef _WIN32
     EXPECT_EQ(gw::fileNamePart("/srv/u/back\\slash.pbm"), "back\\slash.pbm");
 #endif

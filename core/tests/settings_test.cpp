@@ -3,6 +3,7 @@
 #include <set>
 
 #include "TestSupport.h"
+#include "core/MakerSettings.h"
 #include "core/Settings.h"
 
 namespace {
@@ -119,4 +120,36 @@ TEST(RecentList, CaptionIsAccessKeyAndNameWithoutFolderAndExtension)
 {
     EXPECT_EQ(gw::recentCaption(4, "/srv/u/my.cat.ppm"), "&5 my.cat");
     EXPECT_EQ(gw::recentCaption(1, "/home/R&D.pbm"), "&2 R&&D");
+}
+
+// "maker.ini": key lines in any order, unknown keys and stray lines skipped.
+TEST(MakerSettingsFile, ParsesKnownKeys)
+{
+    struct Case {
+        const char* bytes;
+        bool guideLines;
+        const char* lastFolder;
+    };
+    const Case cases[] = {
+        {"", false, ""},
+        {"guides=1\nfolder=/home/a/\n", true, "/home/a/"},
+        {"folder=/x=y/\r\nguides=1\r\n", true, "/x=y/"}, // "=" inside a value, Windows line ends
+        {"guides=0\nzoom=7\nno equals sign\n", false, ""},
+        {"guides=yes", false, ""},
+    };
+    for (const Case& c : cases) {
+        const gw::MakerSettings settings = gw::parseMakerSettings(c.bytes);
+        EXPECT_EQ(settings.guideLines, c.guideLines) << c.bytes;
+        EXPECT_EQ(settings.lastFolder, c.lastFolder) << c.bytes;
+    }
+}
+
+TEST(MakerSettingsFile, WrittenAndReadBackWithoutAFolderThatBreaksTheLine)
+{
+    gwtest::TempDir dir;
+    EXPECT_EQ(gw::readMakerSettings(dir.path()), gw::MakerSettings {}); // missing: the defaults
+    const gw::MakerSettings kept {true, "/home/\xc3\xa9/puzzles/"};
+    ASSERT_TRUE(gw::writeMakerSettings(dir.path(), kept));
+    EXPECT_EQ(gw::readMakerSettings(dir.path()), kept);
+    EXPECT_EQ(gw::makerSettingsBytes({false, "/a\nguides=1/"}), "guides=0\n");
 }

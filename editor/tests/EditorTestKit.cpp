@@ -46,6 +46,23 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        QTest::qFail(qPrintable("cannot write " + path), __FILE__, __LINE__);
+}
+
+OwnMaker::OwnMaker(const QString& programFolder, const QString& settingsFolder)
+{
+    fake.printers.install({QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"));
+    MakerWindowSetup setup;
+    setup.programFolder = programFolder;
+    setup.settingsFolder = settingsFolder;
+    window = std::make_unique<MakerWindow>(puzzle, session, fake.platform(), setup);
+    window->start();
+}
+
 namespace {
 
 // Bits written most significant first, with a 0 byte stuffed after each 0xff.
@@ -170,11 +187,8 @@ QString Maker::message(int index) const
 
 QString Maker::writeFile(const QString& name, const QByteArray& bytes)
 {
-    const QString file = path(name);
-    QFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-        QTest::qFail(qPrintable("cannot write " + file), __FILE__, __LINE__);
-    return file;
+    writeBytes(path(name), bytes);
+    return path(name);
 }
 
 void Maker::makeZoom16()

@@ -29,6 +29,8 @@ QStringList gridRows(const Puzzle& puzzle, QSize area = {});
 // The colour a palette index is shown in.
 QColor shownColor(std::uint8_t index);
 QByteArray readAll(const QString& path);
+// Writes `bytes` to `path`; the test fails when that cannot be done.
+void writeBytes(const QString& path, const QByteArray& bytes);
 
 // A baseline greyscale JPEG of `size` (up to 65535 a side) made of flat
 // 8 x 8 blocks, block (bx, by) of grey level gray(bx, by) (0..255). It is
@@ -61,6 +63,17 @@ struct Maker {
     // Sizes the window so that the grid's free area is 500 x 400 pixels: a
     // 25 x 25 puzzle gets 16 pixels a cell.
     void makeZoom16();
+};
+
+// A maker started on folders of the test's choosing (the kit's Maker keeps
+// its settings beside the program, in a folder of its own); `settingsFolder`
+// empty keeps them in `programFolder` too. It expects no message at start.
+struct OwnMaker {
+    OwnMaker(const QString& programFolder, const QString& settingsFolder);
+    Puzzle puzzle;
+    Session session;
+    platform::testing::FakePlatform fake;
+    std::unique_ptr<MakerWindow> window;
 };
 
 } // namespace gw::editor::testing

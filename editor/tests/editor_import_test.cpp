@@ -130,6 +130,8 @@ private slots:
         QVERIFY(maker.window->recentFiles()[0].empty()); // pictures do not join the recent list
         const auto& request = maker.fake.files.requests().front().request;
         QVERIFY(request.filter.startsWith("All Images (*.bmp;*.gif;*.jpg;*.ico;*.cur)|"));
+        QVERIFY(request.filter.contains("|PNG Images (*.png)|*.png|All Readable Pictures (*."));
+        QVERIFY(request.filter.endsWith("|All Files (*.*)|*.*"));
         QVERIFY(request.fileName.isEmpty());
         // Saving asks for a colour file named after the picture.
         maker.fake.files.answerCancel(DialogKind::Save);

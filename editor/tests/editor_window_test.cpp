@@ -18,6 +18,7 @@
 #include "editor/SizeDialog.h"
 #include "editor/tests/EditorTestKit.h"
 #include "platform/FilePaths.h"
+#include "platform/testing/Shortcuts.h"
 #include "playfield/ColorChooser.h"
 
 using namespace gw;
@@ -27,29 +28,6 @@ using namespace gw::editor::testing;
 namespace {
 const QString SaveFirst = QStringLiteral("question YesNoCancel | First save? | First save the current puzzle?");
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-// A maker started on folders of the test's choosing (the kit's Maker keeps
-// its settings beside the program); it expects no message at start.
-struct OwnMaker {
-    OwnMaker(const QString& programFolder, const QString& settingsFolder)
-    {
-        fake.printers.install({QStringLiteral("Office Laser")}, QStringLiteral("Office Laser"));
-        MakerWindowSetup setup;
-        setup.programFolder = programFolder;
-        setup.settingsFolder = settingsFolder;
-        window = std::make_unique<MakerWindow>(puzzle, session, fake.platform(), setup);
-        window->start();
-    }
-    Puzzle puzzle;
-    Session session;
-    platform::testing::FakePlatform fake;
-    std::unique_ptr<MakerWindow> window;
-};
 } // namespace
 
 class EditorWindowTest : public QObject {
@@ -398,6 +376,39 @@ private slots:
         maker.action(item.toLatin1().constData())->trigger();
         QCOMPARE(maker.fake.documents.opened(), QStringList {opened});
         QVERIFY2(maker.message().startsWith(failure.isEmpty() ? "none" : failure), qPrintable(maker.message()));
+    }
+
+    // The platform's standard keys start their items, each key one item only.
+    void standardShortcuts_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("new") << "newAction" << QKeySequence(QStringLiteral("Ctrl+N"));
+        QTest::newRow("open") << "openAction" << QKeySequence(QStringLiteral("Ctrl+O"));
+        QTest::newRow("save") << "saveAction" << QKeySequence(QStringLiteral("Ctrl+S"));
+        QTest::newRow("save as, also where the desktop gives none")
+            << "saveAsAction" << QKeySequence(QStringLiteral("Ctrl+Shift+S"));
+        QTest::newRow("print") << "printAction" << QKeySequence(QStringLiteral("Ctrl+P"));
+        QTest::newRow("exit") << "exitAction" << QKeySequence(QStringLiteral("Ctrl+Q"));
+        QTest::newRow("help") << "helpAction" << QKeySequence(QStringLiteral("F1"));
+    }
+    void standardShortcuts()
+    {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, key);
+        Maker maker;
+        QVERIFY(maker.action(item.toLatin1().constData())->shortcuts().contains(key));
+        QCOMPARE(platform::testing::repeatedShortcuts(*maker.window), QStringList());
+    }
+
+    // Ctrl+S on a puzzle without a file is Save As: the save dialog opens.
+    void saveKeyOpensTheSaveDialog()
+    {
+        Maker maker;
+        maker.fake.files.answerCancel(DialogKind::Save);
+        QTest::keySequence(maker.window.get(), QKeySequence::Save);
+        QCOMPARE(maker.fake.files.requests().size(), 1);
+        QCOMPARE(maker.fake.files.requests()[0].kind, DialogKind::Save);
     }
 
     // ---- hooks for the print dialog and the test window, and closing -------------------

@@ -128,6 +128,20 @@ private slots:
         QCOMPARE(defaultSuffix(parsed[index]), suffix);
     }
 
+    // The picture imports: PNG and every readable format come before All Files.
+    void readablePicturesGoBeforeAllFiles()
+    {
+        const auto parsed =
+            parseFilter(withReadablePictures(ImportFilter, "PNG Images (*.png)|*.png", "All Readable Pictures"));
+        QCOMPARE(parsed.size(), 8);
+        QCOMPARE(parsed[0].description, QStringLiteral("All Images (*.bmp;*.gif;*.jpg;*.ico;*.cur)"));
+        QCOMPARE(parsed[5].patterns, QStringList {"*.png"});
+        QVERIFY(parsed[6].description.startsWith("All Readable Pictures (*."));
+        for (const char* pattern : {"*.png", "*.jpeg", "*.gif", "*.bmp"})
+            QVERIFY2(parsed[6].patterns.contains(pattern), pattern);
+        QCOMPARE(parsed[7].description, QStringLiteral("All Files (*.*)"));
+    }
+
     // ---- digit boxes -------------------------------------------------------
     void digitBoxesRefuseEverythingButDigits()
     {

@@ -14,6 +14,7 @@
 
 #include "PlayerFixture.h"
 #include "editor/MakerWindow.h"
+#include "platform/testing/Shortcuts.h"
 #include "player/SolutionWindow.h"
 #include "playfield/ColorChooser.h"
 
@@ -288,6 +289,19 @@ private slots:
         QFile recent(f.folder.filePath("recent.ini"));
         QVERIFY(recent.open(QIODevice::ReadOnly));
         QCOMPARE(recent.readAll(), char(kept.toUtf8().size()) + kept.toUtf8() + QByteArray(4, '\0'));
+    }
+
+    // The platform's keys for Open and Exit, each key one item only; Ctrl+O opens the open dialog.
+    void standardShortcuts()
+    {
+        PlayerFixture f;
+        player::PlayerWindow& w = f.start();
+        QCOMPARE(w.findChild<QAction*>("openAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(w.findChild<QAction*>("exitAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        QCOMPARE(platform::testing::repeatedShortcuts(w), QStringList());
+        f.fakes.files.answerCancel(platform::testing::DialogKind::Open);
+        QTest::keySequence(&w, QKeySequence::Open);
+        QCOMPARE(f.fakes.files.requests().size(), 1);
     }
 
     // --- Show errors ---
