@@ -233,7 +233,7 @@ private slots:
         const Puzzle before = maker.puzzle;
         QAction* item = maker.action("suggestFixAction");
         QVERIFY(item && maker.window->findChild<QMenu*>(QStringLiteral("editMenu"))->actions().contains(item));
-        QCOMPARE(item->text(), QStringLiteral("Suggest &Fix"));
+        QCOMPARE(item->text(), QStringLiteral("Su&ggest Fix"));
         FixSuggestion& fix = maker.window->suggestFix().suggestion();
 
         maker.fake.messages.answer(platform::Answer::Cancel);
