@@ -22,6 +22,8 @@ const Command commands[] = {
     {"fix", "fix [--line] IN OUT", gw::cli::runFix},
     {"export", "export IN OUT.xml|OUT.non", gw::cli::runExport},
     {"import", "import IN OUT.pbm|OUT.ppm", gw::cli::runImport},
+    {"generate", "generate [--size WxH] [--colors N] [--grade easy|medium|hard] [--code CODE] OUT.pbm|OUT.ppm",
+     gw::cli::runGenerate},
 };
 
 void listUsage(std::ostream& out)
