@@ -21,6 +21,8 @@
 #include "platform/LocalText.h"
 #include "platform/RecentMenu.h"
 #include "platform/Units.h"
+#include "player/ClueFileOpen.h"
+#include "player/RandomPuzzles.h"
 #include "player/SolutionWindow.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
@@ -69,6 +71,12 @@ void PlayerWindow::buildMenus()
     m_fileMenu = menuBar()->addMenu(QString());
     m_openAction = m_fileMenu->addAction(QString());
     connect(m_openAction, &QAction::triggered, this, &PlayerWindow::openCommand);
+    m_randomPuzzles = new RandomPuzzleCommands(m_session, m_platform, this);
+    connect(m_randomPuzzles, &RandomPuzzleCommands::puzzleReady, this, &PlayerWindow::playPuzzle);
+    m_newRandomAction = m_fileMenu->addAction(QString());
+    connect(m_newRandomAction, &QAction::triggered, m_randomPuzzles, &RandomPuzzleCommands::newRandomPuzzleCommand);
+    m_openCodeAction = m_fileMenu->addAction(QString());
+    connect(m_openCodeAction, &QAction::triggered, m_randomPuzzles, &RandomPuzzleCommands::openPuzzleCodeCommand);
     m_recentSeparator = m_fileMenu->addSeparator();
     for (int i = 0; i < 5; ++i) {
         QAction* action = m_fileMenu->addAction(QString());
@@ -213,6 +221,8 @@ void PlayerWindow::setLanguage(std::uint8_t language)
         m_languageActions[language]->setChecked(true);
     m_fileMenu->setTitle(localText(language, txt::PlayerMenuFile));
     m_openAction->setText(localText(language, txt::PlayerMenuOpen));
+    m_newRandomAction->setText(localText(language, txt::PlayerMenuNewRandom));
+    m_openCodeAction->setText(localText(language, txt::PlayerMenuOpenCode));
     m_exitAction->setText(localText(language, txt::PlayerMenuExit));
     m_languageMenu->setTitle(localText(language, txt::PlayerMenuLanguage));
     m_resetButton->setText(localText(language, txt::PlayerReset));
@@ -239,7 +249,7 @@ void PlayerWindow::hidePlayField()
 void PlayerWindow::openCommand()
 {
     platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterOpen);
+    request.filter = localText(m_session, txt::FilterOpenPlayer);
     request.initialFolder = platform::pathFromBytes(m_session.programFolder) + QStringLiteral("Puzzles");
     const platform::FileDialogResult result = m_platform.files.open(request);
     if (result.accepted && !result.path.isEmpty())
@@ -257,6 +267,15 @@ void PlayerWindow::openRecent(int index)
 
 bool PlayerWindow::loadPuzzle(const QString& path)
 {
+    if (isClueFileName(path)) {
+        const std::optional<Puzzle> imported = importCluePuzzle(path, m_session, m_platform);
+        if (!imported)
+            return false;
+        playPuzzle(*imported);
+        m_recent.addRecent(platform::pathBytes(path));
+        updateRecentMenu();
+        return true;
+    }
     hidePlayField();
     m_puzzleComposed = false;
     // The marks belong to the puzzle that is being replaced.
@@ -274,9 +293,25 @@ bool PlayerWindow::loadPuzzle(const QString& path)
         showMessage(message);
     if (!result.loaded())
         return false;
-    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     m_recent.addRecent(platform::pathBytes(path));
     updateRecentMenu();
+    startGame();
+    return true;
+}
+
+void PlayerWindow::playPuzzle(const Puzzle& puzzle)
+{
+    hidePlayField();
+    m_puzzleComposed = false;
+    m_cellStates.clearStates();
+    m_puzzle = puzzle;
+    m_chooser->showColorPuzzle(puzzle.ColorPuzzle);
+    startGame();
+}
+
+void PlayerWindow::startGame()
+{
+    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     derivePlayerClues(m_puzzle, m_clues);
     // A window that was never active while maximised lays the puzzle out in
     // the area it has at this moment.
@@ -286,7 +321,6 @@ bool PlayerWindow::loadPuzzle(const QString& path)
     m_puzzleComposed = true;
     m_resetButton->setEnabled(true);
     m_solutionButton->setEnabled(true);
-    return true;
 }
 
 void PlayerWindow::showErrors()

@@ -82,11 +82,9 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
 // same order, so the selected entry index means the same in all three.
 TEST(Texts, FiltersHaveTheSameEntriesInEveryLanguage)
 {
-    const std::pair<const char*, const gw::Text*> filters[] = {{"FilterOpen", &FilterOpen},
-                                                               {"FilterSaveBw", &FilterSaveBw},
-                                                               {"FilterSaveColor", &FilterSaveColor},
-                                                               {"FilterImport", &FilterImport},
-                                                               {"FilterPdf", &FilterPdf}};
+    const std::pair<const char*, const gw::Text*> filters[] = {
+        {"FilterOpen", &FilterOpen},           {"FilterOpenPlayer", &FilterOpenPlayer}, {"FilterSaveBw", &FilterSaveBw},
+        {"FilterSaveColor", &FilterSaveColor}, {"FilterImport", &FilterImport},         {"FilterPdf", &FilterPdf}};
     for (const auto& [name, t] : filters) {
         std::vector<std::vector<std::string>> entries(3);
         for (int lang = 0; lang < 3; ++lang) {
