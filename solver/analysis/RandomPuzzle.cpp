@@ -158,12 +158,18 @@ void paintShape(Canvas& canvas, XorShift64Star& random, const PuzzleCode& code, 
     }
 }
 
-// A small change: one cell, or a short thin stroke, in an ink or white.
-void paintDetail(Canvas& canvas, XorShift64Star& random, const PuzzleCode& code)
+// A small change: one cell, or a short thin stroke, in an ink, in white or
+// in the colour of a cell beside it (a region grows or shrinks).
+void paintDetail(Canvas& canvas, XorShift64Star& random, const PuzzleCode& code, const Puzzle& picture)
 {
-    const std::uint8_t color = random.below(3) == 0 ? std::uint8_t {White} : randomInk(random, code.colors);
     const int x = random.below(code.width);
     const int y = random.below(code.height);
+    std::uint8_t color = random.below(3) == 0 ? std::uint8_t {White} : randomInk(random, code.colors);
+    if (random.below(2) == 0) {
+        const int nx = std::clamp(x + random.between(-1, 1), 0, code.width - 1);
+        const int ny = std::clamp(y + random.between(-1, 1), 0, code.height - 1);
+        color = picture.cell(nx, ny);
+    }
     if (random.below(2) == 0)
         canvas.paint(x, y, color);
     else
@@ -287,7 +293,7 @@ GeneratedPuzzle generateRandomPuzzle(const PuzzleCode& code, const std::atomic<b
         // Shapes until about a third to a half of the cells hold ink.
         const int coverage = random.between(30, 50);
         for (int shapes = 0; shapes < 80 && inkCells(picture) * 100 < coverage * area; ++shapes)
-            paintShape(canvas, random, code, std::max(0, target - 1));
+            paintShape(canvas, random, code, target);
         int rank = grade(picture);
         std::optional<Puzzle> easier; // the last picture easier than asked
         for (int step = 0; rank != target && step < detailSteps; ++step) {
@@ -299,7 +305,7 @@ GeneratedPuzzle generateRandomPuzzle(const PuzzleCode& code, const std::atomic<b
                 picture = *easier;
             else
                 break;
-            paintDetail(canvas, random, code);
+            paintDetail(canvas, random, code, picture);
             rank = grade(picture);
         }
         if (rank < 0)

@@ -9,22 +9,25 @@
 //
 // How a picture is made. Random numbers come from xorshift64* written out
 // below, and every step uses integer arithmetic only, so a code gives the
-// same cells with every compiler and standard library. An attempt paints,
-// on white, a few shapes in random inks: filled ellipses (blobs), thick
-// strokes (a short walk of a round brush that turns a little at each step),
-// rectangles and rings; it paints one half of the grid and mirrors it left to
-// right (sometimes also top to bottom), because symmetric shapes read as
-// pictures. How many shapes and how large follows the grade asked for:
-// large solid blobs for easy, smaller and more of them, with strokes, for
-// hard. Then the attempt climbs to the grade: the picture is graded by the
-// analysis (PuzzleAnalysis.h, a node budget only, never a clock, so the
-// result does not depend on the machine); while it is easier than asked a
-// small detail (a dot pair, a short stroke or a notch cut out, mirrored like
-// the rest) is added, and a detail that makes it harder than asked (or not
-// unique) is taken back and another tried. An attempt that does not reach the
-// grade within its steps gives way to the next attempt, drawn from the same
-// random stream. Every puzzle returned has been graded exactly as asked,
-// with a unique solution.
+// same cells with every compiler and standard library. An attempt paints
+// shapes in random inks on white until 30..50 % of the cells hold ink:
+// filled ellipses (blobs), rectangles, rings and, for medium and hard,
+// strokes (a walk of a square brush of side 1 or 2 that turns by an eighth
+// now and then). Each shape is placed in the left half and mirrored left to
+// right (one attempt in four also top to bottom), because symmetric shapes
+// read as pictures. The shapes shrink with the grade asked for: radii (and
+// rectangle sides) up to a half of the shorter side for easy, a quarter for
+// medium, a sixth for hard.
+// Then the attempt climbs to the grade. The picture is graded by the
+// analysis (PuzzleAnalysis.h) with a node budget only, never a clock, so
+// the result does not depend on the machine. While it is easier than asked,
+// a small detail is added: a cell or a short thin stroke, mirrored like the
+// rest, in an ink, in white or in the colour of a cell beside it. A detail
+// that makes it harder than asked (or not unique) is taken back and another
+// tried. An attempt that starts out harder than asked, or does not reach the
+// grade within 12 + cells / 25 details, gives way to the next attempt, drawn
+// from the same random stream. Every puzzle returned has been graded exactly
+// as asked by the analysis, so its solution is unique.
 #include <atomic>
 #include <cstdint>
 #include <optional>
