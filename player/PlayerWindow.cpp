@@ -357,11 +357,15 @@ void PlayerWindow::chooseBlackAndWhite()
     m_chooser->choose(2, 2);
 }
 
-void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+void PlayerWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    platform::acceptPuzzleDrag(*event, platform::DropKinds::PuzzleAndClueFiles);
+}
 
 void PlayerWindow::dropEvent(QDropEvent* event)
 {
-    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadPuzzle(path); });
+    platform::openPuzzleDrop(
+        *event, this, [this](const QString& path) { loadPuzzle(path); }, platform::DropKinds::PuzzleAndClueFiles);
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)
