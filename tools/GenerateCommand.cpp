@@ -98,6 +98,10 @@ int runGenerate(const Arguments& args, std::ostream& out, std::ostream& err)
         return 2;
     }
     analysis::GeneratedPuzzle made = analysis::generateRandomPuzzle(*code);
+    if (!made.ok) {
+        err << "error: no puzzle of " << made.code << " found in " << made.attempts << " attempts\n";
+        return 1;
+    }
     const SaveResult saved = ppm ? savePpm(made.picture, path) : savePbm(made.picture, path);
     if (!saved.ok) {
         reportFailedSave(path, saved, err);

@@ -284,7 +284,7 @@ GeneratedPuzzle generateRandomPuzzle(const PuzzleCode& code, const std::atomic<b
     };
     const int area = code.width * code.height;
     const int detailSteps = 12 + area / 25;
-    for (;;) {
+    while (result.attempts < MaxRandomPuzzleAttempts) {
         ++result.attempts;
         Puzzle picture;
         newPuzzle(picture, static_cast<std::int16_t>(code.width), static_cast<std::int16_t>(code.height),
@@ -318,6 +318,7 @@ GeneratedPuzzle generateRandomPuzzle(const PuzzleCode& code, const std::atomic<b
             return result;
         }
     }
+    return result;
 }
 
 } // namespace gw::analysis

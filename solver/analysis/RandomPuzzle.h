@@ -85,8 +85,13 @@ Difficulty gradeFromName(std::string_view name);
 // to their ranges, a grade other than Easy, Medium or Hard becomes Medium.
 PuzzleCode newPuzzleCode(int width, int height, int colors, Difficulty grade, std::uint64_t entropy);
 
+// Attempts before generateRandomPuzzle gives up. Every size, colour count
+// and grade tried reaches its grade in far fewer (5 x 5 in 8 colours, medium,
+// the rarest seen, in about 20 000); the bound only keeps the loop finite.
+constexpr int MaxRandomPuzzleAttempts = 1000000;
+
 struct GeneratedPuzzle {
-    bool ok = false;  // false only when cancelled
+    bool ok = false;  // false when cancelled, or after MaxRandomPuzzleAttempts attempts
     Puzzle picture;   // PuzzleTitle is the code, ColorPuzzle set when colors > 2
     std::string code; // formatPuzzleCode of the code asked for
     int attempts = 0; // pictures started
