@@ -9,7 +9,7 @@
 
 namespace gw::platform {
 
-QString droppedPuzzleFile(const QMimeData* data)
+QString droppedPuzzleFile(const QMimeData* data, DropKinds kinds)
 {
     if (!data || !data->hasUrls())
         return QString();
@@ -24,13 +24,17 @@ QString droppedPuzzleFile(const QMimeData* data)
         if (suffix.compare(QLatin1String("pbm"), Qt::CaseInsensitive) == 0
             || suffix.compare(QLatin1String("ppm"), Qt::CaseInsensitive) == 0)
             return path;
+        if (kinds == DropKinds::PuzzleAndClueFiles
+            && (suffix.compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0
+                || suffix.compare(QLatin1String("non"), Qt::CaseInsensitive) == 0))
+            return path;
     }
     return QString();
 }
 
-QString acceptPuzzleDrag(QDropEvent& event)
+QString acceptPuzzleDrag(QDropEvent& event, DropKinds kinds)
 {
-    const QString path = droppedPuzzleFile(event.mimeData());
+    const QString path = droppedPuzzleFile(event.mimeData(), kinds);
     if (path.isEmpty() || !(event.possibleActions() & Qt::CopyAction))
         return QString();
     event.setDropAction(Qt::CopyAction);
@@ -38,9 +42,9 @@ QString acceptPuzzleDrag(QDropEvent& event)
     return path;
 }
 
-void openPuzzleDrop(QDropEvent& event, QObject* context, std::function<void(const QString&)> open)
+void openPuzzleDrop(QDropEvent& event, QObject* context, std::function<void(const QString&)> open, DropKinds kinds)
 {
-    const QString path = acceptPuzzleDrag(event);
+    const QString path = acceptPuzzleDrag(event, kinds);
     if (!path.isEmpty())
         QMetaObject::invokeMethod(
             context, [open = std::move(open), path] { open(path); }, Qt::QueuedConnection);

@@ -29,6 +29,8 @@
 #include "platform/RecentMenu.h"
 #include "platform/StandardKeys.h"
 #include "platform/Units.h"
+#include "player/ClueFileOpen.h"
+#include "player/RandomPuzzles.h"
 #include "player/SolutionWindow.h"
 #include "playfield/CluePanel.h"
 #include "playfield/ColorChooser.h"
@@ -91,6 +93,12 @@ void PlayerWindow::buildMenus()
     m_fileMenu = menuBar()->addMenu(QString());
     m_openAction = m_fileMenu->addAction(QString());
     connect(m_openAction, &QAction::triggered, this, &PlayerWindow::openCommand);
+    m_randomPuzzles = new RandomPuzzleCommands(m_session, m_platform, this);
+    connect(m_randomPuzzles, &RandomPuzzleCommands::puzzleReady, this, &PlayerWindow::playPuzzle);
+    m_newRandomAction = m_fileMenu->addAction(QString());
+    connect(m_newRandomAction, &QAction::triggered, m_randomPuzzles, &RandomPuzzleCommands::newRandomPuzzleCommand);
+    m_openCodeAction = m_fileMenu->addAction(QString());
+    connect(m_openCodeAction, &QAction::triggered, m_randomPuzzles, &RandomPuzzleCommands::openPuzzleCodeCommand);
     m_recentSeparator = m_fileMenu->addSeparator();
     for (int i = 0; i < 5; ++i) {
         QAction* action = m_fileMenu->addAction(QString());
@@ -293,6 +301,8 @@ void PlayerWindow::applyLanguage(std::uint8_t language)
         checked->setChecked(false); // a number without a language: none
     m_fileMenu->setTitle(localText(language, txt::PlayerMenuFile));
     m_openAction->setText(localText(language, txt::PlayerMenuOpen));
+    m_newRandomAction->setText(localText(language, txt::PlayerMenuNewRandom));
+    m_openCodeAction->setText(localText(language, txt::PlayerMenuOpenCode));
     m_exitAction->setText(localText(language, txt::PlayerMenuExit));
     m_languageMenu->setTitle(localText(language, txt::PlayerMenuLanguage));
     m_editMenu->setTitle(localText(language, txt::PlayerMenuEdit));
@@ -332,7 +342,7 @@ void PlayerWindow::hidePlayField()
 void PlayerWindow::openCommand()
 {
     platform::FileDialogRequest request;
-    request.filter = localText(m_session, txt::FilterOpen);
+    request.filter = localText(m_session, txt::FilterOpenPlayer);
     request.initialFolder = platform::pathFromBytes(m_session.programFolder) + QStringLiteral("Puzzles");
     const platform::FileDialogResult result = m_platform.files.open(request);
     if (result.accepted && !result.path.isEmpty())
@@ -350,10 +360,16 @@ void PlayerWindow::openRecent(int index)
 
 bool PlayerWindow::loadFile(const QString& path)
 {
-    saveProgress();
-    m_progressKey.clear();
-    m_clock.restart();
-    m_noticeLabel->clear();
+    if (isClueFileName(path)) {
+        const std::optional<Puzzle> imported = importCluePuzzle(path, m_session, m_platform);
+        if (!imported)
+            return false;
+        playPuzzle(*imported);
+        m_recent.addRecent(platform::pathBytes(path));
+        updateRecentMenu();
+        return true;
+    }
+    leaveGame();
     hidePlayField();
     m_puzzleComposed = false;
     // The marks belong to the puzzle that is being replaced.
@@ -371,9 +387,44 @@ bool PlayerWindow::loadFile(const QString& path)
         showMessage(message);
     if (!result.loaded())
         return false;
-    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     m_recent.addRecent(platform::pathBytes(path));
     updateRecentMenu();
+    std::string contents;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        contents = file.readAll().toStdString();
+    startGame(contents.empty() ? std::string() : progressKey(contents));
+    return true;
+}
+
+void PlayerWindow::leaveGame()
+{
+    saveProgress();
+    m_progressKey.clear();
+    m_clock.restart();
+    m_noticeLabel->clear();
+}
+
+void PlayerWindow::playPuzzle(const Puzzle& puzzle)
+{
+    leaveGame();
+    hidePlayField();
+    m_puzzleComposed = false;
+    m_cellStates.clearStates();
+    m_puzzle = puzzle;
+    m_chooser->showColorPuzzle(puzzle.ColorPuzzle);
+    // A puzzle without a file of its own (a clue file's solution, a puzzle
+    // code) is kept by its picture.
+    std::string picture = std::to_string(puzzle.PuzzleWidth) + "x" + std::to_string(puzzle.PuzzleHeight) + ":";
+    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+            picture += static_cast<char>('0' + puzzle.cell(x, y));
+    startGame(progressKey(picture));
+}
+
+void PlayerWindow::startGame(const std::string& key)
+{
+    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
     derivePlayerClues(m_puzzle, m_clues);
     // A window that was never active while maximised lays the puzzle out in
     // the area it has at this moment.
@@ -381,9 +432,7 @@ bool PlayerWindow::loadFile(const QString& path)
         recordAvailableArea();
     m_composition = composePlayField(*m_playField, m_availableWidth, m_availableHeight);
     m_puzzleComposed = true;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        m_progressKey = progressKey(file.readAll().toStdString());
+    m_progressKey = key;
     const std::optional<PlayProgress> kept = m_progressKey.empty() ? std::nullopt : m_progress.load(m_progressKey);
     if (kept && kept->width == m_puzzle.PuzzleWidth && kept->height == m_puzzle.PuzzleHeight) {
         m_playField->restore(kept->marks, kept->crossed);
@@ -395,7 +444,6 @@ bool PlayerWindow::loadFile(const QString& path)
     m_cluePanel->field().setFocus();
     m_resetButton->setEnabled(true);
     m_solutionButton->setEnabled(true);
-    return true;
 }
 
 void PlayerWindow::showErrors()
@@ -562,11 +610,15 @@ void PlayerWindow::chooseBlackAndWhite()
     m_chooser->choose(2, 2);
 }
 
-void PlayerWindow::dragEnterEvent(QDragEnterEvent* event) { platform::acceptPuzzleDrag(*event); }
+void PlayerWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    platform::acceptPuzzleDrag(*event, platform::DropKinds::PuzzleAndClueFiles);
+}
 
 void PlayerWindow::dropEvent(QDropEvent* event)
 {
-    platform::openPuzzleDrop(*event, this, [this](const QString& path) { loadFile(path); });
+    platform::openPuzzleDrop(
+        *event, this, [this](const QString& path) { loadFile(path); }, platform::DropKinds::PuzzleAndClueFiles);
 }
 
 void PlayerWindow::closeEvent(QCloseEvent* event)

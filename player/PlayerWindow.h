@@ -1,6 +1,6 @@
 #pragma once
-// The main window of the player `puzzler`: the menus (File: Open, five recent
-// files, Exit; Edit: Undo, Redo, Hint; View: Zoom In, Zoom Out, Fit to Window,
+// The main window of the player `puzzler`: the menus (File: Open, New Random
+// Puzzle, Open Puzzle Code, five recent files, Exit; Edit: Undo, Redo, Hint; View: Zoom In, Zoom Out, Fit to Window,
 // Cross Off Finished Clues; Language; Help: Keys), the play field laid out in the area left of the
 // control strip and above the bottom strip, the buttons Show errors, Give
 // Solution and Reset, the colour chooser, the position label, and the
@@ -41,6 +41,7 @@ class ColorChooser;
 
 namespace gw::player {
 
+class RandomPuzzleCommands;
 class SolutionWindow;
 
 class PlayerWindow : public QMainWindow {
@@ -66,8 +67,14 @@ public:
     // Hides the play field and the solution window, reads the file, shows the
     // reader's messages, and on success sets the caption, adds the file to the
     // recent list, derives the clues and lays out the play field. Returns true
-    // when a playable puzzle was loaded.
+    // when a playable puzzle was loaded. A clue file (.xml, .non) is imported
+    // first (ClueFileOpen.h); when it has no single solution the game on
+    // screen stays.
     bool loadFile(const QString& path);
+    // Starts a game of `puzzle` (a copy becomes the program's puzzle): the
+    // caption shows its PuzzleName.
+    void playPuzzle(const Puzzle& puzzle);
+    RandomPuzzleCommands& randomPuzzles() const { return *m_randomPuzzles; }
 
     // "Show errors": dots on the cells marked unlike the maker's picture; the
     // "No errors" message when there are none or the marks solve the puzzle.
@@ -180,6 +187,11 @@ private:
     void layOutClient();
     void recordIfActiveAndMaximised();
     void hidePlayField();
+    // Keeps the progress of the game being left and starts a fresh clock.
+    void leaveGame();
+    // Composes the play field for the puzzle now loaded; `key` names its kept
+    // progress (empty: none is kept).
+    void startGame(const std::string& key);
     void showMessage(const Message& message);
     double pixelsPerPoint() const;
 
@@ -213,6 +225,9 @@ private:
     QAction* m_openAction = nullptr;
     QAction* m_recentSeparator = nullptr;
     std::array<QAction*, 5> m_recentActions {};
+    QAction* m_newRandomAction = nullptr;
+    QAction* m_openCodeAction = nullptr;
+    RandomPuzzleCommands* m_randomPuzzles = nullptr; // a child of the window
     QAction* m_exitAction = nullptr;
     std::array<QAction*, 3> m_languageActions {};
 

@@ -35,6 +35,10 @@ const Command Commands[] = {
     {"fix", {{"--line", nullptr}}, "IN OUT", runFix},
     {"export", {}, "IN OUT.xml|OUT.non", runExport},
     {"import", {}, "IN OUT.pbm|OUT.ppm", runImport},
+    {"generate",
+     {{"--size", "WxH"}, {"--colors", "N"}, {"--grade", "easy|medium|hard"}, {"--code", "CODE"}},
+     "OUT.pbm|OUT.ppm",
+     runGenerate},
 };
 
 const Command* findCommand(std::string_view name)

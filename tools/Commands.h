@@ -92,6 +92,14 @@ int runExport(const Invocation& args, std::ostream& out, std::ostream& err);
 // to `err` as "notice: " + text, the failure as "error: " + text.
 int runImport(const Invocation& args, std::ostream& out, std::ostream& err);
 
+// generate [--size WxH] [--colors N] [--grade easy|medium|hard] [--code CODE]
+// OUT: writes a new puzzle with one solution and that difficulty grade
+// (RandomPuzzle.h; default 15x15, 2 colours = black and white, medium, a
+// seed from the clock), or the puzzle of CODE, to OUT (.pbm for black and
+// white, else .ppm) and prints its code. One code always writes the same
+// bytes.
+int runGenerate(const Invocation& args, std::ostream& out, std::ostream& err);
+
 // Everything the tool prints from a file name, a title or a message passes
 // through printable(): control characters (also tab and line breaks) and
 // bytes that are not well-formed UTF-8 become escapes such as "\x1b", "\t",

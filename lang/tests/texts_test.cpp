@@ -83,8 +83,10 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
 TEST(Texts, FiltersHaveTheSameEntriesInEveryLanguage)
 {
     const std::pair<const char*, const gw::Text*> filters[] = {
-        {"FilterOpen", &FilterOpen},     {"FilterSaveBw", &FilterSaveBw},       {"FilterSaveColor", &FilterSaveColor},
-        {"FilterImport", &FilterImport}, {"FilterImportPng", &FilterImportPng}, {"FilterPdf", &FilterPdf}};
+        {"FilterOpen", &FilterOpen},     {"FilterOpenPlayer", &FilterOpenPlayer},
+        {"FilterSaveBw", &FilterSaveBw}, {"FilterSaveColor", &FilterSaveColor},
+        {"FilterImport", &FilterImport}, {"FilterImportPng", &FilterImportPng},
+        {"FilterPdf", &FilterPdf}};
     for (const auto& [name, t] : filters) {
         std::vector<std::vector<std::string>> entries(3);
         for (std::size_t lang = 0; lang < 3; ++lang) {

@@ -222,6 +222,16 @@ private slots:
         QCOMPARE(gw::platform::droppedPuzzleFile(&data), file);
     }
 
+    // The player also takes clue files; the maker does not.
+    void droppedClueFileOnlyWhereClueFilesAreTaken()
+    {
+        QMimeData data;
+        data.setUrls({QUrl(QStringLiteral("file:///tmp/cat.XML")), QUrl(QStringLiteral("file:///tmp/dog.non"))});
+        using gw::platform::DropKinds;
+        QCOMPARE(gw::platform::droppedPuzzleFile(&data), QString());
+        QCOMPARE(gw::platform::droppedPuzzleFile(&data, DropKinds::PuzzleAndClueFiles), QStringLiteral("/tmp/cat.XML"));
+    }
+
     // A file manager offering Copy and Move must get Copy: after a Move it
     // would delete the file.
     void puzzleDragsAreCopies_data()

@@ -414,3 +414,51 @@ TEST(GridwickCli, FileSizeLimitIsAnOrdinarySaveError)
     EXPECT_EQ(gwtest::readFile(out), "old");
     EXPECT_EQ(dir.names(), std::vector<std::string> {"out.pbm"});
 }
+
+// One code writes the same bytes every time; the code is the file's title.
+TEST_F(Cli, GenerateWritesTheSameBytesForOneCode)
+{
+    for (const std::string code : {"12x9-2c-easy-7F3K9Q", "10x14-5c-hard-000042"}) {
+        const std::string extension = code.find("-2c-") != std::string::npos ? ".pbm" : ".ppm";
+        const std::string first = dir.file("first" + extension), second = dir.file("second" + extension);
+        ASSERT_EQ(run("generate", {"--code", code, first}), 0) << err;
+        EXPECT_EQ(out, code + "\n");
+        ASSERT_EQ(run("generate", {"--code", code, second}), 0) << err;
+        EXPECT_EQ(gwtest::readFile(first), gwtest::readFile(second));
+        gw::Puzzle read;
+        ASSERT_TRUE(gw::readPuzzleFile(read, first, gw::ReaderVariant::Maker).loaded());
+        EXPECT_EQ(read.PuzzleTitle, code);
+    }
+}
+
+TEST_F(Cli, GenerateWithoutCodeMakesOneFromTheOptions)
+{
+    ASSERT_EQ(run("generate", {"--size", "7x11", "--grade", "easy", "--colors", "3", dir.file("new.ppm")}), 0) << err;
+    EXPECT_EQ(out.substr(0, 13), "7x11-3c-easy-");
+    EXPECT_EQ(out.size(), 20u); // the code, six seed characters and a line break
+}
+
+TEST_F(Cli, GenerateRejectsBadOptions)
+{
+    const std::pair<gw::cli::Arguments, std::string> cases[] = {
+        {{"--colors", "4", "x.pbm"}, "error: x.pbm: a puzzle in 4 colours is saved as .ppm, not .pbm\n"},
+        {{"--code", "15x15-2c-medium-7F3K9", "x.pbm"},
+         "error: 15x15-2c-medium-7F3K9 is not a puzzle code (like 15x15-2c-medium-7F3K9Q)\n"},
+        {{"--code", "15x15-2c-medium-7F3K9Q", "--grade", "hard", "x.pbm"},
+         "error: --code names the whole puzzle; give no other option with it\n"},
+        {{"--size", "4x9", "x.pbm"}, "error: --size takes WxH, each 5..50\n"},
+        {{"--colors", "9", "x.ppm"}, "error: --colors takes 2..8, white included (2 is black and white)\n"},
+        {{"--grade", "search", "x.pbm"}, "error: --grade takes easy, medium or hard\n"},
+        {{"--shape", "round", "x.pbm"}, ""}, // unknown option: the usage line
+        {{"--size", "10x10"}, ""},           // no output file: the usage line
+        {{"x.png"}, ""},
+    };
+    for (const auto& [args, expected] : cases) {
+        EXPECT_EQ(run("generate", args), 2) << args.front();
+        if (expected.empty())
+            EXPECT_NE(err.find("usage: gridwick-cli generate"), std::string::npos) << err;
+        else
+            EXPECT_EQ(err, expected);
+        EXPECT_EQ(out, "");
+    }
+}
