@@ -64,7 +64,7 @@ private slots:
         player::PlayerWindow& w = f.start();
         for (const QString& name : files) {
             const QString picturePath = corpus.filePath(name);
-            QVERIFY2(w.loadPuzzle(picturePath), qPrintable(name));
+            QVERIFY2(w.loadFile(picturePath), qPrintable(name));
             const ClueTables pictureClues = w.clues();
             const Puzzle picture = f.puzzle;
             const std::string base = f.folder.filePath(QFileInfo(name).completeBaseName()).toStdString();
@@ -74,7 +74,7 @@ private slots:
             for (const auto& [path, format] : exports) {
                 QVERIFY2(exportClueFile(picture, path, format).ok, path.c_str());
                 f.fakes.messages.clear();
-                QVERIFY2(w.loadPuzzle(QString::fromStdString(path)), path.c_str());
+                QVERIFY2(w.loadFile(QString::fromStdString(path)), path.c_str());
                 QVERIFY2(sameClues(w.clues(), pictureClues), path.c_str());
                 QCOMPARE(f.puzzle.Cells, picture.Cells);
                 QVERIFY(w.hasPuzzle());
@@ -88,11 +88,11 @@ private slots:
     {
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadPuzzle(f.writePuzzle("smile.pbm", {"#...#", ".....", "#...#", ".###."})));
+        QVERIFY(w.loadFile(f.writePuzzle("smile.pbm", {"#...#", ".....", "#...#", ".###."})));
         const QString caption = w.windowTitle();
         const QString path = f.write("two.non", "width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n");
         f.fakes.messages.answer(platform::Answer::Ok);
-        QVERIFY(!w.loadPuzzle(path));
+        QVERIFY(!w.loadFile(path));
         QCOMPARE(f.fakes.messages.texts().back(), localText(0, txt::ClueSeveralSolutions));
         QVERIFY(w.hasPuzzle());
         QCOMPARE(w.windowTitle(), caption);
