@@ -39,16 +39,16 @@ int isqrt(int n)
 void drawNoise(Puzzle& puzzle, const PuzzleRecipe& recipe, const Levels& levels, SplitMix64& rng)
 {
     const auto density = static_cast<std::uint32_t>(std::clamp(recipe.densityPercent, 0, 100));
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             if (rng.below(100) < density)
                 puzzle.cell(x, y) = levels[rng.between(1, levels.count - 1)];
 }
 
 void drawBlobs(Puzzle& puzzle, int scale, const Levels& levels, SplitMix64& rng)
 {
-    const int w = puzzle.PuzzleWidth;
-    const int h = puzzle.PuzzleHeight;
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     const int largest = scale > 0 ? scale : std::max(1, std::min(w, h) / 4);
     const int blobs = rng.between(2, 2 + w * h / 80);
     for (int b = 0; b < blobs; ++b) {
@@ -72,8 +72,8 @@ void drawBlobs(Puzzle& puzzle, int scale, const Levels& levels, SplitMix64& rng)
 
 void drawStripes(Puzzle& puzzle, int scale, const Levels& levels, SplitMix64& rng)
 {
-    const int w = puzzle.PuzzleWidth;
-    const int h = puzzle.PuzzleHeight;
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     const int direction = rng.between(0, 3); // horizontal, vertical, diagonal, the other diagonal
     const int widest = scale > 0 ? scale : rng.between(1, 4);
     const int first = rng.between(0, levels.count - 1);
@@ -96,8 +96,8 @@ void drawStripes(Puzzle& puzzle, int scale, const Levels& levels, SplitMix64& rn
 
 void drawGradient(Puzzle& puzzle, const Levels& levels, SplitMix64& rng)
 {
-    const int w = puzzle.PuzzleWidth;
-    const int h = puzzle.PuzzleHeight;
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     int a = rng.between(-3, 3);
     const int b = rng.between(-3, 3);
     if (a == 0 && b == 0)
@@ -120,8 +120,8 @@ void drawGradient(Puzzle& puzzle, const Levels& levels, SplitMix64& rng)
 
 void drawRings(Puzzle& puzzle, int scale, const Levels& levels, SplitMix64& rng)
 {
-    const int w = puzzle.PuzzleWidth;
-    const int h = puzzle.PuzzleHeight;
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     const int cx = rng.between(0, w - 1);
     const int cy = rng.between(0, h - 1);
     const int ringWidth = scale > 0 ? scale : rng.between(1, 5);
@@ -140,8 +140,8 @@ void drawCheckerboard(Puzzle& puzzle, int scale, const Levels& levels, SplitMix6
     // The level steps by 1 from block to block along a row and by `down`
     // along a column: 1 gives diagonals of one colour.
     const int down = rng.between(1, levels.count - 1);
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             puzzle.cell(x, y) = levels[(x / block + down * (y / block)) % levels.count];
 }
 
@@ -176,11 +176,11 @@ const char* shapeName(PictureShape shape)
 Puzzle generatePuzzle(const PuzzleRecipe& recipe)
 {
     Puzzle puzzle;
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(std::clamp(recipe.width, 1, MaxPuzzleSize));
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(std::clamp(recipe.height, 1, MaxPuzzleSize));
+    puzzle.width = static_cast<std::int16_t>(std::clamp(recipe.width, 1, MaxPuzzleSize));
+    puzzle.height = static_cast<std::int16_t>(std::clamp(recipe.height, 1, MaxPuzzleSize));
     const Levels levels(std::clamp(recipe.colors, 2, PaletteSize));
-    puzzle.ColorPuzzle = levels.count > 2;
-    puzzle.PuzzleTitle = recipeTitle(recipe);
+    puzzle.isColor = levels.count > 2;
+    puzzle.title = recipeTitle(recipe);
     SplitMix64 rng(recipe.seed);
     const int scale = std::max(recipe.scale, 0);
     switch (recipe.shape) {
@@ -323,7 +323,7 @@ std::vector<std::string> writePuzzleSet(const std::vector<PuzzleRecipe>& recipes
         Puzzle puzzle = generatePuzzle(recipes[i]);
         const std::string path =
             (std::filesystem::path(folder) / recipeFileName(static_cast<int>(i), recipes[i])).string();
-        const SaveResult saved = puzzle.ColorPuzzle ? savePpm(puzzle, path) : savePbm(puzzle, path);
+        const SaveResult saved = puzzle.isColor ? savePpm(puzzle, path) : savePbm(puzzle, path);
         if (!saved.ok) {
             error = path + ": " + saved.reason;
             break;

@@ -68,7 +68,7 @@ struct PuzzleRecipe {
 const char* shapeName(PictureShape shape);
 
 // The picture of `recipe`: a Puzzle of its size whose cells outside the size
-// stay white, ColorPuzzle set when colors > 2, PuzzleTitle = recipeTitle.
+// stay white, isColor set when colors > 2, title = recipeTitle.
 // Sizes and colours out of range are clamped to 1..50 and 2..8.
 Puzzle generatePuzzle(const PuzzleRecipe& recipe);
 

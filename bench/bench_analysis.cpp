@@ -106,8 +106,7 @@ void BM_LineLogicCorpus(benchmark::State& state)
     for (auto _ : state) {
         lineSolves = 0;
         for (const CorpusPuzzle& p : corpus()) {
-            const an::AnalysisResult r =
-                an::analyzeClues(p.clues, p.picture.PuzzleWidth, p.picture.PuzzleHeight, lineLogicOnly);
+            const an::AnalysisResult r = an::analyzeClues(p.clues, p.picture.width, p.picture.height, lineLogicOnly);
             lineSolves += r.lineSolves;
             benchmark::DoNotOptimize(r.openCells);
         }
@@ -132,7 +131,7 @@ void BM_LineLogicCorpusSetUp(benchmark::State& state)
         state.PauseTiming();
         analyses.clear();
         for (const CorpusPuzzle& p : corpus())
-            analyses.emplace_back(p.clues, p.picture.PuzzleWidth, p.picture.PuzzleHeight, lineLogicOnly);
+            analyses.emplace_back(p.clues, p.picture.width, p.picture.height, lineLogicOnly);
         state.ResumeTiming();
         for (an::PuzzleAnalysis& analysis : analyses)
             benchmark::DoNotOptimize(analysis.run().openCells);

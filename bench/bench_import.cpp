@@ -31,7 +31,7 @@ void BM_ImportJpeg(benchmark::State& state)
         const auto result = gw::editor::importImage(puzzle, file.fileName(), 0);
         if (result.status != gw::editor::ImportStatus::Imported)
             state.SkipWithError("not imported");
-        benchmark::DoNotOptimize(puzzle.Cells);
+        benchmark::DoNotOptimize(puzzle.cells);
     }
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);

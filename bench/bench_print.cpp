@@ -15,8 +15,8 @@ namespace {
 gw::Puzzle colorPuzzle()
 {
     gw::Puzzle p;
-    p.PuzzleWidth = p.PuzzleHeight = 50;
-    p.ColorPuzzle = true;
+    p.width = p.height = 50;
+    p.isColor = true;
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x) {
             const int block = (x / 3 + 2 * (y / 4)) % 9;
@@ -40,7 +40,7 @@ struct Windows {
 void BM_ComposePreview50x50Color(benchmark::State& state)
 {
     Windows w;
-    w.puzzle.PuzzleTitle = "Blocks";
+    w.puzzle.title = "Blocks";
     w.print.open();
     for (auto _ : state)
         w.print.composePreview();

@@ -15,10 +15,10 @@ namespace {
 gw::Puzzle fullPuzzle(bool color)
 {
     gw::Puzzle p;
-    p.PuzzleWidth = 50;
-    p.PuzzleHeight = 50;
-    p.ColorPuzzle = color;
-    p.PuzzleTitle = "Benchmark";
+    p.width = 50;
+    p.height = 50;
+    p.isColor = color;
+    p.title = "Benchmark";
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             p.cell(x, y) = color ? static_cast<std::uint8_t>((x * 3 + y * 5) % 8)

@@ -65,8 +65,8 @@ void BM_Random50(benchmark::State& state)
 {
     std::mt19937 rng(11);
     gw::Puzzle puzzle;
-    puzzle.PuzzleWidth = 50;
-    puzzle.PuzzleHeight = 50;
+    puzzle.width = 50;
+    puzzle.height = 50;
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             puzzle.cell(x, y) = static_cast<std::int64_t>(rng() % 100) < state.range(0) ? 0 : 1;
@@ -86,7 +86,7 @@ void BM_OneTick(benchmark::State& state)
 {
     const gw::Puzzle* largest = nullptr;
     for (const gw::Puzzle& puzzle : corpus())
-        if (!largest || puzzle.PuzzleWidth * puzzle.PuzzleHeight > largest->PuzzleWidth * largest->PuzzleHeight)
+        if (!largest || puzzle.width * puzzle.height > largest->width * largest->height)
             largest = &puzzle;
     if (!largest) {
         state.SkipWithError("no puzzle corpus");

@@ -316,8 +316,8 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
         if (!complete)
             return failed(failure(path, language, txt::ClueSolutionMalformed));
         Puzzle picture;
-        picture.PuzzleWidth = static_cast<std::int16_t>(width);
-        picture.PuzzleHeight = static_cast<std::int16_t>(height);
+        picture.width = static_cast<std::int16_t>(width);
+        picture.height = static_cast<std::int16_t>(height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 picture.cell(x, y) = toPalette[static_cast<std::size_t>(
@@ -326,7 +326,7 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
         deriveClues(picture, derived);
         if (!sameRuns(derived, c, width, height))
             return failed(failure(path, language, txt::ClueSolutionMismatch));
-        file.picture = picture.Cells;
+        file.picture = picture.cells;
     }
     result.ok = true;
     return result;
@@ -382,8 +382,8 @@ ClueReadResult readClueFile(const std::string& path, std::uint8_t language)
 
 bool blackAndWhiteOnly(const Puzzle& puzzle)
 {
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             if (puzzle.cell(x, y) != Black && puzzle.cell(x, y) != White)
                 return false;
     return true;

@@ -193,17 +193,17 @@ std::string nonBytes(const Puzzle& puzzle)
     ClueTables clues;
     deriveClues(puzzle, clues);
     std::string out;
-    if (!puzzle.PuzzleTitle.empty()) {
-        std::string title = escapeXml(puzzle.PuzzleTitle);
+    if (!puzzle.title.empty()) {
+        std::string title = escapeXml(puzzle.title);
         std::replace(title.begin(), title.end(), '\n', ' ');
         out += "title \"" + title + "\"\n";
     }
-    out += "width " + std::to_string(puzzle.PuzzleWidth) + "\nheight " + std::to_string(puzzle.PuzzleHeight) + "\n";
-    clue_source::writeLines(out, "rows", puzzle.PuzzleHeight, clues.rowClueLength, clues.rowClueCount);
-    clue_source::writeLines(out, "columns", puzzle.PuzzleWidth, clues.columnClueLength, clues.columnClueCount);
+    out += "width " + std::to_string(puzzle.width) + "\nheight " + std::to_string(puzzle.height) + "\n";
+    clue_source::writeLines(out, "rows", puzzle.height, clues.rowClueLength, clues.rowClueCount);
+    clue_source::writeLines(out, "columns", puzzle.width, clues.columnClueLength, clues.columnClueCount);
     out += "\ngoal \"";
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             out += puzzle.cell(x, y) == White ? '0' : '1';
     out += "\"\n";
     return out;

@@ -285,16 +285,16 @@ std::string webpbnBytes(const Puzzle& puzzle)
     ClueTables clues;
     deriveClues(puzzle, clues);
     unsigned used = (1u << White) | (1u << Black);
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             used |= 1u << (puzzle.cell(x, y) % PaletteSize);
 
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<!DOCTYPE pbn SYSTEM \"http://webpbn.com/pbn-0.3.dtd\">\n"
                       "<puzzleset>\n"
                       "<puzzle type=\"grid\" defaultcolor=\"black\">\n";
-    if (!puzzle.PuzzleTitle.empty())
-        out += "<title>" + escapeXml(puzzle.PuzzleTitle) + "</title>\n";
+    if (!puzzle.title.empty())
+        out += "<title>" + escapeXml(puzzle.title) + "</title>\n";
     for (std::uint8_t index = 0; index < PaletteSize; ++index) {
         if ((used & (1u << index)) == 0)
             continue;
@@ -303,13 +303,12 @@ std::string webpbnBytes(const Puzzle& puzzle)
         out += std::string("<color name=\"") + PaletteSymbols[index].name + "\" char=\"" + PaletteSymbols[index].symbol
                + "\">" + rgb + "</color>\n";
     }
-    writeLines(out, "columns", puzzle.PuzzleWidth, clues.columnClueLength, clues.columnClueColor,
-               clues.columnClueCount);
-    writeLines(out, "rows", puzzle.PuzzleHeight, clues.rowClueLength, clues.rowClueColor, clues.rowClueCount);
+    writeLines(out, "columns", puzzle.width, clues.columnClueLength, clues.columnClueColor, clues.columnClueCount);
+    writeLines(out, "rows", puzzle.height, clues.rowClueLength, clues.rowClueColor, clues.rowClueCount);
     out += "<solution type=\"goal\">\n<image>\n";
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+    for (int y = 0; y < puzzle.height; ++y) {
         out += '|';
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+        for (int x = 0; x < puzzle.width; ++x)
             out += PaletteSymbols[puzzle.cell(x, y) % PaletteSize].symbol;
         out += "|\n";
     }

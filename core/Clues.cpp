@@ -46,15 +46,15 @@ void derive(const Puzzle& p, ClueTables& c)
     c.columnRunSameColor.fill(0);
     int maxRow = 0;
     int maxColumn = 0;
-    for (int x = 0; x < p.PuzzleWidth; ++x) {
+    for (int x = 0; x < p.width; ++x) {
         const int k = deriveLine(
-            x, p.PuzzleHeight, [&](int y) { return p.cell(x, y); }, c.columnClueLength, c.columnClueColor);
+            x, p.height, [&](int y) { return p.cell(x, y); }, c.columnClueLength, c.columnClueColor);
         maxColumn = std::max(maxColumn, k);
         c.columnClueCount[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(k);
     }
-    for (int y = 0; y < p.PuzzleHeight; ++y) {
+    for (int y = 0; y < p.height; ++y) {
         const int k = deriveLine(
-            y, p.PuzzleWidth, [&](int x) { return p.cell(x, y); }, c.rowClueLength, c.rowClueColor);
+            y, p.width, [&](int x) { return p.cell(x, y); }, c.rowClueLength, c.rowClueColor);
         maxRow = std::max(maxRow, k);
         c.rowClueCount[static_cast<std::size_t>(y)] = static_cast<std::uint8_t>(k);
     }
@@ -79,8 +79,8 @@ void deriveClues(const Puzzle& puzzle, ClueTables& clues) { derive(puzzle, clues
 void derivePlayerClues(const Puzzle& puzzle, ClueTables& clues)
 {
     derive(puzzle, clues);
-    markSameColor(puzzle.PuzzleHeight, clues.rowClueCount, clues.rowClueColor, clues.rowRunSameColor);
-    markSameColor(puzzle.PuzzleWidth, clues.columnClueCount, clues.columnClueColor, clues.columnRunSameColor);
+    markSameColor(puzzle.height, clues.rowClueCount, clues.rowClueColor, clues.rowRunSameColor);
+    markSameColor(puzzle.width, clues.columnClueCount, clues.columnClueColor, clues.columnRunSameColor);
 }
 
 } // namespace gw

@@ -34,7 +34,7 @@ struct ClueTables {
 };
 
 // Derives every line's runs from the puzzle's Cells (maker): columns first,
-// then rows. Only the PuzzleWidth x PuzzleHeight cells count.
+// then rows. Only the width x height cells count.
 void deriveClues(const Puzzle& puzzle, ClueTables& clues);
 
 // The player's derivation: the same tables plus rowRunSameColor and

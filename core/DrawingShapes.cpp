@@ -46,7 +46,7 @@ std::vector<CellPoint> rectangleCells(CellPoint a, CellPoint b, bool filled)
 
 std::vector<CellPoint> floodFillCells(const Puzzle& puzzle, CellPoint start)
 {
-    const int width = puzzle.PuzzleWidth, height = puzzle.PuzzleHeight;
+    const int width = puzzle.width, height = puzzle.height;
     auto inUse = [&](CellPoint c) { return c.x >= 0 && c.y >= 0 && c.x < width && c.y < height; };
     std::vector<CellPoint> cells;
     if (!inUse(start))

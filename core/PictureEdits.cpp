@@ -50,7 +50,7 @@ bool fitSize(Puzzle& puzzle)
     int right = MaxPuzzleSize - 1;
     while (!columnHasPicture(puzzle, right))
         --right;
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(right + 1);
+    puzzle.width = static_cast<std::int16_t>(right + 1);
 
     int top = 0;
     while (!rowHasPicture(puzzle, top))
@@ -66,21 +66,21 @@ bool fitSize(Puzzle& puzzle)
     int bottom = MaxPuzzleSize - 1;
     while (!rowHasPicture(puzzle, bottom))
         --bottom;
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(bottom + 1);
+    puzzle.height = static_cast<std::int16_t>(bottom + 1);
     return true;
 }
 
 void makeNegative(Puzzle& puzzle)
 {
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             puzzle.cell(x, y) = negativeOf(puzzle.cell(x, y));
 }
 
 void shiftPicture(Puzzle& puzzle, ShiftDirection direction)
 {
-    const int w = puzzle.PuzzleWidth;
-    const int h = puzzle.PuzzleHeight;
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     switch (direction) {
     case ShiftDirection::Left:
         for (int y = 0; y < h; ++y) {
@@ -131,8 +131,8 @@ int correctedSize(const std::string& text, int current)
 
 void resizePuzzle(Puzzle& puzzle, int width, int height)
 {
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(width);
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(height);
+    puzzle.width = static_cast<std::int16_t>(width);
+    puzzle.height = static_cast<std::int16_t>(height);
 }
 
 } // namespace gw

@@ -8,14 +8,14 @@ namespace gw {
 
 void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color, std::uint8_t language)
 {
-    puzzle.PuzzleName = chooseText(language, txt::NoTitle);
-    puzzle.PuzzleTitle.clear();
-    puzzle.FileName = NoFileName;
-    puzzle.ColorPuzzle = color;
-    puzzle.Cells.fill(White);
-    puzzle.PuzzleWidth = width;
-    puzzle.PuzzleHeight = height;
-    puzzle.PuzzleChanged = false;
+    puzzle.name = chooseText(language, txt::NoTitle);
+    puzzle.title.clear();
+    puzzle.fileName = NoFileName;
+    puzzle.isColor = color;
+    puzzle.cells.fill(White);
+    puzzle.width = width;
+    puzzle.height = height;
+    puzzle.changed = false;
 }
 
 } // namespace gw

@@ -152,15 +152,15 @@ Message failureMessage(std::uint8_t language, const Text& text, const std::strin
 
 std::string commentLine(const Puzzle& p)
 {
-    if (p.PuzzleTitle.empty())
+    if (p.title.empty())
         return std::string(MadeWith) + "\r\n";
-    std::string title = p.PuzzleTitle;
+    std::string title = p.title;
     std::replace_if(
         title.begin(), title.end(), [](char c) { return isLineEnd(c); }, ' ');
     return std::string(TitlePrefix) + title + "\r\n";
 }
 
-std::string sizeText(const Puzzle& p) { return std::to_string(p.PuzzleWidth) + " " + std::to_string(p.PuzzleHeight); }
+std::string sizeText(const Puzzle& p) { return std::to_string(p.width) + " " + std::to_string(p.height); }
 
 // The steps that end every load, whatever happened before: the grid counts
 // as unchanged. After a failed read the grid (white or half read) no longer holds the file
@@ -168,10 +168,10 @@ std::string sizeText(const Puzzle& p) { return std::to_string(p.PuzzleWidth) + "
 // name instead of overwriting it with the grid.
 LoadResult finishLoad(Puzzle& p, ReaderVariant variant, LoadResult result)
 {
-    p.PuzzleChanged = false;
+    p.changed = false;
     if (variant == ReaderVariant::Maker
         && (result.status == LoadStatus::NotValid || result.status == LoadStatus::ReadError))
-        p.FileName = NoFileName;
+        p.fileName = NoFileName;
     return result;
 }
 
@@ -180,7 +180,7 @@ SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& byte
     SaveResult result;
     result.ok = writeFileAtomically(path, bytes, &result.reason);
     if (result.ok)
-        p.PuzzleChanged = false;
+        p.changed = false;
     else
         result.message = failureMessage(language, txt::ErrorSaving, path);
     return result;
@@ -251,7 +251,7 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
 {
     const bool maker = variant == ReaderVariant::Maker;
     LoadResult result;
-    p.Cells.fill(White);
+    p.cells.fill(White);
     try {
         PixelReader in(data, variant);
         const int m1 = nextByte(data);
@@ -286,8 +286,8 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
                                                        MessageIcon::Information});
                     std::tie(width, height) = reducedSize(w, h);
                 }
-                p.PuzzleWidth = static_cast<std::int16_t>(width);
-                p.PuzzleHeight = static_cast<std::int16_t>(height);
+                p.width = static_cast<std::int16_t>(width);
+                p.height = static_cast<std::int16_t>(height);
                 result.colorFile = color;
                 const CellMapper map(w, h, width, height);
                 if (color) {
@@ -296,18 +296,18 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
                         result.messages.push_back(Message {chooseText(language, txt::TooManyColors),
                                                            chooseText(language, txt::TooManyColorsTitle),
                                                            MessageIcon::Information});
-                    p.ColorPuzzle = true;
+                    p.isColor = true;
                     readColorPixels(p, in, plain, w, h, half, map);
                 } else {
-                    p.ColorPuzzle = false;
+                    p.isColor = false;
                     readBlackWhitePixels(p, in, plain, w, h, map);
                 }
                 if (maker) {
                     const bool rewound = data.pubseekpos(0, std::ios::in) == std::streampos(0);
-                    p.PuzzleTitle = rewound ? titleFromSecondLine(data) : std::string();
+                    p.title = rewound ? titleFromSecondLine(data) : std::string();
                 }
-                p.PuzzleName = puzzleNameFromPath(path);
-                p.FileName = path;
+                p.name = puzzleNameFromPath(path);
+                p.fileName = path;
                 result.status = LoadStatus::Loaded;
             }
         }
@@ -332,7 +332,7 @@ LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant vari
         result.reason = fileErrorText(error);
         if (meansNoFile(error) || error == EISDIR)
             return finishLoad(p, variant, std::move(result));
-        p.Cells.fill(White);
+        p.cells.fill(White);
         result.status = LoadStatus::ReadError;
         result.messages.push_back(failureMessage(language, txt::ErrorOpening, path));
         return finishLoad(p, variant, std::move(result));
@@ -351,13 +351,13 @@ LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant vari
 std::string pbmBytes(const Puzzle& p)
 {
     std::string bytes = "P4\r\n" + commentLine(p) + sizeText(p) + "\r";
-    for (int y = 0; y < p.PuzzleHeight; ++y) {
+    for (int y = 0; y < p.height; ++y) {
         unsigned packed = 0;
         int position = 7;
-        for (int x = 0; x < p.PuzzleWidth; ++x) {
+        for (int x = 0; x < p.width; ++x) {
             if (p.cell(x, y) != White)
                 packed |= 1u << position;
-            if (--position < 0 && x + 1 < p.PuzzleWidth) {
+            if (--position < 0 && x + 1 < p.width) {
                 bytes += static_cast<char>(packed);
                 packed = 0;
                 position = 7;
@@ -371,8 +371,8 @@ std::string pbmBytes(const Puzzle& p)
 std::string ppmBytes(const Puzzle& p)
 {
     std::string bytes = "P6\r\n" + commentLine(p) + sizeText(p) + "\r\n1\r";
-    for (int y = 0; y < p.PuzzleHeight; ++y) {
-        for (int x = 0; x < p.PuzzleWidth; ++x) {
+    for (int y = 0; y < p.height; ++y) {
+        for (int x = 0; x < p.width; ++x) {
             const PaletteColor& c = Palette[p.cell(x, y) % PaletteSize];
             bytes += static_cast<char>(c.bitR);
             bytes += static_cast<char>(c.bitG);
@@ -384,7 +384,7 @@ std::string ppmBytes(const Puzzle& p)
 
 SaveResult savePbm(Puzzle& p, const std::string& path, std::uint8_t language)
 {
-    if (p.ColorPuzzle)
+    if (p.isColor)
         return savePpm(p, path, language);
     return saveBytes(p, path, pbmBytes(p), language);
 }

@@ -35,8 +35,8 @@ std::int32_t largestNumber(ReaderVariant variant);
 std::optional<std::int32_t> readNumber(std::streambuf& in, std::int32_t largest);
 
 enum class LoadStatus {
-    // The file was read. Cells, size, ColorPuzzle, PuzzleName, FileName (and,
-    // in the maker, PuzzleTitle) are set. The caller sets the caption, the
+    // The file was read. cells, size, isColor, name, fileName (and,
+    // in the maker, title) are set. The caller sets the caption, the
     // status line (maker: fileOpenedStatus), adds the
     // path to the recent list; the player derives its clues and builds the
     // play field.
@@ -45,9 +45,9 @@ enum class LoadStatus {
     // message, the grid is unchanged.
     NoFile,
     // The file does not start with P1, P3, P4 or P6. The grid is all white,
-    // the size is unchanged. The maker's FileName becomes "*geen*" (here and
+    // the size is unchanged. The maker's fileName becomes "*geen*" (here and
     // after ReadError), so that Save cannot overwrite the previous file with
-    // the white or half-read grid; PuzzleName is left for the caption.
+    // the white or half-read grid; name is left for the caption.
     NotValid,
     // Player only: the file is wider or higher than 50. The grid is all white.
     TooLarge,
@@ -84,8 +84,8 @@ std::string fileSavedStatus(std::uint8_t language, const std::string& path);
 
 // Reads the puzzle file at `path` (the file system's bytes) into `puzzle`.
 // Only a regular file is read, and opening it never blocks.
-// Unless the status is NoFile, all 2500 Cells are set white first.
-// In every case, also NoFile, the reader ends by setting PuzzleChanged to
+// Unless the status is NoFile, all 2500 cells are set white first.
+// In every case, also NoFile, the reader ends by setting changed to
 // false. Messages are in `language` (English unless told).
 // A larger file is reduced in the maker: the longer side becomes 50, the other
 // side and every pixel position are scaled and rounded halves to even, and the
@@ -123,10 +123,10 @@ struct SaveResult {
     std::string reason;
 };
 
-// Saves the puzzle as P4, or as P6 when ColorPuzzle is set (the extension of
+// Saves the puzzle as P4, or as P6 when isColor is set (the extension of
 // `path` plays no part). The file is written completely to a temporary file
 // beside `path` and then renamed over it, so a failure leaves any previous
-// file untouched. On success PuzzleChanged becomes false; on failure it keeps
+// file untouched. On success changed becomes false; on failure it keeps
 // its value. The caller shows the status line (fileSavedStatus) and adds the
 // path to the recent list on success, or shows `message` (in `language`) on failure.
 SaveResult savePbm(Puzzle& puzzle, const std::string& path, std::uint8_t language = 0);

@@ -29,7 +29,7 @@ void StrokeCommand::record(int x, int y, std::uint8_t before, std::uint8_t after
 void StrokeCommand::undo()
 {
     for (auto change = m_changes.rbegin(); change != m_changes.rend(); ++change)
-        m_puzzle.Cells[change->cell] = change->before;
+        m_puzzle.cells[change->cell] = change->before;
     m_painted = false;
 }
 
@@ -38,21 +38,20 @@ void StrokeCommand::redo()
     if (m_painted)
         return;
     for (const Change& change : m_changes)
-        m_puzzle.Cells[change.cell] = change.after;
+        m_puzzle.cells[change.cell] = change.after;
     m_painted = true;
 }
 
 ResizeCommand::ResizeCommand(Puzzle& puzzle, int width, int height)
-    : EditCommand(puzzle, txt::EditChangeSize), m_width(width), m_height(height), m_oldWidth(puzzle.PuzzleWidth),
-      m_oldHeight(puzzle.PuzzleHeight)
+    : EditCommand(puzzle, txt::EditChangeSize), m_width(width), m_height(height), m_oldWidth(puzzle.width),
+      m_oldHeight(puzzle.height)
 { }
 
 void ResizeCommand::undo() { resizePuzzle(m_puzzle, m_oldWidth, m_oldHeight); }
 void ResizeCommand::redo() { resizePuzzle(m_puzzle, m_width, m_height); }
 
 FitSizeCommand::FitSizeCommand(Puzzle& puzzle)
-    : EditCommand(puzzle, txt::EditFitSize), m_cells(puzzle.Cells), m_width(puzzle.PuzzleWidth),
-      m_height(puzzle.PuzzleHeight)
+    : EditCommand(puzzle, txt::EditFitSize), m_cells(puzzle.cells), m_width(puzzle.width), m_height(puzzle.height)
 { }
 
 bool FitSizeCommand::hasPicture() const
@@ -62,9 +61,9 @@ bool FitSizeCommand::hasPicture() const
 
 void FitSizeCommand::undo()
 {
-    m_puzzle.Cells = m_cells;
-    m_puzzle.PuzzleWidth = m_width;
-    m_puzzle.PuzzleHeight = m_height;
+    m_puzzle.cells = m_cells;
+    m_puzzle.width = m_width;
+    m_puzzle.height = m_height;
 }
 
 void FitSizeCommand::redo() { fitSize(m_puzzle); }
@@ -122,17 +121,17 @@ int ShiftCommand::lostLine() const
     case ShiftDirection::Up:
         return 0;
     case ShiftDirection::Right:
-        return m_puzzle.PuzzleWidth - 1;
+        return m_puzzle.width - 1;
     case ShiftDirection::Down:
         break;
     }
-    return m_puzzle.PuzzleHeight - 1;
+    return m_puzzle.height - 1;
 }
 
 void ShiftCommand::redo()
 {
     const int line = lostLine();
-    const int length = horizontal() ? m_puzzle.PuzzleHeight : m_puzzle.PuzzleWidth;
+    const int length = horizontal() ? m_puzzle.height : m_puzzle.width;
     for (int i = 0; i < length; ++i)
         m_lost[static_cast<std::size_t>(i)] = horizontal() ? m_puzzle.cell(line, i) : m_puzzle.cell(i, line);
     shiftPicture(m_puzzle, m_direction);
@@ -143,7 +142,7 @@ void ShiftCommand::undo()
     // Shifting back empties exactly the line the shift pushed out.
     shiftPicture(m_puzzle, opposite(m_direction));
     const int line = lostLine();
-    const int length = horizontal() ? m_puzzle.PuzzleHeight : m_puzzle.PuzzleWidth;
+    const int length = horizontal() ? m_puzzle.height : m_puzzle.width;
     for (int i = 0; i < length; ++i)
         (horizontal() ? m_puzzle.cell(line, i) : m_puzzle.cell(i, line)) = m_lost[static_cast<std::size_t>(i)];
 }

@@ -56,8 +56,8 @@ FixSuggestion::~FixSuggestion() = default;
 
 void FixSuggestion::suggest(const Puzzle& picture)
 {
-    const bool again = m_state == State::Found && picture.PuzzleWidth == m_picture.PuzzleWidth
-                       && picture.PuzzleHeight == m_picture.PuzzleHeight && picture.Cells == m_picture.Cells;
+    const bool again = m_state == State::Found && picture.width == m_picture.width && picture.height == m_picture.height
+                       && picture.cells == m_picture.cells;
     cancel();
     m_picture = picture;
     m_skip = again ? m_skip + 1 : 0;

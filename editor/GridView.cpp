@@ -20,16 +20,16 @@ GridView::GridView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent), m_p
 void GridView::redraw(double zoom)
 {
     m_zoom = zoom;
-    const int w = gridExtent(m_puzzle.PuzzleWidth, zoom);
-    const int h = gridExtent(m_puzzle.PuzzleHeight, zoom);
+    const int w = gridExtent(m_puzzle.width, zoom);
+    const int h = gridExtent(m_puzzle.height, zoom);
     resize(w, h);
     const qreal ratio = devicePixelRatioF();
     m_picture = QImage(QSize(qCeil(w * ratio), qCeil(h * ratio)), QImage::Format_RGB32);
     m_picture.setDevicePixelRatio(ratio);
     m_picture.fill(Qt::white);
     QPainter painter(&m_picture);
-    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
-        for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+    for (int x = 0; x < m_puzzle.width; ++x)
+        for (int y = 0; y < m_puzzle.height; ++y)
             drawCell(painter, x, y, m_puzzle.cell(x, y));
     drawGuides(painter, QRect(0, 0, w, h));
     update();
@@ -75,13 +75,13 @@ void GridView::drawGuides(QPainter& painter, const QRect& area) const
         return;
     painter.save();
     painter.setClipRect(area.adjusted(-1, -1, 1, 1));
-    const int right = cellEdges(m_puzzle.PuzzleWidth - 1, m_zoom).last;
-    const int bottom = cellEdges(m_puzzle.PuzzleHeight - 1, m_zoom).last;
-    for (int x = Every; x < m_puzzle.PuzzleWidth; x += Every) {
+    const int right = cellEdges(m_puzzle.width - 1, m_zoom).last;
+    const int bottom = cellEdges(m_puzzle.height - 1, m_zoom).last;
+    for (int x = Every; x < m_puzzle.width; x += Every) {
         const int line = cellEdges(x, m_zoom).first;
         painter.fillRect(QRect(QPoint(line - 1, 0), QPoint(line + 1, bottom)), Qt::black);
     }
-    for (int y = Every; y < m_puzzle.PuzzleHeight; y += Every) {
+    for (int y = Every; y < m_puzzle.height; y += Every) {
         const int line = cellEdges(y, m_zoom).first;
         painter.fillRect(QRect(QPoint(0, line - 1), QPoint(right, line + 1)), Qt::black);
     }

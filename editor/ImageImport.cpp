@@ -36,7 +36,7 @@ Message informationMessage(std::uint8_t language, const Text& text, const Text& 
 }
 
 // Every import, whatever its outcome, ends with the puzzle counted as unchanged.
-void finishImport(Puzzle& puzzle) { puzzle.PuzzleChanged = false; }
+void finishImport(Puzzle& puzzle) { puzzle.changed = false; }
 
 // A window on a file that tells whether a decoder asked for bytes past its
 // end. Qt's BMP reader returns a whole picture from a truncated file, its
@@ -183,10 +183,10 @@ ImportResult importDecoded(Puzzle& puzzle, const QImage& picture, QSize fullSize
     if (size != working.size())
         working = working.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    puzzle.Cells.fill(White);
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(size.width());
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(size.height());
-    puzzle.ColorPuzzle = false;
+    puzzle.cells.fill(White);
+    puzzle.width = static_cast<std::int16_t>(size.width());
+    puzzle.height = static_cast<std::int16_t>(size.height());
+    puzzle.isColor = false;
     bool allBasic = true;
     const auto basic = [](int c) { return c == 0 || c == 255; };
     for (int x = 0; x < size.width(); ++x) {
@@ -196,15 +196,15 @@ ImportResult importDecoded(Puzzle& puzzle, const QImage& picture, QSize fullSize
             const std::uint8_t index = paletteIndexOf(color);
             puzzle.cell(x, y) = index;
             if (index > White)
-                puzzle.ColorPuzzle = true;
+                puzzle.isColor = true;
         }
     }
     if (!allBasic)
         result.messages.push_back(informationMessage(language, txt::TooManyColors, txt::TooManyColorsTitle));
 
-    puzzle.PuzzleTitle.clear();
-    puzzle.PuzzleName = platform::pathBytes(name);
-    puzzle.FileName = NoFileName;
+    puzzle.title.clear();
+    puzzle.name = platform::pathBytes(name);
+    puzzle.fileName = NoFileName;
     finishImport(puzzle);
     result.status = ImportStatus::Imported;
     return result;

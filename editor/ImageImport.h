@@ -33,9 +33,9 @@ struct ImportResult {
 };
 
 // Replaces the puzzle by the picture at `path` (see platform/FilePaths.h).
-// Whatever the outcome, it ends with PuzzleChanged false. Messages are in
-// `language`. When imported: size, Cells, ColorPuzzle (true exactly when a
-// cell is neither black nor white), PuzzleName from the file name, empty
+// Whatever the outcome, it ends with changed false. Messages are in
+// `language`. When imported: size, cells, isColor (true exactly when a
+// cell is neither black nor white), name from the file name, empty
 // title, no file name. Transparent parts of a picture (icons, cursors) count
 // as white.
 // Only a regular file is opened, never blocking (a FIFO or device gives the
@@ -49,7 +49,7 @@ struct ImportResult {
 ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language);
 
 // The same over a picture already loaded; `name` (a path as
-// platform/FilePaths.h makes them) gives PuzzleName.
+// platform/FilePaths.h makes them) gives name.
 ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language);
 
 } // namespace gw::editor

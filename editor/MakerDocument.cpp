@@ -17,8 +17,8 @@ MakerDocument::~MakerDocument() = default;
 
 void MakerDocument::setFileName(const std::string& path)
 {
-    m_puzzle.FileName = path;
-    m_puzzle.PuzzleName = puzzleNameFromPath(path);
+    m_puzzle.fileName = path;
+    m_puzzle.name = puzzleNameFromPath(path);
 }
 
 void MakerDocument::startHistory()
@@ -95,8 +95,8 @@ void MakerDocument::markSaved()
 
 void MakerDocument::setModified(bool modified)
 {
-    const bool was = m_puzzle.PuzzleChanged;
-    m_puzzle.PuzzleChanged = modified;
+    const bool was = m_puzzle.changed;
+    m_puzzle.changed = modified;
     if (was != modified)
         emit modifiedChanged(modified);
 }

@@ -5,7 +5,7 @@
 // its view: its commands change the puzzle through the document, and what it
 // shows follows the document's state.
 //
-// "Changed" has one source, isModified(), stored in the puzzle's PuzzleChanged
+// "Changed" has one source, isModified(), stored in the puzzle's changed
 // and written only here: true from the first cell of a stroke and after every
 // step; false after startHistory (New, Open, the imports) and markSaved; after
 // an undo or redo, true unless the history is back at its clean state (the
@@ -41,14 +41,14 @@ public:
     Puzzle& puzzle() { return m_puzzle; }
     const Puzzle& puzzle() const { return m_puzzle; }
     // The file the puzzle was opened from or saved to, NoFileName when none.
-    const std::string& fileName() const { return m_puzzle.FileName; }
+    const std::string& fileName() const { return m_puzzle.fileName; }
     // Names the puzzle's file `path` (before it is written there); the
     // puzzle's name becomes the file's name.
     void setFileName(const std::string& path);
 
     // Every stroke, size change, Fit Size, Make Negative and shift is one step.
     QUndoStack& history() { return *m_history; }
-    bool isModified() const { return m_puzzle.PuzzleChanged; }
+    bool isModified() const { return m_puzzle.changed; }
 
     // A fresh history for the puzzle as it is now, which counts as unchanged;
     // the stroke in progress is dropped.

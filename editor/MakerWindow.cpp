@@ -282,7 +282,7 @@ QString MakerWindow::solvabilityText() const { return m_solvabilityLabel->fullTe
 
 void MakerWindow::setCaption()
 {
-    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixMaker));
+    setWindowTitle(platform::displayText(m_puzzle.name) + localText(m_session, txt::CaptionSuffixMaker));
 }
 
 bool MakerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -326,7 +326,7 @@ void MakerWindow::layoutWindow()
     m_sidePanel->setGeometry(clientW - panelW, 0, panelW, panelH);
 
     const GridScale scale = gridScale(clientW - 2 * gridLeft - panelW, panelH - gridLeft, clientW - 2 * gridLeft,
-                                      panelH - gridLeft, m_puzzle.PuzzleWidth, m_puzzle.PuzzleHeight);
+                                      panelH - gridLeft, m_puzzle.width, m_puzzle.height);
     if (!scale.fits() && canGrow) {
         m_gridZoom = scale.zoom;
         growTo(size() + QSize(scale.growWidth, scale.growHeight));

@@ -23,8 +23,8 @@ namespace gw::editor {
 
 void MakerWindow::pointerOnGrid(int button, QPointF position)
 {
-    const int x = cellFromPixel(position.x(), m_gridZoom, m_puzzle.PuzzleWidth);
-    const int y = cellFromPixel(position.y(), m_gridZoom, m_puzzle.PuzzleHeight);
+    const int x = cellFromPixel(position.x(), m_gridZoom, m_puzzle.width);
+    const int y = cellFromPixel(position.y(), m_gridZoom, m_puzzle.height);
     if (m_tool != DrawingTool::Freehand) {
         useTool(button, x, y);
         return;
@@ -130,7 +130,7 @@ void MakerWindow::importFile(const QString& path)
         platform::BusyScope busy(m_platform.busy);
         result = importImage(m_puzzle, path, m_session.language);
     }
-    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
+    m_chooser->showColorPuzzle(m_puzzle.isColor);
     showMessages(result.messages);
     if (result.status == ImportStatus::Imported)
         rememberFolder(path);

@@ -136,7 +136,7 @@ void MakerWindow::loadFile(const QString& path)
         platform::BusyScope busy(m_platform.busy);
         result = readPuzzleFile(m_puzzle, platform::pathBytes(path), ReaderVariant::Maker, m_session.language);
     }
-    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
+    m_chooser->showColorPuzzle(m_puzzle.isColor);
     showMessages(result.messages);
     if (result.loaded()) {
         setCaption();
@@ -178,9 +178,9 @@ bool MakerWindow::saveAsCommand()
 {
     for (;;) {
         platform::FileDialogRequest request;
-        request.filter = localText(m_session, m_puzzle.ColorPuzzle ? txt::FilterSaveColor : txt::FilterSaveBw);
+        request.filter = localText(m_session, m_puzzle.isColor ? txt::FilterSaveColor : txt::FilterSaveBw);
         const std::string& fileName = m_document->fileName();
-        const std::string preset = fileName == NoFileName ? m_puzzle.PuzzleName : fileName;
+        const std::string preset = fileName == NoFileName ? m_puzzle.name : fileName;
         const std::size_t dot = preset.rfind('.');
         const std::size_t lastSeparator = preset.find_last_of("/\\");
         const bool dotInName = dot != std::string::npos && (lastSeparator == std::string::npos || dot > lastSeparator);
@@ -190,8 +190,8 @@ bool MakerWindow::saveAsCommand()
         const platform::FileDialogResult chosen = m_platform.files.save(request);
         if (!chosen.accepted)
             return false;
-        if (!m_puzzle.ColorPuzzle && chosen.filterIndex == 1) {
-            m_puzzle.ColorPuzzle = true;
+        if (!m_puzzle.isColor && chosen.filterIndex == 1) {
+            m_puzzle.isColor = true;
             m_chooser->showColorPuzzle(true);
         }
         if (QFileInfo::exists(chosen.path)) {

@@ -114,7 +114,7 @@ void MakerWindow::importCluesFile(const QString& path)
                         return; // the puzzle and its history stay as they were
                     m_puzzle = imported;
                     m_document->startHistory();
-                    m_chooser->showColorPuzzle(m_puzzle.ColorPuzzle);
+                    m_chooser->showColorPuzzle(m_puzzle.isColor);
                     rememberFolder(m_clueImportPath);
                     showImportedPicture(m_clueImportPath, true);
                 });
@@ -134,7 +134,7 @@ void MakerWindow::exportCluesCommand()
     platform::FileDialogRequest request;
     request.title = localText(m_session, txt::ExportCluesTitle);
     request.filter = localText(m_session, txt::FilterExportClues);
-    request.fileName = platform::pathFromBytes(m_puzzle.PuzzleName);
+    request.fileName = platform::pathFromBytes(m_puzzle.name);
     request.initialFolder = dialogFolder(true);
     for (;;) {
         const platform::FileDialogResult chosen = m_platform.files.save(request);

@@ -13,8 +13,8 @@ PreviewView::PreviewView(const Puzzle& puzzle, QWidget* parent) : QWidget(parent
 
 void PreviewView::redraw()
 {
-    const int w = m_puzzle.PuzzleWidth;
-    const int h = m_puzzle.PuzzleHeight;
+    const int w = m_puzzle.width;
+    const int h = m_puzzle.height;
     resize(w, h);
     m_picture = QImage(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)

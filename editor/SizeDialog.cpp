@@ -17,8 +17,8 @@ namespace gw::editor {
 
 QSize correctSizeBoxes(QLineEdit& width, QLineEdit& height, const Puzzle& puzzle)
 {
-    const int w = correctedSize(width.text().toStdString(), puzzle.PuzzleWidth);
-    const int h = correctedSize(height.text().toStdString(), puzzle.PuzzleHeight);
+    const int w = correctedSize(width.text().toStdString(), puzzle.width);
+    const int h = correctedSize(height.text().toStdString(), puzzle.height);
     width.setText(QString::number(w));
     height.setText(QString::number(h));
     return QSize(w, h);
@@ -72,8 +72,8 @@ SizeDialog::SizeDialog(const Puzzle& puzzle, const Session& session, QWidget* pa
 
 void SizeDialog::refresh()
 {
-    m_widthEdit->setText(QString::number(m_puzzle.PuzzleWidth));
-    m_heightEdit->setText(QString::number(m_puzzle.PuzzleHeight));
+    m_widthEdit->setText(QString::number(m_puzzle.width));
+    m_heightEdit->setText(QString::number(m_puzzle.height));
     showCurrentSize(m_session.language);
     m_applyButton->setEnabled(false);
 }
@@ -81,9 +81,9 @@ void SizeDialog::refresh()
 void SizeDialog::showCurrentSize(std::uint8_t language)
 {
     m_currentWidthLabel->setText(localText(language, txt::CurrentWidth) + QLatin1Char(' ')
-                                 + QString::number(m_puzzle.PuzzleWidth));
+                                 + QString::number(m_puzzle.width));
     m_currentHeightLabel->setText(localText(language, txt::CurrentHeight) + QLatin1Char(' ')
-                                  + QString::number(m_puzzle.PuzzleHeight));
+                                  + QString::number(m_puzzle.height));
 }
 
 void SizeDialog::applyCaptions(std::uint8_t language)

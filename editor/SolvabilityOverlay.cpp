@@ -66,8 +66,8 @@ void SolvabilityOverlay::setOn(bool on)
 
 bool SolvabilityOverlay::sameCells() const
 {
-    return m_analysis && m_analysed.PuzzleWidth == m_puzzle.PuzzleWidth
-           && m_analysed.PuzzleHeight == m_puzzle.PuzzleHeight && m_analysed.Cells == m_puzzle.Cells;
+    return m_analysis && m_analysed.width == m_puzzle.width && m_analysed.height == m_puzzle.height
+           && m_analysed.cells == m_puzzle.cells;
 }
 
 void SolvabilityOverlay::recompute()

@@ -46,15 +46,15 @@ inline void checkResult(const gw::ClueReadResult& result)
     if (!file.picture)
         return;
     gw::Puzzle puzzle;
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(file.width);
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(file.height);
-    puzzle.Cells = *file.picture;
-    puzzle.PuzzleTitle = file.title;
+    puzzle.width = static_cast<std::int16_t>(file.width);
+    puzzle.height = static_cast<std::int16_t>(file.height);
+    puzzle.cells = *file.picture;
+    puzzle.title = file.title;
     const gw::ClueReadResult xml = gw::readClueData(gw::webpbnBytes(puzzle), gw::ClueFormat::Webpbn, "again.xml");
-    check(xml.ok && xml.file.picture && *xml.file.picture == puzzle.Cells);
+    check(xml.ok && xml.file.picture && *xml.file.picture == puzzle.cells);
     if (gw::blackAndWhiteOnly(puzzle)) {
         const gw::ClueReadResult non = gw::readClueData(gw::nonBytes(puzzle), gw::ClueFormat::Non, "again.non");
-        check(non.ok && non.file.picture && *non.file.picture == puzzle.Cells);
+        check(non.ok && non.file.picture && *non.file.picture == puzzle.cells);
     }
 }
 

@@ -26,27 +26,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = gw::fuzz::scratchFolder() + "picture.dat";
     gw::fuzz::writeBytes(path, data, size);
     gw::Puzzle puzzle;
-    puzzle.Cells.fill(gw::Black);
-    puzzle.PuzzleChanged = true;
+    puzzle.cells.fill(gw::Black);
+    puzzle.changed = true;
     const gw::Puzzle before = puzzle;
     const gw::editor::ImportResult result = gw::editor::importImage(puzzle, QString::fromStdString(path), 0);
-    check(!puzzle.PuzzleChanged);
+    check(!puzzle.changed);
     if (result.status != gw::editor::ImportStatus::Imported) {
         check(result.status == gw::editor::ImportStatus::Failed && result.messages.size() == 1);
-        check(puzzle.Cells == before.Cells && puzzle.PuzzleWidth == before.PuzzleWidth);
+        check(puzzle.cells == before.cells && puzzle.width == before.width);
         return 0;
     }
-    check(puzzle.PuzzleWidth >= 1 && puzzle.PuzzleWidth <= gw::MaxPuzzleSize);
-    check(puzzle.PuzzleHeight >= 1 && puzzle.PuzzleHeight <= gw::MaxPuzzleSize);
+    check(puzzle.width >= 1 && puzzle.width <= gw::MaxPuzzleSize);
+    check(puzzle.height >= 1 && puzzle.height <= gw::MaxPuzzleSize);
     bool color = false;
     for (int y = 0; y < gw::MaxPuzzleSize; ++y) {
         for (int x = 0; x < gw::MaxPuzzleSize; ++x) {
             const std::uint8_t cell = puzzle.cell(x, y);
-            const bool inUse = x < puzzle.PuzzleWidth && y < puzzle.PuzzleHeight;
+            const bool inUse = x < puzzle.width && y < puzzle.height;
             check(inUse ? cell < 8 : cell == gw::White);
             color = color || (inUse && cell > gw::White);
         }
     }
-    check(puzzle.ColorPuzzle == color && puzzle.PuzzleName == "picture" && puzzle.FileName == gw::NoFileName);
+    check(puzzle.isColor == color && puzzle.name == "picture" && puzzle.fileName == gw::NoFileName);
     return 0;
 }

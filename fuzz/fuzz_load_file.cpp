@@ -20,21 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(result.status != gw::LoadStatus::NoFile);
         check(result.loaded() == result.reason.empty());
         check(result.loaded() || !result.messages.empty());
-        check(puzzle.PuzzleWidth >= 1 && puzzle.PuzzleWidth <= gw::MaxPuzzleSize);
-        check(puzzle.PuzzleHeight >= 1 && puzzle.PuzzleHeight <= gw::MaxPuzzleSize);
-        for (std::uint8_t cell : puzzle.Cells)
+        check(puzzle.width >= 1 && puzzle.width <= gw::MaxPuzzleSize);
+        check(puzzle.height >= 1 && puzzle.height <= gw::MaxPuzzleSize);
+        for (std::uint8_t cell : puzzle.cells)
             check(cell < 8);
         if (!result.loaded())
             continue;
-        puzzle.PuzzleChanged = true;
+        puzzle.changed = true;
         const gw::SaveResult saved = gw::savePbm(puzzle, out);
-        check(saved.ok && !puzzle.PuzzleChanged);
+        check(saved.ok && !puzzle.changed);
         gw::Puzzle again;
         check(gw::readPuzzleFile(again, out, variant).loaded());
-        check(again.Cells == puzzle.Cells && again.ColorPuzzle == puzzle.ColorPuzzle);
-        check(again.PuzzleWidth == puzzle.PuzzleWidth && again.PuzzleHeight == puzzle.PuzzleHeight);
-        check(again.PuzzleTitle == puzzle.PuzzleTitle);
-        check(again.FileName == out && again.PuzzleName == "out");
+        check(again.cells == puzzle.cells && again.isColor == puzzle.isColor);
+        check(again.width == puzzle.width && again.height == puzzle.height);
+        check(again.title == puzzle.title);
+        check(again.fileName == out && again.name == "out");
     }
     return 0;
 }

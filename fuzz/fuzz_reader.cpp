@@ -26,18 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const gw::LoadResult result = gw::readPuzzleData(puzzle, in, "fuzz.pbm", variant);
         check(result.status != gw::LoadStatus::NoFile);
         check(result.loaded() || !result.messages.empty());
-        check(puzzle.PuzzleWidth >= 1 && puzzle.PuzzleWidth <= gw::MaxPuzzleSize);
-        check(puzzle.PuzzleHeight >= 1 && puzzle.PuzzleHeight <= gw::MaxPuzzleSize);
-        for (std::uint8_t cell : puzzle.Cells)
+        check(puzzle.width >= 1 && puzzle.width <= gw::MaxPuzzleSize);
+        check(puzzle.height >= 1 && puzzle.height <= gw::MaxPuzzleSize);
+        for (std::uint8_t cell : puzzle.cells)
             check(cell < 8);
         if (result.loaded()) {
             // What was read must survive a write and a second read unchanged.
             gw::Puzzle again;
-            std::stringbuf saved(puzzle.ColorPuzzle ? gw::ppmBytes(puzzle) : gw::pbmBytes(puzzle), std::ios::in);
+            std::stringbuf saved(puzzle.isColor ? gw::ppmBytes(puzzle) : gw::pbmBytes(puzzle), std::ios::in);
             check(gw::readPuzzleData(again, saved, "again.pbm", variant).loaded());
-            check(again.Cells == puzzle.Cells);
-            check(again.PuzzleWidth == puzzle.PuzzleWidth && again.PuzzleHeight == puzzle.PuzzleHeight);
-            check(again.PuzzleTitle == puzzle.PuzzleTitle);
+            check(again.cells == puzzle.cells);
+            check(again.width == puzzle.width && again.height == puzzle.height);
+            check(again.title == puzzle.title);
         }
     }
     return 0;

@@ -19,8 +19,8 @@ void PlayerCellStates::clearStates() { marks.fill(0); }
 
 bool allCellsRight(const Puzzle& puzzle, const CellStates& states)
 {
-    for (int x = 0; x < puzzle.PuzzleWidth; ++x)
-        for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+    for (int x = 0; x < puzzle.width; ++x)
+        for (int y = 0; y < puzzle.height; ++y)
             if (states.cellState(x, y) != puzzle.cell(x, y) + 1)
                 return false;
     return true;

@@ -51,7 +51,7 @@ std::vector<ClueRef> CrossedClues::all() const
 
 bool lineSatisfied(const Puzzle& puzzle, const ClueTables& clues, const CellStates& states, bool isRow, int line)
 {
-    const int length = isRow ? puzzle.PuzzleWidth : puzzle.PuzzleHeight;
+    const int length = isRow ? puzzle.width : puzzle.height;
     const int count = isRow ? clues.rowClueCount[static_cast<std::size_t>(line)]
                             : clues.columnClueCount[static_cast<std::size_t>(line)];
     int k = 0;
@@ -83,10 +83,10 @@ bool lineSatisfied(const Puzzle& puzzle, const ClueTables& clues, const CellStat
 
 bool cluesSatisfied(const Puzzle& puzzle, const ClueTables& clues, const CellStates& states)
 {
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+    for (int y = 0; y < puzzle.height; ++y)
         if (!lineSatisfied(puzzle, clues, states, true, y))
             return false;
-    for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int x = 0; x < puzzle.width; ++x)
         if (!lineSatisfied(puzzle, clues, states, false, x))
             return false;
     return true;

@@ -59,8 +59,8 @@ int paintErrorMarks(QPainter& painter, const Puzzle& puzzle, const CellStateArra
 {
     const int dotSize = errorDotSize(cellSize);
     int errors = 0;
-    for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
-        for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+    for (int x = 0; x < puzzle.width; ++x) {
+        for (int y = 0; y < puzzle.height; ++y) {
             if (isWrongMark(puzzle, states, x, y)) {
                 ++errors;
                 drawDot(painter, cellCentre(x, y, cellSize), dotSize, WrongDotColor);
@@ -76,8 +76,8 @@ void paintSolution(QPainter& painter, const Puzzle& puzzle, const CellStateArray
 {
     const int s = cellSize;
     const int dotSize = errorDotSize(s);
-    for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
-        for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+    for (int x = 0; x < puzzle.width; ++x) {
+        for (int y = 0; y < puzzle.height; ++y) {
             const PaletteColor& c = Palette[puzzle.cell(x, y)];
             painter.fillRect(QRectF(x * s, y * s, s, s), QColor(c.r, c.g, c.b));
             const std::uint8_t state = states[static_cast<std::size_t>(x + MaxPuzzleSize * y)];

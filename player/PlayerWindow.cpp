@@ -412,19 +412,19 @@ void PlayerWindow::playPuzzle(const Puzzle& puzzle)
     m_puzzleComposed = false;
     m_cellStates.clearStates();
     m_puzzle = puzzle;
-    m_chooser->showColorPuzzle(puzzle.ColorPuzzle);
+    m_chooser->showColorPuzzle(puzzle.isColor);
     // A puzzle without a file of its own (a clue file's solution, a puzzle
     // code) is kept by its picture.
-    std::string picture = std::to_string(puzzle.PuzzleWidth) + "x" + std::to_string(puzzle.PuzzleHeight) + ":";
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    std::string picture = std::to_string(puzzle.width) + "x" + std::to_string(puzzle.height) + ":";
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             picture += static_cast<char>('0' + puzzle.cell(x, y));
     startGame(progressKey(picture));
 }
 
 void PlayerWindow::startGame(const std::string& key)
 {
-    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::CaptionSuffixPlayer));
+    setWindowTitle(platform::displayText(m_puzzle.name) + localText(m_session, txt::CaptionSuffixPlayer));
     derivePlayerClues(m_puzzle, m_clues);
     // A window that was never active while maximised lays the puzzle out in
     // the area it has at this moment.
@@ -434,7 +434,7 @@ void PlayerWindow::startGame(const std::string& key)
     m_puzzleComposed = true;
     m_progressKey = key;
     const std::optional<PlayProgress> kept = m_progressKey.empty() ? std::nullopt : m_progress.load(m_progressKey);
-    if (kept && kept->width == m_puzzle.PuzzleWidth && kept->height == m_puzzle.PuzzleHeight) {
+    if (kept && kept->width == m_puzzle.width && kept->height == m_puzzle.height) {
         m_playField->restore(kept->marks, kept->crossed);
         m_clock.restart(kept->elapsedMs);
         m_noticeLabel->setText(localText(m_session, txt::PlayerProgressRestored));
@@ -496,8 +496,8 @@ void PlayerWindow::saveProgress()
     if (!m_puzzleComposed || m_progressKey.empty())
         return;
     PlayProgress progress;
-    progress.width = m_puzzle.PuzzleWidth;
-    progress.height = m_puzzle.PuzzleHeight;
+    progress.width = m_puzzle.width;
+    progress.height = m_puzzle.height;
     for (int y = 0; y < progress.height; ++y)
         for (int x = 0; x < progress.width; ++x)
             progress.marks.push_back(m_cellStates.cellState(x, y));
@@ -571,7 +571,7 @@ void PlayerWindow::showHint()
 {
     if (!m_puzzleComposed)
         return;
-    const int w = m_puzzle.PuzzleWidth, h = m_puzzle.PuzzleHeight;
+    const int w = m_puzzle.width, h = m_puzzle.height;
     std::vector<std::uint8_t> marks;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)

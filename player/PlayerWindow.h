@@ -72,7 +72,7 @@ public:
     // screen stays.
     bool loadFile(const QString& path);
     // Starts a game of `puzzle` (a copy becomes the program's puzzle): the
-    // caption shows its PuzzleName.
+    // caption shows its name.
     void playPuzzle(const Puzzle& puzzle);
     RandomPuzzleCommands& randomPuzzles() const { return *m_randomPuzzles; }
 

@@ -82,7 +82,7 @@ public:
 
 signals:
     // On the window thread, when the asked-for puzzle is ready. Its
-    // PuzzleName and PuzzleTitle are its code.
+    // name and title are its code.
     void puzzleReady(const gw::Puzzle& puzzle);
 
 private:

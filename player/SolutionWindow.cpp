@@ -80,7 +80,7 @@ void SolutionWindow::applyLanguage(std::uint8_t language)
 void SolutionWindow::showSolution(int cellSize)
 {
     m_cellSize = cellSize;
-    setWindowTitle(platform::displayText(m_puzzle.PuzzleName) + localText(m_session, txt::SolutionCaptionSeparator)
+    setWindowTitle(platform::displayText(m_puzzle.name) + localText(m_session, txt::SolutionCaptionSeparator)
                    + localText(m_session, txt::TheSolution));
     layOut();
     redrawPicture();
@@ -91,8 +91,8 @@ void SolutionWindow::layOut()
 {
     const int s = m_cellSize;
     // The field is W*s + 1 by H*s + 1 points; the picture two points more.
-    const double pictureWidth = m_puzzle.PuzzleWidth * s + 1 + 2;
-    const double pictureHeight = m_puzzle.PuzzleHeight * s + 1 + 2;
+    const double pictureWidth = m_puzzle.width * s + 1 + 2;
+    const double pictureHeight = m_puzzle.height * s + 1 + 2;
     const int margin = px(MarginPoints);
     m_surface.reset(QSizeF(pictureWidth, pictureHeight), m_pixelsPerPoint, devicePixelRatioF(),
                     SolutionBackgroundColor);

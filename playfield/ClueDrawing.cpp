@@ -174,13 +174,13 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
         painter.setPen(readableClueColor(colorOf(paletteIndex)));
         writeOnBaseline(painter, QPointF(right - metrics.horizontalAdvance(t), top + ascent), t);
     };
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+    for (int y = 0; y < puzzle.height; ++y) {
         const int n = shownClueCount(clues.rowClueCount[static_cast<std::size_t>(y)]);
         for (int k = n - 1; k >= 0; --k)
             write(grid.gridLeft - (n - 1 - k) * s - 1, grid.gridTop + y * s + 1, clues.rowLength(y, k),
                   clues.rowColor(y, k));
     }
-    for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+    for (int x = 0; x < puzzle.width; ++x) {
         const int n = shownClueCount(clues.columnClueCount[static_cast<std::size_t>(x)]);
         for (int k = n - 1; k >= 0; --k)
             write(grid.gridLeft + (x + 1) * s - 1, grid.gridTop - (n - k) * s, clues.columnLength(x, k),
@@ -191,8 +191,8 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
 void drawGridRules(QPainter& painter, double left, const Puzzle& puzzle, int columnClueCells, const GridPlacement& grid,
                    const QColor& color, double pixel)
 {
-    const int w = puzzle.PuzzleWidth;
-    const int h = puzzle.PuzzleHeight;
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     const double s = grid.cellSize;
     const double right = grid.gridLeft + w * s + 1;
     for (int i = 0; i <= h; ++i) {

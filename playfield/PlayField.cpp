@@ -36,8 +36,8 @@ QPoint PlayField::cellUnderPointer(double x, double y) const
     const double s = m_state.cellSize;
     int cx = roundHalfEven(x / s - 0.5);
     int cy = roundHalfEven(y / s - 0.5);
-    cx = std::clamp(cx, 0, std::max(0, m_puzzle.PuzzleWidth - 1));
-    cy = std::clamp(cy, 0, std::max(0, m_puzzle.PuzzleHeight - 1));
+    cx = std::clamp(cx, 0, std::max(0, m_puzzle.width - 1));
+    cy = std::clamp(cy, 0, std::max(0, m_puzzle.height - 1));
     return {cx, cy};
 }
 
@@ -84,7 +84,7 @@ void PlayField::showCursor()
 
 bool PlayField::keyPress(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (m_puzzle.PuzzleWidth < 1 || m_puzzle.PuzzleHeight < 1)
+    if (m_puzzle.width < 1 || m_puzzle.height < 1)
         return false;
     int dx = 0, dy = 0;
     std::optional<MouseButton> button;
@@ -121,8 +121,8 @@ bool PlayField::keyPress(int key, Qt::KeyboardModifiers modifiers)
     const bool drawing = (dx != 0 || dy != 0) && (modifiers & Qt::ShiftModifier);
     if (drawing)
         markCell(MouseButton::Left, m_cursor.x, m_cursor.y);
-    m_cursor.x = std::clamp(m_cursor.x + dx, 0, m_puzzle.PuzzleWidth - 1);
-    m_cursor.y = std::clamp(m_cursor.y + dy, 0, m_puzzle.PuzzleHeight - 1);
+    m_cursor.x = std::clamp(m_cursor.x + dx, 0, m_puzzle.width - 1);
+    m_cursor.y = std::clamp(m_cursor.y + dy, 0, m_puzzle.height - 1);
     showCursor();
     showPosition(QPoint(m_cursor.x, m_cursor.y));
     if (drawing)
@@ -226,10 +226,10 @@ std::optional<ClueRef> PlayField::clueAt(double x, double y) const
     };
     const double l = f.left(), t = f.top();
     if (x < l && t <= y && y < t + f.height())
-        if (auto row = hit(true, y - t, l - x, m_puzzle.PuzzleHeight, m_clues.rowClueCount))
+        if (auto row = hit(true, y - t, l - x, m_puzzle.height, m_clues.rowClueCount))
             return row;
     if (y < t && l <= x && x < l + f.width())
-        return hit(false, x - l, t - y, m_puzzle.PuzzleWidth, m_clues.columnClueCount);
+        return hit(false, x - l, t - y, m_puzzle.width, m_clues.columnClueCount);
     return std::nullopt;
 }
 
@@ -316,8 +316,8 @@ void PlayField::applyStep(const PlayStep& step, bool forwards)
 
 void PlayField::restore(const std::vector<std::uint8_t>& marks, const std::vector<ClueRef>& crossed)
 {
-    const int w = m_puzzle.PuzzleWidth;
-    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+    const int w = m_puzzle.width;
+    for (int y = 0; y < m_puzzle.height; ++y)
         for (int x = 0; x < w; ++x)
             m_states.setCell(x, y, marks[static_cast<std::size_t>(y * w + x)]);
     for (const ClueRef& clue : crossed)
@@ -340,8 +340,8 @@ void PlayField::redrawPlay()
 {
     m_panel.field().clearHint();
     m_panel.field().clear();
-    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
-        for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+    for (int x = 0; x < m_puzzle.width; ++x)
+        for (int y = 0; y < m_puzzle.height; ++y)
             paintCell(x, y);
     for (const ClueRef& clue : m_state.crossed.all())
         m_panel.toggleCellPixels(clueCell(clue));
@@ -352,8 +352,8 @@ void PlayField::redrawPlay()
 void PlayField::resetAsStep()
 {
     closeStroke();
-    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < m_puzzle.height; ++y)
+        for (int x = 0; x < m_puzzle.width; ++x)
             m_history.recordCell({x, y}, m_states.cellState(x, y), 0);
     for (const ClueRef& clue : m_state.crossed.all())
         m_history.recordClue(clue);
@@ -402,8 +402,8 @@ void PlayField::showClearedField()
     m_chooser.choose(1, 1);
     m_chooser.choose(2, 2);
     m_panel.field().clear();
-    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
-        for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+    for (int x = 0; x < m_puzzle.width; ++x)
+        for (int y = 0; y < m_puzzle.height; ++y)
             paintCell(x, y);
     restoreClueNumbers();
 }

@@ -18,7 +18,7 @@ PlayFieldComposition compose(PlayField& playField, int fontSize, double availabl
     const Puzzle& puzzle = playField.puzzle();
     const ClueTables& clues = playField.clues();
     CluePanel& panel = playField.panel();
-    const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
+    const int w = puzzle.width, h = puzzle.height;
     const int r = clues.maxRowClues, q = clues.maxColumnClues;
 
     // Text is measured on the panel's own picture.
@@ -51,7 +51,7 @@ PlayFieldComposition compose(PlayField& playField, int fontSize, double availabl
     panel.picture().beginPoints(painter);
     painter.setFont(pointFont(result.fontSize));
     useSolidDigits(painter);
-    const bool color = puzzle.ColorPuzzle;
+    const bool color = puzzle.isColor;
     device = &panel.picture().image();
     drawClueNumbers(painter, device, puzzle, clues, grid, [&](int paletteIndex) {
         return color ? playField.stateColor(paletteIndex + 1) : QColor(Qt::black);

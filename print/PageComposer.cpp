@@ -47,7 +47,7 @@ PageLayout composePage(PageSurface& surface, QSizeF page, PageMode mode, const P
     PageLayout layout;
     layout.page = page;
     const bool forTest = mode == PageMode::TestWindow;
-    const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
+    const int w = puzzle.width, h = puzzle.height;
     const int r = clues.maxRowClues, c = clues.maxColumnClues;
     // The test window's panel reaches PanelEdge beyond the block (its thick
     // rules at the right and bottom edges); the block is fitted so that they

@@ -298,8 +298,7 @@ void PrintDialog::open()
     fillPrinterList();
     m_automaticSizeButton->setChecked(true);
     takePuzzle();
-    m_titleEdit->setText(
-        QString::fromStdString(m_composed.PuzzleTitle.empty() ? m_composed.PuzzleName : m_composed.PuzzleTitle));
+    m_titleEdit->setText(QString::fromStdString(m_composed.title.empty() ? m_composed.name : m_composed.title));
     composePreview();
     takeNeededSize();
     show();
@@ -411,7 +410,7 @@ PageLayout PrintDialog::composeForTest(CluePanel& panel, QSizeF area)
     ImageSurface surface(panel.picture(), screenPixelsPerPoint(&panel), panel.devicePixelRatioF(),
                          [&panel](QSizeF) { panel.fitToPicture(); });
     const PageLayout layout = composePage(surface, PageMode::TestWindow, area);
-    panel.placeField(layout.gridLeft, layout.gridTop, m_composed.PuzzleWidth, m_composed.PuzzleHeight, layout.cellSize);
+    panel.placeField(layout.gridLeft, layout.gridTop, m_composed.width, m_composed.height, layout.cellSize);
     return layout;
 }
 
@@ -447,7 +446,7 @@ void PrintDialog::refreshPreview()
 void PrintDialog::onTitleChanged()
 {
     const std::string typed = m_titleEdit->text().toStdString();
-    m_puzzle.PuzzleTitle = typed == m_puzzle.PuzzleName ? std::string() : typed;
+    m_puzzle.title = typed == m_puzzle.name ? std::string() : typed;
     m_titleCountdown = 5;
     m_titleTimer->start();
 }
@@ -553,7 +552,7 @@ bool PrintDialog::savePdf(const QString& path, std::string* reason)
         QPrinter* printer = currentPrinter();
         pdf.setPageLayout(printer ? printer->pageLayout() : paperWithoutPrinter(m_portraitButton->isChecked()));
         const QString title = m_titleEdit->text();
-        pdf.setTitle(title.isEmpty() ? platform::displayText(m_composed.PuzzleName) : title);
+        pdf.setTitle(title.isEmpty() ? platform::displayText(m_composed.name) : title);
         pdf.setCreator(localText(m_session, txt::ProductMaker));
         PagedSurface surface(pdf);
         const PageLayout layout =
@@ -573,7 +572,7 @@ void PrintDialog::askSavePdf()
     request.title = m_savePdfButton->text().remove(QLatin1Char('&')).remove(QChar(0x2026));
     request.filter = localText(m_session, txt::FilterPdf);
     request.initialFolder = platform::pathFromBytes(m_session.programFolder);
-    request.fileName = platform::pathFromBytes(m_composed.PuzzleName) + QStringLiteral(".pdf");
+    request.fileName = platform::pathFromBytes(m_composed.name) + QStringLiteral(".pdf");
     const platform::FileDialogResult chosen = m_platform.files.save(request);
     if (!chosen.accepted || chosen.path.isEmpty())
         return;

@@ -52,11 +52,11 @@ template <typename ColorOf> unsigned clueColors(int count, ColorOf colorOf)
 
 void resetKnowledge(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues)
 {
-    knowledge.reset(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y) {
+    knowledge.reset(puzzle.width, puzzle.height);
+    for (int y = 0; y < puzzle.height; ++y) {
         const int rowCount = clues.rowClueCount[static_cast<std::size_t>(y)];
         const unsigned rowColors = clueColors(rowCount, [&](int k) { return clues.rowColor(y, k); });
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+        for (int x = 0; x < puzzle.width; ++x) {
             const int columnCount = clues.columnClueCount[static_cast<std::size_t>(x)];
             if (rowCount == 0 || columnCount == 0)
                 continue;

@@ -111,9 +111,9 @@ ComputerTestResult runComputerTest(const Puzzle& puzzle, bool keepTrace, SolverO
     result.largestList = driver.largestList();
     result.candidates = driver.candidatesBuilt();
     result.endless = driver.endlessDetected();
-    result.total = puzzle.PuzzleWidth * puzzle.PuzzleHeight;
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    result.total = puzzle.width * puzzle.height;
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             if (knowledge.state(x, y) != StateUnknown)
                 ++result.known;
     result.wrong = observer.wrongCells();

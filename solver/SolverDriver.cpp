@@ -66,11 +66,11 @@ bool SolverDriver::start()
     m_observer.fieldCleared();
     m_rowLines.clear();
     m_columnLines.clear();
-    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y) {
+    for (int y = 0; y < m_puzzle.height; ++y) {
         m_rowLines.push_back(std::make_unique<LineSolver>(Orientation::Row, m_clues, m_context));
         m_rowLines.back()->initialize(static_cast<std::int16_t>(y));
     }
-    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x) {
+    for (int x = 0; x < m_puzzle.width; ++x) {
         m_columnLines.push_back(std::make_unique<LineSolver>(Orientation::Column, m_clues, m_context));
         m_columnLines.back()->initialize(static_cast<std::int16_t>(x));
     }
@@ -105,7 +105,7 @@ bool SolverDriver::tick()
             m_cellsSetAtSweepStart = m_knowledge.cellsSet;
     }
     if (m_passIsRows) {
-        if (m_passLine == m_puzzle.PuzzleHeight) {
+        if (m_passLine == m_puzzle.height) {
             m_passLine = -1;
             m_passIsRows = false;
             m_knowledge.rowChanged.fill(false);
@@ -113,7 +113,7 @@ bool SolverDriver::tick()
             m_observer.statusText(SolverStatus::ComparingRow, m_passLine + 1);
             m_rowLines[static_cast<std::size_t>(m_passLine)]->compareWithCells();
         }
-    } else if (m_passLine < m_puzzle.PuzzleWidth) {
+    } else if (m_passLine < m_puzzle.width) {
         m_observer.statusText(SolverStatus::ComparingColumn, m_passLine + 1);
         m_columnLines[static_cast<std::size_t>(m_passLine)]->compareWithCells();
     } else {
@@ -135,8 +135,8 @@ void SolverDriver::stop()
 
 void SolverDriver::resetConfirmations()
 {
-    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < m_puzzle.height; ++y)
+        for (int x = 0; x < m_puzzle.width; ++x)
             for (int q = 0; q < PaletteSize; ++q)
                 if (m_knowledge.canBe(x, y, q) == ColorConfirmed && m_knowledge.state(x, y) != q + 1)
                     m_knowledge.setCanBe(x, y, q, ColorOpen);
@@ -144,8 +144,8 @@ void SolverDriver::resetConfirmations()
 
 bool SolverDriver::solved() const
 {
-    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < m_puzzle.height; ++y)
+        for (int x = 0; x < m_puzzle.width; ++x)
             if (m_knowledge.state(x, y) != m_puzzle.cell(x, y) + 1)
                 return false;
     return true;
@@ -215,8 +215,8 @@ bool SolverDriver::placementLimitWillDouble()
 std::pair<std::uint64_t, std::uint64_t> SolverDriver::fingerprint() const
 {
     FingerprintMix mix;
-    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y) {
-        for (int x = 0; x < m_puzzle.PuzzleWidth; ++x) {
+    for (int y = 0; y < m_puzzle.height; ++y) {
+        for (int x = 0; x < m_puzzle.width; ++x) {
             std::uint64_t v = m_knowledge.state(x, y);
             for (int q = 0; q < PaletteSize; ++q)
                 v = v << 2 | m_knowledge.canBe(x, y, q);
@@ -224,11 +224,11 @@ std::pair<std::uint64_t, std::uint64_t> SolverDriver::fingerprint() const
         }
     }
     std::uint64_t flags = 0;
-    for (int y = 0; y < m_puzzle.PuzzleHeight; ++y)
+    for (int y = 0; y < m_puzzle.height; ++y)
         flags = flags << 1 | m_knowledge.rowChanged[static_cast<std::size_t>(y)];
     mix(flags);
     flags = 0;
-    for (int x = 0; x < m_puzzle.PuzzleWidth; ++x)
+    for (int x = 0; x < m_puzzle.width; ++x)
         flags = flags << 1 | m_knowledge.columnChanged[static_cast<std::size_t>(x)];
     mix(flags);
     for (const auto& line : m_rowLines)

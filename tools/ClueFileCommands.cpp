@@ -45,7 +45,7 @@ int runImport(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
     if (!result.imported)
         return 1;
     const bool wantsColor = hasExtension(out, ".ppm");
-    if (puzzle.ColorPuzzle && !wantsColor) {
+    if (puzzle.isColor && !wantsColor) {
         err << "error: " << printable(out) << ": a color puzzle is saved as .ppm\n";
         return 1;
     }

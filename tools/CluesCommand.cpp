@@ -26,16 +26,15 @@ int runClues(const Invocation& args, std::ostream& out, std::ostream& err)
         return 1;
     ClueTables clues;
     deriveClues(puzzle, clues);
-    out << "size " << puzzle.PuzzleWidth << ' ' << puzzle.PuzzleHeight << ' ' << (puzzle.ColorPuzzle ? "color" : "bw")
-        << '\n';
+    out << "size " << puzzle.width << ' ' << puzzle.height << ' ' << (puzzle.isColor ? "color" : "bw") << '\n';
     out << "title";
-    if (!puzzle.PuzzleTitle.empty())
-        out << ' ' << printable(puzzle.PuzzleTitle);
+    if (!puzzle.title.empty())
+        out << ' ' << printable(puzzle.title);
     out << '\n';
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+    for (int y = 0; y < puzzle.height; ++y)
         printLine(out, "row", y, clues.rowClueCount[static_cast<std::size_t>(y)], clues.rowClueLength,
                   clues.rowClueColor);
-    for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int x = 0; x < puzzle.width; ++x)
         printLine(out, "col", x, clues.columnClueCount[static_cast<std::size_t>(x)], clues.columnClueLength,
                   clues.columnClueColor);
     return 0;

@@ -175,7 +175,7 @@ void TrialWindow::open()
     m_analysis->setPicture(m_puzzle);
     resetField();
     m_statusLabel->clear();
-    m_colorChooser->showColorPuzzle(m_puzzle.ColorPuzzle);
+    m_colorChooser->showColorPuzzle(m_puzzle.isColor);
     if (!m_sizedToScreen) {
         // The field was composed for the screen's available area, so the
         // window opens that large the first time; later it keeps whatever

@@ -23,13 +23,13 @@ std::uint64_t digest(const std::vector<gw::PuzzleRecipe>& recipes)
     const auto mix = [&hash](std::uint64_t byte) { hash = (hash ^ byte) * 0x100000001B3ull; };
     for (const gw::PuzzleRecipe& recipe : recipes) {
         const gw::Puzzle puzzle = gw::generatePuzzle(recipe);
-        mix(static_cast<std::uint64_t>(puzzle.PuzzleWidth));
-        mix(static_cast<std::uint64_t>(puzzle.PuzzleHeight));
-        mix(puzzle.ColorPuzzle);
-        for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-            for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+        mix(static_cast<std::uint64_t>(puzzle.width));
+        mix(static_cast<std::uint64_t>(puzzle.height));
+        mix(puzzle.isColor);
+        for (int y = 0; y < puzzle.height; ++y)
+            for (int x = 0; x < puzzle.width; ++x)
                 mix(puzzle.cell(x, y));
-        for (const char c : puzzle.PuzzleTitle)
+        for (const char c : puzzle.title)
             mix(static_cast<unsigned char>(c));
     }
     return hash;
@@ -110,10 +110,10 @@ TEST(GeneratePuzzle, UsesOnlyItsColorsInsideItsSize)
     for (const gw::PuzzleRecipe& recipe : gw::benchmarkRecipes(gw::BenchmarkSetSeed, gw::BenchmarkSetSize)) {
         const gw::Puzzle puzzle = gw::generatePuzzle(recipe);
         SCOPED_TRACE(gw::recipeTitle(recipe));
-        EXPECT_EQ(puzzle.PuzzleWidth, recipe.width);
-        EXPECT_EQ(puzzle.PuzzleHeight, recipe.height);
-        EXPECT_EQ(puzzle.ColorPuzzle, recipe.colors > 2);
-        EXPECT_EQ(puzzle.PuzzleTitle, gw::recipeTitle(recipe));
+        EXPECT_EQ(puzzle.width, recipe.width);
+        EXPECT_EQ(puzzle.height, recipe.height);
+        EXPECT_EQ(puzzle.isColor, recipe.colors > 2);
+        EXPECT_EQ(puzzle.title, gw::recipeTitle(recipe));
         // White and the first colors - 1 inks of black, red, blue, ...
         const std::string inks = std::string(".#RBYGMA").substr(0, static_cast<std::size_t>(recipe.colors));
         std::set<char> used;
@@ -176,8 +176,8 @@ TEST(WritePuzzleSet, FilesReadBackAsGenerated)
         const gw::Puzzle expected = gw::generatePuzzle(recipes[i]);
         gw::Puzzle read;
         ASSERT_TRUE(gw::readPuzzleFile(read, paths[i], gw::ReaderVariant::Maker).loaded());
-        EXPECT_EQ(read.PuzzleTitle, expected.PuzzleTitle);
-        EXPECT_EQ(read.ColorPuzzle, expected.ColorPuzzle);
+        EXPECT_EQ(read.title, expected.title);
+        EXPECT_EQ(read.isColor, expected.isColor);
         EXPECT_EQ(rowsOf(read), rowsOf(expected));
     }
 }

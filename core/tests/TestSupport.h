@@ -35,9 +35,9 @@ inline std::uint8_t cellFromChar(char c)
 inline gw::Puzzle puzzleFromRows(const std::vector<std::string>& rows, bool color = false)
 {
     gw::Puzzle p;
-    p.ColorPuzzle = color;
-    p.PuzzleHeight = static_cast<std::int16_t>(rows.size());
-    p.PuzzleWidth = static_cast<std::int16_t>(rows[0].size());
+    p.isColor = color;
+    p.height = static_cast<std::int16_t>(rows.size());
+    p.width = static_cast<std::int16_t>(rows[0].size());
     for (std::size_t y = 0; y < rows.size(); ++y)
         for (std::size_t x = 0; x < rows[y].size(); ++x)
             p.cell(static_cast<int>(x), static_cast<int>(y)) = cellFromChar(rows[y][x]);
@@ -59,9 +59,9 @@ inline std::vector<std::string> splitRows(const std::string& text)
 // The rows in use, as strings.
 inline std::vector<std::string> rowsOf(const gw::Puzzle& p)
 {
-    std::vector<std::string> rows(static_cast<std::size_t>(p.PuzzleHeight));
-    for (int y = 0; y < p.PuzzleHeight; ++y)
-        for (int x = 0; x < p.PuzzleWidth; ++x)
+    std::vector<std::string> rows(static_cast<std::size_t>(p.height));
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 0; x < p.width; ++x)
             rows[static_cast<std::size_t>(y)] += p.cell(x, y) < gw::PaletteSize ? CellLetters[p.cell(x, y)] : '?';
     return rows;
 }

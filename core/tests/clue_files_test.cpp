@@ -24,16 +24,16 @@ std::string rowText(const gw::ClueTables& c, int y)
 std::vector<std::string> pictureRows(const ClueReadResult& read)
 {
     gw::Puzzle p;
-    p.PuzzleWidth = static_cast<std::int16_t>(read.file.width);
-    p.PuzzleHeight = static_cast<std::int16_t>(read.file.height);
-    p.Cells = read.file.picture.value();
+    p.width = static_cast<std::int16_t>(read.file.width);
+    p.height = static_cast<std::int16_t>(read.file.height);
+    p.cells = read.file.picture.value();
     return gwtest::rowsOf(p);
 }
 
 gw::Puzzle tiny()
 {
     gw::Puzzle p = gwtest::puzzleFromRows({"#.##", "....", "###."});
-    p.PuzzleTitle = "Tiny & <b>";
+    p.title = "Tiny & <b>";
     return p;
 }
 

@@ -40,7 +40,7 @@ TEST(DeriveClues, EveryLineOfThePuzzle)
     for (const auto& t : cases) {
         SCOPED_TRACE(t.rows[0]);
         gw::Puzzle p = gwtest::puzzleFromRows(t.rows, true);
-        const bool outside = p.PuzzleWidth < 50;
+        const bool outside = p.width < 50;
         if (outside)
             p.cell(49, 49) = gw::Black; // outside the puzzle: never counted
         gw::ClueTables c;
@@ -48,7 +48,7 @@ TEST(DeriveClues, EveryLineOfThePuzzle)
         if (outside) {
             EXPECT_EQ(clueOf(c, true, 49) + clueOf(c, false, 49) + std::to_string(c.columnColor(49, 0)), "--1");
         }
-        for (int y = 0; y < p.PuzzleHeight; ++y)
+        for (int y = 0; y < p.height; ++y)
             EXPECT_EQ(clueOf(c, true, y), t.rowClues[static_cast<std::size_t>(y)]) << "row " << y;
         for (std::size_t x = 0; x < t.columnClues.size(); ++x)
             EXPECT_EQ(clueOf(c, false, static_cast<int>(x)), t.columnClues[x]) << "column " << x;

@@ -26,14 +26,14 @@ TEST(PuzzleCorpus, EveryFileLoadsAndSurvivesASave)
         ASSERT_TRUE(made.loaded());
         EXPECT_TRUE(made.messages.empty());
         ASSERT_TRUE(gw::readPuzzleFile(player, path, gw::ReaderVariant::Player).loaded());
-        EXPECT_EQ(maker.Cells, player.Cells);
-        EXPECT_EQ(maker.ColorPuzzle, ext == ".ppm");
-        std::stringbuf saved(maker.ColorPuzzle ? gw::ppmBytes(maker) : gw::pbmBytes(maker), std::ios::in);
+        EXPECT_EQ(maker.cells, player.cells);
+        EXPECT_EQ(maker.isColor, ext == ".ppm");
+        std::stringbuf saved(maker.isColor ? gw::ppmBytes(maker) : gw::pbmBytes(maker), std::ios::in);
         ASSERT_TRUE(gw::readPuzzleData(back, saved, path, gw::ReaderVariant::Maker).loaded());
-        EXPECT_EQ(back.Cells, maker.Cells);
-        EXPECT_EQ(back.PuzzleWidth, maker.PuzzleWidth);
-        EXPECT_EQ(back.PuzzleHeight, maker.PuzzleHeight);
-        EXPECT_EQ(back.PuzzleTitle, maker.PuzzleTitle);
+        EXPECT_EQ(back.cells, maker.cells);
+        EXPECT_EQ(back.width, maker.width);
+        EXPECT_EQ(back.height, maker.height);
+        EXPECT_EQ(back.title, maker.title);
     }
     EXPECT_GT(files, 0);
 }

@@ -80,8 +80,7 @@ TEST_P(FloodFillCells, CoversTheConnectedAreaOfOneColour)
 {
     const FillCase& c = GetParam();
     const gw::Puzzle puzzle = gwtest::puzzleFromRows(gwtest::splitRows(c.puzzle), true);
-    EXPECT_EQ(picture(gw::floodFillCells(puzzle, c.start), puzzle.PuzzleWidth, puzzle.PuzzleHeight),
-              gwtest::splitRows(c.filled));
+    EXPECT_EQ(picture(gw::floodFillCells(puzzle, c.start), puzzle.width, puzzle.height), gwtest::splitRows(c.filled));
 }
 
 const FillCase fillCases[] = {

@@ -91,8 +91,8 @@ TEST_F(FileSystem, OnlyRegularFilesAreRead)
     // Regression: a Latin-1 name went through a UTF-8 round trip.
     gw::Puzzle p;
     ASSERT_TRUE(gw::readPuzzleFile(p, make("puzzle", "caf\xe9.pbm"), gw::ReaderVariant::Maker).loaded());
-    EXPECT_EQ(p.PuzzleName, "caf\xe9");
-    ASSERT_TRUE(gw::savePbm(p, p.FileName).ok);
+    EXPECT_EQ(p.name, "caf\xe9");
+    ASSERT_TRUE(gw::savePbm(p, p.fileName).ok);
 }
 
 // Clue files go the same way, with the size limit read as one byte past it:
@@ -225,7 +225,7 @@ TEST_F(FileSystem, SavingFollowsLinks)
                                                          {"dangling.pbm", "sub/new.pbm"}};
     for (const auto& [link, file] : saves) {
         gw::Puzzle p = gwtest::puzzleFromRows({"#"});
-        p.PuzzleTitle = link;
+        p.title = link;
         ASSERT_TRUE(gw::savePbm(p, dir.file(link)).ok) << link;
         EXPECT_TRUE(fs::is_symlink(dir.file(link))) << link;
         EXPECT_EQ(gwtest::readFile(dir.file(file)), gw::pbmBytes(p)) << link;

@@ -50,11 +50,11 @@ TEST_P(MalformedFile, EndsWithDefiniteStatus)
                 EXPECT_EQ(r.messages.back().title, "bad.pbm");
             }
         }
-        for (int side : {p.PuzzleWidth, p.PuzzleHeight})
+        for (int side : {p.width, p.height})
             EXPECT_TRUE(side >= 1 && side <= 50) << side;
-        for (std::uint8_t cell : p.Cells)
+        for (std::uint8_t cell : p.cells)
             ASSERT_LT(cell, gw::PaletteSize);
-        EXPECT_FALSE(p.PuzzleChanged);
+        EXPECT_FALSE(p.changed);
     }
 }
 

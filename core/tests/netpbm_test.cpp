@@ -38,10 +38,10 @@ TEST_P(NetpbmReadsOurFile, WithTheSamePixels)
 {
     const auto [color, titled, width] = GetParam();
     gw::Puzzle p;
-    p.PuzzleWidth = static_cast<std::int16_t>(width);
-    p.PuzzleHeight = 3;
-    p.ColorPuzzle = color;
-    p.PuzzleTitle = titled ? "Cat and dog" : "";
+    p.width = static_cast<std::int16_t>(width);
+    p.height = 3;
+    p.isColor = color;
+    p.title = titled ? "Cat and dog" : "";
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < width; ++x)
             p.cell(x, y) = color ? static_cast<std::uint8_t>((x + 3 * y) % gw::PaletteSize)

@@ -56,8 +56,8 @@ const EditCase EditCases[] = {
 // The cells of the top-left width x height area, whatever the size in use.
 Rows areaRows(gw::Puzzle p, std::size_t width, std::size_t height)
 {
-    p.PuzzleWidth = static_cast<std::int16_t>(width);
-    p.PuzzleHeight = static_cast<std::int16_t>(height);
+    p.width = static_cast<std::int16_t>(width);
+    p.height = static_cast<std::int16_t>(height);
     return gwtest::rowsOf(p);
 }
 
@@ -79,8 +79,8 @@ TEST_P(PictureEdit, ChangesTheCellsInUse)
             gw::shiftPicture(p, static_cast<gw::ShiftDirection>(std::string("LRUD").find(*step)));
     }
     EXPECT_EQ(areaRows(p, c.before[0].size(), c.before.size()), c.after);
-    EXPECT_EQ(p.PuzzleWidth, c.widthAfter);
-    EXPECT_EQ(p.PuzzleHeight, c.heightAfter);
+    EXPECT_EQ(p.width, c.widthAfter);
+    EXPECT_EQ(p.height, c.heightAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, PictureEdit, ::testing::ValuesIn(EditCases),

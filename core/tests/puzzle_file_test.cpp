@@ -96,9 +96,9 @@ TEST(SavePbm, BytesAreExact)
              + std::string("\0\0\0\1\1\1\1\0\0\0\0\1\1\1\0\0\1\0\1\0\1\0\1\1", 24)}};
     for (const auto& c : cases) {
         gw::Puzzle p = puzzleFromRows(gwtest::splitRows(c.rows), c.color);
-        p.PuzzleTitle = c.title;
-        p.cell(p.PuzzleWidth, 0) = gw::Black; // cells outside the puzzle are never written
-        p.cell(0, p.PuzzleHeight) = gw::Black;
+        p.title = c.title;
+        p.cell(p.width, 0) = gw::Black; // cells outside the puzzle are never written
+        p.cell(0, p.height) = gw::Black;
         EXPECT_EQ(c.ppm ? gw::ppmBytes(p) : gw::pbmBytes(p), c.bytes) << c.name;
     }
 }
@@ -122,7 +122,7 @@ TEST(PuzzleFile, WriteThenReadGivesTheSamePuzzle)
                  {{std::string(50, '#'), std::string(50, '.')}, false, "Wide"}};
     for (const auto& c : cases) {
         gw::Puzzle original = puzzleFromRows(c.rows, c.color);
-        original.PuzzleTitle = c.title;
+        original.title = c.title;
         for (ReaderVariant variant : {ReaderVariant::Maker, ReaderVariant::Player}) {
             SCOPED_TRACE(c.rows[0] + (variant == ReaderVariant::Maker ? " maker" : " player"));
             gw::Puzzle read;
@@ -131,9 +131,9 @@ TEST(PuzzleFile, WriteThenReadGivesTheSamePuzzle)
             ASSERT_EQ(r.status, LoadStatus::Loaded);
             EXPECT_TRUE(r.messages.empty());
             EXPECT_EQ(rowsOf(read), c.rows);
-            EXPECT_EQ(read.ColorPuzzle, c.color);
-            EXPECT_EQ(read.PuzzleTitle, variant == ReaderVariant::Maker ? c.title : "");
-            EXPECT_EQ(read.Cells, original.Cells);
+            EXPECT_EQ(read.isColor, c.color);
+            EXPECT_EQ(read.title, variant == ReaderVariant::Maker ? c.title : "");
+            EXPECT_EQ(read.cells, original.cells);
         }
     }
 }
@@ -163,7 +163,7 @@ TEST_P(ReadFile, GivesGridStatusAndMessages)
 {
     const ReadCase& c = GetParam();
     gw::Puzzle p = puzzleFromRows({"###", "###"});
-    p.PuzzleChanged = true;
+    p.changed = true;
     const gw::LoadResult r = readBytes(p, c.bytes, c.variant, c.language);
     EXPECT_EQ(r.status, c.status);
     if (c.rows.empty())
@@ -174,7 +174,7 @@ TEST_P(ReadFile, GivesGridStatusAndMessages)
     for (const gw::Message& m : r.messages)
         messages.push_back(shown(m));
     EXPECT_EQ(joined(messages, " | "), c.messages);
-    EXPECT_FALSE(p.PuzzleChanged); // every load, whatever its outcome
+    EXPECT_FALSE(p.changed); // every load, whatever its outcome
 }
 
 const auto Maker = ReaderVariant::Maker;
@@ -225,9 +225,9 @@ TEST(ReadPuzzleFile, TitleIsTakenFromLineTwoOnly)
                               {"P1\n# x\n# Puzzle Title: Cat\n", ""},   {"P1 ", ""}};
     for (const auto& c : cases) {
         gw::Puzzle p;
-        p.PuzzleTitle = "old";
+        p.title = "old";
         ASSERT_EQ(readBytes(p, std::string(c[0]) + "1 1\n1\n").status, LoadStatus::Loaded) << c[0];
-        EXPECT_EQ(p.PuzzleTitle, c[1]) << c[0];
+        EXPECT_EQ(p.title, c[1]) << c[0];
     }
 }
 
@@ -238,22 +238,22 @@ TEST(ReadPuzzleFile, FailedReadLetsGoOfThePreviousFile)
     gwtest::TempDir dir;
     for (const std::string& data : {std::string("GIF89a"), std::string("P1 3 3 1 0")}) {
         gw::Puzzle p;
-        p.FileName = "/puzzles/cat.pbm";
-        p.PuzzleName = "cat";
+        p.fileName = "/puzzles/cat.pbm";
+        p.name = "cat";
         EXPECT_FALSE(readBytes(p, data, Maker, 0, "/puzzles/broken.pbm").loaded());
-        EXPECT_EQ(p.FileName, gw::NoFileName) << data;
-        EXPECT_EQ(p.PuzzleName, "cat");
+        EXPECT_EQ(p.fileName, gw::NoFileName) << data;
+        EXPECT_EQ(p.name, "cat");
     }
     for (const std::string& path : {std::string(), dir.file("none.pbm"), dir.path()}) {
         gw::Puzzle p = puzzleFromRows({"#"});
-        p.FileName = "/puzzles/cat.pbm";
-        p.PuzzleChanged = true;
+        p.fileName = "/puzzles/cat.pbm";
+        p.changed = true;
         const gw::LoadResult r = gw::readPuzzleFile(p, path, Maker);
         EXPECT_EQ(r.status, LoadStatus::NoFile) << path;
         EXPECT_TRUE(r.messages.empty());
         EXPECT_EQ(p.cell(0, 0), gw::Black); // grid unchanged
-        EXPECT_FALSE(p.PuzzleChanged);
-        EXPECT_EQ(p.FileName, "/puzzles/cat.pbm");
+        EXPECT_FALSE(p.changed);
+        EXPECT_EQ(p.fileName, "/puzzles/cat.pbm");
     }
 }
 
@@ -263,17 +263,17 @@ TEST(SavePbm, ReplacesTheFileAndClearsChanged)
     gwtest::writeFile(dir.file("a.ppm"), std::string(5000, 'x'));
     for (bool color : {false, true}) { // the extension plays no part
         gw::Puzzle p = puzzleFromRows({"#R", ".B"}, color);
-        p.PuzzleChanged = true;
-        p.PuzzleTitle = "Two dots";
+        p.changed = true;
+        p.title = "Two dots";
         const gw::SaveResult saved = gw::savePbm(p, dir.file("a.ppm"));
         ASSERT_TRUE(saved.ok) << saved.reason;
-        EXPECT_FALSE(p.PuzzleChanged);
+        EXPECT_FALSE(p.changed);
         EXPECT_EQ(gwtest::readFile(dir.file("a.ppm")), color ? gw::ppmBytes(p) : gw::pbmBytes(p));
         EXPECT_EQ(dir.names(), Rows {"a.ppm"}); // no temporary file left
         gw::Puzzle back;
         ASSERT_TRUE(gw::readPuzzleFile(back, dir.file("a.ppm"), Maker).loaded());
-        EXPECT_EQ(back.PuzzleName, "a"); // the file name without its last extension
-        EXPECT_EQ(back.FileName, dir.file("a.ppm"));
+        EXPECT_EQ(back.name, "a"); // the file name without its last extension
+        EXPECT_EQ(back.fileName, dir.file("a.ppm"));
     }
 }
 
@@ -289,17 +289,17 @@ TEST(SavePbm, FailureKeepsOldFileAndChangedFlag)
     std::filesystem::create_symlink("folder/a.pbm", dir.file("link.pbm")); // a save follows the link
     ASSERT_EQ(gwtest::readFile(target), "old contents");
     gw::Puzzle p = puzzleFromRows({"#"});
-    p.PuzzleChanged = true;
+    p.changed = true;
     const gw::SaveResult saved = gw::savePbm(p, dir.file("link.pbm"), 1);
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.reason, "cannot create a temporary file in " + dir.file("folder/") + ": Not a directory");
-    EXPECT_TRUE(p.PuzzleChanged);
+    EXPECT_TRUE(p.changed);
     EXPECT_EQ(gwtest::readFile(target), "old contents");
     EXPECT_EQ(shown(saved.message),
               "C " + dir.file("link.pbm") + ": Er is een fout opgetreden bij het opslaan van dit bestand.");
     EXPECT_EQ(dir.names().size(), 3u);
     EXPECT_FALSE(gw::savePpm(p, dir.file("no/such/folder/x.ppm")).ok);
-    EXPECT_TRUE(p.PuzzleChanged);
+    EXPECT_TRUE(p.changed);
 }
 
 TEST(StatusLines, NameThePathInTheLanguage)

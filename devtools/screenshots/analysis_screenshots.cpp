@@ -87,7 +87,7 @@ struct MakerRig {
         window->resize(width, height);
         window->show();
     }
-    ~MakerRig() { puzzle.PuzzleChanged = false; }
+    ~MakerRig() { puzzle.changed = false; }
     // Show solvability on, its search finished.
     void showSolvability(QApplication& app)
     {

@@ -19,8 +19,8 @@ namespace {
 int knownCells(gw::TrialWindow& test, const gw::Puzzle& puzzle)
 {
     int known = 0;
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             known += test.knowledge().state(x, y) != 0;
     return known;
 }
@@ -61,8 +61,7 @@ int main(int argc, char** argv)
     test.startTest();
     // Step by hand to the middle of the first column pass, then let the timer run.
     test.stepTimer()->stop();
-    while (test.driver().isStepping()
-           && (test.driver().passIsRows() || test.driver().passLine() < puzzle.PuzzleWidth / 2))
+    while (test.driver().isStepping() && (test.driver().passIsRows() || test.driver().passLine() < puzzle.width / 2))
         test.driver().tick();
     std::printf("%d cells known mid-test\n", knownCells(test, puzzle));
     app.processEvents();
@@ -76,7 +75,7 @@ int main(int argc, char** argv)
 
     // The dialog opens at its own size, every control and the preview whole.
     gw::PrintDialog& print = windows.printDialog();
-    puzzle.PuzzleTitle = puzzle.PuzzleTitle.empty() ? "Mosaic" : puzzle.PuzzleTitle;
+    puzzle.title = puzzle.title.empty() ? "Mosaic" : puzzle.title;
     windows.openPrintDialog();
     for (int i = 0; i < 20; ++i)
         app.processEvents(QEventLoop::AllEvents, 10);

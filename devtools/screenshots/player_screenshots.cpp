@@ -58,9 +58,9 @@ int main(int argc, char** argv)
 
     // Play the top two thirds of the rows right, then two wrong cells.
     gw::PlayField& field = window.playField();
-    const int rows = puzzle.PuzzleHeight * 2 / 3;
+    const int rows = puzzle.height * 2 / 3;
     for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+        for (int x = 0; x < puzzle.width; ++x) {
             const int color = puzzle.cell(x, y);
             if (color == gw::White) {
                 field.markCell(gw::MouseButton::Right, x, y);
@@ -72,12 +72,12 @@ int main(int argc, char** argv)
     }
     window.chooser().choose(1, 1);
     field.markCell(gw::MouseButton::Left, 0, rows);
-    field.markCell(gw::MouseButton::Left, puzzle.PuzzleWidth - 1, rows + 1);
+    field.markCell(gw::MouseButton::Left, puzzle.width - 1, rows + 1);
     for (int y = 0; y < rows; ++y)
         if (window.clues().rowClueCount[static_cast<std::size_t>(y)] > 0)
             field.toggleRowClue(y, 0);
     window.showErrors();
-    field.fieldMouse(0, (puzzle.PuzzleWidth - 0.5) * window.playFieldState().cellSize,
+    field.fieldMouse(0, (puzzle.width - 0.5) * window.playFieldState().cellSize,
                      (rows + 1.5) * window.playFieldState().cellSize);
 
     QPixmap main = grabOnScreen(window);

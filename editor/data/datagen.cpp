@@ -107,14 +107,14 @@ int writePuzzle(const QString& artPath, const QString& outPath)
     if (!art.open(QIODevice::ReadOnly | QIODevice::Text))
         return fail("cannot read " + artPath);
     gw::Puzzle puzzle;
-    puzzle.Cells.fill(gw::White);
-    puzzle.ColorPuzzle = false;
+    puzzle.cells.fill(gw::White);
+    puzzle.isColor = false;
     QStringList rows;
     QTextStream in(&art);
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
         if (line.startsWith(QLatin1String("Title:")))
-            puzzle.PuzzleTitle = line.mid(6).trimmed().toStdString();
+            puzzle.title = line.mid(6).trimmed().toStdString();
         else if (!line.isEmpty() && !line.startsWith(QLatin1Char(';')))
             rows << line;
     }
@@ -133,13 +133,13 @@ int writePuzzle(const QString& artPath, const QString& outPath)
                 return fail(QStringLiteral("%1: unknown cell '%2' in row %3").arg(artPath, QString(c)).arg(y + 1));
             puzzle.cell(x, y) = static_cast<std::uint8_t>(index);
             if (index > gw::White)
-                puzzle.ColorPuzzle = true;
+                puzzle.isColor = true;
         }
     }
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(width);
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(height);
+    puzzle.width = static_cast<std::int16_t>(width);
+    puzzle.height = static_cast<std::int16_t>(height);
     const bool colorFile = outPath.endsWith(QLatin1String(".ppm"));
-    if (puzzle.ColorPuzzle && !colorFile)
+    if (puzzle.isColor && !colorFile)
         return fail(artPath + ": a colour drawing must be saved as .ppm");
     const gw::SaveResult saved =
         colorFile ? gw::savePpm(puzzle, outPath.toStdString()) : gw::savePbm(puzzle, outPath.toStdString());

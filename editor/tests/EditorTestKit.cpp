@@ -16,9 +16,9 @@ const QString Codes = QStringLiteral("#.RBYGMA");
 
 void drawGrid(Puzzle& puzzle, const QStringList& rows)
 {
-    puzzle.Cells.fill(White);
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(rows.size());
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(rows.isEmpty() ? 0 : rows.front().size());
+    puzzle.cells.fill(White);
+    puzzle.height = static_cast<std::int16_t>(rows.size());
+    puzzle.width = static_cast<std::int16_t>(rows.isEmpty() ? 0 : rows.front().size());
     for (int y = 0; y < rows.size(); ++y)
         for (int x = 0; x < rows[y].size(); ++x)
             puzzle.cell(x, y) = static_cast<std::uint8_t>(Codes.indexOf(rows[y][x]));
@@ -27,7 +27,7 @@ void drawGrid(Puzzle& puzzle, const QStringList& rows)
 QStringList gridRows(const Puzzle& puzzle, QSize area)
 {
     if (area.isEmpty())
-        area = QSize(puzzle.PuzzleWidth, puzzle.PuzzleHeight);
+        area = QSize(puzzle.width, puzzle.height);
     QStringList rows;
     for (int y = 0; y < area.height(); ++y) {
         QString row;
@@ -165,7 +165,7 @@ Maker::~Maker()
     if (!fake.allAnswered())
         QTest::qFail("a scripted answer was not used", __FILE__, __LINE__);
     // Leaving without the save-first question: the tests that close on purpose do so themselves.
-    puzzle.PuzzleChanged = false;
+    puzzle.changed = false;
     window.reset();
 }
 

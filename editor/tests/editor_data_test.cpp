@@ -60,11 +60,11 @@ private slots:
         for (const QString& name : files) {
             Puzzle p;
             const LoadResult r = readPuzzleFile(p, binFile("Puzzles/" + name).toStdString(), ReaderVariant::Maker);
-            QVERIFY2(r.loaded() && r.messages.empty() && !p.PuzzleTitle.empty(), qPrintable(name));
-            QCOMPARE(p.ColorPuzzle, name.endsWith(".ppm"));
-            color += p.ColorPuzzle;
-            smallest = std::min<int>(smallest, std::min(p.PuzzleWidth, p.PuzzleHeight));
-            largest = std::max<int>(largest, std::max(p.PuzzleWidth, p.PuzzleHeight));
+            QVERIFY2(r.loaded() && r.messages.empty() && !p.title.empty(), qPrintable(name));
+            QCOMPARE(p.isColor, name.endsWith(".ppm"));
+            color += p.isColor;
+            smallest = std::min<int>(smallest, std::min(p.width, p.height));
+            largest = std::max<int>(largest, std::max(p.width, p.height));
         }
         QVERIFY(color >= 4 && files.size() - color >= 4);
         QCOMPARE(smallest, 5);

@@ -44,11 +44,11 @@ private slots:
         maker.makeZoom16();
         QTest::mouseClick(&maker.window->grid(), Qt::LeftButton, {}, pixel);
         QCOMPARE(maker.puzzle.cell(cell.x(), cell.y()), Black);
-        QCOMPARE(int(std::count(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), Black)), 1);
+        QCOMPARE(int(std::count(maker.puzzle.cells.begin(), maker.puzzle.cells.end(), Black)), 1);
         QCOMPARE(maker.window->statusText(),
                  QStringLiteral("Cell <%1, %2> is now black.").arg(cell.x() + 1).arg(cell.y() + 1));
         QCOMPARE(maker.window->positionText(), QStringLiteral(" %1, %2").arg(cell.x() + 1).arg(cell.y() + 1));
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         QCOMPARE(maker.window->grid().colorAt(cell * 16 + QPoint(8, 8)), QColor(Qt::black));
         QCOMPARE(maker.window->preview().picture().pixelColor(cell), QColor(Qt::black));
     }
@@ -60,7 +60,7 @@ private slots:
         GridView& grid = maker.window->grid();
         QTest::mouseClick(&grid, Qt::MiddleButton, {}, QPoint(5 * 16 + 8, 6 * 16 + 8));
         QCOMPARE(maker.window->positionText(), QStringLiteral(" 6, 7")); // the middle button only shows where
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
         QCOMPARE(maker.window->statusText(), Welcome);
         QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(3 * 16 + 8, 3 * 16 + 8));
         maker.window->setStatus("kept");
@@ -160,10 +160,10 @@ private slots:
         QVERIFY(dialog.applyButton()->isEnabled());
         dialog.applyButton()->click();
         QCOMPARE(dialog.widthEdit()->text() + 'x' + dialog.heightEdit()->text(), size);
-        QCOMPARE(QStringLiteral("%1x%2").arg(maker.puzzle.PuzzleWidth).arg(maker.puzzle.PuzzleHeight), size);
+        QCOMPARE(QStringLiteral("%1x%2").arg(maker.puzzle.width).arg(maker.puzzle.height), size);
         QCOMPARE(dialog.currentHeightLabel()->text(), "Current height: " + size.section('x', 1));
         QVERIFY(!dialog.applyButton()->isEnabled());
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         QCOMPARE(maker.window->preview().width(), size.section('x', 0, 0).toInt());
     }
 
@@ -177,7 +177,7 @@ private slots:
         dialog.widthEdit()->setText("10");
         dialog.okButton()->click(); // OK applies first
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(maker.puzzle.PuzzleWidth, 10);
+        QCOMPARE(maker.puzzle.width, 10);
         maker.window->sizeCommand();
         dialog.widthEdit()->setText("30");
         dialog.applyButton()->click();
@@ -193,8 +193,8 @@ private slots:
         maker.fake.messages.answer(Answer::Ok);
         maker.action("fitSizeAction")->trigger();
         QCOMPARE(maker.message(), "information Ok | Fit Size | The size can only be fitted when there is a picture.");
-        QCOMPARE(maker.puzzle.PuzzleWidth, 25);
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QCOMPARE(maker.puzzle.width, 25);
+        QVERIFY(!maker.puzzle.changed);
     }
 
     void pictureCommands_data()
@@ -224,10 +224,10 @@ private slots:
         maker.action(item.toLatin1().constData())->trigger();
         QCOMPARE(gridRows(maker.puzzle), after);
         QCOMPARE(maker.window->statusText(), status);
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         const double z = maker.window->gridZoom();
-        for (int y = 0; y < maker.puzzle.PuzzleHeight; ++y)
-            for (int x = 0; x < maker.puzzle.PuzzleWidth; ++x) {
+        for (int y = 0; y < maker.puzzle.height; ++y)
+            for (int x = 0; x < maker.puzzle.width; ++x) {
                 const QColor want = shownColor(maker.puzzle.cell(x, y));
                 QCOMPARE(maker.window->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
                 QCOMPARE(maker.window->preview().picture().pixelColor(x, y), want);

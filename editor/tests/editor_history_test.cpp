@@ -31,7 +31,7 @@ struct State {
     int width, height;
     bool operator==(const State& o) const { return cells == o.cells && width == o.width && height == o.height; }
 };
-State stateOf(const Puzzle& p) { return {p.Cells, p.PuzzleWidth, p.PuzzleHeight}; }
+State stateOf(const Puzzle& p) { return {p.cells, p.width, p.height}; }
 
 QPoint cellCenter(int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); }
 
@@ -63,7 +63,7 @@ private slots:
         undo->trigger();
         QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", "......"}));
         QCOMPARE(maker.window->statusText(), QStringLiteral("Undone: Drawing"));
-        QVERIFY(!maker.puzzle.PuzzleChanged); // back at the state the puzzle started in
+        QVERIFY(!maker.puzzle.changed); // back at the state the puzzle started in
         QVERIFY(!undo->isEnabled() && redo->isEnabled());
         QCOMPARE(grid.colorAt(cellCenter(3, 1)), QColor(Qt::white));
         QCOMPARE(maker.window->preview().picture().pixelColor(3, 1), QColor(Qt::white));
@@ -71,7 +71,7 @@ private slots:
         redo->trigger();
         QCOMPARE(gridRows(maker.puzzle, QSize(6, 2)), QStringList({"......", ".####."}));
         QCOMPARE(maker.window->statusText(), QStringLiteral("Redone: Drawing"));
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         QCOMPARE(grid.colorAt(cellCenter(3, 1)), QColor(Qt::black));
         QCOMPARE(maker.window->preview().picture().pixelColor(3, 1), QColor(Qt::black));
     }
@@ -177,7 +177,7 @@ private slots:
             }
         }
         QTEST(document.isModified(), "modified");
-        QTEST(puzzle.PuzzleChanged, "modified");
+        QTEST(puzzle.changed, "modified");
         QTEST(sent, "signals");
         QTEST(document.history().count(), "stepsKept");
     }
@@ -190,23 +190,23 @@ private slots:
         QVERIFY(maker.window->saveTo(maker.path("a.pbm")));
         maker.action("dragRightAction")->trigger();
         maker.action("makeNegativeAction")->trigger();
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         maker.action("undoAction")->trigger();
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         maker.action("undoAction")->trigger();
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
         QVERIFY(maker.window->askSaveFirst()); // no question: nothing to lose
         QCOMPARE(maker.fake.messages.requests().size(), 0);
         maker.action("undoAction")->trigger(); // before the save
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         maker.action("redoAction")->trigger();
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
         // A new edit from the saved state leaves it behind for good.
         maker.action("undoAction")->trigger();
         maker.action("dragUpAction")->trigger();
         while (maker.window->document().history().canUndo())
             maker.action("undoAction")->trigger();
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
     }
 
     void newOpenAndImportsStartAFreshHistory()
@@ -230,11 +230,11 @@ private slots:
         maker.fake.messages.answer(Answer::Ok);
         maker.window->importCluesFile(maker.writeFile("bad.non", "width 3\n"));
         QTRY_VERIFY(!maker.window->importingClues());
-        QVERIFY(maker.window->document().history().canUndo() && maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.window->document().history().canUndo() && maker.puzzle.changed);
         maker.window->importCluesFile(maker.path("b.non"));
         QTRY_VERIFY(!maker.window->importingClues());
         QVERIFY(!maker.window->document().history().canUndo());
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
     }
 
     void theHistoryKeepsAThousandSteps()
@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(maker.message(-1), "exclamation Ok | Export Clues | A .non file holds black-and-white puzzles only. "
                                     "Export this color puzzle as webpbn XML.");
         QVERIFY(!QFile::exists(maker.path("c.non")));
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
     }
 
     void importClueFileShowsThePicture()
@@ -361,11 +361,11 @@ private slots:
                                           "by a palette color of its own, the nearest one still free:\n"
                                           "orange (#FF8800) \u2192 yellow");
         QCOMPARE(gridRows(maker.puzzle), QStringList {"YY"});
-        QCOMPARE(maker.puzzle.PuzzleTitle, "Duck");
+        QCOMPARE(maker.puzzle.title, "Duck");
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("duck - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->statusText(), "The file " + file + " has been opened.");
         QCOMPARE(maker.window->grid().colorAt(cellCenter(1, 0) * maker.window->gridZoom() / 16), QColor(Qt::yellow));
-        QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));
+        QCOMPARE(maker.puzzle.fileName, std::string(NoFileName));
     }
 
     // Regression: the import ran on the window's thread, which did not
@@ -392,7 +392,7 @@ private slots:
         QTRY_VERIFY(!maker.window->importingClues());
         QVERIFY(maker.fake.messages.texts().isEmpty());
         QCOMPARE(gridRows(maker.puzzle), gridRows(before));
-        QVERIFY(maker.window->document().history().canUndo() && maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.window->document().history().canUndo() && maker.puzzle.changed);
         QTRY_VERIFY(maker.window->findChild<QProgressDialog*>(QStringLiteral("clueImportProgress")) == nullptr);
     }
 };

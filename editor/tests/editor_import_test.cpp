@@ -116,17 +116,17 @@ private slots:
         QCOMPARE(maker.fake.messages.requests().size(), notices.size());
         for (int i = 0; i < notices.size(); ++i)
             QVERIFY(maker.message(i).startsWith("information Ok | " + notices[i] + " | "));
-        QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), size);
+        QCOMPARE(QSize(maker.puzzle.width, maker.puzzle.height), size);
         QCOMPARE(maker.window->preview().size(), size);
         for (int y = block / 2; y < size.height(); y += block)
             for (int x = block / 2; x < size.width(); x += block)
                 QCOMPARE(maker.puzzle.cell(x, y), blockIndex(x / block, y / block));
-        QVERIFY(maker.puzzle.ColorPuzzle);
+        QVERIFY(maker.puzzle.isColor);
         QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("picture - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->statusText(), "The file " + path + " has been opened.");
-        QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QCOMPARE(maker.puzzle.fileName, std::string(NoFileName));
+        QVERIFY(!maker.puzzle.changed);
         QVERIFY(maker.window->recentFiles()[0].empty()); // pictures do not join the recent list
         const auto& request = maker.fake.files.requests().front().request;
         QVERIFY(request.filter.startsWith("All Images (*.bmp;*.gif;*.jpg;*.ico;*.cur)|"));
@@ -181,11 +181,11 @@ private slots:
         Puzzle p;
         const ImportResult r = importPicture(p, picture, "name", 0);
         QCOMPARE(r.status, ImportStatus::Imported);
-        QCOMPARE(QSize(p.PuzzleWidth, p.PuzzleHeight), puzzle);
+        QCOMPARE(QSize(p.width, p.height), puzzle);
         QCOMPARE(gridRows(p).at(0).left(firstRow.size()), firstRow);
         const QString cells = gridRows(p).join(QString());
-        QCOMPARE(p.ColorPuzzle, cells.contains(QRegularExpression("[RBYGMA]")));
-        QCOMPARE(p.PuzzleName, std::string("name"));
+        QCOMPARE(p.isColor, cells.contains(QRegularExpression("[RBYGMA]")));
+        QCOMPARE(p.name, std::string("name"));
         QStringList titles;
         for (const Message& m : r.messages)
             titles << QString::fromStdString(m.title);
@@ -259,7 +259,7 @@ private slots:
         const std::string latin1 = platform::pathBytes(folder.path()) + "/caf\xe9.bmp";
         QVERIFY(std::filesystem::copy_file(GRIDWICK_SOURCE_DIR "/fuzz/corpus/import/mono.bmp", latin1));
         QCOMPARE(importImage(p, platform::pathFromBytes(latin1), 0).status, ImportStatus::Imported);
-        QCOMPARE(p.PuzzleName, std::string("caf\xe9"));
+        QCOMPARE(p.name, std::string("caf\xe9"));
         QCOMPARE(std::remove(latin1.c_str()), 0); // Qt cannot remove it with its folder
     }
 
@@ -297,7 +297,7 @@ private slots:
         if (puzzle.isEmpty())
             return;
         QCOMPARE(QString::fromStdString(r.messages.at(0).title), QStringLiteral("Bitmap too wide"));
-        QCOMPARE(QSize(p.PuzzleWidth, p.PuzzleHeight), puzzle);
+        QCOMPARE(QSize(p.width, p.height), puzzle);
         QStringList expected;
         for (int y = 0; y < puzzle.height(); ++y)
             expected << (y < puzzle.height() / 2 ? QString(20, '#') + QString(30, '.') : QString(50, '.'));
@@ -315,7 +315,7 @@ private slots:
         maker.fake.messages.answer(Answer::Ok);
         maker.window->importFile(path);
         QCOMPARE(maker.message(), "critical Ok | " + path + " | An error has occured while opening this file.");
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
         QVERIFY(!maker.fake.busy.busy());
         QCOMPARE(maker.fake.busy.timesShown(), 2);
     }
@@ -327,7 +327,7 @@ private slots:
         Puzzle p;
         const ImportResult r = importImage(p, GRIDWICK_SOURCE_DIR "/fuzz/corpus/import/zero-width-header.gif", 0);
         QCOMPARE(r.status, ImportStatus::Imported);
-        QCOMPARE(QSize(p.PuzzleWidth, p.PuzzleHeight), QSize(50, 1));
+        QCOMPARE(QSize(p.width, p.height), QSize(50, 1));
     }
 };
 

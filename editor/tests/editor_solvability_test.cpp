@@ -108,8 +108,8 @@ private slots:
         GridView& grid = maker.window->grid();
         const QImage shown = grid.grab().toImage();
         const double zoom = maker.window->gridZoom();
-        for (int y = 0; y < maker.puzzle.PuzzleHeight; ++y)
-            for (int x = 0; x < maker.puzzle.PuzzleWidth; ++x) {
+        for (int y = 0; y < maker.puzzle.height; ++y)
+            for (int x = 0; x < maker.puzzle.width; ++x) {
                 const QPoint centre((cellEdges(x, zoom).first + cellEdges(x, zoom).last) / 2,
                                     (cellEdges(y, zoom).first + cellEdges(y, zoom).last) / 2);
                 const bool open = shaded.split(QLatin1Char(' ')).contains(QStringLiteral("%1,%2").arg(x).arg(y));
@@ -242,18 +242,18 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return maker.fake.messages.unanswered() == 0; }, 60000));
         QVERIFY(maker.message(-1).contains(QStringLiteral("Suggested fix: change the marked cells:")));
         QVERIFY(maker.message(-1).contains(QStringLiteral("Yes applies it")));
-        QVERIFY(maker.puzzle.Cells == before.Cells);
+        QVERIFY(maker.puzzle.cells == before.cells);
         QVERIFY(fix.marks().isHidden());
 
         maker.fake.messages.answer(platform::Answer::No);
         maker.fake.messages.answer(platform::Answer::Yes);
         item->trigger();
         QVERIFY(QTest::qWaitFor([&] { return maker.fake.messages.unanswered() == 0; }, 60000));
-        QVERIFY(maker.puzzle.Cells != before.Cells);
+        QVERIFY(maker.puzzle.cells != before.cells);
         QCOMPARE(int(analysis::analyzePuzzle(maker.puzzle).uniqueness), int(analysis::Uniqueness::Unique));
         QCOMPARE(maker.window->statusText(), QStringLiteral("Suggested fix applied."));
         maker.action("undoAction")->trigger();
-        QVERIFY(maker.puzzle.Cells == before.Cells);
+        QVERIFY(maker.puzzle.cells == before.cells);
 
         // Unique already but needing a guess: a fix for logic alone.
         show(maker, {".##.", "..##", "#..#"});

@@ -112,11 +112,11 @@ private slots:
         QTest::mouseRelease(&grid, pressed, {}, centre(to));
         QCOMPARE(gridRows(maker.puzzle), drawn);
         QCOMPARE(grid.colorAt(centre(to)), shownColor(maker.puzzle.cell(to.x(), to.y())));
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         QCOMPARE(maker.window->document().history().count(), 1);
         maker.window->undoCommand();
         QCOMPARE(gridRows(maker.puzzle), start);
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
     }
 
     // A shape dragged back onto cells that already had its colour changes
@@ -137,7 +137,7 @@ private slots:
         maker.window->useTool(1, 0, 0);
         maker.window->endShape();
         QCOMPARE(maker.window->document().history().count(), 1);
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
         QCOMPARE(gridRows(maker.puzzle, QSize(6, 1)), QStringList {"#....."});
     }
 
@@ -194,7 +194,7 @@ private slots:
             maker.window->saveAsCommand();
             files.answerOpen(opened);
             maker.window->openCommand();
-            QCOMPARE(maker.puzzle.PuzzleWidth, 2);
+            QCOMPARE(maker.puzzle.width, 2);
             files.answerCancel(DialogKind::Save);
             maker.window->saveAsCommand();
             files.answerCancel(DialogKind::Save);

@@ -67,9 +67,9 @@ private slots:
         QCOMPARE(maker.action("saveAction")->text(), QStringList({"&Save", "O&pslaan"})[language]);
         QCOMPARE(maker.window->statusText(), QStringList({Welcome, "Welkom bij Gridwick Puzzle Maker, het programma om "
                                                                    "Japanse Puzzels te maken."})[language]);
-        QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(25, 25));
-        QVERIFY(std::all_of(maker.puzzle.Cells.begin(), maker.puzzle.Cells.end(), [](auto c) { return c == White; }));
-        QVERIFY(!maker.puzzle.ColorPuzzle);
+        QCOMPARE(QSize(maker.puzzle.width, maker.puzzle.height), QSize(25, 25));
+        QVERIFY(std::all_of(maker.puzzle.cells.begin(), maker.puzzle.cells.end(), [](auto c) { return c == White; }));
+        QVERIFY(!maker.puzzle.isColor);
         QCOMPARE(maker.window->chooser().visibleSwatches(), 2);
         for (int i = 0; i < 5; ++i)
             QVERIFY(!maker.window->recentAction(i)->isVisible());
@@ -98,11 +98,11 @@ private slots:
         Maker maker;
         maker.window->loadFile(maker.writeFile("other.pbm", "P1\n2 2\n1 0\n0 1\n")); // puts it in the recent list
         maker.window->drawCell(1, 1, 0);                                             // an unsaved change
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         const QString target = maker.path("drawn.pbm");
         maker.fake.messages.answer(answer);
         if (answer == Answer::Yes) // the puzzle has its file: Save writes it without a dialog
-            maker.puzzle.FileName = target.toStdString();
+            maker.puzzle.fileName = target.toStdString();
         const bool fileDialog = goesOn && (item == "openAction" || item == "importAction");
         if (fileDialog)
             maker.fake.files.answerCancel(DialogKind::Open);
@@ -116,8 +116,7 @@ private slots:
         QCOMPARE(readAll(maker.path("lang.ini")), goesOn && item == "exitAction" ? QByteArray(1, '\0') : QByteArray());
         QCOMPARE(maker.window->statusText().endsWith(" has been opened."), goesOn && item == "recentAction0");
         // Still changed unless saved or replaced by the recent file.
-        QCOMPARE(maker.puzzle.PuzzleChanged,
-                 answer == Answer::Cancel || (answer == Answer::No && item != "recentAction0"));
+        QCOMPARE(maker.puzzle.changed, answer == Answer::Cancel || (answer == Answer::No && item != "recentAction0"));
     }
 
     // Mend: answering Yes to the save-first question and then not saving used to discard the puzzle.
@@ -145,12 +144,12 @@ private slots:
         dialog.okButton()->click();
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.heightEdit()->text(), QStringLiteral("50")); // the correction is shown
-        QCOMPARE(QSize(maker.puzzle.PuzzleWidth, maker.puzzle.PuzzleHeight), QSize(10, 50));
+        QCOMPARE(QSize(maker.puzzle.width, maker.puzzle.height), QSize(10, 50));
         QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->statusText(), QStringLiteral("A new color puzzle has been created..."));
         QCOMPARE(maker.session.buttonColor[0], Black);
         QCOMPARE(maker.session.buttonColor[1], White);
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
     }
 
     void openShowsThePuzzleAndNamesIt()
@@ -191,7 +190,7 @@ private slots:
         QCOMPARE(maker.window->chooser().visibleSwatches(), 8);
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("art - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->statusText(), "The file " + target + " has been saved.");
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QVERIFY(!maker.puzzle.changed);
         // The next Save As offers the file's own name without its extension.
         maker.fake.files.answerCancel(DialogKind::Save);
         QVERIFY(!maker.window->saveAsCommand());
@@ -238,17 +237,17 @@ private slots:
         maker.fake.files.answerSave(unwritable, 0);
         QVERIFY(!maker.window->saveAsCommand());
         QCOMPARE(maker.message(), failed);
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("No Title - Gridwick Puzzle Maker"));
-        QCOMPARE(maker.puzzle.FileName, std::string(NoFileName));
-        QCOMPARE(maker.puzzle.PuzzleName, std::string("No Title"));
+        QCOMPARE(maker.puzzle.fileName, std::string(NoFileName));
+        QCOMPARE(maker.puzzle.name, std::string("No Title"));
         QVERIFY(maker.window->recentFiles()[0].empty());
         // Save asks for a name again, since the puzzle still has none.
         maker.fake.files.answerSave(unwritable, 0);
         maker.fake.messages.answer(Answer::Ok);
         QVERIFY(!maker.window->saveCommand());
         QCOMPARE(maker.message(1), failed);
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         // Closing still asks; answering Cancel keeps the window.
         maker.fake.messages.answer(Answer::Cancel);
         QVERIFY(!maker.window->close());
@@ -313,7 +312,7 @@ private slots:
         QCOMPARE(maker.message(), "critical Ok | " + gone + " | An error has occured while opening this file.");
         QCOMPARE(maker.message(1), QStringLiteral("none"));
         QCOMPARE(gridRows(maker.puzzle), QStringList {"##"});
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
         QCOMPARE(maker.window->windowTitle(), QStringLiteral("gone - Gridwick Puzzle Maker"));
         QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 kept"));
         QVERIFY(!maker.window->recentAction(1)->isVisible());

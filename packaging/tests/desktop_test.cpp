@@ -122,26 +122,26 @@ private slots:
         gw::editor::testing::Maker maker;
         const QString dropped = maker.writeFile(QStringLiteral("dropped.pbm"), "P1\n2 1\n1 0\n");
         maker.window->drawCell(1, 0, 0);
-        QVERIFY(maker.puzzle.PuzzleChanged);
+        QVERIFY(maker.puzzle.changed);
 
         maker.fake.messages.answer(Answer::Cancel);
         QVERIFY(dragAndDrop(*maker.window, dropped));
         QCOMPARE(maker.fake.messages.requests().size(), 1);
         QCOMPARE(maker.fake.messages.requests().last().text, gw::localText(0, gw::txt::FirstSave));
         QCOMPARE(maker.fake.messages.requests().last().buttons, gw::platform::Buttons::YesNoCancel);
-        QVERIFY(maker.puzzle.PuzzleChanged);
-        QCOMPARE(maker.puzzle.PuzzleWidth, 25);
+        QVERIFY(maker.puzzle.changed);
+        QCOMPARE(maker.puzzle.width, 25);
 
         maker.fake.messages.answer(Answer::No);
         QVERIFY(dragAndDrop(*maker.window, dropped));
         QCOMPARE(maker.fake.messages.requests().size(), 2);
-        QCOMPARE(QString::fromStdString(maker.puzzle.FileName), dropped);
-        QCOMPARE(maker.puzzle.PuzzleWidth, 2);
-        QVERIFY(!maker.puzzle.PuzzleChanged);
+        QCOMPARE(QString::fromStdString(maker.puzzle.fileName), dropped);
+        QCOMPARE(maker.puzzle.width, 2);
+        QVERIFY(!maker.puzzle.changed);
         // Nothing changed since: the next drop opens at once.
         QVERIFY(dragAndDrop(*maker.window, maker.writeFile(QStringLiteral("next.pbm"), "P1\n3 1\n1 0 1\n")));
         QCOMPARE(maker.fake.messages.requests().size(), 2);
-        QCOMPARE(maker.puzzle.PuzzleWidth, 3);
+        QCOMPARE(maker.puzzle.width, 3);
     }
 
     void playerOpensADroppedPuzzle()

@@ -53,11 +53,11 @@ private slots:
         QWidget* field = &w.cluePanel().field();
         const Puzzle& p = f.puzzle;
         for (int game = 1; game <= 2; ++game) {
-            int cellsLeft = p.PuzzleWidth * p.PuzzleHeight;
-            for (int y = 0; y < p.PuzzleHeight; ++y) {
-                for (int x = 0, end = 0; x < p.PuzzleWidth; x = end + 1) {
+            int cellsLeft = p.width * p.height;
+            for (int y = 0; y < p.height; ++y) {
+                for (int x = 0, end = 0; x < p.width; x = end + 1) {
                     const std::uint8_t color = p.cell(x, y);
-                    for (end = x; end + 1 < p.PuzzleWidth && p.cell(end + 1, y) == color;)
+                    for (end = x; end + 1 < p.width && p.cell(end + 1, y) == color;)
                         ++end;
                     // White with the right button (white by default); any other
                     // color with the left button, after picking its swatch.
@@ -81,7 +81,7 @@ private slots:
             QCOMPARE(f.fakes.messages.requests().size(), game);
             QCOMPARE(f.fakes.messages.requests().last().text, QStringLiteral("You have solved the puzzle."));
             QCOMPARE(f.fakes.messages.requests().last().title, QStringLiteral("Puzzle solved"));
-            QCOMPARE(w.positionLabel()->text(), QStringLiteral(" %1, %2").arg(p.PuzzleWidth).arg(p.PuzzleHeight));
+            QCOMPARE(w.positionLabel()->text(), QStringLiteral(" %1, %2").arg(p.width).arg(p.height));
             // Painting once more over the solved field gives no second message.
             QTest::mouseClick(field, Qt::RightButton, {}, f.cellCentre(0, 0));
             QVERIFY(f.fakes.allAnswered());

@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QString(color ? "flag" : "smile") + " - Gridwick Puzzler");
         QVERIFY(w.hasPuzzle() && w.cluePanel().isVisible());
         QVERIFY(w.resetButton()->isEnabled() && w.solutionButton()->isEnabled());
-        QCOMPARE(f.puzzle.ColorPuzzle, color);
+        QCOMPARE(f.puzzle.isColor, color);
         // The clue panel fills the area left of the control strip and above the bottom strip.
         QCoreApplication::processEvents();
         QCOMPARE(w.cluePanel().width(), w.controlStrip()->x());
@@ -226,7 +226,7 @@ private slots:
         for (int i = 0; i < CellCount; ++i) {
             QCOMPARE(int(w.cellStates().marks[std::size_t(i)]), 0);
             if (text.contains("50 pixels")) // refused for its size: a white grid
-                QCOMPARE(int(f.puzzle.Cells[std::size_t(i)]), int(White));
+                QCOMPARE(int(f.puzzle.cells[std::size_t(i)]), int(White));
         }
         f.fakes.messages.answer(Answer::Ok);
         w.showErrors();

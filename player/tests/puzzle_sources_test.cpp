@@ -69,14 +69,14 @@ private slots:
             const Puzzle picture = f.puzzle;
             const std::string base = f.folder.filePath(QFileInfo(name).completeBaseName()).toStdString();
             std::vector<std::pair<std::string, ClueFormat>> exports {{base + ".xml", ClueFormat::Webpbn}};
-            if (!picture.ColorPuzzle)
+            if (!picture.isColor)
                 exports.push_back({base + ".non", ClueFormat::Non});
             for (const auto& [path, format] : exports) {
                 QVERIFY2(exportClueFile(picture, path, format).ok, path.c_str());
                 f.fakes.messages.clear();
                 QVERIFY2(w.loadFile(QString::fromStdString(path)), path.c_str());
                 QVERIFY2(sameClues(w.clues(), pictureClues), path.c_str());
-                QCOMPARE(f.puzzle.Cells, picture.Cells);
+                QCOMPARE(f.puzzle.cells, picture.cells);
                 QVERIFY(w.hasPuzzle());
             }
         }
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(f.fakes.messages.texts().back(), localText(0, txt::ClueSeveralSolutions));
         QVERIFY(w.hasPuzzle());
         QCOMPARE(w.windowTitle(), caption);
-        QCOMPARE(f.puzzle.PuzzleWidth, 5);
+        QCOMPARE(f.puzzle.width, 5);
     }
 
     // A code gives the generator's puzzle, its code in the caption.
@@ -113,8 +113,8 @@ private slots:
         QVERIFY(w.randomPuzzles().progressBox() == nullptr);
         QCOMPARE(w.windowTitle(), code + localText(0, txt::CaptionSuffixPlayer));
         const Puzzle expected = analysis::generateRandomPuzzle(*analysis::parsePuzzleCode(code.toStdString())).picture;
-        QCOMPARE(f.puzzle.Cells, expected.Cells);
-        QVERIFY(f.puzzle.ColorPuzzle);
+        QCOMPARE(f.puzzle.cells, expected.cells);
+        QVERIFY(f.puzzle.isColor);
     }
 
     void badPuzzleCodeIsRefused()
@@ -155,7 +155,7 @@ private slots:
         acceptChoices(*dialog, 10, 8, 0, 2);
         QVERIFY(waitForPuzzle(w));
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("10x8-2c-hard-")));
-        QVERIFY(!f.puzzle.ColorPuzzle);
+        QVERIFY(!f.puzzle.isColor);
     }
 };
 

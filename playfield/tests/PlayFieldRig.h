@@ -63,7 +63,7 @@ struct PlayFieldRig {
     QString row(int y) const
     {
         QString line;
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+        for (int x = 0; x < puzzle.width; ++x)
             line += QString::number(states.cellState(x, y));
         return line;
     }

@@ -228,8 +228,7 @@ void PlayFieldTest::compositionTakesTheLargestFittingFont()
     QFETCH(double, area);
     Rig rig(PlayFieldKind::Player, rows.toStdString(), area);
     const int f = rig.composition.fontSize, s = rig.composition.cellSize;
-    const int span = rig.clues.maxRowClues + rig.puzzle.PuzzleWidth,
-              depth = rig.clues.maxColumnClues + rig.puzzle.PuzzleHeight;
+    const int span = rig.clues.maxRowClues + rig.puzzle.width, depth = rig.clues.maxColumnClues + rig.puzzle.height;
     // The search itself is pinned down by the page's tests; the play field
     // gives it the area less the panel's right and bottom edges.
     const double fit = area - PanelEdge;

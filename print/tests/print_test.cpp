@@ -339,15 +339,15 @@ void PrintTest::manualBoxAndSpinFollowTheBestSize()
 void PrintTest::titleBoxEditsThePuzzleTitleAndWaitsForAPause()
 {
     test::PrintRig d(Heart);
-    d.puzzle.PuzzleName = "heart";
-    d.puzzle.PuzzleTitle = "My heart";
+    d.puzzle.name = "heart";
+    d.puzzle.title = "My heart";
     d.print.open();
     QCOMPARE(d.print.titleEdit()->text(), QStringLiteral("My heart"));
     d.print.titleEdit()->setText(QStringLiteral("heart")); // the puzzle's name is no title
-    QCOMPARE(d.puzzle.PuzzleTitle, std::string());
+    QCOMPARE(d.puzzle.title, std::string());
     const qint64 before = d.print.canvas().cacheKey();
     d.print.titleEdit()->setText(QStringLiteral("Valentine"));
-    QCOMPARE(d.puzzle.PuzzleTitle, std::string("Valentine"));
+    QCOMPARE(d.puzzle.title, std::string("Valentine"));
     QCOMPARE(d.print.titleCountdown(), 5);
     QCOMPARE(d.print.titleTimer()->interval(), 100);
     QCOMPARE(d.print.canvas().cacheKey(), before); // not yet redrawn
@@ -426,7 +426,7 @@ void PrintTest::savedPdfShowsTheOnePuzzleTheDialogOpenedWith()
     // its title, while the page showed the clues of the puzzle the dialog
     // opened with (and the preview mixed the new size into the old clues).
     test::PrintRig d(Heart);
-    d.puzzle.PuzzleName = "heart";
+    d.puzzle.name = "heart";
     d.print.open();
     const QImage preview = d.print.canvas().copy();
     QTemporaryDir dir;
@@ -434,8 +434,8 @@ void PrintTest::savedPdfShowsTheOnePuzzleTheDialogOpenedWith()
                   after = dir.filePath(QStringLiteral("after.pdf"));
     QVERIFY(d.print.savePdf(before));
     d.puzzle = test::puzzleFromText("##.#/#...");
-    d.puzzle.PuzzleName = "rose";
-    d.puzzle.PuzzleTitle = "Rose";
+    d.puzzle.name = "rose";
+    d.puzzle.title = "Rose";
     QVERIFY(d.print.savePdf(after));
     QCOMPARE(pdfTitle(before), QStringLiteral("heart"));
     QCOMPARE(pdfTitle(after), QStringLiteral("heart"));
@@ -448,7 +448,7 @@ void PrintTest::savedPdfShowsTheOnePuzzleTheDialogOpenedWith()
     // Opened again, the dialog takes the puzzle as it is now.
     d.print.open();
     QCOMPARE(d.print.titleEdit()->text(), QStringLiteral("Rose"));
-    QCOMPARE(d.print.composedPuzzle().PuzzleWidth, 4);
+    QCOMPARE(d.print.composedPuzzle().width, 4);
 }
 
 void PrintTest::writtenPageIsThePreviewedPage_data()

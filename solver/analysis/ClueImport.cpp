@@ -53,17 +53,17 @@ ClueImportResult importClues(Puzzle& puzzle, const ClueReadResult& read, const s
             return result;
         }
     }
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(file.width);
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(file.height);
-    puzzle.Cells.fill(White);
+    puzzle.width = static_cast<std::int16_t>(file.width);
+    puzzle.height = static_cast<std::int16_t>(file.height);
+    puzzle.cells.fill(White);
     for (int y = 0; y < file.height; ++y)
         for (int x = 0; x < file.width; ++x)
             puzzle.cell(x, y) = picture[static_cast<std::size_t>(x + MaxPuzzleSize * y)];
-    puzzle.ColorPuzzle = file.color;
-    puzzle.PuzzleTitle = file.title;
-    puzzle.PuzzleName = puzzleNameFromPath(path);
-    puzzle.FileName = NoFileName;
-    puzzle.PuzzleChanged = false;
+    puzzle.isColor = file.color;
+    puzzle.title = file.title;
+    puzzle.name = puzzleNameFromPath(path);
+    puzzle.fileName = NoFileName;
+    puzzle.changed = false;
     result.imported = true;
     return result;
 }

@@ -25,10 +25,10 @@ struct ClueImportResult {
 };
 
 // Makes `puzzle` the picture of the clue file that was read as `read`.
-// When imported: size, all 2500 Cells (white outside the size), ColorPuzzle
-// (the file has colours other than black), PuzzleTitle from the file,
-// PuzzleName from `path` (without folder and last extension), FileName
-// "*geen*" (the puzzle has no puzzle file yet) and PuzzleChanged false.
+// When imported: size, all 2500 cells (white outside the size), isColor
+// (the file has colours other than black), title from the file,
+// name from `path` (without folder and last extension), fileName
+// "*geen*" (the puzzle has no puzzle file yet) and changed false.
 // Otherwise the puzzle is not touched at all.
 ClueImportResult importClues(Puzzle& puzzle, const ClueReadResult& read, const std::string& path,
                              std::uint8_t language = 0, const AnalysisOptions& options = clueImportOptions());

@@ -10,7 +10,7 @@
 
 namespace gw::analysis {
 
-// One byte per cell, cell (x, y) at x + 50 * y as in Puzzle::Cells.
+// One byte per cell, cell (x, y) at x + 50 * y as in Puzzle::cells.
 using CellGrid = std::array<std::uint8_t, CellCount>;
 
 class ColorGrid {

@@ -20,7 +20,7 @@ struct Line {
 std::uint8_t markAt(const Puzzle& puzzle, const std::vector<std::uint8_t>& marks, const Line& line, int i)
 {
     const int x = line.isRow ? i : line.index, y = line.isRow ? line.index : i;
-    return marks[static_cast<std::size_t>(y * puzzle.PuzzleWidth + x)];
+    return marks[static_cast<std::size_t>(y * puzzle.width + x)];
 }
 
 // The colours the cells of `line` may take before solving: a marked cell its
@@ -74,7 +74,7 @@ std::optional<Hint> decidedCells(const Puzzle& puzzle, const std::vector<std::ui
 std::optional<Line> propagationContradiction(const Puzzle& puzzle, const ClueTables& clues,
                                              const std::vector<Line>& lines, std::vector<LineColors> start)
 {
-    const int w = puzzle.PuzzleWidth, h = puzzle.PuzzleHeight;
+    const int w = puzzle.width, h = puzzle.height;
     // The colour set of every cell, bit q for colour q, from the rows' colours.
     std::vector<unsigned> sets(static_cast<std::size_t>(w * h), 0);
     for (int y = 0; y < h; ++y)
@@ -151,10 +151,10 @@ void replace(std::string& text, const std::string& mark, const std::string& by)
 Hint findHint(const Puzzle& puzzle, const ClueTables& clues, const std::vector<std::uint8_t>& marks)
 {
     std::vector<Line> lines;
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        lines.push_back({true, y, puzzle.PuzzleWidth});
-    for (int x = 0; x < puzzle.PuzzleWidth; ++x)
-        lines.push_back({false, x, puzzle.PuzzleHeight});
+    for (int y = 0; y < puzzle.height; ++y)
+        lines.push_back({true, y, puzzle.width});
+    for (int x = 0; x < puzzle.width; ++x)
+        lines.push_back({false, x, puzzle.height});
 
     std::optional<Hint> overlap, withMarks;
     bool anyUnmarked = false;

@@ -222,10 +222,10 @@ PuzzleAnalysis::PuzzleAnalysis(const Puzzle& picture, const AnalysisOptions& opt
     deriveClues(picture, clues);
     CellGrid cells;
     cells.fill(White);
-    for (int y = 0; y < picture.PuzzleHeight; ++y)
-        for (int x = 0; x < picture.PuzzleWidth; ++x)
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
             cells[cellIndex(x, y)] = picture.cell(x, y);
-    m_search = std::make_unique<Search>(clues, picture.PuzzleWidth, picture.PuzzleHeight, &cells, options);
+    m_search = std::make_unique<Search>(clues, picture.width, picture.height, &cells, options);
     m_search->addSetupTime(millisecondsSince(start));
 }
 

@@ -150,7 +150,7 @@ void PuzzleFixer::Work::analyseStep()
 // with the colours of its neighbours, the second solution's and white.
 void PuzzleFixer::Work::collectCandidates(const AnalysisResult& analysis)
 {
-    const int width = m_picture.PuzzleWidth, height = m_picture.PuzzleHeight;
+    const int width = m_picture.width, height = m_picture.height;
     std::vector<CellPosition> region = analysis.differingCells;
     m_trouble = region;
     if (region.empty()) {
@@ -319,7 +319,7 @@ FixResult suggestFix(const Puzzle& picture, const FixOptions& options) { return 
 void applyFix(Puzzle& picture, const std::vector<CellChange>& changes)
 {
     for (const CellChange& change : changes)
-        if (change.x >= 0 && change.y >= 0 && change.x < picture.PuzzleWidth && change.y < picture.PuzzleHeight)
+        if (change.x >= 0 && change.y >= 0 && change.x < picture.width && change.y < picture.height)
             picture.cell(change.x, change.y) = change.color;
 }
 

@@ -72,8 +72,8 @@ public:
     {
         if (!m_picture.inPuzzle(x, y))
             return;
-        const int mirrorX = m_picture.PuzzleWidth - 1 - x;
-        const int mirrorY = m_picture.PuzzleHeight - 1 - y;
+        const int mirrorX = m_picture.width - 1 - x;
+        const int mirrorY = m_picture.height - 1 - y;
         m_picture.cell(x, y) = color;
         m_picture.cell(mirrorX, y) = color;
         if (m_mirrorRows) {
@@ -179,8 +179,8 @@ void paintDetail(Canvas& canvas, XorShift64Star& random, const PuzzleCode& code,
 int inkCells(const Puzzle& picture)
 {
     int count = 0;
-    for (int y = 0; y < picture.PuzzleHeight; ++y)
-        for (int x = 0; x < picture.PuzzleWidth; ++x)
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
             count += picture.cell(x, y) != White ? 1 : 0;
     return count;
 }
@@ -311,8 +311,8 @@ GeneratedPuzzle generateRandomPuzzle(const PuzzleCode& code, const std::atomic<b
         if (rank < 0)
             return result;
         if (rank == target) {
-            picture.PuzzleTitle = result.code;
-            picture.PuzzleName = result.code;
+            picture.title = result.code;
+            picture.name = result.code;
             result.picture = picture;
             result.ok = true;
             return result;

@@ -92,7 +92,7 @@ constexpr int MaxRandomPuzzleAttempts = 1000000;
 
 struct GeneratedPuzzle {
     bool ok = false;  // false when cancelled, or after MaxRandomPuzzleAttempts attempts
-    Puzzle picture;   // PuzzleTitle is the code, ColorPuzzle set when colors > 2
+    Puzzle picture;   // title is the code, isColor set when colors > 2
     std::string code; // formatPuzzleCode of the code asked for
     int attempts = 0; // pictures started
     int gradings = 0; // analyses run

@@ -32,9 +32,9 @@ inline Puzzle randomPicture(std::mt19937& rng, const PictureRecipe& recipe)
     auto ink = [&]() { return inks[static_cast<std::size_t>(below(static_cast<int>(inks.size())))]; };
 
     Puzzle puzzle;
-    puzzle.PuzzleWidth = static_cast<std::int16_t>(recipe.width);
-    puzzle.PuzzleHeight = static_cast<std::int16_t>(recipe.height);
-    puzzle.ColorPuzzle = inks.size() > 1 || inks[0] != Black;
+    puzzle.width = static_cast<std::int16_t>(recipe.width);
+    puzzle.height = static_cast<std::int16_t>(recipe.height);
+    puzzle.isColor = inks.size() > 1 || inks[0] != Black;
     const int w = recipe.width, h = recipe.height;
     if (recipe.kind == PictureKind::Noise) {
         for (int y = 0; y < h; ++y)

@@ -28,8 +28,8 @@ std::string cellsComputerTestKnowsBetter(const gw::Puzzle& puzzle, const Analysi
     for (const gw::ComputerTestResult::CellWrite& write : run.trace)
         state[static_cast<std::size_t>(write.x + gw::MaxPuzzleSize * write.y)] = write.value;
     std::string wrong;
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x) {
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x) {
             const std::size_t i = static_cast<std::size_t>(x + gw::MaxPuzzleSize * y);
             if (state[i] != gw::StateUnknown && analysis.lineLogicColors[i] != 1u << (state[i] - 1))
                 wrong += std::to_string(x) + "," + std::to_string(y) + " ";

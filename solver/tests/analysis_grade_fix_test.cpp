@@ -157,7 +157,7 @@ TEST(UniquenessSet, DecidedNearThePicture)
             continue;
         ASSERT_EQ(result.solutions.size(), 1u);
         Puzzle second = picture;
-        second.Cells = result.solutions.front();
+        second.cells = result.solutions.front();
         ClueTables expected, found;
         deriveClues(picture, expected);
         deriveClues(second, found);

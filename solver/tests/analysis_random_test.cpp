@@ -18,8 +18,8 @@ gw::analysis::CellGrid gridOf(const gw::Puzzle& puzzle)
 {
     gw::analysis::CellGrid grid;
     grid.fill(gw::White);
-    for (int y = 0; y < puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
             grid[at(x, y)] = puzzle.cell(x, y);
     return grid;
 }
@@ -37,8 +37,8 @@ gw::analysis::CellGrid gridOf(const std::vector<std::uint8_t>& cells, int width,
 bool satisfies(const gw::analysis::CellGrid& grid, const gw::ClueTables& clues, int width, int height)
 {
     gw::Puzzle p;
-    p.PuzzleWidth = static_cast<std::int16_t>(width);
-    p.PuzzleHeight = static_cast<std::int16_t>(height);
+    p.width = static_cast<std::int16_t>(width);
+    p.height = static_cast<std::int16_t>(height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             p.cell(x, y) = grid[at(x, y)];

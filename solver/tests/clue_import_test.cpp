@@ -18,9 +18,9 @@ using gw::analysis::importClues;
 gw::Puzzle drawnPuzzle()
 {
     gw::Puzzle p = gwtest::puzzleFromRows({"#.", ".#"});
-    p.PuzzleName = "before";
-    p.FileName = "/p/before.pbm";
-    p.PuzzleChanged = true;
+    p.name = "before";
+    p.fileName = "/p/before.pbm";
+    p.changed = true;
     return p;
 }
 
@@ -43,18 +43,18 @@ TEST_P(ClueImport, GivesThePictureOrSaysWhyNot)
     if (!result.imported) {
         EXPECT_EQ(result.messages.back().text, c.message);
         const gw::Puzzle untouched = drawnPuzzle();
-        EXPECT_EQ(puzzle.Cells, untouched.Cells);
-        EXPECT_EQ(puzzle.PuzzleName, "before");
-        EXPECT_EQ(puzzle.FileName, "/p/before.pbm");
-        EXPECT_TRUE(puzzle.PuzzleChanged);
+        EXPECT_EQ(puzzle.cells, untouched.cells);
+        EXPECT_EQ(puzzle.name, "before");
+        EXPECT_EQ(puzzle.fileName, "/p/before.pbm");
+        EXPECT_TRUE(puzzle.changed);
         return;
     }
     EXPECT_EQ(gwtest::rowsOf(puzzle), c.rows);
-    EXPECT_EQ(puzzle.PuzzleName, "cat");
-    EXPECT_EQ(puzzle.PuzzleTitle, "Cat");
-    EXPECT_EQ(puzzle.FileName, gw::NoFileName);
-    EXPECT_FALSE(puzzle.PuzzleChanged);
-    EXPECT_FALSE(puzzle.ColorPuzzle);
+    EXPECT_EQ(puzzle.name, "cat");
+    EXPECT_EQ(puzzle.title, "Cat");
+    EXPECT_EQ(puzzle.fileName, gw::NoFileName);
+    EXPECT_FALSE(puzzle.changed);
+    EXPECT_FALSE(puzzle.isColor);
     EXPECT_EQ(puzzle.cell(1, 1), gw::White); // the old picture is gone outside the new size too
 }
 
@@ -134,7 +134,7 @@ TEST(ClueCorpus, EveryPuzzleExportedInBothFormatsImportsToTheSamePicture)
                 }
                 ASSERT_TRUE(result.imported) << result.messages.back().text;
                 EXPECT_EQ(gwtest::rowsOf(imported), gwtest::rowsOf(original));
-                EXPECT_EQ(imported.PuzzleTitle, original.PuzzleTitle);
+                EXPECT_EQ(imported.title, original.title);
                 solvedFromClues += bare ? 1 : 0;
             }
         }

@@ -37,7 +37,7 @@ struct DriverRun {
     Rows rows() const
     {
         Rows r;
-        for (int y = 0; y < puzzle.PuzzleHeight; ++y)
+        for (int y = 0; y < puzzle.height; ++y)
             r.push_back(gw::testing::rowStates(knowledge, y));
         return r;
     }

@@ -153,9 +153,9 @@ struct Bench {
     explicit Bench(const RandomLine& random) : line(gw::Orientation::Row, random.clues, context)
     {
         const gw::Puzzle& puzzle = random.puzzle;
-        knowledge.reset(puzzle.PuzzleWidth, 1);
+        knowledge.reset(puzzle.width, 1);
         for (int k = 0; k < random.clues.rowClueCount[0]; ++k)
-            for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+            for (int x = 0; x < puzzle.width; ++x)
                 knowledge.setCanBe(x, 0, random.clues.rowColor(0, k), gw::ColorOpen);
         line.initialize(0);
         observer.onEvent = [this](const std::string& event) {

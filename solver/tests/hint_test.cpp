@@ -140,8 +140,8 @@ TEST(HintCorpus, HintsAloneSolveWhatLineLogicSolves)
             continue;
         ClueTables clues;
         derivePlayerClues(puzzle, clues);
-        const int w = puzzle.PuzzleWidth;
-        std::vector<std::uint8_t> marks(static_cast<std::size_t>(w * puzzle.PuzzleHeight), 0);
+        const int w = puzzle.width;
+        std::vector<std::uint8_t> marks(static_cast<std::size_t>(w * puzzle.height), 0);
         AnalysisOptions lineLogicOnly;
         lineLogicOnly.decideUniqueness = false;
         const bool lineSolvable = analyzePuzzle(puzzle, lineLogicOnly).lineSolvable;

@@ -28,9 +28,9 @@ struct LineBench {
           line(gw::Orientation::Row, clues, context)
     {
         gw::deriveClues(puzzle, clues);
-        knowledge.reset(puzzle.PuzzleWidth, 1);
+        knowledge.reset(puzzle.width, 1);
         for (int k = 0; k < clues.rowClueCount[0]; ++k)
-            for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+            for (int x = 0; x < puzzle.width; ++x)
                 knowledge.setCanBe(x, 0, clues.rowColor(0, k), gw::ColorOpen);
         setKnown(known);
         line.initialize(0);

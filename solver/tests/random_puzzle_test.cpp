@@ -80,10 +80,10 @@ TEST_P(GeneratedSample, IsUniqueGradedAsAskedAndTheSameForItsCode)
         const GeneratedPuzzle made = generateRandomPuzzle(code);
         ASSERT_TRUE(made.ok);
         EXPECT_EQ(made.code, formatPuzzleCode(code));
-        EXPECT_EQ(made.picture.PuzzleTitle, made.code);
-        EXPECT_EQ(made.picture.PuzzleWidth, sample.side);
-        EXPECT_EQ(made.picture.PuzzleHeight, sample.side);
-        EXPECT_EQ(made.picture.ColorPuzzle, sample.colors > 2);
+        EXPECT_EQ(made.picture.title, made.code);
+        EXPECT_EQ(made.picture.width, sample.side);
+        EXPECT_EQ(made.picture.height, sample.side);
+        EXPECT_EQ(made.picture.isColor, sample.colors > 2);
         bool usedInk[8] = {};
         for (int y = 0; y < sample.side; ++y)
             for (int x = 0; x < sample.side; ++x)
@@ -99,7 +99,7 @@ TEST_P(GeneratedSample, IsUniqueGradedAsAskedAndTheSameForItsCode)
         EXPECT_EQ(analysed.uniqueness, Uniqueness::Unique) << made.code;
         EXPECT_STREQ(difficultyName(analysed.difficulty), difficultyName(sample.grade)) << made.code;
 
-        EXPECT_EQ(generateRandomPuzzle(code).picture.Cells, made.picture.Cells) << made.code;
+        EXPECT_EQ(generateRandomPuzzle(code).picture.cells, made.picture.cells) << made.code;
     }
 }
 

@@ -37,8 +37,8 @@ protected:
     std::string save(const std::string& name, const std::vector<std::string>& rows, const std::string& title = "")
     {
         gw::Puzzle p = gwtest::puzzleFromRows(rows, true);
-        p.ColorPuzzle = name.find(".ppm") != std::string::npos;
-        p.PuzzleTitle = title;
+        p.isColor = name.find(".ppm") != std::string::npos;
+        p.title = title;
         EXPECT_TRUE(gw::savePbm(p, dir.file(name)).ok);
         return dir.file(name);
     }
@@ -427,7 +427,7 @@ TEST_F(Cli, GenerateWritesTheSameBytesForOneCode)
         EXPECT_EQ(gwtest::readFile(first), gwtest::readFile(second));
         gw::Puzzle read;
         ASSERT_TRUE(gw::readPuzzleFile(read, first, gw::ReaderVariant::Maker).loaded());
-        EXPECT_EQ(read.PuzzleTitle, code);
+        EXPECT_EQ(read.title, code);
     }
 }
 

@@ -61,14 +61,14 @@ void PrintAndTestWindowsTest::closingTheMainWindowStopsTheTestAndReallyCloses()
     testWindow.startTest();
     QVERIFY(testWindow.testRunning());
     // Cancelling the save question keeps the program; the windows only hide.
-    maker.puzzle.PuzzleChanged = true;
+    maker.puzzle.changed = true;
     maker.fake.messages.answer(platform::Answer::Cancel);
     QVERIFY(!maker.window->close());
     QVERIFY(!testWindow.testRunning());
     QVERIFY(!testWindow.close());
     QVERIFY(testWindow.isHidden());
     // Closing for good closes both for real.
-    maker.puzzle.PuzzleChanged = false;
+    maker.puzzle.changed = false;
     QVERIFY(maker.window->close());
     QVERIFY(testWindow.close());
     QVERIFY(windows->printDialog().close());
@@ -96,7 +96,7 @@ void PrintAndTestWindowsTest::everyWindowFitsTheScreen()
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             maker.puzzle.cell(x, y) = (x + y) % 2 ? Black : White;
-    maker.puzzle.PuzzleWidth = maker.puzzle.PuzzleHeight = 50;
+    maker.puzzle.width = maker.puzzle.height = 50;
     maker.action("testAction")->trigger();
     fits(windows->testWindow());
     maker.action("printAction")->trigger();

@@ -122,8 +122,8 @@ void TrialWindowAnalysisTest::verdicts()
     QVERIFY(m.panel().button()->isEnabled());
     QCOMPARE(m.picture(), before);
     const QImage shown = m.shown();
-    for (int y = 0; y < m.puzzle.PuzzleHeight; ++y)
-        for (int x = 0; x < m.puzzle.PuzzleWidth; ++x) {
+    for (int y = 0; y < m.puzzle.height; ++y)
+        for (int x = 0; x < m.puzzle.width; ++x) {
             const QPoint p = m.cellCentre(x, y);
             const bool tinted = shaded.split(QLatin1Char(' ')).contains(QStringLiteral("%1,%2").arg(x).arg(y));
             if (tinted)

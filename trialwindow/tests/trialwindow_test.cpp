@@ -48,7 +48,7 @@ struct Maker : test::PrintRig {
     std::string row(int y)
     {
         std::string line;
-        for (int x = 0; x < puzzle.PuzzleWidth; ++x)
+        for (int x = 0; x < puzzle.width; ++x)
             line += "?#."[std::min<int>(test.knowledge().state(x, y), 2)];
         return line;
     }
@@ -80,10 +80,10 @@ struct EitherPanel {
     void toggleEveryNumber()
     {
         const ClueTables& c = field().clues();
-        for (int y = 0; y < field().puzzle().PuzzleHeight; ++y)
+        for (int y = 0; y < field().puzzle().height; ++y)
             for (int k = 0; k < c.rowClueCount[std::size_t(y)]; ++k)
                 field().toggleRowClue(y, k);
-        for (int x = 0; x < field().puzzle().PuzzleWidth; ++x)
+        for (int x = 0; x < field().puzzle().width; ++x)
             for (int k = 0; k < c.columnClueCount[std::size_t(x)]; ++k)
                 field().toggleColumnClue(x, k);
     }
@@ -222,11 +222,11 @@ void TrialWindowTest::interruptingTheRunningTest()
 void TrialWindowTest::titleTypedInThePrintDialogSurvivesTheTestWindow()
 {
     Maker m(Frame);
-    m.puzzle.PuzzleName = "smiley";
+    m.puzzle.name = "smiley";
     m.print.open();
     m.print.titleEdit()->setText(QStringLiteral("Happy"));
     m.test.open();
-    QCOMPARE(m.puzzle.PuzzleTitle, std::string("Happy"));
+    QCOMPARE(m.puzzle.title, std::string("Happy"));
     QCOMPARE(m.print.titleEdit()->text(), QStringLiteral("Happy"));
     QVERIFY(m.print.automaticSizeButton()->isChecked());
 }
@@ -293,7 +293,7 @@ void TrialWindowTest::crossingOffAndResetGiveBackEveryPixel_data()
         Puzzle puzzle = test::puzzleFromText(rows.toStdString());
         ClueTables clues;
         deriveClues(puzzle, clues);
-        const int side = std::max(clues.maxRowClues + puzzle.PuzzleWidth, clues.maxColumnClues + puzzle.PuzzleHeight);
+        const int side = std::max(clues.maxRowClues + puzzle.width, clues.maxColumnClues + puzzle.height);
         return PanelEdge + side * tenWidth(6, nullptr);
     };
     for (const bool maker : {true, false}) {
