@@ -122,12 +122,14 @@ QByteArray systemEnvironment(const char* name) { return qgetenv(name); }
 
 bool folderIsWritable(const QString& folder) { return QDir(folder).exists() && probeFolder(folder) == 0; }
 
+SettingsPlace findUserFolder(const Environment& environment) { return placeIn(configFolder(environment)); }
+
 SettingsPlace findSettingsFolder(const QString& programFolder, const Environment& environment)
 {
     const bool installed = QFileInfo::exists(QDir(programFolder).filePath(QLatin1String(InstalledMarkerName)));
     if (!installed && folderIsWritable(programFolder))
         return SettingsPlace {withSlash(programFolder), QString()};
-    return placeIn(configFolder(environment));
+    return findUserFolder(environment);
 }
 
 QString settingsFolder(const QString& programFolder, const QString& userConfigFolder)

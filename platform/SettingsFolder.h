@@ -40,6 +40,12 @@ struct SettingsPlace {
 // RecentList::readFile's defaultsFolder).
 SettingsPlace findSettingsFolder(const QString& programFolder, const Environment& environment = systemEnvironment);
 
+// The folder "Gridwick" in the user's configuration folder, as above, whatever
+// the program's folder: for what is the user's alone and never belongs beside
+// the programs (the player's kept progress). Made when missing; when it
+// cannot be used, a private folder as above, with the problem.
+SettingsPlace findUserFolder(const Environment& environment = systemEnvironment);
+
 // The folder alone, with `userConfigFolder` in place of the user's
 // configuration folder (tests); empty means the system's.
 QString settingsFolder(const QString& programFolder, const QString& userConfigFolder = QString());

@@ -479,7 +479,16 @@ void PlayerWindow::resetPlayField()
     updateClock();
 }
 
-QString PlayerWindow::progressFolder() const { return m_settingsFolder + QStringLiteral("progress"); }
+QString PlayerWindow::progressFolder() const
+{
+    return m_progressFolder.isEmpty() ? m_settingsFolder + QStringLiteral("progress") : m_progressFolder;
+}
+
+void PlayerWindow::setProgressFolder(const QString& folder)
+{
+    m_progressFolder = folder;
+    m_progress = ProgressStore(platform::pathBytes(folder));
+}
 
 void PlayerWindow::playChanged()
 {

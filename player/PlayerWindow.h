@@ -153,7 +153,11 @@ public:
     // is opened) and restored when a file with the same contents is opened.
     // An empty field forgets its puzzle's progress.
     void saveProgress();
+    // Where the progress of each puzzle is kept: "progress" in the settings
+    // folder unless set (the program sets the user's own folder, so that
+    // nothing is written beside the programs).
     QString progressFolder() const;
+    void setProgressFolder(const QString& folder);
     // The play time so far, in milliseconds; it runs while the window is
     // active and not minimised and the puzzle is not solved.
     std::int64_t playTime() const { return m_clock.elapsed(m_monotonic.elapsed()); }
@@ -245,6 +249,7 @@ private:
     QTimer* m_clockTimer = nullptr;
     QElapsedTimer m_monotonic;
     PlayClock m_clock;
+    QString m_progressFolder; // empty: "progress" in the settings folder
     ProgressStore m_progress;
     std::string m_progressKey; // of the puzzle on screen; empty when none
     CluePanel* m_cluePanel = nullptr;

@@ -44,6 +44,9 @@ int main(int argc, char** argv)
         gw::platform::findSettingsFolder(gw::platform::pathFromBytes(session.programFolder));
     gw::player::PlayerWindow window(puzzle, session, platform.platform(), settings.folder);
     platform.setParentWindow(&window);
+    // Progress is the user's alone: never beside the programs, even in a copy
+    // whose settings are kept there.
+    window.setProgressFolder(gw::platform::findUserFolder().folder + QStringLiteral("progress"));
     QObject::connect(&window, &gw::player::PlayerWindow::languageApplied, &window,
                      [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
     window.start();

@@ -11,9 +11,8 @@ display=${1:-:99}
 scratch=$(mktemp -d)
 trap 'kill "${xvfb:-}" "${player:-}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 cp -r build/bin "$scratch/bin"
-rm -rf "$scratch/bin/progress"
 cp samples/heart.pbm "$scratch/heart.pbm"
-export XDG_RUNTIME_DIR="$scratch/run" QT_QPA_PLATFORM=xcb DISPLAY="$display"
+export XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run" QT_QPA_PLATFORM=xcb DISPLAY="$display"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -30,7 +29,7 @@ sleep 1.5
 kill -9 "$player"
 wait "$player" 2>/dev/null || true
 player=
-kept=$(cat "$scratch"/bin/progress/*.progress)
+kept=$(cat "$scratch"/config/Gridwick/progress/*.progress)
 echo "$kept" | sed -n 5p | grep -q '^1' || { echo "FAIL: no mark kept after the kill"; echo "$kept"; exit 1; }
 
 "$scratch/bin/puzzler" "$scratch/heart.pbm" >/dev/null 2>&1 &
@@ -43,5 +42,5 @@ xdotool key --window "$window" Right x
 sleep 1.5
 kill -9 "$player"
 wait "$player" 2>/dev/null || true
-sed -n 5p "$scratch"/bin/progress/*.progress | grep -q '^12' || { echo "FAIL: the restart lost the mark"; exit 1; }
+sed -n 5p "$scratch"/config/Gridwick/progress/*.progress | grep -q '^12' || { echo "FAIL: the restart lost the mark"; exit 1; }
 echo "ok: the mark survived the kill and the restart"

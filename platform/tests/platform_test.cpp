@@ -430,17 +430,20 @@ private slots:
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(current.path());
         const auto inHome = [&](QString text) { return text.replace(QLatin1String("HOME"), home.path()); };
-        const SettingsPlace place = findSettingsFolder(program.path(), [&](const char* name) {
+        const Environment environment = [&](const char* name) {
             if (QByteArray(name) == "HOME")
                 return home.path().toUtf8();
             return QByteArray(name) == "XDG_CONFIG_HOME" ? inHome(xdg).toUtf8() : QByteArray();
-        });
+        };
+        const SettingsPlace place = findSettingsFolder(program.path(), environment);
         QDir::setCurrent(oldCurrent);
         QCOMPARE(place.problem, inHome(problem));
         QVERIFY(QDir(current.path()).isEmpty());
         if (problem.isEmpty()) {
             QCOMPARE(place.folder, inHome(expected));
             QVERIFY(folderIsWritable(place.folder));
+            // The user's own folder is the same, whatever the program's folder.
+            QCOMPARE(findUserFolder(environment).folder, inHome(expected));
             QCOMPARE(settingsProblemText(place, 1), QString());
             return;
         }
