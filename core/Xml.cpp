@@ -216,8 +216,8 @@ private:
             return false;
         std::size_t elements = 0;
         for (const pugi::xml_node child : node.children())
-            elements += child.type() == pugi::node_element ? 1 : 0;
-        e.children.reserve(std::min(elements, MaxXmlElements - m_elements + 1));
+            elements += child.type() == pugi::node_element ? 1u : 0u;
+        e.children.reserve(std::min(elements, MaxXmlElements - static_cast<std::size_t>(m_elements) + 1));
         for (const pugi::xml_node child : node.children()) {
             switch (child.type()) {
             case pugi::node_element:

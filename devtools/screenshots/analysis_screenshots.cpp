@@ -122,7 +122,7 @@ bool fixShots(QApplication& app, const QDir& folder, const QString& photo, std::
 
     // The test window: Analyse, then Suggest fix beside the verdict.
     gw::PrintAndTestWindows windows(maker.puzzle, maker.session, fake.platform(), {});
-    gw::TestWindow& test = windows.testWindow();
+    gw::TrialWindow& test = windows.testWindow();
     windows.openTestWindow();
     test.analysis().button()->click();
     while (test.analysis().running())
