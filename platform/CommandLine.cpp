@@ -24,7 +24,6 @@ struct ProgramOption {
 const ProgramOption Help {{QStringLiteral("h"), QStringLiteral("help")}, "print this help and exit"};
 const ProgramOption Version {{QStringLiteral("v"), QStringLiteral("version")}, "print the version and exit"};
 const QString FileOperand = QStringLiteral("FILE");
-const char* const FileHelp = "a puzzle file (.pbm or .ppm) to open at start";
 
 // What QCommandLineParser found in `arguments` (program name first). A single
 // dash starts a long option too, as Qt's own options do ("-platform"), so
@@ -42,7 +41,7 @@ ParsedLine parseLine(const QStringList& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const ProgramOption* option : {&Help, &Version})
         parser.addOption(QCommandLineOption(option->names, QString::fromUtf8(option->help)));
-    parser.addPositionalArgument(FileOperand, QString::fromUtf8(FileHelp), QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(FileOperand, QString(), QStringLiteral("[FILE]"));
     ParsedLine line;
     if (!parser.parse(arguments))
         line.error = parser.errorText();
@@ -68,7 +67,7 @@ void writeHelp(const ProgramDescription& program, std::ostream& out)
 {
     writeUsageLine(program, out);
     out << program.summary << "\n\n";
-    writeHelpLine(FileOperand, FileHelp, out);
+    writeHelpLine(FileOperand, program.fileHelp, out);
     for (const ProgramOption* option : {&Help, &Version})
         writeHelpLine(QLatin1Char('-') + option->names[0] + QStringLiteral(", --") + option->names[1], option->help,
                       out);

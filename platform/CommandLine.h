@@ -23,6 +23,7 @@ struct ProgramDescription {
     const char* summary;         // one line on what the program does
     const char* applicationName; // the name Qt keeps, e.g. "Gridwick Puzzler"
     const char* desktopId;       // the desktop entry and icon name, without ".desktop"
+    const char* fileHelp;        // what FILE may be, in the help text
 };
 
 // When `arguments` (argv[1..], before Qt has seen them) hold -h/--help or

@@ -22,7 +22,7 @@ const gw::platform::ProgramDescription Maker {
     "gridwick",
     "Gridwick Puzzle Maker: draw nonograms (paint-by-number puzzles), save them as PBM or PPM,\n"
     "make them from pictures, print them and test whether logic alone solves them.",
-    "Gridwick Puzzle Maker", "org.example.gridwick.maker"};
+    "Gridwick Puzzle Maker", "org.example.gridwick.maker", "a puzzle file (.pbm or .ppm) to open at start"};
 } // namespace
 
 int main(int argc, char* argv[])

@@ -19,7 +19,7 @@
 namespace {
 const gw::platform::ProgramDescription Player {
     "puzzler", "Gridwick Puzzler: solve nonograms (paint-by-number puzzles) saved as PBM or PPM.", "Gridwick Puzzler",
-    "org.example.gridwick.puzzler"};
+    "org.example.gridwick.puzzler", "a puzzle file (.pbm, .ppm) or a clue file (.xml, .non) to open at start"};
 } // namespace
 
 int main(int argc, char** argv)

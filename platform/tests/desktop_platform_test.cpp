@@ -21,7 +21,8 @@
 using namespace gw::platform;
 
 namespace {
-const ProgramDescription Program {"prog", "Prog: does things.", "Prog", "org.example.prog"};
+const ProgramDescription Program {"prog", "Prog: does things.", "Prog", "org.example.prog",
+                                  "a puzzle file (.pbm or .ppm) to open at start"};
 
 QStringList words(const QString& spaced) { return spaced.split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 } // namespace
