@@ -21,7 +21,7 @@ struct SettingsPlace {
     QString folder; // ends with "/"; never empty
     // Empty when settings can be kept in `folder`. Otherwise the folder that
     // was meant (or what was missing) and the system's reason, in English:
-    // "/home/u/.config/Gridwick: Permission denied". `folder` is then a
+    // "<home>/.config/Gridwick: Permission denied". `folder` is then a
     // private folder of the user's own in the temporary folder, or the one
     // meant, so that nothing is ever written elsewhere.
     QString problem;

@@ -132,7 +132,7 @@ TEST(MakerSettingsFile, ParsesKnownKeys)
     };
     const Case cases[] = {
         {"", false, ""},
-        {"guides=1\nfolder=/home/a/\n", true, "/home/a/"},
+        {"guides=1\nfolder=/srv/puzzles/\n", true, "/srv/puzzles/"},
         {"folder=/x=y/\r\nguides=1\r\n", true, "/x=y/"}, // "=" inside a value, Windows line ends
         {"guides=0\nzoom=7\nno equals sign\n", false, ""},
         {"guides=yes", false, ""},
