@@ -228,6 +228,13 @@ ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString&
     return importDecoded(puzzle, picture, picture.size(), name, language, choices);
 }
 
+QImage readPicture(const QString& path)
+{
+    int error = 0;
+    const std::unique_ptr<QFile> file = path.isEmpty() ? nullptr : platform::openRegularFile(path, &error);
+    return file ? decodePicture(*file).first : QImage();
+}
+
 ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language, const PictureChoices& choices)
 {
     int error = 0;

@@ -53,6 +53,11 @@ struct ImportResult {
 ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language,
                          const PictureChoices& choices = {});
 
+// The picture at `path` as importImage decodes it (a large JPEG at an eighth
+// of its size), for importPicture; a null picture where importImage would
+// find no file or fail.
+QImage readPicture(const QString& path);
+
 // The same over a picture already loaded; `name` (a path as
 // platform/FilePaths.h makes them) gives name.
 ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language,
