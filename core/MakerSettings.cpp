@@ -73,6 +73,11 @@ std::string makerSettingsBytes(const MakerSettings& settings)
     std::string bytes = std::string("guides=") + (settings.guideLines ? "1" : "0") + "\n";
     if (!settings.lastFolder.empty() && settings.lastFolder.find_first_of("\r\n") == std::string::npos)
         bytes += "folder=" + settings.lastFolder + "\n";
+    MakerSettings defaults;
+    defaults.guideLines = settings.guideLines;
+    defaults.lastFolder = settings.lastFolder;
+    if (settings == defaults)
+        return bytes; // the picture choices as they start: no line
     const auto bit = [](bool b) { return b ? std::string("1") : std::string("0"); };
     bytes += "picture=" + std::to_string(settings.pictureColors) + "," + std::to_string(settings.pictureThreshold) + ","
              + bit(settings.pictureDither) + "," + bit(settings.pictureInvert) + ","

@@ -7,7 +7,8 @@
 //   picture=C,T,D,I,B,A  File > Import Image with Options' last choices:
 //                     colours 2..8, threshold 1..255, dithering, invert
 //                     (0 or 1), background palette index 0..7, aspect
-//                     kept (0 or 1); a value out of range keeps the default
+//                     kept (0 or 1); a value out of range keeps the default;
+//                     written only when they differ from the defaults
 //
 // Unknown keys and lines without "=" are skipped, so older and newer makers
 // can share the file; a missing or unreadable file gives the defaults.
