@@ -4,6 +4,11 @@
 //
 //   guides=1          View > Guide Lines is on (0 or missing: off)
 //   folder=/a/b/      the folder of the last puzzle file opened or saved
+//   picture=C,T,D,I,B,A  File > Import Image with Options' last choices:
+//                     colours 2..8, threshold 1..255, dithering, invert
+//                     (0 or 1), background palette index 0..7, aspect
+//                     kept (0 or 1); a value out of range keeps the default;
+//                     written only when they differ from the defaults
 //
 // Unknown keys and lines without "=" are skipped, so older and newer makers
 // can share the file; a missing or unreadable file gives the defaults.
@@ -19,9 +24,19 @@ struct MakerSettings {
     bool guideLines = false;
     // The file system's bytes, ending with the separator; empty when none.
     std::string lastFolder;
+    // Import Image with Options: black and white (2) or 3..8 colours.
+    int pictureColors = 2;
+    int pictureThreshold = 128;
+    bool pictureDither = false;
+    bool pictureInvert = false;
+    int pictureBackground = 1; // palette index; white: none
+    bool pictureKeepAspect = true;
     bool operator==(const MakerSettings& other) const
     {
-        return guideLines == other.guideLines && lastFolder == other.lastFolder;
+        return guideLines == other.guideLines && lastFolder == other.lastFolder && pictureColors == other.pictureColors
+               && pictureThreshold == other.pictureThreshold && pictureDither == other.pictureDither
+               && pictureInvert == other.pictureInvert && pictureBackground == other.pictureBackground
+               && pictureKeepAspect == other.pictureKeepAspect;
     }
 };
 

@@ -163,7 +163,7 @@ std::pair<QImage, QSize> decodePicture(QIODevice& file)
 // importPicture for a picture that may have been decoded at a reduced size:
 // `fullSize` is the size of the picture in the file.
 ImportResult importDecoded(Puzzle& puzzle, const QImage& picture, QSize fullSize, const QString& name,
-                           std::uint8_t language)
+                           std::uint8_t language, const PictureChoices& choices)
 {
     ImportResult result;
     // Flatten onto white so that transparent pixels read as the background
@@ -177,29 +177,25 @@ ImportResult importDecoded(Puzzle& puzzle, const QImage& picture, QSize fullSize
     } else {
         working = picture.convertToFormat(QImage::Format_RGB32);
     }
-    const QSize size = importSize(fullSize.width(), fullSize.height());
-    if (size != fullSize)
+    const bool sizeChosen = choices.size.isValid() && !choices.size.isEmpty();
+    const QSize size = sizeChosen ? choices.size.boundedTo(QSize(MaxPuzzleSize, MaxPuzzleSize))
+                                  : importSize(fullSize.width(), fullSize.height());
+    if (!sizeChosen && size != fullSize)
         result.messages.push_back(informationMessage(language, txt::ImageTooLarge, txt::BitmapTooWideTitle));
     if (size != working.size())
         working = working.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    puzzle.cells.fill(White);
-    puzzle.width = static_cast<std::int16_t>(size.width());
-    puzzle.height = static_cast<std::int16_t>(size.height());
-    puzzle.isColor = false;
-    bool allBasic = true;
+    convertPixels(puzzle, working, choices);
+    // The plain reduction tells when it had to drop shades.
     const auto basic = [](int c) { return c == 0 || c == 255; };
-    for (int x = 0; x < size.width(); ++x) {
-        for (int y = 0; y < size.height(); ++y) {
+    bool allBasic = true;
+    for (int y = 0; y < size.height() && allBasic; ++y) {
+        for (int x = 0; x < size.width() && allBasic; ++x) {
             const QRgb color = working.pixel(x, y);
-            allBasic = allBasic && basic(qRed(color)) && basic(qGreen(color)) && basic(qBlue(color));
-            const std::uint8_t index = paletteIndexOf(color);
-            puzzle.cell(x, y) = index;
-            if (index > White)
-                puzzle.isColor = true;
+            allBasic = basic(qRed(color)) && basic(qGreen(color)) && basic(qBlue(color));
         }
     }
-    if (!allBasic)
+    if (!allBasic && choices.colors == 0)
         result.messages.push_back(informationMessage(language, txt::TooManyColors, txt::TooManyColorsTitle));
 
     puzzle.title.clear();
@@ -226,12 +222,20 @@ std::uint8_t paletteIndexOf(QRgb color)
     return paletteIndexFromBits(qRed(color) >= 128, qGreen(color) >= 128, qBlue(color) >= 128);
 }
 
-ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language)
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language,
+                           const PictureChoices& choices)
 {
-    return importDecoded(puzzle, picture, picture.size(), name, language);
+    return importDecoded(puzzle, picture, picture.size(), name, language, choices);
 }
 
-ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language)
+QImage readPicture(const QString& path)
+{
+    int error = 0;
+    const std::unique_ptr<QFile> file = path.isEmpty() ? nullptr : platform::openRegularFile(path, &error);
+    return file ? decodePicture(*file).first : QImage();
+}
+
+ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language, const PictureChoices& choices)
 {
     int error = 0;
     const std::unique_ptr<QFile> file = path.isEmpty() ? nullptr : platform::openRegularFile(path, &error);
@@ -248,7 +252,8 @@ ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t langu
         failed.messages.push_back(Message {chooseText(language, txt::ErrorOpening), bytes, MessageIcon::Critical});
         return failed;
     }
-    return importDecoded(puzzle, picture, fullSize, platform::pathFromBytes(puzzleNameFromPath(bytes)), language);
+    return importDecoded(puzzle, picture, fullSize, platform::pathFromBytes(puzzleNameFromPath(bytes)), language,
+                         choices);
 }
 
 } // namespace gw::editor

@@ -8,6 +8,7 @@
 
 #include "core/Message.h"
 #include "core/Puzzle.h"
+#include "editor/PictureConversion.h"
 
 namespace gw::editor {
 
@@ -46,10 +47,20 @@ struct ImportResult {
 // that the decoder would have to hold whole in memory (progressive, of more
 // than about 224 MB of coefficients: some 75 MP) fails, as Qt's own limit
 // makes other pictures too large to decode fail.
-ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language);
+// `choices` other than the default ones change the size and the reduction
+// (PictureConversion.h); a chosen size gives no reduction notice, and colour
+// choices no colour notice.
+ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language,
+                         const PictureChoices& choices = {});
+
+// The picture at `path` as importImage decodes it (a large JPEG at an eighth
+// of its size), for importPicture; a null picture where importImage would
+// find no file or fail.
+QImage readPicture(const QString& path);
 
 // The same over a picture already loaded; `name` (a path as
 // platform/FilePaths.h makes them) gives name.
-ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language);
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language,
+                           const PictureChoices& choices = {});
 
 } // namespace gw::editor

@@ -22,6 +22,7 @@
 #include "editor/GridView.h"
 #include "editor/MakerDocument.h"
 #include "editor/NewPuzzleDialog.h"
+#include "editor/PictureImportDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "editor/SolvabilityOverlay.h"
@@ -109,6 +110,7 @@ void MakerWindow::buildMenus()
     m_saveAsAction = action(m_fileMenu, "saveAsAction");
     m_fileMenu->addSeparator();
     m_importAction = action(m_fileMenu, "importAction");
+    m_importOptionsAction = action(m_fileMenu, "importOptionsAction");
     m_fileMenu->addSeparator();
     m_printAction = action(m_fileMenu, "printAction");
     m_testAction = action(m_fileMenu, "testAction");
@@ -179,6 +181,7 @@ void MakerWindow::buildMenus()
     connect(m_saveAction, &QAction::triggered, this, &MakerWindow::saveCommand);
     connect(m_saveAsAction, &QAction::triggered, this, &MakerWindow::saveAsCommand);
     connect(m_importAction, &QAction::triggered, this, &MakerWindow::importCommand);
+    connect(m_importOptionsAction, &QAction::triggered, this, &MakerWindow::importWithOptionsCommand);
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
     connect(m_changeSizeAction, &QAction::triggered, this, &MakerWindow::sizeCommand);
     connect(m_fitSizeAction, &QAction::triggered, this, &MakerWindow::fitSizeCommand);
@@ -370,6 +373,9 @@ void MakerWindow::applyLanguage(std::uint8_t language)
     m_saveAction->setText(localText(m_session, txt::MenuSave));
     m_saveAsAction->setText(localText(m_session, txt::MenuSaveAs));
     m_importAction->setText(localText(m_session, txt::MenuImportImage));
+    m_importOptionsAction->setText(localText(m_session, txt::MenuImportImageOptions));
+    if (m_pictureDialog)
+        m_pictureDialog->applyCaptions(m_session.language);
     m_printAction->setText(localText(m_session, txt::MenuPrintPuzzle));
     m_testAction->setText(localText(m_session, txt::MenuTestPuzzle));
     m_exitAction->setText(localText(m_session, txt::MenuExit));

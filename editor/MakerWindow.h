@@ -10,6 +10,7 @@
 // scripted answers. The print dialog and the test
 // window are not built here: they attach through setPrintCommand /
 // setTestCommand, languageApplied and setBeforeClose.
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -54,6 +55,8 @@ class SolvabilityOverlay;
 class SuggestFixAction;
 class StrokeCommand;
 class SizeDialog;
+class PictureImportDialog;
+struct PictureChoices;
 class NewPuzzleDialog;
 class PreviewView;
 
@@ -144,6 +147,13 @@ public:
     bool saveUnderNewName(const QString& path);
     // importImage, then the window shows the messages and the new picture.
     void importFile(const QString& path);
+    // File > Import Image with Options once the file is chosen: a picture
+    // that cannot be imported gives the plain import's messages; otherwise
+    // the options dialog shows it (pictureDialog()), and its OK makes the
+    // puzzle of it as importImage does, with the choices, which "maker.ini"
+    // then remembers.
+    void importWithOptionsFile(const QString& path);
+    PictureImportDialog& pictureDialog();
     // A press or move on cell (x, y) with button value `button` (1 left, 2
     // right, see platform::mouseButtonValue): shows the position, paints the cell in that
     // button's colour. Other button values only show the position.
@@ -197,6 +207,8 @@ public slots:
     bool saveCommand();
     bool saveAsCommand();
     void importCommand();
+    void importWithOptionsCommand();
+    void importChosenPicture(const PictureChoices& choices);
     void sizeCommand();
     void fitSizeCommand();
     void negativeCommand();
@@ -293,6 +305,9 @@ private:
     SolvabilityOverlay* m_solvability = nullptr;
     SuggestFixAction* m_suggestFix = nullptr;
     SizeDialog* m_sizeDialog = nullptr;
+    PictureImportDialog* m_pictureDialog = nullptr; // made on the first use
+    QImage m_dialogPicture;                         // what the picture dialog shows
+    QString m_dialogPicturePath;
     NewPuzzleDialog* m_newDialog = nullptr;
 
     QMenu* m_fileMenu = nullptr;
@@ -305,6 +320,7 @@ private:
     QAction* m_saveAction = nullptr;
     QAction* m_saveAsAction = nullptr;
     QAction* m_importAction = nullptr;
+    QAction* m_importOptionsAction = nullptr;
     QAction* m_printAction = nullptr;
     QAction* m_testAction = nullptr;
     QAction* m_exitAction = nullptr;

@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "core/Palette.h"
+#include "core/Paths.h"
 #include "core/PictureEdits.h"
 #include "core/PuzzleFile.h"
 #include "editor/EditCommands.h"
@@ -10,6 +11,7 @@
 #include "editor/ImageImport.h"
 #include "editor/MakerDocument.h"
 #include "editor/MakerWindow.h"
+#include "editor/PictureImportDialog.h"
 #include "editor/PreviewView.h"
 #include "editor/SizeDialog.h"
 #include "lang/Language.h"
@@ -135,6 +137,54 @@ void MakerWindow::importFile(const QString& path)
     if (result.status == ImportStatus::Imported)
         rememberFolder(path);
     showImportedPicture(path, result.status == ImportStatus::Imported);
+}
+
+void MakerWindow::importWithOptionsCommand()
+{
+    askAndOpen(platform::withReadablePictures(localText(m_session, txt::FilterImport),
+                                              localText(m_session, txt::FilterImportPng),
+                                              localText(m_session, txt::ReadablePictures)),
+               &MakerWindow::importWithOptionsFile);
+}
+
+PictureImportDialog& MakerWindow::pictureDialog()
+{
+    if (!m_pictureDialog) {
+        m_pictureDialog = new PictureImportDialog(m_session, this);
+        connect(m_pictureDialog, &PictureImportDialog::importRequested, this, &MakerWindow::importChosenPicture);
+    }
+    return *m_pictureDialog;
+}
+
+void MakerWindow::importWithOptionsFile(const QString& path)
+{
+    QImage picture;
+    {
+        platform::BusyScope busy(m_platform.busy);
+        picture = readPicture(path);
+    }
+    if (picture.isNull()) {
+        Puzzle untouched; // the plain import's messages, the puzzle left alone
+        showMessages(importImage(untouched, path, m_session.language).messages);
+        return;
+    }
+    m_dialogPicture = picture;
+    m_dialogPicturePath = path;
+    pictureDialog().setPicture(picture, m_makerSettings);
+    m_pictureDialog->show();
+}
+
+void MakerWindow::importChosenPicture(const PictureChoices& choices)
+{
+    m_document->startHistory();
+    const std::string bytes = platform::pathBytes(m_dialogPicturePath);
+    importPicture(m_puzzle, m_dialogPicture, platform::pathFromBytes(puzzleNameFromPath(bytes)), m_session.language,
+                  choices);
+    m_chooser->showColorPuzzle(m_puzzle.isColor);
+    rememberFolder(m_dialogPicturePath);
+    m_pictureDialog->rememberChoices(m_makerSettings);
+    writeMakerSettings();
+    showImportedPicture(m_dialogPicturePath, true);
 }
 
 void MakerWindow::showImportedPicture(const QString& path, bool imported)

@@ -92,15 +92,12 @@ void SolvabilityOverlay::onSlice()
     announce();
 }
 
-QString SolvabilityOverlay::statusText() const
+QString solvabilityText(const Session& session, const analysis::AnalysisResult& r)
 {
-    if (!m_analysis || !isOn())
-        return {};
-    const analysis::AnalysisResult& r = m_analysis->result();
-    const QString grade = r.finished() ? gradeText(m_session, r.difficulty) : QString();
+    const QString grade = r.finished() ? gradeText(session, r.difficulty) : QString();
     const QString afterGrade = grade.isEmpty() ? QString() : QLatin1Char(' ') + grade;
     if (r.lineSolvable)
-        return localText(m_session, txt::SolvabilityByLogic) + afterGrade;
+        return localText(session, txt::SolvabilityByLogic) + afterGrade;
     const Text* uniqueness = &txt::SolvabilityUndecided;
     if (!r.finished())
         uniqueness = &txt::SolvabilityChecking;
@@ -108,8 +105,15 @@ QString SolvabilityOverlay::statusText() const
         uniqueness = &txt::SolvabilityUnique;
     else if (r.uniqueness == analysis::Uniqueness::NotUnique)
         uniqueness = &txt::SolvabilityNotUnique;
-    return localText(m_session, txt::SolvabilityOpenCells) + QLatin1Char(' ') + QString::number(r.openCells)
-           + localText(m_session, *uniqueness) + afterGrade;
+    return localText(session, txt::SolvabilityOpenCells) + QLatin1Char(' ') + QString::number(r.openCells)
+           + localText(session, *uniqueness) + afterGrade;
+}
+
+QString SolvabilityOverlay::statusText() const
+{
+    if (!m_analysis || !isOn())
+        return {};
+    return solvabilityText(m_session, m_analysis->result());
 }
 
 void SolvabilityOverlay::announce() { emit statusChanged(statusText()); }

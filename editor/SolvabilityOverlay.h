@@ -28,6 +28,11 @@ struct Session;
 
 namespace gw::editor {
 
+// The verdict of an analysis as the status line shows it: solvable by logic
+// alone, or the open cells and what is known of uniqueness, and the grade
+// once known.
+QString solvabilityText(const Session& session, const analysis::AnalysisResult& result);
+
 class GridView;
 
 class SolvabilityOverlay : public QObject {

@@ -44,17 +44,7 @@ int runImport(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
     }
     if (!result.imported)
         return 1;
-    const bool wantsColor = hasExtension(out, ".ppm");
-    if (puzzle.isColor && !wantsColor) {
-        err << "error: " << printable(out) << ": a color puzzle is saved as .ppm\n";
-        return 1;
-    }
-    const SaveResult saved = wantsColor ? savePpm(puzzle, out) : savePbm(puzzle, out);
-    if (!saved.ok) {
-        reportFailedSave(out, saved, err);
-        return 1;
-    }
-    return 0;
+    return savePicture(puzzle, out, err);
 }
 
 } // namespace gw::cli

@@ -23,7 +23,7 @@ struct Command {
     // ("FILE...", "[FILE...]" for none or more); the count of operands the
     // parser accepts follows from these words.
     const char* operands;
-    int (*run)(const Invocation&, std::ostream& out, std::ostream& err);
+    RunFunction run; // nullptr: the program hands it over (AddedCommands)
 };
 
 // One line per subcommand.
@@ -39,6 +39,10 @@ const Command Commands[] = {
      {{"--size", "WxH"}, {"--colors", "N"}, {"--grade", "easy|medium|hard"}, {"--code", "CODE"}},
      "OUT.pbm|OUT.ppm",
      runGenerate},
+    {"picture",
+     {{"--size", "WxH"}, {"--colors", "N"}, {"--threshold", "T"}, {"--background", "RGB"}, {"--invert", nullptr}},
+     "IN OUT.pbm|OUT.ppm",
+     nullptr}, // PictureCommand.cpp, which links QtGui
 };
 
 const Command* findCommand(std::string_view name)
@@ -119,7 +123,8 @@ bool isOption(const std::string& word) { return word.size() > 1 && word.front() 
 // in the table and runs it. Options may stand anywhere among the operands, as
 // "--name VALUE" or "--name=VALUE" where they take a value; after "--" every
 // word is an operand; "-h" or "--help" writes the subcommand's usage line.
-int parseAndRun(const Command& command, const Arguments& words, std::ostream& out, std::ostream& err)
+int parseAndRun(const Command& command, const Arguments& words, std::ostream& out, std::ostream& err,
+                const AddedCommands& added)
 {
     Invocation invocation;
     invocation.command = command.name;
@@ -160,7 +165,14 @@ int parseAndRun(const Command& command, const Arguments& words, std::ostream& ou
     const std::string problem = operandProblem(command, invocation.operands.size());
     if (!problem.empty())
         return wrongUsage(command, problem, err);
-    return command.run(invocation, out, err);
+    if (command.run)
+        return command.run(invocation, out, err);
+    const auto run = added.find(command.name);
+    if (run == added.end() || !run->second) {
+        err << "gridwick-cli " << command.name << ": not in this build (it needs Qt)\n";
+        return 1;
+    }
+    return run->second(invocation, out, err);
 }
 
 } // namespace
@@ -172,7 +184,7 @@ int wrongUsage(const Invocation& invocation, const std::string& problem, std::os
     return wrongUsage(*findCommand(invocation.command), problem, err);
 }
 
-int runCommandLine(const Arguments& words, std::ostream& out, std::ostream& err)
+int runCommandLine(const Arguments& words, std::ostream& out, std::ostream& err, const AddedCommands& added)
 {
     if (words.empty()) {
         listUsage(err);
@@ -190,7 +202,7 @@ int runCommandLine(const Arguments& words, std::ostream& out, std::ostream& err)
         return 0;
     }
     if (const Command* command = findCommand(name))
-        return parseAndRun(*command, Arguments(words.begin() + 1, words.end()), out, err);
+        return parseAndRun(*command, Arguments(words.begin() + 1, words.end()), out, err, added);
     err << "gridwick-cli: unknown command " << printable(name) << '\n';
     listUsage(err);
     return 2;

@@ -40,7 +40,12 @@ struct Invocation {
 // many operands write the problem and the usage to `err` and return 2.
 // "--help"/"-h" and "--version"/"-v" (also after a subcommand's name, for its
 // usage line) answer on `out` and return 0.
-int runCommandLine(const Arguments& words, std::ostream& out, std::ostream& err);
+// A subcommand the table lists with no run function (one that needs more
+// than the puzzle core, such as QtGui's picture decoders) runs the function
+// `added` holds under its name; without one it says so on `err` and returns 1.
+using RunFunction = int (*)(const Invocation& args, std::ostream& out, std::ostream& err);
+using AddedCommands = std::map<std::string, RunFunction, std::less<>>;
+int runCommandLine(const Arguments& words, std::ostream& out, std::ostream& err, const AddedCommands& added = {});
 
 // For a subcommand that finds its operands wrong after the parser's checks
 // (an output file's extension): writes "gridwick-cli NAME: " + `problem` and
@@ -122,6 +127,11 @@ bool loadAsMaker(const std::string& path, Puzzle& puzzle, std::ostream& err);
 // A save (or export) to `path` that failed, on `err`: "error: " + path + ": "
 // + the message and, in parentheses, the reason.
 void reportFailedSave(const std::string& path, const SaveResult& saved, std::ostream& err);
+
+// Saves the puzzle to `path` as the maker does: P6 when `path` ends in .ppm,
+// else P4, which a colour puzzle may not be (an error on `err`); a failed save
+// as reportFailedSave reports it. Returns the exit code, 0 or 1.
+int savePicture(Puzzle& puzzle, const std::string& path, std::ostream& err);
 
 // For the commands that report one line a file: loads each of `files` as
 // loadAsMaker does and hands it to `report` with the file's printable name.

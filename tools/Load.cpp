@@ -121,6 +121,21 @@ void reportFailedSave(const std::string& path, const SaveResult& saved, std::ost
         << ")\n";
 }
 
+int savePicture(Puzzle& puzzle, const std::string& path, std::ostream& err)
+{
+    const bool wantsColor = hasExtension(path, ".ppm");
+    if (puzzle.isColor && !wantsColor) {
+        err << "error: " << printable(path) << ": a color puzzle is saved as .ppm\n";
+        return 1;
+    }
+    const SaveResult saved = wantsColor ? savePpm(puzzle, path) : savePbm(puzzle, path);
+    if (!saved.ok) {
+        reportFailedSave(path, saved, err);
+        return 1;
+    }
+    return 0;
+}
+
 int reportEachFile(const Arguments& files, std::ostream& out, std::ostream& err,
                    const std::function<void(const std::string&, const Puzzle&)>& report)
 {

@@ -3,9 +3,16 @@
 
 #include "core/AtomicFile.h"
 #include "tools/Commands.h"
+#ifdef GRIDWICK_CLI_PICTURE
+#include "tools/PictureCommand.h"
+#endif
 
 int main(int argc, char** argv)
 {
     gw::ignoreFileSizeSignal();
-    return gw::cli::runCommandLine(gw::cli::Arguments(argv + 1, argv + argc), std::cout, std::cerr);
+    gw::cli::AddedCommands added;
+#ifdef GRIDWICK_CLI_PICTURE
+    added["picture"] = gw::cli::runPicture;
+#endif
+    return gw::cli::runCommandLine(gw::cli::Arguments(argv + 1, argv + argc), std::cout, std::cerr, added);
 }

@@ -153,3 +153,24 @@ TEST(MakerSettingsFile, WrittenAndReadBackWithoutAFolderThatBreaksTheLine)
     EXPECT_EQ(gw::readMakerSettings(dir.path()), kept);
     EXPECT_EQ(gw::makerSettingsBytes({false, "/a\nguides=1/"}), "guides=0\n");
 }
+
+// The picture import's choices: each field read on its own, one out of range
+// keeps its default.
+TEST(MakerSettingsFile, PictureChoices)
+{
+    gw::MakerSettings chosen;
+    chosen.pictureColors = 5;
+    chosen.pictureThreshold = 77;
+    chosen.pictureDither = true;
+    chosen.pictureInvert = true;
+    chosen.pictureBackground = 0;
+    chosen.pictureKeepAspect = false;
+    EXPECT_EQ(gw::parseMakerSettings(gw::makerSettingsBytes(chosen)), chosen);
+    const gw::MakerSettings odd = gw::parseMakerSettings("picture=9,77,2,1,x\n");
+    EXPECT_EQ(odd.pictureColors, 2);
+    EXPECT_EQ(odd.pictureThreshold, 77);
+    EXPECT_FALSE(odd.pictureDither);
+    EXPECT_TRUE(odd.pictureInvert);
+    EXPECT_EQ(odd.pictureBackground, 1);
+    EXPECT_TRUE(odd.pictureKeepAspect);
+}
