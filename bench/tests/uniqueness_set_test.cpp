@@ -1,0 +1,74 @@
+// The uniqueness set of the generator (bench/PuzzleGenerator.h), small
+// pictures: every verdict decided with its proof, and every ambiguous one
+// fixed by a suggestion that the analysis finds unique.
+#include <gtest/gtest.h>
+
+#include "bench/PuzzleGenerator.h"
+#include "core/Clues.h"
+#include "solver/analysis/PuzzleAnalysis.h"
+#include "solver/analysis/PuzzleFix.h"
+
+namespace {
+
+using namespace gw;
+using namespace gw::analysis;
+
+// The uniqueness set, small pictures: every verdict decided; a "no" carries
+// a second solution with the same clues.
+TEST(UniquenessSet, DecidedNearThePicture)
+{
+    const std::vector<PuzzleRecipe> recipes = uniquenessRecipes(UniquenessSetSeed, 120);
+    int decided = 0;
+    for (const PuzzleRecipe& recipe : recipes) {
+        if (recipe.width > 25 || recipe.height > 25)
+            continue;
+        const Puzzle picture = generatePuzzle(recipe);
+        AnalysisOptions options;
+        options.maxMilliseconds = 0;
+        options.maxNodes = 200000;
+        const AnalysisResult result = analyzePuzzle(picture, options);
+        ASSERT_NE(result.uniqueness, Uniqueness::Unknown) << recipeTitle(recipe);
+        ++decided;
+        if (result.uniqueness != Uniqueness::NotUnique)
+            continue;
+        ASSERT_EQ(result.solutions.size(), 1u);
+        Puzzle second = picture;
+        second.cells = result.solutions.front();
+        ClueTables expected, found;
+        deriveClues(picture, expected);
+        deriveClues(second, found);
+        EXPECT_TRUE(expected.rowClueLength == found.rowClueLength && expected.rowClueColor == found.rowClueColor
+                    && expected.columnClueLength == found.columnClueLength
+                    && expected.columnClueColor == found.columnClueColor)
+            << recipeTitle(recipe);
+        EXPECT_FALSE(result.differingCells.empty());
+    }
+    EXPECT_GT(decided, 30);
+}
+
+// Fixes on the not-unique small pictures of the set: each fixed picture is
+// unique by the analysis, and another suggestion differs.
+TEST(SuggestFix, FixedPicturesAreUnique)
+{
+    const std::vector<PuzzleRecipe> recipes = uniquenessRecipes(UniquenessSetSeed, 120);
+    int fixes = 0;
+    for (const PuzzleRecipe& recipe : recipes) {
+        if (recipe.width > 20 || recipe.height > 20)
+            continue;
+        const Puzzle picture = generatePuzzle(recipe);
+        if (analyzePuzzle(picture).uniqueness != Uniqueness::NotUnique)
+            continue;
+        FixOptions options;
+        options.maxMilliseconds = 0;
+        const FixResult fix = suggestFix(picture, options);
+        ASSERT_EQ(fix.stop, FixStop::Found) << recipeTitle(recipe);
+        ASSERT_FALSE(fix.changes.empty());
+        Puzzle fixed = picture;
+        applyFix(fixed, fix.changes);
+        EXPECT_EQ(analyzePuzzle(fixed).uniqueness, Uniqueness::Unique) << recipeTitle(recipe);
+        ++fixes;
+    }
+    EXPECT_GT(fixes, 3);
+}
+
+} // namespace
