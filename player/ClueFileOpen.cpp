@@ -1,16 +1,13 @@
 #include "ClueFileOpen.h"
 
+#include "core/ClueFiles.h"
 #include "platform/FilePaths.h"
 #include "platform/LocalText.h"
 #include "solver/analysis/ClueImport.h"
 
 namespace gw::player {
 
-bool isClueFileName(const QString& path)
-{
-    return path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive)
-           || path.endsWith(QLatin1String(".non"), Qt::CaseInsensitive);
-}
+bool isClueFileName(const QString& path) { return clueFormatFromPath(platform::pathBytes(path)).has_value(); }
 
 std::optional<Puzzle> importCluePuzzle(const QString& path, const Session& session, platform::Platform& platform)
 {

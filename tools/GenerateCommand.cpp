@@ -83,11 +83,8 @@ int runGenerate(const Invocation& args, std::ostream& out, std::ostream& err)
         err << "error: no puzzle of " << made.code << " found in " << made.attempts << " attempts\n";
         return 1;
     }
-    const SaveResult saved = ppm ? savePpm(made.picture, path) : savePbm(made.picture, path);
-    if (!saved.ok) {
-        reportFailedSave(path, saved, err);
-        return 1;
-    }
+    if (const int status = savePicture(made.picture, path, err))
+        return status;
     out << made.code << '\n';
     return 0;
 }
