@@ -193,34 +193,48 @@ private slots:
 
     // After a puzzle with a wrong mark and its solution shown, a load that
     // fails leaves no puzzle, no solution window and none of the old marks.
+    // The chooser shows nine or three swatches as soon as the file's size is
+    // accepted, also when the read fails after that; a file refused before
+    // (or at) the size check leaves the previous puzzle's swatches.
     void failedLoadLeavesNoPlayablePuzzle_data()
     {
+        QTest::addColumn<bool>("colorBefore");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("title"); // empty: the file's path
-        QTest::newRow("51 wide")
-            << "P1\n51 3\n" + QByteArray(153 * 2, ' ').replace("  ", "1 ")
-            << "The bitmap's width cannot be more than 50 pixels. This bitmap's width is 51 pixels."
-            << "Bitmap too wide";
-        QTest::newRow("not a bitmap") << QByteArray("P2\n3 3\n") << "This is not a valid PBM- or PPM-file."
-                                      << "";
+        QTest::addColumn<int>("swatches");
+        const QString tooWide = QStringLiteral("The bitmap's width cannot be more than 50 pixels. This bitmap's width "
+                                               "is 51 pixels.");
+        const QString opening = QStringLiteral("An error has occured while opening this file.");
+        QTest::newRow("51 wide") << false << "P1\n51 3\n" + QByteArray(153 * 2, ' ').replace("  ", "1 ") << tooWide
+                                 << "Bitmap too wide" << 3;
+        QTest::newRow("colour too wide: refused at the check")
+            << false << QByteArray("P3\n51 2\n1\n") << tooWide << "Bitmap too wide" << 3;
+        QTest::newRow("not a bitmap") << true << QByteArray("P2\n3 3\n") << "This is not a valid PBM- or PPM-file."
+                                      << "" << 9;
+        QTest::newRow("colour raster cut short") << false << QByteArray("P3\n2 2\n1\n1 0 0 0") << opening << "" << 9;
+        QTest::newRow("black-and-white raster cut short")
+            << true << QByteArray("P1\n3 2\n1 0 1\n0") << opening << "" << 3;
     }
     void failedLoadLeavesNoPlayablePuzzle()
     {
+        QFETCH(bool, colorBefore);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QFETCH(QString, title);
+        QFETCH(int, swatches);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadFile(f.writePuzzle("smile.pbm", Smile)));
+        QVERIFY(w.loadFile(colorBefore ? f.writePuzzle("flag.ppm", Flag, true) : f.writePuzzle("smile.pbm", Smile)));
         w.playField().markCell(MouseButton::Left, 1, 0);
         QTest::mouseClick(w.solutionButton(), Qt::LeftButton);
         QVERIFY(w.solutionWindow().isVisible());
 
-        const QString path = f.write("bad.pbm", bytes);
+        const QString path = f.write("bad.ppm", bytes);
         f.fakes.messages.answer(Answer::Ok);
         QVERIFY(!w.loadFile(path));
         expectOneMessage(f, text, title.isEmpty() ? path : title, Icon::Critical);
+        QCOMPARE(w.chooser().visibleSwatches(), swatches);
         QVERIFY(!w.hasPuzzle() && !w.cluePanel().isVisible() && !w.solutionWindow().isVisible());
         QVERIFY(!w.resetButton()->isEnabled() && !w.solutionButton()->isEnabled() && w.showErrorsButton()->isEnabled());
         for (int i = 0; i < CellCount; ++i) {
@@ -231,34 +245,6 @@ private slots:
         f.fakes.messages.answer(Answer::Ok);
         w.showErrors();
         QCOMPARE(f.fakes.messages.texts().last(), QStringLiteral("No errors have been made yet."));
-    }
-
-    // The chooser shows nine or three swatches as soon as the file's size is
-    // accepted, also when the read fails after that; a file refused before
-    // (or at) the size check leaves the previous puzzle's swatches.
-    void chooserFollowsTheFileOnceItsSizeIsAccepted_data()
-    {
-        QTest::addColumn<bool>("colorBefore");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("swatches");
-        QTest::newRow("colour raster cut short") << false << QByteArray("P3\n2 2\n1\n1 0 0 0") << 9;
-        QTest::newRow("black-and-white raster cut short") << true << QByteArray("P1\n3 2\n1 0 1\n0") << 3;
-        QTest::newRow("colour too wide: refused at the check") << false << QByteArray("P3\n51 2\n1\n") << 3;
-        QTest::newRow("not a bitmap") << true << QByteArray("P5\n2 2\n") << 9;
-    }
-    void chooserFollowsTheFileOnceItsSizeIsAccepted()
-    {
-        QFETCH(bool, colorBefore);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, swatches);
-        PlayerFixture f;
-        player::PlayerWindow& w = f.start();
-        QVERIFY(w.loadFile(colorBefore ? f.writePuzzle("flag.ppm", Flag, true) : f.writePuzzle("smile.pbm", Smile)));
-        QCOMPARE(w.chooser().visibleSwatches(), colorBefore ? 9 : 3);
-        f.fakes.messages.answer(Answer::Ok);
-        QVERIFY(!w.loadFile(f.write("bad.ppm", bytes)));
-        QCOMPARE(f.fakes.messages.requests().size(), 1);
-        QCOMPARE(w.chooser().visibleSwatches(), swatches);
     }
 
     // A recent file that has vanished since: the open error for its path, the

@@ -46,7 +46,6 @@ private slots:
     void fastDragMarksEveryCellPassed_data();
     void fastDragMarksEveryCellPassed();
     void makerAsksOnceEveryCellHasItsMark();
-    void playerGivesTheSolvedMessageOncePerReset();
     void compositionTakesTheLargestFittingFont_data();
     void compositionTakesTheLargestFittingFont();
     void rulesAndFieldLineUpOverTheGrid();
@@ -192,21 +191,6 @@ void PlayFieldTest::makerAsksOnceEveryCellHasItsMark()
     rig.strokes(QStringLiteral("1@0,1 2@0,1"));
     QCOMPARE(rig.messages.requests().size(), qsizetype(2));
     QCOMPARE(close.count(), 1);
-}
-
-void PlayFieldTest::playerGivesTheSolvedMessageOncePerReset()
-{
-    Rig rig(PlayFieldKind::Player, "#./##");
-    for (int round = 1; round <= 2; ++round) {
-        rig.messages.answer(platform::Answer::Ok);
-        rig.strokes(QStringLiteral("1@0,0 1@0,1 1@1,1 2@1,0 1@0,0 1@1,1")); // then dragging over the solved field
-        QCOMPARE(rig.messages.requests().size(), qsizetype(round));
-        QVERIFY(rig.state.solvedShown);
-        rig.field->reset();
-        QVERIFY(!rig.state.solvedShown);
-    }
-    QCOMPARE(rig.messages.requests()[0].text, QStringLiteral("You have solved the puzzle."));
-    QCOMPARE(rig.messages.requests()[0].buttons, platform::Buttons::Ok);
 }
 
 void PlayFieldTest::compositionTakesTheLargestFittingFont_data()
