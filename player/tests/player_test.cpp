@@ -442,28 +442,6 @@ private slots:
         QCOMPARE(field.cellFrame(), std::optional<QPoint>(QPoint(1, 2)));
     }
 
-    void helpListsTheKeysInEachLanguage_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("spaceKey");
-        QTest::newRow("English") << 0 << "Space or Enter";
-        QTest::newRow("Dutch") << 1 << "Spatie of Enter";
-        QTest::newRow("Italian") << 2 << "Spazio o Invio";
-    }
-    void helpListsTheKeysInEachLanguage()
-    {
-        QFETCH(int, language);
-        QFETCH(QString, spaceKey);
-        PlayerFixture f;
-        player::PlayerWindow& w = f.start();
-        w.applyLanguage(static_cast<std::uint8_t>(language));
-        f.fakes.messages.answer(Answer::Ok);
-        w.keysAction()->trigger();
-        const QString text = f.fakes.messages.texts().value(0);
-        for (const QString& key : {spaceKey, QStringLiteral("X: "), QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+Y")})
-            QVERIFY2(text.contains(key), qPrintable(key));
-    }
-
     // --- Progress kept ---
 
     void progressSurvivesAKillAndFollowsTheFileContents()
@@ -520,22 +498,28 @@ private slots:
 
     // --- Hints ---
 
+    // The hint, and Help > Keys listing the keys, in each language.
     void hintShowsALineAndASentenceAndMarksNothing_data()
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("English") << 0 << "Row 1, clue 4: these cells are black in every way the clue fits.";
+        QTest::addColumn<QString>("spaceKey");
+        QTest::newRow("English") << 0 << "Row 1, clue 4: these cells are black in every way the clue fits."
+                                 << "Space or Enter";
         QTest::newRow("Dutch") << 1
                                << "Rij 1, aanwijzing 4: deze hokjes zijn zwart op elke manier waarop de aanwijzing "
-                                  "past.";
+                                  "past."
+                               << "Spatie of Enter";
         QTest::newRow("Italian") << 2
                                  << "Riga 1, indizio 4: ogni casella evidenziata \u00e8 nera in ogni modo in cui "
-                                    "l'indizio si adatta.";
+                                    "l'indizio si adatta."
+                                 << "Spazio o Invio";
     }
     void hintShowsALineAndASentenceAndMarksNothing()
     {
         QFETCH(int, language);
         QFETCH(QString, sentence);
+        QFETCH(QString, spaceKey);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
         w.applyLanguage(static_cast<std::uint8_t>(language));
@@ -551,6 +535,11 @@ private slots:
         QVERIFY(!w.undoAction()->isEnabled());
         w.playField().markCell(MouseButton::Left, 1, 0); // the next change takes the hint away
         QVERIFY(!w.cluePanel().field().hintShown());
+        f.fakes.messages.answer(Answer::Ok);
+        w.keysAction()->trigger();
+        const QString keys = f.fakes.messages.texts().value(0);
+        for (const QString& key : {spaceKey, QStringLiteral("X: "), QStringLiteral("Ctrl+Z"), QStringLiteral("Ctrl+Y")})
+            QVERIFY2(keys.contains(key), qPrintable(key));
     }
 
     // --- Zoom ---
