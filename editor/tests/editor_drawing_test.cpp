@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(maker.puzzle.width, 10);
     }
 
-    // ---- the Edit menu's picture commands (their cell-by-cell effects: core's picture_edits_test)
+    // ---- the Edit menu's picture commands (each one and its undo step: editor_history_test)
     void fitSizeOnAnEmptyPuzzleOnlyExplains()
     {
         Maker maker;
@@ -178,43 +178,6 @@ private slots:
         QCOMPARE(maker.message(), "information Ok | Fit Size | The size can only be fitted when there is a picture.");
         QCOMPARE(maker.puzzle.width, 25);
         QVERIFY(!maker.puzzle.changed);
-    }
-
-    void pictureCommands_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<QString>("status");
-        const QString dragged = QStringLiteral("The picture has been dragged ");
-        QTest::newRow("fit size") << "fitSizeAction" << QStringList {"#R", "B."}
-                                  << "The size has been fitted to the picture.";
-        QTest::newRow("negative") << "makeNegativeAction" << QStringList {"####", "##.A", "##Y#"}
-                                  << "The picture has been made negative.";
-        QTest::newRow("left") << "dragLeftAction" << QStringList {"....", ".#R.", ".B.."} << dragged + "to the left.";
-        QTest::newRow("right") << "dragRightAction" << QStringList {"....", "...#", "...B"}
-                               << dragged + "to the right.";
-        QTest::newRow("up") << "dragUpAction" << QStringList {"..#R", "..B.", "...."} << dragged + "up.";
-        QTest::newRow("down") << "dragDownAction" << QStringList {"....", "....", "..#R"} << dragged + "down.";
-    }
-    void pictureCommands()
-    {
-        QFETCH(QString, item);
-        QFETCH(QStringList, after);
-        QFETCH(QString, status);
-        Maker maker;
-        drawGrid(maker.puzzle, {"....", "..#R", "..B."});
-        maker.window->layoutWindow();
-        maker.action(item.toLatin1().constData())->trigger();
-        QCOMPARE(gridRows(maker.puzzle), after);
-        QCOMPARE(maker.window->statusText(), status);
-        QVERIFY(maker.puzzle.changed);
-        const double z = maker.window->gridZoom();
-        for (int y = 0; y < maker.puzzle.height; ++y)
-            for (int x = 0; x < maker.puzzle.width; ++x) {
-                const QColor want = shownColor(maker.puzzle.cell(x, y));
-                QCOMPARE(maker.window->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
-                QCOMPARE(maker.window->preview().picture().pixelColor(x, y), want);
-            }
     }
 
     // ---- layout ---------------------------------------------------------------------------------

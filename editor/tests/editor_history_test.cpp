@@ -97,29 +97,41 @@ private slots:
         QCOMPARE(maker.window->preview().picture().pixelColor(3, 1), QColor(Qt::black));
     }
 
+    // Each picture command of the Edit menu and the size dialog's Apply
+    // (their cell-by-cell effects: core's picture_edits_test) redraws the
+    // grid and the preview, and is one step that undoes and redoes exactly,
+    // cells beyond the size included.
     void everyEditUndoesAndRedoesExactly_data()
     {
         QTest::addColumn<QString>("item"); // a menu item, or "size" for the size dialog's Apply
+        QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("status");
-        QTest::newRow("size") << "size"
-                              << "Change Size";
-        QTest::newRow("fit") << "fitSizeAction"
+        QTest::addColumn<QString>("step"); // as Undo names it
+        const QString dragged = QStringLiteral("The picture has been dragged ");
+        QTest::newRow("size, the status kept")
+            << "size" << QStringList {"R.", ".#", "G.", "..", ".."} << Welcome << "Change Size";
+        QTest::newRow("fit") << "fitSizeAction" << QStringList {"R..#....", ".#.B....", "G..Y....", "........",
+                                                                "........", "........", ".......M"}
+                             << "The size has been fitted to the picture."
                              << "Fit Size";
-        QTest::newRow("negative") << "makeNegativeAction"
+        QTest::newRow("negative") << "makeNegativeAction" << QStringList {"A##.", "#.#Y", "M##B"}
+                                  << "The picture has been made negative."
                                   << "Make Negative";
-        QTest::newRow("left") << "dragLeftAction"
+        QTest::newRow("left") << "dragLeftAction" << QStringList {"..#.", "#.B.", "..Y."} << dragged + "to the left."
                               << "Drag Left";
-        QTest::newRow("right") << "dragRightAction"
+        QTest::newRow("right") << "dragRightAction" << QStringList {".R..", "..#.", ".G.."} << dragged + "to the right."
                                << "Drag Right";
-        QTest::newRow("up") << "dragUpAction"
+        QTest::newRow("up") << "dragUpAction" << QStringList {".#.B", "G..Y", "...."} << dragged + "up."
                             << "Drag Up";
-        QTest::newRow("down") << "dragDownAction"
+        QTest::newRow("down") << "dragDownAction" << QStringList {"....", "R..#", ".#.B"} << dragged + "down."
                               << "Drag Down";
     }
     void everyEditUndoesAndRedoesExactly()
     {
         QFETCH(QString, item);
+        QFETCH(QStringList, after);
         QFETCH(QString, status);
+        QFETCH(QString, step);
         Maker maker;
         // Content on every edge, and beyond the size (Fit Size sees it).
         drawGrid(maker.puzzle, {"R..#", ".#.B", "G..Y"});
@@ -130,15 +142,24 @@ private slots:
             maker.window->applySize(2, 5);
         else
             maker.action(item.toLatin1().constData())->trigger();
-        const State after = stateOf(maker.puzzle);
-        QVERIFY(!(after == before));
+        QCOMPARE(gridRows(maker.puzzle), after);
+        QCOMPARE(maker.window->statusText(), status);
+        QVERIFY(maker.puzzle.changed);
+        const double z = maker.window->gridZoom();
+        for (int y = 0; y < maker.puzzle.height; ++y)
+            for (int x = 0; x < maker.puzzle.width; ++x) {
+                const QColor want = shownColor(maker.puzzle.cell(x, y));
+                QCOMPARE(maker.window->grid().colorAt(QPoint(int((x + 0.5) * z), int((y + 0.5) * z))), want);
+                QCOMPARE(maker.window->preview().picture().pixelColor(x, y), want);
+            }
+        const State changed = stateOf(maker.puzzle);
         maker.action("undoAction")->trigger();
         QVERIFY(stateOf(maker.puzzle) == before);
-        QCOMPARE(maker.window->statusText(), "Undone: " + status);
+        QCOMPARE(maker.window->statusText(), "Undone: " + step);
         QCOMPARE(maker.window->preview().size(), QSize(4, 3));
         maker.action("redoAction")->trigger();
-        QVERIFY(stateOf(maker.puzzle) == after);
-        QCOMPARE(maker.window->preview().size(), QSize(after.width, after.height));
+        QVERIFY(stateOf(maker.puzzle) == changed);
+        QCOMPARE(maker.window->preview().size(), QSize(changed.width, changed.height));
         maker.window->sizeDialog().hide();
     }
 
