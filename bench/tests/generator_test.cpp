@@ -35,14 +35,6 @@ std::uint64_t digest(const std::vector<gw::PuzzleRecipe>& recipes)
     return hash;
 }
 
-TEST(SplitMix64, GivesTheReferenceSequence)
-{
-    gw::SplitMix64 rng(0);
-    EXPECT_EQ(rng.next(), 0xE220A8397B1DCDAFull);
-    EXPECT_EQ(rng.next(), 0x6E789E6AA1B965F4ull);
-    EXPECT_EQ(rng.next(), 0x06C45D188009454Full);
-}
-
 TEST(SplitMix64, BetweenStaysInsideAndReachesBothEnds)
 {
     gw::SplitMix64 rng(7);
@@ -56,8 +48,9 @@ TEST(SplitMix64, BetweenStaysInsideAndReachesBothEnds)
     EXPECT_EQ(seen.size(), 6u);
 }
 
-// A change here changes every figure and trace measured on the set: make a
-// new baseline with the old generator before accepting a new digest.
+// A change here (of the generator or of its SplitMix64 numbers) changes
+// every figure and trace measured on the set: make a new baseline with the
+// old generator before accepting a new digest.
 TEST(BenchmarkSet, IsTheSameEverywhere)
 {
     EXPECT_EQ(digest(gw::benchmarkRecipes(gw::BenchmarkSetSeed, gw::BenchmarkSetSize)), 0xD8B5EA390A0531B3ull);

@@ -1,12 +1,8 @@
 // The maker's drawing aids: the line, rectangle and fill tools, View > Guide
-// Lines, the access keys of the menus they live in, and the folders the file
-// dialogs start in.
+// Lines, and the folders the file dialogs start in.
 #include <QDir>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QUndoStack>
-#include <algorithm>
 
 #include "core/MakerSettings.h"
 #include "editor/GridGeometry.h"
@@ -17,28 +13,6 @@
 using namespace gw;
 using namespace gw::editor;
 using namespace gw::editor::testing;
-
-namespace {
-
-// The access keys of the visible items, upper case, in order.
-QString accessKeys(const QList<QAction*>& actions)
-{
-    QString keys;
-    for (const QAction* action : actions) {
-        const QString text = action->text();
-        const auto at = text.indexOf(QLatin1Char('&'));
-        if (action->isVisible() && !action->isSeparator() && at >= 0 && at + 1 < text.size())
-            keys += text.at(at + 1).toUpper();
-    }
-    return keys;
-}
-
-bool eachOnce(const QString& keys)
-{
-    return std::all_of(keys.begin(), keys.end(), [&keys](QChar key) { return keys.count(key) == 1; });
-}
-
-} // namespace
 
 class EditorToolsTest : public QObject {
     Q_OBJECT
@@ -228,29 +202,6 @@ private slots:
         maker.fake.files.answerCancel(DialogKind::Save);
         maker.window->saveAsCommand();
         QCOMPARE(maker.fake.files.requests()[1].request.initialFolder, maker.path("Puzzles"));
-    }
-
-    // The menus holding the new items keep each access key once, in every language.
-    void accessKeysUniqueInTheMenus_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << 0;
-        QTest::newRow("Dutch") << 1;
-        QTest::newRow("Italian") << 2;
-    }
-    void accessKeysUniqueInTheMenus()
-    {
-        QFETCH(int, language);
-        Maker maker;
-        maker.window->applyLanguage(static_cast<std::uint8_t>(language));
-        QMenuBar& bar = *maker.window->menuBar();
-        QVERIFY2(eachOnce(accessKeys(bar.actions())), qPrintable(accessKeys(bar.actions())));
-        // The Drag submenu is left out: its Dutch items share an L as they always did.
-        for (const char* name : {"editMenu", "viewMenu", "toolMenu"}) {
-            const QMenu* menu = maker.window->findChild<QMenu*>(name);
-            QVERIFY2(eachOnce(accessKeys(menu->actions())),
-                     qPrintable(menu->title() + ": " + accessKeys(menu->actions())));
-        }
     }
 };
 

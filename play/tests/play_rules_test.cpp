@@ -110,15 +110,6 @@ INSTANTIATE_TEST_SUITE_P(Walks, CellsAlongLine,
                                          LineWalk {"SteepBackwards", {1, 3}, {0, 0}, {{1, 3}, {1, 2}, {0, 1}, {0, 0}}}),
                          [](const testing::TestParamInfo<LineWalk>& row) { return std::string(row.param.name); });
 
-TEST(CellsAlongLine, ALongDragSkipsNoCellOfItsRow)
-{
-    // A quick pointer reports a few positions across a 49-cell row.
-    const std::vector<CellPos> cells = cellsAlongLine({0, 5}, {48, 5});
-    ASSERT_EQ(cells.size(), 49u);
-    for (int x = 0; x < 49; ++x)
-        EXPECT_EQ(cells[static_cast<std::size_t>(x)], (CellPos {x, 5}));
-}
-
 TEST(CrossedClues, ToggleSetAndList)
 {
     CrossedClues crossed;

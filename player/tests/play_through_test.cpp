@@ -81,6 +81,7 @@ private slots:
             QCOMPARE(f.fakes.messages.requests().size(), game);
             QCOMPARE(f.fakes.messages.requests().last().text, QStringLiteral("You have solved the puzzle."));
             QCOMPARE(f.fakes.messages.requests().last().title, QStringLiteral("Puzzle solved"));
+            QCOMPARE(f.fakes.messages.requests().last().buttons, platform::Buttons::Ok);
             QCOMPARE(w.positionLabel()->text(), QStringLiteral(" %1, %2").arg(p.width).arg(p.height));
             // Painting once more over the solved field gives no second message.
             QTest::mouseClick(field, Qt::RightButton, {}, f.cellCentre(0, 0));

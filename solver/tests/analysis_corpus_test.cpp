@@ -1,6 +1,6 @@
-// The analysis over the public puzzle corpus (verdicts of independent
-// solvers), and against the computer test: every cell the computer test
-// knows, line logic must fix to the same colour.
+// The analysis and the computer test over the public puzzle corpus, against
+// the verdicts of independent solvers, and against each other: every cell
+// the computer test knows, line logic must fix to the same colour.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,11 +19,11 @@ using gw::analysis::AnalysisResult;
 
 const std::filesystem::path CorpusFolder = std::filesystem::path(GRIDWICK_PUZZLES_DIR) / "public";
 
-// Cells the computer test knows at its end that line logic has not fixed to
-// the same colour, as "x,y".
-std::string cellsComputerTestKnowsBetter(const gw::Puzzle& puzzle, const AnalysisResult& analysis)
+// Cells the computer test (`run`, with its trace) knows at its end that line
+// logic has not fixed to the same colour, as "x,y".
+std::string cellsComputerTestKnowsBetter(const gw::Puzzle& puzzle, const gw::ComputerTestResult& run,
+                                         const AnalysisResult& analysis)
 {
-    const gw::ComputerTestResult run = gw::runComputerTest(puzzle, true);
     std::array<std::uint8_t, gw::CellCount> state {};
     for (const gw::ComputerTestResult::CellWrite& write : run.trace)
         state[static_cast<std::size_t>(write.x + gw::MaxPuzzleSize * write.y)] = write.value;
@@ -56,7 +56,19 @@ TEST(AnalysisCorpus, VerdictsAgreeWithIndependentSolversAndTheComputerTest)
         EXPECT_STREQ(gw::analysis::uniquenessName(result.uniqueness), unique.c_str());
         EXPECT_EQ(result.openCells == 0, result.lineSolvable);
         EXPECT_EQ(result.differingCells.empty(), unique == "yes");
-        EXPECT_EQ(cellsComputerTestKnowsBetter(puzzle, result), "");
+        // The computer test never sets a wrong cell, and solves a
+        // black-and-white puzzle within its limits exactly when line logic does.
+        const gw::ComputerTestResult run = gw::runComputerTest(puzzle, true);
+        EXPECT_EQ(run.wrong, 0);
+        EXPECT_NE(run.outcome, gw::SolverOutcome::Stopped);
+        const bool solved = run.outcome == gw::SolverOutcome::Solved;
+        EXPECT_TRUE(!solved || run.known == run.total);
+        if (colors == "1" && run.outcome != gw::SolverOutcome::LimitsExhausted) {
+            EXPECT_EQ(solved, lineSolved == "yes");
+        } else {
+            EXPECT_TRUE(!solved || lineSolved == "yes");
+        }
+        EXPECT_EQ(cellsComputerTestKnowsBetter(puzzle, run, result), "");
     }
     EXPECT_TRUE(verdicts.eof());
     EXPECT_EQ(puzzles, 84);
@@ -70,7 +82,9 @@ TEST(AnalysisAgainstComputerTest, LineLogicFixesEveryCellTheComputerTestKnows)
         SCOPED_TRACE("seed " + std::to_string(seed));
         gw::analysis::AnalysisOptions lineLogicOnly;
         lineLogicOnly.decideUniqueness = false;
-        EXPECT_EQ(cellsComputerTestKnowsBetter(puzzle, gw::analysis::analyzePuzzle(puzzle, lineLogicOnly)), "");
+        EXPECT_EQ(cellsComputerTestKnowsBetter(puzzle, gw::runComputerTest(puzzle, true),
+                                               gw::analysis::analyzePuzzle(puzzle, lineLogicOnly)),
+                  "");
     }
 }
 

@@ -81,22 +81,6 @@ gw::ClueTables cluesOf(const std::vector<std::string>& rows)
     return clues;
 }
 
-TEST(CluesOnly, FindsUpToTwoSolutions)
-{
-    AnalysisResult result = gw::analysis::analyzeClues(cluesOf({".##.", "..##", "#..#"}), 4, 3);
-    EXPECT_EQ(result.uniqueness, Uniqueness::Unique);
-    ASSERT_EQ(result.solutions.size(), 1u);
-    const gw::Puzzle picture = gwtest::puzzleFromRows({".##.", "..##", "#..#"});
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(result.solutions[0][static_cast<std::size_t>(x + gw::MaxPuzzleSize * y)], picture.cell(x, y));
-
-    result = gw::analysis::analyzeClues(cluesOf({"#..", ".#.", "..#"}), 3, 3); // six solutions
-    EXPECT_EQ(result.uniqueness, Uniqueness::NotUnique);
-    EXPECT_EQ(result.solutions.size(), 2u);
-    EXPECT_FALSE(result.differingCells.empty());
-}
-
 TEST(CluesOnly, ContradictoryCluesHaveNoSolution)
 {
     // Rows of one black cell each, columns without any.
