@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ClueFileEntities.h"
 #include "ClueSource.h"
 #include "Palette.h"
-#include "Xml.h"
 #include "lang/Texts.h"
 
 namespace gw {
@@ -194,7 +194,7 @@ std::string nonBytes(const Puzzle& puzzle)
     deriveClues(puzzle, clues);
     std::string out;
     if (!puzzle.title.empty()) {
-        std::string title = escapeXml(puzzle.title);
+        std::string title = clue_source::escapeXml(puzzle.title);
         std::replace(title.begin(), title.end(), '\n', ' ');
         out += "title \"" + title + "\"\n";
     }
