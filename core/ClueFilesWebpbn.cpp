@@ -408,7 +408,7 @@ private:
             return fail(txt::ClueFileIncomplete);
         for (const auto& [section, lines] : {std::pair {rows, &source.rows}, std::pair {columns, &source.columns}}) {
             for (const pugi::xml_node line : section.children("line")) {
-                std::vector<SourceRun>& runs = lines->emplace_back();
+                std::vector<RunToken>& runs = lines->emplace_back();
                 for (const pugi::xml_node count : line.children("count")) {
                     const int number = m_lines.lineOf(count);
                     const std::optional<int> length = parseCount(textOf(count));
@@ -420,7 +420,7 @@ private:
                         return unknownColor(number);
                     if (color == source.background)
                         return lineInvalid(number);
-                    runs.push_back(SourceRun {*length, color, number});
+                    runs.push_back(RunToken {*length, color, number});
                 }
             }
         }
@@ -485,20 +485,18 @@ SourceResult parseWebpbn(std::string_view bytes, const std::string& path, std::u
 
 namespace {
 
-void writeLines(std::string& out, const char* type, int lines,
-                const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
-                const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors,
-                const std::array<std::uint8_t, MaxPuzzleSize>& counts)
+void writeLines(std::string& out, const char* type, int lines, const std::array<LineClue, MaxPuzzleSize>& clues)
 {
     out += std::string("<clues type=\"") + type + "\">\n";
     for (int line = 0; line < lines; ++line) {
+        const LineClue& clue = clues[static_cast<std::size_t>(line)];
         out += "<line>";
-        for (int k = 0; k < counts[static_cast<std::size_t>(line)]; ++k) {
-            const std::uint8_t color = colors[ClueTables::at(line, k)];
+        for (int k = 0; k < clue.count; ++k) {
+            const int color = clue.color(k);
             out += color == Black
                        ? std::string("<count>")
                        : std::string("<count color=\"") + clue_source::PaletteSymbols[color % PaletteSize].name + "\">";
-            out += std::to_string(lengths[ClueTables::at(line, k)]) + "</count>";
+            out += std::to_string(clue.length(k)) + "</count>";
         }
         out += "</line>\n";
     }
@@ -531,8 +529,8 @@ std::string webpbnBytes(const Puzzle& puzzle)
         out += std::string("<color name=\"") + PaletteSymbols[index].name + "\" char=\"" + PaletteSymbols[index].symbol
                + "\">" + rgb + "</color>\n";
     }
-    writeLines(out, "columns", puzzle.width, clues.columnClueLength, clues.columnClueColor, clues.columnClueCount);
-    writeLines(out, "rows", puzzle.height, clues.rowClueLength, clues.rowClueColor, clues.rowClueCount);
+    writeLines(out, "columns", puzzle.width, clues.columns);
+    writeLines(out, "rows", puzzle.height, clues.rows);
     out += "<solution type=\"goal\">\n<image>\n";
     for (int y = 0; y < puzzle.height; ++y) {
         out += '|';

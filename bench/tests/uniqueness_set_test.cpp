@@ -37,10 +37,7 @@ TEST(UniquenessSet, DecidedNearThePicture)
         ClueTables expected, found;
         deriveClues(picture, expected);
         deriveClues(second, found);
-        EXPECT_TRUE(expected.rowClueLength == found.rowClueLength && expected.rowClueColor == found.rowClueColor
-                    && expected.columnClueLength == found.columnClueLength
-                    && expected.columnClueColor == found.columnClueColor)
-            << recipeTitle(recipe);
+        EXPECT_TRUE(expected == found) << recipeTitle(recipe);
         EXPECT_FALSE(result.differingCells.empty());
     }
     EXPECT_GT(decided, 30);

@@ -16,8 +16,9 @@ using gw::ClueReadResult;
 std::string rowText(const gw::ClueTables& c, int y)
 {
     std::string text;
-    for (int k = 0; k < c.rowClueCount[static_cast<std::size_t>(y)]; ++k)
-        text += (k ? " " : "") + std::to_string(c.rowLength(y, k)) + "/" + std::to_string(c.rowColor(y, k));
+    const gw::LineClue& row = c.rows[static_cast<std::size_t>(y)];
+    for (int k = 0; k < row.count; ++k)
+        text += (k ? " " : "") + std::to_string(row.length(k)) + "/" + std::to_string(row.color(k));
     return text;
 }
 
@@ -80,6 +81,10 @@ TEST(ClueWriters, ColorPuzzleNamesItsColorsAndRoundTrips)
     EXPECT_TRUE(read.messages.empty()); // palette colours map to themselves
     EXPECT_TRUE(read.file.color);
     EXPECT_EQ(pictureRows(read), gwtest::rowsOf(p));
+    gw::ClueTables derived;
+    gw::deriveClues(p, derived);
+    EXPECT_TRUE(read.file.clues == derived); // the reader's clues are the derivation's, colour masks included
+    EXPECT_EQ(read.file.clues.rows[1].colorMask, derived.rows[1].colorMask);
 }
 
 TEST(ClueWriters, ExportRefusesColorAsNonAndReportsWriteFailures)
@@ -133,7 +138,7 @@ TEST(ClueReaders, NonAsOtherProgramsWriteIt)
     ASSERT_TRUE(read.ok) << read.messages.back().text;
     EXPECT_EQ(read.file.title, "A \"b\"");
     EXPECT_EQ(rowText(read.file.clues, 0), "1/0 1/0");
-    EXPECT_EQ(read.file.clues.rowClueCount[1], 0);
+    EXPECT_EQ(read.file.clues.rows[1].count, 0);
     EXPECT_EQ(pictureRows(read), (std::vector<std::string> {"#.#", "..."}));
 }
 
