@@ -57,7 +57,7 @@ void BM_LinePass50(benchmark::State& state)
     gw::Puzzle row = gwtest::puzzleFromRows({std::string(pictures[state.range(0)]).substr(0, 50)}, true);
     gw::ClueTables clues;
     gw::deriveClues(row, clues);
-    const an::LineClue clue = an::rowClue(clues, 0);
+    const gw::LineClue& clue = clues.rows[0];
     an::LineColors open {};
     open[gw::White] = (std::uint64_t {1} << 50) - 1;
     for (int q = 0; q < gw::PaletteSize; ++q)
@@ -80,7 +80,7 @@ void BM_LinePass50FromCellBytes(benchmark::State& state)
     gw::Puzzle row = gwtest::puzzleFromRows({"RRR.BG..YYYY.RB..G.RRR..B.GG...R..YYYY.BR..GGG.R.B"}, true);
     gw::ClueTables clues;
     gw::deriveClues(row, clues);
-    const an::LineClue clue = an::rowClue(clues, 0);
+    const gw::LineClue& clue = clues.rows[0];
     std::vector<std::uint8_t> bytes(50, static_cast<std::uint8_t>(clue.colorMask | 1u << gw::White));
     for (auto _ : state) {
         an::LineColors cells {};

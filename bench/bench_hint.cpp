@@ -19,7 +19,7 @@ void BM_Hint50x50(benchmark::State& state)
     recipe.seed = 7;
     const gw::Puzzle puzzle = gw::generatePuzzle(recipe);
     gw::ClueTables clues;
-    gw::derivePlayerClues(puzzle, clues);
+    gw::deriveClues(puzzle, clues);
     std::vector<std::uint8_t> marks(50 * 50, 0);
     if (state.range(1) != 0)
         for (int y = 0; y < 50; y += 2)

@@ -40,9 +40,9 @@ void readFileAndDerive(benchmark::State& state, bool color)
     gw::ClueTables clues;
     for (auto _ : state) {
         const gw::LoadResult r = gw::readPuzzleFile(p, path, gw::ReaderVariant::Player);
-        gw::derivePlayerClues(p, clues);
+        gw::deriveClues(p, clues);
         benchmark::DoNotOptimize(r.status);
-        benchmark::DoNotOptimize(clues.rowClueCount.data());
+        benchmark::DoNotOptimize(clues.rows.data());
     }
     std::remove(path.c_str());
 }
@@ -58,7 +58,7 @@ void readMemoryAndDerive(benchmark::State& state, bool color)
         const gw::LoadResult r = gw::readPuzzleData(p, in, "bench.pbm", gw::ReaderVariant::Maker);
         gw::deriveClues(p, clues);
         benchmark::DoNotOptimize(r.status);
-        benchmark::DoNotOptimize(clues.rowClueCount.data());
+        benchmark::DoNotOptimize(clues.rows.data());
     }
 }
 

@@ -79,37 +79,29 @@ std::string hexOf(const SourceColor& c)
 
 // Checks the numbers of every line; returns the line number of the first
 // one out of range, or 0. A single 0 stands for an empty line.
-int firstBadNumber(const std::vector<std::vector<SourceRun>>& lines)
+int firstBadNumber(const std::vector<std::vector<RunToken>>& lines)
 {
-    for (const std::vector<SourceRun>& runs : lines) {
+    for (const std::vector<RunToken>& runs : lines) {
         if (runs.size() == 1 && runs[0].length == 0)
             continue;
-        for (const SourceRun& run : runs)
+        for (const RunToken& run : runs)
             if (run.length < 1 || run.length > MaxPuzzleSize)
                 return run.line;
     }
     return 0;
 }
 
-void fillLines(const std::vector<std::vector<SourceRun>>& lines, const std::vector<std::uint8_t>& toPalette,
-               std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
-               std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors,
-               std::array<std::uint8_t, MaxPuzzleSize>& counts, std::int16_t& maxCount)
+// Each line's tokens as its clue, colours mapped to the palette.
+void fillLines(const std::vector<std::vector<RunToken>>& lines, const std::vector<std::uint8_t>& toPalette,
+               std::array<LineClue, MaxPuzzleSize>& clues, std::int16_t& maxCount)
 {
     int most = 0;
     for (std::size_t line = 0; line < lines.size(); ++line) {
-        int k = 0;
-        for (const SourceRun& run : lines[line]) {
-            if (run.length == 0)
-                continue; // the single 0 of an empty line
-            const std::size_t slot = ClueTables::at(static_cast<int>(line), k++);
-            lengths[slot] = static_cast<std::uint8_t>(run.length);
-            colors[slot] = toPalette[static_cast<std::size_t>(run.color)];
-        }
-        if (k == 0)
-            colors[ClueTables::at(static_cast<int>(line), 0)] = Black;
-        counts[line] = static_cast<std::uint8_t>(k);
-        most = std::max(most, k);
+        LineClue& clue = clues[line];
+        for (const RunToken& run : lines[line])
+            if (run.length > 0) // else the single 0 of an empty line
+                clue.addRun(run.length, toPalette[static_cast<std::size_t>(run.color)]);
+        most = std::max(most, clue.count);
     }
     maxCount = static_cast<std::int16_t>(std::max(most, 1));
 }
@@ -119,12 +111,12 @@ void fillLines(const std::vector<std::vector<SourceRun>>& lines, const std::vect
 // Checked on the file's runs, before they are stored: the tables have room
 // for a line only as long as the longest puzzle line. (File colours map to
 // distinct palette colours, so "one colour" is the same in both.)
-int firstLineTooLong(const std::vector<std::vector<SourceRun>>& lines, int length)
+int firstLineTooLong(const std::vector<std::vector<RunToken>>& lines, int length)
 {
     for (std::size_t line = 0; line < lines.size(); ++line) {
         int needed = 0;
-        const SourceRun* previous = nullptr;
-        for (const SourceRun& run : lines[line]) {
+        const RunToken* previous = nullptr;
+        for (const RunToken& run : lines[line]) {
             if (run.length == 0)
                 continue; // the single 0 of an empty line
             needed += run.length + (previous && previous->color == run.color ? 1 : 0);
@@ -134,33 +126,6 @@ int firstLineTooLong(const std::vector<std::vector<SourceRun>>& lines, int lengt
             return static_cast<int>(line);
     }
     return -1;
-}
-
-using RunTable = std::array<std::uint8_t, MaxPuzzleSize * RunSlots>;
-using CountTable = std::array<std::uint8_t, MaxPuzzleSize>;
-
-// Whether lines 0..lines-1 of one direction have the same runs in both tables.
-bool sameLines(const ClueTables& a, const ClueTables& b, int lines, CountTable ClueTables::*counts,
-               RunTable ClueTables::*lengths, RunTable ClueTables::*colors)
-{
-    for (int line = 0; line < lines; ++line) {
-        const int count = (a.*counts)[static_cast<std::size_t>(line)];
-        if (count != (b.*counts)[static_cast<std::size_t>(line)])
-            return false;
-        for (int k = 0; k < count; ++k) {
-            const std::size_t slot = ClueTables::at(line, k);
-            if ((a.*lengths)[slot] != (b.*lengths)[slot] || (a.*colors)[slot] != (b.*colors)[slot])
-                return false;
-        }
-    }
-    return true;
-}
-
-bool sameRuns(const ClueTables& a, const ClueTables& b, int width, int height)
-{
-    return sameLines(a, b, height, &ClueTables::rowClueCount, &ClueTables::rowClueLength, &ClueTables::rowClueColor)
-           && sameLines(a, b, width, &ClueTables::columnClueCount, &ClueTables::columnClueLength,
-                        &ClueTables::columnClueColor);
 }
 
 ClueReadResult failed(Message message)
@@ -264,8 +229,8 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
 
     // Every colour in use gets its palette colour; the background is white.
     for (const auto* lines : {&source.rows, &source.columns})
-        for (const std::vector<SourceRun>& runs : *lines)
-            for (const SourceRun& run : runs)
+        for (const std::vector<RunToken>& runs : *lines)
+            for (const RunToken& run : runs)
                 if (run.length > 0)
                     source.colors[static_cast<std::size_t>(run.color)].used = true;
     for (const std::vector<int>& row : source.picture)
@@ -298,16 +263,12 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
     file.height = height;
     file.title = std::move(source.title);
     ClueTables& c = file.clues;
-    c.rowClueLength.fill(0);
-    c.columnClueLength.fill(0);
-    c.rowClueColor.fill(White);
-    c.columnClueColor.fill(White);
     if (const int y = firstLineTooLong(source.rows, width); y >= 0)
         return failed(failure(path, language, txt::ClueRowTooLongBefore, y + 1, txt::ClueRowTooLongAfter));
     if (const int x = firstLineTooLong(source.columns, height); x >= 0)
         return failed(failure(path, language, txt::ClueColumnTooLongBefore, x + 1, txt::ClueColumnTooLongAfter));
-    fillLines(source.rows, toPalette, c.rowClueLength, c.rowClueColor, c.rowClueCount, c.maxRowClues);
-    fillLines(source.columns, toPalette, c.columnClueLength, c.columnClueColor, c.columnClueCount, c.maxColumnClues);
+    fillLines(source.rows, toPalette, c.rows, c.maxRowClues);
+    fillLines(source.columns, toPalette, c.columns, c.maxColumnClues);
 
     if (source.hasPicture) {
         const bool complete = static_cast<int>(source.picture.size()) == height
@@ -324,7 +285,7 @@ ClueReadResult finishClueSource(SourceClues source, const std::string& path, std
                     source.picture[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)])];
         ClueTables derived;
         deriveClues(picture, derived);
-        if (!sameRuns(derived, c, width, height))
+        if (derived.rows != c.rows || derived.columns != c.columns)
             return failed(failure(path, language, txt::ClueSolutionMismatch));
         file.picture = picture.cells;
     }

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ClueFileEntities.h"
 #include "ClueSource.h"
 #include "Palette.h"
-#include "Xml.h"
 #include "lang/Texts.h"
 
 namespace gw {
@@ -43,7 +43,7 @@ std::vector<std::string_view> splitLines(std::string_view bytes)
 enum class ClueLine { Valid, Invalid, Colored };
 
 // Reads "2,1,3" (blanks also separate numbers) into black runs.
-ClueLine readClueLine(std::string_view text, int line, std::vector<SourceRun>& runs)
+ClueLine readClueLine(std::string_view text, int line, std::vector<RunToken>& runs)
 {
     text = trimmed(text);
     if (text.empty())
@@ -66,7 +66,7 @@ ClueLine readClueLine(std::string_view text, int line, std::vector<SourceRun>& r
                     digits > 0 && digits + 1 == item.size() && std::isalpha(static_cast<unsigned char>(item[digits]));
                 return colorLetter ? ClueLine::Colored : ClueLine::Invalid;
             }
-            runs.push_back(SourceRun {*length, NonBlack, line});
+            runs.push_back(RunToken {*length, NonBlack, line});
             i = piece.find_first_not_of(" \t", end);
             if (i == std::string_view::npos)
                 break;
@@ -116,7 +116,7 @@ public:
                 seen = true;
                 for (int k = 0; k < count; ++k) {
                     ++i;
-                    std::vector<SourceRun>& runs = (isRows ? source.rows : source.columns).emplace_back();
+                    std::vector<RunToken>& runs = (isRows ? source.rows : source.columns).emplace_back();
                     const ClueLine read = readClueLine(lines[i], static_cast<int>(i) + 1, runs);
                     if (read == ClueLine::Colored)
                         return fail(txt::ClueNonColors);
@@ -166,16 +166,14 @@ private:
     }
 };
 
-void writeLines(std::string& out, const char* key, int lines,
-                const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
-                const std::array<std::uint8_t, MaxPuzzleSize>& counts)
+void writeLines(std::string& out, const char* key, int lines, const std::array<LineClue, MaxPuzzleSize>& clues)
 {
     out += std::string("\n") + key + "\n";
     for (int line = 0; line < lines; ++line) {
-        const int count = counts[static_cast<std::size_t>(line)];
-        for (int k = 0; k < count; ++k)
-            out += (k > 0 ? "," : "") + std::to_string(lengths[ClueTables::at(line, k)]);
-        out += count == 0 ? "0\n" : "\n";
+        const LineClue& clue = clues[static_cast<std::size_t>(line)];
+        for (int k = 0; k < clue.count; ++k)
+            out += (k > 0 ? "," : "") + std::to_string(clue.length(k));
+        out += clue.count == 0 ? "0\n" : "\n";
     }
 }
 
@@ -194,13 +192,13 @@ std::string nonBytes(const Puzzle& puzzle)
     deriveClues(puzzle, clues);
     std::string out;
     if (!puzzle.title.empty()) {
-        std::string title = escapeXml(puzzle.title);
+        std::string title = clue_source::escapeXml(puzzle.title);
         std::replace(title.begin(), title.end(), '\n', ' ');
         out += "title \"" + title + "\"\n";
     }
     out += "width " + std::to_string(puzzle.width) + "\nheight " + std::to_string(puzzle.height) + "\n";
-    clue_source::writeLines(out, "rows", puzzle.height, clues.rowClueLength, clues.rowClueCount);
-    clue_source::writeLines(out, "columns", puzzle.width, clues.columnClueLength, clues.columnClueCount);
+    clue_source::writeLines(out, "rows", puzzle.height, clues.rows);
+    clue_source::writeLines(out, "columns", puzzle.width, clues.columns);
     out += "\ngoal \"";
     for (int y = 0; y < puzzle.height; ++y)
         for (int x = 0; x < puzzle.width; ++x)

@@ -3,14 +3,27 @@
 // type="columns"> and <clues type="rows"> holding one <line> of <count
 // color=>N</count> a line, and <solution type="goal"><image> rows of colour
 // characters, each row between "|" characters.
+//
+// pugixml reads the XML; the checks it leaves out are made here, on its tree,
+// before anything is read from it: limits a clue file never comes near,
+// duplicate attributes, a "<" in an attribute value, a zero byte, text outside
+// the root element or a second root. Entities a DOCTYPE might declare are not
+// known, so using one is an error; the predefined ones and character numbers
+// are resolved here (ClueFileEntities.h). Comments and processing
+// instructions are dropped, CDATA sections joined into the text. No
+// namespaces, no validation, no encodings other than UTF-8.
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
+#include <pugixml.hpp>
 #include <unordered_map>
+#include <unordered_set>
 
+#include "ClueFileEntities.h"
 #include "ClueSource.h"
 #include "Palette.h"
-#include "Xml.h"
 #include "lang/Texts.h"
 
 namespace gw {
@@ -18,6 +31,220 @@ namespace gw {
 namespace clue_source {
 
 namespace {
+
+// Limits that keep any input's time and memory linear in its size and the
+// checks' recursion bounded. A document over any of them is too large.
+constexpr std::size_t MaxXmlBytes = 4u * 1024u * 1024u;
+constexpr int MaxXmlDepth = 64;
+constexpr std::size_t MaxXmlElements = 100000;
+constexpr std::size_t MaxXmlAttributes = 64; // on one element
+
+// Line numbers of byte offsets, from one pass over the text.
+class LineIndex {
+public:
+    explicit LineIndex(std::string_view text)
+    {
+        for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1))
+            m_breaks.push_back(i);
+    }
+
+    // 1-based; an unknown offset (pugixml's -1) counts as the first line.
+    int lineOf(std::ptrdiff_t offset) const
+    {
+        if (offset < 0)
+            return 1;
+        const auto after = std::lower_bound(m_breaks.begin(), m_breaks.end(), static_cast<std::size_t>(offset));
+        return static_cast<int>(after - m_breaks.begin()) + 1;
+    }
+
+    int lineOf(const pugi::xml_node& node) const { return lineOf(node.offset_debug()); }
+
+private:
+    std::vector<std::size_t> m_breaks;
+};
+
+enum class XmlStatus {
+    Parsed,
+    Malformed, // not well-formed; errorLine tells where
+    TooLarge,  // more bytes, elements, attributes or deeper nesting than the limits above
+};
+
+struct XmlCheck {
+    XmlStatus status = XmlStatus::Malformed;
+    int errorLine = 1; // set when status is Malformed
+};
+
+bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+// Walks pugixml's tree in document order and stops at the first problem,
+// recorded in m_check: the limits and the checks pugixml leaves out.
+class TreeCheck {
+public:
+    explicit TreeCheck(const LineIndex& lines) : m_lines(lines) { }
+
+    XmlCheck run(const pugi::xml_document& document)
+    {
+        bool haveRoot = false;
+        for (const pugi::xml_node node : document.children()) {
+            if (node.type() == pugi::node_element) {
+                if (haveRoot) {
+                    malformedAt(node.offset_debug());
+                    return m_check;
+                }
+                haveRoot = true;
+                if (!element(node, 1))
+                    return m_check;
+            } else if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+                if (node.type() == pugi::node_cdata || !isBlank(node.value())) {
+                    malformedAt(node.offset_debug());
+                    return m_check;
+                }
+            }
+        }
+        if (!haveRoot) {
+            malformedAt(-1);
+            return m_check;
+        }
+        m_check.status = XmlStatus::Parsed;
+        return m_check;
+    }
+
+private:
+    bool malformedAt(std::ptrdiff_t offset)
+    {
+        m_check.status = XmlStatus::Malformed;
+        m_check.errorLine = m_lines.lineOf(offset);
+        return false;
+    }
+
+    bool tooLarge()
+    {
+        m_check.status = XmlStatus::TooLarge;
+        return false;
+    }
+
+    // Whether every reference in `value` (from the node at `offset`) is known.
+    bool references(std::string_view value, std::ptrdiff_t offset)
+    {
+        const std::size_t bad = firstUnknownReference(value);
+        if (bad == std::string_view::npos)
+            return true;
+        return malformedAt(offset < 0 ? offset : offset + static_cast<std::ptrdiff_t>(bad));
+    }
+
+    bool attributes(const pugi::xml_node& node)
+    {
+        std::size_t count = 0;
+        for (const pugi::xml_attribute attribute : node.attributes()) {
+            if (count++ == MaxXmlAttributes)
+                return tooLarge();
+            const std::string_view value = attribute.value();
+            if (value.find('<') != std::string_view::npos)
+                return malformedAt(node.offset_debug());
+            if (!references(value, node.offset_debug()))
+                return false;
+        }
+        if (count > 1) {
+            std::unordered_set<std::string_view> seen;
+            seen.reserve(count);
+            for (const pugi::xml_attribute attribute : node.attributes())
+                if (!seen.insert(attribute.name()).second)
+                    return malformedAt(node.offset_debug());
+        }
+        return true;
+    }
+
+    bool element(const pugi::xml_node& node, int depth)
+    {
+        if (depth > MaxXmlDepth || ++m_elements > MaxXmlElements)
+            return tooLarge();
+        if (!attributes(node))
+            return false;
+        for (const pugi::xml_node child : node.children()) {
+            if (child.type() == pugi::node_element && !element(child, depth + 1))
+                return false;
+            if (child.type() == pugi::node_pcdata && !references(child.value(), child.offset_debug()))
+                return false;
+        }
+        return true;
+    }
+
+    const LineIndex& m_lines;
+    std::size_t m_elements = 0;
+    XmlCheck m_check;
+};
+
+// Whether the tree pugixml built up to an error is already over a limit: a
+// too large document is told as such even when it is also cut short.
+bool overLimits(const pugi::xml_node& parent, int depth, std::size_t& elements)
+{
+    for (const pugi::xml_node node : parent.children()) {
+        if (node.type() != pugi::node_element)
+            continue;
+        if (depth > MaxXmlDepth || ++elements > MaxXmlElements)
+            return true;
+        const auto attributes = node.attributes();
+        if (static_cast<std::size_t>(std::distance(attributes.begin(), attributes.end())) > MaxXmlAttributes)
+            return true;
+        if (overLimits(node, depth + 1, elements))
+            return true;
+    }
+    return false;
+}
+
+// Loads `text` (at most MaxXmlBytes, no byte order mark) into `document`
+// and checks it; `lines` indexes `text`. Time and memory are linear in the
+// size of `text`.
+XmlCheck loadXml(std::string_view text, pugi::xml_document& document, const LineIndex& lines)
+{
+    XmlCheck check;
+    if (text.empty())
+        return check;
+    // Entities are resolved by unescapeXml once the check has refused unknown
+    // ones; pugixml would keep them as text. The fragment mode keeps text
+    // outside the root, which the check then refuses.
+    constexpr unsigned options = pugi::parse_cdata | pugi::parse_ws_pcdata | pugi::parse_fragment;
+    const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), options, pugi::encoding_utf8);
+    // pugixml ends its text at a zero byte; XML allows none.
+    const std::size_t zero = text.find('\0');
+    if (parsed && zero == std::string_view::npos)
+        return TreeCheck(lines).run(document);
+    std::size_t elements = 0;
+    if (overLimits(document, 1, elements)) {
+        check.status = XmlStatus::TooLarge;
+        return check;
+    }
+    const std::ptrdiff_t at = parsed
+                                  ? static_cast<std::ptrdiff_t>(zero)
+                                  : std::min(parsed.offset, static_cast<std::ptrdiff_t>(std::min(zero, text.size())));
+    check.errorLine = lines.lineOf(at);
+    return check;
+}
+
+// Reading the checked tree: names compared, references resolved.
+bool named(const pugi::xml_node& node, const char* name) { return std::strcmp(node.name(), name) == 0; }
+
+// The value of attribute `key`, or nothing when it is absent.
+std::optional<std::string> attributeOf(const pugi::xml_node& node, const char* key)
+{
+    const pugi::xml_attribute attribute = node.attribute(key);
+    if (!attribute)
+        return std::nullopt;
+    return unescapeXml(attribute.value());
+}
+
+// The character data directly inside `node`, joined.
+std::string textOf(const pugi::xml_node& node)
+{
+    std::string text;
+    for (const pugi::xml_node child : node.children()) {
+        if (child.type() == pugi::node_pcdata)
+            text += unescapeXml(child.value());
+        else if (child.type() == pugi::node_cdata)
+            text += child.value();
+    }
+    return text;
+}
 
 // How the writer names the palette colours and draws them in the solution.
 struct ColorSymbol {
@@ -107,42 +334,47 @@ public:
 
     SourceResult parse(std::string_view bytes)
     {
-        const XmlDocument document = parseXml(bytes);
-        if (document.status == XmlStatus::TooLarge)
+        if (bytes.size() > MaxXmlBytes)
             return fail(txt::ClueFileTooLarge);
-        if (!document.parsed())
-            return fail(txt::ClueXmlMalformedBefore, document.errorLine, txt::ClueXmlMalformedAfter);
-        const XmlElement* puzzle = document.root.name == "puzzle" ? &document.root : nullptr;
-        if (document.root.name == "puzzleset")
-            puzzle = document.root.child("puzzle");
-        if (puzzle == nullptr)
+        if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+            bytes.remove_prefix(3);
+        m_lines = LineIndex(bytes);
+        pugi::xml_document document;
+        const XmlCheck check = loadXml(bytes, document, m_lines);
+        if (check.status == XmlStatus::TooLarge)
+            return fail(txt::ClueFileTooLarge);
+        if (check.status != XmlStatus::Parsed)
+            return fail(txt::ClueXmlMalformedBefore, check.errorLine, txt::ClueXmlMalformedAfter);
+        const pugi::xml_node root = document.document_element();
+        pugi::xml_node puzzle = named(root, "puzzle") ? root : pugi::xml_node();
+        if (named(root, "puzzleset"))
+            puzzle = root.child("puzzle");
+        if (!puzzle)
             return fail(txt::ClueFileIncomplete);
-        const std::string* type = puzzle->attribute("type");
-        if (type != nullptr && *type != "grid")
+        const std::optional<std::string> type = attributeOf(puzzle, "type");
+        if (type && *type != "grid")
             return fail(txt::ClueFileNotGrid);
-        const XmlElement* setTitle = document.root.name == "puzzleset" ? document.root.child("title") : nullptr;
-        return readPuzzle(*puzzle, setTitle);
+        const pugi::xml_node setTitle = named(root, "puzzleset") ? root.child("title") : pugi::xml_node();
+        return readPuzzle(puzzle, setTitle);
     }
 
 private:
     SourceResult unknownColor(int line) { return fail(txt::ClueUnknownColorBefore, line, txt::ClueUnknownColorAfter); }
 
     // `setTitle`: the puzzle set's title, for a puzzle without one of its own.
-    SourceResult readPuzzle(const XmlElement& puzzle, const XmlElement* setTitle)
+    SourceResult readPuzzle(const pugi::xml_node& puzzle, const pugi::xml_node& setTitle)
     {
         SourceClues source;
         ColorTable colors;
-        for (const XmlElement& e : puzzle.children) {
-            if (e.name != "color")
-                continue;
+        for (const pugi::xml_node e : puzzle.children("color")) {
             SourceColor color;
-            const std::string* name = e.attribute("name");
-            if (name == nullptr || !parseRgb(e.text, color))
-                return lineInvalid(e.line);
+            const std::optional<std::string> name = attributeOf(e, "name");
+            if (!name || !parseRgb(textOf(e), color))
+                return lineInvalid(m_lines.lineOf(e));
             if (source.colors.size() == MaxSourceColors)
                 return fail(txt::ClueTooManyColorDefinitions);
             color.name = *name;
-            if (const std::string* symbol = e.attribute("char"); symbol != nullptr && symbol->size() == 1) {
+            if (const std::optional<std::string> symbol = attributeOf(e, "char"); symbol && symbol->size() == 1) {
                 color.symbol = (*symbol)[0];
                 if (colors.symbolTaken(color.symbol))
                     return failNaming(txt::ClueSymbolTwiceBefore, *symbol, txt::ClueSymbolTwiceAfter);
@@ -157,60 +389,54 @@ private:
             const char symbol = colors.symbolTaken(PaletteSymbols[index].symbol) ? 0 : PaletteSymbols[index].symbol;
             colors.add(source, SourceColor {PaletteSymbols[index].name, symbol, p.r, p.g, p.b, false});
         }
-        const std::string* background = puzzle.attribute("backgroundcolor");
-        source.background = colors.indexOf(background != nullptr ? *background : "white");
+        source.background = colors.indexOf(attributeOf(puzzle, "backgroundcolor").value_or("white"));
         if (source.background < 0)
-            return unknownColor(puzzle.line);
-        const std::string* defaultName = puzzle.attribute("defaultcolor");
-        const int defaultColor = colors.indexOf(defaultName != nullptr ? *defaultName : "black");
+            return unknownColor(m_lines.lineOf(puzzle));
+        const int defaultColor = colors.indexOf(attributeOf(puzzle, "defaultcolor").value_or("black"));
 
-        const XmlElement* rows = nullptr;
-        const XmlElement* columns = nullptr;
-        for (const XmlElement& e : puzzle.children) {
-            if (e.name != "clues" && e.name != "clue")
+        pugi::xml_node rows, columns;
+        for (const pugi::xml_node e : puzzle.children()) {
+            if (!named(e, "clues") && !named(e, "clue"))
                 continue;
-            const std::string* type = e.attribute("type");
-            if (type != nullptr && *type == "rows" && rows == nullptr)
-                rows = &e;
-            else if (type != nullptr && *type == "columns" && columns == nullptr)
-                columns = &e;
+            const std::optional<std::string> type = attributeOf(e, "type");
+            if (type && *type == "rows" && !rows)
+                rows = e;
+            else if (type && *type == "columns" && !columns)
+                columns = e;
         }
-        if (rows == nullptr || columns == nullptr)
+        if (!rows || !columns)
             return fail(txt::ClueFileIncomplete);
         for (const auto& [section, lines] : {std::pair {rows, &source.rows}, std::pair {columns, &source.columns}}) {
-            for (const XmlElement& line : section->children) {
-                if (line.name != "line")
-                    continue;
-                std::vector<SourceRun>& runs = lines->emplace_back();
-                for (const XmlElement& count : line.children) {
-                    if (count.name != "count")
-                        continue;
-                    const std::optional<int> length = parseCount(count.text);
+            for (const pugi::xml_node line : section.children("line")) {
+                std::vector<RunToken>& runs = lines->emplace_back();
+                for (const pugi::xml_node count : line.children("count")) {
+                    const int number = m_lines.lineOf(count);
+                    const std::optional<int> length = parseCount(textOf(count));
                     if (!length)
-                        return lineInvalid(count.line);
-                    const std::string* named = count.attribute("color");
-                    const int color = named != nullptr ? colors.indexOf(*named) : defaultColor;
+                        return lineInvalid(number);
+                    const std::optional<std::string> colorName = attributeOf(count, "color");
+                    const int color = colorName ? colors.indexOf(*colorName) : defaultColor;
                     if (color < 0)
-                        return unknownColor(count.line);
+                        return unknownColor(number);
                     if (color == source.background)
-                        return lineInvalid(count.line);
-                    runs.push_back(SourceRun {*length, color, count.line});
+                        return lineInvalid(number);
+                    runs.push_back(RunToken {*length, color, number});
                 }
             }
         }
-        const XmlElement* title = puzzle.child("title");
-        if (title == nullptr)
+        pugi::xml_node title = puzzle.child("title");
+        if (!title)
             title = setTitle;
-        if (title != nullptr)
-            source.title = std::string(trimmed(title->text));
+        if (title)
+            source.title = std::string(trimmed(textOf(title)));
         if (source.title.size() > MaxSourceTitleBytes)
             return fail(txt::ClueTitleTooLong);
-        for (const XmlElement& e : puzzle.children) {
-            const std::string* type = e.attribute("type");
-            if (e.name != "solution" || (type != nullptr && *type != "goal" && *type != "solution"))
+        for (const pugi::xml_node e : puzzle.children("solution")) {
+            const std::optional<std::string> type = attributeOf(e, "type");
+            if (type && *type != "goal" && *type != "solution")
                 continue;
-            const XmlElement* image = e.child("image");
-            if (image == nullptr || !readImage(image->text, colors, source))
+            const pugi::xml_node image = e.child("image");
+            if (!image || !readImage(textOf(image), colors, source))
                 return fail(txt::ClueSolutionMalformed);
             break;
         }
@@ -244,6 +470,8 @@ private:
             source.picture.push_back(std::move(row));
         return true;
     }
+
+    LineIndex m_lines {std::string_view()};
 };
 
 } // namespace
@@ -257,20 +485,18 @@ SourceResult parseWebpbn(std::string_view bytes, const std::string& path, std::u
 
 namespace {
 
-void writeLines(std::string& out, const char* type, int lines,
-                const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
-                const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors,
-                const std::array<std::uint8_t, MaxPuzzleSize>& counts)
+void writeLines(std::string& out, const char* type, int lines, const std::array<LineClue, MaxPuzzleSize>& clues)
 {
     out += std::string("<clues type=\"") + type + "\">\n";
     for (int line = 0; line < lines; ++line) {
+        const LineClue& clue = clues[static_cast<std::size_t>(line)];
         out += "<line>";
-        for (int k = 0; k < counts[static_cast<std::size_t>(line)]; ++k) {
-            const std::uint8_t color = colors[ClueTables::at(line, k)];
+        for (int k = 0; k < clue.count; ++k) {
+            const int color = clue.color(k);
             out += color == Black
                        ? std::string("<count>")
                        : std::string("<count color=\"") + clue_source::PaletteSymbols[color % PaletteSize].name + "\">";
-            out += std::to_string(lengths[ClueTables::at(line, k)]) + "</count>";
+            out += std::to_string(clue.length(k)) + "</count>";
         }
         out += "</line>\n";
     }
@@ -294,7 +520,7 @@ std::string webpbnBytes(const Puzzle& puzzle)
                       "<puzzleset>\n"
                       "<puzzle type=\"grid\" defaultcolor=\"black\">\n";
     if (!puzzle.title.empty())
-        out += "<title>" + escapeXml(puzzle.title) + "</title>\n";
+        out += "<title>" + clue_source::escapeXml(puzzle.title) + "</title>\n";
     for (std::uint8_t index = 0; index < PaletteSize; ++index) {
         if ((used & (1u << index)) == 0)
             continue;
@@ -303,8 +529,8 @@ std::string webpbnBytes(const Puzzle& puzzle)
         out += std::string("<color name=\"") + PaletteSymbols[index].name + "\" char=\"" + PaletteSymbols[index].symbol
                + "\">" + rgb + "</color>\n";
     }
-    writeLines(out, "columns", puzzle.width, clues.columnClueLength, clues.columnClueColor, clues.columnClueCount);
-    writeLines(out, "rows", puzzle.height, clues.rowClueLength, clues.rowClueColor, clues.rowClueCount);
+    writeLines(out, "columns", puzzle.width, clues.columns);
+    writeLines(out, "rows", puzzle.height, clues.rows);
     out += "<solution type=\"goal\">\n<image>\n";
     for (int y = 0; y < puzzle.height; ++y) {
         out += '|';

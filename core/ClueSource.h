@@ -26,7 +26,9 @@ struct SourceColor {
     bool used = false;
 };
 
-struct SourceRun {
+// The parser's raw token for one number of a line's clue, before the checks:
+// finishClueSource turns a line's tokens into its LineClue.
+struct RunToken {
     int length = 0; // as written, at most LengthCap
     int color = 0;  // index into SourceClues::colors
     int line = 0;   // 1-based line of the file, for messages
@@ -35,7 +37,7 @@ struct SourceRun {
 struct SourceClues {
     std::vector<SourceColor> colors;
     int background = 0; // index into colors: the empty cell
-    std::vector<std::vector<SourceRun>> rows, columns;
+    std::vector<std::vector<RunToken>> rows, columns;
     std::string title;
     // Solution rows of colour indices; empty when the file has none.
     std::vector<std::vector<int>> picture;

@@ -17,18 +17,18 @@ inline void check(bool ok)
         __builtin_trap();
 }
 
-inline void checkLines(int lines, int length, const std::array<std::uint8_t, gw::MaxPuzzleSize>& counts,
-                       const std::array<std::uint8_t, gw::MaxPuzzleSize * gw::RunSlots>& lengths,
-                       const std::array<std::uint8_t, gw::MaxPuzzleSize * gw::RunSlots>& colors)
+inline void checkLines(int lines, int length, const std::array<gw::LineClue, gw::MaxPuzzleSize>& clues)
 {
     for (int line = 0; line < lines; ++line) {
+        const gw::LineClue& clue = clues[static_cast<std::size_t>(line)];
         int needed = 0;
-        for (int k = 0; k < counts[static_cast<std::size_t>(line)]; ++k) {
-            const std::size_t slot = gw::ClueTables::at(line, k);
-            check(lengths[slot] >= 1 && colors[slot] < gw::PaletteSize && colors[slot] != gw::White);
-            needed += lengths[slot] + (k > 0 && colors[slot] == colors[gw::ClueTables::at(line, k - 1)] ? 1 : 0);
+        unsigned colorMask = 0;
+        for (int k = 0; k < clue.count; ++k) {
+            check(clue.length(k) >= 1 && clue.color(k) < gw::PaletteSize && clue.color(k) != gw::White);
+            needed += clue.length(k) + (clue.sameColorAsPrevious(k) ? 1 : 0);
+            colorMask |= 1u << clue.color(k);
         }
-        check(needed <= length);
+        check(needed <= length && colorMask == clue.colorMask);
     }
 }
 
@@ -41,8 +41,8 @@ inline void checkResult(const gw::ClueReadResult& result)
     const gw::ClueFile& file = result.file;
     check(file.width >= 1 && file.width <= gw::MaxPuzzleSize && file.height >= 1 && file.height <= gw::MaxPuzzleSize);
     const gw::ClueTables& c = file.clues;
-    checkLines(file.height, file.width, c.rowClueCount, c.rowClueLength, c.rowClueColor);
-    checkLines(file.width, file.height, c.columnClueCount, c.columnClueLength, c.columnClueColor);
+    checkLines(file.height, file.width, c.rows);
+    checkLines(file.width, file.height, c.columns);
     if (!file.picture)
         return;
     gw::Puzzle puzzle;

@@ -52,8 +52,8 @@ std::vector<ClueRef> CrossedClues::all() const
 bool lineSatisfied(const Puzzle& puzzle, const ClueTables& clues, const CellStates& states, bool isRow, int line)
 {
     const int length = isRow ? puzzle.width : puzzle.height;
-    const int count = isRow ? clues.rowClueCount[static_cast<std::size_t>(line)]
-                            : clues.columnClueCount[static_cast<std::size_t>(line)];
+    const LineClue& clue = clues.line(isRow, line);
+    const int count = clue.count;
     int k = 0;
     int i = 0;
     while (i < length) {
@@ -72,9 +72,7 @@ bool lineSatisfied(const Puzzle& puzzle, const ClueTables& clues, const CellStat
         }
         if (k >= count)
             return false;
-        const int wantLength = isRow ? clues.rowLength(line, k) : clues.columnLength(line, k);
-        const int wantColor = isRow ? clues.rowColor(line, k) : clues.columnColor(line, k);
-        if (run != wantLength || color != wantColor)
+        if (run != clue.length(k) || color != clue.color(k))
             return false;
         ++k;
     }

@@ -425,7 +425,7 @@ void PlayerWindow::playPuzzle(const Puzzle& puzzle)
 void PlayerWindow::startGame(const std::string& key)
 {
     setWindowTitle(platform::displayText(m_puzzle.name) + localText(m_session, txt::CaptionSuffixPlayer));
-    derivePlayerClues(m_puzzle, m_clues);
+    deriveClues(m_puzzle, m_clues);
     // A window that was never active while maximised lays the puzzle out in
     // the area it has at this moment.
     if (!m_maximisedAreaKnown)

@@ -175,16 +175,16 @@ void drawClueNumbers(QPainter& painter, QPaintDevice* device, const Puzzle& puzz
         writeOnBaseline(painter, QPointF(right - metrics.horizontalAdvance(t), top + ascent), t);
     };
     for (int y = 0; y < puzzle.height; ++y) {
-        const int n = shownClueCount(clues.rowClueCount[static_cast<std::size_t>(y)]);
+        const LineClue& row = clues.rows[static_cast<std::size_t>(y)];
+        const int n = shownClueCount(row.count);
         for (int k = n - 1; k >= 0; --k)
-            write(grid.gridLeft - (n - 1 - k) * s - 1, grid.gridTop + y * s + 1, clues.rowLength(y, k),
-                  clues.rowColor(y, k));
+            write(grid.gridLeft - (n - 1 - k) * s - 1, grid.gridTop + y * s + 1, row.length(k), row.color(k));
     }
     for (int x = 0; x < puzzle.width; ++x) {
-        const int n = shownClueCount(clues.columnClueCount[static_cast<std::size_t>(x)]);
+        const LineClue& column = clues.columns[static_cast<std::size_t>(x)];
+        const int n = shownClueCount(column.count);
         for (int k = n - 1; k >= 0; --k)
-            write(grid.gridLeft + (x + 1) * s - 1, grid.gridTop - (n - k) * s, clues.columnLength(x, k),
-                  clues.columnColor(x, k));
+            write(grid.gridLeft + (x + 1) * s - 1, grid.gridTop - (n - k) * s, column.length(k), column.color(k));
     }
 }
 

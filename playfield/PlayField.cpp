@@ -214,11 +214,11 @@ std::optional<ClueRef> PlayField::clueAt(double x, double y) const
     const int cell = m_state.cellSize;
     // along: offset into the grid along the clue's line direction; away: the
     // distance from the grid's edge into the clue area.
-    auto hit = [&](bool isRow, double along, double away, int lines, const auto& counts) -> std::optional<ClueRef> {
+    auto hit = [&](bool isRow, double along, double away, int lines) -> std::optional<ClueRef> {
         const int line = roundHalfEven(along) / cell;
         if (line < 0 || line >= lines)
             return std::nullopt;
-        const int n = counts[static_cast<std::size_t>(line)];
+        const int n = m_clues.line(isRow, line).count;
         const int k = n - 1 - roundHalfEven(away) / cell;
         if (k < 0 || k >= n)
             return std::nullopt;
@@ -226,10 +226,10 @@ std::optional<ClueRef> PlayField::clueAt(double x, double y) const
     };
     const double l = f.left(), t = f.top();
     if (x < l && t <= y && y < t + f.height())
-        if (auto row = hit(true, y - t, l - x, m_puzzle.height, m_clues.rowClueCount))
+        if (auto row = hit(true, y - t, l - x, m_puzzle.height))
             return row;
     if (y < t && l <= x && x < l + f.width())
-        return hit(false, x - l, t - y, m_puzzle.width, m_clues.columnClueCount);
+        return hit(false, x - l, t - y, m_puzzle.width);
     return std::nullopt;
 }
 
@@ -261,8 +261,7 @@ QRect PlayField::clueCell(const ClueRef& clue) const
     const double cp = m_state.cellSize * p;
     const QRectF f = m_panel.field().rectPoints();
     const double l = f.left() * p, t = f.top() * p;
-    const auto& counts = isRow ? m_clues.rowClueCount : m_clues.columnClueCount;
-    const int n = counts[static_cast<std::size_t>(line)];
+    const int n = m_clues.line(isRow, line).count;
     // Across the line: the line's own cell; away from the grid: k cells in.
     const int a1 = roundHalfEven(line * cp + (isRow ? t : l));
     const int a2 = roundHalfEven((line + 1) * cp + (isRow ? t : l)) - 1;
@@ -330,8 +329,7 @@ void PlayField::crossOffIfSatisfied(bool isRow, int line)
 {
     if (!lineSatisfied(m_puzzle, m_clues, m_states, isRow, line))
         return;
-    const auto& counts = isRow ? m_clues.rowClueCount : m_clues.columnClueCount;
-    for (int k = 0; k < counts[static_cast<std::size_t>(line)]; ++k)
+    for (int k = 0; k < m_clues.line(isRow, line).count; ++k)
         if (!m_state.crossed.isCrossed({isRow, line, k}))
             toggleClue({isRow, line, k});
 }

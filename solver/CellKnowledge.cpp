@@ -37,30 +37,16 @@ void CellKnowledge::reset(std::int16_t width, std::int16_t height)
     cellsSet = 0;
 }
 
-namespace {
-
-// Bit q set for every palette colour that occurs in runs 0..count-1.
-template <typename ColorOf> unsigned clueColors(int count, ColorOf colorOf)
-{
-    unsigned colors = 0;
-    for (int k = 0; k < count; ++k)
-        colors |= 1u << colorOf(k);
-    return colors;
-}
-
-} // namespace
-
 void resetKnowledge(CellKnowledge& knowledge, const Puzzle& puzzle, const ClueTables& clues)
 {
     knowledge.reset(puzzle.width, puzzle.height);
     for (int y = 0; y < puzzle.height; ++y) {
-        const int rowCount = clues.rowClueCount[static_cast<std::size_t>(y)];
-        const unsigned rowColors = clueColors(rowCount, [&](int k) { return clues.rowColor(y, k); });
+        const LineClue& row = clues.rows[static_cast<std::size_t>(y)];
         for (int x = 0; x < puzzle.width; ++x) {
-            const int columnCount = clues.columnClueCount[static_cast<std::size_t>(x)];
-            if (rowCount == 0 || columnCount == 0)
+            const LineClue& column = clues.columns[static_cast<std::size_t>(x)];
+            if (row.count == 0 || column.count == 0)
                 continue;
-            const unsigned both = rowColors & clueColors(columnCount, [&](int k) { return clues.columnColor(x, k); });
+            const unsigned both = row.colorMask & column.colorMask;
             for (int q = 0; q < PaletteSize; ++q)
                 if (both & (1u << q))
                     knowledge.setCanBe(x, y, q, ColorOpen);

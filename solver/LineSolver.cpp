@@ -88,8 +88,8 @@ void LineSolver::initialize(std::int16_t lineNumber)
     m_runTotal = 0;
     m_slots = 0;
     const bool row = m_orientation == Orientation::Row;
-    m_runs = row ? m_clues.rowClueCount[static_cast<std::size_t>(lineNumber)]
-                 : m_clues.columnClueCount[static_cast<std::size_t>(lineNumber)];
+    const LineClue& clue = m_clues.line(row, lineNumber);
+    m_runs = clue.count;
     if (m_runs == 0) {
         for (int i = 0; i < m_length; ++i)
             setCell(i, StateWhite);
@@ -97,10 +97,8 @@ void LineSolver::initialize(std::int16_t lineNumber)
     } else {
         for (int k = 0; k < m_runs; ++k) {
             const auto s = static_cast<std::size_t>(k);
-            m_runLength[s] =
-                static_cast<std::uint8_t>(row ? m_clues.rowLength(lineNumber, k) : m_clues.columnLength(lineNumber, k));
-            m_runColor[s] =
-                static_cast<std::uint8_t>(row ? m_clues.rowColor(lineNumber, k) : m_clues.columnColor(lineNumber, k));
+            m_runLength[s] = clue.lengths[s];
+            m_runColor[s] = clue.colors[s];
             int slot = 0;
             while (slot < m_slots && m_slotColor[static_cast<std::size_t>(slot)] != m_runColor[s])
                 ++slot;

@@ -12,6 +12,10 @@ namespace gw {
 
 class SolverObserver;
 
+// The size of the line solver's per-run working arrays: a line of 50 cells
+// holds at most 50 runs, and some arrays look one past the last run.
+constexpr int RunSlots = MaxPuzzleSize + 1;
+
 // What every line of one computer test shares: the cell knowledge, the
 // observer, the two limits, the stop request, and the memory of the
 // placement lists. Owned by the driver (or by a test); lines keep a reference

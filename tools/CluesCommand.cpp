@@ -7,13 +7,11 @@ namespace gw::cli {
 
 namespace {
 
-void printLine(std::ostream& out, const char* kind, int line, int count,
-               const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& lengths,
-               const std::array<std::uint8_t, MaxPuzzleSize * RunSlots>& colors)
+void printLine(std::ostream& out, const char* kind, int line, const LineClue& clue)
 {
-    out << kind << ' ' << line << ' ' << count << ':';
-    for (int k = 0; k < count; ++k)
-        out << ' ' << int(lengths[ClueTables::at(line, k)]) << '/' << int(colors[ClueTables::at(line, k)]);
+    out << kind << ' ' << line << ' ' << clue.count << ':';
+    for (int k = 0; k < clue.count; ++k)
+        out << ' ' << clue.length(k) << '/' << clue.color(k);
     out << '\n';
 }
 
@@ -32,11 +30,9 @@ int runClues(const Invocation& args, std::ostream& out, std::ostream& err)
         out << ' ' << printable(puzzle.title);
     out << '\n';
     for (int y = 0; y < puzzle.height; ++y)
-        printLine(out, "row", y, clues.rowClueCount[static_cast<std::size_t>(y)], clues.rowClueLength,
-                  clues.rowClueColor);
+        printLine(out, "row", y, clues.rows[static_cast<std::size_t>(y)]);
     for (int x = 0; x < puzzle.width; ++x)
-        printLine(out, "col", x, clues.columnClueCount[static_cast<std::size_t>(x)], clues.columnClueLength,
-                  clues.columnClueColor);
+        printLine(out, "col", x, clues.columns[static_cast<std::size_t>(x)]);
     return 0;
 }
 

@@ -38,10 +38,7 @@ TEST(UniquenessSet, DecidedNearThePictureAndFixed)
         ClueTables expected, found;
         deriveClues(picture, expected);
         deriveClues(second, found);
-        EXPECT_TRUE(expected.rowClueLength == found.rowClueLength && expected.rowClueColor == found.rowClueColor
-                    && expected.columnClueLength == found.columnClueLength
-                    && expected.columnClueColor == found.columnClueColor)
-            << recipeTitle(recipe);
+        EXPECT_TRUE(expected == found) << recipeTitle(recipe);
         EXPECT_FALSE(result.differingCells.empty());
         if (recipe.width > 20 || recipe.height > 20)
             continue;

@@ -1,11 +1,11 @@
 // Clue files: the two writers byte for byte, the readers on what other
 // programs write, the colour mapping, a table of malformed files, and the
-// XML reader's corners.
+// corners of the XML pugixml reads for them.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "core/ClueFileEntities.h"
 #include "core/ClueFiles.h"
-#include "core/Xml.h"
 
 namespace {
 
@@ -16,8 +16,9 @@ using gw::ClueReadResult;
 std::string rowText(const gw::ClueTables& c, int y)
 {
     std::string text;
-    for (int k = 0; k < c.rowClueCount[static_cast<std::size_t>(y)]; ++k)
-        text += (k ? " " : "") + std::to_string(c.rowLength(y, k)) + "/" + std::to_string(c.rowColor(y, k));
+    const gw::LineClue& row = c.rows[static_cast<std::size_t>(y)];
+    for (int k = 0; k < row.count; ++k)
+        text += (k ? " " : "") + std::to_string(row.length(k)) + "/" + std::to_string(row.color(k));
     return text;
 }
 
@@ -80,6 +81,10 @@ TEST(ClueWriters, ColorPuzzleNamesItsColorsAndRoundTrips)
     EXPECT_TRUE(read.messages.empty()); // palette colours map to themselves
     EXPECT_TRUE(read.file.color);
     EXPECT_EQ(pictureRows(read), gwtest::rowsOf(p));
+    gw::ClueTables derived;
+    gw::deriveClues(p, derived);
+    EXPECT_TRUE(read.file.clues == derived); // the reader's clues are the derivation's, colour masks included
+    EXPECT_EQ(read.file.clues.rows[1].colorMask, derived.rows[1].colorMask);
 }
 
 TEST(ClueWriters, ExportRefusesColorAsNonAndReportsWriteFailures)
@@ -133,7 +138,7 @@ TEST(ClueReaders, NonAsOtherProgramsWriteIt)
     ASSERT_TRUE(read.ok) << read.messages.back().text;
     EXPECT_EQ(read.file.title, "A \"b\"");
     EXPECT_EQ(rowText(read.file.clues, 0), "1/0 1/0");
-    EXPECT_EQ(read.file.clues.rowClueCount[1], 0);
+    EXPECT_EQ(read.file.clues.rows[1].count, 0);
     EXPECT_EQ(pictureRows(read), (std::vector<std::string> {"#.#", "..."}));
 }
 
@@ -292,8 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "The color \"a?b" + std::string(37, 'c') + "\u2026\" is defined twice in this clue file."},
         BadFile {"tooManyColors", ClueFormat::Webpbn, xml(manyColors(257) + Rows1 + Columns1),
                  "This clue file defines more than 256 colors."},
-        BadFile {"tooManyAttributes", ClueFormat::Webpbn,
-                 "<puzzleset" + manyAttributes(gw::MaxXmlAttributes + 1) + "/>",
+        BadFile {"tooManyAttributes", ClueFormat::Webpbn, "<puzzleset" + manyAttributes(65) + "/>",
                  "This file is too large to be a clue file."},
         BadFile {"titleTooLong", ClueFormat::Webpbn,
                  xml("<title>" + std::string(1001, 'x') + "</title>" + Rows1 + Columns1),
@@ -355,66 +359,53 @@ TEST(ClueFileOnDisk, FormatByExtensionElseByContentAndSizeLimit)
               "An error has occured while opening this file.");
 }
 
-TEST(Xml, ReferencesCdataAndEscaping)
+TEST(ClueXml, ReferencesCdataAndEscaping)
 {
-    const gw::XmlDocument doc = gw::parseXml("<a k='&lt;&#65;&#x42;'>x<![CDATA[<y>]]>z<?pi?><b/></a>");
-    ASSERT_TRUE(doc.parsed());
-    EXPECT_EQ(*doc.root.attribute("k"), "<AB");
-    EXPECT_EQ(doc.root.text, "x<y>z");
-    EXPECT_EQ(doc.root.children.size(), 1u);
-    EXPECT_EQ(gw::escapeXml("a\"<&>\x01\xC3\xA9\xFF"), "a&quot;&lt;&amp;&gt; \xC3\xA9 ");
-    EXPECT_EQ(gw::unescapeXml("&amp;&copy;&#233;"), "&&copy;\xC3\xA9");
-    EXPECT_EQ(gw::unescapeXml("&&amp;&#65&#x41;"), "&&&#65A");
+    const std::string red = "<clues type='rows'><line><count color='&#x72;ed'>1</count></line></clues>"
+                            "<clues type='columns'><line><count color='r&#101;d'>1</count></line></clues>";
+    const ClueReadResult read =
+        gw::readClueData(xml("<title>x&lt;&#65;<![CDATA[<y>]]>z<?pi?><b/></title><color name='red'>F00</color>" + red),
+                         ClueFormat::Webpbn, "refs.xml");
+    ASSERT_TRUE(read.ok) << read.messages.back().text;
+    EXPECT_EQ(read.file.title, "x<A<y>z");
+    EXPECT_TRUE(read.file.color);
+    EXPECT_EQ(gw::clue_source::escapeXml("a\"<&>\x01\xC3\xA9\xFF"), "a&quot;&lt;&amp;&gt; \xC3\xA9 ");
+    EXPECT_EQ(gw::clue_source::unescapeXml("&amp;&copy;&#233;"), "&&copy;\xC3\xA9");
+    EXPECT_EQ(gw::clue_source::unescapeXml("&&amp;&#65&#x41;"), "&&&#65A");
 }
 
-struct BadXml {
-    const char* name;
-    std::string text;
-    gw::XmlStatus status;
-    int line; // of a Malformed one
-};
-
-class RefusedXml : public testing::TestWithParam<BadXml> { };
-
-TEST_P(RefusedXml, TellsWhyAndWhere)
-{
-    const gw::XmlDocument doc = gw::parseXml(GetParam().text);
-    EXPECT_EQ(doc.status, GetParam().status);
-    if (GetParam().status == gw::XmlStatus::Malformed) {
-        EXPECT_EQ(doc.errorLine, GetParam().line);
-    }
-}
+// What pugixml lets through and the reader refuses, and the XML limits.
+const std::string NotXmlOnLine = "This is not a valid XML file: the error is on line ";
+const std::string TooLarge = "This file is too large to be a clue file.";
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, RefusedXml,
-    testing::Values(BadXml {"empty", "", gw::XmlStatus::Malformed, 1},
-                    BadXml {"duplicateAttribute", "<a>\n<b k='1' j='0' k='2'/></a>", gw::XmlStatus::Malformed, 2},
-                    BadXml {"lessThanInAttribute", "<a k='<'/>", gw::XmlStatus::Malformed, 1},
-                    BadXml {"zeroCharacter", "<a>&#0;</a>", gw::XmlStatus::Malformed, 1},
-                    BadXml {"zeroByte", std::string("<a/>\n\0<b>", 9), gw::XmlStatus::Malformed, 2},
-                    BadXml {"secondRoot", "<a/>\n<b/>", gw::XmlStatus::Malformed, 2},
-                    BadXml {"textBeforeRoot", "x\n<a/>", gw::XmlStatus::Malformed, 1},
-                    BadXml {"unknownEntityLine", "<a>\n\n  &x;</a>", gw::XmlStatus::Malformed, 3},
-                    BadXml {"declaredEntity", "<!DOCTYPE a [<!ENTITY x 'y'>]><a>&x;</a>", gw::XmlStatus::Malformed, 1},
-                    BadXml {"attributesOverLimit", "<a" + manyAttributes(gw::MaxXmlAttributes + 1) + "/>",
-                            gw::XmlStatus::TooLarge, 0},
-                    BadXml {"attributesOverLimitAndCutShort", "<a" + manyAttributes(gw::MaxXmlAttributes + 1) + "><b>",
-                            gw::XmlStatus::TooLarge, 0},
-                    BadXml {"overSizeLimit", "<a>" + std::string(gw::MaxXmlBytes, ' ') + "</a>",
-                            gw::XmlStatus::TooLarge, 0}),
-    [](const testing::TestParamInfo<BadXml>& row) { return row.param.name; });
+    Xml, MalformedClueFiles,
+    testing::Values(
+        BadFile {"empty", ClueFormat::Webpbn, "", NotXmlOnLine + "1."},
+        BadFile {"duplicateAttribute", ClueFormat::Webpbn, "<a>\n<b k='1' j='0' k='2'/></a>", NotXmlOnLine + "2."},
+        BadFile {"lessThanInAttribute", ClueFormat::Webpbn, "<a k='<'/>", NotXmlOnLine + "1."},
+        BadFile {"zeroCharacter", ClueFormat::Webpbn, "<a>&#0;</a>", NotXmlOnLine + "1."},
+        BadFile {"zeroByte", ClueFormat::Webpbn, std::string("<a/>\n\0<b>", 9), NotXmlOnLine + "2."},
+        BadFile {"secondRoot", ClueFormat::Webpbn, "<a/>\n<b/>", NotXmlOnLine + "2."},
+        BadFile {"textBeforeRoot", ClueFormat::Webpbn, "x\n<a/>", NotXmlOnLine + "1."},
+        BadFile {"unknownEntityLine", ClueFormat::Webpbn, "<a>\n\n  &x;</a>", NotXmlOnLine + "3."},
+        BadFile {"declaredEntity", ClueFormat::Webpbn, "<!DOCTYPE a [<!ENTITY x 'y'>]><a>&x;</a>", NotXmlOnLine + "1."},
+        BadFile {"attributesOverLimit", ClueFormat::Webpbn, "<a" + manyAttributes(65) + "/>", TooLarge},
+        BadFile {"attributesOverLimitAndCutShort", ClueFormat::Webpbn, "<a" + manyAttributes(65) + "><b>", TooLarge},
+        BadFile {"overSizeLimit", ClueFormat::Webpbn, "<a>" + std::string(gw::MaxClueFileBytes, ' ') + "</a>",
+                 TooLarge}),
+    [](const testing::TestParamInfo<BadFile>& row) { return row.param.name; });
 
-TEST(Xml, LimitsAreInclusive)
+TEST(ClueXml, LimitsAreInclusive)
 {
-    const gw::XmlDocument attributes = gw::parseXml("<a" + manyAttributes(gw::MaxXmlAttributes) + "/>");
-    ASSERT_TRUE(attributes.parsed());
-    EXPECT_EQ(attributes.root.attributes.size(), gw::MaxXmlAttributes);
-    EXPECT_EQ(*attributes.root.attribute("a63"), "");
-    std::string elements = "<r>";
-    for (std::size_t i = 1; i < gw::MaxXmlElements; ++i)
-        elements += "<e/>";
-    EXPECT_TRUE(gw::parseXml(elements + "</r>").parsed());
-    EXPECT_EQ(gw::parseXml(elements + "<e/></r>").status, gw::XmlStatus::TooLarge);
+    // 64 attributes on an element, 100000 elements in all.
+    const std::string attributes =
+        "<puzzleset" + manyAttributes(64) + "><puzzle>" + Rows1 + Columns1 + "</puzzle></puzzleset>";
+    EXPECT_TRUE(gw::readClueData(attributes, ClueFormat::Webpbn, "a").ok);
+    const std::string elements = gwtest::repeat("<e/>", 100000 - 8); // beside the 8 of a 1 x 1 puzzle
+    EXPECT_TRUE(gw::readClueData(xml(Rows1 + Columns1 + elements), ClueFormat::Webpbn, "e").ok);
+    EXPECT_EQ(gw::readClueData(xml(Rows1 + Columns1 + elements + "<e/>"), ClueFormat::Webpbn, "e").messages.back().text,
+              TooLarge);
 }
 
 } // namespace

@@ -9,19 +9,18 @@
 namespace {
 
 // One line's clue as "L/C L/C ..." ("-" when empty), with '+' before a run
-// that follows one of the same colour (rowRunSameColor, columnRunSameColor).
+// that follows one of the same colour (LineClue::sameColorAsPrevious).
 std::string clueOf(const gw::ClueTables& c, bool row, int line)
 {
-    const auto& count = row ? c.rowClueCount : c.columnClueCount;
-    const auto& length = row ? c.rowClueLength : c.columnClueLength;
-    const auto& color = row ? c.rowClueColor : c.columnClueColor;
-    const auto& same = row ? c.rowRunSameColor : c.columnRunSameColor;
+    const gw::LineClue& clue = c.line(row, line);
     std::string s;
-    for (int k = 0; k < count[static_cast<std::size_t>(line)]; ++k) {
-        const auto at = gw::ClueTables::at(line, k);
-        s += std::string(k ? " " : "") + (same[at] ? "+" : "") + std::to_string(length[at]) + "/"
-             + std::to_string(color[at]);
+    unsigned mask = 0;
+    for (int k = 0; k < clue.count; ++k) {
+        s += std::string(k ? " " : "") + (clue.sameColorAsPrevious(k) ? "+" : "") + std::to_string(clue.length(k)) + "/"
+             + std::to_string(clue.color(k));
+        mask |= 1u << clue.color(k);
     }
+    EXPECT_EQ(clue.colorMask, mask);
     return s.empty() ? "-" : s;
 }
 
@@ -44,22 +43,27 @@ TEST(DeriveClues, EveryLineOfThePuzzle)
         if (outside)
             p.cell(49, 49) = gw::Black; // outside the puzzle: never counted
         gw::ClueTables c;
-        gw::derivePlayerClues(p, c);
+        c.rows[49].addRun(1, gw::Red); // left from an earlier puzzle: cleared
+        gw::deriveClues(p, c);
         if (outside) {
-            EXPECT_EQ(clueOf(c, true, 49) + clueOf(c, false, 49) + std::to_string(c.columnColor(49, 0)), "--1");
+            EXPECT_EQ(clueOf(c, true, 49) + clueOf(c, false, 49), "--");
         }
         for (int y = 0; y < p.height; ++y)
             EXPECT_EQ(clueOf(c, true, y), t.rowClues[static_cast<std::size_t>(y)]) << "row " << y;
         for (std::size_t x = 0; x < t.columnClues.size(); ++x)
             EXPECT_EQ(clueOf(c, false, static_cast<int>(x)), t.columnClues[x]) << "column " << x;
-        EXPECT_EQ(c.maxRowClues, std::max<int>(1, *std::max_element(c.rowClueCount.begin(), c.rowClueCount.end())));
-        EXPECT_EQ(c.maxColumnClues,
-                  std::max<int>(1, *std::max_element(c.columnClueCount.begin(), c.columnClueCount.end())));
-        // An empty line holds a black run of 0; the slot after the last run stays white.
-        const int n = c.rowClueCount[0];
-        if (n < 50) {
-            EXPECT_EQ(c.rowLength(0, n), 0);
-            EXPECT_EQ(c.rowColor(0, n), n ? gw::White : gw::Black);
+        const auto most = [](const std::array<gw::LineClue, gw::MaxPuzzleSize>& lines) {
+            int n = 1;
+            for (const gw::LineClue& line : lines)
+                n = std::max(n, line.count);
+            return n;
+        };
+        EXPECT_EQ(c.maxRowClues, most(c.rows));
+        EXPECT_EQ(c.maxColumnClues, most(c.columns));
+        // An empty line is shown as a black 0.
+        if (c.rows[0].count == 0) {
+            EXPECT_EQ(c.rows[0].length(0), 0);
+            EXPECT_EQ(c.rows[0].color(0), gw::Black);
         }
     }
 }

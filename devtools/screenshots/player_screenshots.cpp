@@ -74,7 +74,7 @@ int main(int argc, char** argv)
     field.markCell(gw::MouseButton::Left, 0, rows);
     field.markCell(gw::MouseButton::Left, puzzle.width - 1, rows + 1);
     for (int y = 0; y < rows; ++y)
-        if (window.clues().rowClueCount[static_cast<std::size_t>(y)] > 0)
+        if (window.clues().rows[static_cast<std::size_t>(y)].count > 0)
             field.toggleRowClue(y, 0);
     window.showErrors();
     field.fieldMouse(0, (puzzle.width - 0.5) * window.playFieldState().cellSize,

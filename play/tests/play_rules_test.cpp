@@ -40,7 +40,7 @@ TEST_P(RowSatisfied, AgainstTheCluesOfTheSolution)
     const Puzzle puzzle =
         gwtest::puzzleFromRows({c.solution}, std::string(c.solution).find_first_of("RB") != std::string::npos);
     ClueTables clues;
-    derivePlayerClues(puzzle, clues);
+    deriveClues(puzzle, clues);
     const PlayerCellStates states = marksFromRows({c.marks});
     EXPECT_EQ(lineSatisfied(puzzle, clues, states, true, 0), c.satisfied);
 }
@@ -66,7 +66,7 @@ TEST(CluesSatisfied, ASecondSolutionSolvesButNotForAllCellsRight)
     // The two diagonals of a 2 x 2 square have the same clues.
     const Puzzle puzzle = gwtest::puzzleFromRows({"#.", ".#"});
     ClueTables clues;
-    derivePlayerClues(puzzle, clues);
+    deriveClues(puzzle, clues);
     const PlayerCellStates other = marksFromRows({".#", "#."});
     EXPECT_TRUE(cluesSatisfied(puzzle, clues, other));
     EXPECT_FALSE(allCellsRight(puzzle, other));

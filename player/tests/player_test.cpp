@@ -182,10 +182,10 @@ private slots:
         // Clues derived for the player: the flag's top row is red, the
         // smile's bottom row is one run of 3.
         if (color) {
-            QCOMPARE(w.clues().rowColor(0, 0), int(Red));
+            QCOMPARE(w.clues().rows[0].color(0), int(Red));
         } else {
-            QCOMPARE(int(w.clues().rowClueCount[3]), 1);
-            QCOMPARE(w.clues().rowLength(3, 0), 3);
+            QCOMPARE(w.clues().rows[3].count, 1);
+            QCOMPARE(w.clues().rows[3].length(0), 3);
         }
         QVERIFY(!f.fakes.busy.busy());
         QCOMPARE(f.fakes.busy.timesShown(), 1);

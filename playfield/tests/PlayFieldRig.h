@@ -34,7 +34,7 @@ struct PlayFieldRig {
 
     PlayFieldRig(PlayFieldKind kind, const std::string& rows, double area = 400) : puzzle(test::puzzleFromText(rows))
     {
-        derivePlayerClues(puzzle, clues);
+        deriveClues(puzzle, clues);
         chooser->move(static_cast<int>(area) + 10, 0);
         field = std::make_unique<PlayField>(kind, puzzle, session, clues, states, state, *panel, *chooser, messages);
         field->setPositionLabel(position);

@@ -64,30 +64,6 @@ struct WhiteSpans {
 
 } // namespace
 
-LineClue rowClue(const ClueTables& clues, int y)
-{
-    LineClue clue;
-    clue.count = clues.rowClueCount[static_cast<std::size_t>(y)];
-    for (int k = 0; k < clue.count; ++k) {
-        clue.lengths[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(clues.rowLength(y, k));
-        clue.colors[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(clues.rowColor(y, k));
-        clue.colorMask = static_cast<std::uint8_t>(clue.colorMask | 1u << clues.rowColor(y, k));
-    }
-    return clue;
-}
-
-LineClue columnClue(const ClueTables& clues, int x)
-{
-    LineClue clue;
-    clue.count = clues.columnClueCount[static_cast<std::size_t>(x)];
-    for (int k = 0; k < clue.count; ++k) {
-        clue.lengths[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(clues.columnLength(x, k));
-        clue.colors[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(clues.columnColor(x, k));
-        clue.colorMask = static_cast<std::uint8_t>(clue.colorMask | 1u << clues.columnColor(x, k));
-    }
-    return clue;
-}
-
 bool solveLine(const LineClue& clue, int length, LineColors& cells) { return solveLine(clue, length, cells, nullptr); }
 
 bool solveLine(const LineClue& clue, int length, LineColors& cells, Word* runStarts)

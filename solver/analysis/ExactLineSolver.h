@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "LineWords.h"
-#include "core/Clues.h"
+#include "core/LineClue.h"
 #include "core/Palette.h"
 
 namespace gw::analysis {
@@ -15,19 +15,6 @@ namespace gw::analysis {
 // when cell i may have palette colour q. Bits at or beyond the line's length
 // are zero.
 using LineColors = std::array<Word, PaletteSize>;
-
-// The runs of one line, in order. Runs of different colours may touch; runs
-// of one colour need at least one white cell between them.
-struct LineClue {
-    int count = 0;                                      // 0..50
-    std::array<std::uint8_t, MaxPuzzleSize> lengths {}; // 1..50 for the first `count`
-    std::array<std::uint8_t, MaxPuzzleSize> colors {};  // palette index, never White
-    std::uint8_t colorMask = 0;                         // bit q set when some run has colour q
-};
-
-// The clue of row y (0..49) or column x (0..49) of `clues`.
-LineClue rowClue(const ClueTables& clues, int y);
-LineClue columnClue(const ClueTables& clues, int x);
 
 // Narrows `cells`, a line of `length` cells (1..50), to exactly the colours
 // that some placement of `clue` consistent with `cells` gives each cell.

@@ -103,7 +103,7 @@ std::optional<Line> propagationContradiction(const Puzzle& puzzle, const ClueTab
                 for (int q = 0; q < PaletteSize; ++q)
                     if (at(i) >> q & 1u)
                         cells[static_cast<std::size_t>(q)] |= Word {1} << i;
-            const LineClue clue = line.isRow ? rowClue(clues, line.index) : columnClue(clues, line.index);
+            const LineClue& clue = clues.line(line.isRow, line.index);
             if (!solveLine(clue, line.length, cells))
                 return line;
             for (int i = 0; i < line.length; ++i) {
@@ -129,13 +129,12 @@ void keepLarger(std::optional<Hint>& best, std::optional<Hint> candidate)
 
 std::string clueText(const ClueTables& clues, bool isRow, int line)
 {
-    const int count = isRow ? clues.rowClueCount[static_cast<std::size_t>(line)]
-                            : clues.columnClueCount[static_cast<std::size_t>(line)];
-    if (count == 0)
+    const LineClue& clue = clues.line(isRow, line);
+    if (clue.count == 0)
         return "0";
     std::string text;
-    for (int k = 0; k < count; ++k)
-        text += (k ? " " : "") + std::to_string(isRow ? clues.rowLength(line, k) : clues.columnLength(line, k));
+    for (int k = 0; k < clue.count; ++k)
+        text += (k ? " " : "") + std::to_string(clue.length(k));
     return text;
 }
 
@@ -167,7 +166,7 @@ Hint findHint(const Puzzle& puzzle, const ClueTables& clues, const std::vector<s
         return hint;
     };
     for (const Line& line : lines) {
-        const LineClue clue = line.isRow ? rowClue(clues, line.index) : columnClue(clues, line.index);
+        const LineClue& clue = clues.line(line.isRow, line.index);
         marked.push_back(startColors(puzzle, marks, line, clue, true));
         LineColors solved = marked.back();
         if (!solveLine(clue, line.length, solved))

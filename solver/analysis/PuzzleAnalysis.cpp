@@ -16,14 +16,10 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// The clues of `count` lines, read by rowClue or columnClue.
-std::vector<LineClue> lineClues(const ClueTables& clues, int count, LineClue (*clueOf)(const ClueTables&, int))
+// The clues of the first `count` lines of `lines`.
+std::vector<LineClue> lineClues(const std::array<LineClue, MaxPuzzleSize>& lines, int count)
 {
-    std::vector<LineClue> lines;
-    lines.reserve(static_cast<std::size_t>(count));
-    for (int line = 0; line < count; ++line)
-        lines.push_back(clueOf(clues, line));
-    return lines;
+    return std::vector<LineClue>(lines.begin(), lines.begin() + count);
 }
 
 std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
@@ -36,7 +32,7 @@ std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuz
 class PuzzleAnalysis::Search {
 public:
     Search(const ClueTables& clues, int width, int height, const CellGrid* picture, const AnalysisOptions& options)
-        : m_options(options), m_grid(lineClues(clues, height, rowClue), lineClues(clues, width, columnClue))
+        : m_options(options), m_grid(lineClues(clues.rows, height), lineClues(clues.columns, width))
     {
         m_result.width = width;
         m_result.height = height;

@@ -20,19 +20,15 @@
 
 namespace gw::testing {
 
-using analysis::LineClue;
 using analysis::LineColors;
 
 inline LineClue clueFromText(const std::string& text)
 {
     LineClue clue;
     std::istringstream runs(text);
-    for (std::string run; runs >> run; ++clue.count) {
+    for (std::string run; runs >> run;) {
         const bool lettered = !std::isdigit(static_cast<unsigned char>(run.back()));
-        const std::uint8_t color = lettered ? gwtest::cellFromChar(run.back()) : std::uint8_t {Black};
-        clue.lengths[static_cast<std::size_t>(clue.count)] = static_cast<std::uint8_t>(std::stoi(run));
-        clue.colors[static_cast<std::size_t>(clue.count)] = color;
-        clue.colorMask = static_cast<std::uint8_t>(clue.colorMask | 1u << color);
+        clue.addRun(std::stoi(run), lettered ? gwtest::cellFromChar(run.back()) : std::uint8_t {Black});
     }
     return clue;
 }
@@ -164,7 +160,7 @@ inline std::vector<unsigned> lineLogicByPlacements(const ClueTables& clues, int 
             const bool columns = pass == 1;
             for (int line = 0; line < (columns ? width : height); ++line) {
                 const int length = columns ? height : width;
-                const LineClue clue = columns ? analysis::columnClue(clues, line) : analysis::rowClue(clues, line);
+                const LineClue& clue = clues.line(!columns, line);
                 std::vector<unsigned> sets;
                 auto at = [&](int i) -> unsigned& {
                     return cells[static_cast<std::size_t>(columns ? line + width * i : i + width * line)];
@@ -190,9 +186,9 @@ inline std::vector<std::vector<std::uint8_t>> solutionsByPlacements(const ClueTa
 {
     std::vector<std::vector<std::vector<std::uint8_t>>> rowLines(static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
-        forEachPlacement(analysis::rowClue(clues, y), width, {}, [&](const std::vector<std::uint8_t>& line) {
-            rowLines[static_cast<std::size_t>(y)].push_back(line);
-        });
+        forEachPlacement(
+            clues.rows[static_cast<std::size_t>(y)], width, {},
+            [&](const std::vector<std::uint8_t>& line) { rowLines[static_cast<std::size_t>(y)].push_back(line); });
     std::vector<std::vector<std::uint8_t>> found;
     std::vector<std::uint8_t> grid(static_cast<std::size_t>(width * height));
     std::function<void(int)> fill = [&](int y) {
@@ -204,7 +200,7 @@ inline std::vector<std::vector<std::uint8_t>> solutionsByPlacements(const ClueTa
                 std::vector<unsigned> column;
                 for (int row = 0; row < height; ++row)
                     column.push_back(1u << grid[static_cast<std::size_t>(x + width * row)]);
-                forEachPlacement(analysis::columnClue(clues, x), height, column,
+                forEachPlacement(clues.columns[static_cast<std::size_t>(x)], height, column,
                                  [&](const std::vector<std::uint8_t>&) { matches = true; });
                 if (!matches)
                     return;

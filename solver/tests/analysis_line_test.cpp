@@ -9,6 +9,7 @@
 namespace {
 
 using namespace gw::testing;
+using gw::LineClue;
 
 struct LineCase {
     std::string clue;
@@ -97,7 +98,7 @@ TEST(ExactLineRandom, AgreesWithListingEveryPlacement)
             row.cell(x, 0) = line[static_cast<std::size_t>(x)];
         gw::ClueTables tables;
         gw::deriveClues(row, tables);
-        const LineClue clue = gw::analysis::rowClue(tables, 0);
+        const LineClue& clue = tables.rows[0];
         // Cells: sometimes known to hold the line's colour, mostly open.
         std::vector<unsigned> sets(static_cast<std::size_t>(length));
         const unsigned all = 0xFFu;

@@ -85,8 +85,7 @@ TEST(CluesOnly, ContradictoryCluesHaveNoSolution)
 {
     // Rows of one black cell each, columns without any.
     gw::ClueTables clues = cluesOf({"#.", "#."}); // rows 1, 1; columns 2, 0
-    clues.columnClueCount[0] = 0;
-    clues.columnClueLength[gw::ClueTables::at(0, 0)] = 0;
+    clues.columns[0] = gw::LineClue {};
     AnalysisResult result = gw::analysis::analyzeClues(clues, 2, 2);
     EXPECT_EQ(result.uniqueness, Uniqueness::NoSolution);
     EXPECT_FALSE(result.lineSolvable);
@@ -97,9 +96,7 @@ TEST(CluesOnly, ContradictoryCluesHaveNoSolution)
     // on its own can be filled, only counting (two against three) or a
     // search shows that the grid cannot.
     clues = cluesOf({"#..", ".#."}); // rows 1, 1; columns 1, 1, 0
-    clues.columnClueCount[2] = 1;
-    clues.columnClueLength[gw::ClueTables::at(2, 0)] = 1;
-    clues.columnClueColor[gw::ClueTables::at(2, 0)] = gw::Black;
+    clues.columns[2].addRun(1, gw::Black);
     result = gw::analysis::analyzeClues(clues, 3, 2);
     EXPECT_EQ(result.uniqueness, Uniqueness::NoSolution);
     EXPECT_EQ(result.openCells, 6);

@@ -154,9 +154,9 @@ struct Bench {
     {
         const gw::Puzzle& puzzle = random.puzzle;
         knowledge.reset(puzzle.width, 1);
-        for (int k = 0; k < random.clues.rowClueCount[0]; ++k)
+        for (int k = 0; k < random.clues.rows[0].count; ++k)
             for (int x = 0; x < puzzle.width; ++x)
-                knowledge.setCanBe(x, 0, random.clues.rowColor(0, k), gw::ColorOpen);
+                knowledge.setCanBe(x, 0, random.clues.rows[0].color(k), gw::ColorOpen);
         line.initialize(0);
         observer.onEvent = [this](const std::string& event) {
             if (event == "events" && observer.eventLoopRuns == stopAtEvent)
@@ -168,8 +168,8 @@ struct Bench {
     {
         ReferenceLine ref;
         for (int k = 0; k < line.runCount(); ++k) {
-            ref.lengths.push_back(random.clues.rowLength(0, k));
-            ref.values.push_back(random.clues.rowColor(0, k) + 1);
+            ref.lengths.push_back(random.clues.rows[0].length(k));
+            ref.values.push_back(random.clues.rows[0].color(k) + 1);
             ref.minGap.push_back(line.minGap(k));
             ref.maxGap.push_back(line.maxGap(k));
         }
@@ -226,7 +226,7 @@ TEST(Enumeration, RandomLinesMatchTheCandidateByCandidateRules)
     for (int c = 0; c < 1500; ++c) {
         const RandomLine random(rng);
         SCOPED_TRACE("case " + std::to_string(c) + ", solution " + random.solution);
-        if (random.clues.rowClueCount[0] == 0)
+        if (random.clues.rows[0].count == 0)
             continue;
         Bench bench(random);
         const bool mayKnowColoredCells = rng() % 2 == 0;

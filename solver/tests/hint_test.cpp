@@ -40,7 +40,7 @@ TEST_P(HintSteps, NameTheLineTheCellsAndTheReason)
     const HintCase& c = GetParam();
     const Puzzle puzzle = gwtest::puzzleFromRows(c.solution);
     ClueTables clues;
-    derivePlayerClues(puzzle, clues);
+    deriveClues(puzzle, clues);
     const Hint hint = findHint(puzzle, clues, marksFromRows(c.marks));
     EXPECT_EQ(hint.kind, c.kind);
     if (c.kind != HintKind::NeedsGuess && c.kind != HintKind::Complete) {
@@ -112,7 +112,7 @@ TEST(HintSentence, InEachLanguage)
 {
     const Puzzle puzzle = gwtest::puzzleFromRows({"###.#####"});
     ClueTables clues;
-    derivePlayerClues(puzzle, clues);
+    deriveClues(puzzle, clues);
     const Hint hint = findHint(puzzle, clues, marksFromRows({"?????????"}));
     EXPECT_EQ(hintSentence(hint, clues, 0), "Row 1, clue 3 5: these cells are black in every way the clue fits.");
     EXPECT_EQ(hintSentence(hint, clues, 1),
@@ -139,7 +139,7 @@ TEST(HintCorpus, HintsAloneSolveWhatLineLogicSolves)
         if (!readPuzzleFile(puzzle, entry.path().string(), ReaderVariant::Player).loaded())
             continue;
         ClueTables clues;
-        derivePlayerClues(puzzle, clues);
+        deriveClues(puzzle, clues);
         const int w = puzzle.width;
         std::vector<std::uint8_t> marks(static_cast<std::size_t>(w * puzzle.height), 0);
         AnalysisOptions lineLogicOnly;

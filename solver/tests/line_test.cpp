@@ -29,9 +29,9 @@ struct LineBench {
     {
         gw::deriveClues(puzzle, clues);
         knowledge.reset(puzzle.width, 1);
-        for (int k = 0; k < clues.rowClueCount[0]; ++k)
+        for (int k = 0; k < clues.rows[0].count; ++k)
             for (int x = 0; x < puzzle.width; ++x)
-                knowledge.setCanBe(x, 0, clues.rowColor(0, k), gw::ColorOpen);
+                knowledge.setCanBe(x, 0, clues.rows[0].color(k), gw::ColorOpen);
         setKnown(known);
         line.initialize(0);
     }

@@ -114,13 +114,13 @@ void PrintAndTestWindowsTest::anOpenTestWindowFollowsUndoAndRedo()
     QVERIFY(windows->testWindow().isHidden());
     maker.window->findChild<QAction*>(QStringLiteral("redoAction"))->trigger();
     maker.action("testAction")->trigger();
-    QCOMPARE(int(windows->clues().rowClueCount[0]), 1);
+    QCOMPARE(windows->clues().rows[0].count, 1);
     PlayField& field = windows->testWindow().playField();
     field.markCell(MouseButton::Left, 0, 0); // a mark the fresh field drops
     QVERIFY(field.states().cellState(0, 0) != 0);
     undo->trigger();
     QVERIFY(windows->testWindow().isVisible());
-    QCOMPARE(int(windows->clues().rowClueCount[0]), 0);
+    QCOMPARE(windows->clues().rows[0].count, 0);
     QCOMPARE(int(field.states().cellState(0, 0)), 0);
 }
 

@@ -81,10 +81,10 @@ struct EitherPanel {
     {
         const ClueTables& c = field().clues();
         for (int y = 0; y < field().puzzle().height; ++y)
-            for (int k = 0; k < c.rowClueCount[std::size_t(y)]; ++k)
+            for (int k = 0; k < c.rows[std::size_t(y)].count; ++k)
                 field().toggleRowClue(y, k);
         for (int x = 0; x < field().puzzle().width; ++x)
-            for (int k = 0; k < c.columnClueCount[std::size_t(x)]; ++k)
+            for (int k = 0; k < c.columns[std::size_t(x)].count; ++k)
                 field().toggleColumnClue(x, k);
     }
 };
