@@ -155,12 +155,12 @@ private slots:
         show(maker, {"#.", ".#"});
         maker.action("showSolvabilityAction")->trigger();
         QVERIFY(settled(maker));
-        maker.window->applyLanguage(1);
+        maker.window->applyLanguage(Language::Dutch);
         QCOMPARE(maker.action("showSolvabilityAction")->text(), QStringLiteral("Oplosbaarheid &Tonen"));
         QCOMPARE(maker.window->solvabilityText(),
                  QStringLiteral("Niet met logica alleen oplosbaar, open hokjes (gearceerd): 4; meer dan "
                                 "\u00e9\u00e9n oplossing. Moeilijkheid: dubbelzinnig"));
-        maker.window->applyLanguage(2);
+        maker.window->applyLanguage(Language::Italian);
         QCOMPARE(maker.action("showSolvabilityAction")->text(), QStringLiteral("&Mostra La Risolvibilit\u00e0"));
         QCOMPARE(maker.window->solvabilityText(),
                  QStringLiteral("Non risolvibile con la sola logica, caselle aperte (ombreggiate): 4; pi\u00f9 "
@@ -175,22 +175,22 @@ private slots:
     // on under the position, which was drawn over it.
     void statusLineTextsStopBeforeThePosition_data()
     {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("English") << 0 << Open + "4; more than one solution. Grade: ambiguous";
-        QTest::newRow("Dutch") << 1
+        QTest::newRow("English") << Language::English << Open + "4; more than one solution. Grade: ambiguous";
+        QTest::newRow("Dutch") << Language::Dutch
                                << QStringLiteral(
                                       "Niet met logica alleen oplosbaar, open hokjes (gearceerd): 4; meer dan "
                                       "\u00e9\u00e9n oplossing. Moeilijkheid: dubbelzinnig");
-        QTest::newRow("Italian") << 2
+        QTest::newRow("Italian") << Language::Italian
                                  << QStringLiteral("Non risolvibile con la sola logica, caselle aperte (ombreggiate): "
                                                    "4; pi\u00f9 di una soluzione. Difficolt\u00e0: ambiguo");
     }
     void statusLineTextsStopBeforeThePosition()
     {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, verdict);
-        Maker maker(language);
+        Maker maker(languageByte(language));
         show(maker, {"#.", ".#"});
         maker.action("showSolvabilityAction")->trigger();
         QVERIFY(settled(maker));

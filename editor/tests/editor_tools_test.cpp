@@ -233,16 +233,16 @@ private slots:
     // The menus holding the new items keep each access key once, in every language.
     void accessKeysUniqueInTheMenus_data()
     {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << 0;
-        QTest::newRow("Dutch") << 1;
-        QTest::newRow("Italian") << 2;
+        QTest::addColumn<Language>("language");
+        QTest::newRow("English") << Language::English;
+        QTest::newRow("Dutch") << Language::Dutch;
+        QTest::newRow("Italian") << Language::Italian;
     }
     void accessKeysUniqueInTheMenus()
     {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         Maker maker;
-        maker.window->applyLanguage(static_cast<std::uint8_t>(language));
+        maker.window->applyLanguage(language);
         QMenuBar& bar = *maker.window->menuBar();
         QVERIFY2(eachOnce(accessKeys(bar.actions())), qPrintable(accessKeys(bar.actions())));
         // The Drag submenu is left out: its Dutch items share an L as they always did.
