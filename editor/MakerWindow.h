@@ -165,7 +165,8 @@ public:
     // The size dialog's Apply: the puzzle gets width x height cells (1..50
     // each), then the window is laid out and the dialog shows the new size.
     void applySize(int width, int height);
-    // The Language menu's items.
+    // A Language menu item: every caption in `language`; a byte that names
+    // no language checks no item and leaves the texts empty.
     void applyLanguage(Language language);
     // The save-first question; false when the user cancelled (or chose to
     // save and the save did not happen).

@@ -110,7 +110,8 @@ public:
     void showKeys();
     // The chooser back to left = black, right = white.
     void chooseBlackAndWhite();
-    // The Language menu's items.
+    // A Language menu item: every caption in `language`; a byte that names
+    // no language checks no item and leaves the texts empty.
     void applyLanguage(Language language);
 
     // The area the next composition may fill, in points.
