@@ -28,7 +28,7 @@ void BM_ImportJpeg(benchmark::State& state)
     file.close();
     for (auto _ : state) {
         gw::Puzzle puzzle;
-        const auto result = gw::editor::importImage(puzzle, file.fileName(), 0);
+        const auto result = gw::editor::importImage(puzzle, file.fileName(), gw::Language::English);
         if (result.status != gw::editor::ImportStatus::Imported)
             state.SkipWithError("not imported");
         benchmark::DoNotOptimize(puzzle.cells);

@@ -161,18 +161,18 @@ std::optional<int> parseCount(std::string_view text)
     return value;
 }
 
-Message failure(const std::string& path, std::uint8_t language, const Text& text)
+Message failure(const std::string& path, Language language, const Text& text)
 {
     return Message {chooseText(language, text), path, MessageIcon::Critical};
 }
 
-Message failure(const std::string& path, std::uint8_t language, const Text& before, int n, const Text& after)
+Message failure(const std::string& path, Language language, const Text& before, int n, const Text& after)
 {
     return Message {chooseText(language, before) + " " + std::to_string(n) + chooseText(language, after), path,
                     MessageIcon::Critical};
 }
 
-SourceParser::SourceParser(const std::string& path, std::uint8_t language) : m_path(path), m_language(language) { }
+SourceParser::SourceParser(const std::string& path, Language language) : m_path(path), m_language(language) { }
 
 SourceResult SourceParser::fail(Message message) const
 {
@@ -214,7 +214,7 @@ SourceResult SourceParser::lineInvalid(int line) const
     return fail(txt::ClueLineInvalidBefore, line, txt::ClueLineInvalidAfter);
 }
 
-ClueReadResult finishClueSource(SourceClues source, const std::string& path, std::uint8_t language)
+ClueReadResult finishClueSource(SourceClues source, const std::string& path, Language language)
 {
     if (source.rows.empty() || source.columns.empty())
         return failed(failure(path, language, txt::ClueFileIncomplete));
@@ -304,7 +304,7 @@ std::optional<ClueFormat> clueFormatFromPath(const std::string& path)
     return std::nullopt;
 }
 
-ClueReadResult readClueData(std::string_view bytes, ClueFormat format, const std::string& path, std::uint8_t language)
+ClueReadResult readClueData(std::string_view bytes, ClueFormat format, const std::string& path, Language language)
 {
     clue_source::SourceResult source = format == ClueFormat::Webpbn ? clue_source::parseWebpbn(bytes, path, language)
                                                                     : clue_source::parseNon(bytes, path, language);
@@ -313,7 +313,7 @@ ClueReadResult readClueData(std::string_view bytes, ClueFormat format, const std
     return clue_source::finishClueSource(std::move(*source.clues), path, language);
 }
 
-ClueReadResult readClueFile(const std::string& path, std::uint8_t language)
+ClueReadResult readClueFile(const std::string& path, Language language)
 {
     using clue_source::failure;
     const auto failed = [&](const Text& text, std::string reason) {
@@ -350,7 +350,7 @@ bool blackAndWhiteOnly(const Puzzle& puzzle)
     return true;
 }
 
-SaveResult exportClueFile(const Puzzle& puzzle, const std::string& path, ClueFormat format, std::uint8_t language)
+SaveResult exportClueFile(const Puzzle& puzzle, const std::string& path, ClueFormat format, Language language)
 {
     SaveResult result;
     if (format == ClueFormat::Non && !blackAndWhiteOnly(puzzle)) {

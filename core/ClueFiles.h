@@ -77,7 +77,7 @@ std::optional<ClueFormat> clueFormatFromPath(const std::string& path);
 // whose clues differ from the file's, a puzzle that is not a grid (webpbn
 // triddlers) and colour clues in a .non file.
 ClueReadResult readClueData(std::string_view bytes, ClueFormat format, const std::string& path,
-                            std::uint8_t language = 0);
+                            Language language = Language::English);
 
 // Reads the clue file at `path` (UTF-8). The format is the extension's
 // (clueFormatFromPath); for any other extension, webpbn when the first
@@ -85,7 +85,7 @@ ClueReadResult readClueData(std::string_view bytes, ClueFormat format, const std
 // MaxClueFileBytes is refused, reading no more than one byte past the limit;
 // a missing file, a folder or anything else that is not a regular file (a
 // FIFO, a device: never opened in a way that blocks) gives ErrorOpening.
-ClueReadResult readClueFile(const std::string& path, std::uint8_t language = 0);
+ClueReadResult readClueFile(const std::string& path, Language language = Language::English);
 
 // Whether every cell in use is black or white (a .non file can hold it).
 bool blackAndWhiteOnly(const Puzzle& puzzle);
@@ -105,6 +105,7 @@ std::string nonBytes(const Puzzle& puzzle);
 // writes nothing and fails with NonBlackWhiteOnly (title ExportCluesTitle,
 // exclamation icon); a write failure gives ErrorSaving (critical, the path
 // as title). The puzzle is never changed.
-SaveResult exportClueFile(const Puzzle& puzzle, const std::string& path, ClueFormat format, std::uint8_t language = 0);
+SaveResult exportClueFile(const Puzzle& puzzle, const std::string& path, ClueFormat format,
+                          Language language = Language::English);
 
 } // namespace gw

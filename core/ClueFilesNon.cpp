@@ -179,7 +179,7 @@ void writeLines(std::string& out, const char* key, int lines, const std::array<L
 
 } // namespace
 
-SourceResult parseNon(std::string_view bytes, const std::string& path, std::uint8_t language)
+SourceResult parseNon(std::string_view bytes, const std::string& path, Language language)
 {
     return NonParser(path, language).parse(bytes);
 }

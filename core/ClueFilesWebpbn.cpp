@@ -476,7 +476,7 @@ private:
 
 } // namespace
 
-SourceResult parseWebpbn(std::string_view bytes, const std::string& path, std::uint8_t language)
+SourceResult parseWebpbn(std::string_view bytes, const std::string& path, Language language)
 {
     return WebpbnParser(path, language).parse(bytes);
 }

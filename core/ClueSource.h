@@ -53,7 +53,7 @@ struct SourceResult {
 // What both formats' parsers share: the path and language of their messages.
 class SourceParser {
 public:
-    SourceParser(const std::string& path, std::uint8_t language);
+    SourceParser(const std::string& path, Language language);
 
 protected:
     SourceResult fail(Message message) const;
@@ -65,19 +65,19 @@ protected:
     SourceResult failNaming(const Text& before, std::string_view name, const Text& after) const;
 
     const std::string& m_path;
-    std::uint8_t m_language;
+    Language m_language;
 };
 
-SourceResult parseWebpbn(std::string_view bytes, const std::string& path, std::uint8_t language);
-SourceResult parseNon(std::string_view bytes, const std::string& path, std::uint8_t language);
+SourceResult parseWebpbn(std::string_view bytes, const std::string& path, Language language);
+SourceResult parseNon(std::string_view bytes, const std::string& path, Language language);
 
 // The checks and mapping described at readClueData, and the clue tables.
-ClueReadResult finishClueSource(SourceClues source, const std::string& path, std::uint8_t language);
+ClueReadResult finishClueSource(SourceClues source, const std::string& path, Language language);
 
 // A failure message: `text` in `language`, the path as title, critical icon.
-Message failure(const std::string& path, std::uint8_t language, const Text& text);
+Message failure(const std::string& path, Language language, const Text& text);
 // The same for before + " " + n + after (n written with one leading blank).
-Message failure(const std::string& path, std::uint8_t language, const Text& before, int n, const Text& after);
+Message failure(const std::string& path, Language language, const Text& before, int n, const Text& after);
 
 // A decimal number of digits only (after trimming white space), at most
 // LengthCap; nothing for anything else.

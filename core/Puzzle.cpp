@@ -6,7 +6,7 @@
 
 namespace gw {
 
-void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color, std::uint8_t language)
+void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color, Language language)
 {
     puzzle.name = chooseText(language, txt::NoTitle);
     puzzle.title.clear();

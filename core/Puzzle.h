@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "lang/Language.h"
+
 namespace gw {
 
 constexpr int MaxPuzzleSize = 50;
@@ -38,6 +40,6 @@ struct Puzzle {
 // size, and changed false. The window steps (button colours, caption,
 // status line, chooser, layout) belong to the main window.
 // width and height must be 1..50 (the caller validates).
-void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color, std::uint8_t language);
+void newPuzzle(Puzzle& puzzle, std::int16_t width, std::int16_t height, bool color, Language language);
 
 } // namespace gw

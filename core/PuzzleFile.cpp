@@ -106,7 +106,7 @@ std::pair<int, int> reducedSize(std::int32_t w, std::int32_t h)
     return {scale(w, h), MaxPuzzleSize};
 }
 
-std::string sizeRefusal(std::uint8_t language, const Text& before, std::int32_t size, const Text& after)
+std::string sizeRefusal(Language language, const Text& before, std::int32_t size, const Text& after)
 {
     return chooseText(language, before) + " " + std::to_string(size) + chooseText(language, after);
 }
@@ -145,7 +145,7 @@ void readBlackWhitePixels(Puzzle& p, PixelReader& in, bool plain, std::int32_t w
     }
 }
 
-Message failureMessage(std::uint8_t language, const Text& text, const std::string& path)
+Message failureMessage(Language language, const Text& text, const std::string& path)
 {
     return Message {chooseText(language, text), path, MessageIcon::Critical};
 }
@@ -175,7 +175,7 @@ LoadResult finishLoad(Puzzle& p, ReaderVariant variant, LoadResult result)
     return result;
 }
 
-SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& bytes, std::uint8_t language)
+SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& bytes, Language language)
 {
     SaveResult result;
     result.ok = writeFileAtomically(path, bytes, &result.reason);
@@ -188,12 +188,12 @@ SaveResult saveBytes(Puzzle& p, const std::string& path, const std::string& byte
 
 } // namespace
 
-std::string fileOpenedStatus(std::uint8_t language, const std::string& path)
+std::string fileOpenedStatus(Language language, const std::string& path)
 {
     return chooseText(language, txt::FileOpenedBefore) + path + chooseText(language, txt::FileOpenedAfter);
 }
 
-std::string fileSavedStatus(std::uint8_t language, const std::string& path)
+std::string fileSavedStatus(Language language, const std::string& path)
 {
     return chooseText(language, txt::FileSavedBefore) + path + chooseText(language, txt::FileSavedAfter);
 }
@@ -247,7 +247,7 @@ std::string titleFromSecondLine(std::streambuf& data)
 }
 
 LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& path, ReaderVariant variant,
-                          std::uint8_t language)
+                          Language language)
 {
     const bool maker = variant == ReaderVariant::Maker;
     LoadResult result;
@@ -319,7 +319,7 @@ LoadResult readPuzzleData(Puzzle& p, std::streambuf& data, const std::string& pa
     return finishLoad(p, variant, std::move(result));
 }
 
-LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant variant, std::uint8_t language)
+LoadResult readPuzzleFile(Puzzle& p, const std::string& path, ReaderVariant variant, Language language)
 {
     LoadResult result;
     if (path.empty()) {
@@ -382,14 +382,14 @@ std::string ppmBytes(const Puzzle& p)
     return bytes;
 }
 
-SaveResult savePbm(Puzzle& p, const std::string& path, std::uint8_t language)
+SaveResult savePbm(Puzzle& p, const std::string& path, Language language)
 {
     if (p.isColor)
         return savePpm(p, path, language);
     return saveBytes(p, path, pbmBytes(p), language);
 }
 
-SaveResult savePpm(Puzzle& p, const std::string& path, std::uint8_t language)
+SaveResult savePpm(Puzzle& p, const std::string& path, Language language)
 {
     return saveBytes(p, path, ppmBytes(p), language);
 }

@@ -13,6 +13,7 @@
 
 #include "Message.h"
 #include "Puzzle.h"
+#include "lang/Language.h"
 
 namespace gw {
 
@@ -79,8 +80,8 @@ struct LoadResult {
 // The maker's status lines after a file was opened (or imported) and after it
 // was saved: "The file " + path + " has been opened." and "... saved.", in
 // `language`.
-std::string fileOpenedStatus(std::uint8_t language, const std::string& path);
-std::string fileSavedStatus(std::uint8_t language, const std::string& path);
+std::string fileOpenedStatus(Language language, const std::string& path);
+std::string fileSavedStatus(Language language, const std::string& path);
 
 // Reads the puzzle file at `path` (the file system's bytes) into `puzzle`.
 // Only a regular file is read, and opening it never blocks.
@@ -90,14 +91,15 @@ std::string fileSavedStatus(std::uint8_t language, const std::string& path);
 // A larger file is reduced in the maker: the longer side becomes 50, the other
 // side and every pixel position are scaled and rounded halves to even, and the
 // last pixel read for a cell wins.
-LoadResult readPuzzleFile(Puzzle& puzzle, const std::string& path, ReaderVariant variant, std::uint8_t language = 0);
+LoadResult readPuzzleFile(Puzzle& puzzle, const std::string& path, ReaderVariant variant,
+                          Language language = Language::English);
 
 // The same reader over data already open (tests, the fuzz target). `path`
 // gives the names and the message titles; nothing is checked on disk. The
 // title of line 2 is read by seeking `data` back to its start; data that
 // cannot seek gives an empty title.
 LoadResult readPuzzleData(Puzzle& puzzle, std::streambuf& data, const std::string& path, ReaderVariant variant,
-                          std::uint8_t language = 0);
+                          Language language = Language::English);
 
 // The title stored on line 2 (lines end at CR, CR LF or LF): the rest of the
 // line after "# Puzzle Title: " (case-sensitive), else empty.
@@ -129,9 +131,9 @@ struct SaveResult {
 // file untouched. On success changed becomes false; on failure it keeps
 // its value. The caller shows the status line (fileSavedStatus) and adds the
 // path to the recent list on success, or shows `message` (in `language`) on failure.
-SaveResult savePbm(Puzzle& puzzle, const std::string& path, std::uint8_t language = 0);
+SaveResult savePbm(Puzzle& puzzle, const std::string& path, Language language = Language::English);
 
 // Saves the puzzle as P6, whatever its colour mode; otherwise as savePbm.
-SaveResult savePpm(Puzzle& puzzle, const std::string& path, std::uint8_t language = 0);
+SaveResult savePpm(Puzzle& puzzle, const std::string& path, Language language = Language::English);
 
 } // namespace gw

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Palette.h"
+#include "lang/Language.h"
 
 namespace gw {
 
@@ -13,7 +14,7 @@ namespace gw {
 // beside the Puzzle and passed by reference; readers and writers of puzzle
 // files never touch it.
 struct Session {
-    std::uint8_t language = 0; // 0 English, 1 Dutch, 2 Italian (other values: empty texts)
+    Language language = Language::English; // also a byte without a language (empty texts)
     // Maker: the palette index the left (0) and right (1) mouse button draws with.
     std::array<std::uint8_t, 2> buttonColor {{Black, White}};
     std::string programFolder; // ends with the platform's path separator; empty: the current folder

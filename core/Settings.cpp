@@ -49,18 +49,18 @@ bool fileExistsOnDisk(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-std::optional<std::uint8_t> readLanguageFile(const std::string& folder, const std::string& defaultsFolder)
+std::optional<Language> readLanguageFile(const std::string& folder, const std::string& defaultsFolder)
 {
     bool found = false;
     const std::optional<std::string> bytes = readSettingsFile(folder, defaultsFolder, LanguageFileName, 1, found);
     if (!found)
         return std::nullopt;
-    return !bytes || bytes->empty() ? std::uint8_t {0} : static_cast<std::uint8_t>((*bytes)[0]);
+    return !bytes || bytes->empty() ? Language::English : languageFromByte(static_cast<std::uint8_t>((*bytes)[0]));
 }
 
-bool writeLanguageFile(const std::string& folder, std::uint8_t language)
+bool writeLanguageFile(const std::string& folder, Language language)
 {
-    return writeFileAtomically(folder + LanguageFileName, std::string(1, static_cast<char>(language)));
+    return writeFileAtomically(folder + LanguageFileName, std::string(1, static_cast<char>(languageByte(language))));
 }
 
 RecentEntries parseRecentFile(const std::string& bytes)

@@ -4,10 +4,11 @@
 // and "recent.ini" (the five most recently used puzzle files). Pure file and
 // list logic; the menus that show the recent list belong to the windows.
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "lang/Language.h"
 
 namespace gw {
 
@@ -23,18 +24,18 @@ using FileExists = std::function<bool(const std::string& path)>;
 bool fileExistsOnDisk(const std::string& path);
 
 // The language stored in folder + "lang.ini": its first byte (any value;
-// chooseText yields empty texts for values above 2), the only byte read. An
-// existing but empty file gives 0, and so does one that exists but cannot be
+// one without a language yields empty texts), the only byte read. An
+// existing but empty file gives English, and so does one that exists but cannot be
 // read (a folder, a FIFO or device, no permission): that is no first start.
 // When `folder` holds no "lang.ini" at all, the one in `defaultsFolder` (the
 // program's own folder, whose files are the defaults of a settings folder
 // elsewhere) is read the same way. Nothing when neither exists: the first
 // start.
-std::optional<std::uint8_t> readLanguageFile(const std::string& folder, const std::string& defaultsFolder = {});
+std::optional<Language> readLanguageFile(const std::string& folder, const std::string& defaultsFolder = {});
 
-// Replaces folder + "lang.ini" with the one byte `language`. Returns false
+// Replaces folder + "lang.ini" with the one byte of `language`. Returns false
 // when the file could not be written (the old file is then untouched).
-bool writeLanguageFile(const std::string& folder, std::uint8_t language);
+bool writeLanguageFile(const std::string& folder, Language language);
 
 constexpr int RecentCount = 5;
 // A record's length is one byte, so longer paths are never stored.

@@ -14,8 +14,7 @@ ClueImportRunner::~ClueImportRunner()
         m_thread.join();
 }
 
-bool ClueImportRunner::start(const Puzzle& puzzle, const std::string& path, std::uint8_t language,
-                             const QString& busyText)
+bool ClueImportRunner::start(const Puzzle& puzzle, const std::string& path, Language language, const QString& busyText)
 {
     if (running())
         return false;

@@ -7,11 +7,11 @@
 #include <QObject>
 #include <QPointer>
 #include <atomic>
-#include <cstdint>
 #include <string>
 #include <thread>
 
 #include "core/Puzzle.h"
+#include "lang/Language.h"
 #include "solver/analysis/ClueImport.h"
 
 class QProgressDialog;
@@ -30,7 +30,7 @@ public:
     // Starts importing `path` (analysis::importClueFile) into a copy of
     // `puzzle`, with messages in `language`; `busyText` labels the progress
     // box. Returns false, doing nothing, while another import runs.
-    bool start(const Puzzle& puzzle, const std::string& path, std::uint8_t language, const QString& busyText);
+    bool start(const Puzzle& puzzle, const std::string& path, Language language, const QString& busyText);
     bool running() const { return m_thread.joinable(); }
     // Stops the running import: `finished` is not emitted for it.
     void cancel();

@@ -30,7 +30,7 @@ constexpr qint64 BufferedJpegBytes = 224LL << 20;
 // The shorter side when the longer one becomes 50 pixels, at least one pixel.
 int shorterSideAtFifty(int shorter, int longer) { return std::max(1, roundHalfEven(shorter * 50.0 / longer)); }
 
-Message informationMessage(std::uint8_t language, const Text& text, const Text& title)
+Message informationMessage(Language language, const Text& text, const Text& title)
 {
     return Message {chooseText(language, text), chooseText(language, title), MessageIcon::Information};
 }
@@ -163,7 +163,7 @@ std::pair<QImage, QSize> decodePicture(QIODevice& file)
 // importPicture for a picture that may have been decoded at a reduced size:
 // `fullSize` is the size of the picture in the file.
 ImportResult importDecoded(Puzzle& puzzle, const QImage& picture, QSize fullSize, const QString& name,
-                           std::uint8_t language, const PictureChoices& choices)
+                           Language language, const PictureChoices& choices)
 {
     ImportResult result;
     // Flatten onto white so that transparent pixels read as the background
@@ -222,7 +222,7 @@ std::uint8_t paletteIndexOf(QRgb color)
     return paletteIndexFromBits(qRed(color) >= 128, qGreen(color) >= 128, qBlue(color) >= 128);
 }
 
-ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language,
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, Language language,
                            const PictureChoices& choices)
 {
     return importDecoded(puzzle, picture, picture.size(), name, language, choices);
@@ -235,7 +235,7 @@ QImage readPicture(const QString& path)
     return file ? decodePicture(*file).first : QImage();
 }
 
-ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language, const PictureChoices& choices)
+ImportResult importImage(Puzzle& puzzle, const QString& path, Language language, const PictureChoices& choices)
 {
     int error = 0;
     const std::unique_ptr<QFile> file = path.isEmpty() ? nullptr : platform::openRegularFile(path, &error);

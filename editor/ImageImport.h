@@ -50,8 +50,7 @@ struct ImportResult {
 // `choices` other than the default ones change the size and the reduction
 // (PictureConversion.h); a chosen size gives no reduction notice, and colour
 // choices no colour notice.
-ImportResult importImage(Puzzle& puzzle, const QString& path, std::uint8_t language,
-                         const PictureChoices& choices = {});
+ImportResult importImage(Puzzle& puzzle, const QString& path, Language language, const PictureChoices& choices = {});
 
 // The picture at `path` as importImage decodes it (a large JPEG at an eighth
 // of its size), for importPicture; a null picture where importImage would
@@ -60,7 +59,7 @@ QImage readPicture(const QString& path);
 
 // The same over a picture already loaded; `name` (a path as
 // platform/FilePaths.h makes them) gives name.
-ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, std::uint8_t language,
+ImportResult importPicture(Puzzle& puzzle, const QImage& picture, const QString& name, Language language,
                            const PictureChoices& choices = {});
 
 } // namespace gw::editor

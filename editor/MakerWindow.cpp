@@ -152,13 +152,14 @@ void MakerWindow::buildMenus()
     const char* const languageNames[3] = {"englishAction", "dutchAction", "italianAction"};
     const Text* const languageCaptions[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
     auto* languageGroup = new QActionGroup(this); // one language checked at a time
-    for (int i = 0; i < 3; ++i) {
+    for (const Language language : allLanguages) {
+        const std::size_t i = languageIndex(language);
         QAction* a = action(m_languageMenu, languageNames[i]);
         a->setCheckable(true);
         languageGroup->addAction(a);
         a->setText(QString::fromUtf8(languageCaptions[i]->en)); // the same in every language
-        connect(a, &QAction::triggered, this, [this, i] { applyLanguage(static_cast<std::uint8_t>(i)); });
-        m_languageActions[static_cast<std::size_t>(i)] = a;
+        connect(a, &QAction::triggered, this, [this, language] { applyLanguage(language); });
+        m_languageActions[i] = a;
     }
 
     m_helpMenu = menuBar()->addMenu(QString());
@@ -358,11 +359,11 @@ int MakerWindow::sidePanelWidth() const
     return std::max(m_units.twipsToWholePixelsX(PanelWidth), m_previewFrame->geometry().right() + 1 + frameMargin);
 }
 
-void MakerWindow::applyLanguage(std::uint8_t language)
+void MakerWindow::applyLanguage(Language language)
 {
     m_session.language = language;
-    if (language < m_languageActions.size())
-        m_languageActions[language]->setChecked(true); // the group unchecks the others
+    if (hasTexts(language))
+        m_languageActions[languageIndex(language)]->setChecked(true); // the group unchecks the others
     else if (QAction* checked = m_languageActions[0]->actionGroup()->checkedAction())
         checked->setChecked(false); // a number without a language: none
     setStatus(localText(m_session, txt::LanguageChanged));

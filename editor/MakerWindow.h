@@ -127,7 +127,7 @@ public:
     const RecentEntries& recentFiles() const { return m_recent.entries(); }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* recentSeparator() const { return m_recentSeparator; }
-    QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
+    QAction* languageAction(Language language) const { return m_languageActions[languageIndex(language)]; }
     // Edit > Show solvability: its shading and its part of the status line.
     SolvabilityOverlay& solvability() { return *m_solvability; }
     // Edit > Suggest Fix.
@@ -165,8 +165,9 @@ public:
     // The size dialog's Apply: the puzzle gets width x height cells (1..50
     // each), then the window is laid out and the dialog shows the new size.
     void applySize(int width, int height);
-    // The Language menu: 0 English, 1 Dutch, 2 Italian.
-    void applyLanguage(std::uint8_t language);
+    // A Language menu item: every caption in `language`; a byte that names
+    // no language checks no item and leaves the texts empty.
+    void applyLanguage(Language language);
     // The save-first question; false when the user cancelled (or chose to
     // save and the save did not happen).
     bool askSaveFirst();
@@ -223,7 +224,7 @@ public slots:
 
 signals:
     // After the captions of a language were applied; other windows retitle.
-    void languageApplied(std::uint8_t language);
+    void languageApplied(Language language);
     // The window is closing for good (the question was answered, "lang.ini"
     // written): secondary windows close for real from now on.
     void closingForGood();

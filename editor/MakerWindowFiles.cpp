@@ -32,15 +32,15 @@ constexpr int MousePictureHeight = 32;
 
 void MakerWindow::start()
 {
-    // A language byte other than 0, 1 or 2 would leave every text empty: English instead.
-    const std::optional<std::uint8_t> stored =
+    // A stored byte that names no language would leave every text empty: English instead.
+    const std::optional<Language> stored =
         readLanguageFile(platform::pathBytes(m_settingsFolder), m_session.programFolder);
-    std::uint8_t language = 0;
+    Language language = Language::English;
     if (!stored) {
-        m_session.language = 0;
+        m_session.language = Language::English;
         showMessage(localText(m_session, txt::ThanksForInstalling), localText(m_session, txt::ProductMaker),
                     platform::Icon::Information);
-    } else if (*stored <= 2) {
+    } else if (hasTexts(*stored)) {
         language = *stored;
     }
     applyLanguage(language);

@@ -78,7 +78,7 @@ NewPuzzleDialog::NewPuzzleDialog(const Puzzle& puzzle, const Session& session, Q
     });
 }
 
-void NewPuzzleDialog::applyCaptions(std::uint8_t language)
+void NewPuzzleDialog::applyCaptions(Language language)
 {
     setWindowTitle(localText(language, txt::NewDialogTitle));
     m_sizeGroup->setTitle(localText(language, txt::NewDialogSizeFrame));

@@ -19,7 +19,7 @@ class NewPuzzleDialog : public QDialog {
     Q_OBJECT
 public:
     NewPuzzleDialog(const Puzzle& puzzle, const Session& session, QWidget* parent = nullptr);
-    void applyCaptions(std::uint8_t language);
+    void applyCaptions(Language language);
 
     QLineEdit* widthEdit() const { return m_widthEdit; }
     QLineEdit* heightEdit() const { return m_heightEdit; }

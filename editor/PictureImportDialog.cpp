@@ -182,7 +182,7 @@ void PictureImportDialog::rememberChoices(MakerSettings& settings) const
 
 QString PictureImportDialog::verdict() const { return m_verdict; }
 
-void PictureImportDialog::applyCaptions(std::uint8_t language)
+void PictureImportDialog::applyCaptions(Language language)
 {
     setWindowTitle(localText(language, txt::PictureDialogTitle));
     m_widthLabel->setText(localText(language, txt::PictureDialogWidth));

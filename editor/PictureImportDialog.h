@@ -39,7 +39,7 @@ public:
     // The puzzle the preview shows and its verdict's text.
     const Puzzle& preview() const { return m_preview; }
     QString verdict() const;
-    void applyCaptions(std::uint8_t language);
+    void applyCaptions(Language language);
 
     QSpinBox* widthBox() const { return m_widthBox; }
     QSpinBox* heightBox() const { return m_heightBox; }

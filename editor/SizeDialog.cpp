@@ -78,7 +78,7 @@ void SizeDialog::refresh()
     m_applyButton->setEnabled(false);
 }
 
-void SizeDialog::showCurrentSize(std::uint8_t language)
+void SizeDialog::showCurrentSize(Language language)
 {
     m_currentWidthLabel->setText(localText(language, txt::CurrentWidth) + QLatin1Char(' ')
                                  + QString::number(m_puzzle.width));
@@ -86,7 +86,7 @@ void SizeDialog::showCurrentSize(std::uint8_t language)
                                   + QString::number(m_puzzle.height));
 }
 
-void SizeDialog::applyCaptions(std::uint8_t language)
+void SizeDialog::applyCaptions(Language language)
 {
     setWindowTitle(localText(language, txt::SizeDialogTitle));
     m_widthLabel->setText(localText(language, txt::SizeDialogWidth));

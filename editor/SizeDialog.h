@@ -22,7 +22,7 @@ public:
     void refresh();
     // The captions and the current-size labels in `language`; the boxes keep
     // what they hold.
-    void applyCaptions(std::uint8_t language);
+    void applyCaptions(Language language);
 
     QLineEdit* widthEdit() const { return m_widthEdit; }
     QLineEdit* heightEdit() const { return m_heightEdit; }
@@ -45,7 +45,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showCurrentSize(std::uint8_t language);
+    void showCurrentSize(Language language);
 
     const Puzzle& m_puzzle;
     const Session& m_session;

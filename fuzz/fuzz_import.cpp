@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     puzzle.cells.fill(gw::Black);
     puzzle.changed = true;
     const gw::Puzzle before = puzzle;
-    const gw::editor::ImportResult result = gw::editor::importImage(puzzle, QString::fromStdString(path), 0);
+    const gw::editor::ImportResult result =
+        gw::editor::importImage(puzzle, QString::fromStdString(path), gw::Language::English);
     check(!puzzle.changed);
     if (result.status != gw::editor::ImportStatus::Imported) {
         check(result.status == gw::editor::ImportStatus::Failed && result.messages.size() == 1);

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         gw::fuzz::writeBytes((shipped ? program : settings) + name, data, size);
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
-    const std::optional<std::uint8_t> language = gw::readLanguageFile(settings, program);
-    check(language == (size == 0 ? std::uint8_t {0} : data[0]));
+    const std::optional<gw::Language> language = gw::readLanguageFile(settings, program);
+    check(language == gw::languageFromByte(size == 0 ? std::uint8_t {0} : data[0]));
 
     // Every file "exists" when its path has an even length.
     gw::RecentList list(settings, [](const std::string& path) { return path.size() % 2 == 0; });
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(entry.empty() || entry.size() % 2 == 0);
     list.readFile(program);
     check(list.entries() == cleaned);
-    check(gw::writeLanguageFile(settings, language.value_or(0)));
-    check(gw::readLanguageFile(settings) == language.value_or(0));
+    check(gw::writeLanguageFile(settings, language.value_or(gw::Language::English)));
+    check(gw::readLanguageFile(settings) == language.value_or(gw::Language::English));
     return 0;
 }

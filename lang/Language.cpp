@@ -6,21 +6,20 @@
 
 namespace gw {
 
-std::string chooseText(std::uint8_t language, const Text& text)
+std::string chooseText(Language language, const Text& text)
 {
     switch (language) {
-    case 0:
+    case Language::English:
         return text.en;
-    case 1:
+    case Language::Dutch:
         return text.nl;
-    case 2:
+    case Language::Italian:
         return text.it;
-    default:
-        return std::string();
     }
+    return std::string(); // a byte without a language
 }
 
-std::string colorName(std::uint8_t language, int index)
+std::string colorName(Language language, int index)
 {
     static constexpr const Text* names[] = {&txt::ColorBlack,  &txt::ColorWhite, &txt::ColorRed,     &txt::ColorBlue,
                                             &txt::ColorYellow, &txt::ColorGreen, &txt::ColorMagenta, &txt::ColorAqua};

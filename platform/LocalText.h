@@ -1,8 +1,7 @@
 #pragma once
 // Every window's texts as Qt strings: the version of a text in the session's
-// language (empty for a language other than 0 English, 1 Dutch, 2 Italian).
+// language (empty for a language without texts).
 #include <QString>
-#include <cstdint>
 
 #include "core/Session.h"
 #include "lang/Language.h"
@@ -10,7 +9,7 @@
 
 namespace gw {
 
-inline QString localText(std::uint8_t language, const Text& text)
+inline QString localText(Language language, const Text& text)
 {
     return QString::fromStdString(chooseText(language, text));
 }

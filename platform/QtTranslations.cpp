@@ -22,7 +22,7 @@ QtTranslations::~QtTranslations()
     }
 }
 
-bool QtTranslations::apply(std::uint8_t language)
+bool QtTranslations::apply(Language language)
 {
     const QString file = localText(language, txt::QtTranslationFile);
     auto next = std::make_unique<QTranslator>();

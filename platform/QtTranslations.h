@@ -4,8 +4,9 @@
 // from the translations Qt ships (Debian package qt6-translations-l10n), the
 // file named by txt::QtTranslationFile for each language.
 #include <QString>
-#include <cstdint>
 #include <memory>
+
+#include "lang/Language.h"
 
 class QTranslator;
 
@@ -20,12 +21,12 @@ public:
     QtTranslations(const QtTranslations&) = delete;
     QtTranslations& operator=(const QtTranslations&) = delete;
 
-    // Installs the texts of `language` (0 English, 1 Dutch, 2 Italian) in
-    // place of the previous language's: every open window is told at once
-    // (a LanguageChange event) and dialogs opened later use them. Returns
-    // false when the language's file is missing or unreadable, or for another
-    // language value; Qt's texts are then its built-in English ones.
-    bool apply(std::uint8_t language);
+    // Installs the texts of `language` in place of the previous language's:
+    // every open window is told at once (a LanguageChange event) and dialogs
+    // opened later use them. Returns false when the language's file is missing
+    // or unreadable, or for a byte that names no language; Qt's texts are then
+    // its built-in English ones.
+    bool apply(Language language);
 
 private:
     QString m_folder;

@@ -21,7 +21,7 @@ void showRecentEntries(const RecentList& recent, const std::array<QAction*, Rece
     separator->setVisible(!recent.entry(0).empty());
 }
 
-std::optional<QString> existingRecentFile(RecentList& recent, int index, MessageBoxes& messages, std::uint8_t language,
+std::optional<QString> existingRecentFile(RecentList& recent, int index, MessageBoxes& messages, Language language,
                                           const std::array<QAction*, RecentCount>& actions, QAction* separator)
 {
     const std::string entry = recent.entry(index);

@@ -1,10 +1,10 @@
 #pragma once
 #include <QString>
 #include <array>
-#include <cstdint>
 #include <optional>
 
 #include "core/Settings.h"
+#include "lang/Language.h"
 
 class QAction;
 
@@ -23,7 +23,7 @@ class MessageBoxes;
 // the path as title, in `language`), the list drops the entry and rewrites
 // "recent.ini", the menu shows what is left, and nothing is returned, so the
 // caller keeps what it shows. An empty slot gives nothing, without a message.
-std::optional<QString> existingRecentFile(RecentList& recent, int index, MessageBoxes& messages, std::uint8_t language,
+std::optional<QString> existingRecentFile(RecentList& recent, int index, MessageBoxes& messages, Language language,
                                           const std::array<QAction*, RecentCount>& actions, QAction* separator);
 
 } // namespace gw::platform

@@ -145,7 +145,7 @@ QString settingsFolder(const QString& programFolder, const QString& userConfigFo
         .folder;
 }
 
-QString settingsProblemText(const SettingsPlace& place, std::uint8_t language)
+QString settingsProblemText(const SettingsPlace& place, Language language)
 {
     if (place.problem.isEmpty())
         return QString();
@@ -153,7 +153,7 @@ QString settingsProblemText(const SettingsPlace& place, std::uint8_t language)
 }
 
 void tellSettingsProblemOnce(const SettingsPlace& place, MessageBoxes& messages, const QString& title,
-                             const std::uint8_t& language)
+                             const Language& language)
 {
     if (place.problem.isEmpty())
         return;

@@ -3,9 +3,9 @@
 // one rule so that, installed in one folder, they share their settings.
 #include <QByteArray>
 #include <QString>
-#include <cstdint>
 #include <functional>
 
+#include "lang/Language.h"
 #include "platform/Platform.h"
 
 namespace gw::platform {
@@ -52,13 +52,13 @@ QString settingsFolder(const QString& programFolder, const QString& userConfigFo
 
 // What the windows tell once at start when `place` has a problem, in
 // `language`: the folder and the reason; empty when there is none.
-QString settingsProblemText(const SettingsPlace& place, std::uint8_t language);
+QString settingsProblemText(const SettingsPlace& place, Language language);
 
 // Shows settingsProblemText as a warning through `messages` (titled
 // `title`) once the event loop runs, reading the language from `language`
 // then, after the window has read its own. Nothing when there is no problem.
 void tellSettingsProblemOnce(const SettingsPlace& place, MessageBoxes& messages, const QString& title,
-                             const std::uint8_t& language);
+                             const Language& language);
 
 // True when a file can be created in `folder` (tried, then removed).
 bool folderIsWritable(const QString& folder);

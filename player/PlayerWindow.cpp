@@ -145,13 +145,14 @@ void PlayerWindow::buildMenus()
     m_languageMenu = menuBar()->addMenu(QString());
     const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
     auto* languageGroup = new QActionGroup(this); // one language checked at a time
-    for (int i = 0; i < 3; ++i) {
+    for (const Language language : allLanguages) {
+        const std::size_t i = languageIndex(language);
         // The language items read the same in every language.
-        QAction* action = m_languageMenu->addAction(localText(0, *names[i]));
+        QAction* action = m_languageMenu->addAction(localText(Language::English, *names[i]));
         action->setCheckable(true);
         languageGroup->addAction(action);
-        connect(action, &QAction::triggered, this, [this, i] { applyLanguage(static_cast<std::uint8_t>(i)); });
-        m_languageActions[static_cast<std::size_t>(i)] = action;
+        connect(action, &QAction::triggered, this, [this, language] { applyLanguage(language); });
+        m_languageActions[i] = action;
     }
 
     m_helpMenu = menuBar()->addMenu(QString());
@@ -269,11 +270,11 @@ void PlayerWindow::recordIfActiveAndMaximised()
 
 void PlayerWindow::start()
 {
-    // A missing "lang.ini" means English, without a word. A byte other than
-    // 0, 1 or 2 would leave every text empty: English then as well.
-    const std::optional<std::uint8_t> stored =
+    // A missing "lang.ini" means English, without a word. A byte that names
+    // no language would leave every text empty: English then as well.
+    const std::optional<Language> stored =
         readLanguageFile(platform::pathBytes(m_settingsFolder), m_session.programFolder);
-    applyLanguage(stored && *stored <= 2 ? *stored : 0);
+    applyLanguage(stored && hasTexts(*stored) ? *stored : Language::English);
     const QString folder = platform::pathFromBytes(m_session.programFolder);
     using platform::loadDataPicture;
     m_chooser->setMousePictures(loadDataPicture(folder + QStringLiteral("mouse1.dat"), MousePictureHeight),
@@ -292,11 +293,11 @@ void PlayerWindow::start()
 
 void PlayerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_recentActions, m_recentSeparator); }
 
-void PlayerWindow::applyLanguage(std::uint8_t language)
+void PlayerWindow::applyLanguage(Language language)
 {
     m_session.language = language;
-    if (language < m_languageActions.size())
-        m_languageActions[language]->setChecked(true); // the group unchecks the others
+    if (hasTexts(language))
+        m_languageActions[languageIndex(language)]->setChecked(true); // the group unchecks the others
     else if (QAction* checked = m_languageActions[0]->actionGroup()->checkedAction())
         checked->setChecked(false); // a number without a language: none
     m_fileMenu->setTitle(localText(language, txt::PlayerMenuFile));

@@ -110,8 +110,9 @@ public:
     void showKeys();
     // The chooser back to left = black, right = white.
     void chooseBlackAndWhite();
-    // Language menu: 0 English, 1 Dutch, 2 Italian.
-    void applyLanguage(std::uint8_t language);
+    // A Language menu item: every caption in `language`; a byte that names
+    // no language checks no item and leaves the texts empty.
+    void applyLanguage(Language language);
 
     // The area the next composition may fill, in points.
     double availableWidth() const { return m_availableWidth; }
@@ -168,11 +169,11 @@ public:
     QAction* redoAction() const { return m_redoAction; }
     QAction* keysAction() const { return m_keysAction; }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
-    QAction* languageAction(int language) const { return m_languageActions[static_cast<std::size_t>(language)]; }
+    QAction* languageAction(Language language) const { return m_languageActions[languageIndex(language)]; }
 
 signals:
     // After applyLanguage has applied a language's texts.
-    void languageApplied(std::uint8_t language);
+    void languageApplied(Language language);
 
 protected:
     void changeEvent(QEvent* event) override;

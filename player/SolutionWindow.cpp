@@ -67,7 +67,7 @@ SolutionWindow::SolutionWindow(const Puzzle& puzzle, const Session& session, con
 
 int SolutionWindow::px(double points) const { return static_cast<int>(std::lround(points * m_pixelsPerPoint)); }
 
-void SolutionWindow::applyLanguage(std::uint8_t language)
+void SolutionWindow::applyLanguage(Language language)
 {
     m_showErrorsCheck->setText(localText(language, txt::SolutionShowErrors));
     m_showMissingCheck->setText(localText(language, txt::SolutionShowMissing));

@@ -34,7 +34,7 @@ public:
     void redrawPicture();
 
     // Captions of the check boxes and the OK button in `language`.
-    void applyLanguage(std::uint8_t language);
+    void applyLanguage(Language language);
 
     QCheckBox* showErrorsCheck() const { return m_showErrorsCheck; }
     QCheckBox* showMissingCheck() const { return m_showMissingCheck; }

@@ -79,7 +79,8 @@ int runPicture(const Invocation& args, std::ostream& /*out*/, std::ostream& err)
     if (!choices)
         return wrongUsage(args, problem, err);
     Puzzle puzzle;
-    const editor::ImportResult result = editor::importImage(puzzle, platform::pathFromBytes(in), 0, *choices);
+    const editor::ImportResult result =
+        editor::importImage(puzzle, platform::pathFromBytes(in), Language::English, *choices);
     if (result.status == editor::ImportStatus::NoFile) {
         err << "error: " << printable(in) << ": no such picture\n";
         return 1;

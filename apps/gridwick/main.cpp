@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     gw::editor::MakerWindow window(puzzle, session, platform.platform(), setup);
     platform.setParentWindow(&window);
     QObject::connect(&window, &gw::editor::MakerWindow::languageApplied, &window,
-                     [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
+                     [&qtTexts](gw::Language language) { qtTexts.apply(language); });
     window.start();
 
     // The print dialog and the test window, created hidden; the main window's

@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     // whose settings are kept there.
     window.setProgressFolder(gw::platform::findUserFolder().folder + QStringLiteral("progress"));
     QObject::connect(&window, &gw::player::PlayerWindow::languageApplied, &window,
-                     [&qtTexts](std::uint8_t language) { qtTexts.apply(language); });
+                     [&qtTexts](gw::Language language) { qtTexts.apply(language); });
     window.start();
     window.show();
     gw::platform::tellSettingsProblemOnce(

@@ -191,7 +191,7 @@ TEST(ClueColors, NoticeNamesTheReplacedColors)
         "<puzzleset><puzzle><color name=\"orange\" char=\"o\">ff8000</color><clues type=\"rows\"><line><count "
         "color=\"orange\">1</count></line></clues><clues type=\"columns\"><line><count "
         "color=\"orange\">1</count></line></clues></puzzle></puzzleset>",
-        ClueFormat::Webpbn, "o.xml", 1);
+        ClueFormat::Webpbn, "o.xml", gw::Language::Dutch);
     ASSERT_TRUE(read.ok);
     ASSERT_EQ(read.messages.size(), 1u);
     EXPECT_EQ(read.messages[0].icon, gw::MessageIcon::Information);

@@ -125,11 +125,11 @@ TEST_F(FileSystem, ClueFilesAreReadSafely)
 // file is a first start; of a huge file only the bytes needed are read.
 TEST_F(FileSystem, SettingsAreReadSafely)
 {
-    const std::pair<const char*, std::optional<std::uint8_t>> cases[] = {{"missing", std::nullopt},
+    const std::pair<const char*, std::optional<gw::Language>> cases[] = {{"missing", std::nullopt},
                                                                          {"dangling link", std::nullopt},
-                                                                         {"fifo", 0},
-                                                                         {"link to /dev/zero", 0},
-                                                                         {"folder", 0}};
+                                                                         {"fifo", gw::Language::English},
+                                                                         {"link to /dev/zero", gw::Language::English},
+                                                                         {"folder", gw::Language::English}};
     int i = 0;
     for (const auto& [kind, language] : cases) {
         const std::string folder = dir.file(std::to_string(i++) + "/");
@@ -139,7 +139,7 @@ TEST_F(FileSystem, SettingsAreReadSafely)
     }
     EXPECT_EQ(gw::readLanguageFile(make("puzzle", "file") + "/"), std::nullopt); // a folder below a file
     makeHuge("lang.ini", "\x02");
-    EXPECT_EQ(gw::readLanguageFile(dir.path()), 2);
+    EXPECT_EQ(gw::readLanguageFile(dir.path()), gw::Language::Italian);
     makeHuge("recent.ini", std::string("\x06/a.pbm", 7));
     gw::RecentList list(dir.path(), [](const std::string&) { return true; });
     list.readFile();
@@ -160,18 +160,18 @@ TEST_F(FileSystem, ShippedSettingsAreTheDefaults)
     gwtest::TempDir shipped;
     gwtest::writeFile(shipped.file("lang.ini"), "\x01");
     gwtest::writeFile(shipped.file("recent.ini"), std::string("\x06/s.pbm", 7));
-    EXPECT_EQ(gw::readLanguageFile(dir.path(), shipped.path()), 1);
+    EXPECT_EQ(gw::readLanguageFile(dir.path(), shipped.path()), gw::Language::Dutch);
     gw::RecentList list(dir.path(), [](const std::string&) { return true; });
     list.readFile(shipped.path());
     ASSERT_TRUE(list.addRecent("/u.pbm"));
-    ASSERT_TRUE(gw::writeLanguageFile(dir.path(), 2));
-    EXPECT_EQ(gw::readLanguageFile(dir.path(), shipped.path()), 2);
+    ASSERT_TRUE(gw::writeLanguageFile(dir.path(), gw::Language::Italian));
+    EXPECT_EQ(gw::readLanguageFile(dir.path(), shipped.path()), gw::Language::Italian);
     list.readFile(shipped.path());
     EXPECT_EQ(list.entries(), (gw::RecentEntries {{"/u.pbm", "/s.pbm", "", "", ""}}));
     EXPECT_EQ(gwtest::readFile(shipped.file("lang.ini")), "\x01"); // the shipped files stay as they are
     fs::remove(dir.file("lang.ini"));
     fs::create_directory(dir.file("lang.ini")); // the user's own, unreadable, outweighs the default
-    EXPECT_EQ(gw::readLanguageFile(dir.path(), shipped.path()), 0);
+    EXPECT_EQ(gw::readLanguageFile(dir.path(), shipped.path()), gw::Language::English);
 }
 
 // Regressions: a mode-000 lang.ini was replaced by another mode-000 file, a
@@ -185,7 +185,7 @@ TEST_F(FileSystem, SavedFilesCanBeReadAgain)
         return info.st_mode & 07777;
     };
     const mode_t oldMask = umask(022);
-    ASSERT_TRUE(gw::writeLanguageFile(dir.path(), 1));
+    ASSERT_TRUE(gw::writeLanguageFile(dir.path(), gw::Language::Dutch));
     EXPECT_EQ(modeOf(dir.file("lang.ini")), 0644u); // a new file: the ordinary mode
     const mode_t modes[] = {0640, 0200, 0000, 0444};
     for (const mode_t before : modes) {

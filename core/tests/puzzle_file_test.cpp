@@ -7,6 +7,7 @@
 #include "lang/Language.h"
 #include "lang/Texts.h"
 
+using gw::Language;
 using gw::LoadStatus;
 using gw::ReaderVariant;
 using gwtest::puzzleFromRows;
@@ -16,7 +17,7 @@ using Rows = std::vector<std::string>;
 namespace {
 
 gw::LoadResult readBytes(gw::Puzzle& p, const std::string& bytes, ReaderVariant variant = ReaderVariant::Maker,
-                         std::uint8_t language = 0, const std::string& path = "/puzzles/cat.pbm")
+                         Language language = Language::English, const std::string& path = "/puzzles/cat.pbm")
 {
     std::stringbuf data(bytes, std::ios::in);
     return gw::readPuzzleData(p, data, path, variant, language);
@@ -38,7 +39,8 @@ std::string refusal(const std::string& side, const std::string& measure, int pix
 const std::string ErrorOpening = "C /puzzles/cat.pbm: An error has occured while opening this file.";
 const std::string TooLargeNote =
     "I Bitmap too wide: This puzzle is too large. Its size will therefore be reduced, which may affect the quality.";
-const std::string TooManyColors = std::string("I Bitmap too many colors: ") + gw::chooseText(0, gw::txt::TooManyColors);
+const std::string TooManyColors =
+    std::string("I Bitmap too many colors: ") + gw::chooseText(Language::English, gw::txt::TooManyColors);
 
 } // namespace
 
@@ -151,7 +153,7 @@ struct ReadCase {
     const char* name;
     std::string bytes;
     ReaderVariant variant;
-    std::uint8_t language;
+    Language language;
     LoadStatus status;
     std::string rows;     // joined; empty: the grid is white
     std::string messages; // joined
@@ -179,6 +181,9 @@ TEST_P(ReadFile, GivesGridStatusAndMessages)
 
 const auto Maker = ReaderVariant::Maker;
 const auto Player = ReaderVariant::Player;
+const auto English = Language::English;
+const auto Dutch = Language::Dutch;
+const auto Italian = Language::Italian;
 const auto Loaded = LoadStatus::Loaded;
 const auto ReadError = LoadStatus::ReadError;
 const auto TooLarge = LoadStatus::TooLarge;
@@ -191,27 +196,29 @@ const std::string Long = "P1\n120 1\n" + gwtest::repeat("1 ", 119) + "0\n";
 
 const ReadCase ReadCases[] = {
     // 127 < 127.5 <= 128
-    {"P6Maximum255ReducesSamplesAndWarnsOnce", "P6\n2 1\n255\n\xC8\x64\x82\x7F\x80\xFF", Maker, 0, Loaded, "MA",
+    {"P6Maximum255ReducesSamplesAndWarnsOnce", "P6\n2 1\n255\n\xC8\x64\x82\x7F\x80\xFF", Maker, English, Loaded, "MA",
      TooManyColors},
-    {"PlainP3ReadsNumbersPerSample", "P3\n# c\n3 1\n1\n1 0 0  0 1 0\n0 0 1\n", Player, 0, Loaded, "RGB", ""},
-    {"MakerReducesWideFileHalvesToEven", Wide, Maker, 0, Loaded, joined(Rows(20, "..#" + std::string(47, '.'))),
+    {"PlainP3ReadsNumbersPerSample", "P3\n# c\n3 1\n1\n1 0 0  0 1 0\n0 0 1\n", Player, English, Loaded, "RGB", ""},
+    {"MakerReducesWideFileHalvesToEven", Wide, Maker, English, Loaded, joined(Rows(20, "..#" + std::string(47, '.'))),
      TooLargeNote},
-    {"MakerReducesTallFile", "P4\n40 100\n" + std::string(500, '\0'), Maker, 0, Loaded,
+    {"MakerReducesTallFile", "P4\n40 100\n" + std::string(500, '\0'), Maker, English, Loaded,
      joined(Rows(50, std::string(20, '.'))), TooLargeNote},
-    {"ReductionKeepsOneCellLastPixelWins", Long, Maker, 0, Loaded, std::string(49, '#') + ".", TooLargeNote},
+    {"ReductionKeepsOneCellLastPixelWins", Long, Maker, English, Loaded, std::string(49, '#') + ".", TooLargeNote},
     // The LF after CR is taken as the first raster byte.
-    {"OnlyOneSeparatorByteEndsTheHeader", "P4 10 2\r\n\x80\x40\xFF\xC0", Maker, 0, Loaded, "....#.#.#./.#......##", ""},
-    {"P1PixelsAreNumbers", "P1\n3 1\n1 0 1\n", Maker, 0, Loaded, "#.#", ""},
-    {"P1DigitsTogetherAreOnePixel", "P1\n3 1\n101\n", Maker, 0, ReadError, "#..", ErrorOpening},
-    {"BadMagicKeepsSizeWhitensGrid", "P5\n3 2\n255\n", Maker, 0, LoadStatus::NotValid, ".../...",
+    {"OnlyOneSeparatorByteEndsTheHeader", "P4 10 2\r\n\x80\x40\xFF\xC0", Maker, English, Loaded,
+     "....#.#.#./.#......##", ""},
+    {"P1PixelsAreNumbers", "P1\n3 1\n1 0 1\n", Maker, English, Loaded, "#.#", ""},
+    {"P1DigitsTogetherAreOnePixel", "P1\n3 1\n101\n", Maker, English, ReadError, "#..", ErrorOpening},
+    {"BadMagicKeepsSizeWhitensGrid", "P5\n3 2\n255\n", Maker, English, LoadStatus::NotValid, ".../...",
      "C /puzzles/cat.pbm: This is not a valid PBM- or PPM-file."},
-    {"MessagesFollowTheLanguage", "P4 1", Maker, 2, ReadError, "", "C /puzzles/cat.pbm: Errore all'apertura del file."},
-    {"NotesBeforeAReadErrorKeepTheirOrder", "P6 60 10 255\n" + std::string(7, '\xff'), Maker, 0, ReadError, "",
+    {"MessagesFollowTheLanguage", "P4 1", Maker, Italian, ReadError, "",
+     "C /puzzles/cat.pbm: Errore all'apertura del file."},
+    {"NotesBeforeAReadErrorKeepTheirOrder", "P6 60 10 255\n" + std::string(7, '\xff'), Maker, English, ReadError, "",
      TooLargeNote + " | " + TooManyColors + " | " + ErrorOpening},
-    {"PlayerRefusesWidth", "P4\n60 10\n", Player, 0, TooLarge, "", refusal("wide", "width", 60)},
-    {"PlayerRefusesHeight", "P1\n10 51\n", Player, 0, TooLarge, "", refusal("high", "height", 51)},
-    {"PlayerNamesWidthFirst", "P6\n51 52\n1\n", Player, 0, TooLarge, "", refusal("wide", "width", 51)},
-    {"PlayerRefusesInDutch", "P4\n10 70\n", Player, 1, TooLarge, "",
+    {"PlayerRefusesWidth", "P4\n60 10\n", Player, English, TooLarge, "", refusal("wide", "width", 60)},
+    {"PlayerRefusesHeight", "P1\n10 51\n", Player, English, TooLarge, "", refusal("high", "height", 51)},
+    {"PlayerNamesWidthFirst", "P6\n51 52\n1\n", Player, English, TooLarge, "", refusal("wide", "width", 51)},
+    {"PlayerRefusesInDutch", "P4\n10 70\n", Player, Dutch, TooLarge, "",
      "C Bitmap te hoog: De bitmap mag niet hoger zijn dan 50 pixels. Deze bitmap is 70 pixels hoog."}};
 
 INSTANTIATE_TEST_SUITE_P(ReadPuzzleFile, ReadFile, ::testing::ValuesIn(ReadCases),
@@ -240,7 +247,7 @@ TEST(ReadPuzzleFile, FailedReadLetsGoOfThePreviousFile)
         gw::Puzzle p;
         p.fileName = "/puzzles/cat.pbm";
         p.name = "cat";
-        EXPECT_FALSE(readBytes(p, data, Maker, 0, "/puzzles/broken.pbm").loaded());
+        EXPECT_FALSE(readBytes(p, data, Maker, Language::English, "/puzzles/broken.pbm").loaded());
         EXPECT_EQ(p.fileName, gw::NoFileName) << data;
         EXPECT_EQ(p.name, "cat");
     }
@@ -290,7 +297,7 @@ TEST(SavePbm, FailureKeepsOldFileAndChangedFlag)
     ASSERT_EQ(gwtest::readFile(target), "old contents");
     gw::Puzzle p = puzzleFromRows({"#"});
     p.changed = true;
-    const gw::SaveResult saved = gw::savePbm(p, dir.file("link.pbm"), 1);
+    const gw::SaveResult saved = gw::savePbm(p, dir.file("link.pbm"), Language::Dutch);
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.reason, "cannot create a temporary file in " + dir.file("folder/") + ": Not a directory");
     EXPECT_TRUE(p.changed);
@@ -304,8 +311,8 @@ TEST(SavePbm, FailureKeepsOldFileAndChangedFlag)
 
 TEST(StatusLines, NameThePathInTheLanguage)
 {
-    EXPECT_EQ(gw::fileOpenedStatus(0, "/p/cat.pbm"), "The file /p/cat.pbm has been opened.");
-    EXPECT_EQ(gw::fileSavedStatus(0, "/p/cat.pbm"), "The file /p/cat.pbm has been saved.");
-    EXPECT_EQ(gw::fileOpenedStatus(1, "/p/cat.pbm"), "Het bestand /p/cat.pbm is geopend.");
-    EXPECT_EQ(gw::fileSavedStatus(3, "/p/cat.pbm"), "/p/cat.pbm");
+    EXPECT_EQ(gw::fileOpenedStatus(English, "/p/cat.pbm"), "The file /p/cat.pbm has been opened.");
+    EXPECT_EQ(gw::fileSavedStatus(English, "/p/cat.pbm"), "The file /p/cat.pbm has been saved.");
+    EXPECT_EQ(gw::fileOpenedStatus(Dutch, "/p/cat.pbm"), "Het bestand /p/cat.pbm is geopend.");
+    EXPECT_EQ(gw::fileSavedStatus(gw::languageFromByte(3), "/p/cat.pbm"), "/p/cat.pbm");
 }

@@ -34,16 +34,16 @@ struct Recent {
 TEST(LanguageFile, FirstRunThenTheFirstByteOfTheFile)
 {
     gwtest::TempDir dir;
-    EXPECT_EQ(gw::readLanguageFile(dir.path()), std::nullopt); // missing: the first run
-    for (std::uint8_t language : std::initializer_list<std::uint8_t> {2, 1, 0, 7}) {
-        ASSERT_TRUE(gw::writeLanguageFile(dir.path(), language));
-        EXPECT_EQ(gwtest::readFile(dir.file("lang.ini")), std::string(1, static_cast<char>(language)));
-        EXPECT_EQ(gw::readLanguageFile(dir.path()), language);
+    EXPECT_EQ(gw::readLanguageFile(dir.path()), std::nullopt);                         // missing: the first run
+    for (const std::uint8_t byte : std::initializer_list<std::uint8_t> {2, 1, 0, 7}) { // 7: no language, kept
+        ASSERT_TRUE(gw::writeLanguageFile(dir.path(), gw::languageFromByte(byte)));
+        EXPECT_EQ(gwtest::readFile(dir.file("lang.ini")), std::string(1, static_cast<char>(byte)));
+        EXPECT_EQ(gw::readLanguageFile(dir.path()), gw::languageFromByte(byte));
     }
     gwtest::writeFile(dir.file("lang.ini"), std::string("\x01\x02\x00", 3));
-    EXPECT_EQ(gw::readLanguageFile(dir.path()), 1);
+    EXPECT_EQ(gw::readLanguageFile(dir.path()), gw::Language::Dutch);
     gwtest::writeFile(dir.file("lang.ini"), "");
-    EXPECT_EQ(gw::readLanguageFile(dir.path()), 0);
+    EXPECT_EQ(gw::readLanguageFile(dir.path()), gw::Language::English);
 }
 
 // A truncated or corrupt file yields what it holds up to the damage.

@@ -52,8 +52,9 @@ void makerWindows(const QString& puzzleFile, const QString& tag, const QString& 
     main.resize(900, 700);
     main.show();
     main.loadFile(puzzleFile);
-    for (std::uint8_t language = 0; language < 3; ++language) {
-        const QString lang = tag + QStringLiteral("-") + QString::number(language) + QStringLiteral("-");
+    for (const gw::Language language : gw::allLanguages) {
+        const QString lang =
+            tag + QStringLiteral("-") + QString::number(gw::languageByte(language)) + QStringLiteral("-");
         main.applyLanguage(language);
         save(main, out, lang + QStringLiteral("maker"));
         main.sizeCommand();
@@ -94,8 +95,9 @@ void playerWindows(const QString& puzzleFile, const QString& tag, const QString&
     window.resize(900, 700);
     window.show();
     window.loadFile(puzzleFile);
-    for (std::uint8_t language = 0; language < 3; ++language) {
-        const QString lang = tag + QStringLiteral("-") + QString::number(language) + QStringLiteral("-");
+    for (const gw::Language language : gw::allLanguages) {
+        const QString lang =
+            tag + QStringLiteral("-") + QString::number(gw::languageByte(language)) + QStringLiteral("-");
         window.applyLanguage(language);
         save(window, out, lang + QStringLiteral("player"));
         window.showErrors();

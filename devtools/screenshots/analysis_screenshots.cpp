@@ -108,7 +108,7 @@ bool makerShot(QApplication& app, const QDir& folder, const char* file)
 }
 
 // Suggest Fix before and after, on a black-and-white import of a photo.
-bool fixShots(QApplication& app, const QDir& folder, const QString& photo, std::uint8_t language)
+bool fixShots(QApplication& app, const QDir& folder, const QString& photo, gw::Language language)
 {
     MakerRig maker(1000, 700);
     gw::editor::MakerWindow& window = *maker.window;
@@ -158,7 +158,7 @@ int main(int argc, char** argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     // The Suggest Fix shots in another language: 1 Dutch, 2 Italian.
-    const auto language = static_cast<std::uint8_t>(argc > 2 ? std::atoi(argv[2]) : 0);
+    const gw::Language language = gw::languageFromByte(static_cast<std::uint8_t>(argc > 2 ? std::atoi(argv[2]) : 0));
     bool ok = testWindowShot(app, folder, "fish.ppm", 10000, "analysis-by-logic.png");
     ok = testWindowShot(app, folder, "flower.ppm", 10000, "analysis-needs-guessing.png") && ok;
     ok = testWindowShot(app, folder, "target.pbm", 10000, "analysis-not-unique.png") && ok;

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     settings.pictureColors = 3;
     bool ok = true;
     const char* suffixes[] = {"en", "nl", "it"};
-    for (std::uint8_t language = 0; language < 3; ++language) {
+    for (const gw::Language language : gw::allLanguages) {
         gw::Session session;
         session.language = language;
         gw::editor::PictureImportDialog dialog(session);
@@ -62,7 +62,8 @@ int main(int argc, char** argv)
         dialog.show();
         for (int i = 0; i < 10; ++i)
             app.processEvents(QEventLoop::AllEvents, 10);
-        const QString path = folder.filePath(QStringLiteral("picture-dialog-%1.png").arg(suffixes[language]));
+        const QString path =
+            folder.filePath(QStringLiteral("picture-dialog-%1.png").arg(suffixes[gw::languageIndex(language)]));
         const bool saved = dialog.grab().save(path);
         std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
         ok = ok && saved;

@@ -49,7 +49,7 @@ int main(int argc, char** argv)
     platform.setParentWindow(&window);
     window.start();
     if (argc > 4)
-        window.applyLanguage(static_cast<std::uint8_t>(std::atoi(argv[4])));
+        window.applyLanguage(gw::languageFromByte(static_cast<std::uint8_t>(std::atoi(argv[4]))));
     window.setGeometry(20, 40, 900, 620);
     window.show();
     QCoreApplication::processEvents();

@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     if (!ready.wait(20000))
         return 1;
     const char* names[] = {"en", "nl", "it"};
-    for (std::uint8_t language = 0; language < 3; ++language) {
+    for (const gw::Language language : gw::allLanguages) {
         window.applyLanguage(language);
         commands.newRandomPuzzleCommand();
         gw::player::RandomPuzzleDialog* dialog = commands.randomDialog();
@@ -51,7 +51,8 @@ int main(int argc, char** argv)
         }
         const QRect frame = window.frameGeometry();
         const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-        if (!shot.save(out.filePath(QStringLiteral("player-random-%1.png").arg(QLatin1String(names[language])))))
+        if (!shot.save(out.filePath(
+                QStringLiteral("player-random-%1.png").arg(QLatin1String(names[gw::languageIndex(language)])))))
             return 1;
         dialog->reject();
         QCoreApplication::processEvents();

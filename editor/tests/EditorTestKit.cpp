@@ -141,10 +141,10 @@ QByteArray blockJpeg(QSize size, const std::function<int(int bx, int by)>& gray)
     return out + QByteArray("\xff\xd9", 2);
 }
 
-Maker::Maker(int languageByte, bool withPrinter)
+Maker::Maker(int langIniByte, bool withPrinter)
 {
-    if (languageByte >= 0)
-        writeFile(QStringLiteral("lang.ini"), QByteArray(1, char(languageByte)));
+    if (langIniByte >= 0)
+        writeFile(QStringLiteral("lang.ini"), QByteArray(1, char(langIniByte)));
     else
         fake.messages.answer(Answer::Ok);
     if (withPrinter)

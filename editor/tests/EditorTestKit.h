@@ -47,11 +47,11 @@ struct Maker {
     platform::testing::FakePlatform fake;
     std::unique_ptr<MakerWindow> window;
 
-    // `languageByte`: contents of lang.ini; -1 for no lang.ini (first run,
+    // `langIniByte`: contents of lang.ini; -1 for no lang.ini (first run,
     // whose thanks message the kit answers). A printer is installed so the
     // start-up shows no printer message unless `withPrinter` is false (then
     // the kit answers that message too).
-    explicit Maker(int languageByte = 0, bool withPrinter = true);
+    explicit Maker(int langIniByte = 0, bool withPrinter = true);
     ~Maker();
     QString path(const QString& name) const;
     QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }

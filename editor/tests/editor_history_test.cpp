@@ -185,7 +185,7 @@ private slots:
     {
         QFETCH(QString, steps);
         Puzzle puzzle;
-        gw::newPuzzle(puzzle, 3, 2, false, 0);
+        gw::newPuzzle(puzzle, 3, 2, false, Language::English);
         MakerDocument document(puzzle);
         int sent = 0;
         connect(&document, &MakerDocument::modifiedChanged, this, [&](bool modified) {
@@ -289,21 +289,22 @@ private slots:
 
     void itemsInThreeLanguages_data()
     {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QStringList>("texts"); // undo, redo, import clues, export clues
-        QTest::newRow("English") << 0 << QStringList {"&Undo", "&Redo", "Import &Clues", "&Export Clues"};
-        QTest::newRow("Dutch") << 1
+        QTest::newRow("English") << Language::English
+                                 << QStringList {"&Undo", "&Redo", "Import &Clues", "&Export Clues"};
+        QTest::newRow("Dutch") << Language::Dutch
                                << QStringList {"&Ongedaan Maken", "Opn&ieuw", "Aan&wijzingen Importeren",
                                                "Aanwijzingen &Exporteren"};
-        QTest::newRow("Italian") << 2
+        QTest::newRow("Italian") << Language::Italian
                                  << QStringList {"Ann&ulla", "&Ripeti", "Importa gli in&dizi", "Esporta gli indi&zi"};
     }
     void itemsInThreeLanguages()
     {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QStringList, texts);
         Maker maker;
-        maker.window->applyLanguage(std::uint8_t(language));
+        maker.window->applyLanguage(language);
         const char* const names[] = {"undoAction", "redoAction", "importCluesAction", "exportCluesAction"};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(maker.action(names[i])->text(), texts[i]);

@@ -179,7 +179,7 @@ private slots:
         QFETCH(QString, firstRow);
         QFETCH(QStringList, notices);
         Puzzle p;
-        const ImportResult r = importPicture(p, picture, "name", 0);
+        const ImportResult r = importPicture(p, picture, "name", Language::English);
         QCOMPARE(r.status, ImportStatus::Imported);
         QCOMPARE(QSize(p.width, p.height), puzzle);
         QCOMPARE(gridRows(p).at(0).left(firstRow.size()), firstRow);
@@ -230,7 +230,7 @@ private slots:
         file.close();
         Puzzle p;
         drawGrid(p, {"#R"});
-        const ImportResult r = importImage(p, path, 0);
+        const ImportResult r = importImage(p, path, Language::English);
         QCOMPARE(r.status, ImportStatus::Failed);
         QCOMPARE(r.messages.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(r.messages[0].text),
@@ -248,17 +248,17 @@ private slots:
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("zero.bmp"))));
         for (const QString& name : {QStringLiteral("pipe.bmp"), QStringLiteral("zero.bmp")}) {
             Puzzle p;
-            const ImportResult r = importImage(p, folder.filePath(name), 0);
+            const ImportResult r = importImage(p, folder.filePath(name), Language::English);
             QCOMPARE(r.status, ImportStatus::Failed);
             QCOMPARE(r.messages.back().title, platform::pathBytes(folder.filePath(name)));
         }
         Puzzle p;
-        QCOMPARE(importImage(p, folder.path(), 0).status, ImportStatus::NoFile); // a folder
+        QCOMPARE(importImage(p, folder.path(), Language::English).status, ImportStatus::NoFile); // a folder
         alarm(0);
         // Regression: a Latin-1 name went through a UTF-8 round trip.
         const std::string latin1 = platform::pathBytes(folder.path()) + "/caf\xe9.bmp";
         QVERIFY(std::filesystem::copy_file(GRIDWICK_SOURCE_DIR "/fuzz/corpus/import/mono.bmp", latin1));
-        QCOMPARE(importImage(p, platform::pathFromBytes(latin1), 0).status, ImportStatus::Imported);
+        QCOMPARE(importImage(p, platform::pathFromBytes(latin1), Language::English).status, ImportStatus::Imported);
         QCOMPARE(p.name, std::string("caf\xe9"));
         QCOMPARE(std::remove(latin1.c_str()), 0); // Qt cannot remove it with its folder
     }
@@ -292,7 +292,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
         Puzzle p;
-        const ImportResult r = importImage(p, file.fileName(), 0);
+        const ImportResult r = importImage(p, file.fileName(), Language::English);
         QCOMPARE(r.status, puzzle.isEmpty() ? ImportStatus::Failed : ImportStatus::Imported);
         if (puzzle.isEmpty())
             return;
@@ -325,7 +325,8 @@ private slots:
     void headerWithoutWidthTakesTheDecodedSize()
     {
         Puzzle p;
-        const ImportResult r = importImage(p, GRIDWICK_SOURCE_DIR "/fuzz/corpus/import/zero-width-header.gif", 0);
+        const ImportResult r =
+            importImage(p, GRIDWICK_SOURCE_DIR "/fuzz/corpus/import/zero-width-header.gif", Language::English);
         QCOMPARE(r.status, ImportStatus::Imported);
         QCOMPARE(QSize(p.width, p.height), QSize(50, 1));
     }

@@ -108,27 +108,27 @@ private slots:
     // dialog's current size follow a language switch at once.
     void textsFitAfterALanguageSwitch_data()
     {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("frameTitle");
         QTest::addColumn<QString>("currentWidth");
         QTest::addColumn<QString>("currentHeight");
-        QTest::newRow("English") << 0 << "Preview"
+        QTest::newRow("English") << Language::English << "Preview"
                                  << "Current width: 25"
                                  << "Current height: 25";
-        QTest::newRow("Dutch") << 1 << "Preview"
+        QTest::newRow("Dutch") << Language::Dutch << "Preview"
                                << "Huidige breedte: 25"
                                << "Huidige hoogte: 25";
-        QTest::newRow("Italian") << 2 << "Anteprima di stampa"
+        QTest::newRow("Italian") << Language::Italian << "Anteprima di stampa"
                                  << "Larghezza corrente: 25"
                                  << "Altezza corrente: 25";
     }
     void textsFitAfterALanguageSwitch()
     {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, frameTitle);
         QFETCH(QString, currentWidth);
         QFETCH(QString, currentHeight);
-        Maker maker(language == 0 ? 1 : 0);
+        Maker maker(languageByte(language == Language::English ? Language::Dutch : Language::English));
         maker.window->sizeCommand();
         SizeDialog& dialog = maker.window->sizeDialog();
         dialog.widthEdit()->setText("12"); // typed before the switch: kept

@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(maker.puzzle.name, std::string("photo"));
         QVERIFY(!maker.window->document().history().canUndo()); // a new history, as every import starts
         Puzzle command;
-        QCOMPARE(importImage(command, path, 0, dialog.choices()).status, ImportStatus::Imported);
+        QCOMPARE(importImage(command, path, Language::English, dialog.choices()).status, ImportStatus::Imported);
         QCOMPARE(gridRows(command), gridRows(preview));
 
         const MakerSettings& kept = maker.window->makerSettings();
@@ -134,7 +134,7 @@ private slots:
         dialog.blackWhiteButton()->setChecked(true);
         dialog.thresholdSlider()->setValue(128);
         QCOMPARE(dialog.preview().cell(4, 4), Black);
-        QCOMPARE(dialog.verdict(), localText(0, txt::SolvabilityByLogic));
+        QCOMPARE(dialog.verdict(), localText(Language::English, txt::SolvabilityByLogic));
         dialog.thresholdSlider()->setValue(90); // the grey is now above it
         QCOMPARE(dialog.preview().cell(4, 4), White);
         dialog.invertBox()->setChecked(true); // white becomes black, the grey a light one
@@ -162,19 +162,19 @@ private slots:
     // The captions in each language.
     void captionsInEveryLanguage_data()
     {
-        QTest::addColumn<int>("language");
-        QTest::newRow("English") << 0;
-        QTest::newRow("Dutch") << 1;
-        QTest::newRow("Italian") << 2;
+        QTest::addColumn<Language>("language");
+        QTest::newRow("English") << Language::English;
+        QTest::newRow("Dutch") << Language::Dutch;
+        QTest::newRow("Italian") << Language::Italian;
     }
     void captionsInEveryLanguage()
     {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         Session session;
         PictureImportDialog dialog(session);
-        dialog.applyCaptions(static_cast<std::uint8_t>(language));
-        QCOMPARE(dialog.windowTitle(), localText(static_cast<std::uint8_t>(language), txt::PictureDialogTitle));
-        QCOMPARE(dialog.invertBox()->text(), localText(static_cast<std::uint8_t>(language), txt::PictureDialogInvert));
+        dialog.applyCaptions(language);
+        QCOMPARE(dialog.windowTitle(), localText(language, txt::PictureDialogTitle));
+        QCOMPARE(dialog.invertBox()->text(), localText(language, txt::PictureDialogInvert));
         QVERIFY(!dialog.backgroundBox()->itemText(Red).isEmpty());
     }
 };

@@ -149,28 +149,29 @@ private slots:
     // position, which was drawn over it.
     void statusLineTextsStopBeforeThePosition_data()
     {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("English") << 0 << "Show S&olvability" << Open + "4; more than one solution. Grade: ambiguous";
-        QTest::newRow("Dutch") << 1 << "Oplosbaarheid &Tonen"
+        QTest::newRow("English") << Language::English << "Show S&olvability"
+                                 << Open + "4; more than one solution. Grade: ambiguous";
+        QTest::newRow("Dutch") << Language::Dutch << "Oplosbaarheid &Tonen"
                                << QStringLiteral(
                                       "Niet met logica alleen oplosbaar, open hokjes (gearceerd): 4; meer dan "
                                       "\u00e9\u00e9n oplossing. Moeilijkheid: dubbelzinnig");
-        QTest::newRow("Italian") << 2 << QStringLiteral("&Mostra La Risolvibilit\u00e0")
+        QTest::newRow("Italian") << Language::Italian << QStringLiteral("&Mostra La Risolvibilit\u00e0")
                                  << QStringLiteral("Non risolvibile con la sola logica, caselle aperte (ombreggiate): "
                                                    "4; pi\u00f9 di una soluzione. Difficolt\u00e0: ambiguo");
     }
     void statusLineTextsStopBeforeThePosition()
     {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, item);
         QFETCH(QString, verdict);
         Maker maker;
         show(maker, {"#.", ".#"});
         maker.action("showSolvabilityAction")->trigger();
         QVERIFY(settled(maker));
-        maker.window->applyLanguage(std::uint8_t(language));
+        maker.window->applyLanguage(language);
         maker.window->drawCell(0, 1, 1); // the pointer over a cell: the position shows
         QCOMPARE(maker.action("showSolvabilityAction")->text(), item);
         QCOMPARE(maker.window->solvabilityText(), verdict);

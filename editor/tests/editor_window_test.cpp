@@ -38,35 +38,36 @@ private slots:
     // ---- starting in an empty folder: every start shows a blank black-and-white 25 x 25 puzzle
     void starting_data()
     {
-        QTest::addColumn<int>("languageByte"); // -1: no lang.ini, the first start
+        QTest::addColumn<int>("langIniByte"); // -1: no lang.ini, the first start
         QTest::addColumn<bool>("printer");
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("message");
         QTest::newRow("first start thanks")
-            << -1 << true << 0
+            << -1 << true << Language::English
             << "information Ok | Gridwick Puzzle Maker | Thanks for installing Gridwick Puzzle Maker.";
-        QTest::newRow("remembered Dutch") << 1 << true << 1 << "none";
+        QTest::newRow("remembered Dutch") << 1 << true << Language::Dutch << "none";
         // Mend: a damaged lang.ini used to start a program without any caption.
-        QTest::newRow("damaged language byte: English") << 7 << true << 0 << "none";
+        QTest::newRow("damaged language byte: English") << 7 << true << Language::English << "none";
         QTest::newRow("no printer: said once")
-            << 0 << false << 0 << "critical Ok | Gridwick Puzzle Maker | No printer found. You cannot print puzzles.";
+            << 0 << false << Language::English
+            << "critical Ok | Gridwick Puzzle Maker | No printer found. You cannot print puzzles.";
     }
     void starting()
     {
-        QFETCH(int, languageByte);
+        QFETCH(int, langIniByte);
         QFETCH(bool, printer);
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, message);
-        Maker maker(languageByte, printer);
+        Maker maker(langIniByte, printer);
         QCOMPARE(maker.fake.messages.requests().size(), message == "none" ? 0 : 1);
         QVERIFY2(maker.message().startsWith(message), qPrintable(maker.message()));
         QCOMPARE(maker.session.language, language);
         QVERIFY(maker.window->languageAction(language)->isChecked());
-        QCOMPARE(maker.window->windowTitle(),
-                 QStringList({"No Title", "Naamloos"})[language] + " - Gridwick Puzzle Maker");
-        QCOMPARE(maker.action("saveAction")->text(), QStringList({"&Save", "O&pslaan"})[language]);
-        QCOMPARE(maker.window->statusText(), QStringList({Welcome, "Welkom bij Gridwick Puzzle Maker, het programma om "
-                                                                   "Japanse Puzzels te maken."})[language]);
+        const bool dutch = language == Language::Dutch; // the rows start in English or Dutch
+        QCOMPARE(maker.window->windowTitle(), QString(dutch ? "Naamloos" : "No Title") + " - Gridwick Puzzle Maker");
+        QCOMPARE(maker.action("saveAction")->text(), dutch ? "O&pslaan" : "&Save");
+        QCOMPARE(maker.window->statusText(),
+                 dutch ? "Welkom bij Gridwick Puzzle Maker, het programma om Japanse Puzzels te maken." : Welcome);
         QCOMPARE(QSize(maker.puzzle.width, maker.puzzle.height), QSize(25, 25));
         QVERIFY(std::all_of(maker.puzzle.cells.begin(), maker.puzzle.cells.end(), [](auto c) { return c == White; }));
         QVERIFY(!maker.puzzle.isColor);
@@ -269,14 +270,14 @@ private slots:
         for (int start = 0; start < 2; ++start) {
             OwnMaker maker(program.path() + "/", settings.path() + "/");
             QVERIFY(maker.fake.messages.requests().isEmpty()); // no thanks: the shipped lang.ini counts
-            QCOMPARE(int(maker.session.language), start + 1);
+            QCOMPARE(maker.session.language, start == 0 ? Language::Dutch : Language::Italian);
             QCOMPARE(maker.window->recentAction(0)->text(), QStringLiteral("&1 caf\u00e9"));
             maker.window->recentAction(0)->trigger();
             QCOMPARE(maker.window->windowTitle().left(7), QStringLiteral("caf\u00e9 - "));
             maker.window->drawCell(1, 0, 0);
             QVERIFY(maker.window->saveCommand()); // over the same file
             QCOMPARE(maker.window->recentFiles()[0], path);
-            maker.window->applyLanguage(2);
+            maker.window->applyLanguage(Language::Italian);
             QVERIFY(maker.window->close());
         }
         QCOMPARE(readAll(settings.filePath(QStringLiteral("lang.ini"))), QByteArray("\2"));
@@ -291,7 +292,7 @@ private slots:
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("lang.ini"))); // unreadable for root as well
         OwnMaker maker(folder.path() + "/", folder.path() + "/");
         QVERIFY(maker.fake.messages.requests().isEmpty());
-        QCOMPARE(int(maker.session.language), 0);
+        QCOMPARE(maker.session.language, Language::English);
     }
 
     // A recent file that has vanished since: the open error for its path, no
@@ -325,46 +326,46 @@ private slots:
         Maker maker;
         maker.window->sizeCommand();
         QCOMPARE(maker.window->sizeDialog().windowTitle(), QStringLiteral(" Size"));
-        maker.window->languageAction(2)->trigger();
+        maker.window->languageAction(Language::Italian)->trigger();
         QCOMPARE(maker.window->sizeDialog().windowTitle(), QStringLiteral(" Grandezza"));
         QCOMPARE(maker.window->sizeDialog().applyButton()->text(), QStringLiteral("&Applica"));
         QCOMPARE(maker.window->newDialog().windowTitle(), QStringLiteral(" Nuovo Puzzle"));
         QCOMPARE(maker.window->statusText(), QString::fromUtf8("La lingua \u00e8 ora Italiano."));
-        QVERIFY(maker.window->languageAction(2)->isChecked());
-        QVERIFY(!maker.window->languageAction(0)->isChecked());
+        QVERIFY(maker.window->languageAction(Language::Italian)->isChecked());
+        QVERIFY(!maker.window->languageAction(Language::English)->isChecked());
         QCOMPARE(maker.window->findChild<QMenu*>("editMenu")->title(), QStringLiteral("&Edita"));
         // Choosing the active language again still says so.
         maker.window->setStatus("something else");
-        maker.window->languageAction(2)->trigger();
+        maker.window->languageAction(Language::Italian)->trigger();
         QCOMPARE(maker.window->statusText(), QString::fromUtf8("La lingua \u00e8 ora Italiano."));
-        QVERIFY(maker.window->languageAction(2)->isChecked());
+        QVERIFY(maker.window->languageAction(Language::Italian)->isChecked());
     }
 
     void helpAndWebsite_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("document");
         QTest::addColumn<QString>("failure"); // the start of the message; empty when the document opens
-        QTest::newRow("English help") << "helpAction" << 0 << "helpen.pdf"
+        QTest::newRow("English help") << "helpAction" << Language::English << "helpen.pdf"
                                       << "";
-        QTest::newRow("Dutch help") << "helpAction" << 1 << "helpnl.pdf"
+        QTest::newRow("Dutch help") << "helpAction" << Language::Dutch << "helpnl.pdf"
                                     << "";
-        QTest::newRow("Italian help") << "helpAction" << 2 << "helpit.pdf"
+        QTest::newRow("Italian help") << "helpAction" << Language::Italian << "helpit.pdf"
                                       << "";
-        QTest::newRow("Dutch help missing") << "helpAction" << 1 << "helpnl.pdf"
+        QTest::newRow("Dutch help missing") << "helpAction" << Language::Dutch << "helpnl.pdf"
                                             << "information Ok | Help | Het Help-document kan niet automatisch worden "
                                                "geopend.";
-        QTest::newRow("web site failing") << "websiteAction" << 0 << "https://gridwick.example.org/"
+        QTest::newRow("web site failing") << "websiteAction" << Language::English << "https://gridwick.example.org/"
                                           << "information Ok | Website | ";
     }
     void helpAndWebsite()
     {
         QFETCH(QString, item);
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, document);
         QFETCH(QString, failure);
-        Maker maker(language);
+        Maker maker(languageByte(language));
         const QString opened = document.startsWith("https:") ? document : maker.path(document);
         if (failure.isEmpty()) {
             maker.writeFile(document, "%PDF-");
@@ -422,7 +423,7 @@ private slots:
         QVERIFY(maker.action("printAction")->isEnabled() && maker.action("testAction")->isEnabled());
         for (const char* item : {"printAction", "testAction", "testAction"})
             maker.action(item)->trigger();
-        maker.window->applyLanguage(2);
+        maker.window->applyLanguage(Language::Italian);
         maker.window->drawCell(1, 0, 0);
         maker.fake.messages.answer(Answer::Cancel);
         QVERIFY(!maker.window->close());

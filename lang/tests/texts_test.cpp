@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Palette.h"
@@ -10,10 +11,9 @@
 #include "lang/Texts.h"
 
 using namespace gw::txt;
+using gw::Language;
 
 namespace {
-
-std::string version(const gw::Text& t, int language) { return gw::chooseText(static_cast<std::uint8_t>(language), t); }
 
 bool isValidUtf8(const std::string& s)
 {
@@ -52,24 +52,24 @@ TEST(Texts, ExactSpellingsAndComposedMessages)
 {
     const struct {
         const gw::Text& text;
-        int language;
+        Language language;
         const char* expected;
     } spellings[] = {
-        {FileOverwrite, 1, "Dit bestand bestaal al. Bitmap er overheen schrijven?"},
-        {ErrorSaving, 2, "Errore durante il salvataggio del file."},
-        {MenuAbout, 2, "Notizie Sull\u2019&Autore"},
-        {TestWindowComputerTest, 1, "&Computertest"},
-        {PrintSavePdf, 0, "Save as PD&F\u2026"},
-        {FilterPdf, 1, "PDF-documenten (*.pdf)|*.pdf"},
+        {FileOverwrite, Language::Dutch, "Dit bestand bestaal al. Bitmap er overheen schrijven?"},
+        {ErrorSaving, Language::Italian, "Errore durante il salvataggio del file."},
+        {MenuAbout, Language::Italian, "Notizie Sull\u2019&Autore"},
+        {TestWindowComputerTest, Language::Dutch, "&Computertest"},
+        {PrintSavePdf, Language::English, "Save as PD&F\u2026"},
+        {FilterPdf, Language::Dutch, "PDF-documenten (*.pdf)|*.pdf"},
     };
     for (const auto& s : spellings)
-        EXPECT_EQ(version(s.text, s.language), s.expected) << s.expected;
+        EXPECT_EQ(gw::chooseText(s.language, s.text), s.expected) << s.expected;
     const std::pair<std::string, const char*> composed[] = {
         {std::string(ConsideringRowBefore.nl) + " 3" + ConsideringRowAfter.nl,
          "De computertest is mogelijkheden voor rij 3 aan het bekijken."},
         {std::string(ConsideringColumnBefore.it) + " 7" + ConsideringColumnAfter.it,
          "Il test del computer sta considerando le possibilit\u00e0 per la colonna 7."},
-        {CellStatusBefore.it + std::string("1, 2") + CellStatusMiddle.it + gw::colorName(2, gw::Aqua)
+        {CellStatusBefore.it + std::string("1, 2") + CellStatusMiddle.it + gw::colorName(Language::Italian, gw::Aqua)
              + CellStatusAfter.it,
          "La casella <1, 2> \u00e8 ora c\u00ecano."},
         {"cat" + std::string(SolutionCaptionSeparator.en) + TheSolution.en, "cat - the solution"},
@@ -89,10 +89,10 @@ TEST(Texts, FiltersHaveTheSameEntriesInEveryLanguage)
         {"FilterPdf", &FilterPdf}};
     for (const auto& [name, t] : filters) {
         std::vector<std::vector<std::string>> entries(3);
-        for (std::size_t lang = 0; lang < 3; ++lang) {
-            std::istringstream in(version(*t, static_cast<int>(lang)) + "|");
+        for (const Language language : gw::allLanguages) {
+            std::istringstream in(gw::chooseText(language, *t) + "|");
             for (std::string part; std::getline(in, part, '|');)
-                entries[lang].push_back(part);
+                entries[gw::languageIndex(language)].push_back(part);
         }
         ASSERT_EQ(entries[0].size() % 2, 0u) << name << ": description/pattern pairs";
         for (std::size_t lang = 1; lang < 3; ++lang) {
@@ -120,14 +120,29 @@ TEST(Texts, CaptionsAndColorNames)
     }
     EXPECT_GE(menuItems, 20); // the name filter still finds the menus after a renaming
     for (const gw::Text* t : {&MenuEnglish, &MenuDutch, &MenuItalian}) // never translated
-        EXPECT_TRUE(version(*t, 1) == t->en && version(*t, 2) == t->en) << t->en;
+        EXPECT_TRUE(gw::chooseText(Language::Dutch, *t) == t->en && gw::chooseText(Language::Italian, *t) == t->en)
+            << t->en;
     for (const gw::Text* t : {&SizeDialogTitle, &NewDialogTitle})
-        for (int lang = 0; lang < 3; ++lang)
-            EXPECT_EQ(version(*t, lang)[0], ' ') << version(*t, lang);
-    EXPECT_EQ(gw::colorName(1, gw::White), "wit");
-    EXPECT_EQ(gw::colorName(2, gw::Yellow), "gialla");
-    EXPECT_EQ(gw::colorName(1, gw::Aqua), "aqua");
-    EXPECT_EQ(gw::colorName(0, 8), "");
-    EXPECT_EQ(gw::colorName(0, -1), "");
-    EXPECT_EQ(gw::colorName(3, 0), "");
+        for (const Language language : gw::allLanguages)
+            EXPECT_EQ(gw::chooseText(language, *t)[0], ' ') << gw::chooseText(language, *t);
+    EXPECT_EQ(gw::colorName(Language::Dutch, gw::White), "wit");
+    EXPECT_EQ(gw::colorName(Language::Italian, gw::Yellow), "gialla");
+    EXPECT_EQ(gw::colorName(Language::Dutch, gw::Aqua), "aqua");
+    EXPECT_EQ(gw::colorName(Language::English, 8), "");
+    EXPECT_EQ(gw::colorName(Language::English, -1), "");
+    EXPECT_EQ(gw::colorName(gw::languageFromByte(3), 0), "");
+}
+
+// The numbers "lang.ini" stores pick the versions in this order, and any
+// other byte, kept as it is, picks none.
+TEST(Texts, EachStoredLanguageByteChoosesItsVersion)
+{
+    const gw::Text text {"en", "nl", "it"};
+    const std::pair<std::uint8_t, const char*> cases[] = {{0, "en"}, {1, "nl"}, {2, "it"}, {3, ""}, {255, ""}};
+    for (const auto& [byte, expected] : cases) {
+        const Language language = gw::languageFromByte(byte);
+        EXPECT_EQ(gw::languageByte(language), byte);
+        EXPECT_EQ(gw::hasTexts(language), byte < 3) << int(byte);
+        EXPECT_EQ(gw::chooseText(language, text), expected) << int(byte);
+    }
 }

@@ -127,7 +127,7 @@ private slots:
         maker.fake.messages.answer(Answer::Cancel);
         QVERIFY(dragAndDrop(*maker.window, dropped));
         QCOMPARE(maker.fake.messages.requests().size(), 1);
-        QCOMPARE(maker.fake.messages.requests().last().text, gw::localText(0, gw::txt::FirstSave));
+        QCOMPARE(maker.fake.messages.requests().last().text, gw::localText(gw::Language::English, gw::txt::FirstSave));
         QCOMPARE(maker.fake.messages.requests().last().buttons, gw::platform::Buttons::YesNoCancel);
         QVERIFY(maker.puzzle.changed);
         QCOMPARE(maker.puzzle.width, 25);

@@ -141,26 +141,26 @@ private slots:
     // The box and the dialog exist before the switch, as open windows do.
     void qtTextsFollowTheLanguage_data()
     {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<gw::Language>("language");
         QTest::addColumn<bool>("loaded");
         QTest::addColumn<QString>("yes");
         QTest::addColumn<QString>("cancel");
         QTest::addColumn<QString>("lookIn");
-        QTest::newRow("English") << 0 << true << "&Yes"
+        QTest::newRow("English") << gw::Language::English << true << "&Yes"
                                  << "Cancel"
                                  << "Look in:";
-        QTest::newRow("Dutch") << 1 << true << "&Ja"
+        QTest::newRow("Dutch") << gw::Language::Dutch << true << "&Ja"
                                << "Annuleren"
                                << "Zoeken in:";
-        QTest::newRow("Italian") << 2 << true << QString::fromUtf8("&S\u00ec") << "Annulla"
+        QTest::newRow("Italian") << gw::Language::Italian << true << QString::fromUtf8("&S\u00ec") << "Annulla"
                                  << "Cerca in:";
-        QTest::newRow("another language value: English") << 7 << false << "&Yes"
+        QTest::newRow("another language value: English") << gw::languageFromByte(7) << false << "&Yes"
                                                          << "Cancel"
                                                          << "Look in:";
     }
     void qtTextsFollowTheLanguage()
     {
-        QFETCH(int, language);
+        QFETCH(gw::Language, language);
         QFETCH(bool, loaded);
         QFETCH(QString, yes);
         QFETCH(QString, cancel);
@@ -169,8 +169,8 @@ private slots:
         QFileDialog files;
         files.setOption(QFileDialog::DontUseNativeDialog);
         QtTranslations translations;
-        QVERIFY(translations.apply(2)); // from another language, not from English
-        QCOMPARE(translations.apply(std::uint8_t(language)), loaded);
+        QVERIFY(translations.apply(gw::Language::Italian)); // from another language, not from English
+        QCOMPARE(translations.apply(language), loaded);
         QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), yes);
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), cancel);
         QCOMPARE(files.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(), lookIn);
@@ -180,7 +180,7 @@ private slots:
     {
         QDialogButtonBox box(QDialogButtonBox::Yes);
         QtTranslations translations(QStringLiteral("/nonexistent/translations"));
-        QCOMPARE(translations.apply(1), false);
+        QCOMPARE(translations.apply(gw::Language::Dutch), false);
         QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Yes"));
     }
 
@@ -189,7 +189,7 @@ private slots:
         QDialogButtonBox box(QDialogButtonBox::Yes);
         {
             QtTranslations translations;
-            QVERIFY(translations.apply(1));
+            QVERIFY(translations.apply(gw::Language::Dutch));
             QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Ja"));
         }
         QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), QStringLiteral("&Yes"));

@@ -441,7 +441,7 @@ private slots:
             QVERIFY(folderIsWritable(place.folder));
             // The user's own folder is the same, whatever the program's folder.
             QCOMPARE(findUserFolder(environment).folder, inHome(expected));
-            QCOMPARE(settingsProblemText(place, 1), QString());
+            QCOMPARE(settingsProblemText(place, gw::Language::Dutch), QString());
             return;
         }
         // Carried on with a private folder that harms nothing; said in the
@@ -450,8 +450,9 @@ private slots:
         QCOMPARE(QFileInfo(place.folder).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup),
                  QFileDevice::Permissions());
         QVERIFY(QDir(place.folder).removeRecursively());
-        QVERIFY(settingsProblemText(place, 1).startsWith(QStringLiteral("De taal en de recente bestanden")));
-        QVERIFY(settingsProblemText(place, 2).endsWith(inHome(problem)));
+        QVERIFY(settingsProblemText(place, gw::Language::Dutch)
+                    .startsWith(QStringLiteral("De taal en de recente bestanden")));
+        QVERIFY(settingsProblemText(place, gw::Language::Italian).endsWith(inHome(problem)));
     }
 };
 

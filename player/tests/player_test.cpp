@@ -53,27 +53,28 @@ private slots:
     void startsInTheLanguageOfLangIni_data()
     {
         QTest::addColumn<QByteArray>("langIni");
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("errorsCaption");
         QTest::addColumn<QString>("noErrorsTitle");
-        QTest::newRow("no lang.ini: English, no message") << QByteArray() << 0 << "Show &errors"
+        QTest::newRow("no lang.ini: English, no message") << QByteArray() << Language::English << "Show &errors"
                                                           << "No errors";
-        QTest::newRow("Dutch") << QByteArray(1, '\1') << 1 << "Toon &fouten"
+        QTest::newRow("Dutch") << QByteArray(1, '\1') << Language::Dutch << "Toon &fouten"
                                << "Geen fouten";
-        QTest::newRow("corrupt byte falls back to English") << QByteArray(1, '\7') << 0 << "Show &errors"
-                                                            << "No errors";
+        QTest::newRow("corrupt byte falls back to English")
+            << QByteArray(1, '\7') << Language::English << "Show &errors"
+            << "No errors";
     }
     void startsInTheLanguageOfLangIni()
     {
         QFETCH(QByteArray, langIni);
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, errorsCaption);
         QFETCH(QString, noErrorsTitle);
         PlayerFixture f;
         if (!langIni.isEmpty())
             f.write("lang.ini", langIni);
         player::PlayerWindow& w = f.start();
-        QCOMPARE(int(f.session.language), language);
+        QCOMPARE(f.session.language, language);
         QVERIFY(w.languageAction(language)->isChecked());
         QCOMPARE(w.showErrorsButton()->text(), errorsCaption);
         QCOMPARE(w.windowTitle(), QStringLiteral("Gridwick Puzzler"));
@@ -85,7 +86,7 @@ private slots:
         f.fakes.messages.answer(Answer::Ok);
         QTest::mouseClick(w.showErrorsButton(), Qt::LeftButton);
         QCOMPARE(f.fakes.messages.requests().value(0).title, noErrorsTitle);
-        if (language == 0)
+        if (language == Language::English)
             expectOneMessage(f, "No errors have been made yet.", "No errors", Icon::Information);
     }
 
@@ -94,7 +95,7 @@ private slots:
         PlayerFixture f;
         // The player opens a puzzle, switches to Dutch and exits.
         QVERIFY(f.start().loadFile(f.writePuzzle("cat.pbm", Smile)));
-        f.window->languageAction(1)->trigger();
+        f.window->languageAction(Language::Dutch)->trigger();
         QVERIFY(f.window->close());
         {
             // The maker in the same folder starts in Dutch with the player's
@@ -109,15 +110,15 @@ private slots:
             editor::MakerWindow maker(makerPuzzle, makerSession, makerFakes.platform(), setup);
             maker.start();
             QVERIFY(makerFakes.messages.requests().isEmpty());
-            QCOMPARE(int(makerSession.language), 1);
+            QCOMPARE(makerSession.language, Language::Dutch);
             QCOMPARE(maker.recentAction(0)->text(), QStringLiteral("&1 cat"));
             maker.loadFile(f.writePuzzle("fish.ppm", Flag, true));
-            maker.languageAction(2)->trigger();
+            maker.languageAction(Language::Italian)->trigger();
             QVERIFY(maker.close());
         }
         // The player starts again: Italian, and the maker's file on top.
         player::PlayerWindow& w = f.start();
-        QCOMPARE(int(f.session.language), 2);
+        QCOMPARE(f.session.language, Language::Italian);
         QCOMPARE(w.recentAction(0)->text(), QStringLiteral("&1 fish"));
         QCOMPARE(w.recentAction(1)->text(), QStringLiteral("&2 cat"));
         QVERIFY(!w.recentAction(2)->isVisible());
@@ -142,7 +143,7 @@ private slots:
         f.window =
             std::make_unique<player::PlayerWindow>(f.puzzle, f.session, f.fakes.platform(), settings.path() + "/");
         f.window->start();
-        QCOMPARE(int(f.session.language), 2);
+        QCOMPARE(f.session.language, Language::Italian);
         QCOMPARE(f.window->recentAction(0)->text(), QStringLiteral("&1 caf\u00e9"));
         f.window->recentAction(0)->trigger();
         QVERIFY(f.fakes.messages.requests().isEmpty());
@@ -498,28 +499,29 @@ private slots:
     // The hint, and Help > Keys listing the keys, in each language.
     void hintShowsALineAndASentenceAndMarksNothing_data()
     {
-        QTest::addColumn<int>("language");
+        QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("spaceKey");
-        QTest::newRow("English") << 0 << "Row 1, clue 4: these cells are black in every way the clue fits."
+        QTest::newRow("English") << Language::English
+                                 << "Row 1, clue 4: these cells are black in every way the clue fits."
                                  << "Space or Enter";
-        QTest::newRow("Dutch") << 1
+        QTest::newRow("Dutch") << Language::Dutch
                                << "Rij 1, aanwijzing 4: deze hokjes zijn zwart op elke manier waarop de aanwijzing "
                                   "past."
                                << "Spatie of Enter";
-        QTest::newRow("Italian") << 2
+        QTest::newRow("Italian") << Language::Italian
                                  << "Riga 1, indizio 4: ogni casella evidenziata \u00e8 nera in ogni modo in cui "
                                     "l'indizio si adatta."
                                  << "Spazio o Invio";
     }
     void hintShowsALineAndASentenceAndMarksNothing()
     {
-        QFETCH(int, language);
+        QFETCH(Language, language);
         QFETCH(QString, sentence);
         QFETCH(QString, spaceKey);
         PlayerFixture f;
         player::PlayerWindow& w = f.start();
-        w.applyLanguage(static_cast<std::uint8_t>(language));
+        w.applyLanguage(language);
         QVERIFY(w.loadFile(f.writePuzzle("hint.pbm", {"####.", "####."})));
         QCOMPARE(w.hintAction()->shortcuts(),
                  (QList<QKeySequence> {QKeySequence(QStringLiteral("H")), QKeySequence(QStringLiteral("Ctrl+H"))}));
@@ -670,19 +672,19 @@ private slots:
     // captions ("Mostra gli er" was cut) and the window fits them.
     void solutionWindowFollowsALanguageSwitch_data()
     {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
+        QTest::addColumn<Language>("from");
+        QTest::addColumn<Language>("to");
         QTest::addColumn<QString>("missingCaption");
-        QTest::newRow("English to Italian") << 0 << 2 << "Mostra celle &non completate";
-        QTest::newRow("Italian to English") << 2 << 0 << "Show &uncompleted";
+        QTest::newRow("English to Italian") << Language::English << Language::Italian << "Mostra celle &non completate";
+        QTest::newRow("Italian to English") << Language::Italian << Language::English << "Show &uncompleted";
     }
     void solutionWindowFollowsALanguageSwitch()
     {
-        QFETCH(int, from);
-        QFETCH(int, to);
+        QFETCH(Language, from);
+        QFETCH(Language, to);
         QFETCH(QString, missingCaption);
         PlayerFixture f;
-        f.write("lang.ini", QByteArray(1, char(from)));
+        f.write("lang.ini", QByteArray(1, char(languageByte(from))));
         player::PlayerWindow& w = f.start(QSize(300, 260));
         QVERIFY(w.loadFile(f.writePuzzle("flag.ppm", Flag, true)));
         w.giveSolution();

@@ -86,7 +86,7 @@ private slots:
         const QString path = f.write("two.non", "width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n");
         f.fakes.messages.answer(platform::Answer::Ok);
         QVERIFY(!w.loadFile(path));
-        QCOMPARE(f.fakes.messages.texts().back(), localText(0, txt::ClueSeveralSolutions));
+        QCOMPARE(f.fakes.messages.texts().back(), localText(Language::English, txt::ClueSeveralSolutions));
         QVERIFY(w.hasPuzzle());
         QCOMPARE(w.windowTitle(), caption);
         QCOMPARE(f.puzzle.width, 5);
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(w.hasPuzzle());
         QVERIFY(!w.randomPuzzles().running());
         QVERIFY(w.randomPuzzles().progressBox() == nullptr);
-        QCOMPARE(w.windowTitle(), code + localText(0, txt::CaptionSuffixPlayer));
+        QCOMPARE(w.windowTitle(), code + localText(Language::English, txt::CaptionSuffixPlayer));
         const Puzzle expected = analysis::generateRandomPuzzle(*analysis::parsePuzzleCode(code.toStdString())).picture;
         QCOMPARE(f.puzzle.cells, expected.cells);
         QVERIFY(f.puzzle.isColor);
@@ -116,7 +116,8 @@ private slots:
         player::PlayerWindow& w = f.start();
         f.fakes.messages.answer(platform::Answer::Ok);
         QVERIFY(!w.randomPuzzles().openCode(QStringLiteral("12x9-3c-medium")));
-        QCOMPARE(f.fakes.messages.texts(), QStringList {localText(0, txt::PuzzleCodeInvalid) + "12x9-3c-medium"});
+        QCOMPARE(f.fakes.messages.texts(),
+                 QStringList {localText(Language::English, txt::PuzzleCodeInvalid) + "12x9-3c-medium"});
         QVERIFY(!w.randomPuzzles().running());
         QVERIFY(!w.hasPuzzle());
     }

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "PrintTestKit.h"
 #include "core/Rounding.h"
@@ -529,14 +530,16 @@ void PrintTest::writtenPageIsThePreviewedPage()
 
 void PrintTest::dialogOpensWhole_data()
 {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("switchedTo"); // -1: no switch while the dialog is open
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<std::optional<Language>>("switchedTo"); // none: no switch while the dialog is open
     QTest::addColumn<QString>("printer");
-    QTest::newRow("English") << 0 << -1 << QString();
-    QTest::newRow("Dutch") << 1 << -1 << QString();
-    QTest::newRow("Italian") << 2 << -1 << QString();
-    QTest::newRow("Italian, a printer") << 2 << -1 << QStringLiteral("Office");
-    QTest::newRow("English, then Italian while open") << 0 << 2 << QString();
+    const std::optional<Language> noSwitch;
+    QTest::newRow("English") << Language::English << noSwitch << QString();
+    QTest::newRow("Dutch") << Language::Dutch << noSwitch << QString();
+    QTest::newRow("Italian") << Language::Italian << noSwitch << QString();
+    QTest::newRow("Italian, a printer") << Language::Italian << noSwitch << QStringLiteral("Office");
+    QTest::newRow("English, then Italian while open")
+        << Language::English << std::optional(Language::Italian) << QString();
 }
 
 void PrintTest::dialogOpensWhole()
@@ -544,17 +547,17 @@ void PrintTest::dialogOpensWhole()
     // Regression: on a 1280 x 1024 screen the dialog opened 589 x 542, its
     // Size frame and buttons behind a scroll bar and its captions cut (its
     // layouts had measured the controls before they had captions).
-    QFETCH(int, language);
-    QFETCH(int, switchedTo);
+    QFETCH(Language, language);
+    QFETCH(std::optional<Language>, switchedTo);
     QFETCH(QString, printer);
     const auto onScreen = platform::keepWindowsOnScreen(); // as the program's main does
     test::PrintRig d(Heart, printer);
-    d.session.language = std::uint8_t(language);
+    d.session.language = language;
     d.print.applyCaptions();
     d.print.open();
     QVERIFY(QTest::qWaitForWindowExposed(&d.print));
-    if (switchedTo >= 0) {
-        d.session.language = std::uint8_t(switchedTo);
+    if (switchedTo) {
+        d.session.language = *switchedTo;
         d.print.applyCaptions();
     }
     QCoreApplication::processEvents();

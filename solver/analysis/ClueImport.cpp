@@ -9,7 +9,7 @@ namespace gw::analysis {
 
 namespace {
 
-Message failure(const std::string& path, std::uint8_t language, const Text& text)
+Message failure(const std::string& path, Language language, const Text& text)
 {
     return Message {chooseText(language, text), path, MessageIcon::Critical};
 }
@@ -24,7 +24,7 @@ AnalysisOptions clueImportOptions()
     return options;
 }
 
-ClueImportResult importClues(Puzzle& puzzle, const ClueReadResult& read, const std::string& path, std::uint8_t language,
+ClueImportResult importClues(Puzzle& puzzle, const ClueReadResult& read, const std::string& path, Language language,
                              const AnalysisOptions& options)
 {
     ClueImportResult result;
@@ -68,7 +68,7 @@ ClueImportResult importClues(Puzzle& puzzle, const ClueReadResult& read, const s
     return result;
 }
 
-ClueImportResult importClueFile(Puzzle& puzzle, const std::string& path, std::uint8_t language,
+ClueImportResult importClueFile(Puzzle& puzzle, const std::string& path, Language language,
                                 const AnalysisOptions& options)
 {
     return importClues(puzzle, readClueFile(path, language), path, language, options);

@@ -31,10 +31,11 @@ struct ClueImportResult {
 // "*geen*" (the puzzle has no puzzle file yet) and changed false.
 // Otherwise the puzzle is not touched at all.
 ClueImportResult importClues(Puzzle& puzzle, const ClueReadResult& read, const std::string& path,
-                             std::uint8_t language = 0, const AnalysisOptions& options = clueImportOptions());
+                             Language language = Language::English,
+                             const AnalysisOptions& options = clueImportOptions());
 
 // readClueFile, then importClues.
-ClueImportResult importClueFile(Puzzle& puzzle, const std::string& path, std::uint8_t language = 0,
+ClueImportResult importClueFile(Puzzle& puzzle, const std::string& path, Language language = Language::English,
                                 const AnalysisOptions& options = clueImportOptions());
 
 } // namespace gw::analysis

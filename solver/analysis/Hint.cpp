@@ -189,7 +189,7 @@ Hint findHint(const Puzzle& puzzle, const ClueTables& clues, const std::vector<s
     return hint;
 }
 
-std::string hintSentence(const Hint& hint, const ClueTables& clues, std::uint8_t language)
+std::string hintSentence(const Hint& hint, const ClueTables& clues, Language language)
 {
     const Text* text = &txt::HintNeedsGuess;
     switch (hint.kind) {

@@ -45,9 +45,9 @@ struct Hint {
 // against `clues`.
 Hint findHint(const Puzzle& puzzle, const ClueTables& clues, const std::vector<std::uint8_t>& marks);
 
-// The hint's sentence in `language` (0 English, 1 Dutch, 2 Italian), for
-// example "Row 7, clue 3 5: these cells are black in every way the clue
-// fits." Rows and columns count from 1; the clue is its run lengths.
-std::string hintSentence(const Hint& hint, const ClueTables& clues, std::uint8_t language);
+// The hint's sentence in `language`, for example "Row 7, clue 3 5: these
+// cells are black in every way the clue fits." Rows and columns count from
+// 1; the clue is its run lengths.
+std::string hintSentence(const Hint& hint, const ClueTables& clues, Language language);
 
 } // namespace gw::analysis

@@ -288,7 +288,7 @@ GeneratedPuzzle generateRandomPuzzle(const PuzzleCode& code, const std::atomic<b
         ++result.attempts;
         Puzzle picture;
         newPuzzle(picture, static_cast<std::int16_t>(code.width), static_cast<std::int16_t>(code.height),
-                  code.colors > 2, 0);
+                  code.colors > 2, Language::English);
         Canvas canvas(picture, random.below(4) == 0);
         // Shapes until about a third to a half of the cells hold ink.
         const int coverage = random.between(30, 50);

@@ -88,7 +88,7 @@ TEST(ClueImport, OutOfBudgetIsUndecided)
     const std::string ones = "1\n1\n1\n1\n1\n1\n";
     const auto result = importClues(
         puzzle, gw::readClueData("width 6\nheight 6\nrows\n" + ones + "columns\n" + ones, ClueFormat::Non, "x.non"),
-        "x.non", 2, tight);
+        "x.non", gw::Language::Italian, tight);
     EXPECT_FALSE(result.imported);
     EXPECT_EQ(result.messages.back().text,
               "Non \u00e8 stato possibile risolvere questi indizi in tempo, quindi non se ne \u00e8 potuta ricavare "

@@ -48,7 +48,7 @@ TEST_P(HintSteps, NameTheLineTheCellsAndTheReason)
         EXPECT_EQ(hint.line, c.line);
     }
     EXPECT_EQ(hint.cells, c.cells);
-    EXPECT_EQ(hintSentence(hint, clues, 0), c.sentence);
+    EXPECT_EQ(hintSentence(hint, clues, Language::English), c.sentence);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,10 +114,11 @@ TEST(HintSentence, InEachLanguage)
     ClueTables clues;
     deriveClues(puzzle, clues);
     const Hint hint = findHint(puzzle, clues, marksFromRows({"?????????"}));
-    EXPECT_EQ(hintSentence(hint, clues, 0), "Row 1, clue 3 5: these cells are black in every way the clue fits.");
-    EXPECT_EQ(hintSentence(hint, clues, 1),
+    EXPECT_EQ(hintSentence(hint, clues, Language::English),
+              "Row 1, clue 3 5: these cells are black in every way the clue fits.");
+    EXPECT_EQ(hintSentence(hint, clues, Language::Dutch),
               "Rij 1, aanwijzing 3 5: deze hokjes zijn zwart op elke manier waarop de aanwijzing past.");
-    EXPECT_EQ(hintSentence(hint, clues, 2),
+    EXPECT_EQ(hintSentence(hint, clues, Language::Italian),
               "Riga 1, indizio 3 5: ogni casella evidenziata \u00e8 nera in ogni modo in cui l'indizio si adatta.");
 }
 
@@ -154,7 +155,7 @@ TEST(HintCorpus, HintsAloneSolveWhatLineLogicSolves)
             }
             ASSERT_NE(hint.kind, HintKind::Contradiction) << entry.path();
             ASSERT_FALSE(hint.cells.empty());
-            const std::string sentence = hintSentence(hint, clues, 0);
+            const std::string sentence = hintSentence(hint, clues, Language::English);
             ASSERT_EQ(sentence.rfind(hint.isRow ? "Row " : "Column ", 0), 0u) << sentence;
             ASSERT_NE(sentence.find(", clue "), std::string::npos) << sentence;
             for (const int i : hint.cells) {

@@ -68,7 +68,7 @@ protected:
     Puzzle imported(const std::string& path, const PictureChoices& choices = {})
     {
         Puzzle p;
-        EXPECT_EQ(gw::editor::importImage(p, QString::fromStdString(path), 0, choices).status,
+        EXPECT_EQ(gw::editor::importImage(p, QString::fromStdString(path), gw::Language::English, choices).status,
                   gw::editor::ImportStatus::Imported);
         return p;
     }

@@ -43,7 +43,7 @@ void PrintAndTestWindowsTest::itemsOpenOneWindowAndHideTheOther()
     test->trigger();
     QVERIFY(testWindow.isVisible() && dialog.isHidden());
     // Both windows follow the language of the main window.
-    maker.window->languageAction(1)->trigger();
+    maker.window->languageAction(Language::Dutch)->trigger();
     QCOMPARE(testWindow.windowTitle(), QStringLiteral("Puzzel Testen"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Puzzel Afdrukken"));
 }

@@ -137,17 +137,18 @@ void TrialWindowAnalysisTest::verdictFollowsTheLanguage()
     Maker m(SwappedPair);
     QVERIFY(m.analyseAndWait());
     const struct {
-        std::uint8_t language;
+        Language language;
         const char* button;
         const char* verdict;
     } expected[] = {
-        {1, "&Analyseren",
+        {Language::Dutch, "&Analyseren",
          "Meer dan \u00e9\u00e9n oplossing. Hokjes waar een tweede oplossing afwijkt (gearceerd): 4\nMoeilijkheid: "
          "dubbelzinnig"},
-        {2, "&Analizza",
+        {Language::Italian, "&Analizza",
          "Pi\u00f9 di una soluzione. Caselle in cui una seconda soluzione \u00e8 diversa (ombreggiate): "
          "4\nDifficolt\u00e0: ambiguo"},
-        {0, "&Analyse", "More than one solution. Cells where a second solution differs (shaded): 4\nGrade: ambiguous"},
+        {Language::English, "&Analyse",
+         "More than one solution. Cells where a second solution differs (shaded): 4\nGrade: ambiguous"},
     };
     for (const auto& e : expected) {
         m.session.language = e.language;
