@@ -157,7 +157,19 @@ void ColorGrid::remove(bool column, int line, int color, Word removed)
         m_rowsQueued |= bit(line);
     }
     if (m_recording)
-        m_trail.push_back({column, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(color), removed});
+        m_trail.push_back(
+            {column, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(color), removed, ++m_serials});
+}
+
+ColorGrid::LineSet ColorGrid::changedSince(std::size_t trail) const
+{
+    LineSet lines;
+    for (std::size_t i = trail; i < m_trail.size(); ++i) {
+        const Change& change = m_trail[i];
+        (change.column ? lines.columns : lines.rows) |= bit(change.line);
+        (change.column ? lines.rows : lines.columns) |= change.removed;
+    }
+    return lines;
 }
 
 bool ColorGrid::solveQueued(bool columns)

@@ -1,0 +1,129 @@
+// The probing search's memory of consistent probes: it may skip work but
+// must never change what probing rules out; and the grid's stamps and
+// changed lines it relies on.
+#include <gtest/gtest.h>
+
+#include "RandomPuzzles.h"
+#include "core/Clues.h"
+#include "core/tests/TestSupport.h"
+#include "solver/analysis/SolutionSearch.h"
+
+namespace {
+
+using namespace gw;
+using namespace gw::analysis;
+
+ColorGrid gridOfClues(const Puzzle& picture)
+{
+    ClueTables clues;
+    deriveClues(picture, clues);
+    std::vector<LineClue> rows, columns;
+    for (int y = 0; y < picture.height; ++y)
+        rows.push_back(rowClue(clues, y));
+    for (int x = 0; x < picture.width; ++x)
+        columns.push_back(columnClue(clues, x));
+    return ColorGrid(rows, columns);
+}
+
+CellGrid cellsOf(const Puzzle& picture)
+{
+    CellGrid cells;
+    cells.fill(White);
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            cells[static_cast<std::size_t>(x + MaxPuzzleSize * y)] = picture.cell(x, y);
+    return cells;
+}
+
+// Diagonal stripes one cell wide cycling through `colors` palette entries:
+// line logic leaves nearly every cell open and probing much of it.
+Puzzle diagonalStripes(int width, int height, int colors)
+{
+    const std::uint8_t cycle[] = {White, Black, Red, Blue, Yellow};
+    Puzzle picture;
+    picture.width = static_cast<std::int16_t>(width);
+    picture.height = static_cast<std::int16_t>(height);
+    picture.isColor = true;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.cell(x, y) = cycle[(x + y) % colors];
+    return picture;
+}
+
+struct SearchRun {
+    Uniqueness uniqueness;
+    std::int64_t nodes, probes;
+};
+
+SearchRun runProbing(const Puzzle& picture, bool remember)
+{
+    ColorGrid grid = gridOfClues(picture);
+    grid.propagate();
+    const CellGrid cells = cellsOf(picture);
+    SearchStrategy strategy;
+    strategy.rememberConsistentProbes = remember;
+    SolutionSearch search(grid, &cells, strategy);
+    while (!search.finished() && search.nodes() < 20000)
+        search.step();
+    return {search.uniqueness(), search.nodes(), search.probes()};
+}
+
+// Skipping the probes known to be consistent gives the same verdict and,
+// where the picture is the only solution, the very same search tree.
+TEST(RememberedProbes, SameVerdictsAndTreesWithFewerProbes)
+{
+    std::vector<Puzzle> pictures {diagonalStripes(12, 12, 3), diagonalStripes(13, 11, 4), diagonalStripes(12, 12, 5)};
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        std::mt19937 rng(seed);
+        gw::testing::PictureRecipe recipe;
+        recipe.width = 6 + static_cast<int>(rng() % 7);
+        recipe.height = 6 + static_cast<int>(rng() % 7);
+        recipe.colors = 2 + static_cast<int>(rng() % 4);
+        recipe.kind = static_cast<gw::testing::PictureKind>(rng() % 3);
+        pictures.push_back(gw::testing::randomPicture(rng, recipe));
+    }
+    std::int64_t skipped = 0;
+    int unique = 0;
+    for (const Puzzle& picture : pictures) {
+        SCOPED_TRACE(::testing::PrintToString(gwtest::rowsOf(picture)));
+        const SearchRun afresh = runProbing(picture, false);
+        const SearchRun remembered = runProbing(picture, true);
+        ASSERT_NE(afresh.uniqueness, Uniqueness::Unknown);
+        EXPECT_EQ(remembered.uniqueness, afresh.uniqueness);
+        EXPECT_LE(remembered.probes, afresh.probes);
+        if (afresh.uniqueness == Uniqueness::Unique) {
+            EXPECT_EQ(remembered.nodes, afresh.nodes);
+            ++unique;
+        }
+        skipped += afresh.probes - remembered.probes;
+    }
+    EXPECT_GT(unique, 10);
+    EXPECT_GT(skipped, 0);
+}
+
+// A stamp holds while the changes before it stay; changedSince names the
+// row and the columns of every cell that lost a colour.
+TEST(ColorGridStamps, HoldUntilAnEarlierChangeIsUndone)
+{
+    ColorGrid grid = gridOfClues(gwtest::puzzleFromRows({"#.#", "...", "#.."}));
+    grid.recordChanges();
+    const ColorGrid::Mark start = grid.mark();
+    ASSERT_TRUE(grid.restrict(0, 2, 1u << White));
+    const ColorGrid::Stamp afterFirst = grid.stamp();
+    const ColorGrid::Mark first = grid.mark();
+    ASSERT_TRUE(grid.restrict(2, 0, 1u << Black));
+    EXPECT_TRUE(grid.holds(afterFirst));
+    const ColorGrid::LineSet lines = grid.changedSince(first.trail);
+    EXPECT_EQ(lines.rows, Word {1});
+    EXPECT_EQ(lines.columns, Word {1} << 2);
+    EXPECT_TRUE(lines.meets({Word {1}, 0}));
+    EXPECT_FALSE(lines.meets({Word {2}, Word {3}}));
+
+    grid.undo(first); // the second change only: still the same grid
+    EXPECT_TRUE(grid.holds(afterFirst));
+    grid.undo(start);
+    ASSERT_TRUE(grid.restrict(0, 2, 1u << White)); // the same change again, at the same place
+    EXPECT_FALSE(grid.holds(afterFirst));
+}
+
+} // namespace
