@@ -15,6 +15,7 @@ NearbySearch::NearbySearch(const ColorGrid& start, const CellGrid& picture)
     : m_grid(start), m_picture(picture), m_known {picture}
 {
     m_grid.recordChanges();
+    m_grid.cacheLineSolves();
     startRound();
 }
 

@@ -67,7 +67,7 @@ private:
     // line solves come cheaper (no scan of the grid per node), and it is
     // the one that proves a picture unique where solutions are scarce.
     std::vector<std::int64_t> m_shares;
-    static constexpr std::int64_t ProbingShare = 2;
+    static constexpr std::int64_t ProbingShare = 4;
     // Grading a unique puzzle that line logic leaves open: a probing search
     // from line logic's grid; the first branch it takes means guessing.
     std::unique_ptr<SolutionSearch> m_probing;

@@ -18,6 +18,7 @@ SolutionSearch::SolutionSearch(const ColorGrid& start, const CellGrid* picture, 
     : m_grid(start), m_strategy(strategy)
 {
     m_grid.recordChanges();
+    m_grid.cacheLineSolves();
     if (picture)
         addKnown(*picture);
     if (m_strategy.probing && m_strategy.rememberConsistentProbes)

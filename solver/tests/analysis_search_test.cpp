@@ -101,6 +101,45 @@ TEST(RememberedProbes, SameVerdictsAndTreesWithFewerProbes)
     EXPECT_GT(skipped, 0);
 }
 
+// Remembered line solves give what solving afresh gives, through many
+// probes that meet the same lines again (and some that contradict).
+TEST(CachedLineSolves, SameGridsAsSolvingAfresh)
+{
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        std::mt19937 rng(seed);
+        gw::testing::PictureRecipe recipe;
+        recipe.width = 8 + static_cast<int>(rng() % 8);
+        recipe.height = 8 + static_cast<int>(rng() % 8);
+        recipe.colors = 2 + static_cast<int>(rng() % 5);
+        const Puzzle picture = gw::testing::randomPicture(rng, recipe);
+        ColorGrid afresh = gridOfClues(picture);
+        afresh.recordChanges();
+        ColorGrid cached = afresh;
+        cached.cacheLineSolves();
+        ASSERT_TRUE(afresh.propagate() && cached.propagate());
+        for (int probe = 0; probe < 400; ++probe) {
+            const int x = static_cast<int>(rng() % static_cast<unsigned>(recipe.width));
+            const int y = static_cast<int>(rng() % static_cast<unsigned>(recipe.height));
+            const unsigned colors = afresh.colors(x, y);
+            const auto color = static_cast<std::uint8_t>(1u << (rng() % 8));
+            if ((colors & color) == 0 || colors == color)
+                continue;
+            const ColorGrid::Mark mark = afresh.mark();
+            afresh.restrict(x, y, color);
+            cached.restrict(x, y, color);
+            const bool consistent = afresh.propagate();
+            ASSERT_EQ(cached.propagate(), consistent);
+            if (consistent) {
+                ASSERT_EQ(cached.colorSets(), afresh.colorSets());
+                if (rng() % 8 == 0)
+                    continue; // keep the narrower grid for the probes that follow
+            }
+            afresh.undo(mark);
+            cached.undo(mark);
+        }
+    }
+}
+
 // A stamp holds while the changes before it stay; changedSince names the
 // row and the columns of every cell that lost a colour.
 TEST(ColorGridStamps, HoldUntilAnEarlierChangeIsUndone)
