@@ -173,20 +173,17 @@ ColorGrid::LineSet ColorGrid::changedSince(std::size_t trail) const
     return lines;
 }
 
-void ColorGrid::cacheLineSolves()
-{
-    if (!m_simpleLines)
-        m_cache.resize(std::size_t {1} << CacheBits);
-}
-
 bool ColorGrid::solveOneLine(bool column, int line, LineColors& cells)
 {
     const LineClue& clue = (column ? m_columnClues : m_rowClues)[static_cast<std::size_t>(line)];
     const int length = column ? m_height : m_width;
     if (m_simpleLines)
         return solveLineSimple(clue, length, cells);
-    if (m_cache.empty())
-        return solveLine(clue, length, cells);
+    if (m_cache.empty()) {
+        if (m_cacheAfter < 0 || m_lineSolves < m_cacheAfter)
+            return solveLine(clue, length, cells);
+        m_cache.resize(std::size_t {1} << CacheBits);
+    }
     std::uint64_t hash = static_cast<std::uint64_t>(line) * 2 + (column ? 1 : 0);
     for (const Word w : cells)
         hash = (hash ^ w) * 0x9E3779B97F4A7C15ull;

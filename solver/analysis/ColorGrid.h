@@ -23,10 +23,11 @@ public:
     // From now on lines are solved by the quick overlap rules
     // (solveLineSimple) instead of exactly.
     void useSimpleLineRules() { m_simpleLines = true; }
-    // From now on remember the results of recent line solves (exact rules
-    // only), for a search that meets the same lines over and over. About
-    // half a megabyte, not shared with copies.
-    void cacheLineSolves();
+    // Remember the results of recent line solves (exact rules only), for a
+    // search that meets the same lines over and over: once the grid has
+    // solved `after` lines in all, so that short work never pays for the
+    // table (about half a megabyte, not shared with copies).
+    void cacheLineSolves(std::int64_t after = 20000) { m_cacheAfter = after; }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -145,6 +146,7 @@ private:
         bool column = false, used = false, solvable = false;
     };
     std::vector<CachedSolve> m_cache;
+    std::int64_t m_cacheAfter = -1; // -1: no table wanted
     std::int64_t m_lineSolves = 0;
 };
 

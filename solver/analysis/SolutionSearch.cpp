@@ -21,8 +21,6 @@ SolutionSearch::SolutionSearch(const ColorGrid& start, const CellGrid* picture, 
     m_grid.cacheLineSolves();
     if (picture)
         addKnown(*picture);
-    if (m_strategy.probing && m_strategy.rememberConsistentProbes)
-        m_consistent.resize(static_cast<std::size_t>(CellCount) * PaletteSize);
 }
 
 std::uint8_t SolutionSearch::referenceColor(int x, int y) const { return m_known.front()[cellIndex(x, y)]; }
@@ -105,6 +103,9 @@ void SolutionSearch::probeNextCell()
             break;
         if (knownConsistent(x, y, lowestBit(colors)))
             continue;
+        if (m_consistent.empty() && m_strategy.rememberConsistentProbes
+            && m_probes >= RememberAfterProbes * m_grid.width() * m_grid.height())
+            m_consistent.resize(static_cast<std::size_t>(CellCount) * PaletteSize);
         const ColorGrid::Stamp before = m_grid.stamp();
         const ColorGrid::Mark mark = m_grid.mark();
         m_grid.restrict(x, y, static_cast<std::uint8_t>(color));

@@ -105,7 +105,10 @@ private:
         ColorGrid::Stamp before;
         ColorGrid::LineSet lines;
     };
-    std::vector<ConsistentProbe> m_consistent; // per cell and colour, with probing
+    // Per cell and colour; taken (800 kB) once the search has probed
+    // RememberAfterProbes times per cell, so that short searches do not pay.
+    std::vector<ConsistentProbe> m_consistent;
+    static constexpr int RememberAfterProbes = 2;
     // The lines changed since `since` while the grid is at `now`: between
     // narrowings every probe asks about the same few stamps.
     struct ChangedLines {

@@ -115,7 +115,7 @@ TEST(CachedLineSolves, SameGridsAsSolvingAfresh)
         ColorGrid afresh = gridOfClues(picture);
         afresh.recordChanges();
         ColorGrid cached = afresh;
-        cached.cacheLineSolves();
+        cached.cacheLineSolves(0);
         ASSERT_TRUE(afresh.propagate() && cached.propagate());
         for (int probe = 0; probe < 400; ++probe) {
             const int x = static_cast<int>(rng() % static_cast<unsigned>(recipe.width));
