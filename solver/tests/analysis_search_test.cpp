@@ -50,6 +50,17 @@ Puzzle diagonalStripes(int width, int height, int colors)
     return picture;
 }
 
+// A random picture of sides smallest..largest in 2..mostColors colours.
+Puzzle randomPictureOf(std::mt19937& rng, int smallest, int largest, int mostColors)
+{
+    gw::testing::PictureRecipe recipe;
+    recipe.width = smallest + static_cast<int>(rng() % static_cast<unsigned>(largest - smallest + 1));
+    recipe.height = smallest + static_cast<int>(rng() % static_cast<unsigned>(largest - smallest + 1));
+    recipe.colors = 2 + static_cast<int>(rng() % static_cast<unsigned>(mostColors - 1));
+    recipe.kind = static_cast<gw::testing::PictureKind>(rng() % 3);
+    return gw::testing::randomPicture(rng, recipe);
+}
+
 struct SearchRun {
     Uniqueness uniqueness;
     std::int64_t nodes, probes;
@@ -75,12 +86,7 @@ TEST(RememberedProbes, SameVerdictsAndTreesWithFewerProbes)
     std::vector<Puzzle> pictures {diagonalStripes(12, 12, 3), diagonalStripes(13, 11, 4), diagonalStripes(12, 12, 5)};
     for (std::uint32_t seed = 1; seed <= 60; ++seed) {
         std::mt19937 rng(seed);
-        gw::testing::PictureRecipe recipe;
-        recipe.width = 6 + static_cast<int>(rng() % 7);
-        recipe.height = 6 + static_cast<int>(rng() % 7);
-        recipe.colors = 2 + static_cast<int>(rng() % 4);
-        recipe.kind = static_cast<gw::testing::PictureKind>(rng() % 3);
-        pictures.push_back(gw::testing::randomPicture(rng, recipe));
+        pictures.push_back(randomPictureOf(rng, 6, 12, 5));
     }
     std::int64_t skipped = 0;
     int unique = 0;
@@ -107,19 +113,15 @@ TEST(CachedLineSolves, SameGridsAsSolvingAfresh)
 {
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         std::mt19937 rng(seed);
-        gw::testing::PictureRecipe recipe;
-        recipe.width = 8 + static_cast<int>(rng() % 8);
-        recipe.height = 8 + static_cast<int>(rng() % 8);
-        recipe.colors = 2 + static_cast<int>(rng() % 5);
-        const Puzzle picture = gw::testing::randomPicture(rng, recipe);
+        const Puzzle picture = randomPictureOf(rng, 8, 15, 6);
         ColorGrid afresh = gridOfClues(picture);
         afresh.recordChanges();
         ColorGrid cached = afresh;
         cached.cacheLineSolves(0);
         ASSERT_TRUE(afresh.propagate() && cached.propagate());
         for (int probe = 0; probe < 400; ++probe) {
-            const int x = static_cast<int>(rng() % static_cast<unsigned>(recipe.width));
-            const int y = static_cast<int>(rng() % static_cast<unsigned>(recipe.height));
+            const int x = static_cast<int>(rng() % static_cast<std::mt19937::result_type>(picture.width));
+            const int y = static_cast<int>(rng() % static_cast<std::mt19937::result_type>(picture.height));
             const unsigned colors = afresh.colors(x, y);
             const auto color = static_cast<std::uint8_t>(1u << (rng() % 8));
             if ((colors & color) == 0 || colors == color)
