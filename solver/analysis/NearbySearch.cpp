@@ -15,7 +15,6 @@ NearbySearch::NearbySearch(const ColorGrid& start, const CellGrid& picture)
     : m_grid(start), m_picture(picture), m_known {picture}
 {
     m_grid.recordChanges();
-    m_grid.cacheLineSolves();
     startRound();
 }
 

@@ -70,7 +70,7 @@ private:
     // solves come cheaper: no scan of the grid per node), gets ProbingShare.
     std::vector<std::int64_t> m_shares;
     static constexpr std::int64_t ProbingShare = 4;
-    static constexpr std::int64_t ShareAfterSolves = 50000;
+    static constexpr std::int64_t ShareAfterSolves = 200000;
     // Grading a unique puzzle that line logic leaves open: a probing search
     // from line logic's grid; the first branch it takes means guessing.
     std::unique_ptr<SolutionSearch> m_probing;
