@@ -1,6 +1,5 @@
-// The probing search's memory of consistent probes: it may skip work but
-// must never change what probing rules out; and the grid's stamps and
-// changed lines it relies on.
+// The searches' memories, of consistent probes and of line solves: they may
+// skip work but must never change what propagation and probing rule out.
 #include <gtest/gtest.h>
 
 #include "RandomPuzzles.h"
@@ -23,16 +22,6 @@ ColorGrid gridOfClues(const Puzzle& picture)
     for (int x = 0; x < picture.width; ++x)
         columns.push_back(columnClue(clues, x));
     return ColorGrid(rows, columns);
-}
-
-CellGrid cellsOf(const Puzzle& picture)
-{
-    CellGrid cells;
-    cells.fill(White);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x)
-            cells[static_cast<std::size_t>(x + MaxPuzzleSize * y)] = picture.cell(x, y);
-    return cells;
 }
 
 // Diagonal stripes one cell wide cycling through `colors` palette entries:
@@ -70,10 +59,9 @@ SearchRun runProbing(const Puzzle& picture, bool remember)
 {
     ColorGrid grid = gridOfClues(picture);
     grid.propagate();
-    const CellGrid cells = cellsOf(picture);
     SearchStrategy strategy;
     strategy.rememberConsistentProbes = remember;
-    SolutionSearch search(grid, &cells, strategy);
+    SolutionSearch search(grid, &picture.cells, strategy);
     while (!search.finished() && search.nodes() < 20000)
         search.step();
     return {search.uniqueness(), search.nodes(), search.probes()};
@@ -140,31 +128,6 @@ TEST(CachedLineSolves, SameGridsAsSolvingAfresh)
             cached.undo(mark);
         }
     }
-}
-
-// A stamp holds while the changes before it stay; changedSince names the
-// row and the columns of every cell that lost a colour.
-TEST(ColorGridStamps, HoldUntilAnEarlierChangeIsUndone)
-{
-    ColorGrid grid = gridOfClues(gwtest::puzzleFromRows({"#.#", "...", "#.."}));
-    grid.recordChanges();
-    const ColorGrid::Mark start = grid.mark();
-    ASSERT_TRUE(grid.restrict(0, 2, 1u << White));
-    const ColorGrid::Stamp afterFirst = grid.stamp();
-    const ColorGrid::Mark first = grid.mark();
-    ASSERT_TRUE(grid.restrict(2, 0, 1u << Black));
-    EXPECT_TRUE(grid.holds(afterFirst));
-    const ColorGrid::LineSet lines = grid.changedSince(first.trail);
-    EXPECT_EQ(lines.rows, Word {1});
-    EXPECT_EQ(lines.columns, Word {1} << 2);
-    EXPECT_TRUE(lines.meets({Word {1}, 0}));
-    EXPECT_FALSE(lines.meets({Word {2}, Word {3}}));
-
-    grid.undo(first); // the second change only: still the same grid
-    EXPECT_TRUE(grid.holds(afterFirst));
-    grid.undo(start);
-    ASSERT_TRUE(grid.restrict(0, 2, 1u << White)); // the same change again, at the same place
-    EXPECT_FALSE(grid.holds(afterFirst));
 }
 
 } // namespace
