@@ -56,4 +56,19 @@ TEST(UniquenessSet, DecidedNearThePictureAndFixed)
     EXPECT_GT(fixes, 3);
 }
 
+// Multi-colour checkerboards of two-cell blocks leave line logic nearly
+// every cell open, and only probing at every node proves them unique: the
+// probing search must get the larger share of the work (it once needed
+// three times this budget, spread evenly over the searches).
+TEST(UniquenessSet, ProbingProvesMultiColorCheckerboards)
+{
+    PuzzleRecipe recipe = uniquenessRecipes(UniquenessSetSeed, 310)[309];
+    ASSERT_EQ(recipe.shape, PictureShape::Checkerboard);
+    recipe.width = recipe.height = 26;
+    AnalysisOptions options;
+    options.maxMilliseconds = 0;
+    options.maxNodes = 20000;
+    EXPECT_EQ(analyzePuzzle(generatePuzzle(recipe), options).uniqueness, Uniqueness::Unique) << recipeTitle(recipe);
+}
+
 } // namespace

@@ -6,6 +6,7 @@ namespace {
 
 inline Word bit(int i) { return Word {1} << i; }
 inline Word firstBits(int count) { return bit(count) - 1; }
+constexpr int CacheBits = 12;
 
 } // namespace
 
@@ -157,22 +158,60 @@ void ColorGrid::remove(bool column, int line, int color, Word removed)
         m_rowsQueued |= bit(line);
     }
     if (m_recording)
-        m_trail.push_back({column, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(color), removed});
+        m_trail.push_back(
+            {column, static_cast<std::uint8_t>(line), static_cast<std::uint8_t>(color), removed, ++m_serials});
+}
+
+ColorGrid::LineSet ColorGrid::changedSince(std::size_t trail) const
+{
+    LineSet lines;
+    for (std::size_t i = trail; i < m_trail.size(); ++i) {
+        const Change& change = m_trail[i];
+        (change.column ? lines.columns : lines.rows) |= bit(change.line);
+        (change.column ? lines.rows : lines.columns) |= change.removed;
+    }
+    return lines;
+}
+
+bool ColorGrid::solveOneLine(bool column, int line, LineColors& cells)
+{
+    const LineClue& clue = (column ? m_columnClues : m_rowClues)[static_cast<std::size_t>(line)];
+    const int length = column ? m_height : m_width;
+    if (m_simpleLines)
+        return solveLineSimple(clue, length, cells);
+    if (m_cache.empty()) {
+        if (m_cacheAfter < 0 || m_lineSolves < m_cacheAfter)
+            return solveLine(clue, length, cells);
+        m_cache.resize(std::size_t {1} << CacheBits);
+    }
+    std::uint64_t hash = static_cast<std::uint64_t>(line) * 2 + (column ? 1 : 0);
+    for (const Word w : cells)
+        hash = (hash ^ w) * 0x9E3779B97F4A7C15ull;
+    CachedSolve& entry = m_cache[static_cast<std::size_t>(hash >> (64 - CacheBits))];
+    if (entry.used && entry.line == line && entry.column == column && entry.before == cells) {
+        if (entry.solvable)
+            cells = entry.after;
+        return entry.solvable;
+    }
+    entry.used = true;
+    entry.line = static_cast<std::uint8_t>(line);
+    entry.column = column;
+    entry.before = cells;
+    entry.solvable = solveLine(clue, length, cells);
+    entry.after = cells;
+    return entry.solvable;
 }
 
 bool ColorGrid::solveQueued(bool columns)
 {
     Word& queued = columns ? m_columnsQueued : m_rowsQueued;
-    const std::vector<LineClue>& clues = columns ? m_columnClues : m_rowClues;
     std::array<LineColors, MaxPuzzleSize>& lines = columns ? m_columns : m_rows;
-    const int length = columns ? m_height : m_width;
     while (queued != 0) {
         const int line = lowestBit(queued);
         queued &= queued - 1;
         ++m_lineSolves;
         LineColors narrowed = lines[static_cast<std::size_t>(line)];
-        const LineClue& clue = clues[static_cast<std::size_t>(line)];
-        if (!(m_simpleLines ? solveLineSimple(clue, length, narrowed) : solveLine(clue, length, narrowed)))
+        if (!solveOneLine(columns, line, narrowed))
             return false;
         for (unsigned rest = m_usedColors; rest != 0; rest &= rest - 1) {
             const int q = lowestBit(rest);

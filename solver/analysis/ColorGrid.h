@@ -23,6 +23,11 @@ public:
     // From now on lines are solved by the quick overlap rules
     // (solveLineSimple) instead of exactly.
     void useSimpleLineRules() { m_simpleLines = true; }
+    // Remember the results of recent line solves (exact rules only), for a
+    // search that meets the same lines over and over: once the grid has
+    // solved `after` lines in all, so that short work never pays for the
+    // table (about half a megabyte, not shared with copies).
+    void cacheLineSolves(std::int64_t after = 20000) { m_cacheAfter = after; }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -68,6 +73,42 @@ public:
     Mark mark() const { return {m_trail.size(), m_rowsQueued, m_columnsQueued}; }
     void undo(const Mark& mark);
 
+    // Rows and columns, one bit each.
+    struct LineSet {
+        Word rows = 0, columns = 0;
+        bool meets(const LineSet& other) const { return (rows & other.rows) != 0 || (columns & other.columns) != 0; }
+    };
+    // The grid as it is now, recognisable later: it still holds() while no
+    // change made before it has been undone, so that the grid is then the
+    // same or narrower.
+    struct Stamp {
+        std::size_t trail = 0;
+        std::uint64_t serial = 0; // of the last change before it
+    };
+    Stamp stamp() const { return {m_trail.size(), m_trail.empty() ? 0 : m_trail.back().serial}; }
+    bool holds(const Stamp& stamp) const
+    {
+        return m_trail.size() >= stamp.trail && (stamp.trail == 0 || m_trail[stamp.trail - 1].serial == stamp.serial);
+    }
+    // The lines that lost a colour since trail position `trail` (a Mark's
+    // or a Stamp's; changes must be recorded).
+    LineSet changedSince(std::size_t trail) const;
+    // Calls visit(x, y) for every cell that lost a colour since `mark`
+    // (changes must be recorded); a cell may come more than once.
+    template <typename Visit> void forEachChangedCell(const Mark& mark, Visit visit) const
+    {
+        for (std::size_t i = mark.trail; i < m_trail.size(); ++i) {
+            const Change& change = m_trail[i];
+            for (Word cells = change.removed; cells != 0; cells &= cells - 1) {
+                const int along = lowestBit(cells);
+                if (change.column)
+                    visit(int {change.line}, along);
+                else
+                    visit(along, int {change.line});
+            }
+        }
+    }
+
     std::int64_t lineSolves() const { return m_lineSolves; }
 
 private:
@@ -77,9 +118,11 @@ private:
         std::uint8_t line;
         std::uint8_t color;
         Word removed;
+        std::uint64_t serial; // unique for the grid's lifetime
     };
     Word openIn(const LineColors& line) const;
     bool solveQueued(bool columns);
+    bool solveOneLine(bool column, int line, LineColors& cells);
     void remove(bool column, int line, int color, Word removed);
 
     int m_width;
@@ -92,8 +135,18 @@ private:
     Word m_rowsQueued = 0;
     Word m_columnsQueued = 0;
     std::vector<Change> m_trail;
+    std::uint64_t m_serials = 0;
     bool m_recording = false;
     bool m_simpleLines = false;
+    // Recent line solves: the cells before (key) and after; a line without
+    // placement keeps `solvable` false. Direct-mapped by a hash of the key.
+    struct CachedSolve {
+        LineColors before {}, after {};
+        std::uint8_t line = 0;
+        bool column = false, used = false, solvable = false;
+    };
+    std::vector<CachedSolve> m_cache;
+    std::int64_t m_cacheAfter = -1; // -1: no table wanted
     std::int64_t m_lineSolves = 0;
 };
 

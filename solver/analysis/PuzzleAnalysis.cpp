@@ -59,6 +59,14 @@ private:
     ColorGrid m_grid;                    // line logic's
     std::unique_ptr<CellGrid> m_picture; // null: clues only
     std::vector<std::unique_ptr<SearchEngine>> m_searches;
+    // Line solves each search may do for one of the others'. All alike at
+    // first, where the cheap searches find most second solutions; once the
+    // searches have solved ShareAfterSolves lines the probing one, which
+    // proves a picture unique where solutions are scarce (and whose line
+    // solves come cheaper: no scan of the grid per node), gets ProbingShare.
+    std::vector<std::int64_t> m_shares;
+    static constexpr std::int64_t ProbingShare = 4;
+    static constexpr std::int64_t ShareAfterSolves = 200000;
     // Grading a unique puzzle that line logic leaves open: a probing search
     // from line logic's grid; the first branch it takes means guessing.
     std::unique_ptr<SolutionSearch> m_probing;
@@ -111,11 +119,14 @@ void PuzzleAnalysis::Search::step()
         stepProbing();
         return;
     }
-    SearchEngine& search =
-        **std::min_element(m_searches.begin(), m_searches.end(),
-                           [](const std::unique_ptr<SearchEngine>& a, const std::unique_ptr<SearchEngine>& b) {
-                               return a->lineSolves() < b->lineSolves();
-                           });
+    if (m_result.lineSolves >= ShareAfterSolves)
+        m_shares.front() = ProbingShare;
+    std::size_t next = 0;
+    for (std::size_t i = 1; i < m_searches.size(); ++i)
+        if ((m_searches[i]->lineSolves() - m_grid.lineSolves()) * m_shares[next]
+            < (m_searches[next]->lineSolves() - m_grid.lineSolves()) * m_shares[i])
+            next = i;
+    SearchEngine& search = *m_searches[next];
     search.step();
     m_result.nodes = m_result.probes = 0;
     m_result.lineSolves = m_grid.lineSolves();
@@ -191,8 +202,11 @@ void PuzzleAnalysis::Search::runLineLogic()
     } else {
         m_searches.push_back(std::make_unique<SolutionSearch>(m_grid, m_picture.get(), SearchStrategy {true, false}));
         m_searches.push_back(std::make_unique<SolutionSearch>(m_grid, m_picture.get(), SearchStrategy {false, true}));
-        if (m_picture)
+        m_shares = {1, 1};
+        if (m_picture) {
             m_searches.push_back(std::make_unique<NearbySearch>(m_grid, *m_picture));
+            m_shares.push_back(1);
+        }
     }
 }
 

@@ -12,7 +12,10 @@
 // ruled out), one not, and the first to finish answers: probing wins where
 // solutions are scarce, cheap nodes where they abound (SolutionSearch.h).
 // With a picture a third runs beside them, cell by cell near the picture,
-// where a second solution most often lies (NearbySearch.h).
+// where a second solution most often lies (NearbySearch.h). They take turns
+// by line solves, alike at first; once the work is no longer small the
+// probing search gets four for each of the others', since it is the one
+// that proves the hard unique pictures.
 // Contradictions and second solutions are proved, never guessed; a search
 // that runs out of its budget answers "unknown".
 //

@@ -7,6 +7,10 @@ namespace gw::analysis {
 namespace {
 
 std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuzzleSize * y); }
+std::size_t probeIndex(int x, int y, int color)
+{
+    return cellIndex(x, y) * PaletteSize + static_cast<std::size_t>(color);
+}
 
 } // namespace
 
@@ -14,6 +18,7 @@ SolutionSearch::SolutionSearch(const ColorGrid& start, const CellGrid* picture, 
     : m_grid(start), m_strategy(strategy)
 {
     m_grid.recordChanges();
+    m_grid.cacheLineSolves();
     if (picture)
         addKnown(*picture);
 }
@@ -96,6 +101,12 @@ void SolutionSearch::probeNextCell()
             continue;
         if (now == color)
             break;
+        if (knownConsistent(x, y, lowestBit(colors)))
+            continue;
+        if (m_consistent.empty() && m_strategy.rememberConsistentProbes
+            && m_probes >= RememberAfterProbes * m_grid.width() * m_grid.height())
+            m_consistent.resize(static_cast<std::size_t>(CellCount) * PaletteSize);
+        const ColorGrid::Stamp before = m_grid.stamp();
         const ColorGrid::Mark mark = m_grid.mark();
         m_grid.restrict(x, y, static_cast<std::uint8_t>(color));
         ++m_probes;
@@ -105,6 +116,8 @@ void SolutionSearch::probeNextCell()
             if (finished())
                 return;
         }
+        if (consistent && !m_consistent.empty())
+            noteConsistent(mark, before);
         m_grid.undo(mark);
         if (!consistent) {
             m_grid.restrict(x, y, static_cast<std::uint8_t>(now & ~color));
@@ -125,6 +138,35 @@ void SolutionSearch::probeNextCell()
         foundSolution();
         m_nodeStep = NodeStep::Backtrack;
     }
+}
+
+bool SolutionSearch::knownConsistent(int x, int y, int color) const
+{
+    if (m_consistent.empty())
+        return false;
+    const ConsistentProbe& probe = m_consistent[probeIndex(x, y, color)];
+    return probe.known && m_grid.holds(probe.before) && !probe.lines.meets(changedSince(probe.before));
+}
+
+ColorGrid::LineSet SolutionSearch::changedSince(const ColorGrid::Stamp& since) const
+{
+    const ColorGrid::Stamp now = m_grid.stamp();
+    if (m_changedLines.since.trail != since.trail || m_changedLines.since.serial != since.serial
+        || m_changedLines.now.trail != now.trail || m_changedLines.now.serial != now.serial)
+        m_changedLines = {since, now, m_grid.changedSince(since.trail)};
+    return m_changedLines.lines;
+}
+
+// Every cell the probe from `mark` fixed, with the colour it got: a probe of
+// that colour would change no line that this one did not.
+void SolutionSearch::noteConsistent(const ColorGrid::Mark& mark, const ColorGrid::Stamp& before)
+{
+    const ColorGrid::LineSet lines = m_grid.changedSince(mark.trail);
+    m_grid.forEachChangedCell(mark, [&](int x, int y) {
+        const unsigned colors = m_grid.colors(x, y);
+        if ((colors & (colors - 1)) == 0)
+            m_consistent[probeIndex(x, y, lowestBit(colors))] = {true, before, lines};
+    });
 }
 
 // The first open cell of the row or column with the fewest open cells.

@@ -20,6 +20,9 @@ struct SearchStrategy {
     // colour first (another solution most likely differs from it in few
     // cells) rather than the other colours.
     bool stayCloseOnceDifferent = false;
+    // Skip the probes known to end consistently (below). The nodes and
+    // what probing rules out are the same either way; only the work is not.
+    bool rememberConsistentProbes = true;
 };
 
 // Searches for a solution other than a known one: the picture, or else the
@@ -29,7 +32,12 @@ struct SearchStrategy {
 // colour of each open cell on its own under line logic, round after round
 // until a round rules nothing out (a colour whose probe ends in a
 // contradiction is ruled out; a probe that completes the grid has found a
-// solution). Then it branches on the first open cell of the row or column
+// solution). A colour needs no probe while it is known to be consistent: a
+// probe of it, or one that fixed it, ended consistently in a grid of which
+// the present one is a narrowing, and none of the lines that probe changed
+// has changed since (the probe's fixpoint and the present grid then agree
+// line by line, so the probe would end consistently again). That skips most
+// probes below the first node. Then it branches on the first open cell of the row or column
 // with the fewest open cells: "colour v" against "not colour v", v being the
 // reference's colour there; the branch away from the reference first while
 // the node still allows the reference.
@@ -71,6 +79,9 @@ private:
     void enterNode();
     void startProbing();
     void probeNextCell();
+    bool knownConsistent(int x, int y, int color) const;
+    ColorGrid::LineSet changedSince(const ColorGrid::Stamp& since) const;
+    void noteConsistent(const ColorGrid::Mark& mark, const ColorGrid::Stamp& before);
     void branch();
     void backtrack();
     void take(const Branch& branch, bool exclude);
@@ -88,6 +99,23 @@ private:
     NodeStep m_nodeStep = NodeStep::Enter;
     std::vector<Branch> m_branches;
     Probing m_probing;
+    // A probe that ended consistently, from the grid of `before`: the lines it changed.
+    struct ConsistentProbe {
+        bool known = false;
+        ColorGrid::Stamp before;
+        ColorGrid::LineSet lines;
+    };
+    // Per cell and colour; taken (800 kB) once the search has probed
+    // RememberAfterProbes times per cell, so that short searches do not pay.
+    std::vector<ConsistentProbe> m_consistent;
+    static constexpr int RememberAfterProbes = 2;
+    // The lines changed since `since` while the grid is at `now`: between
+    // narrowings every probe asks about the same few stamps.
+    struct ChangedLines {
+        ColorGrid::Stamp since, now;
+        ColorGrid::LineSet lines;
+    };
+    mutable ChangedLines m_changedLines;
     std::int64_t m_nodes = 0;
     std::int64_t m_probes = 0;
 };

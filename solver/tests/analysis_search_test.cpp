@@ -1,0 +1,133 @@
+// The searches' memories, of consistent probes and of line solves: they may
+// skip work but must never change what propagation and probing rule out.
+#include <gtest/gtest.h>
+
+#include "RandomPuzzles.h"
+#include "core/Clues.h"
+#include "core/tests/TestSupport.h"
+#include "solver/analysis/SolutionSearch.h"
+
+namespace {
+
+using namespace gw;
+using namespace gw::analysis;
+
+ColorGrid gridOfClues(const Puzzle& picture)
+{
+    ClueTables clues;
+    deriveClues(picture, clues);
+    std::vector<LineClue> rows, columns;
+    for (int y = 0; y < picture.height; ++y)
+        rows.push_back(rowClue(clues, y));
+    for (int x = 0; x < picture.width; ++x)
+        columns.push_back(columnClue(clues, x));
+    return ColorGrid(rows, columns);
+}
+
+// Diagonal stripes one cell wide cycling through `colors` palette entries:
+// line logic leaves nearly every cell open and probing much of it.
+Puzzle diagonalStripes(int width, int height, int colors)
+{
+    const std::uint8_t cycle[] = {White, Black, Red, Blue, Yellow};
+    Puzzle picture;
+    picture.width = static_cast<std::int16_t>(width);
+    picture.height = static_cast<std::int16_t>(height);
+    picture.isColor = true;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.cell(x, y) = cycle[(x + y) % colors];
+    return picture;
+}
+
+// A random picture of sides smallest..largest in 2..mostColors colours.
+Puzzle randomPictureOf(std::mt19937& rng, int smallest, int largest, int mostColors)
+{
+    gw::testing::PictureRecipe recipe;
+    recipe.width = smallest + static_cast<int>(rng() % static_cast<unsigned>(largest - smallest + 1));
+    recipe.height = smallest + static_cast<int>(rng() % static_cast<unsigned>(largest - smallest + 1));
+    recipe.colors = 2 + static_cast<int>(rng() % static_cast<unsigned>(mostColors - 1));
+    recipe.kind = static_cast<gw::testing::PictureKind>(rng() % 3);
+    return gw::testing::randomPicture(rng, recipe);
+}
+
+struct SearchRun {
+    Uniqueness uniqueness;
+    std::int64_t nodes, probes;
+};
+
+SearchRun runProbing(const Puzzle& picture, bool remember)
+{
+    ColorGrid grid = gridOfClues(picture);
+    grid.propagate();
+    SearchStrategy strategy;
+    strategy.rememberConsistentProbes = remember;
+    SolutionSearch search(grid, &picture.cells, strategy);
+    while (!search.finished() && search.nodes() < 20000)
+        search.step();
+    return {search.uniqueness(), search.nodes(), search.probes()};
+}
+
+// Skipping the probes known to be consistent gives the same verdict and,
+// where the picture is the only solution, the very same search tree.
+TEST(RememberedProbes, SameVerdictsAndTreesWithFewerProbes)
+{
+    std::vector<Puzzle> pictures {diagonalStripes(12, 12, 3), diagonalStripes(13, 11, 4), diagonalStripes(12, 12, 5)};
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        std::mt19937 rng(seed);
+        pictures.push_back(randomPictureOf(rng, 6, 12, 5));
+    }
+    std::int64_t skipped = 0;
+    int unique = 0;
+    for (const Puzzle& picture : pictures) {
+        SCOPED_TRACE(::testing::PrintToString(gwtest::rowsOf(picture)));
+        const SearchRun afresh = runProbing(picture, false);
+        const SearchRun remembered = runProbing(picture, true);
+        ASSERT_NE(afresh.uniqueness, Uniqueness::Unknown);
+        EXPECT_EQ(remembered.uniqueness, afresh.uniqueness);
+        EXPECT_LE(remembered.probes, afresh.probes);
+        if (afresh.uniqueness == Uniqueness::Unique) {
+            EXPECT_EQ(remembered.nodes, afresh.nodes);
+            ++unique;
+        }
+        skipped += afresh.probes - remembered.probes;
+    }
+    EXPECT_GT(unique, 10);
+    EXPECT_GT(skipped, 0);
+}
+
+// Remembered line solves give what solving afresh gives, through many
+// probes that meet the same lines again (and some that contradict).
+TEST(CachedLineSolves, SameGridsAsSolvingAfresh)
+{
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        std::mt19937 rng(seed);
+        const Puzzle picture = randomPictureOf(rng, 8, 15, 6);
+        ColorGrid afresh = gridOfClues(picture);
+        afresh.recordChanges();
+        ColorGrid cached = afresh;
+        cached.cacheLineSolves(0);
+        ASSERT_TRUE(afresh.propagate() && cached.propagate());
+        for (int probe = 0; probe < 400; ++probe) {
+            const int x = static_cast<int>(rng() % static_cast<std::mt19937::result_type>(picture.width));
+            const int y = static_cast<int>(rng() % static_cast<std::mt19937::result_type>(picture.height));
+            const unsigned colors = afresh.colors(x, y);
+            const auto color = static_cast<std::uint8_t>(1u << (rng() % 8));
+            if ((colors & color) == 0 || colors == color)
+                continue;
+            const ColorGrid::Mark mark = afresh.mark();
+            afresh.restrict(x, y, color);
+            cached.restrict(x, y, color);
+            const bool consistent = afresh.propagate();
+            ASSERT_EQ(cached.propagate(), consistent);
+            if (consistent) {
+                ASSERT_EQ(cached.colorSets(), afresh.colorSets());
+                if (rng() % 8 == 0)
+                    continue; // keep the narrower grid for the probes that follow
+            }
+            afresh.undo(mark);
+            cached.undo(mark);
+        }
+    }
+}
+
+} // namespace
