@@ -18,9 +18,9 @@ ColorGrid gridOfClues(const Puzzle& picture)
     deriveClues(picture, clues);
     std::vector<LineClue> rows, columns;
     for (int y = 0; y < picture.height; ++y)
-        rows.push_back(rowClue(clues, y));
+        rows.push_back(clues.rows[static_cast<std::size_t>(y)]);
     for (int x = 0; x < picture.width; ++x)
-        columns.push_back(columnClue(clues, x));
+        columns.push_back(clues.columns[static_cast<std::size_t>(x)]);
     return ColorGrid(rows, columns);
 }
 
