@@ -2,7 +2,6 @@
 #include "editor/MakerWindow.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -149,18 +148,8 @@ void MakerWindow::buildMenus()
 
     m_languageMenu = menuBar()->addMenu(QString());
     m_languageMenu->setObjectName(QStringLiteral("languageMenu"));
-    const char* const languageNames[3] = {"englishAction", "dutchAction", "italianAction"};
-    const Text* const languageCaptions[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
-    auto* languageGroup = new QActionGroup(this); // one language checked at a time
-    for (const Language language : allLanguages) {
-        const std::size_t i = languageIndex(language);
-        QAction* a = action(m_languageMenu, languageNames[i]);
-        a->setCheckable(true);
-        languageGroup->addAction(a);
-        a->setText(QString::fromUtf8(languageCaptions[i]->en)); // the same in every language
-        connect(a, &QAction::triggered, this, [this, language] { applyLanguage(language); });
-        m_languageActions[i] = a;
-    }
+    m_languages = std::make_unique<platform::LanguageMenu>(*m_languageMenu,
+                                                           [this](Language language) { applyLanguage(language); });
 
     m_helpMenu = menuBar()->addMenu(QString());
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
@@ -362,10 +351,7 @@ int MakerWindow::sidePanelWidth() const
 void MakerWindow::applyLanguage(Language language)
 {
     m_session.language = language;
-    if (hasTexts(language))
-        m_languageActions[languageIndex(language)]->setChecked(true); // the group unchecks the others
-    else if (QAction* checked = m_languageActions[0]->actionGroup()->checkedAction())
-        checked->setChecked(false); // a number without a language: none
+    m_languages->check(language);
     setStatus(localText(m_session, txt::LanguageChanged));
 
     m_fileMenu->setTitle(localText(m_session, txt::MenuFile));

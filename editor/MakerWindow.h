@@ -27,6 +27,7 @@
 #include "core/Settings.h"
 #include "lang/Text.h"
 #include "platform/FilePaths.h"
+#include "platform/LanguageMenu.h"
 #include "platform/Platform.h"
 #include "platform/Units.h"
 #include "solver/analysis/PuzzleFix.h"
@@ -127,7 +128,7 @@ public:
     const RecentEntries& recentFiles() const { return m_recent.entries(); }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
     QAction* recentSeparator() const { return m_recentSeparator; }
-    QAction* languageAction(Language language) const { return m_languageActions[languageIndex(language)]; }
+    QAction* languageAction(Language language) const { return m_languages->action(language); }
     // Edit > Show solvability: its shading and its part of the status line.
     SolvabilityOverlay& solvability() { return *m_solvability; }
     // Edit > Suggest Fix.
@@ -334,7 +335,7 @@ private:
     QAction* m_websiteAction = nullptr;
     QAction* m_recentSeparator = nullptr; // shown while the recent list has an entry
     std::array<QAction*, RecentCount> m_recentActions {};
-    std::array<QAction*, 3> m_languageActions {};
+    std::unique_ptr<platform::LanguageMenu> m_languages;
 
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;

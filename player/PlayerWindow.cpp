@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QEvent>
@@ -143,17 +142,8 @@ void PlayerWindow::buildMenus()
     connect(m_crossOffAction, &QAction::toggled, this, &PlayerWindow::setAutoCrossOff);
 
     m_languageMenu = menuBar()->addMenu(QString());
-    const Text* names[3] = {&txt::MenuEnglish, &txt::MenuDutch, &txt::MenuItalian};
-    auto* languageGroup = new QActionGroup(this); // one language checked at a time
-    for (const Language language : allLanguages) {
-        const std::size_t i = languageIndex(language);
-        // The language items read the same in every language.
-        QAction* action = m_languageMenu->addAction(localText(Language::English, *names[i]));
-        action->setCheckable(true);
-        languageGroup->addAction(action);
-        connect(action, &QAction::triggered, this, [this, language] { applyLanguage(language); });
-        m_languageActions[i] = action;
-    }
+    m_languages = std::make_unique<platform::LanguageMenu>(*m_languageMenu,
+                                                           [this](Language language) { applyLanguage(language); });
 
     m_helpMenu = menuBar()->addMenu(QString());
     m_keysAction = m_helpMenu->addAction(QString());
@@ -296,10 +286,7 @@ void PlayerWindow::updateRecentMenu() { platform::showRecentEntries(m_recent, m_
 void PlayerWindow::applyLanguage(Language language)
 {
     m_session.language = language;
-    if (hasTexts(language))
-        m_languageActions[languageIndex(language)]->setChecked(true); // the group unchecks the others
-    else if (QAction* checked = m_languageActions[0]->actionGroup()->checkedAction())
-        checked->setChecked(false); // a number without a language: none
+    m_languages->check(language);
     m_fileMenu->setTitle(localText(language, txt::PlayerMenuFile));
     m_openAction->setText(localText(language, txt::PlayerMenuOpen));
     m_newRandomAction->setText(localText(language, txt::PlayerMenuNewRandom));

@@ -19,6 +19,7 @@
 #include "core/Puzzle.h"
 #include "core/Session.h"
 #include "core/Settings.h"
+#include "platform/LanguageMenu.h"
 #include "platform/Platform.h"
 #include "play/CellStates.h"
 #include "play/PlayClock.h"
@@ -169,7 +170,7 @@ public:
     QAction* redoAction() const { return m_redoAction; }
     QAction* keysAction() const { return m_keysAction; }
     QAction* recentAction(int index) const { return m_recentActions[static_cast<std::size_t>(index)]; }
-    QAction* languageAction(Language language) const { return m_languageActions[languageIndex(language)]; }
+    QAction* languageAction(Language language) const { return m_languages->action(language); }
 
 signals:
     // After applyLanguage has applied a language's texts.
@@ -234,7 +235,7 @@ private:
     QAction* m_openCodeAction = nullptr;
     RandomPuzzleCommands* m_randomPuzzles = nullptr; // a child of the window
     QAction* m_exitAction = nullptr;
-    std::array<QAction*, 3> m_languageActions {};
+    std::unique_ptr<platform::LanguageMenu> m_languages;
 
     QWidget* m_client = nullptr;
     QScrollArea* m_playArea = nullptr;
