@@ -104,6 +104,7 @@ void AnalysisPanel::showResult(const analysis::AnalysisResult& r)
         shaded = openCells(r); // out of budget: what line logic leaves open
     }
     m_shownCount = static_cast<int>(shaded.size());
+    m_noSecondWithin = verdict == Verdict::Undecided ? r.noSecondSolutionWithin : 0;
     m_grade = r.difficulty;
     m_shading->shade(std::move(shaded));
     show(verdict);
@@ -126,6 +127,8 @@ void AnalysisPanel::suggestFix()
 QString AnalysisPanel::verdictText() const
 {
     QString text = verdictOnly();
+    if (m_verdict == Verdict::Undecided && m_noSecondWithin > 0)
+        text += QLatin1Char('\n') + localText(m_session, txt::AnalysisNoneNearby).arg(m_noSecondWithin);
     if (m_verdict != Verdict::None && m_verdict != Verdict::Running && m_grade != analysis::Difficulty::Unknown)
         text += QLatin1Char('\n') + gradeText(m_session, m_grade);
     const QString fix = m_fix->text();

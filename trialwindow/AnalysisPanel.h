@@ -97,7 +97,8 @@ private:
     analysis::AnalysisOptions m_options;
     std::unique_ptr<analysis::PuzzleAnalysis> m_analysis;
     Verdict m_verdict = Verdict::None;
-    int m_shownCount = 0; // the number the verdict quotes
+    int m_shownCount = 0;     // the number the verdict quotes
+    int m_noSecondWithin = 0; // undecided: the side of the square no second solution fits in
     QPushButton* m_button = nullptr;
     QLabel* m_verdictLabel = nullptr;
     QPushButton* m_fixButton = nullptr;

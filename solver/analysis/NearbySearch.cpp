@@ -43,6 +43,8 @@ void NearbySearch::step()
 void NearbySearch::startRound()
 {
     if (!m_round.empty()) {
+        if (m_windowRound && !m_trialRanOut)
+            m_noSecondWithin = m_windowRadius + 1;
         if (m_windowRound) {
             m_windowRadius *= 2;
             m_windowAllowance *= 4;
@@ -55,6 +57,7 @@ void NearbySearch::startRound()
     m_round.clear();
     m_next = 0;
     m_refutedInRound = false;
+    m_trialRanOut = false;
     for (int y = 0; y < m_grid.height(); ++y)
         for (Word open = m_grid.openInRow(y); open != 0; open &= open - 1)
             m_round.push_back(lowestBit(open) + MaxPuzzleSize * y);
@@ -164,6 +167,8 @@ void NearbySearch::endTrial(bool refuted)
     m_grid.undo(m_trialStart);
     m_branches.clear();
     m_inTrial = false;
+    if (!refuted)
+        m_trialRanOut = true;
     if (refuted && !m_windowRound) {
         // No solution differs from the picture here: keep its colour. The
         // picture solves the grid, so propagation cannot fail.

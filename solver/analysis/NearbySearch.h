@@ -26,7 +26,12 @@
 // the window covers the grid). With the rest of the picture in place, line
 // logic settles a small window at once, so a difference that fits in it is
 // found in a few nodes even where line logic alone leaves the whole grid
-// open. A window trial that runs out of branches proves nothing.
+// open. A window trial that runs out of branches proves nothing about the
+// whole grid, but a window round in which every trial ran out of branches
+// proves that no second solution differs from the picture only within a
+// square of radius + 1 cells a side: such a difference lies inside the
+// window around each cell it changes, and every cell it changes was open
+// and tried.
 #include <cstdint>
 #include <vector>
 
@@ -46,6 +51,7 @@ public:
     std::int64_t nodes() const override { return m_nodes; }
     std::int64_t probes() const override { return 0; }
     std::int64_t lineSolves() const override { return m_grid.lineSolves(); }
+    int noSecondSolutionWithin() const override { return m_noSecondWithin; }
 
     // Node allowance of a trial in the first round.
     static constexpr std::int64_t FirstAllowance = 4;
@@ -76,6 +82,8 @@ private:
     std::vector<int> m_round; // cells (x + 50 * y) to try this round, in order
     std::size_t m_next = 0;
     bool m_refutedInRound = false;
+    bool m_trialRanOut = false; // in this round, a trial ran out of its allowance
+    int m_noSecondWithin = 0;
     bool m_windowRound = true;
     int m_windowRadius = FirstWindowRadius;
     std::int64_t m_windowAllowance = FirstWindowAllowance;

@@ -214,6 +214,10 @@ void PuzzleAnalysis::Search::finish(AnalysisStop stop, Uniqueness uniqueness, co
 {
     m_result.stop = stop;
     m_result.uniqueness = uniqueness;
+    if (uniqueness == Uniqueness::Unknown)
+        for (const std::unique_ptr<SearchEngine>& search : m_searches)
+            m_result.noSecondSolutionWithin =
+                std::max(m_result.noSecondSolutionWithin, search->noSecondSolutionWithin());
     m_result.solutions.assign(known.begin() + (m_picture && !known.empty() ? 1 : 0), known.end());
     if (known.size() >= 2) {
         for (int y = 0; y < m_result.height; ++y)

@@ -102,6 +102,11 @@ struct AnalysisResult {
     // Cells where the second solution differs from the picture (clues only:
     // from the first solution), row by row.
     std::vector<CellPosition> differingCells;
+    // With a picture and uniqueness Unknown: no second solution differs
+    // from the picture only within a square of this many cells a side (a
+    // second solution, if any, changes cells further apart); 0 when not even
+    // that is known.
+    int noSecondSolutionWithin = 0;
 
     // With AnalysisOptions::gradeDifficulty, once finished: Unknown when the
     // budgets ended first or the clues have no solution.

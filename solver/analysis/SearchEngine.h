@@ -23,6 +23,9 @@ public:
     virtual std::int64_t nodes() const = 0;
     virtual std::int64_t probes() const = 0;
     virtual std::int64_t lineSolves() const = 0;
+    // While unfinished: no second solution differs from the picture only
+    // within a square of this many cells a side; 0 when not even that is known.
+    virtual int noSecondSolutionWithin() const { return 0; }
 };
 
 } // namespace gw::analysis

@@ -1,10 +1,12 @@
 // The searches' memories, of consistent probes and of line solves: they may
 // skip work but must never change what propagation and probing rule out.
+// What the search near the picture rules out when it cannot decide.
 #include <gtest/gtest.h>
 
 #include "RandomPuzzles.h"
 #include "core/Clues.h"
 #include "core/tests/TestSupport.h"
+#include "solver/analysis/NearbySearch.h"
 #include "solver/analysis/SolutionSearch.h"
 
 namespace {
@@ -128,6 +130,53 @@ TEST(CachedLineSolves, SameGridsAsSolvingAfresh)
             cached.undo(mark);
         }
     }
+}
+
+// One black cell in each row and column: column (step * y) mod size in row
+// y. Every such permutation solves the clues; the nearest differs from the
+// picture in two rows i, j and columns p(i), p(j), so its cells lie within
+// max(|i - j|, |p(i) - p(j)|) of each other, the least of that over all
+// pairs.
+TEST(NearbySearch, RulesOutOnlySquaresThatHoldNoSecondSolution)
+{
+    const int size = 13, step = 5;
+    Puzzle picture;
+    picture.width = picture.height = size;
+    const auto column = [&](int y) { return step * y % size; };
+    for (int y = 0; y < size; ++y)
+        picture.cell(column(y), y) = Black;
+    int nearest = size;
+    for (int i = 0; i < size; ++i)
+        for (int j = i + 1; j < size; ++j)
+            nearest = std::min(nearest, std::max(j - i, std::abs(column(i) - column(j))));
+    ASSERT_EQ(nearest, 3);
+
+    ColorGrid grid = gridOfClues(picture);
+    ASSERT_TRUE(grid.propagate());
+    NearbySearch search(grid, picture.cells);
+    int ruledOut = 0;
+    while (!search.finished()) {
+        search.step();
+        ruledOut = std::max(ruledOut, search.noSecondSolutionWithin());
+        ASSERT_LE(search.noSecondSolutionWithin(), nearest);
+    }
+    EXPECT_EQ(search.uniqueness(), Uniqueness::NotUnique);
+    EXPECT_EQ(ruledOut, nearest); // the 2-window round found nothing, the 4-window round the swap
+}
+
+// One-cell diagonal stripes in two colours and white are unique, but any
+// proof of it grows with the grid far beyond the budget; the analysis then
+// still tells that no second solution lies near the picture.
+TEST(NearbySearch, AnUndecidedPictureHasNoSecondSolutionNearby)
+{
+    AnalysisOptions options;
+    options.maxNodes = 60000;
+    options.maxMilliseconds = 0;
+    const AnalysisResult result = analyzePuzzle(diagonalStripes(17, 17, 3), options);
+    EXPECT_EQ(result.uniqueness, Uniqueness::Unknown);
+    EXPECT_EQ(result.stop, AnalysisStop::NodeLimit);
+    EXPECT_GE(result.noSecondSolutionWithin, 5);
+    EXPECT_EQ(analyzePuzzle(diagonalStripes(9, 9, 3), options).noSecondSolutionWithin, 0); // decided
 }
 
 } // namespace

@@ -66,6 +66,7 @@ private slots:
     void verdicts_data();
     void verdicts();
     void verdictFollowsTheLanguage();
+    void undecidedTellsWhatIsRuledOutNearby();
     void analysesThePuzzleAsComposed();
     void suggestsAFix();
     void cancelledAndCleared_data();
@@ -167,6 +168,46 @@ void TrialWindowAnalysisTest::verdictFollowsTheLanguage()
         }
     }
     QCOMPARE(m.shaded(), QStringLiteral("1,3 4,3 1,4 4,4"));
+}
+
+// One-cell diagonal stripes in black, red and white: unique, but too hard to
+// prove within a small budget (of nodes, so that every machine stops at the
+// same point); no second solution lies near the picture, and the verdict
+// says so under the open cells.
+void TrialWindowAnalysisTest::undecidedTellsWhatIsRuledOutNearby()
+{
+    std::string rows;
+    for (int y = 0; y < 17; ++y) {
+        for (int x = 0; x < 17; ++x)
+            rows += ".#R"[(x + y) % 3];
+        rows += y < 16 ? "/" : "";
+    }
+    Maker m(rows);
+    analysis::AnalysisOptions options;
+    options.maxNodes = 60000;
+    options.maxMilliseconds = 0;
+    m.panel().setOptions(options);
+    QVERIFY(m.analyseAndWait());
+    QCOMPARE(int(m.panel().verdict()), int(Verdict::Undecided));
+    const QString open = QString::number(m.panel().result()->openCells);
+    const struct {
+        Language language;
+        const char* verdict;
+    } expected[] = {
+        {Language::English, "Could not decide in time whether it is unique. Cells logic leaves open (shaded): %1\n"
+                            "No second solution differs from the picture only within a 5 \u00d7 5 square."},
+        {Language::Dutch,
+         "Kon niet op tijd bepalen of de puzzel uniek is. Hokjes die logica open laat (gearceerd): %1\n"
+         "Geen tweede oplossing wijkt alleen binnen een vierkant van 5 \u00d7 5 van de tekening af."},
+        {Language::Italian, "Impossibile decidere in tempo se \u00e8 unico. Caselle che la logica lascia aperte "
+                            "(ombreggiate): %1\nNessuna seconda soluzione differisce dal disegno solo entro un "
+                            "quadrato di 5 \u00d7 5."},
+    };
+    for (const auto& e : expected) {
+        m.session.language = e.language;
+        m.test.applyCaptions();
+        QCOMPARE(m.panel().verdictLabel()->text(), QString::fromUtf8(e.verdict).arg(open));
+    }
 }
 
 // The field shows the clues of the last composition; an edit in the main
