@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ClauseSearch.h"
 #include "NearbySearch.h"
 #include "SolutionSearch.h"
 
@@ -32,7 +33,8 @@ std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuz
 class PuzzleAnalysis::Search {
 public:
     Search(const ClueTables& clues, int width, int height, const CellGrid* picture, const AnalysisOptions& options)
-        : m_options(options), m_grid(lineClues(clues.rows, height), lineClues(clues.columns, width))
+        : m_options(options), m_rowClues(lineClues(clues.rows, height)), m_columnClues(lineClues(clues.columns, width)),
+          m_grid(m_rowClues, m_columnClues)
     {
         m_result.width = width;
         m_result.height = height;
@@ -56,9 +58,14 @@ private:
 
     AnalysisOptions m_options;
     AnalysisResult m_result;
+    std::vector<LineClue> m_rowClues, m_columnClues;
     ColorGrid m_grid;                    // line logic's
     std::unique_ptr<CellGrid> m_picture; // null: clues only
     std::vector<std::unique_ptr<SearchEngine>> m_searches;
+    // The clause-learning search, on its own thread, started once the
+    // others have done ShareAfterSolves line solves (most puzzles are
+    // decided before, and never pay for its clauses).
+    std::unique_ptr<ClauseSearch> m_clauses;
     // Line solves each search may do for one of the others'. All alike at
     // first, where the cheap searches find most second solutions; once the
     // searches have solved ShareAfterSolves lines the probing one, which
@@ -119,8 +126,11 @@ void PuzzleAnalysis::Search::step()
         stepProbing();
         return;
     }
-    if (m_result.lineSolves >= ShareAfterSolves)
+    if (m_result.lineSolves >= ShareAfterSolves) {
         m_shares.front() = ProbingShare;
+        if (m_options.clauseLearning && !m_clauses)
+            m_clauses = std::make_unique<ClauseSearch>(m_grid, m_rowClues, m_columnClues, m_picture.get());
+    }
     std::size_t next = 0;
     for (std::size_t i = 1; i < m_searches.size(); ++i)
         if ((m_searches[i]->lineSolves() - m_grid.lineSolves()) * m_shares[next]
@@ -139,6 +149,13 @@ void PuzzleAnalysis::Search::step()
         const Uniqueness uniqueness = search.uniqueness();
         const std::vector<CellGrid> known = search.solutions();
         m_searches.clear();
+        m_clauses.reset();
+        searchEnded(uniqueness, known);
+    } else if (m_clauses && m_clauses->finished()) {
+        const Uniqueness uniqueness = m_clauses->uniqueness();
+        const std::vector<CellGrid> known = m_clauses->solutions();
+        m_searches.clear();
+        m_clauses.reset();
         searchEnded(uniqueness, known);
     }
 }
@@ -226,6 +243,7 @@ void PuzzleAnalysis::Search::finish(AnalysisStop stop, Uniqueness uniqueness, co
                     m_result.differingCells.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
     }
     m_searches.clear();
+    m_clauses.reset();
     m_probing.reset();
 }
 

@@ -15,7 +15,9 @@
 // where a second solution most often lies (NearbySearch.h). They take turns
 // by line solves, alike at first; once the work is no longer small the
 // probing search gets four for each of the others', since it is the one
-// that proves the hard unique pictures.
+// that proves the hard unique pictures, and a clause-learning SAT solver
+// starts on a thread of its own (ClauseSearch.h), which proves some that
+// probing cannot (AnalysisOptions::clauseLearning).
 // Contradictions and second solutions are proved, never guessed; a search
 // that runs out of its budget answers "unknown".
 //
@@ -72,8 +74,12 @@ enum class Difficulty { Unknown, Easy, Medium, Hard, Search, Ambiguous };
 struct AnalysisOptions {
     bool decideUniqueness = true;
     bool gradeDifficulty = false;    // implies decideUniqueness
-    std::int64_t maxNodes = 1000000; // search branches, both searches together; <= 0: no limit
+    std::int64_t maxNodes = 10000000; // search branches, all searches together; <= 0: no limit
     double maxMilliseconds = 10000;  // working time; <= 0 means no limit
+    // Run the clause-learning search (ClauseSearch.h) beside the others. Off,
+    // every search's progress depends on the node and line-solve counts
+    // alone, never on the machine's speed.
+    bool clauseLearning = true;
     // Checked between probes and nodes; when it becomes true the analysis
     // stops with AnalysisStop::Cancelled. Must outlive the analysis.
     const std::atomic<bool>* cancel = nullptr;

@@ -274,6 +274,7 @@ GeneratedPuzzle generateRandomPuzzle(const PuzzleCode& code, const std::atomic<b
     options.gradeDifficulty = true;
     options.maxMilliseconds = 0; // a node budget only: the same answer on every machine
     options.maxNodes = 20000;
+    options.clauseLearning = false; // its progress depends on the machine's speed
     options.cancel = cancel;
     auto grade = [&](const Puzzle& picture) {
         ++result.gradings;

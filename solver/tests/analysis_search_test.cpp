@@ -1,11 +1,17 @@
 // The searches' memories, of consistent probes and of line solves: they may
 // skip work but must never change what propagation and probing rule out.
-// What the search near the picture rules out when it cannot decide.
+// What the search near the picture rules out when it cannot decide. The
+// clause-learning search against the others.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "AnalysisTestSupport.h"
 #include "RandomPuzzles.h"
 #include "core/Clues.h"
 #include "core/tests/TestSupport.h"
+#include "solver/analysis/ClauseSearch.h"
 #include "solver/analysis/NearbySearch.h"
 #include "solver/analysis/SolutionSearch.h"
 
@@ -57,14 +63,14 @@ struct SearchRun {
     std::int64_t nodes, probes;
 };
 
-SearchRun runProbing(const Puzzle& picture, bool remember)
+SearchRun runProbing(const Puzzle& picture, bool remember, std::int64_t maxNodes = 20000)
 {
     ColorGrid grid = gridOfClues(picture);
     grid.propagate();
     SearchStrategy strategy;
     strategy.rememberConsistentProbes = remember;
     SolutionSearch search(grid, &picture.cells, strategy);
-    while (!search.finished() && search.nodes() < 20000)
+    while (!search.finished() && search.nodes() < maxNodes)
         search.step();
     return {search.uniqueness(), search.nodes(), search.probes()};
 }
@@ -172,11 +178,103 @@ TEST(NearbySearch, AnUndecidedPictureHasNoSecondSolutionNearby)
     AnalysisOptions options;
     options.maxNodes = 60000;
     options.maxMilliseconds = 0;
+    options.clauseLearning = false; // it would decide this one, and stop as fast as the machine allows
     const AnalysisResult result = analyzePuzzle(diagonalStripes(17, 17, 3), options);
     EXPECT_EQ(result.uniqueness, Uniqueness::Unknown);
     EXPECT_EQ(result.stop, AnalysisStop::NodeLimit);
     EXPECT_GE(result.noSecondSolutionWithin, 5);
     EXPECT_EQ(analyzePuzzle(diagonalStripes(9, 9, 3), options).noSecondSolutionWithin, 0); // decided
+}
+
+// The clause search run alone to its end (on its thread; this one waits).
+struct ClauseRun {
+    Uniqueness uniqueness;
+    std::vector<CellGrid> solutions;
+};
+
+ClauseRun runClauses(const ClueTables& clues, int width, int height, const CellGrid* picture)
+{
+    const std::vector<LineClue> rows(clues.rows.begin(), clues.rows.begin() + height);
+    const std::vector<LineClue> columns(clues.columns.begin(), clues.columns.begin() + width);
+    ColorGrid grid(rows, columns);
+    EXPECT_TRUE(grid.propagate());
+    ClauseSearch search(grid, rows, columns, picture);
+    while (!search.finished())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return {search.uniqueness(), search.solutions()};
+}
+
+bool solves(const CellGrid& cells, const ClueTables& clues, int width, int height)
+{
+    Puzzle grid;
+    grid.width = static_cast<std::int16_t>(width);
+    grid.height = static_cast<std::int16_t>(height);
+    grid.cells = cells;
+    ClueTables derived;
+    deriveClues(grid, derived);
+    return derived == clues;
+}
+
+// With the picture and with clues only, the clause search gives the answer
+// of the probing search and, where it finds a second solution, one that
+// solves every clue. Runs of one colour in a row (with their white between)
+// and of different colours (touching or not) all occur.
+TEST(ClauseSearch, AgreesWithTheProbingSearch)
+{
+    std::vector<Puzzle> pictures {diagonalStripes(9, 9, 3), diagonalStripes(10, 7, 4)};
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        std::mt19937 rng(seed);
+        pictures.push_back(randomPictureOf(rng, 4, 10, 5));
+    }
+    int verdicts[2] = {0, 0};
+    for (const Puzzle& picture : pictures) {
+        SCOPED_TRACE(::testing::PrintToString(gwtest::rowsOf(picture)));
+        ClueTables clues;
+        deriveClues(picture, clues);
+        const SearchRun probing = runProbing(picture, true);
+        ASSERT_NE(probing.uniqueness, Uniqueness::Unknown);
+        ++verdicts[probing.uniqueness == Uniqueness::Unique ? 0 : 1];
+        for (const bool withPicture : {true, false}) {
+            const ClauseRun clauses =
+                runClauses(clues, picture.width, picture.height, withPicture ? &picture.cells : nullptr);
+            EXPECT_EQ(clauses.uniqueness, probing.uniqueness) << (withPicture ? "with the picture" : "clues only");
+            for (const CellGrid& solution : clauses.solutions)
+                EXPECT_TRUE(solves(solution, clues, picture.width, picture.height));
+            if (withPicture && clauses.uniqueness == Uniqueness::NotUnique) {
+                EXPECT_NE(clauses.solutions.at(1), picture.cells);
+            }
+        }
+    }
+    EXPECT_GT(verdicts[0], 10);
+    EXPECT_GT(verdicts[1], 10);
+}
+
+// One-cell diagonal stripes in two colours and white: probing does not
+// prove them unique in thousands of nodes (nor in a million), the clause
+// search does.
+TEST(ClauseSearch, ProvesStripesThatProbingCannot)
+{
+    const Puzzle picture = diagonalStripes(17, 17, 3);
+    EXPECT_EQ(runProbing(picture, true, 3000).uniqueness, Uniqueness::Unknown);
+    ClueTables clues;
+    deriveClues(picture, clues);
+    EXPECT_EQ(runClauses(clues, 17, 17, &picture.cells).uniqueness, Uniqueness::Unique);
+}
+
+// In the analysis the clause search starts once the others have worked a
+// while, decides what they cannot, and stops with the analysis when the
+// budget ends first.
+TEST(ClauseSearch, DecidesInTheAnalysisWhatTheOthersCannotAndStopsWithIt)
+{
+    const AnalysisResult decided = analyzePuzzle(diagonalStripes(17, 17, 3));
+    EXPECT_EQ(decided.uniqueness, Uniqueness::Unique);
+    EXPECT_EQ(decided.stop, AnalysisStop::Completed);
+
+    AnalysisOptions options;
+    options.maxMilliseconds = 300;
+    const AnalysisResult undecided = analyzePuzzle(diagonalStripes(40, 40, 3), options);
+    EXPECT_EQ(undecided.uniqueness, Uniqueness::Unknown);
+    EXPECT_EQ(undecided.stop, AnalysisStop::TimeLimit);
 }
 
 } // namespace
