@@ -27,9 +27,10 @@ std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuz
 
 } // namespace
 
-// Line logic, then two searches side by side (one probing, one not), each
-// given a step in turn so that both have done about as many line solves.
-// Whichever ends first answers; both answers are exact, so they agree.
+// Line logic, then the searches side by side (probing, not probing, near
+// the picture), each given a step in turn by its share of line solves, and
+// later the clause search on its own thread. Whichever ends first answers;
+// every answer is exact, so they agree.
 class PuzzleAnalysis::Search {
 public:
     Search(const ClueTables& clues, int width, int height, const CellGrid* picture, const AnalysisOptions& options)
