@@ -73,9 +73,9 @@ enum class Difficulty { Unknown, Easy, Medium, Hard, Search, Ambiguous };
 
 struct AnalysisOptions {
     bool decideUniqueness = true;
-    bool gradeDifficulty = false;    // implies decideUniqueness
+    bool gradeDifficulty = false;     // implies decideUniqueness
     std::int64_t maxNodes = 10000000; // search branches, all searches together; <= 0: no limit
-    double maxMilliseconds = 10000;  // working time; <= 0 means no limit
+    double maxMilliseconds = 10000;   // working time; <= 0 means no limit
     // Run the clause-learning search (ClauseSearch.h) beside the others. Off,
     // every search's progress depends on the node and line-solve counts
     // alone, never on the machine's speed.
