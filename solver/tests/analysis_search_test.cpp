@@ -266,7 +266,10 @@ TEST(ClauseSearch, ProvesStripesThatProbingCannot)
 // budget ends first.
 TEST(ClauseSearch, DecidesInTheAnalysisWhatTheOthersCannotAndStopsWithIt)
 {
-    const AnalysisResult decided = analyzePuzzle(diagonalStripes(17, 17, 3));
+    AnalysisOptions unlimited; // no budget: the answer does not depend on the machine's speed
+    unlimited.maxNodes = 0;
+    unlimited.maxMilliseconds = 0;
+    const AnalysisResult decided = analyzePuzzle(diagonalStripes(17, 17, 3), unlimited);
     EXPECT_EQ(decided.uniqueness, Uniqueness::Unique);
     EXPECT_EQ(decided.stop, AnalysisStop::Completed);
 
