@@ -204,15 +204,25 @@ ClauseRun runClauses(const ClueTables& clues, int width, int height, const CellG
     return {search.uniqueness(), search.solutions()};
 }
 
+// Whether every line of `cells` is one of its clue's placements, listed
+// one by one (not the way the search itself checks).
 bool solves(const CellGrid& cells, const ClueTables& clues, int width, int height)
 {
-    Puzzle grid;
-    grid.width = static_cast<std::int16_t>(width);
-    grid.height = static_cast<std::int16_t>(height);
-    grid.cells = cells;
-    ClueTables derived;
-    deriveClues(grid, derived);
-    return derived == clues;
+    const auto fits = [&](const LineClue& clue, int length, int first, int step) {
+        std::vector<unsigned> sets;
+        for (int i = 0; i < length; ++i)
+            sets.push_back(1u << cells[static_cast<std::size_t>(first + i * step)]);
+        bool found = false;
+        gw::testing::forEachPlacement(clue, length, sets, [&](const std::vector<std::uint8_t>&) { found = true; });
+        return found;
+    };
+    for (int y = 0; y < height; ++y)
+        if (!fits(clues.rows[static_cast<std::size_t>(y)], width, MaxPuzzleSize * y, 1))
+            return false;
+    for (int x = 0; x < width; ++x)
+        if (!fits(clues.columns[static_cast<std::size_t>(x)], height, x, MaxPuzzleSize))
+            return false;
+    return true;
 }
 
 // With the picture and with clues only, the clause search gives the answer
