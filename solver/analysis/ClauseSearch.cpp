@@ -40,10 +40,9 @@ struct ClauseSearch::Stopper : CaDiCaL::Terminator {
     bool terminate() override { return stop->load(std::memory_order_relaxed); }
 };
 
-ClauseSearch::ClauseSearch(const ColorGrid& start, const std::vector<LineClue>& rows,
-                           const std::vector<LineClue>& columns, const CellGrid* picture)
-    : m_width(start.width()), m_height(start.height()), m_rows(rows), m_columns(columns), m_open(start.colorSets()),
-      m_cellVariables(static_cast<std::size_t>(CellCount) * PaletteSize, 0)
+ClauseSearch::ClauseSearch(const ColorGrid& start, const CellGrid* picture)
+    : m_width(start.width()), m_height(start.height()), m_rows(start.rowClues()), m_columns(start.columnClues()),
+      m_open(start.colorSets()), m_cellVariables(static_cast<std::size_t>(CellCount) * PaletteSize, 0)
 {
     if (picture)
         m_known.push_back(*picture);

@@ -44,10 +44,10 @@ namespace gw::analysis {
 
 class ClauseSearch {
 public:
-    // `start` is the grid after line logic (consistent, with open cells);
-    // `picture` may be null (clues only). Starts the thread.
-    ClauseSearch(const ColorGrid& start, const std::vector<LineClue>& rows, const std::vector<LineClue>& columns,
-                 const CellGrid* picture);
+    // `start` is the grid after line logic (consistent, with open cells),
+    // whose clues it encodes; `picture` may be null (clues only). Starts the
+    // thread.
+    ClauseSearch(const ColorGrid& start, const CellGrid* picture);
     // Stops the thread and waits for it.
     ~ClauseSearch();
     ClauseSearch(const ClauseSearch&) = delete;

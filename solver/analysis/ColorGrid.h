@@ -31,6 +31,8 @@ public:
 
     int width() const { return m_width; }
     int height() const { return m_height; }
+    const std::vector<LineClue>& rowClues() const { return m_rowClues; }
+    const std::vector<LineClue>& columnClues() const { return m_columnClues; }
 
     // Bit q set when cell (x, y) may still have palette colour q.
     std::uint8_t colors(int x, int y) const;

@@ -43,9 +43,9 @@ void NearbySearch::step()
 void NearbySearch::startRound()
 {
     if (!m_round.empty()) {
-        if (m_windowRound && !m_trialRanOut)
-            m_noSecondWithin = m_windowRadius + 1;
         if (m_windowRound) {
+            if (!m_trialRanOut)
+                m_noSecondWithin = m_windowRadius + 1;
             m_windowRadius *= 2;
             m_windowAllowance *= 4;
         } else if (!m_refutedInRound) {

@@ -34,8 +34,7 @@ std::size_t cellIndex(int x, int y) { return static_cast<std::size_t>(x + MaxPuz
 class PuzzleAnalysis::Search {
 public:
     Search(const ClueTables& clues, int width, int height, const CellGrid* picture, const AnalysisOptions& options)
-        : m_options(options), m_rowClues(lineClues(clues.rows, height)), m_columnClues(lineClues(clues.columns, width)),
-          m_grid(m_rowClues, m_columnClues)
+        : m_options(options), m_grid(lineClues(clues.rows, height), lineClues(clues.columns, width))
     {
         m_result.width = width;
         m_result.height = height;
@@ -59,7 +58,6 @@ private:
 
     AnalysisOptions m_options;
     AnalysisResult m_result;
-    std::vector<LineClue> m_rowClues, m_columnClues;
     ColorGrid m_grid;                    // line logic's
     std::unique_ptr<CellGrid> m_picture; // null: clues only
     std::vector<std::unique_ptr<SearchEngine>> m_searches;
@@ -130,7 +128,7 @@ void PuzzleAnalysis::Search::step()
     if (m_result.lineSolves >= ShareAfterSolves) {
         m_shares.front() = ProbingShare;
         if (m_options.clauseLearning && !m_clauses)
-            m_clauses = std::make_unique<ClauseSearch>(m_grid, m_rowClues, m_columnClues, m_picture.get());
+            m_clauses = std::make_unique<ClauseSearch>(m_grid, m_picture.get());
     }
     std::size_t next = 0;
     for (std::size_t i = 1; i < m_searches.size(); ++i)
@@ -146,15 +144,10 @@ void PuzzleAnalysis::Search::step()
         m_result.probes += each->probes();
         m_result.lineSolves += each->lineSolves() - m_grid.lineSolves();
     }
-    if (search.finished()) {
-        const Uniqueness uniqueness = search.uniqueness();
-        const std::vector<CellGrid> known = search.solutions();
-        m_searches.clear();
-        m_clauses.reset();
-        searchEnded(uniqueness, known);
-    } else if (m_clauses && m_clauses->finished()) {
-        const Uniqueness uniqueness = m_clauses->uniqueness();
-        const std::vector<CellGrid> known = m_clauses->solutions();
+    const bool stepped = search.finished();
+    if (stepped || (m_clauses && m_clauses->finished())) {
+        const Uniqueness uniqueness = stepped ? search.uniqueness() : m_clauses->uniqueness();
+        const std::vector<CellGrid> known = stepped ? search.solutions() : m_clauses->solutions();
         m_searches.clear();
         m_clauses.reset();
         searchEnded(uniqueness, known);

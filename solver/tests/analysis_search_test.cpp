@@ -198,7 +198,7 @@ ClauseRun runClauses(const ClueTables& clues, int width, int height, const CellG
     const std::vector<LineClue> columns(clues.columns.begin(), clues.columns.begin() + width);
     ColorGrid grid(rows, columns);
     EXPECT_TRUE(grid.propagate());
-    ClauseSearch search(grid, rows, columns, picture);
+    ClauseSearch search(grid, picture);
     while (!search.finished())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return {search.uniqueness(), search.solutions()};
