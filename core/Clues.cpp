@@ -6,6 +6,11 @@
 
 namespace gw {
 
+namespace {
+
+// The clue of `cellCount` cells (1..50) read from `cells` every `stride`
+// bytes (1 along a row of Puzzle::cells, MaxPuzzleSize down a column):
+// palette indices, White the empty cell.
 LineClue lineClueOf(const std::uint8_t* cells, int cellCount, int stride)
 {
     LineClue clue;
@@ -23,6 +28,8 @@ LineClue lineClueOf(const std::uint8_t* cells, int cellCount, int stride)
     }
     return clue;
 }
+
+} // namespace
 
 void deriveClues(const Puzzle& puzzle, ClueTables& clues)
 {

@@ -27,11 +27,6 @@ struct ClueTables {
     }
 };
 
-// The clue of `cellCount` cells (1..50) read from `cells` every `stride`
-// bytes (1 along a row of Puzzle::cells, MaxPuzzleSize down a column):
-// palette indices, White the empty cell.
-LineClue lineClueOf(const std::uint8_t* cells, int cellCount, int stride);
-
 // Derives every line's runs from the puzzle's cells. Only the width x height
 // cells count.
 void deriveClues(const Puzzle& puzzle, ClueTables& clues);

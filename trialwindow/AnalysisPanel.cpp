@@ -104,7 +104,7 @@ void AnalysisPanel::showResult(const analysis::AnalysisResult& r)
         shaded = openCells(r); // out of budget: what line logic leaves open
     }
     m_shownCount = static_cast<int>(shaded.size());
-    m_noSecondWithin = verdict == Verdict::Undecided ? r.noSecondSolutionWithin : 0;
+    m_noSecondWithin = r.noSecondSolutionWithin;
     m_grade = r.difficulty;
     m_shading->shade(std::move(shaded));
     show(verdict);
